@@ -1,0 +1,33 @@
+#pragma once
+// The main window's controls that shape a bulletin, read at each step.
+
+#include <string>
+
+namespace skycrier {
+
+// How old the selected source's observation may be before its values are left out.
+enum class StaleRule { Always, OneHour, TwoHours, ThreeHours };
+
+struct BulletinSettings {
+    bool CheckBoxEntete = false;
+    std::string headerFile;
+    int SpinEditPause = 0;  // seconds, 0..15
+    bool CheckBoxBrell = false;
+    std::string greetingFile = "kuckoo.wav";
+    bool CheckBoxDate = true;
+    bool CheckBoxFin = false;
+    std::string closingFile;
+    StaleRule staleRule = StaleRule::Always;
+    bool Menu16secteurs = false;
+};
+
+// The port window's choice of lines.
+struct PortLineSettings {
+    bool CheckBoxDTR = true;
+    bool CheckBoxRTS = true;
+    bool CheckBoxDSR = true;
+    bool CheckBoxCTS = true;
+    bool CheckBoxDCD = true;
+};
+
+}  // namespace skycrier

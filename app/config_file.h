@@ -1,0 +1,31 @@
+#pragma once
+// The configuration file's line format: a header line, then KEY=value lines.
+// The key includes its "=" and is compared byte for byte; the value is
+// everything after the first "=", verbatim.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace skycrier {
+
+inline constexpr const char* kProgramVersion = "2.2.2";
+inline constexpr const char* kConfigFileName = "skycrier.ini";
+
+struct ConfigLine {
+    std::string key;  // up to and including the first "="
+    std::string value;
+};
+
+// Splits text into setting lines; CR, LF and CR LF all end a line. Lines
+// without "=" or starting with "=" carry no setting and are dropped.
+std::vector<ConfigLine> parseConfigText(std::string_view text);
+
+// Reads a whole file; nothing (and the reason in error) when it cannot be read.
+std::optional<std::string> readWholeFile(const std::string& path, std::string& error);
+
+// Strict decimal integer: optional "-", digits, within 32 bits.
+std::optional<int> parseConfigInteger(std::string_view text);
+
+}  // namespace skycrier

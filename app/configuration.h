@@ -1,0 +1,36 @@
+#pragma once
+// Applies the configuration file's settings to the program's models, each
+// value through the control that owns it, as if the user had set it.
+
+#include <string>
+#include <vector>
+
+#include "announce/bulletin_settings.h"
+#include "app/config_file.h"
+#include "sources/speech_units.h"
+
+namespace skycrier {
+
+// The port window as the loader drives it.
+class PortChoice {
+public:
+    virtual ~PortChoice() = default;
+    // Opens the named port ("COM3" or a device path); a failed open falls back to no port.
+    virtual void choosePort(const std::string& name) = 0;
+    // Releases the port and selects "No COM".
+    virtual void chooseNoPort() = 0;
+};
+
+struct ConfigTargets {
+    BulletinSettings& bulletin;
+    PortLineSettings& lines;
+    SpeechUnits& units;
+    PortChoice& port;
+};
+
+void applyConfiguration(const std::vector<ConfigLine>& lines, ConfigTargets& targets);
+
+// The port name a "COM=" value stands for: "COM" + n, or a device path as it is.
+std::string portNameFromConfig(const std::string& value);
+
+}  // namespace skycrier

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace skycrier::cli {
+
+// skycrier-cli bulletin [--ini FILE] [--record FILE] [--at "YYYY-MM-DD HH:MM:SS"] --list
+int runBulletinCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace skycrier::cli

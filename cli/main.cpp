@@ -1,0 +1,28 @@
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/bulletin_command.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: skycrier-cli bulletin [--ini FILE] [--record FILE] [--at \"YYYY-MM-DD HH:MM:SS\"] --list";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        std::cerr << kUsage << '\n';
+        return 2;
+    }
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (args[0] == "bulletin") return skycrier::cli::runBulletinCommand(rest, std::cout, std::cerr);
+    if (args[0] == "--help" || args[0] == "help") {
+        std::cout << kUsage << '\n';
+        return 0;
+    }
+    std::cerr << "unknown command \"" << args[0] << "\"; " << kUsage << '\n';
+    return 2;
+}

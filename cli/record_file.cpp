@@ -1,0 +1,96 @@
+#include "cli/record_file.h"
+
+#include <charconv>
+#include <sstream>
+
+#include "platform/date_time.h"
+
+namespace skycrier::cli {
+namespace {
+
+bool parseNumber(const std::string& text, double& out) {
+    const char* first = text.data();
+    const char* last = text.data() + text.size();
+    if (first != last && *first == '+') ++first;
+    const auto [end, ec] = std::from_chars(first, last, out);
+    return ec == std::errc() && end == last && first != last;
+}
+
+std::string trimmed(const std::string& text) {
+    const auto begin = text.find_first_not_of(" \t\r");
+    if (begin == std::string::npos) return {};
+    const auto end = text.find_last_not_of(" \t\r");
+    return text.substr(begin, end - begin + 1);
+}
+
+}  // namespace
+
+std::optional<Observation> parseObservation(const std::string& text, double defaultObservedAt,
+                                            std::string& error) {
+    Observation obs;
+    obs.data.ObservedAt = defaultObservedAt;
+    bool inputGiven = false;
+    std::istringstream lines(text);
+    std::string line;
+    int number = 0;
+    const auto fail = [&](const std::string& why) {
+        error = "line " + std::to_string(number) + ": " + why;
+        return std::nullopt;
+    };
+    while (std::getline(lines, line)) {
+        ++number;
+        line = trimmed(line);
+        if (line.empty() || line.front() == '#') continue;
+        const auto equals = line.find('=');
+        if (equals == std::string::npos) return fail("expected Field=value");
+        const std::string name = trimmed(line.substr(0, equals));
+        const std::string value = trimmed(line.substr(equals + 1));
+        if (name == "Source") {
+            const auto kind = sourceFromName(value);
+            if (!kind || *kind == SourceKind::None) return fail("unknown source \"" + value + "\"");
+            obs.source = *kind;
+        } else if (name == "ObservedAt") {
+            const auto at = parseDateTime(value);
+            if (!at) return fail("ObservedAt needs YYYY-MM-DD HH:MM:SS");
+            obs.data.ObservedAt = *at;
+        } else if (name == "Input") {
+            obs.data.Input = value;
+            inputGiven = true;
+        } else if (name == "ErrorText") {
+            obs.data.ErrorText = value;
+        } else if (name == "Enabled") {
+            std::istringstream names(value);
+            std::string item;
+            while (std::getline(names, item, ',')) {
+                item = trimmed(item);
+                if (item.empty()) continue;
+                const auto field = fieldFromName(item);
+                if (!field) return fail("unknown field \"" + item + "\" in Enabled");
+                obs.enabled.insert(*field);
+            }
+        } else if (const auto field = fieldFromName(name)) {
+            double v = 0;
+            if (!parseNumber(value, v)) return fail(name + " needs a number, not \"" + value + "\"");
+            obs.data.setValue(*field, v);
+        } else {
+            return fail("unknown field \"" + name + "\"");
+        }
+    }
+    // A recorded source is usable unless the record says otherwise.
+    if (!inputGiven) obs.data.Input = obs.source == SourceKind::MON ? "1" : "record";
+    return obs;
+}
+
+MeteoData& RecordedSources::meteo(SourceKind kind) {
+    return kind == observation_.source ? observation_.data : unused_;
+}
+
+bool RecordedSources::itemEnabled(SourceKind kind, MeteoField field) const {
+    if (kind != observation_.source) return false;
+    // The METAR window's rain box enables the present weather.
+    if (kind == SourceKind::METAR && field == MeteoField::Phenomena)
+        return observation_.enabled.count(MeteoField::Pluie) || observation_.enabled.count(MeteoField::Phenomena);
+    return observation_.enabled.count(field) > 0;
+}
+
+}  // namespace skycrier::cli

@@ -1,0 +1,40 @@
+#pragma once
+// One observation written as Field=value lines, for composing a bulletin
+// without a station: the selected source, its values, when they were
+// observed and which of them are ticked for speaking.
+
+#include <optional>
+#include <set>
+#include <string>
+
+#include "announce/meteo_data.h"
+#include "announce/weather_sources.h"
+
+namespace skycrier::cli {
+
+struct Observation {
+    SourceKind source = SourceKind::None;
+    MeteoData data;
+    std::set<MeteoField> enabled;
+};
+
+// Parses a record; on error, nothing and a one-line reason.
+std::optional<Observation> parseObservation(const std::string& text, double defaultObservedAt,
+                                            std::string& error);
+
+// The recorded observation as the only source there is.
+class RecordedSources : public WeatherSources {
+public:
+    explicit RecordedSources(Observation observation) : observation_(std::move(observation)) {}
+
+    SourceKind checkedSource() const override { return observation_.source; }
+    MeteoData& meteo(SourceKind kind) override;
+    bool itemEnabled(SourceKind kind, MeteoField field) const override;
+    void poll(SourceKind) override {}
+
+private:
+    Observation observation_;
+    MeteoData unused_;
+};
+
+}  // namespace skycrier::cli

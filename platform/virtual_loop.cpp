@@ -1,0 +1,70 @@
+#include "platform/virtual_loop.h"
+
+namespace skycrier {
+
+VirtualLoop::VirtualLoop(double localStart, int utcOffsetMinutes)
+    : localBase_(localStart), utcOffset_(utcOffsetMinutes) {}
+
+double VirtualLoop::localNow() const {
+    return localBase_ + static_cast<double>(now_ - localBaseMs_) / 86'400'000.0;
+}
+
+void VirtualLoop::setLocalNow(double dateTime) {
+    localBase_ = dateTime;
+    localBaseMs_ = now_;
+}
+
+void VirtualLoop::post(std::function<void()> task) {
+    std::lock_guard lock(postedMutex_);
+    posted_.push_back(std::move(task));
+}
+
+bool VirtualLoop::runPosted() {
+    bool ran = false;
+    for (;;) {
+        std::function<void()> task;
+        {
+            std::lock_guard lock(postedMutex_);
+            if (posted_.empty()) return ran;
+            task = std::move(posted_.front());
+            posted_.pop_front();
+        }
+        task();
+        ran = true;
+    }
+}
+
+void VirtualLoop::runPending() {
+    while (runPosted() || runDueCallbacks(now_)) {
+    }
+}
+
+void VirtualLoop::advance(Millis ms) {
+    const Millis target = now_ + (ms > 0 ? ms : 0);
+    runPending();
+    for (;;) {
+        const Millis due = nextDue();
+        if (due < 0 || due > target) break;
+        if (due > now_) now_ = due;
+        runPending();
+    }
+    now_ = target;
+    runPending();
+}
+
+bool VirtualLoop::advanceUntil(const std::function<bool()>& condition, Millis limit) {
+    const Millis end = now_ + limit;
+    runPending();
+    while (!condition()) {
+        const Millis due = nextDue();
+        if (due < 0 || due > end) {
+            now_ = end;
+            return condition();
+        }
+        if (due > now_) now_ = due;
+        runPending();
+    }
+    return true;
+}
+
+}  // namespace skycrier

@@ -1,0 +1,44 @@
+#pragma once
+// Virtual time for tests: nothing happens until the test advances the clock,
+// and then everything that fell due runs in order, at its own due time.
+
+#include <deque>
+#include <functional>
+#include <mutex>
+
+#include "platform/event_loop.h"
+
+namespace skycrier {
+
+class VirtualLoop : public EventLoop {
+public:
+    explicit VirtualLoop(double localStart = 0.0, int utcOffsetMinutes = 0);
+
+    Millis monotonicMs() const override { return now_; }
+    double localNow() const override;
+    int utcOffsetMinutes() const override { return utcOffset_; }
+    void post(std::function<void()> task) override;
+
+    // Sets the wall clock; the monotonic clock is not affected.
+    void setLocalNow(double dateTime);
+    void setUtcOffsetMinutes(int minutes) { utcOffset_ = minutes; }
+
+    // Runs everything due up to now + ms, moving the clock to each due time in turn.
+    void advance(Millis ms);
+    // Runs posted tasks and callbacks due now, without moving the clock.
+    void runPending();
+    // Advances until the condition holds or the limit has passed; returns whether it holds.
+    bool advanceUntil(const std::function<bool()>& condition, Millis limit);
+
+private:
+    bool runPosted();
+
+    Millis now_ = 0;
+    double localBase_;
+    Millis localBaseMs_ = 0;
+    int utcOffset_;
+    std::mutex postedMutex_;
+    std::deque<std::function<void()>> posted_;
+};
+
+}  // namespace skycrier

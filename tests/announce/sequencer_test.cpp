@@ -1,0 +1,419 @@
+#include "announce/sequencer.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+
+#include "cli/trace_printer.h"
+#include "platform/date_time.h"
+#include "platform/virtual_loop.h"
+#include "support/announce_fakes.h"
+
+namespace skycrier {
+namespace {
+
+using Trace = std::vector<std::string>;
+
+class SequencerTest : public ::testing::Test {
+protected:
+    SequencerTest() {
+        player.setOnFinished([this] { seq.nextStep(); });
+        player.setOnFailure([this] { seq.abortRoutine(); });
+        newTrace();
+        settings.CheckBoxDate = false;
+    }
+
+    void newTrace() {
+        out.str("");
+        printer = std::make_unique<cli::TracePrinter>(out);
+        seq.setObserver(printer.get());
+    }
+
+    bool finished() const { return printer->finished(); }
+
+    void openPort() {
+        port.open = true;
+        port.name = "COM1";
+    }
+
+    Trace trace() const {
+        Trace result;
+        std::istringstream in(out.str());
+        for (std::string line; std::getline(in, line);) result.push_back(line);
+        return result;
+    }
+
+    Trace runBulletin() {
+        seq.Button1Click();
+        loop.advanceUntil([&] { return finished() && !seq.BulletinRunning(); }, 3'600'000);
+        return trace();
+    }
+
+    // Monday 7 December 2026, 14:05.
+    VirtualLoop loop{encodeDateTime(2026, 12, 7, 14, 5, 0)};
+    test::FakePlayer player{loop, 1000};
+    test::FakePort port;
+    test::FakeSources sources;
+    SpeechUnits units;
+    BulletinSettings settings;
+    PortLineSettings lines;
+    StatusBoard status;
+    Sequencer seq{{loop, player, port, sources, units, settings, lines, status}};
+    std::ostringstream out;
+    std::unique_ptr<cli::TracePrinter> printer;
+};
+
+const Trace kTimeWords = {"wait 300", "play son_it_s", "play son2_et", "play son5", "play son_pm"};
+
+Trace concat(std::initializer_list<Trace> parts) {
+    Trace all;
+    for (const Trace& p : parts) all.insert(all.end(), p.begin(), p.end());
+    return all;
+}
+
+TEST_F(SequencerTest, ShortestBulletinKeysWaitsAndSpeaksTheTime) {
+    openPort();
+    EXPECT_EQ(runBulletin(),
+              concat({{"key DTR", "key RTS", "wait 300"}, kTimeWords, {"unkey DTR", "unkey RTS", "done"}}));
+    EXPECT_FALSE(port.dtr);
+    EXPECT_FALSE(port.rts);
+    EXPECT_EQ(status.EditData(), "SKYCRIER DONE");
+    EXPECT_TRUE(status.Button1Enabled());
+    EXPECT_FALSE(status.transmitterLed());
+}
+
+TEST_F(SequencerTest, WithoutAPortNothingIsKeyedAndThereIsNoKeyingWait) {
+    EXPECT_EQ(runBulletin(), concat({kTimeWords, {"done"}}));
+}
+
+TEST_F(SequencerTest, OnlyTheTickedLinesAreRaisedButBothAreLowered) {
+    openPort();
+    lines.CheckBoxRTS = false;
+    EXPECT_EQ(runBulletin(),
+              concat({{"key DTR", "wait 300"}, kTimeWords, {"unkey DTR", "unkey RTS", "done"}}));
+}
+
+TEST_F(SequencerTest, RecordingsDateAndPauseComeInOrder) {
+    settings.CheckBoxEntete = true;
+    settings.headerFile = "header.wav";
+    settings.SpinEditPause = 2;
+    settings.CheckBoxBrell = true;
+    settings.CheckBoxDate = true;
+    settings.CheckBoxFin = true;
+    settings.closingFile = "bye.wav";
+    EXPECT_EQ(runBulletin(), concat({{"play-file header.wav", "wait 2000", "play-file kuckoo.wav", "play son_mon",
+                                      "play son7", "play son_dec", "play son2026"},
+                                     kTimeWords,
+                                     {"play-file bye.wav", "done"}}));
+}
+
+TEST_F(SequencerTest, RecordingsWithoutAFileAreSkipped) {
+    settings.CheckBoxEntete = true;
+    settings.CheckBoxBrell = true;
+    settings.greetingFile.clear();
+    settings.CheckBoxFin = true;
+    EXPECT_EQ(runBulletin(), concat({kTimeWords, {"done"}}));
+}
+
+TEST_F(SequencerTest, MetricWeatherItemsInTheirFixedOrder) {
+    MeteoData& d = sources.choose(SourceKind::W23);
+    d.Tint = 21.5;  // rounds to the even 22
+    d.Text = -5.2;
+    d.Patm = 1013.2;
+    d.Tend = 1;
+    d.Vent = 150;
+    d.Rafa = 12;
+    d.Dire = 250;
+    d.TRes = -9.6;
+    d.Pluie = 0.4;
+    d.HumiExt = 72;
+    EXPECT_EQ(runBulletin(),
+              concat({kTimeWords,
+                      {"wait 300", "play son_int_temp", "play son22", "play son_degrees",
+                       "wait 300", "play son_ext_temp", "play son_minus", "play son5", "play son_degrees",
+                       "wait 300", "play son_pressure", "play son1000", "play son13", "play son_millibars",
+                       "wait 50", "play son_rising",
+                       "wait 300", "play son_wind", "play son100_and", "play son50", "play son_kmh",
+                       "wait 300", "play son_gust", "play son12", "play son_kmh",
+                       "wait 300", "play son_dir", "play son_west",
+                       "wait 300", "play son_wind_chill", "play son_minus", "play son10", "play son_degrees",
+                       "wait 300", "play son_rain24", "play son_null",
+                       "wait 300", "play son_humidity", "play son72", "play son_percent", "done"}}));
+}
+
+TEST_F(SequencerTest, ImperialWeatherItems) {
+    units.setTemperatureMetric(false);
+    units.setPressureMetric(false);
+    units.setWindMetric(false);
+    units.setRainMetric(false);
+    settings.Menu16secteurs = true;
+    MeteoData& d = sources.choose(SourceKind::Pro2);
+    d.Tint = 68;
+    d.Text = 1;
+    d.Patm = 29.92;
+    d.Tend = 2;
+    d.Vent = 1;
+    d.Rafa = 4;  // above 5 x 0.6213712
+    d.Dire = 20;
+    d.TRes = 120;
+    d.Pluie = 0.25;
+    d.HumiExt = 72.5;  // rounds to the even 72
+    EXPECT_EQ(runBulletin(),
+              concat({kTimeWords,
+                      {"wait 300", "play son_int_temp", "play son68", "play son_degrees",
+                       "wait 300", "play son_ext_temp", "play son1", "play son_degrees1",
+                       "wait 300", "play son_pressure", "play son29", "play son_point", "play son9", "play son2",
+                       "play son_inhg",
+                       "wait 50", "play son_falling",
+                       "wait 300", "play son_wind", "play son1", "play son_mph",
+                       "wait 300", "play son_gust", "play son4", "play son_mph",
+                       "wait 300", "play son_dir", "play son_north_north_east",
+                       "wait 300", "play son_wind_chill", "play son100_and", "play son20", "play son_degrees",
+                       "wait 300", "play son_rain24", "play son0", "play son_point", "play son2", "play son5",
+                       "play son_inch",
+                       "wait 300", "play son_humidity", "play son72", "play son_percent", "done"}}));
+}
+
+TEST_F(SequencerTest, GatesLeaveOutImplausibleAndUntickedValues) {
+    MeteoData& d = sources.choose(SourceKind::W28);
+    d.Tint = 101;       // above 100
+    d.Text = -200;      // the "missing" marker
+    d.Patm = 929.4;     // below 930
+    d.Tend = 3;         // unknown
+    d.Vent = 0.4;       // calm: no unit and no direction
+    d.Rafa = 4.4;       // below 5
+    d.Dire = 90;
+    d.TRes = -76;       // below -75
+    d.Pluie = 199;      // above 198
+    d.HumiExt = -1;
+    sources.enabled[SourceKind::W28].erase(MeteoField::HumiExt);
+    d.HumiExt = 50;
+    EXPECT_EQ(runBulletin(), concat({kTimeWords, {"wait 300", "play son_wind", "play son_null", "done"}}));
+}
+
+TEST_F(SequencerTest, MphGustBoundIsScaled) {
+    units.setWindMetric(false);
+    MeteoData& d = sources.choose(SourceKind::W23);
+    sources.enabled[SourceKind::W23] = {MeteoField::Rafa};
+    d.Rafa = 3;
+    EXPECT_EQ(runBulletin(), concat({kTimeWords, {"done"}}));
+}
+
+TEST_F(SequencerTest, DirectionNeedsAWindOfAtLeastOne) {
+    MeteoData& d = sources.choose(SourceKind::W23);
+    sources.enabled[SourceKind::W23] = {MeteoField::Dire};
+    d.Dire = 90;
+    d.Vent = 20;  // not ticked: the wind stays at its default -1
+    EXPECT_EQ(runBulletin(), concat({kTimeWords, {"done"}}));
+}
+
+TEST_F(SequencerTest, AnOutOfRangeWindStillAllowsTheDirection) {
+    MeteoData& d = sources.choose(SourceKind::W23);
+    sources.enabled[SourceKind::W23] = {MeteoField::Vent, MeteoField::Dire};
+    d.Vent = 250;
+    d.Dire = 180;
+    EXPECT_EQ(runBulletin(), concat({kTimeWords, {"wait 300", "play son_dir", "play son_south", "done"}}));
+}
+
+TEST_F(SequencerTest, MetarVariableWindAndPresentWeather) {
+    MeteoData& d = sources.choose(SourceKind::METAR);
+    sources.enabled[SourceKind::METAR] = {MeteoField::Tint, MeteoField::Vent, MeteoField::Dire, MeteoField::Phenomena};
+    d.Tint = 20;  // METAR has no inside temperature
+    d.Vent = 3;
+    d.Dire = 999;
+    d.Phenomena = phenomena::Snow | phenomena::Heavy;
+    EXPECT_EQ(runBulletin(), concat({kTimeWords,
+                                     {"wait 300", "play son_wind", "play son3", "play son_kmh", "wait 300",
+                                      "play son_dir", "play son_variable", "wait 300", "play son_snowing",
+                                      "wait 300", "play son_heavily", "done"}}));
+}
+
+TEST_F(SequencerTest, FailedOrUnusableSourcesSpeakNoWeather) {
+    MeteoData& d = sources.choose(SourceKind::APRS);
+    d.Text = 10;
+    d.ErrorText = "Error de archivo #6";
+    EXPECT_EQ(runBulletin(), concat({kTimeWords, {"done"}}));
+
+    newTrace();
+    d.ErrorText.clear();
+    d.Input.clear();
+    EXPECT_EQ(runBulletin(), concat({kTimeWords, {"done"}}));
+    EXPECT_EQ(seq.selectedSource(), SourceKind::None);
+}
+
+TEST_F(SequencerTest, StaleRuleDropsOldDataButNeverTheWeatherMonitor) {
+    settings.staleRule = StaleRule::OneHour;
+    MeteoData& w23 = sources.choose(SourceKind::W23);
+    sources.enabled[SourceKind::W23] = {MeteoField::Text};
+    w23.Text = 10;
+    w23.ObservedAt = loop.localNow() - 61.0 / 1440;
+    EXPECT_EQ(runBulletin(), concat({kTimeWords, {"done"}}));
+
+    newTrace();
+    w23.ObservedAt = loop.localNow() - 59.0 / 1440;
+    EXPECT_EQ(runBulletin(), concat({kTimeWords,
+                                     {"wait 300", "play son_ext_temp", "play son10", "play son_degrees", "done"}}));
+
+    newTrace();
+    MeteoData& mon = sources.choose(SourceKind::MON);
+    sources.enabled[SourceKind::MON] = {MeteoField::Text};
+    mon.Text = 3;
+    mon.ObservedAt = 0;
+    EXPECT_EQ(runBulletin(), concat({kTimeWords,
+                                     {"wait 300", "play son_ext_temp", "play son3", "play son_degrees", "done"}}));
+}
+
+TEST_F(SequencerTest, EscapeDuringTheGreetingEndsAfterItWithoutTheClosing) {
+    openPort();
+    settings.CheckBoxBrell = true;
+    settings.CheckBoxFin = true;
+    settings.closingFile = "bye.wav";
+    seq.Button1Click();
+    loop.advance(800);  // keying wait done, greeting playing
+    seq.escapeRequest();
+    loop.advanceUntil([&] { return finished(); }, 60'000);
+    EXPECT_EQ(trace(), (Trace{"key DTR", "key RTS", "wait 300", "play-file kuckoo.wav", "unkey DTR", "unkey RTS",
+                              "done"}));
+    EXPECT_EQ(player.played, (std::vector<std::string>{"kuckoo.wav"}));
+}
+
+TEST_F(SequencerTest, AnUnplayableSegmentAbortsAndReleasesTheTransmitter) {
+    openPort();
+    player.missing = {"son5"};
+    seq.Button1Click();
+    status.setEditData("Error: Res Wave");  // what the player shows before it aborts
+    loop.advanceUntil([&] { return !seq.BulletinRunning(); }, 60'000);
+    EXPECT_EQ(trace(), (Trace{"key DTR", "key RTS", "wait 300", "wait 300", "play son_it_s", "play son2_et",
+                              "play son5", "unkey DTR", "unkey RTS", "abort Error: Res Wave"}));
+    EXPECT_FALSE(port.dtr);
+    EXPECT_EQ(status.EditData(), "Error: Res Wave");
+    EXPECT_TRUE(status.Button1Enabled());
+    EXPECT_EQ(seq.BulletinStep(), 0);
+}
+
+TEST_F(SequencerTest, WatchdogEndsASimulatedErrorAfterTwoMinutes) {
+    openPort();
+    seq.ErrorSimulation = true;
+    seq.Button1Click();
+    loop.advance(Sequencer::kWatchdogMs - 1);
+    EXPECT_TRUE(seq.BulletinRunning());
+    loop.advance(1);
+    EXPECT_EQ(trace(), (Trace{"unkey DTR", "unkey RTS", "abort SKYCRIER SONANDO"}));
+    loop.advance(1000);
+    EXPECT_FALSE(seq.BulletinRunning());
+    EXPECT_TRUE(status.Button1Enabled());
+}
+
+TEST_F(SequencerTest, WatchdogLetsALongSoundFinishAndLooksAgain) {
+    openPort();
+    settings.CheckBoxBrell = true;
+    player.duration = 150'000;  // a greeting longer than the watchdog
+    EXPECT_EQ(runBulletin(), (Trace{"key DTR", "key RTS", "wait 300", "play-file kuckoo.wav", "wait 300",
+                                    "play son_it_s", "play son2_et", "play son7", "play son_pm", "unkey DTR",
+                                    "unkey RTS", "done"}));
+}
+
+TEST_F(SequencerTest, WatchdogEndsABulletinWhoseSoundNeverComesBack) {
+    openPort();
+    player.stuck = true;
+    player.duration = 150'000;
+    seq.Button1Click();
+    loop.advance(Sequencer::kWatchdogMs);
+    EXPECT_TRUE(port.dtr);  // the first look finds the sound young enough to wait for
+    loop.advance(Sequencer::kWatchdogMs);
+    EXPECT_FALSE(port.dtr);
+    EXPECT_EQ(trace().back(), "abort SKYCRIER SONANDO");
+    EXPECT_EQ(player.stops, 1);
+}
+
+TEST_F(SequencerTest, AbortDuringAWaitPlaysNothingMore) {
+    openPort();
+    settings.SpinEditPause = 15;
+    settings.CheckBoxEntete = true;
+    settings.headerFile = "long.wav";
+    player.duration = 110'000;
+    seq.Button1Click();
+    loop.advance(Sequencer::kWatchdogMs + 30'000);
+    EXPECT_EQ(trace(), (Trace{"key DTR", "key RTS", "wait 300", "play-file long.wav", "wait 15000", "unkey DTR",
+                              "unkey RTS", "abort SKYCRIER SONANDO"}));
+    EXPECT_EQ(player.played.size(), 1u);
+    EXPECT_FALSE(seq.BulletinRunning());
+}
+
+TEST_F(SequencerTest, StartConditions) {
+    seq.startupPending = true;
+    seq.Button1Click();
+    EXPECT_FALSE(seq.BulletinRunning());
+
+    seq.startupPending = false;
+    seq.CarrierBusy = true;
+    seq.Button1Click();
+    EXPECT_FALSE(seq.BulletinRunning());
+
+    lines.CheckBoxDCD = false;
+    seq.Button1Click();
+    EXPECT_TRUE(seq.BulletinRunning());
+    EXPECT_TRUE(seq.ctsLatch);
+    EXPECT_TRUE(seq.dsrLatch);
+    EXPECT_FALSE(status.Button1Enabled());
+    EXPECT_EQ(status.EditData(), "SKYCRIER SONANDO");
+
+    seq.Button1Click();  // a second request during the bulletin is dropped
+    loop.advanceUntil([&] { return finished(); }, 60'000);
+    EXPECT_EQ(trace(), concat({kTimeWords, {"done"}}));
+}
+
+TEST_F(SequencerTest, DeferredPollRunsASecondAfterTheEnd) {
+    sources.choose(SourceKind::MON).DeferredPoll = true;
+    runBulletin();
+    EXPECT_TRUE(sources.polled.empty());
+    loop.advance(1000);
+    EXPECT_EQ(sources.polled, std::vector<SourceKind>{SourceKind::MON});
+    EXPECT_FALSE(sources.meteo(SourceKind::MON).DeferredPoll);
+}
+
+class RecordingLink : public ChannelLink {
+public:
+    void send(const std::string& message) override { sent.push_back(message); }
+    void reconnect() override { ++reconnects; }
+    std::vector<std::string> sent;
+    int reconnects = 0;
+};
+
+TEST_F(SequencerTest, PeerRequestEndsWithDoneNoticeInsteadOfReconnect) {
+    RecordingLink link;
+    seq.setChannelLink(&link);
+    seq.PeerRequested = true;
+    runBulletin();
+    loop.advance(2000);
+    EXPECT_EQ(link.sent, std::vector<std::string>{"BRELL_DONE"});
+    EXPECT_EQ(link.reconnects, 0);
+    EXPECT_FALSE(seq.PeerRequested);
+
+    seq.Button1Click();
+    loop.advance(60'000);
+    EXPECT_EQ(link.reconnects, 1);
+}
+
+TEST_F(SequencerTest, AnHourOfBulletinsOnceAMinute) {
+    openPort();
+    settings.CheckBoxDate = true;
+    sources.choose(SourceKind::W23).Text = 12;
+    int done = 0;
+    class Counter : public BulletinObserver {
+    public:
+        explicit Counter(int& n) : n_(n) {}
+        void onDone() override { ++n_; }
+        int& n_;
+    } counter(done);
+    seq.setObserver(&counter);
+    Timer minute(loop, 60'000, [&] { seq.Button1Click(); });
+    minute.start();
+    loop.advance(3'600'000 + 30'000);
+    EXPECT_EQ(done, 60);
+    EXPECT_FALSE(port.dtr);
+}
+
+}  // namespace
+}  // namespace skycrier

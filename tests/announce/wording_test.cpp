@@ -1,0 +1,154 @@
+#include "announce/wording.h"
+
+#include <gtest/gtest.h>
+
+#include "announce/meteo_data.h"
+
+namespace skycrier::wording {
+namespace {
+
+using S = Segments;
+
+TEST(Rounding, TiesGoToTheEvenNeighbour) {
+    EXPECT_EQ(roundHalfEven(72.5), 72);
+    EXPECT_EQ(roundHalfEven(73.5), 74);
+    EXPECT_EQ(roundHalfEven(-2.5), -2);
+    EXPECT_EQ(roundHalfEven(4.51), 5);
+}
+
+TEST(DateWording, DayNameDayMonthAndYearForms) {
+    EXPECT_EQ(date(2, 7, 12, 2026), (S{"son_mon", "son7", "son_dec", "son2026"}));
+    EXPECT_EQ(date(1, 31, 1, 2010), (S{"son_sun", "son31", "son_jan", "son2000", "son10"}));
+    EXPECT_EQ(date(7, 1, 6, 2051), (S{"son_sat", "son1", "son_jun", "son2000", "son51"}));
+    // Years the vocabulary cannot tell are left out.
+    EXPECT_EQ(date(4, 3, 3, 2060), (S{"son_wed", "son3", "son_mar"}));
+    EXPECT_EQ(date(4, 3, 3, 2000), (S{"son_wed", "son3", "son_mar"}));
+}
+
+TEST(TimeWording, HoursMinutesAndPartOfDay) {
+    EXPECT_EQ(timeOfDay(13, 0), (S{"son_it_s1", "son_pm"}));
+    EXPECT_EQ(timeOfDay(1, 0), (S{"son_it_s1", "son_am1"}));
+    EXPECT_EQ(timeOfDay(14, 5), (S{"son_it_s", "son2_et", "son5", "son_pm"}));
+    EXPECT_EQ(timeOfDay(0, 0), (S{"son_it_s", "son0", "son_am1"}));
+    EXPECT_EQ(timeOfDay(12, 30), (S{"son_it_s", "son12_et", "son30", "son_am"}));
+    EXPECT_EQ(timeOfDay(6, 0), (S{"son_it_s", "son6", "son_am"}));
+    EXPECT_EQ(timeOfDay(20, 59), (S{"son_it_s", "son8_et", "son59", "son_pm"}));
+    EXPECT_EQ(timeOfDay(21, 15), (S{"son_it_s", "son9_et", "son15", "son_pm1"}));
+    EXPECT_EQ(timeOfDay(5, 59), (S{"son_it_s", "son5_et", "son59", "son_am1"}));
+}
+
+TEST(TimeWording, MinutesAfterMidnightUseTwelve) {
+    EXPECT_EQ(timeOfDay(0, 1), (S{"son_it_s", "son12_et", "son1", "son_am1"}));
+    EXPECT_EQ(timeOfDay(0, 59), (S{"son_it_s", "son12_et", "son59", "son_am1"}));
+}
+
+TEST(TemperatureWording, SignAndSingularUnit) {
+    EXPECT_EQ(temperature(-5), (S{"son_minus", "son5", "son_degrees"}));
+    EXPECT_EQ(temperature(1), (S{"son1", "son_degrees1"}));
+    EXPECT_EQ(temperature(-1), (S{"son_minus", "son1", "son_degrees1"}));
+    EXPECT_EQ(temperature(0), (S{"son0", "son_degrees1"}));
+    EXPECT_EQ(temperature(100), (S{"son100", "son_degrees"}));
+    EXPECT_EQ(feltTemperature(1), (S{"son1", "son_degrees"}));
+    EXPECT_EQ(feltTemperature(0), (S{"son0", "son_degrees"}));
+}
+
+TEST(TemperatureWording, FeltTemperaturesBeyondOneHundredUseTheJoiner) {
+    EXPECT_EQ(feltTemperature(140), (S{"son100_and", "son40", "son_degrees"}));
+    EXPECT_EQ(feltTemperature(-103), (S{"son_minus", "son100_and", "son3", "son_degrees"}));
+}
+
+TEST(PressureWording, Hectopascal) {
+    EXPECT_EQ(pressureHectopascal(1013), (S{"son1000", "son13", "son_millibars"}));
+    EXPECT_EQ(pressureHectopascal(1000), (S{"son1000", "son_millibars"}));
+    EXPECT_EQ(pressureHectopascal(987), (S{"son900", "son87", "son_millibars"}));
+    EXPECT_EQ(pressureHectopascal(930), (S{"son900", "son30", "son_millibars"}));
+    EXPECT_EQ(pressureHectopascal(1050), (S{"son1000", "son50", "son_millibars"}));
+}
+
+TEST(DecimalWording, InchesOfMercuryAndRainInches) {
+    EXPECT_EQ(decimal(29.92, "son_inhg"), (S{"son29", "son_point", "son9", "son2", "son_inhg"}));
+    EXPECT_EQ(decimal(30.00, "son_inhg"), (S{"son30", "son_inhg"}));
+    EXPECT_EQ(decimal(29.05, "son_inhg"), (S{"son29", "son_point", "son0", "son5", "son_inhg"}));
+    EXPECT_EQ(decimal(29.009, "son_inhg"), (S{"son29", "son_inhg"}));
+    EXPECT_EQ(rainInch(0.25), (S{"son0", "son_point", "son2", "son5", "son_inch"}));
+    EXPECT_EQ(rainInch(0.009), (S{"son_null"}));
+    EXPECT_EQ(rainInch(0), (S{"son_null"}));
+}
+
+TEST(DecimalWording, FractionsThatPrintAsTheNextWholeNumberSayThatNumber) {
+    EXPECT_EQ(decimal(29.996, "son_inhg"), (S{"son30", "son_inhg"}));
+    EXPECT_EQ(rainInch(0.997), (S{"son1", "son_inch"}));
+}
+
+TEST(SpeedWording, KilometresPerHour) {
+    EXPECT_EQ(speed(0, true), (S{"son_null"}));
+    EXPECT_EQ(speed(1, true), (S{"son1", "son_kmh1"}));
+    EXPECT_EQ(speed(12, true), (S{"son12", "son_kmh"}));
+    EXPECT_EQ(speed(100, true), (S{"son100", "son_kmh"}));
+    EXPECT_EQ(speed(101, true), (S{"son100_and", "son1", "son_kmh1"}));
+    EXPECT_EQ(speed(150, true), (S{"son100_and", "son50", "son_kmh"}));
+}
+
+TEST(SpeedWording, MilesPerHourUseTheOneNeutralWord) {
+    EXPECT_EQ(speed(1, false), (S{"son1", "son_mph"}));
+    EXPECT_EQ(speed(45, false), (S{"son45", "son_mph"}));
+    EXPECT_EQ(speed(101, false), (S{"son100_and", "son1", "son_mph"}));
+    EXPECT_EQ(speed(0, false), (S{"son_null"}));
+}
+
+TEST(RainAndHumidityWording, NullHundredsAndUnits) {
+    EXPECT_EQ(rainMillimetre(0), (S{"son_null"}));
+    EXPECT_EQ(rainMillimetre(7), (S{"son7", "son_millimeters"}));
+    EXPECT_EQ(rainMillimetre(100), (S{"son100", "son_millimeters"}));
+    EXPECT_EQ(rainMillimetre(198), (S{"son100_and", "son98", "son_millimeters"}));
+    EXPECT_EQ(humidity(0), (S{"son_null"}));
+    EXPECT_EQ(humidity(72), (S{"son72", "son_percent"}));
+    EXPECT_EQ(humidity(100), (S{"son100", "son_percent"}));
+}
+
+TEST(TendencyWording, ThreeWords) {
+    EXPECT_EQ(tendency(0), "son_steady");
+    EXPECT_EQ(tendency(1), "son_rising");
+    EXPECT_EQ(tendency(2), "son_falling");
+}
+
+TEST(DirectionWording, EightSectorBoundaries) {
+    const std::pair<int, const char*> cases[] = {
+        {0, "son_north"},        {22, "son_north"},      {23, "son_north_east"}, {67, "son_north_east"},
+        {68, "son_east"},        {112, "son_east"},      {113, "son_south_east"}, {157, "son_south_east"},
+        {158, "son_south"},      {202, "son_south"},     {203, "son_south_west"}, {247, "son_south_west"},
+        {248, "son_west"},       {292, "son_west"},      {293, "son_north_west"}, {337, "son_north_west"},
+        {338, "son_north"},      {360, "son_north"}};
+    for (const auto& [degrees, word] : cases) EXPECT_EQ(direction(degrees, false, false), S{word}) << degrees;
+}
+
+TEST(DirectionWording, SixteenSectorBoundaries) {
+    const std::pair<int, const char*> cases[] = {
+        {11, "son_north"},            {12, "son_north_north_east"}, {34, "son_north_east"},
+        {57, "son_east_north_east"},  {79, "son_east"},             {102, "son_east_south_east"},
+        {124, "son_south_east"},      {147, "son_south_south_east"}, {169, "son_south"},
+        {192, "son_south_south_west"}, {214, "son_south_west"},      {237, "son_west_south_west"},
+        {259, "son_west"},            {282, "son_west_north_west"}, {304, "son_north_west"},
+        {327, "son_north_north_west"}, {348, "son_north_north_west"}, {349, "son_north"}, {360, "son_north"}};
+    for (const auto& [degrees, word] : cases) EXPECT_EQ(direction(degrees, true, false), S{word}) << degrees;
+}
+
+TEST(DirectionWording, VariableOnlyWhereAllowed) {
+    EXPECT_EQ(direction(999, false, true), S{"son_variable"});
+    EXPECT_EQ(direction(999, true, true), S{"son_variable"});
+    EXPECT_TRUE(direction(999, false, false).empty());
+}
+
+TEST(PresentWeatherWording, FirstPhenomenonAndIntensity) {
+    using namespace phenomena;
+    EXPECT_EQ(presentWeather(Snow | Heavy), (S{"son_snowing", "son_heavily"}));
+    EXPECT_EQ(presentWeather(Mist | Rain | Light), (S{"son_raining"}));
+    EXPECT_EQ(presentWeather(Rain), (S{"son_raining", "son_moderatly"}));
+    EXPECT_EQ(presentWeather(Rain | Light | Heavy), (S{"son_raining", "son_lightly"}));
+    EXPECT_EQ(presentWeather(Hail | Fog), (S{"son_hailing"}));
+    EXPECT_EQ(presentWeather(Fog), (S{"son_fog"}));
+    EXPECT_TRUE(presentWeather(Light).empty());
+}
+
+}  // namespace
+}  // namespace skycrier::wording

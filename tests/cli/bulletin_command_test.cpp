@@ -1,0 +1,118 @@
+#include "cli/bulletin_command.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "support/temp_dir.h"
+
+namespace skycrier::cli {
+namespace {
+
+struct Result {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+Result run(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int code = runBulletinCommand(args, out, err);
+    return {code, out.str(), err.str()};
+}
+
+class BulletinCommandTest : public ::testing::Test {
+protected:
+    std::string ini(const std::string& text) { return dir.write("skycrier.ini", "[SKYCRIER V2.2.2]\r\n" + text); }
+    std::string record(const std::string& text) { return dir.write("record.txt", text); }
+    test::TempDir dir;
+};
+
+const char* const kAt = "2026-12-07 14:05:00";
+
+TEST_F(BulletinCommandTest, DefaultBulletinWithGreetingDateAndTime) {
+    const auto r = run({"--at", kAt, "--ini", ini("HELLO=Y\r\nCOM=1\r\n"), "--list"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out,
+              "key DTR\nkey RTS\nwait 300\nplay-file kuckoo.wav\nplay son_mon\nplay son7\nplay son_dec\n"
+              "play son2026\nwait 300\nplay son_it_s\nplay son2_et\nplay son5\nplay son_pm\nunkey DTR\n"
+              "unkey RTS\ndone\n");
+    EXPECT_EQ(r.err, "");
+}
+
+TEST_F(BulletinCommandTest, RecordSpeaksOnlyWhatItsSourceSuppliesAndIsTicked) {
+    const auto ini_path = ini("DATE=N\r\nROSE=16\r\n");
+    const auto rec = record(
+        "Source=APRS\nTint=20\nText=7.4\nTend=1\nVent=10\nDire=100\nHumiExt=55\n"
+        "Enabled=Tint,Text,Tend,Vent,Dire\nObservedAt=2026-12-07 14:00:00\n");
+    const auto r = run({"--at", kAt, "--ini", ini_path, "--record", rec, "--list"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out,
+              "wait 300\nplay son_it_s\nplay son2_et\nplay son5\nplay son_pm\n"
+              "wait 300\nplay son_ext_temp\nplay son7\nplay son_degrees\n"
+              "wait 300\nplay son_wind\nplay son10\nplay son_kmh\n"
+              "wait 300\nplay son_dir\nplay son_east\ndone\n");
+}
+
+TEST_F(BulletinCommandTest, ImperialUnitsFromTheConfiguration) {
+    const auto ini_path = ini("DATE=N\r\nUNITTC=N\r\nUNITPM=N\r\nUNITVK=N\r\nUNITRM=N\r\n");
+    const auto rec = record("Source=W28\nPatm=30.004\nVent=1\nPluie=0.5\nEnabled=Patm,Vent,Pluie\n");
+    const auto r = run({"--at", kAt, "--ini", ini_path, "--record", rec, "--list"});
+    EXPECT_EQ(r.out,
+              "wait 300\nplay son_it_s\nplay son2_et\nplay son5\nplay son_pm\n"
+              "wait 300\nplay son_pressure\nplay son30\nplay son_inhg\n"
+              "wait 300\nplay son_wind\nplay son1\nplay son_mph\n"
+              "wait 300\nplay son_rain24\nplay son0\nplay son_point\nplay son5\nplay son0\nplay son_inch\ndone\n");
+}
+
+TEST_F(BulletinCommandTest, StaleFailedAndUnusableSourcesSpeakNoWeather) {
+    const std::string time = "wait 300\nplay son_it_s\nplay son2_et\nplay son5\nplay son_pm\ndone\n";
+    const auto ini_path = ini("DATE=N\r\nOLD=1\r\n");
+    EXPECT_EQ(run({"--at", kAt, "--ini", ini_path, "--record",
+                   record("Source=Pro2\nText=5\nEnabled=Text\nObservedAt=2026-12-07 13:04:00\n"), "--list"})
+                  .out,
+              time);
+    EXPECT_EQ(run({"--at", kAt, "--ini", ini_path, "--record",
+                   record("Source=METAR\nText=5\nEnabled=Text\nErrorText=Error archivo\n"), "--list"})
+                  .out,
+              time);
+    EXPECT_EQ(run({"--at", kAt, "--ini", ini_path, "--record", record("Source=MON\nText=5\nEnabled=Text\nInput=0\n"),
+                   "--list"})
+                  .out,
+              time);
+    EXPECT_EQ(run({"--at", kAt, "--ini", ini_path, "--record",
+                   record("Source=MON\nText=5\nEnabled=Text\nObservedAt=2020-01-01 00:00:00\n"), "--list"})
+                  .out,
+              "wait 300\nplay son_it_s\nplay son2_et\nplay son5\nplay son_pm\n"
+              "wait 300\nplay son_ext_temp\nplay son5\nplay son_degrees\ndone\n");
+}
+
+TEST_F(BulletinCommandTest, MetarPresentWeatherFromTheRainBox) {
+    const auto rec = record("Source=METAR\nPhenomena=36\nEnabled=Pluie\n");
+    const auto r = run({"--at", "2026-12-07 00:30:00", "--ini", ini("DATE=N\r\n"), "--record", rec, "--list"});
+    EXPECT_EQ(r.out,
+              "wait 300\nplay son_it_s\nplay son12_et\nplay son30\nplay son_am1\n"
+              "wait 300\nplay son_raining\ndone\n");
+}
+
+TEST_F(BulletinCommandTest, BadInputGivesOneLineAndCodeTwo) {
+    const std::vector<std::vector<std::string>> cases = {
+        {"--list", "--bogus"},
+        {"--at", "yesterday", "--list"},
+        {"--ini"},
+        {"--at", kAt},
+        {"--ini", (dir.path() / "missing.ini").string(), "--list"},
+        {"--record", record("Source=W99\n"), "--list"},
+        {"--record", record("Source=W23\nText=warm\n"), "--list"},
+        {"--record", record("Source=W23\nEnabled=Text,Colour\n"), "--list"},
+    };
+    for (const auto& args : cases) {
+        const auto r = run(args);
+        EXPECT_EQ(r.code, 2) << args[0];
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    }
+}
+
+}  // namespace
+}  // namespace skycrier::cli

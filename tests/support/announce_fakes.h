@@ -1,0 +1,102 @@
+#pragma once
+// Doubles for the announcer's collaborators: a player whose sounds last a
+// fixed time, a port that remembers its lines, sources held in memory.
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "announce/sound_player.h"
+#include "announce/transmitter_port.h"
+#include "announce/weather_sources.h"
+#include "platform/event_loop.h"
+
+namespace skycrier::test {
+
+class FakePlayer : public SoundPlayer {
+public:
+    FakePlayer(EventLoop& loop, Millis soundLength) : duration(soundLength), loop_(loop) {}
+
+    void playResource(const std::string& name) override { start(name, missing.count(name) > 0); }
+    void playFile(const std::string& path) override { start(path, missing.count(path) > 0); }
+    bool playing() const override { return playing_; }
+    bool stalled() const override { return playing_ && stuck && loop_.monotonicMs() - startedAt_ > duration; }
+    bool stopOutput() override {
+        loop_.cancel(pendingDone_);
+        ++stops;
+        return true;
+    }
+    void clearState() override { playing_ = false; }
+
+    // Names or paths that fail to play.
+    std::set<std::string> missing;
+    std::vector<std::string> played;
+    int stops = 0;
+    Millis duration;
+    // When set, a sound never comes back (a stuck device).
+    bool stuck = false;
+
+private:
+    void start(const std::string& what, bool fails) {
+        if (playing_) return;
+        if (fails) {
+            notifyFailure();
+            return;
+        }
+        played.push_back(what);
+        playing_ = true;
+        startedAt_ = loop_.monotonicMs();
+        if (stuck) return;
+        pendingDone_ = loop_.callAfter(duration, [this] {
+            playing_ = false;
+            notifyFinished();
+        });
+    }
+
+    EventLoop& loop_;
+    bool playing_ = false;
+    EventLoop::TaskId pendingDone_ = 0;
+    Millis startedAt_ = 0;
+};
+
+class FakePort : public TransmitterPort {
+public:
+    bool isOpen() const override { return open; }
+    std::string portName() const override { return name; }
+    void setLine(PortLine line, bool raised) override {
+        if (open) (line == PortLine::DTR ? dtr : rts) = raised;
+    }
+
+    bool open = false;
+    std::string name;
+    bool dtr = false;
+    bool rts = false;
+};
+
+class FakeSources : public WeatherSources {
+public:
+    SourceKind checkedSource() const override { return checked; }
+    MeteoData& meteo(SourceKind kind) override { return data[kind]; }
+    bool itemEnabled(SourceKind kind, MeteoField field) const override {
+        const auto found = enabled.find(kind);
+        return found != enabled.end() && found->second.count(field) > 0;
+    }
+    void poll(SourceKind kind) override { polled.push_back(kind); }
+
+    // Selects a usable source with every field ticked.
+    MeteoData& choose(SourceKind kind) {
+        checked = kind;
+        MeteoData& d = data[kind];
+        d.Input = kind == SourceKind::MON ? "1" : "station";
+        for (const MeteoField f : kAllFields) enabled[kind].insert(f);
+        return d;
+    }
+
+    SourceKind checked = SourceKind::None;
+    std::map<SourceKind, MeteoData> data;
+    std::map<SourceKind, std::set<MeteoField>> enabled;
+    std::vector<SourceKind> polled;
+};
+
+}  // namespace skycrier::test

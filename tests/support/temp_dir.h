@@ -1,0 +1,35 @@
+#pragma once
+// A scratch folder that lives as long as the test.
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace skycrier::test {
+
+class TempDir {
+public:
+    TempDir() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "skycrier-XXXXXX").string();
+        path_ = ::mkdtemp(pattern.data()) ? pattern : std::string();
+    }
+    ~TempDir() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+
+    std::string write(const std::string& name, const std::string& content) const {
+        const auto file = path_ / name;
+        std::ofstream(file, std::ios::binary) << content;
+        return file.string();
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+}  // namespace skycrier::test
