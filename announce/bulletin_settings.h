@@ -5,6 +5,9 @@
 
 namespace skycrier {
 
+// The greeting chime's file, written into the program folder when missing there.
+inline constexpr const char* kDefaultGreetingFile = "kuckoo.wav";
+
 // How old the selected source's observation may be before its values are left out.
 enum class StaleRule { Always, OneHour, TwoHours, ThreeHours };
 
@@ -13,7 +16,7 @@ struct BulletinSettings {
     std::string headerFile;
     int SpinEditPause = 0;  // seconds, 0..15
     bool CheckBoxBrell = false;
-    std::string greetingFile = "kuckoo.wav";
+    std::string greetingFile = kDefaultGreetingFile;
     bool CheckBoxDate = true;
     bool CheckBoxFin = false;
     std::string closingFile;

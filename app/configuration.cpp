@@ -3,8 +3,79 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <optional>
+#include <utility>
 
 namespace skycrier {
+namespace {
+
+using Apply = std::function<void(const std::string&)>;
+using KeyTable = std::map<std::string, Apply>;
+
+// A number line; a malformed value leaves the setting as it was.
+Apply integer(std::function<void(int)> set) {
+    return [set = std::move(set)](const std::string& v) {
+        if (const auto n = parseConfigInteger(v)) set(*n);
+    };
+}
+
+// The keys every history-file station has: the boxes of its spoken values,
+// its poll period, its data file and its pressure correction.
+void addHistorySourceKeys(KeyTable& keys, const std::string& prefix, HistorySource& w) {
+    static constexpr std::pair<const char*, MeteoField> kFlags[] = {
+        {"TEMPINT=", MeteoField::Tint}, {"TEMPEXT=", MeteoField::Text}, {"PRESATM=", MeteoField::Patm},
+        {"PRETEND=", MeteoField::Tend}, {"VITVENT=", MeteoField::Vent}, {"VITRAFA=", MeteoField::Rafa},
+        {"DIRVENT=", MeteoField::Dire}, {"TRES=", MeteoField::TRes},    {"PLUIE=", MeteoField::Pluie},
+        {"HUMIDI=", MeteoField::HumiExt}};
+    for (const auto& [suffix, field] : kFlags) {
+        CheckBox& box = w.checkBox(field);
+        keys[prefix + suffix] = [&box](const std::string& v) {
+            if (v == "Y") box.checked = true;
+        };
+    }
+    keys[prefix + "METPERI="] = integer([&w](int n) { w.SpinEditRafraichir.setValue(n); });
+    keys[prefix + "DAT="] = [&w](const std::string& v) { w.loadDataFile(v); };
+    keys[prefix + "POFFSET="] = integer([&w](int n) { w.SpinEditOffSetPression.setValue(n); });
+}
+
+Apply tendencyThreshold(HistorySource& w) {
+    return integer([&w](int n) {
+        w.SpinEditSeuiltendance.setValue(n);
+        w.SpinEditSeuiltendanceChange();
+    });
+}
+
+void addStationKeys(KeyTable& keys, StationSources& s, std::optional<SourceKind>& remembered) {
+    keys["METEO="] = [&s, &remembered](const std::string& v) {
+        static const std::map<std::string, SourceKind> kLater = {{"W23", SourceKind::W23},
+                                                                 {"W28", SourceKind::W28},
+                                                                 {"APRS", SourceKind::APRS},
+                                                                 {"PRO2", SourceKind::Pro2},
+                                                                 {"METAR", SourceKind::METAR}};
+        if (v == "MON") {
+            s.FormChoixMeteo.check(SourceKind::MON);
+        } else if (const auto found = kLater.find(v); found != kLater.end()) {
+            remembered = found->second;
+        }
+    };
+    WindowGeometry& g = s.context.SourceWindowGeometry;
+    keys["METEO_TOP="] = integer([&g](int n) { g.top = n; });
+    keys["METEO_LEFT="] = integer([&g](int n) { g.left = n; });
+    keys["METEO_WIDTH="] = integer([&g](int n) { g.width = n; });
+    keys["METEO_HEIGHT="] = integer([&g](int n) { g.height = n; });
+
+    addHistorySourceKeys(keys, "W23_", s.FormMeteoW23);
+    keys["W23_SEUILTEN="] = tendencyThreshold(s.FormMeteoW23);
+    addHistorySourceKeys(keys, "W28_", s.FormMeteoW28);
+    keys["W28_PABS="] = [&s](const std::string& v) { s.FormMeteoW28.selectAbsolutePressure(v == "Y"); };
+    addHistorySourceKeys(keys, "PRO2_", s.FormMeteoPro2);
+    keys["PRO2_SEUILTEN="] = tendencyThreshold(s.FormMeteoPro2);
+    keys["PRO2_NEW="] = [&s](const std::string& v) {
+        if (v == "N") s.FormMeteoPro2.CheckBoxFichier.checked = false;
+    };
+}
+
+}  // namespace
 
 std::string portNameFromConfig(const std::string& value) {
     if (!value.empty() && value.front() == '/') return value;
@@ -12,8 +83,9 @@ std::string portNameFromConfig(const std::string& value) {
 }
 
 void applyConfiguration(const std::vector<ConfigLine>& lines, ConfigTargets& t) {
-    using Apply = std::function<void(const std::string&)>;
     BulletinSettings& b = t.bulletin;
+    TFormMyUnits unitsWithoutSources(t.units, nullptr);
+    TFormMyUnits& unitsWindow = t.stations ? t.stations->FormMyUnits : unitsWithoutSources;
     // A flag set only by its literal, and one cleared only by its literal, differ
     // in what other values do; each key keeps the rule its own control has.
     const auto checksOnY = [](bool& flag) { return [&flag](const std::string& v) { if (v == "Y") flag = true; }; };
@@ -21,7 +93,7 @@ void applyConfiguration(const std::vector<ConfigLine>& lines, ConfigTargets& t) 
     const auto clearsOnZero = [](bool& flag) { return [&flag](const std::string& v) { if (v == "0") flag = false; }; };
     const auto path = [](std::string& target) { return [&target](const std::string& v) { target = v; }; };
 
-    const std::map<std::string, Apply> keys = {
+    KeyTable keys = {
         {"ROSE=", [&](const std::string& v) { if (v == "16") b.Menu16secteurs = true; }},
         {"OLD=",
          [&](const std::string& v) {
@@ -40,10 +112,10 @@ void applyConfiguration(const std::vector<ConfigLine>& lines, ConfigTargets& t) 
         {"FINAL=", yesOrNo(b.CheckBoxFin)},
         {"HELLO=", yesOrNo(b.CheckBoxBrell)},
         {"DATE=", [&](const std::string& v) { b.CheckBoxDate = v != "N"; }},
-        {"UNITTC=", [&](const std::string& v) { t.units.setTemperatureMetric(v == "Y"); }},
-        {"UNITPM=", [&](const std::string& v) { t.units.setPressureMetric(v == "Y"); }},
-        {"UNITVK=", [&](const std::string& v) { t.units.setWindMetric(v == "Y"); }},
-        {"UNITRM=", [&](const std::string& v) { t.units.setRainMetric(v == "Y"); }},
+        {"UNITTC=", [&](const std::string& v) { unitsWindow.checkTemperature(v == "Y"); }},
+        {"UNITPM=", [&](const std::string& v) { unitsWindow.checkPressure(v == "Y"); }},
+        {"UNITVK=", [&](const std::string& v) { unitsWindow.checkWind(v == "Y"); }},
+        {"UNITRM=", [&](const std::string& v) { unitsWindow.checkRain(v == "Y"); }},
         {"COM=",
          [&](const std::string& v) {
              if (v == "0")
@@ -57,10 +129,13 @@ void applyConfiguration(const std::vector<ConfigLine>& lines, ConfigTargets& t) 
         {"CTS=", clearsOnZero(t.lines.CheckBoxCTS)},
         {"DCD=", clearsOnZero(t.lines.CheckBoxDCD)},
     };
+    std::optional<SourceKind> remembered;
+    if (t.stations) addStationKeys(keys, *t.stations, remembered);
     for (const ConfigLine& line : lines) {
         const auto found = keys.find(line.key);
         if (found != keys.end()) found->second(line.value);
     }
+    if (remembered) t.stations->FormChoixMeteo.check(*remembered);
 }
 
 }  // namespace skycrier

@@ -8,6 +8,7 @@
 #include "announce/bulletin_settings.h"
 #include "app/config_file.h"
 #include "sources/speech_units.h"
+#include "sources/station_sources.h"
 
 namespace skycrier {
 
@@ -26,8 +27,13 @@ struct ConfigTargets {
     PortLineSettings& lines;
     SpeechUnits& units;
     PortChoice& port;
+    // The weather sources, built on `units`; without them the source keys are
+    // skipped and the unit keys have no source to refresh.
+    StationSources* stations = nullptr;
 };
 
+// Applies the lines in order; after the last one, starts the source that a
+// "METEO=" line other than "MON" remembered.
 void applyConfiguration(const std::vector<ConfigLine>& lines, ConfigTargets& targets);
 
 // The port name a "COM=" value stands for: "COM" + n, or a device path as it is.

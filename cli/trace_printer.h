@@ -18,9 +18,13 @@ public:
     void onPlaySegment(const std::string& name) override { print("play " + name); }
     void onPlayFile(const std::string& path) override { print("play-file " + path); }
     void onDone() override { finish("done"); }
-    void onAbort(const std::string& text) override { finish("abort " + text); }
+    void onAbort(const std::string& text) override {
+        finish("abort " + text);
+        aborted_ = true;
+    }
 
     bool finished() const { return finished_; }
+    bool aborted() const { return aborted_; }
 
 private:
     static const char* lineName(PortLine line) { return line == PortLine::DTR ? "DTR" : "RTS"; }
@@ -34,6 +38,7 @@ private:
 
     std::ostream& out_;
     bool finished_ = false;
+    bool aborted_ = false;
 };
 
 }  // namespace skycrier::cli

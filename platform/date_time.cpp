@@ -9,7 +9,7 @@ namespace {
 constexpr long kMillisPerDay = 86'400'000;
 
 // Days since 1970-01-01 for a civil date (Howard Hinnant's algorithm).
-long daysFromCivil(long y, unsigned m, unsigned d) {
+constexpr long daysFromCivil(long y, unsigned m, unsigned d) {
     y -= m <= 2 ? 1 : 0;
     const long era = (y >= 0 ? y : y - 399) / 400;
     const unsigned yoe = static_cast<unsigned>(y - era * 400);
@@ -31,7 +31,7 @@ void civilFromDays(long z, int& year, int& month, int& day) {
     year = static_cast<int>(y + (month <= 2 ? 1 : 0));
 }
 
-const long kEpochOffset = daysFromCivil(1899, 12, 30);
+constexpr long kEpochOffset = daysFromCivil(1899, 12, 30);
 
 }  // namespace
 

@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "cli/listing_port.h"
+#include "platform/date_time.h"
+#include "platform/virtual_loop.h"
+#include "support/station_files.h"
+#include "support/temp_dir.h"
 
 namespace skycrier {
 namespace {
@@ -110,6 +114,96 @@ TEST_F(ConfigurationTest, PortAndLines) {
     load("COM=0\n");
     EXPECT_FALSE(port.isOpen());
     EXPECT_EQ(port.portName(), "No COM");
+}
+
+// The source keys, applied to the program's sources.
+class SourceConfigurationTest : public ConfigurationTest {
+protected:
+    void loadSources(const std::string& text) {
+        ConfigTargets targets{bulletin, lines, units, port, &stations};
+        applyConfiguration(parseConfigText(text), targets);
+    }
+    std::string history() {
+        return dir.write("history.dat",
+                         test::ws23File(test::ws23Series(3, encodeDateTime(2026, 3, 10, 11, 40), 25, test::Ws23Record{})));
+    }
+
+    VirtualLoop loop{encodeDateTime(2026, 3, 10, 12, 0)};
+    StationSources stations{loop, units};
+    test::TempDir dir;
+};
+
+TEST_F(SourceConfigurationTest, TheRememberedSourceStartsAfterTheLastLine) {
+    loadSources("METEO=MON\nMETEO=W23\nUNITTC=N\nW23_DAT=" + history() + "\n");
+    EXPECT_EQ(stations.FormChoixMeteo.checkedSource(), SourceKind::W23);
+    EXPECT_TRUE(stations.FormMeteoW23.TimerMeteo.enabled());
+    EXPECT_EQ(stations.FormMeteoW23.CheckBoxTint.caption, "T-int (°F) = 68.0");
+
+    loadSources("METEO=W28\nMETEO=MON\n");  // "MON" is chosen at once, W28 after
+    EXPECT_EQ(stations.FormChoixMeteo.checkedSource(), SourceKind::W28);
+    EXPECT_FALSE(stations.FormMeteoW23.TimerMeteo.enabled());
+}
+
+TEST_F(SourceConfigurationTest, UnknownOrAbsentSourceLeavesNoSource) {
+    loadSources("METEO=w23\nMETEO=\n");
+    EXPECT_EQ(stations.FormChoixMeteo.checkedSource(), SourceKind::None);
+}
+
+TEST_F(SourceConfigurationTest, MissingDataFileStillChoosesTheSource) {
+    loadSources("METEO=PRO2\nPRO2_DAT=" + (dir.path() / "2026-03.wlk").string() + "\n");
+    EXPECT_EQ(stations.FormChoixMeteo.checkedSource(), SourceKind::Pro2);
+    EXPECT_EQ(stations.FormMeteoPro2.StaticTextErreur(), "Error de archivo");
+    EXPECT_EQ(stations.FormMeteoPro2.EditDat, "");
+    EXPECT_FALSE(sourceUsable(SourceKind::Pro2, stations.FormMeteoPro2.meteo));
+}
+
+TEST_F(SourceConfigurationTest, SpokenItemsFollowTheirYFlags) {
+    loadSources("W23_TEMPINT=Y\nW23_HUMIDI=Y\nW23_PLUIE=y\nW28_TRES=Y\nPRO2_DIRVENT=Y\nPRO2_VITRAFA=N\n");
+    const TFormMeteoW23& w23 = stations.FormMeteoW23;
+    EXPECT_TRUE(w23.CheckBoxTint.checked);
+    EXPECT_TRUE(w23.CheckBoxHumiExt.checked);
+    EXPECT_FALSE(w23.CheckBoxPluie.checked);
+    EXPECT_FALSE(w23.CheckBoxText.checked);
+    EXPECT_TRUE(stations.FormMeteoW28.CheckBoxTRes.checked);
+    EXPECT_TRUE(stations.FormMeteoPro2.CheckBoxDire.checked);
+    EXPECT_FALSE(stations.FormMeteoPro2.CheckBoxRafa.checked);
+}
+
+TEST_F(SourceConfigurationTest, PeriodsOffsetsThresholdsAndChoices) {
+    loadSources(
+        "W23_METPERI=15\nW28_METPERI=99\nPRO2_METPERI=x\nW23_POFFSET=-4\nW28_POFFSET=2.5\nW23_SEUILTEN=7\n"
+        "PRO2_SEUILTEN=q\nW28_PABS=N\nPRO2_NEW=Y\n");
+    EXPECT_EQ(stations.FormMeteoW23.SpinEditRafraichir.value(), 15);
+    EXPECT_EQ(stations.FormMeteoW23.TimerMeteo.interval(), 60'000);  // until "Actualizar"
+    EXPECT_EQ(stations.FormMeteoW28.SpinEditRafraichir.value(), 60);
+    EXPECT_EQ(stations.FormMeteoPro2.SpinEditRafraichir.value(), 1);
+    EXPECT_EQ(stations.FormMeteoW23.SpinEditOffSetPression.value(), -4);
+    EXPECT_EQ(stations.FormMeteoW28.SpinEditOffSetPression.value(), 0);
+    EXPECT_DOUBLE_EQ(stations.context.TendencyThreshold, 0.7);
+    EXPECT_TRUE(stations.FormMeteoW28.RadioButtonPREL());
+    EXPECT_FALSE(stations.FormMeteoW28.TimerMeteo.enabled());  // chosen, not polled
+    EXPECT_TRUE(stations.FormMeteoPro2.CheckBoxFichier.checked);
+
+    loadSources("PRO2_SEUILTEN=3\nW28_PABS=Y\nPRO2_NEW=N\n");
+    EXPECT_DOUBLE_EQ(stations.context.TendencyThreshold, 0.3);
+    EXPECT_TRUE(stations.FormMeteoW28.RadioButtonPABS());
+    EXPECT_FALSE(stations.FormMeteoPro2.CheckBoxFichier.checked);
+}
+
+TEST_F(SourceConfigurationTest, SourceWindowGeometry) {
+    loadSources("METEO_TOP=12\nMETEO_LEFT=-3\nMETEO_WIDTH=x\nMETEO_HEIGHT=300\n");
+    const WindowGeometry& g = stations.context.SourceWindowGeometry;
+    EXPECT_EQ(g.top, 12);
+    EXPECT_EQ(g.left, -3);
+    EXPECT_EQ(g.width, 287);
+    EXPECT_EQ(g.height, 300);
+}
+
+TEST_F(SourceConfigurationTest, UnitLinesRefreshTheSelectedSource) {
+    loadSources("METEO=W23\nW23_DAT=" + history() + "\n");
+    loadSources("UNITVK=N\n");
+    EXPECT_EQ(stations.FormMeteoW23.CheckBoxVent.caption, "Viento (mph) = 0");
+    EXPECT_TRUE(stations.FormMyUnits.RadioButtonVm());
 }
 
 }  // namespace

@@ -1,0 +1,220 @@
+#include "cli/station_command.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <optional>
+
+#include "platform/date_time.h"
+#include "platform/poll_loop.h"
+#include "platform/virtual_loop.h"
+#include "sources/station_sources.h"
+
+namespace skycrier::cli {
+namespace {
+
+struct Options {
+    SourceKind kind = SourceKind::None;
+    std::string file;
+    std::optional<double> at;
+    bool celsius = true;
+    bool hectopascal = true;
+    bool kmh = true;
+    bool mm = true;
+    std::optional<int> offset;
+    std::optional<int> threshold;
+    bool relative = false;
+};
+
+std::optional<int> integerOption(const std::string& text) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [last, ec] = std::from_chars(text.data(), end, value);
+    if (ec != std::errc() || last != end || text.empty()) return std::nullopt;
+    return value;
+}
+
+std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error) {
+    Options o;
+    if (args.size() < 2) {
+        error = "needs a station (w23, w28 or pro2) and a file";
+        return std::nullopt;
+    }
+    const std::pair<const char*, SourceKind> kStations[] = {
+        {"w23", SourceKind::W23}, {"w28", SourceKind::W28}, {"pro2", SourceKind::Pro2}};
+    for (const auto& [name, kind] : kStations)
+        if (args[0] == name) o.kind = kind;
+    if (o.kind == SourceKind::None) {
+        error = "unknown station \"" + args[0] + "\" (w23, w28 or pro2)";
+        return std::nullopt;
+    }
+    o.file = args[1];
+    for (std::size_t i = 2; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        std::string v;
+        const auto value = [&] {
+            if (i + 1 >= args.size()) {
+                error = a + " needs a value";
+                return false;
+            }
+            v = args[++i];
+            return true;
+        };
+        // A unit option names its metric or its imperial unit, nothing else.
+        const auto unit = [&](bool& metric, const char* metricName, const char* imperialName) {
+            if (!value()) return false;
+            if (v != metricName && v != imperialName) {
+                error = a + " takes " + metricName + " or " + imperialName + ", not \"" + v + "\"";
+                return false;
+            }
+            metric = v == metricName;
+            return true;
+        };
+        const auto number = [&](std::optional<int>& target) {
+            if (!value()) return false;
+            target = integerOption(v);
+            if (!target) error = a + " needs a whole number, not \"" + v + "\"";
+            return target.has_value();
+        };
+        bool ok = true;
+        if (a == "--at") {
+            ok = value();
+            if (ok) {
+                o.at = parseDateTime(v);
+                if (!o.at) error = "--at needs \"YYYY-MM-DD HH:MM:SS\", not \"" + v + "\"";
+                ok = o.at.has_value();
+            }
+        } else if (a == "--temp") {
+            ok = unit(o.celsius, "C", "F");
+        } else if (a == "--pressure") {
+            ok = unit(o.hectopascal, "hPa", "inHg");
+        } else if (a == "--wind") {
+            ok = unit(o.kmh, "kmh", "mph");
+        } else if (a == "--rain") {
+            ok = unit(o.mm, "mm", "inch");
+        } else if (a == "--offset") {
+            ok = number(o.offset);
+        } else if (a == "--threshold") {
+            ok = number(o.threshold);
+        } else if (a == "--relative") {
+            if (o.kind != SourceKind::W28) {
+                error = "--relative is for w28 only";
+                ok = false;
+            }
+            o.relative = true;
+        } else {
+            error = "unknown option \"" + a + "\"";
+            ok = false;
+        }
+        if (!ok) return std::nullopt;
+    }
+    return o;
+}
+
+// JSON text: quotes, backslashes and control characters escaped; UTF-8 passes through.
+std::string quoted(const std::string& text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char escape[8];
+                std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
+                out += escape;
+            } else {
+                out += c;
+            }
+        }
+    }
+    return out + "\"";
+}
+
+// The shortest text that reads back as the same double ("1016", "0.03937");
+// JSON has no NaN or infinity, so those print as null.
+std::string number(double value) {
+    if (!std::isfinite(value)) return "null";
+    char text[32];
+    const auto [end, ec] = std::to_chars(text, text + sizeof text, value);
+    return ec == std::errc() ? std::string(text, end) : "null";
+}
+
+std::string meteoJson(const MeteoData& d) {
+    std::string out = "{";
+    for (const MeteoField f : kAllFields) out += quoted(std::string(fieldName(f))) + ": " + number(d.value(f)) + ", ";
+    out += "\"ObservedAt\": " + number(d.ObservedAt) + ", \"Input\": " + quoted(d.Input) +
+           ", \"ErrorText\": " + quoted(d.ErrorText) + ", \"DeferredPoll\": " + (d.DeferredPoll ? "true" : "false") +
+           "}";
+    return out;
+}
+
+std::string controlsJson(const HistorySource& w) {
+    std::vector<std::pair<std::string, Caption>> shown;
+    for (const MeteoField f : kAllFields)
+        if (f != MeteoField::Phenomena) shown.emplace_back("CheckBox" + std::string(fieldName(f)), w.checkBox(f));
+    shown.emplace_back("LabelHumInt", w.LabelHumInt);
+    shown.emplace_back("LabelTros", w.LabelTros);
+    // The error line is drawn in red whatever it says.
+    shown.emplace_back("StaticTextErreur", Caption{w.StaticTextErreur(), true});
+    shown.emplace_back("Editdatemeteo", w.Editdatemeteo);
+    shown.emplace_back("Label6", w.Label6);
+    shown.emplace_back("Label9", w.Label9);
+    std::string out = "{";
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        if (i) out += ", ";
+        out += quoted(shown[i].first) + ": {\"caption\": " + quoted(shown[i].second.caption) +
+               ", \"red\": " + (shown[i].second.red ? "true" : "false") + "}";
+    }
+    return out + "}";
+}
+
+}  // namespace
+
+int runStationCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::string error;
+    const auto options = parseOptions(args, error);
+    if (!options) {
+        err << "skycrier-cli station: " << error << '\n';
+        return 2;
+    }
+    if (!std::ifstream(options->file, std::ios::binary) || !fileExists(options->file)) {
+        err << "skycrier-cli station: cannot read \"" << options->file << "\"\n";
+        return 2;
+    }
+
+    VirtualLoop loop(options->at ? *options->at : PollLoop().localNow());
+    SpeechUnits units;
+    StationSources stations(loop, units);
+    stations.FormMyUnits.checkTemperature(options->celsius);
+    stations.FormMyUnits.checkPressure(options->hectopascal);
+    stations.FormMyUnits.checkWind(options->kmh);
+    stations.FormMyUnits.checkRain(options->mm);
+    HistorySource& window = options->kind == SourceKind::W23   ? static_cast<HistorySource&>(stations.FormMeteoW23)
+                            : options->kind == SourceKind::W28 ? static_cast<HistorySource&>(stations.FormMeteoW28)
+                                                               : static_cast<HistorySource&>(stations.FormMeteoPro2);
+    if (options->threshold) {
+        const SpinEdit& spin = window.SpinEditSeuiltendance;
+        if (*options->threshold < spin.minimum() || *options->threshold > spin.maximum()) {
+            err << "skycrier-cli station: --threshold for " << args[0] << " is " << spin.minimum() << ".."
+                << spin.maximum() << '\n';
+            return 2;
+        }
+        window.SpinEditSeuiltendance.setValue(*options->threshold);
+        window.SpinEditSeuiltendanceChange();
+    }
+    if (options->offset) window.SpinEditOffSetPression.setValue(*options->offset);
+    if (options->relative) stations.FormMeteoW28.selectAbsolutePressure(false);
+    window.loadDataFile(options->file);
+    stations.FormChoixMeteo.CheckBoxReduire = [] { return true; };
+    stations.FormChoixMeteo.check(options->kind);
+
+    out << "{\"MeteoData\": " << meteoJson(window.meteo) << ", \"controls\": " << controlsJson(window) << "}\n";
+    return window.meteo.ErrorText.empty() ? 0 : 1;
+}
+
+}  // namespace skycrier::cli

@@ -1,0 +1,15 @@
+#pragma once
+// Where the running program lives, and the user's configuration folder.
+
+#include <filesystem>
+
+namespace skycrier {
+
+// The folder of the running executable; empty when it cannot be found.
+std::filesystem::path executableFolder();
+// The current user may create files in the folder.
+bool folderWritable(const std::filesystem::path& folder);
+// $XDG_CONFIG_HOME, else ~/.config.
+std::filesystem::path userConfigFolder();
+
+}  // namespace skycrier

@@ -1,0 +1,60 @@
+#pragma once
+// The source-choice window ("Fuente del WX"): exactly one radio button is
+// checked and that source alone polls. It is also what the announcer reads
+// the weather through.
+
+#include <array>
+#include <functional>
+
+#include "announce/weather_sources.h"
+#include "sources/source_window.h"
+
+namespace skycrier {
+
+class TFormChoixMeteo final : public WeatherSources {
+public:
+    // One window per source kind, MON to METAR; they outlive this window.
+    using Windows = std::array<SourceWindow*, 6>;
+
+    TFormChoixMeteo(SourceContext& context, const Windows& windows);
+
+    // The radio button of the kind is checked ("Sin WX" for None).
+    bool isChecked(SourceKind kind) const { return checked_ == kind; }
+    // Checks a radio button; one that was not checked runs its click handler.
+    void check(SourceKind kind);
+
+    // Each stops the other sources' timers, then starts its own source.
+    void RadioButtonNoMeteoClick();
+    void RadioButtonMONClick();
+    void RadioButtonW23Click();
+    void RadioButtonW28Click();
+    void RadioButtonAPRSClick();
+    void RadioButtonPro2Click();
+    void RadioButtonMETARClick();
+
+    // Centres the window on the main window.
+    void FormShow(const WindowGeometry& mainWindow);
+    bool visible() const { return context_.choiceWindowVisible; }
+    // Its size is the drawn window's; FormShow sets its place.
+    WindowGeometry geometry;
+
+    // The main window's CheckBoxReduire: a chosen source then runs without its window.
+    std::function<bool()> CheckBoxReduire = [] { return false; };
+
+    SourceWindow& window(SourceKind kind) const;
+
+    SourceKind checkedSource() const override { return checked_; }
+    MeteoData& meteo(SourceKind kind) override;
+    bool itemEnabled(SourceKind kind, MeteoField field) const override;
+    void poll(SourceKind kind) override;
+
+private:
+    void choose(SourceKind kind);
+
+    SourceContext& context_;
+    Windows windows_;
+    SourceKind checked_ = SourceKind::None;
+    MeteoData none_;
+};
+
+}  // namespace skycrier

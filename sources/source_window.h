@@ -1,0 +1,137 @@
+#pragma once
+// What every source window holds and does, whatever its station: its record,
+// its poll timer and period, the boxes that choose what is spoken, its place
+// on the screen and its keys. A GUI window draws this model and forwards the
+// user's actions to its handlers; the rules live here.
+//
+// Threading: everything runs on the main loop.
+
+#include <climits>
+#include <functional>
+#include <string>
+
+#include "announce/meteo_data.h"
+#include "platform/event_loop.h"
+#include "sources/speech_units.h"
+
+namespace skycrier {
+
+// A text shown in a window; red (colour 255) marks an implausible value.
+struct Caption {
+    std::string caption;
+    bool red = false;
+};
+
+struct CheckBox : Caption {
+    bool checked = false;
+};
+
+// An integer field with up and down arrows, kept within its limits.
+class SpinEdit {
+public:
+    SpinEdit(int initial, int minimum = INT_MIN, int maximum = INT_MAX)
+        : value_(initial), minimum_(minimum), maximum_(maximum) {}
+    int value() const { return value_; }
+    void setValue(int value) { value_ = value < minimum_ ? minimum_ : value > maximum_ ? maximum_ : value; }
+    int minimum() const { return minimum_; }
+    int maximum() const { return maximum_; }
+
+private:
+    int value_;
+    int minimum_;
+    int maximum_;
+};
+
+struct WindowGeometry {
+    int top = 0;
+    int left = 0;
+    int width = 287;
+    int height = 267;
+};
+
+// Key code of Escape as the windows report it.
+inline constexpr int kKeyEscape = 27;
+
+// What the source windows share with each other and with the program around them.
+struct SourceContext {
+    SourceContext(EventLoop& eventLoop, const SpeechUnits& speechUnits) : loop(eventLoop), units(speechUnits) {}
+
+    EventLoop& loop;
+    const SpeechUnits& units;
+    // One place and size for every source window.
+    WindowGeometry SourceWindowGeometry;
+    // hPa per hour, shared by the three history-file stations.
+    double TendencyThreshold = 0.4;
+    // The source-choice window is on screen (a source window hides it when shown).
+    bool choiceWindowVisible = false;
+    // The system's beep after a failed poll or file choice.
+    std::function<void()> beep = [] {};
+    // The Escape key's request to end the bulletin on the air (ignored when none is).
+    std::function<void()> escapeRequest = [] {};
+};
+
+class SourceWindow {
+public:
+    static constexpr Millis kInitialPollMs = 60'000;
+
+    SourceWindow(SourceKind kind, SourceContext& context);
+    virtual ~SourceWindow() = default;
+    SourceWindow(const SourceWindow&) = delete;
+    SourceWindow& operator=(const SourceWindow&) = delete;
+
+    SourceKind kind() const { return kind_; }
+
+    // One poll of the station; it stops TimerMeteo while it works and enables it at its end.
+    virtual void TimerMeteoTimer() = 0;
+    // "Actualizar": the poll period from SpinEditRafraichir, then one poll at once.
+    void ButtonRafraichirClick();
+    // What choosing this source in the choice window starts, once the other
+    // sources' timers are stopped; keepHidden is the main window's CheckBoxReduire.
+    virtual void startAsChosen(bool keepHidden) = 0;
+
+    virtual void FormShow();
+    // The user closed the window: its place and size become the shared geometry.
+    void FormClose(const WindowGeometry& current);
+    // The window previews every key and consumes it; Escape asks to end the bulletin.
+    void FormKeyDown(int& key);
+
+    // The box that enables a field for speaking; the rain box also enables METAR's present weather.
+    CheckBox& checkBox(MeteoField field);
+    const CheckBox& checkBox(MeteoField field) const;
+    // The field is spoken: the source supplies it and its box is checked.
+    bool itemEnabled(MeteoField field) const;
+
+    MeteoData meteo;
+    Timer TimerMeteo;
+    SpinEdit SpinEditRafraichir{1, 1, 60};
+    CheckBox CheckBoxTint{{"T-int (°C) ="}};
+    CheckBox CheckBoxText{{"T-ext (°C) ="}};
+    CheckBox CheckBoxPatm{{"P-atm (hPa) ="}};
+    CheckBox CheckBoxTend{{"Tendencia = "}};
+    CheckBox CheckBoxVent{{"Viento (km/h) ="}};
+    CheckBox CheckBoxRafa{{"Ráfaga (km/h) ="}};
+    CheckBox CheckBoxDire{{"Dirección ="}};
+    CheckBox CheckBoxTRes{{"Sensación (°C) ="}};
+    CheckBox CheckBoxPluie{{"Lluvia/24h (mm) = "}};
+    CheckBox CheckBoxHumiExt{{"Humedad (%) ="}};
+    bool visible = false;
+    WindowGeometry geometry;
+
+protected:
+    SourceContext& context_;
+
+private:
+    SourceKind kind_;
+};
+
+// The record and check boxes of a source whose station reader is not part of
+// the program yet (Weather Monitor II, APRS, METAR): choosing it stops the
+// other sources, and its poll reads nothing.
+class ReaderlessSource final : public SourceWindow {
+public:
+    using SourceWindow::SourceWindow;
+    void TimerMeteoTimer() override {}
+    void startAsChosen(bool) override {}
+};
+
+}  // namespace skycrier

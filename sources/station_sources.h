@@ -1,0 +1,35 @@
+#pragma once
+// Every weather source of the program and the windows that choose among
+// them, built once and living as long as the program. The announcer reads
+// the weather through `weatherSources()`; the configuration loader and the
+// GUI drive the windows' handlers.
+
+#include "sources/pro2_source.h"
+#include "sources/source_choice.h"
+#include "sources/units_window.h"
+#include "sources/ws23_source.h"
+#include "sources/ws28_source.h"
+
+namespace skycrier {
+
+class StationSources {
+public:
+    // The units are the program's one SpeechUnits record, shared with the announcer.
+    StationSources(EventLoop& loop, SpeechUnits& units);
+    StationSources(const StationSources&) = delete;
+    StationSources& operator=(const StationSources&) = delete;
+
+    WeatherSources& weatherSources() { return FormChoixMeteo; }
+
+    SourceContext context;
+    ReaderlessSource FormMeteo{SourceKind::MON, context};
+    TFormMeteoW23 FormMeteoW23{context};
+    TFormMeteoW28 FormMeteoW28{context};
+    ReaderlessSource FormMeteoAPRS{SourceKind::APRS, context};
+    TFormMeteoPro2 FormMeteoPro2{context};
+    ReaderlessSource FormMeteoMETAR{SourceKind::METAR, context};
+    TFormChoixMeteo FormChoixMeteo;
+    TFormMyUnits FormMyUnits;
+};
+
+}  // namespace skycrier

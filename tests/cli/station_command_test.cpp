@@ -1,0 +1,135 @@
+#include "cli/station_command.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+#include "platform/date_time.h"
+#include "support/station_files.h"
+#include "support/temp_dir.h"
+
+namespace skycrier::cli {
+namespace {
+
+struct Result {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+Result run(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    const int code = runStationCommand(args, out, err);
+    return {code, out.str(), err.str()};
+}
+
+class StationCommandTest : public ::testing::Test {
+protected:
+    std::string ws23(const std::vector<test::Ws23Record>& records) {
+        return dir.write("history.dat", test::ws23File(records));
+    }
+    test::TempDir dir;
+};
+
+TEST_F(StationCommandTest, Ws23RecordAndControlsAsJson) {
+    test::Ws23Record r;
+    r.pressure = 1013.5f;
+    r.wind = 2.5f;
+    r.direction = 4;
+    r.tempIn = 21.5f;
+    r.tempOut = -2.5f;
+    const auto records = test::ws23Series(3, encodeDateTime(2026, 3, 10, 0, 0), 30, r);
+    const Result result = run({"w23", ws23(records), "--offset", "2"});
+    EXPECT_EQ(result.code, 0);
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(
+        result.out,
+        "{\"MeteoData\": {\"Tint\": 21.5, \"Text\": -2.5, \"Patm\": 1015.5, \"Tend\": 0, \"Vent\": 9, \"Rafa\": 9, "
+        "\"Dire\": 90, \"TRes\": -6.002513287306057, \"Pluie\": -1, \"Phenomena\": 0, \"HumiExt\": 60, "
+        "\"ObservedAt\": 46091, \"Input\": \"" +
+            (dir.path() / "history.dat").string() +
+            "\", \"ErrorText\": \"\", \"DeferredPoll\": false}, \"controls\": {"
+            "\"CheckBoxTint\": {\"caption\": \"T-int (°C) = 21.5\", \"red\": false}, "
+            "\"CheckBoxText\": {\"caption\": \"T-ext (°C) = -2.5\", \"red\": false}, "
+            "\"CheckBoxPatm\": {\"caption\": \"P-atm (hPa) = 1015.5\", \"red\": false}, "
+            "\"CheckBoxTend\": {\"caption\": \"Tendencia: variable\", \"red\": false}, "
+            "\"CheckBoxVent\": {\"caption\": \"Viento (km/h) = 9\", \"red\": false}, "
+            "\"CheckBoxRafa\": {\"caption\": \"Ráfaga (km/h) = 9\", \"red\": false}, "
+            "\"CheckBoxDire\": {\"caption\": \"Dirección (°) = 90\", \"red\": false}, "
+            "\"CheckBoxTRes\": {\"caption\": \"Sensación(°C) = -6.0\", \"red\": false}, "
+            "\"CheckBoxPluie\": {\"caption\": \"Lluvia/24h (mm) = --\", \"red\": false}, "
+            "\"CheckBoxHumiExt\": {\"caption\": \"Humidad (%) = 60\", \"red\": false}, "
+            "\"LabelHumInt\": {\"caption\": \"Humidad-int (%) = 50\", \"red\": false}, "
+            "\"LabelTros\": {\"caption\": \"Punto de rocio (°C) = -9.3\", \"red\": false}, "
+            "\"StaticTextErreur\": {\"caption\": \"\", \"red\": true}, "
+            "\"Editdatemeteo\": {\"caption\": \"2026-03-10\", \"red\": false}, "
+            "\"Label6\": {\"caption\": \"hPa\", \"red\": false}, "
+            "\"Label9\": {\"caption\": \"0.1*mB/h\", \"red\": false}}}\n");
+}
+
+TEST_F(StationCommandTest, Ws28ImperialRelativePressure) {
+    test::Ws28Record r;
+    r.relativePressure = 1000;
+    r.wind = 10;
+    r.gust = 15;
+    const std::string file = dir.write("history.dat", test::ws28File({r}));
+    const Result result = run({"w28", file, "--relative", "--temp", "F", "--pressure", "inHg", "--wind", "mph",
+                               "--rain", "inch", "--offset", "10", "--threshold", "30"});
+    EXPECT_EQ(result.code, 0);
+    EXPECT_NE(result.out.find("\"Patm\": 29.630000000000003,"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("\"CheckBoxPatm\": {\"caption\": \"P-atm (inHg) = 29.63\""), std::string::npos);
+    EXPECT_NE(result.out.find("\"CheckBoxRafa\": {\"caption\": \"Ráfaga (mph) = 34\""), std::string::npos);
+    EXPECT_NE(result.out.find("\"Label6\": {\"caption\": \"0.01*inHg\""), std::string::npos);
+}
+
+TEST_F(StationCommandTest, Pro2FollowsTheMonthOfItsClock) {
+    test::WlkRecord r;
+    r.minutes = 1440;
+    dir.write("2026-02.wlk", test::wlkFile(test::withDailySummaries({r})));
+    r.minutes = 90;
+    dir.write("2026-03.wlk", test::wlkFile(test::withDailySummaries({r})));
+    const std::string february = (dir.path() / "2026-02.wlk").string();
+    Result result = run({"pro2", february, "--at", "2026-02-20 10:00:00"});
+    EXPECT_EQ(result.code, 0);
+    EXPECT_NE(result.out.find("\"Editdatemeteo\": {\"caption\": \"2026-02-02 00:00\""), std::string::npos);
+    result = run({"pro2", february, "--at", "2026-03-01 02:00:00"});
+    EXPECT_NE(result.out.find("\"Input\": \"" + (dir.path() / "2026-03.wlk").string() + "\""), std::string::npos);
+    EXPECT_NE(result.out.find("\"Editdatemeteo\": {\"caption\": \"2026-03-01 01:30:00\""), std::string::npos);
+}
+
+TEST_F(StationCommandTest, FailedPollIsShownAndExitsOne) {
+    const std::string file = dir.write("q\"b\\x\t.dat", std::string(10, '\0'));
+    const Result result = run({"w23", file});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_NE(result.out.find("\"ErrorText\": \"Error archivo\""), std::string::npos);
+    EXPECT_NE(result.out.find("q\\\"b\\\\x\\t.dat\""), std::string::npos) << result.out;
+}
+
+TEST_F(StationCommandTest, BadOptionsAndUnreadableFilesExitTwoWithOneLine) {
+    const std::string file = dir.write("history.dat", test::ws23File({test::Ws23Record{}}));
+    const std::vector<std::vector<std::string>> bad = {
+        {},
+        {"w23"},
+        {"ws9", file},
+        {"w23", file, "--temp", "K"},
+        {"w23", file, "--wind"},
+        {"w23", file, "--offset", "1.5"},
+        {"w23", file, "--threshold", "12"},
+        {"w23", file, "--relative"},
+        {"w23", file, "--at", "2026-02-30 10:00:00"},
+        {"w23", file, "--verbose"},
+        {"w23", (dir.path() / "absent.dat").string()},
+        {"w23", dir.path().string()},
+    };
+    for (const auto& args : bad) {
+        const Result result = run(args);
+        EXPECT_EQ(result.code, 2) << (args.empty() ? "" : args.back());
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+        EXPECT_EQ(result.err.rfind("skycrier-cli station: ", 0), 0u) << result.err;
+    }
+}
+
+}  // namespace
+}  // namespace skycrier::cli

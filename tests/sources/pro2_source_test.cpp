@@ -1,0 +1,236 @@
+#include "sources/pro2_source.h"
+
+#include "sources/source_fixture.h"
+
+namespace skycrier {
+namespace {
+
+using test::WlkRecord;
+
+// Days 1 to 7 with one archive record each, day 8 whole (48 half-hours) and
+// day 9 up to noon: the newest record is day 9, 12:00.
+std::vector<WlkRecord> typicalMonth() {
+    std::vector<WlkRecord> archive;
+    WlkRecord r;
+    r.rainClicks = 1;
+    r.wind = 100;
+    r.highWind = 150;
+    r.direction = 5;
+    for (int day = 1; day <= 7; ++day) {
+        r.day = day;
+        r.minutes = 1440;
+        archive.push_back(r);
+    }
+    for (int day = 8; day <= 9; ++day) {
+        r.day = day;
+        for (int half = 1; half <= (day == 8 ? 48 : 24); ++half) {
+            r.minutes = static_cast<std::uint16_t>(half * 30);
+            archive.push_back(r);
+        }
+    }
+    archive[archive.size() - 49].rainClicks = 50;  // a day older: not counted
+    archive[archive.size() - 3].barometer = 29800;
+    WlkRecord& newest = archive.back();
+    newest.tempIn = 700;
+    newest.humOut = 805;
+    return test::withDailySummaries(archive);
+}
+
+class Pro2Test : public test::SourceFixture {
+protected:
+    TFormMeteoPro2& w = stations.FormMeteoPro2;
+
+    void poll(const std::vector<WlkRecord>& records, const std::string& name = "2026-03.wlk") {
+        w.loadDataFile(dir.write(name, test::wlkFile(records)));
+        w.TimerMeteoTimer();
+    }
+    // One archive record on day 1 after its summaries.
+    void pollOne(const WlkRecord& record) { poll(test::withDailySummaries({record})); }
+};
+
+TEST_F(Pro2Test, MetricCaptionsAndRecord) {
+    poll(typicalMonth());
+    EXPECT_EQ(w.CheckBoxTint.caption, "T-int (°C) = 21.1");
+    EXPECT_EQ(w.CheckBoxText.caption, "T-ext (°C) = 10.0");
+    EXPECT_EQ(w.CheckBoxPatm.caption, "P-atm (hPa) = 1013.0");
+    EXPECT_EQ(w.CheckBoxTend.caption, "Tendencia: creciente");
+    EXPECT_EQ(w.CheckBoxVent.caption, "Viento (km/h) = 16");
+    EXPECT_EQ(w.CheckBoxRafa.caption, "Ráfaga (km/h) = 24");
+    EXPECT_EQ(w.CheckBoxDire.caption, "Dirección (°) = 112");
+    EXPECT_EQ(w.CheckBoxTRes.caption, "Sensación (°C) = 7.8");
+    EXPECT_EQ(w.CheckBoxPluie.caption, "Lluvia/24h (mm) = 12.2");
+    EXPECT_EQ(w.CheckBoxHumiExt.caption, "Humidad (%) = 80");
+    EXPECT_EQ(w.LabelHumInt.caption, "Humidad-int (%) = 45");
+    EXPECT_EQ(w.LabelTros.caption, "Punto de rocio (°C) = 6.8");
+    EXPECT_EQ(w.Editdatemeteo.caption, "2026-03-09 12:00:00");
+    EXPECT_EQ(w.StaticTextErreur(), "");
+    EXPECT_DOUBLE_EQ(w.meteo.ObservedAt, encodeDateTime(2026, 3, 9, 12, 0));
+    EXPECT_DOUBLE_EQ(w.meteo.HumiExt, 80.5);
+    EXPECT_NEAR(w.meteo.Pluie, 48 * 0.254, 1e-9);
+    EXPECT_NEAR(w.meteo.Patm, 29.92 * 33.8582, 1e-9);
+}
+
+TEST_F(Pro2Test, ImperialCaptions) {
+    imperial();
+    poll(typicalMonth());
+    EXPECT_EQ(w.CheckBoxTint.caption, "T-int (°F) = 70.0");
+    EXPECT_EQ(w.CheckBoxText.caption, "T-ext (°F) = 50.0");
+    EXPECT_EQ(w.CheckBoxPatm.caption, "P-atm (inHg) = 29.91");
+    EXPECT_EQ(w.CheckBoxVent.caption, "Viento (mph) = 10");
+    EXPECT_EQ(w.CheckBoxRafa.caption, "Ráfaga (mph) = 15");
+    EXPECT_EQ(w.CheckBoxTRes.caption, "Sensación (°F) = 46.0");
+    EXPECT_EQ(w.CheckBoxPluie.caption, "Lluvia/24h (inch) = 0.48");
+    EXPECT_EQ(w.LabelTros.caption, "Punto de rocio (°F) = 44.2");
+}
+
+TEST_F(Pro2Test, MidnightEndsTheDayAndShowsItsTime) {
+    WlkRecord r;
+    r.day = 9;
+    r.minutes = 1440;
+    std::vector<WlkRecord> archive;
+    for (int day = 1; day <= 9; ++day) {
+        r.day = day;
+        archive.push_back(r);
+    }
+    poll(test::withDailySummaries(archive));
+    EXPECT_DOUBLE_EQ(w.meteo.ObservedAt, encodeDateTime(2026, 3, 10, 0, 0));
+    EXPECT_EQ(w.Editdatemeteo.caption, "2026-03-10 00:00");
+}
+
+TEST_F(Pro2Test, TheNewestDayIsTheLastBeforeTheFirstEmptyOne) {
+    std::vector<WlkRecord> archive;
+    WlkRecord r;
+    r.minutes = 600;
+    for (const int day : {1, 2, 3, 4, 6, 7, 8, 9}) {
+        r.day = day;
+        archive.push_back(r);
+    }
+    poll(test::withDailySummaries(archive));
+    EXPECT_EQ(w.Editdatemeteo.caption, "2026-03-04 10:00:00");
+
+    for (int day = 1; day <= 31; ++day) {
+        r.day = day;
+        archive.push_back(r);
+    }
+    poll(test::withDailySummaries(archive));
+    EXPECT_EQ(w.Editdatemeteo.caption, "2026-03-31 10:00:00");
+}
+
+TEST_F(Pro2Test, DayZeroIsNoDate) {
+    WlkRecord r;
+    r.day = 2;  // day 1 has no records
+    pollOne(r);
+    EXPECT_EQ(w.StaticTextErreur(), "Error archivo");
+    EXPECT_EQ(beeps, 1);
+    EXPECT_TRUE(w.TimerMeteo.enabled());
+}
+
+TEST_F(Pro2Test, IntervalZeroHasNoTendencyAndOneRecordOfRain) {
+    WlkRecord r;
+    r.interval = 0;
+    r.rainClicks = 37;
+    r.collector = 0x10;
+    pollOne(r);
+    EXPECT_EQ(w.meteo.Tend, 0);
+    EXPECT_EQ(w.CheckBoxTend.caption, "Tendencia: variable");
+    EXPECT_NEAR(w.meteo.Pluie, 9.398, 1e-9);
+    EXPECT_EQ(w.CheckBoxPluie.caption, "Lluvia/24h (mm) = 9.4");
+}
+
+TEST_F(Pro2Test, RainClickSizesAndUnknownCollector) {
+    WlkRecord r;
+    r.interval = 0;
+    r.rainClicks = 3;
+    const std::pair<std::uint8_t, double> kSizes[] = {{0x00, 7.62}, {0x20, 0.6}, {0x30, 3}, {0x60, 0.3}};
+    for (const auto& [collector, mm] : kSizes) {
+        r.collector = collector;
+        pollOne(r);
+        EXPECT_NEAR(w.meteo.Pluie, mm, 1e-9);
+    }
+    r.collector = 0x40;
+    pollOne(r);
+    EXPECT_EQ(w.meteo.Pluie, -1);
+    EXPECT_EQ(w.CheckBoxPluie.caption, "Lluvia/24h (mm) = --");
+}
+
+TEST_F(Pro2Test, DirectionWithoutSensorAndColdTemperature) {
+    WlkRecord r;
+    r.direction = 255;
+    r.tempOut = -100;
+    pollOne(r);
+    EXPECT_EQ(w.meteo.Dire, -1);
+    EXPECT_EQ(w.CheckBoxDire.caption, "Dirección (°) = --");
+    EXPECT_EQ(w.CheckBoxText.caption, "T-ext (°C) = -23.3");
+    r.direction = 1;
+    pollOne(r);
+    EXPECT_EQ(w.meteo.Dire, 22);
+}
+
+TEST_F(Pro2Test, FeltTemperatureNeedsAGustOfFive) {
+    WlkRecord r;
+    r.wind = 37;      // 6 km/h
+    r.highWind = 25;  // 4 km/h
+    pollOne(r);
+    EXPECT_EQ(w.meteo.TRes, -200);
+    EXPECT_EQ(w.CheckBoxTRes.caption, "Sensación (°C) = --");
+}
+
+TEST_F(Pro2Test, TendencyWithoutAnEarlierArchiveRecordKeepsItsCaption) {
+    poll(typicalMonth());
+    EXPECT_EQ(w.meteo.Tend, 1);
+    WlkRecord r;
+    r.interval = 60;
+    r.barometer = 29000;
+    pollOne(r);  // the record an hour older is a daily summary, and so is the one before it
+    EXPECT_EQ(w.meteo.Tend, 0);
+    EXPECT_EQ(w.CheckBoxTend.caption, "Tendencia: creciente");
+}
+
+TEST_F(Pro2Test, RefusedFiles) {
+    pollOne({});
+    const auto refused = [&](const std::string& name, const std::string& content) {
+        w.loadDataFile(dir.write(name, content));
+        w.TimerMeteoTimer();
+        EXPECT_EQ(w.StaticTextErreur(), "Error archivo") << name;
+        EXPECT_TRUE(w.TimerMeteo.enabled()) << name;
+    };
+    refused("2026-03.WLK", test::wlkFile(test::withDailySummaries({WlkRecord{}})));
+    refused("2026-03.wlk", test::wlkFile(test::withDailySummaries({WlkRecord{}})).substr(0, 300));
+    refused("2026-03.wlk", std::string(100, '\0'));
+    WlkRecord summary;
+    summary.type = 2;
+    refused("2026-03.wlk", test::wlkFile({summary, summary}));
+    refused("current.wlk", test::wlkFile(test::withDailySummaries({WlkRecord{}})));
+    pollOne({});
+    EXPECT_EQ(w.StaticTextErreur(), "");  // a good poll clears the error
+}
+
+TEST_F(Pro2Test, FollowsTheCurrentMonthsFile) {
+    poll(typicalMonth(), "2026-02.wlk");
+    EXPECT_EQ(w.path(), (dir.path() / "2026-02.wlk").string());  // March's file is not there yet
+    EXPECT_EQ(w.Editdatemeteo.caption, "2026-02-09 12:00:00");
+
+    WlkRecord r;
+    r.minutes = 60;
+    dir.write("2026-03.wlk", test::wlkFile(test::withDailySummaries({r})));
+    w.TimerMeteoTimer();
+    EXPECT_EQ(w.path(), (dir.path() / "2026-03.wlk").string());
+    EXPECT_EQ(w.EditDat, w.path());
+    EXPECT_EQ(w.Editdatemeteo.caption, "2026-03-01 01:00:00");
+
+    w.CheckBoxFichier.checked = false;
+    w.loadDataFile((dir.path() / "2026-02.wlk").string());
+    w.TimerMeteoTimer();
+    EXPECT_EQ(w.Editdatemeteo.caption, "2026-02-09 12:00:00");
+}
+
+TEST_F(Pro2Test, NeutralCaptionsCarryTheUnits) {
+    w.ButtonParcourirClick((dir.path() / "2026-01.wlk").string());
+    EXPECT_EQ(w.CheckBoxTint.caption, "T-int (°C) = ");
+    EXPECT_EQ(w.CheckBoxPluie.caption, "Lluvia/24h (mm) =");
+    EXPECT_EQ(w.CheckBoxHumiExt.caption, "Humidad (%) = ");
+    EXPECT_EQ(w.CheckBoxTRes.caption, "Sensación (°C) =");
+}
+
+}  // namespace
+}  // namespace skycrier

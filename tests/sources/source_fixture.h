@@ -1,0 +1,39 @@
+#pragma once
+// The program's sources on virtual time, a scratch folder for station files,
+// and counters for what the sources ask of the program around them.
+
+#include <gtest/gtest.h>
+
+#include "platform/date_time.h"
+#include "platform/virtual_loop.h"
+#include "sources/station_sources.h"
+#include "support/station_files.h"
+#include "support/temp_dir.h"
+
+namespace skycrier::test {
+
+class SourceFixture : public ::testing::Test {
+protected:
+    SourceFixture() {
+        stations.context.beep = [this] { ++beeps; };
+        stations.context.escapeRequest = [this] { ++escapes; };
+        stations.FormChoixMeteo.CheckBoxReduire = [this] { return reduced; };
+    }
+
+    void imperial() {
+        stations.FormMyUnits.RadioButtonTfClick();
+        stations.FormMyUnits.RadioButtonPiClick();
+        stations.FormMyUnits.RadioButtonVmClick();
+        stations.FormMyUnits.RadioButtonRiClick();
+    }
+
+    VirtualLoop loop{encodeDateTime(2026, 3, 10, 12, 0, 0)};
+    SpeechUnits units;
+    StationSources stations{loop, units};
+    TempDir dir;
+    int beeps = 0;
+    int escapes = 0;
+    bool reduced = false;
+};
+
+}  // namespace skycrier::test
