@@ -22,6 +22,8 @@ struct BulletinSettings {
     std::string closingFile;
     StaleRule staleRule = StaleRule::Always;
     bool Menu16secteurs = false;
+    // A folder of recordings that replace built-in words; empty for the built-in voice.
+    std::string vocabularyFolder;
 };
 
 // The port window's choice of lines.

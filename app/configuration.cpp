@@ -95,6 +95,7 @@ void applyConfiguration(const std::vector<ConfigLine>& lines, ConfigTargets& t) 
 
     KeyTable keys = {
         {"ROSE=", [&](const std::string& v) { if (v == "16") b.Menu16secteurs = true; }},
+        {"VOCABULARY=", [&](const std::string& v) { b.vocabularyFolder = v; }},
         {"OLD=",
          [&](const std::string& v) {
              if (v == "1") b.staleRule = StaleRule::OneHour;

@@ -1,6 +1,8 @@
 #include "app/program_folder.h"
 
 #include <fstream>
+#include <random>
+#include <string>
 
 #include "announce/bulletin_settings.h"
 
@@ -28,11 +30,15 @@ bool prepareProgramFolder(const std::filesystem::path& folder, std::span<const u
     }
     const auto file = folder / kDefaultGreetingFile;
     if (std::filesystem::exists(file, ec)) return true;
-    std::ofstream out(file, std::ios::binary);
+    // Written beside it and renamed into place, so that another instance starting
+    // at the same moment never reads a half-written greeting.
+    const auto partial = folder / (std::string(kDefaultGreetingFile) + ".part" + std::to_string(std::random_device()()));
+    std::ofstream out(partial, std::ios::binary);
     out.write(reinterpret_cast<const char*>(greeting.data()), static_cast<std::streamsize>(greeting.size()));
     out.close();
-    if (!out) {
-        std::filesystem::remove(file, ec);
+    if (out) std::filesystem::rename(partial, file, ec);
+    if (!out || ec) {
+        std::filesystem::remove(partial, ec);
         error = file.string() + ": cannot be written";
         return false;
     }

@@ -66,13 +66,15 @@ int runVocabularyCommand(const std::vector<std::string>& args, std::ostream& out
         if (a == "--list") {
             listing = true;
             ++modes;
-        } else if ((a == "--export" || a == "--vocabulary") && i + 1 < args.size()) {
-            (a == "--export" ? exportFolder : recordings) = args[++i];
-            modes += a == "--export";
-        } else if (a == "--export" || a == "--vocabulary") {
-            return fail(a + " needs a folder");
+            continue;
+        }
+        if (a != "--export" && a != "--vocabulary") return fail("unknown option \"" + a + "\"");
+        if (i + 1 >= args.size()) return fail(a + " needs a folder");
+        if (a == "--export") {
+            exportFolder = args[++i];
+            ++modes;
         } else {
-            return fail("unknown option \"" + a + "\"");
+            recordings = args[++i];
         }
     }
     if (modes != 1) return fail("vocabulary needs one of --list or --export DIR");

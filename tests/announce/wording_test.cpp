@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "announce/meteo_data.h"
+#include "resources/embedded_resources.h"
 
 namespace skycrier::wording {
 namespace {
@@ -148,6 +151,38 @@ TEST(PresentWeatherWording, FirstPhenomenonAndIntensity) {
     EXPECT_EQ(presentWeather(Hail | Fog), (S{"son_hailing"}));
     EXPECT_EQ(presentWeather(Fog), (S{"son_fog"}));
     EXPECT_TRUE(presentWeather(Light).empty());
+}
+
+// Every value a gate lets through, in every unit, is told with words the
+// vocabulary holds, so no bulletin ends early on a missing word.
+TEST(Vocabulary, EveryFormedNameExists) {
+    std::set<std::string> formed;
+    const auto add = [&](const Segments& words) { formed.insert(words.begin(), words.end()); };
+    for (int dow = 1; dow <= 7; ++dow)
+        for (int month = 1; month <= 12; ++month) add(date(dow, 28, month, 2023));
+    for (int day = 1; day <= 31; ++day) add(date(1, day, 1, 2001));
+    for (int year = 1990; year <= 2070; ++year) add(date(1, 1, 1, year));
+    for (int h = 0; h < 24; ++h)
+        for (int m = 0; m < 60; ++m) add(timeOfDay(h, m));
+    for (int v = -100; v <= 100; ++v) add(temperature(v));
+    for (int v = -103; v <= 140; ++v) add(feltTemperature(v));
+    for (int p = 930; p <= 1050; ++p) add(pressureHectopascal(p));
+    for (int i = 2746; i <= 3101; ++i) add(decimal(i / 100.0 + 0.004, "son_inhg"));
+    for (int i = 0; i < 1000; ++i) add(rainInch(i / 100.0 + 0.006));
+    for (int v = 0; v <= 199; ++v) {
+        add(speed(v, true));
+        add(speed(v, false));
+    }
+    for (int v = 0; v <= 198; ++v) add(rainMillimetre(v));
+    for (int v = 0; v <= 100; ++v) add(humidity(v));
+    for (int t = 0; t <= 2; ++t) formed.insert(tendency(t));
+    for (int d = 0; d <= 360; ++d) {
+        add(direction(d, false, false));
+        add(direction(d, true, false));
+    }
+    add(direction(999, false, true));
+    for (std::uint32_t bits = 0; bits < 128; ++bits) add(presentWeather(bits));
+    for (const std::string& name : formed) EXPECT_NE(resources::findVocabularyClip(name), nullptr) << name;
 }
 
 }  // namespace

@@ -77,6 +77,9 @@ TEST_F(ConfigurationTest, PathsPauseRoseAndAge) {
     EXPECT_EQ(bulletin.SpinEditPause, 7);
     EXPECT_TRUE(bulletin.Menu16secteurs);
     EXPECT_EQ(bulletin.staleRule, StaleRule::TwoHours);
+    EXPECT_EQ(bulletin.vocabularyFolder, "");
+    load("VOCABULARY=voices/op\n");
+    EXPECT_EQ(bulletin.vocabularyFolder, "voices/op");
     load("PAUSE=x\nOLD=4\nROSE=8\n");
     EXPECT_EQ(bulletin.SpinEditPause, 7);  // a malformed pause is ignored
     EXPECT_EQ(bulletin.staleRule, StaleRule::TwoHours);

@@ -4,6 +4,8 @@
 
 #include <sstream>
 
+#include "platform/date_time.h"
+#include "support/station_files.h"
 #include "support/temp_dir.h"
 
 namespace skycrier::cli {
@@ -93,6 +95,43 @@ TEST_F(BulletinCommandTest, MetarPresentWeatherFromTheRainBox) {
     EXPECT_EQ(r.out,
               "wait 300\nplay son_it_s\nplay son12_et\nplay son30\nplay son_am1\n"
               "wait 300\nplay son_raining\ndone\n");
+}
+
+TEST_F(BulletinCommandTest, ConfiguredStationFileSpeaksItsNewestRecord) {
+    test::Ws23Record older;
+    older.tempOut = -3.0f;
+    older.pressure = 1009.6f;
+    older.wind = 2.0f;
+    test::Ws23Record newest = older;
+    newest.tempOut = 4.4f;
+    newest.pressure = 1012.8f;
+    newest.wind = 5.0f;  // 18 km/h
+    newest.direction = 4;  // east
+    newest.humOut = 81;
+    auto records = test::ws23Series(20, encodeDateTime(2026, 12, 7, 14, 0, 0), 5, older);
+    records.back() = {records.back().time, newest.pressure, newest.wind, newest.direction, newest.rain,
+                      newest.tempIn,       newest.tempOut,  newest.humIn, newest.humOut};
+    const auto history = dir.write("history.dat", test::ws23File(records));
+    const auto ini_path = ini("DATE=N\r\nMETEO=W23\r\nW23_TEMPEXT=Y\r\nW23_PRESATM=Y\r\nW23_PRETEND=Y\r\n"
+                              "W23_VITVENT=Y\r\nW23_DIRVENT=Y\r\nW23_HUMIDI=Y\r\nW23_DAT=" +
+                              history + "\r\n");
+    const auto r = run({"--at", kAt, "--ini", ini_path, "--list"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "wait 300\nplay son_it_s\nplay son2_et\nplay son5\nplay son_pm\n"
+              "wait 300\nplay son_ext_temp\nplay son4\nplay son_degrees\n"
+              "wait 300\nplay son_pressure\nplay son1000\nplay son13\nplay son_millibars\n"
+              "wait 50\nplay son_rising\n"
+              "wait 300\nplay son_wind\nplay son18\nplay son_kmh\n"
+              "wait 300\nplay son_dir\nplay son_east\n"
+              "wait 300\nplay son_humidity\nplay son81\nplay son_percent\ndone\n");
+}
+
+TEST_F(BulletinCommandTest, ConfiguredSourceWithoutItsFileSpeaksNoWeather) {
+    const auto ini_path =
+        ini("DATE=N\r\nMETEO=W23\r\nW23_TEMPEXT=Y\r\nW23_DAT=" + (dir.path() / "gone.dat").string() + "\r\n");
+    EXPECT_EQ(run({"--at", kAt, "--ini", ini_path, "--list"}).out,
+              "wait 300\nplay son_it_s\nplay son2_et\nplay son5\nplay son_pm\ndone\n");
 }
 
 TEST_F(BulletinCommandTest, BadInputGivesOneLineAndCodeTwo) {

@@ -22,7 +22,8 @@ using skycrier::resources::EmbeddedFile;
 using skycrier::resources::findVocabularyClip;
 using skycrier::resources::vocabularyClips;
 
-// The five clips that keep the older 16 kHz layout; no bulletin plays them.
+// Five clips no bulletin plays use the 16 kHz layout with an 18-byte format
+// chunk and a fact chunk; all others are canonical 44-byte-header files.
 const std::set<std::string> legacyLayoutClips = {"SON_FIRST", "SON_SECOND", "SON_THIRD", "SON_Y",
                                                  "SON_TENTH_INCH"};
 
@@ -180,7 +181,7 @@ TEST(VocabularyClips, LookupIgnoresCaseAndRejectsUnknownNames) {
     for (const EmbeddedFile& clip : vocabularyClips()) EXPECT_EQ(findVocabularyClip(clip.name), &clip);
 }
 
-TEST(VocabularyClips, UseTheCanonicalLayoutExceptFiveOlder16kHzOnes) {
+TEST(VocabularyClips, UseTheCanonicalLayoutExceptFive16kHzOnes) {
     int legacy = 0;
     for (const EmbeddedFile& clip : vocabularyClips()) {
         SCOPED_TRACE(std::string(clip.name));

@@ -32,9 +32,9 @@ GREETING_FILE = os.path.join(REPO, "resources", "kuckoo.wav")
 
 VOICE = "voice_cmu_us_slt_arctic_hts"
 RATE = 24000
-# Old player builds only knew 16 kHz clips with an 18-byte format chunk and a
-# fact chunk; a few clips no bulletin plays keep that layout so the reader's
-# handling of it stays exercised with real data.
+# A few clips that no bulletin plays use the other common PCM layout (16 kHz,
+# 18-byte format chunk, fact chunk), so the WAVE reader's handling of it is
+# exercised by real built-in data and not only by hand-made test files.
 LEGACY_RATE = 16000
 LEGACY_CLIPS = {"SON_FIRST", "SON_SECOND", "SON_THIRD", "SON_Y", "SON_TENTH_INCH"}
 

@@ -1,0 +1,194 @@
+// Bulletins played through the real playback engine: listed, rendered to a
+// WAVE file, and played on an ALSA device that writes into a file.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "announce/vocabulary.h"
+#include "announce/wave_reader.h"
+#include "app/builtin_clips.h"
+#include "cli/bulletin_command.h"
+#include "platform/pcm_converter.h"
+#include "support/temp_dir.h"
+#include "support/wave_bytes.h"
+
+namespace skycrier::cli {
+namespace {
+
+struct Result {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+struct Sound {
+    WaveInfo info;
+    std::string samples;
+};
+
+Sound readSound(std::span<const unsigned char> bytes) {
+    MemorySource source(bytes);
+    Sound s;
+    std::vector<std::uint8_t> samples;
+    EXPECT_EQ(readWave(source, s.info, samples), PlayError::None);
+    s.samples.assign(samples.begin(), samples.end());
+    return s;
+}
+
+class BulletinOutputTest : public ::testing::Test {
+protected:
+    BulletinOutputTest() { std::filesystem::create_directory(folder()); }
+
+    Result run(std::vector<std::string> args) {
+        args.insert(args.begin(), {"--folder", folder().string(), "--at", "2026-12-07 14:05:00"});
+        std::ostringstream out, err;
+        const int code = runBulletinCommand(args, out, err);
+        return {code, out.str(), err.str()};
+    }
+
+    std::filesystem::path folder() const { return dir.path() / "program"; }
+    std::string ini(const std::string& text) { return dir.write("skycrier.ini", "[SKYCRIER V2.2.2]\r\n" + text); }
+
+    // The sound a trace line plays: a vocabulary word, or a file of the program folder.
+    Sound soundOf(const std::string& line) {
+        if (line.rfind("play-file ", 0) == 0) {
+            const auto bytes = test::toBytes(readFile(folder() / line.substr(10)));
+            return readSound(bytes);
+        }
+        return readSound(*vocabulary.find(line.substr(5)));
+    }
+
+    test::TempDir dir;
+    const std::vector<ClipBytes> builtIn = builtInClips();
+    const Vocabulary vocabulary{builtIn};
+};
+
+TEST_F(BulletinOutputTest, ARenderedBulletinIsItsSoundsAndSilencesExactly) {
+    const std::string wav = (dir.path() / "bulletin.wav").string();
+    const auto r = run({"--ini", ini("HELLO=Y\r\nCOM=1\r\n"), "--wav", wav});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "key DTR\nkey RTS\nwait 300\nplay-file kuckoo.wav\nplay son_mon\nplay son7\nplay son_dec\n"
+              "play son2026\nwait 300\nplay son_it_s\nplay son2_et\nplay son5\nplay son_pm\nunkey DTR\n"
+              "unkey RTS\ndone\n");
+
+    std::uint64_t expectedSamples = 0;
+    std::istringstream trace(r.out);
+    for (std::string line; std::getline(trace, line);) {
+        if (line.rfind("wait ", 0) == 0) expectedSamples += std::stoul(line.substr(5)) * 24;
+        if (line.rfind("play", 0) != 0) continue;
+        const Sound s = soundOf(line);
+        expectedSamples += PcmConverter::outputFrames(s.samples.size() / s.info.format.blockAlign,
+                                                      s.info.format.samplesPerSecond);
+    }
+    const std::string file = readFile(wav);
+    ASSERT_GE(file.size(), 44u);
+    EXPECT_EQ(file.size() - 44, 2 * expectedSamples);
+    // The keying wait comes first, as silence, then the greeting.
+    EXPECT_EQ(file.substr(44, 300 * 48), std::string(300 * 48, '\0'));
+    const Sound greeting = soundOf("play-file kuckoo.wav");
+    if (greeting.info.format.samplesPerSecond == 24000 && greeting.info.format.blockAlign == 2) {
+        EXPECT_EQ(file.substr(44 + 300 * 48, greeting.samples.size()), greeting.samples);
+    }
+}
+
+TEST_F(BulletinOutputTest, TheDefaultGreetingIsWrittenOnceAndTheUsersOwnIsKept) {
+    run({"--list"});
+    const auto greeting = builtInGreeting();
+    EXPECT_EQ(readFile(folder() / "kuckoo.wav"), std::string(greeting.begin(), greeting.end()));
+
+    const std::string own = test::clipOfBytes(480);
+    dir.write("program/kuckoo.wav", own);
+    run({"--list"});
+    EXPECT_EQ(readFile(folder() / "kuckoo.wav"), own);
+}
+
+TEST_F(BulletinOutputTest, FilesThatCannotBePlayedAbortTheListedBulletin) {
+    test::WaveSpec threeChannels;
+    threeChannels.channels = 3;
+    dir.write("program/three.wav", test::waveBytes(threeChannels));
+    const auto broken = run({"--ini", ini("DATE=N\r\nENTETE=Y\r\nFICHIER_ENTETE=three.wav\r\n"), "--list"});
+    EXPECT_EQ(broken.code, 1);
+    EXPECT_EQ(broken.out, "play-file three.wav\nabort Err: none mono/stereo file\n");
+
+    const auto missing = run({"--ini", ini("DATE=N\r\nENTETE=Y\r\nFICHIER_ENTETE=gone.wav\r\n"), "--list"});
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_EQ(missing.out, "play-file gone.wav\nabort Err: Wave file name\n");
+}
+
+TEST_F(BulletinOutputTest, RecordingsReplaceTheirWords) {
+    std::filesystem::create_directory(dir.path() / "voice");
+    const std::string pm = test::clipOfBytes(48'000);  // one second
+    dir.write("voice/SON_PM.wav", pm);
+    const std::string with = (dir.path() / "with.wav").string();
+    const std::string without = (dir.path() / "without.wav").string();
+    const auto r = run({"--ini", ini("DATE=N\r\n"), "--vocabulary", (dir.path() / "voice").string(), "--wav", with});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.err, "skycrier-cli bulletin: 229 of 230 clips have no recording in " + (dir.path() / "voice").string() +
+                         "; the built-in clips are used\n");
+    run({"--ini", ini("DATE=N\r\n"), "--wav", without});
+    const Sound builtInPm = soundOf("play son_pm");
+    EXPECT_EQ(readFile(with).size() - readFile(without).size(), 48'000 - builtInPm.samples.size());
+    EXPECT_EQ(readFile(with).substr(readFile(with).size() - 48'000), pm.substr(44));
+}
+
+TEST_F(BulletinOutputTest, PlayedOnTheCardTheWordsComeOutAsTheyAre) {
+    const auto raw = dir.path() / "card.raw";
+    const std::string config = dir.write("asound.conf", "pcm.!default {\n type file\n slave.pcm { type null }\n file \"" +
+                                                            raw.string() + "\"\n format \"raw\"\n}\n");
+    ::setenv("ALSA_CONFIG_PATH", config.c_str(), 1);
+    std::ostringstream out, err;
+    // --at does not go with --play: the time words are those of now.
+    const int code = runBulletinCommand({"--folder", folder().string(), "--play"}, out, err);
+    ::unsetenv("ALSA_CONFIG_PATH");
+    EXPECT_EQ(code, 0) << err.str();
+    // The card is opened again when the format changes, which starts its file anew.
+    std::string expected;
+    PcmFormat last{};
+    std::istringstream trace(out.str());
+    for (std::string line; std::getline(trace, line);) {
+        if (line.rfind("play", 0) != 0) continue;
+        const Sound s = soundOf(line);
+        const PcmFormat& f = s.info.format;
+        if (f.samplesPerSecond != last.samplesPerSecond || f.channels != last.channels ||
+            f.bitsPerSample != last.bitsPerSample)
+            expected.clear();
+        last = f;
+        expected += s.samples;
+    }
+    EXPECT_FALSE(expected.empty());
+    EXPECT_EQ(readFile(raw), expected);
+}
+
+TEST_F(BulletinOutputTest, BadInputGivesOneLineAndCodeTwo) {
+    const std::vector<std::vector<std::string>> cases = {
+        {"--list", "--play"},
+        {"--wav"},
+        {"--list", "--device", "0"},
+        {"--play", "--device", "first"},
+        {"--play", "--device", "999"},
+        {"--wav", (dir.path() / "missing" / "out.wav").string()},
+        {"--vocabulary", (dir.path() / "missing").string(), "--list"},
+    };
+    for (const auto& args : cases) {
+        const auto r = run(args);
+        EXPECT_EQ(r.code, 2) << args[0];
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    }
+    std::ostringstream out, err;
+    EXPECT_EQ(runBulletinCommand({"--play", "--at", "2026-12-07 14:05:00"}, out, err), 2);
+    EXPECT_EQ(runBulletinCommand({"--folder", dir.write("plain-file", "x"), "--list"}, out, err), 2);
+}
+
+}  // namespace
+}  // namespace skycrier::cli
