@@ -12,6 +12,7 @@
 #include "app/config_file.h"
 #include "app/configuration.h"
 #include "app/program_folder.h"
+#include "app/transmitter_port_control.h"
 #include "cli/bulletin_options.h"
 #include "cli/listing_port.h"
 #include "cli/record_file.h"
@@ -42,12 +43,12 @@ struct BulletinInputs {
 
 // Composes one bulletin on the given loop and output and plays it through the
 // playback engine; 0 when it ended normally, 1 when it was aborted.
-int playBulletin(EventLoop& loop, WaveOut& out, const BulletinInputs& in, TracePrinter& trace,
+template <typename Port>
+int playBulletin(EventLoop& loop, WaveOut& out, Port& port, const BulletinInputs& in, TracePrinter& trace,
                  BulletinObserver& observer, const RunUntil& runUntil, std::ostream& err) {
     BulletinSettings settings;
     PortLineSettings lines;
     SpeechUnits units;
-    ListingPort port;
     // The configured sources poll once as the configuration chooses them.
     StationSources stations(loop, units);
     if (in.configuration) {
@@ -130,7 +131,8 @@ int runBulletinCommand(const std::vector<std::string>& args, std::ostream& out, 
     case BulletinOptions::Mode::List: {
         VirtualLoop loop(start);
         TimedWaveOut silent(loop);
-        return playBulletin(loop, silent, in, trace, trace,
+        ListingPort port;
+        return playBulletin(loop, silent, port, in, trace, trace,
                             [&](const auto& done) { loop.advanceUntil(done, 24 * 3600 * 1000); }, err);
     }
     case BulletinOptions::Mode::Wav: {
@@ -138,7 +140,8 @@ int runBulletinCommand(const std::vector<std::string>& args, std::ostream& out, 
         VirtualLoop loop(start);
         WaveFileSink sink(loop);
         SilenceRecorder recorder(trace, sink);
-        const int code = playBulletin(loop, sink, in, trace, recorder,
+        ListingPort port;
+        const int code = playBulletin(loop, sink, port, in, trace, recorder,
                                       [&](const auto& done) { loop.advanceUntil(done, 24 * 3600 * 1000); }, err);
         if (!sink.save(options->wavPath, error)) {
             err << "skycrier-cli bulletin: " << error << '\n';
@@ -154,7 +157,10 @@ int runBulletinCommand(const std::vector<std::string>& args, std::ostream& out, 
                         std::to_string(catalogue.deviceNames().size()) + " found)");
         in.device = options->device;
         AlsaWaveOut card(loop, catalogue);
-        return playBulletin(loop, card, in, trace, trace, [&](const auto& done) { loop.runUntil(done); }, err);
+        TransmitterPortControl port([&err](const std::string& title, const std::string& reason) {
+            err << "skycrier-cli bulletin: " << title << " (" << reason << ")\n";
+        });
+        return playBulletin(loop, card, port, in, trace, trace, [&](const auto& done) { loop.runUntil(done); }, err);
     }
     }
     return 2;

@@ -36,7 +36,11 @@ snd_mixer_elem_t* volumeControl(snd_mixer_t* mixer) {
     return first;
 }
 
+void ignoreAlsaMessage(const char*, int, const char*, int, const char*, ...) {}
+
 }  // namespace
+
+AlsaCatalogue::AlsaCatalogue() { snd_lib_error_set_handler(ignoreAlsaMessage); }
 
 std::vector<AlsaCatalogue::Device> AlsaCatalogue::devices() {
     std::vector<Device> found;

@@ -17,6 +17,10 @@ namespace skycrier {
 
 class AlsaCatalogue : public WaveOutCatalogue {
 public:
+    // Failures are reported through the program's own texts, so ALSA's
+    // library messages on stderr are silenced.
+    AlsaCatalogue();
+
     std::vector<std::string> deviceNames() override;
     bool volume(int device, std::uint32_t& word) override;
     bool setVolume(int device, std::uint32_t word) override;
