@@ -93,38 +93,48 @@ std::optional<std::string> AlsaCatalogue::mixerName(int device) {
     return all[static_cast<std::size_t>(device)].mixer;
 }
 
-bool AlsaCatalogue::volume(int device, std::uint32_t& word) {
+// The mixer of a device with its volume control and that control's range.
+struct AlsaCatalogue::Volume {
+    Mixer mixer;
+    snd_mixer_elem_t* control = nullptr;
+    long low = 0;
+    long high = 0;
+};
+
+std::optional<AlsaCatalogue::Volume> AlsaCatalogue::openVolume(int device) {
     const auto name = mixerName(device);
-    if (!name) return false;
-    const Mixer mixer = openMixer(*name);
-    snd_mixer_elem_t* control = mixer ? volumeControl(mixer.get()) : nullptr;
-    if (!control) return false;
-    long low = 0, high = 0;
-    snd_mixer_selem_get_playback_volume_range(control, &low, &high);
+    if (!name) return std::nullopt;
+    Volume v{openMixer(*name)};
+    v.control = v.mixer ? volumeControl(v.mixer.get()) : nullptr;
+    if (!v.control) return std::nullopt;
+    snd_mixer_selem_get_playback_volume_range(v.control, &v.low, &v.high);
+    return v;
+}
+
+bool AlsaCatalogue::volume(int device, std::uint32_t& word) {
+    const auto v = openVolume(device);
+    if (!v) return false;
     const auto scaled = [&](snd_mixer_selem_channel_id_t channel) -> std::uint32_t {
-        long value = low;
-        if (!snd_mixer_selem_has_playback_channel(control, channel)) channel = SND_MIXER_SCHN_FRONT_LEFT;
-        snd_mixer_selem_get_playback_volume(control, channel, &value);
-        if (high <= low) return 0;
-        return static_cast<std::uint32_t>((value - low) * 65535 / (high - low));
+        long value = v->low;
+        if (!snd_mixer_selem_has_playback_channel(v->control, channel)) channel = SND_MIXER_SCHN_FRONT_LEFT;
+        snd_mixer_selem_get_playback_volume(v->control, channel, &value);
+        if (v->high <= v->low) return 0;
+        return static_cast<std::uint32_t>((value - v->low) * 65535 / (v->high - v->low));
     };
     word = scaled(SND_MIXER_SCHN_FRONT_LEFT) | scaled(SND_MIXER_SCHN_FRONT_RIGHT) << 16;
     return true;
 }
 
 bool AlsaCatalogue::setVolume(int device, std::uint32_t word) {
-    const auto name = mixerName(device);
-    if (!name) return false;
-    const Mixer mixer = openMixer(*name);
-    snd_mixer_elem_t* control = mixer ? volumeControl(mixer.get()) : nullptr;
-    if (!control) return false;
-    long low = 0, high = 0;
-    snd_mixer_selem_get_playback_volume_range(control, &low, &high);
-    const auto value = [&](std::uint32_t part) { return low + static_cast<long>((part & 0xFFFF) * (high - low) / 65535); };
-    if (snd_mixer_selem_is_playback_mono(control))
-        return snd_mixer_selem_set_playback_volume_all(control, value(word)) == 0;
-    return snd_mixer_selem_set_playback_volume(control, SND_MIXER_SCHN_FRONT_LEFT, value(word)) == 0 &&
-           snd_mixer_selem_set_playback_volume(control, SND_MIXER_SCHN_FRONT_RIGHT, value(word >> 16)) == 0;
+    const auto v = openVolume(device);
+    if (!v) return false;
+    const auto value = [&](std::uint32_t part) {
+        return v->low + static_cast<long>((part & 0xFFFF) * (v->high - v->low) / 65535);
+    };
+    if (snd_mixer_selem_is_playback_mono(v->control))
+        return snd_mixer_selem_set_playback_volume_all(v->control, value(word)) == 0;
+    return snd_mixer_selem_set_playback_volume(v->control, SND_MIXER_SCHN_FRONT_LEFT, value(word)) == 0 &&
+           snd_mixer_selem_set_playback_volume(v->control, SND_MIXER_SCHN_FRONT_RIGHT, value(word >> 16)) == 0;
 }
 
 }  // namespace skycrier

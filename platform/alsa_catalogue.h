@@ -35,7 +35,10 @@ private:
         std::string mixer;
     };
 
+    struct Volume;
+
     static std::vector<Device> devices();
+    std::optional<Volume> openVolume(int device);
     std::optional<std::string> mixerName(int device);
 };
 

@@ -172,4 +172,19 @@ void HistorySource::showDewPoint() {
         LabelTros.caption = label + fixed(dewPoint(meteo.Text, meteo.HumiExt, context_.units), 1);
 }
 
+void HistorySource::resetCaptionsInUnits(const char* rainEnd) {
+    const SpeechUnits& u = context_.units;
+    for (CheckBox* box : {&CheckBoxTint, &CheckBoxText, &CheckBoxPatm, &CheckBoxVent, &CheckBoxRafa, &CheckBoxTRes})
+        box->red = false;
+    CheckBoxTint.caption = "T-int (°" + u.TempText + ") = ";
+    CheckBoxText.caption = "T-ext (°" + u.TempText + ") = ";
+    CheckBoxPatm.caption = "P-atm (" + u.PressText + ") = ";
+    CheckBoxTend.caption = "Tendencia = ";
+    CheckBoxVent.caption = "Viento (" + u.WindText + ") = ";
+    CheckBoxRafa.caption = "Ráfaga (" + u.WindText + ") = ";
+    CheckBoxDire.caption = "Dirección (°) = ";
+    CheckBoxHumiExt.caption = "Humidad (%) = ";
+    CheckBoxPluie.caption = "Lluvia/24h (" + u.RainText + ") " + rainEnd;
+}
+
 }  // namespace skycrier

@@ -55,6 +55,9 @@ protected:
     virtual void readStation(double correction) = 0;
     // The neutral captions a new file choice starts from.
     virtual void resetCaptions() = 0;
+    // Neutral captions in the current units (WS-28xx and Vantage Pro2); the
+    // two stations end their rain caption differently.
+    void resetCaptionsInUnits(const char* rainEnd);
 
     // Sets the path and the data-file field together.
     void setPath(const std::string& path);

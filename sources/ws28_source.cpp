@@ -96,19 +96,6 @@ double TFormMeteoW28::dayRain(RecordFile& file, std::int64_t b, double tb, doubl
     return sum;
 }
 
-void TFormMeteoW28::resetCaptions() {
-    const SpeechUnits& u = context_.units;
-    for (CheckBox* box : {&CheckBoxTint, &CheckBoxText, &CheckBoxPatm, &CheckBoxVent, &CheckBoxRafa, &CheckBoxTRes})
-        box->red = false;
-    CheckBoxTint.caption = "T-int (°" + u.TempText + ") = ";
-    CheckBoxText.caption = "T-ext (°" + u.TempText + ") = ";
-    CheckBoxPatm.caption = "P-atm (" + u.PressText + ") = ";
-    CheckBoxTend.caption = "Tendencia = ";
-    CheckBoxVent.caption = "Viento (" + u.WindText + ") = ";
-    CheckBoxRafa.caption = "Ráfaga (" + u.WindText + ") = ";
-    CheckBoxDire.caption = "Dirección (°) = ";
-    CheckBoxHumiExt.caption = "Humidad (%) = ";
-    CheckBoxPluie.caption = "Lluvia/24h (" + u.RainText + ") =  ";
-}
+void TFormMeteoW28::resetCaptions() { resetCaptionsInUnits("=  "); }
 
 }  // namespace skycrier
