@@ -106,7 +106,7 @@ TEST_F(BulletinPlaybackTest, ARefillFailureCutsTheSoundShortAndTheBulletinGoesOn
 }
 
 TEST_F(BulletinPlaybackTest, TheWatchdogLetsAGreetingLongerThanItselfFinish) {
-    test::WaveSpec greeting;  // 150 s of 8-bit mono at 8000 Hz
+    test::WaveLayout greeting;  // 150 s of 8-bit mono at 8000 Hz
     greeting.bits = 8;
     greeting.rate = 8000;
     greeting.data = std::string(150 * 8000, '\x80');

@@ -142,7 +142,7 @@ TEST_F(PlaybackEngineTest, AnEmptySoundEndsAtOnce) {
 TEST_F(PlaybackEngineTest, SoundsThatCannotBeFoundOrReadAbortWithTheirText) {
     Rig& r = *rig;
     r.dir.write("mono3.wav", [] {
-        test::WaveSpec s;
+        test::WaveLayout s;
         s.channels = 3;
         return test::waveBytes(s);
     }());
@@ -181,7 +181,7 @@ TEST_F(PlaybackEngineTest, AnEmptyNameBeeps) {
 
 TEST_F(PlaybackEngineTest, FilesComeFromTheProgramFolderInTheirOwnFormat) {
     Rig& r = *rig;
-    test::WaveSpec stereo;
+    test::WaveLayout stereo;
     stereo.channels = 2;
     stereo.bits = 8;
     stereo.rate = 8000;

@@ -12,7 +12,7 @@
 namespace skycrier {
 namespace {
 
-using test::WaveSpec;
+using test::WaveLayout;
 using test::waveBytes;
 
 struct Read {
@@ -47,10 +47,10 @@ std::pair<std::string, std::string> texts(const std::string& bytes) {
 using Texts = std::pair<std::string, std::string>;
 
 TEST(WaveReaderTest, EveryTruncationOfAFileNamesTheFieldItEndsIn) {
-    WaveSpec spec;
-    spec.chunksBefore = {{"LIST", "abcd"}};
-    spec.data = test::sampleBytes(10);
-    const std::string whole = waveBytes(spec);
+    WaveLayout layout;
+    layout.chunksBefore = {{"LIST", "abcd"}};
+    layout.data = test::sampleBytes(10);
+    const std::string whole = waveBytes(layout);
     ASSERT_EQ(whole.size(), 66u);
     // Offsets: RIFF header and format chunk header 0..19, format 20..35, LIST tag
     // 36..39, its size 40..43, its payload 44..47, "data" 48..51, size 52..55, samples 56..65.
@@ -69,22 +69,22 @@ TEST(WaveReaderTest, EveryTruncationOfAFileNamesTheFieldItEndsIn) {
 
     for (const Read& r : {fromMemory(whole), fromFile(whole)}) {
         EXPECT_EQ(r.error, PlayError::None);
-        EXPECT_EQ(std::string(r.samples.begin(), r.samples.end()), spec.data);
+        EXPECT_EQ(std::string(r.samples.begin(), r.samples.end()), layout.data);
     }
 }
 
 TEST(WaveReaderTest, SizesUpToFourGigabytesNeverReachPastTheEnd) {
-    WaveSpec format;
+    WaveLayout format;
     format.declaredFormatSize = 0xFFFFFFFF;
     EXPECT_EQ(texts(waveBytes(format)), Texts("Err: Reading Res wave", "Err: Reading wave file"));
 
-    WaveSpec chunk;
+    WaveLayout chunk;
     chunk.chunksBefore = {{"JUNK", "xy"}};
     std::string bytes = waveBytes(chunk);
     bytes.replace(40, 4, "\xFF\xFF\xFF\xFF");
     EXPECT_EQ(texts(bytes), Texts("Err: chunk2 Res wave", "Err: chunk2 wave file"));
 
-    WaveSpec data;
+    WaveLayout data;
     data.data = test::sampleBytes(100);
     data.declaredDataSize = 0xFFFFFFFF;
     EXPECT_EQ(texts(waveBytes(data)), Texts("Err: Reading(3) Res wave", "Err: Reading(3) wave file"));
@@ -96,26 +96,26 @@ TEST(WaveReaderTest, SizesUpToFourGigabytesNeverReachPastTheEnd) {
 }
 
 TEST(WaveReaderTest, FormatChecks) {
-    WaveSpec notPcm;
+    WaveLayout notPcm;
     notPcm.formatTag = 3;
     EXPECT_EQ(texts(waveBytes(notPcm)), Texts("Err: Res none PCM", "Err: none PCM file"));
 
-    WaveSpec threeChannels;
+    WaveLayout threeChannels;
     threeChannels.channels = 3;
     EXPECT_EQ(texts(waveBytes(threeChannels)), Texts("Err: Res none mono/stereo", "Err: none mono/stereo file"));
 
-    WaveSpec badRate;
+    WaveLayout badRate;
     badRate.averageBytes = 24000;
     EXPECT_EQ(texts(waveBytes(badRate)), Texts("Err: Res wave format", "Err: Wave file format"));
 
     // A record too short to hold the PCM fields cannot describe the samples.
-    WaveSpec shortFormat;
+    WaveLayout shortFormat;
     shortFormat.formatSize = 14;
     EXPECT_EQ(texts(waveBytes(shortFormat)), Texts("Err: Reading Res wave", "Err: Reading wave file"));
 }
 
 TEST(WaveReaderTest, LayoutsThatPlay) {
-    WaveSpec eightBitStereo;  // bits are not checked
+    WaveLayout eightBitStereo;  // bits are not checked
     eightBitStereo.channels = 2;
     eightBitStereo.bits = 8;
     eightBitStereo.rate = 11025;
@@ -127,7 +127,7 @@ TEST(WaveReaderTest, LayoutsThatPlay) {
     EXPECT_EQ(r.info.format.blockAlign, 2);
     EXPECT_EQ(r.info.format.averageBytesPerSecond, 22050u);
 
-    WaveSpec withFact;  // as five clips of the vocabulary are
+    WaveLayout withFact;  // as five clips of the vocabulary are
     withFact.rate = 16000;
     withFact.formatSize = 18;
     withFact.chunksBefore = {{"fact", std::string("\x10\0\0\0", 4)}};
@@ -138,7 +138,7 @@ TEST(WaveReaderTest, LayoutsThatPlay) {
     EXPECT_EQ(r.info.format.samplesPerSecond, 16000u);
     EXPECT_EQ(std::string(r.samples.begin(), r.samples.end()), withFact.data);
 
-    WaveSpec longFormat;  // only the first 16 bytes count
+    WaveLayout longFormat;  // only the first 16 bytes count
     longFormat.formatSize = 40;
     longFormat.chunksBefore = {{"LIST", std::string(1000, 'x')}, {"JUNK", ""}};
     longFormat.data = test::sampleBytes(6);
@@ -148,7 +148,7 @@ TEST(WaveReaderTest, LayoutsThatPlay) {
     EXPECT_EQ(r.info.format.samplesPerSecond, 24000u);
     EXPECT_EQ(std::string(r.samples.begin(), r.samples.end()), longFormat.data);
 
-    WaveSpec empty;
+    WaveLayout empty;
     r = fromMemory(waveBytes(empty) + "trailing chunk");
     EXPECT_EQ(r.error, PlayError::None);
     EXPECT_TRUE(r.samples.empty());
@@ -167,9 +167,9 @@ protected:
 };
 
 TEST(WaveReaderTest, AReadErrorWhileSkippingAChunk) {
-    WaveSpec spec;
-    spec.chunksBefore = {{"LIST", "abcd"}};
-    FailingSeekBuffer buffer(waveBytes(spec), std::ios::in);
+    WaveLayout layout;
+    layout.chunksBefore = {{"LIST", "abcd"}};
+    FailingSeekBuffer buffer(waveBytes(layout), std::ios::in);
     std::istream in(&buffer);
     StreamSource source(in);
     WaveInfo info;

@@ -113,7 +113,7 @@ TEST_F(BulletinOutputTest, TheDefaultGreetingIsWrittenOnceAndTheUsersOwnIsKept) 
 }
 
 TEST_F(BulletinOutputTest, FilesThatCannotBePlayedAbortTheListedBulletin) {
-    test::WaveSpec threeChannels;
+    test::WaveLayout threeChannels;
     threeChannels.channels = 3;
     dir.write("program/three.wav", test::waveBytes(threeChannels));
     const auto broken = run({"--ini", ini("DATE=N\r\nENTETE=Y\r\nFICHIER_ENTETE=three.wav\r\n"), "--list"});

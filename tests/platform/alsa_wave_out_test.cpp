@@ -72,7 +72,7 @@ protected:
 TEST_F(AlsaWaveOutTest, TheClipsDataComesOutOfTheCardByteForByte) {
     clips.add("SON_LONG", test::clipOfBytes(200'000, 7));  // both buffers and a refill
     clips.add("SON_SHORT", test::clipOfBytes(4'800, 8));
-    test::WaveSpec stereo;
+    test::WaveLayout stereo;
     stereo.channels = 2;
     stereo.bits = 8;
     stereo.rate = 8000;

@@ -19,7 +19,7 @@ inline void putLe32(std::string& out, std::uint32_t v) {
     putLe16(out, v >> 16);
 }
 
-struct WaveSpec {
+struct WaveLayout {
     std::uint16_t formatTag = 1;
     std::uint16_t channels = 1;
     std::uint32_t rate = 24000;
@@ -32,7 +32,7 @@ struct WaveSpec {
     std::optional<std::uint32_t> declaredDataSize;
 };
 
-inline std::string waveBytes(const WaveSpec& s) {
+inline std::string waveBytes(const WaveLayout& s) {
     const std::uint16_t align = static_cast<std::uint16_t>(s.channels * (s.bits / 8));
     std::string format;
     putLe16(format, s.formatTag);
@@ -73,9 +73,9 @@ inline std::string sampleBytes(std::size_t count, unsigned seed = 1) {
 
 // A 24 000 Hz mono 16-bit clip of that many sample bytes.
 inline std::string clipOfBytes(std::size_t dataBytes, unsigned seed = 1) {
-    WaveSpec spec;
-    spec.data = sampleBytes(dataBytes, seed);
-    return waveBytes(spec);
+    WaveLayout layout;
+    layout.data = sampleBytes(dataBytes, seed);
+    return waveBytes(layout);
 }
 
 inline std::vector<unsigned char> toBytes(const std::string& s) { return {s.begin(), s.end()}; }
