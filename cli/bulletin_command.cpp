@@ -51,6 +51,7 @@ int playBulletin(EventLoop& loop, WaveOut& out, Port& port, const BulletinInputs
     SpeechUnits units;
     // The configured sources poll once as the configuration chooses them.
     StationSources stations(loop, units);
+    stations.context.resolvePath = [&in](const std::string& name) { return resolveInFolder(in.folder, name); };
     if (in.configuration) {
         ConfigTargets targets{settings, lines, units, port, &stations};
         applyConfiguration(parseConfigText(*in.configuration), targets);

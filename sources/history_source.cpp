@@ -24,7 +24,7 @@ void HistorySource::TimerMeteoTimer() {
     Label6.caption = u.pressureMetric() ? "hPa" : "0.01*inHg";
     Label9.caption = u.pressureMetric() ? "0.1*mB/h" : "0.01*inHg";
     const double correction = SpinEditOffSetPression.value();
-    if (fileExists(path())) {
+    if (fileExists(filePath())) {
         try {
             readStation(correction);
             meteo.ErrorText.clear();
@@ -49,7 +49,7 @@ void HistorySource::ButtonParcourirClick(const std::string& chosen) {
     resetCaptions();
     setPath(chosen);
     Editdatemeteo.caption.clear();
-    if (fileExists(chosen)) {
+    if (fileExists(context_.resolvePath(chosen))) {
         EditDatSelected = true;
         meteo.ErrorText.clear();
         // Another file is another series of observations: its own times count.
@@ -62,7 +62,7 @@ void HistorySource::ButtonParcourirClick(const std::string& chosen) {
 }
 
 void HistorySource::loadDataFile(const std::string& file) {
-    if (fileExists(file))
+    if (fileExists(context_.resolvePath(file)))
         setPath(file);
     else
         meteo.ErrorText = kErrorMissingFile;

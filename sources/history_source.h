@@ -59,6 +59,8 @@ protected:
     // two stations end their rain caption differently.
     void resetCaptionsInUnits(const char* rainEnd);
 
+    // The data file to open: the path as configured, taken from the program folder when relative.
+    std::string filePath() const { return context_.resolvePath(path()); }
     // Sets the path and the data-file field together.
     void setPath(const std::string& path);
     void failPoll();

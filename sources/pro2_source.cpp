@@ -50,12 +50,12 @@ Month monthOfName(const std::string& name) {
 // The current month's file beside the named one, when the named one is of
 // another month and the current one is there already.
 std::optional<std::filesystem::path> currentMonthFile(const std::filesystem::path& file, const Month& month,
-                                                      const DateTimeFields& now) {
+                                                      const DateTimeFields& now, const SourceContext& context) {
     if (!month.year || !month.month || (*month.year == now.year && *month.month == now.month)) return std::nullopt;
     char name[32];
     std::snprintf(name, sizeof name, "%04d-%02d.wlk", now.year, now.month);
     const std::filesystem::path current = file.parent_path() / name;
-    if (!fileExists(current.string())) return std::nullopt;
+    if (!fileExists(context.resolvePath(current.string()))) return std::nullopt;
     return current;
 }
 
@@ -124,7 +124,7 @@ void TFormMeteoPro2::readStation(double correction) {
     Month month = monthOfName(file.filename().string());
     const DateTimeFields now = decodeDateTime(context_.loop.localNow());
     if (CheckBoxFichier.checked) {
-        if (const auto current = currentMonthFile(file, month, now)) {
+        if (const auto current = currentMonthFile(file, month, now, context_)) {
             file = *current;
             setPath(file.string());
             EditDatSelected = true;
@@ -132,7 +132,7 @@ void TFormMeteoPro2::readStation(double correction) {
         }
     }
 
-    const std::string archive = readArchive(file.string());
+    const std::string archive = readArchive(context_.resolvePath(file.string()));
     const auto record = [&](std::int64_t i) {
         return std::string_view(archive).substr(kHeaderSize + static_cast<std::size_t>(i) * kRecordSize, kRecordSize);
     };

@@ -68,6 +68,8 @@ struct SourceContext {
     std::function<void()> beep = [] {};
     // The Escape key's request to end the bulletin on the air (ignored when none is).
     std::function<void()> escapeRequest = [] {};
+    // The file a configured name stands for: relative names are taken from the program folder.
+    std::function<std::string(const std::string&)> resolvePath = [](const std::string& name) { return name; };
 };
 
 class SourceWindow {

@@ -42,7 +42,7 @@ void TFormMeteoW28::RadioButtonPRELClick() {
 
 void TFormMeteoW28::readStation(double correction) {
     const SpeechUnits& u = context_.units;
-    RecordFile file(path(), kRecordSize);
+    RecordFile file(filePath(), kRecordSize);
     const std::int64_t b = file.count() - 1;
     if (b < 0) throw PollFailure("no record");
     const std::string newest = file.record(b);

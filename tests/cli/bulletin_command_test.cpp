@@ -127,6 +127,17 @@ TEST_F(BulletinCommandTest, ConfiguredStationFileSpeaksItsNewestRecord) {
               "wait 300\nplay son_humidity\nplay son81\nplay son_percent\ndone\n");
 }
 
+TEST_F(BulletinCommandTest, RelativeDataFilesAreTakenFromTheProgramFolder) {
+    test::Ws23Record record;
+    record.tempOut = 12.0f;
+    dir.write("history.dat", test::ws23File(test::ws23Series(3, encodeDateTime(2026, 12, 7, 14, 0, 0), 5, record)));
+    const auto ini_path = ini("DATE=N\r\nMETEO=W23\r\nW23_TEMPEXT=Y\r\nW23_DAT=history.dat\r\n");
+    const auto r = run({"--at", kAt, "--folder", dir.path().string(), "--ini", ini_path, "--list"});
+    EXPECT_EQ(r.out,
+              "wait 300\nplay son_it_s\nplay son2_et\nplay son5\nplay son_pm\n"
+              "wait 300\nplay son_ext_temp\nplay son12\nplay son_degrees\ndone\n");
+}
+
 TEST_F(BulletinCommandTest, ConfiguredSourceWithoutItsFileSpeaksNoWeather) {
     const auto ini_path =
         ini("DATE=N\r\nMETEO=W23\r\nW23_TEMPEXT=Y\r\nW23_DAT=" + (dir.path() / "gone.dat").string() + "\r\n");
