@@ -2,26 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 
 #include "platform/date_time.h"
 #include "support/station_files.h"
+#include "support/command_run.h"
 #include "support/temp_dir.h"
 
 namespace skycrier::cli {
 namespace {
 
-struct Result {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Result run(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int code = runBulletinCommand(args, out, err);
-    return {code, out.str(), err.str()};
-}
+test::CommandResult run(const std::vector<std::string>& args) { return test::runCommand(runBulletinCommand, args); }
 
 class BulletinCommandTest : public ::testing::Test {
 protected:

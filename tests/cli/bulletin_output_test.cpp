@@ -13,17 +13,12 @@
 #include "app/builtin_clips.h"
 #include "cli/bulletin_command.h"
 #include "platform/pcm_converter.h"
+#include "support/command_run.h"
 #include "support/temp_dir.h"
 #include "support/wave_bytes.h"
 
 namespace skycrier::cli {
 namespace {
-
-struct Result {
-    int code;
-    std::string out;
-    std::string err;
-};
 
 std::string readFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -48,11 +43,9 @@ class BulletinOutputTest : public ::testing::Test {
 protected:
     BulletinOutputTest() { std::filesystem::create_directory(folder()); }
 
-    Result run(std::vector<std::string> args) {
+    test::CommandResult run(std::vector<std::string> args) {
         args.insert(args.begin(), {"--folder", folder().string(), "--at", "2026-12-07 14:05:00"});
-        std::ostringstream out, err;
-        const int code = runBulletinCommand(args, out, err);
-        return {code, out.str(), err.str()};
+        return test::runCommand(runBulletinCommand, args);
     }
 
     std::filesystem::path folder() const { return dir.path() / "program"; }

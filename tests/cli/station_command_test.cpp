@@ -3,26 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 
 #include "platform/date_time.h"
 #include "support/station_files.h"
+#include "support/command_run.h"
 #include "support/temp_dir.h"
 
 namespace skycrier::cli {
 namespace {
 
-struct Result {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Result run(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int code = runStationCommand(args, out, err);
-    return {code, out.str(), err.str()};
-}
+test::CommandResult run(const std::vector<std::string>& args) { return test::runCommand(runStationCommand, args); }
 
 class StationCommandTest : public ::testing::Test {
 protected:
@@ -40,7 +30,7 @@ TEST_F(StationCommandTest, Ws23RecordAndControlsAsJson) {
     r.tempIn = 21.5f;
     r.tempOut = -2.5f;
     const auto records = test::ws23Series(3, encodeDateTime(2026, 3, 10, 0, 0), 30, r);
-    const Result result = run({"w23", ws23(records), "--offset", "2"});
+    const auto result = run({"w23", ws23(records), "--offset", "2"});
     EXPECT_EQ(result.code, 0);
     EXPECT_EQ(result.err, "");
     EXPECT_EQ(
@@ -74,7 +64,7 @@ TEST_F(StationCommandTest, Ws28ImperialRelativePressure) {
     r.wind = 10;
     r.gust = 15;
     const std::string file = dir.write("history.dat", test::ws28File({r}));
-    const Result result = run({"w28", file, "--relative", "--temp", "F", "--pressure", "inHg", "--wind", "mph",
+    const auto result = run({"w28", file, "--relative", "--temp", "F", "--pressure", "inHg", "--wind", "mph",
                                "--rain", "inch", "--offset", "10", "--threshold", "30"});
     EXPECT_EQ(result.code, 0);
     EXPECT_NE(result.out.find("\"Patm\": 29.630000000000003,"), std::string::npos) << result.out;
@@ -90,7 +80,7 @@ TEST_F(StationCommandTest, Pro2FollowsTheMonthOfItsClock) {
     r.minutes = 90;
     dir.write("2026-03.wlk", test::wlkFile(test::withDailySummaries({r})));
     const std::string february = (dir.path() / "2026-02.wlk").string();
-    Result result = run({"pro2", february, "--at", "2026-02-20 10:00:00"});
+    auto result = run({"pro2", february, "--at", "2026-02-20 10:00:00"});
     EXPECT_EQ(result.code, 0);
     EXPECT_NE(result.out.find("\"Editdatemeteo\": {\"caption\": \"2026-02-02 00:00\""), std::string::npos);
     result = run({"pro2", february, "--at", "2026-03-01 02:00:00"});
@@ -100,7 +90,7 @@ TEST_F(StationCommandTest, Pro2FollowsTheMonthOfItsClock) {
 
 TEST_F(StationCommandTest, FailedPollIsShownAndExitsOne) {
     const std::string file = dir.write("q\"b\\x\t.dat", std::string(10, '\0'));
-    const Result result = run({"w23", file});
+    const auto result = run({"w23", file});
     EXPECT_EQ(result.code, 1);
     EXPECT_NE(result.out.find("\"ErrorText\": \"Error archivo\""), std::string::npos);
     EXPECT_NE(result.out.find("q\\\"b\\\\x\\t.dat\""), std::string::npos) << result.out;
@@ -123,7 +113,7 @@ TEST_F(StationCommandTest, BadOptionsAndUnreadableFilesExitTwoWithOneLine) {
         {"w23", dir.path().string()},
     };
     for (const auto& args : bad) {
-        const Result result = run(args);
+        const auto result = run(args);
         EXPECT_EQ(result.code, 2) << (args.empty() ? "" : args.back());
         EXPECT_EQ(result.out, "");
         EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;

@@ -8,23 +8,14 @@
 #include <sstream>
 
 #include "app/builtin_clips.h"
+#include "support/command_run.h"
 #include "support/temp_dir.h"
 #include "support/wave_bytes.h"
 
 namespace skycrier::cli {
 namespace {
 
-struct Result {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Result run(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int code = runVocabularyCommand(args, out, err);
-    return {code, out.str(), err.str()};
-}
+test::CommandResult run(const std::vector<std::string>& args) { return test::runCommand(runVocabularyCommand, args); }
 
 std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> all;

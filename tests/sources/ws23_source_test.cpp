@@ -10,7 +10,6 @@ namespace {
 
 using test::Ws23Record;
 
-// A function, not a constant: the date arithmetic has its own start-up constants.
 double lastTime() { return encodeDateTime(2026, 3, 10, 11, 40, 0); }
 
 // 70 records 25 minutes apart: the tendency compares with record b - 3, the
