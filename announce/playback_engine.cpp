@@ -9,7 +9,13 @@
 
 namespace skycrier {
 
-PlaybackEngine::PlaybackEngine(const Parts& parts) : parts_(parts) {}
+PlaybackEngine::PlaybackEngine(const Parts& parts) : parts_(parts), tasks_(parts.loop) {}
+
+PlaybackEngine::~PlaybackEngine() {
+    if (opening_ == 0) return;
+    parts_.out.reset();
+    parts_.out.close();
+}
 
 bool PlaybackEngine::allocateBuffers() {
     try {
@@ -72,10 +78,12 @@ PlayError PlaybackEngine::load(SoundOrigin origin, const std::string& name) {
 
 // Opens the output and queues the first one or two buffers.
 PlayError PlaybackEngine::start() {
+    const std::uint64_t opening = ++openings_;
     WaveOut::Events events;
-    events.opened = [this] { onOpened(); };
-    events.done = [this](int buffer) { onDone(buffer); };
+    events.opened = tasks_.guard([this, opening] { onOpened(opening); });
+    events.done = tasks_.guard([this, opening](int buffer) { onDone(opening, buffer); });
     if (!parts_.out.open(outputDevice_, info_.format, std::move(events))) return PlayError::DeviceOpen;
+    opening_ = opening;
 
     readPosition_ = 0;
     queuedCount_ = 0;
@@ -107,12 +115,15 @@ std::size_t PlaybackEngine::fill(int buffer) {
 
 void PlaybackEngine::fail(PlayError error, SoundOrigin origin) {
     parts_.status.setEditData(playErrorText(error, origin));
-    notifyFailure();
+    failed.emit();
 }
 
-void PlaybackEngine::onOpened() { deviceOpened_ = true; }
+void PlaybackEngine::onOpened(std::uint64_t opening) {
+    if (opening == opening_) deviceOpened_ = true;
+}
 
-void PlaybackEngine::onDone(int buffer) {
+void PlaybackEngine::onDone(std::uint64_t opening, int buffer) {
+    if (opening != opening_) return;
     parts_.out.unprepare(buffer);
     ++doneCount_;
     if (!deviceOpened_) return;
@@ -139,20 +150,24 @@ void PlaybackEngine::endSound() {
     parts_.out.unprepare(1);
     parts_.out.reset();
     parts_.out.close();
-    parts_.loop.callAfter(kCloseWaitMs, [this] {
+    opening_ = 0;
+    tasks_.callAfter(kCloseWaitMs, [this] {
         deviceOpened_ = false;
         playing_ = false;
         TimerFinWaveTimer();
     });
 }
 
-void PlaybackEngine::TimerFinWaveTimer() { notifyFinished(); }
+void PlaybackEngine::TimerFinWaveTimer() { finished.emit(); }
 
 bool PlaybackEngine::stalled() const {
     return playing_ && parts_.loop.monotonicMs() - startedAt_ > soundLengthMs_ + kStallMarginMs;
 }
 
 bool PlaybackEngine::stopOutput() {
+    // What the output hands back from here on belongs to an ended opening.
+    opening_ = 0;
+    tasks_.clear();
     return parts_.out.unprepare(0) && parts_.out.unprepare(1) && parts_.out.reset() && parts_.out.close();
 }
 

@@ -3,7 +3,9 @@
 // vocabulary or from a file, on a sound output. The whole sample data is read
 // into one block and streamed through two alternating transfer buffers; the
 // output's open and done events drive the engine on the main loop, and the
-// end of each sound runs the next-step hook. Main thread only.
+// end of each sound runs the next-step hook. Every opening of the output is
+// numbered, and events of an earlier opening (buffers handed back after an
+// abort) are dropped, so one sound ends once. Main thread only.
 
 #include <cstddef>
 #include <cstdint>
@@ -16,7 +18,7 @@
 #include "announce/status_board.h"
 #include "announce/vocabulary.h"
 #include "announce/wave_reader.h"
-#include "platform/event_loop.h"
+#include "platform/task_scope.h"
 #include "platform/wave_out.h"
 
 namespace skycrier {
@@ -38,6 +40,10 @@ public:
     };
 
     explicit PlaybackEngine(const Parts& parts);
+    // An output still playing is stopped first: it holds the engine's buffers.
+    ~PlaybackEngine() override;
+    PlaybackEngine(const PlaybackEngine&) = delete;
+    PlaybackEngine& operator=(const PlaybackEngine&) = delete;
 
     // Start-up allocation of the transfer buffers and the sample block; on
     // failure the reason is in EditData and the program must not go on.
@@ -75,8 +81,8 @@ private:
     void fail(PlayError error, SoundOrigin origin);
     std::size_t fill(int buffer);
     bool queue(int buffer, std::size_t size);
-    void onOpened();
-    void onDone(int buffer);
+    void onOpened(std::uint64_t opening);
+    void onDone(std::uint64_t opening, int buffer);
     void endSound();
 
     Parts parts_;
@@ -95,6 +101,10 @@ private:
     int doneCount_ = 0;
     Millis startedAt_ = 0;
     Millis soundLengthMs_ = 0;
+    // The number of the output's current opening; 0 while it is not ours.
+    std::uint64_t opening_ = 0;
+    std::uint64_t openings_ = 0;
+    TaskScope tasks_;
 };
 
 }  // namespace skycrier

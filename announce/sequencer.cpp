@@ -1,6 +1,10 @@
 #include "announce/sequencer.h"
 
+#include <climits>
+#include <utility>
+
 #include "announce/wording.h"
+#include "base/rounding.h"
 #include "platform/date_time.h"
 
 namespace skycrier {
@@ -24,20 +28,27 @@ double staleLimitDays(StaleRule rule) {
 
 }  // namespace
 
-bool sourceUsable(SourceKind kind, const MeteoData& data) {
-    if (kind == SourceKind::None) return false;
-    if (kind == SourceKind::MON) return data.Input == "1";
-    return !data.Input.empty();
+Sequencer::Sequencer(const Parts& parts)
+    : parts_(parts),
+      watchdog_(parts.loop, kWatchdogMs, [this] { abortRoutine(); }),
+      tasks_(parts.loop),
+      soundFinished_(parts.player.finished.connect([this] { nextStep(); })),
+      soundFailed_(parts.player.failed.connect([this] { abortRoutine(); })) {}
+
+Sequencer::~Sequencer() {
+    if (running_) lowerLines();
 }
 
-Sequencer::Sequencer(const Parts& parts)
-    : parts_(parts), watchdog_(parts.loop, kWatchdogMs, [this] { abortRoutine(); }) {}
-
 void Sequencer::Button1Click() {
-    if (step_ != Idle || startupPending || running_) return;
+    if (step_ != Idle || startupPending || running_ || aborting_) return;
+    if (closing_) {
+        startWaiting_ = true;
+        return;
+    }
     if (parts_.lines.CheckBoxDCD && CarrierBusy) return;
 
     running_ = true;
+    ended_ = false;
     ctsLatch = true;
     dsrLatch = true;
     escape_ = false;
@@ -51,25 +62,38 @@ void Sequencer::Button1Click() {
 
     step_ = Keying;
     if (parts_.port.isOpen() && parts_.port.portName() != kNoPortName) {
-        for (const PortLine line : {PortLine::DTR, PortLine::RTS}) {
-            const bool wanted = line == PortLine::DTR ? parts_.lines.CheckBoxDTR : parts_.lines.CheckBoxRTS;
-            if (!wanted) continue;
-            parts_.port.setLine(line, true);
-            parts_.status.setTransmitterLed(true);
-            observer_->onKey(line);
-        }
+        key();
         addWait(Keying, kKeyingPauseMs);
     }
+    if (startStep_) pending_.push_back({Action::StartStep, Keying});
     stage_ = Stage::Header;
     run();
 }
 
+void Sequencer::key() {
+    for (const SerialPin line : {SerialPin::DTR, SerialPin::RTS}) {
+        const bool wanted = line == SerialPin::DTR ? parts_.lines.CheckBoxDTR : parts_.lines.CheckBoxRTS;
+        if (!wanted) continue;
+        std::string error;
+        if (parts_.port.setLine(line, true, error))
+            emit({BulletinEvent::Kind::Key, line});
+        else
+            parts_.status.showFailure(std::string("Err: key ") + pinName(line), error);
+    }
+    showLamp();
+}
+
+// The lamp shows what the lines really are, a line that would not go down included.
+void Sequencer::showLamp() {
+    parts_.status.setTransmitterLed(parts_.port.lineRaised(SerialPin::DTR) || parts_.port.lineRaised(SerialPin::RTS));
+}
+
 void Sequencer::nextStep() {
-    if (step_ > Idle && waitTask_ == 0) run();
+    if (step_ > Idle && waitTask_ == 0 && !stepRunning_) run();
 }
 
 void Sequencer::escapeRequest() {
-    if (running_) escape_ = true;
+    if (running_ && !aborting_) escape_ = true;
 }
 
 void Sequencer::run() {
@@ -88,23 +112,38 @@ void Sequencer::run() {
         step_ = action.position;
         switch (action.kind) {
         case Action::Wait:
-            observer_->onWait(action.milliseconds);
+            emit({BulletinEvent::Kind::Wait, SerialPin::DTR, action.milliseconds});
             waitThen(action.milliseconds);
             return;
         case Action::Segment:
-            observer_->onPlaySegment(action.text);
+            emit({BulletinEvent::Kind::PlaySegment, SerialPin::DTR, 0, action.text});
             parts_.player.playResource(action.text);
             return;
         case Action::File:
-            observer_->onPlayFile(action.text);
+            emit({BulletinEvent::Kind::PlayFile, SerialPin::DTR, 0, action.text});
             parts_.player.playFile(action.text);
+            return;
+        case Action::StartStep:
+            runStep(startStep_, [this] { run(); });
             return;
         }
     }
 }
 
+// The step's completion counts once, and only while the step is still awaited:
+// an abort meanwhile, or the sequencer's end, makes it a no-op.
+void Sequencer::runStep(const AsyncStep& step, std::function<void()> then) {
+    stepRunning_ = true;
+    const std::uint64_t number = ++stepNumber_;
+    step(tasks_.guard([this, number, then = std::move(then)] {
+        if (!stepRunning_ || number != stepNumber_) return;
+        stepRunning_ = false;
+        then();
+    }));
+}
+
 void Sequencer::waitThen(int milliseconds) {
-    waitTask_ = parts_.loop.callAfter(milliseconds, [this] {
+    waitTask_ = tasks_.callAfter(milliseconds, [this] {
         waitTask_ = 0;
         run();
     });
@@ -215,8 +254,10 @@ double Sequencer::itemValue(MeteoField field, double fallback) const {
 }
 
 void Sequencer::planItem(MeteoField item, int position) {
-    using wording::roundHalfEven;
     const SpeechUnits& u = parts_.units;
+    // A value no int can hold (a station's garbage) lies outside every gate.
+    const auto whole = [](double x) { return roundHalfEven(x).value_or(INT_MIN); };
+    const auto truncated = [](double x) { return truncateTo<int>(x).value_or(INT_MIN); };
     const auto speak = [&](int pause, const char* label, const std::vector<std::string>& words) {
         addWait(position, pause);
         if (label) addSegment(position, label);
@@ -225,7 +266,7 @@ void Sequencer::planItem(MeteoField item, int position) {
     switch (item) {
     case MeteoField::Tint:
     case MeteoField::Text: {
-        const int v = roundHalfEven(itemValue(item, -200));
+        const int v = whole(itemValue(item, -200));
         if (v >= -100 && v <= 100)
             speak(kItemPauseMs, item == MeteoField::Tint ? "son_int_temp" : "son_ext_temp", wording::temperature(v));
         break;
@@ -234,7 +275,7 @@ void Sequencer::planItem(MeteoField item, int position) {
         const double f = u.PressFactor;
         const double x = itemValue(item, 900 * f);
         if (f == 1) {
-            const int p = roundHalfEven(x);
+            const int p = whole(x);
             if (p >= 930 && p <= 1050) speak(kItemPauseMs, "son_pressure", wording::pressureHectopascal(p));
         } else if (x >= 930 * f && x <= 1050 * f) {
             speak(kItemPauseMs, "son_pressure", wording::decimal(x, "son_inhg"));
@@ -242,12 +283,12 @@ void Sequencer::planItem(MeteoField item, int position) {
         break;
     }
     case MeteoField::Tend: {
-        const int t = static_cast<int>(itemValue(item, -1));
+        const int t = truncated(itemValue(item, -1));
         if (t >= 0 && t <= 2) speak(kTendencyPauseMs, nullptr, {wording::tendency(t)});
         break;
     }
     case MeteoField::Vent: {
-        const int v = roundHalfEven(itemValue(item, -1));
+        const int v = whole(itemValue(item, -1));
         windSpoken_ = v;
         if (v >= 0 && v <= 199 * u.WindFactor) {
             speak(kItemPauseMs, "son_wind", wording::speed(v, u.windMetric()));
@@ -256,28 +297,28 @@ void Sequencer::planItem(MeteoField item, int position) {
         break;
     }
     case MeteoField::Rafa: {
-        const int v = roundHalfEven(itemValue(item, 0));
+        const int v = whole(itemValue(item, 0));
         if (v >= 5 * u.WindFactor && v <= 199 * u.WindFactor)
             speak(kItemPauseMs, "son_gust", wording::speed(v, u.windMetric()));
         break;
     }
     case MeteoField::Dire: {
-        const int d = static_cast<int>(itemValue(item, -1));
+        const int d = truncated(itemValue(item, -1));
         if (((d >= 0 && d <= 360) || d == kVariableDirection) && windSpoken_ >= 1)
             speak(kItemPauseMs, "son_dir",
                   wording::direction(d, parts_.settings.Menu16secteurs, sourceKind_ == SourceKind::METAR));
         break;
     }
     case MeteoField::TRes: {
-        const int v = roundHalfEven(itemValue(item, -200));
-        const int low = roundHalfEven(-75 * u.TempFactor + u.TempOffset);
-        const int high = roundHalfEven(60 * u.TempFactor + u.TempOffset);
+        const int v = whole(itemValue(item, -200));
+        const int low = whole(-75 * u.TempFactor + u.TempOffset);
+        const int high = whole(60 * u.TempFactor + u.TempOffset);
         if (v >= low && v <= high) speak(kItemPauseMs, "son_wind_chill", wording::feltTemperature(v));
         break;
     }
     case MeteoField::Pluie:
         if (u.rainMetric()) {
-            const int v = roundHalfEven(itemValue(item, -1));
+            const int v = whole(itemValue(item, -1));
             if (v >= 0 && v <= 198) speak(kItemPauseMs, "son_rain24", wording::rainMillimetre(v));
         } else {
             const double x = itemValue(item, -1.0);
@@ -285,7 +326,7 @@ void Sequencer::planItem(MeteoField item, int position) {
         }
         break;
     case MeteoField::Phenomena: {
-        const auto bits = static_cast<std::uint32_t>(itemValue(item, 0));
+        const auto bits = truncateTo<std::uint32_t>(itemValue(item, 0)).value_or(0);
         if (bits == 0) break;
         int p = position;
         for (const auto& word : wording::presentWeather(bits)) {
@@ -295,44 +336,67 @@ void Sequencer::planItem(MeteoField item, int position) {
         break;
     }
     case MeteoField::HumiExt: {
-        const int v = roundHalfEven(itemValue(item, -1));
+        const int v = whole(itemValue(item, -1));
         if (v >= 0 && v <= 100) speak(kItemPauseMs, "son_humidity", wording::humidity(v));
         break;
     }
     }
 }
 
-void Sequencer::lowerLines() {
-    if (!parts_.port.isOpen() && parts_.port.portName() == kNoPortName) return;
-    for (const PortLine line : {PortLine::DTR, PortLine::RTS}) {
-        if (parts_.port.isOpen()) observer_->onUnkey(line);
-        parts_.port.setLine(line, false);
+// Lowers both lines whatever the check boxes say; false when one stayed up.
+bool Sequencer::lowerLines() {
+    if (!parts_.port.isOpen() && parts_.port.portName() == kNoPortName) return true;
+    bool down = true;
+    for (const SerialPin line : {SerialPin::DTR, SerialPin::RTS}) {
+        if (parts_.port.isOpen()) emit({BulletinEvent::Kind::Unkey, line});
+        std::string error;
+        if (!parts_.port.setLine(line, false, error)) {
+            parts_.status.showFailure(std::string("Err: unkey ") + pinName(line), error);
+            down = false;
+        }
     }
-    parts_.status.setTransmitterLed(false);
+    showLamp();
+    return down;
 }
 
 void Sequencer::release() {
     step_ = Release;
-    lowerLines();
+    const bool down = lowerLines();
     running_ = false;
     step_ = Idle;
     stage_ = Stage::Idle;
     parts_.status.setButton1Enabled(true);
     parts_.status.setBitBtnOKCarteSonEnabled(true);
     watchdog_.stop();
-    parts_.status.setEditData(kDoneText);
-    observer_->onDone();
+    // A line that stayed up keeps its error in view.
+    if (down) parts_.status.setEditData(kDoneText);
+    closing_ = true;
+    emitEnd(BulletinEvent::Kind::Done, {});
 
     if (PeerRequested) {
         PeerRequested = false;
         if (link_) link_->send("BRELL_DONE");
-        afterRelease();
+        closingTail();
     } else {
-        parts_.loop.callAfter(kReconnectDelayMs, [this] {
+        tasks_.callAfter(kReconnectDelayMs, [this] {
             if (link_) link_->reconnect();
-            afterRelease();
+            closingTail();
         });
     }
+}
+
+// The last steps of a normal end: the poll put off during the bulletin, then
+// the end step; a start asked for meanwhile goes ahead once they are over.
+void Sequencer::closingTail() {
+    afterRelease();
+    const auto over = [this] {
+        closing_ = false;
+        if (std::exchange(startWaiting_, false)) Button1Click();
+    };
+    if (endStep_)
+        runStep(endStep_, over);
+    else
+        over();
 }
 
 void Sequencer::afterRelease() {
@@ -344,6 +408,11 @@ void Sequencer::afterRelease() {
     parts_.sources.poll(kind);
 }
 
+void Sequencer::emitEnd(BulletinEvent::Kind kind, const std::string& text) {
+    if (std::exchange(ended_, true)) return;
+    emit({kind, SerialPin::DTR, 0, text});
+}
+
 void Sequencer::abortRoutine() {
     watchdog_.stop();
     if (running_ && parts_.player.playing() && !parts_.player.stalled()) {
@@ -352,27 +421,47 @@ void Sequencer::abortRoutine() {
         watchdog_.start();
         return;
     }
-    parts_.loop.cancel(waitTask_);
+    abort(true);
+}
+
+void Sequencer::stopNow(const std::string& statusText) {
+    if (!running_ && !aborting_) return;
+    watchdog_.stop();
+    parts_.status.setEditData(statusText);
+    abort(false);
+}
+
+// Ends the bulletin without its closing: nothing more plays, the lines go
+// down, the output is stopped, and after a second (unless the program is
+// stopping) the peer link is renewed and the button freed.
+void Sequencer::abort(bool reconnect) {
+    if (aborting_ && reconnect) return;
+    aborting_ = true;
+    tasks_.clear();
     waitTask_ = 0;
+    stepRunning_ = false;
     pending_.clear();
     stage_ = Stage::Idle;
     escape_ = false;
+    closing_ = false;
+    startWaiting_ = false;
     // An aborted bulletin must not leave the transmitter keyed.
-    lowerLines();
-    observer_->onAbort(parts_.status.EditData());
+    if (running_) lowerLines();
+    if (running_) emitEnd(BulletinEvent::Kind::Abort, parts_.status.EditData());
 
     const auto finish = [this] {
         parts_.player.clearState();
         running_ = false;
+        aborting_ = false;
         step_ = Idle;
         parts_.status.setButton1Enabled(true);
     };
-    if (!parts_.player.stopOutput()) {
+    if (!parts_.player.stopOutput() || !reconnect) {
         finish();
         return;
     }
     step_ = Release;
-    parts_.loop.callAfter(kReconnectDelayMs, [this, finish] {
+    tasks_.callAfter(kReconnectDelayMs, [this, finish] {
         if (link_) link_->reconnect();
         finish();
     });

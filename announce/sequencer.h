@@ -1,21 +1,27 @@
 #pragma once
 // The bulletin: a step function that plays one segment per call and is called
 // again whenever that segment has finished. Silences are timer continuations
-// on the main loop, so nothing blocks and nothing re-enters.
+// on the main loop, so nothing blocks and nothing re-enters. A bulletin ends
+// exactly once, as Done or as Abort, whatever way it ends.
+//
+// Threading: the loop's thread only.
 
 #include <deque>
+#include <functional>
 #include <string>
 
-#include "announce/bulletin_observer.h"
+#include "announce/bulletin_event.h"
 #include "announce/bulletin_settings.h"
 #include "announce/channel_link.h"
-#include "announce/meteo_data.h"
 #include "announce/sound_player.h"
 #include "announce/status_board.h"
 #include "announce/transmitter_port.h"
-#include "announce/weather_sources.h"
-#include "platform/event_loop.h"
-#include "sources/speech_units.h"
+#include "base/meteo_data.h"
+#include "base/speech_units.h"
+#include "base/weather_sources.h"
+#include "platform/signal.h"
+#include "platform/task_scope.h"
+#include "platform/timer.h"
 
 namespace skycrier {
 
@@ -56,12 +62,22 @@ public:
         StatusBoard& status;
     };
 
+    // A step that finishes later (the recorder answering): it gets the
+    // function to call when it is done, from the loop's thread.
+    using AsyncStep = std::function<void(std::function<void()> done)>;
+
     // The watchdog ends a bulletin this long after its start, unless a sound is playing.
     static constexpr Millis kWatchdogMs = 120'000;
 
     explicit Sequencer(const Parts& parts);
+    // A bulletin still on the air when the sequencer goes leaves the transmitter unkeyed.
+    ~Sequencer();
+    Sequencer(const Sequencer&) = delete;
+    Sequencer& operator=(const Sequencer&) = delete;
 
-    // The announce button: starts a bulletin when none runs (user, scheduler, peer).
+    // The announce button: starts a bulletin when none runs (user, scheduler,
+    // peer). A click while the last bulletin's closing steps still run starts
+    // the next one when they are over.
     void Button1Click();
     // The next-step hook, run when a sound has finished.
     void nextStep();
@@ -69,13 +85,23 @@ public:
     void escapeRequest();
     // The abort routine: the watchdog's handler, also run when a sound cannot be played.
     void abortRoutine();
+    // Ends a running bulletin at once, even in the middle of a sound (the
+    // program is closing or was told to stop): the lines go low, the output
+    // stops, and the bulletin ends as an abort with this status text.
+    void stopNow(const std::string& statusText);
 
-    void setObserver(BulletinObserver* observer) { observer_ = observer ? observer : &silentObserver_; }
     void setChannelLink(ChannelLink* link) { link_ = link; }
+    // Runs after keying, before the first sound; the bulletin waits for it.
+    void setStartStep(AsyncStep step) { startStep_ = std::move(step); }
+    // Runs last, after the normal end; the next bulletin waits for it.
+    void setEndStep(AsyncStep step) { endStep_ = std::move(step); }
 
     int BulletinStep() const { return step_; }
     bool BulletinRunning() const { return running_; }
     SourceKind selectedSource() const { return sourceKind_; }
+
+    // Every action of every bulletin, the last one of each Done or Abort.
+    Signal<const BulletinEvent&> events;
 
     // Set by a peer's play request; the bulletin then ends with "BRELL_DONE".
     bool PeerRequested = false;
@@ -91,7 +117,7 @@ public:
 private:
     enum class Stage { Idle, Header, Greeting, Date, Time, Selection, Items, Closing, Release };
     struct Action {
-        enum Kind { Wait, Segment, File } kind;
+        enum Kind { Wait, Segment, File, StartStep } kind;
         int position;
         int milliseconds = 0;
         std::string text;
@@ -102,22 +128,39 @@ private:
     void planItem(MeteoField item, int position);
     void selectSource();
     double itemValue(MeteoField field, double fallback) const;
-    void lowerLines();
+    void key();
+    bool lowerLines();
+    void showLamp();
     void release();
+    void closingTail();
     void afterRelease();
+    void abort(bool reconnect);
+    void emitEnd(BulletinEvent::Kind kind, const std::string& text);
+    void runStep(const AsyncStep& step, std::function<void()> then);
     void waitThen(int milliseconds);
     void addWait(int position, int milliseconds);
     void addSegment(int position, std::string name);
     void addSegments(int position, const std::vector<std::string>& names);
+    void emit(BulletinEvent event) { events.emit(event); }
 
     Parts parts_;
     Timer watchdog_;
-    BulletinObserver silentObserver_;
-    BulletinObserver* observer_ = &silentObserver_;
+    TaskScope tasks_;
+    Subscription soundFinished_;
+    Subscription soundFailed_;
     ChannelLink* link_ = nullptr;
+    AsyncStep startStep_;
+    AsyncStep endStep_;
 
     int step_ = Idle;
     bool running_ = false;
+    // The bulletin's end has been announced (Done or Abort); its clean-up may still run.
+    bool ended_ = true;
+    // An abort is under way: another abort, or a start, waits for it.
+    bool aborting_ = false;
+    // The closing steps after a normal end still run; a start waits for them.
+    bool closing_ = false;
+    bool startWaiting_ = false;
     bool escape_ = false;
     Stage stage_ = Stage::Idle;
     std::size_t nextItem_ = 0;
@@ -125,6 +168,9 @@ private:
     int windSpoken_ = -1;
     std::deque<Action> pending_;
     EventLoop::TaskId waitTask_ = 0;
+    // A step is running; its completion is taken only while this number stands.
+    bool stepRunning_ = false;
+    std::uint64_t stepNumber_ = 0;
 };
 
 }  // namespace skycrier

@@ -2,8 +2,9 @@
 // Plays one sound at a time and says when it has finished. Implemented by the
 // wave playback engine; tests use a double.
 
-#include <functional>
 #include <string>
+
+#include "platform/signal.h"
 
 namespace skycrier {
 
@@ -12,7 +13,7 @@ public:
     virtual ~SoundPlayer() = default;
 
     // Both are ignored while a sound plays. A sound that cannot be played
-    // leaves its error in the status line and calls the failure handler.
+    // leaves its error in the status line and emits failed.
     virtual void playResource(const std::string& name) = 0;
     virtual void playFile(const std::string& path) = 0;
     virtual bool playing() const = 0;
@@ -24,22 +25,10 @@ public:
     // Forgets the playing and device-open states after an abort.
     virtual void clearState() = 0;
 
-    // Called on the main loop when a sound has finished.
-    void setOnFinished(std::function<void()> handler) { onFinished_ = std::move(handler); }
-    // Called when a sound could not be played (the abort routine).
-    void setOnFailure(std::function<void()> handler) { onFailure_ = std::move(handler); }
-
-protected:
-    void notifyFinished() {
-        if (onFinished_) onFinished_();
-    }
-    void notifyFailure() {
-        if (onFailure_) onFailure_();
-    }
-
-private:
-    std::function<void()> onFinished_;
-    std::function<void()> onFailure_;
+    // A sound has finished (on the main loop).
+    Signal<> finished;
+    // A sound could not be played: the abort routine's cue.
+    Signal<> failed;
 };
 
 }  // namespace skycrier

@@ -2,28 +2,17 @@
 
 namespace skycrier {
 
-void StatusBoard::setEditData(std::string text) {
-    editData_ = std::move(text);
-    changed();
-}
+void StatusBoard::setEditData(std::string text) { setAndNotify(editData_, std::move(text)); }
 
-void StatusBoard::setTransmitterLed(bool on) {
-    led_ = on;
-    changed();
-}
+void StatusBoard::setTransmitterLed(bool on) { setAndNotify(led_, on); }
 
-void StatusBoard::setButton1Enabled(bool enabled) {
-    button1Enabled_ = enabled;
-    changed();
-}
+void StatusBoard::setButton1Enabled(bool enabled) { setAndNotify(button1Enabled_, enabled); }
 
-void StatusBoard::setBitBtnOKCarteSonEnabled(bool enabled) {
-    okSoundCardEnabled_ = enabled;
-    changed();
-}
+void StatusBoard::setBitBtnOKCarteSonEnabled(bool enabled) { setAndNotify(okSoundCardEnabled_, enabled); }
 
-void StatusBoard::changed() {
-    if (onChange_) onChange_();
+void StatusBoard::showFailure(const std::string& text, const std::string& reason) {
+    setEditData(text);
+    reported.emit(reason.empty() ? text : text + " (" + reason + ")");
 }
 
 }  // namespace skycrier

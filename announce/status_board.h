@@ -1,9 +1,11 @@
 #pragma once
 // What the main window shows of the announcer: the status line, the
-// transmitter lamp and whether the announce button can be pressed.
+// transmitter lamp and whether the announce button can be pressed; and the
+// failures worth a line in the operator's log.
 
-#include <functional>
 #include <string>
+
+#include "platform/signal.h"
 
 namespace skycrier {
 
@@ -21,17 +23,24 @@ public:
     bool BitBtnOKCarteSonEnabled() const { return okSoundCardEnabled_; }
     void setBitBtnOKCarteSonEnabled(bool enabled);
 
-    // Called after every change, for the window that shows the board.
-    void setOnChange(std::function<void()> listener) { onChange_ = std::move(listener); }
+    // Shows a failure in the status line and reports it, with its reason, for the log.
+    void showFailure(const std::string& text, const std::string& reason = {});
+
+    // After every change, for whatever shows the board (window, tray icon).
+    Signal<> changed;
+    // A failure for the operator's log (stderr of the command line, the service's journal).
+    Signal<const std::string&> reported;
 
 private:
-    void changed();
+    void setAndNotify(auto& field, auto value) {
+        field = std::move(value);
+        changed.emit();
+    }
 
     std::string editData_;
     bool led_ = false;
     bool button1Enabled_ = true;
     bool okSoundCardEnabled_ = true;
-    std::function<void()> onChange_;
 };
 
 }  // namespace skycrier

@@ -4,7 +4,7 @@
 #include <new>
 #include <string_view>
 
-#include "sources/little_endian.h"
+#include "base/little_endian.h"
 
 namespace skycrier {
 namespace {

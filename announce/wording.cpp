@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "announce/meteo_data.h"
+#include "base/meteo_data.h"
 
 namespace skycrier::wording {
 namespace {
@@ -12,8 +12,6 @@ namespace {
 std::string son(int n) { return "son" + std::to_string(n); }
 
 }  // namespace
-
-int roundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
 
 Segments number(int n) {
     if (n > 100) return {"son100_and", son(n - 100)};

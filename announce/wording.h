@@ -11,9 +11,6 @@ namespace skycrier::wording {
 
 using Segments = std::vector<std::string>;
 
-// Nearest integer, ties to even.
-int roundHalfEven(double value);
-
 // "son" + n for 0..100; above that "son100_and" + "son" + (n - 100).
 Segments number(int n);
 

@@ -25,7 +25,4 @@ std::vector<ConfigLine> parseConfigText(std::string_view text);
 // Reads a whole file; nothing (and the reason in error) when it cannot be read.
 std::optional<std::string> readWholeFile(const std::string& path, std::string& error);
 
-// Strict decimal integer: optional "-", digits, within 32 bits.
-std::optional<int> parseConfigInteger(std::string_view text);
-
 }  // namespace skycrier

@@ -1,4 +1,5 @@
 #include "app/configuration.h"
+#include "base/decimal_integer.h"
 
 #include <algorithm>
 #include <functional>
@@ -15,7 +16,7 @@ using KeyTable = std::map<std::string, Apply>;
 // A number line; a malformed value leaves the setting as it was.
 Apply integer(std::function<void(int)> set) {
     return [set = std::move(set)](const std::string& v) {
-        if (const auto n = parseConfigInteger(v)) set(*n);
+        if (const auto n = parseDecimalInteger(v)) set(*n);
     };
 }
 
@@ -108,7 +109,7 @@ void applyConfiguration(const std::vector<ConfigLine>& lines, ConfigTargets& t) 
         {"ENTETE=", checksOnY(b.CheckBoxEntete)},
         {"PAUSE=",
          [&](const std::string& v) {
-             if (const auto n = parseConfigInteger(v)) b.SpinEditPause = std::clamp(*n, 0, 15);
+             if (const auto n = parseDecimalInteger(v)) b.SpinEditPause = std::clamp(*n, 0, 15);
          }},
         {"FINAL=", yesOrNo(b.CheckBoxFin)},
         {"HELLO=", yesOrNo(b.CheckBoxBrell)},

@@ -7,7 +7,7 @@
 
 #include "announce/bulletin_settings.h"
 #include "app/config_file.h"
-#include "sources/speech_units.h"
+#include "base/speech_units.h"
 #include "sources/station_sources.h"
 
 namespace skycrier {

@@ -1,13 +1,14 @@
 #pragma once
 // The transmitter port as the port window drives it: the chosen port's name,
-// opening and releasing it, and the line operations the announcer uses.
+// opening and releasing it on a serial line, and the line operations the
+// announcer uses.
 
 #include <functional>
 #include <string>
 
 #include "announce/transmitter_port.h"
 #include "app/configuration.h"
-#include "platform/serial_port.h"
+#include "platform/serial_line.h"
 
 namespace skycrier {
 
@@ -21,12 +22,18 @@ std::string devicePathForPort(const std::string& portName);
 class TransmitterPortControl : public TransmitterPort, public PortChoice {
 public:
     // showError receives the error dialog's text and the reason.
-    explicit TransmitterPortControl(std::function<void(const std::string&, const std::string&)> showError)
-        : showError_(std::move(showError)) {}
+    TransmitterPortControl(SerialLine& line, std::function<void(const std::string&, const std::string&)> showError)
+        : line_(line), showError_(std::move(showError)) {}
+    // The lines go down with the port.
+    ~TransmitterPortControl() override { release(); }
+    TransmitterPortControl(const TransmitterPortControl&) = delete;
+    TransmitterPortControl& operator=(const TransmitterPortControl&) = delete;
 
     bool isOpen() const override { return !devicePath_.empty(); }
     std::string portName() const override { return portName_; }
-    void setLine(PortLine line, bool raised) override;
+    bool setLine(SerialPin line, bool raised, std::string& error) override;
+    bool lineRaised(SerialPin line) const override;
+    std::optional<bool> input(SerialPin line) override;
 
     // menuCOMClick: opens the named port, closing any open one first; a
     // failed open shows the error and leaves no port chosen.
@@ -37,9 +44,13 @@ public:
     const std::string& devicePath() const { return devicePath_; }
 
 private:
-    SerialPort port_;
+    void release();
+
+    SerialLine& line_;
     std::string portName_;
     std::string devicePath_;
+    bool dtr_ = false;
+    bool rts_ = false;
     std::function<void(const std::string&, const std::string&)> showError_;
 };
 

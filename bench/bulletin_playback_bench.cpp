@@ -12,21 +12,31 @@
 #include "announce/sequencer.h"
 #include "announce/wave_reader.h"
 #include "app/builtin_clips.h"
+#include "app/transmitter_port_control.h"
 #include "paced_wave_out.h"
 #include "platform/poll_loop.h"
 #include "support/announce_fakes.h"
+#include "support/fake_serial_line.h"
 
 namespace skycrier {
 namespace {
 
 // Adds up what the bulletin should last.
-class IdealLength : public BulletinObserver {
+class IdealLength {
 public:
-    explicit IdealLength(const Vocabulary& vocabulary) : vocabulary_(vocabulary) {}
+    IdealLength(const Vocabulary& vocabulary, Sequencer& seq)
+        : vocabulary_(vocabulary), subscription_(seq.events.connect([this](const BulletinEvent& e) { add(e); })) {}
 
-    void onWait(int milliseconds) override { seconds += milliseconds / 1000.0; }
-    void onPlaySegment(const std::string& name) override {
-        const auto clip = vocabulary_.find(name);
+    double seconds = 0;
+    bool ended = false;
+
+private:
+    void add(const BulletinEvent& e) {
+        using K = BulletinEvent::Kind;
+        if (e.kind == K::Wait) seconds += e.milliseconds / 1000.0;
+        if (e.kind == K::Done || e.kind == K::Abort) ended = true;
+        if (e.kind != K::PlaySegment) return;
+        const auto clip = vocabulary_.find(e.text);
         if (!clip) return;
         MemorySource source(*clip);
         WaveInfo info;
@@ -34,28 +44,25 @@ public:
         if (readWave(source, info, samples) == PlayError::None)
             seconds += static_cast<double>(samples.size()) / info.format.averageBytesPerSecond;
     }
-    void onDone() override { ended = true; }
-    void onAbort(const std::string&) override { ended = true; }
 
-    double seconds = 0;
-    bool ended = false;
-
-private:
     const Vocabulary& vocabulary_;
+    Subscription subscription_;
 };
 
 void WholeBulletinInRealTime(benchmark::State& state) {
     const auto clips = builtInClips();
     const Vocabulary vocabulary(clips);
     for (auto _ : state) {
-        PollLoop loop;
+        std::string error;
+        const auto pollLoop = PollLoop::create(error);
+        PollLoop& loop = *pollLoop;
         bench::PacedWaveOut out(loop);
         StatusBoard status;
         PlaybackEngine engine({loop, out, vocabulary, status});
         engine.allocateBuffers();
-        test::FakePort port;
-        port.open = true;
-        port.name = "COM1";
+        test::FakeSerialLine line;
+        TransmitterPortControl port(line, {});
+        port.choosePort("COM1");
         test::FakeSources sources;
         MeteoData& d = sources.choose(SourceKind::W23);
         d.Tint = 21;
@@ -72,10 +79,7 @@ void WholeBulletinInRealTime(benchmark::State& state) {
         BulletinSettings settings;
         PortLineSettings lines;
         Sequencer seq({loop, engine, port, sources, units, settings, lines, status});
-        engine.setOnFinished([&] { seq.nextStep(); });
-        engine.setOnFailure([&] { seq.abortRoutine(); });
-        IdealLength ideal(vocabulary);
-        seq.setObserver(&ideal);
+        IdealLength ideal(vocabulary, seq);
 
         const auto start = std::chrono::steady_clock::now();
         seq.Button1Click();

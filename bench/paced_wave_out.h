@@ -10,15 +10,15 @@
 #include <mutex>
 #include <thread>
 
-#include "platform/event_loop.h"
 #include "platform/pcm_format.h"
+#include "platform/task_scope.h"
 #include "platform/wave_out.h"
 
 namespace skycrier::bench {
 
 class PacedWaveOut : public WaveOut {
 public:
-    explicit PacedWaveOut(EventLoop& loop) : loop_(loop), thread_([this] { run(); }) {}
+    explicit PacedWaveOut(EventLoop& loop) : tasks_(loop), thread_([this] { run(); }) {}
     ~PacedWaveOut() override {
         {
             std::lock_guard lock(mutex_);
@@ -35,7 +35,7 @@ public:
         std::lock_guard lock(mutex_);
         rate_ = format.samplesPerSecond;
         frameBytes_ = format.blockAlign;
-        loop_.post([this] {
+        tasks_.post([this] {
             if (events_.opened) events_.opened();
         });
         return true;
@@ -73,7 +73,7 @@ private:
     };
 
     void returnBuffer(int buffer) {
-        loop_.post([this, buffer] {
+        tasks_.post([this, buffer] {
             if (events_.done) events_.done(buffer);
         });
     }
@@ -105,7 +105,7 @@ private:
         }
     }
 
-    EventLoop& loop_;
+    TaskScope tasks_;
     bool open_ = false;
     Events events_;
     std::mutex mutex_;

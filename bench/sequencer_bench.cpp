@@ -4,9 +4,11 @@
 #include <benchmark/benchmark.h>
 
 #include "announce/sequencer.h"
+#include "app/transmitter_port_control.h"
 #include "platform/date_time.h"
 #include "platform/virtual_loop.h"
 #include "support/announce_fakes.h"
+#include "support/fake_serial_line.h"
 
 namespace skycrier {
 namespace {
@@ -15,9 +17,9 @@ void SimulatedHourOfBulletins(benchmark::State& state) {
     for (auto _ : state) {
         VirtualLoop loop(encodeDateTime(2026, 12, 7, 10, 0, 0));
         test::FakePlayer player(loop, 700);
-        test::FakePort port;
-        port.open = true;
-        port.name = "COM1";
+        test::FakeSerialLine line;
+        TransmitterPortControl port(line, {});
+        port.choosePort("COM1");
         test::FakeSources sources;
         MeteoData& d = sources.choose(SourceKind::W23);
         d.Tint = 21;
@@ -35,7 +37,6 @@ void SimulatedHourOfBulletins(benchmark::State& state) {
         PortLineSettings lines;
         StatusBoard status;
         Sequencer seq({loop, player, port, sources, units, settings, lines, status});
-        player.setOnFinished([&] { seq.nextStep(); });
         Timer minute(loop, 60'000, [&] { seq.Button1Click(); });
         minute.start();
         loop.advance(3'600'000);

@@ -1,3 +1,4 @@
+#include "base/decimal_integer.h"
 #include "cli/bulletin_options.h"
 
 #include "app/config_file.h"
@@ -38,7 +39,7 @@ std::optional<BulletinOptions> parseBulletinOptions(const std::vector<std::strin
         } else if (a == "--device") {
             std::string text;
             if (!value(text)) return std::nullopt;
-            const auto n = parseConfigInteger(text);
+            const auto n = parseDecimalInteger(text);
             if (!n || *n < -1) {
                 error = "--device needs -1 (the default output) or a device number, not \"" + text + "\"";
                 return std::nullopt;

@@ -6,8 +6,9 @@
 #include <fstream>
 #include <optional>
 
+#include "base/decimal_integer.h"
 #include "platform/date_time.h"
-#include "platform/poll_loop.h"
+#include "platform/system_clock.h"
 #include "platform/virtual_loop.h"
 #include "sources/station_sources.h"
 
@@ -26,14 +27,6 @@ struct Options {
     std::optional<int> threshold;
     bool relative = false;
 };
-
-std::optional<int> integerOption(const std::string& text) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [last, ec] = std::from_chars(text.data(), end, value);
-    if (ec != std::errc() || last != end || text.empty()) return std::nullopt;
-    return value;
-}
 
 std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error) {
     Options o;
@@ -73,7 +66,7 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
         };
         const auto number = [&](std::optional<int>& target) {
             if (!value()) return false;
-            target = integerOption(v);
+            target = parseDecimalInteger(v);
             if (!target) error = a + " needs a whole number, not \"" + v + "\"";
             return target.has_value();
         };
@@ -187,7 +180,7 @@ int runStationCommand(const std::vector<std::string>& args, std::ostream& out, s
         return 2;
     }
 
-    VirtualLoop loop(options->at ? *options->at : PollLoop().localNow());
+    VirtualLoop loop(options->at ? *options->at : systemLocalNow());
     SpeechUnits units;
     StationSources stations(loop, units);
     stations.FormMyUnits.checkTemperature(options->celsius);
@@ -211,7 +204,11 @@ int runStationCommand(const std::vector<std::string>& args, std::ostream& out, s
     if (options->relative) stations.FormMeteoW28.selectAbsolutePressure(false);
     window.loadDataFile(options->file);
     stations.FormChoixMeteo.CheckBoxReduire = [] { return true; };
+    bool polled = false;
+    const Subscription finished = window.pollFinished.connect([&polled] { polled = true; });
+    // Choosing the source polls it; the answer may come later.
     stations.FormChoixMeteo.check(options->kind);
+    loop.advanceUntil([&polled] { return polled; });
 
     out << "{\"MeteoData\": " << meteoJson(window.meteo) << ", \"controls\": " << controlsJson(window) << "}\n";
     return window.meteo.ErrorText.empty() ? 0 : 1;

@@ -186,8 +186,8 @@ milliseconds AlsaWaveOut::Stream::pump() {
 }
 
 AlsaWaveOut::AlsaWaveOut(EventLoop& loop, AlsaCatalogue& catalogue)
-    : loop_(loop),
-      catalogue_(catalogue),
+    : catalogue_(catalogue),
+      tasks_(loop),
       stream_(std::make_unique<Stream>([this](int buffer) { returnBuffer(buffer); })),
       thread_([this] { run(); }) {}
 
@@ -201,7 +201,7 @@ AlsaWaveOut::~AlsaWaveOut() {
 }
 
 void AlsaWaveOut::returnBuffer(int buffer) {
-    loop_.post([this, buffer] {
+    tasks_.post([this, buffer] {
         if (events_.done) events_.done(buffer);
     });
 }
@@ -264,7 +264,7 @@ bool AlsaWaveOut::open(int device, const PcmFormat& format, Events events) {
     prepared_[0] = prepared_[1] = false;
     frameBytes_ = format.blockAlign;
     events_ = std::move(events);
-    loop_.post([this] {
+    tasks_.post([this] {
         if (events_.opened) events_.opened();
     });
     return true;

@@ -22,7 +22,7 @@
 #include <thread>
 
 #include "platform/alsa_catalogue.h"
-#include "platform/event_loop.h"
+#include "platform/task_scope.h"
 #include "platform/wave_out.h"
 
 namespace skycrier {
@@ -57,8 +57,9 @@ private:
     void run();
     void returnBuffer(int buffer);
 
-    EventLoop& loop_;
     AlsaCatalogue& catalogue_;
+    // Declared first so that it goes last: the sound thread posts through it until joined.
+    TaskScope tasks_;
 
     // Main thread.
     bool open_ = false;

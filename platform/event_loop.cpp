@@ -1,8 +1,41 @@
 #include "platform/event_loop.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace skycrier {
 
+void EventLoop::requireLoopThread(const char* what) const {
+    if (onLoopThread()) return;
+    std::fprintf(stderr, "skycrier: EventLoop::%s called off the loop's thread\n", what);
+    std::abort();
+}
+
+void EventLoop::post(std::function<void()> task) {
+    {
+        std::lock_guard lock(postedMutex_);
+        posted_.push_back(std::move(task));
+    }
+    wake();
+}
+
+bool EventLoop::runPosted() {
+    bool ran = false;
+    for (;;) {
+        std::function<void()> task;
+        {
+            std::lock_guard lock(postedMutex_);
+            if (posted_.empty()) return ran;
+            task = std::move(posted_.front());
+            posted_.pop_front();
+        }
+        task();
+        ran = true;
+    }
+}
+
 EventLoop::TaskId EventLoop::callAfter(Millis delay, std::function<void()> callback) {
+    requireLoopThread("callAfter");
     const TaskId id = nextId_++;
     const Millis due = monotonicMs() + (delay > 0 ? delay : 0);
     scheduled_.emplace(Key{due, id}, std::move(callback));
@@ -12,6 +45,7 @@ EventLoop::TaskId EventLoop::callAfter(Millis delay, std::function<void()> callb
 }
 
 void EventLoop::cancel(TaskId id) {
+    requireLoopThread("cancel");
     const auto found = dueById_.find(id);
     if (found == dueById_.end()) return;
     scheduled_.erase(Key{found->second, id});
@@ -31,40 +65,6 @@ bool EventLoop::runDueCallbacks(Millis now) {
 
 Millis EventLoop::nextDue() const {
     return scheduled_.empty() ? -1 : scheduled_.begin()->first.due;
-}
-
-Timer::Timer(EventLoop& loop, Millis interval, std::function<void()> handler)
-    : loop_(loop), interval_(interval), handler_(std::move(handler)) {}
-
-Timer::~Timer() { loop_.cancel(pending_); }
-
-void Timer::setInterval(Millis interval) {
-    interval_ = interval;
-    if (enabled_) arm();
-}
-
-void Timer::setEnabled(bool enabled) {
-    if (enabled == enabled_) return;
-    enabled_ = enabled;
-    if (enabled_) {
-        arm();
-    } else {
-        loop_.cancel(pending_);
-        pending_ = 0;
-    }
-}
-
-void Timer::arm() {
-    loop_.cancel(pending_);
-    pending_ = interval_ > 0 ? loop_.callAfter(interval_, [this] { fire(); }) : 0;
-}
-
-void Timer::fire() {
-    pending_ = 0;
-    // Re-arm before the handler runs, so a handler that stops or re-times the
-    // timer has the last word.
-    arm();
-    if (handler_) handler_();
 }
 
 }  // namespace skycrier

@@ -4,11 +4,19 @@
 // loop for the command-line program and a Qt loop for the desktop program.
 //
 // Threading: post() may be called from any thread; everything else, and every
-// callback, runs on the loop's own thread.
+// callback, runs on the loop's own thread (the thread that created the loop or
+// last ran it). Scheduling from another thread is a programming error that
+// would corrupt the schedule, so it stops the program with a message.
+//
+// Objects do not schedule on the loop directly: they own a TaskScope
+// (task_scope.h), which cancels their work when they go.
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <map>
+#include <mutex>
+#include <thread>
 #include <utility>
 
 namespace skycrier {
@@ -19,7 +27,10 @@ class EventLoop {
 public:
     using TaskId = std::uint64_t;
 
+    EventLoop() = default;
     virtual ~EventLoop() = default;
+    EventLoop(const EventLoop&) = delete;
+    EventLoop& operator=(const EventLoop&) = delete;
 
     // Milliseconds of a clock that never jumps.
     virtual Millis monotonicMs() const = 0;
@@ -29,14 +40,20 @@ public:
     virtual int utcOffsetMinutes() const = 0;
 
     // Runs the task on the loop thread as soon as the loop gets to it; safe from any thread.
-    virtual void post(std::function<void()> task) = 0;
+    void post(std::function<void()> task);
 
-    // Runs the callback once, delay milliseconds from now (main thread only).
+    // Runs the callback once, delay milliseconds from now (loop thread only).
     TaskId callAfter(Millis delay, std::function<void()> callback);
-    // Forgets a callback that has not run yet; unknown ids are ignored.
+    // Forgets a callback that has not run yet; unknown ids are ignored (loop thread only).
     void cancel(TaskId id);
 
+    bool onLoopThread() const { return std::this_thread::get_id() == thread_; }
+
 protected:
+    // The calling thread becomes the loop's thread (a back end calls this when it starts running).
+    void claimCurrentThread() { thread_ = std::this_thread::get_id(); }
+    // Runs every posted task, those posted meanwhile included; returns whether any ran.
+    bool runPosted();
     // Runs, in order of due time then of scheduling, every callback due at or before now.
     // Returns whether anything ran.
     bool runDueCallbacks(Millis now);
@@ -44,8 +61,12 @@ protected:
     Millis nextDue() const;
     // Lets the back end wake up when a new callback may be due earlier than it planned.
     virtual void scheduleChanged() {}
+    // A task was posted, perhaps from another thread: the back end must come round to it.
+    virtual void wake() {}
 
 private:
+    void requireLoopThread(const char* what) const;
+
     struct Key {
         Millis due;
         TaskId id;
@@ -56,35 +77,10 @@ private:
     std::map<Key, std::function<void()>> scheduled_;
     std::map<TaskId, Millis> dueById_;
     TaskId nextId_ = 1;
-};
+    std::thread::id thread_ = std::this_thread::get_id();
 
-// A repeating timer: while enabled it calls its handler every interval
-// milliseconds, counted from the moment it was enabled or its interval set.
-// An interval of 0 never fires.
-class Timer {
-public:
-    explicit Timer(EventLoop& loop, Millis interval = 1000, std::function<void()> handler = {});
-    ~Timer();
-    Timer(const Timer&) = delete;
-    Timer& operator=(const Timer&) = delete;
-
-    void setHandler(std::function<void()> handler) { handler_ = std::move(handler); }
-    void setInterval(Millis interval);
-    Millis interval() const { return interval_; }
-    void setEnabled(bool enabled);
-    bool enabled() const { return enabled_; }
-    void start() { setEnabled(true); }
-    void stop() { setEnabled(false); }
-
-private:
-    void arm();
-    void fire();
-
-    EventLoop& loop_;
-    Millis interval_;
-    std::function<void()> handler_;
-    bool enabled_ = false;
-    EventLoop::TaskId pending_ = 0;
+    std::mutex postedMutex_;
+    std::deque<std::function<void()>> posted_;
 };
 
 }  // namespace skycrier

@@ -1,11 +1,13 @@
 #pragma once
 // The command-line program's main loop: real time, one thread, poll() on an
-// eventfd that post() signals from other threads.
+// eventfd that post() signals from other threads, and on any file descriptor
+// a part of the program asks to be told about.
 
 #include <atomic>
-#include <deque>
 #include <functional>
-#include <mutex>
+#include <map>
+#include <memory>
+#include <string>
 
 #include "platform/event_loop.h"
 
@@ -13,13 +15,19 @@ namespace skycrier {
 
 class PollLoop : public EventLoop {
 public:
-    PollLoop();
+    // Nothing, and the reason, when the loop cannot be had (no eventfd: post()
+    // could never wake it).
+    static std::unique_ptr<PollLoop> create(std::string& error);
     ~PollLoop() override;
 
     Millis monotonicMs() const override;
     double localNow() const override;
     int utcOffsetMinutes() const override;
-    void post(std::function<void()> task) override;
+
+    // Calls the handler on the loop whenever the descriptor is readable, until
+    // unwatched. The descriptor stays the caller's.
+    void watchReadable(int fd, std::function<void()> handler);
+    void unwatch(int fd);
 
     // Runs until quit() is called.
     void run();
@@ -28,13 +36,12 @@ public:
     void quit();
 
 private:
-    bool runPosted();
-    void wake();
+    explicit PollLoop(int wakeFd);
+    void wake() override;
 
-    int wakeFd_ = -1;
+    int wakeFd_;
     std::atomic<bool> quit_{false};
-    std::mutex postedMutex_;
-    std::deque<std::function<void()>> posted_;
+    std::map<int, std::function<void()>> watched_;
 };
 
 }  // namespace skycrier

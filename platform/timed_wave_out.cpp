@@ -4,10 +4,6 @@
 
 namespace skycrier {
 
-TimedWaveOut::~TimedWaveOut() {
-    for (const Queued& q : queued_) loop_.cancel(q.task);
-}
-
 bool TimedWaveOut::open(int, const PcmFormat& format, Events events) {
     if (open_ || !isPlayablePcm(format)) return false;
     open_ = true;
@@ -15,7 +11,7 @@ bool TimedWaveOut::open(int, const PcmFormat& format, Events events) {
     events_ = std::move(events);
     prepared_[0] = prepared_[1] = false;
     opened(format);
-    loop_.post([this] {
+    tasks_.post([this] {
         if (events_.opened) events_.opened();
     });
     return true;
@@ -35,7 +31,7 @@ bool TimedWaveOut::unprepare(int buffer) {
 
 bool TimedWaveOut::write(int buffer, const std::uint8_t* data, std::size_t size) {
     if (!open_ || buffer < 0 || buffer > 1 || !prepared_[buffer]) return false;
-    const Millis now = loop_.monotonicMs();
+    const Millis now = tasks_.loop().monotonicMs();
     if (queued_.empty()) {
         streamStart_ = now;
         streamFrames_ = 0;
@@ -43,7 +39,7 @@ bool TimedWaveOut::write(int buffer, const std::uint8_t* data, std::size_t size)
     streamFrames_ += size / format_.blockAlign;
     const std::uint64_t rate = format_.samplesPerSecond;
     const Millis end = streamStart_ + static_cast<Millis>((streamFrames_ * 1000 + rate - 1) / rate);
-    const EventLoop::TaskId task = loop_.callAfter(end - now, [this, buffer, data, size] { finished(buffer, data, size); });
+    const EventLoop::TaskId task = tasks_.callAfter(end - now, [this, buffer, data, size] { finished(buffer, data, size); });
     queued_.push_back({buffer, task});
     return true;
 }
@@ -57,8 +53,8 @@ void TimedWaveOut::finished(int buffer, const std::uint8_t* data, std::size_t si
 bool TimedWaveOut::reset() {
     if (!open_) return false;
     for (const Queued& q : queued_) {
-        loop_.cancel(q.task);
-        loop_.post([this, buffer = q.buffer] {
+        tasks_.cancel(q.task);
+        tasks_.post([this, buffer = q.buffer] {
             if (events_.done) events_.done(buffer);
         });
     }

@@ -7,15 +7,14 @@
 #include <cstdint>
 #include <deque>
 
-#include "platform/event_loop.h"
+#include "platform/task_scope.h"
 #include "platform/wave_out.h"
 
 namespace skycrier {
 
 class TimedWaveOut : public WaveOut {
 public:
-    explicit TimedWaveOut(EventLoop& loop) : loop_(loop) {}
-    ~TimedWaveOut() override;
+    explicit TimedWaveOut(EventLoop& loop) : tasks_(loop) {}
 
     bool open(int device, const PcmFormat& format, Events events) override;
     bool prepare(int buffer) override;
@@ -38,7 +37,6 @@ private:
 
     void finished(int buffer, const std::uint8_t* data, std::size_t size);
 
-    EventLoop& loop_;
     bool open_ = false;
     bool prepared_[2] = {false, false};
     PcmFormat format_;
@@ -48,6 +46,7 @@ private:
     // so rounding to milliseconds never adds up over a long sound.
     Millis streamStart_ = 0;
     std::uint64_t streamFrames_ = 0;
+    TaskScope tasks_;
 };
 
 }  // namespace skycrier

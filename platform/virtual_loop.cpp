@@ -14,27 +14,8 @@ void VirtualLoop::setLocalNow(double dateTime) {
     localBaseMs_ = now_;
 }
 
-void VirtualLoop::post(std::function<void()> task) {
-    std::lock_guard lock(postedMutex_);
-    posted_.push_back(std::move(task));
-}
-
-bool VirtualLoop::runPosted() {
-    bool ran = false;
-    for (;;) {
-        std::function<void()> task;
-        {
-            std::lock_guard lock(postedMutex_);
-            if (posted_.empty()) return ran;
-            task = std::move(posted_.front());
-            posted_.pop_front();
-        }
-        task();
-        ran = true;
-    }
-}
-
 void VirtualLoop::runPending() {
+    claimCurrentThread();
     while (runPosted() || runDueCallbacks(now_)) {
     }
 }
@@ -58,9 +39,20 @@ bool VirtualLoop::advanceUntil(const std::function<bool()>& condition, Millis li
     while (!condition()) {
         const Millis due = nextDue();
         if (due < 0 || due > end) {
-            now_ = end;
+            if (end > now_) now_ = end;
             return condition();
         }
+        if (due > now_) now_ = due;
+        runPending();
+    }
+    return true;
+}
+
+bool VirtualLoop::advanceUntil(const std::function<bool()>& condition) {
+    runPending();
+    while (!condition()) {
+        const Millis due = nextDue();
+        if (due < 0) return false;
         if (due > now_) now_ = due;
         runPending();
     }

@@ -2,9 +2,7 @@
 // Virtual time for tests: nothing happens until the test advances the clock,
 // and then everything that fell due runs in order, at its own due time.
 
-#include <deque>
 #include <functional>
-#include <mutex>
 
 #include "platform/event_loop.h"
 
@@ -17,7 +15,6 @@ public:
     Millis monotonicMs() const override { return now_; }
     double localNow() const override;
     int utcOffsetMinutes() const override { return utcOffset_; }
-    void post(std::function<void()> task) override;
 
     // Sets the wall clock; the monotonic clock is not affected.
     void setLocalNow(double dateTime);
@@ -29,16 +26,14 @@ public:
     void runPending();
     // Advances until the condition holds or the limit has passed; returns whether it holds.
     bool advanceUntil(const std::function<bool()>& condition, Millis limit);
+    // Advances until the condition holds or nothing is left to run; returns whether it holds.
+    bool advanceUntil(const std::function<bool()>& condition);
 
 private:
-    bool runPosted();
-
     Millis now_ = 0;
     double localBase_;
     Millis localBaseMs_ = 0;
     int utcOffset_;
-    std::mutex postedMutex_;
-    std::deque<std::function<void()>> posted_;
 };
 
 }  // namespace skycrier

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "announce/wording.h"
+#include "base/rounding.h"
 
 namespace skycrier {
 namespace {
@@ -53,7 +53,8 @@ std::string tendencyCaption(int tendency) {
     }
 }
 
-int directionDegrees(int code) { return wording::roundHalfEven(code * 22.5); }
+// Codes are masked to 0..31, so the rounding always succeeds.
+int directionDegrees(int code) { return roundHalfEven(code * 22.5).value_or(0); }
 
 double windChill(double t, double v, const SpeechUnits& u) {
     if (u.temperatureMetric()) {

@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "sources/speech_units.h"
+#include "base/speech_units.h"
 
 namespace skycrier {
 

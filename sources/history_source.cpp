@@ -33,6 +33,7 @@ void HistorySource::TimerMeteoTimer() {
         }
     }
     TimerMeteo.start();
+    pollFinished.emit();
 }
 
 void HistorySource::startAsChosen(bool keepHidden) {

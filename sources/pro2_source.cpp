@@ -1,14 +1,14 @@
 #include "sources/pro2_source.h"
 
-#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 
+#include "base/decimal_integer.h"
+#include "base/little_endian.h"
 #include "platform/date_time.h"
 #include "sources/derived_values.h"
-#include "sources/little_endian.h"
 
 namespace skycrier {
 namespace {
@@ -23,13 +23,6 @@ constexpr std::uint8_t kArchiveRecord = 1;
 constexpr double kHpaPerInHg = 33.8582;
 constexpr double kKmhPerMph = 1.609344;
 
-std::optional<int> number(std::string_view text) {
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
-    return value;
-}
-
 // Year and month of a WeatherLink file name: its first four characters, and
 // the characters between its first "-" and its first ".".
 struct Month {
@@ -39,11 +32,11 @@ struct Month {
 
 Month monthOfName(const std::string& name) {
     Month m;
-    if (name.size() >= 4) m.year = number(std::string_view(name).substr(0, 4));
+    if (name.size() >= 4) m.year = parseDecimalInteger(std::string_view(name).substr(0, 4));
     const auto dash = name.find('-');
     const auto dot = name.find('.');
     if (dash != std::string::npos && dot != std::string::npos && dot > dash)
-        m.month = number(std::string_view(name).substr(dash + 1, dot - dash - 1));
+        m.month = parseDecimalInteger(std::string_view(name).substr(dash + 1, dot - dash - 1));
     return m;
 }
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <functional>
 
-#include "announce/weather_sources.h"
+#include "base/weather_sources.h"
 #include "sources/source_window.h"
 
 namespace skycrier {

@@ -10,9 +10,10 @@
 #include <functional>
 #include <string>
 
-#include "announce/meteo_data.h"
-#include "platform/event_loop.h"
-#include "sources/speech_units.h"
+#include "base/meteo_data.h"
+#include "base/speech_units.h"
+#include "platform/signal.h"
+#include "platform/timer.h"
 
 namespace skycrier {
 
@@ -68,6 +69,9 @@ struct SourceContext {
     std::function<void()> beep = [] {};
     // The Escape key's request to end the bulletin on the air (ignored when none is).
     std::function<void()> escapeRequest = [] {};
+    // A bulletin is on the air: a source that must not poll meanwhile puts its
+    // poll off (DeferredPoll) until the bulletin's end runs it.
+    std::function<bool()> bulletinOnAir = [] { return false; };
     // The file a configured name stands for: relative names are taken from the program folder.
     std::function<std::string(const std::string&)> resolvePath = [](const std::string& name) { return name; };
 };
@@ -83,7 +87,9 @@ public:
 
     SourceKind kind() const { return kind_; }
 
-    // One poll of the station; it stops TimerMeteo while it works and enables it at its end.
+    // One poll of the station; it stops TimerMeteo while it works and enables
+    // it at its end, then emits pollFinished. A source whose station answers
+    // later returns at once and finishes when the answer is in.
     virtual void TimerMeteoTimer() = 0;
     // "Actualizar": the poll period from SpinEditRafraichir, then one poll at once.
     void ButtonRafraichirClick();
@@ -119,6 +125,9 @@ public:
     bool visible = false;
     WindowGeometry geometry;
 
+    // A poll has ended: its values, or its ErrorText, are in meteo.
+    Signal<> pollFinished;
+
 protected:
     SourceContext& context_;
 
@@ -132,7 +141,7 @@ private:
 class ReaderlessSource final : public SourceWindow {
 public:
     using SourceWindow::SourceWindow;
-    void TimerMeteoTimer() override {}
+    void TimerMeteoTimer() override { pollFinished.emit(); }
     void startAsChosen(bool) override {}
 };
 

@@ -3,8 +3,8 @@
 // imperial. A click sets its group's units and refreshes the selected source
 // at once, so its window and its record show the new units.
 
+#include "base/speech_units.h"
 #include "sources/source_choice.h"
-#include "sources/speech_units.h"
 
 namespace skycrier {
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "base/little_endian.h"
 #include "sources/derived_values.h"
-#include "sources/little_endian.h"
-#include "sources/record_file.h"
+#include "sources/history_file.h"
 
 namespace skycrier {
 namespace {
@@ -28,7 +28,7 @@ TFormMeteoW23::TFormMeteoW23(SourceContext& context) : HistorySource(SourceKind:
 
 void TFormMeteoW23::readStation(double correction) {
     const SpeechUnits& u = context_.units;
-    RecordFile file(filePath(), kRecordSize);
+    HistoryFile file(filePath(), kRecordSize);
     const std::int64_t b = file.count() - 1;
     if (b < 0) throw PollFailure("no record");
     const std::int64_t first = std::max<std::int64_t>(b - kGustRecords, 0);

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "base/little_endian.h"
 #include "sources/derived_values.h"
-#include "sources/little_endian.h"
-#include "sources/record_file.h"
+#include "sources/history_file.h"
 
 namespace skycrier {
 namespace {
@@ -42,7 +42,7 @@ void TFormMeteoW28::RadioButtonPRELClick() {
 
 void TFormMeteoW28::readStation(double correction) {
     const SpeechUnits& u = context_.units;
-    RecordFile file(filePath(), kRecordSize);
+    HistoryFile file(filePath(), kRecordSize);
     const std::int64_t b = file.count() - 1;
     if (b < 0) throw PollFailure("no record");
     const std::string newest = file.record(b);
@@ -79,7 +79,7 @@ void TFormMeteoW28::readStation(double correction) {
     showDewPoint();
 }
 
-double TFormMeteoW28::dayRain(RecordFile& file, std::int64_t b, double tb, double newestRain) {
+double TFormMeteoW28::dayRain(HistoryFile& file, std::int64_t b, double tb, double newestRain) {
     double sum = newestRain;
     // Record 0 never counts: the walk stops at record 1.
     for (std::int64_t end = b; end > 1;) {

@@ -31,7 +31,7 @@ protected:
 
 private:
     // Rain of the records within one day of record b, walking back from it.
-    double dayRain(class RecordFile& file, std::int64_t b, double tb, double newestRain);
+    double dayRain(class HistoryFile& file, std::int64_t b, double tb, double newestRain);
 
     bool absolute_ = true;
 };

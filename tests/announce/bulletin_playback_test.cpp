@@ -4,17 +4,18 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <sstream>
 
 #include "announce/playback_engine.h"
 #include "announce/sequencer.h"
-#include "cli/trace_printer.h"
+#include "app/transmitter_port_control.h"
 #include "platform/date_time.h"
 #include "platform/virtual_loop.h"
 #include "support/announce_fakes.h"
+#include "support/fake_serial_line.h"
 #include "support/fake_wave_out.h"
 #include "support/temp_dir.h"
 #include "support/test_vocabulary.h"
+#include "support/trace_recorder.h"
 
 namespace skycrier {
 namespace {
@@ -28,8 +29,7 @@ protected:
         clips.addMs("SON5", 100);
         clips.add("SON_PM", test::clipOfBytes(200'000));  // 4167 ms in three buffers
         settings.CheckBoxDate = false;
-        port.open = true;
-        port.name = "COM1";
+        port.choosePort("COM1");
     }
 
     // Builds the engine over the clips added so far and starts a bulletin.
@@ -38,29 +38,33 @@ protected:
         engine = std::make_unique<PlaybackEngine>(PlaybackEngine::Parts{loop, out, *vocabulary, status});
         engine->allocateBuffers();
         seq = std::make_unique<Sequencer>(Sequencer::Parts{loop, *engine, port, sources, units, settings, lines, status});
-        engine->setOnFinished([this] { seq->nextStep(); });
-        engine->setOnFailure([this] { seq->abortRoutine(); });
-        seq->setObserver(&printer);
+        recorder = std::make_unique<test::TraceRecorder>(seq->events);
         seq->Button1Click();
     }
 
     bool running() const { return seq->BulletinRunning(); }
+
+    std::string trace() const {
+        std::string text;
+        for (const auto& l : recorder->lines) text += l + '\n';
+        return text;
+    }
 
     VirtualLoop loop{encodeDateTime(2026, 12, 7, 14, 5, 0)};
     test::FakeWaveOut out{loop};
     test::TestClips clips;
     test::TempDir dir;
     StatusBoard status;
-    test::FakePort port;
+    test::FakeSerialLine line;
+    TransmitterPortControl port{line, {}};
     test::FakeSources sources;
     SpeechUnits units;
     BulletinSettings settings;
     PortLineSettings lines;
-    std::ostringstream trace;
-    cli::TracePrinter printer{trace};
     std::unique_ptr<Vocabulary> vocabulary;
     std::unique_ptr<PlaybackEngine> engine;
     std::unique_ptr<Sequencer> seq;
+    std::unique_ptr<test::TraceRecorder> recorder;
 };
 
 TEST_F(BulletinPlaybackTest, ABulletinEndsOnlyWhenItsLastSoundHasBeenHeard) {
@@ -70,11 +74,11 @@ TEST_F(BulletinPlaybackTest, ABulletinEndsOnlyWhenItsLastSoundHasBeenHeard) {
     const Millis end = 300 + 300 + 3 * (100 + 5) + 4167 + 5;
     loop.advance(end - 1);
     EXPECT_TRUE(running());
-    EXPECT_TRUE(port.dtr);
+    EXPECT_TRUE(line.raised(SerialPin::DTR));
     loop.advance(1);
     EXPECT_FALSE(running());
-    EXPECT_FALSE(port.dtr);
-    EXPECT_EQ(trace.str(),
+    EXPECT_FALSE(line.raised(SerialPin::DTR));
+    EXPECT_EQ(trace(),
               "key DTR\nkey RTS\nwait 300\nwait 300\nplay son_it_s\nplay son2_et\nplay son5\nplay son_pm\n"
               "unkey DTR\nunkey RTS\ndone\n");
     EXPECT_EQ(out.playedBytes.size(), 3 * 4800 + 200'000u);
@@ -87,7 +91,7 @@ TEST_F(BulletinPlaybackTest, AWordMissingFromTheVocabularyEndsTheBulletinThere) 
     clips.addMs("SON2_ET", 100);
     start();
     loop.advance(10'000);
-    EXPECT_EQ(trace.str(),
+    EXPECT_EQ(trace(),
               "key DTR\nkey RTS\nwait 300\nwait 300\nplay son_it_s\nplay son2_et\nplay son5\nunkey DTR\nunkey RTS\n"
               "abort Error: Res Wave\n");
     EXPECT_FALSE(running());
@@ -99,7 +103,7 @@ TEST_F(BulletinPlaybackTest, ARefillFailureCutsTheSoundShortAndTheBulletinGoesOn
     out.failAt["prepare"] = 6;  // the refill of "son_pm", after four sounds' first buffers and its second
     start();
     loop.advanceUntil([&] { return !running(); }, 60'000);
-    EXPECT_EQ(trace.str(),
+    EXPECT_EQ(trace(),
               "key DTR\nkey RTS\nwait 300\nwait 300\nplay son_it_s\nplay son2_et\nplay son5\nplay son_pm\n"
               "unkey DTR\nunkey RTS\ndone\n");
     EXPECT_EQ(out.playedBytes.size(), 3 * 4800 + 2 * 88'200u);
@@ -117,7 +121,7 @@ TEST_F(BulletinPlaybackTest, TheWatchdogLetsAGreetingLongerThanItselfFinish) {
     loop.advance(Sequencer::kWatchdogMs + 1000);
     EXPECT_TRUE(running());
     loop.advanceUntil([&] { return !running(); }, 60'000);
-    EXPECT_EQ(trace.str(), "key DTR\nkey RTS\nwait 300\nplay-file " + settings.greetingFile +
+    EXPECT_EQ(trace(), "key DTR\nkey RTS\nwait 300\nplay-file " + settings.greetingFile +
                                "\nwait 300\nplay son_it_s\nplay son2_et\nplay son7\nplay son_pm\nunkey DTR\n"
                                "unkey RTS\ndone\n");
 }
@@ -129,8 +133,8 @@ TEST_F(BulletinPlaybackTest, TheWatchdogEndsABulletinWhoseOutputHasHung) {
     EXPECT_TRUE(running());
     EXPECT_TRUE(engine->Playing());
     loop.advance(1);
-    EXPECT_FALSE(port.dtr);
-    EXPECT_EQ(trace.str(), "key DTR\nkey RTS\nwait 300\nwait 300\nplay son_it_s\nunkey DTR\nunkey RTS\n"
+    EXPECT_FALSE(line.raised(SerialPin::DTR));
+    EXPECT_EQ(trace(), "key DTR\nkey RTS\nwait 300\nwait 300\nplay son_it_s\nunkey DTR\nunkey RTS\n"
                            "abort SKYCRIER SONANDO\n");
     loop.advance(1000);
     EXPECT_FALSE(running());

@@ -27,8 +27,6 @@ Calls concat(std::initializer_list<Calls> parts) {
 struct Rig {
     explicit Rig(const test::TestClips& clips) : vocabulary(clips.list()) {
         engine.allocateBuffers();
-        engine.setOnFinished([this] { ++finished; });
-        engine.setOnFailure([this] { ++failures; });
         engine.setBeep([this] { ++beeps; });
         engine.setPathResolver([this](const std::string& name) { return resolveInDir(name); });
     }
@@ -51,6 +49,8 @@ struct Rig {
     int finished = 0;
     int failures = 0;
     int beeps = 0;
+    Subscription finishedCount = engine.finished.connect([this] { ++finished; });
+    Subscription failureCount = engine.failed.connect([this] { ++failures; });
 };
 
 class PlaybackEngineTest : public ::testing::Test {

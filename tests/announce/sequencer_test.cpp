@@ -2,47 +2,27 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <sstream>
-
-#include "cli/trace_printer.h"
+#include "app/transmitter_port_control.h"
 #include "platform/date_time.h"
 #include "platform/virtual_loop.h"
 #include "support/announce_fakes.h"
+#include "support/fake_serial_line.h"
+#include "support/trace_recorder.h"
 
 namespace skycrier {
 namespace {
 
-using Trace = std::vector<std::string>;
+using test::Trace;
 
 class SequencerTest : public ::testing::Test {
 protected:
-    SequencerTest() {
-        player.setOnFinished([this] { seq.nextStep(); });
-        player.setOnFailure([this] { seq.abortRoutine(); });
-        newTrace();
-        settings.CheckBoxDate = false;
-    }
+    SequencerTest() { settings.CheckBoxDate = false; }
 
-    void newTrace() {
-        out.str("");
-        printer = std::make_unique<cli::TracePrinter>(out);
-        seq.setObserver(printer.get());
-    }
-
-    bool finished() const { return printer->finished(); }
-
-    void openPort() {
-        port.open = true;
-        port.name = "COM1";
-    }
-
-    Trace trace() const {
-        Trace result;
-        std::istringstream in(out.str());
-        for (std::string line; std::getline(in, line);) result.push_back(line);
-        return result;
-    }
+    void newTrace() { recorder.clear(); }
+    bool finished() const { return recorder.finished(); }
+    void openPort() { port.choosePort("COM1"); }
+    bool keyed(SerialPin pin) { return line.raised(pin); }
+    Trace trace() const { return recorder.lines; }
 
     Trace runBulletin() {
         seq.Button1Click();
@@ -53,15 +33,15 @@ protected:
     // Monday 7 December 2026, 14:05.
     VirtualLoop loop{encodeDateTime(2026, 12, 7, 14, 5, 0)};
     test::FakePlayer player{loop, 1000};
-    test::FakePort port;
+    test::FakeSerialLine line;
+    TransmitterPortControl port{line, {}};
     test::FakeSources sources;
     SpeechUnits units;
     BulletinSettings settings;
     PortLineSettings lines;
     StatusBoard status;
     Sequencer seq{{loop, player, port, sources, units, settings, lines, status}};
-    std::ostringstream out;
-    std::unique_ptr<cli::TracePrinter> printer;
+    test::TraceRecorder recorder{seq.events};
 };
 
 const Trace kTimeWords = {"wait 300", "play son_it_s", "play son2_et", "play son5", "play son_pm"};
@@ -76,8 +56,8 @@ TEST_F(SequencerTest, ShortestBulletinKeysWaitsAndSpeaksTheTime) {
     openPort();
     EXPECT_EQ(runBulletin(),
               concat({{"key DTR", "key RTS", "wait 300"}, kTimeWords, {"unkey DTR", "unkey RTS", "done"}}));
-    EXPECT_FALSE(port.dtr);
-    EXPECT_FALSE(port.rts);
+    EXPECT_FALSE(keyed(SerialPin::DTR));
+    EXPECT_FALSE(keyed(SerialPin::RTS));
     EXPECT_EQ(status.EditData(), "SKYCRIER DONE");
     EXPECT_TRUE(status.Button1Enabled());
     EXPECT_FALSE(status.transmitterLed());
@@ -286,7 +266,7 @@ TEST_F(SequencerTest, AnUnplayableSegmentAbortsAndReleasesTheTransmitter) {
     loop.advanceUntil([&] { return !seq.BulletinRunning(); }, 60'000);
     EXPECT_EQ(trace(), (Trace{"key DTR", "key RTS", "wait 300", "wait 300", "play son_it_s", "play son2_et",
                               "play son5", "unkey DTR", "unkey RTS", "abort Error: Res Wave"}));
-    EXPECT_FALSE(port.dtr);
+    EXPECT_FALSE(keyed(SerialPin::DTR));
     EXPECT_EQ(status.EditData(), "Error: Res Wave");
     EXPECT_TRUE(status.Button1Enabled());
     EXPECT_EQ(seq.BulletinStep(), 0);
@@ -320,9 +300,9 @@ TEST_F(SequencerTest, WatchdogEndsABulletinWhoseSoundNeverComesBack) {
     player.duration = 150'000;
     seq.Button1Click();
     loop.advance(Sequencer::kWatchdogMs);
-    EXPECT_TRUE(port.dtr);  // the first look finds the sound young enough to wait for
+    EXPECT_TRUE(keyed(SerialPin::DTR));  // the first look finds the sound young enough to wait for
     loop.advance(Sequencer::kWatchdogMs);
-    EXPECT_FALSE(port.dtr);
+    EXPECT_FALSE(keyed(SerialPin::DTR));
     EXPECT_EQ(trace().back(), "abort SKYCRIER SONANDO");
     EXPECT_EQ(player.stops, 1);
 }
@@ -400,19 +380,12 @@ TEST_F(SequencerTest, AnHourOfBulletinsOnceAMinute) {
     openPort();
     settings.CheckBoxDate = true;
     sources.choose(SourceKind::W23).Text = 12;
-    int done = 0;
-    class Counter : public BulletinObserver {
-    public:
-        explicit Counter(int& n) : n_(n) {}
-        void onDone() override { ++n_; }
-        int& n_;
-    } counter(done);
-    seq.setObserver(&counter);
     Timer minute(loop, 60'000, [&] { seq.Button1Click(); });
     minute.start();
     loop.advance(3'600'000 + 30'000);
-    EXPECT_EQ(done, 60);
-    EXPECT_FALSE(port.dtr);
+    EXPECT_EQ(recorder.ends, 60);
+    EXPECT_EQ(std::count(recorder.lines.begin(), recorder.lines.end(), "done"), 60);
+    EXPECT_FALSE(keyed(SerialPin::DTR));
 }
 
 }  // namespace

@@ -4,20 +4,13 @@
 
 #include <set>
 
-#include "announce/meteo_data.h"
+#include "base/meteo_data.h"
 #include "resources/embedded_resources.h"
 
 namespace skycrier::wording {
 namespace {
 
 using S = Segments;
-
-TEST(Rounding, TiesGoToTheEvenNeighbour) {
-    EXPECT_EQ(roundHalfEven(72.5), 72);
-    EXPECT_EQ(roundHalfEven(73.5), 74);
-    EXPECT_EQ(roundHalfEven(-2.5), -2);
-    EXPECT_EQ(roundHalfEven(4.51), 5);
-}
 
 TEST(DateWording, DayNameDayMonthAndYearForms) {
     EXPECT_EQ(date(2, 7, 12, 2026), (S{"son_mon", "son7", "son_dec", "son2026"}));

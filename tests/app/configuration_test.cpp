@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/listing_port.h"
+#include "app/transmitter_port_control.h"
 #include "platform/date_time.h"
 #include "platform/virtual_loop.h"
+#include "support/fake_serial_line.h"
 #include "support/station_files.h"
 #include "support/temp_dir.h"
 
@@ -20,7 +21,8 @@ protected:
     BulletinSettings bulletin;
     PortLineSettings lines;
     SpeechUnits units;
-    cli::ListingPort port;
+    test::FakeSerialLine line;
+    TransmitterPortControl port{line, {}};
 };
 
 TEST(ConfigText, LineEndsKeysAndVerbatimValues) {
@@ -33,15 +35,6 @@ TEST(ConfigText, LineEndsKeysAndVerbatimValues) {
     EXPECT_EQ(lines[2].value, " padded ");
     EXPECT_EQ(lines[3].key, "D=");
     EXPECT_EQ(lines[3].value, "");
-}
-
-TEST(ConfigInteger, OnlyPlainDecimals) {
-    EXPECT_EQ(parseConfigInteger("15"), 15);
-    EXPECT_EQ(parseConfigInteger("-3"), -3);
-    EXPECT_FALSE(parseConfigInteger(""));
-    EXPECT_FALSE(parseConfigInteger(" 3"));
-    EXPECT_FALSE(parseConfigInteger("3x"));
-    EXPECT_FALSE(parseConfigInteger("99999999999"));
 }
 
 TEST_F(ConfigurationTest, HeaderOnlyKeepsEveryDefault) {

@@ -4,8 +4,8 @@
 
 
 #include "platform/date_time.h"
-#include "support/station_files.h"
 #include "support/command_run.h"
+#include "support/station_files.h"
 #include "support/temp_dir.h"
 
 namespace skycrier::cli {

@@ -13,6 +13,7 @@
 
 #include "announce/playback_engine.h"
 #include "platform/poll_loop.h"
+#include "support/poll_loop.h"
 #include "support/temp_dir.h"
 #include "support/test_vocabulary.h"
 
@@ -45,17 +46,18 @@ protected:
     std::string playThroughEngine(const std::vector<std::string>& names) {
         Vocabulary vocabulary(clips.list());
         {
-            PollLoop loop;
+            const auto pollLoop = test::newPollLoop();
+            PollLoop& loop = *pollLoop;
             AlsaCatalogue catalogue;
             AlsaWaveOut out(loop, catalogue);
             StatusBoard status;
             PlaybackEngine engine({loop, out, vocabulary, status});
             engine.allocateBuffers();
             std::size_t next = 0;
-            engine.setOnFinished([&] {
+            const Subscription finished = engine.finished.connect([&] {
                 if (++next < names.size()) engine.playResource(names[next]);
             });
-            engine.setOnFailure([&] { loop.quit(); });
+            const Subscription failed = engine.failed.connect([&] { loop.quit(); });
             engine.playResource(names[0]);
             loop.callAfter(20'000, [&] { loop.quit(); });
             loop.runUntil([&] { return next == names.size(); });
@@ -89,7 +91,8 @@ TEST_F(AlsaWaveOutTest, TheClipsDataComesOutOfTheCardByteForByte) {
 }
 
 TEST_F(AlsaWaveOutTest, WhatCannotBeOpenedIsRefused) {
-    PollLoop loop;
+    const auto pollLoop = test::newPollLoop();
+    PollLoop& loop = *pollLoop;
     AlsaCatalogue catalogue;
     AlsaWaveOut out(loop, catalogue);
     PcmFormat twelveBits;

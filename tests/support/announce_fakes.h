@@ -1,6 +1,6 @@
 #pragma once
 // Doubles for the announcer's collaborators: a player whose sounds last a
-// fixed time, a port that remembers its lines, sources held in memory.
+// fixed time, sources held in memory.
 
 #include <map>
 #include <set>
@@ -8,22 +8,21 @@
 #include <vector>
 
 #include "announce/sound_player.h"
-#include "announce/transmitter_port.h"
-#include "announce/weather_sources.h"
-#include "platform/event_loop.h"
+#include "base/weather_sources.h"
+#include "platform/task_scope.h"
 
 namespace skycrier::test {
 
 class FakePlayer : public SoundPlayer {
 public:
-    FakePlayer(EventLoop& loop, Millis soundLength) : duration(soundLength), loop_(loop) {}
+    FakePlayer(EventLoop& loop, Millis soundLength) : duration(soundLength), tasks_(loop) {}
 
     void playResource(const std::string& name) override { start(name, missing.count(name) > 0); }
     void playFile(const std::string& path) override { start(path, missing.count(path) > 0); }
     bool playing() const override { return playing_; }
-    bool stalled() const override { return playing_ && stuck && loop_.monotonicMs() - startedAt_ > duration; }
+    bool stalled() const override { return playing_ && stuck && tasks_.loop().monotonicMs() - startedAt_ > duration; }
     bool stopOutput() override {
-        loop_.cancel(pendingDone_);
+        tasks_.cancel(pendingDone_);
         ++stops;
         return true;
     }
@@ -41,37 +40,23 @@ private:
     void start(const std::string& what, bool fails) {
         if (playing_) return;
         if (fails) {
-            notifyFailure();
+            failed.emit();
             return;
         }
         played.push_back(what);
         playing_ = true;
-        startedAt_ = loop_.monotonicMs();
+        startedAt_ = tasks_.loop().monotonicMs();
         if (stuck) return;
-        pendingDone_ = loop_.callAfter(duration, [this] {
+        pendingDone_ = tasks_.callAfter(duration, [this] {
             playing_ = false;
-            notifyFinished();
+            finished.emit();
         });
     }
 
-    EventLoop& loop_;
     bool playing_ = false;
     EventLoop::TaskId pendingDone_ = 0;
     Millis startedAt_ = 0;
-};
-
-class FakePort : public TransmitterPort {
-public:
-    bool isOpen() const override { return open; }
-    std::string portName() const override { return name; }
-    void setLine(PortLine line, bool raised) override {
-        if (open) (line == PortLine::DTR ? dtr : rts) = raised;
-    }
-
-    bool open = false;
-    std::string name;
-    bool dtr = false;
-    bool rts = false;
+    TaskScope tasks_;
 };
 
 class FakeSources : public WeatherSources {

@@ -7,8 +7,8 @@
 #include <set>
 #include <string>
 
-#include "announce/meteo_data.h"
-#include "announce/weather_sources.h"
+#include "base/meteo_data.h"
+#include "base/weather_sources.h"
 
 namespace skycrier::cli {
 

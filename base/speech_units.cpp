@@ -1,4 +1,4 @@
-#include "sources/speech_units.h"
+#include "base/speech_units.h"
 
 namespace skycrier {
 

@@ -2,7 +2,7 @@
 // What the announcer needs of the weather sources: which one the user chose,
 // its observation, which of its values are ticked for speaking, and its poll.
 
-#include "announce/meteo_data.h"
+#include "base/meteo_data.h"
 
 namespace skycrier {
 

@@ -1,4 +1,4 @@
-#include "cli/record_file.h"
+#include "cli/observation_file.h"
 
 #include <charconv>
 #include <sstream>

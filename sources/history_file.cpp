@@ -1,10 +1,10 @@
-#include "sources/record_file.h"
+#include "sources/history_file.h"
 
 #include "sources/derived_values.h"
 
 namespace skycrier {
 
-RecordFile::RecordFile(const std::string& path, std::size_t recordSize)
+HistoryFile::HistoryFile(const std::string& path, std::size_t recordSize)
     : file_(path, std::ios::binary), recordSize_(recordSize) {
     if (!file_) throw PollFailure("cannot open " + path);
     file_.seekg(0, std::ios::end);
@@ -13,7 +13,7 @@ RecordFile::RecordFile(const std::string& path, std::size_t recordSize)
     count_ = static_cast<std::int64_t>(size) / static_cast<std::int64_t>(recordSize_);
 }
 
-std::string RecordFile::records(std::int64_t first, std::int64_t count) {
+std::string HistoryFile::records(std::int64_t first, std::int64_t count) {
     if (first < 0 || count < 0 || first > count_ - count) throw PollFailure("no such record");
     const auto size = static_cast<std::streamsize>(count) * static_cast<std::streamsize>(recordSize_);
     std::string bytes(static_cast<std::size_t>(size), '\0');

@@ -1,4 +1,4 @@
-#include "announce/meteo_data.h"
+#include "base/meteo_data.h"
 
 #include <array>
 

@@ -10,10 +10,10 @@
 
 namespace skycrier {
 
-class RecordFile {
+class HistoryFile {
 public:
     // Throws PollFailure when the file cannot be opened.
-    RecordFile(const std::string& path, std::size_t recordSize);
+    HistoryFile(const std::string& path, std::size_t recordSize);
 
     // Whole records in the file; trailing bytes that do not fill one are ignored.
     std::int64_t count() const { return count_; }

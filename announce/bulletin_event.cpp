@@ -1,0 +1,19 @@
+#include "announce/bulletin_event.h"
+
+namespace skycrier {
+
+std::string traceLine(const BulletinEvent& e) {
+    using K = BulletinEvent::Kind;
+    switch (e.kind) {
+    case K::Key: return std::string("key ") + pinName(e.line);
+    case K::Unkey: return std::string("unkey ") + pinName(e.line);
+    case K::Wait: return "wait " + std::to_string(e.milliseconds);
+    case K::PlaySegment: return "play " + e.text;
+    case K::PlayFile: return "play-file " + e.text;
+    case K::Done: return "done";
+    case K::Abort: return "abort " + e.text;
+    }
+    return {};
+}
+
+}  // namespace skycrier

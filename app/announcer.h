@@ -1,0 +1,68 @@
+#pragma once
+// SkyCrier's engine, wired once: the settings, the units, the weather
+// sources, the vocabulary, the playback engine, the transmitter port and the
+// sequencer, each connected to the others. The command-line program, the
+// service and the desktop program each build one and choose only their loop,
+// their sound output and their serial line.
+//
+// Threading: the loop's thread only.
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "announce/bulletin_settings.h"
+#include "announce/playback_engine.h"
+#include "announce/sequencer.h"
+#include "announce/status_board.h"
+#include "announce/vocabulary.h"
+#include "app/config_file.h"
+#include "app/transmitter_port_control.h"
+#include "base/speech_units.h"
+#include "base/weather_sources.h"
+#include "platform/event_loop.h"
+#include "platform/serial_line.h"
+#include "platform/wave_out.h"
+#include "sources/station_sources.h"
+
+namespace skycrier {
+
+struct AnnouncerParts {
+    EventLoop& loop;
+    WaveOut& sound;
+    SerialLine& serial;
+    // The program folder: relative file names of the configuration are taken from it.
+    std::filesystem::path folder;
+    // The port window's error dialog: its title and the reason.
+    std::function<void(const std::string&, const std::string&)> showPortError;
+    // An observation to speak instead of the stations' (a recorded one).
+    WeatherSources* recordedWeather = nullptr;
+};
+
+class Announcer {
+public:
+    explicit Announcer(const AnnouncerParts& parts);
+    Announcer(const Announcer&) = delete;
+    Announcer& operator=(const Announcer&) = delete;
+
+    // Applies a configuration's lines in order, each through the control that owns it.
+    void applyConfiguration(const std::vector<ConfigLine>& configLines);
+    // The file a configured name stands for.
+    std::string resolve(const std::string& name) const;
+
+    BulletinSettings settings;
+    PortLineSettings lines;
+    SpeechUnits units;
+    StatusBoard status;
+    StationSources stations;
+    Vocabulary vocabulary;
+    PlaybackEngine engine;
+    TransmitterPortControl port;
+    Sequencer sequencer;
+
+private:
+    std::filesystem::path folder_;
+};
+
+}  // namespace skycrier

@@ -1,0 +1,107 @@
+#include "platform/linux_serial_line.h"
+
+#include <fcntl.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace skycrier {
+namespace {
+
+int modemBit(SerialPin pin) {
+    switch (pin) {
+    case SerialPin::DTR: return TIOCM_DTR;
+    case SerialPin::RTS: return TIOCM_RTS;
+    case SerialPin::CTS: return TIOCM_CTS;
+    case SerialPin::DSR: return TIOCM_DSR;
+    case SerialPin::DCD: return TIOCM_CD;
+    }
+    return 0;
+}
+
+std::string reason(const std::string& what) { return what + ": " + std::strerror(errno); }
+
+}  // namespace
+
+LinuxSerialLine::~LinuxSerialLine() { close(); }
+
+bool LinuxSerialLine::open(const std::string& devicePath, std::string& error) {
+    close();
+    // Non-blocking: a port whose carrier is down must not hold the program in open().
+    const int fd = ::open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        error = reason(devicePath);
+        return false;
+    }
+    termios settings{};
+    if (!::isatty(fd) || ::tcgetattr(fd, &settings) != 0) {
+        error = devicePath + ": not a serial port";
+        ::close(fd);
+        return false;
+    }
+    // No other program may open the port while it keys our transmitter.
+    ::ioctl(fd, TIOCEXCL);
+    // Binary mode with no flow control of any kind; speed, size, parity and
+    // stop bits stay as the device had them. CLOCAL ignores the carrier for
+    // I/O, and HUPCL drops the lines should the program ever die with the port open.
+    cfmakeraw(&settings);
+    settings.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY);
+    settings.c_cflag &= ~static_cast<tcflag_t>(CRTSCTS);
+    settings.c_cflag |= CLOCAL | HUPCL;
+    if (::tcsetattr(fd, TCSANOW, &settings) != 0) {
+        error = reason(devicePath + ": cannot be set up");
+        ::close(fd);
+        return false;
+    }
+    fd_ = fd;
+    // Opening a tty raises DTR and RTS; the transmitter must stay unkeyed, and
+    // a device whose lines cannot be lowered cannot key a transmitter either.
+    std::string why;
+    if (!setBits(TIOCM_DTR | TIOCM_RTS, false, why)) {
+        error = devicePath + ": no modem control lines (" + why + ")";
+        ::close(fd_);
+        fd_ = -1;
+        return false;
+    }
+    return true;
+}
+
+void LinuxSerialLine::close() {
+    if (fd_ < 0) return;
+    std::string ignored;
+    // HUPCL lowers the lines on close as well, should this fail.
+    setBits(TIOCM_DTR | TIOCM_RTS, false, ignored);
+    ::close(fd_);
+    fd_ = -1;
+}
+
+bool LinuxSerialLine::setPin(SerialPin pin, bool raised, std::string& error) {
+    if (pin != SerialPin::DTR && pin != SerialPin::RTS) {
+        error = std::string(pinName(pin)) + " is an input";
+        return false;
+    }
+    return setBits(modemBit(pin), raised, error);
+}
+
+bool LinuxSerialLine::setBits(int bits, bool raised, std::string& error) {
+    if (fd_ < 0) {
+        error = "port closed";
+        return false;
+    }
+    if (::ioctl(fd_, raised ? TIOCMBIS : TIOCMBIC, &bits) != 0) {
+        error = std::strerror(errno);
+        return false;
+    }
+    return true;
+}
+
+std::optional<bool> LinuxSerialLine::readPin(SerialPin pin) {
+    int status = 0;
+    if (fd_ < 0 || ::ioctl(fd_, TIOCMGET, &status) != 0) return std::nullopt;
+    return (status & modemBit(pin)) != 0;
+}
+
+}  // namespace skycrier
