@@ -1,1 +1,114 @@
+// Every way a bulletin can end, through the one wiring the programs use: the
+// lines end low, the announce button comes back, and the end is told once.
+
 #include <gtest/gtest.h>
+
+#include <functional>
+
+#include "support/announcer_rig.h"
+#include "support/wave_bytes.h"
+
+namespace skycrier {
+namespace {
+
+using test::Rig;
+
+TEST(BulletinEnd, EveryWayOutEndsOnceWithTheLinesLowAndTheButtonBack) {
+    const struct {
+        const char* way;
+        std::function<void(Rig&)> before;
+        std::function<void(Rig&)> during;
+        std::string lastLine;
+    } cases[] = {
+        {"normal end", {}, {}, "done"},
+        {"Escape", [](Rig& r) { r.a.settings.CheckBoxBrell = true; }, [](Rig& r) { r.a.sequencer.escapeRequest(); },
+         "done"},
+        {"a missing recording",
+         [](Rig& r) {
+             r.a.settings.CheckBoxEntete = true;
+             r.a.settings.headerFile = "missing.wav";
+         },
+         {}, "abort Err: Wave file name"},
+        {"a device that cannot open", [](Rig& r) { r.out.failAt["open"] = 1; }, {}, "abort Err: WaveOutOpen"},
+        // The watchdog finds the sound stalled and resets the output, which hands
+        // both its buffers back: they must not end the bulletin a second time.
+        {"a hung output",
+         [](Rig& r) {
+             r.out.stuck = true;
+             r.a.settings.CheckBoxEntete = true;
+             r.a.settings.headerFile = r.dir.write("long.wav", test::clipOfBytes(200'000));
+         },
+         {}, "abort SKYCRIER SONANDO"},
+        {"the error simulation", [](Rig& r) { r.a.sequencer.ErrorSimulation = true; }, {},
+         "abort SKYCRIER SONANDO"},
+        {"a peer's request", [](Rig& r) { r.a.sequencer.PeerRequested = true; }, {}, "done"},
+        {"the program stopping", {}, [](Rig& r) { r.a.sequencer.stopNow("Err: stopped by SIGTERM"); },
+         "abort Err: stopped by SIGTERM"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.way);
+        Rig r;
+        if (c.before) c.before(r);
+        r.run(c.during);
+        EXPECT_EQ(r.recorder.ends, 1);
+        EXPECT_EQ(r.recorder.lines.back(), c.lastLine);
+        EXPECT_FALSE(r.line.raised(SerialPin::DTR));
+        EXPECT_FALSE(r.line.raised(SerialPin::RTS));
+        EXPECT_EQ(r.count("DTR down"), 1);
+        EXPECT_EQ(r.count("RTS down"), 1);
+        EXPECT_FALSE(r.a.status.transmitterLed());
+        EXPECT_TRUE(r.a.status.Button1Enabled());
+        EXPECT_EQ(r.buttonReturns, 1);
+        EXPECT_FALSE(r.a.sequencer.BulletinRunning());
+        EXPECT_EQ(r.a.sequencer.BulletinStep(), 0);
+    }
+}
+
+TEST(BulletinEnd, APeerHearsDoneAndOthersAReconnect) {
+    Rig peer;
+    peer.a.sequencer.PeerRequested = true;
+    peer.run({});
+    EXPECT_EQ(peer.link.sent, std::vector<std::string>{"BRELL_DONE"});
+    EXPECT_EQ(peer.link.reconnects, 0);
+
+    Rig user;
+    user.run({});
+    EXPECT_TRUE(user.link.sent.empty());
+    EXPECT_EQ(user.link.reconnects, 1);
+}
+
+// A line the device will not lower is not shown as released: its error stays
+// in view and goes to the log, and the lamp stays on.
+TEST(BulletinEnd, ALineThatWillNotGoDownIsReportedNotHidden) {
+    Rig r;
+    std::vector<std::string> log;
+    const Subscription logged = r.a.status.reported.connect([&](const std::string& text) { log.push_back(text); });
+    r.a.settings.CheckBoxDate = false;
+    r.a.sequencer.Button1Click();
+    r.loop.advanceUntil([&] { return r.a.sequencer.BulletinStep() == PartOfDay; }, 60'000);
+    r.line.refusals = 2;  // the lowering and its second try
+    r.loop.advanceUntil([&] { return r.recorder.finished(); }, 60'000);
+    EXPECT_TRUE(r.line.raised(SerialPin::DTR));
+    EXPECT_FALSE(r.line.raised(SerialPin::RTS));
+    EXPECT_TRUE(r.a.status.transmitterLed());
+    EXPECT_EQ(r.a.status.EditData(), "Err: unkey DTR");
+    EXPECT_EQ(log, std::vector<std::string>{"Err: unkey DTR (Input/output error)"});
+    EXPECT_EQ(r.recorder.lines.back(), "done");
+}
+
+TEST(BulletinEnd, AKeyThatFailsIsReportedAndTheBulletinGoesOnUnkeyed) {
+    Rig r;
+    std::vector<std::string> log;
+    const Subscription logged = r.a.status.reported.connect([&](const std::string& text) { log.push_back(text); });
+    r.a.settings.CheckBoxDate = false;
+    r.line.refusals = 1;
+    r.run({});
+    EXPECT_EQ(log, std::vector<std::string>{"Err: key DTR (Input/output error)"});
+    EXPECT_EQ(std::vector<std::string>(r.recorder.lines.begin(), r.recorder.lines.begin() + 2),
+              (std::vector<std::string>{"key RTS", "wait 300"}));
+    EXPECT_EQ(r.recorder.lines.back(), "done");
+    EXPECT_EQ(r.a.status.EditData(), "SKYCRIER DONE");
+}
+
+}  // namespace
+}  // namespace skycrier

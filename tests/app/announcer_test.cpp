@@ -1,1 +1,110 @@
+// The seams the one wiring offers the programs built on it: steps that wait
+// at the start and the end of a bulletin, sources that know a bulletin is on
+// the air, and polls that say when they have finished.
+
+#include "app/announcer.h"
+
 #include <gtest/gtest.h>
+
+#include "support/announcer_rig.h"
+#include "support/station_files.h"
+
+namespace skycrier {
+namespace {
+
+using test::Rig;
+
+// A step that answers when the test says so.
+struct HeldStep {
+    Sequencer::AsyncStep step() {
+        return [this](std::function<void()> done) {
+            ++calls;
+            answer = std::move(done);
+        };
+    }
+    int calls = 0;
+    std::function<void()> answer;
+};
+
+TEST(Announcer, TheStartStepHoldsTheFirstSoundUntilItAnswers) {
+    Rig r;
+    r.a.settings.CheckBoxDate = false;
+    HeldStep start;
+    r.a.sequencer.setStartStep(start.step());
+    r.a.sequencer.Button1Click();
+    r.loop.advance(3000);
+    EXPECT_EQ(start.calls, 1);
+    EXPECT_EQ(r.recorder.lines, (test::Trace{"key DTR", "key RTS", "wait 300"}));
+    start.answer();
+    start.answer();  // a second answer counts for nothing
+    r.loop.advanceUntil([&] { return r.recorder.finished(); }, 60'000);
+    EXPECT_EQ(r.recorder.lines[3], "wait 300");
+    EXPECT_EQ(r.recorder.lines[4], "play son_it_s");
+    EXPECT_EQ(r.recorder.lines.back(), "done");
+}
+
+TEST(Announcer, AnAnswerAfterTheBulletinWasAbortedIsIgnored) {
+    Rig r;
+    HeldStep start;
+    r.a.sequencer.setStartStep(start.step());
+    r.a.sequencer.Button1Click();
+    r.loop.advance(Sequencer::kWatchdogMs + 2000);
+    EXPECT_EQ(r.recorder.lines.back(), "abort SKYCRIER SONANDO");
+    start.answer();
+    r.loop.advance(10'000);
+    EXPECT_EQ(r.recorder.ends, 1);
+    EXPECT_EQ(std::count(r.out.calls.begin(), r.out.calls.end(), "open"), 0);  // nothing was played
+}
+
+TEST(Announcer, TheEndStepRunsLastAndTheNextBulletinWaitsForIt) {
+    Rig r;
+    r.a.settings.CheckBoxDate = false;
+    HeldStep end;
+    r.a.sequencer.setEndStep(end.step());
+    r.a.sequencer.Button1Click();
+    r.loop.advanceUntil([&] { return end.calls == 1; }, 60'000);
+    EXPECT_EQ(r.recorder.lines.back(), "done");
+    EXPECT_EQ(r.link.reconnects, 1);  // the end step comes after the peer link's renewal
+
+    r.recorder.clear();
+    r.a.sequencer.Button1Click();  // while the end step still runs
+    r.loop.advance(5000);
+    EXPECT_TRUE(r.recorder.lines.empty());
+    end.answer();
+    r.loop.advanceUntil([&] { return r.recorder.finished(); }, 60'000);
+    EXPECT_EQ(r.recorder.lines.front(), "key DTR");
+    EXPECT_EQ(r.recorder.lines.back(), "done");
+}
+
+TEST(Announcer, SourcesKnowWhenABulletinIsOnTheAirAndEscapeEndsIt) {
+    Rig r;
+    const auto onAir = r.a.stations.context.bulletinOnAir;
+    EXPECT_FALSE(onAir());
+    r.a.sequencer.Button1Click();
+    r.loop.advance(500);
+    EXPECT_TRUE(onAir());
+    int key = kKeyEscape;
+    r.a.stations.FormMeteoW23.FormKeyDown(key);
+    r.loop.advanceUntil([&] { return r.recorder.finished(); }, 60'000);
+    EXPECT_EQ(r.recorder.lines,
+              (test::Trace{"key DTR", "key RTS", "wait 300", "play son_mon", "unkey DTR", "unkey RTS", "done"}));
+    EXPECT_FALSE(onAir());
+}
+
+TEST(Announcer, APollSaysWhenItHasFinishedWhateverItsOutcome) {
+    Rig r;
+    TFormMeteoW23& w23 = r.a.stations.FormMeteoW23;
+    int finished = 0;
+    const Subscription counted = w23.pollFinished.connect([&] { ++finished; });
+    const std::string file = r.dir.write("history.dat", test::ws23File(test::ws23Series(3, r.loop.localNow(), 10)));
+    r.a.applyConfiguration(parseConfigText("W23_DAT=" + file + "\r\nMETEO=W23\r\n"));
+    EXPECT_EQ(finished, 1);
+    EXPECT_TRUE(w23.meteo.ErrorText.empty());
+    r.dir.write("history.dat", "short");
+    w23.ButtonRafraichirClick();
+    EXPECT_EQ(finished, 2);
+    EXPECT_EQ(w23.meteo.ErrorText, "Error archivo");
+}
+
+}  // namespace
+}  // namespace skycrier

@@ -14,12 +14,15 @@ namespace skycrier::test {
 
 class FakeWaveOut : public TimedWaveOut {
 public:
-    explicit FakeWaveOut(EventLoop& loop) : TimedWaveOut(loop) {}
+    explicit FakeWaveOut(EventLoop& loop) : TimedWaveOut(loop), loop_(loop) {}
 
     bool open(int device, const PcmFormat& format, Events events) override {
         lastDevice = device;
         lastFormat = format;
-        return step("open", [&] { return TimedWaveOut::open(device, format, std::move(events)); });
+        return step("open", [&] {
+            heldEvents_ = events;
+            return TimedWaveOut::open(device, format, std::move(events));
+        });
     }
     bool prepare(int buffer) override {
         return step("prepare " + std::to_string(buffer), [&] { return TimedWaveOut::prepare(buffer); });
@@ -29,17 +32,25 @@ public:
     }
     bool write(int buffer, const std::uint8_t* data, std::size_t size) override {
         return step("write " + std::to_string(buffer) + " " + std::to_string(size), [&] {
+            if (stuck) held_.push_back(buffer);
             if (!stuck && !TimedWaveOut::write(buffer, data, size)) return false;
             written.emplace_back(data, data + size);
             return true;
         });
     }
-    bool reset() override { return step("reset", [&] { return TimedWaveOut::reset(); }); }
+    bool reset() override {
+        return step("reset", [&] {
+            // Like a real device, a reset hands back the buffers it held.
+            for (const int buffer : held_) tasks_.post([done = heldEvents_.done, buffer] { done(buffer); });
+            held_.clear();
+            return TimedWaveOut::reset();
+        });
+    }
     bool close() override { return step("close", [&] { return TimedWaveOut::close(); }); }
 
     // The nth call (counting from 1) of a kind ("open", "prepare", "write", "reset", ...) fails.
     std::map<std::string, int> failAt;
-    // When set, written buffers never come back (a device that has hung).
+    // When set, written buffers come back only on reset (a device that has hung).
     bool stuck = false;
 
     std::vector<std::string> calls;
@@ -62,7 +73,11 @@ private:
         return real();
     }
 
+    EventLoop& loop_;
     std::map<std::string, int> counts_;
+    Events heldEvents_;
+    std::vector<int> held_;
+    TaskScope tasks_{loop_};
 };
 
 }  // namespace skycrier::test

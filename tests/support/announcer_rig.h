@@ -1,0 +1,70 @@
+#pragma once
+// One announcer for engine tests that look at the whole bulletin.
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/announcer.h"
+#include "app/builtin_clips.h"
+#include "app/program_folder.h"
+#include "platform/date_time.h"
+#include "platform/virtual_loop.h"
+#include "support/fake_serial_line.h"
+#include "support/fake_wave_out.h"
+#include "support/temp_dir.h"
+#include "support/trace_recorder.h"
+
+namespace skycrier::test {
+
+class RecordingLink : public ChannelLink {
+public:
+    void send(const std::string& message) override { sent.push_back(message); }
+    void reconnect() override { ++reconnects; }
+    std::vector<std::string> sent;
+    int reconnects = 0;
+};
+
+// The announcer as the programs wire it, on virtual time, a fake sound output
+// and a fake serial line, with its trace, its peer link and the returns of its
+// announce button counted.
+struct Rig {
+    Rig() {
+        std::string error;
+        prepareProgramFolder(dir.path(), builtInGreeting(), error);
+        a.engine.allocateBuffers();
+        a.port.choosePort("COM1");
+        a.sequencer.setChannelLink(&link);
+    }
+
+    // Runs the bulletin and a while past its end, so that a late second end would show.
+    void run(const std::function<void(Rig&)>& during) {
+        a.sequencer.Button1Click();
+        loop.advance(500);
+        if (during) during(*this);
+        loop.advanceUntil([this] { return recorder.finished() && !a.sequencer.BulletinRunning(); }, 600'000);
+        loop.advance(10'000);
+    }
+
+    int count(const std::string& change) const {
+        return static_cast<int>(std::count(line.changes.begin(), line.changes.end(), change));
+    }
+
+    // Monday 7 December 2026, 14:05.
+    VirtualLoop loop{encodeDateTime(2026, 12, 7, 14, 5, 0)};
+    FakeWaveOut out{loop};
+    FakeSerialLine line;
+    TempDir dir;
+    Announcer a{{loop, out, line, dir.path(), {}}};
+    TraceRecorder recorder{a.sequencer.events};
+    RecordingLink link;
+    int buttonReturns = 0;
+    bool buttonWasEnabled = true;
+    Subscription button = a.status.changed.connect([this] {
+        if (a.status.Button1Enabled() && !buttonWasEnabled) ++buttonReturns;
+        buttonWasEnabled = a.status.Button1Enabled();
+    });
+};
+
+}  // namespace skycrier::test
