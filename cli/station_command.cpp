@@ -205,7 +205,7 @@ int runStationCommand(const std::vector<std::string>& args, std::ostream& out, s
     window.loadDataFile(options->file);
     stations.FormChoixMeteo.CheckBoxReduire = [] { return true; };
     bool polled = false;
-    const Subscription finished = window.pollFinished.connect([&polled] { polled = true; });
+    const Subscription finished = window.pollFinished.connect([&polled](bool) { polled = true; });
     // Choosing the source polls it; the answer may come later.
     stations.FormChoixMeteo.check(options->kind);
     loop.advanceUntil([&polled] { return polled; });

@@ -24,16 +24,18 @@ void HistorySource::TimerMeteoTimer() {
     Label6.caption = u.pressureMetric() ? "hPa" : "0.01*inHg";
     Label9.caption = u.pressureMetric() ? "0.1*mB/h" : "0.01*inHg";
     const double correction = SpinEditOffSetPression.value();
+    bool read = false;
     if (fileExists(filePath())) {
         try {
             readStation(correction);
             meteo.ErrorText.clear();
+            read = true;
         } catch (const std::exception&) {
             failPoll();
         }
     }
     TimerMeteo.start();
-    pollFinished.emit();
+    pollFinished.emit(read);
 }
 
 void HistorySource::startAsChosen(bool keepHidden) {

@@ -125,8 +125,9 @@ public:
     bool visible = false;
     WindowGeometry geometry;
 
-    // A poll has ended: its values, or its ErrorText, are in meteo.
-    Signal<> pollFinished;
+    // A poll has ended, true when it read the station: its values, or its
+    // ErrorText, are in meteo.
+    Signal<bool> pollFinished;
 
 protected:
     SourceContext& context_;
@@ -141,7 +142,7 @@ private:
 class ReaderlessSource final : public SourceWindow {
 public:
     using SourceWindow::SourceWindow;
-    void TimerMeteoTimer() override { pollFinished.emit(); }
+    void TimerMeteoTimer() override { pollFinished.emit(false); }
     void startAsChosen(bool) override {}
 };
 

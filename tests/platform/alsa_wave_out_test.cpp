@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <thread>
 
 #include "announce/playback_engine.h"
 #include "platform/poll_loop.h"
@@ -117,6 +118,25 @@ TEST_F(AlsaWaveOutTest, WhatCannotBeOpenedIsRefused) {
     EXPECT_FALSE(out.write(0, bytes, sizeof bytes));  // not prepared
     EXPECT_FALSE(out.prepare(2));
     EXPECT_TRUE(out.close());
+}
+
+// A card replaced while its sound thread has events on their way to the loop:
+// they are dropped with it.
+TEST_F(AlsaWaveOutTest, AnOutputGoneWithEventsOnTheirWayDeliversNone) {
+    const auto loop = test::newPollLoop();
+    AlsaCatalogue catalogue;
+    int events = 0;
+    auto out = std::make_unique<AlsaWaveOut>(*loop, catalogue);
+    static const std::uint8_t bytes[480] = {};
+    ASSERT_TRUE(out->open(kDefaultOutputDevice, PcmFormat{}, {[&] { ++events; }, [&](int) { ++events; }}));
+    ASSERT_TRUE(out->prepare(0));
+    ASSERT_TRUE(out->write(0, bytes, sizeof bytes));
+    // Time for the sound thread to play the buffer and post its return.
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    out.reset();
+    loop->callAfter(100, [&] { loop->quit(); });
+    loop->run();
+    EXPECT_EQ(events, 0);
 }
 
 }  // namespace
