@@ -65,7 +65,7 @@ void Sequencer::Button1Click() {
         key();
         addWait(Keying, kKeyingPauseMs);
     }
-    if (startStep_) pending_.push_back({Action::StartStep, Keying});
+    if (startStep_) pending_.push_back({Action::StartStep, Keying, 0, {}});
     stage_ = Stage::Header;
     run();
 }
@@ -76,7 +76,7 @@ void Sequencer::key() {
         if (!wanted) continue;
         std::string error;
         if (parts_.port.setLine(line, true, error))
-            emit({BulletinEvent::Kind::Key, line});
+            emit({BulletinEvent::Kind::Key, line, 0, {}});
         else
             parts_.status.showFailure(std::string("Err: key ") + pinName(line), error);
     }
@@ -112,7 +112,7 @@ void Sequencer::run() {
         step_ = action.position;
         switch (action.kind) {
         case Action::Wait:
-            emit({BulletinEvent::Kind::Wait, SerialPin::DTR, action.milliseconds});
+            emit({BulletinEvent::Kind::Wait, SerialPin::DTR, action.milliseconds, {}});
             waitThen(action.milliseconds);
             return;
         case Action::Segment:
@@ -348,7 +348,7 @@ bool Sequencer::lowerLines() {
     if (!parts_.port.isOpen() && parts_.port.portName() == kNoPortName) return true;
     bool down = true;
     for (const SerialPin line : {SerialPin::DTR, SerialPin::RTS}) {
-        if (parts_.port.isOpen()) emit({BulletinEvent::Kind::Unkey, line});
+        if (parts_.port.isOpen()) emit({BulletinEvent::Kind::Unkey, line, 0, {}});
         std::string error;
         if (!parts_.port.setLine(line, false, error)) {
             parts_.status.showFailure(std::string("Err: unkey ") + pinName(line), error);
@@ -437,17 +437,18 @@ void Sequencer::stopNow(const std::string& statusText) {
 void Sequencer::abort(bool reconnect) {
     if (aborting_ && reconnect) return;
     aborting_ = true;
-    tasks_.clear();
-    waitTask_ = 0;
-    stepRunning_ = false;
-    pending_.clear();
-    stage_ = Stage::Idle;
-    escape_ = false;
-    closing_ = false;
-    startWaiting_ = false;
-    // An aborted bulletin must not leave the transmitter keyed.
-    if (running_) lowerLines();
-    if (running_) emitEnd(BulletinEvent::Kind::Abort, parts_.status.EditData());
+    // Outside a bulletin (a test sound that failed) only the output is concerned.
+    if (running_) {
+        tasks_.clear();
+        waitTask_ = 0;
+        stepRunning_ = false;
+        pending_.clear();
+        stage_ = Stage::Idle;
+        escape_ = false;
+        // An aborted bulletin must not leave the transmitter keyed.
+        lowerLines();
+        emitEnd(BulletinEvent::Kind::Abort, parts_.status.EditData());
+    }
 
     const auto finish = [this] {
         parts_.player.clearState();
