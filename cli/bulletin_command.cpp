@@ -14,6 +14,7 @@
 #include "cli/trace_printer.h"
 #include "platform/alsa_catalogue.h"
 #include "platform/alsa_wave_out.h"
+#include "platform/exit_signals.h"
 #include "platform/linux_serial_line.h"
 #include "platform/poll_loop.h"
 #include "platform/system_clock.h"
@@ -119,7 +120,11 @@ int listOrRender(const BulletinInputs& in, double start, const std::string& wavP
     return code;
 }
 
-int playOnCard(const BulletinInputs& in, int device, std::ostream& out, std::ostream& err) {
+// Plays on the card until the bulletin has ended or an exit signal stopped it;
+// every object, the port included, is gone when it returns. signalled() gives
+// the first exit signal caught so far, 0 while none.
+int playUntilEndOrSignal(const BulletinInputs& in, int device, const ExitSignals& signals,
+                         const std::function<int()>& signalled, std::ostream& out, std::ostream& err) {
     std::string error;
     const auto loop = PollLoop::create(error);
     if (!loop) {
@@ -136,7 +141,34 @@ int playOnCard(const BulletinInputs& in, int device, std::ostream& out, std::ost
     LinuxSerialLine serial;
     BulletinRun run(*loop, card, serial, in, out, err);
     if (!run.prepare(device)) return 2;
+    // Stopped before the start: the transmitter is never keyed, and the caller answers with the signal's code.
+    if (signalled()) return 1;
+    loop->watchReadable(signals.fd(), [&run, &signalled] {
+        // The bulletin ends at once, so that the loop below returns.
+        if (const int signal = signalled())
+            run.announcer.sequencer.stopNow(std::string("Err: stopped by ") + ExitSignals::name(signal));
+    });
     return run.play([&loop](const auto& done) { loop->runUntil(done); });
+}
+
+// An exit signal at any moment, before, during or after the bulletin, ends the
+// program with 128 + its number, after the lines went low and the port was released.
+int playOnCard(const BulletinInputs& in, int device, std::ostream& out, std::ostream& err) {
+    std::string error;
+    // First of all: from here on a signal waits in the pipe instead of ending the program with the port held.
+    const auto signals = ExitSignals::create(error);
+    if (!signals) {
+        err << kPrefix << error << '\n';
+        return 1;
+    }
+    int first = 0;
+    const std::function<int()> signalled = [&signals, &first] {
+        while (const int signal = signals->take())
+            if (first == 0) first = signal;
+        return first;
+    };
+    const int code = playUntilEndOrSignal(in, device, *signals, signalled, out, err);
+    return signalled() != 0 ? 128 + first : code;
 }
 
 }  // namespace
