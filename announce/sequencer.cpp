@@ -348,11 +348,12 @@ bool Sequencer::lowerLines() {
     if (!parts_.port.isOpen() && parts_.port.portName() == kNoPortName) return true;
     bool down = true;
     for (const SerialPin line : {SerialPin::DTR, SerialPin::RTS}) {
-        if (parts_.port.isOpen()) emit({BulletinEvent::Kind::Unkey, line, 0, {}});
         std::string error;
         if (!parts_.port.setLine(line, false, error)) {
             parts_.status.showFailure(std::string("Err: unkey ") + pinName(line), error);
             down = false;
+        } else if (parts_.port.isOpen()) {
+            emit({BulletinEvent::Kind::Unkey, line, 0, {}});
         }
     }
     showLamp();
