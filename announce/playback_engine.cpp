@@ -1,8 +1,6 @@
 #include "announce/playback_engine.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <new>
 
 #include "announce/bulletin_settings.h"
@@ -66,13 +64,11 @@ PlayError PlaybackEngine::load(SoundOrigin origin, const std::string& name) {
         MemorySource source(*clip);
         return readWave(source, info_, block_);
     }
-    const std::filesystem::path path = resolve_ ? resolve_(name) : name;
     // Only a regular file: a folder cannot be read and a named pipe could block the loop.
-    std::error_code ignored;
-    if (!std::filesystem::is_regular_file(path, ignored)) return PlayError::Open;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return PlayError::Open;
-    StreamSource source(in);
+    std::string reason;
+    const auto file = RegularFile::open(resolve_ ? resolve_(name) : name, reason);
+    if (!file) return PlayError::Open;
+    FileSource source(*file);
     return readWave(source, info_, block_);
 }
 

@@ -1,20 +1,38 @@
 #include "announce/vocabulary.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 #include "announce/wave_reader.h"
+#include "platform/pcm_format.h"
+#include "platform/regular_file.h"
 
 namespace skycrier {
 namespace {
 
-std::optional<std::vector<unsigned char>> readRecording(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
-    return bytes;
+// The longest recording taken for a word; no word of a bulletin comes near it.
+constexpr std::uint64_t kMaxRecordingSeconds = 60;
+// The largest recording file read: a minute of 96 000 Hz 16-bit stereo fits.
+constexpr std::size_t kMaxRecordingBytes = 32 << 20;
+
+// "12-bit mono at 24000 Hz, 2-byte frames".
+std::string layoutText(const PcmFormat& f) {
+    return std::to_string(f.bitsPerSample) + "-bit " + (f.channels == 1 ? "mono" : "stereo") + " at " +
+           std::to_string(f.samplesPerSecond) + " Hz, " + std::to_string(f.blockAlign) + "-byte frames";
+}
+
+// Why the recording cannot stand for its word; empty when it can.
+std::string unusableBecause(const std::string& bytes) {
+    const std::span<const unsigned char> clip(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+    MemorySource source(clip);
+    WaveInfo info;
+    std::vector<std::uint8_t> samples;
+    if (const PlayError e = readWave(source, info, samples); e != PlayError::None)
+        return playErrorText(e, SoundOrigin::File);
+    // The sound output's own check, so a recording taken here is one it plays.
+    if (!isPlayablePcm(info.format)) return "cannot be played (" + layoutText(info.format) + ")";
+    if (samples.size() > kMaxRecordingSeconds * info.format.averageBytesPerSecond)
+        return "longer than " + std::to_string(kMaxRecordingSeconds) + " s";
+    return {};
 }
 
 }  // namespace
@@ -71,23 +89,18 @@ std::vector<std::string> Vocabulary::useRecordings(const std::filesystem::path& 
             notices.push_back(shown + ": no clip of that name; ignored");
             continue;
         }
-        auto bytes = readRecording(file);
-        if (!bytes) {
-            notices.push_back(shown + ": cannot be read; the built-in clip is used");
-            continue;
-        }
-        MemorySource source(*bytes);
-        WaveInfo info;
-        std::vector<std::uint8_t> samples;
-        if (const PlayError e = readWave(source, info, samples); e != PlayError::None) {
-            notices.push_back(shown + ": " + playErrorText(e, SoundOrigin::File) + "; the built-in clip is used");
+        std::string reason;
+        auto bytes = readRegularFile(file.string(), kMaxRecordingBytes, reason);
+        if (bytes) reason = unusableBecause(*bytes);
+        if (!reason.empty()) {
+            notices.push_back(shown + ": " + reason + "; the built-in clip is used");
             continue;
         }
         Entry& entry = entries_[found->second];
         // A second file for the same clip (another case) replaces the first one.
         if (entry.recording.empty()) ++replaced;
         entry.recording = std::move(*bytes);
-        entry.bytes = entry.recording;
+        entry.bytes = {reinterpret_cast<const unsigned char*>(entry.recording.data()), entry.recording.size()};
     }
     if (replaced < entries_.size())
         notices.push_back(std::to_string(entries_.size() - replaced) + " of " + std::to_string(entries_.size()) +

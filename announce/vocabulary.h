@@ -33,16 +33,18 @@ public:
     std::vector<ClipBytes> clips() const;
 
     // Takes each WAVE file of the folder that is named after a clip in place of
-    // the built-in one. A recording that cannot be read or is not a playable
-    // WAVE keeps the built-in clip. Returns one notice for each such file, for
-    // each file named after no clip, and one for the clips left built in.
+    // the built-in one. A recording that cannot be read, is not a regular file
+    // or is larger than 32 MB, is not a WAVE the sound output plays, or lasts
+    // longer than a minute keeps the built-in clip. Returns one notice for each
+    // such file, for each file named after no clip, and one for the clips left
+    // built in.
     std::vector<std::string> useRecordings(const std::filesystem::path& folder);
 
 private:
     struct Entry {
         std::string_view name;
         std::span<const unsigned char> bytes;
-        std::vector<unsigned char> recording;
+        std::string recording;
     };
 
     std::vector<Entry> entries_;

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <new>
+#include <stdexcept>
 #include <string_view>
 
 #include "base/little_endian.h"
@@ -60,27 +61,14 @@ bool MemorySource::skip(std::uint64_t size) {
     return true;
 }
 
-StreamSource::StreamSource(std::istream& in) : in_(in) {
-    const auto start = in_.tellg();
-    in_.seekg(0, std::ios::end);
-    const auto end = in_.tellg();
-    in_.seekg(start);
-    if (start >= 0 && end >= start) size_ = static_cast<std::uint64_t>(end - start);
-    if (!in_) size_ = 0;
-}
-
-bool StreamSource::read(void* into, std::size_t size) {
-    if (size > remaining()) return false;
-    in_.read(static_cast<char*>(into), static_cast<std::streamsize>(size));
-    if (static_cast<std::size_t>(in_.gcount()) != size) return false;
+bool FileSource::read(void* into, std::size_t size) {
+    if (size > remaining() || !file_.readAt(position_, into, size)) return false;
     position_ += size;
     return true;
 }
 
-bool StreamSource::skip(std::uint64_t size) {
+bool FileSource::skip(std::uint64_t size) {
     if (size > remaining()) return false;
-    in_.seekg(static_cast<std::streamoff>(size), std::ios::cur);
-    if (!in_) return false;
     position_ += size;
     return true;
 }

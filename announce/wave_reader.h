@@ -7,11 +7,11 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <istream>
 #include <span>
 #include <vector>
 
 #include "announce/play_errors.h"
+#include "platform/regular_file.h"
 #include "platform/wave_out.h"
 
 namespace skycrier {
@@ -39,17 +39,17 @@ private:
     std::size_t position_ = 0;
 };
 
-// A seekable stream such as an open std::ifstream.
-class StreamSource : public ByteSource {
+// A file opened as a regular file, read with positioned reads.
+class FileSource : public ByteSource {
 public:
-    explicit StreamSource(std::istream& in);
+    // The file must outlive the source.
+    explicit FileSource(const RegularFile& file) : file_(file) {}
     bool read(void* into, std::size_t size) override;
     bool skip(std::uint64_t size) override;
-    std::uint64_t remaining() const override { return size_ - position_; }
+    std::uint64_t remaining() const override { return file_.size() - position_; }
 
 private:
-    std::istream& in_;
-    std::uint64_t size_ = 0;
+    const RegularFile& file_;
     std::uint64_t position_ = 0;
 };
 

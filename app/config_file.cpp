@@ -1,11 +1,7 @@
 #include "app/config_file.h"
 
 #include "base/text_lines.h"
-
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <sstream>
+#include "platform/regular_file.h"
 
 namespace skycrier {
 
@@ -20,18 +16,10 @@ std::vector<ConfigLine> parseConfigText(std::string_view text) {
 }
 
 std::optional<std::string> readWholeFile(const std::string& path, std::string& error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = path + ": " + std::strerror(errno);
-        return std::nullopt;
-    }
-    std::ostringstream content;
-    content << in.rdbuf();
-    if (in.bad()) {
-        error = path + ": read error";
-        return std::nullopt;
-    }
-    return content.str();
+    std::string reason;
+    auto text = readRegularFile(path, kMaxTextFileBytes, reason);
+    if (!text) error = path + ": " + reason;
+    return text;
 }
 
 }  // namespace skycrier

@@ -3,6 +3,7 @@
 // The key includes its "=" and is compared byte for byte; the value is
 // everything after the first "=", verbatim.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,7 +23,13 @@ struct ConfigLine {
 // without "=" or starting with "=" carry no setting and are dropped.
 std::vector<ConfigLine> parseConfigText(std::string_view text);
 
-// Reads a whole file; nothing (and the reason in error) when it cannot be read.
+// The most a configuration or an observation record may hold. Either is a
+// few hundred bytes; the limit keeps a wrong file from filling the memory.
+inline constexpr std::size_t kMaxTextFileBytes = 1 << 20;
+
+// Reads a whole configuration or observation record; nothing, and
+// "<path>: <reason>" in error, when it cannot be read, is not a regular file
+// or is larger than kMaxTextFileBytes.
 std::optional<std::string> readWholeFile(const std::string& path, std::string& error);
 
 }  // namespace skycrier

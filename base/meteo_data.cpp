@@ -1,9 +1,27 @@
 #include "base/meteo_data.h"
 
 #include <array>
+#include <cmath>
+#include <limits>
+
+#include "base/rounding.h"
 
 namespace skycrier {
 namespace {
+
+template <typename T>
+constexpr WholeNumberRange rangeOf() {
+    return {std::numeric_limits<T>::min(), std::numeric_limits<T>::max()};
+}
+
+// A whole number the integer field can hold, stored; false otherwise.
+template <typename T>
+bool setWhole(T& field, double v) {
+    if (v != std::trunc(v)) return false;
+    const std::optional<T> whole = truncateTo<T>(v);
+    if (whole) field = *whole;
+    return whole.has_value();
+}
 
 constexpr std::array<std::string_view, 7> kSourceNames = {"None", "MON", "W23", "W28", "APRS", "Pro2", "METAR"};
 constexpr std::array<std::string_view, 11> kFieldNames = {"Tint", "Text",  "Patm",      "Tend",   "Vent",  "Rafa",
@@ -68,20 +86,31 @@ double MeteoData::value(MeteoField field) const {
     return 0;
 }
 
-void MeteoData::setValue(MeteoField field, double v) {
+std::optional<WholeNumberRange> wholeNumberRange(MeteoField field) {
+    switch (field) {
+    case MeteoField::Tend: return rangeOf<std::int8_t>();
+    case MeteoField::Dire: return rangeOf<std::int32_t>();
+    case MeteoField::Phenomena: return rangeOf<std::uint32_t>();
+    default: return std::nullopt;
+    }
+}
+
+bool MeteoData::setValue(MeteoField field, double v) {
+    if (!std::isfinite(v)) return false;
     switch (field) {
     case MeteoField::Tint: Tint = v; break;
     case MeteoField::Text: Text = v; break;
     case MeteoField::Patm: Patm = v; break;
-    case MeteoField::Tend: Tend = static_cast<std::int8_t>(v); break;
+    case MeteoField::Tend: return setWhole(Tend, v);
     case MeteoField::Vent: Vent = v; break;
     case MeteoField::Rafa: Rafa = v; break;
-    case MeteoField::Dire: Dire = static_cast<std::int32_t>(v); break;
+    case MeteoField::Dire: return setWhole(Dire, v);
     case MeteoField::TRes: TRes = v; break;
     case MeteoField::Pluie: Pluie = v; break;
-    case MeteoField::Phenomena: Phenomena = static_cast<std::uint32_t>(v); break;
+    case MeteoField::Phenomena: return setWhole(Phenomena, v);
     case MeteoField::HumiExt: HumiExt = v; break;
     }
+    return true;
 }
 
 }  // namespace skycrier

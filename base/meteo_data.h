@@ -29,6 +29,15 @@ inline constexpr MeteoField kAllFields[] = {MeteoField::Tint, MeteoField::Text, 
 std::string_view fieldName(MeteoField field);
 std::optional<MeteoField> fieldFromName(std::string_view name);
 
+// The whole numbers an integer field holds (Tend -128..127, Dire the range of
+// a 32-bit int, Phenomena 0..4294967295); nothing for the fields that hold
+// any finite number.
+struct WholeNumberRange {
+    std::int64_t min;
+    std::int64_t max;
+};
+std::optional<WholeNumberRange> wholeNumberRange(MeteoField field);
+
 // Whether a source delivers the field at all; a field it does not deliver is never spoken.
 bool supplies(SourceKind kind, MeteoField field);
 
@@ -62,7 +71,11 @@ struct MeteoData {
 
     // The numeric value of a field, as the bulletin reads it.
     double value(MeteoField field) const;
-    void setValue(MeteoField field, double v);
+    // Stores v when the field can hold it: a finite number, and for an integer
+    // field a whole number within its wholeNumberRange. Anything else (NaN, an
+    // infinity, 225 for Tend, -1 for Phenomena, 1.5 for Dire) is refused: the
+    // field keeps its value and the result is false.
+    bool setValue(MeteoField field, double v);
 };
 
 }  // namespace skycrier

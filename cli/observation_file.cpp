@@ -3,6 +3,7 @@
 #include <charconv>
 #include <sstream>
 
+#include "base/text_lines.h"
 #include "platform/date_time.h"
 
 namespace skycrier::cli {
@@ -16,11 +17,18 @@ bool parseNumber(const std::string& text, double& out) {
     return ec == std::errc() && end == last && first != last;
 }
 
-std::string trimmed(const std::string& text) {
-    const auto begin = text.find_first_not_of(" \t\r");
+std::string trimmed(std::string_view text) {
+    const auto begin = text.find_first_not_of(" \t");
     if (begin == std::string::npos) return {};
-    const auto end = text.find_last_not_of(" \t\r");
-    return text.substr(begin, end - begin + 1);
+    const auto end = text.find_last_not_of(" \t");
+    return std::string(text.substr(begin, end - begin + 1));
+}
+
+// What a field takes, for the message about a value it cannot hold.
+std::string wanted(MeteoField field) {
+    const auto range = wholeNumberRange(field);
+    if (!range) return "a number";
+    return "a whole number from " + std::to_string(range->min) + " to " + std::to_string(range->max);
 }
 
 }  // namespace
@@ -30,16 +38,14 @@ std::optional<Observation> parseObservation(const std::string& text, double defa
     Observation obs;
     obs.data.ObservedAt = defaultObservedAt;
     bool inputGiven = false;
-    std::istringstream lines(text);
-    std::string line;
     int number = 0;
     const auto fail = [&](const std::string& why) {
         error = "line " + std::to_string(number) + ": " + why;
         return std::nullopt;
     };
-    while (std::getline(lines, line)) {
+    for (const std::string_view rawLine : splitLines(text)) {
         ++number;
-        line = trimmed(line);
+        const std::string line = trimmed(rawLine);
         if (line.empty() || line.front() == '#') continue;
         const auto equals = line.find('=');
         if (equals == std::string::npos) return fail("expected Field=value");
@@ -70,8 +76,8 @@ std::optional<Observation> parseObservation(const std::string& text, double defa
             }
         } else if (const auto field = fieldFromName(name)) {
             double v = 0;
-            if (!parseNumber(value, v)) return fail(name + " needs a number, not \"" + value + "\"");
-            obs.data.setValue(*field, v);
+            if (!parseNumber(value, v) || !obs.data.setValue(*field, v))
+                return fail(name + " needs " + wanted(*field) + ", not \"" + value + "\"");
         } else {
             return fail("unknown field \"" + name + "\"");
         }

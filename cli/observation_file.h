@@ -18,7 +18,9 @@ struct Observation {
     std::set<MeteoField> enabled;
 };
 
-// Parses a record; on error, nothing and a one-line reason.
+// Parses a record, whose lines end with CR, LF or CR LF; on error (an
+// unknown field, a value its field cannot hold), nothing and a one-line
+// reason naming the line.
 std::optional<Observation> parseObservation(const std::string& text, double defaultObservedAt,
                                             std::string& error);
 

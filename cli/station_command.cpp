@@ -3,11 +3,11 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 #include <optional>
 
 #include "base/decimal_integer.h"
 #include "platform/date_time.h"
+#include "platform/regular_file.h"
 #include "platform/system_clock.h"
 #include "platform/virtual_loop.h"
 #include "sources/station_sources.h"
@@ -175,8 +175,9 @@ int runStationCommand(const std::vector<std::string>& args, std::ostream& out, s
         err << "skycrier-cli station: " << error << '\n';
         return 2;
     }
-    if (!std::ifstream(options->file, std::ios::binary) || !fileExists(options->file)) {
-        err << "skycrier-cli station: cannot read \"" << options->file << "\"\n";
+    // Opened without blocking first: a named pipe given as the file is refused, not waited on.
+    if (std::string reason; !RegularFile::open(options->file, reason)) {
+        err << "skycrier-cli station: " << options->file << ": " << reason << '\n';
         return 2;
     }
 

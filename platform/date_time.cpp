@@ -88,7 +88,8 @@ std::optional<double> parseDateTime(std::string_view text) {
         return std::nullopt;
     const int year = digits(0, 4), month = digits(5, 2), day = digits(8, 2);
     const int hour = digits(11, 2), minute = digits(14, 2), second = digits(17, 2);
-    if (year < 0 || month < 0 || day < 0 || hour < 0 || minute < 0 || second < 0) return std::nullopt;
+    // Year 0 does not exist in the civil calendar; the station readers take 1..9999 too.
+    if (year < 1 || month < 0 || day < 0 || hour < 0 || minute < 0 || second < 0) return std::nullopt;
     if (!isValidDate(year, month, day) || hour > 23 || minute > 59 || second > 59) return std::nullopt;
     return encodeDateTime(year, month, day, hour, minute, second);
 }

@@ -31,7 +31,8 @@ DateTimeFields decodeDateTime(double dateTime);
 
 bool isValidDate(int year, int month, int day);
 
-// "YYYY-MM-DD HH:MM:SS"; nothing when the text is malformed or names no real moment.
+// "YYYY-MM-DD HH:MM:SS" of years 1 to 9999; nothing when the text is
+// malformed or names no real moment.
 std::optional<double> parseDateTime(std::string_view text);
 
 // "YYYY-MM-DD HH:MM:SS", the fixed form used wherever the program shows a moment.

@@ -73,9 +73,12 @@ double dewPoint(double t, double humidity, const SpeechUnits& u) {
 }
 
 std::string fixed(double value, int decimals) {
-    char text[400];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    std::string shown = text;
+    // Sized for the value: the largest double has 309 digits before the point.
+    const int length = std::snprintf(nullptr, 0, "%.*f", decimals, value);
+    if (length <= 0) return {};
+    std::string shown(static_cast<std::size_t>(length) + 1, '\0');
+    std::snprintf(shown.data(), shown.size(), "%.*f", decimals, value);
+    shown.pop_back();
     if (shown.front() == '-' && shown.find_first_not_of("-0.") == std::string::npos) shown.erase(0, 1);
     return shown;
 }

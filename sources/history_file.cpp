@@ -1,26 +1,28 @@
 #include "sources/history_file.h"
 
+#include <utility>
+
 #include "sources/derived_values.h"
 
 namespace skycrier {
 
-HistoryFile::HistoryFile(const std::string& path, std::size_t recordSize)
-    : file_(path, std::ios::binary), recordSize_(recordSize) {
-    if (!file_) throw PollFailure("cannot open " + path);
-    file_.seekg(0, std::ios::end);
-    const std::streamoff size = file_.tellg();
-    if (size < 0) throw PollFailure("cannot size " + path);
-    count_ = static_cast<std::int64_t>(size) / static_cast<std::int64_t>(recordSize_);
+RegularFile openStationFile(const std::string& path) {
+    std::string reason;
+    auto file = RegularFile::open(path, reason);
+    if (!file) throw PollFailure(path + ": " + reason);
+    return std::move(*file);
 }
+
+HistoryFile::HistoryFile(const std::string& path, std::size_t recordSize)
+    : file_(openStationFile(path)),
+      recordSize_(recordSize),
+      count_(static_cast<std::int64_t>(file_.size() / recordSize)) {}
 
 std::string HistoryFile::records(std::int64_t first, std::int64_t count) {
     if (first < 0 || count < 0 || first > count_ - count) throw PollFailure("no such record");
-    const auto size = static_cast<std::streamsize>(count) * static_cast<std::streamsize>(recordSize_);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    file_.clear();
-    file_.seekg(static_cast<std::streamoff>(first) * static_cast<std::streamoff>(recordSize_));
-    file_.read(bytes.data(), size);
-    if (file_.gcount() != size) throw PollFailure("short read");
+    std::string bytes(static_cast<std::size_t>(count) * recordSize_, '\0');
+    if (!file_.readAt(static_cast<std::uint64_t>(first) * recordSize_, bytes.data(), bytes.size()))
+        throw PollFailure("short read");
     return bytes;
 }
 

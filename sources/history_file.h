@@ -1,18 +1,25 @@
 #pragma once
 // A station's history file as one poll sees it: opened for reading only,
-// records of a fixed size addressed by index and read with seeks, so a poll
-// costs the same whether the file holds a day or years. The file is closed
-// when the object goes, so the station software can keep appending between polls.
+// records of a fixed size addressed by index and read at their place, so a
+// poll costs the same whether the file holds a day or years. Only a regular
+// file is read (a named pipe put in its place would hold the poll). The file
+// is closed when the object goes, so the station software can keep
+// appending between polls.
 
 #include <cstdint>
-#include <fstream>
 #include <string>
+
+#include "platform/regular_file.h"
 
 namespace skycrier {
 
+// A station's file opened for one poll; throws PollFailure, naming the path
+// and the reason, when it cannot be opened or is not a regular file.
+RegularFile openStationFile(const std::string& path);
+
 class HistoryFile {
 public:
-    // Throws PollFailure when the file cannot be opened.
+    // Throws PollFailure when the file cannot be opened or is not a regular file.
     HistoryFile(const std::string& path, std::size_t recordSize);
 
     // Whole records in the file; trailing bytes that do not fill one are ignored.
@@ -23,7 +30,7 @@ public:
     std::string record(std::int64_t index) { return records(index, 1); }
 
 private:
-    std::ifstream file_;
+    RegularFile file_;
     std::size_t recordSize_;
     std::int64_t count_ = 0;
 };

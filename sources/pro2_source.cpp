@@ -2,13 +2,13 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 
 #include "base/decimal_integer.h"
 #include "base/little_endian.h"
 #include "platform/date_time.h"
 #include "sources/derived_values.h"
+#include "sources/history_file.h"
 
 namespace skycrier {
 namespace {
@@ -81,19 +81,19 @@ std::optional<double> clickSize(std::uint8_t collector) {
 
 // The header and the records its count announces; a shorter file fails.
 std::string readArchive(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
+    const RegularFile file = openStationFile(path);
     std::string header(TFormMeteoPro2::kHeaderSize, '\0');
-    if (!file.read(header.data(), static_cast<std::streamsize>(header.size()))) throw PollFailure("short header");
+    if (!file.readAt(0, header.data(), header.size())) throw PollFailure("short header");
     const std::uint64_t wanted =
         TFormMeteoPro2::kHeaderSize +
         static_cast<std::uint64_t>(le::u32(header, kRecordCount)) * TFormMeteoPro2::kRecordSize;
-    std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
-    if (error || size < wanted) throw PollFailure("short file");
+    // Checked before anything is allocated for the records, so a lying count costs nothing.
+    if (file.size() < wanted) throw PollFailure("short file");
     std::string bytes = std::move(header);
     bytes.resize(wanted);
-    const auto rest = static_cast<std::streamsize>(wanted - TFormMeteoPro2::kHeaderSize);
-    if (!file.read(bytes.data() + TFormMeteoPro2::kHeaderSize, rest)) throw PollFailure("short file");
+    const std::size_t rest = wanted - TFormMeteoPro2::kHeaderSize;
+    if (!file.readAt(TFormMeteoPro2::kHeaderSize, bytes.data() + TFormMeteoPro2::kHeaderSize, rest))
+        throw PollFailure("short file");
     return bytes;
 }
 

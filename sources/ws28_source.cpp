@@ -17,6 +17,10 @@ constexpr double kKmhPerMs = 3.6;
 constexpr double kFirstDay = -693593, kEndDay = 2958466;
 // Records read at once while the rain of a day is summed backwards.
 constexpr std::int64_t kRainChunk = 256;
+// The station logs at most once a minute, so no more records than this fall
+// within the day before the newest one; time stamps that say otherwise (one
+// stamp for the whole file) must not make a poll read the file to its start.
+constexpr std::int64_t kMaxRecordsPerDay = 1440;
 
 double field(std::string_view record, std::size_t offset) { return finiteOrFail(le::f32(record, offset)); }
 
@@ -81,9 +85,10 @@ void TFormMeteoW28::readStation(double correction) {
 
 double TFormMeteoW28::dayRain(HistoryFile& file, std::int64_t b, double tb, double newestRain) {
     double sum = newestRain;
-    // Record 0 never counts: the walk stops at record 1.
-    for (std::int64_t end = b; end > 1;) {
-        const std::int64_t first = std::max<std::int64_t>(end - kRainChunk, 1);
+    // Record 0 never counts: the walk stops at record 1, or a day's worth of records back.
+    const std::int64_t oldest = std::max<std::int64_t>(b - kMaxRecordsPerDay, 1);
+    for (std::int64_t end = b; end > oldest;) {
+        const std::int64_t first = std::max(end - kRainChunk, oldest);
         const std::string chunk = file.records(first, end - first);
         for (std::int64_t j = end - 1; j >= first; --j) {
             const std::string_view record =

@@ -30,7 +30,8 @@ protected:
     void resetCaptions() override;
 
 private:
-    // Rain of the records within one day of record b, walking back from it.
+    // Rain of the records within one day of record b, walking back from it
+    // through at most the 1 440 records a day of one-minute logging holds.
     double dayRain(class HistoryFile& file, std::int64_t b, double tb, double newestRain);
 
     bool absolute_ = true;

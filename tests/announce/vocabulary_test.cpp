@@ -51,6 +51,28 @@ TEST_F(VocabularyTest, RecordingsReplaceTheirClipsAndEverythingElseIsSaidOnce) {
     EXPECT_EQ(text(v.find("son0")), test::clipOfBytes(10, 1));
 }
 
+TEST_F(VocabularyTest, OnlyRecordingsTheOutputPlaysAndNoLongerThanAMinuteAreTaken) {
+    test::WaveLayout twelveBits;
+    twelveBits.bits = 12;
+    dir.write("son0.wav", test::waveBytes(twelveBits));
+    test::WaveLayout minute;
+    minute.rate = 8000;
+    minute.bits = 8;
+    minute.data = std::string(60 * 8000, '\x80');
+    dir.write("son_north.wav", test::waveBytes(minute));
+    minute.data += '\x80';
+    dir.write("son_south.wav", test::waveBytes(minute));
+    Vocabulary v(clips.list());
+    EXPECT_EQ(v.useRecordings(dir.path()),
+              (std::vector<std::string>{
+                  "son0.wav: cannot be played (12-bit mono at 24000 Hz, 1-byte frames); the built-in clip is used",
+                  "son_south.wav: longer than 60 s; the built-in clip is used",
+                  "2 of 3 clips have no recording in " + dir.path().string() + "; the built-in clips are used"}));
+    EXPECT_EQ(text(v.find("son0")), test::clipOfBytes(10, 1));
+    EXPECT_EQ(v.find("son_north")->size(), 44u + 60 * 8000);
+    EXPECT_EQ(text(v.find("son_south")), test::clipOfBytes(30, 3));
+}
+
 TEST_F(VocabularyTest, AFolderThatCannotBeReadKeepsTheBuiltInClips) {
     Vocabulary v(clips.list());
     const auto missing = dir.path() / "missing";

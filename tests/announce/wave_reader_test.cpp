@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-#include <streambuf>
+#include <filesystem>
 
 #include "support/temp_dir.h"
 #include "support/wave_bytes.h"
@@ -31,8 +29,10 @@ Read fromMemory(const std::string& bytes) {
 
 Read fromFile(const std::string& bytes) {
     test::TempDir dir;
-    std::ifstream in(dir.write("sound.wav", bytes), std::ios::binary);
-    StreamSource source(in);
+    std::string reason;
+    const auto file = RegularFile::open(dir.write("sound.wav", bytes), reason);
+    EXPECT_TRUE(file) << reason;
+    FileSource source(*file);
     Read r;
     r.error = readWave(source, r.info, r.samples);
     return r;
@@ -154,28 +154,37 @@ TEST(WaveReaderTest, LayoutsThatPlay) {
     EXPECT_TRUE(r.samples.empty());
 }
 
-// A file system that fails when asked to move on inside the file.
-class FailingSeekBuffer : public std::stringbuf {
+// A source that fails when asked to move on past any byte.
+class FailingSkipSource : public MemorySource {
 public:
-    using std::stringbuf::stringbuf;
-
-protected:
-    pos_type seekoff(off_type off, std::ios_base::seekdir dir, std::ios_base::openmode which) override {
-        if (dir == std::ios_base::cur && off != 0) return pos_type(off_type(-1));
-        return std::stringbuf::seekoff(off, dir, which);
-    }
+    using MemorySource::MemorySource;
+    bool skip(std::uint64_t size) override { return size == 0 && MemorySource::skip(0); }
 };
 
 TEST(WaveReaderTest, AReadErrorWhileSkippingAChunk) {
     WaveLayout layout;
     layout.chunksBefore = {{"LIST", "abcd"}};
-    FailingSeekBuffer buffer(waveBytes(layout), std::ios::in);
-    std::istream in(&buffer);
-    StreamSource source(in);
+    const auto bytes = test::toBytes(waveBytes(layout));
+    FailingSkipSource source(bytes);
     WaveInfo info;
     std::vector<std::uint8_t> samples;
     EXPECT_STREQ(playErrorText(readWave(source, info, samples), SoundOrigin::File), "Err: Wave file data");
     EXPECT_STREQ(playErrorText(PlayError::SkipRead, SoundOrigin::Resource), "Err: Res wave data");
+}
+
+TEST(WaveReaderTest, AFileCutShortWhileOpenEndsInAReadError) {
+    test::TempDir dir;
+    WaveLayout layout;
+    layout.data = test::sampleBytes(1000);
+    const std::string path = dir.write("sound.wav", waveBytes(layout));
+    std::string reason;
+    const auto file = RegularFile::open(path, reason);
+    ASSERT_TRUE(file) << reason;
+    std::filesystem::resize_file(path, 500);
+    FileSource source(*file);
+    WaveInfo info;
+    std::vector<std::uint8_t> samples;
+    EXPECT_STREQ(playErrorText(readWave(source, info, samples), SoundOrigin::File), "Err: Reading(3) wave file");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "base/decimal_integer.h"
+#include "base/meteo_data.h"
 #include "base/text_lines.h"
 
 namespace skycrier {
@@ -31,6 +32,32 @@ TEST(Rounding, TruncationChecksTheTargetRange) {
     EXPECT_EQ(truncateTo<std::uint32_t>(-1), std::nullopt);
     EXPECT_EQ(truncateTo<std::uint32_t>(5e10), std::nullopt);
     EXPECT_EQ(truncateTo<std::int32_t>(NAN), std::nullopt);
+}
+
+TEST(MeteoDataValues, EachFieldTakesOnlyWhatItCanHold) {
+    const struct {
+        MeteoField field;
+        double value;
+        bool taken;
+    } cases[] = {
+        {MeteoField::Text, 1e30, true},           {MeteoField::Text, NAN, false},
+        {MeteoField::Patm, -INFINITY, false},     {MeteoField::Tend, 127, true},
+        {MeteoField::Tend, -128, true},           {MeteoField::Tend, 225, false},
+        {MeteoField::Tend, 1.5, false},           {MeteoField::Dire, -2147483648.0, true},
+        {MeteoField::Dire, 2147483648.0, false},  {MeteoField::Dire, NAN, false},
+        {MeteoField::Phenomena, 4294967295.0, true}, {MeteoField::Phenomena, -1, false},
+        {MeteoField::Phenomena, 5e10, false},     {MeteoField::Phenomena, INFINITY, false},
+    };
+    for (const auto& c : cases) {
+        MeteoData d;
+        d.setValue(c.field, 7);
+        EXPECT_EQ(d.setValue(c.field, c.value), c.taken) << fieldName(c.field) << " " << c.value;
+        // A refused value leaves the field as it was.
+        EXPECT_EQ(d.value(c.field), c.taken ? c.value : 7) << fieldName(c.field) << " " << c.value;
+    }
+    EXPECT_EQ(wholeNumberRange(MeteoField::Tend)->min, -128);
+    EXPECT_EQ(wholeNumberRange(MeteoField::Phenomena)->max, 4294967295);
+    EXPECT_FALSE(wholeNumberRange(MeteoField::Text));
 }
 
 TEST(DecimalInteger, DigitsWithAnOptionalMinusWithinInt) {

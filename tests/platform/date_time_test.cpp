@@ -30,6 +30,12 @@ TEST(DateTime, ParseAcceptsOnlyRealMomentsInTheFixedForm) {
     ASSERT_TRUE(parseDateTime("2026-12-07 14:05:00"));
     EXPECT_EQ(formatDateTime(*parseDateTime("2026-12-07 14:05:00")), "2026-12-07 14:05:00");
     EXPECT_FALSE(parseDateTime("2026-02-30 10:00:00"));
+    // Years 1 to 9999, as every station reader takes them.
+    EXPECT_FALSE(parseDateTime("0000-01-01 00:00:00"));
+    ASSERT_TRUE(parseDateTime("0001-01-01 00:00:00"));
+    EXPECT_EQ(formatDateTime(*parseDateTime("0001-01-01 00:00:00")), "0001-01-01 00:00:00");
+    ASSERT_TRUE(parseDateTime("9999-12-31 23:59:59"));
+    EXPECT_EQ(formatDateTime(*parseDateTime("9999-12-31 23:59:59")), "9999-12-31 23:59:59");
     EXPECT_FALSE(parseDateTime("2026-12-07 24:00:00"));
     EXPECT_FALSE(parseDateTime("2026-12-07T14:05:00"));
     EXPECT_FALSE(parseDateTime("2026-12-07 14:05"));

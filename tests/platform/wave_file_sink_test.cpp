@@ -115,7 +115,13 @@ TEST_F(WaveFileSinkTest, FormatsItCannotPlayAreRefused) {
     noRate.samplesPerSecond = 0;
     PcmFormat badAlign = pcm(2, 24000, 16);
     badAlign.blockAlign = 2;
-    for (const PcmFormat& f : {twelveBits, noRate, badAlign}) EXPECT_FALSE(sink.open(kDefaultOutputDevice, f, {}));
+    // No speech is recorded below 8 000 or above 384 000 frames per second.
+    for (const PcmFormat& f : {twelveBits, noRate, badAlign, pcm(1, 1, 8), pcm(1, 7999, 16), pcm(2, 384'001, 16)})
+        EXPECT_FALSE(sink.open(kDefaultOutputDevice, f, {})) << f.samplesPerSecond;
+    for (const PcmFormat& f : {pcm(1, 8000, 8), pcm(2, 384'000, 32)}) {
+        EXPECT_TRUE(sink.open(kDefaultOutputDevice, f, {})) << f.samplesPerSecond;
+        EXPECT_TRUE(sink.close());
+    }
 
     std::string error;
     EXPECT_FALSE(sink.save((dir.path() / "no-such-folder" / "out.wav").string(), error));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 
 namespace skycrier {
@@ -14,22 +15,50 @@ SpeechUnits unitsOf(bool celsius, bool kmh) {
     return u;
 }
 
-TEST(WindChill, EachFormulaGetsTheWindUnitItWasMadeFor) {
-    const double metric = windChill(-5, 20, unitsOf(true, true));
-    EXPECT_NEAR(metric, std::pow(20, 0.16) * (0.3965 * -5 - 11.37) + 0.6215 * -5 + 13.12, 1e-12);
-    const double imperial = windChill(23, 20 * 0.6213712, unitsOf(false, false));
-    EXPECT_NEAR(imperial, std::pow(20 * 0.6213712, 0.16) * (0.4275 * 23 - 35.75) + 0.6215 * 23 + 35.74, 1e-12);
+// Published wind-chill tables give whole degrees, so a value within half a
+// degree of the table's is the table's.
+constexpr double kWholeDegree = 0.5;
+constexpr double kKmhPerMph = 1.609344;
 
-    // °C with the wind in mph: the same felt temperature as with km/h.
-    EXPECT_NEAR(windChill(-5, 20 * 0.6213712, unitsOf(true, false)), metric, 1e-9);
-    // °F with the wind in km/h: the same as with mph.
-    EXPECT_NEAR(windChill(23, 20, unitsOf(false, true)), imperial, 1e-9);
+TEST(WindChill, MatchesThePublishedTablesInEitherWindUnit) {
+    // Environment Canada's wind-chill index, °C and km/h.
+    const struct {
+        double celsius, kmh, table;
+    } canada[] = {{5, 5, 4}, {0, 10, -3}, {-10, 20, -18}, {-20, 30, -33}, {-30, 50, -49}, {-40, 60, -64}};
+    for (const auto& c : canada) {
+        EXPECT_NEAR(windChill(c.celsius, c.kmh, unitsOf(true, true)), c.table, kWholeDegree) << c.celsius << " " << c.kmh;
+        // °C with the wind in mph: the formula gets the wind back in km/h.
+        EXPECT_NEAR(windChill(c.celsius, c.kmh / kKmhPerMph, unitsOf(true, false)), c.table, kWholeDegree)
+            << c.celsius << " " << c.kmh;
+    }
+    // The US National Weather Service's wind-chill chart, °F and mph.
+    const struct {
+        double fahrenheit, mph, table;
+    } nws[] = {{40, 5, 36}, {30, 10, 21}, {0, 15, -19}, {-10, 20, -35}, {20, 30, 1}, {-20, 60, -62}};
+    for (const auto& c : nws) {
+        EXPECT_NEAR(windChill(c.fahrenheit, c.mph, unitsOf(false, false)), c.table, kWholeDegree)
+            << c.fahrenheit << " " << c.mph;
+        // °F with the wind in km/h: the formula gets the wind back in mph.
+        EXPECT_NEAR(windChill(c.fahrenheit, c.mph * kKmhPerMph, unitsOf(false, true)), c.table, kWholeDegree)
+            << c.fahrenheit << " " << c.mph;
+    }
 }
 
-TEST(DewPoint, CelsiusFahrenheitAndTheLimits) {
+TEST(DewPoint, MatchesDewPointTablesInCelsiusAndFahrenheit) {
+    // Tables give tenths of a degree, and the formula the stations use is an
+    // approximation good to about a tenth in this range.
+    constexpr double kTolerance = 0.15;
+    const struct {
+        double celsius, humidity, table;
+    } cases[] = {{20, 50, 9.3}, {30, 60, 21.4}, {10, 80, 6.7}, {25, 40, 10.5}, {0, 90, -1.4}, {15, 100, 15.0}};
     const SpeechUnits metric;
-    EXPECT_NEAR(dewPoint(20, 50, metric), std::pow(0.5, 0.125) * (0.9 * 20 + 112) + 2 - 112, 1e-12);
-    EXPECT_NEAR(dewPoint(20 * 1.8 + 32, 50, unitsOf(false, true)), dewPoint(20, 50, metric) * 1.8 + 32, 1e-9);
+    for (const auto& c : cases) {
+        EXPECT_NEAR(dewPoint(c.celsius, c.humidity, metric), c.table, kTolerance) << c.celsius << " " << c.humidity;
+        EXPECT_NEAR(dewPoint(c.celsius * 1.8 + 32, c.humidity, unitsOf(false, true)), c.table * 1.8 + 32,
+                    kTolerance * 1.8)
+            << c.celsius << " " << c.humidity;
+    }
+    // Dry air still has a (formula's) dew point; a negative humidity fails the poll.
     EXPECT_DOUBLE_EQ(dewPoint(10, 0, metric), 1 - 112.0);
     EXPECT_THROW(dewPoint(10, -1, metric), PollFailure);
 }
@@ -58,6 +87,14 @@ TEST(Fixed, DecimalsAndNoNegativeZero) {
     EXPECT_EQ(fixed(-1.5, 0), "-2");
     EXPECT_EQ(fixed(1013, 1), "1013.0");
     EXPECT_EQ(fixed(0.098425, 2), "0.10");
+    // A station's garbage shows in full: every digit of the largest doubles.
+    const std::string huge = fixed(1e300, 2);
+    EXPECT_EQ(huge.size(), 301u + 3u);
+    EXPECT_EQ(huge.rfind("1000000000000000052504760255204420248704468581108159", 0), 0u);
+    EXPECT_EQ(huge.substr(huge.size() - 3), ".00");
+    const std::string lowest = fixed(-DBL_MAX, 1);
+    EXPECT_EQ(lowest.size(), 1u + 309u + 2u);
+    EXPECT_EQ(lowest.rfind("-17976931348623157", 0), 0u);
 }
 
 TEST(StationValues, NotANumberFailsThePoll) {

@@ -137,6 +137,14 @@ TEST_F(Ws28Test, RecordZeroNeverCounts) {
     EXPECT_EQ(w.meteo.Tend, 0);  // reference record 1, not record 0
 }
 
+TEST_F(Ws28Test, OneTimeStampForEveryRecordSumsNoMoreThanADayOfMinutes) {
+    Ws28Record r;
+    r.rain = 1;
+    // 3 000 records of one moment: the newest and the 1 440 a day of one-minute logging holds.
+    poll(test::ws28Series(3000, lastTime(), 0, r));
+    EXPECT_DOUBLE_EQ(w.meteo.Pluie, 1441);
+}
+
 TEST_F(Ws28Test, NegativeHumidityFailsTheDewPoint) {
     auto records = typicalDay();
     records.back().humOut = -5;
