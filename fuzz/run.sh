@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs every fuzz target of a SKYCRIER_FUZZ build over its committed seeds:
 # fuzz_NAME over corpus/NAME. Usage: fuzz/run.sh BUILD_DIR [libFuzzer options]
-#   fuzz/run.sh build-sanitize -runs=20000 -seed=1   what scripts/test.sh runs
-#   fuzz/run.sh build-sanitize -max_total_time=600   a longer search
+#   fuzz/run.sh build-sanitize -runs=20000 -seed=1 -use_cmp=0   what scripts/test.sh runs
+#   fuzz/run.sh build-sanitize -max_total_time=600              a longer search
 # Inputs found on the way go to a scratch folder, never into corpus/; an input
 # that fails is kept as BUILD_DIR/fuzz-findings/NAME-crash-... and the run fails.
 set -euo pipefail
@@ -21,9 +21,9 @@ if [ -z "${TMPDIR:-}" ] && [ -d /dev/shm ] && [ -w /dev/shm ]; then
 fi
 export UBSAN_OPTIONS="print_stacktrace=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"
 
-# With the same seed, the same build and no address randomization, a run
-# tries the same inputs every time; addresses would otherwise steer the
-# mutations through the comparisons they take part in.
+# Addresses steer a run through the code that hashes or compares them:
+# without their randomization, the same seed and build (and -use_cmp=0, see
+# scripts/test.sh) try the same inputs every time.
 fixed_addresses=()
 if setarch "$(uname -m)" -R true 2> /dev/null; then
   fixed_addresses=(setarch "$(uname -m)" -R)
