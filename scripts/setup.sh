@@ -5,6 +5,8 @@ cd "$(dirname "$0")/.."
 
 packages=(
   build-essential cmake ninja-build pkg-config
+  # clang and its sanitizer and libFuzzer runtimes, for the second build of scripts/test.sh
+  clang libclang-rt-14-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libasound2-dev
 )
