@@ -20,4 +20,4 @@ cmake --build build-sanitize -j "$(nproc)"
 ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)" --timeout 600
 # -use_cmp=0: mutations taken from the values the code compares would bring
 # addresses in, and with them a different series of inputs on each machine.
-./fuzz/run.sh build-sanitize -runs=20000 -seed=1 -use_cmp=0
+./fuzz/run.sh build-sanitize -runs=50000 -seed=1 -use_cmp=0
