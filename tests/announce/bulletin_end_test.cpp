@@ -64,19 +64,6 @@ TEST(BulletinEnd, EveryWayOutEndsOnceWithTheLinesLowAndTheButtonBack) {
     }
 }
 
-TEST(BulletinEnd, APeerHearsDoneAndOthersAReconnect) {
-    Rig peer;
-    peer.a.sequencer.PeerRequested = true;
-    peer.run({});
-    EXPECT_EQ(peer.link.sent, std::vector<std::string>{"BRELL_DONE"});
-    EXPECT_EQ(peer.link.reconnects, 0);
-
-    Rig user;
-    user.run({});
-    EXPECT_TRUE(user.link.sent.empty());
-    EXPECT_EQ(user.link.reconnects, 1);
-}
-
 // A line the device will not lower is not shown as released: its error stays
 // in view and goes to the log, and the lamp stays on.
 TEST(BulletinEnd, ALineThatWillNotGoDownIsReportedNotHidden) {

@@ -353,16 +353,8 @@ TEST_F(SequencerTest, DeferredPollRunsASecondAfterTheEnd) {
     EXPECT_FALSE(sources.meteo(SourceKind::MON).DeferredPoll);
 }
 
-class RecordingLink : public ChannelLink {
-public:
-    void send(const std::string& message) override { sent.push_back(message); }
-    void reconnect() override { ++reconnects; }
-    std::vector<std::string> sent;
-    int reconnects = 0;
-};
-
 TEST_F(SequencerTest, PeerRequestEndsWithDoneNoticeInsteadOfReconnect) {
-    RecordingLink link;
+    test::RecordingLink link;
     seq.setChannelLink(&link);
     seq.PeerRequested = true;
     runBulletin();

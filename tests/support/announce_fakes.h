@@ -1,12 +1,13 @@
 #pragma once
 // Doubles for the announcer's collaborators: a player whose sounds last a
-// fixed time, sources held in memory.
+// fixed time, sources held in memory, a peer link that remembers.
 
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "announce/channel_link.h"
 #include "announce/sound_player.h"
 #include "base/weather_sources.h"
 #include "platform/task_scope.h"
@@ -57,6 +58,15 @@ private:
     EventLoop::TaskId pendingDone_ = 0;
     Millis startedAt_ = 0;
     TaskScope tasks_;
+};
+
+// A peer link that remembers what it was asked to do.
+class RecordingLink : public ChannelLink {
+public:
+    void send(const std::string& message) override { sent.push_back(message); }
+    void reconnect() override { ++reconnects; }
+    std::vector<std::string> sent;
+    int reconnects = 0;
 };
 
 class FakeSources : public WeatherSources {

@@ -11,20 +11,13 @@
 #include "app/program_folder.h"
 #include "platform/date_time.h"
 #include "platform/virtual_loop.h"
+#include "support/announce_fakes.h"
 #include "support/fake_serial_line.h"
 #include "support/fake_wave_out.h"
 #include "support/temp_dir.h"
 #include "support/trace_recorder.h"
 
 namespace skycrier::test {
-
-class RecordingLink : public ChannelLink {
-public:
-    void send(const std::string& message) override { sent.push_back(message); }
-    void reconnect() override { ++reconnects; }
-    std::vector<std::string> sent;
-    int reconnects = 0;
-};
 
 // The announcer as the programs wire it, on virtual time, a fake sound output
 // and a fake serial line, with its trace, its peer link and the returns of its
