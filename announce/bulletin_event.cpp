@@ -2,6 +2,17 @@
 
 namespace skycrier {
 
+const char* triggerName(BulletinTrigger trigger) {
+    switch (trigger) {
+    case BulletinTrigger::Button: return "button";
+    case BulletinTrigger::Schedule: return "schedule";
+    case BulletinTrigger::CTS: return "CTS";
+    case BulletinTrigger::DSR: return "DSR";
+    case BulletinTrigger::Peer: return "peer";
+    }
+    return "?";
+}
+
 std::string traceLine(const BulletinEvent& e) {
     using K = BulletinEvent::Kind;
     switch (e.kind) {

@@ -8,6 +8,12 @@
 
 namespace skycrier {
 
+// What asked for a bulletin.
+enum class BulletinTrigger { Button, Schedule, CTS, DSR, Peer };
+
+// "button", "schedule", "CTS", "DSR", "peer".
+const char* triggerName(BulletinTrigger trigger);
+
 struct BulletinEvent {
     enum class Kind { Key, Unkey, Wait, PlaySegment, PlayFile, Done, Abort };
 

@@ -39,10 +39,11 @@ Sequencer::~Sequencer() {
     if (running_) lowerLines();
 }
 
-void Sequencer::Button1Click() {
+void Sequencer::Button1Click(BulletinTrigger trigger) {
     if (step_ != Idle || startupPending || running_ || aborting_) return;
     if (closing_) {
         startWaiting_ = true;
+        waitingTrigger_ = trigger;
         return;
     }
     if (parts_.lines.CheckBoxDCD && CarrierBusy) return;
@@ -58,6 +59,7 @@ void Sequencer::Button1Click() {
     parts_.status.setButton1Enabled(false);
     watchdog_.start();
     parts_.status.setEditData(kSpeakingText);
+    started.emit(trigger);
     if (ErrorSimulation) return;
 
     step_ = Keying;
@@ -392,7 +394,7 @@ void Sequencer::closingTail() {
     afterRelease();
     const auto over = [this] {
         closing_ = false;
-        if (std::exchange(startWaiting_, false)) Button1Click();
+        if (std::exchange(startWaiting_, false)) Button1Click(waitingTrigger_);
     };
     if (endStep_)
         runStep(endStep_, over);

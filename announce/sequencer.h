@@ -76,9 +76,9 @@ public:
     Sequencer& operator=(const Sequencer&) = delete;
 
     // The announce button: starts a bulletin when none runs (user, scheduler,
-    // peer). A click while the last bulletin's closing steps still run starts
-    // the next one when they are over.
-    void Button1Click();
+    // modem line, peer). A click while the last bulletin's closing steps still
+    // run starts the next one when they are over.
+    void Button1Click(BulletinTrigger trigger = BulletinTrigger::Button);
     // The next-step hook, run when a sound has finished.
     void nextStep();
     // Escape: the playing segment finishes, then the bulletin ends without the closing file.
@@ -100,6 +100,8 @@ public:
     bool BulletinRunning() const { return running_; }
     SourceKind selectedSource() const { return sourceKind_; }
 
+    // A bulletin has started, and what asked for it.
+    Signal<BulletinTrigger> started;
     // Every action of every bulletin, the last one of each Done or Abort.
     Signal<const BulletinEvent&> events;
 
@@ -161,6 +163,7 @@ private:
     // The closing steps after a normal end still run; a start waits for them.
     bool closing_ = false;
     bool startWaiting_ = false;
+    BulletinTrigger waitingTrigger_ = BulletinTrigger::Button;
     bool escape_ = false;
     Stage stage_ = Stage::Idle;
     std::size_t nextItem_ = 0;

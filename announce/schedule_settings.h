@@ -1,0 +1,23 @@
+#pragma once
+// When bulletins start by themselves: the period selector and the daily
+// window of hours, as the main window holds them.
+
+#include <string>
+
+namespace skycrier {
+
+// The minutes of the period selector's positions 0..6; 0 is off.
+inline constexpr int kPeriodMinutes[] = {0, 5, 10, 15, 20, 30, 60};
+
+struct ScheduleSettings {
+    // Position of the period selector, 0..6.
+    int UpDownPeriode = 0;
+    // The minutes the period selector shows; what the scheduler reads.
+    std::string Edit1 = "0";
+    // The announcing window: StartHour <= hour < EndHour, across midnight when
+    // StartHour > EndHour, never when they are equal.
+    int StartHour = 0;
+    int EndHour = 24;
+};
+
+}  // namespace skycrier
