@@ -23,7 +23,7 @@ Announcer::Announcer(const AnnouncerParts& parts)
 }
 
 void Announcer::applyConfiguration(const std::vector<ConfigLine>& configLines) {
-    ConfigTargets targets{settings, lines, units, port, &stations};
+    ConfigTargets targets{settings, lines, units, port, &stations, &mainWindow, &schedule};
     skycrier::applyConfiguration(configLines, targets);
 }
 

@@ -14,10 +14,12 @@
 
 #include "announce/bulletin_settings.h"
 #include "announce/playback_engine.h"
+#include "announce/schedule_settings.h"
 #include "announce/sequencer.h"
 #include "announce/status_board.h"
 #include "announce/vocabulary.h"
 #include "app/config_file.h"
+#include "app/main_window.h"
 #include "app/transmitter_port_control.h"
 #include "base/speech_units.h"
 #include "base/weather_sources.h"
@@ -52,6 +54,8 @@ public:
     std::string resolve(const std::string& name) const;
 
     BulletinSettings settings;
+    ScheduleSettings schedule;
+    TForm1 mainWindow{schedule};
     PortLineSettings lines;
     SpeechUnits units;
     StatusBoard status;

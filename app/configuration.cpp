@@ -76,6 +76,22 @@ void addStationKeys(KeyTable& keys, StationSources& s, std::optional<SourceKind>
     };
 }
 
+// The period selector and the hour window; an hour outside 0..24 names no menu item.
+void addScheduleKeys(KeyTable& keys, TForm1& window, ScheduleSettings& schedule) {
+    keys["PERIOD="] = integer([&schedule](int n) {
+        if (n >= 0 && n < static_cast<int>(std::size(kPeriodMinutes))) schedule.UpDownPeriode = n;
+    });
+    const auto hour = [&window](char menu, int& stored) {
+        return integer([&window, menu, &stored](int n) {
+            if (n < 0 || n > 24) return;
+            stored = n;
+            window.hourItemClick(menu + std::string(n < 10 ? "0" : "") + std::to_string(n));
+        });
+    };
+    keys["START_RANGE="] = hour('D', schedule.StartHour);
+    keys["END_RANGE="] = hour('F', schedule.EndHour);
+}
+
 }  // namespace
 
 std::string portNameFromConfig(const std::string& value) {
@@ -133,6 +149,7 @@ void applyConfiguration(const std::vector<ConfigLine>& lines, ConfigTargets& t) 
     };
     std::optional<SourceKind> remembered;
     if (t.stations) addStationKeys(keys, *t.stations, remembered);
+    if (t.mainWindow && t.schedule) addScheduleKeys(keys, *t.mainWindow, *t.schedule);
     for (const ConfigLine& line : lines) {
         const auto found = keys.find(line.key);
         if (found != keys.end()) found->second(line.value);

@@ -7,6 +7,7 @@
 
 #include "announce/bulletin_settings.h"
 #include "app/config_file.h"
+#include "app/main_window.h"
 #include "base/speech_units.h"
 #include "sources/station_sources.h"
 
@@ -30,6 +31,9 @@ struct ConfigTargets {
     // The weather sources, built on `units`; without them the source keys are
     // skipped and the unit keys have no source to refresh.
     StationSources* stations = nullptr;
+    // The main window and its schedule; without them their keys are skipped.
+    TForm1* mainWindow = nullptr;
+    ScheduleSettings* schedule = nullptr;
 };
 
 // Applies the lines in order; after the last one, starts the source that a

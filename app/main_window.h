@@ -28,6 +28,8 @@ public:
     std::string checkedEndItem() const;
 
     std::string Caption = "SkyCrier";
+    // The transmitter port's name, or "COM" when there is none.
+    std::string LabelCOM = "COM";
     std::string MenuDebutPlageHoraire = "Hora de inicio (00h)";
     std::string MenuFinPlageHoraire = "Hora de fin (24h)";
 
