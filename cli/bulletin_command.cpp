@@ -12,6 +12,7 @@
 #include "cli/bulletin_options.h"
 #include "cli/listing_serial_line.h"
 #include "cli/trace_printer.h"
+#include "cli/usage.h"
 #include "platform/alsa_catalogue.h"
 #include "platform/alsa_wave_out.h"
 #include "platform/exit_signals.h"
@@ -174,12 +175,13 @@ int playOnCard(const BulletinInputs& in, int device, std::ostream& out, std::ost
 }  // namespace
 
 int runBulletinCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (asksForHelp(args)) {
+        out << kBulletinUsage;
+        return 0;
+    }
     std::string error;
     const auto options = parseBulletinOptions(args, error);
-    if (!options) {
-        err << kPrefix << error << '\n';
-        return 2;
-    }
+    if (!options) return usageError(err, "bulletin", error, kBulletinUsage);
     const double start = options->at ? *options->at : systemLocalNow();
     const auto in = loadBulletinInputs(*options, start, error);
     if (!in) {

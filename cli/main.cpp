@@ -2,36 +2,54 @@
 #include <string>
 #include <vector>
 
+#include "app/config_file.h"
 #include "cli/bulletin_command.h"
 #include "cli/station_command.h"
+#include "cli/usage.h"
 #include "cli/vocabulary_command.h"
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: skycrier-cli bulletin [--ini FILE] [--record FILE] [--at \"YYYY-MM-DD HH:MM:SS\"]\n"
-    "                    [--vocabulary DIR] [--folder DIR] --list | --wav FILE | --play [--device N]\n"
-    "       skycrier-cli vocabulary [--vocabulary DIR] --list | --export DIR\n"
-    "       skycrier-cli station w23|w28|pro2 FILE [--at \"YYYY-MM-DD HH:MM:SS\"] [--temp C|F]\n"
-    "                    [--pressure hPa|inHg] [--wind kmh|mph] [--rain mm|inch] [--offset N]\n"
-    "                    [--threshold N] [--relative]";
+using Command = int (*)(const std::vector<std::string>&, std::ostream&, std::ostream&);
+
+struct Entry {
+    const char* name;
+    Command run;
+    const char* usage;
+};
+
+const Entry kCommands[] = {
+    {"bulletin", skycrier::cli::runBulletinCommand, skycrier::cli::kBulletinUsage},
+    {"vocabulary", skycrier::cli::runVocabularyCommand, skycrier::cli::kVocabularyUsage},
+    {"station", skycrier::cli::runStationCommand, skycrier::cli::kStationUsage},
+};
+
+void printUsage(std::ostream& out) {
+    for (const Entry& e : kCommands) out << e.usage;
+    out << "       skycrier-cli --version\n";
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
-        std::cerr << kUsage << '\n';
+        std::cerr << "skycrier-cli: a command is needed\n";
+        printUsage(std::cerr);
         return 2;
     }
-    const std::vector<std::string> rest(args.begin() + 1, args.end());
-    if (args[0] == "bulletin") return skycrier::cli::runBulletinCommand(rest, std::cout, std::cerr);
-    if (args[0] == "vocabulary") return skycrier::cli::runVocabularyCommand(rest, std::cout, std::cerr);
-    if (args[0] == "station") return skycrier::cli::runStationCommand(rest, std::cout, std::cerr);
-    if (args[0] == "--help" || args[0] == "help") {
-        std::cout << kUsage << '\n';
+    if (args[0] == "--version") {
+        std::cout << "skycrier-cli " << skycrier::kProgramVersion << '\n';
         return 0;
     }
-    std::cerr << "unknown command \"" << args[0] << "\"; " << kUsage << '\n';
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        printUsage(std::cout);
+        return 0;
+    }
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    for (const Entry& e : kCommands)
+        if (args[0] == e.name) return e.run(rest, std::cout, std::cerr);
+    std::cerr << "skycrier-cli: unknown command \"" << args[0] << "\"\n";
+    printUsage(std::cerr);
     return 2;
 }

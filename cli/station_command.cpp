@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "base/decimal_integer.h"
+#include "cli/usage.h"
 #include "platform/date_time.h"
 #include "platform/regular_file.h"
 #include "platform/system_clock.h"
@@ -169,12 +170,13 @@ std::string controlsJson(const HistorySource& w) {
 }  // namespace
 
 int runStationCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (asksForHelp(args)) {
+        out << kStationUsage;
+        return 0;
+    }
     std::string error;
     const auto options = parseOptions(args, error);
-    if (!options) {
-        err << "skycrier-cli station: " << error << '\n';
-        return 2;
-    }
+    if (!options) return usageError(err, "station", error, kStationUsage);
     // Opened without blocking first: a named pipe given as the file is refused, not waited on.
     if (std::string reason; !RegularFile::open(options->file, reason)) {
         err << "skycrier-cli station: " << options->file << ": " << reason << '\n';
@@ -193,11 +195,11 @@ int runStationCommand(const std::vector<std::string>& args, std::ostream& out, s
                                                                : static_cast<HistorySource&>(stations.FormMeteoPro2);
     if (options->threshold) {
         const SpinEdit& spin = window.SpinEditSeuiltendance;
-        if (*options->threshold < spin.minimum() || *options->threshold > spin.maximum()) {
-            err << "skycrier-cli station: --threshold for " << args[0] << " is " << spin.minimum() << ".."
-                << spin.maximum() << '\n';
-            return 2;
-        }
+        if (*options->threshold < spin.minimum() || *options->threshold > spin.maximum())
+            return usageError(err, "station",
+                              "--threshold for " + args[0] + " is " + std::to_string(spin.minimum()) + ".." +
+                                  std::to_string(spin.maximum()),
+                              kStationUsage);
         window.SpinEditSeuiltendance.setValue(*options->threshold);
         window.SpinEditSeuiltendanceChange();
     }

@@ -7,6 +7,7 @@
 #include "announce/vocabulary.h"
 #include "announce/wave_reader.h"
 #include "app/builtin_clips.h"
+#include "cli/usage.h"
 
 namespace skycrier::cli {
 namespace {
@@ -53,10 +54,15 @@ bool exportTo(const Vocabulary& vocabulary, const std::filesystem::path& folder,
 }  // namespace
 
 int runVocabularyCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (asksForHelp(args)) {
+        out << kVocabularyUsage;
+        return 0;
+    }
     const auto fail = [&err](const std::string& why) {
         err << kPrefix << why << '\n';
         return 2;
     };
+    const auto misuse = [&err](const std::string& why) { return usageError(err, "vocabulary", why, kVocabularyUsage); };
     bool listing = false;
     std::string exportFolder;
     std::string recordings;
@@ -68,8 +74,8 @@ int runVocabularyCommand(const std::vector<std::string>& args, std::ostream& out
             ++modes;
             continue;
         }
-        if (a != "--export" && a != "--vocabulary") return fail("unknown option \"" + a + "\"");
-        if (i + 1 >= args.size()) return fail(a + " needs a folder");
+        if (a != "--export" && a != "--vocabulary") return misuse("unknown option \"" + a + "\"");
+        if (i + 1 >= args.size()) return misuse(a + " needs a folder");
         if (a == "--export") {
             exportFolder = args[++i];
             ++modes;
@@ -77,7 +83,7 @@ int runVocabularyCommand(const std::vector<std::string>& args, std::ostream& out
             recordings = args[++i];
         }
     }
-    if (modes != 1) return fail("vocabulary needs one of --list or --export DIR");
+    if (modes != 1) return misuse("vocabulary needs one of --list or --export DIR");
 
     const auto builtIn = builtInClips();
     Vocabulary vocabulary(builtIn);

@@ -10,6 +10,7 @@
 
 #include "cli/bulletin_command.h"
 #include "cli/station_command.h"
+#include "cli/usage.h"
 #include "cli/vocabulary_command.h"
 #include "platform/date_time.h"
 #include "support/command_run.h"
@@ -49,7 +50,7 @@ protected:
     test::TempDir dir;
 };
 
-TEST_F(BadInputTest, EachIsRefusedWithOneLineThatNamesItAndCodeTwo) {
+TEST_F(BadInputTest, EachIsRefusedWithALineThatNamesItAndCodeTwo) {
     const std::string pipe = fifo("pipe");
     const std::string folder = dir.path().string();
     const std::string big = sparse("big.txt", "Source=W23\n", (1 << 20) + 1);
@@ -74,12 +75,14 @@ TEST_F(BadInputTest, EachIsRefusedWithOneLineThatNamesItAndCodeTwo) {
         {runBulletinCommand, {"--ini", big, "--list"}, "skycrier-cli bulletin: " + big + ": larger than 1 MB\n"},
         {runBulletinCommand, {"--record", big, "--list"}, "skycrier-cli bulletin: " + big + ": larger than 1 MB\n"},
         {runBulletinCommand, {"--at", "0000-01-01 00:00:00", "--list"},
-         "skycrier-cli bulletin: --at needs \"YYYY-MM-DD HH:MM:SS\", not \"0000-01-01 00:00:00\"\n"},
+         "skycrier-cli bulletin: --at needs \"YYYY-MM-DD HH:MM:SS\", not \"0000-01-01 00:00:00\"\n" +
+             std::string(kBulletinUsage)},
         {runStationCommand, {"w23", pipe}, "skycrier-cli station: " + pipe + ": not a regular file\n"},
         {runStationCommand, {"w28", folder}, "skycrier-cli station: " + folder + ": not a regular file\n"},
         {runStationCommand, {"pro2", "/dev/null"}, "skycrier-cli station: /dev/null: not a regular file\n"},
         {runStationCommand, {"w23", big, "--at", "0000-12-31 00:00:00"},
-         "skycrier-cli station: --at needs \"YYYY-MM-DD HH:MM:SS\", not \"0000-12-31 00:00:00\"\n"},
+         "skycrier-cli station: --at needs \"YYYY-MM-DD HH:MM:SS\", not \"0000-12-31 00:00:00\"\n" +
+             std::string(kStationUsage)},
     };
     // Integer fields take whole numbers they can hold; no field takes NaN or an infinity.
     const std::pair<const char*, const char*> kRecordLines[] = {

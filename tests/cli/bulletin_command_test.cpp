@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-
+#include "cli/usage.h"
 #include "platform/date_time.h"
 #include "support/command_run.h"
 #include "support/station_files.h"
@@ -135,23 +135,24 @@ TEST_F(BulletinCommandTest, ConfiguredSourceWithoutItsFileSpeaksNoWeather) {
               "wait 300\nplay son_it_s\nplay son2_et\nplay son5\nplay son_pm\ndone\n");
 }
 
-TEST_F(BulletinCommandTest, BadInputGivesOneLineAndCodeTwo) {
-    const std::vector<std::vector<std::string>> cases = {
-        {"--list", "--bogus"},
-        {"--at", "yesterday", "--list"},
-        {"--ini"},
-        {"--at", kAt},
-        {"--ini", (dir.path() / "missing.ini").string(), "--list"},
-        {"--record", record("Source=W99\n"), "--list"},
-        {"--record", record("Source=W23\nText=warm\n"), "--list"},
-        {"--record", record("Source=W23\nEnabled=Text,Colour\n"), "--list"},
+TEST_F(BulletinCommandTest, BadInputIsNamedAndOptionMistakesShowTheUsage) {
+    const std::pair<std::vector<std::string>, bool> cases[] = {
+        {{"--list", "--bogus"}, true},
+        {{"--at", "yesterday", "--list"}, true},
+        {{"--ini"}, true},
+        {{"--at", kAt}, true},
+        {{"--ini", (dir.path() / "missing.ini").string(), "--list"}, false},
+        {{"--record", record("Source=W99\n"), "--list"}, false},
+        {{"--record", record("Source=W23\nText=warm\n"), "--list"}, false},
+        {{"--record", record("Source=W23\nEnabled=Text,Colour\n"), "--list"}, false},
     };
-    for (const auto& args : cases) {
-        const auto r = run(args);
-        EXPECT_EQ(r.code, 2) << args[0];
-        EXPECT_EQ(r.out, "");
-        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    for (const auto& [args, optionMistake] : cases) {
+        SCOPED_TRACE(args[0]);
+        test::expectRefused(run(args), kBulletinUsage, optionMistake);
     }
+    const auto help = test::runCommand(runBulletinCommand, {"-h"});
+    EXPECT_EQ(help.code, 0);
+    EXPECT_EQ(help.out, kBulletinUsage);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "app/builtin_clips.h"
+#include "cli/usage.h"
 #include "support/command_run.h"
 #include "support/temp_dir.h"
 #include "support/wave_bytes.h"
@@ -70,22 +71,18 @@ TEST(VocabularyCommandTest, RecordingsShowInTheList) {
                          "; the built-in clips are used\n");
 }
 
-TEST(VocabularyCommandTest, BadInputGivesOneLineAndCodeTwo) {
+TEST(VocabularyCommandTest, BadInputIsNamedAndOptionMistakesShowTheUsage) {
     test::TempDir dir;
     const std::string file = dir.write("file", "x");
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {},
-             {"--bogus"},
-             {"--export"},
-             {"--list", "--export", dir.path().string()},
-             {"--vocabulary", (dir.path() / "missing").string(), "--list"},
-             {"--export", file},
-         }) {
-        const auto r = run(args);
-        EXPECT_EQ(r.code, 2);
-        EXPECT_EQ(r.out, "");
-        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
-    }
+    const std::pair<std::vector<std::string>, bool> cases[] = {
+        {{}, true},
+        {{"--bogus"}, true},
+        {{"--export"}, true},
+        {{"--list", "--export", dir.path().string()}, true},
+        {{"--vocabulary", (dir.path() / "missing").string(), "--list"}, false},
+        {{"--export", file}, false},
+    };
+    for (const auto& [args, optionMistake] : cases) test::expectRefused(run(args), kVocabularyUsage, optionMistake);
 }
 
 }  // namespace

@@ -1,0 +1,26 @@
+#pragma once
+// How skycrier-cli tells its usage: each command's synopsis, shown by --help
+// and -h, and after a mistake in a command's options.
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace skycrier::cli {
+
+inline constexpr const char* kBulletinUsage =
+    "usage: skycrier-cli bulletin [--ini FILE] [--record FILE] [--at \"YYYY-MM-DD HH:MM:SS\"]\n"
+    "                    [--vocabulary DIR] [--folder DIR] --list | --wav FILE | --play [--device N]\n";
+inline constexpr const char* kVocabularyUsage = "usage: skycrier-cli vocabulary [--vocabulary DIR] --list | --export DIR\n";
+inline constexpr const char* kStationUsage =
+    "usage: skycrier-cli station w23|w28|pro2 FILE [--at \"YYYY-MM-DD HH:MM:SS\"] [--temp C|F]\n"
+    "                    [--pressure hPa|inHg] [--wind kmh|mph] [--rain mm|inch] [--offset N]\n"
+    "                    [--threshold N] [--relative]\n";
+
+// The arguments ask for the usage: "--help" or "-h" anywhere.
+bool asksForHelp(const std::vector<std::string>& args);
+
+// Writes "skycrier-cli COMMAND: MISTAKE" and the command's usage on err; returns 2.
+int usageError(std::ostream& err, const std::string& command, const std::string& mistake, const char* usage);
+
+}  // namespace skycrier::cli
