@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/air_check.h"
 #include "app/announcer.h"
 #include "app/config_file.h"
 #include "cli/bulletin_inputs.h"
@@ -30,6 +31,9 @@ constexpr const char* kPrefix = "skycrier-cli bulletin: ";
 
 using RunUntil = std::function<void(const std::function<bool()>&)>;
 
+// Exit code of a bulletin played without keying because the configured port failed.
+constexpr int kPlayedUnkeyed = 3;
+
 // One bulletin on a chosen loop, sound output and serial line: the announcer
 // set up from the inputs, its trace printed, its failures reported.
 class BulletinRun {
@@ -40,8 +44,9 @@ public:
                 std::ostream& err)
         : recorded_(in.observation ? std::make_unique<RecordedSources>(*in.observation) : nullptr),
           announcer({loop, sound, serial, in.folder,
-                     [&err](const std::string& title, const std::string& reason) {
+                     [this, &err](const std::string& title, const std::string& reason) {
                          err << kPrefix << title << " (" << reason << ")\n";
+                         portFailed_ = true;
                      },
                      recorded_.get()}),
           trace_(out, announcer.sequencer.events),
@@ -56,6 +61,9 @@ public:
     bool prepare(int device) {
         // The configured sources poll once as the configuration chooses them.
         if (in_.configuration) announcer.applyConfiguration(parseConfigText(*in_.configuration));
+        if (!recorded_)
+            for (const std::string& problem : weatherProblems(announcer.stations.weatherSources()))
+                err_ << kPrefix << problem << '\n';
         const std::string recordings =
             !in_.vocabularyFolder.empty() ? in_.vocabularyFolder : announcer.settings.vocabularyFolder;
         if (!recordings.empty()) {
@@ -84,12 +92,16 @@ public:
         return trace_.finished() && !trace_.aborted() && !failed_ ? 0 : 1;
     }
 
+    // The configured port could not be opened, so the bulletin went out unkeyed.
+    bool portFailed() const { return portFailed_; }
+
     Announcer announcer;
 
 private:
     TracePrinter trace_;
     Subscription reported_;
     bool failed_ = false;
+    bool portFailed_ = false;
     const BulletinInputs& in_;
     std::ostream& err_;
 };
@@ -149,7 +161,9 @@ int playUntilEndOrSignal(const BulletinInputs& in, int device, const ExitSignals
         if (const int signal = signalled())
             run.announcer.sequencer.stopNow(std::string("Err: stopped by ") + ExitSignals::name(signal));
     });
-    return run.play([&loop](const auto& done) { loop->runUntil(done); });
+    const int code = run.play([&loop](const auto& done) { loop->runUntil(done); });
+    // A scheduled job must notice a bulletin that went out without keying the transmitter.
+    return code == 0 && run.portFailed() ? kPlayedUnkeyed : code;
 }
 
 // An exit signal at any moment, before, during or after the bulletin, ends the

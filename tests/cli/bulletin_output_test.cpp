@@ -16,6 +16,7 @@
 #include "platform/pcm_converter.h"
 #include "cli/usage.h"
 #include "support/command_run.h"
+#include "support/station_files.h"
 #include "support/temp_dir.h"
 #include "support/wave_bytes.h"
 
@@ -163,6 +164,40 @@ TEST_F(BulletinOutputTest, PlayedOnTheCardTheWordsComeOutAsTheyAre) {
     }
     EXPECT_FALSE(expected.empty());
     EXPECT_EQ(readFile(raw), expected);
+}
+
+// Whatever makes a bulletin say less than its configuration asks is told on
+// stderr; a bulletin that went out unkeyed because the port failed exits 3.
+TEST_F(BulletinOutputTest, WhatChangesTheBulletinIsNeverSilent) {
+    const std::string prefix = "skycrier-cli bulletin: ";
+    const struct {
+        std::string config;
+        std::string err;
+    } cases[] = {
+        {"METEO=W23\r\nW23_DAT=" + (dir.path() / "gone.dat").string() + "\r\nW23_TEMPEXT=Y\r\n",
+         prefix + "the weather source W23 cannot be used (Error de archivo): no weather is spoken\n"},
+        {"METEO=MON\r\n", prefix + "the weather source MON cannot be used: no weather is spoken\n" + prefix +
+                               "no weather value of MON is ticked for speaking\n"},
+        {"METEO=W23\r\nW23_DAT=" + dir.write("history.dat", test::ws23File({test::Ws23Record{}})) + "\r\n",
+         prefix + "no weather value of W23 is ticked for speaking\n"},
+        {"COM=abc\r\n", prefix + "Fehler: COM-Port (COMabc: not a serial port name)\n"},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        const auto r = run({"--ini", ini(c.config), "--list"});
+        EXPECT_EQ(r.code, 0);
+        EXPECT_EQ(r.err, c.err) << c.config;
+    }
+
+    const std::string asound = dir.write("asound.conf", "pcm.!default {\n type null\n}\n");
+    ::setenv("ALSA_CONFIG_PATH", asound.c_str(), 1);
+    std::ostringstream out, err;
+    const int code = runBulletinCommand(
+        {"--folder", folder().string(), "--ini", ini("DATE=N\r\nCOM=/dev/ttySKYCRIER-missing\r\n"), "--play"}, out, err);
+    ::unsetenv("ALSA_CONFIG_PATH");
+    EXPECT_EQ(code, 3);
+    EXPECT_EQ(err.str(), prefix + "Fehler: COM-Port (/dev/ttySKYCRIER-missing: No such file or directory)\n");
+    EXPECT_EQ(out.str().substr(out.str().size() - 5), "done\n");
 }
 
 TEST_F(BulletinOutputTest, BadInputIsNamedAndOptionMistakesShowTheUsage) {
