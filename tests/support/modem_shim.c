@@ -22,6 +22,8 @@
  *                                    lower a raised DTR or RTS) fail with EIO and
  *                                    change nothing. Lowering lines that are
  *                                    already low, as opening a port does, always works.
+ *                                    A process that changes the variable (tests
+ *                                    that run in one process) starts a new count.
  */
 #define _GNU_SOURCE
 #include <dlfcn.h>
@@ -42,6 +44,8 @@ typedef int (*IoctlFunction)(int, unsigned long, ...);
 static pthread_mutex_t gLock = PTHREAD_MUTEX_INITIALIZER;
 static int gOutputs;
 static long gRefusalsMade;
+/* The value of SKYCRIER_MODEM_REFUSE_CLEAR that gRefusalsMade counts for. */
+static char gRefusalsText[32];
 static pthread_once_t gRealFound = PTHREAD_ONCE_INIT;
 static IoctlFunction gRealIoctl;
 
@@ -52,7 +56,12 @@ static void findRealIoctl(void) {
 
 static long refusalsWanted(void) {
     const char* text = getenv("SKYCRIER_MODEM_REFUSE_CLEAR");
-    return text ? strtol(text, NULL, 10) : 0;
+    if (!text) text = "";
+    if (strncmp(text, gRefusalsText, sizeof gRefusalsText - 1) != 0) {
+        snprintf(gRefusalsText, sizeof gRefusalsText, "%s", text);
+        gRefusalsMade = 0;
+    }
+    return strtol(text, NULL, 10);
 }
 
 static void appendToLog(unsigned long request, int bits) {
@@ -87,12 +96,14 @@ static int inputLines(void) {
 
 /* The modem-line requests on the shim's own state; 0 or -1 with errno. */
 static int modemRequest(unsigned long request, int* arg) {
+    /* Looked at on every request: an unset seen between two settings of one value starts a new count. */
+    const long refusals = refusalsWanted();
     if (request == TIOCMGET) {
         *arg = gOutputs | inputLines();
         return 0;
     }
     const int bits = *arg & OUTPUT_LINES;
-    if (request == TIOCMBIC && (gOutputs & bits) && gRefusalsMade < refusalsWanted()) {
+    if (request == TIOCMBIC && (gOutputs & bits) && gRefusalsMade < refusals) {
         ++gRefusalsMade;
         errno = EIO;
         return -1;

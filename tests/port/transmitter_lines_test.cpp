@@ -1,0 +1,184 @@
+// The transmitter port on the real serial path (LinuxSerialLine: termios and
+// the modem-line ioctls) over a pseudo-terminal. CTest preloads the modem
+// shim, which gives the pseudo-terminal modem lines: it logs every change of
+// DTR and RTS, answers CTS, DSR and DCD from a file, and refuses unkeys on demand.
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <fstream>
+
+#include "app/announcer.h"
+#include "app/builtin_clips.h"
+#include "app/port_window.h"
+#include "app/program_folder.h"
+#include "platform/date_time.h"
+#include "platform/linux_serial_line.h"
+#include "platform/virtual_loop.h"
+#include "support/fake_wave_out.h"
+#include "support/temp_dir.h"
+
+namespace skycrier {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class PortOnPseudoTerminal : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* preload = std::getenv("LD_PRELOAD");
+        ASSERT_TRUE(preload && std::strstr(preload, "skycrier_modem_shim"))
+            << "run these tests through ctest, which preloads the modem shim";
+        master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
+        ASSERT_GE(master_, 0);
+        ASSERT_EQ(::grantpt(master_), 0);
+        ASSERT_EQ(::unlockpt(master_), 0);
+        terminal = ::ptsname(master_);
+        ::setenv("SKYCRIER_MODEM_LOG", (dir.path() / "modem.log").c_str(), 1);
+        ::setenv("SKYCRIER_MODEM_INPUTS", (dir.path() / "inputs").c_str(), 1);
+        ::unsetenv("SKYCRIER_MODEM_REFUSE_CLEAR");
+    }
+    void TearDown() override {
+        if (master_ >= 0) ::close(master_);
+        for (const char* name : {"SKYCRIER_MODEM_LOG", "SKYCRIER_MODEM_INPUTS", "SKYCRIER_MODEM_REFUSE_CLEAR"})
+            ::unsetenv(name);
+    }
+
+    // The line changes the shim logged since the last call.
+    Lines takeLog() {
+        Lines lines;
+        std::ifstream file(dir.path() / "modem.log");
+        for (std::string text; std::getline(file, text);) lines.push_back(text);
+        std::filesystem::remove(dir.path() / "modem.log");
+        return lines;
+    }
+
+    test::TempDir dir;
+    std::string terminal;
+    LinuxSerialLine line;
+    Lines errors;
+    TransmitterPortControl port{line, [this](const std::string& title, const std::string& reason) {
+                                    errors.push_back(title + " | " + reason);
+                                }};
+
+private:
+    int master_ = -1;
+};
+
+TEST_F(PortOnPseudoTerminal, PickingAPortOpensItWithBothLinesLowEvenWhenItWasOpen) {
+    ScheduleSettings schedule;
+    TForm1 mainWindow{schedule};
+    PortLineSettings lines;
+    TFormCOM form(port, mainWindow, lines, [this] { return Lines{terminal}; });
+    form.FormShow();
+    ASSERT_EQ(form.ListBoxCOM.Items, (Lines{"No COM", terminal}));
+
+    form.ListBoxCOM.ItemIndex = 1;
+    form.ListBoxCOMClick();
+    EXPECT_TRUE(port.isOpen());
+    EXPECT_EQ(mainWindow.LabelCOM, terminal);
+    EXPECT_EQ(takeLog(), Lines{"TIOCMBIC DTR RTS"});
+
+    std::string error;
+    port.setLine(SerialPin::DTR, true, error);
+    port.setLine(SerialPin::RTS, true, error);
+    form.ListBoxCOMClick();
+    EXPECT_TRUE(port.isOpen());
+    EXPECT_EQ(takeLog(), (Lines{"TIOCMBIS DTR", "TIOCMBIS RTS", "TIOCMBIC DTR RTS", "TIOCMBIC DTR RTS"}));
+    EXPECT_EQ(line.readPin(SerialPin::DTR), false);
+    EXPECT_EQ(line.readPin(SerialPin::RTS), false);
+
+    form.ListBoxCOM.ItemIndex = 0;
+    form.ListBoxCOMClick();
+    EXPECT_FALSE(line.isOpen());
+    EXPECT_EQ(takeLog(), Lines{"TIOCMBIC DTR RTS"});
+    EXPECT_EQ(errors, Lines{});
+}
+
+// A whole bulletin through the one wiring, on virtual time.
+TEST_F(PortOnPseudoTerminal, ABulletinKeysWithTheCheckedLinesAndUnkeysBoth) {
+    const struct {
+        bool dtr, rts;
+        Lines keying;
+    } cases[] = {
+        {true, true, {"TIOCMBIS DTR", "TIOCMBIS RTS"}},
+        {true, false, {"TIOCMBIS DTR"}},
+        {false, true, {"TIOCMBIS RTS"}},
+        {false, false, {}},
+    };
+    std::string error;
+    ASSERT_TRUE(prepareProgramFolder(dir.path(), builtInGreeting(), error)) << error;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string("DTR ") + (c.dtr ? "on" : "off") + ", RTS " + (c.rts ? "on" : "off"));
+        VirtualLoop loop{encodeDateTime(2026, 12, 7, 14, 5, 0)};
+        test::FakeWaveOut out{loop};
+        LinuxSerialLine serial;
+        Announcer a{{loop, out, serial, dir.path(), {}}};
+        a.engine.allocateBuffers();
+        a.lines.CheckBoxDTR = c.dtr;
+        a.lines.CheckBoxRTS = c.rts;
+        a.port.choosePort(terminal);
+        ASSERT_TRUE(a.port.isOpen());
+        takeLog();
+
+        a.sequencer.Button1Click();
+        ASSERT_TRUE(loop.advanceUntil([&] { return !a.sequencer.BulletinRunning(); }, 600'000));
+        Lines expected = c.keying;
+        expected.insert(expected.end(), {"TIOCMBIC DTR", "TIOCMBIC RTS"});
+        EXPECT_EQ(takeLog(), expected);
+    }
+}
+
+TEST_F(PortOnPseudoTerminal, InputsAreReadAsThePortReportsThem) {
+    port.choosePort(terminal);
+    ASSERT_TRUE(port.isOpen());
+    const struct {
+        const char* raised;  // nullptr: no inputs file
+        bool cts, dsr, dcd;
+    } cases[] = {
+        {nullptr, false, false, false},
+        {"", false, false, false},
+        {"CTS", true, false, false},
+        {"DSR DCD", false, true, true},
+        {"CTS DSR CD RI", true, true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.raised ? c.raised : "no file");
+        std::filesystem::remove(dir.path() / "inputs");
+        if (c.raised) dir.write("inputs", c.raised);
+        EXPECT_EQ(port.input(SerialPin::CTS), c.cts);
+        EXPECT_EQ(port.input(SerialPin::DSR), c.dsr);
+        EXPECT_EQ(port.input(SerialPin::DCD), c.dcd);
+    }
+}
+
+TEST_F(PortOnPseudoTerminal, ARefusedUnkeyIsTriedOnceMore) {
+    port.choosePort(terminal);
+    takeLog();
+    std::string error;
+
+    ::setenv("SKYCRIER_MODEM_REFUSE_CLEAR", "1", 1);
+    ASSERT_TRUE(port.setLine(SerialPin::DTR, true, error));
+    EXPECT_TRUE(port.setLine(SerialPin::DTR, false, error));
+    EXPECT_FALSE(port.lineRaised(SerialPin::DTR));
+    EXPECT_EQ(takeLog(), (Lines{"TIOCMBIS DTR", "TIOCMBIC DTR"}));
+
+    // Refused twice: the line stays up, and says so.
+    ::setenv("SKYCRIER_MODEM_REFUSE_CLEAR", "2", 1);
+    ASSERT_TRUE(port.setLine(SerialPin::RTS, true, error));
+    EXPECT_FALSE(port.setLine(SerialPin::RTS, false, error));
+    EXPECT_EQ(error, "Input/output error");
+    EXPECT_TRUE(port.lineRaised(SerialPin::RTS));
+    EXPECT_EQ(line.readPin(SerialPin::RTS), true);
+
+    port.chooseNoPort();
+    EXPECT_EQ(takeLog(), (Lines{"TIOCMBIS RTS", "TIOCMBIC DTR RTS"}));
+    EXPECT_TRUE(errors.empty());
+}
+
+}  // namespace
+}  // namespace skycrier
