@@ -14,12 +14,15 @@ Announcer::Announcer(const AnnouncerParts& parts)
       sequencer({parts.loop, engine, port,
                  parts.recordedWeather ? *parts.recordedWeather : stations.weatherSources(), units, settings, lines,
                  status}),
+      scheduler({parts.loop, sequencer, port, lines, schedule}),
+      logBook(parts.loop, parts.folder / kLogFileName),
       folder_(parts.folder) {
     const auto resolver = [this](const std::string& name) { return resolve(name); };
     stations.context.resolvePath = resolver;
     engine.setPathResolver(resolver);
     stations.context.escapeRequest = [this] { sequencer.escapeRequest(); };
     stations.context.bulletinOnAir = [this] { return sequencer.BulletinRunning(); };
+    scheduler.appendLog = [this](const std::string& message) { logBook.AppendLog(message); };
 }
 
 void Announcer::applyConfiguration(const std::vector<ConfigLine>& configLines) {

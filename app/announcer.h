@@ -15,10 +15,12 @@
 #include "announce/bulletin_settings.h"
 #include "announce/playback_engine.h"
 #include "announce/schedule_settings.h"
+#include "announce/scheduler.h"
 #include "announce/sequencer.h"
 #include "announce/status_board.h"
 #include "announce/vocabulary.h"
 #include "app/config_file.h"
+#include "app/log_book.h"
 #include "app/main_window.h"
 #include "app/transmitter_port_control.h"
 #include "base/speech_units.h"
@@ -64,6 +66,9 @@ public:
     PlaybackEngine engine;
     TransmitterPortControl port;
     Sequencer sequencer;
+    // Its hourly log hook stays empty until a Weather Monitor II source exists.
+    Scheduler scheduler;
+    LogBook logBook;
 
 private:
     std::filesystem::path folder_;

@@ -16,6 +16,9 @@ inline constexpr const char* kStationUsage =
     "usage: skycrier-cli station w23|w28|pro2 FILE [--at \"YYYY-MM-DD HH:MM:SS\"] [--temp C|F]\n"
     "                    [--pressure hPa|inHg] [--wind kmh|mph] [--rain mm|inch] [--offset N]\n"
     "                    [--threshold N] [--relative]\n";
+inline constexpr const char* kScheduleUsage =
+    "usage: skycrier-cli schedule --ini FILE --from \"YYYY-MM-DD HH:MM\" --to \"YYYY-MM-DD HH:MM\"\n"
+    "                    [--bulletin-seconds N] [--folder DIR]\n";
 
 // The arguments ask for the usage: "--help" or "-h" anywhere.
 bool asksForHelp(const std::vector<std::string>& args);

@@ -1,0 +1,156 @@
+#include "announce/scheduler.h"
+
+#include "base/decimal_integer.h"
+#include "base/rounding.h"
+#include "platform/date_time.h"
+
+namespace skycrier {
+namespace {
+
+// Writes value as two digits at text[at].
+void putTwoDigits(std::string& text, std::size_t at, int value) {
+    text[at] = static_cast<char>('0' + value / 10 % 10);
+    text[at + 1] = static_cast<char>('0' + value % 10);
+}
+
+std::string whole(double value) {
+    const auto rounded = roundHalfEven(value);
+    return rounded ? std::to_string(*rounded) : "?";
+}
+
+}  // namespace
+
+std::string hourlyLogLine(const MeteoData& d) {
+    return "Meteo MonII Tini=" + whole(d.Tint) + " Text=" + whole(d.Text) + " PAtm=" + whole(d.Patm) +
+           " Vient0=" + whole(d.Vent) + " Rafaga=" + whole(d.Rafa) + " Direc=" + whole(d.Dire);
+}
+
+Scheduler::Scheduler(const Parts& parts)
+    : parts_(parts), TimerSeconde_(parts.loop, kFirstTickMs, [this] { TimerSecondeTimer(); }) {}
+
+void Scheduler::start() {
+    parts_.sequencer.startupPending = true;
+    TimerSeconde_.setInterval(kFirstTickMs);
+    TimerSeconde_.start();
+}
+
+void Scheduler::TimerSecondeTimer() {
+    if (parts_.sequencer.startupPending) {
+        runStartUp();
+        return;
+    }
+    if (readBackVolume) readBackVolume();
+    readClock();
+    if (clock.Minute != LastTriggerMinute) {
+        TriggeredThisMinute = false;
+        LastTriggerMinute = -1;
+    }
+    writeHourlyLog();
+    if (schedule()) return;
+    watchModemLines();
+}
+
+// The tick stands still while the start-up runs; the first decision comes a
+// whole tick after it, never during it.
+void Scheduler::runStartUp() {
+    TimerSeconde_.stop();
+    if (startUp) startUp();
+    parts_.sequencer.startupPending = false;
+    TimerSeconde_.setInterval(kTickMs);
+    TimerSeconde_.start();
+}
+
+// The date and time are written digit by digit from the fields: the tick
+// runs for months, and simulations run weeks of it in a moment.
+void Scheduler::readClock() {
+    const DateTimeFields f = decodeDateTime(parts_.loop.localNow());
+    clock = {f.dayOfWeek, f.hour, f.minute, f.day, f.month, f.year};
+    EditTime.assign(" HH:MM:SS");
+    putTwoDigits(EditTime, 1, f.hour);
+    putTwoDigits(EditTime, 4, f.minute);
+    putTwoDigits(EditTime, 7, f.second);
+    EditDate.assign(" YYYY-MM-DD");
+    putTwoDigits(EditDate, 1, f.year / 100);
+    putTwoDigits(EditDate, 3, f.year);
+    putTwoDigits(EditDate, 6, f.month);
+    putTwoDigits(EditDate, 9, f.day);
+}
+
+void Scheduler::writeHourlyLog() {
+    const int stamp = clock.Hour * 100 + clock.Minute;
+    if (clock.Minute != 0 || stamp == LastLogStamp || !hourlyObservation) return;
+    const auto observation = hourlyObservation();
+    if (!observation) return;
+    if (appendLog) appendLog(hourlyLogLine(*observation));
+    LastLogStamp = stamp;
+}
+
+bool Scheduler::schedule() {
+    const int period = periodMinutes();
+    if (period == 0 || !inWindow()) return false;
+    if (TriggeredThisMinute || parts_.sequencer.BulletinRunning()) return true;
+    // A minute that is not a multiple of the period goes on to the modem lines.
+    if (clock.Minute % period != 0) return false;
+    TriggeredThisMinute = true;
+    LastTriggerMinute = clock.Minute;
+    parts_.sequencer.Button1Click(BulletinTrigger::Schedule);
+    return true;
+}
+
+// The minutes shown by the period selector; text that is no positive number switches it off.
+int Scheduler::periodMinutes() const {
+    const auto minutes = parseDecimalInteger(parts_.schedule.Edit1);
+    return minutes && *minutes > 0 ? *minutes : 0;
+}
+
+bool Scheduler::inWindow() const {
+    const int start = parts_.schedule.StartHour;
+    const int end = parts_.schedule.EndHour;
+    const int hour = clock.Hour;
+    if (start < end) return start <= hour && hour < end;
+    if (start > end) return hour >= start || hour < end;
+    return false;
+}
+
+// One reading a tick, outside bulletins. A status that cannot be read leaves
+// everything as last seen, so a failing port makes no edge.
+void Scheduler::watchModemLines() {
+    TransmitterPort& port = parts_.port;
+    Sequencer& seq = parts_.sequencer;
+    if (!port.isOpen() || seq.BulletinRunning()) return;
+    const auto dcd = port.input(SerialPin::DCD);
+    const auto cts = port.input(SerialPin::CTS);
+    const auto dsr = port.input(SerialPin::DSR);
+    if (!dcd || !cts || !dsr) return;
+
+    showCarrier(*dcd);
+    if (!*cts) {
+        seq.ctsLatch = false;
+        LabelCTS = "CTS=Off";
+    }
+    if (!*dsr) {
+        seq.dsrLatch = false;
+        LabelDSR = "DSR=Off";
+    }
+    // At most one edge a tick, CTS first.
+    if (*cts && !seq.ctsLatch) {
+        seq.ctsLatch = true;
+        LabelCTS = "CTS=On";
+        if (parts_.lines.CheckBoxCTS) seq.Button1Click(BulletinTrigger::CTS);
+    } else if (*dsr && !seq.dsrLatch) {
+        seq.dsrLatch = true;
+        LabelDSR = "DSR=On";
+        if (parts_.lines.CheckBoxDSR) seq.Button1Click(BulletinTrigger::DSR);
+    }
+}
+
+void Scheduler::showCarrier(bool on) {
+    parts_.sequencer.CarrierBusy = on;
+    LabelDCD = on ? "DCD=On" : "DCD=Off";
+    ImageBrell = !on;
+    ImageBrellOff = on;
+}
+
+void Scheduler::portReleased() { showCarrier(false); }
+
+}  // namespace skycrier

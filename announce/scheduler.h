@@ -1,0 +1,102 @@
+#pragma once
+// The main window's once-a-second tick (TimerSeconde). Its first tick, half a
+// second after start(), runs the program's deferred start-up; every later tick
+// refreshes the clock, writes the hourly log line, starts a bulletin when the
+// period and the window of hours say so, and watches the transmitter port's
+// modem inputs: carrier detect blocks a start, a rising CTS or DSR starts one.
+//
+// Threading: the loop's thread only.
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "announce/bulletin_settings.h"
+#include "announce/schedule_settings.h"
+#include "announce/sequencer.h"
+#include "announce/transmitter_port.h"
+#include "base/meteo_data.h"
+#include "platform/timer.h"
+
+namespace skycrier {
+
+// The local date and time of the last tick.
+struct ClockFields {
+    int DayOfWeek = 0;  // 1 = Sunday .. 7 = Saturday
+    int Hour = 0;
+    int Minute = 0;
+    int Day = 0;
+    int Month = 0;
+    int Year = 0;
+};
+
+// The hourly log line of an observation, each value rounded to a whole number
+// ("?" for a value no whole number stands for).
+std::string hourlyLogLine(const MeteoData& observation);
+
+class Scheduler {
+public:
+    struct Parts {
+        EventLoop& loop;
+        Sequencer& sequencer;
+        TransmitterPort& port;
+        const PortLineSettings& lines;
+        const ScheduleSettings& schedule;
+    };
+
+    static constexpr Millis kFirstTickMs = 500;
+    static constexpr Millis kTickMs = 1000;
+
+    explicit Scheduler(const Parts& parts);
+    Scheduler(const Scheduler&) = delete;
+    Scheduler& operator=(const Scheduler&) = delete;
+
+    // Enables the tick with the start-up pending: no bulletin starts until it has run.
+    void start();
+    // The tick handler.
+    void TimerSecondeTimer();
+    // What releasing the transmitter port shows: no carrier, bulletins allowed.
+    void portReleased();
+
+    // The deferred start-up, run by the first tick with the tick stopped.
+    std::function<void()> startUp;
+    // Reads the output volume back into the volume control.
+    std::function<void()> readBackVolume;
+    // The Weather Monitor II observation when its hourly log is wanted (its
+    // box checked, the source selected, the station connected); else nothing.
+    std::function<std::optional<MeteoData>()> hourlyObservation;
+    // Appends a line to the program's log.
+    std::function<void(const std::string&)> appendLog;
+
+    ClockFields clock;
+    bool TriggeredThisMinute = false;
+    int LastTriggerMinute = -1;
+    // Hour * 100 + minute of the last hourly log line.
+    int LastLogStamp = -1;
+
+    // What the main window shows.
+    std::string EditTime;
+    std::string EditDate;
+    std::string LabelDCD = "DCD=Off";
+    std::string LabelCTS = "CTS=Off";
+    std::string LabelDSR = "DSR=Off";
+    // Bulletins allowed (no carrier) / inhibited (carrier).
+    bool ImageBrell = true;
+    bool ImageBrellOff = false;
+
+private:
+    void runStartUp();
+    void readClock();
+    void writeHourlyLog();
+    // True when the tick ends here.
+    bool schedule();
+    void watchModemLines();
+    void showCarrier(bool on);
+    int periodMinutes() const;
+    bool inWindow() const;
+
+    Parts parts_;
+    Timer TimerSeconde_;
+};
+
+}  // namespace skycrier

@@ -1,0 +1,106 @@
+#include "cli/schedule_command.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <sstream>
+
+#include "cli/usage.h"
+#include "support/command_run.h"
+#include "support/temp_dir.h"
+
+namespace skycrier::cli {
+namespace {
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> all;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) all.push_back(line);
+    return all;
+}
+
+class ScheduleCommandTest : public ::testing::Test {
+protected:
+    // PERIOD= is the selector's position: 1 is 5 minutes, 3 is 15.
+    test::CommandResult run(int periodPosition, int startHour, int endHour, std::vector<std::string> more = {}) {
+        const std::string ini = dir.write("skycrier.ini", "[skycrier]\r\nPERIOD=" + std::to_string(periodPosition) +
+                                                              "\r\nSTART_RANGE=" + std::to_string(startHour) +
+                                                              "\r\nEND_RANGE=" + std::to_string(endHour) + "\r\n");
+        std::vector<std::string> args = {"--ini", ini, "--from", "2026-03-01 00:00", "--to", "2026-03-02 00:00",
+                                         "--folder", dir.path().string()};
+        args.insert(args.end(), more.begin(), more.end());
+        return test::runCommand(runScheduleCommand, args);
+    }
+
+    test::TempDir dir;
+};
+
+// Starts of one day, each checked for its date, its minute and the hours allowed.
+TEST_F(ScheduleCommandTest, OneDayOfStarts) {
+    struct Case {
+        int position, startHour, endHour;
+        std::vector<std::string> more;
+        std::size_t count;
+        int period;
+        std::set<int> hours;  // empty: every hour
+    };
+    const Case cases[] = {
+        {3, 0, 24, {}, 96, 15, {}},
+        {3, 22, 6, {}, 32, 15, {22, 23, 0, 1, 2, 3, 4, 5}},
+        {3, 8, 8, {}, 0, 15, {}},
+        {1, 0, 24, {"--bulletin-seconds", "40"}, 288, 5, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.position) + " " + std::to_string(c.startHour) + ".." +
+                     std::to_string(c.endHour));
+        const auto r = run(c.position, c.startHour, c.endHour, c.more);
+        EXPECT_EQ(r.code, 0);
+        EXPECT_EQ(r.err, "");
+        const auto starts = lines(r.out);
+        EXPECT_EQ(starts.size(), c.count);
+        std::set<std::string> minutes;
+        for (const std::string& s : starts) {
+            ASSERT_EQ(s.size(), 19u) << s;
+            EXPECT_EQ(s.substr(0, 11), "2026-03-01 ");
+            const int hour = std::stoi(s.substr(11, 2));
+            const int minute = std::stoi(s.substr(14, 2));
+            EXPECT_EQ(minute % c.period, 0) << s;
+            EXPECT_TRUE(c.hours.empty() || c.hours.count(hour)) << s;
+            EXPECT_TRUE(minutes.insert(s.substr(11, 5)).second) << s;
+        }
+    }
+}
+
+TEST_F(ScheduleCommandTest, BadOptionsShowTheUsageAndUnreadableFilesOneLine) {
+    const std::string ini = dir.write("ok.ini", "PERIOD=3\n");
+    const std::pair<std::vector<std::string>, bool> cases[] = {
+        {{}, true},
+        {{"--ini", ini, "--from", "2026-03-01 00:00"}, true},
+        {{"--ini", ini, "--from", "2026-03-01", "--to", "2026-03-02 00:00"}, true},
+        {{"--ini", ini, "--from", "2026-03-02 00:00", "--to", "2026-03-01 00:00"}, true},
+        {{"--ini", ini, "--from", "2026-03-01 00:00", "--to", "2028-03-01 00:00"}, true},
+        {{"--ini", ini, "--from", "2026-03-01 00:00", "--to", "2026-03-02 00:00", "--bulletin-seconds", "600"}, true},
+        {{"--ini", ini, "--from", "2026-03-01 00:00", "--to", "2026-03-02 00:00", "--loud"}, true},
+        {{"--ini", (dir.path() / "missing.ini").string(), "--from", "2026-03-01 00:00", "--to", "2026-03-02 00:00"},
+         false},
+        {{"--ini", dir.path().string(), "--from", "2026-03-01 00:00", "--to", "2026-03-02 00:00"}, false},
+        {{"--ini"}, true},
+    };
+    for (const auto& [args, optionMistake] : cases) {
+        const auto r = test::runCommand(runScheduleCommand, args);
+        test::expectRefused(r, kScheduleUsage, optionMistake);
+        EXPECT_EQ(r.err.rfind("skycrier-cli schedule: ", 0), 0u) << r.err;
+    }
+}
+
+TEST_F(ScheduleCommandTest, HelpPrintsTheUsage) {
+    for (const std::string flag : {"--help", "-h"}) {
+        const auto r = test::runCommand(runScheduleCommand, {flag});
+        EXPECT_EQ(r.code, 0);
+        EXPECT_EQ(r.out, kScheduleUsage);
+        EXPECT_EQ(r.err, "");
+    }
+}
+
+}  // namespace
+}  // namespace skycrier::cli
