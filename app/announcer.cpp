@@ -11,6 +11,7 @@ Announcer::Announcer(const AnnouncerParts& parts)
       vocabulary(builtInClips()),
       engine({parts.loop, parts.sound, vocabulary, status}),
       port(parts.serial, parts.showPortError),
+      FormCOM(port, mainWindow, lines, parts.listPorts),
       sequencer({parts.loop, engine, port,
                  parts.recordedWeather ? *parts.recordedWeather : stations.weatherSources(), units, settings, lines,
                  status}),
@@ -23,10 +24,11 @@ Announcer::Announcer(const AnnouncerParts& parts)
     stations.context.escapeRequest = [this] { sequencer.escapeRequest(); };
     stations.context.bulletinOnAir = [this] { return sequencer.BulletinRunning(); };
     scheduler.appendLog = [this](const std::string& message) { logBook.AppendLog(message); };
+    FormCOM.onReleased = [this] { scheduler.portReleased(); };
 }
 
 void Announcer::applyConfiguration(const std::vector<ConfigLine>& configLines) {
-    ConfigTargets targets{settings, lines, units, port, &stations, &mainWindow, &schedule};
+    ConfigTargets targets{settings, lines, units, FormCOM, &stations, &mainWindow, &schedule};
     skycrier::applyConfiguration(configLines, targets);
 }
 

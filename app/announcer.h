@@ -22,6 +22,7 @@
 #include "app/config_file.h"
 #include "app/log_book.h"
 #include "app/main_window.h"
+#include "app/port_window.h"
 #include "app/transmitter_port_control.h"
 #include "base/speech_units.h"
 #include "base/weather_sources.h"
@@ -42,6 +43,8 @@ struct AnnouncerParts {
     std::function<void(const std::string&, const std::string&)> showPortError;
     // An observation to speak instead of the stations' (a recorded one).
     WeatherSources* recordedWeather = nullptr;
+    // The machine's serial devices, for the port window's list.
+    std::function<std::vector<std::string>()> listPorts = [] { return std::vector<std::string>(); };
 };
 
 class Announcer {
@@ -65,6 +68,8 @@ public:
     Vocabulary vocabulary;
     PlaybackEngine engine;
     TransmitterPortControl port;
+    // The port window: the configuration chooses the port through it.
+    TFormCOM FormCOM;
     Sequencer sequencer;
     // Its hourly log hook stays empty until a Weather Monitor II source exists.
     Scheduler scheduler;
