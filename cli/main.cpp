@@ -4,6 +4,7 @@
 
 #include "app/config_file.h"
 #include "cli/bulletin_command.h"
+#include "cli/run_command.h"
 #include "cli/schedule_command.h"
 #include "cli/station_command.h"
 #include "cli/usage.h"
@@ -24,6 +25,7 @@ const Entry kCommands[] = {
     {"vocabulary", skycrier::cli::runVocabularyCommand, skycrier::cli::kVocabularyUsage},
     {"station", skycrier::cli::runStationCommand, skycrier::cli::kStationUsage},
     {"schedule", skycrier::cli::runScheduleCommand, skycrier::cli::kScheduleUsage},
+    {"run", skycrier::cli::runRunCommand, skycrier::cli::kRunUsage},
 };
 
 void printUsage(std::ostream& out) {

@@ -19,6 +19,7 @@ inline constexpr const char* kStationUsage =
 inline constexpr const char* kScheduleUsage =
     "usage: skycrier-cli schedule --ini FILE --from \"YYYY-MM-DD HH:MM\" --to \"YYYY-MM-DD HH:MM\"\n"
     "                    [--bulletin-seconds N] [--folder DIR]\n";
+inline constexpr const char* kRunUsage = "usage: skycrier-cli run [--folder DIR] [--ini FILE]\n";
 
 // The arguments ask for the usage: "--help" or "-h" anywhere.
 bool asksForHelp(const std::vector<std::string>& args);

@@ -11,5 +11,7 @@ std::filesystem::path executableFolder();
 bool folderWritable(const std::filesystem::path& folder);
 // $XDG_CONFIG_HOME, else ~/.config.
 std::filesystem::path userConfigFolder();
+// The user's public share folder: XDG_PUBLICSHARE_DIR of user-dirs.dirs, else ~/Public.
+std::filesystem::path userPublicShareFolder();
 
 }  // namespace skycrier

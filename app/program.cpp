@@ -1,0 +1,72 @@
+#include "app/program.h"
+
+#include "app/air_check.h"
+#include "app/configuration.h"
+
+namespace skycrier {
+namespace {
+
+bool present(const std::filesystem::path& path) {
+    std::error_code ec;
+    return std::filesystem::exists(path, ec);
+}
+
+}  // namespace
+
+Program::Program(const ProgramParts& parts)
+    : announcer(parts.announcer),
+      configFile_(parts.configFile),
+      configurationPresent_(present(parts.configFile)),
+      logPresent_(present(parts.announcer.folder / kLogFileName)) {
+    std::error_code ec;
+    if (!parts.sharedDataFolder.empty()) {
+        std::filesystem::create_directories(parts.sharedDataFolder, ec);
+        if (std::filesystem::is_directory(parts.sharedDataFolder, ec)) sharedDataFolder_ = parts.sharedDataFolder;
+    }
+    announcer.scheduler.startUp = [this] { StartUp(); };
+}
+
+void Program::start() { announcer.scheduler.start(); }
+
+void Program::report(const std::string& text) {
+    announcer.status.reported.emit(text);
+    announcer.logBook.AppendLog(text);
+}
+
+void Program::StartUp() {
+    Announcer& a = announcer;
+    a.mainWindow.Caption = std::string("SKYCRIER V") + kProgramVersion;
+    if (configurationPresent_) {
+        std::string error;
+        if (const auto text = readWholeFile(configFile_.string(), error))
+            a.applyConfiguration(parseConfigText(*text));
+        else
+            report(error);
+    }
+    if (logPresent_) a.logBook.read();
+    if (!a.mainWindow.showSourceWindow)
+        for (const SourceKind kind : kAllSources) a.stations.FormChoixMeteo.window(kind).visible = false;
+    a.engine.setOutputDevice(a.mainWindow.RadioButtonCarteMoi ? a.mainWindow.outputDevice : kDefaultOutputDevice);
+    if (!a.engine.allocateBuffers()) report(a.status.EditData());
+    a.mainWindow.UpDownPeriodeMouseDown();
+    a.FormCOM.FormShow();
+    for (const std::string& problem : weatherProblems(a.stations.weatherSources())) report(problem);
+    started_ = true;
+}
+
+void Program::FormClose() {
+    if (closed_) return;
+    closed_ = true;
+    Announcer& a = announcer;
+    // The one change from the program's old close: the transmitter never stays keyed.
+    a.sequencer.stopNow("Err: SkyCrier closing");
+    for (const SourceKind kind : {SourceKind::MON, SourceKind::APRS, SourceKind::METAR, SourceKind::W23,
+                                  SourceKind::W28, SourceKind::Pro2}) {
+        SourceWindow& w = a.stations.FormChoixMeteo.window(kind);
+        if (w.visible) a.stations.context.SourceWindowGeometry = w.geometry;
+    }
+    a.engine.stopOutput();
+    a.FormCOM.chooseNoPort();
+}
+
+}  // namespace skycrier

@@ -1,0 +1,56 @@
+#pragma once
+// SkyCrier running by itself: the engine wired once, brought up in a fixed
+// order and taken down so that no setting is lost and the transmitter is
+// never left keyed. The process start and the main window's creation happen
+// in the constructor; start() enables the once-a-second tick, whose first
+// run is the deferred start-up (StartUp); FormClose() is every way out.
+//
+// Threading: the loop's thread only.
+
+#include <filesystem>
+#include <string>
+
+#include "app/announcer.h"
+
+namespace skycrier {
+
+struct ProgramParts {
+    AnnouncerParts announcer;
+    // The configuration file: skycrier.ini in the program folder, or the one chosen.
+    std::filesystem::path configFile;
+    // Where the converted weather files are copied for other programs; may be empty.
+    std::filesystem::path sharedDataFolder;
+};
+
+class Program {
+public:
+    explicit Program(const ProgramParts& parts);
+
+    // Enables the tick: the start-up runs half a second later.
+    void start();
+    // The deferred start-up.
+    void StartUp();
+    // The close: a bulletin on the air ends at once with the lines low, the
+    // configuration is saved, the port is released and the tick stops.
+    void FormClose();
+
+    bool started() const { return started_; }
+    bool closed() const { return closed_; }
+    // The shared data folder when it exists, else empty.
+    const std::filesystem::path& sharedDataFolder() const { return sharedDataFolder_; }
+
+    Announcer announcer;
+
+private:
+    // Every problem goes to the status line's listeners and to the log.
+    void report(const std::string& text);
+
+    std::filesystem::path configFile_;
+    std::filesystem::path sharedDataFolder_;
+    bool configurationPresent_ = false;
+    bool logPresent_ = false;
+    bool started_ = false;
+    bool closed_ = false;
+};
+
+}  // namespace skycrier
