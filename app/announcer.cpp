@@ -1,7 +1,8 @@
 #include "app/announcer.h"
 
 #include "app/builtin_clips.h"
-#include "app/configuration.h"
+#include "app/configuration_save.h"
+#include "app/configuration_text.h"
 #include "app/program_folder.h"
 
 namespace skycrier {
@@ -20,11 +21,26 @@ Announcer::Announcer(const AnnouncerParts& parts)
     engine.setPathResolver(resolver);
     stations.context.escapeRequest = [this] { sequencer.escapeRequest(); };
     stations.context.bulletinOnAir = [this] { return sequencer.BulletinRunning(); };
+    stations.FormChoixMeteo.CheckBoxReduire = [this] { return mainWindow.CheckBoxReduire; };
 }
 
-void Announcer::applyConfiguration(const std::vector<ConfigLine>& configLines) {
-    ConfigTargets targets{settings, lines, units, port, &stations, &mainWindow, &schedule};
-    skycrier::applyConfiguration(configLines, targets);
+std::vector<IgnoredLine> Announcer::applyConfiguration(const std::vector<ConfigLine>& configLines) {
+    ConfigTargets targets = configTargets();
+    return skycrier::applyConfiguration(configLines, targets);
+}
+
+ConfigTargets Announcer::configTargets() {
+    return {settings, lines, units, port, &stations, &mainWindow, &schedule, &keptSources};
+}
+
+std::string Announcer::configurationText() { return skycrier::configurationText(configTargets()); }
+
+bool Announcer::saveConfiguration() {
+    std::string reason;
+    if (saveConfigurationFile(folder_, configurationText(), reason)) return true;
+    stations.context.beep();
+    status.showFailure("Error: skycrier", reason);
+    return false;
 }
 
 std::string Announcer::resolve(const std::string& name) const { return resolveInFolder(folder_, name); }

@@ -19,6 +19,8 @@
 #include "announce/status_board.h"
 #include "announce/vocabulary.h"
 #include "app/config_file.h"
+#include "app/configuration.h"
+#include "app/kept_source_settings.h"
 #include "app/main_window.h"
 #include "app/transmitter_port_control.h"
 #include "base/speech_units.h"
@@ -48,8 +50,16 @@ public:
     Announcer(const Announcer&) = delete;
     Announcer& operator=(const Announcer&) = delete;
 
-    // Applies a configuration's lines in order, each through the control that owns it.
-    void applyConfiguration(const std::vector<ConfigLine>& configLines);
+    // Applies a configuration's lines in order, each through the control that
+    // owns it, then chooses the remembered source; returns the lines it ignored.
+    std::vector<IgnoredLine> applyConfiguration(const std::vector<ConfigLine>& configLines);
+    // Every model the configuration file holds, for loading it in steps.
+    ConfigTargets configTargets();
+    // The file a save writes now.
+    std::string configurationText();
+    // Replaces skycrier.ini in the program folder; a failure beeps, shows
+    // "Error: skycrier" with its reason and leaves the previous file.
+    bool saveConfiguration();
     // The file a configured name stands for.
     std::string resolve(const std::string& name) const;
 
@@ -60,6 +70,7 @@ public:
     SpeechUnits units;
     StatusBoard status;
     StationSources stations;
+    KeptSourceSettings keptSources;
     Vocabulary vocabulary;
     PlaybackEngine engine;
     TransmitterPortControl port;

@@ -4,6 +4,7 @@
 
 #include "app/config_file.h"
 #include "cli/bulletin_command.h"
+#include "cli/config_command.h"
 #include "cli/station_command.h"
 #include "cli/usage.h"
 #include "cli/vocabulary_command.h"
@@ -22,6 +23,7 @@ const Entry kCommands[] = {
     {"bulletin", skycrier::cli::runBulletinCommand, skycrier::cli::kBulletinUsage},
     {"vocabulary", skycrier::cli::runVocabularyCommand, skycrier::cli::kVocabularyUsage},
     {"station", skycrier::cli::runStationCommand, skycrier::cli::kStationUsage},
+    {"config", skycrier::cli::runConfigCommand, skycrier::cli::kConfigUsage},
 };
 
 void printUsage(std::ostream& out) {
