@@ -116,8 +116,8 @@ void addUnitKeys(KeyTable& keys, TFormMyUnits& units) {
         {"UNITPM=", &TFormMyUnits::checkPressure},
         {"UNITVK=", &TFormMyUnits::checkWind},
         {"UNITRM=", &TFormMyUnits::checkRain}};
-    for (const auto& [key, check] : kGroups)
-        keys[key] = [&units, check](const std::string& v) -> Why {
+    for (const auto& group : kGroups)
+        keys[group.first] = [&units, check = group.second](const std::string& v) -> Why {
             (units.*check)(v == "Y");
             return {};
         };
