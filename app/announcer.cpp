@@ -1,7 +1,8 @@
 #include "app/announcer.h"
 
 #include "app/builtin_clips.h"
-#include "app/configuration.h"
+#include "app/configuration_save.h"
+#include "app/configuration_text.h"
 #include "app/program_folder.h"
 
 namespace skycrier {
@@ -17,7 +18,8 @@ Announcer::Announcer(const AnnouncerParts& parts)
                  status}),
       scheduler({parts.loop, sequencer, port, lines, schedule}),
       logBook(parts.loop, parts.folder / kLogFileName),
-      folder_(parts.folder) {
+      folder_(parts.folder),
+      configFile_(parts.configFile.empty() ? parts.folder / kConfigFileName : parts.configFile) {
     const auto resolver = [this](const std::string& name) { return resolve(name); };
     stations.context.resolvePath = resolver;
     engine.setPathResolver(resolver);
@@ -25,11 +27,26 @@ Announcer::Announcer(const AnnouncerParts& parts)
     stations.context.bulletinOnAir = [this] { return sequencer.BulletinRunning(); };
     scheduler.appendLog = [this](const std::string& message) { logBook.AppendLog(message); };
     FormCOM.onReleased = [this] { scheduler.portReleased(); };
+    stations.FormChoixMeteo.CheckBoxReduire = [this] { return mainWindow.CheckBoxReduire; };
 }
 
-void Announcer::applyConfiguration(const std::vector<ConfigLine>& configLines) {
-    ConfigTargets targets{settings, lines, units, FormCOM, &stations, &mainWindow, &schedule};
-    skycrier::applyConfiguration(configLines, targets);
+std::vector<IgnoredLine> Announcer::applyConfiguration(const std::vector<ConfigLine>& configLines) {
+    ConfigTargets targets = configTargets();
+    return skycrier::applyConfiguration(configLines, targets);
+}
+
+ConfigTargets Announcer::configTargets() {
+    return {settings, lines, units, FormCOM, &stations, &mainWindow, &schedule, &keptSources};
+}
+
+std::string Announcer::configurationText() { return skycrier::configurationText(configTargets()); }
+
+bool Announcer::saveConfiguration() {
+    std::string reason;
+    if (saveConfigurationFile(configFile_, configurationText(), reason)) return true;
+    stations.context.beep();
+    status.showFailure("Error: skycrier", reason);
+    return false;
 }
 
 std::string Announcer::resolve(const std::string& name) const { return resolveInFolder(folder_, name); }

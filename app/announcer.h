@@ -21,6 +21,8 @@
 #include "announce/vocabulary.h"
 #include "app/config_file.h"
 #include "app/log_book.h"
+#include "app/configuration.h"
+#include "app/kept_source_settings.h"
 #include "app/main_window.h"
 #include "app/port_window.h"
 #include "app/transmitter_port_control.h"
@@ -43,6 +45,8 @@ struct AnnouncerParts {
     std::function<void(const std::string&, const std::string&)> showPortError;
     // An observation to speak instead of the stations' (a recorded one).
     WeatherSources* recordedWeather = nullptr;
+    // The configuration file; empty for skycrier.ini in the program folder.
+    std::filesystem::path configFile = {};
     // The machine's serial devices, for the port window's list.
     std::function<std::vector<std::string>()> listPorts = [] { return std::vector<std::string>(); };
 };
@@ -53,8 +57,16 @@ public:
     Announcer(const Announcer&) = delete;
     Announcer& operator=(const Announcer&) = delete;
 
-    // Applies a configuration's lines in order, each through the control that owns it.
-    void applyConfiguration(const std::vector<ConfigLine>& configLines);
+    // Applies a configuration's lines in order, each through the control that
+    // owns it, then chooses the remembered source; returns the lines it ignored.
+    std::vector<IgnoredLine> applyConfiguration(const std::vector<ConfigLine>& configLines);
+    // Every model the configuration file holds, for loading it in steps.
+    ConfigTargets configTargets();
+    // The file a save writes now.
+    std::string configurationText();
+    // Replaces skycrier.ini in the program folder; a failure beeps, shows
+    // "Error: skycrier" with its reason and leaves the previous file.
+    bool saveConfiguration();
     // The file a configured name stands for.
     std::string resolve(const std::string& name) const;
 
@@ -65,6 +77,7 @@ public:
     SpeechUnits units;
     StatusBoard status;
     StationSources stations;
+    KeptSourceSettings keptSources;
     Vocabulary vocabulary;
     PlaybackEngine engine;
     TransmitterPortControl port;
@@ -75,8 +88,12 @@ public:
     Scheduler scheduler;
     LogBook logBook;
 
+    // The configuration file loading reads and saving writes.
+    const std::filesystem::path& configFile() const { return configFile_; }
+
 private:
     std::filesystem::path folder_;
+    std::filesystem::path configFile_;
 };
 
 }  // namespace skycrier

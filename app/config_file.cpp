@@ -4,13 +4,28 @@
 #include "platform/regular_file.h"
 
 namespace skycrier {
+namespace {
 
-std::vector<ConfigLine> parseConfigText(std::string_view text) {
+// Any version's header: a file written by another version loads as well.
+bool isHeader(std::string_view line) { return line.starts_with("[SKYCRIER V") && line.ends_with("]"); }
+
+}  // namespace
+
+std::string configHeader() { return std::string("[SKYCRIER V") + kProgramVersion + "]"; }
+
+std::vector<ConfigLine> parseConfigText(std::string_view text, std::vector<IgnoredLine>* ignored) {
     std::vector<ConfigLine> lines;
-    for (const std::string_view line : splitLines(text)) {
+    const std::vector<std::string_view> split = splitLines(text);
+    for (std::size_t i = 0; i < split.size(); ++i) {
+        const std::string_view line = split[i];
+        const std::size_t number = i + 1;
         const std::size_t equals = line.find('=');
-        if (equals != std::string_view::npos && equals > 0)
-            lines.push_back({std::string(line.substr(0, equals + 1)), std::string(line.substr(equals + 1))});
+        if (equals != std::string_view::npos && equals > 0) {
+            lines.push_back({std::string(line.substr(0, equals + 1)), std::string(line.substr(equals + 1)), number});
+        } else if (ignored && !(number == 1 && isHeader(line))) {
+            const std::string why = line.empty() ? "empty line" : equals == 0 ? "starts with \"=\"" : "no \"=\"";
+            ignored->push_back({number, line.empty() ? why : why + ": " + std::string(line)});
+        }
     }
     return lines;
 }

@@ -13,15 +13,28 @@ namespace skycrier {
 
 inline constexpr const char* kProgramVersion = "2.2.2";
 inline constexpr const char* kConfigFileName = "skycrier.ini";
+// A save is written here first, then renamed over the configuration file.
+inline constexpr const char* kConfigTemporaryName = "skycrier.~in";
+
+// "[SKYCRIER V2.2.2]": the first line, which carries no setting.
+std::string configHeader();
 
 struct ConfigLine {
     std::string key;  // up to and including the first "="
     std::string value;
+    std::size_t number = 0;  // 1-based line number in the file
+};
+
+// A line the loader kept out of the settings, and why, for the user who edits the file.
+struct IgnoredLine {
+    std::size_t number;
+    std::string reason;
 };
 
 // Splits text into setting lines; CR, LF and CR LF all end a line. Lines
-// without "=" or starting with "=" carry no setting and are dropped.
-std::vector<ConfigLine> parseConfigText(std::string_view text);
+// without "=" or starting with "=" carry no setting and are dropped; when
+// `ignored` is given they are reported there, except a header on line 1.
+std::vector<ConfigLine> parseConfigText(std::string_view text, std::vector<IgnoredLine>* ignored = nullptr);
 
 // The most a configuration or an observation record may hold. Either is a
 // few hundred bytes; the limit keeps a wrong file from filling the memory.

@@ -1,63 +1,204 @@
 #include "app/configuration.h"
-#include "base/decimal_integer.h"
 
 #include <algorithm>
 #include <functional>
+#include <iterator>
 #include <map>
-#include <optional>
 #include <utility>
+
+#include "app/config_keys.h"
+#include "base/decimal_integer.h"
 
 namespace skycrier {
 namespace {
 
-using Apply = std::function<void(const std::string&)>;
+// Why a line was not taken as it stands; empty when it was.
+using Why = std::string;
+using Apply = std::function<Why(const std::string&)>;
 using KeyTable = std::map<std::string, Apply>;
 
-// A number line; a malformed value leaves the setting as it was.
+const Why kNotANumber = "not a whole number";
+
+Why outOfRange(int minimum, int maximum) {
+    return "out of range " + std::to_string(minimum) + ".." + std::to_string(maximum);
+}
+
+// A number without limits of its own; a malformed value leaves the setting as it was.
 Apply integer(std::function<void(int)> set) {
-    return [set = std::move(set)](const std::string& v) {
-        if (const auto n = parseDecimalInteger(v)) set(*n);
+    return [set = std::move(set)](const std::string& v) -> Why {
+        const auto n = parseDecimalInteger(v);
+        if (!n) return kNotANumber;
+        set(*n);
+        return {};
     };
 }
 
-// The keys every history-file station has: the boxes of its spoken values,
-// its poll period, its data file and its pressure correction.
-void addHistorySourceKeys(KeyTable& keys, const std::string& prefix, HistorySource& w) {
-    static constexpr std::pair<const char*, MeteoField> kFlags[] = {
-        {"TEMPINT=", MeteoField::Tint}, {"TEMPEXT=", MeteoField::Text}, {"PRESATM=", MeteoField::Patm},
-        {"PRETEND=", MeteoField::Tend}, {"VITVENT=", MeteoField::Vent}, {"VITRAFA=", MeteoField::Rafa},
-        {"DIRVENT=", MeteoField::Dire}, {"TRES=", MeteoField::TRes},    {"PLUIE=", MeteoField::Pluie},
-        {"HUMIDI=", MeteoField::HumiExt}};
-    for (const auto& [suffix, field] : kFlags) {
-        CheckBox& box = w.checkBox(field);
-        keys[prefix + suffix] = [&box](const std::string& v) {
-            if (v == "Y") box.checked = true;
-        };
-    }
-    keys[prefix + "METPERI="] = integer([&w](int n) { w.SpinEditRafraichir.setValue(n); });
-    keys[prefix + "DAT="] = [&w](const std::string& v) { w.loadDataFile(v); };
-    keys[prefix + "POFFSET="] = integer([&w](int n) { w.SpinEditOffSetPression.setValue(n); });
+// A number that picks an item: outside the items it picks none and the line is ignored.
+Apply item(int minimum, int maximum, std::function<void(int)> set) {
+    return [=](const std::string& v) -> Why {
+        const auto n = parseDecimalInteger(v);
+        if (!n) return kNotANumber;
+        if (*n < minimum || *n > maximum) return outOfRange(minimum, maximum);
+        set(*n);
+        return {};
+    };
 }
 
-Apply tendencyThreshold(HistorySource& w) {
-    return integer([&w](int n) {
-        w.SpinEditSeuiltendance.setValue(n);
-        w.SpinEditSeuiltendanceChange();
+// A number for a bounded control (spin edit, slider, bar): beyond its limits
+// the control takes the nearest one, as it does when a program sets it.
+Apply bounded(int minimum, int maximum, std::function<void(int)> set) {
+    return [=](const std::string& v) -> Why {
+        const auto n = parseDecimalInteger(v);
+        if (!n) return kNotANumber;
+        const int taken = std::clamp(*n, minimum, maximum);
+        set(taken);
+        return taken == *n ? Why() : outOfRange(minimum, maximum) + ", " + std::to_string(taken) + " taken";
+    };
+}
+
+Apply spin(SpinEdit& edit, std::function<void()> changed = {}) {
+    return bounded(edit.minimum(), edit.maximum(), [&edit, changed = std::move(changed)](int n) {
+        edit.setValue(n);
+        if (changed) changed();
     });
 }
 
-void addStationKeys(KeyTable& keys, StationSources& s, std::optional<SourceKind>& remembered) {
-    keys["METEO="] = [&s, &remembered](const std::string& v) {
-        static const std::map<std::string, SourceKind> kLater = {{"W23", SourceKind::W23},
-                                                                 {"W28", SourceKind::W28},
-                                                                 {"APRS", SourceKind::APRS},
-                                                                 {"PRO2", SourceKind::Pro2},
-                                                                 {"METAR", SourceKind::METAR}};
-        if (v == "MON") {
-            s.FormChoixMeteo.check(SourceKind::MON);
-        } else if (const auto found = kLater.find(v); found != kLater.end()) {
-            remembered = found->second;
+// A flag that only its literal changes: to `to`. Any other value leaves it.
+Apply setOn(const char* literal, bool& flag, bool to) {
+    return [literal, &flag, to](const std::string& v) -> Why {
+        if (v == literal) flag = to;
+        return {};
+    };
+}
+
+// A flag that its literal sets and every other value clears.
+Apply exactly(const char* literal, bool& flag) {
+    return [literal, &flag](const std::string& v) -> Why {
+        flag = v == literal;
+        return {};
+    };
+}
+
+Apply text(std::string& target) {
+    return [&target](const std::string& v) -> Why {
+        target = v;
+        return {};
+    };
+}
+
+Why fileNotFound(const std::string& resolved) { return "file not found (" + resolved + ")"; }
+
+void addBulletinKeys(KeyTable& keys, BulletinSettings& b) {
+    keys["ROSE="] = setOn("16", b.Menu16secteurs, true);
+    keys["OLD="] = [&b](const std::string& v) -> Why {
+        if (v == "1") b.staleRule = StaleRule::OneHour;
+        if (v == "2") b.staleRule = StaleRule::TwoHours;
+        if (v == "3") b.staleRule = StaleRule::ThreeHours;
+        return {};
+    };
+    keys["FICHIER_ENTETE="] = text(b.headerFile);
+    keys["FICHIER_BRELL="] = text(b.greetingFile);
+    keys["FICHIER_FIN="] = text(b.closingFile);
+    keys["VOCABULARY="] = text(b.vocabularyFolder);
+    keys["ENTETE="] = setOn("Y", b.CheckBoxEntete, true);
+    keys["PAUSE="] = bounded(0, 15, [&b](int n) { b.SpinEditPause = n; });
+    keys["FINAL="] = exactly("Y", b.CheckBoxFin);
+    keys["HELLO="] = exactly("Y", b.CheckBoxBrell);
+    keys["DATE="] = [&b](const std::string& v) -> Why {
+        b.CheckBoxDate = v != "N";
+        return {};
+    };
+}
+
+void addUnitKeys(KeyTable& keys, TFormMyUnits& units) {
+    const std::pair<const char*, void (TFormMyUnits::*)(bool)> kGroups[] = {
+        {"UNITTC=", &TFormMyUnits::checkTemperature},
+        {"UNITPM=", &TFormMyUnits::checkPressure},
+        {"UNITVK=", &TFormMyUnits::checkWind},
+        {"UNITRM=", &TFormMyUnits::checkRain}};
+    for (const auto& group : kGroups)
+        keys[group.first] = [&units, check = group.second](const std::string& v) -> Why {
+            (units.*check)(v == "Y");
+            return {};
+        };
+}
+
+void addPortKeys(KeyTable& keys, PortChoice& port, PortLineSettings& lines) {
+    keys["COM="] = [&port](const std::string& v) -> Why {
+        if (v == "0") {
+            port.chooseNoPort();
+            return {};
         }
+        const std::string name = portNameFromConfig(v);
+        port.choosePort(name);
+        return port.portName() == name ? Why() : "port " + name + " could not be opened, no port chosen";
+    };
+    keys["DTR="] = setOn("0", lines.CheckBoxDTR, false);
+    keys["RTS="] = setOn("0", lines.CheckBoxRTS, false);
+    keys["DSR="] = setOn("0", lines.CheckBoxDSR, false);
+    keys["CTS="] = setOn("0", lines.CheckBoxCTS, false);
+    keys["DCD="] = setOn("0", lines.CheckBoxDCD, false);
+}
+
+void addMainWindowKeys(KeyTable& keys, TForm1& w) {
+    keys["RECORD="] = setOn("Y", w.MenuRecord, true);
+    keys["RECORDER="] = [&w](const std::string& v) -> Why {
+        if (!v.empty()) w.EditSonivue = v;
+        return {};
+    };
+    keys["START="] = setOn("Y", w.CheckBoxDemarrage, true);
+    keys["REDUCE="] = [&w](const std::string& v) -> Why {
+        // The minimise that checking the box causes must not save the file being read.
+        if (v == "Y") w.noSaveOnMinimise = w.CheckBoxReduire = true;
+        return {};
+    };
+    keys["BALANCE="] = bounded(-100, 100, [&w](int n) { w.Balance = n; });
+    keys["VOLUME="] = bounded(0, 10, [&w](int n) { w.TrackBarVolume = n; });
+    keys["MAXVOLUME="] = bounded(0, 100, [&w](int n) { w.Gauge1 = n; });
+    keys["TOP="] = integer([&w](int n) { w.Top = n; });
+    keys["LEFT="] = integer([&w](int n) { w.Left = n; });
+    keys["FORMMETEO="] = setOn("N", w.showSourceWindow, false);
+    keys["OSOUND="] = [&w](const std::string& v) -> Why {
+        if (v == "-1") return {};
+        w.RadioButtonCarteMoi = true;
+        const auto n = parseDecimalInteger(v);
+        if (!n) return kNotANumber + ", the device stays " + std::to_string(w.outputDevice);
+        w.outputDevice = *n;
+        return {};
+    };
+    keys["VERSTART="] = setOn("1", w.CheckBoxInfoVersion, true);
+}
+
+// The period selector and the hour window; an hour outside 0..24 names no menu item.
+void addScheduleKeys(KeyTable& keys, TForm1& window, ScheduleSettings& schedule) {
+    keys["PERIOD="] =
+        item(0, static_cast<int>(std::size(kPeriodMinutes)) - 1, [&schedule](int n) { schedule.UpDownPeriode = n; });
+    const auto hour = [&window](char menu, int& stored) {
+        return item(0, 24, [&window, menu, &stored](int n) {
+            stored = n;
+            window.hourItemClick(menu + std::string(n < 10 ? "0" : "") + std::to_string(n));
+        });
+    };
+    keys["START_RANGE="] = hour('D', schedule.StartHour);
+    keys["END_RANGE="] = hour('F', schedule.EndHour);
+}
+
+void addHistorySourceKeys(KeyTable& keys, const std::string& prefix, HistorySource& w,
+                          const std::function<std::string(const std::string&)>& resolve) {
+    keys[prefix + "DAT="] = [&w, resolve](const std::string& v) -> Why {
+        return w.loadDataFile(v) ? Why() : fileNotFound(resolve(v));
+    };
+    keys[prefix + "POFFSET="] = spin(w.SpinEditOffSetPression);
+}
+
+void addStationKeys(KeyTable& keys, StationSources& s, std::optional<SourceKind>& remembered) {
+    keys["METEO="] = [&s, &remembered](const std::string& v) -> Why {
+        const auto kind = sourceFromConfigName(v);
+        if (kind == SourceKind::MON)
+            s.FormChoixMeteo.check(SourceKind::MON);
+        else if (kind)
+            remembered = kind;
+        return {};
     };
     WindowGeometry& g = s.context.SourceWindowGeometry;
     keys["METEO_TOP="] = integer([&g](int n) { g.top = n; });
@@ -65,31 +206,93 @@ void addStationKeys(KeyTable& keys, StationSources& s, std::optional<SourceKind>
     keys["METEO_WIDTH="] = integer([&g](int n) { g.width = n; });
     keys["METEO_HEIGHT="] = integer([&g](int n) { g.height = n; });
 
-    addHistorySourceKeys(keys, "W23_", s.FormMeteoW23);
-    keys["W23_SEUILTEN="] = tendencyThreshold(s.FormMeteoW23);
-    addHistorySourceKeys(keys, "W28_", s.FormMeteoW28);
-    keys["W28_PABS="] = [&s](const std::string& v) { s.FormMeteoW28.selectAbsolutePressure(v == "Y"); };
-    addHistorySourceKeys(keys, "PRO2_", s.FormMeteoPro2);
-    keys["PRO2_SEUILTEN="] = tendencyThreshold(s.FormMeteoPro2);
-    keys["PRO2_NEW="] = [&s](const std::string& v) {
-        if (v == "N") s.FormMeteoPro2.CheckBoxFichier.checked = false;
+    for (const SourceBlock& block : kSourceBlocks) {
+        SourceWindow& w = s.FormChoixMeteo.window(block.kind);
+        for (const QuantityFlag& flag : kQuantityFlags)
+            if (hasQuantityFlag(block.kind, flag.field))
+                keys[block.prefix + std::string(flag.suffix)] = setOn("Y", w.checkBox(flag.field).checked, true);
+        keys[block.prefix + std::string("METPERI=")] = spin(w.SpinEditRafraichir);
+    }
+    const auto& resolve = s.context.resolvePath;
+    addHistorySourceKeys(keys, "W23_", s.FormMeteoW23, resolve);
+    keys["W23_SEUILTEN="] =
+        spin(s.FormMeteoW23.SpinEditSeuiltendance, [&s] { s.FormMeteoW23.SpinEditSeuiltendanceChange(); });
+    addHistorySourceKeys(keys, "W28_", s.FormMeteoW28, resolve);
+    keys["W28_PABS="] = [&s](const std::string& v) -> Why {
+        s.FormMeteoW28.selectAbsolutePressure(v == "Y");
+        return {};
+    };
+    addHistorySourceKeys(keys, "PRO2_", s.FormMeteoPro2, resolve);
+    keys["PRO2_SEUILTEN="] =
+        spin(s.FormMeteoPro2.SpinEditSeuiltendance, [&s] { s.FormMeteoPro2.SpinEditSeuiltendanceChange(); });
+    keys["PRO2_NEW="] = setOn("N", s.FormMeteoPro2.CheckBoxFichier.checked, false);
+}
+
+// The data file or address of APRS and METAR: an existing file or an http(s) address.
+Apply networkDataFile(NetworkSourceSettings& n, const std::function<std::string(const std::string&)>& resolve) {
+    return [&n, resolve](const std::string& v) -> Why {
+        if (fileExists(resolve(v)) || v.starts_with("http://") || v.starts_with("https://")) {
+            n.EditDat = v;
+            return {};
+        }
+        n.StaticTextErreur = "Error de archivo #6";
+        return fileNotFound(resolve(v));
     };
 }
 
-// The period selector and the hour window; an hour outside 0..24 names no menu item.
-void addScheduleKeys(KeyTable& keys, TForm1& window, ScheduleSettings& schedule) {
-    keys["PERIOD="] = integer([&schedule](int n) {
-        if (n >= 0 && n < static_cast<int>(std::size(kPeriodMinutes))) schedule.UpDownPeriode = n;
-    });
-    const auto hour = [&window](char menu, int& stored) {
-        return integer([&window, menu, &stored](int n) {
-            if (n < 0 || n > 24) return;
-            stored = n;
-            window.hourItemClick(menu + std::string(n < 10 ? "0" : "") + std::to_string(n));
-        });
+void addNetworkSourceKeys(KeyTable& keys, const std::string& prefix, NetworkSourceSettings& n,
+                          const std::function<std::string(const std::string&)>& resolve) {
+    keys[prefix + "DAT="] = networkDataFile(n, resolve);
+    keys[prefix + "LIST="] = [&n](const std::string& v) -> Why {
+        if (v.empty()) return {};
+        if (n.ComboBoxPath.size() >= NetworkSourceSettings::kListEntries)
+            return "the list holds " + std::to_string(NetworkSourceSettings::kListEntries) + " entries already";
+        n.ComboBoxPath.push_back(v);
+        return {};
     };
-    keys["START_RANGE="] = hour('D', schedule.StartHour);
-    keys["END_RANGE="] = hour('F', schedule.EndHour);
+    keys[prefix + "POFFSET="] = integer([&n](int v) { n.SpinEditOffSetPression = v; });
+    keys[prefix + "TU="] = item(-1, 1, [&n](int v) { n.ComboBoxTU = v; });
+}
+
+void addKeptSourceKeys(KeyTable& keys, KeptSourceSettings& k,
+                       const std::function<std::string(const std::string&)>& resolve) {
+    keys["METCOMM="] = integer([&k](int n) { k.monitor.portNumber = n; });
+    keys["LOG="] = setOn("Y", k.monitor.CheckBoxlog, true);
+    AprsSettings& a = k.aprs;
+    const auto windUnit = [&a](AprsWindUnit unit) {
+        return [&a, unit](const std::string& v) -> Why {
+            if (v == "Y") a.windUnit = unit;
+            return {};
+        };
+    };
+    keys["APRS_KM="] = windUnit(AprsWindUnit::Km);
+    keys["APRS_KNOT="] = windUnit(AprsWindUnit::Knot);
+    keys["APRS_DGF="] = exactly("Y", a.RadioButtonDegF);
+    keys["APRS_INC="] = exactly("Y", a.RadioButtonInch);
+    keys["APRS_ID="] = text(a.EditID);
+    keys["APRS_PW="] = text(a.EditPW);
+    addNetworkSourceKeys(keys, "APRS_", a, resolve);
+    addNetworkSourceKeys(keys, "METAR_", k.metar, resolve);
+}
+
+// "APRS_FAVn=" and "METAR_FAVn=": favourite n of 1..10. Nothing when the key is no favourite key.
+std::optional<Why> applyFavourite(const ConfigLine& line, KeptSourceSettings& k) {
+    const std::pair<const char*, NetworkSourceSettings*> kLists[] = {{"APRS_FAV", &k.aprs}, {"METAR_FAV", &k.metar}};
+    const std::string_view key = line.key;
+    for (const auto& [prefixText, settings] : kLists) {
+        const std::string_view prefix = prefixText;
+        if (!key.starts_with(prefix)) continue;
+        // Between the prefix and the key's closing "=".
+        const std::string_view number = key.substr(prefix.size(), key.size() - 1 - prefix.size());
+        if (number.empty()) return "a favourite without its number";
+        const auto n = parseDecimalInteger(number);
+        if (!n) return "favourite number " + kNotANumber;
+        if (*n < 1 || *n > static_cast<int>(NetworkSourceSettings::kFavourites))
+            return "favourite number outside 1.." + std::to_string(NetworkSourceSettings::kFavourites);
+        settings->favourites[static_cast<std::size_t>(*n - 1)] = line.value;
+        return Why();
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -99,62 +302,58 @@ std::string portNameFromConfig(const std::string& value) {
     return "COM" + value;
 }
 
-void applyConfiguration(const std::vector<ConfigLine>& lines, ConfigTargets& t) {
-    BulletinSettings& b = t.bulletin;
+LoadOutcome loadConfiguration(const std::vector<ConfigLine>& lines, ConfigTargets& t) {
+    LoadOutcome outcome;
     TFormMyUnits unitsWithoutSources(t.units, nullptr);
-    TFormMyUnits& unitsWindow = t.stations ? t.stations->FormMyUnits : unitsWithoutSources;
-    // A flag set only by its literal, and one cleared only by its literal, differ
-    // in what other values do; each key keeps the rule its own control has.
-    const auto checksOnY = [](bool& flag) { return [&flag](const std::string& v) { if (v == "Y") flag = true; }; };
-    const auto yesOrNo = [](bool& flag) { return [&flag](const std::string& v) { flag = v == "Y"; }; };
-    const auto clearsOnZero = [](bool& flag) { return [&flag](const std::string& v) { if (v == "0") flag = false; }; };
-    const auto path = [](std::string& target) { return [&target](const std::string& v) { target = v; }; };
-
-    KeyTable keys = {
-        {"ROSE=", [&](const std::string& v) { if (v == "16") b.Menu16secteurs = true; }},
-        {"VOCABULARY=", [&](const std::string& v) { b.vocabularyFolder = v; }},
-        {"OLD=",
-         [&](const std::string& v) {
-             if (v == "1") b.staleRule = StaleRule::OneHour;
-             else if (v == "2") b.staleRule = StaleRule::TwoHours;
-             else if (v == "3") b.staleRule = StaleRule::ThreeHours;
-         }},
-        {"FICHIER_ENTETE=", path(b.headerFile)},
-        {"FICHIER_BRELL=", path(b.greetingFile)},
-        {"FICHIER_FIN=", path(b.closingFile)},
-        {"ENTETE=", checksOnY(b.CheckBoxEntete)},
-        {"PAUSE=",
-         [&](const std::string& v) {
-             if (const auto n = parseDecimalInteger(v)) b.SpinEditPause = std::clamp(*n, 0, 15);
-         }},
-        {"FINAL=", yesOrNo(b.CheckBoxFin)},
-        {"HELLO=", yesOrNo(b.CheckBoxBrell)},
-        {"DATE=", [&](const std::string& v) { b.CheckBoxDate = v != "N"; }},
-        {"UNITTC=", [&](const std::string& v) { unitsWindow.checkTemperature(v == "Y"); }},
-        {"UNITPM=", [&](const std::string& v) { unitsWindow.checkPressure(v == "Y"); }},
-        {"UNITVK=", [&](const std::string& v) { unitsWindow.checkWind(v == "Y"); }},
-        {"UNITRM=", [&](const std::string& v) { unitsWindow.checkRain(v == "Y"); }},
-        {"COM=",
-         [&](const std::string& v) {
-             if (v == "0")
-                 t.port.chooseNoPort();
-             else
-                 t.port.choosePort(portNameFromConfig(v));
-         }},
-        {"DTR=", clearsOnZero(t.lines.CheckBoxDTR)},
-        {"RTS=", clearsOnZero(t.lines.CheckBoxRTS)},
-        {"DSR=", clearsOnZero(t.lines.CheckBoxDSR)},
-        {"CTS=", clearsOnZero(t.lines.CheckBoxCTS)},
-        {"DCD=", clearsOnZero(t.lines.CheckBoxDCD)},
-    };
-    std::optional<SourceKind> remembered;
-    if (t.stations) addStationKeys(keys, *t.stations, remembered);
+    KeyTable keys;
+    addBulletinKeys(keys, t.bulletin);
+    addUnitKeys(keys, t.stations ? t.stations->FormMyUnits : unitsWithoutSources);
+    addPortKeys(keys, t.port, t.lines);
+    if (t.mainWindow) addMainWindowKeys(keys, *t.mainWindow);
     if (t.mainWindow && t.schedule) addScheduleKeys(keys, *t.mainWindow, *t.schedule);
+    if (t.stations) addStationKeys(keys, *t.stations, outcome.remembered);
+    const std::function<std::string(const std::string&)> resolve =
+        t.stations ? t.stations->context.resolvePath : [](const std::string& name) { return name; };
+    if (t.kept) addKeptSourceKeys(keys, *t.kept, resolve);
+
     for (const ConfigLine& line : lines) {
-        const auto found = keys.find(line.key);
-        if (found != keys.end()) found->second(line.value);
+        std::optional<Why> why;
+        if (const auto found = keys.find(line.key); found != keys.end())
+            why = found->second(line.value);
+        else if (t.kept)
+            why = applyFavourite(line, *t.kept);
+        if (!why) why = "unknown key";
+        if (!why->empty()) outcome.ignored.push_back({line.number, *why + ": " + line.key + line.value});
     }
-    if (remembered) t.stations->FormChoixMeteo.check(*remembered);
+    return outcome;
+}
+
+LoadOutcome loadConfiguration(std::string_view text, ConfigTargets& targets) {
+    std::vector<IgnoredLine> withoutSetting;
+    LoadOutcome outcome = loadConfiguration(parseConfigText(text, &withoutSetting), targets);
+    std::vector<IgnoredLine> all;
+    std::merge(withoutSetting.begin(), withoutSetting.end(), outcome.ignored.begin(), outcome.ignored.end(),
+               std::back_inserter(all), [](const IgnoredLine& a, const IgnoredLine& b) { return a.number < b.number; });
+    outcome.ignored = std::move(all);
+    return outcome;
+}
+
+void applyRememberedSource(const std::optional<SourceKind>& remembered, ConfigTargets& t) {
+    if (remembered && t.stations) t.stations->FormChoixMeteo.check(*remembered);
+}
+
+void hideSourceWindowsIfAsked(ConfigTargets& t) {
+    if (!t.mainWindow || !t.stations || t.mainWindow->showSourceWindow) return;
+    for (const SourceBlock& block : kSourceBlocks) {
+        SourceWindow& w = t.stations->FormChoixMeteo.window(block.kind);
+        if (w.visible) w.FormClose(w.geometry);
+    }
+}
+
+std::vector<IgnoredLine> applyConfiguration(const std::vector<ConfigLine>& lines, ConfigTargets& targets) {
+    LoadOutcome outcome = loadConfiguration(lines, targets);
+    applyRememberedSource(outcome.remembered, targets);
+    return std::move(outcome.ignored);
 }
 
 }  // namespace skycrier

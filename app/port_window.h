@@ -70,6 +70,7 @@ public:
     // menuComNoneclick: releases the port, selects "No COM", shows "COM" in
     // LabelCOM and runs onReleased.
     void chooseNoPort() override;
+    std::string portName() const override { return port_.portName(); }
 
     // What else a release resets: carrier detect's state and its indicators.
     std::function<void()> onReleased;

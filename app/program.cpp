@@ -15,8 +15,7 @@ bool present(const std::filesystem::path& path) {
 
 Program::Program(const ProgramParts& parts)
     : announcer(parts.announcer),
-      configFile_(parts.configFile),
-      configurationPresent_(present(parts.configFile)),
+      configurationPresent_(present(announcer.configFile())),
       logPresent_(present(parts.announcer.folder / kLogFileName)) {
     std::error_code ec;
     if (!parts.sharedDataFolder.empty()) {
@@ -35,17 +34,23 @@ void Program::report(const std::string& text) {
 
 void Program::StartUp() {
     Announcer& a = announcer;
+    ConfigTargets targets = a.configTargets();
     a.mainWindow.Caption = std::string("SKYCRIER V") + kProgramVersion;
+    LoadOutcome loaded;
     if (configurationPresent_) {
+        const std::string file = a.configFile().string();
         std::string error;
-        if (const auto text = readWholeFile(configFile_.string(), error))
-            a.applyConfiguration(parseConfigText(*text));
-        else
+        if (const auto text = readWholeFile(file, error)) {
+            loaded = loadConfiguration(*text, targets);
+            for (const IgnoredLine& line : loaded.ignored)
+                report(file + ": line " + std::to_string(line.number) + ": " + line.reason);
+        } else {
             report(error);
+        }
     }
     if (logPresent_) a.logBook.read();
-    if (!a.mainWindow.showSourceWindow)
-        for (const SourceKind kind : kAllSources) a.stations.FormChoixMeteo.window(kind).visible = false;
+    applyRememberedSource(loaded.remembered, targets);
+    hideSourceWindowsIfAsked(targets);
     a.engine.setOutputDevice(a.mainWindow.RadioButtonCarteMoi ? a.mainWindow.outputDevice : kDefaultOutputDevice);
     if (!a.engine.allocateBuffers()) report(a.status.EditData());
     a.mainWindow.UpDownPeriodeMouseDown();
@@ -65,6 +70,7 @@ void Program::FormClose() {
         SourceWindow& w = a.stations.FormChoixMeteo.window(kind);
         if (w.visible) a.stations.context.SourceWindowGeometry = w.geometry;
     }
+    a.saveConfiguration();
     a.engine.stopOutput();
     a.FormCOM.chooseNoPort();
 }

@@ -16,8 +16,6 @@ namespace skycrier {
 
 struct ProgramParts {
     AnnouncerParts announcer;
-    // The configuration file: skycrier.ini in the program folder, or the one chosen.
-    std::filesystem::path configFile;
     // Where the converted weather files are copied for other programs; may be empty.
     std::filesystem::path sharedDataFolder;
 };
@@ -45,7 +43,6 @@ private:
     // Every problem goes to the status line's listeners and to the log.
     void report(const std::string& text);
 
-    std::filesystem::path configFile_;
     std::filesystem::path sharedDataFolder_;
     bool configurationPresent_ = false;
     bool logPresent_ = false;

@@ -4,6 +4,7 @@
 
 #include "app/config_file.h"
 #include "cli/bulletin_command.h"
+#include "cli/config_command.h"
 #include "cli/run_command.h"
 #include "cli/schedule_command.h"
 #include "cli/station_command.h"
@@ -26,6 +27,7 @@ const Entry kCommands[] = {
     {"station", skycrier::cli::runStationCommand, skycrier::cli::kStationUsage},
     {"schedule", skycrier::cli::runScheduleCommand, skycrier::cli::kScheduleUsage},
     {"run", skycrier::cli::runRunCommand, skycrier::cli::kRunUsage},
+    {"config", skycrier::cli::runConfigCommand, skycrier::cli::kConfigUsage},
 };
 
 void printUsage(std::ostream& out) {

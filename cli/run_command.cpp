@@ -91,8 +91,7 @@ int runRunCommand(const std::vector<std::string>& args, std::ostream& out, std::
     const auto showPortError = [&err](const std::string& title, const std::string& reason) {
         err << kPrefix << title << " (" << reason << ")" << std::endl;
     };
-    Program program({{*loop, card, serial, folder, showPortError, nullptr, [] { return listSerialPorts(); }},
-                     options->ini.empty() ? folder / kConfigFileName : std::filesystem::path(options->ini),
+    Program program({{*loop, card, serial, folder, showPortError, nullptr, options->ini, [] { return listSerialPorts(); }},
                      userPublicShareFolder() / "weather"});
     const Subscription problems = program.announcer.status.reported.connect(
         [&err](const std::string& text) { err << kPrefix << text << std::endl; });

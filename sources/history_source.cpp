@@ -64,11 +64,13 @@ void HistorySource::ButtonParcourirClick(const std::string& chosen) {
     }
 }
 
-void HistorySource::loadDataFile(const std::string& file) {
-    if (fileExists(context_.resolvePath(file)))
-        setPath(file);
-    else
+bool HistorySource::loadDataFile(const std::string& file) {
+    if (!fileExists(context_.resolvePath(file))) {
         meteo.ErrorText = kErrorMissingFile;
+        return false;
+    }
+    setPath(file);
+    return true;
 }
 
 void HistorySource::SpinEditSeuiltendanceChange() { context_.TendencyThreshold = SpinEditSeuiltendance.value() * 0.1; }

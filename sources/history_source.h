@@ -28,8 +28,9 @@ public:
 
     // "Navigar": the file the user chose in the dialog (the dialog is the GUI's).
     void ButtonParcourirClick(const std::string& path);
-    // A data-file line of the configuration: taken only when the file exists.
-    void loadDataFile(const std::string& path);
+    // A data-file line of the configuration: taken only when the file exists;
+    // false, with "Error de archivo" shown, when it does not.
+    bool loadDataFile(const std::string& path);
     // TendencyThreshold follows this window's SpinEditSeuiltendance.
     void SpinEditSeuiltendanceChange();
 

@@ -195,6 +195,40 @@ TEST_F(SourceConfigurationTest, SourceWindowGeometry) {
     EXPECT_EQ(g.height, 300);
 }
 
+TEST_F(SourceConfigurationTest, TheRememberedSourceWaitsForItsOwnStep) {
+    ConfigTargets targets{bulletin, lines, units, port, &stations};
+    const LoadOutcome loaded = loadConfiguration("METEO=PRO2\r\nMETEO=W23\r\n", targets);
+    EXPECT_EQ(loaded.remembered, SourceKind::W23);
+    EXPECT_EQ(stations.FormChoixMeteo.checkedSource(), SourceKind::None);
+    applyRememberedSource(loaded.remembered, targets);
+    EXPECT_EQ(stations.FormChoixMeteo.checkedSource(), SourceKind::W23);
+}
+
+TEST_F(SourceConfigurationTest, SourcesWithoutAReaderKeepTheirSettings) {
+    KeptSourceSettings kept;
+    ConfigTargets targets{bulletin, lines, units, port, &stations, nullptr, nullptr, &kept};
+    const LoadOutcome loaded = loadConfiguration(
+        "[SKYCRIER V2.2.2]\nMETCOMM=3\nLOG=Y\nAPRS_KM=Y\nAPRS_DGF=\nAPRS_INC=N\nAPRS_TU=1\nAPRS_TU=2\n"
+        "APRS_DAT=nowhere.txt\nAPRS_PW=pw\nMETAR_DAT=https://m/?id=LEMD\nMETAR_FAV3=LEBL\nAPRS_VITVENT=Y\n",
+        targets);
+    EXPECT_EQ(kept.monitor.portNumber, 3);
+    EXPECT_TRUE(kept.monitor.CheckBoxlog);
+    EXPECT_EQ(kept.aprs.windUnit, AprsWindUnit::Km);
+    EXPECT_FALSE(kept.aprs.RadioButtonDegF);
+    EXPECT_FALSE(kept.aprs.RadioButtonInch);
+    EXPECT_EQ(kept.aprs.ComboBoxTU, 1);
+    EXPECT_EQ(kept.aprs.EditDat, "");
+    EXPECT_EQ(kept.aprs.StaticTextErreur, "Error de archivo #6");
+    EXPECT_EQ(kept.aprs.EditPW, "pw");
+    EXPECT_EQ(kept.metar.EditDat, "https://m/?id=LEMD");
+    EXPECT_EQ(kept.metar.favourites[2], "LEBL");
+    EXPECT_TRUE(stations.FormMeteoAPRS.CheckBoxVent.checked);
+    ASSERT_EQ(loaded.ignored.size(), 2u);
+    EXPECT_EQ(loaded.ignored[0].number, 8u);
+    EXPECT_EQ(loaded.ignored[0].reason, "out of range -1..1: APRS_TU=2");
+    EXPECT_EQ(loaded.ignored[1].number, 9u);
+}
+
 TEST_F(SourceConfigurationTest, UnitLinesRefreshTheSelectedSource) {
     loadSources("METEO=W23\nW23_DAT=" + history() + "\n");
     loadSources("UNITVK=N\n");
