@@ -97,6 +97,8 @@ int runRunCommand(const std::vector<std::string>& args, std::ostream& out, std::
         [&err](const std::string& text) { err << kPrefix << text << std::endl; });
     const BulletinLines bulletins(program.announcer.sequencer, *loop, err);
 
+    err << kPrefix << "program folder " << folder.string() << ", configuration "
+        << program.announcer.configFile().string() << "; SIGTERM or Ctrl-C stops it" << std::endl;
     loop->watchReadable(signals->fd(), [&] {
         if (!signals->take()) return;
         program.FormClose();

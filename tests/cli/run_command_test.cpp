@@ -16,12 +16,15 @@ class RunCommandTest : public ::testing::Test {
 protected:
     // Starts the service on a configuration with the pseudo-terminal as its port.
     pid_t start(const std::string& config) {
+        // The program leaves its configuration read-only.
+        std::filesystem::remove(ini());
         cli.dir.write("skycrier.ini", "[SKYCRIER V2.2.2]\r\nCOM=" + cli.port() + "\r\n" + config);
         cli.dir.write("inputs", "");
         return cli.start({"run", "--folder", cli.dir.path().string()},
                          {"SKYCRIER_MODEM_INPUTS=" + (cli.dir.path() / "inputs").string()});
     }
     void raise(const std::string& lines) { cli.dir.write("inputs", lines); }
+    std::filesystem::path ini() const { return cli.dir.path() / "skycrier.ini"; }
 
     CliProcess cli;
 };
@@ -42,6 +45,12 @@ TEST_F(RunCommandTest, AStopDuringABulletinUnkeysAndSavesTheConfiguration) {
         EXPECT_FALSE(r.lines.dtr);
         EXPECT_FALSE(r.lines.rts);
         EXPECT_NE(r.err.find(" CTS abort Err: SkyCrier closing\n"), std::string::npos) << r.err;
+        // Saved whole, the port included, before the port was released.
+        const std::string saved = fileText(ini());
+        EXPECT_EQ(saved.rfind("[SKYCRIER V2.2.2]\r\n", 0), 0u) << saved;
+        EXPECT_NE(saved.find("\r\nPAUSE=15\r\n"), std::string::npos) << saved;
+        EXPECT_NE(saved.find("\r\nCOM=" + cli.port() + "\r\n"), std::string::npos) << saved;
+        EXPECT_EQ(saved.substr(saved.size() - 2), "\r\n");
     }
 }
 
@@ -53,9 +62,10 @@ TEST_F(RunCommandTest, EachBulletinIsOneLineWithWhatStartedItAndHowItEnded) {
     ::kill(pid, SIGTERM);
     const CliOutcome r = cli.finish(pid);
     EXPECT_EQ(r.code, 0);
-    // "YYYY-MM-DD HH:MM:SS DSR done", and nothing else.
-    ASSERT_EQ(r.err.size(), 29u) << r.err;
-    EXPECT_EQ(r.err.substr(19), " DSR done\n");
+    // After the line that names the folder: "YYYY-MM-DD HH:MM:SS DSR done", and nothing else.
+    const std::string bulletins = r.err.substr(r.err.find('\n') + 1);
+    ASSERT_EQ(bulletins.size(), 29u) << r.err;
+    EXPECT_EQ(bulletins.substr(19), " DSR done\n");
     EXPECT_TRUE(r.lines.dtrWasRaised);
 }
 
