@@ -57,6 +57,8 @@ public:
     void TimerSecondeTimer();
     // What releasing the transmitter port shows: no carrier, bulletins allowed.
     void portReleased();
+    // Reads the clock into the clock fields and the date and time shown.
+    void readClock();
 
     // The deferred start-up, run by the first tick with the tick stopped.
     std::function<void()> startUp;
@@ -86,7 +88,6 @@ public:
 
 private:
     void runStartUp();
-    void readClock();
     void writeHourlyLog();
     // True when the tick ends here.
     bool schedule();

@@ -37,23 +37,28 @@ void Program::StartUp() {
     ConfigTargets targets = a.configTargets();
     a.mainWindow.Caption = std::string("SKYCRIER V") + kProgramVersion;
     LoadOutcome loaded;
+    std::vector<std::string> problems;
     if (configurationPresent_) {
         const std::string file = a.configFile().string();
         std::string error;
         if (const auto text = readWholeFile(file, error)) {
             loaded = loadConfiguration(*text, targets);
             for (const IgnoredLine& line : loaded.ignored)
-                report(file + ": line " + std::to_string(line.number) + ": " + line.reason);
+                problems.push_back(file + ": line " + std::to_string(line.number) + ": " + line.reason);
         } else {
-            report(error);
+            problems.push_back(error);
         }
     }
     if (logPresent_) a.logBook.read();
+    // Only now: an entry written before the old log is read would replace it.
+    for (const std::string& problem : problems) report(problem);
     applyRememberedSource(loaded.remembered, targets);
     hideSourceWindowsIfAsked(targets);
     a.engine.setOutputDevice(a.mainWindow.RadioButtonCarteMoi ? a.mainWindow.outputDevice : kDefaultOutputDevice);
     if (!a.engine.allocateBuffers()) report(a.status.EditData());
     a.mainWindow.UpDownPeriodeMouseDown();
+    a.scheduler.readClock();
+    if (a.scheduler.readBackVolume) a.scheduler.readBackVolume();
     a.FormCOM.FormShow();
     for (const std::string& problem : weatherProblems(a.stations.weatherSources())) report(problem);
     started_ = true;

@@ -1,0 +1,111 @@
+// The program comes up in its fixed order on the first tick and goes down
+// with nothing lost and the transmitter unkeyed.
+
+#include "app/program.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/date_time.h"
+#include "platform/virtual_loop.h"
+#include "support/fake_serial_line.h"
+#include "support/fake_wave_out.h"
+#include "support/station_files.h"
+#include "support/temp_dir.h"
+#include "support/trace_recorder.h"
+
+namespace skycrier {
+namespace {
+
+struct ProgramRig {
+    explicit ProgramRig(const std::string& config) : config_(config) {}
+
+    // The files are there when the program starts.
+    bool writeFiles() {
+        if (!config_.empty()) dir.write("skycrier.ini", "[SKYCRIER V2.2.2]\r\n" + config_);
+        dir.write("skycrier.log", "Log BRELL\r\n2026-12-06 10:00:00 an older entry\r\n");
+        dir.write("history.dat", test::ws23File(test::ws23Series(3, loop.localNow(), 10)));
+        return true;
+    }
+
+    std::string saved() const {
+        std::ifstream in(dir.path() / "skycrier.ini", std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    // Monday 7 December 2026, 07:14:59: the first due minute comes during the start-up's second.
+    VirtualLoop loop{encodeDateTime(2026, 12, 7, 7, 14, 59)};
+    test::FakeWaveOut out{loop};
+    test::FakeSerialLine line;
+    std::string config_;
+    test::TempDir dir;
+    bool written = writeFiles();
+    Program program{{{loop, out, line, dir.path(), {}, nullptr, {}, [] { return std::vector<std::string>{"/dev/ttyS0"}; }},
+                     dir.path() / "Public" / "weather"}};
+    Announcer& a = program.announcer;
+    test::TraceRecorder trace{a.sequencer.events};
+    std::vector<std::string> reported;
+    Subscription reports = a.status.reported.connect([this](const std::string& text) { reported.push_back(text); });
+    std::vector<Millis> starts;
+    Subscription started = a.sequencer.started.connect([this](BulletinTrigger) { starts.push_back(loop.monotonicMs()); });
+};
+
+TEST(Program, TheFirstTickBringsItUpAndTheScheduleBeginsASecondLater) {
+    ProgramRig r("PERIOD=3\r\nCOM=1\r\nMETEO=W23\r\nW23_TEMPEXT=Y\r\nW23_DAT=history.dat\r\nNOSUCHKEY=1\r\n");
+    r.program.start();
+    r.loop.advance(499);
+    EXPECT_FALSE(r.program.started());
+    EXPECT_EQ(r.a.mainWindow.Caption, "SkyCrier");
+    EXPECT_EQ(r.a.schedule.Edit1, "0");
+
+    r.loop.advance(1);
+    EXPECT_TRUE(r.program.started());
+    EXPECT_EQ(r.a.mainWindow.Caption, "SKYCRIER V2.2.2");
+    EXPECT_EQ(r.a.schedule.Edit1, "15");
+    EXPECT_EQ(r.a.scheduler.EditTime, " 07:14:59");
+    EXPECT_TRUE(r.a.stations.FormChoixMeteo.isChecked(SourceKind::W23));
+    EXPECT_TRUE(r.a.stations.FormMeteoW23.meteo.ErrorText.empty());
+    EXPECT_EQ(r.a.FormCOM.selectedItem(), "/dev/ttyS0");
+    // The old log is read before the first new entry is added to it.
+    ASSERT_EQ(r.a.logBook.lines().size(), 3u);
+    EXPECT_EQ(r.a.logBook.lines()[1], "2026-12-06 10:00:00 an older entry");
+    EXPECT_EQ(r.a.logBook.lines()[2].substr(20), r.reported.at(0));
+    EXPECT_EQ(r.reported, std::vector<std::string>{(r.dir.path() / "skycrier.ini").string() +
+                                                   ": line 7: unknown key: NOSUCHKEY=1"});
+    EXPECT_TRUE(std::filesystem::is_directory(r.program.sharedDataFolder()));
+
+    // 07:15 falls in the start-up's second: the first decision, a second after it, takes it.
+    r.loop.advance(1000);
+    EXPECT_EQ(r.starts, std::vector<Millis>{1500});
+}
+
+TEST(Program, ClosingDuringABulletinUnkeysSavesAndReleasesThePort) {
+    ProgramRig r("PAUSE=15\r\nCOM=1\r\n");
+    r.program.start();
+    r.loop.advance(600);
+    r.a.sequencer.Button1Click();
+    r.loop.advance(1000);
+    ASSERT_TRUE(r.line.raised(SerialPin::DTR));
+    r.program.FormClose();
+    r.program.FormClose();
+    EXPECT_FALSE(r.line.raised(SerialPin::DTR));
+    EXPECT_FALSE(r.line.raised(SerialPin::RTS));
+    EXPECT_FALSE(r.line.isOpen());
+    EXPECT_EQ(r.trace.lines.back(), "abort Err: SkyCrier closing");
+    EXPECT_EQ(r.trace.ends, 1);
+    const std::string saved = r.saved();
+    EXPECT_NE(saved.find("\r\nPAUSE=15\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("\r\nCOM=1\r\n"), std::string::npos) << saved;
+}
+
+TEST(Program, WithoutAConfigurationEverythingKeepsItsDefaultAndTheCloseWritesOne) {
+    ProgramRig r("");
+    r.program.start();
+    r.loop.advance(600);
+    EXPECT_TRUE(r.reported.empty());
+    EXPECT_EQ(r.a.FormCOM.selectedItem(), "");
+    r.program.FormClose();
+    EXPECT_EQ(r.saved().rfind("[SKYCRIER V2.2.2]\r\n", 0), 0u);
+}
+
+}  // namespace
+}  // namespace skycrier
