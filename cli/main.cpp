@@ -1,3 +1,4 @@
+#include <exception>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -53,8 +54,16 @@ int main(int argc, char** argv) {
         return 0;
     }
     const std::vector<std::string> rest(args.begin() + 1, args.end());
-    for (const Entry& e : kCommands)
-        if (args[0] == e.name) return e.run(rest, std::cout, std::cerr);
+    for (const Entry& e : kCommands) {
+        if (args[0] != e.name) continue;
+        // Caught here so that the stack unwinds: the port's owner lowers the lines as it goes.
+        try {
+            return e.run(rest, std::cout, std::cerr);
+        } catch (const std::exception& fatal) {
+            std::cerr << "skycrier-cli " << e.name << ": fatal error: " << fatal.what() << '\n';
+            return 1;
+        }
+    }
     std::cerr << "skycrier-cli: unknown command \"" << args[0] << "\"\n";
     printUsage(std::cerr);
     return 2;

@@ -57,6 +57,13 @@ TEST_F(RunCommandTest, AStopDuringABulletinUnkeysAndSavesTheConfiguration) {
 TEST_F(RunCommandTest, EachBulletinIsOneLineWithWhatStartedItAndHowItEnded) {
     const pid_t pid = start("DATE=N\r\n");
     ASSERT_GT(pid, 0);
+    // A high carrier holds a rising DSR back; DSR must then fall and rise again.
+    raise("DCD DSR");
+    std::this_thread::sleep_for(std::chrono::milliseconds(2500));
+    EXPECT_FALSE(cli.lines().dtrWasRaised);
+    raise("");
+    // Time for a tick or two to see DSR low.
+    std::this_thread::sleep_for(std::chrono::milliseconds(3000));
     raise("DSR");
     ASSERT_TRUE(waitUntil([this] { return cli.errSoFar().find(" DSR done\n") != std::string::npos; }));
     ::kill(pid, SIGTERM);
