@@ -16,11 +16,14 @@ ALSA_CONFIG_PATH="$folder/asound.conf" "$build/skycrier-cli" run --folder "$fold
 pid=$!
 sleep "$seconds"
 rss_kb=$(awk '/^VmRSS:/ { print $2 }' "/proc/$pid/status")
-# utime and stime, fields 14 and 15 of /proc/PID/stat, in clock ticks.
-ticks=$(awk '{ print $14 + $15 }' "/proc/$pid/stat")
-hz=$(getconf CLK_TCK)
+# Time on the CPU in nanoseconds, all threads: the first field of schedstat
+# (finer than the clock ticks of /proc/PID/stat, which an idle service stays under).
+cpu_ns=0
+for task in /proc/"$pid"/task/*; do
+  cpu_ns=$((cpu_ns + $(awk '{ print $1 }' "$task/schedstat")))
+done
 kill -TERM "$pid"
 wait "$pid"
-awk -v rss="$rss_kb" -v ticks="$ticks" -v hz="$hz" -v s="$seconds" 'BEGIN {
-    printf "idle for %d s: RSS %.1f MB, CPU %.3f s, %.2f s per hour\n", s, rss / 1024, ticks / hz, ticks / hz * 3600 / s
+awk -v rss="$rss_kb" -v ns="$cpu_ns" -v s="$seconds" 'BEGIN {
+    printf "idle for %d s: RSS %.1f MB, CPU %.4f s, %.3f s per hour\n", s, rss / 1024, ns / 1e9, ns / 1e9 * 3600 / s
 }'
