@@ -9,6 +9,10 @@ namespace {
 // Any version's header: a file written by another version loads as well.
 bool isHeader(std::string_view line) { return line.starts_with("[SKYCRIER V") && line.ends_with("]"); }
 
+// Blank lines and notes (";" or "#" first) carry no setting by intent: they
+// are passed over without a word, unlike a setting that lost its "=".
+bool isNote(std::string_view line) { return line.empty() || line.front() == ';' || line.front() == '#'; }
+
 }  // namespace
 
 std::string configHeader() { return std::string("[SKYCRIER V") + kProgramVersion + "]"; }
@@ -22,9 +26,8 @@ std::vector<ConfigLine> parseConfigText(std::string_view text, std::vector<Ignor
         const std::size_t equals = line.find('=');
         if (equals != std::string_view::npos && equals > 0) {
             lines.push_back({std::string(line.substr(0, equals + 1)), std::string(line.substr(equals + 1)), number});
-        } else if (ignored && !(number == 1 && isHeader(line))) {
-            const std::string why = line.empty() ? "empty line" : equals == 0 ? "starts with \"=\"" : "no \"=\"";
-            ignored->push_back({number, line.empty() ? why : why + ": " + std::string(line)});
+        } else if (ignored && !isNote(line) && !(number == 1 && isHeader(line))) {
+            ignored->push_back({number, (equals == 0 ? "starts with \"=\": " : "no \"=\": ") + std::string(line)});
         }
     }
     return lines;

@@ -33,7 +33,8 @@ struct IgnoredLine {
 
 // Splits text into setting lines; CR, LF and CR LF all end a line. Lines
 // without "=" or starting with "=" carry no setting and are dropped; when
-// `ignored` is given they are reported there, except a header on line 1.
+// `ignored` is given they are reported there, except a header on line 1,
+// blank lines and notes (lines starting with ";" or "#").
 std::vector<ConfigLine> parseConfigText(std::string_view text, std::vector<IgnoredLine>* ignored = nullptr);
 
 // The most a configuration or an observation record may hold. Either is a

@@ -136,10 +136,10 @@ TEST_F(ConfigCommandTest, LinesAsTheRulesReadThem) {
         {"flags take only their literal, silently", {"ENTETE=y", "DATE=", "HELLO=N"}, "DATE=", {}, ""},
         {"a missing data file", {"W28_DAT=gone.dat"}, "W28_DAT=", {},
          "line 2: file not found (DIR/gone.dat): W28_DAT=gone.dat\n"},
-        {"unknown keys and lines without a setting",
-         {"pause=3", "TRES=Y", "no setting", "", "=3"}, "TRES=", {},
+        {"unknown keys and lines without a setting; blank lines and notes pass silently",
+         {"pause=3", "TRES=Y", "no setting", "", "; a note", "# a note", "=3"}, "TRES=", {},
          "line 2: unknown key: pause=3\nline 3: unknown key: TRES=Y\nline 4: no \"=\": no setting\n"
-         "line 5: empty line\nline 6: starts with \"=\": =3\n"},
+         "line 8: starts with \"=\": =3\n"},
         {"a malformed sound device still chooses a device", {"OSOUND=2", "OSOUND=x"}, "OSOUND=", {"OSOUND=2"},
          "line 3: not a whole number, the device stays 2: OSOUND=x\n"},
         {"the port as chosen", {"COM=/dev/ttyUSB0"}, "COM=", {"COM=/dev/ttyUSB0"}, ""},
@@ -183,6 +183,18 @@ TEST_F(ConfigCommandTest, TheSourceWindowStaysShownUnlessHiddenOrReduced) {
     // Started reduced, the chosen source runs without its window.
     EXPECT_EQ(keyLines(config(kHeader + source + "REDUCE=Y\r\n").out, "FORMMETEO="),
               std::vector<std::string>{"FORMMETEO=N"});
+}
+
+// The example that ships with the program loads whole: its notes pass
+// silently and only its station file, which is the user's to provide, is missing.
+TEST_F(ConfigCommandTest, TheExampleConfigurationLoads) {
+    const auto r = test::runCommand(runConfigCommand, {"--ini", SKYCRIER_EXAMPLE_INI, "--folder", dir.path().string()});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    EXPECT_NE(r.err.find(": W23_DAT=/home/ham/ws2300/history.dat\n"), std::string::npos) << r.err;
+    for (const char* line : {"\r\nPERIOD=3\r\n", "\r\nSTART_RANGE=7\r\n", "\r\nEND_RANGE=22\r\n", "\r\nMETEO=W23\r\n",
+                             "\r\nCOM=/dev/ttyUSB0\r\n", "\r\nRTS=0\r\n", "\r\nENTETE=Y\r\n"})
+        EXPECT_NE(r.out.find(line), std::string::npos) << line;
 }
 
 TEST_F(ConfigCommandTest, UsageAndRefusals) {
