@@ -7,7 +7,10 @@
 
 #include <csignal>
 
+#include "cli/run_command.h"
+#include "cli/usage.h"
 #include "support/cli_process.h"
+#include "support/command_run.h"
 
 namespace skycrier::test {
 namespace {
@@ -74,6 +77,14 @@ TEST_F(RunCommandTest, EachBulletinIsOneLineWithWhatStartedItAndHowItEnded) {
     ASSERT_EQ(bulletins.size(), 29u) << r.err;
     EXPECT_EQ(bulletins.substr(19), " DSR done\n");
     EXPECT_TRUE(r.lines.dtrWasRaised);
+}
+
+TEST(RunCommandOptions, HelpAndMistakesShowTheUsage) {
+    const auto help = runCommand(cli::runRunCommand, {"--help"});
+    EXPECT_EQ(help.code, 0);
+    EXPECT_EQ(help.out, cli::kRunUsage);
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--bogus"}, {"--ini"}})
+        expectRefused(runCommand(cli::runRunCommand, args), cli::kRunUsage, true);
 }
 
 }  // namespace
