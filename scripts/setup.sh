@@ -8,7 +8,7 @@ packages=(
   # clang and its sanitizer and libFuzzer runtimes, for the second build of scripts/test.sh
   clang libclang-rt-14-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  libasound2-dev
+  libasound2-dev libcurl4-openssl-dev
 )
 
 missing=()

@@ -1,0 +1,289 @@
+#include "platform/http_fetch.h"
+
+#include <curl/curl.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <string_view>
+#include <thread>
+#include <utility>
+
+namespace skycrier {
+namespace {
+
+constexpr long kMaxRedirects = 5;
+// Only wake-ups and libcurl's own timers end the worker's wait; this bounds it anyway.
+constexpr int kIdleWaitMs = 60'000;
+
+std::string systemFailure(const std::string& what, const std::string& path) {
+    return what + " " + path + ": " + std::strerror(errno);
+}
+
+std::string tooLarge(std::size_t maxBytes) {
+    return "the answer is larger than " + std::to_string(maxBytes) + " bytes";
+}
+
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// libcurl asks to be set up once per process, before any other thread uses it.
+const std::string& curlSetupFailure() {
+    static const std::string failure = [] {
+        const CURLcode code = curl_global_init(CURL_GLOBAL_DEFAULT);
+        return code == CURLE_OK ? std::string() : std::string("libcurl cannot start: ") + curl_easy_strerror(code);
+    }();
+    return failure;
+}
+
+struct Job {
+    std::string url;
+    std::string path;
+    std::function<void(const std::string&)> done;
+};
+
+// One transfer's body on its way to the disk. A transfer that does not end
+// well takes its temporary file with it.
+struct Body {
+    Body(std::string temporaryPath, int descriptor, std::size_t maxBytes)
+        : temporary(std::move(temporaryPath)), fd(descriptor), limit(maxBytes) {}
+    ~Body() {
+        if (fd >= 0) ::close(fd);
+        if (!temporary.empty()) ::unlink(temporary.c_str());
+    }
+    Body(const Body&) = delete;
+    Body& operator=(const Body&) = delete;
+
+    // Flushes the body and gives it its name; the reason when that fails.
+    std::string keepAs(const std::string& path) {
+        const int descriptor = std::exchange(fd, -1);
+        if (::fsync(descriptor) != 0) {
+            const std::string reason = systemFailure("cannot flush", temporary);
+            ::close(descriptor);
+            return reason;
+        }
+        if (::close(descriptor) != 0) return systemFailure("cannot close", temporary);
+        if (::rename(temporary.c_str(), path.c_str()) != 0) {
+            return systemFailure("cannot rename " + temporary + " to", path);
+        }
+        temporary.clear();
+        return {};
+    }
+
+    std::string temporary;
+    int fd;
+    std::size_t limit;
+    std::size_t received = 0;
+    std::string failure;  // why the body was refused, when it was
+};
+
+std::size_t writeBody(char* data, std::size_t size, std::size_t count, void* user) {
+    auto& body = *static_cast<Body*>(user);
+    const std::size_t bytes = size * count;
+    // Any count other than `bytes` makes libcurl abort the transfer.
+    if (bytes > body.limit - body.received) {
+        body.failure = tooLarge(body.limit);
+        return 0;
+    }
+    if (!writeAll(body.fd, std::string_view(data, bytes))) {
+        body.failure = systemFailure("cannot write", body.temporary);
+        return 0;
+    }
+    body.received += bytes;
+    return bytes;
+}
+
+struct Transfer {
+    Job job;
+    std::unique_ptr<Body> body;
+    char curlError[CURL_ERROR_SIZE] = {};
+};
+
+}  // namespace
+
+// The worker thread and the libcurl handles it drives. add() comes from the
+// loop thread; everything else runs on the worker.
+class CurlFetcher::Transfers {
+public:
+    Transfers(const TaskScope& tasks, const HttpLimits& limits) : tasks_(tasks), limits_(limits) {
+        failure_ = curlSetupFailure();
+        if (failure_.empty()) multi_ = curl_multi_init();
+        if (failure_.empty() && !multi_) failure_ = "libcurl cannot start: out of memory";
+        headers_ = curl_slist_append(headers_, "Cache-Control: no-cache");
+        headers_ = curl_slist_append(headers_, "Pragma: no-cache");
+        if (failure_.empty()) thread_ = std::thread([this] { run(); });
+    }
+
+    ~Transfers() {
+        if (thread_.joinable()) {
+            {
+                const std::lock_guard lock(mutex_);
+                stopping_ = true;
+            }
+            curl_multi_wakeup(multi_);
+            thread_.join();
+        }
+        if (multi_) curl_multi_cleanup(multi_);
+        curl_slist_free_all(headers_);
+    }
+
+    Transfers(const Transfers&) = delete;
+    Transfers& operator=(const Transfers&) = delete;
+
+    void add(Job job) {
+        if (!failure_.empty()) return report(std::move(job.done), failure_);
+        {
+            const std::lock_guard lock(mutex_);
+            queue_.push_back(std::move(job));
+        }
+        curl_multi_wakeup(multi_);
+    }
+
+private:
+    void report(std::function<void(const std::string&)> done, const std::string& reason) const {
+        tasks_.post([done = std::move(done), reason] { done(reason); });
+    }
+
+    void run() {
+        for (;;) {
+            std::deque<Job> jobs;
+            {
+                const std::lock_guard lock(mutex_);
+                if (stopping_) break;
+                jobs.swap(queue_);
+            }
+            for (Job& job : jobs) start(std::move(job));
+            int stillRunning = 0;
+            curl_multi_perform(multi_, &stillRunning);
+            collectFinished();
+            curl_multi_poll(multi_, nullptr, 0, kIdleWaitMs, nullptr);
+        }
+        // Abandoned: their done never runs and their temporary files go.
+        for (auto& [easy, transfer] : running_) release(easy);
+        running_.clear();
+    }
+
+    void start(Job job) {
+        auto transfer = std::make_unique<Transfer>();
+        transfer->job = std::move(job);
+        std::string temporary = transfer->job.path + ".part-XXXXXX";
+        const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+        if (fd < 0) return end(*transfer, systemFailure("cannot create", temporary));
+        transfer->body = std::make_unique<Body>(temporary, fd, limits_.maxBodyBytes);
+        // mkostemp makes the file private; the fetched file is ordinary data.
+        if (::fchmod(fd, 0644) != 0) return end(*transfer, systemFailure("cannot set the permissions of", temporary));
+        CURL* easy = curl_easy_init();
+        if (!easy) return end(*transfer, "libcurl cannot start a transfer: out of memory");
+        if (!configure(easy, *transfer) || curl_multi_add_handle(multi_, easy) != CURLM_OK) {
+            curl_easy_cleanup(easy);
+            return end(*transfer, "libcurl refuses the transfer's settings");
+        }
+        running_.emplace(easy, std::move(transfer));
+    }
+
+    // Posts done; a temporary file still there goes first, so done never sees it.
+    void end(Transfer& transfer, const std::string& reason) const {
+        transfer.body.reset();
+        report(std::move(transfer.job.done), reason);
+    }
+
+    bool configure(CURL* easy, Transfer& transfer) const {
+        bool ok = true;
+        const auto set = [&](CURLoption option, auto value) {
+            ok = ok && curl_easy_setopt(easy, option, value) == CURLE_OK;
+        };
+        set(CURLOPT_URL, transfer.job.url.c_str());
+        set(CURLOPT_PROTOCOLS_STR, "http,https");
+        set(CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+        set(CURLOPT_FOLLOWLOCATION, 1L);
+        set(CURLOPT_MAXREDIRS, kMaxRedirects);
+        set(CURLOPT_FAILONERROR, 1L);
+        set(CURLOPT_SSL_VERIFYPEER, 1L);
+        set(CURLOPT_SSL_VERIFYHOST, 2L);
+        set(CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits_.connectTimeoutMs));
+        set(CURLOPT_TIMEOUT_MS, static_cast<long>(limits_.totalTimeoutMs));
+        set(CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(limits_.maxBodyBytes));
+        set(CURLOPT_HTTPHEADER, headers_);
+        set(CURLOPT_USERAGENT, SKYCRIER_USER_AGENT);
+        // Signals belong to the program, and this is not the main thread.
+        set(CURLOPT_NOSIGNAL, 1L);
+        // A fetcher that goes while a name is being looked up does not wait for the look-up.
+        set(CURLOPT_QUICK_EXIT, 1L);
+        set(CURLOPT_WRITEFUNCTION, &writeBody);
+        set(CURLOPT_WRITEDATA, static_cast<void*>(transfer.body.get()));
+        set(CURLOPT_ERRORBUFFER, transfer.curlError);
+        return ok;
+    }
+
+    void collectFinished() {
+        int left = 0;
+        while (CURLMsg* message = curl_multi_info_read(multi_, &left)) {
+            if (message->msg != CURLMSG_DONE) continue;
+            CURL* easy = message->easy_handle;
+            const CURLcode code = message->data.result;
+            const auto found = running_.find(easy);
+            const std::unique_ptr<Transfer> transfer = std::move(found->second);
+            running_.erase(found);
+            release(easy);
+            end(*transfer, finish(*transfer, code));
+        }
+    }
+
+    // Empty when the body is in place under its name, else the reason.
+    std::string finish(Transfer& transfer, CURLcode code) const {
+        Body& body = *transfer.body;
+        if (!body.failure.empty()) return body.failure;
+        if (code == CURLE_FILESIZE_EXCEEDED) return tooLarge(limits_.maxBodyBytes);
+        if (code != CURLE_OK) return transfer.curlError[0] ? transfer.curlError : curl_easy_strerror(code);
+        return body.keepAs(transfer.job.path);
+    }
+
+    void release(CURL* easy) {
+        curl_multi_remove_handle(multi_, easy);
+        curl_easy_cleanup(easy);
+    }
+
+    const TaskScope& tasks_;
+    const HttpLimits limits_;
+    std::string failure_;  // why no transfer can run at all
+    CURLM* multi_ = nullptr;
+    curl_slist* headers_ = nullptr;
+
+    std::mutex mutex_;
+    std::deque<Job> queue_;
+    bool stopping_ = false;
+
+    std::map<CURL*, std::unique_ptr<Transfer>> running_;  // worker only
+    std::thread thread_;
+};
+
+CurlFetcher::CurlFetcher(EventLoop& loop, HttpLimits limits)
+    : tasks_(loop), transfers_(std::make_unique<Transfers>(tasks_, limits)) {}
+
+CurlFetcher::~CurlFetcher() = default;
+
+void CurlFetcher::fetchToFile(const std::string& url, const std::string& path,
+                              std::function<void(const std::string& error)> done) {
+    // Gone before the request, so no old data remains under the name whatever happens next.
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
+        tasks_.post([done = std::move(done), reason = systemFailure("cannot delete the old", path)] { done(reason); });
+        return;
+    }
+    transfers_->add({url, path, std::move(done)});
+}
+
+}  // namespace skycrier

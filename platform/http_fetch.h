@@ -1,0 +1,61 @@
+#pragma once
+// Copies web resources into local files without holding up the main loop: the
+// transfers run on a thread of the fetcher and their results come back to the
+// loop as callbacks.
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/event_loop.h"
+#include "platform/task_scope.h"
+
+namespace skycrier {
+
+// libcurl waits for ever and takes any size unless told otherwise.
+struct HttpLimits {
+    Millis connectTimeoutMs = 15'000;
+    Millis totalTimeoutMs = 60'000;
+    std::size_t maxBodyBytes = 4 << 20;
+};
+
+class HttpFetcher {  // loop thread only
+public:
+    virtual ~HttpFetcher() = default;
+    // Copies the body of an http or https resource into the file at path. The
+    // stale file at path is removed before the request; the body is written
+    // byte for byte to a temporary name beside it and renamed into place only
+    // when complete, so a failed fetch never leaves half a body under that
+    // name. done runs later on the loop: an empty string on success, else a
+    // one-line reason. A fetch still running when the fetcher goes is
+    // abandoned and its done never runs.
+    virtual void fetchToFile(const std::string& url, const std::string& path,
+                             std::function<void(const std::string& error)> done) = 0;
+};
+
+// The fetcher on libcurl. Certificates are verified; only http and https are
+// spoken, redirects included (at most 5); a status of 400 or more is a
+// failure, since an error page is never the resource asked for; no cache
+// serves the answer (Cache-Control and Pragma: no-cache). Transfers run side
+// by side, so one slow server does not hold up another.
+class CurlFetcher : public HttpFetcher {
+public:
+    explicit CurlFetcher(EventLoop& loop, HttpLimits limits = {});
+    // Stops the transfers at once, even those whose server never answers.
+    ~CurlFetcher() override;
+    CurlFetcher(const CurlFetcher&) = delete;
+    CurlFetcher& operator=(const CurlFetcher&) = delete;
+
+    void fetchToFile(const std::string& url, const std::string& path,
+                     std::function<void(const std::string& error)> done) override;
+
+private:
+    class Transfers;
+
+    // Declared first, so it outlives the thread that posts through it.
+    TaskScope tasks_;
+    std::unique_ptr<Transfers> transfers_;
+};
+
+}  // namespace skycrier

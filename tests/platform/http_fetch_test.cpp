@@ -1,0 +1,157 @@
+#include "platform/http_fetch.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+
+#include "platform/timer.h"
+#include "support/http_test_server.h"
+#include "support/poll_loop.h"
+#include "support/temp_dir.h"
+
+namespace skycrier {
+namespace {
+
+using namespace std::string_literals;
+
+constexpr HttpLimits kShortLimits{2'000, 2'000, 1024};
+
+// CR LF, a lone LF and bytes that are not text all arrive unchanged.
+const std::string kReport = "METAR LEBL 121030Z 24008KT 9999 FEW020 18/12 Q1016=\r\nnext\n\0\xff\x7f end"s;
+const std::string kPage = "<html><body><p>LEBL 121030Z 24008KT</p></body></html>\n";
+
+std::string redirectTo(const std::string& location) {
+    return "HTTP/1.1 302 Found\r\nLocation: " + location + "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n";
+}
+
+std::optional<std::string> fileContent(const std::filesystem::path& path) {
+    if (!std::filesystem::exists(path)) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+class HttpFetchTest : public ::testing::Test {
+protected:
+    // done's text, the loop running until done comes.
+    std::string fetch(HttpFetcher& fetcher, const std::string& url, const std::string& into) {
+        std::optional<std::string> result;
+        fetcher.fetchToFile(url, into, [&](const std::string& error) { result = error; });
+        EXPECT_FALSE(result) << "done runs later, on the loop";
+        loop->runUntil([&] { return result.has_value(); });
+        return *result;
+    }
+
+    std::vector<std::string> filesInFolder() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    std::unique_ptr<PollLoop> loop = test::newPollLoop();
+    test::TempDir dir;
+    const std::string path = (dir.path() / "metar_web.txt").string();
+    test::HttpTestServer server{{
+        {"/report.txt", test::httpAnswer(200, kReport, "Content-Type: text/plain\r\n")},
+        {"/page.html", test::httpAnswer(200, kPage, "Content-Type: text/html; charset=utf-8\r\n")},
+        {"/broken", test::httpAnswer(500, "server trouble\n")},
+        {"/moved", redirectTo("/report.txt")},
+        {"/circle", redirectTo("/circle")},
+        {"/empty", test::httpAnswer(200, "")},
+        {"/chunked", "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\nConnection: close\r\n\r\n"
+                     "7\r\nMETAR L\r\n5\r\nEBL 1\r\n0\r\n\r\n"},
+        {"/big", test::httpAnswer(200, std::string(1025, 'x'))},
+        {"/big-unsized", "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n" + std::string(4000, 'x')},
+        {"/silent", test::kNoAnswer},
+    }};
+};
+
+TEST_F(HttpFetchTest, TheBodyReplacesTheStaleFileOnlyWhenTheFetchSucceeds) {
+    const test::RefusingPort refusing;
+    const std::string httpsToPlainServer = "https://127.0.0.1:" + std::to_string(server.port()) + "/report.txt";
+    const struct {
+        const char* what;
+        std::string url;
+        std::optional<std::string> body;  // nothing: a failure
+        const char* reasonHas;
+    } cases[] = {
+        {"plain text", server.url("/report.txt"), kReport, ""},
+        {"HTML page", server.url("/page.html"), kPage, ""},
+        {"redirect", server.url("/moved"), kReport, ""},
+        {"empty body", server.url("/empty"), "", ""},
+        {"chunked body", server.url("/chunked"), "METAR LEBL 1", ""},
+        {"404", server.url("/missing"), std::nullopt, "404"},
+        {"500", server.url("/broken"), std::nullopt, "500"},
+        {"endless redirects", server.url("/circle"), std::nullopt, "redirects"},
+        {"announced size over the cap", server.url("/big"), std::nullopt, "larger than 1024 bytes"},
+        {"unannounced size over the cap", server.url("/big-unsized"), std::nullopt, "larger than 1024 bytes"},
+        {"https to a plain server", httpsToPlainServer, std::nullopt, "SSL"},
+        {"connection refused", "http://127.0.0.1:" + std::to_string(refusing.port()) + "/", std::nullopt, "connect"},
+        {"not a web address", "file:///etc/hostname", std::nullopt, "file"},
+    };
+    CurlFetcher fetcher(*loop, kShortLimits);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        dir.write("metar_web.txt", "stale report");
+        const std::string reason = fetch(fetcher, c.url, path);
+        if (c.body) {
+            EXPECT_EQ(reason, "");
+            EXPECT_EQ(fileContent(path), c.body);
+            EXPECT_EQ(filesInFolder(), std::vector<std::string>{"metar_web.txt"});
+        } else {
+            EXPECT_NE(reason.find(c.reasonHas), std::string::npos) << reason;
+            EXPECT_EQ(reason.find('\n'), std::string::npos) << reason;
+            EXPECT_EQ(filesInFolder(), std::vector<std::string>{});
+        }
+    }
+}
+
+TEST_F(HttpFetchTest, TheRequestAsksForAFreshCopyAndNamesTheProgram) {
+    CurlFetcher fetcher(*loop, kShortLimits);
+    ASSERT_EQ(fetch(fetcher, server.url("/report.txt"), path), "");
+    const auto requests = server.requests();
+    ASSERT_EQ(requests.size(), 1u);
+    for (const char* header :
+         {"User-Agent: SkyCrier/2.2.2\r\n", "Cache-Control: no-cache\r\n", "Pragma: no-cache\r\n"}) {
+        EXPECT_NE(requests[0].find(header), std::string::npos) << requests[0];
+    }
+}
+
+TEST_F(HttpFetchTest, ASilentServerEndsAtTheTimeOutWhileTheLoopKeepsRunning) {
+    CurlFetcher fetcher(*loop, {2'000, 300, 1024});
+    int ticks = 0;
+    Timer timer(*loop, 10, [&] { ++ticks; });
+    timer.start();
+    dir.write("metar_web.txt", "stale report");
+    const std::string reason = fetch(fetcher, server.url("/silent"), path);
+    EXPECT_NE(reason.find("timed out"), std::string::npos) << reason;
+    EXPECT_GE(ticks, 10);
+    EXPECT_EQ(filesInFolder(), std::vector<std::string>{});
+}
+
+TEST_F(HttpFetchTest, AFetcherGoneDuringATransferNeverCallsItsDoneAndLeavesNoFile) {
+    auto fetcher = std::make_unique<CurlFetcher>(*loop);  // the default time-outs: far beyond this test
+    bool silentDone = false;
+    fetcher->fetchToFile(server.url("/silent"), path, [&](const std::string&) { silentDone = true; });
+    // The silent server holds up no other fetch.
+    EXPECT_EQ(fetch(*fetcher, server.url("/report.txt"), (dir.path() / "other.txt").string()), "");
+    ASSERT_TRUE(server.waitForRequests(2));
+
+    fetcher.reset();
+    bool drained = false;
+    loop->post([&] { drained = true; });
+    loop->runUntil([&] { return drained; });
+    EXPECT_FALSE(silentDone);
+    EXPECT_EQ(filesInFolder(), std::vector<std::string>{"other.txt"});
+}
+
+}  // namespace
+}  // namespace skycrier
