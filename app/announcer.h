@@ -31,7 +31,7 @@
 #include "platform/event_loop.h"
 #include "platform/serial_line.h"
 #include "platform/wave_out.h"
-#include "sources/station_sources.h"
+#include "net/station_sources.h"
 
 namespace skycrier {
 

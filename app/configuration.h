@@ -13,7 +13,7 @@
 #include "app/kept_source_settings.h"
 #include "app/main_window.h"
 #include "base/speech_units.h"
-#include "sources/station_sources.h"
+#include "net/station_sources.h"
 
 namespace skycrier {
 

@@ -1,17 +1,15 @@
 #include "cli/station_command.h"
 
-#include <charconv>
-#include <cmath>
-#include <cstdio>
 #include <optional>
 
 #include "base/decimal_integer.h"
+#include "cli/json_text.h"
 #include "cli/usage.h"
 #include "platform/date_time.h"
 #include "platform/regular_file.h"
 #include "platform/system_clock.h"
 #include "platform/virtual_loop.h"
-#include "sources/station_sources.h"
+#include "net/station_sources.h"
 
 namespace skycrier::cli {
 namespace {
@@ -106,47 +104,6 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
     return o;
 }
 
-// JSON text: quotes, backslashes and control characters escaped; UTF-8 passes through.
-std::string quoted(const std::string& text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escape[8];
-                std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
-                out += escape;
-            } else {
-                out += c;
-            }
-        }
-    }
-    return out + "\"";
-}
-
-// The shortest text that reads back as the same double ("1016", "0.03937");
-// JSON has no NaN or infinity, so those print as null.
-std::string number(double value) {
-    if (!std::isfinite(value)) return "null";
-    char text[32];
-    const auto [end, ec] = std::to_chars(text, text + sizeof text, value);
-    return ec == std::errc() ? std::string(text, end) : "null";
-}
-
-std::string meteoJson(const MeteoData& d) {
-    std::string out = "{";
-    for (const MeteoField f : kAllFields) out += quoted(std::string(fieldName(f))) + ": " + number(d.value(f)) + ", ";
-    out += "\"ObservedAt\": " + number(d.ObservedAt) + ", \"Input\": " + quoted(d.Input) +
-           ", \"ErrorText\": " + quoted(d.ErrorText) + ", \"DeferredPoll\": " + (d.DeferredPoll ? "true" : "false") +
-           "}";
-    return out;
-}
-
 std::string controlsJson(const HistorySource& w) {
     std::vector<std::pair<std::string, Caption>> shown;
     for (const MeteoField f : kAllFields)
@@ -158,13 +115,7 @@ std::string controlsJson(const HistorySource& w) {
     shown.emplace_back("Editdatemeteo", w.Editdatemeteo);
     shown.emplace_back("Label6", w.Label6);
     shown.emplace_back("Label9", w.Label9);
-    std::string out = "{";
-    for (std::size_t i = 0; i < shown.size(); ++i) {
-        if (i) out += ", ";
-        out += quoted(shown[i].first) + ": {\"caption\": " + quoted(shown[i].second.caption) +
-               ", \"red\": " + (shown[i].second.red ? "true" : "false") + "}";
-    }
-    return out + "}";
+    return captionsJson(shown);
 }
 
 }  // namespace

@@ -7,11 +7,13 @@
 // Threading: everything runs on the main loop.
 
 #include <climits>
+#include <filesystem>
 #include <functional>
 #include <string>
 
 #include "base/meteo_data.h"
 #include "base/speech_units.h"
+#include "platform/http_fetch.h"
 #include "platform/signal.h"
 #include "platform/timer.h"
 
@@ -74,6 +76,14 @@ struct SourceContext {
     std::function<bool()> bulletinOnAir = [] { return false; };
     // The file a configured name stands for: relative names are taken from the program folder.
     std::function<std::string(const std::string&)> resolvePath = [](const std::string& name) { return name; };
+    // The web, for the sources that fetch their reports; none (every fetch fails) when not given.
+    HttpFetcher* fetcher = nullptr;
+    // Where converted weather files are copied for other programs; empty when there is none.
+    std::filesystem::path sharedDataFolder;
+    // An error dialog: a file that could not be written.
+    std::function<void(const std::string&)> showError = [](const std::string&) {};
+    // The configuration is being applied at start-up: a source does not fetch meanwhile.
+    bool loading = false;
 };
 
 class SourceWindow {
@@ -92,7 +102,7 @@ public:
     // later returns at once and finishes when the answer is in.
     virtual void TimerMeteoTimer() = 0;
     // "Actualizar": the poll period from SpinEditRafraichir, then one poll at once.
-    void ButtonRafraichirClick();
+    virtual void ButtonRafraichirClick();
     // What choosing this source in the choice window starts, once the other
     // sources' timers are stopped; keepHidden is the main window's CheckBoxReduire.
     virtual void startAsChosen(bool keepHidden) = 0;

@@ -6,7 +6,7 @@
 
 #include "platform/date_time.h"
 #include "platform/virtual_loop.h"
-#include "sources/station_sources.h"
+#include "net/station_sources.h"
 #include "support/station_files.h"
 #include "support/temp_dir.h"
 

@@ -1,4 +1,4 @@
-#include "sources/station_sources.h"
+#include "net/station_sources.h"
 
 namespace skycrier {
 
