@@ -1,5 +1,6 @@
 #include "platform/event_loop.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
@@ -16,6 +17,7 @@ void EventLoop::post(std::function<void()> task) {
         std::lock_guard lock(postedMutex_);
         posted_.push_back(std::move(task));
     }
+    postedArrived_.notify_all();
     wake();
 }
 
@@ -32,6 +34,11 @@ bool EventLoop::runPosted() {
         task();
         ran = true;
     }
+}
+
+bool EventLoop::waitForPosted(Millis realMs) {
+    std::unique_lock lock(postedMutex_);
+    return postedArrived_.wait_for(lock, std::chrono::milliseconds(realMs), [this] { return !posted_.empty(); });
 }
 
 EventLoop::TaskId EventLoop::callAfter(Millis delay, std::function<void()> callback) {

@@ -11,6 +11,7 @@
 // Objects do not schedule on the loop directly: they own a TaskScope
 // (task_scope.h), which cancels their work when they go.
 
+#include <condition_variable>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -54,6 +55,8 @@ protected:
     void claimCurrentThread() { thread_ = std::this_thread::get_id(); }
     // Runs every posted task, those posted meanwhile included; returns whether any ran.
     bool runPosted();
+    // Blocks until a task is posted or the real time has passed; returns whether one is waiting.
+    bool waitForPosted(Millis realMs);
     // Runs, in order of due time then of scheduling, every callback due at or before now.
     // Returns whether anything ran.
     bool runDueCallbacks(Millis now);
@@ -80,6 +83,7 @@ private:
     std::thread::id thread_ = std::this_thread::get_id();
 
     std::mutex postedMutex_;
+    std::condition_variable postedArrived_;
     std::deque<std::function<void()>> posted_;
 };
 

@@ -6,7 +6,10 @@
 
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 #include <utility>
+
+#include "platform/date_time.h"
 
 namespace skycrier {
 namespace {
@@ -103,6 +106,15 @@ std::optional<std::string> readRegularFile(const std::string& path, std::size_t 
         content.append(chunk, static_cast<std::size_t>(got));
         if (content.size() > maxBytes) return tooLarge();
     }
+}
+
+std::optional<double> lastWriteLocalTime(const std::string& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) return std::nullopt;
+    tm local{};
+    if (!::localtime_r(&status.st_mtim.tv_sec, &local)) return std::nullopt;
+    return encodeDateTime(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
+                          local.tm_sec, static_cast<int>(status.st_mtim.tv_nsec / 1'000'000));
 }
 
 }  // namespace skycrier

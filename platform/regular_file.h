@@ -41,4 +41,7 @@ private:
 // a regular file or holds more than maxBytes.
 std::optional<std::string> readRegularFile(const std::string& path, std::size_t maxBytes, std::string& reason);
 
+// When the file was last written, as a local date-time double; nothing when it cannot be told.
+std::optional<double> lastWriteLocalTime(const std::string& path);
+
 }  // namespace skycrier

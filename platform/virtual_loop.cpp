@@ -59,4 +59,13 @@ bool VirtualLoop::advanceUntil(const std::function<bool()>& condition) {
     return true;
 }
 
+bool VirtualLoop::waitForPostsUntil(const std::function<bool()>& condition, Millis realMs) {
+    runPending();
+    while (!condition()) {
+        if (!waitForPosted(realMs)) return condition();
+        runPending();
+    }
+    return true;
+}
+
 }  // namespace skycrier

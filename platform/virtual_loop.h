@@ -28,6 +28,10 @@ public:
     bool advanceUntil(const std::function<bool()>& condition, Millis limit);
     // Advances until the condition holds or nothing is left to run; returns whether it holds.
     bool advanceUntil(const std::function<bool()>& condition);
+    // Waits in real time, running what other threads post (an answer from the
+    // network), until the condition holds or realMs have passed without a
+    // post; the virtual clock does not move. Returns whether it holds.
+    bool waitForPostsUntil(const std::function<bool()>& condition, Millis realMs);
 
 private:
     Millis now_ = 0;
