@@ -14,8 +14,8 @@ public:
     static constexpr const char* kInstruction = "Haga clic en el botón delante de la URL para abrirla.";
 
     // caption: "Favoritos METAR" or "Favoritos APRS"; load puts an entry into
-    // the source window when it is shown, and reports whether it was.
-    TFormFav(const char* caption, std::function<bool(const std::string&)> load)
+    // the source window when that window is shown.
+    TFormFav(const char* caption, std::function<void(const std::string&)> load)
         : Caption(caption), load_(std::move(load)) {}
 
     // Button n (1..10, "F1".."F10"): loads slot n when it holds an entry and the source window is shown.
@@ -29,7 +29,7 @@ public:
     bool visible = false;
 
 private:
-    std::function<bool(const std::string&)> load_;
+    std::function<void(const std::string&)> load_;
 };
 
 }  // namespace skycrier

@@ -1,0 +1,51 @@
+// METAR and APRS reports decoded per second on one core: the decode runs on
+// the main loop at every poll, so it must cost next to nothing.
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <string_view>
+
+#include "net/aprs_decoder.h"
+#include "net/metar_decoder.h"
+#include "platform/date_time.h"
+
+namespace skycrier {
+namespace {
+
+constexpr std::array<std::string_view, 6> kMetarReports{
+    "LFPG 101130Z 27010KT 9999 FEW030 12/08 Q1013 NOSIG",
+    "EGLL 101120Z AUTO 24015G28KT 9999 -SHRA FEW020CB 11/06 Q1002 TEMPO 25035G45KT=",
+    "KORD 101151Z 36015KT M1/4SM +SN FZFG VV002 M05/M07 A2990 RMK AO2 P0002 T10501072",
+    "UUEE 101130Z 18005MPS 9999 -SN OVC012 M05/M07 Q1018 R06L/290050 NOSIG",
+    "KSFO 101156Z 28006KT 15/16SM BR OVC002 11/10 A3001 RMK AO2 SLP163 T01110100",
+    "YSSY 101100Z 16012KT CAVOK 22/14 Q1015 NOSIG",
+};
+
+void metarDecode(benchmark::State& state) {
+    const SpeechUnits units;
+    const MetarContext context{.units = units, .localNow = encodeDateTime(2026, 3, 10, 12, 0), .utcOffsetMinutes = 60};
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const MetarDecode d = decodeMetar(kMetarReports[next], context);
+        benchmark::DoNotOptimize(d.uiviewWeatherLine.data());
+        next = (next + 1) % kMetarReports.size();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(metarDecode);
+
+void aprsDecode(benchmark::State& state) {
+    const SpeechUnits units;
+    const AprsContext context{.units = units};
+    const std::string_view file = "Jan 15 2024 12:34\r\n220/004g005t077r000p000P000h50b09900\r\n";
+    for (auto _ : state) {
+        const auto d = decodeAprs(file, context);
+        benchmark::DoNotOptimize(d->Patm);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(aprsDecode);
+
+}  // namespace
+}  // namespace skycrier

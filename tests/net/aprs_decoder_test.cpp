@@ -1,0 +1,169 @@
+#include "net/aprs_decoder.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/date_time.h"
+
+namespace skycrier {
+namespace {
+
+SpeechUnits imperial() {
+    SpeechUnits u;
+    u.setTemperatureMetric(false);
+    u.setPressureMetric(false);
+    u.setWindMetric(false);
+    u.setRainMetric(false);
+    return u;
+}
+
+const SpeechUnits kMetric;
+const char* const kWxNow = "Jan 15 2024 12:34\r\n220/004g005t077r000p000P000h50b09900\r\n";
+const char* const kPacket =
+    "2024-01-15 12:34:56 UTC: "
+    "OH2ABC>APRS,TCPIP*,qAC,T2FINLAND:@151234z6012.34N/02456.78E_220/004g005t077r000p000P000h50b09900";
+
+AprsDecode decode(std::string_view text, const SpeechUnits& units = kMetric, AprsInputUnits input = {},
+                  int correction = 0) {
+    const auto d = decodeAprs(text, {.units = units, .input = input, .pressureCorrection = correction});
+    return d ? *d : AprsDecode{};
+}
+
+TEST(AprsDecode, WxNowFileFillsEveryItem) {
+    const AprsDecode d = decode(kWxNow);
+    EXPECT_EQ(d.CheckBoxDire.caption, "Dirección (°) = 220");
+    EXPECT_EQ(d.CheckBoxVent.caption, "Viento (km/h) = 6");
+    EXPECT_EQ(d.CheckBoxRafa.caption, "Ráfaga (km/h) = 8");
+    EXPECT_EQ(d.CheckBoxText.caption, "T-ext (°C) = 25.0");
+    EXPECT_EQ(d.CheckBoxPluie.caption, "Lluvia/24h (mm) = 0.0");
+    EXPECT_EQ(d.CheckBoxHumiExt.caption, "Humidad (%) = 50");
+    EXPECT_EQ(d.CheckBoxPatm.caption, "P-atm (hPa) = 990.0");
+    EXPECT_EQ(d.CheckBoxTRes.caption, "Escalofríos (°C) = 26.7");
+    EXPECT_EQ(d.LabelTros.caption, "Punto de rocio (°C) = 13.8");
+    EXPECT_DOUBLE_EQ(d.Vent, 4 * 1.609344);
+    EXPECT_DOUBLE_EQ(d.Rafa, 5 * 1.609344);
+    EXPECT_EQ(d.Dire, 220);
+    EXPECT_EQ(d.HumiExt, 50);
+    EXPECT_EQ(d.Pluie, 0);
+    EXPECT_EQ(d.Editdatemeteo, "Jan 15 2024 12:34");
+    EXPECT_EQ(d.ObservedAt, encodeDateTime(2024, 1, 15, 12, 34));
+    EXPECT_FALSE(d.timeZoneLocal);
+    EXPECT_EQ(aprsCwLine(d), " TEMP 25C = QNH 990hPa = WS 6kmh = WCT 27C = HUM 50 ");
+}
+
+TEST(AprsDecode, ObservationTime) {
+    const auto observed = [](std::string_view text, bool universal, double before, std::optional<double> fileTime) {
+        return decodeAprs(text, {.units = kMetric,
+                                 .universalTime = universal,
+                                 .utcOffsetMinutes = 60,
+                                 .observedAt = before,
+                                 .fileTime = fileTime})
+            ->ObservedAt;
+    };
+    const double stamp = encodeDateTime(2024, 1, 15, 12, 34);
+    EXPECT_EQ(observed(kWxNow, false, 0, std::nullopt), stamp);
+    EXPECT_EQ(observed(kWxNow, true, 0, std::nullopt), stamp + 1.0 / 24);
+    // The time-stamp line wins over the file's time, later or not.
+    EXPECT_EQ(observed(kWxNow, false, 0, stamp + 1), stamp);
+    // Without one the file's time counts, only when later.
+    const char* const bare = "Station\n220/004g005t077\n";
+    EXPECT_EQ(observed(bare, false, stamp, stamp + 1), stamp + 1);
+    EXPECT_EQ(observed(bare, false, stamp, stamp - 1), stamp);
+    EXPECT_EQ(observed("Jan 45 2024 12:34\n220/004g005t077\n", false, stamp, std::nullopt), stamp);
+    EXPECT_EQ(observed("Xyz 15 2024 12:34\n220/004g005t077\n", false, stamp, std::nullopt), stamp);
+}
+
+TEST(AprsDecode, PacketLineFromAWebPageIsLocalTime) {
+    const auto d = decodeAprs(kPacket, {.units = kMetric, .universalTime = true, .utcOffsetMinutes = 60});
+    ASSERT_TRUE(d);
+    EXPECT_TRUE(d->timeZoneLocal);
+    EXPECT_EQ(d->Editdatemeteo, "12:34:56 2024-01-15");
+    EXPECT_EQ(d->ObservedAt, encodeDateTime(2024, 1, 15, 12, 34, 56));
+    EXPECT_EQ(d->CheckBoxDire.caption, "Dirección (°) = 220");
+    EXPECT_EQ(d->CheckBoxPatm.caption, "P-atm (hPa) = 990.0");
+}
+
+TEST(AprsDecode, WeatherFields) {
+    const struct {
+        const char* line;
+        const char* direction;
+        const char* wind;
+        const char* temperature;
+        const char* humidity;
+        const char* pressure;
+    } cases[] = {
+        // Positionless: c and s fields.
+        {"_10090556c220s004g005t077r000p000P000h50b09900wRSW", "220", "6", "25.0", "50", "990.0"},
+        // With c and s present the compact form is not read.
+        {"_10090556c180s010g015t068 270/020", "180", "16", "20.0", "--", "--"},
+        {"_10090556c180g015t068 270/020", "180", "--", "20.0", "--", "--"},
+        // Dots cut the line: nothing after them is read.
+        {"220/004g...t077r000p000P000h50b09900", "220", "6", "--", "--", "--"},
+        {"220/004g005t...r000p000P000h50b09900", "220", "6", "--", "--", "--"},
+        {"220/004g005t-05r000p000P000h00b10132", "220", "6", "-20.6", "100", "1013.2"},
+        {"220/004g005t077h45", "220", "6", "25.0", "45", "--"},
+        {"12/004g005", "--", "--", "--", "--", "--"},
+    };
+    for (const auto& c : cases) {
+        const AprsDecode d = decode(c.line);
+        EXPECT_EQ(d.CheckBoxDire.caption, std::string("Dirección (°) = ") + c.direction) << c.line;
+        EXPECT_EQ(d.CheckBoxVent.caption, std::string("Viento (km/h) = ") + c.wind) << c.line;
+        EXPECT_EQ(d.CheckBoxText.caption, std::string("T-ext (°C) = ") + c.temperature) << c.line;
+        EXPECT_EQ(d.CheckBoxHumiExt.caption, std::string("Humidad (%) = ") + c.humidity) << c.line;
+        EXPECT_EQ(d.CheckBoxPatm.caption, std::string("P-atm (hPa) = ") + c.pressure) << c.line;
+    }
+    const AprsDecode noTemperature = decode("220/004g005t...r000p000P000h50b09900");
+    EXPECT_EQ(noTemperature.CheckBoxTRes.caption, "Escalofríos (°C) = --");
+    EXPECT_EQ(noTemperature.LabelTros.caption, "Punto de rocio (C) = --");
+    EXPECT_EQ(noTemperature.CheckBoxPluie.caption, "Lluvia/24h (mm) = --");
+    EXPECT_EQ(noTemperature.Text, -200.0);
+    EXPECT_EQ(noTemperature.Pluie, -1.0);
+    EXPECT_EQ(noTemperature.HumiExt, -1);
+    EXPECT_EQ(noTemperature.Patm, 900);
+    EXPECT_EQ(aprsCwLine(noTemperature), " = WS 6kmh ");
+}
+
+TEST(AprsDecode, InputAndSpeechUnits) {
+    const struct {
+        AprsInputUnits input;
+        const char* wind;
+        const char* temperature;
+        const char* rain;
+    } cases[] = {
+        {{}, "16", "-6.7", "3.0"},
+        {{AprsWindUnit::Kmh, false, false}, "10", "20.0", "12.0"},
+        {{AprsWindUnit::Knot, false, true}, "19", "20.0", "3.0"},
+    };
+    for (const auto& c : cases) {
+        const AprsDecode d = decode("090/010g020t020p012h80b10132", kMetric, c.input);
+        EXPECT_EQ(d.CheckBoxVent.caption, std::string("Viento (km/h) = ") + c.wind);
+        EXPECT_EQ(d.CheckBoxText.caption, std::string("T-ext (°C) = ") + c.temperature);
+        EXPECT_EQ(d.CheckBoxPluie.caption, std::string("Lluvia/24h (mm) = ") + c.rain);
+    }
+    const AprsDecode d = decode(kWxNow, imperial());
+    EXPECT_EQ(d.CheckBoxText.caption, "T-ext (°F) = 77.0");
+    EXPECT_EQ(d.CheckBoxVent.caption, "Viento (mph) = 4");
+    EXPECT_EQ(d.CheckBoxTRes.caption, "Escalofríos (°F) = 80.1");
+    EXPECT_EQ(d.LabelTros.caption, "Punto de rocio (°F) = 56.9");
+    EXPECT_EQ(d.CheckBoxPluie.caption, "Lluvia/24h (inch) = 0.00");
+    EXPECT_EQ(d.CheckBoxPatm.caption, "P-atm (inHg) = 29.23");
+    EXPECT_EQ(aprsCwLine(d), " TEMP 25C = QNH 990hPa = WS 6kmh = WCT 27C = HUM 50 ");
+    const AprsDecode corrected = decode("220/004b10132", imperial(), {}, 3);
+    EXPECT_DOUBLE_EQ(corrected.Patm, 0.03 + 1013.2 * 0.02953);
+    EXPECT_EQ(corrected.CheckBoxPatm.caption, "P-atm (inHg) = 29.95");
+    EXPECT_EQ(decode("220/004p012", imperial()).CheckBoxPluie.caption, "Lluvia/24h (inch) = 0.12");
+}
+
+TEST(AprsDecode, ImplausibleValuesAreRed) {
+    const AprsDecode d = decode("220/250g300t150b08000");
+    for (const Caption* c : {&d.CheckBoxText, &d.CheckBoxTRes, &d.CheckBoxPatm, &d.CheckBoxVent, &d.CheckBoxRafa})
+        EXPECT_TRUE(c->red) << c->caption;
+}
+
+TEST(AprsDecode, NothingWithoutANonEmptyLine) {
+    EXPECT_FALSE(decodeAprs("", {.units = kMetric}));
+    EXPECT_FALSE(decodeAprs("\r\n\n\r\n", {.units = kMetric}));
+    EXPECT_EQ(aprsCwLine(AprsDecode{}), " ");
+}
+
+}  // namespace
+}  // namespace skycrier

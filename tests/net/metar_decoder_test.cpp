@@ -1,0 +1,304 @@
+#include "net/metar_decoder.h"
+
+#include <gtest/gtest.h>
+
+#include "base/meteo_data.h"
+#include "platform/date_time.h"
+
+namespace skycrier {
+namespace {
+
+SpeechUnits imperial() {
+    SpeechUnits u;
+    u.setTemperatureMetric(false);
+    u.setPressureMetric(false);
+    u.setWindMetric(false);
+    u.setRainMetric(false);
+    return u;
+}
+
+// Read at 12:00 local time on 10 March 2026, one hour ahead of UTC.
+const double kNow = encodeDateTime(2026, 3, 10, 12, 0);
+constexpr int kCet = 60;
+
+MetarDecode decode(std::string_view report, const SpeechUnits& units = {}, int correction = 0) {
+    return decodeMetar(report,
+                       {.units = units, .pressureCorrection = correction, .localNow = kNow, .utcOffsetMinutes = kCet});
+}
+
+TEST(MetarDecode, PlainReportFillsEveryItemAndBothOutputLines) {
+    const MetarDecode d = decode("LFPG 101130Z 27010KT 9999 FEW030 12/08 Q1013");
+    EXPECT_EQ(d.LabelICAO, "Código aeropuerto= LFPG");
+    EXPECT_EQ(d.CheckBoxText.caption, "T-ext (°C) = 12.0");
+    EXPECT_EQ(d.CheckBoxPatm.caption, "P-atm (hPa) = 1013.0");
+    EXPECT_EQ(d.CheckBoxVent.caption, "Viento (km/h) = 19");
+    EXPECT_EQ(d.CheckBoxRafa.caption, "Ráfaga (km/h) = --");
+    EXPECT_EQ(d.CheckBoxDire.caption, "Dirección (°) = 270");
+    EXPECT_EQ(d.CheckBoxTRes.caption, "Sensación (°C) = 10.0");
+    EXPECT_EQ(d.LabelTros.caption, "Punto de rocio (°C) = 8.0");
+    EXPECT_EQ(d.CheckBoxPluie.caption, "Precipitación = --");
+    EXPECT_EQ(d.CheckBoxHumiExt.caption, "Humidad (%) = 77");
+    EXPECT_DOUBLE_EQ(d.Vent, 18.52);
+    EXPECT_EQ(d.Dire, 270);
+    EXPECT_EQ(d.HumiExt, 77);
+    EXPECT_EQ(d.uiviewWeatherLine, "270/012g...t054r000p...P...h77b10130");
+    EXPECT_EQ(d.cwLine, " TEMP 12C = QNH 1013hPa = WS 19kmh = WCT 10C = HUM 77 ");
+    ASSERT_TRUE(d.ObservedAt);
+    EXPECT_DOUBLE_EQ(*d.ObservedAt, encodeDateTime(2026, 3, 10, 12, 30));
+    EXPECT_EQ(d.Editdatemeteo, "2026-03-10  12:30:00");
+    EXPECT_EQ(d.uiviewTimeLine, "Mar 10 2026 12:30");
+}
+
+TEST(MetarDecode, WindGroupsInEachUnit) {
+    const struct {
+        const char* group;
+        const char* direction;
+        const char* wind;
+        const char* gust;
+        const char* lineStart;
+    } cases[] = {
+        {"27015G25KT", "270", "28", "46", "270/017g029"}, {"VRB03KT", "variable", "6", "--", ".../003g..."},
+        {"00000KT", "0", "0", "--", "000/000g..."},       {"18005MPS", "180", "18", "--", "180/011g..."},
+        {"09020KMH", "90", "20", "--", "090/012g..."},    {"/////KT", "--", "--", "--", ".../...g..."},
+        {"36010G//KT", "360", "19", "--", "360/012g..."}, {"27010", "--", "--", "--", ".../...g..."},
+        // Digits beyond what a caption shows are rounded away.
+        {"270999999KT", "270", "1852000", "--", "270/1150778"},
+    };
+    for (const auto& c : cases) {
+        const MetarDecode d = decode(std::string("EDDF 101120Z ") + c.group + " 12/08 Q1013");
+        EXPECT_EQ(d.CheckBoxDire.caption, std::string("Dirección (°) = ") + c.direction) << c.group;
+        EXPECT_EQ(d.CheckBoxVent.caption, std::string("Viento (km/h) = ") + c.wind) << c.group;
+        EXPECT_EQ(d.CheckBoxRafa.caption, std::string("Ráfaga (km/h) = ") + c.gust) << c.group;
+        EXPECT_EQ(d.uiviewWeatherLine.substr(0, 11), c.lineStart) << c.group;
+    }
+    EXPECT_EQ(decode("EDDF 101120Z VRB03KT").Dire, kVariableDirection);
+    EXPECT_DOUBLE_EQ(decode("EDDF 101120Z 27015G25KT").Vent, 15 * 1.852);
+}
+
+TEST(MetarDecode, TemperatureGroups) {
+    const struct {
+        const char* report;
+        const char* temperature;
+        const char* dewPoint;
+        const char* humidity;
+        const char* lineField;
+    } cases[] = {
+        {"EDDF 101120Z 27010KT M05/M07 Q1013", "-5.0", "-7.0", "86", "t023"},
+        {"EDDF 101120Z 27010KT 12/M02 Q1013", "12.0", "-2.0", "38", "t054"},
+        {"EDDF 101120Z 27010KT 15/15 Q1013", "15.0", "15.0", "99", "t059"},
+        {"EDDF 101120Z 27010KT 20/22 Q1013", "20.0", "22.0", "99", "t068"},
+        {"EDDF 101120Z 27010KT M18/M20 Q1013", "-18.0", "-20.0", "84", "t000"},
+        {"EDDF 101120Z 27010KT M20/M22 Q1013", "-20.0", "-22.0", "84", "t-04"},
+        // A group holding "//" is never the temperature group.
+        {"EDDF 101120Z 27010KT 12/// Q1013", "--", "--", "--", "t..."},
+        {"EDDF 101120Z 27010KT ///// Q1013", "--", "--", "--", "t..."},
+        // A missing dew point leaves a group too short to count.
+        {"CYYZ 101100Z 27010KT 15SM FEW030 M04/ A2992", "--", "--", "--", "t..."},
+        // Visibility in statute miles has the temperature group's shape.
+        {"KORD 101151Z 36015KT M1/4SM +SN FZFG VV002 M05/M07 A2990 RMK AO2", "-5.0", "-7.0", "86", "t023"},
+        {"KSFO 101156Z 28006KT 15/16SM BR OVC002 11/10 A3001 RMK AO2", "11.0", "10.0", "94", "t052"},
+    };
+    for (const auto& c : cases) {
+        const MetarDecode d = decode(c.report);
+        EXPECT_EQ(d.CheckBoxText.caption, std::string("T-ext (°C) = ") + c.temperature) << c.report;
+        EXPECT_EQ(d.LabelTros.caption, std::string("Punto de rocio (°C) = ") + c.dewPoint) << c.report;
+        EXPECT_EQ(d.CheckBoxHumiExt.caption, std::string("Humidad (%) = ") + c.humidity) << c.report;
+        EXPECT_NE(d.uiviewWeatherLine.find(c.lineField), std::string::npos) << c.report << " " << d.uiviewWeatherLine;
+    }
+    const MetarDecode none = decode("EDDF 101120Z 27010KT 12/// Q1013");
+    EXPECT_EQ(none.Text, -200.0);
+    EXPECT_EQ(none.TRes, -200.0);
+    EXPECT_EQ(none.CheckBoxTRes.caption, "Sensación (°C) = --");
+    EXPECT_EQ(none.HumiExt, -1);
+}
+
+TEST(MetarDecode, PressureGroupsAndCorrection) {
+    const struct {
+        const char* group;
+        SpeechUnits units;
+        int correction;
+        const char* caption;
+        double patm;
+    } cases[] = {
+        {"Q1013", {}, 0, "P-atm (hPa) = 1013.0", 1013},
+        {"A2992", {}, 0, "P-atm (hPa) = 1013.2", 2992 * 0.338639},
+        {"Q1013", {}, 2, "P-atm (hPa) = 1015.0", 1015},
+        {"Q1013", imperial(), 0, "P-atm (inHg) = 29.91", 1013 * 0.02953},
+        {"Q1013", imperial(), 2, "P-atm (inHg) = 29.93", 0.02 + 1013 * 0.02953},
+        {"A2992", imperial(), 0, "P-atm (inHg) = 29.92", 2992 * 0.338639 * 0.02953},
+    };
+    for (const auto& c : cases) {
+        const MetarDecode d = decode(std::string("EDDF 101120Z 27010KT 12/08 ") + c.group, c.units, c.correction);
+        EXPECT_EQ(d.CheckBoxPatm.caption, c.caption) << c.group;
+        EXPECT_DOUBLE_EQ(d.Patm, c.patm) << c.group;
+        EXPECT_TRUE(d.uiviewWeatherLine.ends_with("b10130")) << d.uiviewWeatherLine;
+        EXPECT_NE(d.cwLine.find(" = QNH 1013hPa"), std::string::npos) << d.cwLine;
+    }
+    // A malformed group is passed over; a missing one leaves 900 hPa.
+    EXPECT_EQ(decode("EDDF 101120Z Q10X3 A2992").CheckBoxPatm.caption, "P-atm (hPa) = 1013.2");
+    EXPECT_EQ(decode("EDDF 101120Z 27010KT").Patm, 900);
+    EXPECT_DOUBLE_EQ(decode("EDDF 101120Z 27010KT", imperial()).Patm, 900 * 0.02953);
+}
+
+TEST(MetarDecode, PresentWeather) {
+    const struct {
+        const char* group;
+        const char* caption;
+        std::uint32_t bits;
+        const char* rain;
+    } cases[] = {
+        {"-SHRA", "Lluvia ligera", 5, "r005"},
+        {"+SN", "Nieve intensa", 10, "r060"},
+        {"SHRA", "Lluvia moderata", 4, "r020"},
+        {"TSRA", "Lluvia moderata", 4, "r020"},
+        {"-SN", "Nieve ligera", 9, "r005"},
+        {"SN", "Nieve moderata", 8, "r020"},
+        {"+RA", "Lluvia intensa", 6, "r060"},
+        {"GR", "Granizo", 16, "r020"},
+        {"BR", "Niebla", 32, "r020"},
+        {"FG", "Niabla", 64, "r020"},
+        {"MIFG", "Niabla", 64, "r020"},
+        {"BCFG", "Niabla", 64, "r020"},
+        {"VCBLSN", "Precipitación = --", 0, "r000"},
+        {"SHPRA", "Precipitación = --", 0, "r000"},  // five characters without a sign
+        // An intensity alone leaves the caption as it was.
+        {"+FC", "Lluvia ligera", 2, "r060"},
+    };
+    for (const auto& c : cases) {
+        const std::string report = std::string("EDDF 101120Z 27010KT 9999 ") + c.group + " 12/08 Q1013";
+        const MetarDecode d =
+            decodeMetar(report, {.units = {}, .localNow = kNow, .previousWeatherCaption = "Lluvia ligera"});
+        EXPECT_EQ(d.CheckBoxPluie.caption, c.caption) << c.group;
+        EXPECT_EQ(d.Phenomena, c.bits) << c.group;
+        EXPECT_NE(d.uiviewWeatherLine.find(std::string(c.rain) + "p...P..."), std::string::npos) << c.group;
+    }
+}
+
+TEST(MetarDecode, FeltTemperatureNeedsWindAndTemperature) {
+    EXPECT_EQ(decode("EDDF 101120Z 02002KT 30/10 Q1013").CheckBoxTRes.caption, "Sensación (°C) = --");
+    EXPECT_EQ(decode("EDDF 101120Z 02004KMH 30/10 Q1013").CheckBoxTRes.caption, "Sensación (°C) = --");
+    // No upper limit: a hot day still gets one.
+    EXPECT_EQ(decode("EDDF 101120Z 02005KMH 35/10 Q1013").CheckBoxTRes.caption, "Sensación (°C) = 38.1");
+    // 2 kt is 2.3 mph, below 5 km/h in mph; 3 kt (3.5 mph) is not.
+    EXPECT_EQ(decode("EDDF 101120Z 02002KT 30/10", imperial()).CheckBoxTRes.caption, "Sensación (°F) = --");
+    EXPECT_NE(decode("EDDF 101120Z 02003KT 30/10", imperial()).CheckBoxTRes.caption, "Sensación (°F) = --");
+}
+
+TEST(MetarDecode, ImperialSpeechUnits) {
+    const MetarDecode d = decode("LFPG 101130Z 27010KT 9999 FEW030 12/08 Q1013", imperial());
+    EXPECT_EQ(d.CheckBoxText.caption, "T-ext (°F) = 53.6");
+    EXPECT_EQ(d.CheckBoxVent.caption, "Viento (mph) = 12");
+    EXPECT_EQ(d.CheckBoxTRes.caption, "Sensación (°F) = 50.1");
+    EXPECT_EQ(d.LabelTros.caption, "Punto de rocio (°F) = 46.4");
+    EXPECT_EQ(d.CheckBoxPatm.caption, "P-atm (inHg) = 29.91");
+    // The output files stay metric whatever is spoken.
+    EXPECT_EQ(d.uiviewWeatherLine, "270/012g...t054r000p...P...h77b10130");
+    EXPECT_EQ(d.cwLine, " TEMP 12C = QNH 1013hPa = WS 19kmh = WCT 10C = HUM 77 ");
+}
+
+TEST(MetarDecode, ImplausibleValuesAreRedMissingOnesNever) {
+    const MetarDecode hot = decode("EDDF 101120Z 270120G150KT 65/10 Q0850");
+    const MetarDecode fine = decode("EDDF 101120Z 27020G30KT 12/08 Q1013");
+    for (const auto* d : {&hot, &fine})
+        for (const Caption* c :
+             {&d->CheckBoxText, &d->CheckBoxTRes, &d->CheckBoxPatm, &d->CheckBoxVent, &d->CheckBoxRafa})
+            EXPECT_EQ(c->red, d == &hot) << c->caption;
+    EXPECT_TRUE(decode("EDDF 101120Z 36040KT M45/M50 Q1013").CheckBoxTRes.red);
+
+    const MetarDecode none = decode("EDDF NIL");
+    const std::pair<const Caption*, const char*> missing[] = {
+        {&none.CheckBoxText, "T-ext (°C) = --"},     {&none.CheckBoxPatm, "P-atm (hPa) = --"},
+        {&none.CheckBoxVent, "Viento (km/h) = --"},  {&none.CheckBoxRafa, "Ráfaga (km/h) = --"},
+        {&none.CheckBoxDire, "Dirección (°) = --"},  {&none.CheckBoxTRes, "Sensación (°C) = --"},
+        {&none.CheckBoxHumiExt, "Humidad (%) = --"}, {&none.LabelTros, "Punto de rocio (°C) = --"},
+        {&none.CheckBoxPluie, "Precipitación = --"},
+    };
+    for (const auto& [caption, shown] : missing) {
+        EXPECT_EQ(caption->caption, shown);
+        EXPECT_FALSE(caption->red) << shown;
+    }
+    EXPECT_EQ(none.Vent, -1.0);
+    EXPECT_EQ(none.Rafa, 0.0);
+    EXPECT_EQ(none.Dire, -1);
+    EXPECT_EQ(none.uiviewWeatherLine, ".../...g...t...r000p...P...h..b.....");
+    EXPECT_EQ(none.cwLine, " ");
+    EXPECT_FALSE(none.Editdatemeteo || none.ObservedAt || none.uiviewTimeLine);
+}
+
+TEST(MetarDecode, ObservationTime) {
+    const struct {
+        double localNow;
+        int offset;
+        const char* group;
+        const char* universal;
+        const char* local;
+        const char* stamp;
+    } cases[] = {
+        // The 31st read on the 1st is last month's (and last year's in January).
+        {encodeDateTime(2026, 4, 1, 1, 10), 60, "312330Z", "2026-03-31  23:30:00", "2026-04-01  00:30:00",
+         "Apr 01 2026 00:30"},
+        {encodeDateTime(2026, 1, 1, 0, 10), 0, "312350Z", "2025-12-31  23:50:00", "2025-12-31  23:50:00",
+         "Dec 31 2025 23:50"},
+        // Two days back within the month keeps the month.
+        {encodeDateTime(2026, 3, 10, 12, 0), -300, "081200Z", "2026-03-08  12:00:00", "2026-03-08  07:00:00",
+         "Mar 08 2026 07:00"},
+        // Yesterday in UTC is still this month.
+        {encodeDateTime(2026, 3, 1, 0, 30), 60, "282330Z", "2026-02-28  23:30:00", "2026-03-01  00:30:00",
+         "Mar 01 2026 00:30"},
+    };
+    for (const auto& c : cases) {
+        const std::string report = std::string("EDDF ") + c.group + " 27010KT";
+        for (const bool universal : {true, false}) {
+            const MetarDecode d = decodeMetar(
+                report,
+                {.units = {}, .universalTime = universal, .localNow = c.localNow, .utcOffsetMinutes = c.offset});
+            EXPECT_EQ(d.Editdatemeteo, universal ? c.universal : c.local) << c.group;
+            EXPECT_EQ(d.uiviewTimeLine, c.stamp) << c.group;
+            ASSERT_TRUE(d.ObservedAt);
+            EXPECT_EQ(formatDateTime(*d.ObservedAt), std::string(c.local).erase(10, 1)) << c.group;
+        }
+    }
+    // A time group that does not read clears the date; a later one is still taken.
+    EXPECT_EQ(decode("EDDF 1A1130Z 27010KT").Editdatemeteo, "");
+    EXPECT_FALSE(decode("EDDF 1A1130Z 27010KT").ObservedAt);
+    EXPECT_EQ(decode("EDDF 1A1130Z 101130Z").Editdatemeteo, "2026-03-10  12:30:00");
+    // 31 April does not exist.
+    const MetarDecode april = decodeMetar("EDDF 312330Z", {.units = {}, .localNow = encodeDateTime(2026, 5, 1, 8, 0)});
+    EXPECT_EQ(april.Editdatemeteo, "");
+}
+
+TEST(MetarDecode, ReportsFromSeveralCountries) {
+    const struct {
+        const char* report;
+        const char* weatherLine;
+        const char* cwLine;
+    } cases[] = {
+        {"EGLL 101120Z AUTO 24015G28KT 9999 -SHRA FEW020CB 11/06 Q1002 TEMPO 25035G45KT=",
+         "240/017g032t052r005p...P...h71b10020", " TEMP 11C = QNH 1002hPa = WS 28kmh = WCT 8C = HUM 71 "},
+        {"UUEE 101130Z 18005MPS 9999 -SN OVC012 M05/M07 Q1018 R06L/290050 NOSIG",
+         "180/011g...t023r005p...P...h86b10180", " TEMP -5C = QNH 1018hPa = WS 18kmh = WCT -11C = HUM 86 "},
+        {"KORD 101151Z 36015KT M1/4SM +SN FZFG VV002 M05/M07 A2990 RMK AO2 P0002 T10501072",
+         "360/017g...t023r060p...P...h86b10130", " TEMP -5C = QNH 1013hPa = WS 28kmh = WCT -13C = HUM 86 "},
+        {"YSSY 101100Z 16012KT CAVOK 22/14 Q1015 NOSIG", "160/014g...t072r000p...P...h60b10150",
+         " TEMP 22C = QNH 1015hPa = WS 22kmh = WCT 22C = HUM 60 "},
+        {"RJTT  101100Z  34008KT 9999 FEW030 08/M03 Q1021 NOSIG", "340/009g...t046r000p...P...h46b10210",
+         " TEMP 8C = QNH 1021hPa = WS 15kmh = WCT 5C = HUM 46 "},
+        {"LFPG 101130Z 27010KT 9999 12/08 Q1006=", "270/012g...t054r000p...P...h77b10060",
+         " TEMP 12C = QNH 1006hPa = WS 19kmh = WCT 10C = HUM 77 "},
+    };
+    for (const auto& c : cases) {
+        const MetarDecode d = decode(c.report);
+        EXPECT_EQ(d.uiviewWeatherLine, c.weatherLine) << c.report;
+        EXPECT_EQ(d.cwLine, c.cwLine) << c.report;
+    }
+}
+
+TEST(MetarReportLine, IsTheLastNonEmptyLine) {
+    EXPECT_EQ(lastNonEmptyLine("2026/03/10 11:00\r\nKJFK 101051Z 31012KT\r\n\r\n"), "KJFK 101051Z 31012KT");
+    EXPECT_EQ(lastNonEmptyLine("KJFK 101051Z\n\nEDDF 101050Z\r"), "EDDF 101050Z");
+    EXPECT_FALSE(lastNonEmptyLine("\r\n\n\r\n"));
+    EXPECT_FALSE(lastNonEmptyLine(""));
+}
+
+}  // namespace
+}  // namespace skycrier
