@@ -228,58 +228,50 @@ void addStationKeys(KeyTable& keys, StationSources& s, std::optional<SourceKind>
     keys["PRO2_NEW="] = setOn("N", s.FormMeteoPro2.CheckBoxFichier.checked, false);
 }
 
-// The data file or address of APRS and METAR: an existing file or an http(s) address.
-Apply networkDataFile(NetworkSourceSettings& n, const std::function<std::string(const std::string&)>& resolve) {
-    return [&n, resolve](const std::string& v) -> Why {
-        if (fileExists(resolve(v)) || v.starts_with("http://") || v.starts_with("https://")) {
-            n.EditDat = v;
-            return {};
-        }
-        n.StaticTextErreur = "Error de archivo #6";
-        return fileNotFound(resolve(v));
+// What the METAR and APRS windows share: the input, its history, the pressure
+// correction and the time reference.
+void addNetworkSourceKeys(KeyTable& keys, const std::string& prefix, InternetSource& n) {
+    keys[prefix + "DAT="] = [&n](const std::string& v) -> Why {
+        if (n.loadDataFile(v)) return {};
+        return "neither a file nor a web address";
     };
-}
-
-void addNetworkSourceKeys(KeyTable& keys, const std::string& prefix, NetworkSourceSettings& n,
-                          const std::function<std::string(const std::string&)>& resolve) {
-    keys[prefix + "DAT="] = networkDataFile(n, resolve);
     keys[prefix + "LIST="] = [&n](const std::string& v) -> Why {
-        if (v.empty()) return {};
-        if (n.ComboBoxPath.size() >= NetworkSourceSettings::kListEntries)
-            return "the list holds " + std::to_string(NetworkSourceSettings::kListEntries) + " entries already";
-        n.ComboBoxPath.push_back(v);
-        return {};
+        if (n.ComboBoxPath.load(v)) return {};
+        return "the list holds " + std::to_string(UrlHistory::kMaxEntries) + " entries already";
     };
-    keys[prefix + "POFFSET="] = integer([&n](int v) { n.SpinEditOffSetPression = v; });
+    keys[prefix + "POFFSET="] = integer([&n](int v) { n.SpinEditOffSetPression.setValue(v); });
     keys[prefix + "TU="] = item(-1, 1, [&n](int v) { n.ComboBoxTU = v; });
 }
 
-void addKeptSourceKeys(KeyTable& keys, KeptSourceSettings& k,
-                       const std::function<std::string(const std::string&)>& resolve) {
-    keys["METCOMM="] = integer([&k](int n) { k.monitor.portNumber = n; });
-    keys["LOG="] = setOn("Y", k.monitor.CheckBoxlog, true);
-    AprsSettings& a = k.aprs;
+void addInternetSourceKeys(KeyTable& keys, StationSources& s) {
+    TFormMeteoAPRS& a = s.FormMeteoAPRS;
     const auto windUnit = [&a](AprsWindUnit unit) {
         return [&a, unit](const std::string& v) -> Why {
-            if (v == "Y") a.windUnit = unit;
+            if (v == "Y") a.input.wind = unit;
             return {};
         };
     };
-    keys["APRS_KM="] = windUnit(AprsWindUnit::Km);
+    keys["APRS_KM="] = windUnit(AprsWindUnit::Kmh);
     keys["APRS_KNOT="] = windUnit(AprsWindUnit::Knot);
-    keys["APRS_DGF="] = exactly("Y", a.RadioButtonDegF);
-    keys["APRS_INC="] = exactly("Y", a.RadioButtonInch);
+    keys["APRS_DGF="] = exactly("Y", a.input.fahrenheit);
+    keys["APRS_INC="] = exactly("Y", a.input.hundredthsOfInch);
     keys["APRS_ID="] = text(a.EditID);
     keys["APRS_PW="] = text(a.EditPW);
-    addNetworkSourceKeys(keys, "APRS_", a, resolve);
-    addNetworkSourceKeys(keys, "METAR_", k.metar, resolve);
+    addNetworkSourceKeys(keys, "APRS_", a);
+    addNetworkSourceKeys(keys, "METAR_", s.FormMeteoMETAR);
+}
+
+void addKeptSourceKeys(KeyTable& keys, KeptSourceSettings& k) {
+    keys["METCOMM="] = integer([&k](int n) { k.monitor.portNumber = n; });
+    keys["LOG="] = setOn("Y", k.monitor.CheckBoxlog, true);
 }
 
 // "APRS_FAVn=" and "METAR_FAVn=": favourite n of 1..10. Nothing when the key is no favourite key.
-std::optional<Why> applyFavourite(const ConfigLine& line, KeptSourceSettings& k) {
-    const std::pair<const char*, NetworkSourceSettings*> kLists[] = {{"APRS_FAV", &k.aprs}, {"METAR_FAV", &k.metar}};
+std::optional<Why> applyFavourite(const ConfigLine& line, StationSources& s) {
+    const std::pair<const char*, TFormFav*> kLists[] = {{"APRS_FAV", &s.FormMeteoAPRS.FormFav},
+                                                        {"METAR_FAV", &s.FormMeteoMETAR.FormFav}};
     const std::string_view key = line.key;
-    for (const auto& [prefixText, settings] : kLists) {
+    for (const auto& [prefixText, favourites] : kLists) {
         const std::string_view prefix = prefixText;
         if (!key.starts_with(prefix)) continue;
         // Between the prefix and the key's closing "=".
@@ -287,9 +279,8 @@ std::optional<Why> applyFavourite(const ConfigLine& line, KeptSourceSettings& k)
         if (number.empty()) return "a favourite without its number";
         const auto n = parseDecimalInteger(number);
         if (!n) return "favourite number " + kNotANumber;
-        if (*n < 1 || *n > static_cast<int>(NetworkSourceSettings::kFavourites))
-            return "favourite number outside 1.." + std::to_string(NetworkSourceSettings::kFavourites);
-        settings->favourites[static_cast<std::size_t>(*n - 1)] = line.value;
+        if (*n < 1 || *n > TFormFav::kSlots) return "favourite number outside 1.." + std::to_string(TFormFav::kSlots);
+        favourites->Edit[static_cast<std::size_t>(*n - 1)] = line.value;
         return Why();
     }
     return std::nullopt;
@@ -312,16 +303,15 @@ LoadOutcome loadConfiguration(const std::vector<ConfigLine>& lines, ConfigTarget
     if (t.mainWindow) addMainWindowKeys(keys, *t.mainWindow);
     if (t.mainWindow && t.schedule) addScheduleKeys(keys, *t.mainWindow, *t.schedule);
     if (t.stations) addStationKeys(keys, *t.stations, outcome.remembered);
-    const std::function<std::string(const std::string&)> resolve =
-        t.stations ? t.stations->context.resolvePath : [](const std::string& name) { return name; };
-    if (t.kept) addKeptSourceKeys(keys, *t.kept, resolve);
+    if (t.stations) addInternetSourceKeys(keys, *t.stations);
+    if (t.kept) addKeptSourceKeys(keys, *t.kept);
 
     for (const ConfigLine& line : lines) {
         std::optional<Why> why;
         if (const auto found = keys.find(line.key); found != keys.end())
             why = found->second(line.value);
-        else if (t.kept)
-            why = applyFavourite(line, *t.kept);
+        else if (t.stations)
+            why = applyFavourite(line, *t.stations);
         if (!why) why = "unknown key";
         if (!why->empty()) outcome.ignored.push_back({line.number, *why + ": " + line.key + line.value});
     }

@@ -46,10 +46,15 @@ void addUnits(Lines& out, const SpeechUnits& u) {
     out.add("UNITRM=", yesNo(u.rainMetric()));
 }
 
-void addNetworkLists(Lines& out, const std::string& prefix, const NetworkSourceSettings& n) {
-    for (const std::string& entry : n.ComboBoxPath) out.add(prefix + "LIST=", entry);
-    for (std::size_t i = 0; i < n.favourites.size(); ++i)
-        out.addIfNotEmpty(prefix + "FAV" + std::to_string(i + 1) + "=", n.favourites[i]);
+// What the METAR and APRS blocks share: the input, its history, the favourites,
+// the pressure correction and the time reference.
+void addNetworkKeys(Lines& out, const std::string& prefix, const InternetSource& n) {
+    out.addIfNotEmpty(prefix + "DAT=", n.EditDat);
+    for (const std::string& entry : n.ComboBoxPath.Items()) out.add(prefix + "LIST=", entry);
+    for (std::size_t i = 0; i < n.FormFav.Edit.size(); ++i)
+        out.addIfNotEmpty(prefix + "FAV" + std::to_string(i + 1) + "=", n.FormFav.Edit[i]);
+    out.add(prefix + "POFFSET=", n.SpinEditOffSetPression.value());
+    out.add(prefix + "TU=", n.ComboBoxTU);
 }
 
 void addSourceBlock(Lines& out, const SourceBlock& block, const StationSources& s, const KeptSourceSettings* kept) {
@@ -75,34 +80,21 @@ void addSourceBlock(Lines& out, const SourceBlock& block, const StationSources& 
         out.add(p + "PABS=", s.FormMeteoW28.RadioButtonPABS() ? "Y" : "N");
         out.add(p + "POFFSET=", s.FormMeteoW28.SpinEditOffSetPression.value());
         break;
-    case SourceKind::APRS:
-        if (kept) {
-            const AprsSettings& a = kept->aprs;
-            out.addIf(a.windUnit == AprsWindUnit::Km, p + "KM=", "Y");
-            out.addIf(a.windUnit == AprsWindUnit::Knot, p + "KNOT=", "Y");
-            out.add(p + "DGF=", a.RadioButtonDegF ? "Y" : "");
-            out.add(p + "INC=", a.RadioButtonInch ? "Y" : "");
-        }
+    case SourceKind::APRS: {
+        const TFormMeteoAPRS& a = s.FormMeteoAPRS;
+        out.addIf(a.input.wind == AprsWindUnit::Kmh, p + "KM=", "Y");
+        out.addIf(a.input.wind == AprsWindUnit::Knot, p + "KNOT=", "Y");
+        out.add(p + "DGF=", a.input.fahrenheit ? "Y" : "");
+        out.add(p + "INC=", a.input.hundredthsOfInch ? "Y" : "");
         out.add(p + "METPERI=", w.SpinEditRafraichir.value());
-        if (kept) {
-            const AprsSettings& a = kept->aprs;
-            out.addIfNotEmpty(p + "DAT=", a.EditDat);
-            addNetworkLists(out, p, a);
-            out.add(p + "POFFSET=", a.SpinEditOffSetPression);
-            out.add(p + "TU=", a.ComboBoxTU);
-            out.addIfNotEmpty(p + "ID=", a.EditID);
-            out.addIfNotEmpty(p + "PW=", a.EditPW);
-        }
+        addNetworkKeys(out, p, a);
+        out.addIfNotEmpty(p + "ID=", a.EditID);
+        out.addIfNotEmpty(p + "PW=", a.EditPW);
         break;
+    }
     case SourceKind::METAR:
         out.add(p + "METPERI=", w.SpinEditRafraichir.value());
-        if (kept) {
-            const NetworkSourceSettings& m = kept->metar;
-            out.addIfNotEmpty(p + "DAT=", m.EditDat);
-            addNetworkLists(out, p, m);
-            out.add(p + "POFFSET=", m.SpinEditOffSetPression);
-            out.add(p + "TU=", m.ComboBoxTU);
-        }
+        addNetworkKeys(out, p, s.FormMeteoMETAR);
         break;
     case SourceKind::Pro2:
         out.add(p + "METPERI=", w.SpinEditRafraichir.value());

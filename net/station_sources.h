@@ -4,6 +4,8 @@
 // the weather through `weatherSources()`; the configuration loader and the
 // GUI drive the windows' handlers.
 
+#include "net/aprs_source.h"
+#include "net/metar_source.h"
 #include "sources/pro2_source.h"
 #include "sources/source_choice.h"
 #include "sources/units_window.h"
@@ -25,9 +27,9 @@ public:
     ReaderlessSource FormMeteo{SourceKind::MON, context};
     TFormMeteoW23 FormMeteoW23{context};
     TFormMeteoW28 FormMeteoW28{context};
-    ReaderlessSource FormMeteoAPRS{SourceKind::APRS, context};
+    TFormMeteoAPRS FormMeteoAPRS{context};
     TFormMeteoPro2 FormMeteoPro2{context};
-    ReaderlessSource FormMeteoMETAR{SourceKind::METAR, context};
+    TFormMeteoMETAR FormMeteoMETAR{context};
     TFormChoixMeteo FormChoixMeteo;
     TFormMyUnits FormMyUnits;
 };

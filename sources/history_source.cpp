@@ -10,11 +10,6 @@
 
 namespace skycrier {
 
-bool fileExists(const std::string& path) {
-    std::error_code ignored;
-    return !path.empty() && std::filesystem::is_regular_file(path, ignored);
-}
-
 HistorySource::HistorySource(SourceKind kind, SourceContext& context, int maximumThreshold)
     : SourceWindow(kind, context), SpinEditSeuiltendance(4, 1, maximumThreshold) {}
 

@@ -91,7 +91,5 @@ protected:
     void showDewPoint();
 };
 
-// The path names a regular file (a directory or nothing at all does not count).
-bool fileExists(const std::string& path);
 
 }  // namespace skycrier

@@ -1,6 +1,13 @@
 #include "sources/source_window.h"
 
+#include <filesystem>
+
 namespace skycrier {
+
+bool fileExists(const std::string& path) {
+    std::error_code ignored;
+    return !path.empty() && std::filesystem::is_regular_file(path, ignored);
+}
 
 SourceWindow::SourceWindow(SourceKind kind, SourceContext& context)
     : TimerMeteo(context.loop, kInitialPollMs, [this] { TimerMeteoTimer(); }), context_(context), kind_(kind) {}

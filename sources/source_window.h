@@ -52,6 +52,9 @@ struct WindowGeometry {
     int height = 267;
 };
 
+// The path names a regular file (a directory or nothing at all does not count).
+bool fileExists(const std::string& path);
+
 // Key code of Escape as the windows report it.
 inline constexpr int kKeyEscape = 27;
 

@@ -63,7 +63,7 @@ TEST_F(ConfigurationSaveTest, EachSaveReplacesTheFileWholeAndReadOnly) {
     std::ofstream(temporary()) << "half";
     fs::permissions(temporary(), fs::perms::owner_read);
     announcer.settings.SpinEditPause = 9;
-    announcer.keptSources.aprs.EditPW = "s3cret";
+    announcer.stations.FormMeteoAPRS.EditPW = "s3cret";
     ASSERT_TRUE(announcer.saveConfiguration());
     const std::string saved = contentOf(ini());
     EXPECT_EQ(saved, announcer.configurationText());
@@ -71,7 +71,7 @@ TEST_F(ConfigurationSaveTest, EachSaveReplacesTheFileWholeAndReadOnly) {
     EXPECT_EQ(modeOf(ini()), 0400u);  // it holds the APRS password
     EXPECT_FALSE(fs::exists(temporary()));
 
-    announcer.keptSources.aprs.EditPW.clear();
+    announcer.stations.FormMeteoAPRS.EditPW.clear();
     ASSERT_TRUE(announcer.saveConfiguration());
     EXPECT_EQ(modeOf(ini()), 0444u);
     EXPECT_EQ(announcer.status.EditData(), "");

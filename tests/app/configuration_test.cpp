@@ -204,7 +204,7 @@ TEST_F(SourceConfigurationTest, TheRememberedSourceWaitsForItsOwnStep) {
     EXPECT_EQ(stations.FormChoixMeteo.checkedSource(), SourceKind::W23);
 }
 
-TEST_F(SourceConfigurationTest, SourcesWithoutAReaderKeepTheirSettings) {
+TEST_F(SourceConfigurationTest, EachSourceTakesItsSettings) {
     KeptSourceSettings kept;
     ConfigTargets targets{bulletin, lines, units, port, &stations, nullptr, nullptr, &kept};
     const LoadOutcome loaded = loadConfiguration(
@@ -213,15 +213,16 @@ TEST_F(SourceConfigurationTest, SourcesWithoutAReaderKeepTheirSettings) {
         targets);
     EXPECT_EQ(kept.monitor.portNumber, 3);
     EXPECT_TRUE(kept.monitor.CheckBoxlog);
-    EXPECT_EQ(kept.aprs.windUnit, AprsWindUnit::Km);
-    EXPECT_FALSE(kept.aprs.RadioButtonDegF);
-    EXPECT_FALSE(kept.aprs.RadioButtonInch);
-    EXPECT_EQ(kept.aprs.ComboBoxTU, 1);
-    EXPECT_EQ(kept.aprs.EditDat, "");
-    EXPECT_EQ(kept.aprs.StaticTextErreur, "Error de archivo #6");
-    EXPECT_EQ(kept.aprs.EditPW, "pw");
-    EXPECT_EQ(kept.metar.EditDat, "https://m/?id=LEMD");
-    EXPECT_EQ(kept.metar.favourites[2], "LEBL");
+    const TFormMeteoAPRS& aprs = stations.FormMeteoAPRS;
+    EXPECT_EQ(aprs.input.wind, AprsWindUnit::Kmh);
+    EXPECT_FALSE(aprs.input.fahrenheit);
+    EXPECT_FALSE(aprs.input.hundredthsOfInch);
+    EXPECT_EQ(aprs.ComboBoxTU, 1);
+    EXPECT_EQ(aprs.EditDat, "");
+    EXPECT_EQ(aprs.StaticTextErreur(), "Error de archivo #6");
+    EXPECT_EQ(aprs.EditPW, "pw");
+    EXPECT_EQ(stations.FormMeteoMETAR.EditDat, "https://m/?id=LEMD");
+    EXPECT_EQ(stations.FormMeteoMETAR.FormFav.Edit[2], "LEBL");
     EXPECT_TRUE(stations.FormMeteoAPRS.CheckBoxVent.checked);
     ASSERT_EQ(loaded.ignored.size(), 2u);
     EXPECT_EQ(loaded.ignored[0].number, 8u);
