@@ -85,6 +85,10 @@ MetarTemperature readTemperature(const MetarGroups& groups) {
     for (std::size_t i = 1; i < groups.size(); ++i) {
         const std::string_view g = groups[i];
         const std::size_t slash = g.find('/');
+        // A missing dew point leaves the temperature and its slash alone ("12/",
+        // "M04/"): the temperature still counts.
+        if ((g.size() == 3 || g.size() == 4) && slash == g.size() - 1)
+            if (const auto temperature = signedTemperature(g.substr(0, slash))) return {temperature, std::nullopt};
         if (g.size() < 5 || g.size() > 7 || (slash != 2 && slash != 3) || g.find("//") != std::string_view::npos)
             continue;
         // North American visibility in statute miles (M1/4SM, 15/16SM) has

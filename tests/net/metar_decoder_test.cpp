@@ -92,8 +92,8 @@ TEST(MetarDecode, TemperatureGroups) {
         // A group holding "//" is never the temperature group.
         {"EDDF 101120Z 27010KT 12/// Q1013", "--", "--", "--", "t..."},
         {"EDDF 101120Z 27010KT ///// Q1013", "--", "--", "--", "t..."},
-        // A missing dew point leaves a group too short to count.
-        {"CYYZ 101100Z 27010KT 15SM FEW030 M04/ A2992", "--", "--", "--", "t..."},
+        // A missing dew point leaves the temperature on its own.
+        {"CYYZ 101100Z 27010KT 15SM FEW030 M04/ A2992", "-4.0", "--", "--", "t025"},
         // Visibility in statute miles has the temperature group's shape.
         {"KORD 101151Z 36015KT M1/4SM +SN FZFG VV002 M05/M07 A2990 RMK AO2", "-5.0", "-7.0", "86", "t023"},
         {"KSFO 101156Z 28006KT 15/16SM BR OVC002 11/10 A3001 RMK AO2", "11.0", "10.0", "94", "t052"},
