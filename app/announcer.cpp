@@ -25,6 +25,8 @@ Announcer::Announcer(const AnnouncerParts& parts)
     engine.setPathResolver(resolver);
     stations.context.escapeRequest = [this] { sequencer.escapeRequest(); };
     stations.context.bulletinOnAir = [this] { return sequencer.BulletinRunning(); };
+    stations.context.fetcher = parts.fetcher;
+    if (parts.showError) stations.context.showError = parts.showError;
     scheduler.appendLog = [this](const std::string& message) { logBook.AppendLog(message); };
     FormCOM.onReleased = [this] { scheduler.portReleased(); };
     stations.FormChoixMeteo.CheckBoxReduire = [this] { return mainWindow.CheckBoxReduire; };

@@ -47,6 +47,10 @@ struct AnnouncerParts {
     WeatherSources* recordedWeather = nullptr;
     // The configuration file; empty for skycrier.ini in the program folder.
     std::filesystem::path configFile = {};
+    // The web, for the sources that fetch their reports; none: their fetches fail.
+    HttpFetcher* fetcher = nullptr;
+    // An error dialog (a file that could not be written).
+    std::function<void(const std::string&)> showError = {};
     // The machine's serial devices, for the port window's list.
     std::function<std::vector<std::string>()> listPorts = [] { return std::vector<std::string>(); };
 };

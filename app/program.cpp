@@ -22,6 +22,7 @@ Program::Program(const ProgramParts& parts)
         std::filesystem::create_directories(parts.sharedDataFolder, ec);
         if (std::filesystem::is_directory(parts.sharedDataFolder, ec)) sharedDataFolder_ = parts.sharedDataFolder;
     }
+    announcer.stations.context.sharedDataFolder = sharedDataFolder_;
     announcer.scheduler.startUp = [this] { StartUp(); };
 }
 
@@ -35,6 +36,7 @@ void Program::report(const std::string& text) {
 void Program::StartUp() {
     Announcer& a = announcer;
     ConfigTargets targets = a.configTargets();
+    a.stations.context.loading = true;
     a.mainWindow.Caption = std::string("SKYCRIER V") + kProgramVersion;
     LoadOutcome loaded;
     std::vector<std::string> problems;
@@ -60,8 +62,21 @@ void Program::StartUp() {
     a.scheduler.readClock();
     if (a.scheduler.readBackVolume) a.scheduler.readBackVolume();
     a.FormCOM.FormShow();
-    for (const std::string& problem : weatherProblems(a.stations.weatherSources())) report(problem);
+    // A source that fetches its report is judged when its first answer is in.
+    const SourceKind chosen = a.stations.FormChoixMeteo.checkedSource();
+    if (chosen != SourceKind::None && a.stations.FormChoixMeteo.window(chosen).pollInFlight())
+        firstPoll_ = a.stations.FormChoixMeteo.window(chosen).pollFinished.connect([this](bool) {
+            firstPoll_.reset();
+            reportWeatherProblems();
+        });
+    else
+        reportWeatherProblems();
+    a.stations.context.loading = false;
     started_ = true;
+}
+
+void Program::reportWeatherProblems() {
+    for (const std::string& problem : weatherProblems(announcer.stations.weatherSources())) report(problem);
 }
 
 void Program::FormClose() {

@@ -42,12 +42,14 @@ public:
 private:
     // Every problem goes to the status line's listeners and to the log.
     void report(const std::string& text);
+    void reportWeatherProblems();
 
     std::filesystem::path sharedDataFolder_;
     bool configurationPresent_ = false;
     bool logPresent_ = false;
     bool started_ = false;
     bool closed_ = false;
+    Subscription firstPoll_;
 };
 
 }  // namespace skycrier

@@ -10,6 +10,7 @@
 #include "platform/alsa_wave_out.h"
 #include "platform/date_time.h"
 #include "platform/exit_signals.h"
+#include "platform/http_fetch.h"
 #include "platform/linux_serial_line.h"
 #include "platform/poll_loop.h"
 #include "platform/program_location.h"
@@ -91,8 +92,13 @@ int runRunCommand(const std::vector<std::string>& args, std::ostream& out, std::
     const auto showPortError = [&err](const std::string& title, const std::string& reason) {
         err << kPrefix << title << " (" << reason << ")" << std::endl;
     };
-    Program program({{*loop, card, serial, folder, showPortError, nullptr, options->ini, [] { return listSerialPorts(); }},
-                     userPublicShareFolder() / "weather"});
+    CurlFetcher web(*loop);
+    AnnouncerParts parts{*loop, card, serial, folder, showPortError};
+    parts.configFile = options->ini;
+    parts.fetcher = &web;
+    parts.showError = [&err](const std::string& text) { err << kPrefix << text << std::endl; };
+    parts.listPorts = [] { return listSerialPorts(); };
+    Program program({parts, userPublicShareFolder() / "weather"});
     const Subscription problems = program.announcer.status.reported.connect(
         [&err](const std::string& text) { err << kPrefix << text << std::endl; });
     const BulletinLines bulletins(program.announcer.sequencer, *loop, err);

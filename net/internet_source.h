@@ -55,6 +55,7 @@ public:
     bool loadDataFile(const std::string& value);
 
     const std::string& StaticTextErreur() const { return meteo.ErrorText; }
+    bool pollInFlight() const override { return polling_; }
 
     std::string EditDat;
     UrlHistory ComboBoxPath;

@@ -106,6 +106,8 @@ public:
     virtual void TimerMeteoTimer() = 0;
     // "Actualizar": the poll period from SpinEditRafraichir, then one poll at once.
     virtual void ButtonRafraichirClick();
+    // A poll has started and waits for its station's answer.
+    virtual bool pollInFlight() const { return false; }
     // What choosing this source in the choice window starts, once the other
     // sources' timers are stopped; keepHidden is the main window's CheckBoxReduire.
     virtual void startAsChosen(bool keepHidden) = 0;

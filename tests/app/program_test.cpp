@@ -16,6 +16,12 @@
 namespace skycrier {
 namespace {
 
+AnnouncerParts partsOf(EventLoop& loop, WaveOut& out, SerialLine& line, const std::filesystem::path& folder) {
+    AnnouncerParts parts{loop, out, line, folder, {}};
+    parts.listPorts = [] { return std::vector<std::string>{"/dev/ttyS0"}; };
+    return parts;
+}
+
 struct ProgramRig {
     explicit ProgramRig(const std::string& config) : config_(config) {}
 
@@ -39,8 +45,7 @@ struct ProgramRig {
     std::string config_;
     test::TempDir dir;
     bool written = writeFiles();
-    Program program{{{loop, out, line, dir.path(), {}, nullptr, {}, [] { return std::vector<std::string>{"/dev/ttyS0"}; }},
-                     dir.path() / "Public" / "weather"}};
+    Program program{{partsOf(loop, out, line, dir.path()), dir.path() / "Public" / "weather"}};
     Announcer& a = program.announcer;
     test::TraceRecorder trace{a.sequencer.events};
     std::vector<std::string> reported;
