@@ -17,6 +17,7 @@
 #include "platform/alsa_catalogue.h"
 #include "platform/alsa_wave_out.h"
 #include "platform/exit_signals.h"
+#include "platform/http_fetch.h"
 #include "platform/linux_serial_line.h"
 #include "platform/poll_loop.h"
 #include "platform/system_clock.h"
@@ -38,17 +39,14 @@ constexpr int kPlayedUnkeyed = 3;
 // set up from the inputs, its trace printed, its failures reported.
 class BulletinRun {
     std::unique_ptr<RecordedSources> recorded_;
+    CurlFetcher web_;
 
 public:
     BulletinRun(EventLoop& loop, WaveOut& sound, SerialLine& serial, const BulletinInputs& in, std::ostream& out,
                 std::ostream& err)
         : recorded_(in.observation ? std::make_unique<RecordedSources>(*in.observation) : nullptr),
-          announcer({loop, sound, serial, in.folder,
-                     [this, &err](const std::string& title, const std::string& reason) {
-                         err << kPrefix << title << " (" << reason << ")\n";
-                         portFailed_ = true;
-                     },
-                     recorded_.get()}),
+          web_(loop),
+          announcer(partsOf(loop, sound, serial, in, err)),
           trace_(out, announcer.sequencer.events),
           reported_(announcer.status.reported.connect([this, &err](const std::string& text) {
               err << kPrefix << text << '\n';
@@ -57,10 +55,17 @@ public:
           in_(in),
           err_(err) {}
 
-    // Applies the configuration and the recordings; false when the bulletin cannot be played.
-    bool prepare(int device) {
+    // Applies the configuration and the recordings; false when the bulletin
+    // cannot be played. settle runs the loop until its condition holds: a
+    // source that fetches its report is waited for.
+    bool prepare(int device, const RunUntil& settle) {
         // The configured sources poll once as the configuration chooses them.
         if (in_.configuration) announcer.applyConfiguration(parseConfigText(*in_.configuration));
+        const SourceKind chosen = announcer.stations.FormChoixMeteo.checkedSource();
+        if (chosen != SourceKind::None) {
+            const SourceWindow& window = announcer.stations.FormChoixMeteo.window(chosen);
+            settle([&window] { return !window.pollInFlight(); });
+        }
         if (!recorded_)
             for (const std::string& problem : weatherProblems(announcer.stations.weatherSources()))
                 err_ << kPrefix << problem << '\n';
@@ -95,6 +100,22 @@ public:
     // The configured port could not be opened, so the bulletin went out unkeyed.
     bool portFailed() const { return portFailed_; }
 
+private:
+    AnnouncerParts partsOf(EventLoop& loop, WaveOut& sound, SerialLine& serial, const BulletinInputs& in,
+                           std::ostream& err) {
+        AnnouncerParts parts{loop, sound, serial, in.folder,
+                             [this, &err](const std::string& title, const std::string& reason) {
+                                 err << kPrefix << title << " (" << reason << ")\n";
+                                 portFailed_ = true;
+                             },
+                             recorded_.get()};
+        parts.fetcher = &web_;
+        parts.showError = [&err](const std::string& text) { err << kPrefix << text << '\n'; };
+        return parts;
+    }
+
+public:
+
     Announcer announcer;
 
 private:
@@ -112,10 +133,12 @@ int listOrRender(const BulletinInputs& in, double start, const std::string& wavP
     ListingSerialLine serial;
     // Virtual time costs nothing: the loop runs until the bulletin has ended, however long its sounds.
     const RunUntil runUntil = [&loop](const auto& done) { loop.advanceUntil(done); };
+    // A fetch takes real time; the virtual clock waits for it (a little longer than the fetch's own limit).
+    const RunUntil settle = [&loop](const auto& done) { loop.waitForPostsUntil(done, 70'000); };
     if (wavPath.empty()) {
         TimedWaveOut silent(loop);
         BulletinRun run(loop, silent, serial, in, out, err);
-        return run.prepare(kDefaultOutputDevice) ? run.play(runUntil) : 2;
+        return run.prepare(kDefaultOutputDevice, settle) ? run.play(runUntil) : 2;
     }
     WaveFileSink sink(loop);
     BulletinRun run(loop, sink, serial, in, out, err);
@@ -123,7 +146,7 @@ int listOrRender(const BulletinInputs& in, double start, const std::string& wavP
     const Subscription silences = run.announcer.sequencer.events.connect([&sink](const BulletinEvent& e) {
         if (e.kind == BulletinEvent::Kind::Wait) sink.addSilence(e.milliseconds);
     });
-    if (!run.prepare(kDefaultOutputDevice)) return 2;
+    if (!run.prepare(kDefaultOutputDevice, settle)) return 2;
     const int code = run.play(runUntil);
     std::string error;
     if (!sink.save(wavPath, error)) {
@@ -153,7 +176,8 @@ int playUntilEndOrSignal(const BulletinInputs& in, int device, const ExitSignals
     AlsaWaveOut card(*loop, catalogue);
     LinuxSerialLine serial;
     BulletinRun run(*loop, card, serial, in, out, err);
-    if (!run.prepare(device)) return 2;
+    const RunUntil runUntil = [&loop](const auto& done) { loop->runUntil(done); };
+    if (!run.prepare(device, runUntil)) return 2;
     // Stopped before the start: the transmitter is never keyed, and the caller answers with the signal's code.
     if (signalled()) return 1;
     loop->watchReadable(signals.fd(), [&run, &signalled] {

@@ -6,6 +6,7 @@
 #include "app/config_file.h"
 #include "cli/bulletin_command.h"
 #include "cli/config_command.h"
+#include "cli/report_command.h"
 #include "cli/run_command.h"
 #include "cli/schedule_command.h"
 #include "cli/station_command.h"
@@ -26,6 +27,8 @@ const Entry kCommands[] = {
     {"bulletin", skycrier::cli::runBulletinCommand, skycrier::cli::kBulletinUsage},
     {"vocabulary", skycrier::cli::runVocabularyCommand, skycrier::cli::kVocabularyUsage},
     {"station", skycrier::cli::runStationCommand, skycrier::cli::kStationUsage},
+    {"metar", skycrier::cli::runMetarCommand, skycrier::cli::kMetarUsage},
+    {"aprs", skycrier::cli::runAprsCommand, skycrier::cli::kAprsUsage},
     {"schedule", skycrier::cli::runScheduleCommand, skycrier::cli::kScheduleUsage},
     {"run", skycrier::cli::runRunCommand, skycrier::cli::kRunUsage},
     {"config", skycrier::cli::runConfigCommand, skycrier::cli::kConfigUsage},

@@ -4,6 +4,7 @@
 
 #include "base/decimal_integer.h"
 #include "cli/json_text.h"
+#include "cli/source_options.h"
 #include "cli/usage.h"
 #include "platform/date_time.h"
 #include "platform/regular_file.h"
@@ -17,12 +18,7 @@ namespace {
 struct Options {
     SourceKind kind = SourceKind::None;
     std::string file;
-    std::optional<double> at;
-    bool celsius = true;
-    bool hectopascal = true;
-    bool kmh = true;
-    bool mm = true;
-    std::optional<int> offset;
+    SourceOptions source;
     std::optional<int> threshold;
     bool relative = false;
 };
@@ -44,62 +40,26 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
     o.file = args[1];
     for (std::size_t i = 2; i < args.size(); ++i) {
         const std::string& a = args[i];
-        std::string v;
-        const auto value = [&] {
-            if (i + 1 >= args.size()) {
-                error = a + " needs a value";
-                return false;
-            }
-            v = args[++i];
-            return true;
-        };
-        // A unit option names its metric or its imperial unit, nothing else.
-        const auto unit = [&](bool& metric, const char* metricName, const char* imperialName) {
-            if (!value()) return false;
-            if (v != metricName && v != imperialName) {
-                error = a + " takes " + metricName + " or " + imperialName + ", not \"" + v + "\"";
-                return false;
-            }
-            metric = v == metricName;
-            return true;
-        };
-        const auto number = [&](std::optional<int>& target) {
-            if (!value()) return false;
-            target = parseDecimalInteger(v);
-            if (!target) error = a + " needs a whole number, not \"" + v + "\"";
-            return target.has_value();
-        };
-        bool ok = true;
-        if (a == "--at") {
-            ok = value();
-            if (ok) {
-                o.at = parseDateTime(v);
-                if (!o.at) error = "--at needs \"YYYY-MM-DD HH:MM:SS\", not \"" + v + "\"";
-                ok = o.at.has_value();
-            }
-        } else if (a == "--temp") {
-            ok = unit(o.celsius, "C", "F");
-        } else if (a == "--pressure") {
-            ok = unit(o.hectopascal, "hPa", "inHg");
-        } else if (a == "--wind") {
-            ok = unit(o.kmh, "kmh", "mph");
-        } else if (a == "--rain") {
-            ok = unit(o.mm, "mm", "inch");
-        } else if (a == "--offset") {
-            ok = number(o.offset);
+        if (const auto read = readSourceOption(args, i, o.source, error)) {
+            if (!*read) return std::nullopt;
         } else if (a == "--threshold") {
-            ok = number(o.threshold);
+            std::string v;
+            if (!optionValue(args, i, v, error)) return std::nullopt;
+            o.threshold = parseDecimalInteger(v);
+            if (!o.threshold) {
+                error = a + " needs a whole number, not \"" + v + "\"";
+                return std::nullopt;
+            }
         } else if (a == "--relative") {
             if (o.kind != SourceKind::W28) {
                 error = "--relative is for w28 only";
-                ok = false;
+                return std::nullopt;
             }
             o.relative = true;
         } else {
             error = "unknown option \"" + a + "\"";
-            ok = false;
+            return std::nullopt;
         }
-        if (!ok) return std::nullopt;
     }
     return o;
 }
@@ -134,13 +94,10 @@ int runStationCommand(const std::vector<std::string>& args, std::ostream& out, s
         return 2;
     }
 
-    VirtualLoop loop(options->at ? *options->at : systemLocalNow());
+    VirtualLoop loop(options->source.at ? *options->source.at : systemLocalNow());
     SpeechUnits units;
     StationSources stations(loop, units);
-    stations.FormMyUnits.checkTemperature(options->celsius);
-    stations.FormMyUnits.checkPressure(options->hectopascal);
-    stations.FormMyUnits.checkWind(options->kmh);
-    stations.FormMyUnits.checkRain(options->mm);
+    chooseUnits(stations.FormMyUnits, options->source);
     HistorySource& window = options->kind == SourceKind::W23   ? static_cast<HistorySource&>(stations.FormMeteoW23)
                             : options->kind == SourceKind::W28 ? static_cast<HistorySource&>(stations.FormMeteoW28)
                                                                : static_cast<HistorySource&>(stations.FormMeteoPro2);
@@ -154,7 +111,7 @@ int runStationCommand(const std::vector<std::string>& args, std::ostream& out, s
         window.SpinEditSeuiltendance.setValue(*options->threshold);
         window.SpinEditSeuiltendanceChange();
     }
-    if (options->offset) window.SpinEditOffSetPression.setValue(*options->offset);
+    if (options->source.offset) window.SpinEditOffSetPression.setValue(*options->source.offset);
     if (options->relative) stations.FormMeteoW28.selectAbsolutePressure(false);
     window.loadDataFile(options->file);
     stations.FormChoixMeteo.CheckBoxReduire = [] { return true; };

@@ -20,6 +20,15 @@ inline constexpr const char* kScheduleUsage =
     "usage: skycrier-cli schedule --ini FILE --from \"YYYY-MM-DD HH:MM\" --to \"YYYY-MM-DD HH:MM\"\n"
     "                    [--bulletin-seconds N] [--folder DIR]\n";
 inline constexpr const char* kRunUsage = "usage: skycrier-cli run [--folder DIR] [--ini FILE]\n";
+inline constexpr const char* kMetarUsage =
+    "usage: skycrier-cli metar FILE | --url URL [--at \"YYYY-MM-DD HH:MM:SS\"] [--temp C|F]\n"
+    "                    [--pressure hPa|inHg] [--wind kmh|mph] [--rain mm|inch] [--offset N]\n"
+    "                    [--tu UT|Loc] [--folder DIR]\n";
+inline constexpr const char* kAprsUsage =
+    "usage: skycrier-cli aprs FILE | --url URL [--at \"YYYY-MM-DD HH:MM:SS\"] [--temp C|F]\n"
+    "                    [--pressure hPa|inHg] [--wind kmh|mph] [--rain mm|inch] [--offset N]\n"
+    "                    [--tu UT|Loc] [--in-wind kmh|mph|knot] [--in-temp C|F] [--in-rain mm|inch]\n"
+    "                    [--folder DIR]\n";
 
 // The arguments ask for the usage: "--help" or "-h" anywhere.
 bool asksForHelp(const std::vector<std::string>& args);

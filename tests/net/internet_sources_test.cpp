@@ -1,0 +1,198 @@
+// The METAR and APRS windows: what a poll fetches, the status it shows, the
+// report it decodes, the files it writes, the history and the favourites.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "net/station_sources.h"
+#include "platform/date_time.h"
+#include "platform/virtual_loop.h"
+#include "support/fake_fetcher.h"
+#include "support/temp_dir.h"
+
+namespace skycrier {
+namespace {
+
+const std::string kMetarUrl = "https://aviationweather.gov/api/data/metar?ids=EDDF&format=raw";
+const std::string kReport = "EDDF 101120Z 27010KT 9999 FEW030 12/05 Q1013";
+
+struct Rig {
+    Rig() {
+        s.context.resolvePath = [this](const std::string& name) { return (dir.path() / name).string(); };
+        s.context.fetcher = &web;
+        s.context.sharedDataFolder = dir.path() / "shared";
+        std::filesystem::create_directory(s.context.sharedDataFolder);
+        s.context.showError = [this](const std::string& text) { errors.push_back(text); };
+        s.context.beep = [this] { ++beeps; };
+        s.FormChoixMeteo.CheckBoxReduire = [] { return true; };
+    }
+
+    std::string file(const std::string& name) const {
+        std::ifstream in(dir.path() / name, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    void poll(SourceWindow& w) {
+        w.TimerMeteoTimer();
+        loop.advanceUntil([&w] { return !w.pollInFlight(); }, 1000);
+    }
+
+    VirtualLoop loop{encodeDateTime(2026, 3, 10, 13, 0, 0)};
+    SpeechUnits units;
+    StationSources s{loop, units};
+    test::FakeFetcher web{loop};
+    test::TempDir dir;
+    std::vector<std::string> errors;
+    int beeps = 0;
+    TFormMeteoMETAR& metar = s.FormMeteoMETAR;
+    TFormMeteoAPRS& aprs = s.FormMeteoAPRS;
+};
+
+TEST(MetarSource, AWebAddressIsFetchedWithoutItsCommentDecodedAndWrittenOut) {
+    Rig r;
+    r.web.answers[kMetarUrl] = "<html><body>\n<code>" + kReport + "</code><br/>\n</body></html>\n";
+    r.metar.EditDat = kMetarUrl + " // Frankfurt";
+    r.metar.EditDatChange();
+    r.s.FormChoixMeteo.check(SourceKind::METAR);
+    r.loop.advanceUntil([&] { return !r.metar.pollInFlight(); }, 1000);
+
+    EXPECT_EQ(r.web.urls, std::vector<std::string>{kMetarUrl});
+    EXPECT_EQ(r.metar.LabelNomICAO, " Frankfurt");
+    EXPECT_EQ(r.metar.StaticTextErreur(), "");
+    EXPECT_EQ(r.file("metar_web.txt"), kReport);
+    EXPECT_EQ(r.metar.meteo.Input, "metar_web.txt");
+    EXPECT_TRUE(sourceUsable(SourceKind::METAR, r.metar.meteo));
+    EXPECT_EQ(r.metar.meteo.Text, 12);
+    EXPECT_EQ(r.metar.LabelICAO, "Código aeropuerto= EDDF");
+    EXPECT_EQ(r.metar.ComboBoxPath.Items(), std::vector<std::string>{kMetarUrl + " // Frankfurt"});
+    EXPECT_TRUE(r.metar.TimerMeteo.enabled());
+    const std::string uiview = "Mar 10 2026 11:20\r\n270/012g...t054r000p...P...h62b10130\r\n";
+    EXPECT_EQ(r.file("metar_uiview.txt"), uiview);
+    EXPECT_EQ(r.file("shared/metar_uiview.txt"), uiview);
+    EXPECT_EQ(r.file("metar_cw.txt"), " TEMP 12C = QNH 1013hPa = WS 19kmh = WCT 10C = HUM 62 \r\n");
+    EXPECT_EQ(r.file("shared/metar_cw.txt"), r.file("metar_cw.txt"));
+}
+
+TEST(MetarSource, EachFailureShowsItsNumberAndTheTimerStaysArmed) {
+    const struct {
+        const char* what;
+        std::optional<std::string> answer;
+        const char* status;
+    } cases[] = {
+        {"no answer", std::nullopt, "Error archivo #1"},
+        {"two bytes", "ab", "Error archivo #1"},
+        {"a page with a forecast only", "<p>TAF: " + kReport + "</p>\n", "Error archivo #6"},
+        {"a page without the station", "<p>nothing here</p>\n", "Error archivo #6"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Rig r;
+        if (c.answer) r.web.answers[kMetarUrl] = *c.answer;
+        r.metar.EditDat = kMetarUrl;
+        r.poll(r.metar);
+        EXPECT_EQ(r.metar.StaticTextErreur(), c.status);
+        EXPECT_FALSE(sourceUsable(SourceKind::METAR, r.metar.meteo));
+        EXPECT_TRUE(r.metar.TimerMeteo.enabled());
+        // No report: the output files hold placeholders.
+        EXPECT_EQ(r.file("metar_uiview.txt"), "\r\n.../...g...t...r...p...P...h..b.....\r\n");
+    }
+}
+
+TEST(MetarSource, ALocalFileIsDecodedWithoutFetchingAndOtherInputsAreRefused) {
+    Rig r;
+    const std::string report = r.dir.write("report.txt", "\r\n" + kReport + "=\r\n\r\n");
+    EXPECT_TRUE(r.metar.loadDataFile(report));
+    r.poll(r.metar);
+    EXPECT_TRUE(r.web.urls.empty());
+    EXPECT_EQ(r.metar.meteo.Patm, 1013);
+
+    Rig other;
+    EXPECT_FALSE(other.metar.loadDataFile("nowhere.txt"));
+    EXPECT_EQ(other.metar.StaticTextErreur(), "Error de archivo #6");
+    other.metar.EditDat = "ftp://example.org/report";
+    other.metar.EditDatKeyPress(13);
+    EXPECT_EQ(other.metar.StaticTextErreur(), "Error archivo #0");
+}
+
+TEST(UrlHistory, TenEntriesTheNewestSelectedAKnownOneOnlySelected) {
+    UrlHistory h;
+    for (int i = 1; i <= 10; ++i) h.RememberUrl("u" + std::to_string(i));
+    h.RememberUrl("");
+    EXPECT_EQ(h.Items().size(), 10u);
+    EXPECT_EQ(h.Text(), "u10");
+    h.RememberUrl("u3");
+    EXPECT_EQ(h.Items()[2], "u3");
+    EXPECT_EQ(h.Text(), "u3");
+    h.RememberUrl("u11");
+    EXPECT_EQ(h.Items().front(), "u11");
+    EXPECT_EQ(h.Items().back(), "u9");
+    EXPECT_EQ(h.Text(), "u11");
+    EXPECT_FALSE(h.load("u12"));
+}
+
+TEST(Favourites, AnEntryIsLoadedOnlyIntoAShownWindow) {
+    Rig r;
+    r.web.answers[kMetarUrl] = kReport;
+    r.metar.FormFav.Edit[2] = kMetarUrl;
+    r.metar.FormFav.ButtonClick(3);  // window hidden
+    r.metar.FormFav.ButtonClick(1);  // empty slot
+    EXPECT_EQ(r.metar.EditDat, "");
+    r.metar.visible = true;
+    r.metar.FormFav.visible = true;
+    r.metar.FormFav.ButtonClick(3);
+    r.loop.advanceUntil([&] { return !r.metar.pollInFlight(); }, 1000);
+    EXPECT_EQ(r.metar.EditDat, kMetarUrl);
+    EXPECT_FALSE(r.metar.FormFav.visible);
+    EXPECT_EQ(r.metar.meteo.Text, 12);
+    EXPECT_EQ(TFormFav::buttonCaption(10), "F10");
+}
+
+TEST(AprsSource, AWeatherFileAndATrackingSitePage) {
+    Rig r;
+    const std::string wx = r.dir.write("WXNOW.TXT", "Jan 15 2024 12:34\r\n220/004g005t077r000p000P000h50b09900\r\n");
+    r.aprs.ButtonParcourirClick(wx);
+    EXPECT_EQ(r.aprs.meteo.Patm, 990);
+    EXPECT_EQ(r.aprs.Editdatemeteo.caption, "Jan 15 2024 12:34");
+    EXPECT_EQ(r.file("aprs_cw.txt"), " TEMP 25C = QNH 990hPa = WS 6kmh = WCT 27C = HUM 50 \r\n");
+
+    const std::string page = "https://aprs.fi/?c=raw&call=EA4XYZ-13";
+    r.web.answers[page] = "<html>\n<span class=\"raw_line\">2024-01-15 12:34:56 UTC: EA4XYZ-13>APRS:"
+                          "_01151234c220s004g005t077r000p000P000h50b09900wRSW</span>\n</html>\n";
+    r.aprs.EditDat = page;
+    r.aprs.EditDatKeyPress(13);
+    r.loop.advanceUntil([&] { return !r.aprs.pollInFlight(); }, 1000);
+    EXPECT_EQ(r.aprs.StaticTextErreur(), "");
+    EXPECT_EQ(r.aprs.meteo.Input, "aprs_web.txt");
+    EXPECT_EQ(r.aprs.ComboBoxTU, 1);
+    EXPECT_EQ(r.aprs.Editdatemeteo.caption, "12:34:56 2024-01-15");
+}
+
+TEST(AprsSource, FailuresTheLoginBrowserAndAMissingFile) {
+    Rig r;
+    const std::string page = "https://aprs.fi/?c=raw&call=EA4XYZ-13";
+    r.web.answers[page] = "<html><p>please log in</p></html>\n";
+    r.aprs.EditDat = page;
+    r.poll(r.aprs);
+    EXPECT_EQ(r.aprs.StaticTextErreur(), "Error archivo #6");
+    EXPECT_EQ(r.errors, std::vector<std::string>{"Bitte die URL überprüfen oder aprs.fi anzumelden, dann aktualisieren"});
+
+    r.web.answers[page] = "<span class=\"raw_line\">2024-01-15 12:34:56 UTC: EA4XYZ>APRS:!4000.00N/00300.00W</span>\n";
+    r.poll(r.aprs);
+    EXPECT_EQ(r.aprs.StaticTextErreur(), "Error archivo #7");
+
+    // While the user logs in to the site, polls do not fetch.
+    r.aprs.ButtonLoginClick();
+    r.poll(r.aprs);
+    EXPECT_EQ(r.web.urls.size(), 2u);
+    r.aprs.ButtonLoginClick();
+    r.poll(r.aprs);
+    EXPECT_EQ(r.web.urls.size(), 3u);
+
+    r.aprs.ButtonParcourirClick((r.dir.path() / "missing.txt").string());
+    EXPECT_EQ(r.aprs.EditDat, "");
+    EXPECT_EQ(r.aprs.meteo.Input, "");
+    EXPECT_EQ(r.beeps, 1);
+}
+
+}  // namespace
+}  // namespace skycrier
