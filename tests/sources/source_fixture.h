@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <string>
+
 #include "platform/date_time.h"
 #include "platform/virtual_loop.h"
 #include "net/station_sources.h"
@@ -18,6 +21,11 @@ protected:
         stations.context.beep = [this] { ++beeps; };
         stations.context.escapeRequest = [this] { ++escapes; };
         stations.FormChoixMeteo.CheckBoxReduire = [this] { return reduced; };
+        // Output files the sources write land in the scratch folder, never in
+        // the folder the tests run from.
+        stations.context.resolvePath = [this](const std::string& name) {
+            return std::filesystem::path(name).is_absolute() ? name : (dir.path() / name).string();
+        };
     }
 
     void imperial() {
@@ -27,10 +35,10 @@ protected:
         stations.FormMyUnits.RadioButtonRiClick();
     }
 
+    TempDir dir;
     VirtualLoop loop{encodeDateTime(2026, 3, 10, 12, 0, 0)};
     SpeechUnits units;
     StationSources stations{loop, units};
-    TempDir dir;
     int beeps = 0;
     int escapes = 0;
     bool reduced = false;
