@@ -9,6 +9,8 @@ packages=(
   clang libclang-rt-14-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libasound2-dev libcurl4-openssl-dev
+  # the desktop program, and a display server with a tray host for its tests and screenshots
+  qt6-base-dev libgl-dev xvfb xauth trayer xdg-utils fonts-dejavu-core
 )
 
 missing=()

@@ -1,0 +1,31 @@
+#pragma once
+// Small helpers every window uses to build its controls: each control gets
+// the name the rest of the program and the control listing know it by.
+
+#include <QString>
+#include <QWidget>
+#include <string>
+
+namespace skycrier::gui {
+
+inline QString qs(const std::string& text) { return QString::fromStdString(text); }
+
+// Gives the object its name (and the hint, when there is one) and returns it.
+template <typename T>
+T* named(T* object, const char* name, const char* hint = nullptr) {
+    object->setObjectName(QString::fromLatin1(name));
+    if (hint) object->setToolTip(QString::fromUtf8(hint));
+    return object;
+}
+
+// Sets a widget's text only when it changed, so a refresh leaves selections
+// and cursors alone.
+template <typename T>
+void setTextIfChanged(T* widget, const QString& text) {
+    if (widget->text() != text) widget->setText(text);
+}
+
+// The colour a plausibility mark gives a caption: red or the palette's text colour.
+void showRed(QWidget* widget, bool red);
+
+}  // namespace skycrier::gui
