@@ -55,6 +55,7 @@ void Program::StartUp() {
     // Only now: an entry written before the old log is read would replace it.
     for (const std::string& problem : problems) report(problem);
     applyRememberedSource(loaded.remembered, targets);
+    if (showMainWindow) showMainWindow(a.mainWindow.CheckBoxReduire);
     hideSourceWindowsIfAsked(targets);
     a.engine.setOutputDevice(a.mainWindow.RadioButtonCarteMoi ? a.mainWindow.outputDevice : kDefaultOutputDevice);
     if (!a.engine.allocateBuffers()) report(a.status.EditData());

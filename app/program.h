@@ -8,6 +8,7 @@
 // Threading: the loop's thread only.
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "app/announcer.h"
@@ -34,6 +35,11 @@ public:
 
     bool started() const { return started_; }
     bool closed() const { return closed_; }
+    // The start-up's moment to show the main window, or to leave it in the
+    // tray when "Minimizar al inicio del programa" is checked; a program
+    // without windows leaves it empty.
+    std::function<void(bool minimised)> showMainWindow;
+
     // The shared data folder when it exists, else empty.
     const std::filesystem::path& sharedDataFolder() const { return sharedDataFolder_; }
 

@@ -1,9 +1,173 @@
-#include <QApplication>
+// skycrier: the desktop program. Without options it runs with its main
+// window and tray icon; --screenshots and --dump-controls show its windows
+// off screen, write what they show and exit.
 
+#include <QApplication>
+#include <QJsonDocument>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <optional>
+#include <string>
+
+#include "app/builtin_clips.h"
+#include "app/config_file.h"
+#include "app/program_folder.h"
+#include "gui/control_dump.h"
+#include "gui/desktop_program.h"
 #include "gui/qt_event_loop.h"
+#include "gui/screenshots.h"
+#include "platform/alsa_catalogue.h"
+#include "platform/alsa_wave_out.h"
+#include "platform/http_fetch.h"
+#include "platform/linux_serial_line.h"
+#include "platform/program_location.h"
+#include "platform/serial_port_list.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: skycrier [--folder DIR] [--screenshots DIR | --dump-controls]\n"
+    "  --folder DIR       the program folder: skycrier.ini, skycrier.log and the working files\n"
+    "  --screenshots DIR  write a PNG of every window, and of the main window with each menu open, then exit\n"
+    "  --dump-controls    print every window's named controls as one JSON object, then exit\n"
+    "  --version          print the version\n";
+
+struct Options {
+    std::string folder;
+    std::string screenshots;
+    bool dumpControls = false;
+};
+
+std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
+    Options o;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        const bool takesValue = a == "--folder" || a == "--screenshots";
+        if (takesValue && i + 1 >= argc) {
+            error = a + " needs a value";
+            return std::nullopt;
+        }
+        if (a == "--folder")
+            o.folder = argv[++i];
+        else if (a == "--screenshots")
+            o.screenshots = argv[++i];
+        else if (a == "--dump-controls")
+            o.dumpControls = true;
+        else {
+            error = "unknown option " + a;
+            return std::nullopt;
+        }
+    }
+    if (o.dumpControls && !o.screenshots.empty()) {
+        error = "--screenshots and --dump-controls exclude each other";
+        return std::nullopt;
+    }
+    return o;
+}
+
+// A large virtual screen, so that long menus open whole in the pictures.
+std::filesystem::path writeOffscreenScreen() {
+    const auto path = std::filesystem::temp_directory_path() / ("skycrier-screen-" + std::to_string(getpid()) + ".json");
+    std::ofstream(path) << R"({"screens": [{"name": "review", "x": 0, "y": 0, "width": 1600, "height": 1200,)"
+                        << R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
+    return path;
+}
+
+// Off screen, the platform's notes on what it cannot do are noise.
+void quietPlatformNotes(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtWarningMsg || type == QtInfoMsg || type == QtDebugMsg) return;
+    std::cerr << message.toStdString() << '\n';
+}
+
+bool asks(int argc, char** argv, const std::string& what) {
+    for (int i = 1; i < argc; ++i)
+        if (what == argv[i]) return true;
+    return false;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
+    using namespace skycrier;
+    if (asks(argc, argv, "--help") || asks(argc, argv, "-h")) {
+        std::cout << kUsage;
+        return 0;
+    }
+    if (asks(argc, argv, "--version")) {
+        std::cout << "skycrier " << kProgramVersion << '\n';
+        return 0;
+    }
+    std::string error;
+    std::error_code ignored;
+    const auto options = parseOptions(argc, argv, error);
+    if (!options) {
+        std::cerr << "skycrier: " << error << '\n' << kUsage;
+        return 2;
+    }
+    const bool review = options->dumpControls || !options->screenshots.empty();
+    // Reviewing needs no display: the windows are drawn off screen.
+    std::filesystem::path screen;
+    if (review) {
+        screen = writeOffscreenScreen();
+        qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screen.string()).c_str());
+        qInstallMessageHandler(quietPlatformNotes);
+    }
     QApplication app(argc, argv);
-    skycrier::gui::QtEventLoop loop;
+    if (!screen.empty()) std::filesystem::remove(screen, ignored);
+    QApplication::setApplicationName("SKYCRIER");
+    QApplication::setWindowIcon(gui::TrayIcon::programIcon());
+
+    const auto exeFolder = executableFolder();
+    const std::filesystem::path folder =
+        chooseProgramFolder({options->folder, exeFolder, folderWritable(exeFolder), userConfigFolder()});
+    if (!prepareProgramFolder(folder, builtInGreeting(), error)) {
+        std::cerr << "skycrier: " << error << '\n';
+        return 1;
+    }
+    gui::QtEventLoop loop;
+    AlsaCatalogue catalogue;
+    AlsaWaveOut card(loop, catalogue);
+    LinuxSerialLine serial;
+    CurlFetcher web(loop);
+    gui::Desktop desktop = gui::Desktop::real();
+    gui::DesktopProgram* shown = nullptr;
+    AnnouncerParts parts{loop, card, serial, folder, [&desktop, &shown](const std::string& title, const std::string& reason) {
+                             desktop.error(shown ? &shown->mainWindow : nullptr, title + "\n" + reason);
+                         }};
+    // Reviewing the look never reaches the web or a device.
+    parts.fetcher = review ? nullptr : &web;
+    parts.listPorts = [] { return listSerialPorts(); };
+    parts.showError = [&desktop, &shown](const std::string& text) {
+        desktop.error(shown ? &shown->mainWindow : nullptr, text);
+    };
+    gui::DesktopProgram program({parts, review ? std::filesystem::path() : userPublicShareFolder() / "weather", desktop});
+    shown = &program;
+
+    if (!review) {
+        program.start();
+        const int status = QApplication::exec();
+        program.close();
+        return status;
+    }
+    program.startUpNow();
+    program.mainWindow.refresh();
+    if (options->dumpControls) {
+        std::vector<QMenu*> menus{&program.tray.menu()};
+        std::cout << QJsonDocument(gui::dumpControls(program.windows(), menus)).toJson().toStdString();
+    } else {
+        QString failure;
+        const auto files = gui::writeScreenshots(QString::fromStdString(options->screenshots), program.windows(),
+                                                 program.mainWindow, program.mainWindow.topMenus(), failure);
+        if (files.empty()) {
+            std::cerr << "skycrier: " << failure.toStdString() << '\n';
+            return 1;
+        }
+        for (const QString& f : files) std::cout << f.toStdString() << '\n';
+    }
+    program.program.announcer.sequencer.stopNow("");
     return 0;
 }

@@ -48,6 +48,17 @@ void TFormChoixMeteo::FormShow(const WindowGeometry& mainWindow) {
     context_.choiceWindowVisible = true;
 }
 
+void TFormChoixMeteo::hideSourceWindows() {
+    for (SourceWindow* w : windows_) w->visible = false;
+}
+
+void TFormChoixMeteo::showChosenWindow(const WindowGeometry& mainWindow) {
+    if (checked_ == SourceKind::None)
+        FormShow(mainWindow);
+    else
+        window(checked_).FormShow();
+}
+
 MeteoData& TFormChoixMeteo::meteo(SourceKind kind) { return kind == SourceKind::None ? none_ : window(kind).meteo; }
 
 bool TFormChoixMeteo::itemEnabled(SourceKind kind, MeteoField field) const {

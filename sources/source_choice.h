@@ -34,6 +34,11 @@ public:
 
     // Centres the window on the main window.
     void FormShow(const WindowGeometry& mainWindow);
+    // The main window's "Ver el WX" button released: every source window
+    // that is shown keeps its place and hides.
+    void hideSourceWindows();
+    // Its click: the chosen source's window, or this window while "Sin WX" is chosen.
+    void showChosenWindow(const WindowGeometry& mainWindow);
     bool visible() const { return context_.choiceWindowVisible; }
     // Its size is the drawn window's; FormShow sets its place.
     WindowGeometry geometry;

@@ -170,6 +170,20 @@ TEST_F(SourceChoiceTest, ChoiceWindowCentresOnTheMainWindow) {
     EXPECT_TRUE(choice.visible());
 }
 
+TEST_F(SourceChoiceTest, TheWeatherButtonHidesEveryWindowThenShowsTheChosenOne) {
+    const WindowGeometry mainWindow{101, 4, 501, 301};
+    w23.visible = w28.visible = true;
+    choice.hideSourceWindows();
+    EXPECT_FALSE(w23.visible || w28.visible);
+    choice.showChosenWindow(mainWindow);
+    EXPECT_TRUE(choice.visible());  // "Sin WX": the choice itself
+    choice.check(SourceKind::W28);
+    choice.hideSourceWindows();
+    choice.showChosenWindow(mainWindow);
+    EXPECT_TRUE(w28.visible);
+    EXPECT_FALSE(w23.visible);
+}
+
 TEST_F(SourceChoiceTest, ThresholdIsSharedByTheHistoryStations) {
     EXPECT_DOUBLE_EQ(stations.context.TendencyThreshold, 0.4);
     w28.SpinEditSeuiltendance.setValue(25);

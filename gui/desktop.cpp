@@ -1,0 +1,47 @@
+#include "gui/desktop.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "gui/widgets.h"
+
+namespace skycrier::gui {
+namespace {
+
+// "Fichiers son *.wav|*.wav" (a caption and its patterns) as Qt writes a filter.
+QString qtFilter(const std::string& filter) {
+    if (filter.empty()) return {};
+    const auto bar = filter.find('|');
+    if (bar == std::string::npos) return qs(filter);
+    return qs(filter.substr(0, bar)) + " (" + qs(filter.substr(bar + 1)).replace(';', ' ') + ")";
+}
+
+}  // namespace
+
+Desktop Desktop::real() {
+    Desktop d;
+    d.beep = [] { QApplication::beep(); };
+    d.chooseFile = [](QWidget* parent, const std::string& filter,
+                      const std::string& defaultSuffix) -> std::optional<std::string> {
+        QFileDialog dialog(parent);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setNameFilter(qtFilter(filter));
+        dialog.setDefaultSuffix(qs(defaultSuffix));
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+        return dialog.selectedFiles().front().toStdString();
+    };
+    d.error = [](QWidget* parent, const std::string& text) {
+        QMessageBox::critical(parent, QApplication::applicationName(), qs(text));
+    };
+    d.warning = [](QWidget* parent, const std::string& text) {
+        QMessageBox::warning(parent, QApplication::applicationName(), qs(text));
+    };
+    d.message = [](QWidget* parent, const std::string& text) {
+        QMessageBox::information(parent, QApplication::applicationName(), qs(text));
+    };
+    d.open = [](const std::string&) { return false; };
+    return d;
+}
+
+}  // namespace skycrier::gui

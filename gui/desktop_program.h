@@ -1,0 +1,60 @@
+#pragma once
+// SkyCrier on a desktop: the engine's program with its main window, the tray
+// icon and the other windows, created in the program's order; minimising to
+// the tray, restoring and every way out.
+//
+// Threading: the GUI thread, which is the engine's loop thread.
+
+#include <QObject>
+#include <QPointer>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "app/program.h"
+#include "gui/desktop.h"
+#include "gui/main_window.h"
+#include "gui/tray_icon.h"
+
+namespace skycrier::gui {
+
+struct DesktopParts {
+    AnnouncerParts announcer;
+    std::filesystem::path sharedDataFolder;
+    Desktop desktop;
+};
+
+class DesktopProgram : public QObject {
+    Q_OBJECT
+public:
+    explicit DesktopProgram(const DesktopParts& parts);
+    ~DesktopProgram() override;
+
+    // Starts the tick; the start-up runs half a second later and shows the windows.
+    void start();
+    // Runs the start-up now (for the screenshots and the control listing).
+    void startUpNow();
+
+    // Minimise with "-" (hideTaskbarEntry: only the tray icon stays), and its way back.
+    void minimise(bool hideTaskbarEntry);
+    void restore();
+    // The close: saves, releases the port and ends the program's loop.
+    void close();
+
+    // Every window, in the order the program creates them.
+    std::vector<QWidget*> windows() const;
+
+    Desktop desktop;
+    Program program;
+    MainWindow mainWindow;
+    TrayIcon tray;
+
+private:
+    void createWindows();
+    void showWindowsAsModelSays();
+
+    bool trayAvailable_ = false;
+    std::vector<QWidget*> windows_;
+};
+
+}  // namespace skycrier::gui

@@ -1,0 +1,37 @@
+#pragma once
+// The tray icon (tip "Brell") and its menu PopUpDroit: "Quitter" closes the
+// program, "Restaurer" (the default item) brings the main window back, as a
+// double click on the icon does; "Réduire" does nothing.
+
+#include <QMenu>
+#include <QObject>
+#include <QSystemTrayIcon>
+
+namespace skycrier::gui {
+
+class TrayIcon : public QObject {
+    Q_OBJECT
+public:
+    TrayIcon();
+
+    // Whether the desktop shows tray icons at all.
+    static bool available();
+    void show() { icon_.show(); }
+    void remove() { icon_.hide(); }
+    bool shown() const { return icon_.isVisible(); }
+    QMenu& menu() { return PopUpDroit_; }
+    QSystemTrayIcon& icon() { return icon_; }
+
+    // The program's icon, drawn so that it needs no image file.
+    static QIcon programIcon();
+
+Q_SIGNALS:
+    void quitRequested();
+    void restoreRequested();
+
+private:
+    QMenu PopUpDroit_;
+    QSystemTrayIcon icon_;
+};
+
+}  // namespace skycrier::gui
