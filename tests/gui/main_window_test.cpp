@@ -1,0 +1,185 @@
+// The main window as a user works it: the announce button and its lamp,
+// Escape, the hour menus, the period arrows, minimising, the WAVE choosers,
+// the tray menu and a whole configuration shown at start-up.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTest>
+#include <QToolButton>
+#include <filesystem>
+
+#include "gui/desktop_rig.h"
+
+namespace skycrier {
+namespace {
+
+using test::DesktopRig;
+
+TEST(MainWindow, TheAnnounceButtonKeysTheLampAndEscapeEndsTheBulletin) {
+    DesktopRig r;
+    r.startUp();
+    r.a.port.choosePort("COM1");
+    auto* lampOn = r.control<QLabel>("ImageLedON");
+    r.program.mainWindow.show();
+    QTest::mouseClick(r.control<QPushButton>("Button1"), Qt::LeftButton);
+    r.loop.advance(400);
+    r.program.mainWindow.refresh();
+    EXPECT_TRUE(lampOn->isVisibleTo(&r.program.mainWindow));
+    EXPECT_TRUE(r.a.sequencer.BulletinRunning());
+    // Keys never reach a control of the main window; Escape ends the bulletin.
+    QTest::keyClick(r.control<QPushButton>("Button1"), Qt::Key_Escape);
+    r.loop.advanceUntil([&] { return !r.a.sequencer.BulletinRunning(); }, 30'000);
+    r.program.mainWindow.refresh();
+    EXPECT_FALSE(lampOn->isVisibleTo(&r.program.mainWindow));
+    EXPECT_TRUE(r.control<QLabel>("ImageLedOFF")->isVisibleTo(&r.program.mainWindow));
+    EXPECT_FALSE(r.line.raised(SerialPin::DTR));
+}
+
+TEST(MainWindow, HourMenusSetTheirCaptionsAndTheWindowOfHours) {
+    DesktopRig r;
+    r.startUp();
+    const struct {
+        const char* item;
+        int start;
+        int end;
+        const char* startCaption;
+        const char* endCaption;
+    } rows[] = {
+        {"D22", 22, 24, "Hora de inicio (22h)", "Hora de fin (24h)"},
+        {"F06", 22, 6, "Hora de inicio (22h)", "Hora de fin (06h)"},
+        {"F06", 22, 6, "Hora de inicio (22h)", "Hora de fin (06h)"},  // already checked: nothing changes
+        {"D00", 0, 6, "Hora de inicio (00h)", "Hora de fin (06h)"},
+    };
+    for (const auto& row : rows) {
+        QAction* item = r.program.mainWindow.findChild<QAction*>(row.item);
+        ASSERT_NE(item, nullptr) << row.item;
+        item->trigger();
+        EXPECT_TRUE(item->isChecked()) << row.item;
+        EXPECT_EQ(r.a.schedule.StartHour, row.start) << row.item;
+        EXPECT_EQ(r.a.schedule.EndHour, row.end) << row.item;
+        EXPECT_EQ(r.control<QMenu>("MenuDebutPlageHoraire")->title().toStdString(), row.startCaption);
+        EXPECT_EQ(r.control<QMenu>("MenuFinPlageHoraire")->title().toStdString(), row.endCaption);
+    }
+}
+
+TEST(MainWindow, ThePeriodArrowsStepThroughTheMinutesAndStopAtTheEnds) {
+    DesktopRig r;
+    r.startUp();
+    const auto arrows = r.control<QWidget>("UpDownPeriode")->findChildren<QToolButton*>();
+    ASSERT_EQ(arrows.size(), 2);
+    auto* edit1 = r.control<QLineEdit>("Edit1");
+    const struct {
+        int arrow;  // 0 up, 1 down
+        int times;
+        const char* shown;
+    } rows[] = {{1, 1, "0"}, {0, 3, "15"}, {0, 1, "20"}, {0, 5, "60"}, {1, 2, "20"}};
+    for (const auto& row : rows) {
+        for (int i = 0; i < row.times; ++i) arrows[row.arrow]->click();
+        EXPECT_EQ(edit1->text().toStdString(), row.shown);
+        EXPECT_EQ(r.a.schedule.Edit1, row.shown);
+    }
+}
+
+TEST(MainWindow, MinimisingSavesTheConfigurationExceptOnceAfterReduceAtStart) {
+    const auto savedAfterMinimise = [](const std::string& configuration) {
+        DesktopRig r(configuration);
+        r.startUp();
+        std::filesystem::remove(r.dir.path() / "skycrier.ini");
+        r.control<QPushButton>("Button2")->click();
+        const bool saved = std::filesystem::exists(r.dir.path() / "skycrier.ini");
+        r.program.restore();
+        return saved;
+    };
+    EXPECT_TRUE(savedAfterMinimise(""));
+    // The start-up's own minimise used up the skip: the user's minimise saves.
+    EXPECT_TRUE(savedAfterMinimise("REDUCE=Y\r\n"));
+
+    DesktopRig r("REDUCE=Y\r\n");
+    r.a.mainWindow.CheckBoxReduire = true;
+    r.a.mainWindow.noSaveOnMinimise = true;
+    std::filesystem::remove(r.dir.path() / "skycrier.ini");
+    r.program.minimise(false);
+    EXPECT_FALSE(std::filesystem::exists(r.dir.path() / "skycrier.ini"));
+    EXPECT_FALSE(r.a.mainWindow.noSaveOnMinimise);
+}
+
+TEST(MainWindow, TheWaveChoosersTakeReadableFilesAndRejectOthersWithTheirDialog) {
+    DesktopRig r;
+    r.startUp();
+    const std::string good = r.dir.write("header.wav", "RIFF");
+    const struct {
+        const char* button;
+        std::string BulletinSettings::*path;
+        const char* error;
+    } rows[] = {
+        {"ButtonParcourirEnTete", &BulletinSettings::headerFile, "error: Error: Nombre de archivo"},
+        {"ButtonParcourirBrell", &BulletinSettings::greetingFile, "error: Fehler: Dateiname"},
+        {"ButtonParcourirFin", &BulletinSettings::closingFile, "error: Fehler: Dateiname"},
+    };
+    for (const auto& row : rows) {
+        auto* button = r.control<QPushButton>(row.button);
+        r.chosenFile = good;
+        button->click();
+        EXPECT_EQ(r.a.settings.*row.path, good) << row.button;
+        EXPECT_EQ(button->toolTip().toStdString(), good) << row.button;
+        r.chosenFile = (r.dir.path() / "gone.wav").string();
+        r.dialogs.clear();
+        button->click();
+        EXPECT_EQ(r.dialogs, std::vector<std::string>{row.error}) << row.button;
+        EXPECT_EQ(r.a.settings.*row.path, "") << row.button;
+        r.chosenFile.reset();  // a cancelled dialog changes nothing
+        button->click();
+        EXPECT_EQ(r.dialogs.size(), 1u);
+    }
+}
+
+TEST(MainWindow, TheTrayMenuRestoresAndQuits) {
+    DesktopRig r;
+    r.startUp();
+    QMenu& menu = r.program.tray.menu();
+    EXPECT_EQ(menu.defaultAction()->objectName().toStdString(), "RestaurerItem");
+    r.program.minimise(true);
+    menu.findChild<QAction*>("ReduireItem")->trigger();
+    menu.findChild<QAction*>("RestaurerItem")->trigger();
+    EXPECT_TRUE(r.program.mainWindow.isVisible());
+    EXPECT_FALSE(r.program.mainWindow.isMinimized());
+    menu.findChild<QAction*>("QuitterItem")->trigger();
+    EXPECT_TRUE(r.program.program.closed());
+    EXPECT_TRUE(std::filesystem::exists(r.dir.path() / "skycrier.ini"));
+}
+
+TEST(MainWindow, AWholeConfigurationShowsInEveryControl) {
+    DesktopRig r(
+        "ENTETE=Y\r\nPAUSE=7\r\nHELLO=Y\r\nDATE=N\r\nFINAL=Y\r\nPERIOD=4\r\nSTART_RANGE=22\r\nEND_RANGE=6\r\n"
+        "VOLUME=3\r\nMAXVOLUME=40\r\nVERSTART=1\r\nOLD=2\r\nROSE=16\r\nRECORD=Y\r\n");
+    r.startUp();
+    const auto checked = [&](const char* name) { return r.control<QCheckBox>(name)->isChecked(); };
+    EXPECT_TRUE(checked("CheckBoxEntete"));
+    EXPECT_TRUE(checked("CheckBoxBrell"));
+    EXPECT_FALSE(checked("CheckBoxDate"));
+    EXPECT_TRUE(checked("CheckBoxFin"));
+    EXPECT_TRUE(checked("CheckBoxInfoVersion"));
+    EXPECT_EQ(r.control<QSpinBox>("SpinEditPause")->value(), 7);
+    EXPECT_EQ(r.control<QLineEdit>("Edit1")->text().toStdString(), "20");
+    EXPECT_EQ(r.control<QSlider>("TrackBarVolume")->value(), 3);
+    EXPECT_EQ(r.control<QProgressBar>("Gauge1")->value(), 40);
+    EXPECT_EQ(r.control<QMenu>("MenuDebutPlageHoraire")->title().toStdString(), "Hora de inicio (22h)");
+    EXPECT_TRUE(r.program.mainWindow.findChild<QAction*>("D22")->isChecked());
+    EXPECT_TRUE(r.program.mainWindow.findChild<QAction*>("F06")->isChecked());
+    EXPECT_TRUE(r.program.mainWindow.findChild<QAction*>("MenuAnnonce2h")->isChecked());
+    EXPECT_TRUE(r.program.mainWindow.findChild<QAction*>("Menu16secteurs")->isChecked());
+    EXPECT_TRUE(r.program.mainWindow.findChild<QAction*>("MenuRecord")->isChecked());
+    EXPECT_EQ(r.program.mainWindow.windowTitle().toStdString(), "SKYCRIER V2.2.2");
+}
+
+}  // namespace
+}  // namespace skycrier
