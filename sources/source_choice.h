@@ -34,6 +34,8 @@ public:
 
     // Centres the window on the main window.
     void FormShow(const WindowGeometry& mainWindow);
+    // The user closed it.
+    void FormClose() { context_.choiceWindowVisible = false; }
     bool visible() const { return context_.choiceWindowVisible; }
     // Its size is the drawn window's; FormShow sets its place.
     WindowGeometry geometry;
