@@ -1,6 +1,7 @@
 #include "gui/desktop_program.h"
 
 #include <QApplication>
+#include <map>
 
 namespace skycrier::gui {
 
@@ -19,7 +20,9 @@ DesktopProgram::DesktopProgram(const DesktopParts& parts)
         close();
     });
     connect(&mainWindow, &MainWindow::minimiseRequested, this, &DesktopProgram::minimise);
-    connect(&mainWindow, &MainWindow::sourceWindowsChanged, this, &DesktopProgram::showWindowsAsModelSays);
+    connect(&mainWindow, &MainWindow::sourceWindowsChanged, this, &DesktopProgram::refreshAll);
+    connect(&refreshTimer_, &QTimer::timeout, this, &DesktopProgram::refreshAll);
+    refreshTimer_.start(250);
     program.showMainWindow = [this](bool minimised) {
         if (minimised)
             minimise(true);
@@ -30,8 +33,41 @@ DesktopProgram::DesktopProgram(const DesktopParts& parts)
 
 DesktopProgram::~DesktopProgram() { tray.remove(); }
 
+template <typename W, typename... Args>
+W* DesktopProgram::create(Args&&... args) {
+    auto window = std::make_unique<W>(std::forward<Args>(args)...);
+    W* w = window.get();
+    windows_.push_back(w);
+    refreshers_.push_back([w] { w->refresh(); });
+    if constexpr (requires { &W::changed; }) connect(w, &W::changed, this, &DesktopProgram::refreshAll);
+    owned_.push_back(std::move(window));
+    return w;
+}
+
 void DesktopProgram::createWindows() {
+    Announcer& a = program.announcer;
+    StationSources& s = a.stations;
     windows_ = {&mainWindow};
+    refreshers_ = {[this] { mainWindow.refresh(); }};
+    std::map<SourceKind, std::function<void()>> createSource;
+    for (const SourceWindowTitle& t : kSourceWindowTitles)
+        createSource[t.kind] = [this, &s, t] { create<SourcePlaceholderWindow>(s.FormChoixMeteo.window(t.kind), t.name, t.caption); };
+    // The program's order of creation.
+    createSource[SourceKind::MON]();
+    create<SourceChoiceWindow>(s.FormChoixMeteo, [this] { return mainWindow.geometryOfWindow(); });
+    createSource[SourceKind::W23]();
+    createSource[SourceKind::W28]();
+    createSource[SourceKind::APRS]();
+    createSource[SourceKind::Pro2]();
+    auto* units = create<UnitsWindow>(s.FormMyUnits);
+    auto* port = create<PortWindow>(a.FormCOM);
+    createSource[SourceKind::METAR]();
+    connect(&mainWindow, &MainWindow::portWindowRequested, port, &QWidget::show);
+    connect(&mainWindow, &MainWindow::unitsWindowRequested, units, &QWidget::show);
+}
+
+void DesktopProgram::refreshAll() {
+    for (const auto& refresh : refreshers_) refresh();
 }
 
 std::vector<QWidget*> DesktopProgram::windows() const { return windows_; }
@@ -68,7 +104,5 @@ void DesktopProgram::close() {
     for (QWidget* w : windows_) w->hide();
     QApplication::quit();
 }
-
-void DesktopProgram::showWindowsAsModelSays() {}
 
 }  // namespace skycrier::gui

@@ -6,7 +6,8 @@
 // Threading: the GUI thread, which is the engine's loop thread.
 
 #include <QObject>
-#include <QPointer>
+#include <QTimer>
+#include <functional>
 #include <filesystem>
 #include <memory>
 #include <vector>
@@ -14,7 +15,11 @@
 #include "app/program.h"
 #include "gui/desktop.h"
 #include "gui/main_window.h"
+#include "gui/port_window.h"
+#include "gui/source_choice_window.h"
+#include "gui/source_placeholder_window.h"
 #include "gui/tray_icon.h"
+#include "gui/units_window.h"
 
 namespace skycrier::gui {
 
@@ -43,6 +48,8 @@ public:
 
     // Every window, in the order the program creates them.
     std::vector<QWidget*> windows() const;
+    // Reads the engine's state into every window.
+    void refreshAll();
 
     Desktop desktop;
     Program program;
@@ -51,10 +58,14 @@ public:
 
 private:
     void createWindows();
-    void showWindowsAsModelSays();
+    template <typename W, typename... Args>
+    W* create(Args&&... args);
 
     bool trayAvailable_ = false;
+    std::vector<std::unique_ptr<QWidget>> owned_;
     std::vector<QWidget*> windows_;
+    std::vector<std::function<void()>> refreshers_;
+    QTimer refreshTimer_;
 };
 
 }  // namespace skycrier::gui

@@ -94,8 +94,6 @@ MainWindow::MainWindow(Program& program, Desktop& desktop)
 
     // Key preview: every key pressed in this window comes here first.
     qApp->installEventFilter(this);
-    connect(&refreshTimer_, &QTimer::timeout, this, &MainWindow::refresh);
-    refreshTimer_.start(250);
     refresh();
 }
 

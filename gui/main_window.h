@@ -7,7 +7,6 @@
 // Threading: the GUI thread, which is also the engine's loop thread.
 
 #include <QMainWindow>
-#include <QTimer>
 #include <map>
 #include <string>
 
@@ -79,7 +78,6 @@ private:
     Program& program_;
     Announcer& a_;
     Desktop& desktop_;
-    QTimer refreshTimer_;
 
     QLineEdit* EditDate_ = nullptr;
     QLineEdit* EditTime_ = nullptr;

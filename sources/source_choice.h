@@ -39,6 +39,8 @@ public:
     void hideSourceWindows();
     // Its click: the chosen source's window, or this window while "Sin WX" is chosen.
     void showChosenWindow(const WindowGeometry& mainWindow);
+    // The user closed it.
+    void FormClose() { context_.choiceWindowVisible = false; }
     bool visible() const { return context_.choiceWindowVisible; }
     // Its size is the drawn window's; FormShow sets its place.
     WindowGeometry geometry;

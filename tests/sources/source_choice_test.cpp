@@ -161,13 +161,15 @@ TEST_F(SourceChoiceTest, WindowsShareOnePlaceAndHandEscapeToTheBulletin) {
     EXPECT_EQ(escapes, 1);
 }
 
-TEST_F(SourceChoiceTest, ChoiceWindowCentresOnTheMainWindow) {
+TEST_F(SourceChoiceTest, ChoiceWindowCentresOnTheMainWindowAndCloses) {
     choice.geometry.width = 200;
     choice.geometry.height = 100;
     choice.FormShow({101, 4, 501, 301});
     EXPECT_EQ(choice.geometry.top, 101 + 150 - 50);  // 150.5 rounds to even
     EXPECT_EQ(choice.geometry.left, 4 + 250 - 100);
     EXPECT_TRUE(choice.visible());
+    choice.FormClose();
+    EXPECT_FALSE(choice.visible());
 }
 
 TEST_F(SourceChoiceTest, TheWeatherButtonHidesEveryWindowThenShowsTheChosenOne) {

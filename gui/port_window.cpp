@@ -1,0 +1,94 @@
+#include "gui/port_window.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QStringList>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "gui/widgets.h"
+
+namespace skycrier::gui {
+
+PortWindow::PortWindow(TFormCOM& model, QWidget* parent) : QWidget(parent, Qt::Tool), model_(model) {
+    named(this, "TFormCOM");
+    setWindowTitle(QString::fromUtf8(TFormCOM::Caption));
+
+    list_ = named(new QListWidget, "ListBoxCOM");
+    connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { pick(list_->row(item)); });
+    // Enter picks too, unless the style already activates on the click handled above.
+    connect(list_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        if (!style()->styleHint(QStyle::SH_ItemView_ActivateItemOnSingleClick, nullptr, list_))
+            pick(list_->row(item));
+    });
+
+    auto* groups = new QVBoxLayout;
+    QGroupBox* group = nullptr;
+    for (const PortLineBox& line : kPortLineBoxes) {
+        if (!group || group->objectName() != QLatin1String(line.group)) {
+            group = named(new QGroupBox(QString::fromUtf8(line.groupCaption)), line.group);
+            group->setLayout(new QVBoxLayout);
+            groups->addWidget(group);
+        }
+        auto* box = named(new QCheckBox(QString::fromUtf8(line.caption)), line.name);
+        connect(box, &QCheckBox::clicked, this, [this, setting = line.checked](bool checked) {
+            model_.lines.*setting = checked;
+            Q_EMIT changed();
+        });
+        group->layout()->addWidget(box);
+        lineBoxes_.push_back(box);
+    }
+    groups->addStretch();
+
+    auto* body = new QHBoxLayout;
+    body->addWidget(list_, 1);
+    body->addLayout(groups);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(named(new QLabel(QString::fromUtf8(TFormCOM::Label1)), "Label1"));
+    layout->addLayout(body, 1);
+    refresh();
+}
+
+void PortWindow::refresh() {
+    QStringList items;
+    for (const std::string& item : model_.ListBoxCOM.Items) items << qs(item);
+    QStringList shown;
+    for (int row = 0; row < list_->count(); ++row) shown << list_->item(row)->text();
+    const QSignalBlocker quiet(list_);
+    if (shown != items) {
+        list_->clear();
+        list_->addItems(items);
+    }
+    const int selected = model_.ListBoxCOM.ItemIndex;
+    if (list_->currentRow() != selected || list_->selectedItems().isEmpty() != (selected < 0)) {
+        list_->clearSelection();
+        list_->setCurrentRow(selected);
+    }
+
+    for (std::size_t i = 0; i < lineBoxes_.size(); ++i) {
+        const bool checked = model_.lines.*kPortLineBoxes[i].checked;
+        if (lineBoxes_[i]->isChecked() != checked) lineBoxes_[i]->setChecked(checked);
+    }
+}
+
+void PortWindow::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) {
+        model_.FormShow();
+        refresh();
+    }
+    QWidget::showEvent(event);
+}
+
+void PortWindow::pick(int row) {
+    model_.ListBoxCOM.ItemIndex = row;
+    model_.ListBoxCOMClick();
+    refresh();
+    Q_EMIT changed();
+}
+
+}  // namespace skycrier::gui

@@ -1,0 +1,72 @@
+#include "gui/units_window.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "gui/widgets.h"
+
+namespace skycrier::gui {
+namespace {
+
+struct UnitGroup {
+    const char* name;
+    const char* caption;
+    const char* metricName;
+    const char* metricCaption;
+    const char* imperialName;
+    const char* imperialCaption;
+    bool (TFormMyUnits::*metricChecked)() const;
+    void (TFormMyUnits::*check)(bool metric);
+};
+
+constexpr UnitGroup kUnitGroups[] = {
+    {"temperatureGroup", "Temperature", "RadioButtonTc", "°C", "RadioButtonTf", "°F", &TFormMyUnits::RadioButtonTc,
+     &TFormMyUnits::checkTemperature},
+    {"pressureGroup", "Pressure", "RadioButtonPm", "hPa", "RadioButtonPi", "inHg", &TFormMyUnits::RadioButtonPm,
+     &TFormMyUnits::checkPressure},
+    {"windGroup", "Wind Speed", "RadioButtonVk", "km/h", "RadioButtonVm", "mph", &TFormMyUnits::RadioButtonVk,
+     &TFormMyUnits::checkWind},
+    {"rainGroup", "Rain", "RadioButtonRm", "mm", "RadioButtonRi", "inch", &TFormMyUnits::RadioButtonRm,
+     &TFormMyUnits::checkRain},
+};
+
+}  // namespace
+
+UnitsWindow::UnitsWindow(TFormMyUnits& model, QWidget* parent) : QWidget(parent, Qt::Tool), model_(model) {
+    named(this, "TFormMyUnits");
+    setWindowTitle(QStringLiteral("My units"));
+    auto* layout = new QGridLayout(this);
+    int position = 0;
+    for (const UnitGroup& unit : kUnitGroups) {
+        auto* group = named(new QGroupBox(QString::fromUtf8(unit.caption)), unit.name);
+        auto* column = new QVBoxLayout(group);
+        // A click on the button already checked runs nothing, as the model's check does.
+        const auto addButton = [&](const char* name, const char* caption, bool metric) {
+            auto* button = named(new QRadioButton(QString::fromUtf8(caption)), name);
+            connect(button, &QRadioButton::clicked, this, [this, check = unit.check, metric] {
+                (model_.*check)(metric);
+                refresh();
+                Q_EMIT changed();
+            });
+            column->addWidget(button);
+            return button;
+        };
+        QRadioButton* metric = addButton(unit.metricName, unit.metricCaption, true);
+        buttons_.emplace_back(metric, addButton(unit.imperialName, unit.imperialCaption, false));
+        layout->addWidget(group, position / 2, position % 2);
+        ++position;
+    }
+    refresh();
+}
+
+void UnitsWindow::refresh() {
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        const bool metric = (model_.*kUnitGroups[i].metricChecked)();
+        QRadioButton* shouldBeChecked = metric ? buttons_[i].first : buttons_[i].second;
+        if (!shouldBeChecked->isChecked()) shouldBeChecked->setChecked(true);
+    }
+}
+
+}  // namespace skycrier::gui

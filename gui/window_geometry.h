@@ -1,0 +1,24 @@
+#pragma once
+// A window's place and size as the engine keeps them: the frame's position
+// (what the window manager moves) and the client area's size.
+
+#include <QWidget>
+
+#include "sources/source_window.h"
+
+namespace skycrier::gui {
+
+inline WindowGeometry geometryOf(const QWidget& window) {
+    return {window.y(), window.x(), window.width(), window.height()};
+}
+
+// Moves and resizes the window only where it differs, so an unchanged
+// geometry sends no events. The geometry is a copy: the window's own move
+// may update the model it came from before the resize.
+inline void placeWindow(QWidget& window, WindowGeometry geometry) {
+    if (window.x() != geometry.left || window.y() != geometry.top) window.move(geometry.left, geometry.top);
+    if (window.width() != geometry.width || window.height() != geometry.height)
+        window.resize(geometry.width, geometry.height);
+}
+
+}  // namespace skycrier::gui

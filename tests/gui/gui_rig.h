@@ -1,0 +1,43 @@
+#pragma once
+// The announcer as the desktop program wires it, on virtual time with a fake
+// sound output and a fake serial line on a system with two ports, for tests
+// that drive its windows.
+
+#include <QString>
+#include <QWidget>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "app/announcer.h"
+#include "platform/date_time.h"
+#include "platform/virtual_loop.h"
+#include "support/fake_serial_line.h"
+#include "support/fake_wave_out.h"
+#include "support/temp_dir.h"
+
+namespace skycrier::test {
+
+struct GuiRig {
+    VirtualLoop loop{encodeDateTime(2026, 12, 7, 14, 5, 0)};
+    FakeWaveOut out{loop};
+    FakeSerialLine line;
+    TempDir dir;
+    std::vector<std::string> portErrors;
+    Announcer a{{.loop = loop,
+                 .sound = out,
+                 .serial = line,
+                 .folder = dir.path(),
+                 .showPortError = [this](const std::string& title, const std::string&) { portErrors.push_back(title); },
+                 .listPorts = [] { return std::vector<std::string>{"/dev/ttyS0", "/dev/ttyUSB0"}; }}};
+};
+
+// The control of that name inside the window; the test fails without it.
+template <typename T>
+T* control(const QWidget& window, const char* name) {
+    T* found = window.findChild<T*>(QString::fromLatin1(name));
+    if (!found) throw std::runtime_error(std::string("no control ") + name);
+    return found;
+}
+
+}  // namespace skycrier::test

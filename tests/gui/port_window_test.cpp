@@ -1,0 +1,60 @@
+#include "gui/port_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QListWidget>
+#include <QTest>
+
+#include "gui_rig.h"
+
+namespace skycrier {
+namespace {
+
+TEST(PortWindow, APickOpensOrReleasesThePortAndLabelComFollows) {
+    test::GuiRig r;
+    gui::PortWindow window{r.a.FormCOM};
+    window.show();
+    auto* list = test::control<QListWidget>(window, "ListBoxCOM");
+    ASSERT_EQ(list->count(), 3);
+    const struct {
+        const char* item;
+        bool refuseOpen;
+        const char* labelCom;
+        const char* selected;
+    } picks[] = {
+        {"/dev/ttyUSB0", false, "/dev/ttyUSB0", "/dev/ttyUSB0"},
+        {"No COM", false, "COM", "No COM"},
+        // A port that does not open shows its error and ends with no port.
+        {"/dev/ttyS0", true, "COM", "No COM"},
+    };
+    for (const auto& pick : picks) {
+        SCOPED_TRACE(pick.item);
+        r.line.refuseOpen = pick.refuseOpen;
+        const QListWidgetItem* item = list->findItems(pick.item, Qt::MatchExactly).value(0);
+        ASSERT_NE(item, nullptr);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+        EXPECT_EQ(r.line.isOpen(), r.line.device == pick.item && !pick.refuseOpen);
+        EXPECT_EQ(r.a.mainWindow.LabelCOM, pick.labelCom);
+        EXPECT_EQ(list->currentItem()->text(), pick.selected);
+    }
+    EXPECT_EQ(r.portErrors.size(), 1u);
+}
+
+TEST(PortWindow, LineBoxesSetTheLineSettingsAndFollowThem) {
+    test::GuiRig r;
+    gui::PortWindow window{r.a.FormCOM};
+    for (const PortLineBox& line : kPortLineBoxes) {
+        SCOPED_TRACE(line.name);
+        auto* box = test::control<QCheckBox>(window, line.name);
+        EXPECT_EQ(box->parentWidget()->objectName(), line.group);
+        box->click();
+        EXPECT_FALSE(r.a.lines.*line.checked);
+        r.a.lines.*line.checked = true;
+        window.refresh();
+        EXPECT_TRUE(box->isChecked());
+    }
+}
+
+}  // namespace
+}  // namespace skycrier

@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QRadioButton>
+#include <memory>
+#include <vector>
+
+#include "gui/source_choice_window.h"
+#include "gui/source_placeholder_window.h"
+#include "gui_rig.h"
+
+namespace skycrier {
+namespace {
+
+// The choice window, shown over a main window at (200, 100) sized 400 x 300,
+// and the six source windows, refreshed after a choice as the program does.
+struct SourceWindowsRig {
+    SourceWindowsRig(bool reduced = false) {
+        r.a.mainWindow.CheckBoxReduire = reduced;
+        for (const auto& title : gui::kSourceWindowTitles)
+            sources.push_back(
+                std::make_unique<gui::SourcePlaceholderWindow>(model.window(title.kind), title.name, title.caption));
+        QObject::connect(&choice, &gui::SourceChoiceWindow::changed, [this] {
+            for (auto& source : sources) source->refresh();
+        });
+        choice.show();
+    }
+    gui::SourcePlaceholderWindow& source(SourceKind kind) { return *sources[static_cast<std::size_t>(kind) - 1]; }
+    void choose(const char* button) { test::control<QRadioButton>(choice, button)->click(); }
+
+    test::GuiRig r;
+    TFormChoixMeteo& model = r.a.stations.FormChoixMeteo;
+    gui::SourceChoiceWindow choice{model, [] { return WindowGeometry{100, 200, 400, 300}; }};
+    std::vector<std::unique_ptr<gui::SourcePlaceholderWindow>> sources;
+};
+
+TEST(SourceWindows, ChoosingASourceChecksItAndShowsItsWindowWhereTheModelSays) {
+    const struct {
+        const char* button;
+        SourceKind kind;
+        bool reduced;
+        bool shown;
+    } cases[] = {
+        {"RadioButtonW23", SourceKind::W23, false, true},
+        {"RadioButtonW28", SourceKind::W28, false, true},
+        {"RadioButtonPro2", SourceKind::Pro2, false, true},
+        {"RadioButtonAPRS", SourceKind::APRS, false, true},
+        {"RadioButtonMETAR", SourceKind::METAR, false, true},
+        // The Weather Monitor II has no reader yet: its window stays closed.
+        {"RadioButtonMON", SourceKind::MON, false, false},
+        // The main window's CheckBoxReduire: the source runs without its window.
+        {"RadioButtonW23", SourceKind::W23, true, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.button);
+        SourceWindowsRig s(c.reduced);
+        EXPECT_NEAR(s.choice.x() + s.choice.width() / 2.0, 400, 1.0);  // centred on the main window
+        EXPECT_NEAR(s.choice.y() + s.choice.height() / 2.0, 250, 1.0);
+        s.choose(c.button);
+        EXPECT_TRUE(s.model.isChecked(c.kind));
+        EXPECT_FALSE(test::control<QRadioButton>(s.choice, "RadioButtonNoMeteo")->isChecked());
+        for (const auto& title : gui::kSourceWindowTitles)
+            EXPECT_EQ(s.source(title.kind).isVisible(), c.shown && title.kind == c.kind) << title.name;
+        // An opening source window closes the choice.
+        EXPECT_EQ(s.choice.isVisible(), !c.shown);
+        EXPECT_EQ(s.model.visible(), !c.shown);
+    }
+}
+
+TEST(SourceWindows, APlaceholderShowsItsErrorAndClosingKeepsItsPlaceForTheNext) {
+    SourceWindowsRig s;
+    s.choose("RadioButtonW23");
+    gui::SourcePlaceholderWindow& w23 = s.source(SourceKind::W23);
+    s.r.a.stations.FormMeteoW23.meteo.ErrorText = "Err: history.dat";
+    w23.refresh();
+    EXPECT_EQ(test::control<QLabel>(w23, "StaticTextErreur")->text(), "Err: history.dat");
+
+    w23.move(30, 40);
+    w23.resize(320, 290);
+    w23.close();
+    EXPECT_FALSE(s.r.a.stations.FormMeteoW23.visible);
+    s.choose("RadioButtonW28");
+    EXPECT_EQ(s.source(SourceKind::W28).geometry().size(), QSize(320, 290));
+    EXPECT_EQ(s.source(SourceKind::W28).pos(), QPoint(30, 40));
+}
+
+}  // namespace
+}  // namespace skycrier
