@@ -16,6 +16,8 @@ Announcer::Announcer(const AnnouncerParts& parts)
       sequencer({parts.loop, engine, port,
                  parts.recordedWeather ? *parts.recordedWeather : stations.weatherSources(), units, settings, lines,
                  status}),
+      soundOutput({parts.loop, mainWindow, engine, sequencer, status, parts.catalogue,
+                   [this] { stations.context.beep(); }}),
       scheduler({parts.loop, sequencer, port, lines, schedule}),
       logBook(parts.loop, parts.folder / kLogFileName),
       folder_(parts.folder),
@@ -28,6 +30,9 @@ Announcer::Announcer(const AnnouncerParts& parts)
     stations.context.fetcher = parts.fetcher;
     if (parts.showError) stations.context.showError = parts.showError;
     scheduler.appendLog = [this](const std::string& message) { logBook.AppendLog(message); };
+    scheduler.readBackVolume = [this] {
+        if (!soundOutput.volumeChangeInProgress()) soundOutput.ReadBackVolume();
+    };
     FormCOM.onReleased = [this] { scheduler.portReleased(); };
     stations.FormChoixMeteo.CheckBoxReduire = [this] { return mainWindow.CheckBoxReduire; };
 }
@@ -38,7 +43,7 @@ std::vector<IgnoredLine> Announcer::applyConfiguration(const std::vector<ConfigL
 }
 
 ConfigTargets Announcer::configTargets() {
-    return {settings, lines, units, FormCOM, &stations, &mainWindow, &schedule, &keptSources};
+    return {settings, lines, units, FormCOM, &stations, &mainWindow, &schedule, &keptSources, &soundOutput};
 }
 
 std::string Announcer::configurationText() { return skycrier::configurationText(configTargets()); }

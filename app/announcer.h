@@ -25,6 +25,7 @@
 #include "app/kept_source_settings.h"
 #include "app/main_window.h"
 #include "app/port_window.h"
+#include "app/sound_output.h"
 #include "app/transmitter_port_control.h"
 #include "base/speech_units.h"
 #include "base/weather_sources.h"
@@ -53,6 +54,8 @@ struct AnnouncerParts {
     std::function<void(const std::string&)> showError = {};
     // The machine's serial devices, for the port window's list.
     std::function<std::vector<std::string>()> listPorts = [] { return std::vector<std::string>(); };
+    // The installed outputs and their volume; none: the volume is left alone.
+    WaveOutCatalogue* catalogue = nullptr;
 };
 
 class Announcer {
@@ -88,6 +91,8 @@ public:
     // The port window: the configuration chooses the port through it.
     TFormCOM FormCOM;
     Sequencer sequencer;
+    // The sound-card panel, the volume slider and the level mark.
+    SoundOutput soundOutput;
     // Its hourly log hook stays empty until a Weather Monitor II source exists.
     Scheduler scheduler;
     LogBook logBook;

@@ -140,7 +140,7 @@ void addPortKeys(KeyTable& keys, PortChoice& port, PortLineSettings& lines) {
     keys["DCD="] = setOn("0", lines.CheckBoxDCD, false);
 }
 
-void addMainWindowKeys(KeyTable& keys, TForm1& w) {
+void addMainWindowKeys(KeyTable& keys, TForm1& w, SoundOutput* sound) {
     keys["RECORD="] = setOn("Y", w.MenuRecord, true);
     keys["RECORDER="] = [&w](const std::string& v) -> Why {
         if (!v.empty()) w.EditSonivue = v;
@@ -153,7 +153,11 @@ void addMainWindowKeys(KeyTable& keys, TForm1& w) {
         return {};
     };
     keys["BALANCE="] = bounded(-100, 100, [&w](int n) { w.Balance = n; });
-    keys["VOLUME="] = bounded(0, 10, [&w](int n) { w.TrackBarVolume = n; });
+    // As a move of the slider, even to where it stands: the device takes the stored volume.
+    keys["VOLUME="] = bounded(0, 10, [&w, sound](int n) {
+        w.TrackBarVolume = n;
+        if (sound) sound->TrackBarVolumeChange();
+    });
     keys["MAXVOLUME="] = bounded(0, 100, [&w](int n) { w.Gauge1 = n; });
     keys["TOP="] = integer([&w](int n) { w.Top = n; });
     keys["LEFT="] = integer([&w](int n) { w.Left = n; });
@@ -300,7 +304,7 @@ LoadOutcome loadConfiguration(const std::vector<ConfigLine>& lines, ConfigTarget
     addBulletinKeys(keys, t.bulletin);
     addUnitKeys(keys, t.stations ? t.stations->FormMyUnits : unitsWithoutSources);
     addPortKeys(keys, t.port, t.lines);
-    if (t.mainWindow) addMainWindowKeys(keys, *t.mainWindow);
+    if (t.mainWindow) addMainWindowKeys(keys, *t.mainWindow, t.soundOutput);
     if (t.mainWindow && t.schedule) addScheduleKeys(keys, *t.mainWindow, *t.schedule);
     if (t.stations) addStationKeys(keys, *t.stations, outcome.remembered);
     if (t.stations) addInternetSourceKeys(keys, *t.stations);

@@ -12,6 +12,7 @@
 #include "app/config_file.h"
 #include "app/kept_source_settings.h"
 #include "app/main_window.h"
+#include "app/sound_output.h"
 #include "base/speech_units.h"
 #include "net/station_sources.h"
 
@@ -42,6 +43,8 @@ struct ConfigTargets {
     ScheduleSettings* schedule = nullptr;
     // What the sources without a station reader keep; without it their keys are skipped.
     KeptSourceSettings* kept = nullptr;
+    // The volume control; without it "VOLUME=" only sets the slider's position.
+    SoundOutput* soundOutput = nullptr;
 };
 
 struct LoadOutcome {

@@ -61,7 +61,7 @@ void Program::StartUp() {
     if (!a.engine.allocateBuffers()) report(a.status.EditData());
     a.mainWindow.UpDownPeriodeMouseDown();
     a.scheduler.readClock();
-    if (a.scheduler.readBackVolume) a.scheduler.readBackVolume();
+    a.soundOutput.ReadBackVolume();
     a.FormCOM.FormShow();
     // A source that fetches its report is judged when its first answer is in.
     const SourceKind chosen = a.stations.FormChoixMeteo.checkedSource();

@@ -98,6 +98,7 @@ int runRunCommand(const std::vector<std::string>& args, std::ostream& out, std::
     parts.fetcher = &web;
     parts.showError = [&err](const std::string& text) { err << kPrefix << text << std::endl; };
     parts.listPorts = [] { return listSerialPorts(); };
+    parts.catalogue = &catalogue;
     Program program({parts, userPublicShareFolder() / "weather"});
     const Subscription problems = program.announcer.status.reported.connect(
         [&err](const std::string& text) { err << kPrefix << text << std::endl; });

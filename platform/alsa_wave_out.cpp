@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/pcm_format.h"
+#include "platform/software_volume.h"
 
 namespace skycrier {
 namespace {
@@ -46,6 +48,8 @@ struct AlsaWaveOut::Stream {
 
     bool openPcm(const std::string& name, const PcmFormat& format);
     void closePcm();
+    // Makes the job the one being written, at the volume set for the PCM now.
+    void begin(Job job);
     // Feeds and watches the PCM; returns how long to wait before the next turn.
     milliseconds pump();
     void reportPlayed();
@@ -60,6 +64,9 @@ struct AlsaWaveOut::Stream {
     snd_pcm_uframes_t period = 1;
     std::optional<Job> current;
     std::size_t currentDone = 0;
+    const SoftwareVolume* volume = nullptr;
+    // The current job's frames at that volume, when it is not full.
+    std::vector<std::uint8_t> scaled;
     std::deque<InFlight> inFlight;
     std::uint64_t written = 0;
     std::optional<Clock::time_point> lingerUntil;
@@ -103,6 +110,16 @@ bool AlsaWaveOut::Stream::openPcm(const std::string& name, const PcmFormat& want
     period = std::max<snd_pcm_uframes_t>(period, 1);
     written = 0;
     return true;
+}
+
+void AlsaWaveOut::Stream::begin(Job job) {
+    const std::uint32_t word = volume ? volume->word() : kFullVolume;
+    if (word != kFullVolume) {
+        scaled.assign(job.data, job.data + job.frames * format.blockAlign);
+        applyVolume(scaled.data(), scaled.size(), format, word);
+        job.data = scaled.data();
+    }
+    current = job;
 }
 
 void AlsaWaveOut::Stream::closePcm() {
@@ -237,7 +254,7 @@ void AlsaWaveOut::run() {
             continue;
         }
         if (!s.current && !toWrite_.empty()) {
-            s.current = toWrite_.front();
+            s.begin(toWrite_.front());
             toWrite_.pop_front();
         }
         if (s.pcm && (s.current || !s.inFlight.empty())) {
@@ -259,7 +276,12 @@ bool AlsaWaveOut::open(int device, const PcmFormat& format, Events events) {
     if (open_ || !isPlayablePcm(format)) return false;
     const auto name = catalogue_.pcmName(device);
     if (!name) return false;
-    if (!call([&](Stream& s) { return s.openPcm(*name, format); })) return false;
+    const SoftwareVolume* volume = &catalogue_.softwareVolume(*name);
+    if (!call([&](Stream& s) {
+            s.volume = volume;
+            return s.openPcm(*name, format);
+        }))
+        return false;
     open_ = true;
     prepared_[0] = prepared_[1] = false;
     frameBytes_ = format.blockAlign;

@@ -9,6 +9,9 @@
 // instead of opening the device again. Seen from the caller, open, done and
 // close behave as for a device that is opened for every sound.
 //
+// On an output that has no mixer control, each buffer is scaled by the
+// catalogue's software volume for it as the buffer begins to play.
+//
 // Threading: every public function is for the main thread; the sound thread
 // only talks back through EventLoop::post.
 

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -51,8 +52,8 @@ public:
 class WaveOutCatalogue {
 public:
     virtual ~WaveOutCatalogue() = default;
-    // Names in device-number order.
-    virtual std::vector<std::string> deviceNames() = 0;
+    // Names in device-number order; nothing for a device whose name cannot be read.
+    virtual std::vector<std::optional<std::string>> deviceNames() = 0;
     // Volume word: low 16 bits left, high 16 bits right, each 0..65535.
     virtual bool volume(int device, std::uint32_t& word) = 0;
     virtual bool setVolume(int device, std::uint32_t word) = 0;

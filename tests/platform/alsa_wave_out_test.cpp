@@ -14,6 +14,7 @@
 
 #include "announce/playback_engine.h"
 #include "platform/poll_loop.h"
+#include "platform/software_volume.h"
 #include "support/poll_loop.h"
 #include "support/temp_dir.h"
 #include "support/test_vocabulary.h"
@@ -43,13 +44,14 @@ protected:
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
-    // Plays the clips one after the other through the engine, then closes the card.
-    std::string playThroughEngine(const std::vector<std::string>& names) {
+    // Plays the clips one after the other through the engine at a volume, then closes the card.
+    std::string playThroughEngine(const std::vector<std::string>& names, std::uint32_t volume = kFullVolume) {
         Vocabulary vocabulary(clips.list());
         {
             const auto pollLoop = test::newPollLoop();
             PollLoop& loop = *pollLoop;
             AlsaCatalogue catalogue;
+            EXPECT_TRUE(catalogue.setVolume(kDefaultOutputDevice, volume));
             AlsaWaveOut out(loop, catalogue);
             StatusBoard status;
             PlaybackEngine engine({loop, out, vocabulary, status});
@@ -89,6 +91,30 @@ TEST_F(AlsaWaveOutTest, TheClipsDataComesOutOfTheCardByteForByte) {
     };
     EXPECT_EQ(playThroughEngine({"son_long", "son_short"}), data("son_long") + data("son_short"));
     EXPECT_EQ(playThroughEngine({"son_stereo"}), data("son_stereo"));
+}
+
+// The default output here has no mixer: the volume goes into the samples,
+// and reads back as it was set (nothing before it is set).
+TEST_F(AlsaWaveOutTest, AnOutputWithoutAMixerControlIsTurnedDownInItsSamples) {
+    test::WaveLayout stereo;
+    stereo.channels = 2;
+    stereo.rate = 8000;
+    stereo.data = test::sampleBytes(32'000, 5);
+    clips.add("SON_STEREO", test::waveBytes(stereo));
+    constexpr std::uint32_t kVolume = 0x4000C000;
+    std::string expected = stereo.data;
+    PcmFormat format;
+    format.channels = 2;
+    format.blockAlign = 4;
+    applyVolume(reinterpret_cast<std::uint8_t*>(expected.data()), expected.size(), format, kVolume);
+    EXPECT_EQ(playThroughEngine({"son_stereo"}, kVolume), expected);
+
+    AlsaCatalogue catalogue;
+    std::uint32_t word = 0;
+    EXPECT_FALSE(catalogue.volume(kDefaultOutputDevice, word));
+    ASSERT_TRUE(catalogue.setVolume(kDefaultOutputDevice, kVolume));
+    ASSERT_TRUE(catalogue.volume(kDefaultOutputDevice, word));
+    EXPECT_EQ(word, kVolume);
 }
 
 TEST_F(AlsaWaveOutTest, WhatCannotBeOpenedIsRefused) {
