@@ -13,32 +13,25 @@
 namespace skycrier {
 namespace {
 
-// Sets an environment variable for the test's life.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
+// Sets an environment variable (nullptr: unsets it) until the end of the scope.
+struct ScopedEnv {
+    ScopedEnv(const char* variable, const char* value) : name(variable) {
+        if (const char* was = std::getenv(name)) old = was;
         value ? ::setenv(name, value, 1) : ::unsetenv(name);
     }
-    ~ScopedEnv() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
+    ~ScopedEnv() { old ? ::setenv(name, old->c_str(), 1) : ::unsetenv(name); }
+    const char* name;
+    std::optional<std::string> old;
 };
 
 TEST(XdgAutostart, TheExecLineQuotesAndEscapesAsDesktopEntriesRequire) {
     const std::pair<std::string, std::string> cases[] = {
         {"/usr/bin/skycrier", "/usr/bin/skycrier"},
         {"/opt/Sky Crier/skycrier", R"("/opt/Sky Crier/skycrier")"},
-        {R"(/opt/a "b"/c)", R"("/opt/a \\"b\\"/c")"},
-        {"/opt/a$b", R"("/opt/a\\$b")"},
-        {R"(/opt/a\b)", R"("/opt/a\\\\b")"},
-        {"/opt/a`b", R"("/opt/a\\`b")"},
+        {R"(/opt/a "b"/c$d`e\f)", R"("/opt/a \\"b\\"/c\\$d\\`e\\\\f")"},
         {"/opt/it's;(x)", R"x("/opt/it's;(x)")x"},
         {"/opt/a\nb\tc", R"("/opt/a\nb\tc")"},
         {"/opt/100%/skycrier", "/opt/100%%/skycrier"},
-        {"/opt/100% sure", R"("/opt/100%% sure")"},
         {"/opt/météo/skycrier", "/opt/météo/skycrier"},
     };
     for (const auto& [path, exec] : cases) EXPECT_EQ(execArgument(path), exec) << path;
@@ -46,44 +39,29 @@ TEST(XdgAutostart, TheExecLineQuotesAndEscapesAsDesktopEntriesRequire) {
 
 TEST(XdgAutostart, TheEntryFollowsXdgConfigHomeAndIsRemovedWhoeverWroteIt) {
     test::TempDir dir;
-    const std::string home = (dir.path() / "home").string();
+    const ScopedEnv home("HOME", (dir.path() / "home").c_str());
     const std::string config = (dir.path() / "config").string();
-    const ScopedEnv homeEnv("HOME", home.c_str());
-    const struct {
-        const char* xdg;
-        std::filesystem::path entry;
-    } places[] = {
+    const std::pair<const char*, std::filesystem::path> places[] = {
         {config.c_str(), dir.path() / "config/autostart/brell.desktop"},
         {nullptr, dir.path() / "home/.config/autostart/brell.desktop"},
         {"relative/config", dir.path() / "home/.config/autostart/brell.desktop"},
     };
-    for (const auto& place : places) {
-        SCOPED_TRACE(place.xdg ? place.xdg : "unset");
-        const ScopedEnv xdgEnv("XDG_CONFIG_HOME", place.xdg);
-        ASSERT_EQ(XdgAutostart::entryPath(), place.entry);
+    for (const auto& [xdg, entry] : places) {
+        const ScopedEnv xdgConfigHome("XDG_CONFIG_HOME", xdg);
         XdgAutostart autostart("/opt/Sky Crier/skycrier");
         autostart.setEnabled(true);
-        EXPECT_EQ(test::fileText(place.entry),
+        EXPECT_EQ(test::fileText(entry),
                   "[Desktop Entry]\nType=Application\nName=SkyCrier\nComment=Weather announcer\n"
                   "Exec=\"/opt/Sky Crier/skycrier\"\nTerminal=false\n");
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(place.entry.parent_path()), {}), 1);
-
-        // Another copy's entry goes as well.
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(entry.parent_path()), {}), 1);
         XdgAutostart("/elsewhere/skycrier").setEnabled(true);
         autostart.setEnabled(false);
-        EXPECT_FALSE(std::filesystem::exists(place.entry));
-        autostart.setEnabled(false);
+        EXPECT_FALSE(std::filesystem::exists(entry)) << "another copy's entry goes as well";
     }
-}
-
-TEST(XdgAutostart, AFolderThatCannotBeWrittenChangesNothingAndReportsNothing) {
-    test::TempDir dir;
-    const std::string notAFolder = dir.write("config", "a file");
-    const ScopedEnv xdgEnv("XDG_CONFIG_HOME", notAFolder.c_str());
-    XdgAutostart autostart("/usr/bin/skycrier");
-    autostart.setEnabled(true);
-    autostart.setEnabled(false);
-    EXPECT_EQ(test::fileText(notAFolder), "a file");
+    // A folder that cannot be made: nothing is written, nothing is said.
+    const ScopedEnv xdgConfigHome("XDG_CONFIG_HOME", dir.write("file", "a file").c_str());
+    XdgAutostart("/usr/bin/skycrier").setEnabled(true);
+    EXPECT_EQ(test::fileText(dir.path() / "file"), "a file");
 }
 
 }  // namespace
