@@ -35,6 +35,9 @@ Announcer::Announcer(const AnnouncerParts& parts)
     };
     FormCOM.onReleased = [this] { scheduler.portReleased(); };
     stations.FormChoixMeteo.CheckBoxReduire = [this] { return mainWindow.CheckBoxReduire; };
+    mainWindow.saveConfiguration = [this] { saveConfiguration(); };
+    mainWindow.escapeRequest = [this] { sequencer.escapeRequest(); };
+    if (parts.showError) mainWindow.showError = parts.showError;
 }
 
 std::vector<IgnoredLine> Announcer::applyConfiguration(const std::vector<ConfigLine>& configLines) {

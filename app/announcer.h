@@ -25,6 +25,7 @@
 #include "app/kept_source_settings.h"
 #include "app/main_window.h"
 #include "app/port_window.h"
+#include "app/record_window.h"
 #include "app/sound_output.h"
 #include "app/transmitter_port_control.h"
 #include "base/speech_units.h"
@@ -79,7 +80,8 @@ public:
 
     BulletinSettings settings;
     ScheduleSettings schedule;
-    TForm1 mainWindow{schedule};
+    TForm1 mainWindow{schedule, settings};
+    TFormRecord FormRecord{mainWindow, [this] { stations.context.beep(); }};
     PortLineSettings lines;
     SpeechUnits units;
     StatusBoard status;

@@ -8,6 +8,7 @@
 
 #include "app/config_keys.h"
 #include "base/decimal_integer.h"
+#include "net/url_line.h"
 
 namespace skycrier {
 namespace {
@@ -146,10 +147,20 @@ void addMainWindowKeys(KeyTable& keys, TForm1& w, SoundOutput* sound) {
         if (!v.empty()) w.EditSonivue = v;
         return {};
     };
-    keys["START="] = setOn("Y", w.CheckBoxDemarrage, true);
+    // Checking a box runs its click, as the user's would: the autostart entry
+    // is rewritten and the window goes to the tray.
+    keys["START="] = [&w](const std::string& v) -> Why {
+        if (v == "Y" && !w.CheckBoxDemarrage) {
+            w.CheckBoxDemarrage = true;
+            w.CheckBoxDemarrageClick();
+        }
+        return {};
+    };
     keys["REDUCE="] = [&w](const std::string& v) -> Why {
+        if (v != "Y" || w.CheckBoxReduire) return {};
         // The minimise that checking the box causes must not save the file being read.
-        if (v == "Y") w.noSaveOnMinimise = w.CheckBoxReduire = true;
+        w.noSaveOnMinimise = w.CheckBoxReduire = true;
+        w.CheckBoxReduireClick();
         return {};
     };
     keys["BALANCE="] = bounded(-100, 100, [&w](int n) { w.Balance = n; });
@@ -171,6 +182,11 @@ void addMainWindowKeys(KeyTable& keys, TForm1& w, SoundOutput* sound) {
         return {};
     };
     keys["VERSTART="] = setOn("1", w.CheckBoxInfoVersion, true);
+    keys["VERSION_URL="] = [&w](const std::string& v) -> Why {
+        if (!v.empty() && !isWebAddress(v)) return "not a web address (http:// or https://)";
+        w.versionUrl = v;
+        return {};
+    };
 }
 
 // The period selector and the hour window; an hour outside 0..24 names no menu item.

@@ -178,6 +178,7 @@ std::string configurationText(const ConfigTargets& t) {
     if (w) {
         out.add("OSOUND=", w->RadioButtonCarteMoi ? w->outputDevice : kDefaultOutputDevice);
         out.add("VERSTART=", w->CheckBoxInfoVersion ? "1" : "0");
+        out.addIfNotEmpty("VERSION_URL=", w->versionUrl);
     }
     addPort(out, t.port.portName());
     addPortLines(out, t.lines);

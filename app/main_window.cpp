@@ -4,6 +4,8 @@
 #include <iterator>
 
 #include "base/decimal_integer.h"
+#include "platform/regular_file.h"
+#include "sources/source_window.h"
 
 namespace skycrier {
 namespace {
@@ -37,6 +39,57 @@ void TForm1::hourItemClick(const std::string& name) {
         schedule_.EndHour = *hour;
         MenuFinPlageHoraire = "Hora de fin (" + twoDigits(*hour) + "h)";
     }
+}
+
+void TForm1::chooseWaveFile(const std::string& chosen, std::string& path, FileButton& button, const char* error) {
+    path = chosen;
+    std::string reason;
+    if (!RegularFile::open(chosen, reason)) {
+        showError(error);
+        path.clear();
+        return;
+    }
+    button.Hint = chosen;
+}
+
+void TForm1::chooseHeaderFile(const std::string& chosen) {
+    chooseWaveFile(chosen, bulletin_.headerFile, ButtonParcourirEnTete, "Error: Nombre de archivo");
+}
+
+void TForm1::chooseGreetingFile(const std::string& chosen) {
+    chooseWaveFile(chosen, bulletin_.greetingFile, ButtonParcourirBrell, "Fehler: Dateiname");
+}
+
+void TForm1::chooseClosingFile(const std::string& chosen) {
+    chooseWaveFile(chosen, bulletin_.closingFile, ButtonParcourirFin, "Fehler: Dateiname");
+}
+
+void TForm1::CheckBoxDemarrageClick() {
+    if (autostart) autostart->setEnabled(CheckBoxDemarrage);
+}
+
+void TForm1::minimise(bool hideTaskbar) {
+    minimiseApplication(hideTaskbar);
+    if (noSaveOnMinimise)
+        noSaveOnMinimise = false;
+    else
+        saveConfiguration();
+}
+
+void TForm1::CheckBoxReduireClick() {
+    if (CheckBoxReduire) minimise(true);
+}
+
+void TForm1::Button2Click() { minimise(CheckBoxReduire); }
+
+bool TForm1::MenuRecordClick() {
+    MenuRecord = !MenuRecord;
+    return MenuRecord;
+}
+
+void TForm1::FormKeyDown(int& key) {
+    if (key == kKeyEscape) escapeRequest();
+    key = 0;
 }
 
 std::string TForm1::checkedStartItem() const { return "D" + twoDigits(startItem_); }

@@ -1,20 +1,26 @@
 #pragma once
 // The main window (TForm1) as a model: the settings it holds that the
 // configuration stores, the period selector, the hour-window menus and their
-// captions. The desktop window shows this state and calls these handlers.
+// captions, the WAVE file choosers, minimising to the tray, autostart and the
+// keys. The desktop window shows this state and calls these handlers; what
+// only the window can do (minimise, show a dialog) it is asked through the
+// callbacks below.
 //
 // Threading: the loop's thread only.
 
+#include <functional>
 #include <string>
 
+#include "announce/bulletin_settings.h"
 #include "announce/schedule_settings.h"
 #include "platform/wave_out.h"
+#include "platform/xdg_autostart.h"
 
 namespace skycrier {
 
 class TForm1 {
 public:
-    explicit TForm1(ScheduleSettings& schedule) : schedule_(schedule) {}
+    TForm1(ScheduleSettings& schedule, BulletinSettings& bulletin) : schedule_(schedule), bulletin_(bulletin) {}
 
     // Shows in Edit1 the minutes of the period selector's position (positions
     // outside 0..6 leave it as it is).
@@ -26,6 +32,44 @@ public:
     // The checked item of each hour menu, e.g. "D00" and "F24".
     std::string checkedStartItem() const;
     std::string checkedEndItem() const;
+
+    // The WAVE file choosers' choices (not called when the dialog is
+    // cancelled): a file that can be read becomes the header, chime or
+    // closing file and its button's hint; one that cannot shows the error
+    // dialog and empties the path.
+    void chooseHeaderFile(const std::string& chosen);
+    void chooseGreetingFile(const std::string& chosen);
+    void chooseClosingFile(const std::string& chosen);
+
+    // The box's click, run after its state changed (also by loading "START=Y").
+    void CheckBoxDemarrageClick();
+    // The box's click, after its state changed: once checked, the window goes
+    // to the tray and the configuration is saved, unless the flag set by
+    // loading "REDUCE=Y" says this minimise is the loading's own.
+    void CheckBoxReduireClick();
+    // "-": minimise; only the tray icon is left when CheckBoxReduire is checked.
+    void Button2Click();
+    // Toggles recording; true asks to show the recorder window.
+    bool MenuRecordClick();
+    // The window previews every key and consumes it; Escape ends a running bulletin.
+    void FormKeyDown(int& key);
+
+    struct FileButton {
+        std::string Hint;
+    };
+    FileButton ButtonParcourirEnTete;
+    FileButton ButtonParcourirBrell;
+    FileButton ButtonParcourirFin;
+
+    // Set by the front end: the application minimises, its taskbar button hidden or not.
+    std::function<void(bool hideTaskbar)> minimiseApplication = [](bool) {};
+    // An error dialog with an OK button.
+    std::function<void(const std::string&)> showError = [](const std::string&) {};
+    // Set by the wiring.
+    std::function<void()> saveConfiguration = [] {};
+    std::function<void()> escapeRequest = [] {};
+    // The session's autostart; none (the service, tests): the box changes nothing outside.
+    Autostart* autostart = nullptr;
 
     std::string Caption = "SkyCrier";
     // The transmitter port's name, or "COM" when there is none.
@@ -47,6 +91,8 @@ public:
     int TrackBarVolume = 5;
     int Balance = 0;
     int Gauge1 = 70;
+    // The host of the new-version list ("VERSION_URL="); empty for the maker's.
+    std::string versionUrl;
     // The main window's place.
     int Top = 101;
     int Left = 4;
@@ -57,7 +103,11 @@ public:
     int outputDevice = kDefaultOutputDevice;
 
 private:
+    void minimise(bool hideTaskbar);
+    void chooseWaveFile(const std::string& chosen, std::string& path, FileButton& button, const char* error);
+
     ScheduleSettings& schedule_;
+    BulletinSettings& bulletin_;
     int startItem_ = 0;
     int endItem_ = 24;
 };

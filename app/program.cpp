@@ -15,6 +15,8 @@ bool present(const std::filesystem::path& path) {
 
 Program::Program(const ProgramParts& parts)
     : announcer(parts.announcer),
+      versionCheck({parts.announcer.loop, parts.announcer.fetcher, announcer.resolve(kVersionListFile),
+                    [this] { return announcer.mainWindow.versionUrl; }}),
       configurationPresent_(present(announcer.configFile())),
       logPresent_(present(parts.announcer.folder / kLogFileName)) {
     std::error_code ec;
@@ -24,6 +26,7 @@ Program::Program(const ProgramParts& parts)
     }
     announcer.stations.context.sharedDataFolder = sharedDataFolder_;
     announcer.scheduler.startUp = [this] { StartUp(); };
+    versionCheck.beep = [this] { announcer.stations.context.beep(); };
 }
 
 void Program::start() { announcer.scheduler.start(); }
@@ -63,6 +66,7 @@ void Program::StartUp() {
     a.scheduler.readClock();
     a.soundOutput.ReadBackVolume();
     a.FormCOM.FormShow();
+    if (a.mainWindow.CheckBoxInfoVersion) versionCheck.CheckNewVersion();
     // A source that fetches its report is judged when its first answer is in.
     const SourceKind chosen = a.stations.FormChoixMeteo.checkedSource();
     if (chosen != SourceKind::None && a.stations.FormChoixMeteo.window(chosen).pollInFlight())

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/announcer.h"
+#include "app/version_check.h"
 
 namespace skycrier {
 
@@ -44,6 +45,8 @@ public:
     const std::filesystem::path& sharedDataFolder() const { return sharedDataFolder_; }
 
     Announcer announcer;
+    // The new-version check: at start-up when asked, and the info window's button.
+    VersionCheck versionCheck;
 
 private:
     // Every problem goes to the status line's listeners and to the log.

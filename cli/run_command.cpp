@@ -103,6 +103,9 @@ int runRunCommand(const std::vector<std::string>& args, std::ostream& out, std::
     const Subscription problems = program.announcer.status.reported.connect(
         [&err](const std::string& text) { err << kPrefix << text << std::endl; });
     const BulletinLines bulletins(program.announcer.sequencer, *loop, err);
+    program.versionCheck.showMessage = [&err](MessageKind, const std::string& text) {
+        err << kPrefix << text << std::endl;
+    };
 
     err << kPrefix << "program folder " << folder.string() << ", configuration "
         << program.announcer.configFile().string() << "; SIGTERM or Ctrl-C stops it" << std::endl;

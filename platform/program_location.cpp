@@ -8,11 +8,13 @@
 
 namespace skycrier {
 
-std::filesystem::path executableFolder() {
+std::filesystem::path executablePath() {
     std::error_code error;
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::filesystem::path() : exe.parent_path();
+    return error ? std::filesystem::path() : exe;
 }
+
+std::filesystem::path executableFolder() { return executablePath().parent_path(); }
 
 bool folderWritable(const std::filesystem::path& folder) {
     return !folder.empty() && ::access(folder.c_str(), W_OK | X_OK) == 0;

@@ -5,6 +5,8 @@
 
 namespace skycrier {
 
+// The running executable's file; empty when it cannot be found.
+std::filesystem::path executablePath();
 // The folder of the running executable; empty when it cannot be found.
 std::filesystem::path executableFolder();
 // The current user may create files in the folder.

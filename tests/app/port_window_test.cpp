@@ -24,7 +24,8 @@ struct PortWindowRig {
     std::vector<std::string> errors;
     TransmitterPortControl port{line, [this](const std::string& title, const std::string&) { errors.push_back(title); }};
     ScheduleSettings schedule;
-    TForm1 mainWindow{schedule};
+    BulletinSettings bulletin;
+    TForm1 mainWindow{schedule, bulletin};
     PortLineSettings lines;
     int listings = 0;
     TFormCOM form{port, mainWindow, lines, [this] {

@@ -7,6 +7,7 @@
 
 #include "platform/date_time.h"
 #include "platform/virtual_loop.h"
+#include "support/fake_fetcher.h"
 #include "support/fake_serial_line.h"
 #include "support/fake_wave_out.h"
 #include "support/station_files.h"
@@ -16,8 +17,10 @@
 namespace skycrier {
 namespace {
 
-AnnouncerParts partsOf(EventLoop& loop, WaveOut& out, SerialLine& line, const std::filesystem::path& folder) {
+AnnouncerParts partsOf(EventLoop& loop, WaveOut& out, SerialLine& line, const std::filesystem::path& folder,
+                       HttpFetcher& web) {
     AnnouncerParts parts{loop, out, line, folder, {}};
+    parts.fetcher = &web;
     parts.listPorts = [] { return std::vector<std::string>{"/dev/ttyS0"}; };
     return parts;
 }
@@ -45,7 +48,8 @@ struct ProgramRig {
     std::string config_;
     test::TempDir dir;
     bool written = writeFiles();
-    Program program{{partsOf(loop, out, line, dir.path()), dir.path() / "Public" / "weather"}};
+    test::FakeFetcher web{loop};
+    Program program{{partsOf(loop, out, line, dir.path(), web), dir.path() / "Public" / "weather"}};
     Announcer& a = program.announcer;
     test::TraceRecorder trace{a.sequencer.events};
     std::vector<std::string> reported;
@@ -110,6 +114,19 @@ TEST(Program, WithoutAConfigurationEverythingKeepsItsDefaultAndTheCloseWritesOne
     EXPECT_EQ(r.a.FormCOM.selectedItem(), "");
     r.program.FormClose();
     EXPECT_EQ(r.saved().rfind("[SKYCRIER V2.2.2]\r\n", 0), 0u);
+}
+
+TEST(Program, TheStartUpChecksForANewVersionOnlyWhenAsked) {
+    const std::pair<const char*, std::vector<std::string>> cases[] = {
+        {"VERSTART=0\r\n", {}},
+        {"VERSTART=1\r\n", {"https://skycrier.github.io/index_fichiers/versions.txt"}},
+    };
+    for (const auto& [config, asked] : cases) {
+        ProgramRig r(config);
+        r.program.start();
+        r.loop.advance(600);
+        EXPECT_EQ(r.web.urls, asked) << config;
+    }
 }
 
 }  // namespace

@@ -75,7 +75,7 @@ const std::vector<std::string> kComplete = {
     "PRO2_SEUILTEN=9", "PRO2_NEW=N",
     // Windows, sound, port
     "TOP=120", "LEFT=-8", "METEO_TOP=33", "METEO_LEFT=44", "METEO_WIDTH=300", "METEO_HEIGHT=280", "FORMMETEO=N",
-    "OSOUND=2", "VERSTART=1", "COM=3", "DTR=0", "RTS=0", "DSR=0", "CTS=0", "DCD=0"};
+    "OSOUND=2", "VERSTART=1", "VERSION_URL=https://mirror.example/sky", "COM=3", "DTR=0", "RTS=0", "DSR=0", "CTS=0", "DCD=0"};
 
 TEST_F(ConfigCommandTest, ACompleteFileComesBackByteForByte) {
     const std::string file = crlf(kComplete);
@@ -144,6 +144,10 @@ TEST_F(ConfigCommandTest, LinesAsTheRulesReadThem) {
          "line 3: not a whole number, the device stays 2: OSOUND=x\n"},
         {"the port as chosen", {"COM=/dev/ttyUSB0"}, "COM=", {"COM=/dev/ttyUSB0"}, ""},
         {"no port", {"COM=3", "COM=0"}, "COM=", {"COM=0"}, ""},
+        {"the version host is a web address", {"VERSION_URL=https://a.example", "VERSION_URL=ftp://b"},
+         "VERSION_URL=", {"VERSION_URL=https://a.example"},
+         "line 3: not a web address (http:// or https://): VERSION_URL=ftp://b\n"},
+        {"no version host is the maker's", {"VERSION_URL=https://a.example", "VERSION_URL="}, "VERSION_URL=", {}, ""},
     };
     for (const Case& c : cases) {
         const auto r = config(kHeader + crlf(c.lines));

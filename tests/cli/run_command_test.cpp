@@ -11,6 +11,7 @@
 #include "cli/usage.h"
 #include "support/cli_process.h"
 #include "support/command_run.h"
+#include "support/http_test_server.h"
 
 namespace skycrier::test {
 namespace {
@@ -77,6 +78,20 @@ TEST_F(RunCommandTest, EachBulletinIsOneLineWithWhatStartedItAndHowItEnded) {
     ASSERT_EQ(bulletins.size(), 29u) << r.err;
     EXPECT_EQ(bulletins.substr(19), " DSR done\n");
     EXPECT_TRUE(r.lines.dtrWasRaised);
+}
+
+TEST_F(RunCommandTest, StartingWithTheVersionCheckTellsOfANewerReleaseOnTheConfiguredHost) {
+    HttpTestServer site({{"/index_fichiers/versions.txt", httpAnswer(200, "skycrier=9.0.0\r\n")}});
+    const std::string host = site.url("");
+    const pid_t pid = start("VERSTART=1\r\nVERSION_URL=" + host + "\r\n");
+    ASSERT_GT(pid, 0);
+    const std::string message = "Hay una versión más reciente de SKYCRIER disponible en " + host + "/";
+    const bool told = waitUntil([&] { return cli.errSoFar().find(message) != std::string::npos; });
+    ::kill(pid, SIGTERM);
+    const CliOutcome r = cli.finish(pid);
+    EXPECT_TRUE(told) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(cli.dir.path() / "versions.txt"));
+    EXPECT_NE(fileText(ini()).find("\r\nVERSTART=1\r\nVERSION_URL=" + host + "\r\n"), std::string::npos);
 }
 
 TEST(RunCommandOptions, HelpAndMistakesShowTheUsage) {

@@ -71,7 +71,8 @@ private:
 
 TEST_F(PortOnPseudoTerminal, PickingAPortOpensItWithBothLinesLowEvenWhenItWasOpen) {
     ScheduleSettings schedule;
-    TForm1 mainWindow{schedule};
+    BulletinSettings bulletin;
+    TForm1 mainWindow{schedule, bulletin};
     PortLineSettings lines;
     TFormCOM form(port, mainWindow, lines, [this] { return Lines{terminal}; });
     form.FormShow();

@@ -24,26 +24,9 @@
 #include <vector>
 
 #include "support/temp_dir.h"
+#include "support/wait_until.h"
 
 namespace skycrier::test {
-
-// Waits for the condition, polling; false after the patience (only against a
-// hang: a passing run takes a small part of it).
-inline bool waitUntil(const std::function<bool()>& condition) {
-    using namespace std::chrono_literals;
-    for (const auto deadline = std::chrono::steady_clock::now() + 20s; !condition();) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        std::this_thread::sleep_for(5ms);
-    }
-    return true;
-}
-
-inline std::string fileText(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
 
 inline std::string lastLine(std::string text) {
     if (!text.empty() && text.back() == '\n') text.pop_back();

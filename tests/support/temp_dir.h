@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 
 namespace skycrier::test {
@@ -31,5 +32,13 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// A whole file's bytes; empty when it cannot be read.
+inline std::string fileText(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
 
 }  // namespace skycrier::test

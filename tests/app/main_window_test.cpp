@@ -1,0 +1,127 @@
+// The main window's own rules: the WAVE file choosers, minimising to the
+// tray, autostart, the recorder window and the Escape key, as the window
+// drives them and as loading the configuration does.
+
+#include "app/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include "support/announcer_rig.h"
+
+namespace skycrier {
+namespace {
+
+struct FakeAutostart : Autostart {
+    void setEnabled(bool on) override { calls.push_back(on); }
+    std::vector<bool> calls;
+};
+
+TEST(MainWindow, AChosenWaveFileIsKeptOnlyWhenItCanBeRead) {
+    const struct {
+        void (TForm1::*choose)(const std::string&);
+        std::string BulletinSettings::*path;
+        TForm1::FileButton TForm1::*button;
+        const char* error;
+    } choosers[] = {
+        {&TForm1::chooseHeaderFile, &BulletinSettings::headerFile, &TForm1::ButtonParcourirEnTete,
+         "Error: Nombre de archivo"},
+        {&TForm1::chooseGreetingFile, &BulletinSettings::greetingFile, &TForm1::ButtonParcourirBrell,
+         "Fehler: Dateiname"},
+        {&TForm1::chooseClosingFile, &BulletinSettings::closingFile, &TForm1::ButtonParcourirFin, "Fehler: Dateiname"},
+    };
+    test::TempDir dir;
+    const std::string wave = dir.write("with space é.wav", "RIFF");
+    for (const auto& c : choosers) {
+        ScheduleSettings schedule;
+        BulletinSettings bulletin;
+        TForm1 w(schedule, bulletin);
+        std::vector<std::string> errors;
+        w.showError = [&](const std::string& text) { errors.push_back(text); };
+        (w.*c.choose)(wave);
+        EXPECT_EQ(bulletin.*c.path, wave);
+        EXPECT_EQ((w.*c.button).Hint, wave);
+        (w.*c.choose)((dir.path() / "gone.wav").string());
+        EXPECT_EQ(bulletin.*c.path, "");
+        EXPECT_EQ((w.*c.button).Hint, wave);
+        EXPECT_EQ(errors, std::vector<std::string>{c.error});
+    }
+}
+
+TEST(MainWindow, MinimisingGoesToTheTrayWhenAskedAndSavesUnlessLoadingCausedIt) {
+    const struct {
+        void (TForm1::*click)();
+        bool reduce, noSave;
+        std::vector<bool> minimised;  // hideTaskbar of each minimise
+        int saves;
+    } cases[] = {
+        {&TForm1::CheckBoxReduireClick, false, false, {}, 0}, {&TForm1::CheckBoxReduireClick, true, false, {true}, 1},
+        {&TForm1::CheckBoxReduireClick, true, true, {true}, 0}, {&TForm1::Button2Click, false, false, {false}, 1},
+        {&TForm1::Button2Click, true, false, {true}, 1},        {&TForm1::Button2Click, false, true, {false}, 0},
+    };
+    for (const auto& c : cases) {
+        ScheduleSettings schedule;
+        BulletinSettings bulletin;
+        TForm1 w(schedule, bulletin);
+        std::vector<bool> minimised;
+        int saves = 0;
+        w.minimiseApplication = [&](bool hideTaskbar) { minimised.push_back(hideTaskbar); };
+        w.saveConfiguration = [&] { ++saves; };
+        w.CheckBoxReduire = c.reduce;
+        w.noSaveOnMinimise = c.noSave;
+        (w.*c.click)();
+        EXPECT_EQ(minimised, c.minimised);
+        EXPECT_EQ(saves, c.saves);
+        EXPECT_EQ(w.noSaveOnMinimise, c.noSave && c.minimised.empty());
+    }
+}
+
+TEST(MainWindow, LoadingTheBoxesActsAsTheirClicks) {
+    test::Rig r;
+    FakeAutostart autostart;
+    r.a.mainWindow.autostart = &autostart;
+    std::vector<bool> minimised;
+    r.a.mainWindow.minimiseApplication = [&](bool hideTaskbar) { minimised.push_back(hideTaskbar); };
+    const auto ini = r.dir.path() / "skycrier.ini";
+    EXPECT_TRUE(r.a.applyConfiguration(parseConfigText("START=Y\r\nREDUCE=Y\r\nSTART=Y\r\n")).empty());
+    EXPECT_EQ(autostart.calls, std::vector<bool>{true});
+    EXPECT_EQ(minimised, std::vector<bool>{true});
+    EXPECT_FALSE(std::filesystem::exists(ini)) << "the minimise of loading saves nothing";
+    r.a.mainWindow.Button2Click();
+    EXPECT_TRUE(std::filesystem::exists(ini)) << "the user's next minimise saves";
+    r.a.mainWindow.CheckBoxDemarrage = false;
+    r.a.mainWindow.CheckBoxDemarrageClick();
+    EXPECT_EQ(autostart.calls, (std::vector<bool>{true, false}));
+}
+
+TEST(MainWindow, TheRecordMenuTogglesAndTheRecorderMustExist) {
+    test::Rig r;
+    int beeps = 0;
+    r.a.stations.context.beep = [&] { ++beeps; };
+    EXPECT_TRUE(r.a.mainWindow.MenuRecordClick()) << "checked: the recorder window is shown";
+    EXPECT_FALSE(r.a.mainWindow.MenuRecordClick());
+    const std::string recorder = r.dir.write("tapewell", "");
+    EXPECT_TRUE(r.a.FormRecord.ButtonParcourirClick(recorder));
+    EXPECT_EQ(r.a.mainWindow.EditSonivue, recorder);
+    EXPECT_FALSE(r.a.FormRecord.ButtonParcourirClick((r.dir.path() / "vanished").string()));
+    EXPECT_EQ(r.a.mainWindow.EditSonivue, "");
+    EXPECT_EQ(beeps, 1);
+}
+
+TEST(MainWindow, EscapeEndsTheBulletinOnTheAirAndNoKeyReachesTheControls) {
+    test::Rig r;
+    r.a.settings.CheckBoxFin = true;
+    r.a.settings.closingFile = "kuckoo.wav";
+    std::vector<int> passed;
+    r.run([&](test::Rig& rig) {
+        for (int key : {int{'A'}, kKeyEscape}) {
+            rig.a.mainWindow.FormKeyDown(key);
+            passed.push_back(key);
+        }
+    });
+    EXPECT_EQ(passed, (std::vector<int>{0, 0}));
+    EXPECT_EQ(r.recorder.lines,
+              (test::Trace{"key DTR", "key RTS", "wait 300", "play son_mon", "unkey DTR", "unkey RTS", "done"}));
+}
+
+}  // namespace
+}  // namespace skycrier
