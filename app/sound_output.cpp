@@ -129,7 +129,11 @@ void SoundOutput::ReadBackVolume() {
         window_.Balance = -rounded(100 - left / right * 100);
         loudest = right;
     }
-    setTrackBarVolume(kSilentPosition - truncated(loudest / kFullScale * 10));
+    // The write rounded the level to the nearest step, up to half a step
+    // below its tenth (position 3 writes 45874 of 45874.5): half a step more
+    // before truncating reads every written position back as itself, where
+    // the plain truncation moved 3 to 4 and 7 to 8 at the next tick.
+    setTrackBarVolume(kSilentPosition - truncated((loudest + 0.5L) / kFullScale * 10));
 }
 
 void SoundOutput::Panel1MouseDown(MouseButton button, bool onMark) {

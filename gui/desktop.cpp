@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "gui/widgets.h"
+#include "platform/desktop_open.h"
 
 namespace skycrier::gui {
 namespace {
@@ -40,7 +41,7 @@ Desktop Desktop::real() {
     d.message = [](QWidget* parent, const std::string& text) {
         QMessageBox::information(parent, QApplication::applicationName(), qs(text));
     };
-    d.open = [](const std::string&) { return false; };
+    d.open = [](const std::string& target) { return openWithDefaultApplication(target); };
     return d;
 }
 

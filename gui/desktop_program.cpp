@@ -19,15 +19,23 @@ DesktopProgram::DesktopProgram(const DesktopParts& parts)
         tray.remove();
         close();
     });
-    connect(&mainWindow, &MainWindow::minimiseRequested, this, &DesktopProgram::minimise);
     connect(&mainWindow, &MainWindow::sourceWindowsChanged, this, &DesktopProgram::refreshAll);
     connect(&refreshTimer_, &QTimer::timeout, this, &DesktopProgram::refreshAll);
     refreshTimer_.start(250);
-    program.showMainWindow = [this](bool minimised) {
-        if (minimised)
-            minimise(true);
+    Announcer& a = program.announcer;
+    a.stations.context.beep = desktop.beep;
+    a.mainWindow.autostart = parts.autostart;
+    a.mainWindow.minimiseApplication = [this](bool hideTaskbarEntry) { minimise(hideTaskbarEntry); };
+    a.mainWindow.showError = [this](const std::string& text) { desktop.error(&mainWindow, text); };
+    program.versionCheck.showMessage = [this](MessageKind kind, const std::string& text) {
+        if (kind == MessageKind::Warning)
+            desktop.warning(&mainWindow, text);
         else
-            restore();
+            desktop.message(&mainWindow, text);
+    };
+    // With "Minimizar al inicio del programa" loading has sent the window to the tray already.
+    program.showMainWindow = [this](bool minimised) {
+        if (!minimised) restore();
     };
 }
 
@@ -49,6 +57,8 @@ void DesktopProgram::createWindows() {
     StationSources& s = a.stations;
     windows_ = {&mainWindow};
     refreshers_ = {[this] { mainWindow.refresh(); }};
+    auto* info = create<InfoWindow>(
+        a.mainWindow, program.versionCheck, [&a] { return downloadPageAddress(a.mainWindow.versionUrl); }, desktop.open);
     std::map<SourceKind, std::function<void()>> createSource;
     for (const SourceWindowTitle& t : kSourceWindowTitles)
         createSource[t.kind] = [this, &s, t] { create<SourcePlaceholderWindow>(s.FormChoixMeteo.window(t.kind), t.name, t.caption); };
@@ -61,7 +71,10 @@ void DesktopProgram::createWindows() {
     createSource[SourceKind::Pro2]();
     auto* units = create<UnitsWindow>(s.FormMyUnits);
     auto* port = create<PortWindow>(a.FormCOM);
+    auto* record = create<RecordWindow>(a.FormRecord, a.mainWindow, desktop);
     createSource[SourceKind::METAR]();
+    connect(&mainWindow, &MainWindow::infoRequested, info, &QWidget::show);
+    connect(&mainWindow, &MainWindow::recordWindowRequested, record, &QWidget::show);
     connect(&mainWindow, &MainWindow::portWindowRequested, port, &QWidget::show);
     connect(&mainWindow, &MainWindow::unitsWindowRequested, units, &QWidget::show);
 }
@@ -82,14 +95,9 @@ void DesktopProgram::start() {
 void DesktopProgram::startUpNow() { program.StartUp(); }
 
 void DesktopProgram::minimise(bool hideTaskbarEntry) {
-    TForm1& w = program.announcer.mainWindow;
     mainWindow.showMinimized();
-    if (w.noSaveOnMinimise)
-        w.noSaveOnMinimise = false;
-    else
-        program.announcer.saveConfiguration();
     // Without a tray the task bar is the only way back.
-    if ((hideTaskbarEntry || w.CheckBoxReduire) && trayAvailable_) mainWindow.hide();
+    if (hideTaskbarEntry && trayAvailable_) mainWindow.hide();
 }
 
 void DesktopProgram::restore() {

@@ -13,8 +13,11 @@
 #include <vector>
 
 #include "app/program.h"
+#include "platform/xdg_autostart.h"
 #include "gui/desktop.h"
+#include "gui/info_window.h"
 #include "gui/main_window.h"
+#include "gui/record_window.h"
 #include "gui/port_window.h"
 #include "gui/source_choice_window.h"
 #include "gui/source_placeholder_window.h"
@@ -27,6 +30,8 @@ struct DesktopParts {
     AnnouncerParts announcer;
     std::filesystem::path sharedDataFolder;
     Desktop desktop;
+    // The session's autostart entry; none in the tests.
+    Autostart* autostart = nullptr;
 };
 
 class DesktopProgram : public QObject {
@@ -40,7 +45,7 @@ public:
     // Runs the start-up now (for the screenshots and the control listing).
     void startUpNow();
 
-    // Minimise with "-" (hideTaskbarEntry: only the tray icon stays), and its way back.
+    // The window goes to the task bar, or only the tray icon stays.
     void minimise(bool hideTaskbarEntry);
     void restore();
     // The close: saves, releases the port and ends the program's loop.

@@ -28,9 +28,9 @@ void UrlLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
 }
 
-InfoWindow::InfoWindow(const TForm1& mainWindow, VersionCheck& versionCheck, const std::string& siteAddress,
+InfoWindow::InfoWindow(const TForm1& mainWindow, VersionCheck& versionCheck, std::function<std::string()> siteAddress,
                        std::function<bool(const std::string&)> open)
-    : mainWindow_(mainWindow) {
+    : mainWindow_(mainWindow), siteAddress_(std::move(siteAddress)) {
     setObjectName("TFormInfo");
     setWindowTitle("Info");
     setWindowFlags(Qt::Dialog);
@@ -50,9 +50,8 @@ InfoWindow::InfoWindow(const TForm1& mainWindow, VersionCheck& versionCheck, con
     mark->addWidget(named(new QLabel("SkyCrier\nweather announcer for amateur radio"), "Label2"), 1);
     layout->addWidget(panel);
 
-    auto* link = named(new UrlLabel(std::move(open)), "LabelUrl3");
-    link->setUrl(siteAddress);
-    layout->addWidget(link, 0, Qt::AlignHCenter);
+    LabelUrl3_ = named(new UrlLabel(std::move(open)), "LabelUrl3");
+    layout->addWidget(LabelUrl3_, 0, Qt::AlignHCenter);
 
     auto* check = named(new QPushButton(QString::fromUtf8("¿Hay una nueva versión disponible?")), "BitBtnNewRelease");
     connect(check, &QPushButton::clicked, this, [&versionCheck] { versionCheck.BitBtnNewReleaseClick(); });
@@ -67,6 +66,7 @@ void InfoWindow::refresh() {
     // The start-up gives the main window's caption, "SKYCRIER V" and the version.
     const QString caption = mainWindow_.Caption == "SkyCrier" ? QString("SKYCRIER") : qs(mainWindow_.Caption);
     setTextIfChanged(Label1_, caption);
+    if (const std::string url = siteAddress_(); url != LabelUrl3_->url()) LabelUrl3_->setUrl(url);
 }
 
 }  // namespace skycrier::gui

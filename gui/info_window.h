@@ -34,14 +34,17 @@ private:
 class InfoWindow : public QWidget {
     Q_OBJECT
 public:
-    InfoWindow(const TForm1& mainWindow, VersionCheck& versionCheck, const std::string& siteAddress,
+    // siteAddress is read at each refresh: the configuration may name another host.
+    InfoWindow(const TForm1& mainWindow, VersionCheck& versionCheck, std::function<std::string()> siteAddress,
                std::function<bool(const std::string&)> open);
 
     void refresh();
 
 private:
     const TForm1& mainWindow_;
+    std::function<std::string()> siteAddress_;
     QLabel* Label1_;
+    UrlLabel* LabelUrl3_;
 };
 
 }  // namespace skycrier::gui

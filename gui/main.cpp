@@ -26,6 +26,7 @@
 #include "platform/linux_serial_line.h"
 #include "platform/program_location.h"
 #include "platform/serial_port_list.h"
+#include "platform/xdg_autostart.h"
 
 namespace {
 
@@ -140,11 +141,14 @@ int main(int argc, char** argv) {
                          }};
     // Reviewing the look never reaches the web or a device.
     parts.fetcher = review ? nullptr : &web;
+    parts.catalogue = review ? nullptr : &catalogue;
     parts.listPorts = [] { return listSerialPorts(); };
     parts.showError = [&desktop, &shown](const std::string& text) {
         desktop.error(shown ? &shown->mainWindow : nullptr, text);
     };
-    gui::DesktopProgram program({parts, review ? std::filesystem::path() : userPublicShareFolder() / "weather", desktop});
+    XdgAutostart autostart(executablePath());
+    gui::DesktopProgram program({parts, review ? std::filesystem::path() : userPublicShareFolder() / "weather", desktop,
+                                 review ? nullptr : &autostart});
     shown = &program;
 
     if (!review) {

@@ -19,6 +19,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
 #include <QToolButton>
@@ -123,7 +124,7 @@ QWidget* MainWindow::buildTopRow() {
     }
     auto* button2 = named(new QPushButton("-"), "Button2", "Minimize");
     button2->setFixedWidth(button2->fontMetrics().horizontalAdvance("--") + 16);
-    connect(button2, &QPushButton::clicked, this, [this] { Q_EMIT minimiseRequested(false); });
+    connect(button2, &QPushButton::clicked, this, [this] { a_.mainWindow.Button2Click(); });
     h->addWidget(EditDate_);
     h->addWidget(EditTime_);
     h->addWidget(Button1_);
@@ -141,18 +142,19 @@ QGroupBox* MainWindow::buildPanelConfig() {
     auto* grid = new QGridLayout(panel);
     BulletinSettings& s = a_.settings;
     const auto fileRow = [&](int row, QCheckBox*& box, const char* boxName, const char* caption, QPushButton*& button,
-                             const char* buttonName, bool BulletinSettings::*flag, std::string BulletinSettings::*path,
-                             const char* errorText) {
+                             const char* buttonName, bool BulletinSettings::*flag, void (TForm1::*choose)(const std::string&)) {
         box = named(new QCheckBox(QString::fromUtf8(caption)), boxName);
         button = named(new QPushButton("Navegar"), buttonName);
         connect(box, &QCheckBox::toggled, this, [&s, flag](bool on) { s.*flag = on; });
-        QPushButton* b = button;
-        connect(button, &QPushButton::clicked, this, [this, b, &s, path, errorText] { chooseWave(b, s.*path, errorText); });
+        connect(button, &QPushButton::clicked, this, [this, choose] {
+            if (const auto chosen = desktop_.chooseFile(this, kWaveFilter, "wav")) (a_.mainWindow.*choose)(*chosen);
+            refresh();
+        });
         grid->addWidget(box, row, 0);
         grid->addWidget(button, row, 1);
     };
     fileRow(0, CheckBoxEntete_, "CheckBoxEntete", "Encabezado", ButtonParcourirEnTete_, "ButtonParcourirEnTete",
-            &BulletinSettings::CheckBoxEntete, &BulletinSettings::headerFile, "Error: Nombre de archivo");
+            &BulletinSettings::CheckBoxEntete, &TForm1::chooseHeaderFile);
     SpinEditPause_ = named(new QSpinBox, "SpinEditPause");
     SpinEditPause_->setRange(0, 15);
     SpinEditPause_->setPrefix("Esperar ");
@@ -160,12 +162,12 @@ QGroupBox* MainWindow::buildPanelConfig() {
     connect(SpinEditPause_, &QSpinBox::valueChanged, this, [&s](int v) { s.SpinEditPause = v; });
     grid->addWidget(SpinEditPause_, 1, 0, 1, 2);
     fileRow(2, CheckBoxBrell_, "CheckBoxBrell", "Hola", ButtonParcourirBrell_, "ButtonParcourirBrell",
-            &BulletinSettings::CheckBoxBrell, &BulletinSettings::greetingFile, "Fehler: Dateiname");
+            &BulletinSettings::CheckBoxBrell, &TForm1::chooseGreetingFile);
     CheckBoxDate_ = named(new QCheckBox("Fecha"), "CheckBoxDate");
     connect(CheckBoxDate_, &QCheckBox::toggled, this, [&s](bool on) { s.CheckBoxDate = on; });
     grid->addWidget(CheckBoxDate_, 3, 0, 1, 2);
     fileRow(4, CheckBoxFin_, "CheckBoxFin", "adiós", ButtonParcourirFin_, "ButtonParcourirFin",
-            &BulletinSettings::CheckBoxFin, &BulletinSettings::closingFile, "Fehler: Dateiname");
+            &BulletinSettings::CheckBoxFin, &TForm1::chooseClosingFile);
 
     grid->addWidget(named(new QLabel("Frecuencia"), "LabelFrecuencia"), 5, 0, 1, 2);
     auto* period = new QHBoxLayout;
@@ -204,9 +206,8 @@ QGroupBox* MainWindow::buildVolumePanel() {
     TrackBarVolume_->setInvertedAppearance(true);
     TrackBarVolume_->setInvertedControls(true);
     TrackBarVolume_->setTickPosition(QSlider::TicksRight);
-    connect(TrackBarVolume_, &QSlider::valueChanged, this, [this](int position) {
-        a_.mainWindow.TrackBarVolume = position;
-    });
+    connect(TrackBarVolume_, &QSlider::valueChanged, this,
+            [this](int position) { a_.soundOutput.setTrackBarVolume(position); });
     Gauge1_ = named(new QProgressBar, "Gauge1");
     Gauge1_->setOrientation(Qt::Vertical);
     Gauge1_->setRange(0, 100);
@@ -239,6 +240,23 @@ QGroupBox* MainWindow::buildSoundCardPanel() {
     BitBtnOKCarteSon_ = named(new QPushButton("OK"), "BitBtnOKCarteSon");
     v->addWidget(BitBtnOKCarteSon_, 0, Qt::AlignRight);
     PanelCarteSon_->hide();
+    SoundOutput& model = a_.soundOutput;
+    connect(RadioButtonCarteWin_, &QRadioButton::clicked, this, [this, &model] {
+        model.RadioButtonCarteWinClick();
+        refresh();
+    });
+    connect(RadioButtonCarteMoi_, &QRadioButton::clicked, this, [this, &model] {
+        model.RadioButtonCarteMoiClick();
+        refresh();
+    });
+    connect(ComboBoxChoixOut_, &QComboBox::activated, this, [&model](int index) { model.ComboBoxChoixOutSelect(index); });
+    connect(ComboBoxChoixOut_, &QComboBox::editTextChanged, this, [&model](const QString& text) {
+        if (text.toStdString() != model.ComboBoxChoixOut.Text) model.ComboBoxChoixOutChange(text.toStdString());
+    });
+    connect(BitBtnOKCarteSon_, &QPushButton::clicked, this, [this, &model] {
+        model.BitBtnOKCarteSonClick();
+        refresh();
+    });
     return PanelCarteSon_;
 }
 
@@ -253,10 +271,13 @@ QWidget* MainWindow::buildOptions() {
     CheckBoxReduire_ = named(new QCheckBox("Minimizar al inicio del programa"), "CheckBoxReduire");
     CheckBoxInfoVersion_ =
         named(new QCheckBox(QString::fromUtf8("Compruebe si hay una nueva versión al iniciar")), "CheckBoxInfoVersion");
-    connect(CheckBoxDemarrage_, &QCheckBox::clicked, this, [this](bool on) { a_.mainWindow.CheckBoxDemarrage = on; });
+    connect(CheckBoxDemarrage_, &QCheckBox::clicked, this, [this](bool on) {
+        a_.mainWindow.CheckBoxDemarrage = on;
+        a_.mainWindow.CheckBoxDemarrageClick();
+    });
     connect(CheckBoxReduire_, &QCheckBox::clicked, this, [this](bool on) {
         a_.mainWindow.CheckBoxReduire = on;
-        if (on) Q_EMIT minimiseRequested(true);
+        a_.mainWindow.CheckBoxReduireClick();
     });
     connect(CheckBoxInfoVersion_, &QCheckBox::clicked, this,
             [this](bool on) { a_.mainWindow.CheckBoxInfoVersion = on; });
@@ -335,8 +356,7 @@ void MainWindow::buildMenus() {
     MenuRecord_ = named(menuFichier_->addAction("Guardar anuncio"), "MenuRecord");
     MenuRecord_->setCheckable(true);
     connect(MenuRecord_, &QAction::triggered, this, [this] {
-        a_.mainWindow.MenuRecord = !a_.mainWindow.MenuRecord;
-        if (a_.mainWindow.MenuRecord) Q_EMIT recordWindowRequested();
+        if (a_.mainWindow.MenuRecordClick()) Q_EMIT recordWindowRequested();
         refresh();
     });
 
@@ -364,7 +384,8 @@ void MainWindow::buildMenus() {
         Q_EMIT sourceWindowsChanged();
     });
     connect(named(bar->addAction("Placa de sonido"), "MenuCarteSon"), &QAction::triggered, this, [this] {
-        PanelCarteSon_->show();
+        a_.soundOutput.MenuCarteSonClick();
+        refresh();
     });
     connect(named(bar->addAction("Puerto COM"), "MenuCOM"), &QAction::triggered, this,
             [this] { Q_EMIT portWindowRequested(); });
@@ -397,19 +418,6 @@ QList<QMenu*> MainWindow::topMenus() const {
             menuFichier_->findChild<QMenu*>("MenuRoseVents"), MenuHelpInfo_};
 }
 
-void MainWindow::chooseWave(QPushButton* button, std::string& path, const char* errorText) {
-    const auto chosen = desktop_.chooseFile(this, kWaveFilter, "wav");
-    if (!chosen) return;
-    path = *chosen;
-    if (!fileExists(a_.resolve(path))) {
-        desktop_.error(this, errorText);
-        path.clear();
-        button->setToolTip({});
-        return;
-    }
-    button->setToolTip(qs(path));
-}
-
 void MainWindow::stepPeriod(int delta) {
     ScheduleSettings& s = a_.schedule;
     s.UpDownPeriode = std::clamp(s.UpDownPeriode + delta, 0, static_cast<int>(std::size(kPeriodMinutes)) - 1);
@@ -436,8 +444,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (type == QEvent::KeyPress) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (!widget || widget->window() != this) return false;
-        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && a_.sequencer.BulletinRunning())
-            a_.sequencer.escapeRequest();
+        int key = static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape ? kKeyEscape : 0;
+        a_.mainWindow.FormKeyDown(key);
         // No control of the main window takes a key.
         return true;
     }
@@ -446,6 +454,19 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         if (press->button() == Qt::LeftButton || press->button() == Qt::RightButton)
             showSourceWindowButtonReleased(press->button() == Qt::RightButton);
         return false;
+    }
+    if (type == QEvent::MouseButtonPress && watched == Panel1_) {
+        auto* press = static_cast<QMouseEvent*>(event);
+        // The mark moves for a press right of the bar and below its top.
+        const QRect bar = Gauge1_->geometry();
+        const QPoint at = press->position().toPoint();
+        const bool onMark = at.x() > bar.right() && at.y() > bar.top();
+        const auto button = press->button() == Qt::LeftButton    ? SoundOutput::MouseButton::Left
+                            : press->button() == Qt::RightButton ? SoundOutput::MouseButton::Right
+                                                                 : SoundOutput::MouseButton::Middle;
+        a_.soundOutput.Panel1MouseDown(button, onMark);
+        refresh();
+        return true;
     }
     if (type == QEvent::MouseButtonRelease && (watched == ImageBrell_ || watched == ImageBrellOff_)) {
         Q_EMIT infoRequested();
@@ -482,9 +503,9 @@ void MainWindow::refresh() {
     setCheckedIfChanged(CheckBoxBrell_, s.CheckBoxBrell);
     setCheckedIfChanged(CheckBoxDate_, s.CheckBoxDate);
     setCheckedIfChanged(CheckBoxFin_, s.CheckBoxFin);
-    ButtonParcourirEnTete_->setToolTip(qs(s.headerFile));
-    ButtonParcourirBrell_->setToolTip(qs(s.greetingFile));
-    ButtonParcourirFin_->setToolTip(qs(s.closingFile));
+    ButtonParcourirEnTete_->setToolTip(qs(w.ButtonParcourirEnTete.Hint));
+    ButtonParcourirBrell_->setToolTip(qs(w.ButtonParcourirBrell.Hint));
+    ButtonParcourirFin_->setToolTip(qs(w.ButtonParcourirFin.Hint));
     if (SpinEditPause_->value() != s.SpinEditPause) SpinEditPause_->setValue(s.SpinEditPause);
     if (TrackBarVolume_->value() != w.TrackBarVolume) TrackBarVolume_->setValue(w.TrackBarVolume);
     if (Gauge1_->value() != w.Gauge1) Gauge1_->setValue(w.Gauge1);
@@ -503,6 +524,25 @@ void MainWindow::refresh() {
     setCheckedIfChanged(menu8secteurs_, !s.Menu16secteurs);
     setCheckedIfChanged(Menu16secteurs_, s.Menu16secteurs);
     setCheckedIfChanged(MenuSimuErreur_, a_.sequencer.ErrorSimulation);
+
+    const SoundOutput& sound = a_.soundOutput;
+    PanelCarteSon_->setVisible(sound.PanelCarteSon);
+    setCheckedIfChanged(RadioButtonCarteMoi_, w.RadioButtonCarteMoi);
+    setCheckedIfChanged(RadioButtonCarteWin_, !w.RadioButtonCarteMoi);
+    BitBtnOKCarteSon_->setEnabled(a_.status.BitBtnOKCarteSonEnabled());
+    QStringList items;
+    for (const std::string& item : sound.ComboBoxChoixOut.Items) items << qs(item);
+    const QSignalBlocker quiet(ComboBoxChoixOut_);
+    bool same = ComboBoxChoixOut_->count() == items.size();
+    for (int i = 0; same && i < items.size(); ++i) same = ComboBoxChoixOut_->itemText(i) == items[i];
+    if (!same) {
+        ComboBoxChoixOut_->clear();
+        ComboBoxChoixOut_->addItems(items);
+    }
+    if (ComboBoxChoixOut_->currentIndex() != sound.ComboBoxChoixOut.ItemIndex)
+        ComboBoxChoixOut_->setCurrentIndex(sound.ComboBoxChoixOut.ItemIndex);
+    if (ComboBoxChoixOut_->currentText() != qs(sound.ComboBoxChoixOut.Text))
+        ComboBoxChoixOut_->setEditText(qs(sound.ComboBoxChoixOut.Text));
 }
 
 }  // namespace skycrier::gui

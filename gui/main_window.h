@@ -55,8 +55,6 @@ Q_SIGNALS:
     void unitsWindowRequested();
     // "Salir" and the close box: the front end closes the program.
     void quitRequested();
-    // "-" and checking "Minimizar al inicio del programa".
-    void minimiseRequested(bool hideTaskbarEntry);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -71,7 +69,6 @@ private:
     void buildHiddenControls(QWidget* parent);
     void buildMenus();
     QMenu* buildHourMenu(const char* name, const std::string& caption, char prefix, int checkedHour);
-    void chooseWave(QPushButton* button, std::string& path, const char* errorText);
     void stepPeriod(int delta);
     void showSourceWindowButtonReleased(bool rightButton);
 

@@ -76,7 +76,8 @@ TEST(SoundOutput, ReadingBackSetsBalanceAndSliderAndRewritesOnlyWhenTheSliderMov
         {word(32768, 65535), -50, 0, true},
         {word(0, 0), 30, 10, true},  // silence keeps the balance
         {word(32768, 32768), 0, 5, false},
-        {word(45874, 45874), 0, 4, true},  // 6.9999 tenths truncate to 6
+        {word(45874, 45874), 0, 3, true},  // what position 3 writes reads back as 3
+        {word(45873, 45873), 0, 4, true},  // below that, the lower tenth
         {std::nullopt, 30, 5, true},  // no word read yet: the device is given the slider's
     };
     for (const auto& c : cases) {

@@ -13,6 +13,7 @@
 #include "platform/date_time.h"
 #include "platform/virtual_loop.h"
 #include "support/fake_serial_line.h"
+#include "support/fake_wave_out_catalogue.h"
 #include "support/fake_wave_out.h"
 #include "support/temp_dir.h"
 
@@ -42,6 +43,13 @@ struct DesktopRig {
         return d;
     }
 
+    AnnouncerParts parts() {
+        AnnouncerParts p{loop, out, line, dir.path(), {}};
+        catalogue.names = {"USB Audio", "HDMI"};
+        p.catalogue = &catalogue;
+        return p;
+    }
+
     template <typename T>
     T* control(const char* name) {
         for (QWidget* w : program.windows())
@@ -61,11 +69,12 @@ struct DesktopRig {
     VirtualLoop loop{encodeDateTime(2026, 12, 7, 14, 5, 0)};
     FakeWaveOut out{loop};
     FakeSerialLine line;
+    FakeWaveOutCatalogue catalogue;
     int beeps = 0;
     std::vector<std::string> dialogs;
     std::vector<std::string> opened;
     std::optional<std::string> chosenFile;
-    gui::DesktopProgram program{{{loop, out, line, dir.path(), {}}, {}, desktop()}};
+    gui::DesktopProgram program{{parts(), {}, desktop()}};
     Announcer& a = program.program.announcer;
 };
 

@@ -6,6 +6,8 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QRadioButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -103,11 +105,9 @@ TEST(MainWindow, MinimisingSavesTheConfigurationExceptOnceAfterReduceAtStart) {
     // The start-up's own minimise used up the skip: the user's minimise saves.
     EXPECT_TRUE(savedAfterMinimise("REDUCE=Y\r\n"));
 
-    DesktopRig r("REDUCE=Y\r\n");
-    r.a.mainWindow.CheckBoxReduire = true;
+    DesktopRig r;
     r.a.mainWindow.noSaveOnMinimise = true;
-    std::filesystem::remove(r.dir.path() / "skycrier.ini");
-    r.program.minimise(false);
+    r.control<QPushButton>("Button2")->click();
     EXPECT_FALSE(std::filesystem::exists(r.dir.path() / "skycrier.ini"));
     EXPECT_FALSE(r.a.mainWindow.noSaveOnMinimise);
 }
@@ -140,6 +140,32 @@ TEST(MainWindow, TheWaveChoosersTakeReadableFilesAndRejectOthersWithTheirDialog)
         button->click();
         EXPECT_EQ(r.dialogs.size(), 1u);
     }
+}
+
+TEST(MainWindow, TheSoundCardPanelListsTheOutputsAndConfirmsOnlyAChoice) {
+    DesktopRig r;
+    r.startUp();
+    auto* panel = r.control<QWidget>("PanelCarteSon");
+    auto* list = r.control<QComboBox>("ComboBoxChoixOut");
+    auto* ok = r.control<QPushButton>("BitBtnOKCarteSon");
+    r.program.mainWindow.findChild<QAction*>("MenuCarteSon")->trigger();
+    EXPECT_TRUE(panel->isVisibleTo(&r.program.mainWindow));
+    EXPECT_EQ(list->count(), 2);
+    EXPECT_EQ(list->itemText(0).toStdString(), "USB Audio");
+    // "Seleccionar la placa de sonido" with nothing picked: a beep, the panel stays.
+    r.control<QRadioButton>("RadioButtonCarteMoi")->click();
+    ok->click();
+    EXPECT_EQ(r.beeps, 1);
+    EXPECT_TRUE(panel->isVisibleTo(&r.program.mainWindow));
+    list->activated(0);
+    ok->click();
+    EXPECT_FALSE(panel->isVisibleTo(&r.program.mainWindow));
+    EXPECT_EQ(r.a.mainWindow.outputDevice, 0);
+    // While a bulletin is on the air the device cannot change.
+    r.a.sequencer.Button1Click();
+    r.loop.advance(400);
+    r.program.mainWindow.findChild<QAction*>("MenuCarteSon")->trigger();
+    EXPECT_FALSE(ok->isEnabled());
 }
 
 TEST(MainWindow, TheTrayMenuRestoresAndQuits) {
