@@ -11,7 +11,7 @@
 #include "app/config_file.h"
 #include "cli/bulletin_inputs.h"
 #include "cli/bulletin_options.h"
-#include "cli/listing_serial_line.h"
+#include "platform/listing_serial_line.h"
 #include "cli/trace_printer.h"
 #include "cli/usage.h"
 #include "platform/alsa_catalogue.h"

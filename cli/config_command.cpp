@@ -5,7 +5,7 @@
 #include "app/announcer.h"
 #include "app/config_file.h"
 #include "app/program_folder.h"
-#include "cli/listing_serial_line.h"
+#include "platform/listing_serial_line.h"
 #include "cli/usage.h"
 #include "platform/date_time.h"
 #include "platform/program_location.h"

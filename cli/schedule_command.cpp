@@ -8,7 +8,7 @@
 #include "base/decimal_integer.h"
 #include "cli/bulletin_inputs.h"
 #include "cli/instant_wave_out.h"
-#include "cli/listing_serial_line.h"
+#include "platform/listing_serial_line.h"
 #include "cli/usage.h"
 #include "platform/date_time.h"
 #include "platform/virtual_loop.h"

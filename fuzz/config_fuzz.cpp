@@ -8,7 +8,7 @@
 
 #include "app/announcer.h"
 #include "app/config_file.h"
-#include "cli/listing_serial_line.h"
+#include "platform/listing_serial_line.h"
 #include "platform/date_time.h"
 #include "platform/timed_wave_out.h"
 #include "platform/virtual_loop.h"
@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const test::TempDir folder;
     VirtualLoop loop(encodeDateTime(2026, 3, 10, 12, 0, 0));
     TimedWaveOut sound(loop);
-    cli::ListingSerialLine serial;
+    ListingSerialLine serial;
     Announcer announcer({loop, sound, serial, folder.path(), [](const std::string&, const std::string&) {}});
     announcer.applyConfiguration(parseConfigText(std::string_view(reinterpret_cast<const char*>(data), size)));
     // What the configuration set going (the remembered source's first poll).

@@ -45,4 +45,18 @@ Desktop Desktop::real() {
     return d;
 }
 
+Desktop Desktop::toStream(std::ostream& out) {
+    Desktop d;
+    d.beep = [] {};
+    d.chooseFile = [](QWidget*, const std::string&, const std::string&) { return std::optional<std::string>(); };
+    const auto line = [&out](const char* kind) {
+        return [&out, kind](QWidget*, const std::string& text) { out << "skycrier: " << kind << ": " << text << '\n'; };
+    };
+    d.error = line("error");
+    d.warning = line("warning");
+    d.message = line("message");
+    d.open = [](const std::string&) { return false; };
+    return d;
+}
+
 }  // namespace skycrier::gui

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 
 namespace skycrier::gui {
@@ -25,6 +26,8 @@ struct Desktop {
 
     // Qt's dialogs and beep, and xdg-open.
     static Desktop real();
+    // Messages as lines on the stream; no file is chosen, nothing is opened.
+    static Desktop toStream(std::ostream& out);
 };
 
 }  // namespace skycrier::gui

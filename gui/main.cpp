@@ -24,6 +24,7 @@
 #include "platform/alsa_wave_out.h"
 #include "platform/http_fetch.h"
 #include "platform/linux_serial_line.h"
+#include "platform/listing_serial_line.h"
 #include "platform/program_location.h"
 #include "platform/serial_port_list.h"
 #include "platform/xdg_autostart.h"
@@ -132,9 +133,12 @@ int main(int argc, char** argv) {
     gui::QtEventLoop loop;
     AlsaCatalogue catalogue;
     AlsaWaveOut card(loop, catalogue);
-    LinuxSerialLine serial;
+    LinuxSerialLine serialPort;
+    // Reviewing the look touches no device and never waits for a hand.
+    ListingSerialLine noDevice;
+    SerialLine& serial = review ? static_cast<SerialLine&>(noDevice) : serialPort;
     CurlFetcher web(loop);
-    gui::Desktop desktop = gui::Desktop::real();
+    gui::Desktop desktop = review ? gui::Desktop::toStream(std::cerr) : gui::Desktop::real();
     gui::DesktopProgram* shown = nullptr;
     AnnouncerParts parts{loop, card, serial, folder, [&desktop, &shown](const std::string& title, const std::string& reason) {
                              desktop.error(shown ? &shown->mainWindow : nullptr, title + "\n" + reason);
@@ -158,7 +162,7 @@ int main(int argc, char** argv) {
         return status;
     }
     program.startUpNow();
-    program.mainWindow.refresh();
+    program.refreshAll();
     if (options->dumpControls) {
         std::vector<QMenu*> menus{&program.tray.menu()};
         std::cout << QJsonDocument(gui::dumpControls(program.windows(), menus)).toJson().toStdString();

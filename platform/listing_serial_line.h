@@ -1,13 +1,14 @@
 #pragma once
-// The serial line of a listed or rendered bulletin: any port opens and every
-// line can be set, so the trace shows what playing would key, and no device
-// is touched.
+// A serial line that touches no device: any port opens and every line can be
+// set. A listed or rendered bulletin's trace shows what playing would key
+// with it, and the desktop program's review of its windows shows the
+// configured port without opening it.
 
 #include <map>
 
 #include "platform/serial_line.h"
 
-namespace skycrier::cli {
+namespace skycrier {
 
 class ListingSerialLine : public SerialLine {
 public:
@@ -25,4 +26,4 @@ private:
     std::map<SerialPin, bool> pins_;
 };
 
-}  // namespace skycrier::cli
+}  // namespace skycrier
