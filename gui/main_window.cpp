@@ -19,6 +19,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
@@ -402,10 +403,10 @@ void MainWindow::buildMenus() {
     MenuSimuErreur_->setCheckable(true);
     MenuSimuErreur_->setVisible(false);
     MenuSimuErreur_->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_E));
-    MenuSimuErreur_->setShortcutContext(Qt::ApplicationShortcut);
-    // An invisible item keeps its shortcut only while it belongs to a shown widget.
-    addAction(MenuSimuErreur_);
     MenuHelpInfo_->addAction(MenuSimuErreur_);
+    // A hidden item's own shortcut is off: the window keeps it.
+    auto* simulation = new QShortcut(MenuSimuErreur_->shortcut(), this);
+    connect(simulation, &QShortcut::activated, MenuSimuErreur_, &QAction::trigger);
     connect(MenuSimuErreur_, &QAction::triggered, this, [this] {
         a_.sequencer.ErrorSimulation = !a_.sequencer.ErrorSimulation;
         refresh();

@@ -186,7 +186,8 @@ TEST(MainWindow, TheTrayMenuRestoresAndQuits) {
 TEST(MainWindow, AWholeConfigurationShowsInEveryControl) {
     DesktopRig r(
         "ENTETE=Y\r\nPAUSE=7\r\nHELLO=Y\r\nDATE=N\r\nFINAL=Y\r\nPERIOD=4\r\nSTART_RANGE=22\r\nEND_RANGE=6\r\n"
-        "VOLUME=3\r\nMAXVOLUME=40\r\nVERSTART=1\r\nOLD=2\r\nROSE=16\r\nRECORD=Y\r\n");
+        "VOLUME=3\r\nMAXVOLUME=40\r\nVERSTART=1\r\nOLD=2\r\nROSE=16\r\nRECORD=Y\r\nRECORDER=/usr/bin/rec\r\n"
+        "COM=/dev/ttyUSB0\r\nDTR=0\r\nUNITTC=N\r\nMETEO=METAR\r\n");
     r.startUp();
     const auto checked = [&](const char* name) { return r.control<QCheckBox>(name)->isChecked(); };
     EXPECT_TRUE(checked("CheckBoxEntete"));
@@ -205,6 +206,39 @@ TEST(MainWindow, AWholeConfigurationShowsInEveryControl) {
     EXPECT_TRUE(r.program.mainWindow.findChild<QAction*>("Menu16secteurs")->isChecked());
     EXPECT_TRUE(r.program.mainWindow.findChild<QAction*>("MenuRecord")->isChecked());
     EXPECT_EQ(r.program.mainWindow.windowTitle().toStdString(), "SKYCRIER V2.2.2");
+    r.program.refreshAll();
+    EXPECT_EQ(r.control<QLabel>("LabelCOM")->text().toStdString(), "/dev/ttyUSB0");
+    EXPECT_FALSE(r.control<QCheckBox>("CheckBoxDTR")->isChecked());
+    EXPECT_TRUE(r.control<QCheckBox>("CheckBoxRTS")->isChecked());
+    EXPECT_TRUE(r.control<QRadioButton>("RadioButtonTf")->isChecked());
+    EXPECT_TRUE(r.control<QRadioButton>("RadioButtonMETAR")->isChecked());
+    EXPECT_EQ(r.control<QLineEdit>("EditSonivue")->text().toStdString(), "/usr/bin/rec");
+    EXPECT_EQ(r.control<QWidget>("TFormInfo")->findChild<QLabel*>("Label1")->text().toStdString(), "SKYCRIER V2.2.2");
+}
+
+TEST(MainWindow, TheHiddenErrorSimulationTogglesOnCtrlAltE) {
+    DesktopRig r;
+    r.startUp();
+    r.program.mainWindow.show();
+    QApplication::setActiveWindow(&r.program.mainWindow);
+    for (const bool expected : {true, false}) {
+        QTest::keyClick(&r.program.mainWindow, Qt::Key_E, Qt::ControlModifier | Qt::AltModifier);
+        EXPECT_EQ(r.a.sequencer.ErrorSimulation, expected);
+    }
+}
+
+TEST(MainWindow, TheRecorderWindowTakesAnExistingProgramAndBeepsForAVanishedOne) {
+    DesktopRig r;
+    r.startUp();
+    auto* edit = r.control<QLineEdit>("EditSonivue");
+    r.chosenFile = r.dir.write("recorder", "#!/bin/sh\n");
+    r.control<QPushButton>("ButtonParcourir")->click();
+    EXPECT_EQ(edit->text().toStdString(), *r.chosenFile);
+    EXPECT_EQ(edit->selectedText(), edit->text());
+    r.chosenFile = (r.dir.path() / "vanished").string();
+    r.control<QPushButton>("ButtonParcourir")->click();
+    EXPECT_EQ(edit->text().toStdString(), "");
+    EXPECT_EQ(r.beeps, 1);
 }
 
 }  // namespace
