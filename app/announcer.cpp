@@ -16,6 +16,7 @@ Announcer::Announcer(const AnnouncerParts& parts)
       sequencer({parts.loop, engine, port,
                  parts.recordedWeather ? *parts.recordedWeather : stations.weatherSources(), units, settings, lines,
                  status}),
+      peers(parts.loop, sequencer, status, parts.openMailbox),
       soundOutput({parts.loop, mainWindow, engine, sequencer, status, parts.catalogue,
                    [this] { stations.context.beep(); }}),
       scheduler({parts.loop, sequencer, port, lines, schedule}),
@@ -38,6 +39,7 @@ Announcer::Announcer(const AnnouncerParts& parts)
     mainWindow.saveConfiguration = [this] { saveConfiguration(); };
     mainWindow.escapeRequest = [this] { sequencer.escapeRequest(); };
     if (parts.showError) mainWindow.showError = parts.showError;
+    sequencer.setChannelLink(&peers);
 }
 
 std::vector<IgnoredLine> Announcer::applyConfiguration(const std::vector<ConfigLine>& configLines) {

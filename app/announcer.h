@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "announce/bulletin_settings.h"
+#include "announce/peer_channel.h"
 #include "announce/playback_engine.h"
 #include "announce/schedule_settings.h"
 #include "announce/scheduler.h"
@@ -57,6 +58,8 @@ struct AnnouncerParts {
     std::function<std::vector<std::string>()> listPorts = [] { return std::vector<std::string>(); };
     // The installed outputs and their volume; none: the volume is left alone.
     WaveOutCatalogue* catalogue = nullptr;
+    // The mailbox shared with peer programs; none: the program shares the channel with no one.
+    PeerChannel::Opener openMailbox = {};
 };
 
 class Announcer {
@@ -93,6 +96,8 @@ public:
     // The port window: the configuration chooses the port through it.
     TFormCOM FormCOM;
     Sequencer sequencer;
+    // Peer programs sharing the transmitter; connected by the program's start.
+    PeerChannel peers;
     // The sound-card panel, the volume slider and the level mark.
     SoundOutput soundOutput;
     // Its hourly log hook stays empty until a Weather Monitor II source exists.

@@ -29,7 +29,13 @@ Program::Program(const ProgramParts& parts)
     versionCheck.beep = [this] { announcer.stations.context.beep(); };
 }
 
-void Program::start() { announcer.scheduler.start(); }
+void Program::start() {
+    // Peers hear of the program before its first tick; a failure leaves it working alone.
+    std::string error;
+    if (announcer.peers.enabled() && !announcer.peers.connect(error))
+        announcer.status.reported.emit("peer programs: " + error);
+    announcer.scheduler.start();
+}
 
 void Program::report(const std::string& text) {
     announcer.status.reported.emit(text);
@@ -98,6 +104,7 @@ void Program::FormClose() {
     a.saveConfiguration();
     a.engine.stopOutput();
     a.FormCOM.chooseNoPort();
+    a.peers.disconnect();
 }
 
 }  // namespace skycrier

@@ -26,7 +26,7 @@ class Program {
 public:
     explicit Program(const ProgramParts& parts);
 
-    // Enables the tick: the start-up runs half a second later.
+    // Connects to the peer programs and enables the tick: the start-up runs half a second later.
     void start();
     // The deferred start-up.
     void StartUp();

@@ -6,6 +6,7 @@
 #include "app/config_file.h"
 #include "cli/bulletin_command.h"
 #include "cli/config_command.h"
+#include "cli/peer_command.h"
 #include "cli/report_command.h"
 #include "cli/run_command.h"
 #include "cli/schedule_command.h"
@@ -32,6 +33,7 @@ const Entry kCommands[] = {
     {"schedule", skycrier::cli::runScheduleCommand, skycrier::cli::kScheduleUsage},
     {"run", skycrier::cli::runRunCommand, skycrier::cli::kRunUsage},
     {"config", skycrier::cli::runConfigCommand, skycrier::cli::kConfigUsage},
+    {"peer", skycrier::cli::runPeerCommand, skycrier::cli::kPeerUsage},
 };
 
 void printUsage(std::ostream& out) {

@@ -12,6 +12,7 @@
 #include "platform/exit_signals.h"
 #include "platform/http_fetch.h"
 #include "platform/linux_serial_line.h"
+#include "platform/peer_mailbox.h"
 #include "platform/poll_loop.h"
 #include "platform/program_location.h"
 #include "platform/serial_port_list.h"
@@ -24,13 +25,14 @@ constexpr const char* kPrefix = "skycrier-cli run: ";
 struct RunOptions {
     std::string folder;
     std::string ini;
+    MailboxNames mailbox;
 };
 
 std::optional<RunOptions> parseOptions(const std::vector<std::string>& args, std::string& error) {
     RunOptions o;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a != "--folder" && a != "--ini") {
+        if (a != "--folder" && a != "--ini" && a != "--mailbox") {
             error = "unknown option \"" + a + "\"";
             return std::nullopt;
         }
@@ -38,7 +40,16 @@ std::optional<RunOptions> parseOptions(const std::vector<std::string>& args, std
             error = a + " needs a value";
             return std::nullopt;
         }
-        (a == "--folder" ? o.folder : o.ini) = args[++i];
+        const std::string& value = args[++i];
+        if (a == "--mailbox") {
+            if (value.empty() || value.find('/') != std::string::npos) {
+                error = "bad mailbox name \"" + value + "\"";
+                return std::nullopt;
+            }
+            o.mailbox = MailboxNames::named(value);
+            continue;
+        }
+        (a == "--folder" ? o.folder : o.ini) = value;
     }
     return o;
 }
@@ -99,6 +110,9 @@ int runRunCommand(const std::vector<std::string>& args, std::ostream& out, std::
     parts.showError = [&err](const std::string& text) { err << kPrefix << text << std::endl; };
     parts.listPorts = [] { return listSerialPorts(); };
     parts.catalogue = &catalogue;
+    parts.openMailbox = [names = options->mailbox](std::string& reason) -> std::unique_ptr<Mailbox> {
+        return PeerMailbox::open(names, reason);
+    };
     Program program({parts, userPublicShareFolder() / "weather"});
     const Subscription problems = program.announcer.status.reported.connect(
         [&err](const std::string& text) { err << kPrefix << text << std::endl; });

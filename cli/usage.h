@@ -19,7 +19,9 @@ inline constexpr const char* kStationUsage =
 inline constexpr const char* kScheduleUsage =
     "usage: skycrier-cli schedule --ini FILE --from \"YYYY-MM-DD HH:MM\" --to \"YYYY-MM-DD HH:MM\"\n"
     "                    [--bulletin-seconds N] [--folder DIR]\n";
-inline constexpr const char* kRunUsage = "usage: skycrier-cli run [--folder DIR] [--ini FILE]\n";
+inline constexpr const char* kRunUsage = "usage: skycrier-cli run [--folder DIR] [--ini FILE] [--mailbox NAME]\n";
+inline constexpr const char* kPeerUsage =
+    "usage: skycrier-cli peer hello|play|send TEXT|listen [--timeout S] [--mailbox NAME]\n";
 inline constexpr const char* kMetarUsage =
     "usage: skycrier-cli metar FILE | --url URL [--at \"YYYY-MM-DD HH:MM:SS\"] [--temp C|F]\n"
     "                    [--pressure hPa|inHg] [--wind kmh|mph] [--rain mm|inch] [--offset N]\n"

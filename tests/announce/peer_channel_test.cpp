@@ -1,0 +1,153 @@
+// What peer programs see in the mailbox, and what the status line shows,
+// when they share the transmitter with the announcer.
+
+#include <gtest/gtest.h>
+
+#include "announce/peer_channel.h"
+#include "support/announcer_rig.h"
+#include "support/fake_mailbox.h"
+
+namespace skycrier::test {
+namespace {
+
+using Messages = std::vector<std::string>;
+
+const std::string kConnected1252 = "BRELL connect\xE9";
+
+class PeerChannelTest : public ::testing::Test {
+protected:
+    PeerChannelTest() { rig.a.sequencer.setChannelLink(&channel); }
+
+    void connect() {
+        std::string error;
+        ASSERT_TRUE(channel.connect(error)) << error;
+        rig.loop.advance(0);
+        mailbox.sent.clear();
+    }
+    // A peer's message, and the reply's delay.
+    void peer(const std::string& bytes) {
+        mailbox.write(bytes);
+        rig.loop.advance(PeerChannel::kHelloReplyMs);
+    }
+    // What the announcer wrote, peers' messages left out.
+    Messages own() const {
+        Messages result;
+        for (const std::string& m : mailbox.sent)
+            if (m != "BRELL_HELLO" && m != "BRELL_PLAY") result.push_back(m);
+        return result;
+    }
+
+    Rig rig;
+    MailboxLog mailbox;
+    PeerChannel channel{rig.loop, rig.a.sequencer, rig.a.status, FakeMailbox::opener(mailbox)};
+};
+
+TEST_F(PeerChannelTest, ConnectingAnnouncesItselfAndShowsItsOwnNotice) {
+    struct Case {
+        std::string before, justConnected, after;
+    };
+    const Case cases[] = {
+        {"", "SkyCrier conectado", "SKYCRIER connecté"},
+        {"Fehler", "Fehler", "SKYCRIER connecté"},
+        {"Err: COM3", "SkyCrier conectado", "SKYCRIER connecté"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.before);
+        channel.disconnect();
+        mailbox.sent.clear();
+        rig.a.status.setEditData(c.before);
+        std::string error;
+        ASSERT_TRUE(channel.connect(error));
+        EXPECT_EQ(mailbox.sent, Messages{kConnected1252});
+        EXPECT_EQ(rig.a.status.EditData(), c.justConnected);
+        rig.loop.advance(0);
+        EXPECT_EQ(rig.a.status.EditData(), c.after);
+    }
+}
+
+TEST_F(PeerChannelTest, EveryMessageIsShownWithTheProgramsNameUnlessAnErrorIsShown) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"BRELL_DONE", "SKYCRIER_DONE"},
+        {"xBRELL", "SKYCRIERL"},
+        {"caf\xE9 \x80", "café €"},
+    };
+    connect();
+    for (const auto& [bytes, shown] : cases) {
+        peer(bytes);
+        EXPECT_EQ(rig.a.status.EditData(), shown);
+    }
+    rig.a.status.setEditData("Err: COM3");
+    peer("BRELL_READY");
+    EXPECT_EQ(rig.a.status.EditData(), "Err: COM3");
+}
+
+TEST_F(PeerChannelTest, HelloWhileIdleIsAnsweredReadyAfterATenthOfASecond) {
+    connect();
+    mailbox.write("BRELL_HELLO");
+    rig.loop.advance(PeerChannel::kHelloReplyMs - 1);
+    EXPECT_EQ(own(), Messages{});
+    rig.loop.advance(1);
+    EXPECT_EQ(own(), Messages{"BRELL_READY"});
+    EXPECT_TRUE(mailbox.listening());
+}
+
+TEST_F(PeerChannelTest, HelloDuringABulletinIsAnsweredOccupiedAndPeersAreDeafUntilTheReconnect) {
+    connect();
+    rig.run([this](Rig&) {
+        peer("BRELL_HELLO");
+        EXPECT_EQ(own(), Messages{"BRELL_OCCUPIED"});
+        EXPECT_FALSE(mailbox.listening());
+        peer("BRELL_PLAY");
+        peer("BRELL_HELLO");
+        EXPECT_EQ(own(), Messages{"BRELL_OCCUPIED"});
+        EXPECT_FALSE(rig.a.sequencer.PeerRequested);
+    });
+    // The bulletin no peer asked for ends with a reconnect, without "BRELL_DONE".
+    EXPECT_EQ(own(), (Messages{"BRELL_OCCUPIED", "BRELL desconectado", kConnected1252}));
+    EXPECT_EQ(mailbox.opens, 2);
+    mailbox.sent.clear();
+    peer("BRELL_HELLO");
+    EXPECT_EQ(own(), Messages{"BRELL_READY"});
+}
+
+TEST_F(PeerChannelTest, PlayStartsABulletinThatEndsWithDoneAndNoReconnect) {
+    connect();
+    std::vector<BulletinTrigger> triggers;
+    const Subscription started =
+        rig.a.sequencer.started.connect([&triggers](BulletinTrigger t) { triggers.push_back(t); });
+    peer("BRELL_PLAY");
+    EXPECT_TRUE(rig.a.sequencer.BulletinRunning());
+    // A second request during it changes nothing.
+    peer("BRELL_PLAY");
+    rig.loop.advanceUntil([this] { return !rig.a.sequencer.BulletinRunning(); }, 600'000);
+    rig.loop.advance(10'000);
+    EXPECT_EQ(triggers, std::vector<BulletinTrigger>{BulletinTrigger::Peer});
+    EXPECT_EQ(own(), Messages{"BRELL_DONE"});
+    EXPECT_EQ(mailbox.opens, 1);
+    EXPECT_EQ(rig.a.status.EditData(), "SKYCRIER_DONE");
+}
+
+TEST_F(PeerChannelTest, DisconnectingSaysSoAndAFailedOpenLeavesTheProgramAlone) {
+    connect();
+    channel.disconnect();
+    EXPECT_EQ(own(), Messages{"BRELL desconectado"});
+    EXPECT_FALSE(mailbox.listening());
+    EXPECT_FALSE(channel.connected());
+
+    mailbox.refuseOpen = true;
+    std::string error;
+    EXPECT_FALSE(channel.connect(error));
+    EXPECT_EQ(error, "no shared memory");
+    channel.reconnect();
+    channel.send("BRELL_DONE");
+    EXPECT_EQ(own(), Messages{"BRELL desconectado"});
+
+    mailbox.refuseOpen = false;
+    channel.reconnect();
+    mailbox.refuseSend = true;
+    channel.send("BRELL_DONE");
+    EXPECT_EQ(rig.a.status.EditData(), "Error: MapViewOfFile");
+}
+
+}  // namespace
+}  // namespace skycrier::test
