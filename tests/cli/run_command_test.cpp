@@ -9,6 +9,7 @@
 
 #include "cli/run_command.h"
 #include "cli/usage.h"
+#include "platform/peer_mailbox.h"
 #include "support/cli_process.h"
 #include "support/command_run.h"
 #include "support/http_test_server.h"
@@ -24,13 +25,17 @@ protected:
         std::filesystem::remove(ini());
         cli.dir.write("skycrier.ini", "[SKYCRIER V2.2.2]\r\nCOM=" + cli.port() + "\r\n" + config);
         cli.dir.write("inputs", "");
-        return cli.start({"run", "--folder", cli.dir.path().string()},
+        // A mailbox of its own: the tests share no channel with the machine's programs.
+        return cli.start({"run", "--folder", cli.dir.path().string(), "--mailbox", mailbox},
                          {"SKYCRIER_MODEM_INPUTS=" + (cli.dir.path() / "inputs").string()});
     }
     void raise(const std::string& lines) { cli.dir.write("inputs", lines); }
     std::filesystem::path ini() const { return cli.dir.path() / "skycrier.ini"; }
 
+    ~RunCommandTest() override { PeerMailbox::unlink(MailboxNames::named(mailbox)); }
+
     CliProcess cli;
+    std::string mailbox = "skycrier-test-run-" + std::to_string(::getpid());
 };
 
 TEST_F(RunCommandTest, AStopDuringABulletinUnkeysAndSavesTheConfiguration) {
@@ -98,7 +103,7 @@ TEST(RunCommandOptions, HelpAndMistakesShowTheUsage) {
     const auto help = runCommand(cli::runRunCommand, {"--help"});
     EXPECT_EQ(help.code, 0);
     EXPECT_EQ(help.out, cli::kRunUsage);
-    for (const std::vector<std::string>& args : {std::vector<std::string>{"--bogus"}, {"--ini"}})
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--bogus"}, {"--ini"}, {"--mailbox", "a/b"}})
         expectRefused(runCommand(cli::runRunCommand, args), cli::kRunUsage, true);
 }
 
