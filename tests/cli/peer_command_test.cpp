@@ -62,6 +62,21 @@ TEST_F(PeerCommandTest, NoAnswerInTimeEndsWithOne) {
     }
 }
 
+TEST_F(PeerCommandTest, ListenPrintsEveryMessageInUtf8UntilItsTimeOut) {
+    const pid_t pid = cli.start({"peer", "listen", "--timeout", "2", "--mailbox", name});
+    ASSERT_GT(pid, 0);
+    const auto out = cli.dir.path() / "out.txt";
+    // Said until heard: the listener may not be waiting yet.
+    EXPECT_TRUE(waitUntil([&] {
+        peer({"send", "BRELL connecté"});
+        return fileText(out).find('\n') != std::string::npos;
+    }));
+    const CliOutcome r = cli.finish(pid);
+    EXPECT_EQ(r.code, 0) << r.err;
+    std::istringstream lines(r.out);
+    for (std::string line; std::getline(lines, line);) EXPECT_EQ(line, "BRELL connecté");
+}
+
 TEST_F(PeerCommandTest, TheServiceAnswersReadyPlaysOnRequestAndIsOccupiedDuringABulletin) {
     const pid_t pid = startService("DATE=N\r\n");
     ASSERT_GT(pid, 0);
