@@ -68,8 +68,12 @@ std::unique_ptr<PeerMailbox> PeerMailbox::open(const MailboxNames& names, std::s
         error = failure("cannot open the mailbox's lock", names.control);
         return nullptr;
     }
-    const bool sized = creator ? ::ftruncate(fd, sizeof(MailboxControl)) == 0
-                               : waitBriefly([fd] { return sizeAtLeast(fd, sizeof(MailboxControl)); });
+    if (!creator && !waitBriefly([fd] { return sizeAtLeast(fd, sizeof(MailboxControl)); })) {
+        error = "the mailbox's lock " + names.control + " was never set up (remove it from /dev/shm)";
+        ::close(fd);
+        return nullptr;
+    }
+    const bool sized = !creator || ::ftruncate(fd, sizeof(MailboxControl)) == 0;
     void* control = sized ? mapShared(fd, sizeof(MailboxControl)) : nullptr;
     if (!control) error = failure("cannot map the mailbox's lock", names.control);
     ::close(fd);
