@@ -25,6 +25,7 @@
 #include "platform/http_fetch.h"
 #include "platform/linux_serial_line.h"
 #include "platform/listing_serial_line.h"
+#include "platform/peer_mailbox.h"
 #include "platform/program_location.h"
 #include "platform/serial_port_list.h"
 #include "platform/xdg_autostart.h"
@@ -146,6 +147,9 @@ int main(int argc, char** argv) {
     // Reviewing the look never reaches the web or a device.
     parts.fetcher = review ? nullptr : &web;
     parts.catalogue = review ? nullptr : &catalogue;
+    // Peer programs reach the running program only, never a review of its look.
+    if (!review)
+        parts.openMailbox = [](std::string& reason) -> std::unique_ptr<Mailbox> { return PeerMailbox::open({}, reason); };
     parts.listPorts = [] { return listSerialPorts(); };
     parts.showError = [&desktop, &shown](const std::string& text) {
         desktop.error(shown ? &shown->mainWindow : nullptr, text);
