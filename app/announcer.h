@@ -9,11 +9,13 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "announce/bulletin_settings.h"
 #include "announce/playback_engine.h"
+#include "announce/recorder_control.h"
 #include "announce/schedule_settings.h"
 #include "announce/scheduler.h"
 #include "announce/sequencer.h"
@@ -57,6 +59,8 @@ struct AnnouncerParts {
     std::function<std::vector<std::string>()> listPorts = [] { return std::vector<std::string>(); };
     // The installed outputs and their volume; none: the volume is left alone.
     WaveOutCatalogue* catalogue = nullptr;
+    // The way to the external recorder; none: "Guardar anuncio" records nothing.
+    RecorderLink* recorderLink = nullptr;
 };
 
 class Announcer {
@@ -98,13 +102,18 @@ public:
     // Its hourly log hook stays empty until a Weather Monitor II source exists.
     Scheduler scheduler;
     LogBook logBook;
+    // Records every bulletin when "Guardar anuncio" is checked; only with a recorder link.
+    std::optional<RecorderControl> recorder;
 
     // The configuration file loading reads and saving writes.
     const std::filesystem::path& configFile() const { return configFile_; }
 
 private:
+    void wireRecorder(EventLoop& loop, RecorderLink& link);
+
     std::filesystem::path folder_;
     std::filesystem::path configFile_;
+    Subscription recorderAbort_;
 };
 
 }  // namespace skycrier
