@@ -51,6 +51,13 @@ int connectTo(const std::string& path) {
     Descriptor fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
     if (fd.get() < 0) return -1;
     if (::connect(fd.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) return -1;
+    // Only a recorder of this same user is talked to, whoever made the folder.
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    if (::getsockopt(fd.get(), SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0 || peer.uid != ::getuid()) {
+        errno = ECONNREFUSED;
+        return -1;
+    }
     return fd.release();
 }
 
