@@ -64,6 +64,13 @@ TEST(RecorderSocket, TheReferenceRecorderRecordsStopsAndCloses) {
     ASSERT_TRUE(link.programExists(program));
 
     ASSERT_TRUE(link.launch(program));
+    // A failed check leaves no recorder behind.
+    struct CloseAtEnd {
+        SocketRecorderLink& link;
+        ~CloseAtEnd() {
+            if (link.recorderPresent()) link.send("Sonivue close");
+        }
+    } closeAtEnd{link};
     ASSERT_TRUE(test::waitUntil([&] { return link.recorderPresent(); }));
     EXPECT_EQ(modeOf(socket.parent_path()), 0700u);
     EXPECT_EQ(modeOf(socket), 0600u);

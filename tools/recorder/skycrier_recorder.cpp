@@ -4,7 +4,8 @@
 //   "Sonivue record" -> 1 (recording; a second record keeps the same file)
 //   "Sonivue stop"   -> 2 (the file is complete)
 //   "Sonivue close"  -> 3 (stops, then the program ends)
-// Anything else, or a recording that cannot start, answers 0.
+// Anything else answers 0. A capture device that cannot be opened ends the
+// program at its start.
 
 #include <poll.h>
 #include <signal.h>
@@ -16,6 +17,7 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "bulletin_recording.h"
 #include "platform/recorder_socket.h"
@@ -56,17 +58,12 @@ class Recorder {
 public:
     explicit Recorder(Options options) : options_(std::move(options)) {}
 
-    // The command's result; quit is set by close.
+    // The command's result; quit is set by close. A record is answered at
+    // once and started by startIfAsked() after the answer, since opening a
+    // sound device can take longer than the announcer waits for an answer.
     std::int32_t handle(const std::string& command, bool& quit) {
         if (command == "Sonivue record") {
-            if (recording_) return 1;
-            std::string error;
-            recording_ = BulletinRecording::start(options_.device, options_.folder, error);
-            if (!recording_) {
-                std::cerr << "skycrier-recorder: " << error << '\n';
-                return 0;
-            }
-            std::cerr << "skycrier-recorder: recording " << recording_->file().string() << '\n';
+            startAsked_ = !recording_;
             return 1;
         }
         if (command == "Sonivue stop") {
@@ -81,6 +78,14 @@ public:
         return 0;
     }
 
+    void startIfAsked() {
+        if (!std::exchange(startAsked_, false)) return;
+        std::string error;
+        recording_ = BulletinRecording::start(options_.device, options_.folder, error);
+        if (recording_) std::cerr << "skycrier-recorder: recording " << recording_->file().string() << '\n';
+        else std::cerr << "skycrier-recorder: " << error << '\n';
+    }
+
     void stop() {
         if (!recording_) return;
         std::string error;
@@ -91,6 +96,7 @@ public:
 private:
     Options options_;
     std::unique_ptr<BulletinRecording> recording_;
+    bool startAsked_ = false;
 };
 
 }  // namespace
@@ -101,9 +107,15 @@ int main(int argc, char** argv) {
         std::cerr << kUsage;
         return 2;
     }
+    std::string error;
     std::error_code failed;
     if (!std::filesystem::is_directory(options.folder, failed)) {
         std::cerr << "skycrier-recorder: " << options.folder.string() << ": not a folder\n";
+        return 1;
+    }
+    // A device that cannot be used is told at once, not at the first bulletin.
+    if (!skycrier::AlsaCapture::open(options.device, BulletinRecording::kSampleRate, error)) {
+        std::cerr << "skycrier-recorder: " << error << '\n';
         return 1;
     }
     struct sigaction action {};
@@ -111,7 +123,6 @@ int main(int argc, char** argv) {
     for (const int signal : {SIGINT, SIGTERM, SIGHUP}) ::sigaction(signal, &action, nullptr);
 
     const std::string path = skycrier::recorderSocketPath();
-    std::string error;
     const int listener = skycrier::listenAsRecorder(path, error);
     if (listener < 0) {
         std::cerr << "skycrier-recorder: " << error << '\n';
@@ -127,6 +138,7 @@ int main(int argc, char** argv) {
         const auto command = skycrier::receiveCommand(connection, std::chrono::milliseconds(1000));
         skycrier::sendResult(connection, command ? recorder.handle(*command, quit) : 0);
         ::close(connection);
+        recorder.startIfAsked();
     }
     recorder.stop();
     ::close(listener);
