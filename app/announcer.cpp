@@ -40,6 +40,17 @@ Announcer::Announcer(const AnnouncerParts& parts)
     mainWindow.escapeRequest = [this] { sequencer.escapeRequest(); };
     if (parts.showError) mainWindow.showError = parts.showError;
     sequencer.setChannelLink(&peers);
+    if (parts.recorderLink) wireRecorder(parts.loop, *parts.recorderLink);
+}
+
+void Announcer::wireRecorder(EventLoop& loop, RecorderLink& link) {
+    recorder.emplace(loop, link, RecorderControl::Settings{mainWindow.MenuRecord, mainWindow.EditSonivue},
+                     [this] { stations.context.beep(); });
+    sequencer.setStartStep([this](std::function<void()> done) { recorder->bulletinStart(std::move(done)); });
+    sequencer.setEndStep([this](std::function<void()> done) { recorder->bulletinEnd(std::move(done)); });
+    recorderAbort_ = sequencer.events.connect([this](const BulletinEvent& event) {
+        if (event.kind == BulletinEvent::Kind::Abort) recorder->bulletinAborted();
+    });
 }
 
 std::vector<IgnoredLine> Announcer::applyConfiguration(const std::vector<ConfigLine>& configLines) {

@@ -9,12 +9,14 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "announce/bulletin_settings.h"
 #include "announce/peer_channel.h"
 #include "announce/playback_engine.h"
+#include "announce/recorder_control.h"
 #include "announce/schedule_settings.h"
 #include "announce/scheduler.h"
 #include "announce/sequencer.h"
@@ -60,6 +62,8 @@ struct AnnouncerParts {
     WaveOutCatalogue* catalogue = nullptr;
     // The mailbox shared with peer programs; none: the program shares the channel with no one.
     PeerChannel::Opener openMailbox = {};
+    // The way to the external recorder; none: "Guardar anuncio" records nothing.
+    RecorderLink* recorderLink = nullptr;
 };
 
 class Announcer {
@@ -103,13 +107,18 @@ public:
     // Its hourly log hook stays empty until a Weather Monitor II source exists.
     Scheduler scheduler;
     LogBook logBook;
+    // Records every bulletin when "Guardar anuncio" is checked; only with a recorder link.
+    std::optional<RecorderControl> recorder;
 
     // The configuration file loading reads and saving writes.
     const std::filesystem::path& configFile() const { return configFile_; }
 
 private:
+    void wireRecorder(EventLoop& loop, RecorderLink& link);
+
     std::filesystem::path folder_;
     std::filesystem::path configFile_;
+    Subscription recorderAbort_;
 };
 
 }  // namespace skycrier

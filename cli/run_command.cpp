@@ -15,6 +15,7 @@
 #include "platform/peer_mailbox.h"
 #include "platform/poll_loop.h"
 #include "platform/program_location.h"
+#include "platform/recorder_socket.h"
 #include "platform/serial_port_list.h"
 
 namespace skycrier::cli {
@@ -113,9 +114,13 @@ int runRunCommand(const std::vector<std::string>& args, std::ostream& out, std::
     parts.openMailbox = [names = options->mailbox](std::string& reason) -> std::unique_ptr<Mailbox> {
         return PeerMailbox::open(names, reason);
     };
+    SocketRecorderLink recorderLink;
+    parts.recorderLink = &recorderLink;
     Program program({parts, userPublicShareFolder() / "weather"});
     const Subscription problems = program.announcer.status.reported.connect(
         [&err](const std::string& text) { err << kPrefix << text << std::endl; });
+    const Subscription recorderStatus = program.announcer.recorder->statusChanged.connect(
+        [&err, &program] { err << kPrefix << program.announcer.recorder->StaticTextW << std::endl; });
     const BulletinLines bulletins(program.announcer.sequencer, *loop, err);
     program.versionCheck.showMessage = [&err](MessageKind, const std::string& text) {
         err << kPrefix << text << std::endl;

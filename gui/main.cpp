@@ -26,6 +26,7 @@
 #include "platform/linux_serial_line.h"
 #include "platform/listing_serial_line.h"
 #include "platform/peer_mailbox.h"
+#include "platform/recorder_socket.h"
 #include "platform/program_location.h"
 #include "platform/serial_port_list.h"
 #include "platform/xdg_autostart.h"
@@ -147,6 +148,8 @@ int main(int argc, char** argv) {
     // Reviewing the look never reaches the web or a device.
     parts.fetcher = review ? nullptr : &web;
     parts.catalogue = review ? nullptr : &catalogue;
+    SocketRecorderLink recorderLink;
+    if (!review) parts.recorderLink = &recorderLink;
     // Peer programs reach the running program only, never a review of its look.
     if (!review)
         parts.openMailbox = [](std::string& reason) -> std::unique_ptr<Mailbox> { return PeerMailbox::open({}, reason); };

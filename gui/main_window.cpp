@@ -489,6 +489,7 @@ void MainWindow::refresh() {
     setTextIfChanged(EditTime_, qs(clock.EditTime));
     setTextIfChanged(LabelCOM_, qs(w.LabelCOM));
     setTextIfChanged(EditData_, qs(a_.status.EditData()));
+    if (a_.recorder) setTextIfChanged(StaticTextW_, qs(a_.recorder->StaticTextW));
     setTextIfChanged(Edit1_, qs(a_.schedule.Edit1));
     setTextIfChanged(LabelCTS_, qs(clock.LabelCTS));
     setTextIfChanged(LabelDSR_, qs(clock.LabelDSR));

@@ -66,4 +66,14 @@ bool openWithDefaultApplication(const std::string& target) {
     return true;
 }
 
+bool launchProgram(const std::string& program) {
+    const SpawnAttributes attributes;
+    std::string path = program;
+    char* argv[] = {path.data(), nullptr};
+    pid_t pid = 0;
+    if (::posix_spawn(&pid, path.c_str(), nullptr, attributes.get(), argv, environ) != 0) return false;
+    reapInBackground(pid);
+    return true;
+}
+
 }  // namespace skycrier

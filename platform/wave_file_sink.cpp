@@ -2,20 +2,9 @@
 
 #include <fstream>
 
+#include "platform/wave_header.h"
+
 namespace skycrier {
-namespace {
-
-void putLe16(std::string& out, std::uint16_t v) {
-    out.push_back(static_cast<char>(v & 0xFF));
-    out.push_back(static_cast<char>(v >> 8));
-}
-
-void putLe32(std::string& out, std::uint32_t v) {
-    for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<char>((v >> shift) & 0xFF));
-}
-
-}  // namespace
-
 void WaveFileSink::addSilence(int milliseconds) {
     if (milliseconds <= 0) return;
     samples_.insert(samples_.end(), static_cast<std::size_t>(milliseconds) * PcmConverter::kOutputRate / 1000, 0);
@@ -39,21 +28,9 @@ bool WaveFileSink::save(const std::string& path, std::string& error) const {
         error = path + ": the rendering is too long for a WAVE file";
         return false;
     }
-    std::string bytes;
+    std::string bytes = monoWaveHeader(PcmConverter::kOutputRate, static_cast<std::uint32_t>(dataBytes));
     bytes.reserve(44 + dataBytes);
-    bytes += "RIFF";
-    putLe32(bytes, static_cast<std::uint32_t>(36 + dataBytes));
-    bytes += "WAVEfmt ";
-    putLe32(bytes, 16);
-    putLe16(bytes, 1);
-    putLe16(bytes, 1);
-    putLe32(bytes, PcmConverter::kOutputRate);
-    putLe32(bytes, PcmConverter::kOutputRate * 2);
-    putLe16(bytes, 2);
-    putLe16(bytes, 16);
-    bytes += "data";
-    putLe32(bytes, static_cast<std::uint32_t>(dataBytes));
-    for (const std::int16_t s : samples_) putLe16(bytes, static_cast<std::uint16_t>(s));
+    for (const std::int16_t s : samples_) appendLe16(bytes, static_cast<std::uint16_t>(s));
 
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

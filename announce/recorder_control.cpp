@@ -1,0 +1,98 @@
+#include "announce/recorder_control.h"
+
+#include <utility>
+
+namespace skycrier {
+namespace {
+
+const char* commandText(int command) {
+    switch (command) {
+    case RecorderControl::Record:
+        return "Sonivue record";
+    case RecorderControl::Stop:
+        return "Sonivue stop";
+    default:
+        return "Sonivue close";
+    }
+}
+
+}  // namespace
+
+RecorderControl::RecorderControl(EventLoop& loop, RecorderLink& link, Settings settings, std::function<void()> beep)
+    : link_(link), settings_(settings), beep_(std::move(beep)), tasks_(loop) {}
+
+void RecorderControl::bulletinStart(std::function<void()> done) {
+    tasks_.clear();
+    RecorderCommand = None;
+    RecorderWasRunning = false;
+    if (!settings_.MenuRecord) return done();
+    if (!link_.programExists(settings_.EditSonivue)) {
+        show(kRecorderPathErrorText);
+        beep_();
+        return done();
+    }
+    if (link_.recorderPresent()) {
+        RecorderWasRunning = true;
+        return recordAfterSettling(std::move(done));
+    }
+    // A program that cannot be started is simply never found.
+    link_.launch(settings_.EditSonivue);
+    search(kSearchTries, std::move(done));
+}
+
+void RecorderControl::search(int triesLeft, std::function<void()> done) {
+    tasks_.callAfter(kSearchIntervalMs, [this, triesLeft, done = std::move(done)]() mutable {
+        if (link_.recorderPresent()) return recordAfterSettling(std::move(done));
+        if (triesLeft > 1) return search(triesLeft - 1, std::move(done));
+        show(kRecorderMissingText);
+        beep_();
+        done();
+    });
+}
+
+void RecorderControl::recordAfterSettling(std::function<void()> done) {
+    tasks_.callAfter(kSettleMs, [this, done = std::move(done)] {
+        RecorderCommand = Record;
+        sendCommand();
+        done();
+    });
+}
+
+void RecorderControl::bulletinEnd(std::function<void()> done) {
+    tasks_.clear();
+    if (!settings_.MenuRecord || RecorderCommand != Record) return done();
+    RecorderCommand = Stop;
+    sendCommand();
+    if (RecorderWasRunning) return done();
+    tasks_.callAfter(kCloseDelayMs, [this, done = std::move(done)] {
+        RecorderCommand = Close;
+        sendCommand();
+        done();
+    });
+}
+
+void RecorderControl::bulletinAborted() { tasks_.clear(); }
+
+void RecorderControl::sendCommand() {
+    const auto result = link_.send(commandText(RecorderCommand));
+    if (!result) return show(kRecorderMissingText);
+    switch (*result) {
+    case None:
+        return show(kRecorderSilentText);
+    case Record:
+        return show(kRecorderRecordingText);
+    case Stop:
+        return show(kRecorderStoppingText);
+    case Close:
+        return show(kRecorderClosedText);
+    default:
+        return;
+    }
+}
+
+void RecorderControl::show(const std::string& text) {
+    StaticTextW = text;
+    statusChanged.emit();
+}
+
+}  // namespace skycrier

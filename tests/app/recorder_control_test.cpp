@@ -1,0 +1,162 @@
+// "Guardar anuncio": what the recorder is told around a bulletin, what the
+// recorder status shows and when the bulletin's first sound plays, on virtual
+// time against a recorder that is already running, started by us, late,
+// missing or answering oddly.
+
+#include "announce/recorder_control.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "app/announcer.h"
+#include "app/builtin_clips.h"
+#include "app/program_folder.h"
+#include "platform/date_time.h"
+#include "platform/virtual_loop.h"
+#include "support/fake_serial_line.h"
+#include "support/fake_wave_out.h"
+#include "support/temp_dir.h"
+#include "support/trace_recorder.h"
+
+namespace skycrier {
+namespace {
+
+using Journal = std::vector<std::string>;
+constexpr Millis kNever = -1;
+
+// A recorder seen through its link: present from a moment on (0: already
+// running, kNever: never), answering each command with its own number unless told otherwise.
+class FakeRecorderLink : public RecorderLink {
+public:
+    FakeRecorderLink(VirtualLoop& loop, std::function<void(const std::string&)> note) : loop_(loop), note_(note) {}
+
+    bool programExists(const std::string& program) override { return program == "/opt/tapewell" && installed; }
+    bool launch(const std::string&) override {
+        note_("launch");
+        return true;
+    }
+    bool recorderPresent() override { return presentAt != kNever && loop_.monotonicMs() >= presentAt; }
+    std::optional<std::int32_t> send(const std::string& command) override {
+        note_("send " + command);
+        if (!recorderPresent()) return std::nullopt;
+        const auto reply = replies.find(command);
+        if (reply != replies.end()) return reply->second;
+        return command == "Sonivue record" ? 1 : command == "Sonivue stop" ? 2 : 3;
+    }
+
+    bool installed = true;
+    Millis presentAt = 0;
+    std::map<std::string, std::int32_t> replies;
+
+private:
+    VirtualLoop& loop_;
+    std::function<void(const std::string&)> note_;
+};
+
+// The announcer as the programs wire it, with a journal of the recorder's
+// commands, status texts and beeps, the bulletin's first sound and its end,
+// each with the virtual milliseconds since the click.
+struct RecorderRig {
+    RecorderRig() {
+        std::string error;
+        prepareProgramFolder(dir.path(), builtInGreeting(), error);
+        a.engine.allocateBuffers();
+        a.port.choosePort("COM1");
+        a.settings.CheckBoxDate = false;
+        a.mainWindow.MenuRecord = true;
+        a.mainWindow.EditSonivue = "/opt/tapewell";
+        a.stations.context.beep = [this] { note("beep"); };
+    }
+
+    void note(const std::string& what) { journal.push_back(std::to_string(loop.monotonicMs() - clickedAt) + " " + what); }
+
+    Journal bulletin() {
+        clickedAt = loop.monotonicMs();
+        a.sequencer.Button1Click();
+        loop.advanceUntil([this] { return trace.finished(); }, 600'000);
+        loop.advance(10'000);
+        return journal;
+    }
+
+    VirtualLoop loop{encodeDateTime(2026, 12, 7, 14, 5, 0)};
+    test::FakeWaveOut out{loop};
+    test::FakeSerialLine line;
+    test::TempDir dir;
+    Journal journal;
+    Millis clickedAt = 0;
+    FakeRecorderLink link{loop, [this](const std::string& what) { note(what); }};
+    Announcer a{[this] {
+        AnnouncerParts parts{loop, out, line, dir.path(), {}};
+        parts.recorderLink = &link;
+        return parts;
+    }()};
+    Subscription texts = a.recorder->statusChanged.connect([this] { note("show " + a.recorder->StaticTextW); });
+    bool played = false;
+    Subscription sounds = a.sequencer.events.connect([this](const BulletinEvent& e) {
+        if ((e.kind == BulletinEvent::Kind::PlaySegment && !played) || e.kind == BulletinEvent::Kind::Done) {
+            played = true;
+            note(traceLine(e));
+        }
+    });
+    test::TraceRecorder trace{a.sequencer.events};
+};
+
+struct RecorderCase {
+    const char* name;
+    bool menuRecord;
+    bool installed;
+    Millis presentAt;
+    std::map<std::string, std::int32_t> replies;
+    Journal expected;
+};
+
+TEST(RecorderControl, ABulletinIsRecordedAroundItsSoundWhateverTheRecorderDoes) {
+    const std::vector<RecorderCase> cases = {
+        {"already running: record and stop, never close", true, true, 0, {},
+         {"500 send Sonivue record", "500 show Tapewell grabando", "800 play son_it_s", "2504 done",
+          "3504 send Sonivue stop", "3504 show Tapewell se detiene"}},
+        {"started by us: record, stop, and close a second later", true, true, 1000, {},
+         {"300 launch", "1200 send Sonivue record", "1200 show Tapewell grabando", "1500 play son_it_s", "3204 done",
+          "4204 send Sonivue stop", "4204 show Tapewell se detiene", "5204 send Sonivue close",
+          "5204 show Tapewell cerrado"}},
+        {"found at the last of 30 looks", true, true, 3300, {},
+         {"300 launch", "3500 send Sonivue record", "3500 show Tapewell grabando", "3800 play son_it_s", "5504 done",
+          "6504 send Sonivue stop", "6504 show Tapewell se detiene", "7504 send Sonivue close",
+          "7504 show Tapewell cerrado"}},
+        {"showing up after 3.1 s: the bulletin plays unrecorded", true, true, 3400, {},
+         {"300 launch", "3300 show Tapewell no encontrado!", "3300 beep", "3600 play son_it_s", "5304 done"}},
+        {"never showing up", true, true, kNever, {},
+         {"300 launch", "3300 show Tapewell no encontrado!", "3300 beep", "3600 play son_it_s", "5304 done"}},
+        {"no program file", true, false, 0, {},
+         {"300 show Error de ruta de Tapewell", "300 beep", "600 play son_it_s", "2304 done"}},
+        {"not recording: nothing is sent and nothing shown", false, true, 0, {}, {"600 play son_it_s", "2304 done"}},
+        {"no answer in time", true, true, 0, {{"Sonivue record", 0}, {"Sonivue stop", 0}},
+         {"500 send Sonivue record", "500 show Tapewell no responde", "800 play son_it_s", "2504 done",
+          "3504 send Sonivue stop", "3504 show Tapewell no responde"}},
+        {"an unknown result leaves the text", true, true, 0, {{"Sonivue record", 7}, {"Sonivue stop", 7}},
+         {"500 send Sonivue record", "800 play son_it_s", "2504 done", "3504 send Sonivue stop"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecorderRig r;
+        r.a.mainWindow.MenuRecord = c.menuRecord;
+        r.link.installed = c.installed;
+        r.link.presentAt = c.presentAt;
+        r.link.replies = c.replies;
+        EXPECT_EQ(r.bulletin(), c.expected);
+    }
+}
+
+TEST(RecorderControl, AnAbortedBulletinTellsTheRecorderNothingMore) {
+    RecorderRig r;
+    r.link.presentAt = kNever;
+    r.a.sequencer.Button1Click();
+    r.loop.advance(1000);
+    r.a.sequencer.stopNow("stopped");
+    r.loop.advance(10'000);
+    EXPECT_EQ(r.journal, (Journal{"300 launch"}));
+}
+
+}  // namespace
+}  // namespace skycrier
