@@ -1,0 +1,116 @@
+// The station library against the console simulator on a real pseudo-terminal.
+
+#include "platform/weather_monitor_station.h"
+
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace skycrier {
+namespace {
+
+// The simulator as a child process; its first output line is the terminal.
+class Simulator {
+public:
+    explicit Simulator(std::vector<std::string> options) {
+        options.insert(options.begin(), SKYCRIER_WM2_SIMULATOR);
+        std::vector<char*> argv;
+        for (auto& option : options) argv.push_back(option.data());
+        argv.push_back(nullptr);
+        int out[2];
+        if (::pipe(out) != 0) return;
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+        posix_spawn_file_actions_addclose(&actions, out[0]);
+        if (posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid_ = -1;
+        posix_spawn_file_actions_destroy(&actions);
+        ::close(out[1]);
+        char c = 0;
+        while (::read(out[0], &c, 1) == 1 && c != '\n') device_ += c;
+        ::close(out[0]);
+    }
+    ~Simulator() {
+        if (pid_ <= 0) return;
+        ::kill(pid_, SIGTERM);
+        ::waitpid(pid_, nullptr, 0);
+    }
+    const std::string& device() const { return device_; }
+
+private:
+    pid_t pid_ = -1;
+    std::string device_;
+};
+
+using Station = WeatherMonitorStation;
+
+TEST(WeatherMonitorStation, ReadsTheConsoleInItsOwnUnits) {
+    Simulator simulator({"--inside", "68", "--outside", "-4.5", "--barometer", "29.92", "--wind", "12",
+                         "--direction", "270", "--trend", "rising"});
+    Station station;
+    ASSERT_EQ(station.openCommPort(simulator.device(), 2400), 1) << station.lastError();
+    EXPECT_DOUBLE_EQ(station.getInsideTemp(), 68.0);
+    EXPECT_DOUBLE_EQ(station.getOutsideTemp(), -4.5);
+    EXPECT_DOUBLE_EQ(station.getBarometer(), 29.92);
+    EXPECT_DOUBLE_EQ(station.getWindSpeed(), 12.0);
+    EXPECT_EQ(station.getWindDirection(), 270);
+    EXPECT_EQ(station.getBarometerTrend(), 1);
+    EXPECT_DOUBLE_EQ(Station::getDllVersion(), Station::kVersion);
+}
+
+TEST(WeatherMonitorStation, TrendCodes) {
+    const struct {
+        const char* trend;
+        std::uint8_t code;
+    } cases[] = {{"steady", 0}, {"rising", 1}, {"falling", 2}, {"none", Station::kNoTrend}};
+    for (const auto& c : cases) {
+        Simulator simulator({"--trend", c.trend});
+        Station station;
+        ASSERT_EQ(station.openCommPort(simulator.device(), 2400), 1) << c.trend;
+        EXPECT_EQ(station.getBarometerTrend(), c.code) << c.trend;
+    }
+}
+
+// Every fault spoils the packet twice, so the reading fails after its one retry.
+TEST(WeatherMonitorStation, BadPacketsAndAnUnpluggedLineFail) {
+    const struct {
+        const char* fault;
+        const char* reason;
+    } cases[] = {{"crc", "packet CRC mismatch"}, {"silence", "station silent"}, {"short", "short reply"},
+                 {"garbage", "no acknowledgement"}, {"unplug", "line lost"}};
+    for (const auto& c : cases) {
+        Simulator simulator({"--fault", c.fault});
+        Station station;
+        ASSERT_EQ(station.openCommPort(simulator.device(), 2400), 1) << c.fault;
+        EXPECT_EQ(station.getInsideTemp(), Station::kNoTemperature) << c.fault;
+        EXPECT_EQ(station.lastError().rfind(c.reason, 0), 0u) << c.fault << ": " << station.lastError();
+    }
+}
+
+TEST(WeatherMonitorStation, AnUnpluggedLineStaysFailed) {
+    Simulator simulator({"--fault", "unplug"});
+    Station station;
+    ASSERT_EQ(station.openCommPort(simulator.device(), 2400), 1);
+    EXPECT_EQ(station.getWindSpeed(), Station::kNoWind);
+    EXPECT_EQ(station.getWindDirection(), Station::kNoDirection);
+    EXPECT_EQ(station.getBarometer(), Station::kNoBarometer);
+    EXPECT_EQ(station.getBarometerTrend(), Station::kNoTrend);
+}
+
+TEST(WeatherMonitorStation, OpeningFailsWithoutAStation) {
+    Station station;
+    EXPECT_NE(station.openCommPort("/nonexistent/ttyS0", 2400), 1);
+    EXPECT_NE(station.openCommPort("/dev/null", 2400), 1);
+    Simulator simulator({});
+    EXPECT_NE(station.openCommPort(simulator.device(), 9600), 1);
+    EXPECT_EQ(station.getInsideTemp(), Station::kNoTemperature);
+}
+
+}  // namespace
+}  // namespace skycrier
