@@ -39,9 +39,16 @@ bool invalidWord(std::int16_t value) { return value == 0x7FFF || value == -0x800
 int WeatherMonitorStation::openCommPort(const std::string& devicePath, int baudRate) {
     closeCommPort();
     error_.clear();
-    if (baudRate != 2400) return fail("unsupported baud rate " + std::to_string(baudRate)), 0;
+    if (baudRate != 2400) {
+        fail("unsupported baud rate " + std::to_string(baudRate));
+        return 0;
+    }
+    // Non-blocking: every wait below is a poll with a time-out.
     fd_ = ::open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd_ < 0) return fail(devicePath + ": " + std::strerror(errno)), 0;
+    if (fd_ < 0) {
+        fail(devicePath + ": " + std::strerror(errno));
+        return 0;
+    }
     termios settings{};
     if (!::isatty(fd_) || ::tcgetattr(fd_, &settings) != 0) {
         fail(devicePath + ": not a serial port");
@@ -117,10 +124,7 @@ int WeatherMonitorStation::getWindDirection() {
 }
 
 std::optional<WeatherMonitorStation::Loop> WeatherMonitorStation::readLoop() {
-    if (auto loop = tryLoop()) return loop;
-    if (fd_ < 0) return std::nullopt;
-    flush();
-    return tryLoop();
+    return retriedOnce([this] { return tryLoop(); });
 }
 
 std::optional<WeatherMonitorStation::Loop> WeatherMonitorStation::tryLoop() {
@@ -128,19 +132,25 @@ std::optional<WeatherMonitorStation::Loop> WeatherMonitorStation::tryLoop() {
     static constexpr std::array<std::uint8_t, 7> kCommand{'L', 'O', 'O', 'P', 0xFF, 0xFF, '\r'};
     std::array<std::uint8_t, 1 + kPacketSize> reply{};
     if (!send(kCommand.data(), kCommand.size()) || !receive(reply.data(), reply.size())) return std::nullopt;
-    if (reply[0] != kAck) return fail("no acknowledgement"), std::nullopt;
+    if (reply[0] != kAck) {
+        fail("no acknowledgement");
+        return std::nullopt;
+    }
     const std::uint8_t* packet = reply.data() + 1;
-    if (packet[0] != kPacketStart) return fail("packet does not start with 0x01"), std::nullopt;
+    if (packet[0] != kPacketStart) {
+        fail("packet does not start with 0x01");
+        return std::nullopt;
+    }
     const std::uint8_t* data = packet + 1;
-    if (crc16Xmodem(data, kPacketSize - 1) != 0) return fail("packet CRC mismatch"), std::nullopt;
+    if (crc16Xmodem(data, kPacketSize - 1) != 0) {
+        fail("packet CRC mismatch");
+        return std::nullopt;
+    }
     return Loop{int16At(data), int16At(data + 2), data[4], int16At(data + 5), int16At(data + 7)};
 }
 
 std::optional<unsigned> WeatherMonitorStation::readWord(std::uint8_t nibblesAndBank, std::uint8_t address) {
-    if (auto word = tryWord(nibblesAndBank, address)) return word;
-    if (fd_ < 0) return std::nullopt;
-    flush();
-    return tryWord(nibblesAndBank, address);
+    return retriedOnce([&] { return tryWord(nibblesAndBank, address); });
 }
 
 std::optional<unsigned> WeatherMonitorStation::tryWord(std::uint8_t nibblesAndBank, std::uint8_t address) {
@@ -148,7 +158,10 @@ std::optional<unsigned> WeatherMonitorStation::tryWord(std::uint8_t nibblesAndBa
     const std::size_t bytes = ((nibblesAndBank >> 4) + 1) / 2;
     std::array<std::uint8_t, 3> reply{};
     if (!send(command.data(), command.size()) || !receive(reply.data(), 1 + bytes)) return std::nullopt;
-    if (reply[0] != kAck) return fail("no acknowledgement"), std::nullopt;
+    if (reply[0] != kAck) {
+        fail("no acknowledgement");
+        return std::nullopt;
+    }
     return bytes == 1 ? reply[1] & 0x0Fu : unsigned(reply[1] | (reply[2] << 8));
 }
 
@@ -185,7 +198,9 @@ bool WeatherMonitorStation::receive(std::uint8_t* bytes, std::size_t count) {
         const int ready = ::poll(&watch, 1, static_cast<int>(left.count()));
         if (ready < 0 && errno == EINTR) continue;
         if (ready == 0) continue;
-        const ssize_t n = ready < 0 ? -1 : ::read(fd_, bytes + got, count - got);
+        const bool hungUp = ready > 0 && !(watch.revents & POLLIN);
+        const ssize_t n = ready < 0 || hungUp ? -1 : ::read(fd_, bytes + got, count - got);
+        if (hungUp) errno = ENXIO;
         if (n > 0) {
             got += static_cast<std::size_t>(n);
             continue;

@@ -54,6 +54,15 @@ private:
         std::int16_t direction;
         std::int16_t barometer;
     };
+    // One more try after a flush drops whatever is left of a spoilt answer;
+    // a lost line is not retried.
+    template <typename Attempt>
+    auto retriedOnce(Attempt attempt) {
+        auto result = attempt();
+        if (result || fd_ < 0) return result;
+        flush();
+        return attempt();
+    }
     std::optional<Loop> readLoop();
     std::optional<Loop> tryLoop();
     std::optional<unsigned> readWord(std::uint8_t nibblesAndBank, std::uint8_t address);

@@ -50,9 +50,11 @@ private:
 
 using Station = WeatherMonitorStation;
 
+// The console's calibration offsets are applied to the uncalibrated loop values.
 TEST(WeatherMonitorStation, ReadsTheConsoleInItsOwnUnits) {
     Simulator simulator({"--inside", "68", "--outside", "-4.5", "--barometer", "29.92", "--wind", "12",
-                         "--direction", "270", "--trend", "rising"});
+                         "--direction", "270", "--trend", "rising", "--inside-offset", "-15", "--outside-offset",
+                         "7", "--barometer-offset", "-40"});
     Station station;
     ASSERT_EQ(station.openCommPort(simulator.device(), 2400), 1) << station.lastError();
     EXPECT_DOUBLE_EQ(station.getInsideTemp(), 68.0);

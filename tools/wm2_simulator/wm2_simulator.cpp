@@ -5,7 +5,11 @@
 //   wm2_simulator [--inside F] [--outside F] [--barometer inHg] [--wind mph]
 //                 [--direction deg] [--trend steady|rising|falling|none]
 //                 [--fault none|silence|crc|short|garbage|unplug]
+//                 [--inside-offset tenths] [--outside-offset tenths]
+//                 [--barometer-offset thousandths]
 //
+// The values are the calibrated ones; LOOP carries them uncalibrated and the
+// offsets are answered to WRD as the console keeps them.
 // A fault spoils every LOOP answer (WRD keeps working, so the station opens);
 // "unplug" closes the terminal and exits on the first LOOP.
 
@@ -36,6 +40,9 @@ struct Station {
     int wind = 0;
     int direction = 0;
     unsigned trendNibble = 0x1;
+    int insideOffset = 0;     // tenths °F, added to the loop value
+    int outsideOffset = 0;    // tenths °F, added to the loop value
+    int barometerOffset = 0;  // thousandths inHg, subtracted from the loop value
     std::string fault = "none";
 };
 
@@ -51,11 +58,11 @@ Bytes loopAnswer(const Station& station) {
     answer[0] = 0x06;
     answer[1] = 0x01;
     std::uint8_t* data = answer.data() + 2;
-    putInt16(data, std::lround(station.inside * 10));
-    putInt16(data + 2, std::lround(station.outside * 10));
+    putInt16(data, std::lround(station.inside * 10) - station.insideOffset);
+    putInt16(data + 2, std::lround(station.outside * 10) - station.outsideOffset);
     data[4] = static_cast<std::uint8_t>(station.wind);
     putInt16(data + 5, station.direction);
-    putInt16(data + 7, std::lround(station.barometer * 1000));
+    putInt16(data + 7, std::lround(station.barometer * 1000) + station.barometerOffset);
     data[9] = data[10] = 0x80;  // humidity unknown; rain and the unused bytes stay 0
     std::uint16_t crc = skycrier::crc16Xmodem(data, 15);
     if (station.fault == "crc") crc ^= 0x5A5A;
@@ -68,9 +75,12 @@ Bytes loopAnswer(const Station& station) {
 
 Bytes wordAnswer(const Station& station, std::uint8_t nibblesAndBank, std::uint8_t address) {
     if (nibblesAndBank == 0x12 && address == 0x79) return {0x06, static_cast<std::uint8_t>(station.trendNibble)};
-    // Calibration words and anything else read as zero.
-    Bytes answer{0x06};
-    answer.resize(1 + ((nibblesAndBank >> 4) + 1) / 2, 0);
+    const std::map<std::uint8_t, int> calibration{
+        {0x52, station.insideOffset}, {0x78, station.outsideOffset}, {0x2C, station.barometerOffset}};
+    // Other addresses read as zero.
+    Bytes answer(1 + ((nibblesAndBank >> 4) + 1) / 2, 0);
+    answer[0] = 0x06;
+    if (nibblesAndBank == 0x44 && calibration.count(address)) putInt16(answer.data() + 1, calibration.at(address));
     return answer;
 }
 
@@ -88,6 +98,9 @@ bool parseOptions(int argc, char** argv, Station& station) {
         else if (option == "--barometer" && numeric) station.barometer = number;
         else if (option == "--wind" && numeric) station.wind = static_cast<int>(number);
         else if (option == "--direction" && numeric) station.direction = static_cast<int>(number);
+        else if (option == "--inside-offset" && numeric) station.insideOffset = static_cast<int>(number);
+        else if (option == "--outside-offset" && numeric) station.outsideOffset = static_cast<int>(number);
+        else if (option == "--barometer-offset" && numeric) station.barometerOffset = static_cast<int>(number);
         else if (option == "--trend" && trends.count(value)) station.trendNibble = trends.at(value);
         else if (option == "--fault") station.fault = value;
         else return false;
@@ -111,7 +124,8 @@ int main(int argc, char** argv) {
     Station station;
     if (!parseOptions(argc, argv, station)) {
         std::fprintf(stderr, "usage: %s [--inside F] [--outside F] [--barometer inHg] [--wind mph] [--direction deg]"
-                             " [--trend steady|rising|falling|none] [--fault none|silence|crc|short|garbage|unplug]\n",
+                             " [--trend steady|rising|falling|none] [--fault none|silence|crc|short|garbage|unplug]"
+                             " [--inside-offset tenths] [--outside-offset tenths] [--barometer-offset thousandths]\n",
                      argv[0]);
         return 2;
     }
