@@ -95,6 +95,20 @@ TEST(WeatherMonitorStation, BadPacketsAndAnUnpluggedLineFail) {
     }
 }
 
+TEST(WeatherMonitorStation, OneSpoiltPacketIsAskedForAgain) {
+    const struct {
+        const char* fault;
+        const char* spoilt;
+        double inside;
+    } cases[] = {{"crc", "1", 68.0}, {"garbage", "1", 68.0}, {"crc", "2", Station::kNoTemperature}};
+    for (const auto& c : cases) {
+        Simulator simulator({"--inside", "68", "--fault", c.fault, "--faulty-answers", c.spoilt});
+        Station station;
+        ASSERT_EQ(station.openCommPort(simulator.device(), 2400), 1);
+        EXPECT_EQ(station.getInsideTemp(), c.inside) << c.fault << " x" << c.spoilt;
+    }
+}
+
 TEST(WeatherMonitorStation, AnUnpluggedLineStaysFailed) {
     Simulator simulator({"--fault", "unplug"});
     Station station;

@@ -6,11 +6,12 @@
 //                 [--direction deg] [--trend steady|rising|falling|none]
 //                 [--fault none|silence|crc|short|garbage|unplug]
 //                 [--inside-offset tenths] [--outside-offset tenths]
-//                 [--barometer-offset thousandths]
+//                 [--barometer-offset thousandths] [--faulty-answers n]
 //
 // The values are the calibrated ones; LOOP carries them uncalibrated and the
 // offsets are answered to WRD as the console keeps them.
-// A fault spoils every LOOP answer (WRD keeps working, so the station opens);
+// A fault spoils every LOOP answer, or only the first n with --faulty-answers
+// (WRD keeps working, so the station opens);
 // "unplug" closes the terminal and exits on the first LOOP.
 
 #include <fcntl.h>
@@ -44,6 +45,7 @@ struct Station {
     int outsideOffset = 0;    // tenths °F, added to the loop value
     int barometerOffset = 0;  // thousandths inHg, subtracted from the loop value
     std::string fault = "none";
+    int faultyAnswers = -1;  // LOOP answers still to spoil; negative = all
 };
 
 void putInt16(std::uint8_t* out, long value) {
@@ -103,6 +105,7 @@ bool parseOptions(int argc, char** argv, Station& station) {
         else if (option == "--barometer-offset" && numeric) station.barometerOffset = static_cast<int>(number);
         else if (option == "--trend" && trends.count(value)) station.trendNibble = trends.at(value);
         else if (option == "--fault") station.fault = value;
+        else if (option == "--faulty-answers" && numeric) station.faultyAnswers = static_cast<int>(number);
         else return false;
     }
     return true;
@@ -125,7 +128,8 @@ int main(int argc, char** argv) {
     if (!parseOptions(argc, argv, station)) {
         std::fprintf(stderr, "usage: %s [--inside F] [--outside F] [--barometer inHg] [--wind mph] [--direction deg]"
                              " [--trend steady|rising|falling|none] [--fault none|silence|crc|short|garbage|unplug]"
-                             " [--inside-offset tenths] [--outside-offset tenths] [--barometer-offset thousandths]\n",
+                             " [--inside-offset tenths] [--outside-offset tenths] [--barometer-offset thousandths]"
+                             " [--faulty-answers n]\n",
                      argv[0]);
         return 2;
     }
@@ -157,6 +161,8 @@ int main(int argc, char** argv) {
         const std::string text(command.begin(), command.end());
         Bytes answer;
         if (text.rfind("LOOP", 0) == 0 && command.size() == 7) {
+            if (station.faultyAnswers == 0) station.fault = "none";
+            if (station.faultyAnswers > 0) --station.faultyAnswers;
             if (station.fault == "unplug") {
                 ::close(slave);
                 ::close(master);
