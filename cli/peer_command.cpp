@@ -37,11 +37,9 @@ std::optional<PeerOptions> parseOptions(const std::vector<std::string>& args, st
         }
         const std::string& value = args[++i];
         if (a == "--mailbox") {
-            if (value.empty() || value.find('/') != std::string::npos) {
-                error = "bad mailbox name \"" + value + "\"";
-                return std::nullopt;
-            }
-            o.names = MailboxNames::named(value);
+            const auto names = MailboxNames::fromOption(value, error);
+            if (!names) return std::nullopt;
+            o.names = *names;
             continue;
         }
         o.timeoutSeconds = parseDecimalInteger(value);

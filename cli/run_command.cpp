@@ -43,11 +43,9 @@ std::optional<RunOptions> parseOptions(const std::vector<std::string>& args, std
         }
         const std::string& value = args[++i];
         if (a == "--mailbox") {
-            if (value.empty() || value.find('/') != std::string::npos) {
-                error = "bad mailbox name \"" + value + "\"";
-                return std::nullopt;
-            }
-            o.mailbox = MailboxNames::named(value);
+            const auto names = MailboxNames::fromOption(value, error);
+            if (!names) return std::nullopt;
+            o.mailbox = *names;
             continue;
         }
         (a == "--folder" ? o.folder : o.ini) = value;

@@ -1,7 +1,8 @@
 #include "gui/desktop_program.h"
 
 #include <QApplication>
-#include <map>
+
+#include "gui/window_geometry.h"
 
 namespace skycrier::gui {
 
@@ -59,20 +60,21 @@ void DesktopProgram::createWindows() {
     refreshers_ = {[this] { mainWindow.refresh(); }};
     auto* info = create<InfoWindow>(
         a.mainWindow, program.versionCheck, [&a] { return downloadPageAddress(a.mainWindow.versionUrl); }, desktop.open);
-    std::map<SourceKind, std::function<void()>> createSource;
-    for (const SourceWindowTitle& t : kSourceWindowTitles)
-        createSource[t.kind] = [this, &s, t] { create<SourcePlaceholderWindow>(s.FormChoixMeteo.window(t.kind), t.name, t.caption); };
+    const auto createSource = [this, &s](SourceKind kind) {
+        for (const SourceWindowTitle& t : kSourceWindowTitles)
+            if (t.kind == kind) create<SourcePlaceholderWindow>(s.FormChoixMeteo.window(kind), t.name, t.caption);
+    };
     // The program's order of creation.
-    createSource[SourceKind::MON]();
-    create<SourceChoiceWindow>(s.FormChoixMeteo, [this] { return mainWindow.geometryOfWindow(); });
-    createSource[SourceKind::W23]();
-    createSource[SourceKind::W28]();
-    createSource[SourceKind::APRS]();
-    createSource[SourceKind::Pro2]();
+    createSource(SourceKind::MON);
+    create<SourceChoiceWindow>(s.FormChoixMeteo, [this] { return geometryOf(mainWindow); });
+    createSource(SourceKind::W23);
+    createSource(SourceKind::W28);
+    createSource(SourceKind::APRS);
+    createSource(SourceKind::Pro2);
     auto* units = create<UnitsWindow>(s.FormMyUnits);
     auto* port = create<PortWindow>(a.FormCOM);
     auto* record = create<RecordWindow>(a.FormRecord, a.mainWindow, desktop);
-    createSource[SourceKind::METAR]();
+    createSource(SourceKind::METAR);
     connect(&mainWindow, &MainWindow::infoRequested, info, &QWidget::show);
     connect(&mainWindow, &MainWindow::recordWindowRequested, record, &QWidget::show);
     connect(&mainWindow, &MainWindow::portWindowRequested, port, &QWidget::show);

@@ -30,6 +30,7 @@
 #include "app/program_folder.h"
 #include "gui/help_file.h"
 #include "gui/widgets.h"
+#include "gui/window_geometry.h"
 
 namespace skycrier::gui {
 namespace {
@@ -381,7 +382,7 @@ void MainWindow::buildMenus() {
             [this] { showSourceWindowButtonReleased(true); });
     connect(named(bar->addAction("Ver el WX"), "menurVoirMeteo"), &QAction::triggered, this, [this] {
         a_.stations.FormChoixMeteo.hideSourceWindows();
-        a_.stations.FormChoixMeteo.showChosenWindow(geometryOfWindow());
+        a_.stations.FormChoixMeteo.showChosenWindow(geometryOf(*this));
         Q_EMIT sourceWindowsChanged();
     });
     connect(named(bar->addAction("Placa de sonido"), "MenuCarteSon"), &QAction::triggered, this, [this] {
@@ -429,15 +430,10 @@ void MainWindow::stepPeriod(int delta) {
 void MainWindow::showSourceWindowButtonReleased(bool rightButton) {
     a_.stations.FormChoixMeteo.hideSourceWindows();
     if (rightButton)
-        a_.stations.FormChoixMeteo.FormShow(geometryOfWindow());
+        a_.stations.FormChoixMeteo.FormShow(geometryOf(*this));
     else
-        a_.stations.FormChoixMeteo.showChosenWindow(geometryOfWindow());
+        a_.stations.FormChoixMeteo.showChosenWindow(geometryOf(*this));
     Q_EMIT sourceWindowsChanged();
-}
-
-WindowGeometry MainWindow::geometryOfWindow() const {
-    const QRect r = frameGeometry();
-    return {r.top(), r.left(), r.width(), r.height()};
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -36,8 +36,6 @@ public:
 
     // Reads the engine's state into the controls; changes only what differs.
     void refresh();
-    // The window's place and size as the engine keeps them.
-    WindowGeometry geometryOfWindow() const;
 
     // The menus, for the screenshots of each menu open.
     QList<QMenu*> topMenus() const;

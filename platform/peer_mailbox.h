@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -31,6 +32,15 @@ struct MailboxNames {
 
     // Names for a private mailbox (tests, scripts): region NAME, control NAME.ctl.
     static MailboxNames named(const std::string& name) { return {"/" + name, "/" + name + ".ctl"}; }
+    // The same from a name a user typed (--mailbox); nothing, and the reason,
+    // for a name that cannot name a shared-memory object.
+    static std::optional<MailboxNames> fromOption(const std::string& name, std::string& error) {
+        if (name.empty() || name.find('/') != std::string::npos) {
+            error = "bad mailbox name \"" + name + "\"";
+            return std::nullopt;
+        }
+        return named(name);
+    }
 };
 
 inline constexpr std::size_t kMailboxBytes = 65'536;
