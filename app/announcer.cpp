@@ -29,6 +29,7 @@ Announcer::Announcer(const AnnouncerParts& parts)
     stations.context.escapeRequest = [this] { sequencer.escapeRequest(); };
     stations.context.bulletinOnAir = [this] { return sequencer.BulletinRunning(); };
     stations.context.fetcher = parts.fetcher;
+    wireWeatherMonitor(parts);
     if (parts.showError) stations.context.showError = parts.showError;
     scheduler.appendLog = [this](const std::string& message) { logBook.AppendLog(message); };
     scheduler.readBackVolume = [this] {
@@ -41,6 +42,21 @@ Announcer::Announcer(const AnnouncerParts& parts)
     if (parts.showError) mainWindow.showError = parts.showError;
     sequencer.setChannelLink(&peers);
     if (parts.recorderLink) wireRecorder(parts.loop, *parts.recorderLink);
+}
+
+void Announcer::wireWeatherMonitor(const AnnouncerParts& parts) {
+    SourceContext& c = stations.context;
+    c.weatherMonitor = parts.weatherMonitor;
+    c.portDevice = devicePathForPort;
+    c.serialPorts = parts.listPorts;
+    c.mainWindowTime = [this] { return scheduler.EditTime; };
+    scheduler.hourlyObservation = [this]() -> std::optional<MeteoData> {
+        const TFormMeteo& monitor = stations.FormMeteo;
+        if (!stations.FormChoixMeteo.isChecked(SourceKind::MON) || !monitor.CheckBoxlog.checked ||
+            !monitor.connected())
+            return std::nullopt;
+        return monitor.meteo;
+    };
 }
 
 void Announcer::wireRecorder(EventLoop& loop, RecorderLink& link) {
@@ -59,7 +75,7 @@ std::vector<IgnoredLine> Announcer::applyConfiguration(const std::vector<ConfigL
 }
 
 ConfigTargets Announcer::configTargets() {
-    return {settings, lines, units, FormCOM, &stations, &mainWindow, &schedule, &keptSources, &soundOutput};
+    return {settings, lines, units, FormCOM, &stations, &mainWindow, &schedule, &soundOutput};
 }
 
 std::string Announcer::configurationText() { return skycrier::configurationText(configTargets()); }

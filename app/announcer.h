@@ -25,7 +25,6 @@
 #include "app/config_file.h"
 #include "app/log_book.h"
 #include "app/configuration.h"
-#include "app/kept_source_settings.h"
 #include "app/main_window.h"
 #include "app/port_window.h"
 #include "app/record_window.h"
@@ -64,6 +63,8 @@ struct AnnouncerParts {
     PeerChannel::Opener openMailbox = {};
     // The way to the external recorder; none: "Guardar anuncio" records nothing.
     RecorderLink* recorderLink = nullptr;
+    // The Weather Monitor II console's line; none: its port never opens.
+    WeatherMonitorLink* weatherMonitor = nullptr;
 };
 
 class Announcer {
@@ -93,7 +94,6 @@ public:
     SpeechUnits units;
     StatusBoard status;
     StationSources stations;
-    KeptSourceSettings keptSources;
     Vocabulary vocabulary;
     PlaybackEngine engine;
     TransmitterPortControl port;
@@ -104,7 +104,6 @@ public:
     PeerChannel peers;
     // The sound-card panel, the volume slider and the level mark.
     SoundOutput soundOutput;
-    // Its hourly log hook stays empty until a Weather Monitor II source exists.
     Scheduler scheduler;
     LogBook logBook;
     // Records every bulletin when "Guardar anuncio" is checked; only with a recorder link.
@@ -114,6 +113,7 @@ public:
     const std::filesystem::path& configFile() const { return configFile_; }
 
 private:
+    void wireWeatherMonitor(const AnnouncerParts& parts);
     void wireRecorder(EventLoop& loop, RecorderLink& link);
 
     std::filesystem::path folder_;

@@ -281,9 +281,11 @@ void addInternetSourceKeys(KeyTable& keys, StationSources& s) {
     addNetworkSourceKeys(keys, "METAR_", s.FormMeteoMETAR);
 }
 
-void addKeptSourceKeys(KeyTable& keys, KeptSourceSettings& k) {
-    keys["METCOMM="] = integer([&k](int n) { k.monitor.portNumber = n; });
-    keys["LOG="] = setOn("Y", k.monitor.CheckBoxlog, true);
+void addMonitorKeys(KeyTable& keys, TFormMeteo& monitor) {
+    keys["METCOMM="] = [&monitor](const std::string& v) -> Why {
+        return monitor.loadPort(v) ? Why() : "neither a port number nor a device path";
+    };
+    keys["LOG="] = setOn("Y", monitor.CheckBoxlog.checked, true);
 }
 
 // "APRS_FAVn=" and "METAR_FAVn=": favourite n of 1..10. Nothing when the key is no favourite key.
@@ -324,7 +326,7 @@ LoadOutcome loadConfiguration(const std::vector<ConfigLine>& lines, ConfigTarget
     if (t.mainWindow && t.schedule) addScheduleKeys(keys, *t.mainWindow, *t.schedule);
     if (t.stations) addStationKeys(keys, *t.stations, outcome.remembered);
     if (t.stations) addInternetSourceKeys(keys, *t.stations);
-    if (t.kept) addKeptSourceKeys(keys, *t.kept);
+    if (t.stations) addMonitorKeys(keys, t.stations->FormMeteo);
 
     for (const ConfigLine& line : lines) {
         std::optional<Why> why;
@@ -356,7 +358,11 @@ void hideSourceWindowsIfAsked(ConfigTargets& t) {
     if (!t.mainWindow || !t.stations || t.mainWindow->showSourceWindow) return;
     for (const SourceBlock& block : kSourceBlocks) {
         SourceWindow& w = t.stations->FormChoixMeteo.window(block.kind);
-        if (w.visible) w.FormClose(w.geometry);
+        // The Weather Monitor II window stays while its station is not connected.
+        if (block.kind == SourceKind::MON)
+            t.stations->FormMeteo.hideWhenConnected();
+        else if (w.visible)
+            w.FormClose(w.geometry);
     }
 }
 

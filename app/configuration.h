@@ -10,7 +10,6 @@
 
 #include "announce/bulletin_settings.h"
 #include "app/config_file.h"
-#include "app/kept_source_settings.h"
 #include "app/main_window.h"
 #include "app/sound_output.h"
 #include "base/speech_units.h"
@@ -41,8 +40,6 @@ struct ConfigTargets {
     // The main window and its schedule; without them their keys are skipped.
     TForm1* mainWindow = nullptr;
     ScheduleSettings* schedule = nullptr;
-    // What the sources without a station reader keep; without it their keys are skipped.
-    KeptSourceSettings* kept = nullptr;
     // The volume control; without it "VOLUME=" only sets the slider's position.
     SoundOutput* soundOutput = nullptr;
 };

@@ -57,16 +57,16 @@ void addNetworkKeys(Lines& out, const std::string& prefix, const InternetSource&
     out.add(prefix + "TU=", n.ComboBoxTU);
 }
 
-void addSourceBlock(Lines& out, const SourceBlock& block, const StationSources& s, const KeptSourceSettings* kept) {
+void addSourceBlock(Lines& out, const SourceBlock& block, const StationSources& s) {
     const std::string p = block.prefix;
     const SourceWindow& w = s.FormChoixMeteo.window(block.kind);
     for (const QuantityFlag& flag : kQuantityFlags)
         if (hasQuantityFlag(block.kind, flag.field)) out.addIf(w.checkBox(flag.field).checked, p + flag.suffix, "Y");
     switch (block.kind) {
     case SourceKind::MON:
-        if (kept) out.addIf(kept->monitor.CheckBoxlog, "LOG=", "Y");
+        out.addIf(s.FormMeteo.CheckBoxlog.checked, "LOG=", "Y");
         out.add("METPERI=", w.SpinEditRafraichir.value());
-        if (kept) out.add("METCOMM=", kept->monitor.portNumber);
+        out.add("METCOMM=", s.FormMeteo.portConfigValue());
         break;
     case SourceKind::W23:
         out.add(p + "METPERI=", w.SpinEditRafraichir.value());
@@ -168,7 +168,7 @@ std::string configurationText(const ConfigTargets& t) {
     addUnits(out, t.units);
     if (t.stations) {
         out.addIfNotEmpty("METEO=", sourceConfigName(t.stations->FormChoixMeteo.checkedSource()));
-        for (const SourceBlock& block : kSourceBlocks) addSourceBlock(out, block, *t.stations, t.kept);
+        for (const SourceBlock& block : kSourceBlocks) addSourceBlock(out, block, *t.stations);
     }
     if (w) {
         out.add("TOP=", w->Top);

@@ -63,6 +63,7 @@ void Program::StartUp() {
     if (logPresent_) a.logBook.read();
     // Only now: an entry written before the old log is read would replace it.
     for (const std::string& problem : problems) report(problem);
+    openMonitorPort();
     applyRememberedSource(loaded.remembered, targets);
     if (showMainWindow) showMainWindow(a.mainWindow.CheckBoxReduire);
     hideSourceWindowsIfAsked(targets);
@@ -86,6 +87,13 @@ void Program::StartUp() {
     started_ = true;
 }
 
+void Program::openMonitorPort() {
+    TFormMeteo& monitor = announcer.stations.FormMeteo;
+    if (monitor.port().empty() || !announcer.stations.FormChoixMeteo.isChecked(SourceKind::MON)) return;
+    if (!announcer.mainWindow.CheckBoxReduire) monitor.FormShow();
+    monitor.openConfiguredPort();
+}
+
 void Program::reportWeatherProblems() {
     for (const std::string& problem : weatherProblems(announcer.stations.weatherSources())) report(problem);
 }
@@ -102,6 +110,7 @@ void Program::FormClose() {
         if (w.visible) a.stations.context.SourceWindowGeometry = w.geometry;
     }
     a.saveConfiguration();
+    a.stations.FormMeteo.closeStation();
     a.engine.stopOutput();
     a.FormCOM.chooseNoPort();
     a.peers.disconnect();

@@ -51,6 +51,8 @@ public:
 private:
     // Every problem goes to the status line's listeners and to the log.
     void report(const std::string& text);
+    // A configured Weather Monitor II port is opened when its source is chosen.
+    void openMonitorPort();
     void reportWeatherProblems();
 
     std::filesystem::path sharedDataFolder_;

@@ -17,6 +17,7 @@
 #include "platform/program_location.h"
 #include "platform/recorder_socket.h"
 #include "platform/serial_port_list.h"
+#include "platform/threaded_weather_monitor.h"
 
 namespace skycrier::cli {
 namespace {
@@ -114,6 +115,8 @@ int runRunCommand(const std::vector<std::string>& args, std::ostream& out, std::
     };
     SocketRecorderLink recorderLink;
     parts.recorderLink = &recorderLink;
+    ThreadedWeatherMonitor weatherMonitor(*loop);
+    parts.weatherMonitor = &weatherMonitor;
     Program program({parts, userPublicShareFolder() / "weather"});
     const Subscription problems = program.announcer.status.reported.connect(
         [&err](const std::string& text) { err << kPrefix << text << std::endl; });

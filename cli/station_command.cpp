@@ -4,6 +4,7 @@
 
 #include "base/decimal_integer.h"
 #include "cli/json_text.h"
+#include "cli/monitor_station.h"
 #include "cli/source_options.h"
 #include "cli/usage.h"
 #include "platform/date_time.h"
@@ -26,7 +27,7 @@ struct Options {
 std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error) {
     Options o;
     if (args.size() < 2) {
-        error = "needs a station (w23, w28 or pro2) and a file";
+        error = "needs a station (w23, w28 or pro2) and a file, or mon and a port";
         return std::nullopt;
     }
     const std::pair<const char*, SourceKind> kStations[] = {
@@ -34,7 +35,7 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
     for (const auto& [name, kind] : kStations)
         if (args[0] == name) o.kind = kind;
     if (o.kind == SourceKind::None) {
-        error = "unknown station \"" + args[0] + "\" (w23, w28 or pro2)";
+        error = "unknown station \"" + args[0] + "\" (w23, w28, pro2 or mon)";
         return std::nullopt;
     }
     o.file = args[1];
@@ -85,6 +86,7 @@ int runStationCommand(const std::vector<std::string>& args, std::ostream& out, s
         out << kStationUsage;
         return 0;
     }
+    if (!args.empty() && args[0] == "mon") return runMonitorStation(args, out, err);
     std::string error;
     const auto options = parseOptions(args, error);
     if (!options) return usageError(err, "station", error, kStationUsage);

@@ -15,7 +15,9 @@ inline constexpr const char* kVocabularyUsage = "usage: skycrier-cli vocabulary 
 inline constexpr const char* kStationUsage =
     "usage: skycrier-cli station w23|w28|pro2 FILE [--at \"YYYY-MM-DD HH:MM:SS\"] [--temp C|F]\n"
     "                    [--pressure hPa|inHg] [--wind kmh|mph] [--rain mm|inch] [--offset N]\n"
-    "                    [--threshold N] [--relative]\n";
+    "                    [--threshold N] [--relative]\n"
+    "       skycrier-cli station mon PORT [--polls N] [--at \"YYYY-MM-DD HH:MM:SS\"] [--temp C|F]\n"
+    "                    [--pressure hPa|inHg] [--wind kmh|mph] [--rain mm|inch]\n";
 inline constexpr const char* kScheduleUsage =
     "usage: skycrier-cli schedule --ini FILE --from \"YYYY-MM-DD HH:MM\" --to \"YYYY-MM-DD HH:MM\"\n"
     "                    [--bulletin-seconds N] [--folder DIR]\n";

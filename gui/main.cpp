@@ -29,6 +29,7 @@
 #include "platform/recorder_socket.h"
 #include "platform/program_location.h"
 #include "platform/serial_port_list.h"
+#include "platform/threaded_weather_monitor.h"
 #include "platform/xdg_autostart.h"
 
 namespace {
@@ -150,6 +151,8 @@ int main(int argc, char** argv) {
     parts.catalogue = review ? nullptr : &catalogue;
     SocketRecorderLink recorderLink;
     if (!review) parts.recorderLink = &recorderLink;
+    ThreadedWeatherMonitor weatherMonitor(loop);
+    if (!review) parts.weatherMonitor = &weatherMonitor;
     // Peer programs reach the running program only, never a review of its look.
     if (!review)
         parts.openMailbox = [](std::string& reason) -> std::unique_ptr<Mailbox> { return PeerMailbox::open({}, reason); };

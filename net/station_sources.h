@@ -6,6 +6,7 @@
 
 #include "net/aprs_source.h"
 #include "net/metar_source.h"
+#include "sources/monitor_source.h"
 #include "sources/pro2_source.h"
 #include "sources/source_choice.h"
 #include "sources/units_window.h"
@@ -24,7 +25,7 @@ public:
     WeatherSources& weatherSources() { return FormChoixMeteo; }
 
     SourceContext context;
-    ReaderlessSource FormMeteo{SourceKind::MON, context};
+    TFormMeteo FormMeteo{context};
     TFormMeteoW23 FormMeteoW23{context};
     TFormMeteoW28 FormMeteoW28{context};
     TFormMeteoAPRS FormMeteoAPRS{context};

@@ -10,12 +10,14 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "base/meteo_data.h"
 #include "base/speech_units.h"
 #include "platform/http_fetch.h"
 #include "platform/signal.h"
 #include "platform/timer.h"
+#include "platform/weather_monitor_link.h"
 
 namespace skycrier {
 
@@ -87,6 +89,14 @@ struct SourceContext {
     std::function<void(const std::string&)> showError = [](const std::string&) {};
     // The configuration is being applied at start-up: a source does not fetch meanwhile.
     bool loading = false;
+    // The Weather Monitor II console's line; none: every opening fails.
+    WeatherMonitorLink* weatherMonitor = nullptr;
+    // The device a serial port's name stands for ("COM3" or a device path).
+    std::function<std::string(const std::string&)> portDevice = [](const std::string& name) { return name; };
+    // The machine's serial ports, as the main window lists them (without "No COM").
+    std::function<std::vector<std::string>()> serialPorts = [] { return std::vector<std::string>(); };
+    // The main window's time field (EditTime), " HH:MM:SS" once the clock has been read.
+    std::function<std::string()> mainWindowTime = [] { return std::string(); };
 };
 
 class SourceWindow {
@@ -149,16 +159,6 @@ protected:
 
 private:
     SourceKind kind_;
-};
-
-// The record and check boxes of a source whose station reader is not part of
-// the program yet (Weather Monitor II, APRS, METAR): choosing it stops the
-// other sources, and its poll reads nothing.
-class ReaderlessSource final : public SourceWindow {
-public:
-    using SourceWindow::SourceWindow;
-    void TimerMeteoTimer() override { pollFinished.emit(false); }
-    void startAsChosen(bool) override {}
 };
 
 }  // namespace skycrier

@@ -205,14 +205,14 @@ TEST_F(SourceConfigurationTest, TheRememberedSourceWaitsForItsOwnStep) {
 }
 
 TEST_F(SourceConfigurationTest, EachSourceTakesItsSettings) {
-    KeptSourceSettings kept;
-    ConfigTargets targets{bulletin, lines, units, port, &stations, nullptr, nullptr, &kept};
+    ConfigTargets targets{bulletin, lines, units, port, &stations};
     const LoadOutcome loaded = loadConfiguration(
         "[SKYCRIER V2.2.2]\nMETCOMM=3\nLOG=Y\nAPRS_KM=Y\nAPRS_DGF=\nAPRS_INC=N\nAPRS_TU=1\nAPRS_TU=2\n"
         "APRS_DAT=nowhere.txt\nAPRS_PW=pw\nMETAR_DAT=https://m/?id=LEMD\nMETAR_FAV3=LEBL\nAPRS_VITVENT=Y\n",
         targets);
-    EXPECT_EQ(kept.monitor.portNumber, 3);
-    EXPECT_TRUE(kept.monitor.CheckBoxlog);
+    EXPECT_EQ(stations.FormMeteo.port(), "COM3");
+    EXPECT_EQ(stations.FormMeteo.ButtonPort, "COM=3");
+    EXPECT_TRUE(stations.FormMeteo.CheckBoxlog.checked);
     const TFormMeteoAPRS& aprs = stations.FormMeteoAPRS;
     EXPECT_EQ(aprs.input.wind, AprsWindUnit::Kmh);
     EXPECT_FALSE(aprs.input.fahrenheit);

@@ -46,8 +46,9 @@ TEST(SourceWindows, ChoosingASourceChecksItAndShowsItsWindowWhereTheModelSays) {
         {"RadioButtonPro2", SourceKind::Pro2, false, true},
         {"RadioButtonAPRS", SourceKind::APRS, false, true},
         {"RadioButtonMETAR", SourceKind::METAR, false, true},
-        // The Weather Monitor II has no reader yet: its window stays closed.
-        {"RadioButtonMON", SourceKind::MON, false, false},
+        // The Weather Monitor II without a port: its window asks for one, even reduced.
+        {"RadioButtonMON", SourceKind::MON, false, true},
+        {"RadioButtonMON", SourceKind::MON, true, true},
         // The main window's CheckBoxReduire: the source runs without its window.
         {"RadioButtonW23", SourceKind::W23, true, false},
     };

@@ -2,7 +2,7 @@
 // library without a station. Prints the terminal's device path on the first
 // line of stdout, then answers LOOP and WRD as the console does until killed.
 //
-//   wm2_simulator [--inside F] [--outside F] [--barometer inHg] [--wind mph]
+//   wm2_simulator [--inside F] [--outside F] [--barometer inHg] [--wind mph[*n],...]
 //                 [--direction deg] [--trend steady|rising|falling|none]
 //                 [--fault none|silence|crc|short|garbage|unplug]
 //                 [--inside-offset tenths] [--outside-offset tenths]
@@ -10,6 +10,8 @@
 //
 // The values are the calibrated ones; LOOP carries them uncalibrated and the
 // offsets are answered to WRD as the console keeps them.
+// A list of winds is a script: each LOOP answer takes the next value ("20*3"
+// counts for three answers), and the last one stays.
 // A fault spoils every LOOP answer, or only the first n with --faulty-answers
 // (WRD keeps working, so the station opens);
 // "unplug" closes the terminal and exits on the first LOOP.
@@ -20,11 +22,13 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,7 +42,8 @@ struct Station {
     double inside = 68.0;
     double outside = 50.0;
     double barometer = 29.92;
-    int wind = 0;
+    std::vector<int> winds{0};
+    std::size_t nextWind = 0;
     int direction = 0;
     unsigned trendNibble = 0x1;
     int insideOffset = 0;     // tenths °F, added to the loop value
@@ -62,7 +67,7 @@ Bytes loopAnswer(const Station& station) {
     std::uint8_t* data = answer.data() + 2;
     putInt16(data, std::lround(station.inside * 10) - station.insideOffset);
     putInt16(data + 2, std::lround(station.outside * 10) - station.outsideOffset);
-    data[4] = static_cast<std::uint8_t>(station.wind);
+    data[4] = static_cast<std::uint8_t>(station.winds[std::min(station.nextWind, station.winds.size() - 1)]);
     putInt16(data + 5, station.direction);
     putInt16(data + 7, std::lround(station.barometer * 1000) + station.barometerOffset);
     data[9] = data[10] = 0x80;  // humidity unknown; rain and the unused bytes stay 0
@@ -86,6 +91,25 @@ Bytes wordAnswer(const Station& station, std::uint8_t nibblesAndBank, std::uint8
     return answer;
 }
 
+// "20*3,5" is 20, 20, 20, 5; nothing when the text is no such list.
+std::optional<std::vector<int>> windScript(const std::string& text) {
+    std::vector<int> winds;
+    std::size_t at = 0;
+    while (at <= text.size()) {
+        const std::size_t comma = std::min(text.find(',', at), text.size());
+        const std::string item = text.substr(at, comma - at);
+        char* end = nullptr;
+        const long value = std::strtol(item.c_str(), &end, 10);
+        long count = 1;
+        if (*end == '*') count = std::strtol(end + 1, &end, 10);
+        if (item.empty() || *end != '\0' || value < 0 || value > 255 || count < 1 || count > 100000)
+            return std::nullopt;
+        winds.insert(winds.end(), static_cast<std::size_t>(count), static_cast<int>(value));
+        at = comma + 1;
+    }
+    return winds;
+}
+
 bool parseOptions(int argc, char** argv, Station& station) {
     static const std::map<std::string, unsigned> trends{{"steady", 0x1}, {"rising", 0x2}, {"falling", 0x4}, {"none", 0}};
     for (int i = 1; i < argc; i += 2) {
@@ -98,7 +122,7 @@ bool parseOptions(int argc, char** argv, Station& station) {
         if (option == "--inside" && numeric) station.inside = number;
         else if (option == "--outside" && numeric) station.outside = number;
         else if (option == "--barometer" && numeric) station.barometer = number;
-        else if (option == "--wind" && numeric) station.wind = static_cast<int>(number);
+        else if (option == "--wind" && windScript(value)) station.winds = *windScript(value);
         else if (option == "--direction" && numeric) station.direction = static_cast<int>(number);
         else if (option == "--inside-offset" && numeric) station.insideOffset = static_cast<int>(number);
         else if (option == "--outside-offset" && numeric) station.outsideOffset = static_cast<int>(number);
@@ -126,7 +150,7 @@ bool writeAll(int fd, const Bytes& bytes) {
 int main(int argc, char** argv) {
     Station station;
     if (!parseOptions(argc, argv, station)) {
-        std::fprintf(stderr, "usage: %s [--inside F] [--outside F] [--barometer inHg] [--wind mph] [--direction deg]"
+        std::fprintf(stderr, "usage: %s [--inside F] [--outside F] [--barometer inHg] [--wind mph[*n],...] [--direction deg]"
                              " [--trend steady|rising|falling|none] [--fault none|silence|crc|short|garbage|unplug]"
                              " [--inside-offset tenths] [--outside-offset tenths] [--barometer-offset thousandths]"
                              " [--faulty-answers n]\n",
@@ -169,6 +193,7 @@ int main(int argc, char** argv) {
                 return 0;
             }
             if (station.fault != "silence") answer = loopAnswer(station);
+            ++station.nextWind;
         } else if (text.rfind("WRD", 0) == 0 && command.size() == 6) {
             answer = wordAnswer(station, command[3], command[4]);
         } else {

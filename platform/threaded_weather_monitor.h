@@ -1,0 +1,47 @@
+#pragma once
+// The Weather Monitor II console on a thread of its own: the station
+// library's calls run there, one after the other, and their answers are
+// posted back to the loop.
+
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+#include "platform/task_scope.h"
+#include "platform/weather_monitor_link.h"
+#include "platform/weather_monitor_station.h"
+
+namespace skycrier {
+
+class ThreadedWeatherMonitor final : public WeatherMonitorLink {
+public:
+    explicit ThreadedWeatherMonitor(EventLoop& loop);
+    // Waits for the call under way (a few seconds at most), drops the others
+    // and their answers, and closes the port.
+    ~ThreadedWeatherMonitor() override;
+    ThreadedWeatherMonitor(const ThreadedWeatherMonitor&) = delete;
+    ThreadedWeatherMonitor& operator=(const ThreadedWeatherMonitor&) = delete;
+
+    void openCommPort(const std::string& devicePath, int baudRate, std::function<void(int)> done) override;
+    void closeCommPort() override;
+    double getDllVersion() const override { return WeatherMonitorStation::getDllVersion(); }
+    void read(Reading reading, std::function<void(double)> done) override;
+
+private:
+    void enqueue(std::function<void()> call);
+    void run();
+    double readNow(Reading reading);
+
+    // Declared first, so it outlives the thread that posts through it.
+    TaskScope tasks_;
+    WeatherMonitorStation station_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::deque<std::function<void()>> calls_;
+    bool stopping_ = false;
+    std::thread thread_;
+};
+
+}  // namespace skycrier

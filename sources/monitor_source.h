@@ -1,0 +1,124 @@
+#pragma once
+// Davis Weather Monitor II (TFormMeteo, "Davis Monitor II"): a console read
+// live over a serial port. Every poll asks the station for six readings,
+// converts them into the speech units and keeps the gust as the highest wind
+// of the last ten valid polls. The readings are answered off the loop, one
+// after the other; the status line counts them down meanwhile.
+//
+// Threading: the loop's thread only.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/task_scope.h"
+#include "sources/source_window.h"
+
+namespace skycrier {
+
+inline constexpr const char* kNoComEntry = "No COM";
+inline constexpr const char* kMonitorPortError = "Error: COM-Port";
+inline constexpr const char* kMonitorStationError = "Error: Weather Monitor";
+
+class TFormMeteo final : public SourceWindow {
+public:
+    static constexpr int kBaudRate = 2400;
+    static constexpr double kEmptyRingSlot = -10;
+    static constexpr Millis kFirstPollMs = 1000;
+
+    // FormCreate: the wind ring starts empty; no port is chosen yet.
+    explicit TFormMeteo(SourceContext& context);
+
+    // The poll: six readings, then the timer again at the period. Nothing
+    // while no port is chosen; put off while a bulletin is on the air.
+    void TimerMeteoTimer() override;
+    bool pollInFlight() const override { return opening_ || polling_; }
+    // RadioButtonMONClick once the other timers are stopped: the configured
+    // port is opened and polled; without one the window asks for a port.
+    void startAsChosen(bool keepHidden) override;
+    // Also writes the chosen units into the captions.
+    void FormShow() override;
+    // The poll period follows SpinEditRafraichir.
+    void SpinEditRafraichirChange();
+
+    // The port button: "No COM" and the machine's ports into ListBoxPort,
+    // shown unless a silent fill was asked for (which it then clears).
+    void ButtonPortClick();
+    // The user picked ListBoxPort.ItemIndex: the station is closed, then
+    // "No COM" hides the window, any other entry opens that port and polls.
+    void ListBoxPortClick();
+    // Fills the list silently, selects the configured port and opens it (as
+    // the source choice and the start-up do). A configured port the machine
+    // does not list (an adapter not plugged in) is added to the list, so that
+    // its setting is kept and its opening fails visibly.
+    void openConfiguredPort();
+
+    // The configuration's "METCOMM=": a port number (0 for none) or a device
+    // path. False, with nothing changed, for anything else.
+    bool loadPort(const std::string& value);
+    // What "METCOMM=" saves: the number of a "COM" port, a device path, or 0.
+    std::string portConfigValue() const;
+    // The chosen port's name ("COM3" or a device path), empty for none.
+    const std::string& port() const { return port_; }
+    // The last port opening and the last poll succeeded (MeteoData.Input is "1").
+    bool connected() const { return meteo.Input == "1"; }
+
+    // The program's close: no more polls, the port is released.
+    void closeStation();
+    // "FORMMETEO=N" at start-up: the window hides once the station is connected.
+    void hideWhenConnected();
+
+    // "COM=" and the port.
+    std::string ButtonPort = "COM=0";
+    static constexpr const char* ButtonPortHint = "Cliquer pour changer le port";
+    struct PortList {
+        std::vector<std::string> Items;
+        int ItemIndex = -1;
+        bool visible = false;
+    };
+    PortList ListBoxPort;
+    std::string LabelVersion = "DLL-Version: ";
+    std::string StaticTextStatus;
+    // This window's name for the tendency box.
+    CheckBox& CheckBoxtend = CheckBoxTend;
+    CheckBox CheckBoxlog{{"Registro horario de datos meteorológicos."}};
+    // The last ten valid wind speeds and the slot written last (1..10, 0 before the first).
+    std::array<double, 10> windRing;
+    int windPosition = 0;
+    // The source choice asked ButtonPortClick not to show the list.
+    bool silentPortFill = false;
+
+private:
+    using Reading = WeatherMonitorLink::Reading;
+    struct Step;
+    static const Step kSteps[6];
+
+    void openPort();
+    void readStep(std::size_t step);
+    // Each takes one reading into the record and its caption; false ends the poll.
+    bool takeInside(double fahrenheit);
+    bool takeOutside(double fahrenheit);
+    bool takeBarometer(double inHg);
+    bool takeTrend(double code);
+    bool takeWind(double mph);
+    bool takeDirection(double degrees);
+    double temperature(double fahrenheit) const;
+    void setConnected(bool connected, const std::string& failure = {});
+    // The station did not answer: the poll ends, the timer keeps running.
+    void failStation();
+    void finishPoll();
+    // Answers still on their way from an earlier port or poll are dropped.
+    void forgetAnswers();
+
+    std::string port_;
+    // The wind unit of the ring's values.
+    double ringWindFactor_ = 1;
+    bool opening_ = false;
+    bool polling_ = false;
+    bool hideWhenConnected_ = false;
+    unsigned generation_ = 0;
+    TaskScope tasks_;
+};
+
+}  // namespace skycrier
