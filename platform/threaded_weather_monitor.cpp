@@ -18,13 +18,18 @@ ThreadedWeatherMonitor::~ThreadedWeatherMonitor() {
 void ThreadedWeatherMonitor::openCommPort(const std::string& devicePath, int baudRate,
                                           std::function<void(int)> done) {
     enqueue([this, devicePath, baudRate, done = std::move(done)] {
+        device_ = devicePath;
+        baudRate_ = baudRate;
         const int result = station_.openCommPort(devicePath, baudRate);
         tasks_.post([done, result] { done(result); });
     });
 }
 
 void ThreadedWeatherMonitor::closeCommPort() {
-    enqueue([this] { station_.closeCommPort(); });
+    enqueue([this] {
+        device_.clear();
+        station_.closeCommPort();
+    });
 }
 
 void ThreadedWeatherMonitor::read(Reading reading, std::function<void(double)> done) {
@@ -35,6 +40,7 @@ void ThreadedWeatherMonitor::read(Reading reading, std::function<void(double)> d
 }
 
 double ThreadedWeatherMonitor::readNow(Reading reading) {
+    if (!station_.isOpen() && !device_.empty()) station_.openCommPort(device_, baudRate_);
     switch (reading) {
     case Reading::InsideTemp: return station_.getInsideTemp();
     case Reading::OutsideTemp: return station_.getOutsideTemp();

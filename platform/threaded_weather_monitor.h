@@ -1,12 +1,15 @@
 #pragma once
 // The Weather Monitor II console on a thread of its own: the station
 // library's calls run there, one after the other, and their answers are
-// posted back to the loop.
+// posted back to the loop. A line lost since the port was opened (a USB
+// adapter pulled out) is opened again before the next reading, so the station
+// comes back by itself once the adapter is back.
 
 #include <condition_variable>
 #include <deque>
 #include <functional>
 #include <mutex>
+#include <string>
 #include <thread>
 
 #include "platform/task_scope.h"
@@ -37,6 +40,9 @@ private:
     // Declared first, so it outlives the thread that posts through it.
     TaskScope tasks_;
     WeatherMonitorStation station_;
+    // The port last opened, for opening it again; the thread's own.
+    std::string device_;
+    int baudRate_ = 0;
     std::mutex mutex_;
     std::condition_variable wake_;
     std::deque<std::function<void()>> calls_;

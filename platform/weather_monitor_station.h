@@ -34,6 +34,8 @@ public:
     // 1 = opened and reachable; anything else is a failure (port closed again).
     int openCommPort(const std::string& devicePath, int baudRate);
     void closeCommPort();
+    // A port is open; a lost line closes it.
+    bool isOpen() const { return fd_ >= 0; }
     static double getDllVersion() { return kVersion; }
 
     double getInsideTemp();   // °F

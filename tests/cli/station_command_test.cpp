@@ -9,6 +9,7 @@
 #include "support/command_run.h"
 #include "support/station_files.h"
 #include "support/temp_dir.h"
+#include "support/wm2_simulator_process.h"
 
 namespace skycrier::cli {
 namespace {
@@ -112,6 +113,10 @@ TEST_F(StationCommandTest, BadOptionsShowTheUsageAndUnreadableFilesOneLine) {
         {{"w23", file, "--verbose"}, true},
         {{"w23", (dir.path() / "absent.dat").string()}, false},
         {{"w23", dir.path().string()}, false},
+        {{"mon"}, true},
+        {{"mon", "COMx"}, true},
+        {{"mon", "1", "--polls", "0"}, true},
+        {{"mon", "1", "--offset", "2"}, true},
     };
     for (const auto& [args, optionMistake] : bad) {
         SCOPED_TRACE(args.empty() ? "" : args.back());
@@ -119,6 +124,50 @@ TEST_F(StationCommandTest, BadOptionsShowTheUsageAndUnreadableFilesOneLine) {
         test::expectRefused(result, kStationUsage, optionMistake);
         EXPECT_EQ(result.err.rfind("skycrier-cli station: ", 0), 0u) << result.err;
     }
+}
+
+// A Weather Monitor II console simulated on a pseudo-terminal, polled as the
+// window's port list opens it.
+TEST(MonitorStationCommand, PollsTheConsole) {
+    const struct {
+        std::vector<std::string> console;
+        std::vector<std::string> options;
+        int code;
+        std::vector<std::string> shown;
+    } cases[] = {
+        {{"--inside", "68", "--outside", "50", "--barometer", "29.92", "--wind", "10", "--direction", "270",
+          "--trend", "falling"},
+         {},
+         0,
+         {"\"Tint\": 20,", "\"Text\": 10,", "\"Tend\": 2,", "\"Dire\": 270,", "\"Input\": \"1\"",
+          "\"T-int (°C)= 20.0\"", "\"P-atm (hPa) = 1013.2\"", "\"Viento (km/h) = 16\"",
+          "\"Tendencia: decreciente\"", "\"Weather Monitor cerrado\"", "\"DLL-Version: 1.000\""}},
+        {{"--inside", "68", "--barometer", "29.92"},
+         {"--temp", "F", "--pressure", "inHg"},
+         0,
+         {"\"Tint\": 68,", "\"Patm\": 29.92,", "\"P-atm (inHg) = 29.92\""}},
+        // Five packets a poll: ten polls of 20, then 5.
+        {{"--wind", "20*50,5"}, {"--wind", "mph", "--polls", "11"}, 0, {"\"Vent\": 5,", "\"Rafa\": 20,"}},
+        {{"--wind", "20*50,5"}, {"--wind", "mph", "--polls", "19"}, 0, {"\"Rafa\": 20,"}},
+        {{"--wind", "20*50,5"}, {"--wind", "mph", "--polls", "20"}, 0, {"\"Rafa\": 5,"}},
+        {{"--fault", "crc"}, {}, 1, {"\"Input\": \"0\"", "\"Error: Weather Monitor\""}},
+        {{"--fault", "silence"}, {}, 1, {"\"Error: Weather Monitor\""}},
+        {{"--fault", "unplug"}, {"--polls", "3"}, 1, {"\"Error: Weather Monitor\""}},
+        // A spoilt packet is asked for again.
+        {{"--fault", "garbage", "--faulty-answers", "1"}, {}, 0, {"\"Tint\": 20,"}},
+    };
+    for (const auto& c : cases) {
+        test::Wm2Simulator console(c.console);
+        std::vector<std::string> args{"mon", console.device()};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const auto result = run(args);
+        SCOPED_TRACE(result.out + result.err);
+        EXPECT_EQ(result.code, c.code);
+        for (const std::string& text : c.shown) EXPECT_NE(result.out.find(text), std::string::npos) << text;
+    }
+    const auto notAStation = run({"mon", "/dev/null"});
+    EXPECT_EQ(notAStation.code, 1);
+    EXPECT_NE(notAStation.out.find("\"Error: COM-Port\""), std::string::npos) << notAStation.out;
 }
 
 }  // namespace
