@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/configuration_text.h"
 #include "app/transmitter_port_control.h"
 #include "platform/date_time.h"
 #include "platform/virtual_loop.h"
@@ -193,6 +194,28 @@ TEST_F(SourceConfigurationTest, SourceWindowGeometry) {
     EXPECT_EQ(g.left, -3);
     EXPECT_EQ(g.width, 287);
     EXPECT_EQ(g.height, 300);
+}
+
+// "METCOMM=" holds the port's number, or a device path as "COM=" may.
+TEST_F(SourceConfigurationTest, TheWeatherMonitorPortIsReadAndWrittenBack) {
+    const struct {
+        const char* value;
+        const char* port;
+        const char* saved;
+        bool ignored;
+    } cases[] = {{"3", "COM3", "3", false},   {"/dev/ttyUSB1", "/dev/ttyUSB1", "/dev/ttyUSB1", false},
+                 {"0", "", "0", false},       {"-2", "", "0", true},
+                 {"COM3", "", "0", true},     {"", "", "0", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        StationSources fresh{loop, units};
+        ConfigTargets targets{bulletin, lines, units, port, &fresh};
+        const LoadOutcome loaded = loadConfiguration(std::string("METCOMM=") + c.value + "\n", targets);
+        EXPECT_EQ(fresh.FormMeteo.port(), c.port);
+        EXPECT_EQ(loaded.ignored.size(), c.ignored ? 1u : 0u);
+        const std::string text = configurationText(targets);
+        EXPECT_NE(text.find(std::string("\r\nMETCOMM=") + c.saved + "\r\n"), std::string::npos) << text;
+    }
 }
 
 TEST_F(SourceConfigurationTest, TheRememberedSourceWaitsForItsOwnStep) {

@@ -9,6 +9,7 @@
 #include "platform/virtual_loop.h"
 #include "support/fake_fetcher.h"
 #include "support/fake_serial_line.h"
+#include "support/fake_weather_monitor.h"
 #include "support/fake_wave_out.h"
 #include "support/station_files.h"
 #include "support/temp_dir.h"
@@ -18,9 +19,10 @@ namespace skycrier {
 namespace {
 
 AnnouncerParts partsOf(EventLoop& loop, WaveOut& out, SerialLine& line, const std::filesystem::path& folder,
-                       HttpFetcher& web) {
+                       HttpFetcher& web, WeatherMonitorLink& station) {
     AnnouncerParts parts{loop, out, line, folder, {}};
     parts.fetcher = &web;
+    parts.weatherMonitor = &station;
     parts.listPorts = [] { return std::vector<std::string>{"/dev/ttyS0"}; };
     return parts;
 }
@@ -49,7 +51,8 @@ struct ProgramRig {
     test::TempDir dir;
     bool written = writeFiles();
     test::FakeFetcher web{loop};
-    Program program{{partsOf(loop, out, line, dir.path(), web), dir.path() / "Public" / "weather"}};
+    test::FakeWeatherMonitor station{loop};
+    Program program{{partsOf(loop, out, line, dir.path(), web, station), dir.path() / "Public" / "weather"}};
     Announcer& a = program.announcer;
     test::TraceRecorder trace{a.sequencer.events};
     std::vector<std::string> reported;
@@ -114,6 +117,36 @@ TEST(Program, WithoutAConfigurationEverythingKeepsItsDefaultAndTheCloseWritesOne
     EXPECT_EQ(r.a.FormCOM.selectedItem(), "");
     r.program.FormClose();
     EXPECT_EQ(r.saved().rfind("[SKYCRIER V2.2.2]\r\n", 0), 0u);
+}
+
+// The station opens in the start-up's own step; "FORMMETEO=N" hides its
+// window only once it is connected, so that a failure stays in sight.
+TEST(Program, TheWeatherMonitorOpensAtStartUpLogsEveryHourAndClosesWithTheProgram) {
+    for (const int openResult : {1, 0}) {
+        SCOPED_TRACE(openResult);
+        ProgramRig r("METEO=MON\r\nTEMPINT=Y\r\nLOG=Y\r\nMETPERI=1\r\nMETCOMM=4\r\nFORMMETEO=N\r\n");
+        r.station.openResult = openResult;
+        r.program.start();
+        r.loop.advance(600);
+        const TFormMeteo& monitor = r.a.stations.FormMeteo;
+        EXPECT_EQ(r.station.opened, std::vector<std::string>{"/dev/ttyS3"});
+        EXPECT_EQ(monitor.connected(), openResult == 1);
+        EXPECT_EQ(monitor.visible, openResult != 1);
+        if (openResult == 1) {
+            EXPECT_TRUE(r.reported.empty());
+            r.loop.advance(45 * 60'000 + 1000);
+            EXPECT_EQ(r.a.logBook.lines().back(),
+                      "2026-12-07 08:00:00 Meteo MonII Tini=20 Text=10 PAtm=1013 Vient0=0 Rafaga=0 Direc=90");
+        } else {
+            EXPECT_EQ(monitor.StaticTextStatus, kMonitorPortError);
+            EXPECT_EQ(r.reported.at(0), "the weather source MON cannot be used (Error: COM-Port): no weather is spoken");
+        }
+        const int closes = r.station.closes;
+        r.program.FormClose();
+        EXPECT_EQ(r.station.closes, closes + 1);
+        const std::string saved = r.saved();
+        EXPECT_NE(saved.find("\r\nLOG=Y\r\nMETPERI=1\r\nMETCOMM=4\r\n"), std::string::npos) << saved;
+    }
 }
 
 TEST(Program, TheStartUpChecksForANewVersionOnlyWhenAsked) {
