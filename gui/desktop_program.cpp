@@ -60,10 +60,7 @@ void DesktopProgram::createWindows() {
     refreshers_ = {[this] { mainWindow.refresh(); }};
     auto* info = create<InfoWindow>(
         a.mainWindow, program.versionCheck, [&a] { return downloadPageAddress(a.mainWindow.versionUrl); }, desktop.open);
-    const auto createSource = [this, &s](SourceKind kind) {
-        for (const SourceWindowTitle& t : kSourceWindowTitles)
-            if (t.kind == kind) create<SourcePlaceholderWindow>(s.FormChoixMeteo.window(kind), t.name, t.caption);
-    };
+    const auto createSource = [this, &s](SourceKind kind) { create<SourceWindowFrame>(s.FormChoixMeteo.window(kind)); };
     // The program's order of creation.
     createSource(SourceKind::MON);
     create<SourceChoiceWindow>(s.FormChoixMeteo, [this] { return geometryOf(mainWindow); });

@@ -20,7 +20,7 @@
 #include "gui/record_window.h"
 #include "gui/port_window.h"
 #include "gui/source_choice_window.h"
-#include "gui/source_placeholder_window.h"
+#include "gui/source_window_frame.h"
 #include "gui/tray_icon.h"
 #include "gui/units_window.h"
 

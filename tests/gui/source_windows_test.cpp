@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "gui/source_choice_window.h"
-#include "gui/source_placeholder_window.h"
+#include "gui/source_window_frame.h"
 #include "gui_rig.h"
 
 namespace skycrier {
@@ -19,19 +19,19 @@ struct SourceWindowsRig {
         r.a.mainWindow.CheckBoxReduire = reduced;
         for (const auto& title : gui::kSourceWindowTitles)
             sources.push_back(
-                std::make_unique<gui::SourcePlaceholderWindow>(model.window(title.kind), title.name, title.caption));
+                std::make_unique<gui::SourceWindowFrame>(model.window(title.kind)));
         QObject::connect(&choice, &gui::SourceChoiceWindow::changed, [this] {
             for (auto& source : sources) source->refresh();
         });
         choice.show();
     }
-    gui::SourcePlaceholderWindow& source(SourceKind kind) { return *sources[static_cast<std::size_t>(kind) - 1]; }
+    gui::SourceWindowFrame& source(SourceKind kind) { return *sources[static_cast<std::size_t>(kind) - 1]; }
     void choose(const char* button) { test::control<QRadioButton>(choice, button)->click(); }
 
     test::GuiRig r;
     TFormChoixMeteo& model = r.a.stations.FormChoixMeteo;
     gui::SourceChoiceWindow choice{model, [] { return WindowGeometry{100, 200, 400, 300}; }};
-    std::vector<std::unique_ptr<gui::SourcePlaceholderWindow>> sources;
+    std::vector<std::unique_ptr<gui::SourceWindowFrame>> sources;
 };
 
 TEST(SourceWindows, ChoosingASourceChecksItAndShowsItsWindowWhereTheModelSays) {
@@ -68,10 +68,10 @@ TEST(SourceWindows, ChoosingASourceChecksItAndShowsItsWindowWhereTheModelSays) {
     }
 }
 
-TEST(SourceWindows, APlaceholderShowsItsErrorAndClosingKeepsItsPlaceForTheNext) {
+TEST(SourceWindows, ASourceWindowShowsItsErrorAndClosingKeepsItsPlaceForTheNext) {
     SourceWindowsRig s;
     s.choose("RadioButtonW23");
-    gui::SourcePlaceholderWindow& w23 = s.source(SourceKind::W23);
+    gui::SourceWindowFrame& w23 = s.source(SourceKind::W23);
     s.r.a.stations.FormMeteoW23.meteo.ErrorText = "Err: history.dat";
     w23.refresh();
     EXPECT_EQ(test::control<QLabel>(w23, "StaticTextErreur")->text(), "Err: history.dat");

@@ -1,0 +1,140 @@
+#include "gui/source_window_frame.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QShowEvent>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "gui/widgets.h"
+#include "gui/window_geometry.h"
+
+namespace skycrier::gui {
+
+SourceWindowFrame::SourceWindowFrame(SourceWindow& model, QWidget* parent)
+    : QWidget(parent, Qt::Window), model_(model) {
+    for (const SourceWindowTitle& t : kSourceWindowTitles)
+        if (t.kind == model.kind()) {
+            named(this, t.name);
+            setWindowTitle(QString::fromUtf8(t.caption));
+        }
+    // The shared place may be smaller than the controls: they scroll then.
+    auto* scroll = new QScrollArea;
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* content = new QWidget;
+    scroll->setWidget(content);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+    auto* layout = new QVBoxLayout(content);
+    sourceArea_ = new QVBoxLayout;
+    layout->addLayout(sourceArea_);
+
+    auto* items = named(new QGroupBox(QStringLiteral("Marque para locutar")), "GroupBoxItems");
+    auto* itemsLayout = new QVBoxLayout(items);
+    for (const MeteoField field : kAllFields) {
+        // Rain and present weather share one box.
+        if (!supplies(model_.kind(), field) || field == MeteoField::Phenomena) continue;
+        const std::string name = "CheckBox" + std::string(fieldName(field));
+        auto* box = named(new QCheckBox, name.c_str());
+        itemsLayout->addWidget(box);
+        boxes_[field] = box;
+        connect(box, &QCheckBox::toggled, this, [this, field](bool on) { model_.checkBox(field).checked = on; });
+    }
+    layout->addWidget(items);
+    detailArea_ = new QVBoxLayout;
+    layout->addLayout(detailArea_);
+
+    auto* periodRow = new QHBoxLayout;
+    auto* refreshButton = named(new QPushButton(QStringLiteral("Actualizar")), "ButtonRafraichir");
+    connect(refreshButton, &QPushButton::clicked, this, [this] { act([this] { model_.ButtonRafraichirClick(); }); });
+    periodRow->addWidget(refreshButton);
+    periodRow->addWidget(new QLabel(QStringLiteral("cada")));
+    period_ = named(new QSpinBox, "SpinEditRafraichir");
+    period_->setRange(model_.SpinEditRafraichir.minimum(), model_.SpinEditRafraichir.maximum());
+    connect(period_, &QSpinBox::valueChanged, this, [this](int minutes) {
+        if (minutes != model_.SpinEditRafraichir.value()) periodChanged(minutes);
+    });
+    periodRow->addWidget(period_);
+    periodRow->addWidget(new QLabel(QStringLiteral("minuto(s)")));
+    periodRow->addStretch();
+    layout->addLayout(periodRow);
+
+    error_ = named(new QLabel, "StaticTextErreur");
+    QFont italic = error_->font();
+    italic.setItalic(true);
+    error_->setFont(italic);
+    showRed(error_, true);
+    error_->setWordWrap(true);
+    layout->addWidget(error_);
+    layout->addStretch();
+}
+
+QCheckBox* SourceWindowFrame::checkBoxOf(MeteoField field) const {
+    const auto found = boxes_.find(field);
+    return found == boxes_.end() ? nullptr : found->second;
+}
+
+void SourceWindowFrame::refresh() {
+    setTextIfChanged(error_, qs(model_.meteo.ErrorText));
+    for (const auto& [field, box] : boxes_) {
+        const CheckBox& shown = model_.checkBox(field);
+        setTextIfChanged(box, qs(shown.caption));
+        showRed(box, shown.red);
+        if (box->isChecked() != shown.checked) box->setChecked(shown.checked);
+    }
+    if (period_->value() != model_.SpinEditRafraichir.value()) {
+        const QSignalBlocker quiet(period_);
+        period_->setValue(model_.SpinEditRafraichir.value());
+    }
+    refreshOwn();
+    if (model_.visible) {
+        placeWindow(*this, model_.geometry);
+        if (!isVisible()) show();
+    } else if (isVisible()) {
+        hide();
+    }
+}
+
+void SourceWindowFrame::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) {
+        if (!model_.visible) model_.FormShow();
+        placeWindow(*this, model_.geometry);
+    }
+    QWidget::showEvent(event);
+}
+
+void SourceWindowFrame::closeEvent(QCloseEvent* event) {
+    model_.FormClose(geometryOf(*this));
+    QWidget::closeEvent(event);
+}
+
+void SourceWindowFrame::moveEvent(QMoveEvent* event) {
+    keepGeometry();
+    QWidget::moveEvent(event);
+}
+
+void SourceWindowFrame::resizeEvent(QResizeEvent* event) {
+    keepGeometry();
+    QWidget::resizeEvent(event);
+}
+
+void SourceWindowFrame::keepGeometry() {
+    if (isVisible() && model_.visible) model_.geometry = geometryOf(*this);
+}
+
+// The window takes every key; Escape asks to end the bulletin on the air.
+void SourceWindowFrame::keyPressEvent(QKeyEvent* event) {
+    int key = event->key() == Qt::Key_Escape ? kKeyEscape : event->key();
+    model_.FormKeyDown(key);
+    event->accept();
+}
+
+}  // namespace skycrier::gui
