@@ -62,7 +62,7 @@ void DesktopProgram::createWindows() {
         a.mainWindow, program.versionCheck, [&a] { return downloadPageAddress(a.mainWindow.versionUrl); }, desktop.open);
     const auto createSource = [this, &s](SourceKind kind) { create<SourceWindowFrame>(s.FormChoixMeteo.window(kind)); };
     // The program's order of creation.
-    createSource(SourceKind::MON);
+    create<MonitorWindow>(s.FormMeteo);
     create<SourceChoiceWindow>(s.FormChoixMeteo, [this] { return geometryOf(mainWindow); });
     createSource(SourceKind::W23);
     createSource(SourceKind::W28);

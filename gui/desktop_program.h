@@ -17,6 +17,7 @@
 #include "gui/desktop.h"
 #include "gui/info_window.h"
 #include "gui/main_window.h"
+#include "gui/monitor_window.h"
 #include "gui/record_window.h"
 #include "gui/port_window.h"
 #include "gui/source_choice_window.h"

@@ -1,0 +1,63 @@
+#include "gui/monitor_window.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "gui/widgets.h"
+
+namespace skycrier::gui {
+
+MonitorWindow::MonitorWindow(TFormMeteo& model, QWidget* parent) : SourceWindowFrame(model, parent), model_(model) {
+    port_ = named(new QPushButton, "ButtonPort", TFormMeteo::ButtonPortHint);
+    connect(port_, &QPushButton::clicked, this, [this] { act([this] { model_.ButtonPortClick(); }); });
+    ports_ = named(new QListWidget, "ListBoxPort");
+    ports_->hide();
+    connect(ports_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        act([this, item] {
+            model_.ListBoxPort.ItemIndex = ports_->row(item);
+            model_.ListBoxPortClick();
+        });
+    });
+    status_ = named(new QLabel, "StaticTextStatus");
+    version_ = named(new QLabel, "LabelVersion");
+    sourceArea()->addWidget(port_);
+    sourceArea()->addWidget(ports_);
+    sourceArea()->addWidget(status_);
+    sourceArea()->addWidget(version_);
+
+    log_ = named(new QCheckBox(qs(model_.CheckBoxlog.caption)), "CheckBoxlog");
+    connect(log_, &QCheckBox::toggled, this, [this](bool on) { model_.CheckBoxlog.checked = on; });
+    detailArea()->addWidget(log_);
+
+    // This window names its tendency box in lower case, and shows its state in the status line.
+    checkBoxOf(MeteoField::Tend)->setObjectName(QStringLiteral("CheckBoxtend"));
+    errorLine()->hide();
+    refresh();
+}
+
+void MonitorWindow::refreshOwn() {
+    setTextIfChanged(port_, qs(model_.ButtonPort));
+    setTextIfChanged(status_, qs(model_.StaticTextStatus));
+    setTextIfChanged(version_, qs(model_.LabelVersion));
+    if (log_->isChecked() != model_.CheckBoxlog.checked) log_->setChecked(model_.CheckBoxlog.checked);
+    QStringList items;
+    for (const std::string& item : model_.ListBoxPort.Items) items << qs(item);
+    QStringList shown;
+    for (int i = 0; i < ports_->count(); ++i) shown << ports_->item(i)->text();
+    if (shown != items) {
+        ports_->clear();
+        ports_->addItems(items);
+    }
+    if (ports_->currentRow() != model_.ListBoxPort.ItemIndex) ports_->setCurrentRow(model_.ListBoxPort.ItemIndex);
+    ports_->setVisible(model_.ListBoxPort.visible);
+}
+
+void MonitorWindow::periodChanged(int minutes) {
+    model_.SpinEditRafraichir.setValue(minutes);
+    model_.SpinEditRafraichirChange();
+}
+
+}  // namespace skycrier::gui
