@@ -1,6 +1,7 @@
 #include "gui/control_dump.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
@@ -39,6 +40,16 @@ QString captionOf(const QObject* o) {
     return {};
 }
 
+// A caption wider than the room its control was given: part of it cannot be read.
+bool clipped(const QWidget* w) {
+    if (!w->isVisible()) return false;
+    if (const auto* label = qobject_cast<const QLabel*>(w))
+        return !label->wordWrap() && label->fontMetrics().size(0, label->text()).width() > label->contentsRect().width();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(w))
+        return button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width() > button->width();
+    return false;
+}
+
 QJsonObject describe(const QObject* o, const QWidget* window) {
     QJsonObject d;
     d["class"] = o->metaObject()->className();
@@ -57,6 +68,11 @@ QJsonObject describe(const QObject* o, const QWidget* window) {
     d["checked"] = b && b->isChecked();
     d["visible"] = w == window ? w->isVisible() : w->isVisibleTo(window);
     d["enabled"] = w->isEnabled();
+    if (w != window) {
+        const QPoint at = w->mapTo(window, QPoint(0, 0));
+        d["geometry"] = QJsonArray{at.x(), at.y(), w->width(), w->height()};
+        d["clipped"] = clipped(w);
+    }
     if (const auto* m = qobject_cast<const QMenu*>(o)) d["items"] = actionTexts(m->actions());
     if (const auto* bar = qobject_cast<const QMenuBar*>(o)) d["items"] = actionTexts(bar->actions());
     if (const auto* c = qobject_cast<const QComboBox*>(o)) {
@@ -90,7 +106,15 @@ QJsonObject dumpWindow(QWidget* window, const QString& caption) {
 
 QJsonObject dumpControls(const std::vector<QWidget*>& windows, const std::vector<QMenu*>& menus) {
     QJsonObject all;
-    for (QWidget* window : windows) all[window->objectName()] = dumpWindow(window, window->windowTitle());
+    for (QWidget* window : windows) {
+        // Laid out at the size it asks for, as it is drawn for the pictures.
+        const bool wasVisible = window->isVisible();
+        window->show();
+        window->adjustSize();
+        QApplication::processEvents();
+        all[window->objectName()] = dumpWindow(window, window->windowTitle());
+        if (!wasVisible) window->hide();
+    }
     for (QMenu* menu : menus) {
         QJsonObject m = dumpWindow(menu, menu->title());
         m["items"] = actionTexts(menu->actions());

@@ -3,6 +3,7 @@
 // off screen, write what they show and exit.
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QJsonDocument>
 #include <unistd.h>
 
@@ -88,6 +89,27 @@ void quietPlatformNotes(QtMsgType type, const QMessageLogContext&, const QString
     std::cerr << message.toStdString() << '\n';
 }
 
+// A review shows every source window holding values: each source with an
+// input of its own is polled once, and the answers are waited for.
+void pollEverySource(skycrier::StationSources& s) {
+    using namespace skycrier;
+    for (const SourceKind kind : kAllSources) {
+        if (s.FormChoixMeteo.isChecked(kind)) continue;
+        if (kind == SourceKind::MON) {
+            if (!s.FormMeteo.port().empty()) s.FormMeteo.openConfiguredPort();
+        } else {
+            s.FormChoixMeteo.window(kind).TimerMeteoTimer();
+        }
+    }
+    const auto polling = [&s] {
+        for (const SourceKind kind : kAllSources)
+            if (s.FormChoixMeteo.window(kind).pollInFlight()) return true;
+        return false;
+    };
+    QDeadlineTimer deadline(15'000);
+    while (polling() && !deadline.hasExpired()) QApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
 bool asks(int argc, char** argv, const std::string& what) {
     for (int i = 1; i < argc; ++i)
         if (what == argv[i]) return true;
@@ -151,8 +173,9 @@ int main(int argc, char** argv) {
     parts.catalogue = review ? nullptr : &catalogue;
     SocketRecorderLink recorderLink;
     if (!review) parts.recorderLink = &recorderLink;
+    // A review reads the Weather Monitor II console only when its configuration names one.
     ThreadedWeatherMonitor weatherMonitor(loop);
-    if (!review) parts.weatherMonitor = &weatherMonitor;
+    parts.weatherMonitor = &weatherMonitor;
     // Peer programs reach the running program only, never a review of its look.
     if (!review)
         parts.openMailbox = [](std::string& reason) -> std::unique_ptr<Mailbox> { return PeerMailbox::open({}, reason); };
@@ -172,6 +195,7 @@ int main(int argc, char** argv) {
         return status;
     }
     program.startUpNow();
+    pollEverySource(program.program.announcer.stations);
     program.refreshAll();
     if (options->dumpControls) {
         std::vector<QMenu*> menus{&program.tray.menu()};
