@@ -28,7 +28,8 @@ SourceWindowFrame::SourceWindowFrame(SourceWindow& model, QWidget* parent)
     auto* scroll = new QScrollArea;
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
-    auto* content = new QWidget;
+    content_ = new QWidget;
+    auto* content = content_;
     scroll->setWidget(content);
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -76,6 +77,8 @@ SourceWindowFrame::SourceWindowFrame(SourceWindow& model, QWidget* parent)
     layout->addWidget(error_);
     layout->addStretch();
 }
+
+QSize SourceWindowFrame::sizeHint() const { return content_->sizeHint(); }
 
 QCheckBox* SourceWindowFrame::checkBoxOf(MeteoField field) const {
     const auto found = boxes_.find(field);

@@ -44,6 +44,8 @@ public:
 
     // Re-reads the model; only what differs changes on screen.
     void refresh();
+    // Room for every control without scrolling.
+    QSize sizeHint() const override;
 
 Q_SIGNALS:
     // The user acted on the model: the program's other windows may show something new.
@@ -82,6 +84,7 @@ private:
     void keepGeometry();
 
     SourceWindow& model_;
+    QWidget* content_;
     QVBoxLayout* sourceArea_;
     QVBoxLayout* detailArea_;
     std::map<MeteoField, QCheckBox*> boxes_;

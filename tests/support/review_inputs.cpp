@@ -24,7 +24,8 @@ std::filesystem::path writeReviewInputs(const std::filesystem::path& folder, dou
     w23.rain = 12.5f;
     w23.tempIn = 21.5f;
     w23.tempOut = 6.5f;
-    write(folder / "history23.dat", ws23File(ws23Series(12, now, 10, w23)));
+    // A day and more, so that the 24-hour rain has a record to start from.
+    write(folder / "history23.dat", ws23File(ws23Series(160, now, 10, w23)));
 
     Ws28Record w28;
     w28.wind = 3.0f;

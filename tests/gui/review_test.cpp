@@ -1,0 +1,95 @@
+// The program's review of its own look, run as a user runs it: every window
+// listed and drawn off screen, each source window after a poll of real inputs
+// (station files, a METAR report, an APRS weather file, a simulated Weather
+// Monitor II console).
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <cstdio>
+#include <string>
+
+#include "platform/system_clock.h"
+#include "support/review_inputs.h"
+#include "support/temp_dir.h"
+#include "support/wm2_simulator_process.h"
+
+namespace skycrier {
+namespace {
+
+// Standard output of the program with these arguments, and its exit status.
+std::pair<std::string, int> runProgram(const std::string& arguments) {
+    std::string out;
+    FILE* pipe = ::popen((std::string(SKYCRIER_GUI_PROGRAM) + " " + arguments + " 2>/dev/null").c_str(), "r");
+    if (!pipe) return {"", -1};
+    char buffer[4096];
+    while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
+    return {out, ::pclose(pipe)};
+}
+
+class ReviewTest : public ::testing::Test {
+protected:
+    ReviewTest() { test::writeReviewInputs(dir.path(), systemLocalNow(), "W23", console.device()); }
+
+    test::Wm2Simulator console{{"--inside", "70", "--outside", "45", "--wind", "9", "--direction", "200"}};
+    test::TempDir dir;
+};
+
+// Every control each source window names, with a value from its poll where it shows one.
+TEST_F(ReviewTest, TheControlListHoldsEverySourceWindowWithItsValues) {
+    const auto [out, status] = runProgram("--folder " + dir.path().string() + " --dump-controls");
+    ASSERT_EQ(status, 0);
+    const QJsonObject all = QJsonDocument::fromJson(QByteArray::fromStdString(out)).object();
+    const struct {
+        const char* window;
+        std::vector<const char*> controls;
+    } expected[] = {
+        {"TFormMeteo", {"ButtonPort", "ListBoxPort", "StaticTextStatus", "LabelVersion", "CheckBoxlog", "CheckBoxTint",
+                        "CheckBoxText", "CheckBoxPatm", "CheckBoxtend", "CheckBoxVent", "CheckBoxRafa", "CheckBoxDire",
+                        "ButtonRafraichir", "SpinEditRafraichir"}},
+        {"TFormMeteoW23", {"CheckBoxTint", "CheckBoxText", "CheckBoxPatm", "CheckBoxTend", "CheckBoxVent", "CheckBoxRafa",
+                           "CheckBoxDire", "CheckBoxTRes", "CheckBoxPluie", "CheckBoxHumiExt", "StaticTextErreur",
+                           "ButtonRafraichir", "SpinEditRafraichir"}},
+        {"TFormMeteoW28", {"CheckBoxTint", "CheckBoxTRes", "StaticTextErreur"}},
+        {"TFormMeteoPro2", {"CheckBoxTint", "CheckBoxTRes", "StaticTextErreur"}},
+        {"TFormMeteoMETAR", {"CheckBoxText", "CheckBoxPatm", "CheckBoxVent", "StaticTextErreur"}},
+        {"TFormMeteoAPRS", {"CheckBoxText", "CheckBoxPatm", "CheckBoxVent", "StaticTextErreur"}},
+    };
+    const QRegularExpression value(QStringLiteral("= ?-?[0-9]"));
+    for (const auto& w : expected) {
+        SCOPED_TRACE(w.window);
+        ASSERT_TRUE(all.contains(w.window));
+        const QJsonObject controls = all[w.window].toObject()["controls"].toObject();
+        for (const char* name : w.controls) EXPECT_TRUE(controls.contains(name)) << name;
+        for (auto c = controls.begin(); c != controls.end(); ++c) {
+            const QJsonObject control = c.value().toObject();
+            EXPECT_FALSE(control["clipped"].toBool()) << c.key().toStdString();
+            const QString caption = control["caption"].toString();
+            if (c.key().startsWith("CheckBox") && caption.contains('='))
+                EXPECT_TRUE(value.match(caption).hasMatch()) << c.key().toStdString() << ": " << caption.toStdString();
+        }
+        if (controls.contains("StaticTextErreur") && std::string(w.window) != "TFormMeteo")
+            EXPECT_EQ(controls["StaticTextErreur"].toObject()["caption"].toString(), "");
+    }
+    const QJsonObject monitor = all["TFormMeteo"].toObject()["controls"].toObject();
+    EXPECT_EQ(monitor["CheckBoxTint"].toObject()["caption"].toString(), "T-int (°C)= 21.1");
+    EXPECT_TRUE(monitor["StaticTextStatus"].toObject()["caption"].toString().startsWith("Weather Monitor cerrado"));
+}
+
+TEST_F(ReviewTest, EveryWindowIsDrawn) {
+    const auto pictures = dir.path() / "pictures";
+    const auto [out, status] = runProgram("--folder " + dir.path().string() + " --screenshots " + pictures.string());
+    ASSERT_EQ(status, 0);
+    for (const char* window : {"TForm1", "TFormMeteo", "TFormMeteoW23", "TFormMeteoW28", "TFormMeteoPro2",
+                               "TFormMeteoMETAR", "TFormMeteoAPRS", "TFormChoixMeteo"}) {
+        const QImage picture(QString::fromStdString((pictures / (std::string(window) + ".png")).string()));
+        EXPECT_FALSE(picture.isNull()) << window;
+        EXPECT_GT(picture.width(), 100) << window;
+    }
+}
+
+}  // namespace
+}  // namespace skycrier
