@@ -7,7 +7,13 @@
 
 #include "gui/source_choice_window.h"
 #include "gui/source_window_frame.h"
+#include "app/config_file.h"
+#include "base/rounding.h"
+#include "desktop_rig.h"
 #include "gui_rig.h"
+#include "support/fake_weather_monitor.h"
+#include "support/review_inputs.h"
+#include "support/trace_recorder.h"
 
 namespace skycrier {
 namespace {
@@ -83,6 +89,36 @@ TEST(SourceWindows, ASourceWindowShowsItsErrorAndClosingKeepsItsPlaceForTheNext)
     s.choose("RadioButtonW28");
     EXPECT_EQ(s.source(SourceKind::W28).geometry().size(), QSize(320, 290));
     EXPECT_EQ(s.source(SourceKind::W28).pos(), QPoint(30, 40));
+}
+
+// Each source polled from real inputs; the bulletin after a choice speaks the
+// outside temperature of the source chosen.
+TEST(SourceWindows, TheNextBulletinSpeaksFromTheChosenSource) {
+    test::DesktopRig r;
+    test::FakeWeatherMonitor console{r.loop};
+    console.values[WeatherMonitorLink::Reading::OutsideTemp] = 23;  // °F: -5 °C
+    r.a.stations.context.weatherMonitor = &console;
+    const auto ini = test::writeReviewInputs(r.dir.path(), r.loop.localNow(), "", "1");
+    std::string error;
+    r.a.applyConfiguration(parseConfigText(*readWholeFile(ini.string(), error)));
+    r.startUp();
+    test::TraceRecorder trace(r.a.sequencer.events);
+    for (const char* button : {"RadioButtonW23", "RadioButtonW28", "RadioButtonPro2", "RadioButtonMETAR",
+                               "RadioButtonAPRS", "RadioButtonMON"}) {
+        SCOPED_TRACE(button);
+        r.control<QRadioButton>(button)->click();
+        r.loop.advance(100);
+        const SourceKind kind = r.a.stations.FormChoixMeteo.checkedSource();
+        const int text = *roundHalfEven(r.a.stations.FormChoixMeteo.meteo(kind).Text);
+        trace.clear();
+        r.a.sequencer.Button1Click();
+        ASSERT_TRUE(r.loop.advanceUntil([&] { return trace.finished(); }, 600'000));
+        std::string spoken;
+        for (const std::string& line : trace.lines) spoken += line + "\n";
+        const std::string words = "play son_ext_temp\n" + std::string(text < 0 ? "play son_minus\n" : "") +
+                                  "play son" + std::to_string(std::abs(text)) + "\nplay son_degrees\n";
+        EXPECT_NE(spoken.find(words), std::string::npos) << words << "in:\n" << spoken;
+    }
 }
 
 }  // namespace
