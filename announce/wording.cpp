@@ -46,9 +46,10 @@ Segments timeOfDay(int hour, int minute) {
             out.push_back(son(h == 0 ? 12 : h) + "_et");
     }
     if (minute > 0) out.push_back(son(minute));
+    // From 12:00 it is afternoon: "twelve thirty in the morning" would be heard as half past midnight.
     if (hour <= 5)
         out.push_back("son_am1");
-    else if (hour <= 12)
+    else if (hour <= 11)
         out.push_back("son_am");
     else if (hour <= 20)
         out.push_back("son_pm");

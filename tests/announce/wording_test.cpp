@@ -26,7 +26,9 @@ TEST(TimeWording, HoursMinutesAndPartOfDay) {
     EXPECT_EQ(timeOfDay(1, 0), (S{"son_it_s1", "son_am1"}));
     EXPECT_EQ(timeOfDay(14, 5), (S{"son_it_s", "son2_et", "son5", "son_pm"}));
     EXPECT_EQ(timeOfDay(0, 0), (S{"son_it_s", "son0", "son_am1"}));
-    EXPECT_EQ(timeOfDay(12, 30), (S{"son_it_s", "son12_et", "son30", "son_am"}));
+    EXPECT_EQ(timeOfDay(12, 30), (S{"son_it_s", "son12_et", "son30", "son_pm"}));
+    EXPECT_EQ(timeOfDay(12, 0), (S{"son_it_s", "son12", "son_pm"}));
+    EXPECT_EQ(timeOfDay(11, 59), (S{"son_it_s", "son11_et", "son59", "son_am"}));
     EXPECT_EQ(timeOfDay(6, 0), (S{"son_it_s", "son6", "son_am"}));
     EXPECT_EQ(timeOfDay(20, 59), (S{"son_it_s", "son8_et", "son59", "son_pm"}));
     EXPECT_EQ(timeOfDay(21, 15), (S{"son_it_s", "son9_et", "son15", "son_pm1"}));
