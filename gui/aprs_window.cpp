@@ -70,6 +70,7 @@ AprsWindow::AprsWindow(TFormMeteoAPRS& model, const Desktop& desktop, QWidget* p
     for (const UnitGroup& group : kUnitGroups) {
         auto* box = named(new QGroupBox(QString::fromUtf8(group.caption)), group.name);
         auto* column = new QVBoxLayout(box);
+        column->setContentsMargins(4, 2, 4, 2);
         for (const UnitButton& unit : group.buttons) {
             auto* button = named(new QRadioButton(QString::fromUtf8(unit.caption)), unit.name);
             connect(button, &QRadioButton::toggled, this, [this, click = unit.click](bool on) {

@@ -36,7 +36,7 @@ InternetSourceWindow::InternetSourceWindow(InternetSource& model, const char* fa
     history_->setInsertPolicy(QComboBox::NoInsert);
     history_->setMaxCount(static_cast<int>(UrlHistory::kMaxEntries));
     history_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    history_->setMinimumContentsLength(20);
+    history_->setMinimumContentsLength(12);
     address_ = named(new QLineEdit, "EditDat");
     history_->setLineEdit(address_);
     history_->setCompleter(nullptr);
@@ -65,9 +65,12 @@ InternetSourceWindow::InternetSourceWindow(InternetSource& model, const char* fa
     sourceArea()->addLayout(timeRow);
 
     auto* pressureRow = new QHBoxLayout;
-    pressureRow->addWidget(new QLabel(QStringLiteral("Corrección P-atm")));
+    pressureRow->addWidget(new QLabel(QStringLiteral("Corrección")));
     pressureOffset_ = named(new QSpinBox, "SpinEditOffSetPression");
     pressureOffset_->setRange(model_.SpinEditOffSetPression.minimum(), model_.SpinEditOffSetPression.maximum());
+    // Wide enough for a correction, not for every figure the range allows.
+    pressureOffset_->setMinimumWidth(70);
+    pressureOffset_->setMaximumWidth(90);
     // The value counts once typed in full, not at every digit: each change fetches again.
     pressureOffset_->setKeyboardTracking(false);
     connect(pressureOffset_, &QSpinBox::valueChanged, this, [this](int offset) {
