@@ -10,6 +10,12 @@
 #include "gui/widgets.h"
 
 namespace skycrier::gui {
+namespace {
+
+// Wide enough to read an address with its comment.
+constexpr int kInitialWidth = 420;
+
+}  // namespace
 
 FavouritesWindow::FavouritesWindow(TFormFav& model, const char* name, QWidget* parent)
     : QWidget(parent, Qt::Window), model_(model) {
@@ -36,7 +42,7 @@ FavouritesWindow::FavouritesWindow(TFormFav& model, const char* name, QWidget* p
     }
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(TFormFav::kSlots + 1, 1);
-    resize(420, sizeHint().height());
+    resize(kInitialWidth, sizeHint().height());
     refresh();
 }
 

@@ -11,8 +11,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
-#include <memory>
+#include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "app/config_file.h"
 #include "gui/aprs_window.h"
@@ -33,9 +35,9 @@ QString captionOf(const QWidget& control) {
     return {};
 }
 
-// A desktop whose file dialog answers with `chosen` and remembers what it was asked.
-struct FileDialogStub {
-    gui::Desktop desktop() {
+// The two windows; the file dialog answers with `chosen` and remembers what it was asked.
+struct InternetWindowsRig {
+    gui::Desktop fileDialog() {
         gui::Desktop d;
         d.chooseFile = [this](QWidget*, const std::string& filter, const std::string& suffix) {
             asked = filter + " " + suffix;
@@ -43,14 +45,11 @@ struct FileDialogStub {
         };
         return d;
     }
+
+    test::GuiRig r;
     std::optional<std::string> chosen;
     std::string asked;
-};
-
-struct InternetWindowsRig {
-    test::GuiRig r;
-    FileDialogStub dialog;
-    gui::Desktop desktop = dialog.desktop();
+    gui::Desktop desktop = fileDialog();
     TFormMeteoMETAR& metarModel = r.a.stations.FormMeteoMETAR;
     TFormMeteoAPRS& aprsModel = r.a.stations.FormMeteoAPRS;
     gui::MetarWindow metar{metarModel};
@@ -66,51 +65,34 @@ void typeAndEnter(QWidget& window, const std::string& text) {
 
 TEST(InternetWindows, EveryWindowHasItsNamedControlsAndCaptions) {
     InternetWindowsRig s;
+    // A caption of nullptr: only the control's presence.
     const struct {
         QWidget& window;
-        const char* name;
-        const char* caption;  // nullptr: only the control's presence
+        std::vector<std::pair<const char*, const char*>> controls;
     } cases[] = {
-        {s.metar, "EditDat", nullptr},
-        {s.metar, "ComboBoxPath", nullptr},
-        {s.metar, "LabelNomICAO", "===================="},
-        {s.metar, "LabelICAO", nullptr},
-        {s.metar, "Editdatemeteo", nullptr},
-        {s.metar, "ComboBoxTU", nullptr},
-        {s.metar, "SpinEditOffSetPression", nullptr},
-        {s.metar, "Label6", "hPa"},
-        {s.metar, "LabelTros", nullptr},
-        {s.metar, "StaticTextErreur", nullptr},
-        {s.metar, "ButtonRafraichir", "Actualizar"},
-        {s.metar, "ButtonFav", "Favoritos"},
-        {s.aprs, "EditDat", nullptr},
-        {s.aprs, "ComboBoxPath", nullptr},
-        {s.aprs, "ButtonParcourir", "Navigar"},
-        {s.aprs, "RadioButtonKM", "km/h"},
-        {s.aprs, "RadioButtonMile", "mph"},
-        {s.aprs, "RadioButtonKnot", "knot"},
-        {s.aprs, "RadioButtondegC", "°C"},
-        {s.aprs, "RadioButtonDegF", "°F"},
-        {s.aprs, "RadioButtonMM", "mm"},
-        {s.aprs, "RadioButtonInch", "inch"},
-        {s.aprs, "GroupBoxIDPW", nullptr},
-        {s.aprs, "EditID", nullptr},
-        {s.aprs, "EditPW", nullptr},
-        {s.aprs, "ButtonLogin", nullptr},
-        {s.aprs, "ButtonFav", "Favoritos"},
-        {s.metar.favourites(), "Label1", TFormFav::kInstruction},
-        {s.metar.favourites(), "Button1", "F1"},
-        {s.metar.favourites(), "Edit1", nullptr},
-        {s.aprs.favourites(), "Button10", "F10"},
-        {s.aprs.favourites(), "Edit10", nullptr},
+        {s.metar,
+         {{"EditDat", nullptr}, {"ComboBoxPath", nullptr}, {"LabelNomICAO", "===================="},
+          {"LabelICAO", nullptr}, {"Editdatemeteo", nullptr}, {"ComboBoxTU", nullptr},
+          {"SpinEditOffSetPression", nullptr}, {"Label6", "hPa"}, {"LabelTros", nullptr},
+          {"StaticTextErreur", nullptr}, {"ButtonRafraichir", "Actualizar"}, {"ButtonFav", "Favoritos"}}},
+        {s.aprs,
+         {{"EditDat", nullptr}, {"ComboBoxPath", nullptr}, {"ButtonParcourir", "Navigar"},
+          {"RadioButtonKM", "km/h"}, {"RadioButtonMile", "mph"}, {"RadioButtonKnot", "knot"},
+          {"RadioButtondegC", "°C"}, {"RadioButtonDegF", "°F"}, {"RadioButtonMM", "mm"},
+          {"RadioButtonInch", "inch"}, {"GroupBoxIDPW", nullptr}, {"EditID", nullptr}, {"EditPW", nullptr},
+          {"ButtonLogin", nullptr}, {"ButtonFav", "Favoritos"}}},
+        {s.metar.favourites(),
+         {{"Label1", TFormFav::kInstruction}, {"Button1", "F1"}, {"Edit1", nullptr}, {"Button10", "F10"}}},
+        {s.aprs.favourites(), {{"Button1", "F1"}, {"Edit10", nullptr}}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const auto* control = test::control<QWidget>(c.window, c.name);
-        if (c.caption) {
-            EXPECT_EQ(captionOf(*control), QString::fromUtf8(c.caption));
+    for (const auto& c : cases)
+        for (const auto& [name, caption] : c.controls) {
+            SCOPED_TRACE(name);
+            const auto* control = test::control<QWidget>(c.window, name);
+            if (caption) {
+                EXPECT_EQ(captionOf(*control), QString::fromUtf8(caption));
+            }
         }
-    }
     EXPECT_EQ(s.metar.windowTitle(), "WX METAR (Aeropuertos)");
     EXPECT_EQ(s.aprs.windowTitle(), "WX APRS (formato UI-VIEW)");
     EXPECT_EQ(s.metar.favourites().objectName(), "TFormFavMETAR");
@@ -234,9 +216,9 @@ TEST(AprsWindow, UnitButtonsAndTheChosenFileReachTheModel) {
     }
 
     const std::string file = s.r.dir.write("WXNOW.TXT", "Jan 15 2024 12:34\r\n220/004g005t077r000p000P000h50b09900\r\n");
-    s.dialog.chosen = file;
+    s.chosen = file;
     test::control<QAbstractButton>(s.aprs, "ButtonParcourir")->click();
-    EXPECT_EQ(s.dialog.asked, "Fichiers WXNOW.TXT|*.txt txt");
+    EXPECT_EQ(s.asked, "Fichiers WXNOW.TXT|*.txt txt");
     EXPECT_EQ(test::control<QLineEdit>(s.aprs, "EditDat")->text().toStdString(), file);
     EXPECT_EQ(test::control<QComboBox>(s.aprs, "ComboBoxPath")->itemText(0).toStdString(), file);
     EXPECT_EQ(test::control<QLineEdit>(s.aprs, "Editdatemeteo")->text(), "Jan 15 2024 12:34");
@@ -253,21 +235,24 @@ TEST(AprsWindow, LoginShowsTheGivenBrowserBelowAndAKeyInTheAddressHidesIt) {
     EXPECT_TRUE(browser->isHidden());
 
     auto* login = test::control<QAbstractButton>(s.aprs, "ButtonLogin");
-    login->click();
-    EXPECT_TRUE(s.aprsModel.WebBrowserVisible);
-    EXPECT_TRUE(browser->isVisible());
-    EXPECT_EQ(s.aprs.height(), normal + 170);
-
-    login->click();
-    EXPECT_FALSE(s.aprsModel.WebBrowserVisible);
-    EXPECT_TRUE(browser->isHidden());
-    EXPECT_EQ(s.aprs.height(), normal);
-
-    login->click();
-    QTest::keyClick(test::control<QLineEdit>(s.aprs, "EditDat"), Qt::Key_A);
-    EXPECT_FALSE(s.aprsModel.WebBrowserVisible);
-    EXPECT_TRUE(browser->isHidden());
-    EXPECT_EQ(s.aprs.height(), normal);
+    auto* address = test::control<QLineEdit>(s.aprs, "EditDat");
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        bool shown;
+    } steps[] = {
+        {"login", [login] { login->click(); }, true},
+        {"login again", [login] { login->click(); }, false},
+        {"login", [login] { login->click(); }, true},
+        {"a key in the address", [address] { QTest::keyClick(address, Qt::Key_A); }, false},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.act();
+        EXPECT_EQ(s.aprsModel.WebBrowserVisible, step.shown);
+        EXPECT_EQ(browser->isHidden(), !step.shown);
+        EXPECT_EQ(s.aprs.height(), normal + (step.shown ? 150 + 20 : 0));
+    }
 }
 
 }  // namespace
