@@ -53,6 +53,13 @@ W* DesktopProgram::create(Args&&... args) {
     return w;
 }
 
+template <typename W>
+void DesktopProgram::listOwned(W& window) {
+    windows_.push_back(&window);
+    refreshers_.push_back([&window] { window.refresh(); });
+    connect(&window, &W::changed, this, &DesktopProgram::refreshAll);
+}
+
 void DesktopProgram::createWindows() {
     Announcer& a = program.announcer;
     StationSources& s = a.stations;
@@ -66,12 +73,14 @@ void DesktopProgram::createWindows() {
     create<SourceChoiceWindow>(s.FormChoixMeteo, [this] { return geometryOf(mainWindow); });
     createSource(SourceKind::W23);
     createSource(SourceKind::W28);
-    createSource(SourceKind::APRS);
+    auto* aprs = create<AprsWindow>(s.FormMeteoAPRS, desktop);
     createSource(SourceKind::Pro2);
     auto* units = create<UnitsWindow>(s.FormMyUnits);
+    listOwned(aprs->favourites());
     auto* port = create<PortWindow>(a.FormCOM);
     auto* record = create<RecordWindow>(a.FormRecord, a.mainWindow, desktop);
-    createSource(SourceKind::METAR);
+    auto* metar = create<MetarWindow>(s.FormMeteoMETAR);
+    listOwned(metar->favourites());
     connect(&mainWindow, &MainWindow::infoRequested, info, &QWidget::show);
     connect(&mainWindow, &MainWindow::recordWindowRequested, record, &QWidget::show);
     connect(&mainWindow, &MainWindow::portWindowRequested, port, &QWidget::show);

@@ -16,7 +16,9 @@
 #include "platform/xdg_autostart.h"
 #include "gui/desktop.h"
 #include "gui/info_window.h"
+#include "gui/aprs_window.h"
 #include "gui/main_window.h"
+#include "gui/metar_window.h"
 #include "gui/monitor_window.h"
 #include "gui/record_window.h"
 #include "gui/port_window.h"
@@ -66,6 +68,9 @@ private:
     void createWindows();
     template <typename W, typename... Args>
     W* create(Args&&... args);
+    // A window another window owns, listed and refreshed in the program's order.
+    template <typename W>
+    void listOwned(W& window);
 
     bool trayAvailable_ = false;
     std::vector<std::unique_ptr<QWidget>> owned_;
