@@ -67,14 +67,13 @@ void DesktopProgram::createWindows() {
     refreshers_ = {[this] { mainWindow.refresh(); }};
     auto* info = create<InfoWindow>(
         a.mainWindow, program.versionCheck, [&a] { return downloadPageAddress(a.mainWindow.versionUrl); }, desktop.open);
-    const auto createSource = [this, &s](SourceKind kind) { create<SourceWindowFrame>(s.FormChoixMeteo.window(kind)); };
     // The program's order of creation.
     create<MonitorWindow>(s.FormMeteo);
     create<SourceChoiceWindow>(s.FormChoixMeteo, [this] { return geometryOf(mainWindow); });
-    createSource(SourceKind::W23);
-    createSource(SourceKind::W28);
+    create<HistorySourceWindow>(s.FormMeteoW23, desktop);
+    create<HistorySourceWindow>(s.FormMeteoW28, desktop);
     auto* aprs = create<AprsWindow>(s.FormMeteoAPRS, desktop);
-    createSource(SourceKind::Pro2);
+    create<HistorySourceWindow>(s.FormMeteoPro2, desktop);
     auto* units = create<UnitsWindow>(s.FormMyUnits);
     listOwned(aprs->favourites());
     auto* port = create<PortWindow>(a.FormCOM);

@@ -17,6 +17,7 @@
 #include "gui/desktop.h"
 #include "gui/info_window.h"
 #include "gui/aprs_window.h"
+#include "gui/history_source_window.h"
 #include "gui/main_window.h"
 #include "gui/metar_window.h"
 #include "gui/monitor_window.h"

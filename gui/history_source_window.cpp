@@ -1,0 +1,187 @@
+#include "gui/history_source_window.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "gui/desktop.h"
+#include "gui/widgets.h"
+
+namespace skycrier::gui {
+namespace {
+
+constexpr DataFileKind kHistoryDat{"Archivo history.dat", "Fichiers history.dat|*.dat", "dat"};
+constexpr DataFileKind kWeatherLinkMonth{"Archivo .wlk", "Fichier weatherlink wlk|*.wlk", "wlk"};
+
+void showCaption(QLabel* label, const Caption& shown) {
+    setTextIfChanged(label, qs(shown.caption));
+    showRed(label, shown.red);
+}
+
+void showValue(QSpinBox* spin, const SpinEdit& shown) {
+    if (spin->value() == shown.value()) return;
+    const QSignalBlocker quiet(spin);
+    spin->setValue(shown.value());
+}
+
+QSpinBox* spinFor(const SpinEdit& model, const char* name) {
+    auto* spin = named(new QSpinBox, name);
+    spin->setRange(model.minimum(), model.maximum());
+    spin->setValue(model.value());
+    return spin;
+}
+
+// A field without limits would ask for room for ten digits; the values it
+// holds need five, so the window stays narrow.
+void fitFiveDigits(QSpinBox* spin) {
+    QSpinBox probe;
+    probe.setRange(-99999, 99999);
+    spin->setMinimumWidth(probe.minimumSizeHint().width());
+}
+
+// A caption that breaks between its words when the window is narrow.
+QLabel* wrapping(const char* caption) {
+    auto* label = new QLabel(QString::fromUtf8(caption));
+    label->setWordWrap(true);
+    return label;
+}
+
+}  // namespace
+
+HistorySourceWindow::HistorySourceWindow(TFormMeteoW23& model, Desktop& desktop, QWidget* parent)
+    : HistorySourceWindow(model, kHistoryDat, desktop, parent) {
+    refreshOwn();
+}
+
+HistorySourceWindow::HistorySourceWindow(TFormMeteoW28& model, Desktop& desktop, QWidget* parent)
+    : HistorySourceWindow(model, kHistoryDat, desktop, parent) {
+    addPressureChoice(model);
+    refreshOwn();
+}
+
+HistorySourceWindow::HistorySourceWindow(TFormMeteoPro2& model, Desktop& desktop, QWidget* parent)
+    : HistorySourceWindow(model, kWeatherLinkMonth, desktop, parent) {
+    addFollowMonth(model);
+    refreshOwn();
+}
+
+HistorySourceWindow::HistorySourceWindow(HistorySource& model, const DataFileKind& file, Desktop& desktop,
+                                         QWidget* parent)
+    : SourceWindowFrame(model, parent), model_(model), desktop_(desktop) {
+    addFileRow(file);
+    addDetails();
+}
+
+void HistorySourceWindow::addFileRow(const DataFileKind& file) {
+    path_ = named(new QLineEdit, "EditDat");
+    // The path comes from the chooser only; the field shows it and lets it be copied.
+    path_->setReadOnly(true);
+    auto* browse = named(new QPushButton(QStringLiteral("Navigar")), "ButtonParcourir");
+    connect(browse, &QPushButton::clicked, this, [this, file] {
+        if (const auto chosen = desktop_.chooseFile(this, file.filter, file.defaultSuffix))
+            act([this, &chosen] { model_.ButtonParcourirClick(*chosen); });
+    });
+    auto* row = new QHBoxLayout;
+    row->addWidget(path_, 1);
+    row->addWidget(browse);
+    sourceArea()->addWidget(new QLabel(QString::fromUtf8(file.label)));
+    sourceArea()->addLayout(row);
+}
+
+void HistorySourceWindow::addDetails() {
+    dateTime_ = named(new QLineEdit, "Editdatemeteo");
+    dateTime_->setReadOnly(true);
+    auto* dateRow = new QHBoxLayout;
+    dateRow->addWidget(new QLabel(QStringLiteral("Fecha y hora")));
+    dateRow->addWidget(dateTime_, 1);
+    detailArea()->addLayout(dateRow);
+
+    correction_ = spinFor(model_.SpinEditOffSetPression, "SpinEditOffSetPression");
+    fitFiveDigits(correction_);
+    connect(correction_, &QSpinBox::valueChanged, this,
+            [this](int value) { act([this, value] { model_.SpinEditOffSetPression.setValue(value); }); });
+    threshold_ = spinFor(model_.SpinEditSeuiltendance, "SpinEditSeuiltendance");
+    connect(threshold_, &QSpinBox::valueChanged, this, [this](int value) {
+        act([this, value] {
+            model_.SpinEditSeuiltendance.setValue(value);
+            model_.SpinEditSeuiltendanceChange();
+        });
+    });
+    correctionUnit_ = named(new QLabel, "Label6");
+    thresholdUnit_ = named(new QLabel, "Label9");
+    auto* settings = new QGridLayout;
+    settings->addWidget(wrapping("Corrección de presión"), 0, 0);
+    settings->addWidget(correction_, 0, 1);
+    settings->addWidget(correctionUnit_, 0, 2);
+    settings->addWidget(wrapping("Paso de tendencia"), 1, 0);
+    settings->addWidget(threshold_, 1, 1);
+    settings->addWidget(thresholdUnit_, 1, 2);
+    settings->setColumnStretch(3, 1);
+    detailArea()->addLayout(settings);
+
+    insideHumidity_ = named(new QLabel, "LabelHumInt");
+    dewPoint_ = named(new QLabel, "LabelTros");
+    detailArea()->addWidget(insideHumidity_);
+    detailArea()->addWidget(dewPoint_);
+}
+
+void HistorySourceWindow::addPressureChoice(TFormMeteoW28& model) {
+    ws28_ = &model;
+    absolute_ = named(new QRadioButton(QStringLiteral("Absoluta")), "RadioButtonPABS");
+    relative_ = named(new QRadioButton(QStringLiteral("Relativa")), "RadioButtonPREL");
+    connect(absolute_, &QRadioButton::clicked, this, [this] { act([this] { ws28_->RadioButtonPABSClick(); }); });
+    connect(relative_, &QRadioButton::clicked, this, [this] { act([this] { ws28_->RadioButtonPRELClick(); }); });
+    auto* group = new QGroupBox(QString::fromUtf8("Presión"));
+    auto* row = new QHBoxLayout(group);
+    row->addWidget(absolute_);
+    row->addWidget(relative_);
+    row->addStretch();
+    detailArea()->addWidget(group);
+}
+
+void HistorySourceWindow::addFollowMonth(TFormMeteoPro2& model) {
+    pro2_ = &model;
+    followMonth_ = named(new QCheckBox(qs(model.CheckBoxFichier.caption)), "CheckBoxFichier");
+    connect(followMonth_, &QCheckBox::toggled, this,
+            [this](bool on) { act([this, on] { pro2_->CheckBoxFichier.checked = on; }); });
+    detailArea()->addWidget(followMonth_);
+}
+
+void HistorySourceWindow::refreshOwn() {
+    setTextIfChanged(path_, qs(model_.EditDat));
+    if (model_.EditDatSelected) {
+        // A one-off request (after a choice or on showing): later refreshes keep the user's selection.
+        path_->selectAll();
+        model_.EditDatSelected = false;
+    }
+    setTextIfChanged(dateTime_, qs(model_.Editdatemeteo.caption));
+    showRed(dateTime_, model_.Editdatemeteo.red);
+    showValue(correction_, model_.SpinEditOffSetPression);
+    showValue(threshold_, model_.SpinEditSeuiltendance);
+    showCaption(correctionUnit_, model_.Label6);
+    showCaption(thresholdUnit_, model_.Label9);
+    showCaption(insideHumidity_, model_.LabelHumInt);
+    showCaption(dewPoint_, model_.LabelTros);
+    if (ws28_) {
+        const QSignalBlocker quietAbsolute(absolute_);
+        const QSignalBlocker quietRelative(relative_);
+        if (absolute_->isChecked() != ws28_->RadioButtonPABS()) absolute_->setChecked(ws28_->RadioButtonPABS());
+        if (relative_->isChecked() != ws28_->RadioButtonPREL()) relative_->setChecked(ws28_->RadioButtonPREL());
+    }
+    if (pro2_) {
+        const QSignalBlocker quiet(followMonth_);
+        setTextIfChanged(followMonth_, qs(pro2_->CheckBoxFichier.caption));
+        if (followMonth_->isChecked() != pro2_->CheckBoxFichier.checked)
+            followMonth_->setChecked(pro2_->CheckBoxFichier.checked);
+    }
+}
+
+}  // namespace skycrier::gui

@@ -1,0 +1,67 @@
+#pragma once
+// The windows of the three stations read from history files (TFormMeteoW23,
+// TFormMeteoW28, TFormMeteoPro2): the data file and its "Navigar" chooser
+// above the boxes; the time of the data, the pressure correction, the
+// tendency threshold, the shown-only humidity and dew point below them. The
+// WS-28xx adds its "Presión" choice, the Vantage Pro2 its "follow the current
+// month" box.
+//
+// Threading: the GUI thread, which is also the engine's loop.
+
+#include "gui/source_window_frame.h"
+#include "sources/pro2_source.h"
+#include "sources/ws23_source.h"
+#include "sources/ws28_source.h"
+
+class QLineEdit;
+class QRadioButton;
+
+namespace skycrier::gui {
+
+struct Desktop;
+
+// What a window's file row offers: its label and the dialog's filter and default extension.
+struct DataFileKind {
+    const char* label;
+    const char* filter;
+    const char* defaultSuffix;
+};
+
+class HistorySourceWindow : public SourceWindowFrame {
+    Q_OBJECT
+
+public:
+    HistorySourceWindow(TFormMeteoW23& model, Desktop& desktop, QWidget* parent = nullptr);
+    HistorySourceWindow(TFormMeteoW28& model, Desktop& desktop, QWidget* parent = nullptr);
+    HistorySourceWindow(TFormMeteoPro2& model, Desktop& desktop, QWidget* parent = nullptr);
+
+protected:
+    void refreshOwn() override;
+
+private:
+    HistorySourceWindow(HistorySource& model, const DataFileKind& file, Desktop& desktop, QWidget* parent);
+    void addFileRow(const DataFileKind& file);
+    void addDetails();
+    void addPressureChoice(TFormMeteoW28& model);
+    void addFollowMonth(TFormMeteoPro2& model);
+
+    HistorySource& model_;
+    Desktop& desktop_;
+    QLineEdit* path_;
+    QLineEdit* dateTime_;
+    QSpinBox* correction_;
+    QSpinBox* threshold_;
+    QLabel* correctionUnit_;
+    QLabel* thresholdUnit_;
+    QLabel* insideHumidity_;
+    QLabel* dewPoint_;
+    // Only in the WS-28xx window.
+    TFormMeteoW28* ws28_ = nullptr;
+    QRadioButton* absolute_ = nullptr;
+    QRadioButton* relative_ = nullptr;
+    // Only in the Vantage Pro2 window.
+    TFormMeteoPro2* pro2_ = nullptr;
+    QCheckBox* followMonth_ = nullptr;
+};
+
+}  // namespace skycrier::gui
