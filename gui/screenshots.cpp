@@ -19,7 +19,7 @@ QPoint menuPlace(QMainWindow& window, QMenu* menu) {
     const QRect barItem = bar->actionGeometry(menu->menuAction());
     if (barItem.isValid() && bar->actions().contains(menu->menuAction()))
         return bar->mapTo(&window, barItem.bottomLeft());
-    for (QWidget* w : menu->menuAction()->associatedWidgets()) {
+    for (QObject* w : menu->menuAction()->associatedObjects()) {
         auto* parent = qobject_cast<QMenu*>(w);
         if (!parent) continue;
         const QPoint parentPlace = menuPlace(window, parent);
@@ -31,7 +31,7 @@ QPoint menuPlace(QMainWindow& window, QMenu* menu) {
 // The menu and the menus it hangs from, outermost first.
 QList<QMenu*> menuChain(QMenu* menu) {
     QList<QMenu*> chain{menu};
-    for (QWidget* w : menu->menuAction()->associatedWidgets())
+    for (QObject* w : menu->menuAction()->associatedObjects())
         if (auto* parent = qobject_cast<QMenu*>(w)) return menuChain(parent) + chain;
     return chain;
 }
