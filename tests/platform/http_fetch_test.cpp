@@ -71,6 +71,7 @@ protected:
         {"/big", test::httpAnswer(200, std::string(1025, 'x'))},
         {"/big-unsized", "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n" + std::string(4000, 'x')},
         {"/silent", test::kNoAnswer},
+        {"/login", test::httpAnswer(200, "welcome\n", "Set-Cookie: visit=42; Path=/\r\n")},
     }};
 };
 
@@ -123,6 +124,80 @@ TEST_F(HttpFetchTest, TheRequestAsksForAFreshCopyAndNamesTheProgram) {
          {"User-Agent: SkyCrier/2.2.2\r\n", "Cache-Control: no-cache\r\n", "Pragma: no-cache\r\n"}) {
         EXPECT_NE(requests[0].find(header), std::string::npos) << requests[0];
     }
+}
+
+// What the server saw in the Cookie header of the last request; empty when none came.
+std::string lastCookieHeader(const test::HttpTestServer& server) {
+    const auto requests = server.requests();
+    if (requests.empty()) return "no request";
+    const std::string& head = requests.back();
+    const auto start = head.find("\r\nCookie: ");
+    if (start == std::string::npos) return "";
+    const auto valueStart = start + 10;
+    return head.substr(valueStart, head.find("\r\n", valueStart) - valueStart);
+}
+
+TEST_F(HttpFetchTest, AGivenCookieGoesOnlyToItsSiteAndPath) {
+    const auto cookie = [](std::string domain, std::string cookiePath) {
+        return HttpCookie{std::move(domain), std::move(cookiePath), "session", "abc123"};
+    };
+    // libcurl counts 127.0.0.1 as safe as https, so a test server here cannot tell secure cookies apart.
+    const auto withFlags = [&](bool httpOnly, std::int64_t expiry) {
+        HttpCookie c = cookie("127.0.0.1", "/");
+        c.httpOnly = httpOnly;
+        c.expiry = expiry;
+        return c;
+    };
+    const auto withValue = [&](std::string value) {
+        HttpCookie c = cookie("127.0.0.1", "/");
+        c.value = std::move(value);
+        return c;
+    };
+    const struct {
+        const char* what;
+        HttpCookie cookie;
+        const char* sent;
+    } cases[] = {
+        {"this host, every path", cookie("127.0.0.1", "/"), "session=abc123"},
+        {"this host, this path", cookie("127.0.0.1", "/report.txt"), "session=abc123"},
+        {"this domain and its subdomains", cookie(".127.0.0.1", "/"), "session=abc123"},
+        {"an empty path is the root", cookie("127.0.0.1", ""), "session=abc123"},
+        {"http-only and lasting till 2100", withFlags(true, 4'102'444'800), "session=abc123"},
+        {"an empty value", withValue(""), "session="},
+        {"another host", cookie("aprs.fi", "/"), ""},
+        {"another path", cookie("127.0.0.1", "/private"), ""},
+        {"expired", withFlags(false, 1'000'000'000), ""},
+        {"a tab in the value", withValue("abc\t123"), ""},
+        {"a line break in the value", withValue("abc\r\nX-Injected: 1"), ""},
+        {"no name", HttpCookie{"127.0.0.1", "/", "", "abc123"}, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        CurlFetcher fetcher(*loop, kShortLimits);
+        fetcher.setCookie(c.cookie);
+        ASSERT_EQ(fetch(fetcher, server.url("/report.txt"), path), "");
+        EXPECT_EQ(lastCookieHeader(server), c.sent);
+    }
+}
+
+TEST_F(HttpFetchTest, CookiesSetByAServerOrGivenLaterJoinTheNextRequestsUntilOneExpires) {
+    CurlFetcher fetcher(*loop, kShortLimits);
+    ASSERT_EQ(fetch(fetcher, server.url("/login"), path), "");
+    EXPECT_EQ(lastCookieHeader(server), "");
+    ASSERT_EQ(fetch(fetcher, server.url("/report.txt"), path), "");
+    EXPECT_EQ(lastCookieHeader(server), "visit=42");
+
+    fetcher.setCookie({"127.0.0.1", "/", "visit", "43"});
+    ASSERT_EQ(fetch(fetcher, server.url("/report.txt"), path), "");
+    const std::string sent = lastCookieHeader(server);
+    EXPECT_NE(sent.find("visit=43"), std::string::npos) << sent;
+    EXPECT_EQ(sent.find("visit=42"), std::string::npos) << sent;
+
+    HttpCookie expired{"127.0.0.1", "/", "visit", ""};
+    expired.expiry = 1;
+    fetcher.setCookie(expired);
+    ASSERT_EQ(fetch(fetcher, server.url("/report.txt"), path), "");
+    EXPECT_EQ(lastCookieHeader(server), "");
 }
 
 TEST_F(HttpFetchTest, ASilentServerEndsAtTheTimeOutWhileTheLoopKeepsRunning) {
