@@ -1,0 +1,16 @@
+// The login browser's tests run the real web engine, which must be told
+// before the QApplication exists how it may run here, as the program does.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "gui/login_browser.h"
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    skycrier::gui::prepareWebEngine();
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
