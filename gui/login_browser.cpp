@@ -39,7 +39,7 @@ bool helperProgramFound() {
 // Why the engine cannot start in this process; empty when it can.
 QString engineBlocker() {
     if (!helperProgramFound()) return QStringLiteral("falta su programa auxiliar QtWebEngineProcess.");
-    // Chromium aborts the program when root asks for its sandbox.
+    // Chromium ends the program when root asks for its sandbox.
     if (::geteuid() == 0 && !sandboxOff()) {
         return QStringLiteral("el programa corre como root y QTWEBENGINE_CHROMIUM_FLAGS no lleva --no-sandbox.");
     }
@@ -50,7 +50,8 @@ QString endingOf(QWebEnginePage::RenderProcessTerminationStatus status, int exit
     const char* how = status == QWebEnginePage::CrashedTerminationStatus  ? "se ha caído"
                       : status == QWebEnginePage::KilledTerminationStatus ? "ha sido detenido"
                                                                           : "ha terminado con un error";
-    return QStringLiteral("El proceso de la página %1 (código %2). Pulse de nuevo para volver a intentarlo.")
+    return QStringLiteral("El proceso de la página %1 (código %2). "
+                          "Vuelva a abrir el navegador para intentarlo de nuevo.")
         .arg(QString::fromUtf8(how))
         .arg(exitCode);
 }

@@ -213,7 +213,9 @@ private:
                 cookieLines.swap(cookieLines_);
             }
             // Cookies first: a fetch asked for after a cookie was given carries it.
-            for (const std::string& line : cookieLines) curl_easy_setopt(cookieEntry_, CURLOPT_COOKIELIST, line.c_str());
+            for (const std::string& line : cookieLines) {
+                curl_easy_setopt(cookieEntry_, CURLOPT_COOKIELIST, line.c_str());
+            }
             for (Job& job : jobs) start(std::move(job));
             int stillRunning = 0;
             curl_multi_perform(multi_, &stillRunning);

@@ -78,8 +78,9 @@ TEST(LoginBrowserTest, WithoutItsHelperProgramTheBrowserSaysWhyInsteadOfStarting
     gui::LoginBrowser browser(nullptr);
     browser.navigate("http://127.0.0.1:1/");
     qunsetenv("QTWEBENGINEPROCESS_PATH");
-    EXPECT_TRUE(browser.failure().startsWith("El navegador no puede arrancar aquí")) << browser.failure().toStdString();
-    EXPECT_TRUE(browser.failure().contains("QtWebEngineProcess"));
+    const QString failure = browser.failure();
+    EXPECT_TRUE(failure.startsWith("El navegador no puede arrancar aquí")) << failure.toStdString();
+    EXPECT_TRUE(failure.contains("QtWebEngineProcess")) << failure.toStdString();
     EXPECT_EQ(browser.findChild<QWebEngineView*>(), nullptr);
 }
 
