@@ -126,7 +126,7 @@ TEST_F(HttpFetchTest, TheRequestAsksForAFreshCopyAndNamesTheProgram) {
     }
 }
 
-// What the server saw in the Cookie header of the last request; empty when none came.
+// The Cookie header of the last request the server saw; empty when it had none.
 std::string lastCookieHeader(const test::HttpTestServer& server) {
     const auto requests = server.requests();
     if (requests.empty()) return "no request";
@@ -138,38 +138,23 @@ std::string lastCookieHeader(const test::HttpTestServer& server) {
 }
 
 TEST_F(HttpFetchTest, AGivenCookieGoesOnlyToItsSiteAndPath) {
-    const auto cookie = [](std::string domain, std::string cookiePath) {
-        return HttpCookie{std::move(domain), std::move(cookiePath), "session", "abc123"};
-    };
     // libcurl counts 127.0.0.1 as safe as https, so a test server here cannot tell secure cookies apart.
-    const auto withFlags = [&](bool httpOnly, std::int64_t expiry) {
-        HttpCookie c = cookie("127.0.0.1", "/");
-        c.httpOnly = httpOnly;
-        c.expiry = expiry;
-        return c;
-    };
-    const auto withValue = [&](std::string value) {
-        HttpCookie c = cookie("127.0.0.1", "/");
-        c.value = std::move(value);
-        return c;
-    };
     const struct {
         const char* what;
         HttpCookie cookie;
         const char* sent;
     } cases[] = {
-        {"this host, every path", cookie("127.0.0.1", "/"), "session=abc123"},
-        {"this host, this path", cookie("127.0.0.1", "/report.txt"), "session=abc123"},
-        {"this domain and its subdomains", cookie(".127.0.0.1", "/"), "session=abc123"},
-        {"an empty path is the root", cookie("127.0.0.1", ""), "session=abc123"},
-        {"http-only and lasting till 2100", withFlags(true, 4'102'444'800), "session=abc123"},
-        {"an empty value", withValue(""), "session="},
-        {"another host", cookie("aprs.fi", "/"), ""},
-        {"another path", cookie("127.0.0.1", "/private"), ""},
-        {"expired", withFlags(false, 1'000'000'000), ""},
-        {"a tab in the value", withValue("abc\t123"), ""},
-        {"a line break in the value", withValue("abc\r\nX-Injected: 1"), ""},
-        {"no name", HttpCookie{"127.0.0.1", "/", "", "abc123"}, ""},
+        {"this host, every path", {.domain = "127.0.0.1", .name = "s", .value = "1"}, "s=1"},
+        {"this host, this path", {.domain = "127.0.0.1", .path = "/report.txt", .name = "s", .value = "1"}, "s=1"},
+        {"this domain and its subdomains", {.domain = ".127.0.0.1", .name = "s", .value = "1"}, "s=1"},
+        {"an empty path is the root", {.domain = "127.0.0.1", .path = "", .name = "s", .value = "1"}, "s=1"},
+        {"http-only, lasting till 2100",
+         {.domain = "127.0.0.1", .name = "s", .value = "1", .httpOnly = true, .expiry = 4'102'444'800}, "s=1"},
+        {"another host", {.domain = "aprs.fi", .name = "s", .value = "1"}, ""},
+        {"another path", {.domain = "127.0.0.1", .path = "/private", .name = "s", .value = "1"}, ""},
+        {"expired", {.domain = "127.0.0.1", .name = "s", .value = "1", .expiry = 1'000'000'000}, ""},
+        {"a line break in the value", {.domain = "127.0.0.1", .name = "s", .value = "1\r\nX-Injected: 1"}, ""},
+        {"no name", {.domain = "127.0.0.1", .name = "", .value = "1"}, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -187,15 +172,13 @@ TEST_F(HttpFetchTest, CookiesSetByAServerOrGivenLaterJoinTheNextRequestsUntilOne
     ASSERT_EQ(fetch(fetcher, server.url("/report.txt"), path), "");
     EXPECT_EQ(lastCookieHeader(server), "visit=42");
 
-    fetcher.setCookie({"127.0.0.1", "/", "visit", "43"});
+    fetcher.setCookie({.domain = "127.0.0.1", .name = "visit", .value = "43"});
     ASSERT_EQ(fetch(fetcher, server.url("/report.txt"), path), "");
     const std::string sent = lastCookieHeader(server);
     EXPECT_NE(sent.find("visit=43"), std::string::npos) << sent;
     EXPECT_EQ(sent.find("visit=42"), std::string::npos) << sent;
 
-    HttpCookie expired{"127.0.0.1", "/", "visit", ""};
-    expired.expiry = 1;
-    fetcher.setCookie(expired);
+    fetcher.setCookie({.domain = "127.0.0.1", .name = "visit", .value = "", .expiry = 1});
     ASSERT_EQ(fetch(fetcher, server.url("/report.txt"), path), "");
     EXPECT_EQ(lastCookieHeader(server), "");
 }
