@@ -131,6 +131,7 @@ void AprsWindow::refreshBrowser() {
         browser_->hide();
         resize(width(), normalHeight_);
     }
+    Q_EMIT loginBrowserShown(model_.WebBrowserVisible);
 }
 
 }  // namespace skycrier::gui

@@ -28,6 +28,10 @@ public Q_SLOTS:
     // window then growing by the browser's height as given, plus 20.
     void setLoginBrowser(QWidget* browser);
 
+Q_SIGNALS:
+    // The browser was shown (it goes to the login page) or hidden (it stops).
+    void loginBrowserShown(bool shown);
+
 protected:
     void addressKey(int key) override { model_.EditDatKeyPress(key); }
     void historyChosen(int index) override { model_.ComboBoxPathChange(index); }

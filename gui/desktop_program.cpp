@@ -5,6 +5,12 @@
 #include "gui/window_geometry.h"
 
 namespace skycrier::gui {
+namespace {
+
+// Room for a login form below the APRS window's controls.
+const QSize kLoginBrowserSize(480, 420);
+
+}  // namespace
 
 DesktopProgram::DesktopProgram(const DesktopParts& parts)
     : desktop(parts.desktop), program({parts.announcer, parts.sharedDataFolder}), mainWindow(program, desktop) {
@@ -60,6 +66,19 @@ void DesktopProgram::listOwned(W& window) {
     connect(&window, &W::changed, this, &DesktopProgram::refreshAll);
 }
 
+void DesktopProgram::addLoginBrowser(AprsWindow& aprs) {
+    // The site's cookies go to the program's own fetches.
+    auto* browser = new LoginBrowser(program.announcer.stations.context.fetcher);
+    browser->resize(kLoginBrowserSize);
+    aprs.setLoginBrowser(browser);
+    connect(&aprs, &AprsWindow::loginBrowserShown, browser, [browser](bool shown) {
+        if (shown)
+            browser->navigate(kAprsLoginPage);
+        else
+            browser->stop();
+    });
+}
+
 void DesktopProgram::createWindows() {
     Announcer& a = program.announcer;
     StationSources& s = a.stations;
@@ -73,6 +92,7 @@ void DesktopProgram::createWindows() {
     create<HistorySourceWindow>(s.FormMeteoW23, desktop);
     create<HistorySourceWindow>(s.FormMeteoW28, desktop);
     auto* aprs = create<AprsWindow>(s.FormMeteoAPRS, desktop);
+    addLoginBrowser(*aprs);
     create<HistorySourceWindow>(s.FormMeteoPro2, desktop);
     auto* units = create<UnitsWindow>(s.FormMyUnits);
     listOwned(aprs->favourites());

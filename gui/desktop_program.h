@@ -16,6 +16,7 @@
 #include "platform/xdg_autostart.h"
 #include "gui/desktop.h"
 #include "gui/info_window.h"
+#include "gui/login_browser.h"
 #include "gui/aprs_window.h"
 #include "gui/history_source_window.h"
 #include "gui/main_window.h"
@@ -69,6 +70,8 @@ private:
     void createWindows();
     template <typename W, typename... Args>
     W* create(Args&&... args);
+    // The APRS window's login browser, on the login page while shown.
+    void addLoginBrowser(AprsWindow& aprs);
     // A window another window owns, listed and refreshed in the program's order.
     template <typename W>
     void listOwned(W& window);

@@ -19,6 +19,7 @@
 #include "app/program_folder.h"
 #include "gui/control_dump.h"
 #include "gui/desktop_program.h"
+#include "gui/login_browser.h"
 #include "gui/qt_event_loop.h"
 #include "gui/screenshots.h"
 #include "platform/alsa_catalogue.h"
@@ -143,6 +144,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screen.string()).c_str());
         qInstallMessageHandler(quietPlatformNotes);
     }
+    gui::prepareWebEngine();
     QApplication app(argc, argv);
     if (!screen.empty()) std::filesystem::remove(screen, ignored);
     QApplication::setApplicationName("SKYCRIER");

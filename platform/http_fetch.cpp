@@ -5,14 +5,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <deque>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <string_view>
 #include <thread>
 #include <utility>
+#include <vector>
 
 namespace skycrier {
 namespace {
@@ -48,6 +51,23 @@ const std::string& curlSetupFailure() {
         return code == CURLE_OK ? std::string() : std::string("libcurl cannot start: ") + curl_easy_strerror(code);
     }();
     return failure;
+}
+
+// The cookie as one line of the Netscape cookie file, which libcurl reads
+// field by field; nothing when a field would break the line.
+std::optional<std::string> netscapeLine(const HttpCookie& cookie) {
+    const auto plain = [](const std::string& field) {
+        return std::none_of(field.begin(), field.end(),
+                            [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == '\x7f'; });
+    };
+    if (cookie.name.empty() || cookie.domain.empty() || cookie.domain == "." || cookie.expiry < 0) return std::nullopt;
+    for (const std::string* field : {&cookie.domain, &cookie.path, &cookie.name, &cookie.value}) {
+        if (!plain(*field)) return std::nullopt;
+    }
+    const char* subdomainsToo = cookie.domain.front() == '.' ? "TRUE" : "FALSE";
+    return std::string(cookie.httpOnly ? "#HttpOnly_" : "") + cookie.domain + '\t' + subdomainsToo + '\t' +
+           (cookie.path.empty() ? "/" : cookie.path) + '\t' + (cookie.secure ? "TRUE" : "FALSE") + '\t' +
+           std::to_string(cookie.expiry) + '\t' + cookie.name + '\t' + cookie.value;
 }
 
 struct Job {
@@ -121,8 +141,7 @@ class CurlFetcher::Transfers {
 public:
     Transfers(const TaskScope& tasks, const HttpLimits& limits) : tasks_(tasks), limits_(limits) {
         failure_ = curlSetupFailure();
-        if (failure_.empty()) multi_ = curl_multi_init();
-        if (failure_.empty() && !multi_) failure_ = "libcurl cannot start: out of memory";
+        if (failure_.empty()) startHandles();
         headers_ = curl_slist_append(headers_, "Cache-Control: no-cache");
         headers_ = curl_slist_append(headers_, "Pragma: no-cache");
         if (failure_.empty()) thread_ = std::thread([this] { run(); });
@@ -138,6 +157,8 @@ public:
             thread_.join();
         }
         if (multi_) curl_multi_cleanup(multi_);
+        if (cookieEntry_) curl_easy_cleanup(cookieEntry_);
+        if (cookies_) curl_share_cleanup(cookies_);
         curl_slist_free_all(headers_);
     }
 
@@ -153,7 +174,30 @@ public:
         curl_multi_wakeup(multi_);
     }
 
+    void addCookie(std::string line) {
+        if (!failure_.empty()) return;
+        {
+            const std::lock_guard lock(mutex_);
+            cookieLines_.push_back(std::move(line));
+        }
+        curl_multi_wakeup(multi_);
+    }
+
 private:
+    // The transfers' cookie store is shared by all of them, and only this
+    // fetcher's worker touches it, so it needs no locks. cookieEntry_ is the
+    // handle through which cookies from outside go into it.
+    void startHandles() {
+        multi_ = curl_multi_init();
+        cookies_ = curl_share_init();
+        cookieEntry_ = curl_easy_init();
+        if (!multi_ || !cookies_ || !cookieEntry_ ||
+            curl_share_setopt(cookies_, CURLSHOPT_SHARE, CURL_LOCK_DATA_COOKIE) != CURLSHE_OK ||
+            curl_easy_setopt(cookieEntry_, CURLOPT_SHARE, cookies_) != CURLE_OK) {
+            failure_ = "libcurl cannot start: out of memory";
+        }
+    }
+
     void report(std::function<void(const std::string&)> done, const std::string& reason) const {
         tasks_.post([done = std::move(done), reason] { done(reason); });
     }
@@ -161,10 +205,16 @@ private:
     void run() {
         for (;;) {
             std::deque<Job> jobs;
+            std::vector<std::string> cookieLines;
             {
                 const std::lock_guard lock(mutex_);
                 if (stopping_) break;
                 jobs.swap(queue_);
+                cookieLines.swap(cookieLines_);
+            }
+            // Cookies first: a fetch asked for after a cookie was given carries it.
+            for (const std::string& line : cookieLines) {
+                curl_easy_setopt(cookieEntry_, CURLOPT_COOKIELIST, line.c_str());
             }
             for (Job& job : jobs) start(std::move(job));
             int stillRunning = 0;
@@ -226,6 +276,9 @@ private:
         set(CURLOPT_WRITEFUNCTION, &writeBody);
         set(CURLOPT_WRITEDATA, static_cast<void*>(transfer.body.get()));
         set(CURLOPT_ERRORBUFFER, transfer.curlError);
+        set(CURLOPT_SHARE, cookies_);
+        // An empty name reads no file but turns the cookie engine on.
+        set(CURLOPT_COOKIEFILE, "");
         return ok;
     }
 
@@ -261,10 +314,13 @@ private:
     const HttpLimits limits_;
     std::string failure_;  // why no transfer can run at all
     CURLM* multi_ = nullptr;
+    CURLSH* cookies_ = nullptr;
+    CURL* cookieEntry_ = nullptr;
     curl_slist* headers_ = nullptr;
 
     std::mutex mutex_;
     std::deque<Job> queue_;
+    std::vector<std::string> cookieLines_;
     bool stopping_ = false;
 
     std::map<CURL*, std::unique_ptr<Transfer>> running_;  // worker only
@@ -284,6 +340,10 @@ void CurlFetcher::fetchToFile(const std::string& url, const std::string& path,
         return;
     }
     transfers_->add({url, path, std::move(done)});
+}
+
+void CurlFetcher::setCookie(const HttpCookie& cookie) {
+    if (auto line = netscapeLine(cookie)) transfers_->addCookie(std::move(*line));
 }
 
 }  // namespace skycrier

@@ -4,6 +4,7 @@
 // loop as callbacks.
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -20,6 +21,18 @@ struct HttpLimits {
     std::size_t maxBodyBytes = 4 << 20;
 };
 
+// A cookie as a browser keeps it, to be sent with requests to the site that set it.
+struct HttpCookie {
+    // "example.org": that host alone; ".example.org": its subdomains as well.
+    std::string domain;
+    std::string path = "/";
+    std::string name;
+    std::string value;
+    bool secure = false;  // sent over https only
+    bool httpOnly = false;
+    std::int64_t expiry = 0;  // seconds since 1970; 0: until the program ends
+};
+
 class HttpFetcher {  // loop thread only
 public:
     virtual ~HttpFetcher() = default;
@@ -32,13 +45,18 @@ public:
     // abandoned and its done never runs.
     virtual void fetchToFile(const std::string& url, const std::string& path,
                              std::function<void(const std::string& error)> done) = 0;
+    // Sends the cookie with every later request that matches its domain and
+    // path, replacing a cookie of the same name, domain and path; an expired
+    // one removes that cookie. A fetcher without a cookie store lets it go.
+    virtual void setCookie(const HttpCookie&) {}
 };
 
 // The fetcher on libcurl. Certificates are verified; only http and https are
 // spoken, redirects included (at most 5); a status of 400 or more is a
 // failure, since an error page is never the resource asked for; no cache
 // serves the answer (Cache-Control and Pragma: no-cache). Transfers run side
-// by side, so one slow server does not hold up another.
+// by side, so one slow server does not hold up another. They share one cookie
+// store, in memory only: cookies given to setCookie and those the servers set.
 class CurlFetcher : public HttpFetcher {
 public:
     explicit CurlFetcher(EventLoop& loop, HttpLimits limits = {});
@@ -49,6 +67,8 @@ public:
 
     void fetchToFile(const std::string& url, const std::string& path,
                      std::function<void(const std::string& error)> done) override;
+    // A cookie whose fields hold control characters cannot be sent and is let go.
+    void setCookie(const HttpCookie& cookie) override;
 
 private:
     class Transfers;

@@ -11,6 +11,8 @@ packages=(
   libasound2-dev libcurl4-openssl-dev
   # the desktop program, and a display server with a tray host for its tests and screenshots
   qt6-base-dev libgl-dev xvfb xauth trayer xdg-utils fonts-dejavu-core
+  # the APRS login browser: the web engine and its page process, QtWebEngineProcess
+  qt6-webengine-dev libqt6webenginecore6-bin
 )
 
 missing=()

@@ -71,6 +71,7 @@ protected:
         {"/big", test::httpAnswer(200, std::string(1025, 'x'))},
         {"/big-unsized", "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n" + std::string(4000, 'x')},
         {"/silent", test::kNoAnswer},
+        {"/login", test::httpAnswer(200, "welcome\n", "Set-Cookie: visit=42; Path=/\r\n")},
     }};
 };
 
@@ -123,6 +124,63 @@ TEST_F(HttpFetchTest, TheRequestAsksForAFreshCopyAndNamesTheProgram) {
          {"User-Agent: SkyCrier/2.2.2\r\n", "Cache-Control: no-cache\r\n", "Pragma: no-cache\r\n"}) {
         EXPECT_NE(requests[0].find(header), std::string::npos) << requests[0];
     }
+}
+
+// The Cookie header of the last request the server saw; empty when it had none.
+std::string lastCookieHeader(const test::HttpTestServer& server) {
+    const auto requests = server.requests();
+    if (requests.empty()) return "no request";
+    const std::string& head = requests.back();
+    const auto start = head.find("\r\nCookie: ");
+    if (start == std::string::npos) return "";
+    const auto valueStart = start + 10;
+    return head.substr(valueStart, head.find("\r\n", valueStart) - valueStart);
+}
+
+TEST_F(HttpFetchTest, AGivenCookieGoesOnlyToItsSiteAndPath) {
+    // libcurl counts 127.0.0.1 as safe as https, so a test server here cannot tell secure cookies apart.
+    const struct {
+        const char* what;
+        HttpCookie cookie;
+        const char* sent;
+    } cases[] = {
+        {"this host, every path", {.domain = "127.0.0.1", .name = "s", .value = "1"}, "s=1"},
+        {"this host, this path", {.domain = "127.0.0.1", .path = "/report.txt", .name = "s", .value = "1"}, "s=1"},
+        {"this domain and its subdomains", {.domain = ".127.0.0.1", .name = "s", .value = "1"}, "s=1"},
+        {"an empty path is the root", {.domain = "127.0.0.1", .path = "", .name = "s", .value = "1"}, "s=1"},
+        {"http-only, lasting till 2100",
+         {.domain = "127.0.0.1", .name = "s", .value = "1", .httpOnly = true, .expiry = 4'102'444'800}, "s=1"},
+        {"another host", {.domain = "aprs.fi", .name = "s", .value = "1"}, ""},
+        {"another path", {.domain = "127.0.0.1", .path = "/private", .name = "s", .value = "1"}, ""},
+        {"expired", {.domain = "127.0.0.1", .name = "s", .value = "1", .expiry = 1'000'000'000}, ""},
+        {"a line break in the value", {.domain = "127.0.0.1", .name = "s", .value = "1\r\nX-Injected: 1"}, ""},
+        {"no name", {.domain = "127.0.0.1", .name = "", .value = "1"}, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        CurlFetcher fetcher(*loop, kShortLimits);
+        fetcher.setCookie(c.cookie);
+        ASSERT_EQ(fetch(fetcher, server.url("/report.txt"), path), "");
+        EXPECT_EQ(lastCookieHeader(server), c.sent);
+    }
+}
+
+TEST_F(HttpFetchTest, CookiesSetByAServerOrGivenLaterJoinTheNextRequestsUntilOneExpires) {
+    CurlFetcher fetcher(*loop, kShortLimits);
+    ASSERT_EQ(fetch(fetcher, server.url("/login"), path), "");
+    EXPECT_EQ(lastCookieHeader(server), "");
+    ASSERT_EQ(fetch(fetcher, server.url("/report.txt"), path), "");
+    EXPECT_EQ(lastCookieHeader(server), "visit=42");
+
+    fetcher.setCookie({.domain = "127.0.0.1", .name = "visit", .value = "43"});
+    ASSERT_EQ(fetch(fetcher, server.url("/report.txt"), path), "");
+    const std::string sent = lastCookieHeader(server);
+    EXPECT_NE(sent.find("visit=43"), std::string::npos) << sent;
+    EXPECT_EQ(sent.find("visit=42"), std::string::npos) << sent;
+
+    fetcher.setCookie({.domain = "127.0.0.1", .name = "visit", .value = "", .expiry = 1});
+    ASSERT_EQ(fetch(fetcher, server.url("/report.txt"), path), "");
+    EXPECT_EQ(lastCookieHeader(server), "");
 }
 
 TEST_F(HttpFetchTest, ASilentServerEndsAtTheTimeOutWhileTheLoopKeepsRunning) {
