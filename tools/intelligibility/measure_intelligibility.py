@@ -217,7 +217,10 @@ def decode(wavs, folder, mode, grammar=None):
     hyp = os.path.join(folder, f"{mode}.hyp")
     with open(ctl, "w", encoding="utf-8") as f:
         f.write("\n".join(ids) + "\n")
+    # Cepstral mean per file: with the default running mean, one file's
+    # result would depend on the files decoded before it.
     command = ["pocketsphinx_batch", "-hmm", os.path.join(MODEL_DIR, "en-us"), "-ctl", ctl,
+               "-cmn", "batch",
                "-cepdir", folder, "-cepext", ".wav", "-adcin", "yes", "-adchdr", "44", "-hyp", hyp]
     if grammar:
         command += ["-jsgf", grammar[0], "-dict", grammar[1]]
@@ -318,9 +321,13 @@ def main():
             to_decoder_input(wav, clip_wavs[-1])
             to_decoder_input(whole, whole_wavs[-1])
         grammar = write_grammar(texts, work)
-        bulletins = clip_wavs + whole_wavs
-        general = decode(bulletins, work, "general")
-        restricted = decode(bulletins, work, "grammar", grammar)
+        # One decoder run per kind of audio: the decoder's noise estimate
+        # carries over between files, so mixing them would tie the figures
+        # for the whole sentences to the clips'.
+        general = (decode(clip_wavs, work, "general-clips")
+                   + decode(whole_wavs, work, "general-whole"))
+        restricted = (decode(clip_wavs, work, "grammar-clips", grammar)
+                      + decode(whole_wavs, work, "grammar-whole", grammar))
         count = len(BULLETINS)
         print(f"{count} bulletins, {sum(map(len, refs))} words\n")
         print("word error rate     general en-us   vocabulary grammar")

@@ -68,6 +68,8 @@ SPEEDS = (1.0, 1.04, 1.08)
 # from; a clip without a carrier is spoken on its own.
 
 def carrier_for(name):
+    if name in CARRIERS:
+        return CARRIERS[name]
     if re.fullmatch(r"SON\d+", name):
         value = int(name[3:])
         if value <= 100:
@@ -91,12 +93,20 @@ def carrier_for(name):
     return CARRIERS.get(name)
 
 
+# Clips whose words a recogniser mistook when cut from the general carriers
+# above ("one" heard as "wind", "point" as "twenty", "inches" as "tenths")
+# come from sentences that give them their full stress.
 CARRIERS = {
+    "SON1": "number {} is",
+    "SON18": "{}",
+    "SON_MIST": "{} and fog",
+    "SON_KUCKOO": "the {} sings",
+    "SON_EAST": "wind from the {}",
     "SON_IT_S": "{} two fifteen in the afternoon",
     "SON_IT_S1": "{} in the afternoon",
     "SON_AM": "it's ten fifteen {}",
     "SON_AM1": "it's two fifteen {}",
-    "SON_PM": "it's two fifteen {}",
+    "SON_PM": "{}",
     "SON_PM1": "it's nine fifteen {}",
     "SON_INT_TEMP": "{} minus five degrees",
     "SON_EXT_TEMP": "{} minus five degrees",
@@ -104,11 +114,11 @@ CARRIERS = {
     "SON_DEW_POINT": "{} minus five degrees",
     "SON_MINUS": "outside temperature {} five degrees",
     "SON_DEGREES": "outside temperature twelve {}",
-    "SON_DEGREES1": "outside temperature one {}",
+    "SON_DEGREES1": "one {} outside",
     "SON_PRESSURE": "{} one thousand thirteen millibars",
     "SON_MILLIBARS": "pressure one thousand thirteen {}",
     "SON_INHG": "pressure twenty-nine point nine two {}",
-    "SON_POINT": "pressure twenty-nine {} nine two inches of mercury",
+    "SON_POINT": "twenty-nine {} nine",
     "SON_STEADY": "one thousand thirteen millibars, {}",
     "SON_RISING": "one thousand thirteen millibars, {}",
     "SON_FALLING": "one thousand thirteen millibars, {}",
@@ -119,9 +129,9 @@ CARRIERS = {
     "SON_MPH": "wind twelve {}",
     "SON_DIR": "{} north north east",
     "SON_RAIN24": "{} three millimeters",
-    "SON_MILLIMETERS": "rain three {}",
+    "SON_MILLIMETERS": "rain twelve {}",
     "SON_MILLIMETERS1": "rain one {}",
-    "SON_INCH": "rain two {}",
+    "SON_INCH": "two {} of rain",
     "SON_TENTH_INCH": "rain three {}",
     "SON_RAINING": "{} heavily",
     "SON_SNOWING": "{} heavily",
