@@ -183,7 +183,8 @@ def speak_whole(sentences, folder):
 # --- recognition -------------------------------------------------------------
 
 def to_decoder_input(src, dst, pad_seconds=0.0):
-    command = ["sox", src, "-r", str(DECODE_RATE), "-b", "16", "-c", "1", "-e", "signed-integer",
+    # -R: the same dither on every run; the decoder's result moves with it.
+    command = ["sox", "-R", src, "-r", str(DECODE_RATE), "-b", "16", "-c", "1", "-e", "signed-integer",
                "-t", "wav", dst]
     if pad_seconds:
         command += ["pad", str(pad_seconds), str(pad_seconds)]
