@@ -98,6 +98,7 @@ def carrier_for(name):
 # come from sentences that give them their full stress.
 CARRIERS = {
     "SON1": "number {} is",
+    "SON100": "number {} is",
     "SON18": "{}",
     "SON_MIST": "{} and fog",
     "SON_KUCKOO": "the {} sings",
@@ -105,7 +106,7 @@ CARRIERS = {
     "SON_IT_S": "{} two fifteen in the afternoon",
     "SON_IT_S1": "{} in the afternoon",
     "SON_AM": "it's ten fifteen {}",
-    "SON_AM1": "it's two fifteen {}",
+    "SON_AM1": "two fifteen {}, rain",
     "SON_PM": "{}",
     "SON_PM1": "it's nine fifteen {}",
     "SON_INT_TEMP": "{} minus five degrees",
