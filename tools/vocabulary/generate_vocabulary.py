@@ -73,6 +73,10 @@ def carrier_for(name):
     if re.fullmatch(r"SON\d+", name):
         value = int(name[3:])
         if value <= 100:
+            # Cut before "percent", the closing "one" of 21, 31 ... 91 was
+            # heard as "wind" in bulletins.
+            if value > 20 and value % 10 == 1:
+                return "number {} is"
             return "humidity {} percent"
         if value in (900, 1000):
             return "pressure {} thirteen millibars"
