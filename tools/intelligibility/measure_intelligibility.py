@@ -40,9 +40,10 @@ LEVEL_GATE_DBFS = -40.0
 # Vocabulary words the recogniser's dictionary lacks.
 EXTRA_PRONUNCIATIONS = {"millibars": "M IH L AH B AA R Z"}
 
-# The recogniser's dictionary writes some compass points as one word.
+# Compounds the recogniser's dictionary holds both whole and in parts: the
+# same sounds, so they count as their parts whichever way it writes them.
 COMPOUNDS = {"northeast": "north east", "northwest": "north west",
-             "southeast": "south east", "southwest": "south west"}
+             "southeast": "south east", "southwest": "south west", "rainfall": "rain fall"}
 
 METRIC = {"UNITTC": "Y", "UNITPM": "Y", "UNITVK": "Y", "UNITRM": "Y"}
 IMPERIAL = {"UNITTC": "N", "UNITPM": "N", "UNITVK": "N", "UNITRM": "N"}
