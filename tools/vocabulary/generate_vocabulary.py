@@ -104,6 +104,7 @@ CARRIERS = {
     "SON1": "number {} is",
     "SON100": "number {} is",
     "SON18": "{}",
+    "SON_THU": "on {} seven December",
     "SON_MIST": "{} and fog",
     "SON_KUCKOO": "the {} sings",
     "SON_EAST": "wind from the {}",
