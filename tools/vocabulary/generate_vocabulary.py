@@ -38,12 +38,11 @@ RATE = 24000
 LEGACY_RATE = 16000
 LEGACY_CLIPS = {"SON_FIRST", "SON_SECOND", "SON_THIRD", "SON_Y", "SON_TENTH_INCH"}
 
-# Loudness is the RMS over "speech-active" 10 ms frames: frames within 30 dB
-# of the loudest frame and above -60 dBFS. Pauses and fades do not dilute it,
-# so one-syllable words and long phrases come out equally loud.
-FRAME_SECONDS = 0.010
-GATE_RELATIVE_DB = -30.0
-GATE_ABSOLUTE_DB = -60.0
+# Loudness is the RMS over "speech-active" 20 ms frames: frames whose own RMS
+# is above -40 dBFS. Pauses and fades do not dilute it, so one-syllable words
+# and long phrases come out equally loud.
+FRAME_SECONDS = 0.020
+GATE_DB = -40.0
 TARGET_LOUDNESS_DB = -18.0
 PEAK_CEILING_DB = -1.5  # a little under -1 dBFS so rounding never crosses it
 
@@ -55,6 +54,7 @@ EDGE_MARGIN_SECONDS = 0.015  # silence kept before and after the word
 FADE_SECONDS = 0.005  # ramp on edges cut out of running speech
 SENTENCE_EDGE_SECONDS = 0.030  # pause kept (and faded) at a sentence's ends
 END_RAMP_SECONDS = 0.002  # final ramp so a clip starts and ends at zero
+MAX_DC_OFFSET = 5  # LSB: mean sample value allowed in a finished clip
 
 
 # Clips are kept short so a bulletin stays brisk and each fits a small
@@ -68,9 +68,15 @@ SPEEDS = (1.0, 1.04, 1.08)
 # from; a clip without a carrier is spoken on its own.
 
 def carrier_for(name):
+    if name in CARRIERS:
+        return CARRIERS[name]
     if re.fullmatch(r"SON\d+", name):
         value = int(name[3:])
         if value <= 100:
+            # Cut before "percent", the closing "one" of 21, 31 ... 91 was
+            # heard as "wind" in bulletins.
+            if value > 20 and value % 10 == 1:
+                return "number {} is"
             return "humidity {} percent"
         if value in (900, 1000):
             return "pressure {} thirteen millibars"
@@ -91,12 +97,22 @@ def carrier_for(name):
     return CARRIERS.get(name)
 
 
+# Clips whose words a recogniser mistook when cut from the general carriers
+# above ("one" heard as "wind", "point" as "twenty", "inches" as "tenths")
+# come from sentences that give them their full stress.
 CARRIERS = {
+    "SON1": "number {} is",
+    "SON100": "number {} is",
+    "SON18": "{}",
+    "SON_THU": "on {} seven December",
+    "SON_MIST": "{} and fog",
+    "SON_KUCKOO": "the {} sings",
+    "SON_EAST": "wind from the {}",
     "SON_IT_S": "{} two fifteen in the afternoon",
     "SON_IT_S1": "{} in the afternoon",
     "SON_AM": "it's ten fifteen {}",
-    "SON_AM1": "it's two fifteen {}",
-    "SON_PM": "it's two fifteen {}",
+    "SON_AM1": "two fifteen {}, rain",
+    "SON_PM": "{}",
     "SON_PM1": "it's nine fifteen {}",
     "SON_INT_TEMP": "{} minus five degrees",
     "SON_EXT_TEMP": "{} minus five degrees",
@@ -104,11 +120,11 @@ CARRIERS = {
     "SON_DEW_POINT": "{} minus five degrees",
     "SON_MINUS": "outside temperature {} five degrees",
     "SON_DEGREES": "outside temperature twelve {}",
-    "SON_DEGREES1": "outside temperature one {}",
+    "SON_DEGREES1": "one {} outside",
     "SON_PRESSURE": "{} one thousand thirteen millibars",
     "SON_MILLIBARS": "pressure one thousand thirteen {}",
     "SON_INHG": "pressure twenty-nine point nine two {}",
-    "SON_POINT": "pressure twenty-nine {} nine two inches of mercury",
+    "SON_POINT": "twenty-nine {} nine",
     "SON_STEADY": "one thousand thirteen millibars, {}",
     "SON_RISING": "one thousand thirteen millibars, {}",
     "SON_FALLING": "one thousand thirteen millibars, {}",
@@ -119,9 +135,9 @@ CARRIERS = {
     "SON_MPH": "wind twelve {}",
     "SON_DIR": "{} north north east",
     "SON_RAIN24": "{} three millimeters",
-    "SON_MILLIMETERS": "rain three {}",
+    "SON_MILLIMETERS": "rain twelve {}",
     "SON_MILLIMETERS1": "rain one {}",
-    "SON_INCH": "rain two {}",
+    "SON_INCH": "two {} of rain",
     "SON_TENTH_INCH": "rain three {}",
     "SON_RAINING": "{} heavily",
     "SON_SNOWING": "{} heavily",
@@ -254,8 +270,8 @@ def loudness_db(samples, rate):
     loudest = max(energies, default=0.0)
     if loudest <= 0.0:
         return -math.inf
-    gate = max(loudest * 10 ** (GATE_RELATIVE_DB / 10), 10 ** (GATE_ABSOLUTE_DB / 10))
-    active = [e for e in energies if e >= gate]
+    # A clip quieter than the gate throughout is measured by its loudest frame.
+    active = [e for e in energies if e > 10 ** (GATE_DB / 10)] or [loudest]
     return 10 * math.log10(sum(active) / len(active))
 
 
@@ -309,12 +325,21 @@ def to_int16(samples):
     return array.array("h", (max(-32768, min(32767, int(round(x * 32768)))) for x in samples))
 
 
+def centred(samples):
+    """The samples less their mean. The high-pass leaves a little DC in a clip
+    cut from a longer sentence; without it, clips joined back to back do not
+    step at the seams."""
+    offset = sum(samples) / len(samples)
+    return [s - offset for s in samples]
+
+
 def trim(pcm, rate):
     loud = [i for i, s in enumerate(pcm) if abs(s) >= SILENCE_THRESHOLD]
     if not loud:
         sys.exit("clip is silent")
     margin = int(EDGE_MARGIN_SECONDS * rate)
-    kept = [float(s) for s in pcm[max(0, loud[0] - margin):loud[-1] + 1 + margin]]
+    # Centred once more: the silence cut away held part of the offset.
+    kept = centred([float(s) for s in pcm[max(0, loud[0] - margin):loud[-1] + 1 + margin]])
     ramp(kept, int(END_RAMP_SECONDS * rate), int(END_RAMP_SECONDS * rate))
     return array.array("h", (int(round(s)) for s in kept))
 
@@ -397,10 +422,13 @@ def check(clips):
         loud = [i for i, s in enumerate(pcm) if abs(s) >= SILENCE_THRESHOLD]
         lead, tail = loud[0] / rate * 1000, (len(pcm) - 1 - loud[-1]) / rate * 1000
         lufs = loudness_db(x, rate)
-        ok = peak <= -1.0 and lead <= 30 and tail <= 30 and abs(lufs - TARGET_LOUDNESS_DB) < 0.5
+        dc = abs(sum(pcm) / len(pcm))
+        ok = (peak <= -1.0 and lead <= 30 and tail <= 30 and abs(lufs - TARGET_LOUDNESS_DB) < 0.5
+              and dc < MAX_DC_OFFSET)
         bad += not ok
         print(f"{name:22s} {rate:5d} Hz {len(pcm) * 2:6d} B  loud {lufs:6.2f} dB  "
-              f"peak {peak:5.2f} dBFS  edges {lead:4.1f}/{tail:4.1f} ms{'' if ok else '  <-- BAD'}")
+              f"peak {peak:5.2f} dBFS  DC {dc:4.1f}  edges {lead:4.1f}/{tail:4.1f} ms"
+              f"{'' if ok else '  <-- BAD'}")
     return bad == 0
 
 
@@ -438,8 +466,8 @@ def main():
                 legacy = name in LEGACY_CLIPS
                 rate = LEGACY_RATE if legacy else RATE
                 wav, words = spoken[name]
-                clip = cut_clip(name, text, carrier_for(name) or "{}", words,
-                                resample(wav, rate, work), rate)
+                clip = centred(cut_clip(name, text, carrier_for(name) or "{}", words,
+                                        resample(wav, rate, work), rate))
                 pcm = trim(to_int16(level(clip, rate)), rate)
                 if len(pcm) * 2 > MAX_DATA_BYTES and speed != SPEEDS[-1]:
                     too_long.append((name, text))
