@@ -16,26 +16,26 @@ packages pocketsphinx, pocketsphinx-en-us, festival, festvox-us-slt-hts, sox.
 """
 
 import argparse
-import array
 import math
 import os
 import re
 import shutil
-import struct
 import subprocess
 import sys
 import tempfile
 
-REPO = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
-WORDS_FILE = os.path.join(REPO, "resources", "vocabulary_words.tsv")
-CLIP_DIR = os.path.join(REPO, "resources", "vocabulary")
+# The clips' own generator: the word list, the clip reader and the loudness
+# measure are the same ones the clips are made with.
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "vocabulary"))
+import generate_vocabulary as vocabulary  # noqa: E402
+
+REPO = vocabulary.REPO
+WORDS_FILE = vocabulary.WORDS_FILE
+CLIP_DIR = vocabulary.CLIP_DIR
 MODEL_DIR = "/usr/share/pocketsphinx/model/en-us"
-VOICE = "voice_cmu_us_slt_arctic_hts"
+VOICE = vocabulary.VOICE
 DECODE_RATE = 16000
 
-# Level figures: the RMS of a clip's 20 ms frames that are above -40 dBFS.
-LEVEL_FRAME_SECONDS = 0.020
-LEVEL_GATE_DBFS = -40.0
 
 # Vocabulary words the recogniser's dictionary lacks.
 EXTRA_PRONUNCIATIONS = {"millibars": "M IH L AH B AA R Z"}
@@ -114,13 +114,7 @@ def run(command, **kwargs):
 
 
 def read_words():
-    texts = {}
-    with open(WORDS_FILE, encoding="utf-8") as f:
-        for line in f:
-            name, _, text = line.rstrip("\n").partition("\t")
-            if name:
-                texts[name] = text
-    return texts
+    return dict(vocabulary.read_word_list(WORDS_FILE))
 
 
 def tokens(text):
@@ -255,29 +249,10 @@ def word_error(refs, hyps):
 
 # --- levels ------------------------------------------------------------------
 
-def read_pcm(path):
-    blob = open(path, "rb").read()
-    pos, rate, pcm = 12, None, array.array("h")
-    while pos + 8 <= len(blob):
-        tag, size = blob[pos:pos + 4], struct.unpack_from("<I", blob, pos + 4)[0]
-        if tag == b"fmt ":
-            rate = struct.unpack_from("<I", blob, pos + 12)[0]
-        elif tag == b"data":
-            pcm = array.array("h", blob[pos + 8:pos + 8 + size])
-            if sys.byteorder == "big":
-                pcm.byteswap()
-        pos += 8 + size + (size & 1)
-    return rate, pcm
-
-
 def levels(path):
     """(loudness dBFS, peak dBFS, DC offset LSB) of one clip."""
-    rate, pcm = read_pcm(path)
-    n = int(rate * LEVEL_FRAME_SECONDS)
-    gate = (10 ** (LEVEL_GATE_DBFS / 20) * 32768) ** 2
-    energies = [sum(x * x for x in pcm[i:i + n]) / n for i in range(0, len(pcm) - n + 1, n)]
-    active = [e for e in energies if e > gate] or [max(energies)]
-    loudness = 10 * math.log10(sum(active) / len(active) / 32768 ** 2)
+    rate, pcm = vocabulary.read_clip(path)
+    loudness = vocabulary.loudness_db([x / 32768 for x in pcm], rate)
     peak = 20 * math.log10(max(abs(x) for x in pcm) / 32768)
     return loudness, peak, abs(sum(pcm) / len(pcm))
 
