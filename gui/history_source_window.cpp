@@ -21,17 +21,6 @@ namespace {
 constexpr DataFileKind kHistoryDat{"Archivo history.dat", "Fichiers history.dat|*.dat", "dat"};
 constexpr DataFileKind kWeatherLinkMonth{"Archivo .wlk", "Fichier weatherlink wlk|*.wlk", "wlk"};
 
-void showCaption(QLabel* label, const Caption& shown) {
-    setTextIfChanged(label, qs(shown.caption));
-    showRed(label, shown.red);
-}
-
-void showValue(QSpinBox* spin, const SpinEdit& shown) {
-    if (spin->value() == shown.value()) return;
-    const QSignalBlocker quiet(spin);
-    spin->setValue(shown.value());
-}
-
 QSpinBox* spinFor(const SpinEdit& model, const char* name) {
     auto* spin = named(new QSpinBox, name);
     spin->setRange(model.minimum(), model.maximum());
@@ -162,8 +151,7 @@ void HistorySourceWindow::refreshOwn() {
         path_->selectAll();
         model_.EditDatSelected = false;
     }
-    setTextIfChanged(dateTime_, qs(model_.Editdatemeteo.caption));
-    showRed(dateTime_, model_.Editdatemeteo.red);
+    showCaption(dateTime_, model_.Editdatemeteo);
     showValue(correction_, model_.SpinEditOffSetPression);
     showValue(threshold_, model_.SpinEditSeuiltendance);
     showCaption(correctionUnit_, model_.Label6);

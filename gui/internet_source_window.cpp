@@ -108,13 +108,9 @@ void InternetSourceWindow::refreshOwn() {
     refreshHistory();
     if (timeZone_->currentIndex() != model_.ComboBoxTU) timeZone_->setCurrentIndex(model_.ComboBoxTU);
     setTextIfChanged(reportTime_, qs(model_.Editdatemeteo.caption));
-    if (pressureOffset_->value() != model_.SpinEditOffSetPression.value()) {
-        const QSignalBlocker quiet(pressureOffset_);
-        pressureOffset_->setValue(model_.SpinEditOffSetPression.value());
-    }
+    showValue(pressureOffset_, model_.SpinEditOffSetPression);
     setTextIfChanged(pressureUnit_, qs(model_.Label6.caption));
-    setTextIfChanged(dewPoint_, qs(model_.LabelTros.caption));
-    showRed(dewPoint_, model_.LabelTros.red);
+    showCaption(dewPoint_, model_.LabelTros);
     refreshSource();
     favourites_->refresh();
 }

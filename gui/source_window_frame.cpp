@@ -89,14 +89,10 @@ void SourceWindowFrame::refresh() {
     setTextIfChanged(error_, qs(model_.meteo.ErrorText));
     for (const auto& [field, box] : boxes_) {
         const CheckBox& shown = model_.checkBox(field);
-        setTextIfChanged(box, qs(shown.caption));
-        showRed(box, shown.red);
+        showCaption(box, shown);
         if (box->isChecked() != shown.checked) box->setChecked(shown.checked);
     }
-    if (period_->value() != model_.SpinEditRafraichir.value()) {
-        const QSignalBlocker quiet(period_);
-        period_->setValue(model_.SpinEditRafraichir.value());
-    }
+    showValue(period_, model_.SpinEditRafraichir);
     refreshOwn();
     if (model_.visible) {
         placeWindow(*this, model_.geometry);

@@ -6,6 +6,10 @@
 #include <QWidget>
 #include <string>
 
+#include "sources/source_window.h"
+
+class QSpinBox;
+
 namespace skycrier::gui {
 
 inline QString qs(const std::string& text) { return QString::fromStdString(text); }
@@ -27,5 +31,15 @@ void setTextIfChanged(T* widget, const QString& text) {
 
 // The colour a plausibility mark gives a caption: red or the palette's text colour.
 void showRed(QWidget* widget, bool red);
+
+// A model's caption with its plausibility mark.
+template <typename T>
+void showCaption(T* widget, const Caption& shown) {
+    setTextIfChanged(widget, qs(shown.caption));
+    showRed(widget, shown.red);
+}
+
+// A model's number, set without telling the box's listeners (it is no user's change).
+void showValue(QSpinBox* spin, const SpinEdit& shown);
 
 }  // namespace skycrier::gui
