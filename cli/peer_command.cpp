@@ -4,6 +4,7 @@
 
 #include "base/decimal_integer.h"
 #include "base/windows_1252.h"
+#include "cli/source_options.h"
 #include "cli/usage.h"
 #include "platform/exit_signals.h"
 #include "platform/peer_mailbox.h"
@@ -31,11 +32,8 @@ std::optional<PeerOptions> parseOptions(const std::vector<std::string>& args, st
             words.push_back(a);
             continue;
         }
-        if (i + 1 >= args.size()) {
-            error = a + " needs a value";
-            return std::nullopt;
-        }
-        const std::string& value = args[++i];
+        std::string value;
+        if (!optionValue(args, i, value, error)) return std::nullopt;
         if (a == "--mailbox") {
             const auto names = MailboxNames::fromOption(value, error);
             if (!names) return std::nullopt;

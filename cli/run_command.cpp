@@ -5,6 +5,7 @@
 #include "app/builtin_clips.h"
 #include "app/program.h"
 #include "app/program_folder.h"
+#include "cli/source_options.h"
 #include "cli/usage.h"
 #include "platform/alsa_catalogue.h"
 #include "platform/alsa_wave_out.h"
@@ -38,11 +39,8 @@ std::optional<RunOptions> parseOptions(const std::vector<std::string>& args, std
             error = "unknown option \"" + a + "\"";
             return std::nullopt;
         }
-        if (i + 1 >= args.size()) {
-            error = a + " needs a value";
-            return std::nullopt;
-        }
-        const std::string& value = args[++i];
+        std::string value;
+        if (!optionValue(args, i, value, error)) return std::nullopt;
         if (a == "--mailbox") {
             const auto names = MailboxNames::fromOption(value, error);
             if (!names) return std::nullopt;
