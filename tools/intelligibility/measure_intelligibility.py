@@ -7,7 +7,9 @@ Renders a fixed set of bulletins with `skycrier-cli bulletin --wav`, has
 Festival speak the same sentences whole with the voice the clips come from,
 and decodes both with PocketSphinx: once with the general en-us language
 model and once restricted to the vocabulary's words. Then decodes every clip
-alone with the vocabulary's words, and measures the clips' levels.
+alone, beside the voice saying the clip's text alone, both as one of the
+vocabulary's clips and as any sequence of its words, and measures the clips'
+levels.
 
 These are figures for people tuning the clips, not a pass/fail test.
 
@@ -43,7 +45,8 @@ EXTRA_PRONUNCIATIONS = {"millibars": "M IH L AH B AA R Z"}
 # Compounds the recogniser's dictionary holds both whole and in parts: the
 # same sounds, so they count as their parts whichever way it writes them.
 COMPOUNDS = {"northeast": "north east", "northwest": "north west",
-             "southeast": "south east", "southwest": "south west", "rainfall": "rain fall"}
+             "southeast": "south east", "southwest": "south west", "rainfall": "rain fall",
+             "windchill": "wind chill", "mph": "m p h"}
 
 METRIC = {"UNITTC": "Y", "UNITPM": "Y", "UNITVK": "Y", "UNITRM": "Y"}
 IMPERIAL = {"UNITTC": "N", "UNITPM": "N", "UNITVK": "N", "UNITRM": "N"}
@@ -160,15 +163,14 @@ def render(cli, clips, bulletin, folder, index, texts):
     return wav, [" ".join(p) for p in phrases if p]
 
 
-def speak_whole(sentences, folder):
-    """Festival speaks each sentence in one run; returns the wave files."""
+def speak_whole(texts, folder, tag):
+    """Festival speaks each text whole, in one run; returns the wave files."""
     script, outputs = [f"({VOICE})"], []
-    for i, phrases in enumerate(sentences):
-        text = ". ".join(phrases) + "."
-        path = os.path.join(folder, f"b{i:02d}.whole.wav")
-        script.append(f'(utt.save.wave (SynthText "{text}") "{path}" \'riff)')
+    for key, text in texts:
+        path = os.path.join(folder, f"{key}.{tag}.wav")
+        script.append(f'(utt.save.wave (SynthText "{text}.") "{path}" \'riff)')
         outputs.append(path)
-    scm = os.path.join(folder, "whole.scm")
+    scm = os.path.join(folder, f"{tag}.scm")
     with open(scm, "w", encoding="utf-8") as f:
         f.write("\n".join(script) + "\n")
     run(["festival", "-b", scm])
@@ -186,8 +188,14 @@ def to_decoder_input(src, dst, pad_seconds=0.0):
     run(command)
 
 
-def write_grammar(texts, folder):
-    """A JSGF loop over the vocabulary's words, and a dictionary of just them."""
+def write_grammars(texts, folder):
+    """Two JSGF grammars over the vocabulary, and a dictionary of just its words.
+
+    The loop takes any sequence of the words, for whole bulletins. The choice
+    takes exactly one clip's text, for a clip heard alone: the question there
+    is which clip a listener would take it for. In the loop the decoder tends
+    to split a lone word into short ones ("forty" as "four two"), even when the
+    voice itself says it."""
     words = sorted({w for text in texts.values() for w in tokens(text)})
     pronunciations = []
     with open(os.path.join(MODEL_DIR, "cmudict-en-us.dict"), encoding="utf-8") as f:
@@ -196,14 +204,18 @@ def write_grammar(texts, folder):
             if re.sub(r"\(\d+\)$", "", head) in words:
                 pronunciations.append(line)
     pronunciations += [f"{w} {p}\n" for w, p in EXTRA_PRONUNCIATIONS.items() if w in words]
-    grammar = os.path.join(folder, "vocabulary.gram")
-    with open(grammar, "w", encoding="utf-8") as f:
-        f.write("#JSGF V1.0;\ngrammar vocabulary;\n")
-        f.write("public <bulletin> = ( " + " | ".join(words) + " )*;\n")
     dictionary = os.path.join(folder, "vocabulary.dict")
     with open(dictionary, "w", encoding="utf-8") as f:
         f.writelines(pronunciations)
-    return grammar, dictionary
+    clips = sorted({" ".join(tokens(text)) for text in texts.values()})
+    grammars = []
+    for name, rule in (("loop", "( " + " | ".join(words) + " )*"),
+                       ("choice", "( " + " | ".join(clips) + " )")):
+        path = os.path.join(folder, f"vocabulary-{name}.gram")
+        with open(path, "w", encoding="utf-8") as f:
+            f.write(f"#JSGF V1.0;\ngrammar {name};\npublic <utterance> = {rule};\n")
+        grammars.append((path, dictionary))
+    return grammars
 
 
 def decode(wavs, folder, mode, grammar=None):
@@ -291,20 +303,22 @@ def main():
         rendered = [render(cli, args.clips, b, work, i, texts) for i, b in enumerate(BULLETINS)]
         sentences = [phrases for _, phrases in rendered]
         refs = [tokens(" ".join(p)) for p in sentences]
+        spoken = speak_whole([(f"b{i:02d}", ". ".join(p)) for i, p in enumerate(sentences)], work,
+                             "whole")
         clip_wavs, whole_wavs = [], []
-        for i, ((wav, _), whole) in enumerate(zip(rendered, speak_whole(sentences, work))):
+        for i, ((wav, _), whole) in enumerate(zip(rendered, spoken)):
             clip_wavs.append(os.path.join(work, f"b{i:02d}.clips16.wav"))
             whole_wavs.append(os.path.join(work, f"b{i:02d}.whole16.wav"))
             to_decoder_input(wav, clip_wavs[-1])
             to_decoder_input(whole, whole_wavs[-1])
-        grammar = write_grammar(texts, work)
+        loop, choice = write_grammars(texts, work)
         # One decoder run per kind of audio: the decoder's noise estimate
         # carries over between files, so mixing them would tie the figures
         # for the whole sentences to the clips'.
         general = (decode(clip_wavs, work, "general-clips")
                    + decode(whole_wavs, work, "general-whole"))
-        restricted = (decode(clip_wavs, work, "grammar-clips", grammar)
-                      + decode(whole_wavs, work, "grammar-whole", grammar))
+        restricted = (decode(clip_wavs, work, "grammar-clips", loop)
+                      + decode(whole_wavs, work, "grammar-whole", loop))
         count = len(BULLETINS)
         print(f"{count} bulletins, {sum(map(len, refs))} words\n")
         print("word error rate     general en-us   vocabulary grammar")
@@ -317,20 +331,38 @@ def main():
         for i in worst[:5]:
             print(f"  b{i:02d} said:  {' '.join(refs[i])}\n      heard: {' '.join(restricted[i])}")
 
-        clip_dir = os.path.join(work, "clips")
-        os.makedirs(clip_dir, exist_ok=True)
+        # Every clip alone, and for reference the voice saying the clip's
+        # text on its own, each decoded with both vocabulary grammars.
         names = sorted(texts)
-        for name in names:
-            to_decoder_input(os.path.join(clip_folder, name.lower() + ".wav"),
-                             os.path.join(clip_dir, name + ".wav"), pad_seconds=0.3)
-        heard = decode([os.path.join(clip_dir, n + ".wav") for n in names], work, "clips", grammar)
-        missed = [(n, h) for n, h in zip(names, heard) if h != tokens(texts[n])]
-        numbers = [f"SON{n}" for n in range(101)]
-        numbers_missed = [n for n, _ in missed if n in numbers]
-        print(f"\nclips recognised as their own text (grammar): {len(names) - len(missed)} of {len(names)}"
-              f"; numbers 0..100: {101 - len(numbers_missed)} of 101")
-        for name, h in missed[:args.worst]:
-            print(f"  {name:22s} {texts[name]!r:28s} heard {' '.join(h) or '(nothing)'!r}")
+        clip_dir, voice_dir = os.path.join(work, "clips"), os.path.join(work, "voice")
+        os.makedirs(clip_dir, exist_ok=True)
+        os.makedirs(voice_dir, exist_ok=True)
+        voice_raw = speak_whole([(n, texts[n]) for n in names], voice_dir, "raw")
+        alone = {"clips": [], "voice": []}
+        for name, raw in zip(names, voice_raw):
+            alone["clips"].append(os.path.join(clip_dir, name + ".wav"))
+            alone["voice"].append(os.path.join(voice_dir, name + ".wav"))
+            to_decoder_input(os.path.join(clip_folder, name.lower() + ".wav"), alone["clips"][-1],
+                             pad_seconds=0.3)
+            to_decoder_input(raw, alone["voice"][-1], pad_seconds=0.3)
+        numbers = {f"SON{n}" for n in range(101)}
+        missed = {}
+        print(f"\n{'each heard alone as itself':27s}{'the clips':27s}the voice alone")
+        for label, grammar in (("one of the clips", choice), ("any sequence of words", loop)):
+            row = []
+            for kind in ("clips", "voice"):
+                heard = decode(alone[kind], work, f"alone-{kind}-{label.split()[0]}", grammar)
+                miss = [(n, h) for n, h in zip(names, heard) if h != tokens(texts[n])]
+                missed[(label, kind)] = miss
+                row.append(f"{len(names) - len(miss):3d} of {len(names)} "
+                           f"(0..100: {101 - sum(n in numbers for n, _ in miss):3d})")
+            print(f"  {label:24s} {row[0]}   {row[1]}")
+        for label in ("one of the clips", "any sequence of words"):
+            miss = missed[(label, "clips")]
+            if miss:
+                print(f"\nclips missed, {label}:")
+            for name, h in miss[:args.worst]:
+                print(f"  {name:22s} {texts[name]!r:28s} heard {' '.join(h) or '(nothing)'!r}")
 
         figures = {n: levels(os.path.join(clip_folder, n.lower() + ".wav")) for n in names}
         quiet = min(figures, key=lambda n: figures[n][0])
