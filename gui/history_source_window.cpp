@@ -21,13 +21,6 @@ namespace {
 constexpr DataFileKind kHistoryDat{"Archivo history.dat", "Fichiers history.dat|*.dat", "dat"};
 constexpr DataFileKind kWeatherLinkMonth{"Archivo .wlk", "Fichier weatherlink wlk|*.wlk", "wlk"};
 
-QSpinBox* spinFor(const SpinEdit& model, const char* name) {
-    auto* spin = named(new QSpinBox, name);
-    spin->setRange(model.minimum(), model.maximum());
-    spin->setValue(model.value());
-    return spin;
-}
-
 // A field without limits would ask for room for ten digits; the values it
 // holds need five, so the window stays narrow.
 void fitFiveDigits(QSpinBox* spin) {
@@ -93,11 +86,11 @@ void HistorySourceWindow::addDetails() {
     dateRow->addWidget(dateTime_, 1);
     detailArea()->addLayout(dateRow);
 
-    correction_ = spinFor(model_.SpinEditOffSetPression, "SpinEditOffSetPression");
+    correction_ = spinBoxFor(model_.SpinEditOffSetPression, "SpinEditOffSetPression");
     fitFiveDigits(correction_);
     connect(correction_, &QSpinBox::valueChanged, this,
             [this](int value) { act([this, value] { model_.SpinEditOffSetPression.setValue(value); }); });
-    threshold_ = spinFor(model_.SpinEditSeuiltendance, "SpinEditSeuiltendance");
+    threshold_ = spinBoxFor(model_.SpinEditSeuiltendance, "SpinEditSeuiltendance");
     connect(threshold_, &QSpinBox::valueChanged, this, [this](int value) {
         act([this, value] {
             model_.SpinEditSeuiltendance.setValue(value);
@@ -161,14 +154,13 @@ void HistorySourceWindow::refreshOwn() {
     if (ws28_) {
         const QSignalBlocker quietAbsolute(absolute_);
         const QSignalBlocker quietRelative(relative_);
-        if (absolute_->isChecked() != ws28_->RadioButtonPABS()) absolute_->setChecked(ws28_->RadioButtonPABS());
-        if (relative_->isChecked() != ws28_->RadioButtonPREL()) relative_->setChecked(ws28_->RadioButtonPREL());
+        setCheckedIfChanged(absolute_, ws28_->RadioButtonPABS());
+        setCheckedIfChanged(relative_, ws28_->RadioButtonPREL());
     }
     if (pro2_) {
         const QSignalBlocker quiet(followMonth_);
         setTextIfChanged(followMonth_, qs(pro2_->CheckBoxFichier.caption));
-        if (followMonth_->isChecked() != pro2_->CheckBoxFichier.checked)
-            followMonth_->setChecked(pro2_->CheckBoxFichier.checked);
+        setCheckedIfChanged(followMonth_, pro2_->CheckBoxFichier.checked);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -66,8 +67,7 @@ InternetSourceWindow::InternetSourceWindow(InternetSource& model, const char* fa
 
     auto* pressureRow = new QHBoxLayout;
     pressureRow->addWidget(new QLabel(QStringLiteral("Corrección")));
-    pressureOffset_ = named(new QSpinBox, "SpinEditOffSetPression");
-    pressureOffset_->setRange(model_.SpinEditOffSetPression.minimum(), model_.SpinEditOffSetPression.maximum());
+    pressureOffset_ = spinBoxFor(model_.SpinEditOffSetPression, "SpinEditOffSetPression");
     // Wide enough for a correction, not for every figure the range allows.
     pressureOffset_->setMinimumWidth(70);
     pressureOffset_->setMaximumWidth(90);
@@ -118,17 +118,11 @@ void InternetSourceWindow::refreshOwn() {
 // The list is rebuilt only when its entries changed; EditDat keeps the model's text,
 // whatever the list's selection wrote into it.
 void InternetSourceWindow::refreshHistory() {
-    const auto& items = model_.ComboBoxPath.Items();
-    bool same = history_->count() == static_cast<int>(items.size());
-    for (int i = 0; same && i < history_->count(); ++i)
-        same = history_->itemText(i).toStdString() == items[static_cast<std::size_t>(i)];
-    if (!same || history_->currentIndex() != model_.ComboBoxPath.ItemIndex()) {
+    {
         const QSignalBlocker quiet(history_);
-        if (!same) {
-            history_->clear();
-            for (const std::string& item : items) history_->addItem(qs(item));
-        }
-        history_->setCurrentIndex(model_.ComboBoxPath.ItemIndex());
+        setItemsIfChanged(history_, model_.ComboBoxPath.Items());
+        if (history_->currentIndex() != model_.ComboBoxPath.ItemIndex())
+            history_->setCurrentIndex(model_.ComboBoxPath.ItemIndex());
     }
     setTextIfChanged(address_, qs(model_.EditDat));
 }

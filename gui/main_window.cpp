@@ -55,11 +55,6 @@ QLabel* lampLabel(const char* name, const QColor& colour, const char* hint = nul
     return label;
 }
 
-template <typename T>
-void setCheckedIfChanged(T* control, bool checked) {
-    if (control->isChecked() != checked) control->setChecked(checked);
-}
-
 std::string twoDigits(int n) {
     char text[8];
     std::snprintf(text, sizeof text, "%02d", n);
@@ -528,15 +523,8 @@ void MainWindow::refresh() {
     setCheckedIfChanged(RadioButtonCarteMoi_, w.RadioButtonCarteMoi);
     setCheckedIfChanged(RadioButtonCarteWin_, !w.RadioButtonCarteMoi);
     BitBtnOKCarteSon_->setEnabled(a_.status.BitBtnOKCarteSonEnabled());
-    QStringList items;
-    for (const std::string& item : sound.ComboBoxChoixOut.Items) items << qs(item);
     const QSignalBlocker quiet(ComboBoxChoixOut_);
-    bool same = ComboBoxChoixOut_->count() == items.size();
-    for (int i = 0; same && i < items.size(); ++i) same = ComboBoxChoixOut_->itemText(i) == items[i];
-    if (!same) {
-        ComboBoxChoixOut_->clear();
-        ComboBoxChoixOut_->addItems(items);
-    }
+    setItemsIfChanged(ComboBoxChoixOut_, sound.ComboBoxChoixOut.Items);
     if (ComboBoxChoixOut_->currentIndex() != sound.ComboBoxChoixOut.ItemIndex)
         ComboBoxChoixOut_->setCurrentIndex(sound.ComboBoxChoixOut.ItemIndex);
     if (ComboBoxChoixOut_->currentText() != qs(sound.ComboBoxChoixOut.Text))

@@ -42,22 +42,15 @@ void MonitorWindow::refreshOwn() {
     setTextIfChanged(port_, qs(model_.ButtonPort));
     setTextIfChanged(status_, qs(model_.StaticTextStatus));
     setTextIfChanged(version_, qs(model_.LabelVersion));
-    if (log_->isChecked() != model_.CheckBoxlog.checked) log_->setChecked(model_.CheckBoxlog.checked);
-    QStringList items;
-    for (const std::string& item : model_.ListBoxPort.Items) items << qs(item);
-    QStringList shown;
-    for (int i = 0; i < ports_->count(); ++i) shown << ports_->item(i)->text();
-    if (shown != items) {
-        ports_->clear();
-        ports_->addItems(items);
-    }
+    setCheckedIfChanged(log_, model_.CheckBoxlog.checked);
+    setItemsIfChanged(ports_, model_.ListBoxPort.Items);
     if (ports_->currentRow() != model_.ListBoxPort.ItemIndex) ports_->setCurrentRow(model_.ListBoxPort.ItemIndex);
     ports_->setVisible(model_.ListBoxPort.visible);
 }
 
 void MonitorWindow::periodChanged(int minutes) {
     model_.SpinEditRafraichir.setValue(minutes);
-    model_.SpinEditRafraichirChange();
+    model_.followPollPeriod();
 }
 
 }  // namespace skycrier::gui

@@ -7,7 +7,6 @@
 #include <QListWidget>
 #include <QShowEvent>
 #include <QSignalBlocker>
-#include <QStringList>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -55,15 +54,8 @@ PortWindow::PortWindow(TFormCOM& model, QWidget* parent) : QWidget(parent, Qt::T
 }
 
 void PortWindow::refresh() {
-    QStringList items;
-    for (const std::string& item : model_.ListBoxCOM.Items) items << qs(item);
-    QStringList shown;
-    for (int row = 0; row < list_->count(); ++row) shown << list_->item(row)->text();
     const QSignalBlocker quiet(list_);
-    if (shown != items) {
-        list_->clear();
-        list_->addItems(items);
-    }
+    setItemsIfChanged(list_, model_.ListBoxCOM.Items);
     const int selected = model_.ListBoxCOM.ItemIndex;
     if (list_->currentRow() != selected || list_->selectedItems().isEmpty() != (selected < 0)) {
         list_->clearSelection();
@@ -71,8 +63,7 @@ void PortWindow::refresh() {
     }
 
     for (std::size_t i = 0; i < lineBoxes_.size(); ++i) {
-        const bool checked = model_.lines.*kPortLineBoxes[i].checked;
-        if (lineBoxes_[i]->isChecked() != checked) lineBoxes_[i]->setChecked(checked);
+        setCheckedIfChanged(lineBoxes_[i], model_.lines.*kPortLineBoxes[i].checked);
     }
 }
 

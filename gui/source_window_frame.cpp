@@ -58,8 +58,7 @@ SourceWindowFrame::SourceWindowFrame(SourceWindow& model, QWidget* parent)
     connect(refreshButton, &QPushButton::clicked, this, [this] { act([this] { model_.ButtonRafraichirClick(); }); });
     periodRow->addWidget(refreshButton);
     periodRow->addWidget(new QLabel(QStringLiteral("cada")));
-    period_ = named(new QSpinBox, "SpinEditRafraichir");
-    period_->setRange(model_.SpinEditRafraichir.minimum(), model_.SpinEditRafraichir.maximum());
+    period_ = spinBoxFor(model_.SpinEditRafraichir, "SpinEditRafraichir");
     connect(period_, &QSpinBox::valueChanged, this, [this](int minutes) {
         if (minutes != model_.SpinEditRafraichir.value()) periodChanged(minutes);
     });
@@ -90,7 +89,7 @@ void SourceWindowFrame::refresh() {
     for (const auto& [field, box] : boxes_) {
         const CheckBox& shown = model_.checkBox(field);
         showCaption(box, shown);
-        if (box->isChecked() != shown.checked) box->setChecked(shown.checked);
+        setCheckedIfChanged(box, shown.checked);
     }
     showValue(period_, model_.SpinEditRafraichir);
     refreshOwn();

@@ -5,9 +5,12 @@
 #include <QString>
 #include <QWidget>
 #include <string>
+#include <vector>
 
 #include "sources/source_window.h"
 
+class QComboBox;
+class QListWidget;
 class QSpinBox;
 
 namespace skycrier::gui {
@@ -29,6 +32,17 @@ void setTextIfChanged(T* widget, const QString& text) {
     if (widget->text() != text) widget->setText(text);
 }
 
+// Checks or unchecks a box, button or menu item only when its state differs.
+template <typename T>
+void setCheckedIfChanged(T* control, bool checked) {
+    if (control->isChecked() != checked) control->setChecked(checked);
+}
+
+// Replaces a list's entries only when they differ, so a refresh leaves the
+// current row alone.
+void setItemsIfChanged(QListWidget* list, const std::vector<std::string>& items);
+void setItemsIfChanged(QComboBox* list, const std::vector<std::string>& items);
+
 // The colour a plausibility mark gives a caption: red or the palette's text colour.
 void showRed(QWidget* widget, bool red);
 
@@ -38,6 +52,9 @@ void showCaption(T* widget, const Caption& shown) {
     setTextIfChanged(widget, qs(shown.caption));
     showRed(widget, shown.red);
 }
+
+// A box for a model's number: its range and its value.
+QSpinBox* spinBoxFor(const SpinEdit& model, const char* name);
 
 // A model's number, set without telling the box's listeners (it is no user's change).
 void showValue(QSpinBox* spin, const SpinEdit& shown);

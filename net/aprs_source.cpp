@@ -89,7 +89,7 @@ void TFormMeteoAPRS::ButtonRafraichirClick() {
     hideBrowser();
     FormFav.visible = false;
     if (EditDat != ComboBoxPath.Text()) ComboBoxPath.RememberUrl(EditDat);
-    TimerMeteo.setInterval(static_cast<Millis>(SpinEditRafraichir.value()) * 60'000);
+    followPollPeriod();
     TimerMeteoTimer();
     busy = false;
 }

@@ -58,7 +58,7 @@ void TFormMeteoMETAR::ButtonRafraichirClick() {
     busy = true;
     FormFav.visible = false;
     if (EditDat != ComboBoxPath.Text()) ComboBoxPath.RememberUrl(EditDat);
-    TimerMeteo.setInterval(static_cast<Millis>(SpinEditRafraichir.value()) * 60'000);
+    followPollPeriod();
     if (!context_.loading) TimerMeteoTimer();
     busy = false;
 }

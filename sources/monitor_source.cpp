@@ -168,7 +168,7 @@ void TFormMeteo::finishPoll() {
     StaticTextStatus = "Weather Monitor cerrado";
     if (const std::string time = context_.mainWindowTime(); !time.empty()) StaticTextStatus += "(" + time + " )";
     polling_ = false;
-    TimerMeteo.setInterval(static_cast<Millis>(SpinEditRafraichir.value()) * 60'000);
+    followPollPeriod();
     TimerMeteo.start();
     pollFinished.emit(true);
 }
@@ -202,10 +202,6 @@ void TFormMeteo::FormShow() {
     replaceParenthesised(CheckBoxPatm.caption, u.PressText);
     replaceParenthesised(CheckBoxVent.caption, u.WindText);
     replaceParenthesised(CheckBoxRafa.caption, u.WindText);
-}
-
-void TFormMeteo::SpinEditRafraichirChange() {
-    TimerMeteo.setInterval(static_cast<Millis>(SpinEditRafraichir.value()) * 60'000);
 }
 
 void TFormMeteo::ButtonPortClick() {

@@ -39,8 +39,6 @@ public:
     void startAsChosen(bool keepHidden) override;
     // Also writes the chosen units into the captions.
     void FormShow() override;
-    // The poll period follows SpinEditRafraichir.
-    void SpinEditRafraichirChange();
 
     // The port button: "No COM" and the machine's ports into ListBoxPort,
     // shown unless a silent fill was asked for (which it then clears).

@@ -13,8 +13,12 @@ SourceWindow::SourceWindow(SourceKind kind, SourceContext& context)
     : TimerMeteo(context.loop, kInitialPollMs, [this] { TimerMeteoTimer(); }), context_(context), kind_(kind) {}
 
 void SourceWindow::ButtonRafraichirClick() {
-    TimerMeteo.setInterval(static_cast<Millis>(SpinEditRafraichir.value()) * 60'000);
+    followPollPeriod();
     TimerMeteoTimer();
+}
+
+void SourceWindow::followPollPeriod() {
+    TimerMeteo.setInterval(static_cast<Millis>(SpinEditRafraichir.value()) * 60'000);
 }
 
 void SourceWindow::FormShow() {

@@ -116,6 +116,8 @@ public:
     virtual void TimerMeteoTimer() = 0;
     // "Actualizar": the poll period from SpinEditRafraichir, then one poll at once.
     virtual void ButtonRafraichirClick();
+    // TimerMeteo takes the period in SpinEditRafraichir.
+    void followPollPeriod();
     // A poll has started and waits for its station's answer.
     virtual bool pollInFlight() const { return false; }
     // What choosing this source in the choice window starts, once the other

@@ -168,7 +168,8 @@ def speak_whole(texts, folder, tag):
     script, outputs = [f"({VOICE})"], []
     for key, text in texts:
         path = os.path.join(folder, f"{key}.{tag}.wav")
-        script.append(f'(utt.save.wave (SynthText "{text}.") "{path}" \'riff)')
+        script.append(f"(utt.save.wave (SynthText {vocabulary.scheme_string(text + '.')}) "
+                      f"{vocabulary.scheme_string(path)} 'riff)")
         outputs.append(path)
     scm = os.path.join(folder, f"{tag}.scm")
     with open(scm, "w", encoding="utf-8") as f:

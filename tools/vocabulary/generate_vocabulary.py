@@ -466,11 +466,13 @@ def main():
     with tempfile.TemporaryDirectory(prefix="skycrier-vocab-") as work:
         pending = selected
         for speed in SPEEDS:
+            by_pace = {}
+            for name, text in pending:
+                by_pace.setdefault(speed * PACE.get(name, 1.0), []).append(
+                    (name, (carrier_for(name) or "{}").format(text)))
             spoken = {}
-            for pace in sorted({speed * PACE.get(n, 1.0) for n, _ in pending}):
-                spoken.update(synthesise([(n, (carrier_for(n) or "{}").format(t))
-                                          for n, t in pending
-                                          if speed * PACE.get(n, 1.0) == pace], work, pace))
+            for pace, jobs in by_pace.items():
+                spoken.update(synthesise(jobs, work, pace))
             too_long = []
             for name, text in pending:
                 legacy = name in LEGACY_CLIPS
