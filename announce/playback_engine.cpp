@@ -78,6 +78,7 @@ PlayError PlaybackEngine::start() {
     WaveOut::Events events;
     events.opened = tasks_.guard([this, opening] { onOpened(opening); });
     events.done = tasks_.guard([this, opening](int buffer) { onDone(opening, buffer); });
+    events.trouble = tasks_.guard([this](const std::string& text) { parts_.status.noticed.emit(text); });
     if (!parts_.out.open(outputDevice_, info_.format, std::move(events))) return PlayError::DeviceOpen;
     opening_ = opening;
 
@@ -164,6 +165,7 @@ bool PlaybackEngine::stopOutput() {
     // What the output hands back from here on belongs to an ended opening.
     opening_ = 0;
     tasks_.clear();
+    parts_.out.dropStream();
     return parts_.out.unprepare(0) && parts_.out.unprepare(1) && parts_.out.reset() && parts_.out.close();
 }
 

@@ -53,15 +53,16 @@ public:
     void playFile(const std::string& path) override;
     bool playing() const override { return playing_; }
     bool stalled() const override;
+    void holdOutput() override { parts_.out.holdStream(); }
+    void drainOutput(std::function<void()> then) override { parts_.out.drainStream(std::move(then)); }
     bool stopOutput() override;
     void clearState() override;
 
     bool Playing() const { return playing_; }
     bool DeviceOpened() const { return deviceOpened_; }
 
-    // kDefaultOutputDevice or the index of a device of the catalogue.
-    void setOutputDevice(int device) { outputDevice_ = device; }
-    int outputDevice() const { return outputDevice_; }
+    void setOutputDevice(const OutputDevice& device) { outputDevice_ = device; }
+    const OutputDevice& outputDevice() const { return outputDevice_; }
     // Turns a file name as configured into the path to open (relative names
     // are taken from the program folder).
     void setPathResolver(std::function<std::string(const std::string&)> resolve) { resolve_ = std::move(resolve); }
@@ -88,7 +89,7 @@ private:
     Parts parts_;
     std::function<std::string(const std::string&)> resolve_;
     std::function<void()> beep_;
-    int outputDevice_ = kDefaultOutputDevice;
+    OutputDevice outputDevice_;
 
     bool playing_ = false;
     bool deviceOpened_ = false;

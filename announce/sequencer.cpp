@@ -62,6 +62,7 @@ void Sequencer::Button1Click(BulletinTrigger trigger) {
     started.emit(trigger);
     if (ErrorSimulation) return;
 
+    parts_.player.holdOutput();
     step_ = Keying;
     if (parts_.port.isOpen() && parts_.port.portName() != kNoPortName) {
         key();
@@ -364,6 +365,12 @@ bool Sequencer::lowerLines() {
 
 void Sequencer::release() {
     step_ = Release;
+    // The transmitter goes on carrying the last word until it has been heard.
+    runStep([this](std::function<void()> drained) { parts_.player.drainOutput(std::move(drained)); },
+            [this] { releaseLines(); });
+}
+
+void Sequencer::releaseLines() {
     const bool down = lowerLines();
     running_ = false;
     step_ = Idle;

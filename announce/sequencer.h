@@ -139,6 +139,7 @@ private:
     void abort(bool reconnect);
     void emitEnd(BulletinEvent::Kind kind, const std::string& text);
     void runStep(const AsyncStep& step, std::function<void()> then);
+    void releaseLines();
     void waitThen(int milliseconds);
     void addWait(int position, int milliseconds);
     void addSegment(int position, std::string name);

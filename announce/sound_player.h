@@ -2,6 +2,7 @@
 // Plays one sound at a time and says when it has finished. Implemented by the
 // wave playback engine; tests use a double.
 
+#include <functional>
 #include <string>
 
 #include "platform/signal.h"
@@ -20,7 +21,13 @@ public:
     // A sound is playing well past its own length: the output has stopped returning it.
     virtual bool stalled() const = 0;
 
-    // Stops and closes the output for an abort; false when a step of that failed.
+    // A bulletin's sounds are one stream from holdOutput() on: the output
+    // stays open between them. drainOutput() lets it go once the last sound
+    // has been heard and then runs then (on the main loop).
+    virtual void holdOutput() {}
+    virtual void drainOutput(std::function<void()> then) { then(); }
+    // Stops and closes the output for an abort, dropping what it still holds;
+    // false when a step of that failed.
     virtual bool stopOutput() = 0;
     // Forgets the playing and device-open states after an abort.
     virtual void clearState() = 0;

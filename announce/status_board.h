@@ -30,6 +30,8 @@ public:
     Signal<> changed;
     // A failure for the operator's log (stderr of the command line, the service's journal).
     Signal<const std::string&> reported;
+    // Something for the same log that stopped nothing (the sound output ran dry and was restarted).
+    Signal<const std::string&> noticed;
 
 private:
     void setAndNotify(auto& field, auto value) {

@@ -75,7 +75,7 @@ std::vector<IgnoredLine> Announcer::applyConfiguration(const std::vector<ConfigL
 }
 
 ConfigTargets Announcer::configTargets() {
-    return {settings, lines, units, FormCOM, &stations, &mainWindow, &schedule, &soundOutput};
+    return {settings, lines, units, FormCOM, &stations, &mainWindow, &schedule};
 }
 
 std::string Announcer::configurationText() { return skycrier::configurationText(configTargets()); }

@@ -141,7 +141,7 @@ void addPortKeys(KeyTable& keys, PortChoice& port, PortLineSettings& lines) {
     keys["DCD="] = setOn("0", lines.CheckBoxDCD, false);
 }
 
-void addMainWindowKeys(KeyTable& keys, TForm1& w, SoundOutput* sound) {
+void addMainWindowKeys(KeyTable& keys, TForm1& w) {
     keys["RECORD="] = setOn("Y", w.MenuRecord, true);
     keys["RECORDER="] = [&w](const std::string& v) -> Why {
         if (!v.empty()) w.EditSonivue = v;
@@ -164,11 +164,9 @@ void addMainWindowKeys(KeyTable& keys, TForm1& w, SoundOutput* sound) {
         return {};
     };
     keys["BALANCE="] = bounded(-100, 100, [&w](int n) { w.Balance = n; });
-    // As a move of the slider, even to where it stands: the device takes the stored volume.
-    keys["VOLUME="] = bounded(0, 10, [&w, sound](int n) {
-        w.TrackBarVolume = n;
-        if (sound) sound->TrackBarVolumeChange();
-    });
+    // The slider only: a card's mixer keeps the level it has, which the
+    // start-up reads back; an output whose volume is in the samples takes this one then.
+    keys["VOLUME="] = bounded(0, 10, [&w](int n) { w.TrackBarVolume = n; });
     keys["MAXVOLUME="] = bounded(0, 100, [&w](int n) { w.Gauge1 = n; });
     keys["TOP="] = integer([&w](int n) { w.Top = n; });
     keys["LEFT="] = integer([&w](int n) { w.Left = n; });
@@ -177,8 +175,15 @@ void addMainWindowKeys(KeyTable& keys, TForm1& w, SoundOutput* sound) {
         if (v == "-1") return {};
         w.RadioButtonCarteMoi = true;
         const auto n = parseDecimalInteger(v);
-        if (!n) return kNotANumber + ", the device stays " + std::to_string(w.outputDevice);
-        w.outputDevice = *n;
+        if (!n) return kNotANumber + ", the device stays " + std::to_string(w.outputDevice.number);
+        w.outputDevice.number = *n;
+        return {};
+    };
+    // Written after every older key, so that older files load as before; the name wins over the number.
+    keys["OSOUNDNAME="] = [&w](const std::string& v) -> Why {
+        if (v.empty()) return {};
+        w.RadioButtonCarteMoi = true;
+        w.outputDevice.name = v;
         return {};
     };
     keys["VERSTART="] = setOn("1", w.CheckBoxInfoVersion, true);
@@ -322,7 +327,7 @@ LoadOutcome loadConfiguration(const std::vector<ConfigLine>& lines, ConfigTarget
     addBulletinKeys(keys, t.bulletin);
     addUnitKeys(keys, t.stations ? t.stations->FormMyUnits : unitsWithoutSources);
     addPortKeys(keys, t.port, t.lines);
-    if (t.mainWindow) addMainWindowKeys(keys, *t.mainWindow, t.soundOutput);
+    if (t.mainWindow) addMainWindowKeys(keys, *t.mainWindow);
     if (t.mainWindow && t.schedule) addScheduleKeys(keys, *t.mainWindow, *t.schedule);
     if (t.stations) addStationKeys(keys, *t.stations, outcome.remembered);
     if (t.stations) addInternetSourceKeys(keys, *t.stations);

@@ -11,7 +11,6 @@
 #include "announce/bulletin_settings.h"
 #include "app/config_file.h"
 #include "app/main_window.h"
-#include "app/sound_output.h"
 #include "base/speech_units.h"
 #include "net/station_sources.h"
 
@@ -40,8 +39,6 @@ struct ConfigTargets {
     // The main window and its schedule; without them their keys are skipped.
     TForm1* mainWindow = nullptr;
     ScheduleSettings* schedule = nullptr;
-    // The volume control; without it "VOLUME=" only sets the slider's position.
-    SoundOutput* soundOutput = nullptr;
 };
 
 struct LoadOutcome {

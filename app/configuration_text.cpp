@@ -176,12 +176,14 @@ std::string configurationText(const ConfigTargets& t) {
     }
     if (t.stations) addSourceWindows(out, *t.stations);
     if (w) {
-        out.add("OSOUND=", w->RadioButtonCarteMoi ? w->outputDevice : kDefaultOutputDevice);
+        out.add("OSOUND=", w->chosenOutput().number);
         out.add("VERSTART=", w->CheckBoxInfoVersion ? "1" : "0");
         out.addIfNotEmpty("VERSION_URL=", w->versionUrl);
     }
     addPort(out, t.port.portName());
     addPortLines(out, t.lines);
+    // Last of all, after every key older programs write.
+    if (w) out.addIfNotEmpty("OSOUNDNAME=", w->chosenOutput().name);
     return out.take();
 }
 

@@ -98,9 +98,12 @@ public:
     int Left = 4;
     // The source window stays visible after start-up.
     bool showSourceWindow = true;
-    // Sound output: the system's default (RadioButtonCarteWin) or a chosen device.
+    // Sound output: the system's default (RadioButtonCarteWin) or a chosen
+    // output ("OSOUND=" its number, "OSOUNDNAME=" its ALSA name).
     bool RadioButtonCarteMoi = false;
-    int outputDevice = kDefaultOutputDevice;
+    OutputDevice outputDevice;
+    // What bulletins play on and the slider sets.
+    OutputDevice chosenOutput() const { return RadioButtonCarteMoi ? outputDevice : OutputDevice{}; }
 
 private:
     void minimise(bool hideTaskbar);

@@ -67,7 +67,7 @@ void Program::StartUp() {
     applyRememberedSource(loaded.remembered, targets);
     if (showMainWindow) showMainWindow(a.mainWindow.CheckBoxReduire);
     hideSourceWindowsIfAsked(targets);
-    a.engine.setOutputDevice(a.mainWindow.RadioButtonCarteMoi ? a.mainWindow.outputDevice : kDefaultOutputDevice);
+    if (const auto absent = a.soundOutput.useConfiguredOutput()) report(*absent);
     if (!a.engine.allocateBuffers()) report(a.status.EditData());
     a.mainWindow.UpDownPeriodeMouseDown();
     a.scheduler.readClock();

@@ -34,6 +34,21 @@ std::uint32_t volumeWord(int position, int balance) {
     return static_cast<std::uint32_t>(left) + static_cast<std::uint32_t>(right) * 65536;
 }
 
+// An output of the list, by its name, is the chosen one: by the chosen name,
+// or by the number when only a number was chosen (an older configuration's).
+bool isChosen(const OutputDevice& listed, const OutputDevice& chosen) {
+    if (!chosen.name.empty()) return listed.name == chosen.name;
+    return chosen.number != kDefaultOutputDevice && listed.number == chosen.number;
+}
+
+OutputDevice deviceOf(const OutputEntry& entry) { return {entry.number.value_or(kDefaultOutputDevice), entry.name}; }
+
+std::string trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") + 1 - first);
+}
+
 }  // namespace
 
 SoundOutput::SoundOutput(const Parts& parts)
@@ -45,30 +60,55 @@ SoundOutput::SoundOutput(const Parts& parts)
       beep_(parts.beep),
       tasks_(parts.loop) {}
 
+std::optional<std::string> SoundOutput::useConfiguredOutput() {
+    engine_.setOutputDevice(window_.chosenOutput());
+    if (!catalogue_ || !window_.RadioButtonCarteMoi) return std::nullopt;
+    const OutputDevice& chosen = window_.outputDevice;
+    for (const OutputEntry& entry : catalogue_->outputs())
+        if (isChosen(deviceOf(entry), chosen)) return std::nullopt;
+    const std::string shown = chosen.name.empty() ? "number " + std::to_string(chosen.number) : "\"" + chosen.name + "\"";
+    return "sound output " + shown + " is not among the outputs ALSA lists now; it stays chosen and each bulletin tries it";
+}
+
+void SoundOutput::addItem(const std::string& text, const OutputDevice& device) {
+    ComboBoxChoixOut.Items.push_back(text);
+    items_.push_back(device);
+}
+
 void SoundOutput::MenuCarteSonClick() {
     status_.setBitBtnOKCarteSonEnabled(!sequencer_.BulletinRunning());
     PanelCarteSon = true;
     ComboBoxChoixOut = {};
+    items_.clear();
+    typed_.clear();
     if (catalogue_)
-        for (auto& name : catalogue_->deviceNames()) {
-            // Still listed, so that the items keep the devices' numbers.
-            if (!name) ComboBoxChoixOut.Text = kUnreadableDevice;
-            ComboBoxChoixOut.Items.push_back(name.value_or(std::string()));
+        for (const OutputEntry& entry : catalogue_->outputs()) {
+            if (!entry.description) ComboBoxChoixOut.Text = kUnreadableDevice;
+            const bool described = entry.description && !entry.description->empty();
+            addItem(described ? entry.name + " — " + *entry.description : entry.name, deviceOf(entry));
         }
-    const int device = window_.outputDevice;
-    if (window_.RadioButtonCarteMoi && device >= 0 && device < static_cast<int>(ComboBoxChoixOut.Items.size()))
-        ComboBoxChoixOutSelect(device);
+    if (!window_.RadioButtonCarteMoi) return;
+    const OutputDevice& chosen = window_.outputDevice;
+    const auto listed = std::find_if(items_.begin(), items_.end(),
+                                     [&chosen](const OutputDevice& item) { return isChosen(item, chosen); });
+    const auto at = static_cast<int>(listed - items_.begin());
+    // A name not there now is kept, as the last item, so that confirming the
+    // panel does not lose it. A number not there selects nothing.
+    if (listed == items_.end() && !chosen.name.empty()) addItem(chosen.name + kNotPresent, chosen);
+    ComboBoxChoixOutSelect(at);
 }
 
 void SoundOutput::ComboBoxChoixOutSelect(int index) {
     if (index < 0 || index >= static_cast<int>(ComboBoxChoixOut.Items.size())) return;
     ComboBoxChoixOut.ItemIndex = index;
     ComboBoxChoixOut.Text = ComboBoxChoixOut.Items[static_cast<std::size_t>(index)];
+    typed_.clear();
 }
 
 void SoundOutput::ComboBoxChoixOutChange(const std::string& text) {
     ComboBoxChoixOut.ItemIndex = -1;
     ComboBoxChoixOut.Text = text;
+    typed_ = trimmed(text);
 }
 
 void SoundOutput::BitBtnOKCarteSonClick() {
@@ -77,20 +117,29 @@ void SoundOutput::BitBtnOKCarteSonClick() {
         if (beep_) beep_();
         return;
     }
-    window_.outputDevice = window_.RadioButtonCarteMoi ? ComboBoxChoixOut.ItemIndex : kDefaultOutputDevice;
+    OutputDevice chosen;
+    if (window_.RadioButtonCarteMoi && ComboBoxChoixOut.ItemIndex >= 0)
+        chosen = items_[static_cast<std::size_t>(ComboBoxChoixOut.ItemIndex)];
+    else if (window_.RadioButtonCarteMoi)
+        chosen.name = typed_;
+    // The volume read so far was another output's.
+    if (chosen != window_.outputDevice) lastRead_.reset();
+    window_.outputDevice = chosen;
     PanelCarteSon = false;
     useFromNextBulletin();
+    // The slider shows the chosen output's volume, and says where it is set, at once.
+    ReadBackVolume();
 }
 
 // The panel may have been opened before the bulletin began.
 void SoundOutput::useFromNextBulletin() {
     if (!sequencer_.BulletinRunning()) {
-        engine_.setOutputDevice(window_.outputDevice);
+        engine_.setOutputDevice(window_.chosenOutput());
         return;
     }
     bulletinEnd_ = sequencer_.events.connect([this](const BulletinEvent& event) {
         if (event.kind != BulletinEvent::Kind::Done && event.kind != BulletinEvent::Kind::Abort) return;
-        engine_.setOutputDevice(window_.outputDevice);
+        engine_.setOutputDevice(window_.chosenOutput());
         bulletinEnd_.reset();
     });
 }
@@ -105,18 +154,22 @@ void SoundOutput::setTrackBarVolume(int position) {
 void SoundOutput::TrackBarVolumeChange() {
     if (!catalogue_) return;
     ++changesInFlight_;
-    catalogue_->setVolume(window_.outputDevice, volumeWord(window_.TrackBarVolume, window_.Balance));
+    catalogue_->setVolume(window_.chosenOutput(), volumeWord(window_.TrackBarVolume, window_.Balance));
     tasks_.post([this] { --changesInFlight_; });
 }
 
 void SoundOutput::ReadBackVolume() {
     if (!catalogue_) return;
+    const OutputDevice device = window_.chosenOutput();
+    const bool inSamples = catalogue_->volumeControl(device) == VolumeControl::Samples;
+    TrackBarVolumeHint = inSamples ? kSamplesVolumeHint : "";
     std::uint32_t word = 0;
-    if (catalogue_->volume(window_.outputDevice, word)) lastRead_ = word;
+    if (catalogue_->volume(device, word)) lastRead_ = word;
     if (!lastRead_) {
-        // Nothing known of the device's volume (one that plays at a volume
-        // of ours, never set yet): it takes the slider's.
-        TrackBarVolumeChange();
+        // Nothing known of the output's volume. One that plays at a volume
+        // of ours, never set yet, takes the slider's; a card's mixer is not
+        // ours to set unasked.
+        if (inSamples) TrackBarVolumeChange();
         return;
     }
     const long double left = *lastRead_ & 0xFFFF;
@@ -132,8 +185,9 @@ void SoundOutput::ReadBackVolume() {
     // The write rounded the level to the nearest step, up to half a step
     // below its tenth (position 3 writes 45874 of 45874.5): half a step more
     // before truncating reads every written position back as itself, where
-    // the plain truncation moved 3 to 4 and 7 to 8 at the next tick.
-    setTrackBarVolume(kSilentPosition - truncated((loudest + 0.5L) / kFullScale * 10));
+    // the plain truncation moved 3 to 4 and 7 to 8 at the next tick. Only
+    // shown: the output keeps its level until the user moves the slider.
+    window_.TrackBarVolume = kSilentPosition - truncated((loudest + 0.5L) / kFullScale * 10);
 }
 
 void SoundOutput::Panel1MouseDown(MouseButton button, bool onMark) {

@@ -1,11 +1,11 @@
 #pragma once
 // The sound output as the main window shows it: the sound-card panel
-// (PanelCarteSon) that chooses the device bulletins play on, the volume
-// slider with its balance, written to that device and read back from it so
-// that the slider follows changes made by other programs, and the level mark
-// beside the slider. The values live in the main window (TForm1), where the
-// configuration loads and saves them; this model holds the rules, and the
-// desktop window only shows it and calls its handlers.
+// (PanelCarteSon) that chooses the output bulletins play on, the volume
+// slider with its balance, written to that output when the user moves it and
+// read back from it so that the slider follows changes made by other
+// programs, and the level mark beside the slider. The values live in the main
+// window (TForm1), where the configuration loads and saves them; this model
+// holds the rules, and the desktop window only shows it and calls its handlers.
 //
 // Threading: the loop's thread only.
 
@@ -42,6 +42,10 @@ public:
 
     // The list's text when a device's name cannot be read.
     static constexpr const char* kUnreadableDevice = "Error: salida de reproducción";
+    // After the name of a chosen output that is not there now.
+    static constexpr const char* kNotPresent = " (not present)";
+    // The slider's hint on an output without a card mixer.
+    static constexpr const char* kSamplesVolumeHint = "No card mixer on this output: the slider scales the sound itself";
 
     explicit SoundOutput(const Parts& parts);
     SoundOutput(const SoundOutput&) = delete;
@@ -55,11 +59,19 @@ public:
         int ItemIndex = -1;
         std::string Text;
     };
-    // "salida de reproducción": the devices' names in device-number order.
+    // "salida de reproducción": the outputs, each by name with its description.
     ComboBox ComboBoxChoixOut;
+    // The slider's hint: empty, or kSamplesVolumeHint.
+    std::string TrackBarVolumeHint;
 
-    // "Placa de sonido": opens the panel, lists the devices and selects the
-    // chosen one. OK is disabled while a bulletin is on the air.
+    // Start-up: bulletins play on the configured output. One that is not
+    // there now stays chosen and each bulletin tries it again; the text
+    // returned says so.
+    std::optional<std::string> useConfiguredOutput();
+
+    // "Placa de sonido": opens the panel, lists the outputs and selects the
+    // chosen one, adding it as not present when it is a name the list lacks.
+    // OK is disabled while a bulletin is on the air.
     void MenuCarteSonClick();
     // "Windows elije la placa de sonido" / "Seleccionar la placa de sonido".
     void RadioButtonCarteWinClick() { window_.RadioButtonCarteMoi = false; }
@@ -68,18 +80,22 @@ public:
     void ComboBoxChoixOutSelect(int index);
     void ComboBoxChoixOutChange(const std::string& text);
     // OK: with "Seleccionar" and no text it beeps and the panel stays open;
-    // otherwise the choice becomes the output device, used from the next
-    // bulletin on (one on the air keeps its device), and the panel closes.
+    // otherwise the choice becomes the output: the picked item's name and
+    // number, or a typed ALSA name (nothing typed: the default output). It is
+    // used from the next bulletin on (one on the air keeps its output), and
+    // the panel closes.
     void BitBtnOKCarteSonClick();
 
-    // The slider moved (0 full volume .. 10 silent): the change handler runs
-    // when the position differs from the one shown.
+    // The user moved the slider (0 full volume .. 10 silent): the change
+    // handler runs when the position differs from the one shown.
     void setTrackBarVolume(int position);
-    // Writes the slider's level, with the balance, as the output device's volume.
+    // Writes the slider's level, with the balance, as the chosen output's volume.
     void TrackBarVolumeChange();
-    // Reads the device's volume into the balance and the slider. A failed
-    // read goes on with the last word read; before any, the slider's level
-    // is written to the device instead.
+    // Reads the chosen output's volume into the balance and the slider, and
+    // writes nothing back: a level another program set stays as it is. A
+    // failed read goes on with the last word read; before any (an output
+    // whose volume is in the samples, never set yet), the slider's level is
+    // written to the output instead.
     void ReadBackVolume();
     // From a volume write until the loop has run what was waiting: the
     // tick's read-back holds off meanwhile.
@@ -92,6 +108,7 @@ public:
     void Panel1MouseDown(MouseButton button, bool onMark);
 
 private:
+    void addItem(const std::string& text, const OutputDevice& device);
     void useFromNextBulletin();
 
     TForm1& window_;
@@ -100,6 +117,9 @@ private:
     StatusBoard& status_;
     WaveOutCatalogue* catalogue_;
     std::function<void()> beep_;
+    // What each item of the list chooses; what was typed into it.
+    std::vector<OutputDevice> items_;
+    std::string typed_;
     std::optional<std::uint32_t> lastRead_;
     int changesInFlight_ = 0;
     Subscription bulletinEnd_;

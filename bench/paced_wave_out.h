@@ -28,7 +28,7 @@ public:
         thread_.join();
     }
 
-    bool open(int, const PcmFormat& format, Events events) override {
+    bool open(const OutputDevice&, const PcmFormat& format, Events events) override {
         if (open_ || !isPlayablePcm(format)) return false;
         open_ = true;
         events_ = std::move(events);

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "app/air_check.h"
+#include "announce/play_errors.h"
 #include "app/announcer.h"
 #include "app/config_file.h"
 #include "cli/bulletin_inputs.h"
@@ -29,6 +30,7 @@ namespace skycrier::cli {
 namespace {
 
 constexpr const char* kPrefix = "skycrier-cli bulletin: ";
+constexpr const char* kSeeOutputs = "run skycrier-cli devices to see the outputs";
 
 using RunUntil = std::function<void(const std::function<bool()>&)>;
 
@@ -52,13 +54,20 @@ public:
               err << kPrefix << text << '\n';
               failed_ = true;
           })),
+          noticed_(announcer.status.noticed.connect(
+              [&err](const std::string& text) { err << kPrefix << text << '\n'; })),
+          aborted_(announcer.sequencer.events.connect([this](const BulletinEvent& e) {
+              if (e.kind != BulletinEvent::Kind::Abort) return;
+              for (const SoundOrigin origin : {SoundOrigin::Resource, SoundOrigin::File})
+                  if (e.text == playErrorText(PlayError::DeviceOpen, origin)) outputFailed_ = true;
+          })),
           in_(in),
           err_(err) {}
 
     // Applies the configuration and the recordings; false when the bulletin
     // cannot be played. settle runs the loop until its condition holds: a
     // source that fetches its report is waited for.
-    bool prepare(int device, const RunUntil& settle) {
+    bool prepare(const OutputDevice& device, const RunUntil& settle) {
         // The configured sources poll once as the configuration chooses them.
         if (in_.configuration) announcer.applyConfiguration(parseConfigText(*in_.configuration));
         const SourceKind chosen = announcer.stations.FormChoixMeteo.checkedSource();
@@ -99,6 +108,8 @@ public:
 
     // The configured port could not be opened, so the bulletin went out unkeyed.
     bool portFailed() const { return portFailed_; }
+    // The bulletin ended because the sound output could not be opened.
+    bool outputFailed() const { return outputFailed_; }
 
 private:
     AnnouncerParts partsOf(EventLoop& loop, WaveOut& sound, SerialLine& serial, const BulletinInputs& in,
@@ -121,8 +132,11 @@ public:
 private:
     TracePrinter trace_;
     Subscription reported_;
+    Subscription noticed_;
+    Subscription aborted_;
     bool failed_ = false;
     bool portFailed_ = false;
+    bool outputFailed_ = false;
     const BulletinInputs& in_;
     std::ostream& err_;
 };
@@ -138,7 +152,7 @@ int listOrRender(const BulletinInputs& in, double start, const std::string& wavP
     if (wavPath.empty()) {
         TimedWaveOut silent(loop);
         BulletinRun run(loop, silent, serial, in, out, err);
-        return run.prepare(kDefaultOutputDevice, settle) ? run.play(runUntil) : 2;
+        return run.prepare(OutputDevice{}, settle) ? run.play(runUntil) : 2;
     }
     WaveFileSink sink(loop);
     BulletinRun run(loop, sink, serial, in, out, err);
@@ -146,7 +160,7 @@ int listOrRender(const BulletinInputs& in, double start, const std::string& wavP
     const Subscription silences = run.announcer.sequencer.events.connect([&sink](const BulletinEvent& e) {
         if (e.kind == BulletinEvent::Kind::Wait) sink.addSilence(e.milliseconds);
     });
-    if (!run.prepare(kDefaultOutputDevice, settle)) return 2;
+    if (!run.prepare(OutputDevice{}, settle)) return 2;
     const int code = run.play(runUntil);
     std::string error;
     if (!sink.save(wavPath, error)) {
@@ -159,7 +173,7 @@ int listOrRender(const BulletinInputs& in, double start, const std::string& wavP
 // Plays on the card until the bulletin has ended or an exit signal stopped it;
 // every object, the port included, is gone when it returns. signalled() gives
 // the first exit signal caught so far, 0 while none.
-int playUntilEndOrSignal(const BulletinInputs& in, int device, const ExitSignals& signals,
+int playUntilEndOrSignal(const BulletinInputs& in, const OutputDevice& device, const ExitSignals& signals,
                          const std::function<int()>& signalled, std::ostream& out, std::ostream& err) {
     std::string error;
     const auto loop = PollLoop::create(error);
@@ -168,9 +182,9 @@ int playUntilEndOrSignal(const BulletinInputs& in, int device, const ExitSignals
         return 1;
     }
     AlsaCatalogue catalogue;
-    if (!catalogue.pcmName(device)) {
-        err << kPrefix << "--device " << device << ": no such sound output (" << catalogue.deviceNames().size()
-            << " found)\n";
+    const auto pcm = catalogue.pcmName(device);
+    if (!pcm) {
+        err << kPrefix << "--device " << device.number << ": no such sound output; " << kSeeOutputs << '\n';
         return 2;
     }
     AlsaWaveOut card(*loop, catalogue);
@@ -186,13 +200,16 @@ int playUntilEndOrSignal(const BulletinInputs& in, int device, const ExitSignals
             run.announcer.sequencer.stopNow(std::string("Err: stopped by ") + ExitSignals::name(signal));
     });
     const int code = run.play([&loop](const auto& done) { loop->runUntil(done); });
+    if (run.outputFailed())
+        err << kPrefix << "sound output \"" << *pcm << "\" could not be opened (misspelt, busy or unplugged?); "
+            << kSeeOutputs << '\n';
     // A scheduled job must notice a bulletin that went out without keying the transmitter.
     return code == 0 && run.portFailed() ? kPlayedUnkeyed : code;
 }
 
 // An exit signal at any moment, before, during or after the bulletin, ends the
 // program with 128 + its number, after the lines went low and the port was released.
-int playOnCard(const BulletinInputs& in, int device, std::ostream& out, std::ostream& err) {
+int playOnCard(const BulletinInputs& in, const OutputDevice& device, std::ostream& out, std::ostream& err) {
     std::string error;
     // First of all: from here on a signal waits in the pipe instead of ending the program with the port held.
     const auto signals = ExitSignals::create(error);

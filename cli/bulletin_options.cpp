@@ -40,11 +40,12 @@ std::optional<BulletinOptions> parseBulletinOptions(const std::vector<std::strin
             std::string text;
             if (!value(text)) return std::nullopt;
             const auto n = parseDecimalInteger(text);
-            if (!n || *n < -1) {
-                error = "--device needs -1 (the default output) or a device number, not \"" + text + "\"";
+            if (text.empty() || (n && *n < -1)) {
+                error = "--device needs -1 (the default output), a device number or an output's name, not \"" +
+                        text + "\" (skycrier-cli devices lists them)";
                 return std::nullopt;
             }
-            o.device = *n;
+            o.device = n ? OutputDevice{*n} : OutputDevice{kDefaultOutputDevice, text};
             deviceGiven = true;
         } else if (a == "--list") {
             o.mode = BulletinOptions::Mode::List;

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/wave_out.h"
+
 namespace skycrier::cli {
 
 struct BulletinOptions {
@@ -15,7 +17,8 @@ struct BulletinOptions {
     std::optional<double> at;
     Mode mode = Mode::List;
     std::string wavPath;
-    int device = -1;
+    // --device: a number, or an ALSA name that ALSA judges when it opens it.
+    OutputDevice device;
     std::string vocabulary;
     std::string folder;
 };

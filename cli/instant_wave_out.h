@@ -14,7 +14,7 @@ class InstantWaveOut : public WaveOut {
 public:
     explicit InstantWaveOut(EventLoop& loop) : tasks_(loop) {}
 
-    bool open(int, const PcmFormat&, Events events) override {
+    bool open(const OutputDevice&, const PcmFormat&, Events events) override {
         if (open_) return false;
         open_ = true;
         events_ = std::move(events);

@@ -6,6 +6,7 @@
 #include "app/config_file.h"
 #include "cli/bulletin_command.h"
 #include "cli/config_command.h"
+#include "cli/devices_command.h"
 #include "cli/peer_command.h"
 #include "cli/report_command.h"
 #include "cli/run_command.h"
@@ -31,6 +32,7 @@ const Entry kCommands[] = {
     {"metar", skycrier::cli::runMetarCommand, skycrier::cli::kMetarUsage},
     {"aprs", skycrier::cli::runAprsCommand, skycrier::cli::kAprsUsage},
     {"schedule", skycrier::cli::runScheduleCommand, skycrier::cli::kScheduleUsage},
+    {"devices", skycrier::cli::runDevicesCommand, skycrier::cli::kDevicesUsage},
     {"run", skycrier::cli::runRunCommand, skycrier::cli::kRunUsage},
     {"config", skycrier::cli::runConfigCommand, skycrier::cli::kConfigUsage},
     {"peer", skycrier::cli::runPeerCommand, skycrier::cli::kPeerUsage},

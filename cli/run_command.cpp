@@ -118,6 +118,8 @@ int runRunCommand(const std::vector<std::string>& args, std::ostream& out, std::
     Program program({parts, userPublicShareFolder() / "weather"});
     const Subscription problems = program.announcer.status.reported.connect(
         [&err](const std::string& text) { err << kPrefix << text << std::endl; });
+    const Subscription notices = program.announcer.status.noticed.connect(
+        [&err](const std::string& text) { err << kPrefix << text << std::endl; });
     const Subscription recorderStatus = program.announcer.recorder->statusChanged.connect(
         [&err, &program] { err << kPrefix << program.announcer.recorder->StaticTextW << std::endl; });
     const BulletinLines bulletins(program.announcer.sequencer, *loop, err);

@@ -10,7 +10,7 @@ namespace skycrier::cli {
 
 inline constexpr const char* kBulletinUsage =
     "usage: skycrier-cli bulletin [--ini FILE] [--record FILE] [--at \"YYYY-MM-DD HH:MM:SS\"]\n"
-    "                    [--vocabulary DIR] [--folder DIR] --list | --wav FILE | --play [--device N]\n";
+    "                    [--vocabulary DIR] [--folder DIR] --list | --wav FILE | --play [--device NAME|N]\n";
 inline constexpr const char* kVocabularyUsage = "usage: skycrier-cli vocabulary [--vocabulary DIR] --list | --export DIR\n";
 inline constexpr const char* kStationUsage =
     "usage: skycrier-cli station w23|w28|pro2 FILE [--at \"YYYY-MM-DD HH:MM:SS\"] [--temp C|F]\n"
@@ -21,6 +21,7 @@ inline constexpr const char* kStationUsage =
 inline constexpr const char* kScheduleUsage =
     "usage: skycrier-cli schedule --ini FILE --from \"YYYY-MM-DD HH:MM\" --to \"YYYY-MM-DD HH:MM\"\n"
     "                    [--bulletin-seconds N] [--folder DIR]\n";
+inline constexpr const char* kDevicesUsage = "usage: skycrier-cli devices\n";
 inline constexpr const char* kRunUsage = "usage: skycrier-cli run [--folder DIR] [--ini FILE] [--mailbox NAME]\n";
 inline constexpr const char* kPeerUsage =
     "usage: skycrier-cli peer hello|play|send TEXT|listen [--timeout S] [--mailbox NAME]\n";

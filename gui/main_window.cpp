@@ -1,5 +1,6 @@
 #include "gui/main_window.h"
 
+#include <QAbstractItemView>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
@@ -233,6 +234,10 @@ QGroupBox* MainWindow::buildSoundCardPanel() {
     v->addWidget(named(new QLabel(QString::fromUtf8("salida de reproducción")), "LabelSonOut"));
     ComboBoxChoixOut_ = named(new QComboBox, "ComboBoxChoixOut");
     ComboBoxChoixOut_->setEditable(true);
+    // Outputs have long names and descriptions: the list opens wide, the panel stays narrow.
+    ComboBoxChoixOut_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ComboBoxChoixOut_->setMinimumContentsLength(24);
+    ComboBoxChoixOut_->view()->setMinimumWidth(ComboBoxChoixOut_->fontMetrics().averageCharWidth() * 60);
     v->addWidget(ComboBoxChoixOut_);
     BitBtnOKCarteSon_ = named(new QPushButton("OK"), "BitBtnOKCarteSon");
     v->addWidget(BitBtnOKCarteSon_, 0, Qt::AlignRight);
@@ -501,6 +506,8 @@ void MainWindow::refresh() {
     ButtonParcourirFin_->setToolTip(qs(w.ButtonParcourirFin.Hint));
     if (SpinEditPause_->value() != s.SpinEditPause) SpinEditPause_->setValue(s.SpinEditPause);
     if (TrackBarVolume_->value() != w.TrackBarVolume) TrackBarVolume_->setValue(w.TrackBarVolume);
+    if (TrackBarVolume_->toolTip() != qs(a_.soundOutput.TrackBarVolumeHint))
+        TrackBarVolume_->setToolTip(qs(a_.soundOutput.TrackBarVolumeHint));
     if (Gauge1_->value() != w.Gauge1) Gauge1_->setValue(w.Gauge1);
     setCheckedIfChanged(CheckBoxDemarrage_, w.CheckBoxDemarrage);
     setCheckedIfChanged(CheckBoxReduire_, w.CheckBoxReduire);

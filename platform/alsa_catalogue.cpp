@@ -3,7 +3,11 @@
 #include <alsa/asoundlib.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
+#include <string_view>
+
+#include "platform/alsa_pcm_route.h"
 
 namespace skycrier {
 namespace {
@@ -25,7 +29,7 @@ Mixer openMixer(const std::string& name) {
     return mixer;
 }
 
-snd_mixer_elem_t* volumeControl(snd_mixer_t* mixer) {
+snd_mixer_elem_t* preferredControl(snd_mixer_t* mixer) {
     snd_mixer_elem_t* first = nullptr;
     for (const char* preferred : {"Master", "PCM"}) {
         for (snd_mixer_elem_t* e = snd_mixer_first_elem(mixer); e; e = snd_mixer_elem_next(e)) {
@@ -38,6 +42,40 @@ snd_mixer_elem_t* volumeControl(snd_mixer_t* mixer) {
 }
 
 void ignoreAlsaMessage(const char*, int, const char*, int, const char*, ...) {}
+
+struct FreeText {
+    void operator()(char* text) const { std::free(text); }
+};
+using HintText = std::unique_ptr<char, FreeText>;
+
+// A hint's description on one line: ALSA puts the card on the first line and
+// the kind of device on the second.
+std::string oneLine(const char* description) {
+    std::string line;
+    for (const char* c = description; *c; ++c) {
+        if (*c != '\n')
+            line += *c;
+        else if (c[1])
+            line += "; ";
+    }
+    return line;
+}
+
+std::vector<OutputEntry> playbackHints() {
+    std::vector<OutputEntry> found;
+    void** hints = nullptr;
+    if (snd_device_name_hint(-1, "pcm", &hints) < 0) return found;
+    for (void** hint = hints; *hint; ++hint) {
+        const HintText name{snd_device_name_get_hint(*hint, "NAME")};
+        const HintText description{snd_device_name_get_hint(*hint, "DESC")};
+        // No IOID: both ways.
+        const HintText direction{snd_device_name_get_hint(*hint, "IOID")};
+        if (!name || (direction && std::string_view(direction.get()) != "Output")) continue;
+        found.push_back({name.get(), oneLine(description ? description.get() : ""), std::nullopt});
+    }
+    snd_device_name_free_hint(hints);
+    return found;
+}
 
 }  // namespace
 
@@ -80,20 +118,43 @@ std::optional<AlsaCatalogue::Device> AlsaCatalogue::find(int device) {
     return std::move(all[static_cast<std::size_t>(device)]);
 }
 
-std::vector<std::optional<std::string>> AlsaCatalogue::deviceNames() {
-    std::vector<std::optional<std::string>> names;
-    for (Device& d : devices()) names.push_back(std::move(d.name));
-    return names;
+std::vector<OutputEntry> AlsaCatalogue::outputs() {
+    std::vector<OutputEntry> listed = playbackHints();
+    std::vector<Device> numbered = devices();
+    for (std::size_t i = 0; i < numbered.size(); ++i) {
+        const int number = static_cast<int>(i);
+        const auto hinted = std::find_if(listed.begin(), listed.end(),
+                                         [&](const OutputEntry& e) { return e.name == numbered[i].pcm; });
+        if (hinted != listed.end())
+            hinted->number = number;
+        else
+            listed.push_back({std::move(numbered[i].pcm), std::move(numbered[i].name), number});
+    }
+    return listed;
 }
 
-std::optional<std::string> AlsaCatalogue::pcmName(int device) {
-    auto found = find(device);
+std::optional<std::string> AlsaCatalogue::pcmName(const OutputDevice& device) {
+    if (!device.name.empty()) return device.name;
+    auto found = find(device.number);
     if (!found) return std::nullopt;
     return std::move(found->pcm);
 }
 
+std::optional<std::string> AlsaCatalogue::mixerOf(const OutputDevice& device) {
+    if (device.name.empty() && device.number != kDefaultOutputDevice) {
+        auto found = find(device.number);
+        if (!found) return std::nullopt;
+        return std::move(found->mixer);
+    }
+    const std::string pcm = device.name.empty() ? kDefaultName : device.name;
+    if (const auto card = cardOfPcm(pcm)) return "hw:" + *card;
+    if (pcm == kDefaultName && !reachesSoundServer(pcm)) return pcm;
+    return std::nullopt;
+}
+
 // The mixer of a device with its volume control and that control's range.
 struct AlsaCatalogue::Volume {
+    std::string name;
     Mixer mixer;
     snd_mixer_elem_t* control = nullptr;
     long low = 0;
@@ -112,26 +173,31 @@ struct AlsaCatalogue::Volume {
     long value(std::uint32_t part) const { return low + static_cast<long>((part & 0xFFFF) * (high - low) / 65535); }
 };
 
-std::optional<AlsaCatalogue::Volume> AlsaCatalogue::openVolume(const std::string& mixer) {
-    Volume v{openMixer(mixer)};
-    v.control = v.mixer ? volumeControl(v.mixer.get()) : nullptr;
+std::optional<AlsaCatalogue::Volume> AlsaCatalogue::openVolume(const OutputDevice& device) {
+    auto mixer = mixerOf(device);
+    if (!mixer) return std::nullopt;
+    Volume v{*mixer, openMixer(*mixer)};
+    v.control = v.mixer ? preferredControl(v.mixer.get()) : nullptr;
     if (!v.control) return std::nullopt;
     snd_mixer_selem_get_playback_volume_range(v.control, &v.low, &v.high);
     return v;
 }
 
-bool AlsaCatalogue::volume(int device, std::uint32_t& word) {
-    const auto found = find(device);
-    if (!found) return false;
-    const auto v = openVolume(found->mixer);
+bool AlsaCatalogue::volume(const OutputDevice& device, std::uint32_t& word) {
+    const auto pcm = pcmName(device);
+    if (!pcm) return false;
+    Software& software = software_[*pcm];
+    const auto v = openVolume(device);
     if (!v) {
-        const Software& software = software_[found->pcm];
         word = software.volume.word();
         return software.set;
     }
+    // A level of ours set while the card was away would come on top of the card's own.
+    software.volume.set(kFullVolume);
+    software.set = false;
     const long left = v->raw(SND_MIXER_SCHN_FRONT_LEFT);
     const long right = v->raw(SND_MIXER_SCHN_FRONT_RIGHT);
-    const auto written = written_.find(found->mixer);
+    const auto written = written_.find(v->name);
     if (written != written_.end() && written->second.left == left && written->second.right == right)
         word = written->second.word;
     else
@@ -139,11 +205,11 @@ bool AlsaCatalogue::volume(int device, std::uint32_t& word) {
     return true;
 }
 
-bool AlsaCatalogue::setVolume(int device, std::uint32_t word) {
-    const auto found = find(device);
-    if (!found) return false;
-    Software& software = software_[found->pcm];
-    const auto v = openVolume(found->mixer);
+bool AlsaCatalogue::setVolume(const OutputDevice& device, std::uint32_t word) {
+    const auto pcm = pcmName(device);
+    if (!pcm) return false;
+    Software& software = software_[*pcm];
+    const auto v = openVolume(device);
     if (!v) {
         software.volume.set(word);
         software.set = true;
@@ -158,9 +224,13 @@ bool AlsaCatalogue::setVolume(int device, std::uint32_t word) {
             : snd_mixer_selem_set_playback_volume(v->control, SND_MIXER_SCHN_FRONT_LEFT, v->value(word)) == 0 &&
                   snd_mixer_selem_set_playback_volume(v->control, SND_MIXER_SCHN_FRONT_RIGHT, v->value(word >> 16)) == 0;
     // What the card made of it, as a fresh look at the mixer sees it.
-    if (const auto after = set ? openVolume(found->mixer) : std::nullopt)
-        written_[found->mixer] = {word, after->raw(SND_MIXER_SCHN_FRONT_LEFT), after->raw(SND_MIXER_SCHN_FRONT_RIGHT)};
+    if (const auto after = set ? openVolume(device) : std::nullopt)
+        written_[v->name] = {word, after->raw(SND_MIXER_SCHN_FRONT_LEFT), after->raw(SND_MIXER_SCHN_FRONT_RIGHT)};
     return set;
+}
+
+VolumeControl AlsaCatalogue::volumeControl(const OutputDevice& device) {
+    return openVolume(device) ? VolumeControl::CardMixer : VolumeControl::Samples;
 }
 
 }  // namespace skycrier

@@ -1,12 +1,13 @@
 #include "platform/alsa_wave_out.h"
 
-#include <alsa/asoundlib.h>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
 
 #include <algorithm>
-#include <optional>
-#include <string>
-#include <vector>
+#include <utility>
 
+#include "platform/alsa_pcm.h"
 #include "platform/pcm_format.h"
 #include "platform/software_volume.h"
 
@@ -14,198 +15,228 @@ namespace skycrier {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-using std::chrono::milliseconds;
 
-constexpr unsigned kBufferMicros = 250'000;
-constexpr unsigned kPeriodMicros = 50'000;
-// Longest sleep while a played buffer is awaited, so its end is reported promptly.
-constexpr milliseconds kLongestPause{20};
+// A sound is reported played this much before its end reaches the lead, so
+// that the step to the next sound (the engine's close wait, reading the next
+// clip) is taken while it is still playing; the wait counts from the end.
+constexpr std::uint64_t kEarlyFrames = 15 * AlsaPcm::kRate / 1000;
+// Longest sleep while silence is fed or a position is awaited.
+constexpr int kLongestNapMs = 10;
 
-snd_pcm_format_t alsaFormat(std::uint16_t bits) {
-    switch (bits) {
-    case 8: return SND_PCM_FORMAT_U8;
-    case 16: return SND_PCM_FORMAT_S16_LE;
-    case 24: return SND_PCM_FORMAT_S24_3LE;
-    default: return SND_PCM_FORMAT_S32_LE;
-    }
-}
-
-bool sameLayout(const PcmFormat& a, const PcmFormat& b) {
-    return a.channels == b.channels && a.samplesPerSecond == b.samplesPerSecond && a.bitsPerSample == b.bitsPerSample;
-}
+int framesToMs(std::uint64_t frames) { return static_cast<int>(frames * 1000 / AlsaPcm::kRate); }
 
 }  // namespace
 
-// The sound thread's side: the PCM and the buffers on their way through it.
+// The sound thread's side: the PCM and the frames on their way through it.
 struct AlsaWaveOut::Stream {
     struct InFlight {
         int buffer;
-        std::uint64_t endFrame;
+        std::function<void(int)> done;
+        // The stream position just past the piece's last frame.
+        std::uint64_t end;
+    };
+    // What the thread should do next: wait this long, on the device or not.
+    struct Turn {
+        int timeoutMs = -1;
+        bool onDevice = false;
     };
 
-    explicit Stream(std::function<void(int)> played) : finished(std::move(played)) {}
-    ~Stream() { closePcm(); }
+    explicit Stream(const TaskScope& scope) : tasks(scope) {}
 
-    bool openPcm(const std::string& name, const PcmFormat& format);
-    void closePcm();
-    // Makes the job the one being written, at the volume set for the PCM now.
-    void begin(Job job);
-    // Feeds and watches the PCM; returns how long to wait before the next turn.
-    milliseconds pump();
-    void reportPlayed();
-    // Gives every buffer back unplayed.
-    void returnAll(std::deque<Job>& waiting);
-    void giveUp();
+    bool openPcm(const std::string& name, std::function<void(const std::string&)> report);
+    Turn pump(bool inUse, bool soundOpen);
+    void writeSound(bool& blocked);
+    void feedSilence(std::size_t queued);
+    void reportTaken(std::uint64_t taken);
+    // How far ahead of the device the stream is kept: a whole buffer but a
+    // period. A sound server stops a stream that runs dry and starts it
+    // again only once most of a buffer is there, so it must never run dry.
+    std::uint64_t lead() const { return pcm->bufferFrames() - pcm->periodFrames(); }
+    void watchProgress(std::size_t unheard, bool expecting);
+    void tell(const std::string& text) const;
+    // Hands every buffer back unplayed.
+    void returnAll();
+    void giveUp(const std::string& why);
 
-    std::function<void(int)> finished;
-    snd_pcm_t* pcm = nullptr;
-    std::string pcmName;
-    PcmFormat format;
-    snd_pcm_uframes_t period = 1;
-    std::optional<Job> current;
-    std::size_t currentDone = 0;
-    const SoftwareVolume* volume = nullptr;
-    // The current job's frames at that volume, when it is not full.
-    std::vector<std::uint8_t> scaled;
+    const TaskScope& tasks;
+    std::unique_ptr<AlsaPcm> pcm;
+    std::function<void(const std::string&)> trouble;
+    // The device stopped taking frames during this bulletin.
+    bool broken = false;
+    bool underrunTold = false;
+    std::deque<Piece> pieces;
+    std::size_t frontWritten = 0;
     std::deque<InFlight> inFlight;
     std::uint64_t written = 0;
-    std::optional<Clock::time_point> lingerUntil;
+    // Silence fed since the last sound ended, never more than time has passed.
+    std::uint64_t silence = 0;
+    Clock::time_point silenceSince;
+    std::uint64_t seenWritten = 0;
+    std::size_t seenUnheard = 0;
+    Clock::time_point lastProgress;
 };
 
-bool AlsaWaveOut::Stream::openPcm(const std::string& name, const PcmFormat& wanted) {
-    lingerUntil.reset();
-    if (pcm && name == pcmName && sameLayout(format, wanted)) return true;
-    closePcm();
-    if (snd_pcm_open(&pcm, name.c_str(), SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0) {
-        pcm = nullptr;
+bool AlsaWaveOut::Stream::openPcm(const std::string& name, std::function<void(const std::string&)> report) {
+    trouble = std::move(report);
+    if (pcm && pcm->name() == name) return true;
+    pcm.reset();
+    std::string error;
+    pcm = AlsaPcm::open(name, error);
+    if (!pcm) {
+        tell("Sound output \"" + name + "\" cannot be opened: " + error +
+             ". Choose another output (skycrier-cli devices lists them).");
         return false;
     }
-    snd_pcm_hw_params_t* hw = nullptr;
-    snd_pcm_hw_params_alloca(&hw);
-    snd_pcm_sw_params_t* sw = nullptr;
-    snd_pcm_sw_params_alloca(&sw);
-    unsigned bufferTime = kBufferMicros;
-    unsigned periodTime = kPeriodMicros;
-    snd_pcm_uframes_t boundary = 0;
-    const bool ok =
-        snd_pcm_hw_params_any(pcm, hw) >= 0 &&
-        snd_pcm_hw_params_set_access(pcm, hw, SND_PCM_ACCESS_RW_INTERLEAVED) >= 0 &&
-        snd_pcm_hw_params_set_format(pcm, hw, alsaFormat(wanted.bitsPerSample)) >= 0 &&
-        snd_pcm_hw_params_set_channels(pcm, hw, wanted.channels) >= 0 &&
-        snd_pcm_hw_params_set_rate_resample(pcm, hw, 1) >= 0 &&
-        snd_pcm_hw_params_set_rate(pcm, hw, wanted.samplesPerSecond, 0) >= 0 &&
-        snd_pcm_hw_params_set_buffer_time_near(pcm, hw, &bufferTime, nullptr) >= 0 &&
-        snd_pcm_hw_params_set_period_time_near(pcm, hw, &periodTime, nullptr) >= 0 &&
-        snd_pcm_hw_params(pcm, hw) >= 0 && snd_pcm_hw_params_get_period_size(hw, &period, nullptr) >= 0 &&
-        snd_pcm_sw_params_current(pcm, sw) >= 0 && snd_pcm_sw_params_get_boundary(sw, &boundary) >= 0 &&
-        // Start with the first frame: a sound shorter than the buffer must play too.
-        snd_pcm_sw_params_set_start_threshold(pcm, sw, 1) >= 0 &&
-        snd_pcm_sw_params_set_avail_min(pcm, sw, period) >= 0 && snd_pcm_sw_params(pcm, sw) >= 0;
-    if (!ok) {
-        closePcm();
+    written = silence = seenWritten = 0;
+    seenUnheard = 0;
+    silenceSince = lastProgress = Clock::now();
+    underrunTold = false;
+    // The stream starts a lead ahead, as it goes on.
+    const std::vector<std::int16_t> zeros(lead() * AlsaPcm::kChannels, 0);
+    const auto wrote = pcm->write(zeros.data(), lead());
+    if (!wrote) {
+        pcm.reset();
+        tell("Sound output \"" + name + "\" takes no sound. Choose another output (skycrier-cli devices lists them).");
         return false;
     }
-    pcmName = name;
-    format = wanted;
-    period = std::max<snd_pcm_uframes_t>(period, 1);
-    written = 0;
+    written = *wrote;
     return true;
 }
 
-void AlsaWaveOut::Stream::begin(Job job) {
-    const std::uint32_t word = volume ? volume->word() : kFullVolume;
-    if (word != kFullVolume) {
-        scaled.assign(job.data, job.data + job.frames * format.blockAlign);
-        applyVolume(scaled.data(), scaled.size(), format, word);
-        job.data = scaled.data();
-    }
-    current = job;
+void AlsaWaveOut::Stream::tell(const std::string& text) const {
+    if (trouble) tasks.post([report = trouble, text] { report(text); });
 }
 
-void AlsaWaveOut::Stream::closePcm() {
-    if (!pcm) return;
-    snd_pcm_drop(pcm);
-    snd_pcm_close(pcm);
-    pcm = nullptr;
-    lingerUntil.reset();
-}
-
-void AlsaWaveOut::Stream::reportPlayed() {
-    snd_pcm_sframes_t delay = 0;
-    // An underrun means the ring ran dry: everything written has been played.
-    if (snd_pcm_delay(pcm, &delay) < 0 || delay < 0) delay = 0;
-    const std::uint64_t queued = std::min<std::uint64_t>(static_cast<std::uint64_t>(delay), written);
-    const std::uint64_t played = written - queued;
-    while (!inFlight.empty() && inFlight.front().endFrame <= played) {
-        finished(inFlight.front().buffer);
-        inFlight.pop_front();
-    }
-}
-
-// The PCM failed for good (a device unplugged): the sound ends here, and the
-// next open finds out whether the device is back.
-void AlsaWaveOut::Stream::giveUp() {
-    std::deque<Job> none;
-    returnAll(none);
-    closePcm();
-}
-
-void AlsaWaveOut::Stream::returnAll(std::deque<Job>& waiting) {
-    for (const InFlight& f : inFlight) finished(f.buffer);
+void AlsaWaveOut::Stream::returnAll() {
+    for (InFlight& f : inFlight)
+        if (f.done) tasks.post([done = std::move(f.done), buffer = f.buffer] { done(buffer); });
     inFlight.clear();
-    if (current) finished(current->buffer);
-    current.reset();
-    for (const Job& job : waiting) finished(job.buffer);
-    waiting.clear();
+    for (Piece& p : pieces)
+        if (p.done) tasks.post([done = std::move(p.done), buffer = p.buffer] { done(buffer); });
+    pieces.clear();
+    frontWritten = 0;
 }
 
-milliseconds AlsaWaveOut::Stream::pump() {
-    snd_pcm_sframes_t avail = snd_pcm_avail_update(pcm);
-    if (avail < 0 && snd_pcm_recover(pcm, static_cast<int>(avail), 1) >= 0) avail = snd_pcm_avail_update(pcm);
-    if (avail < 0) {
-        giveUp();
-        return milliseconds(0);
-    }
-    snd_pcm_sframes_t n = 0;
-    if (current && currentDone < current->frames && avail > 0) {
-        const auto count = std::min<snd_pcm_uframes_t>(static_cast<snd_pcm_uframes_t>(avail),
-                                                       current->frames - currentDone);
-        const std::uint8_t* from = current->data + currentDone * format.blockAlign;
-        n = snd_pcm_writei(pcm, from, count);
-        if (n == -EAGAIN) n = 0;
-        if (n < 0) {
-            if (snd_pcm_recover(pcm, static_cast<int>(n), 1) < 0) giveUp();
-            return milliseconds(0);
-        }
-        currentDone += static_cast<std::size_t>(n);
-        written += static_cast<std::uint64_t>(n);
-    }
-    if (current && currentDone == current->frames) {
-        inFlight.push_back({current->buffer, written});
-        current.reset();
-        currentDone = 0;
-    }
-    reportPlayed();
+void AlsaWaveOut::Stream::giveUp(const std::string& why) {
+    tell("Sound output \"" + (pcm ? pcm->name() : std::string()) + "\" " + why +
+         "; the bulletin ends. Check the sound card or sound server.");
+    returnAll();
+    pcm.reset();
+    broken = true;
+}
 
-    const auto framesToMs = [this](std::uint64_t frames) {
-        return milliseconds(frames * 1000 / format.samplesPerSecond + 1);
-    };
-    if (current) {
-        // Write on while a period is free; otherwise wait until one is.
-        const auto free = static_cast<snd_pcm_uframes_t>(std::max<snd_pcm_sframes_t>(snd_pcm_avail_update(pcm), 0));
-        if (free >= period && n > 0) return milliseconds(0);
-        return std::min(framesToMs(free >= period ? 0 : period - free), kLongestPause);
+void AlsaWaveOut::Stream::writeSound(bool& blocked) {
+    while (!pieces.empty() && pcm) {
+        Piece& piece = pieces.front();
+        const std::size_t total = piece.frames.size() / AlsaPcm::kChannels;
+        if (frontWritten < total) {
+            const auto room = pcm->writable();
+            if (!room) return giveUp("failed");
+            const auto wrote = *room == 0 ? std::optional<std::size_t>(0)
+                                          : pcm->write(piece.frames.data() + frontWritten * AlsaPcm::kChannels,
+                                                       std::min(total - frontWritten, *room));
+            if (!wrote) return giveUp("failed");
+            frontWritten += *wrote;
+            written += *wrote;
+            if (frontWritten < total) {
+                blocked = *wrote == 0 || *wrote == *room;
+                if (blocked) return;
+                continue;
+            }
+        }
+        inFlight.push_back({piece.buffer, std::move(piece.done), written});
+        pieces.pop_front();
+        frontWritten = 0;
     }
-    if (inFlight.empty()) return milliseconds(0);
-    snd_pcm_sframes_t delay = 0;
-    if (snd_pcm_delay(pcm, &delay) < 0 || delay < 0) delay = 0;
-    return std::min(framesToMs(static_cast<std::uint64_t>(delay)), kLongestPause);
+}
+
+// Silence as long as the wait for the next sound has lasted, so that the
+// sound follows the last one after just that wait, and never more than the
+// lead: the stream stays as far ahead of the device as it was. A device that
+// takes frames at once (a file) gets the silence as long as it really was.
+void AlsaWaveOut::Stream::feedSilence(std::size_t queued) {
+    const auto now = Clock::now();
+    if (queued >= lead() || now <= silenceSince) return;
+    const auto elapsed = std::chrono::duration_cast<std::chrono::microseconds>(now - silenceSince);
+    const std::uint64_t allowed = static_cast<std::uint64_t>(elapsed.count()) * AlsaPcm::kRate / 1'000'000;
+    if (allowed <= silence) return;
+    const auto room = pcm->writable();
+    if (!room) return giveUp("failed");
+    const std::size_t count =
+        std::min<std::uint64_t>({lead() - queued, allowed - silence, static_cast<std::uint64_t>(*room)});
+    if (count == 0) return;
+    const std::vector<std::int16_t> zeros(count * AlsaPcm::kChannels, 0);
+    const auto wrote = pcm->write(zeros.data(), count);
+    if (!wrote) return giveUp("failed");
+    written += *wrote;
+    silence += *wrote;
+}
+
+void AlsaWaveOut::Stream::reportTaken(std::uint64_t taken) {
+    while (!inFlight.empty() && inFlight.front().end <= taken + lead() + kEarlyFrames) {
+        InFlight& f = inFlight.front();
+        const std::uint64_t early = std::min(kEarlyFrames, f.end - std::min(f.end, taken + lead()));
+        if (f.done) tasks.post([done = std::move(f.done), buffer = f.buffer] { done(buffer); });
+        inFlight.pop_front();
+        if (inFlight.empty() && pieces.empty()) {
+            // The wait for the next sound starts at the end of this one.
+            silence = 0;
+            silenceSince = Clock::now() + std::chrono::microseconds(early * 1'000'000 / AlsaPcm::kRate);
+        }
+    }
+}
+
+// A device that neither takes frames nor plays them while sound waits for it has stopped.
+void AlsaWaveOut::Stream::watchProgress(std::size_t unheard, bool expecting) {
+    const auto now = Clock::now();
+    if (written != seenWritten || unheard != seenUnheard || !expecting) {
+        seenWritten = written;
+        seenUnheard = unheard;
+        lastProgress = now;
+    } else if (now - lastProgress > kStallLimit) {
+        giveUp("stopped taking samples");
+    }
+}
+
+AlsaWaveOut::Stream::Turn AlsaWaveOut::Stream::pump(bool inUse, bool soundOpen) {
+    bool blocked = false;
+    writeSound(blocked);
+    if (!pcm) return {};
+    // An open sound may still have its last samples to come (the converter's
+    // last frame comes at its close): silence goes after them, not before.
+    if (pieces.empty() && inUse && !soundOpen) feedSilence(pcm->queued());
+    if (!pcm) return {};
+    if (pieces.empty()) pcm->start();
+    if (pcm->takeRecoveries() > 0 && !std::exchange(underrunTold, true))
+        tell("Sound output \"" + pcm->name() + "\" ran dry and was restarted; the bulletin goes on.");
+
+    const std::size_t unheard = pcm->unheard();
+    const std::uint64_t taken = written - std::min<std::uint64_t>(pcm->queued(), written);
+    reportTaken(taken);
+    watchProgress(unheard, !pieces.empty() || !inFlight.empty() || !inUse);
+    if (!pcm) return {};
+
+    if (!inUse && pieces.empty() && unheard <= pcm->periodFrames()) {
+        // What is left is less than a period: the device plays it out before the stream goes.
+        pcm->drain();
+        returnAll();
+        pcm.reset();
+        return {};
+    }
+    int due = kLongestNapMs;
+    if (!inFlight.empty()) {
+        const std::uint64_t at = inFlight.front().end;
+        due = std::min(due, at > taken + lead() + kEarlyFrames ? framesToMs(at - taken - lead() - kEarlyFrames) : 0);
+    }
+    if (!inUse && unheard > pcm->periodFrames()) due = std::min(due, framesToMs(unheard - pcm->periodFrames()));
+    return {std::clamp(due, 1, kLongestNapMs), blocked};
 }
 
 AlsaWaveOut::AlsaWaveOut(EventLoop& loop, AlsaCatalogue& catalogue)
     : catalogue_(catalogue),
       tasks_(loop),
-      stream_(std::make_unique<Stream>([this](int buffer) { returnBuffer(buffer); })),
+      wakeFd_(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)),
+      stream_(std::make_unique<Stream>(tasks_)),
       thread_([this] { run(); }) {}
 
 AlsaWaveOut::~AlsaWaveOut() {
@@ -213,28 +244,30 @@ AlsaWaveOut::~AlsaWaveOut() {
         std::lock_guard lock(mutex_);
         quit_ = true;
     }
-    wake_.notify_all();
+    wake();
     thread_.join();
+    stream_.reset();
+    if (wakeFd_ >= 0) ::close(wakeFd_);
 }
 
-void AlsaWaveOut::returnBuffer(int buffer) {
-    tasks_.post([this, buffer] {
-        if (events_.done) events_.done(buffer);
-    });
+void AlsaWaveOut::wake() {
+    const std::uint64_t one = 1;
+    if (wakeFd_ < 0) return;
+    [[maybe_unused]] const auto n = ::write(wakeFd_, &one, sizeof one);
 }
 
 bool AlsaWaveOut::call(const std::function<bool(Stream&)>& task) {
     std::unique_lock lock(mutex_);
     task_ = &task;
-    wake_.notify_all();
+    wake();
     answered_.wait(lock, [this] { return task_ == nullptr; });
     return taskResult_;
 }
 
 void AlsaWaveOut::run() {
     Stream& s = *stream_;
+    std::vector<pollfd> fds;
     std::unique_lock lock(mutex_);
-    const auto hasWork = [&] { return quit_ || task_ || (!s.current && !toWrite_.empty()); };
     while (!quit_) {
         if (task_) {
             const auto& task = *task_;
@@ -246,45 +279,89 @@ void AlsaWaveOut::run() {
             answered_.notify_all();
             continue;
         }
-        if (!s.pcm && !toWrite_.empty()) {
-            // No PCM to play on (it failed): the buffers come back unplayed.
-            std::deque<Job> waiting;
-            waiting.swap(toWrite_);
-            s.returnAll(waiting);
+        for (Piece& p : incoming_) s.pieces.push_back(std::move(p));
+        incoming_.clear();
+        const bool drop = std::exchange(dropWanted_, false);
+        const bool letGo = std::exchange(closeWanted_, false);
+        const bool inUse = inUse_;
+        const bool soundOpen = soundOpen_;
+        lock.unlock();
+
+        if (drop && s.pcm) s.pcm->drop();
+        if (drop || !s.pcm) s.returnAll();
+        if (letGo) s.pcm.reset();
+        Stream::Turn turn;
+        if (s.pcm) turn = s.pump(inUse, soundOpen);
+
+        lock.lock();
+        if (!s.pcm && !inUse_) {
+            for (auto& drained : drainedWaiting_) tasks_.post(std::move(drained));
+            drainedWaiting_.clear();
+        }
+        if (!s.pcm) s.broken = s.broken && inUse_;
+        if (quit_ || task_ || !incoming_.empty() || dropWanted_ || closeWanted_ || inUse_ != inUse ||
+            soundOpen_ != soundOpen)
             continue;
+        lock.unlock();
+
+        fds.assign(1, pollfd{wakeFd_, POLLIN, 0});
+        if (turn.onDevice && s.pcm) {
+            const auto device = s.pcm->pollDescriptors();
+            fds.insert(fds.end(), device.begin(), device.end());
         }
-        if (!s.current && !toWrite_.empty()) {
-            s.begin(toWrite_.front());
-            toWrite_.pop_front();
+        ::poll(fds.data(), fds.size(), s.pcm ? turn.timeoutMs : -1);
+        std::uint64_t count = 0;
+        [[maybe_unused]] const auto n = ::read(wakeFd_, &count, sizeof count);
+        if (fds.size() > 1) {
+            std::vector<pollfd> device(fds.begin() + 1, fds.end());
+            s.pcm->pollSaysWritable(device);
         }
-        if (s.pcm && (s.current || !s.inFlight.empty())) {
-            lock.unlock();
-            const milliseconds pause = s.pump();
-            lock.lock();
-            if (pause.count() > 0) wake_.wait_for(lock, pause, hasWork);
-        } else if (s.pcm && s.lingerUntil) {
-            if (!wake_.wait_until(lock, *s.lingerUntil, hasWork)) s.closePcm();
-        } else {
-            wake_.wait(lock, [&] { return quit_ || task_ || !toWrite_.empty(); });
-        }
+        lock.lock();
     }
-    lock.unlock();
-    s.closePcm();
 }
 
-bool AlsaWaveOut::open(int device, const PcmFormat& format, Events events) {
+std::vector<std::int16_t> AlsaWaveOut::streamFrames(const std::vector<std::int16_t>& mono) const {
+    std::vector<std::int16_t> frames;
+    frames.reserve(mono.size() * AlsaPcm::kChannels);
+    for (const std::int16_t sample : mono) frames.insert(frames.end(), AlsaPcm::kChannels, sample);
+    const std::uint32_t word = volume_ ? volume_->word() : kFullVolume;
+    if (word != kFullVolume) {
+        PcmFormat stereo;
+        stereo.channels = AlsaPcm::kChannels;
+        stereo.samplesPerSecond = AlsaPcm::kRate;
+        stereo.blockAlign = 2 * AlsaPcm::kChannels;
+        stereo.averageBytesPerSecond = stereo.samplesPerSecond * stereo.blockAlign;
+        applyVolume(reinterpret_cast<std::uint8_t*>(frames.data()), frames.size() * 2, stereo, word);
+    }
+    return frames;
+}
+
+void AlsaWaveOut::queue(Piece piece) {
+    {
+        std::lock_guard lock(mutex_);
+        incoming_.push_back(std::move(piece));
+    }
+    wake();
+}
+
+bool AlsaWaveOut::open(const OutputDevice& device, const PcmFormat& format, Events events) {
     if (open_ || !isPlayablePcm(format)) return false;
     const auto name = catalogue_.pcmName(device);
     if (!name) return false;
-    const SoftwareVolume* volume = &catalogue_.softwareVolume(*name);
-    if (!call([&](Stream& s) {
-            s.volume = volume;
-            return s.openPcm(*name, format);
-        }))
+    const bool held = held_;
+    const auto trouble = events.trouble;
+    // Wanted from here on, so that the thread does not let go of a PCM it is about to reuse.
+    setInUse(true);
+    if (!call([&](Stream& s) { return !(s.broken && held) && s.openPcm(*name, trouble); })) {
+        setInUse(held_);
         return false;
+    }
     open_ = true;
+    setInUse(true);
     prepared_[0] = prepared_[1] = false;
-    frameBytes_ = format.blockAlign;
+    outstanding_ = 0;
+    converter_.emplace(format);
+    volume_ = &catalogue_.softwareVolume(*name);
     events_ = std::move(events);
     tasks_.post([this] {
         if (events_.opened) events_.opened();
@@ -306,42 +383,74 @@ bool AlsaWaveOut::unprepare(int buffer) {
 
 bool AlsaWaveOut::write(int buffer, const std::uint8_t* data, std::size_t size) {
     if (!open_ || buffer < 0 || buffer > 1 || !prepared_[buffer]) return false;
-    {
-        std::lock_guard lock(mutex_);
-        toWrite_.push_back({buffer, data, size / frameBytes_});
-    }
-    wake_.notify_all();
+    std::vector<std::int16_t> mono;
+    converter_->feed(data, size, mono);
+    ++outstanding_;
+    auto done = tasks_.guard([this, done = events_.done](int returned) {
+        --outstanding_;
+        if (done) done(returned);
+    });
+    queue({buffer, streamFrames(mono), std::move(done)});
     return true;
 }
 
 bool AlsaWaveOut::reset() {
     if (!open_) return false;
-    return call([this](Stream& s) {
-        if (s.pcm) {
-            snd_pcm_drop(s.pcm);
-            snd_pcm_prepare(s.pcm);
-        }
-        std::deque<Job> waiting;
-        {
-            std::lock_guard lock(mutex_);
-            waiting.swap(toWrite_);
-        }
-        s.returnAll(waiting);
-        return true;
-    });
+    // Buffers still out mean the sound is being cut short; a sound that has
+    // come back whole keeps its last frames playing.
+    if (outstanding_ > 0) {
+        std::lock_guard lock(mutex_);
+        dropWanted_ = true;
+    }
+    wake();
+    return true;
 }
 
 bool AlsaWaveOut::close() {
     if (!open_) return false;
-    const bool idle = call([this](Stream& s) {
-        std::lock_guard lock(mutex_);
-        if (s.current || !s.inFlight.empty() || !toWrite_.empty()) return false;
-        if (s.pcm) s.lingerUntil = Clock::now() + kLinger;
-        return true;
-    });
-    if (!idle) return false;
+    std::vector<std::int16_t> last;
+    converter_->finish(last);
+    if (!last.empty()) queue({-1, streamFrames(last), {}});
+    converter_.reset();
     open_ = false;
+    setInUse(held_);
     return true;
+}
+
+void AlsaWaveOut::setInUse(bool inUse) {
+    {
+        std::lock_guard lock(mutex_);
+        inUse_ = inUse;
+        soundOpen_ = open_;
+    }
+    wake();
+}
+
+void AlsaWaveOut::holdStream() {
+    held_ = true;
+    setInUse(true);
+}
+
+void AlsaWaveOut::drainStream(std::function<void()> drained) {
+    held_ = false;
+    {
+        std::lock_guard lock(mutex_);
+        inUse_ = open_;
+        drainedWaiting_.push_back(std::move(drained));
+    }
+    wake();
+}
+
+void AlsaWaveOut::dropStream() {
+    held_ = false;
+    {
+        std::lock_guard lock(mutex_);
+        inUse_ = open_;
+        dropWanted_ = true;
+        closeWanted_ = !open_;
+        drainedWaiting_.clear();
+    }
+    wake();
 }
 
 }  // namespace skycrier

@@ -4,7 +4,7 @@
 
 namespace skycrier {
 
-bool TimedWaveOut::open(int, const PcmFormat& format, Events events) {
+bool TimedWaveOut::open(const OutputDevice&, const PcmFormat& format, Events events) {
     if (open_ || !isPlayablePcm(format)) return false;
     open_ = true;
     format_ = format;

@@ -16,7 +16,7 @@ class TimedWaveOut : public WaveOut {
 public:
     explicit TimedWaveOut(EventLoop& loop) : tasks_(loop) {}
 
-    bool open(int device, const PcmFormat& format, Events events) override;
+    bool open(const OutputDevice& device, const PcmFormat& format, Events events) override;
     bool prepare(int buffer) override;
     bool unprepare(int buffer) override;
     bool write(int buffer, const std::uint8_t* data, std::size_t size) override;

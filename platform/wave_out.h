@@ -26,19 +26,34 @@ struct PcmFormat {
 // Device number of the system's default output.
 inline constexpr int kDefaultOutputDevice = -1;
 
+// A sound output as the user chose it. A name is an ALSA PCM name ("default",
+// "pulse", "hw:CARD=Device,DEV=0") and survives a card that comes up under
+// another number after a reboot; a number is the older form, kept for
+// configurations that hold one: kDefaultOutputDevice, or the index of a card's
+// playback device in the catalogue's order.
+struct OutputDevice {
+    int number = kDefaultOutputDevice;
+    // Chosen over the number when not empty.
+    std::string name;
+
+    bool operator==(const OutputDevice&) const = default;
+};
+
 class WaveOut {
 public:
     struct Events {
         std::function<void()> opened;
         // The buffer (0 or 1) has been played, or returned unplayed by reset().
         std::function<void(int buffer)> done;
+        // Something the operator's log should hear of that did not stop the
+        // sound (the device ran dry and was restarted).
+        std::function<void(const std::string& text)> trouble;
     };
 
     virtual ~WaveOut() = default;
 
-    // Opens the device (kDefaultOutputDevice or an index) for the format; the
-    // opened event follows on the main loop.
-    virtual bool open(int device, const PcmFormat& format, Events events) = 0;
+    // Opens the device for the format; the opened event follows on the main loop.
+    virtual bool open(const OutputDevice& device, const PcmFormat& format, Events events) = 0;
     virtual bool prepare(int buffer) = 0;
     virtual bool unprepare(int buffer) = 0;
     // Queues the bytes of a prepared buffer; they must stay valid until its done event.
@@ -46,17 +61,50 @@ public:
     // Stops playing and returns every queued buffer.
     virtual bool reset() = 0;
     virtual bool close() = 0;
+
+    // A bulletin is one stream: from holdStream() until drainStream() or
+    // dropStream() the device stays open between sounds and is fed silence
+    // while it waits for the next one, so the words follow each other as they
+    // were timed and the device never runs dry. An output without a device
+    // (a file, a simulation) has nothing to hold.
+    virtual void holdStream() {}
+    // Plays out what is queued and lets the device go; drained runs on the
+    // main loop once the last frame has been heard (at once here).
+    virtual void drainStream(std::function<void()> drained) { drained(); }
+    // Forgets what is queued and lets the device go at once.
+    virtual void dropStream() {}
+};
+
+// One output as the catalogue lists it.
+struct OutputEntry {
+    // The ALSA PCM name it is opened by.
+    std::string name;
+    // What the system calls it, on one line; nothing for a card whose name cannot be read.
+    std::optional<std::string> description;
+    // A card's playback device has its number in the numbered list as well.
+    std::optional<int> number;
+};
+
+// Where an output's volume is set.
+enum class VolumeControl {
+    // The mixer of the output's card.
+    CardMixer,
+    // The samples themselves: a sound server's output, or a card without a volume control.
+    Samples,
 };
 
 // The installed outputs and their volume, for the sound-card choice.
 class WaveOutCatalogue {
 public:
     virtual ~WaveOutCatalogue() = default;
-    // Names in device-number order; nothing for a device whose name cannot be read.
-    virtual std::vector<std::optional<std::string>> deviceNames() = 0;
+    // The outputs there are now; every device of the numbered list is among them.
+    virtual std::vector<OutputEntry> outputs() = 0;
     // Volume word: low 16 bits left, high 16 bits right, each 0..65535.
-    virtual bool volume(int device, std::uint32_t& word) = 0;
-    virtual bool setVolume(int device, std::uint32_t word) = 0;
+    // False when the output has no volume to tell: it is not there, or its
+    // volume is in the samples and was never set.
+    virtual bool volume(const OutputDevice& device, std::uint32_t& word) = 0;
+    virtual bool setVolume(const OutputDevice& device, std::uint32_t word) = 0;
+    virtual VolumeControl volumeControl(const OutputDevice& device) = 0;
 };
 
 }  // namespace skycrier

@@ -9,6 +9,8 @@ packages=(
   clang libclang-rt-14-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libasound2-dev libcurl4-openssl-dev
+  # a private sound server for the playback tests, and ALSA's plug-ins that reach it
+  pulseaudio pulseaudio-utils libasound2-plugins
   # the desktop program, and a display server with a tray host for its tests and screenshots
   qt6-base-dev libgl-dev xvfb xauth trayer xdg-utils fonts-dejavu-core
   # the APRS login browser: the web engine and its page process, QtWebEngineProcess

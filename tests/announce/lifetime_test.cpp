@@ -106,7 +106,7 @@ TEST(Lifetime, AnOutputGoneWithItsEventsQueuedDeliversNone) {
     WaveOut::Events counting{[&] { ++events; }, [&](int) { ++events; }};
     auto out = std::make_unique<TimedWaveOut>(loop);
     static const std::uint8_t bytes[4800] = {};
-    ASSERT_TRUE(out->open(kDefaultOutputDevice, PcmFormat{}, counting));  // posts "opened"
+    ASSERT_TRUE(out->open(OutputDevice{}, PcmFormat{}, counting));  // posts "opened"
     ASSERT_TRUE(out->prepare(0));
     ASSERT_TRUE(out->write(0, bytes, sizeof bytes));  // schedules "done"
     out.reset();

@@ -78,7 +78,7 @@ TEST_F(PlaybackEngineTest, AShortSoundPlaysInOneBufferAndEndsAfterItsLength) {
     EXPECT_FALSE(r.engine.DeviceOpened());  // until the open notification arrives
     r.loop.runPending();
     EXPECT_TRUE(r.engine.DeviceOpened());
-    EXPECT_EQ(r.out.lastDevice, kDefaultOutputDevice);
+    EXPECT_EQ(r.out.lastDevice.number, kDefaultOutputDevice);
     EXPECT_EQ(r.out.lastFormat.samplesPerSecond, 24000u);
 
     r.loop.advance(99);
@@ -187,9 +187,9 @@ TEST_F(PlaybackEngineTest, FilesComeFromTheProgramFolderInTheirOwnFormat) {
     stereo.rate = 8000;
     stereo.data = test::sampleBytes(1600);
     r.dir.write("kuckoo.wav", test::waveBytes(stereo));
-    r.engine.setOutputDevice(2);
+    r.engine.setOutputDevice(OutputDevice{2});
     r.engine.ButtonPlayWaveClick();
-    EXPECT_EQ(r.out.lastDevice, 2);
+    EXPECT_EQ(r.out.lastDevice.number, 2);
     EXPECT_EQ(r.out.lastFormat.channels, 2);
     EXPECT_EQ(r.out.lastFormat.bitsPerSample, 8);
     EXPECT_EQ(r.out.lastFormat.averageBytesPerSecond, 16000u);

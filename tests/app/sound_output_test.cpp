@@ -1,10 +1,12 @@
 // The sound output as the user drives it: the sound-card panel, the volume
-// slider written to the device with its balance and read back from it, and
-// the level mark; on a fake list of devices.
+// slider written to the output with its balance and read back from it, and
+// the level mark; on a fake list of outputs.
 
 #include "app/sound_output.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "app/program.h"
 #include "platform/date_time.h"
@@ -19,11 +21,13 @@ namespace {
 
 constexpr std::uint32_t word(std::uint32_t left, std::uint32_t right) { return left | right << 16; }
 
-// The program on "Card A" and "Card B"; the default output and card 1 have a volume.
+// The program on two numbered cards and a sound server; the default output
+// and card 1 have a mixer, the server's volume is in its samples.
 struct SoundRig {
     explicit SoundRig(const std::string& config = {}) : config_(config) {
-        catalogue.names = {"Card A", "Card B"};
-        catalogue.words[1] = word(13107, 13107);
+        catalogue.entries = {{"cardA", "Card A", 0}, {"cardB", "Card B", 1}, {"pulse", "Sound server", std::nullopt}};
+        catalogue.words["cardB"] = word(13107, 13107);
+        catalogue.inSamples = {"pulse"};
         a.stations.context.beep = [this] { ++beeps; };
     }
 
@@ -59,60 +63,65 @@ TEST(SoundOutput, TheSliderWritesTheLevelWithTheBalanceRoundedHalfToEven) {
     for (const auto& c : cases) {
         SoundRig r;
         r.w.Balance = c.balance;
-        r.w.outputDevice = 1;
+        r.w.RadioButtonCarteMoi = true;
+        r.w.outputDevice = {1};
         r.w.TrackBarVolume = c.position;
         r.sound.TrackBarVolumeChange();
-        EXPECT_EQ(r.catalogue.writes.back(), std::make_pair(1, c.written)) << c.position << " " << c.balance;
+        EXPECT_EQ(r.catalogue.writes.back(), std::make_pair(std::string("cardB"), c.written)) << c.position;
     }
 }
 
-TEST(SoundOutput, ReadingBackSetsBalanceAndSliderAndRewritesOnlyWhenTheSliderMoves) {
+TEST(SoundOutput, ReadingBackSetsBalanceAndSliderAndWritesNothingBack) {
     const struct {
         std::optional<std::uint32_t> device;  // nothing: the read fails
         int balance, position;
-        bool rewritten;
     } cases[] = {
-        {word(65535, 32768), 50, 0, true},
-        {word(32768, 65535), -50, 0, true},
-        {word(0, 0), 30, 10, true},  // silence keeps the balance
-        {word(32768, 32768), 0, 5, false},
-        {word(45874, 45874), 0, 3, true},  // what position 3 writes reads back as 3
-        {word(45873, 45873), 0, 4, true},  // below that, the lower tenth
-        {std::nullopt, 30, 5, true},  // no word read yet: the device is given the slider's
+        {word(65535, 32768), 50, 0},
+        {word(32768, 65535), -50, 0},
+        {word(0, 0), 30, 10},  // silence keeps the balance
+        {word(32768, 32768), 0, 5},
+        {word(45874, 45874), 0, 3},  // what position 3 writes reads back as 3
+        {word(45873, 45873), 0, 4},  // below that, the lower tenth
+        {std::nullopt, 30, 5},
     };
     for (const auto& c : cases) {
         SoundRig r;
         r.w.Balance = 30;
-        r.catalogue.words.erase(kDefaultOutputDevice);
-        if (c.device) r.catalogue.words[kDefaultOutputDevice] = *c.device;
+        r.catalogue.words.erase("default");
+        if (c.device) r.catalogue.words["default"] = *c.device;
         r.sound.ReadBackVolume();
         EXPECT_EQ(r.w.Balance, c.balance);
         EXPECT_EQ(r.w.TrackBarVolume, c.position);
-        EXPECT_EQ(r.catalogue.writes.size(), c.rewritten ? 1u : 0u);
+        EXPECT_TRUE(r.catalogue.writes.empty());
     }
     // A failed read goes on with the last word read.
     SoundRig r;
-    r.catalogue.words[kDefaultOutputDevice] = word(65535, 32768);
+    r.catalogue.words["default"] = word(65535, 32768);
     r.sound.ReadBackVolume();
-    r.catalogue.words.erase(kDefaultOutputDevice);
+    r.catalogue.words.erase("default");
     r.w.Balance = 0;
     r.sound.ReadBackVolume();
     EXPECT_EQ(r.w.Balance, 50);
 }
 
-TEST(SoundOutput, StartUpWritesTheStoredVolumeToTheDefaultDeviceThenFollowsTheChosenOne) {
+using Writes = std::vector<std::pair<std::string, std::uint32_t>>;
+
+// Loading the file moves only the slider: a card's mixer keeps the level it
+// has and the slider follows it, while an output whose volume is in its
+// samples (a sound server's) takes the stored level, and its hint says so.
+TEST(SoundOutput, StartUpLeavesACardsMixerAloneAndGivesTheStoredLevelToSamples) {
     SoundRig r("BALANCE=20\r\nVOLUME=5\r\nOSOUND=1\r\n");
     r.program.start();
     r.loop.advance(500);
-    // OSOUND comes after VOLUME: the stored level went to the default device.
-    EXPECT_EQ(r.catalogue.writes.at(0), std::make_pair(kDefaultOutputDevice, word(32768, 26214)));
-    EXPECT_EQ(r.a.engine.outputDevice(), 1);
+    EXPECT_TRUE(r.catalogue.writes.empty());
+    EXPECT_EQ(r.a.engine.outputDevice(), OutputDevice{1});
     // Read back from card 1: 13107 on both channels is the eighth step.
     EXPECT_EQ(r.w.Balance, 0);
     EXPECT_EQ(r.w.TrackBarVolume, 8);
+    EXPECT_EQ(r.sound.TrackBarVolumeHint, "");
 
-    // Another program turns card 1 up: the next tick follows, unless a change is on its way.
-    r.catalogue.words[1] = word(65535, 65535);
+    // Another program turns card 1 up: the next tick follows, unless the user's change is on its way.
+    r.catalogue.words["cardB"] = word(65535, 65535);
     r.loop.advance(1000);
     EXPECT_EQ(r.w.TrackBarVolume, 0);
     r.sound.setTrackBarVolume(2);
@@ -121,37 +130,47 @@ TEST(SoundOutput, StartUpWritesTheStoredVolumeToTheDefaultDeviceThenFollowsTheCh
     r.loop.runPending();
     r.a.scheduler.TimerSecondeTimer();
     EXPECT_EQ(r.w.TrackBarVolume, 2);
-    EXPECT_EQ(r.catalogue.words[1], word(52428, 52428));
+    EXPECT_EQ(r.catalogue.writes, (Writes{{"cardB", word(52428, 52428)}}));
+
+    SoundRig server("BALANCE=20\r\nVOLUME=5\r\nOSOUND=-1\r\nOSOUNDNAME=pulse\r\n");
+    server.program.start();
+    server.loop.advance(2500);
+    EXPECT_EQ(server.a.engine.outputDevice(), (OutputDevice{kDefaultOutputDevice, "pulse"}));
+    EXPECT_EQ(server.catalogue.writes, (Writes{{"pulse", word(32768, 26214)}}));
+    EXPECT_EQ(std::pair(server.w.TrackBarVolume, server.w.Balance), std::pair(5, 20));
+    EXPECT_EQ(server.sound.TrackBarVolumeHint, SoundOutput::kSamplesVolumeHint);
 }
 
-TEST(SoundOutput, ThePanelListsTheDevicesAndSelectsTheChosenOne) {
+TEST(SoundOutput, ThePanelListsTheOutputsAndSelectsTheChosenOne) {
     const struct {
         bool own;
-        int device;
-        std::optional<std::string> secondName;
+        OutputDevice chosen;
+        std::optional<std::string> secondDescription;
         int itemIndex;
         std::string text;
     } cases[] = {
-        {false, -1, "Card B", -1, ""},
-        {true, 1, "Card B", 1, "Card B"},
-        {true, 7, "Card B", -1, ""},  // a stored device that is gone
-        {false, -1, std::nullopt, -1, SoundOutput::kUnreadableDevice},
-        {true, 0, std::nullopt, 0, "Card A"},
+        {false, {}, "Card B", -1, ""},
+        {true, {1}, "Card B", 1, "cardB — Card B"},  // an older configuration's number
+        {true, {kDefaultOutputDevice, "pulse"}, "Card B", 2, "pulse — Sound server"},
+        {true, {7}, "Card B", -1, ""},  // a stored number that is gone
+        {false, {}, std::nullopt, -1, SoundOutput::kUnreadableDevice},
+        {true, {0}, std::nullopt, 0, "cardA — Card A"},
+        {true, {kDefaultOutputDevice, "usb"}, "Card B", 3, "usb (not present)"},  // kept
     };
     for (const auto& c : cases) {
         SoundRig r;
-        r.catalogue.names[1] = c.secondName;
+        r.catalogue.entries[1].description = c.secondDescription;
         r.w.RadioButtonCarteMoi = c.own;
-        r.w.outputDevice = c.device;
+        r.w.outputDevice = c.chosen;
         r.sound.MenuCarteSonClick();
         EXPECT_TRUE(r.sound.PanelCarteSon);
-        EXPECT_EQ(r.sound.ComboBoxChoixOut.Items.size(), 2u);
+        EXPECT_EQ(r.sound.ComboBoxChoixOut.Items[1], c.secondDescription ? "cardB — Card B" : "cardB");
         EXPECT_EQ(r.sound.ComboBoxChoixOut.ItemIndex, c.itemIndex);
         EXPECT_EQ(r.sound.ComboBoxChoixOut.Text, c.text);
     }
 }
 
-TEST(SoundOutput, ConfirmingChoosesTheDeviceOrBeepsWhenNothingIsChosen) {
+TEST(SoundOutput, ConfirmingChoosesTheOutputOrBeepsWhenNothingIsChosen) {
     SoundRig r;
     r.sound.MenuCarteSonClick();
     r.sound.RadioButtonCarteMoiClick();
@@ -159,18 +178,45 @@ TEST(SoundOutput, ConfirmingChoosesTheDeviceOrBeepsWhenNothingIsChosen) {
     EXPECT_EQ(r.beeps, 1);
     EXPECT_TRUE(r.sound.PanelCarteSon);
 
+    // A card's device keeps its number beside its name, for "OSOUND=".
     r.sound.ComboBoxChoixOutSelect(1);
     r.sound.BitBtnOKCarteSonClick();
     EXPECT_FALSE(r.sound.PanelCarteSon);
-    EXPECT_EQ(r.w.outputDevice, 1);
-    EXPECT_EQ(r.a.engine.outputDevice(), 1);
+    EXPECT_EQ(r.w.outputDevice, (OutputDevice{1, "cardB"}));
+    EXPECT_EQ(r.a.engine.outputDevice(), (OutputDevice{1, "cardB"}));
 
-    // A typed name is no device: the default output.
+    // A typed text is an ALSA name.
     r.sound.MenuCarteSonClick();
-    r.sound.ComboBoxChoixOutChange("hw:5");
+    r.sound.ComboBoxChoixOutChange(" plughw:5 ");
     r.sound.BitBtnOKCarteSonClick();
-    EXPECT_EQ(r.w.outputDevice, kDefaultOutputDevice);
+    EXPECT_EQ(r.a.engine.outputDevice(), (OutputDevice{kDefaultOutputDevice, "plughw:5"}));
     EXPECT_EQ(r.beeps, 1);
+
+    r.sound.MenuCarteSonClick();
+    r.sound.RadioButtonCarteWinClick();
+    r.sound.BitBtnOKCarteSonClick();
+    EXPECT_EQ(r.a.engine.outputDevice(), OutputDevice{});
+}
+
+// A USB card unplugged at start-up: reported, kept, tried, and still there
+// after the panel is confirmed and the configuration saved.
+TEST(SoundOutput, AChosenOutputThatIsNotPresentIsReportedAndKept) {
+    const std::string usb = "hw:CARD=Usb,DEV=0";
+    SoundRig r("OSOUNDNAME=" + usb + "\r\n");
+    std::vector<std::string> reported;
+    const Subscription reports = r.a.status.reported.connect([&](const std::string& t) { reported.push_back(t); });
+    r.program.start();
+    r.loop.advance(500);
+    EXPECT_NE(std::find(reported.begin(), reported.end(),
+                        "sound output \"" + usb + "\" is not among the outputs ALSA lists now; it stays chosen and each bulletin tries it"),
+              reported.end());
+    EXPECT_EQ(r.a.engine.outputDevice().name, usb);
+    r.sound.MenuCarteSonClick();
+    EXPECT_EQ(r.sound.ComboBoxChoixOut.Text, usb + " (not present)");
+    r.sound.BitBtnOKCarteSonClick();
+    const std::string saved = r.a.configurationText();
+    EXPECT_NE(saved.find("\r\nOSOUND=-1\r\n"), std::string::npos);
+    EXPECT_TRUE(saved.ends_with("\r\nOSOUNDNAME=" + usb + "\r\n")) << saved;
 }
 
 TEST(SoundOutput, ABulletinOnTheAirKeepsItsDevice) {
@@ -182,8 +228,8 @@ TEST(SoundOutput, ABulletinOnTheAirKeepsItsDevice) {
     r.sound.RadioButtonCarteMoiClick();
     r.sound.ComboBoxChoixOutSelect(1);
     r.sound.BitBtnOKCarteSonClick();
-    EXPECT_EQ(r.w.outputDevice, 1);
-    EXPECT_EQ(r.a.engine.outputDevice(), kDefaultOutputDevice);
+    EXPECT_EQ(r.w.outputDevice.number, 1);
+    EXPECT_EQ(r.a.engine.outputDevice(), OutputDevice{});
 
     // Opened during the bulletin, OK cannot be pressed.
     r.sound.MenuCarteSonClick();
@@ -193,7 +239,7 @@ TEST(SoundOutput, ABulletinOnTheAirKeepsItsDevice) {
     EXPECT_TRUE(r.sound.PanelCarteSon);
 
     r.a.sequencer.stopNow("Err: test");
-    EXPECT_EQ(r.a.engine.outputDevice(), 1);
+    EXPECT_EQ(r.a.engine.outputDevice().number, 1);
 }
 
 TEST(SoundOutput, TheLevelMarkMovesByTenWithinItsRange) {

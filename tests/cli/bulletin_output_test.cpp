@@ -17,6 +17,7 @@
 #include "cli/usage.h"
 #include "support/command_run.h"
 #include "support/station_files.h"
+#include "support/stream_samples.h"
 #include "support/temp_dir.h"
 #include "support/wave_bytes.h"
 
@@ -138,32 +139,39 @@ TEST_F(BulletinOutputTest, RecordingsReplaceTheirWords) {
     EXPECT_EQ(readFile(with).substr(readFile(with).size() - 48'000), pm.substr(44));
 }
 
+// On an output chosen by its name; one ALSA cannot open, or a number with no
+// device, is refused with what to do.
 TEST_F(BulletinOutputTest, PlayedOnTheCardTheWordsComeOutAsTheyAre) {
     const auto raw = dir.path() / "card.raw";
-    const std::string config = dir.write("asound.conf", "pcm.!default {\n type file\n slave.pcm { type null }\n file \"" +
+    const std::string config = dir.write("asound.conf", "pcm.air {\n type file\n slave.pcm { type null }\n file \"" +
                                                             raw.string() + "\"\n format \"raw\"\n}\n");
     ::setenv("ALSA_CONFIG_PATH", config.c_str(), 1);
-    std::ostringstream out, err;
-    // --at does not go with --play: the time words are those of now.
-    const int code = runBulletinCommand({"--folder", folder().string(), "--play"}, out, err);
+    const auto play = [this](const char* device) {
+        // --at does not go with --play: the time words are those of now.
+        return test::runCommand(runBulletinCommand, {"--folder", folder().string(), "--play", "--device", device});
+    };
+    const auto unknown = play("nosuch");
+    const auto numbered = play("0");
+    const auto r = play("air");
     ::unsetenv("ALSA_CONFIG_PATH");
-    EXPECT_EQ(code, 0) << err.str();
-    // The card is opened again when the format changes, which starts its file anew.
-    std::string expected;
-    PcmFormat last{};
-    std::istringstream trace(out.str());
-    for (std::string line; std::getline(trace, line);) {
+    const std::string see = "; run skycrier-cli devices to see the outputs\n";
+    EXPECT_EQ(unknown.code, 1);
+    EXPECT_TRUE(unknown.err.ends_with(
+        "sound output \"nosuch\" could not be opened (misspelt, busy or unplugged?)" + see)) << unknown.err;
+    EXPECT_EQ(numbered.code, 2);
+    EXPECT_EQ(numbered.err, "skycrier-cli bulletin: --device 0: no such sound output" + see);
+    EXPECT_EQ(r.code, 0) << r.err;
+    std::istringstream out(r.out);
+    // One stream for the whole bulletin, each sound in the stream's format.
+    std::vector<std::vector<std::int16_t>> expected;
+    for (std::string line; std::getline(out, line);) {
         if (line.rfind("play", 0) != 0) continue;
         const Sound s = soundOf(line);
-        const PcmFormat& f = s.info.format;
-        if (f.samplesPerSecond != last.samplesPerSecond || f.channels != last.channels ||
-            f.bitsPerSample != last.bitsPerSample)
-            expected.clear();
-        last = f;
-        expected += s.samples;
+        expected.push_back(test::inStreamFormat(
+            s.info.format, {reinterpret_cast<const std::uint8_t*>(s.samples.data()), s.samples.size()}));
     }
     EXPECT_FALSE(expected.empty());
-    EXPECT_EQ(readFile(raw), expected);
+    test::expectSoundsInSilence(test::streamLeftChannel(readFile(raw)), expected);
 }
 
 // Whatever makes a bulletin say less than its configuration asks is told on
@@ -205,7 +213,7 @@ TEST_F(BulletinOutputTest, BadInputIsNamedAndOptionMistakesShowTheUsage) {
         {{"--list", "--play"}, true},
         {{"--wav"}, true},
         {{"--list", "--device", "0"}, true},
-        {{"--play", "--device", "first"}, true},
+        {{"--play", "--device", ""}, true},
         {{"--play", "--device", "999"}, true},  // --at, added by run(), does not go with --play
         {{"--wav", (dir.path() / "missing" / "out.wav").string()}, false},
         {{"--vocabulary", (dir.path() / "missing").string(), "--list"}, false},

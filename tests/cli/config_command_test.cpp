@@ -75,7 +75,9 @@ const std::vector<std::string> kComplete = {
     "PRO2_SEUILTEN=9", "PRO2_NEW=N",
     // Windows, sound, port
     "TOP=120", "LEFT=-8", "METEO_TOP=33", "METEO_LEFT=44", "METEO_WIDTH=300", "METEO_HEIGHT=280", "FORMMETEO=N",
-    "OSOUND=2", "VERSTART=1", "VERSION_URL=https://mirror.example/sky", "COM=3", "DTR=0", "RTS=0", "DSR=0", "CTS=0", "DCD=0"};
+    "OSOUND=2", "VERSTART=1", "VERSION_URL=https://mirror.example/sky", "COM=3", "DTR=0", "RTS=0", "DSR=0", "CTS=0", "DCD=0",
+    // After every key older programs write.
+    "OSOUNDNAME=plughw:CARD=Device,DEV=0"};
 
 TEST_F(ConfigCommandTest, ACompleteFileComesBackByteForByte) {
     const std::string file = crlf(kComplete);
@@ -142,6 +144,9 @@ TEST_F(ConfigCommandTest, LinesAsTheRulesReadThem) {
          "line 8: starts with \"=\": =3\n"},
         {"a malformed sound device still chooses a device", {"OSOUND=2", "OSOUND=x"}, "OSOUND=", {"OSOUND=2"},
          "line 3: not a whole number, the device stays 2: OSOUND=x\n"},
+        {"an output's name chooses it, the number staying for older programs", {"OSOUND=-1", "OSOUNDNAME=pulse"},
+         "OSOUND", {"OSOUND=-1", "OSOUNDNAME=pulse"}, ""},
+        {"an empty name leaves the number", {"OSOUND=2", "OSOUNDNAME="}, "OSOUND", {"OSOUND=2"}, ""},
         {"the port as chosen", {"COM=/dev/ttyUSB0"}, "COM=", {"COM=/dev/ttyUSB0"}, ""},
         {"no port", {"COM=3", "COM=0"}, "COM=", {"COM=0"}, ""},
         {"the version host is a web address", {"VERSION_URL=https://a.example", "VERSION_URL=ftp://b"},

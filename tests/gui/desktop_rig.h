@@ -45,7 +45,7 @@ struct DesktopRig {
 
     AnnouncerParts parts() {
         AnnouncerParts p{loop, out, line, dir.path(), {}};
-        catalogue.names = {"USB Audio", "HDMI"};
+        catalogue.entries = {{"hw:CARD=Usb,DEV=0", "USB Audio", 0}, {"hdmi", "HDMI", std::nullopt}};
         p.catalogue = &catalogue;
         return p;
     }

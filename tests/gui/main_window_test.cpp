@@ -151,16 +151,21 @@ TEST(MainWindow, TheSoundCardPanelListsTheOutputsAndConfirmsOnlyAChoice) {
     r.program.mainWindow.findChild<QAction*>("MenuCarteSon")->trigger();
     EXPECT_TRUE(panel->isVisibleTo(&r.program.mainWindow));
     EXPECT_EQ(list->count(), 2);
-    EXPECT_EQ(list->itemText(0).toStdString(), "USB Audio");
+    EXPECT_EQ(list->itemText(0).toStdString(), "hw:CARD=Usb,DEV=0 — USB Audio");
     // "Seleccionar la placa de sonido" with nothing picked: a beep, the panel stays.
     r.control<QRadioButton>("RadioButtonCarteMoi")->click();
     ok->click();
     EXPECT_EQ(r.beeps, 1);
     EXPECT_TRUE(panel->isVisibleTo(&r.program.mainWindow));
-    list->activated(0);
+    // An output without a card mixer: the slider's hint says the sound itself is scaled.
+    r.catalogue.inSamples = {"hdmi"};
+    list->activated(1);
     ok->click();
     EXPECT_FALSE(panel->isVisibleTo(&r.program.mainWindow));
-    EXPECT_EQ(r.a.mainWindow.outputDevice, 0);
+    EXPECT_EQ(r.a.mainWindow.outputDevice, (OutputDevice{kDefaultOutputDevice, "hdmi"}));
+    r.loop.advance(1000);
+    r.program.mainWindow.refresh();
+    EXPECT_EQ(r.control<QSlider>("TrackBarVolume")->toolTip().toStdString(), SoundOutput::kSamplesVolumeHint);
     // While a bulletin is on the air the device cannot change.
     r.a.sequencer.Button1Click();
     r.loop.advance(400);
@@ -188,6 +193,9 @@ TEST(MainWindow, AWholeConfigurationShowsInEveryControl) {
         "ENTETE=Y\r\nPAUSE=7\r\nHELLO=Y\r\nDATE=N\r\nFINAL=Y\r\nPERIOD=4\r\nSTART_RANGE=22\r\nEND_RANGE=6\r\n"
         "VOLUME=3\r\nMAXVOLUME=40\r\nVERSTART=1\r\nOLD=2\r\nROSE=16\r\nRECORD=Y\r\nRECORDER=/usr/bin/rec\r\n"
         "COM=/dev/ttyUSB0\r\nDTR=0\r\nUNITTC=N\r\nMETEO=METAR\r\n");
+    // An output whose volume is in the samples takes the configured one (a card's mixer keeps its own).
+    r.catalogue.words.clear();
+    r.catalogue.inSamples = {"default"};
     r.startUp();
     const auto checked = [&](const char* name) { return r.control<QCheckBox>(name)->isChecked(); };
     EXPECT_TRUE(checked("CheckBoxEntete"));

@@ -1,6 +1,6 @@
 // The real ALSA library, on a configuration whose default PCM writes the
 // frames it is given into a file (over the null device), so that what comes
-// out of the sound path can be compared byte for byte.
+// out of the sound path can be compared sample for sample.
 
 #include "platform/alsa_wave_out.h"
 
@@ -13,9 +13,11 @@
 #include <thread>
 
 #include "announce/playback_engine.h"
+#include "announce/wave_reader.h"
 #include "platform/poll_loop.h"
 #include "platform/software_volume.h"
 #include "support/poll_loop.h"
+#include "support/stream_samples.h"
 #include "support/temp_dir.h"
 #include "support/test_vocabulary.h"
 
@@ -39,81 +41,84 @@ protected:
 
     std::filesystem::path output() const { return dir.path() / "played.raw"; }
 
-    std::string played() const {
+    std::vector<std::int16_t> heard() const {
         std::ifstream in(output(), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        return test::streamLeftChannel({std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()});
     }
 
-    // Plays the clips one after the other through the engine at a volume, then closes the card.
-    std::string playThroughEngine(const std::vector<std::string>& names, std::uint32_t volume = kFullVolume) {
+    // What the stream should carry of a clip: its samples in the stream's format.
+    std::vector<std::int16_t> streamSamples(const std::string& name, std::uint32_t volume = kFullVolume) {
         Vocabulary vocabulary(clips.list());
-        {
-            const auto pollLoop = test::newPollLoop();
-            PollLoop& loop = *pollLoop;
-            AlsaCatalogue catalogue;
-            EXPECT_TRUE(catalogue.setVolume(kDefaultOutputDevice, volume));
-            AlsaWaveOut out(loop, catalogue);
-            StatusBoard status;
-            PlaybackEngine engine({loop, out, vocabulary, status});
-            engine.allocateBuffers();
-            std::size_t next = 0;
-            const Subscription finished = engine.finished.connect([&] {
-                if (++next < names.size()) engine.playResource(names[next]);
-            });
-            const Subscription failed = engine.failed.connect([&] { loop.quit(); });
-            engine.playResource(names[0]);
-            loop.callAfter(20'000, [&] { loop.quit(); });
-            loop.runUntil([&] { return next == names.size(); });
-            EXPECT_EQ(next, names.size()) << status.EditData();
-        }
-        return played();
+        WaveInfo info;
+        std::vector<std::uint8_t> data;
+        MemorySource source(*vocabulary.find(name));
+        EXPECT_EQ(readWave(source, info, data), PlayError::None);
+        applyVolume(data.data(), data.size(), info.format, volume);
+        return test::inStreamFormat(info.format, data);
+    }
+
+    // Plays the clips as one bulletin through the engine: the stream is held
+    // from the first and drained after the last, as the sequencer does.
+    void playBulletin(const std::vector<std::string>& names, std::uint32_t volume = kFullVolume) {
+        Vocabulary vocabulary(clips.list());
+        const auto pollLoop = test::newPollLoop();
+        PollLoop& loop = *pollLoop;
+        AlsaCatalogue catalogue;
+        EXPECT_TRUE(catalogue.setVolume(OutputDevice{}, volume));
+        AlsaWaveOut out(loop, catalogue);
+        StatusBoard status;
+        PlaybackEngine engine({loop, out, vocabulary, status});
+        engine.allocateBuffers();
+        bool drained = false;
+        std::size_t next = 0;
+        const Subscription finished = engine.finished.connect([&] {
+            if (++next < names.size())
+                engine.playResource(names[next]);
+            else
+                engine.drainOutput([&] { drained = true; });
+        });
+        const Subscription failed = engine.failed.connect([&] { loop.quit(); });
+        engine.holdOutput();
+        engine.playResource(names[0]);
+        loop.callAfter(20'000, [&] { loop.quit(); });
+        loop.runUntil([&] { return drained; });
+        EXPECT_TRUE(drained) << status.EditData();
     }
 
     test::TempDir dir;
     test::TestClips clips;
 };
 
-// Two sounds in one format share the open PCM: opened again, the file would start anew.
-TEST_F(AlsaWaveOutTest, TheClipsDataComesOutOfTheCardByteForByte) {
-    clips.add("SON_LONG", test::clipOfBytes(200'000, 7));  // both buffers and a refill
+// A greeting in another format (8-bit stereo at 8000 Hz) joins the clips in
+// the stream's format, converted as it is written; a clip longer than both
+// transfer buffers comes out whole.
+TEST_F(AlsaWaveOutTest, ABulletinIsOneStreamOfItsSoundsInTheirOrder) {
+    test::WaveLayout greeting;
+    greeting.channels = 2;
+    greeting.bits = 8;
+    greeting.rate = 8000;
+    greeting.data = test::sampleBytes(8'000, 9);
+    clips.add("SON_GREETING", test::waveBytes(greeting));
+    clips.add("SON_LONG", test::clipOfBytes(200'000, 7));
     clips.add("SON_SHORT", test::clipOfBytes(4'800, 8));
-    test::WaveLayout stereo;
-    stereo.channels = 2;
-    stereo.bits = 8;
-    stereo.rate = 8000;
-    stereo.data = test::sampleBytes(8'000, 9);
-    clips.add("SON_STEREO", test::waveBytes(stereo));
 
-    Vocabulary vocabulary(clips.list());
-    const auto data = [&](const char* name) {
-        const auto clip = vocabulary.find(name);
-        return std::string(clip->begin() + 44, clip->end());
-    };
-    EXPECT_EQ(playThroughEngine({"son_long", "son_short"}), data("son_long") + data("son_short"));
-    EXPECT_EQ(playThroughEngine({"son_stereo"}), data("son_stereo"));
+    playBulletin({"son_greeting", "son_long", "son_short"});
+    test::expectSoundsInSilence(heard(), {streamSamples("son_greeting"), streamSamples("son_long"), streamSamples("son_short")});
 }
 
 // The default output here has no mixer: the volume goes into the samples,
 // and reads back as it was set (nothing before it is set).
 TEST_F(AlsaWaveOutTest, AnOutputWithoutAMixerControlIsTurnedDownInItsSamples) {
-    test::WaveLayout stereo;
-    stereo.channels = 2;
-    stereo.rate = 8000;
-    stereo.data = test::sampleBytes(32'000, 5);
-    clips.add("SON_STEREO", test::waveBytes(stereo));
-    constexpr std::uint32_t kVolume = 0x4000C000;
-    std::string expected = stereo.data;
-    PcmFormat format;
-    format.channels = 2;
-    format.blockAlign = 4;
-    applyVolume(reinterpret_cast<std::uint8_t*>(expected.data()), expected.size(), format, kVolume);
-    EXPECT_EQ(playThroughEngine({"son_stereo"}, kVolume), expected);
+    clips.add("SON_CLIP", test::clipOfBytes(32'000, 5));
+    constexpr std::uint32_t kVolume = 0x40004000;
+    playBulletin({"son_clip"}, kVolume);
+    test::expectSoundsInSilence(heard(), {streamSamples("son_clip", kVolume)});
 
     AlsaCatalogue catalogue;
     std::uint32_t word = 0;
-    EXPECT_FALSE(catalogue.volume(kDefaultOutputDevice, word));
-    ASSERT_TRUE(catalogue.setVolume(kDefaultOutputDevice, kVolume));
-    ASSERT_TRUE(catalogue.volume(kDefaultOutputDevice, word));
+    EXPECT_FALSE(catalogue.volume(OutputDevice{}, word));
+    ASSERT_TRUE(catalogue.setVolume(OutputDevice{}, kVolume));
+    ASSERT_TRUE(catalogue.volume(OutputDevice{}, word));
     EXPECT_EQ(word, kVolume);
 }
 
@@ -124,22 +129,22 @@ TEST_F(AlsaWaveOutTest, WhatCannotBeOpenedIsRefused) {
     AlsaWaveOut out(loop, catalogue);
     PcmFormat twelveBits;
     twelveBits.bitsPerSample = 12;
-    EXPECT_FALSE(out.open(kDefaultOutputDevice, twelveBits, {}));
+    EXPECT_FALSE(out.open(OutputDevice{}, twelveBits, {}));
     // This machine's configuration has no hardware devices and no mixer.
-    const int past = static_cast<int>(catalogue.deviceNames().size());
-    EXPECT_FALSE(out.open(past, PcmFormat{}, {}));
-    EXPECT_FALSE(catalogue.pcmName(past));
-    EXPECT_EQ(catalogue.pcmName(kDefaultOutputDevice), "default");
+    const int past = static_cast<int>(catalogue.outputs().size());
+    EXPECT_FALSE(out.open(OutputDevice{past}, PcmFormat{}, {}));
+    EXPECT_FALSE(catalogue.pcmName(OutputDevice{past}));
+    EXPECT_EQ(catalogue.pcmName(OutputDevice{}), "default");
     std::uint32_t word = 0;
-    EXPECT_FALSE(catalogue.volume(past, word));
-    EXPECT_FALSE(catalogue.setVolume(past, 0xFFFFFFFF));
+    EXPECT_FALSE(catalogue.volume(OutputDevice{past}, word));
+    EXPECT_FALSE(catalogue.setVolume(OutputDevice{past}, 0xFFFFFFFF));
 
     // Calls out of turn fail instead of touching the card.
     EXPECT_FALSE(out.prepare(0));
     EXPECT_FALSE(out.reset());
     EXPECT_FALSE(out.close());
-    ASSERT_TRUE(out.open(kDefaultOutputDevice, PcmFormat{}, {}));
-    EXPECT_FALSE(out.open(kDefaultOutputDevice, PcmFormat{}, {}));
+    ASSERT_TRUE(out.open(OutputDevice{}, PcmFormat{}, {}));
+    EXPECT_FALSE(out.open(OutputDevice{}, PcmFormat{}, {}));
     const std::uint8_t bytes[4] = {};
     EXPECT_FALSE(out.write(0, bytes, sizeof bytes));  // not prepared
     EXPECT_FALSE(out.prepare(2));
@@ -154,7 +159,7 @@ TEST_F(AlsaWaveOutTest, AnOutputGoneWithEventsOnTheirWayDeliversNone) {
     int events = 0;
     auto out = std::make_unique<AlsaWaveOut>(*loop, catalogue);
     static const std::uint8_t bytes[480] = {};
-    ASSERT_TRUE(out->open(kDefaultOutputDevice, PcmFormat{}, {[&] { ++events; }, [&](int) { ++events; }}));
+    ASSERT_TRUE(out->open(OutputDevice{}, PcmFormat{}, {[&] { ++events; }, [&](int) { ++events; }}));
     ASSERT_TRUE(out->prepare(0));
     ASSERT_TRUE(out->write(0, bytes, sizeof bytes));
     // Time for the sound thread to play the buffer and post its return.

@@ -36,7 +36,7 @@ protected:
         int returned = 0;
         WaveOut::Events events;
         events.done = [&](int) { ++returned; };
-        EXPECT_TRUE(sink.open(kDefaultOutputDevice, format, std::move(events)));
+        EXPECT_TRUE(sink.open(OutputDevice{}, format, std::move(events)));
         int queued = 0;
         for (std::size_t at = 0; at < bytes.size() || queued == 0; at += chunk) {
             const int buffer = queued % 2;
@@ -117,9 +117,9 @@ TEST_F(WaveFileSinkTest, FormatsItCannotPlayAreRefused) {
     badAlign.blockAlign = 2;
     // No speech is recorded below 8 000 or above 384 000 frames per second.
     for (const PcmFormat& f : {twelveBits, noRate, badAlign, pcm(1, 1, 8), pcm(1, 7999, 16), pcm(2, 384'001, 16)})
-        EXPECT_FALSE(sink.open(kDefaultOutputDevice, f, {})) << f.samplesPerSecond;
+        EXPECT_FALSE(sink.open(OutputDevice{}, f, {})) << f.samplesPerSecond;
     for (const PcmFormat& f : {pcm(1, 8000, 8), pcm(2, 384'000, 32)}) {
-        EXPECT_TRUE(sink.open(kDefaultOutputDevice, f, {})) << f.samplesPerSecond;
+        EXPECT_TRUE(sink.open(OutputDevice{}, f, {})) << f.samplesPerSecond;
         EXPECT_TRUE(sink.close());
     }
 
@@ -133,7 +133,7 @@ TEST_F(WaveFileSinkTest, AResetReturnsQueuedBuffersUnplayed) {
     WaveOut::Events events;
     events.done = [&](int buffer) { returned.push_back(buffer); };
     const std::string samples = test::sampleBytes(96'000);
-    ASSERT_TRUE(sink.open(kDefaultOutputDevice, pcm(1, 24000, 16), std::move(events)));
+    ASSERT_TRUE(sink.open(OutputDevice{}, pcm(1, 24000, 16), std::move(events)));
     for (int b = 0; b < 2; ++b) {
         sink.prepare(b);
         sink.write(b, reinterpret_cast<const std::uint8_t*>(samples.data()) + b * 48'000, 48'000);

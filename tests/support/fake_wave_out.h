@@ -16,7 +16,7 @@ class FakeWaveOut : public TimedWaveOut {
 public:
     explicit FakeWaveOut(EventLoop& loop) : TimedWaveOut(loop), loop_(loop) {}
 
-    bool open(int device, const PcmFormat& format, Events events) override {
+    bool open(const OutputDevice& device, const PcmFormat& format, Events events) override {
         lastDevice = device;
         lastFormat = format;
         return step("open", [&] {
@@ -56,7 +56,7 @@ public:
     std::vector<std::string> calls;
     std::vector<std::vector<std::uint8_t>> written;
     std::vector<std::uint8_t> playedBytes;
-    int lastDevice = 0;
+    OutputDevice lastDevice;
     PcmFormat lastFormat;
 
 protected:
