@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace skycrier {
@@ -32,7 +33,10 @@ inline constexpr int kDefaultOutputDevice = -1;
 // configurations that hold one: kDefaultOutputDevice, or the index of a card's
 // playback device in the catalogue's order.
 struct OutputDevice {
-    int number = kDefaultOutputDevice;
+    OutputDevice(int deviceNumber = kDefaultOutputDevice, std::string deviceName = {})
+        : number(deviceNumber), name(std::move(deviceName)) {}
+
+    int number;
     // Chosen over the number when not empty.
     std::string name;
 

@@ -103,7 +103,7 @@ TEST(Lifetime, AnEngineGoneMidSoundStopsItsOutputAndHearsNothingMore) {
 TEST(Lifetime, AnOutputGoneWithItsEventsQueuedDeliversNone) {
     VirtualLoop loop;
     int events = 0;
-    WaveOut::Events counting{[&] { ++events; }, [&](int) { ++events; }};
+    WaveOut::Events counting{[&] { ++events; }, [&](int) { ++events; }, {}};
     auto out = std::make_unique<TimedWaveOut>(loop);
     static const std::uint8_t bytes[4800] = {};
     ASSERT_TRUE(out->open(OutputDevice{}, PcmFormat{}, counting));  // posts "opened"

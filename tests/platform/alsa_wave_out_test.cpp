@@ -159,7 +159,7 @@ TEST_F(AlsaWaveOutTest, AnOutputGoneWithEventsOnTheirWayDeliversNone) {
     int events = 0;
     auto out = std::make_unique<AlsaWaveOut>(*loop, catalogue);
     static const std::uint8_t bytes[480] = {};
-    ASSERT_TRUE(out->open(OutputDevice{}, PcmFormat{}, {[&] { ++events; }, [&](int) { ++events; }}));
+    ASSERT_TRUE(out->open(OutputDevice{}, PcmFormat{}, {[&] { ++events; }, [&](int) { ++events; }, {}}));
     ASSERT_TRUE(out->prepare(0));
     ASSERT_TRUE(out->write(0, bytes, sizeof bytes));
     // Time for the sound thread to play the buffer and post its return.
