@@ -1,9 +1,13 @@
 #include "app/announcer.h"
 
+#include <cstdio>
+#include <filesystem>
+
 #include "app/builtin_clips.h"
 #include "app/configuration_save.h"
 #include "app/configuration_text.h"
 #include "app/program_folder.h"
+#include "platform/date_time.h"
 
 namespace skycrier {
 
@@ -22,7 +26,8 @@ Announcer::Announcer(const AnnouncerParts& parts)
       scheduler({parts.loop, sequencer, port, lines, schedule}),
       logBook(parts.loop, parts.folder / kLogFileName),
       folder_(parts.folder),
-      configFile_(parts.configFile.empty() ? parts.folder / kConfigFileName : parts.configFile) {
+      configFile_(parts.configFile.empty() ? parts.folder / kConfigFileName : parts.configFile),
+      loop_(parts.loop) {
     const auto resolver = [this](const std::string& name) { return resolve(name); };
     stations.context.resolvePath = resolver;
     engine.setPathResolver(resolver);
@@ -80,7 +85,26 @@ ConfigTargets Announcer::configTargets() {
 
 std::string Announcer::configurationText() { return skycrier::configurationText(configTargets()); }
 
-bool Announcer::saveConfiguration() {
+bool Announcer::saveConfiguration(Save kind) {
+    if (configurationUnread_) {
+        if (kind == Save::Automatic) return false;
+        const DateTimeFields t = decodeDateTime(loop_.localNow());
+        char stamp[32];
+        std::snprintf(stamp, sizeof stamp, ".unread-%04d%02d%02d-%02d%02d%02d", t.year, t.month, t.day, t.hour,
+                      t.minute, t.second);
+        std::filesystem::path kept = configFile_;
+        kept += stamp;
+        std::error_code error;
+        std::filesystem::rename(configFile_, kept, error);
+        if (error && std::filesystem::exists(configFile_)) {
+            stations.context.beep();
+            status.showFailure("Error: skycrier", configFile_.string() + " could not be kept as " + kept.string() +
+                                                      ": " + error.message() + "; nothing was saved");
+            return false;
+        }
+        configurationUnread_ = false;
+        status.reported.emit("the unread " + configFile_.string() + " is kept as " + kept.string());
+    }
     std::string reason;
     if (saveConfigurationFile(configFile_, configurationText(), reason)) return true;
     stations.context.beep();

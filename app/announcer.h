@@ -81,8 +81,14 @@ public:
     // The file a save writes now.
     std::string configurationText();
     // Replaces skycrier.ini in the program folder; a failure beeps, shows
-    // "Error: skycrier" with its reason and leaves the previous file.
-    bool saveConfiguration();
+    // "Error: skycrier" with its reason and leaves the previous file. A file
+    // that was there and could not be read is not written over (nothing is
+    // saved) unless the user saves on purpose: then it is kept beside the
+    // new one, as "<name>.unread-<YYYYMMDD-HHMMSS>".
+    enum class Save { Automatic, OnPurpose };
+    bool saveConfiguration(Save kind = Save::Automatic);
+    // The configuration file is there but could not be read: the program runs on defaults.
+    void configurationUnread() { configurationUnread_ = true; }
     // The file a configured name stands for.
     std::string resolve(const std::string& name) const;
 
@@ -118,6 +124,8 @@ private:
 
     std::filesystem::path folder_;
     std::filesystem::path configFile_;
+    EventLoop& loop_;
+    bool configurationUnread_ = false;
     Subscription recorderAbort_;
 };
 

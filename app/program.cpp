@@ -57,7 +57,10 @@ void Program::StartUp() {
             for (const IgnoredLine& line : loaded.ignored)
                 problems.push_back(file + ": line " + std::to_string(line.number) + ": " + line.reason);
         } else {
-            problems.push_back(error);
+            // Running on defaults must not cost the user the file: it is saved over only on purpose.
+            a.configurationUnread();
+            problems.push_back(error + "; SkyCrier runs on its defaults and does not write over the file (saving "
+                                       "on purpose from the desktop program keeps it beside the new one)");
         }
     }
     if (logPresent_) a.logBook.read();

@@ -374,7 +374,7 @@ void MainWindow::buildMenus() {
     connect(Menu16secteurs_, &QAction::triggered, this, [this] { a_.settings.Menu16secteurs = true; });
 
     connect(named(menuFichier_->addAction(QString::fromUtf8("Guardar configuración")), "menuSaveConfig"),
-            &QAction::triggered, this, [this] { a_.saveConfiguration(); });
+            &QAction::triggered, this, [this] { a_.saveConfiguration(Announcer::Save::OnPurpose); });
     connect(named(menuFichier_->addAction("Salir"), "MenuQuitter"), &QAction::triggered, this,
             [this] { Q_EMIT quitRequested(); });
 

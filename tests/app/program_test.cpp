@@ -119,6 +119,31 @@ TEST(Program, WithoutAConfigurationEverythingKeepsItsDefaultAndTheCloseWritesOne
     EXPECT_EQ(r.saved().rfind("[SKYCRIER V2.2.2]\r\n", 0), 0u);
 }
 
+// A configuration that cannot be read (here: over the size cap) costs the
+// user nothing: the program runs on defaults, stops without writing over it,
+// and a save on purpose keeps it beside the new one.
+TEST(Program, AConfigurationThatCannotBeReadIsNeverWrittenOver) {
+    const std::string lines = "COM=/dev/ttyUSB0\r\n" + std::string(kMaxTextFileBytes, ';');
+    ProgramRig r(lines);
+    const std::string unread = "[SKYCRIER V2.2.2]\r\n" + lines;
+    r.program.start();
+    r.loop.advance(600);
+    ASSERT_EQ(r.reported.size(), 1u);
+    EXPECT_NE(r.reported[0].find("does not write over the file"), std::string::npos) << r.reported[0];
+    r.a.mainWindow.Button2Click();
+    r.program.FormClose();
+    EXPECT_TRUE(r.saved() == unread);
+
+    EXPECT_TRUE(r.a.saveConfiguration(Announcer::Save::OnPurpose));
+    EXPECT_EQ(r.saved().rfind("[SKYCRIER V2.2.2]\r\n", 0), 0u);
+    std::vector<std::filesystem::path> kept;
+    for (const auto& entry : std::filesystem::directory_iterator(r.dir.path()))
+        if (entry.path().filename().string().starts_with("skycrier.ini.unread-")) kept.push_back(entry.path());
+    ASSERT_EQ(kept.size(), 1u);
+    std::ifstream in(kept[0], std::ios::binary);
+    EXPECT_TRUE(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()) == unread);
+}
+
 // The station opens in the start-up's own step; "FORMMETEO=N" hides its
 // window only once it is connected, so that a failure stays in sight.
 TEST(Program, TheWeatherMonitorOpensAtStartUpLogsEveryHourAndClosesWithTheProgram) {

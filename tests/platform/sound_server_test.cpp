@@ -63,8 +63,10 @@ TEST_F(SoundServerTest, AProgramStalledLongerThanItsBufferRecoversAndEndsTheBull
     ASSERT_EQ(onAir.failure, "") << server.log();
     EXPECT_EQ(onAir.played.exitCode, 0) << onAir.played.err << onAir.played.out;
     EXPECT_NE(onAir.played.err.find("ran dry and was restarted"), std::string::npos) << onAir.played.err;
-    // The word the stall cut in two may not be found as a whole; every other one is.
-    EXPECT_GE(onAir.fidelity.wordsFound + 1, onAir.fidelity.words) << figures(onAir);
+    // The word the stall cut in two, and the next ones, which the restarted
+    // server stream delays beyond the comparison's two-second search, may not
+    // be found; the rest of the bulletin is.
+    EXPECT_GE(onAir.fidelity.wordsFound + 3, onAir.fidelity.words) << figures(onAir);
     EXPECT_GE(onAir.fidelity.heardFraction, 0.9) << figures(onAir);
 }
 
