@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/text_lines.h"
+
 namespace skycrier {
 namespace {
 
@@ -42,12 +44,6 @@ bool isChosen(const OutputDevice& listed, const OutputDevice& chosen) {
 }
 
 OutputDevice deviceOf(const OutputEntry& entry) { return {entry.number.value_or(kDefaultOutputDevice), entry.name}; }
-
-std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") + 1 - first);
-}
 
 }  // namespace
 

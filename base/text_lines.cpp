@@ -15,4 +15,11 @@ std::vector<std::string_view> splitLines(std::string_view text) {
     return lines;
 }
 
+std::string trimmed(std::string_view text) {
+    const auto begin = text.find_first_not_of(" \t");
+    if (begin == std::string_view::npos) return {};
+    const auto end = text.find_last_not_of(" \t");
+    return std::string(text.substr(begin, end - begin + 1));
+}
+
 }  // namespace skycrier

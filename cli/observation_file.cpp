@@ -17,13 +17,6 @@ bool parseNumber(const std::string& text, double& out) {
     return ec == std::errc() && end == last && first != last;
 }
 
-std::string trimmed(std::string_view text) {
-    const auto begin = text.find_first_not_of(" \t");
-    if (begin == std::string::npos) return {};
-    const auto end = text.find_last_not_of(" \t");
-    return std::string(text.substr(begin, end - begin + 1));
-}
-
 // What a field takes, for the message about a value it cannot hold.
 std::string wanted(MeteoField field) {
     const auto range = wholeNumberRange(field);

@@ -18,7 +18,7 @@ constexpr std::size_t kStationLength = 4;
 
 bool isBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
-std::string_view trimmed(std::string_view text) {
+std::string_view withoutBlanks(std::string_view text) {
     while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
     return text;
@@ -56,7 +56,7 @@ HtmlCut cutMetarFromHtml(std::string_view page, std::string_view urlLine) {
         if (line.find("TAF:") != std::string_view::npos) continue;
         const std::size_t start = reportStart(line, station);
         if (start != std::string_view::npos)
-            return {cut_status::kOk, std::string(trimmed(removeMarkup(line.substr(start))))};
+            return {cut_status::kOk, std::string(withoutBlanks(removeMarkup(line.substr(start))))};
     }
     return {cut_status::kNoReport, {}};
 }
