@@ -33,6 +33,8 @@ struct PortLineSettings {
     bool CheckBoxDSR = true;
     bool CheckBoxCTS = true;
     bool CheckBoxDCD = true;
+    // The longest the transmitter may stay keyed in one go, whatever the bulletin is doing.
+    int transmitLimitSeconds = 300;
 };
 
 }  // namespace skycrier

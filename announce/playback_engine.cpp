@@ -52,12 +52,17 @@ void PlaybackEngine::play(SoundOrigin origin, const std::string& name) {
         fail(PlayError::AllocBlock, origin);
         return;
     }
-    PlayError error = load(origin, name);
+    std::string reason;
+    PlayError error = load(origin, name, reason);
     if (error == PlayError::None) error = start();
-    if (error != PlayError::None) fail(error, origin);
+    if (error == PlayError::DeviceOpen) {
+        reason = parts_.out.openFailure();
+        if (reason.empty()) reason = "the sound output could not be opened; skycrier-cli devices lists the outputs";
+    }
+    if (error != PlayError::None) fail(error, origin, reason);
 }
 
-PlayError PlaybackEngine::load(SoundOrigin origin, const std::string& name) {
+PlayError PlaybackEngine::load(SoundOrigin origin, const std::string& name, std::string& reason) {
     if (origin == SoundOrigin::Resource) {
         const auto clip = parts_.vocabulary.find(name);
         if (!clip) return PlayError::Open;
@@ -65,9 +70,12 @@ PlayError PlaybackEngine::load(SoundOrigin origin, const std::string& name) {
         return readWave(source, info_, block_);
     }
     // Only a regular file: a folder cannot be read and a named pipe could block the loop.
-    std::string reason;
-    const auto file = RegularFile::open(resolve_ ? resolve_(name) : name, reason);
-    if (!file) return PlayError::Open;
+    const std::string path = resolve_ ? resolve_(name) : name;
+    const auto file = RegularFile::open(path, reason);
+    if (!file) {
+        reason = path + ": " + reason;
+        return PlayError::Open;
+    }
     FileSource source(*file);
     return readWave(source, info_, block_);
 }
@@ -110,8 +118,11 @@ std::size_t PlaybackEngine::fill(int buffer) {
     return size;
 }
 
-void PlaybackEngine::fail(PlayError error, SoundOrigin origin) {
-    parts_.status.setEditData(playErrorText(error, origin));
+void PlaybackEngine::fail(PlayError error, SoundOrigin origin, const std::string& reason) {
+    if (reason.empty())
+        parts_.status.setEditData(playErrorText(error, origin));
+    else
+        parts_.status.showFailure(playErrorText(error, origin), reason);
     failed.emit();
 }
 

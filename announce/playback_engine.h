@@ -77,9 +77,10 @@ public:
 
 private:
     void play(SoundOrigin origin, const std::string& name);
-    PlayError load(SoundOrigin origin, const std::string& name);
+    PlayError load(SoundOrigin origin, const std::string& name, std::string& reason);
     PlayError start();
-    void fail(PlayError error, SoundOrigin origin);
+    // The status shows the error's short text; a reason, when there is one, goes to the operator's log beside it.
+    void fail(PlayError error, SoundOrigin origin, const std::string& reason = {});
     std::size_t fill(int buffer);
     bool queue(int buffer, std::size_t size);
     void onOpened(std::uint64_t opening);

@@ -2,6 +2,7 @@
 // When bulletins start by themselves: the period selector and the daily
 // window of hours, as the main window holds them.
 
+#include <optional>
 #include <string>
 
 namespace skycrier {
@@ -19,5 +20,13 @@ struct ScheduleSettings {
     int StartHour = 0;
     int EndHour = 24;
 };
+
+// The period in minutes; 0 when the selector's text is no positive number (off).
+int periodMinutes(const ScheduleSettings& schedule);
+// Whether bulletins may start in this hour of the day.
+bool inHourWindow(const ScheduleSettings& schedule, int hour);
+// The first whole minute at or after the moment (a local date-time) when the
+// schedule starts a bulletin; nothing when it never will.
+std::optional<double> nextScheduledBulletin(const ScheduleSettings& schedule, double localNow);
 
 }  // namespace skycrier

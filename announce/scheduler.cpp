@@ -1,5 +1,7 @@
 #include "announce/scheduler.h"
 
+#include <cmath>
+
 #include "base/decimal_integer.h"
 #include "base/rounding.h"
 #include "platform/date_time.h"
@@ -97,20 +99,35 @@ bool Scheduler::schedule() {
     return true;
 }
 
-// The minutes shown by the period selector; text that is no positive number switches it off.
-int Scheduler::periodMinutes() const {
-    const auto minutes = parseDecimalInteger(parts_.schedule.Edit1);
+int periodMinutes(const ScheduleSettings& schedule) {
+    const auto minutes = parseDecimalInteger(schedule.Edit1);
     return minutes && *minutes > 0 ? *minutes : 0;
 }
 
-bool Scheduler::inWindow() const {
-    const int start = parts_.schedule.StartHour;
-    const int end = parts_.schedule.EndHour;
-    const int hour = clock.Hour;
+bool inHourWindow(const ScheduleSettings& schedule, int hour) {
+    const int start = schedule.StartHour;
+    const int end = schedule.EndHour;
     if (start < end) return start <= hour && hour < end;
     if (start > end) return hour >= start || hour < end;
     return false;
 }
+
+std::optional<double> nextScheduledBulletin(const ScheduleSettings& schedule, double localNow) {
+    constexpr double kMinutesPerDay = 1440.0;
+    const int period = periodMinutes(schedule);
+    if (period == 0) return std::nullopt;
+    const double first = std::ceil(localNow * kMinutesPerDay - 1e-6);
+    // A day and a period cover every minute and hour the schedule can name.
+    for (double minute = first; minute < first + kMinutesPerDay + period; ++minute) {
+        const DateTimeFields t = decodeDateTime(minute / kMinutesPerDay);
+        if (t.minute % period == 0 && inHourWindow(schedule, t.hour)) return minute / kMinutesPerDay;
+    }
+    return std::nullopt;
+}
+
+int Scheduler::periodMinutes() const { return skycrier::periodMinutes(parts_.schedule); }
+
+bool Scheduler::inWindow() const { return inHourWindow(parts_.schedule, clock.Hour); }
 
 // One reading a tick, outside bulletins. A status that cannot be read leaves
 // everything as last seen, so a failing port makes no edge.

@@ -31,6 +31,7 @@ double staleLimitDays(StaleRule rule) {
 Sequencer::Sequencer(const Parts& parts)
     : parts_(parts),
       watchdog_(parts.loop, kWatchdogMs, [this] { abortRoutine(); }),
+      transmitLimit_(parts.loop, 0, [this] { transmitLimitReached(); }),
       tasks_(parts.loop),
       soundFinished_(parts.player.finished.connect([this] { nextStep(); })),
       soundFailed_(parts.player.failed.connect([this] { abortRoutine(); })) {}
@@ -74,6 +75,8 @@ void Sequencer::Button1Click(BulletinTrigger trigger) {
 }
 
 void Sequencer::key() {
+    transmitLimit_.setInterval(static_cast<Millis>(parts_.lines.transmitLimitSeconds) * 1000);
+    transmitLimit_.start();
     for (const SerialPin line : {SerialPin::DTR, SerialPin::RTS}) {
         const bool wanted = line == SerialPin::DTR ? parts_.lines.CheckBoxDTR : parts_.lines.CheckBoxRTS;
         if (!wanted) continue;
@@ -84,6 +87,14 @@ void Sequencer::key() {
             parts_.status.showFailure(std::string("Err: key ") + pinName(line), error);
     }
     showLamp();
+}
+
+void Sequencer::transmitLimitReached() {
+    transmitLimit_.stop();
+    watchdog_.stop();
+    parts_.status.showFailure(kTransmitLimitText, "keyed for " + std::to_string(parts_.lines.transmitLimitSeconds) +
+                                                      " s; the limit is TX_TIMEOUT= in skycrier.ini");
+    abort(true);
 }
 
 // The lamp shows what the lines really are, a line that would not go down included.
@@ -348,6 +359,7 @@ void Sequencer::planItem(MeteoField item, int position) {
 
 // Lowers both lines whatever the check boxes say; false when one stayed up.
 bool Sequencer::lowerLines() {
+    transmitLimit_.stop();
     if (!parts_.port.isOpen() && parts_.port.portName() == kNoPortName) return true;
     bool down = true;
     for (const SerialPin line : {SerialPin::DTR, SerialPin::RTS}) {

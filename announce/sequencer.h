@@ -48,6 +48,8 @@ enum BulletinPosition : int {
 // Status texts of a bulletin's start and normal end.
 inline constexpr const char* kSpeakingText = "SKYCRIER SONANDO";
 inline constexpr const char* kDoneText = "SKYCRIER DONE";
+// The status text of a bulletin cut off by the transmit time-out.
+inline constexpr const char* kTransmitLimitText = "Err: transmit time-out";
 
 class Sequencer {
 public:
@@ -131,6 +133,7 @@ private:
     void selectSource();
     double itemValue(MeteoField field, double fallback) const;
     void key();
+    void transmitLimitReached();
     bool lowerLines();
     void showLamp();
     void release();
@@ -148,6 +151,8 @@ private:
 
     Parts parts_;
     Timer watchdog_;
+    // A hard limit on continuous keying: unlike the watchdog it never waits for a sound.
+    Timer transmitLimit_;
     TaskScope tasks_;
     Subscription soundFinished_;
     Subscription soundFailed_;

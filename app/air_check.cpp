@@ -1,6 +1,7 @@
 #include "app/air_check.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <iterator>
 
 namespace skycrier {
@@ -20,6 +21,30 @@ std::vector<std::string> weatherProblems(WeatherSources& sources) {
         return supplies(kind, field) && sources.itemEnabled(kind, field);
     });
     if (!anyTicked) problems.push_back("no weather value of " + name + " is ticked for speaking");
+    return problems;
+}
+
+std::vector<std::string> missingSoundFiles(const BulletinSettings& settings,
+                                           const std::function<std::string(const std::string&)>& resolve) {
+    const struct {
+        bool on;
+        const char* switchKey;
+        const char* fileKey;
+        const std::string& file;
+    } played[] = {{settings.CheckBoxEntete, "ENTETE=Y", "FICHIER_ENTETE=", settings.headerFile},
+                  {settings.CheckBoxBrell, "HELLO=Y", "FICHIER_BRELL=", settings.greetingFile},
+                  {settings.CheckBoxFin, "FINAL=Y", "FICHIER_FIN=", settings.closingFile}};
+    std::vector<std::string> problems;
+    for (const auto& p : played) {
+        // The program writes its own chime into the folder when it is missing there.
+        if (!p.on || p.file == kDefaultGreetingFile) continue;
+        const std::string path = resolve(p.file);
+        std::error_code ec;
+        if (!p.file.empty() && std::filesystem::is_regular_file(path, ec)) continue;
+        problems.push_back(std::string(p.switchKey) + " plays " + p.fileKey + p.file + ", which is not there" +
+                           (p.file.empty() ? "" : " (" + path + ")") + ": every bulletin would end there; record it, " +
+                           "choose another file, or switch it off");
+    }
     return problems;
 }
 

@@ -4,14 +4,22 @@
 // the chosen weather source cannot be used or reports an error, or none of
 // its values is ticked for speaking. No source chosen is a choice, not a fault.
 
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "announce/bulletin_settings.h"
 #include "base/weather_sources.h"
 
 namespace skycrier {
 
 // One line of text per problem, for stderr and the log.
 std::vector<std::string> weatherProblems(WeatherSources& sources);
+
+// The sound files a bulletin will play (a header, greeting or closing that is
+// switched on) and that are not there: one line each, naming the key and the
+// file and saying what to do. resolve turns a configured name into a path.
+std::vector<std::string> missingSoundFiles(const BulletinSettings& settings,
+                                           const std::function<std::string(const std::string&)>& resolve);
 
 }  // namespace skycrier

@@ -85,28 +85,58 @@ ConfigTargets Announcer::configTargets() {
 
 std::string Announcer::configurationText() { return skycrier::configurationText(configTargets()); }
 
+void Announcer::configurationLoaded(std::optional<std::string> fileText) {
+    fileAsKnown_ = std::move(fileText);
+    textAsKnown_ = configurationText();
+}
+
+std::filesystem::path Announcer::keptName(const char* tag) const {
+    const DateTimeFields t = decodeDateTime(loop_.localNow());
+    char stamp[40];
+    std::snprintf(stamp, sizeof stamp, ".%s%04d%02d%02d-%02d%02d%02d", tag, t.year, t.month, t.day, t.hour, t.minute,
+                  t.second);
+    std::filesystem::path kept = configFile_;
+    kept += stamp;
+    return kept;
+}
+
+bool Announcer::keepAside(const std::filesystem::path& kept) {
+    std::error_code error;
+    std::filesystem::rename(configFile_, kept, error);
+    if (!error || !std::filesystem::exists(configFile_)) return true;
+    stations.context.beep();
+    status.showFailure("Error: skycrier", configFile_.string() + " could not be kept as " + kept.string() + ": " +
+                                              error.message() + "; nothing was saved");
+    return false;
+}
+
 bool Announcer::saveConfiguration(Save kind) {
     if (configurationUnread_) {
         if (kind == Save::Automatic) return false;
-        const DateTimeFields t = decodeDateTime(loop_.localNow());
-        char stamp[32];
-        std::snprintf(stamp, sizeof stamp, ".unread-%04d%02d%02d-%02d%02d%02d", t.year, t.month, t.day, t.hour,
-                      t.minute, t.second);
-        std::filesystem::path kept = configFile_;
-        kept += stamp;
-        std::error_code error;
-        std::filesystem::rename(configFile_, kept, error);
-        if (error && std::filesystem::exists(configFile_)) {
-            stations.context.beep();
-            status.showFailure("Error: skycrier", configFile_.string() + " could not be kept as " + kept.string() +
-                                                      ": " + error.message() + "; nothing was saved");
-            return false;
-        }
+        const auto kept = keptName("unread-");
+        if (!keepAside(kept)) return false;
         configurationUnread_ = false;
         status.reported.emit("the unread " + configFile_.string() + " is kept as " + kept.string());
     }
+    const std::string text = configurationText();
+    std::string unused;
+    const auto onDisk = readWholeFile(configFile_.string(), unused);
+    // Nothing of ours changed: the file stays as it is, edited meanwhile or not.
+    if (kind == Save::Automatic && onDisk && text == textAsKnown_) return true;
+    if (onDisk && onDisk != fileAsKnown_) {
+        const auto kept = keptName("");
+        if (!keepAside(kept)) return false;
+        const std::string line = configFile_.string() + " was changed by someone else since SkyCrier read it; that "
+                                                        "version is kept as " + kept.string();
+        status.noticed.emit(line);
+        logBook.AppendLog(line);
+    }
     std::string reason;
-    if (saveConfigurationFile(configFile_, configurationText(), reason)) return true;
+    if (saveConfigurationFile(configFile_, text, reason)) {
+        fileAsKnown_ = text;
+        textAsKnown_ = text;
+        return true;
+    }
     stations.context.beep();
     status.showFailure("Error: skycrier", reason);
     return false;

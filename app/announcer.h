@@ -84,11 +84,17 @@ public:
     // "Error: skycrier" with its reason and leaves the previous file. A file
     // that was there and could not be read is not written over (nothing is
     // saved) unless the user saves on purpose: then it is kept beside the
-    // new one, as "<name>.unread-<YYYYMMDD-HHMMSS>".
+    // new one, as "<name>.unread-<YYYYMMDD-HHMMSS>". An automatic save writes
+    // nothing when no setting changed since the file was read and the file is
+    // still there, so a hand edit
+    // made meanwhile stays; a file changed on disk since it was read or
+    // written is kept beside the new one, as "<name>.<YYYYMMDD-HHMMSS>".
     enum class Save { Automatic, OnPurpose };
     bool saveConfiguration(Save kind = Save::Automatic);
     // The configuration file is there but could not be read: the program runs on defaults.
     void configurationUnread() { configurationUnread_ = true; }
+    // The file has been read and applied (its text; nothing when there was no file).
+    void configurationLoaded(std::optional<std::string> fileText);
     // The file a configured name stands for.
     std::string resolve(const std::string& name) const;
 
@@ -121,11 +127,18 @@ public:
 private:
     void wireWeatherMonitor(const AnnouncerParts& parts);
     void wireRecorder(EventLoop& loop, RecorderLink& link);
+    // The configuration file's name with a time stamp after it, for a version kept aside.
+    std::filesystem::path keptName(const char* tag) const;
+    // Moves the file aside under that name; false, shown as a failure, when it stays in the way.
+    bool keepAside(const std::filesystem::path& kept);
 
     std::filesystem::path folder_;
     std::filesystem::path configFile_;
     EventLoop& loop_;
     bool configurationUnread_ = false;
+    // What the file held when it was last read or written, and the settings' text then.
+    std::optional<std::string> fileAsKnown_;
+    std::optional<std::string> textAsKnown_;
     Subscription recorderAbort_;
 };
 

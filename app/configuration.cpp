@@ -139,6 +139,7 @@ void addPortKeys(KeyTable& keys, PortChoice& port, PortLineSettings& lines) {
     keys["DSR="] = setOn("0", lines.CheckBoxDSR, false);
     keys["CTS="] = setOn("0", lines.CheckBoxCTS, false);
     keys["DCD="] = setOn("0", lines.CheckBoxDCD, false);
+    keys["TX_TIMEOUT="] = bounded(30, 3600, [&lines](int n) { lines.transmitLimitSeconds = n; });
 }
 
 void addMainWindowKeys(KeyTable& keys, TForm1& w) {
@@ -219,6 +220,8 @@ void addHistorySourceKeys(KeyTable& keys, const std::string& prefix, HistorySour
 void addStationKeys(KeyTable& keys, StationSources& s, std::optional<SourceKind>& remembered) {
     keys["METEO="] = [&s, &remembered](const std::string& v) -> Why {
         const auto kind = sourceFromConfigName(v);
+        if (!kind && !v.empty())
+            return "unknown source \"" + v + "\": no weather is spoken; write one of MON, W23, W28, APRS, PRO2, METAR";
         if (kind == SourceKind::MON)
             s.FormChoixMeteo.check(SourceKind::MON);
         else if (kind)

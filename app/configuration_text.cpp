@@ -184,6 +184,8 @@ std::string configurationText(const ConfigTargets& t) {
     addPortLines(out, t.lines);
     // Last of all, after every key older programs write.
     if (w) out.addIfNotEmpty("OSOUNDNAME=", w->chosenOutput().name);
+    if (t.lines.transmitLimitSeconds != PortLineSettings().transmitLimitSeconds)
+        out.add("TX_TIMEOUT=", t.lines.transmitLimitSeconds);
     return out.take();
 }
 

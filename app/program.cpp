@@ -49,10 +49,11 @@ void Program::StartUp() {
     a.mainWindow.Caption = std::string("SKYCRIER V") + kProgramVersion;
     LoadOutcome loaded;
     std::vector<std::string> problems;
+    std::optional<std::string> fileText;
     if (configurationPresent_) {
         const std::string file = a.configFile().string();
         std::string error;
-        if (const auto text = readWholeFile(file, error)) {
+        if (const auto text = fileText = readWholeFile(file, error)) {
             loaded = loadConfiguration(*text, targets);
             for (const IgnoredLine& line : loaded.ignored)
                 problems.push_back(file + ": line " + std::to_string(line.number) + ": " + line.reason);
@@ -66,6 +67,8 @@ void Program::StartUp() {
     if (logPresent_) a.logBook.read();
     // Only now: an entry written before the old log is read would replace it.
     for (const std::string& problem : problems) report(problem);
+    for (const std::string& problem : missingSoundFiles(a.settings, [&a](const std::string& name) { return a.resolve(name); }))
+        report(problem);
     openMonitorPort();
     applyRememberedSource(loaded.remembered, targets);
     if (showMainWindow) showMainWindow(a.mainWindow.CheckBoxReduire);
@@ -87,7 +90,9 @@ void Program::StartUp() {
     else
         reportWeatherProblems();
     a.stations.context.loading = false;
+    if (fileText) a.configurationLoaded(std::move(fileText));
     started_ = true;
+    startedUp.emit();
 }
 
 void Program::openMonitorPort() {
@@ -101,7 +106,11 @@ void Program::reportWeatherProblems() {
     for (const std::string& problem : weatherProblems(announcer.stations.weatherSources())) report(problem);
 }
 
-void Program::FormClose() {
+void Program::FormClose() { close(true); }
+
+void Program::closeForReload() { close(false); }
+
+void Program::close(bool save) {
     if (closed_) return;
     closed_ = true;
     Announcer& a = announcer;
@@ -112,7 +121,7 @@ void Program::FormClose() {
         SourceWindow& w = a.stations.FormChoixMeteo.window(kind);
         if (w.visible) a.stations.context.SourceWindowGeometry = w.geometry;
     }
-    a.saveConfiguration();
+    if (save) a.saveConfiguration();
     a.stations.FormMeteo.closeStation();
     a.engine.stopOutput();
     a.FormCOM.chooseNoPort();

@@ -33,6 +33,11 @@ public:
     // The close: a bulletin on the air ends at once with the lines low, the
     // configuration is saved, the port is released and the tick stops.
     void FormClose();
+    // The same without saving: the file is about to be read again.
+    void closeForReload();
+
+    // The start-up has run: the configuration is in force.
+    Signal<> startedUp;
 
     bool started() const { return started_; }
     bool closed() const { return closed_; }
@@ -54,6 +59,7 @@ private:
     // A configured Weather Monitor II port is opened when its source is chosen.
     void openMonitorPort();
     void reportWeatherProblems();
+    void close(bool save);
 
     std::filesystem::path sharedDataFolder_;
     bool configurationPresent_ = false;

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "app/air_check.h"
 #include "app/announcer.h"
 #include "app/config_file.h"
 #include "app/program_folder.h"
@@ -82,6 +83,9 @@ int runConfigCommand(const std::vector<std::string>& args, std::ostream& out, st
     hideSourceWindowsIfAsked(targets);
     for (const IgnoredLine& line : loaded.ignored)
         err << "skycrier-cli config: line " << line.number << ": " << line.reason << '\n';
+    const auto resolve = [&announcer](const std::string& name) { return announcer.resolve(name); };
+    for (const std::string& problem : missingSoundFiles(announcer.settings, resolve))
+        err << "skycrier-cli config: " << problem << '\n';
     out << announcer.configurationText();
     return 0;
 }

@@ -5,12 +5,14 @@
 #include "app/builtin_clips.h"
 #include "app/program.h"
 #include "app/program_folder.h"
+#include "app/station_summary.h"
 #include "cli/source_options.h"
 #include "cli/usage.h"
 #include "platform/alsa_catalogue.h"
 #include "platform/alsa_wave_out.h"
 #include "platform/date_time.h"
 #include "platform/exit_signals.h"
+#include "platform/folder_lock.h"
 #include "platform/http_fetch.h"
 #include "platform/linux_serial_line.h"
 #include "platform/peer_mailbox.h"
@@ -18,6 +20,7 @@
 #include "platform/program_location.h"
 #include "platform/recorder_socket.h"
 #include "platform/serial_port_list.h"
+#include "platform/timer.h"
 #include "platform/threaded_weather_monitor.h"
 
 namespace skycrier::cli {
@@ -52,22 +55,78 @@ std::optional<RunOptions> parseOptions(const std::vector<std::string>& args, std
     return o;
 }
 
-// One line per bulletin, written when it ends: "YYYY-MM-DD HH:MM:SS schedule done".
+// One line per bulletin, written when it ends, on stderr and in the log:
+// "YYYY-MM-DD HH:MM:SS schedule done: it_s 2_et 7 pm", the words in short form.
 class BulletinLines {
 public:
-    BulletinLines(Sequencer& sequencer, const EventLoop& clock, std::ostream& err)
+    BulletinLines(Sequencer& sequencer, LogBook& log, const EventLoop& clock, std::ostream& err)
         : started_(sequencer.started.connect([this, &clock](BulletinTrigger trigger) {
-              start_ = formatDateTime(clock.localNow()) + " " + triggerName(trigger);
+              start_ = formatDateTime(clock.localNow());
+              trigger_ = triggerName(trigger);
+              words_.clear();
           })),
-          ended_(sequencer.events.connect([this, &err](const BulletinEvent& e) {
-              if (e.kind == BulletinEvent::Kind::Done || e.kind == BulletinEvent::Kind::Abort)
-                  err << start_ << ' ' << traceLine(e) << std::endl;
+          events_(sequencer.events.connect([this, &log, &err](const BulletinEvent& e) {
+              if (e.kind == BulletinEvent::Kind::PlaySegment || e.kind == BulletinEvent::Kind::PlayFile)
+                  words_ += ' ' + shortWord(e.text);
+              if (e.kind != BulletinEvent::Kind::Done && e.kind != BulletinEvent::Kind::Abort) return;
+              const std::string line = trigger_ + ' ' + traceLine(e) + ':' + (words_.empty() ? " nothing" : words_);
+              err << start_ << ' ' << line << std::endl;
+              log.AppendLog("bulletin " + line);
           })) {}
 
 private:
+    // "son_it_s" as "it_s", "son7" as "7", a file by its name without the folder.
+    static std::string shortWord(const std::string& name) {
+        std::string word = std::filesystem::path(name).filename().string();
+        if (word.starts_with("son")) word.erase(0, 3);
+        if (word.starts_with("_")) word.erase(0, 1);
+        return word;
+    }
+
     std::string start_;
+    std::string trigger_;
+    std::string words_;
     Subscription started_;
-    Subscription ended_;
+    Subscription events_;
+};
+
+// The program and what this command shows of it; made anew when SIGHUP asks
+// for the configuration to be read again.
+class Service {
+public:
+    Service(const ProgramParts& parts, const std::filesystem::path& folder, const EventLoop& clock, std::ostream& err)
+        : program(parts),
+          problems_(program.announcer.status.reported.connect(
+              [&err](const std::string& text) { err << kPrefix << text << std::endl; })),
+          notices_(program.announcer.status.noticed.connect(
+              [&err](const std::string& text) { err << kPrefix << text << std::endl; })),
+          recorderStatus_(program.announcer.recorder->statusChanged.connect(
+              [this, &err] { err << kPrefix << program.announcer.recorder->StaticTextW << std::endl; })),
+          startedUp_(program.startedUp.connect([this, &folder, &clock, &err] {
+              Announcer& a = program.announcer;
+              a.logBook.AppendLog("started on " + folder.string());
+              for (const std::string& line : stationSummary(a, clock.localNow())) {
+                  err << kPrefix << line << std::endl;
+                  a.logBook.AppendLog(line);
+              }
+          })),
+          bulletins_(program.announcer.sequencer, program.announcer.logBook, clock, err) {
+        program.versionCheck.showMessage = [&err](MessageKind, const std::string& text) {
+            err << kPrefix << text << std::endl;
+        };
+    }
+
+    // Between bulletins: nothing is on the air and no end is still being tidied.
+    bool idle() const { return !program.announcer.sequencer.BulletinRunning(); }
+
+    Program program;
+
+private:
+    Subscription problems_;
+    Subscription notices_;
+    Subscription recorderStatus_;
+    Subscription startedUp_;
+    BulletinLines bulletins_;
 };
 
 }  // namespace
@@ -84,7 +143,9 @@ int runRunCommand(const std::vector<std::string>& args, std::ostream& out, std::
     const auto exeFolder = executableFolder();
     const std::filesystem::path folder =
         chooseProgramFolder({options->folder, exeFolder, folderWritable(exeFolder), userConfigFolder()});
-    if (!prepareProgramFolder(folder, builtInGreeting(), error)) {
+    // Nothing in the folder is touched before the lock is held.
+    const auto lock = FolderLock::take(folder, error);
+    if (!lock || !prepareProgramFolder(folder, builtInGreeting(), error)) {
         err << kPrefix << error << '\n';
         return 1;
     }
@@ -115,28 +176,39 @@ int runRunCommand(const std::vector<std::string>& args, std::ostream& out, std::
     parts.recorderLink = &recorderLink;
     ThreadedWeatherMonitor weatherMonitor(*loop);
     parts.weatherMonitor = &weatherMonitor;
-    Program program({parts, userPublicShareFolder() / "weather"});
-    const Subscription problems = program.announcer.status.reported.connect(
-        [&err](const std::string& text) { err << kPrefix << text << std::endl; });
-    const Subscription notices = program.announcer.status.noticed.connect(
-        [&err](const std::string& text) { err << kPrefix << text << std::endl; });
-    const Subscription recorderStatus = program.announcer.recorder->statusChanged.connect(
-        [&err, &program] { err << kPrefix << program.announcer.recorder->StaticTextW << std::endl; });
-    const BulletinLines bulletins(program.announcer.sequencer, *loop, err);
-    program.versionCheck.showMessage = [&err](MessageKind, const std::string& text) {
-        err << kPrefix << text << std::endl;
-    };
+    const ProgramParts programParts{parts, userPublicShareFolder() / "weather"};
+    auto service = std::make_unique<Service>(programParts, folder, *loop, err);
 
     err << kPrefix << "program folder " << folder.string() << ", configuration "
-        << program.announcer.configFile().string() << "; SIGTERM or Ctrl-C stops it" << std::endl;
+        << service->program.announcer.configFile().string()
+        << "; SIGTERM or Ctrl-C stops it, SIGHUP reads the configuration again" << std::endl;
+    // SIGHUP starts this; the file is read again between bulletins, so one on the air finishes first.
+    Timer reloadCheck(*loop, 1000);
+    reloadCheck.setHandler([&] {
+        if (!service->idle()) return;
+        reloadCheck.stop();
+        service->program.closeForReload();
+        service.reset();
+        service = std::make_unique<Service>(programParts, folder, *loop, err);
+        err << kPrefix << "SIGHUP: reading " << service->program.announcer.configFile().string() << " again"
+            << std::endl;
+        service->program.start();
+    });
     loop->watchReadable(signals->fd(), [&] {
-        if (!signals->take()) return;
-        program.FormClose();
+        const int signal = signals->take();
+        if (signal == 0) return;
+        if (signal == SIGHUP) {
+            reloadCheck.start();
+            return;
+        }
+        service->program.announcer.logBook.AppendLog(std::string("stopped by ") + ExitSignals::name(signal));
+        err << kPrefix << "stopped by " << ExitSignals::name(signal) << std::endl;
+        service->program.FormClose();
         loop->quit();
     });
-    program.start();
+    service->program.start();
     loop->run();
-    program.FormClose();
+    service->program.FormClose();
     return 0;
 }
 

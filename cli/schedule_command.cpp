@@ -104,8 +104,11 @@ int simulate(const BulletinInputs& in, const ScheduleOptions& o, std::ostream& o
     TaskScope holds(loop);
     const Millis hold = static_cast<Millis>(o.bulletinSeconds) * 1000;
     a.sequencer.setStartStep([&holds, hold](std::function<void()> done) { holds.callAfter(hold, std::move(done)); });
-    const Subscription starts = a.sequencer.started.connect(
-        [&out, &loop](BulletinTrigger) { out << formatDateTime(loop.localNow()) << '\n'; });
+    int bulletins = 0;
+    const Subscription starts = a.sequencer.started.connect([&out, &loop, &bulletins](BulletinTrigger) {
+        ++bulletins;
+        out << formatDateTime(loop.localNow()) << '\n';
+    });
     const Subscription failures =
         a.status.reported.connect([&err](const std::string& text) { err << kPrefix << text << '\n'; });
 
@@ -116,6 +119,12 @@ int simulate(const BulletinInputs& in, const ScheduleOptions& o, std::ostream& o
     };
     a.scheduler.start();
     loop.advance(std::llround((*o.to - *o.from) * kMillisPerDay));
+    // An empty list is an answer, but it must not look like a mistake of the command.
+    if (bulletins == 0)
+        err << kPrefix << "no bulletin between " << formatDateTime(*o.from) << " and " << formatDateTime(*o.to) << ": "
+            << (periodMinutes(a.schedule) == 0 ? "the period is off (PERIOD= in the configuration)"
+                                               : "no period falls in the hours of the window in that span")
+            << '\n';
     return 0;
 }
 

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QJsonDocument>
+#include <QSocketNotifier>
 #include <unistd.h>
 
 #include <cstdio>
@@ -24,6 +25,8 @@
 #include "gui/screenshots.h"
 #include "platform/alsa_catalogue.h"
 #include "platform/alsa_wave_out.h"
+#include "platform/exit_signals.h"
+#include "platform/folder_lock.h"
 #include "platform/http_fetch.h"
 #include "platform/linux_serial_line.h"
 #include "platform/listing_serial_line.h"
@@ -153,7 +156,10 @@ int main(int argc, char** argv) {
     const auto exeFolder = executableFolder();
     const std::filesystem::path folder =
         chooseProgramFolder({options->folder, exeFolder, folderWritable(exeFolder), userConfigFolder()});
-    if (!prepareProgramFolder(folder, builtInGreeting(), error)) {
+    // A review touches nothing it would need the lock for; a running program
+    // touches nothing in the folder before it holds it.
+    const auto lock = review ? nullptr : FolderLock::take(folder, error);
+    if ((!review && !lock) || !prepareProgramFolder(folder, builtInGreeting(), error)) {
         std::cerr << "skycrier: " << error << '\n';
         return 1;
     }
@@ -191,6 +197,17 @@ int main(int argc, char** argv) {
     shown = &program;
 
     if (!review) {
+        // Logout, shutdown and Ctrl-C end the program as its Quit does: bulletin stopped, lines low, saved.
+        const auto exitSignals = ExitSignals::create(error);
+        std::unique_ptr<QSocketNotifier> signalWatch;
+        if (exitSignals) {
+            signalWatch = std::make_unique<QSocketNotifier>(exitSignals->fd(), QSocketNotifier::Read);
+            QObject::connect(signalWatch.get(), &QSocketNotifier::activated, [&exitSignals] {
+                if (exitSignals->take()) QApplication::quit();
+            });
+        } else {
+            std::cerr << "skycrier: " << error << '\n';
+        }
         program.start();
         const int status = QApplication::exec();
         program.close();

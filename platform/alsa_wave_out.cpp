@@ -43,7 +43,8 @@ struct AlsaWaveOut::Stream {
 
     explicit Stream(const TaskScope& scope) : tasks(scope) {}
 
-    bool openPcm(const std::string& name, std::function<void(const std::string&)> report);
+    // False with the reason in failure.
+    bool openPcm(const std::string& name, std::function<void(const std::string&)> report, std::string& failure);
     Turn pump(bool inUse, bool soundOpen);
     void writeSound(bool& blocked);
     void feedSilence(std::size_t queued);
@@ -76,15 +77,16 @@ struct AlsaWaveOut::Stream {
     Clock::time_point lastProgress;
 };
 
-bool AlsaWaveOut::Stream::openPcm(const std::string& name, std::function<void(const std::string&)> report) {
+bool AlsaWaveOut::Stream::openPcm(const std::string& name, std::function<void(const std::string&)> report,
+                                  std::string& failure) {
     trouble = std::move(report);
     if (pcm && pcm->name() == name) return true;
     pcm.reset();
     std::string error;
     pcm = AlsaPcm::open(name, error);
     if (!pcm) {
-        tell("Sound output \"" + name + "\" cannot be opened: " + error +
-             ". Choose another output (skycrier-cli devices lists them).");
+        failure = "Sound output \"" + name + "\" cannot be opened: " + error +
+                  ". Choose another output (skycrier-cli devices lists them).";
         return false;
     }
     written = silence = seenWritten = 0;
@@ -96,7 +98,7 @@ bool AlsaWaveOut::Stream::openPcm(const std::string& name, std::function<void(co
     const auto wrote = pcm->write(zeros.data(), lead());
     if (!wrote) {
         pcm.reset();
-        tell("Sound output \"" + name + "\" takes no sound. Choose another output (skycrier-cli devices lists them).");
+        failure = "Sound output \"" + name + "\" takes no sound. Choose another output (skycrier-cli devices lists them).";
         return false;
     }
     written = *wrote;
@@ -345,14 +347,22 @@ void AlsaWaveOut::queue(Piece piece) {
 }
 
 bool AlsaWaveOut::open(const OutputDevice& device, const PcmFormat& format, Events events) {
+    openFailure_.clear();
     if (open_ || !isPlayablePcm(format)) return false;
     const auto name = catalogue_.pcmName(device);
-    if (!name) return false;
+    if (!name) {
+        openFailure_ = "There is no sound output number " + std::to_string(device.number) +
+                       ". Choose another output (skycrier-cli devices lists them).";
+        return false;
+    }
     const bool held = held_;
     const auto trouble = events.trouble;
     // Wanted from here on, so that the thread does not let go of a PCM it is about to reuse.
     setInUse(true);
-    if (!call([&](Stream& s) { return !(s.broken && held) && s.openPcm(*name, trouble); })) {
+    std::string failure;
+    const bool opened = call([&](Stream& s) { return !(s.broken && held) && s.openPcm(*name, trouble, failure); });
+    openFailure_ = failure;
+    if (!opened) {
         setInUse(held_);
         return false;
     }

@@ -57,6 +57,7 @@ public:
     AlsaWaveOut& operator=(const AlsaWaveOut&) = delete;
 
     bool open(const OutputDevice& device, const PcmFormat& format, Events events) override;
+    std::string openFailure() const override { return openFailure_; }
     bool prepare(int buffer) override;
     bool unprepare(int buffer) override;
     bool write(int buffer, const std::uint8_t* data, std::size_t size) override;
@@ -91,6 +92,7 @@ private:
 
     // Main thread.
     bool open_ = false;
+    std::string openFailure_;
     bool held_ = false;
     bool prepared_[2] = {false, false};
     int outstanding_ = 0;

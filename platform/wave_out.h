@@ -58,6 +58,8 @@ public:
 
     // Opens the device for the format; the opened event follows on the main loop.
     virtual bool open(const OutputDevice& device, const PcmFormat& format, Events events) = 0;
+    // Why the last open failed, in words for the operator; empty when the output cannot tell.
+    virtual std::string openFailure() const { return {}; }
     virtual bool prepare(int buffer) = 0;
     virtual bool unprepare(int buffer) = 0;
     // Queues the bytes of a prepared buffer; they must stay valid until its done event.

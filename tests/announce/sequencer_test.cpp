@@ -289,6 +289,7 @@ TEST_F(SequencerTest, WatchdogLetsALongSoundFinishAndLooksAgain) {
     openPort();
     settings.CheckBoxBrell = true;
     player.duration = 150'000;  // a greeting longer than the watchdog
+    lines.transmitLimitSeconds = 3600;
     EXPECT_EQ(runBulletin(), (Trace{"key DTR", "key RTS", "wait 300", "play-file kuckoo.wav", "wait 300",
                                     "play son_it_s", "play son2_et", "play son7", "play son_pm", "unkey DTR",
                                     "unkey RTS", "done"}));
@@ -305,6 +306,31 @@ TEST_F(SequencerTest, WatchdogEndsABulletinWhoseSoundNeverComesBack) {
     EXPECT_FALSE(keyed(SerialPin::DTR));
     EXPECT_EQ(trace().back(), "abort SKYCRIER SONANDO");
     EXPECT_EQ(player.stops, 1);
+}
+
+TEST_F(SequencerTest, TheTransmitTimeOutUnkeysASoundTheWatchdogWouldStillWaitFor) {
+    openPort();
+    lines.transmitLimitSeconds = 60;
+    settings.CheckBoxBrell = true;
+    player.duration = 150'000;
+    std::vector<std::string> reported;
+    const Subscription log = status.reported.connect([&](const std::string& text) { reported.push_back(text); });
+    seq.Button1Click();
+    loop.advance(59'999);
+    EXPECT_TRUE(keyed(SerialPin::DTR));
+    loop.advance(1);
+    EXPECT_FALSE(keyed(SerialPin::DTR));
+    EXPECT_FALSE(keyed(SerialPin::RTS));
+    EXPECT_EQ(trace().back(), "abort Err: transmit time-out");
+    EXPECT_EQ(reported, (std::vector<std::string>{
+                            "Err: transmit time-out (keyed for 60 s; the limit is TX_TIMEOUT= in skycrier.ini)"}));
+    loop.advance(1000);
+    EXPECT_FALSE(seq.BulletinRunning());
+    // The next bulletin has its whole allowance again.
+    newTrace();
+    player.duration = 1000;
+    settings.CheckBoxBrell = false;
+    EXPECT_EQ(runBulletin().back(), "done");
 }
 
 TEST_F(SequencerTest, AbortDuringAWaitPlaysNothingMore) {

@@ -113,6 +113,17 @@ TEST_F(ConfigurationTest, PortAndLines) {
     EXPECT_EQ(port.portName(), "No COM");
 }
 
+TEST_F(ConfigurationTest, TheTransmitTimeOutIsBoundedAndWrittenLastWhenNotTheDefault) {
+    ConfigTargets targets{bulletin, lines, units, port};
+    EXPECT_EQ(configurationText(targets).find("TX_TIMEOUT="), std::string::npos);
+    const std::pair<const char*, int> values[] = {{"90", 90}, {"5", 30}, {"9999", 3600}, {"x", 3600}};
+    for (const auto& [value, seconds] : values) {
+        load(std::string("TX_TIMEOUT=") + value + "\n");
+        EXPECT_EQ(lines.transmitLimitSeconds, seconds) << value;
+    }
+    EXPECT_TRUE(configurationText(targets).ends_with("\r\nTX_TIMEOUT=3600\r\n"));
+}
+
 // The source keys, applied to the program's sources.
 class SourceConfigurationTest : public ConfigurationTest {
 protected:

@@ -38,9 +38,13 @@ struct ProgramRig {
         return true;
     }
 
-    std::string saved() const {
-        std::ifstream in(dir.path() / "skycrier.ini", std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string saved() const { return test::fileText(dir.path() / "skycrier.ini"); }
+    // The versions kept beside the configuration.
+    std::vector<std::filesystem::path> kept(const std::string& prefix) const {
+        std::vector<std::filesystem::path> files;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+            if (entry.path().filename().string().starts_with(prefix)) files.push_back(entry.path());
+        return files;
     }
 
     // Monday 7 December 2026, 07:14:59: the first due minute comes during the start-up's second.
@@ -136,12 +140,33 @@ TEST(Program, AConfigurationThatCannotBeReadIsNeverWrittenOver) {
 
     EXPECT_TRUE(r.a.saveConfiguration(Announcer::Save::OnPurpose));
     EXPECT_EQ(r.saved().rfind("[SKYCRIER V2.2.2]\r\n", 0), 0u);
-    std::vector<std::filesystem::path> kept;
-    for (const auto& entry : std::filesystem::directory_iterator(r.dir.path()))
-        if (entry.path().filename().string().starts_with("skycrier.ini.unread-")) kept.push_back(entry.path());
+    const auto kept = r.kept("skycrier.ini.unread-");
     ASSERT_EQ(kept.size(), 1u);
-    std::ifstream in(kept[0], std::ios::binary);
-    EXPECT_TRUE(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()) == unread);
+    EXPECT_TRUE(test::fileText(kept[0]) == unread);
+}
+
+// Hand edits survive: an automatic save writes nothing while no setting
+// changed, and a save over a file changed on disk keeps that version beside it.
+TEST(Program, AFileEditedWhileTheProgramRunsIsNeverLost) {
+    ProgramRig r("PAUSE=3\r\n");
+    r.program.start();
+    r.loop.advance(600);
+    const std::string edited = r.saved() + "PAUSE=7\r\n";
+    r.dir.write("skycrier.ini", edited);
+    EXPECT_TRUE(r.a.saveConfiguration());
+    EXPECT_TRUE(r.saved() == edited);
+
+    r.a.settings.SpinEditPause = 5;
+    EXPECT_TRUE(r.a.saveConfiguration());
+    EXPECT_NE(r.saved().find("\r\nPAUSE=5\r\n"), std::string::npos) << r.saved();
+    const auto kept = r.kept("skycrier.ini.2026");
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_TRUE(test::fileText(kept[0]) == edited);
+    EXPECT_NE(r.a.logBook.lines().back().find("was changed by someone else since SkyCrier read it"), std::string::npos);
+    // What the program wrote itself is no stranger's version.
+    r.a.settings.SpinEditPause = 6;
+    EXPECT_TRUE(r.a.saveConfiguration());
+    EXPECT_EQ(r.kept("skycrier.ini.2026").size(), 1u);
 }
 
 // The station opens in the start-up's own step; "FORMMETEO=N" hides its

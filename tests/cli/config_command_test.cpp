@@ -81,9 +81,13 @@ const std::vector<std::string> kComplete = {
 
 TEST_F(ConfigCommandTest, ACompleteFileComesBackByteForByte) {
     const std::string file = crlf(kComplete);
+    dir.write("id.wav", "");
+    dir.write("chime.wav", "");
     const auto r = config(file);
     EXPECT_EQ(r.code, 0);
-    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.err, "skycrier-cli config: FINAL=Y plays FICHIER_FIN=/srv/end=1.wav, which is not there "
+                     "(/srv/end=1.wav): every bulletin would end there; record it, choose another file, or switch "
+                     "it off\n");
     EXPECT_EQ(r.out, file);
 }
 
@@ -125,7 +129,9 @@ TEST_F(ConfigCommandTest, LinesAsTheRulesReadThem) {
          "line 6: favourite number not a whole number: METAR_FAVx=E\n"},
         {"a value holding \"=\"", {"APRS_DAT=http://h/q?a=b&c=="}, "APRS_DAT=", {"APRS_DAT=http://h/q?a=b&c=="}, ""},
         {"MON then W23 chooses W23", {"METEO=MON", "METEO=W23"}, "METEO=", {"METEO=W23"}, ""},
-        {"an unknown source changes nothing", {"METEO=w23"}, "METEO=", {}, ""},
+        {"an unknown source changes nothing and is told", {"METEO=w23"}, "METEO=", {},
+         "line 2: unknown source \"w23\": no weather is spoken; write one of MON, W23, W28, APRS, PRO2, METAR: "
+         "METEO=w23\n"},
         {"malformed pause ignored", {"PAUSE=4", "PAUSE=x", "PAUSE=2.5"}, "PAUSE=", {"PAUSE=4"},
          "line 3: not a whole number: PAUSE=x\nline 4: not a whole number: PAUSE=2.5\n"},
         {"a pause beyond its spin edit", {"PAUSE=99"}, "PAUSE=", {"PAUSE=15"},
@@ -194,16 +200,45 @@ TEST_F(ConfigCommandTest, TheSourceWindowStaysShownUnlessHiddenOrReduced) {
               std::vector<std::string>{"FORMMETEO=N"});
 }
 
-// The example that ships with the program loads whole: its notes pass
-// silently and only its station file, which is the user's to provide, is missing.
-TEST_F(ConfigCommandTest, TheExampleConfigurationLoads) {
-    const auto r = test::runCommand(runConfigCommand, {"--ini", SKYCRIER_EXAMPLE_INI, "--folder", dir.path().string()});
-    EXPECT_EQ(r.code, 0);
-    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
-    EXPECT_NE(r.err.find(": W23_DAT=/home/ham/ws2300/history.dat\n"), std::string::npos) << r.err;
-    for (const char* line : {"\r\nPERIOD=3\r\n", "\r\nSTART_RANGE=7\r\n", "\r\nEND_RANGE=22\r\n", "\r\nMETEO=W23\r\n",
-                             "\r\nCOM=/dev/ttyUSB0\r\n", "\r\nRTS=0\r\n", "\r\nENTETE=Y\r\n"})
-        EXPECT_NE(r.out.find(line), std::string::npos) << line;
+// The examples that ship with the program load whole: their notes pass
+// silently and only the station file, which is the user's to provide, is missing.
+TEST_F(ConfigCommandTest, TheExampleConfigurationsLoad) {
+    const struct {
+        const char* file;
+        std::string said;
+        std::vector<const char*> kept;
+    } examples[] = {
+        {SKYCRIER_EXAMPLE_INI,
+         ": W23_DAT=/home/ham/ws2300/history.dat\n",
+         {"\r\nPERIOD=3\r\n", "\r\nSTART_RANGE=7\r\n", "\r\nEND_RANGE=22\r\n", "\r\nMETEO=W23\r\n",
+          "\r\nCOM=/dev/ttyUSB0\r\n", "\r\nRTS=0\r\n", "\r\nFICHIER_ENTETE=callsign.wav\r\n"}},
+        {SKYCRIER_EXAMPLE_METAR_INI,
+         "",
+         {"\r\nPERIOD=5\r\n", "\r\nMETEO=METAR\r\n", "\r\nMETAR_METPERI=10\r\n",
+          "\r\nMETAR_DAT=https://tgftp.nws.noaa.gov/data/observations/metar/stations/EDDF.TXT\r\n"}},
+    };
+    for (const auto& example : examples) {
+        SCOPED_TRACE(example.file);
+        const auto r = test::runCommand(runConfigCommand, {"--ini", example.file, "--folder", dir.path().string()});
+        EXPECT_EQ(r.code, 0);
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), example.said.empty() ? 0 : 1) << r.err;
+        EXPECT_NE(r.err.find(example.said), std::string::npos) << r.err;
+        for (const char* line : example.kept) EXPECT_NE(r.out.find(line), std::string::npos) << line;
+    }
+}
+
+// What would make every bulletin end early, or say no weather, is told by name.
+TEST_F(ConfigCommandTest, MissingSoundFilesAndAnUnknownSourceAreTold) {
+    dir.write("closing.wav", "");
+    const auto r = config(kHeader + "ENTETE=Y\r\nFICHIER_ENTETE=callsign.wav\r\nHELLO=Y\r\n"
+                                    "FINAL=Y\r\nFICHIER_FIN=closing.wav\r\nMETEO=metar\r\n");
+    EXPECT_NE(r.err.find("config: ENTETE=Y plays FICHIER_ENTETE=callsign.wav, which is not there (" +
+                         (dir.path() / "callsign.wav").string() + "): every bulletin would end there"),
+              std::string::npos)
+        << r.err;
+    EXPECT_EQ(r.err.find("HELLO=Y"), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find("FINAL=Y"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("unknown source \"metar\": no weather is spoken"), std::string::npos) << r.err;
 }
 
 TEST_F(ConfigCommandTest, UsageAndRefusals) {

@@ -87,7 +87,7 @@ TEST_F(PeerCommandTest, TheServiceAnswersReadyPlaysOnRequestAndIsOccupiedDuringA
     ::kill(pid, SIGTERM);
     const CliOutcome r = cli.finish(pid);
     EXPECT_EQ(r.code, 0) << r.err;
-    EXPECT_NE(r.err.find(" peer done\n"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(" peer done: "), std::string::npos) << r.err;
     // The service's last word.
     EXPECT_EQ(region().substr(0, 22), std::string("\x12\0\0\0BRELL desconectado", 22));
 

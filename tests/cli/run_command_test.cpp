@@ -1,7 +1,7 @@
 // skycrier-cli run as a service manager runs it: it announces when CTS rises
 // on a pseudo-terminal that the modem-line shim turns into a serial port, and
-// however it is stopped during a bulletin the transmitter ends unkeyed and the
-// configuration is saved whole.
+// however it is stopped during a bulletin the transmitter ends unkeyed and a
+// configuration it did not change is left as it is.
 
 #include <gtest/gtest.h>
 
@@ -38,8 +38,8 @@ protected:
     std::string mailbox = "skycrier-test-run-" + std::to_string(::getpid());
 };
 
-TEST_F(RunCommandTest, AStopDuringABulletinUnkeysAndSavesTheConfiguration) {
-    const std::pair<int, const char*> signals[] = {{SIGTERM, "SIGTERM"}, {SIGINT, "SIGINT"}, {SIGHUP, "SIGHUP"}};
+TEST_F(RunCommandTest, AStopDuringABulletinUnkeysAndLeavesAHandEditedFileAsItIs) {
+    const std::pair<int, const char*> signals[] = {{SIGTERM, "SIGTERM"}, {SIGINT, "SIGINT"}};
     for (const auto& [signal, name] : signals) {
         SCOPED_TRACE(name);
         // Fifteen seconds of silence after keying: the stop comes while the transmitter is keyed.
@@ -47,23 +47,50 @@ TEST_F(RunCommandTest, AStopDuringABulletinUnkeysAndSavesTheConfiguration) {
         ASSERT_GT(pid, 0);
         raise("CTS");
         const bool keyed = waitUntil([this] { return cli.lines().dtr; });
+        const std::string edited = fileText(ini()) + "BALANCE=20\r\n";
+        cli.dir.write("skycrier.ini", edited);
         ::kill(pid, signal);
         const CliOutcome r = cli.finish(pid);
         EXPECT_TRUE(keyed) << r.err;
         EXPECT_EQ(r.code, 0) << r.err;
         EXPECT_FALSE(r.lines.dtr);
         EXPECT_FALSE(r.lines.rts);
-        EXPECT_NE(r.err.find(" CTS abort Err: SkyCrier closing\n"), std::string::npos) << r.err;
-        // Saved whole, the port included, before the port was released.
-        const std::string saved = fileText(ini());
-        EXPECT_EQ(saved.rfind("[SKYCRIER V2.2.2]\r\n", 0), 0u) << saved;
-        EXPECT_NE(saved.find("\r\nPAUSE=15\r\n"), std::string::npos) << saved;
-        EXPECT_NE(saved.find("\r\nCOM=" + cli.port() + "\r\n"), std::string::npos) << saved;
-        EXPECT_EQ(saved.substr(saved.size() - 2), "\r\n");
+        EXPECT_NE(r.err.find(" CTS abort Err: SkyCrier closing:"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find(std::string("stopped by ") + name + "\n"), std::string::npos) << r.err;
+        // Nothing of its own changed, so nothing was written.
+        EXPECT_EQ(fileText(ini()), edited);
     }
 }
 
-TEST_F(RunCommandTest, EachBulletinIsOneLineWithWhatStartedItAndHowItEnded) {
+TEST_F(RunCommandTest, SaysWhatItWillDoReadsTheFileAgainOnSighupAndRunsAloneOnItsFolder) {
+    const pid_t pid = start("DATE=N\r\n");
+    ASSERT_GT(pid, 0);
+    const auto said = [this](const std::string& text) {
+        return waitUntil([&] { return cli.errSoFar().find(text) != std::string::npos; });
+    };
+    EXPECT_TRUE(said("; one comes when CTS rises, DSR rises or a peer program asks\n"));
+    EXPECT_NE(cli.errSoFar().find("schedule: off (PERIOD=)\n"), std::string::npos);
+
+    const auto second = runCommand(cli::runRunCommand, {"--folder", cli.dir.path().string()});
+    EXPECT_EQ(second.code, 1);
+    EXPECT_NE(second.err.find("already running (pid " + std::to_string(pid) + ")"), std::string::npos)
+        << second.err;
+
+    const std::string edited = fileText(ini()) + "PERIOD=1\r\n";
+    cli.dir.write("skycrier.ini", edited);
+    ::kill(pid, SIGHUP);
+    EXPECT_TRUE(said("next bulletin at "));
+    EXPECT_NE(cli.errSoFar().find("schedule: every 5 minutes from 00:00 to 24:00\n"), std::string::npos);
+    ::kill(pid, SIGTERM);
+    const CliOutcome r = cli.finish(pid);
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(fileText(ini()), edited);
+    const std::string log = fileText(cli.dir.path() / "skycrier.log");
+    EXPECT_NE(log.find(" next bulletin at "), std::string::npos) << log;
+    EXPECT_NE(log.find(" stopped by SIGTERM\r\n"), std::string::npos) << log;
+}
+
+TEST_F(RunCommandTest, EachBulletinIsOneLineWithWhatStartedItWhatItSaidAndHowItEnded) {
     const pid_t pid = start("DATE=N\r\n");
     ASSERT_GT(pid, 0);
     // A high carrier holds a rising DSR back; DSR must then fall and rise again.
@@ -74,15 +101,17 @@ TEST_F(RunCommandTest, EachBulletinIsOneLineWithWhatStartedItAndHowItEnded) {
     // Time for a tick or two to see DSR low.
     std::this_thread::sleep_for(std::chrono::milliseconds(3000));
     raise("DSR");
-    ASSERT_TRUE(waitUntil([this] { return cli.errSoFar().find(" DSR done\n") != std::string::npos; }));
+    ASSERT_TRUE(waitUntil([this] { return cli.errSoFar().find(" DSR done: it_s ") != std::string::npos; }));
     ::kill(pid, SIGTERM);
     const CliOutcome r = cli.finish(pid);
     EXPECT_EQ(r.code, 0);
-    // After the line that names the folder: "YYYY-MM-DD HH:MM:SS DSR done", and nothing else.
-    const std::string bulletins = r.err.substr(r.err.find('\n') + 1);
-    ASSERT_EQ(bulletins.size(), 29u) << r.err;
-    EXPECT_EQ(bulletins.substr(19), " DSR done\n");
+    // "YYYY-MM-DD HH:MM:SS DSR done: it_s ...", once.
+    const auto at = r.err.find(" DSR done: it_s ");
+    ASSERT_GE(at, 19u);
+    EXPECT_EQ(r.err[at - 19 + 4], '-');
+    EXPECT_EQ(r.err.find(" done: ", at + 5), std::string::npos) << r.err;
     EXPECT_TRUE(r.lines.dtrWasRaised);
+    EXPECT_NE(fileText(cli.dir.path() / "skycrier.log").find(" bulletin DSR done: it_s "), std::string::npos);
 }
 
 TEST_F(RunCommandTest, StartingWithTheVersionCheckTellsOfANewerReleaseOnTheConfiguredHost) {

@@ -43,19 +43,22 @@ TEST_F(ScheduleCommandTest, OneDayOfStarts) {
         std::size_t count;
         int period;
         std::set<int> hours;  // empty: every hour
+        std::string said;     // on stderr
     };
+    const std::string none = "skycrier-cli schedule: no bulletin between 2026-03-01 00:00:00 and 2026-03-02 00:00:00: ";
     const Case cases[] = {
-        {3, 0, 24, {}, 96, 15, {}},
-        {3, 22, 6, {}, 32, 15, {22, 23, 0, 1, 2, 3, 4, 5}},
-        {3, 8, 8, {}, 0, 15, {}},
-        {1, 0, 24, {"--bulletin-seconds", "40"}, 288, 5, {}},
+        {3, 0, 24, {}, 96, 15, {}, ""},
+        {3, 22, 6, {}, 32, 15, {22, 23, 0, 1, 2, 3, 4, 5}, ""},
+        {3, 8, 8, {}, 0, 15, {}, none + "no period falls in the hours of the window in that span\n"},
+        {0, 0, 24, {}, 0, 15, {}, none + "the period is off (PERIOD= in the configuration)\n"},
+        {1, 0, 24, {"--bulletin-seconds", "40"}, 288, 5, {}, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.position) + " " + std::to_string(c.startHour) + ".." +
                      std::to_string(c.endHour));
         const auto r = run(c.position, c.startHour, c.endHour, c.more);
         EXPECT_EQ(r.code, 0);
-        EXPECT_EQ(r.err, "");
+        EXPECT_EQ(r.err, c.said);
         const auto starts = lines(r.out);
         EXPECT_EQ(starts.size(), c.count);
         std::set<std::string> minutes;

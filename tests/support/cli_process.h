@@ -112,7 +112,7 @@ public:
             });
             if (!replaced && entry.rfind("SKYCRIER_MODEM_", 0) != 0) env.push_back(entry);
         }
-        std::vector<std::string> argv = {SKYCRIER_CLI};
+        std::vector<std::string> argv = {program};
         argv.insert(argv.end(), args.begin(), args.end());
 
         posix_spawn_file_actions_t files;
@@ -132,7 +132,7 @@ public:
 
         pid_t pid = -1;
         const int failed =
-            ::posix_spawn(&pid, SKYCRIER_CLI, &files, &attributes, pointers(argv).data(), pointers(env).data());
+            ::posix_spawn(&pid, program.c_str(), &files, &attributes, pointers(argv).data(), pointers(env).data());
         posix_spawnattr_destroy(&attributes);
         posix_spawn_file_actions_destroy(&files);
         EXPECT_EQ(failed, 0) << std::strerror(failed);
@@ -155,6 +155,8 @@ public:
     std::string errSoFar() const { return fileText(errPath()); }
 
     TempDir dir;
+    // The program started: the command line's, unless a test runs the desktop program this way.
+    std::string program = SKYCRIER_CLI;
 
 private:
     std::string outPath() const { return (dir.path() / "out.txt").string(); }

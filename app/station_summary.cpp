@@ -1,0 +1,96 @@
+#include "app/station_summary.h"
+
+#include "platform/date_time.h"
+
+namespace skycrier {
+namespace {
+
+std::string sourceInput(const StationSources& s, SourceKind kind) {
+    switch (kind) {
+    case SourceKind::MON: return "console on " + s.FormMeteo.port();
+    case SourceKind::W23: return "file " + s.FormMeteoW23.EditDat;
+    case SourceKind::W28: return "file " + s.FormMeteoW28.EditDat;
+    case SourceKind::Pro2: return "file " + s.FormMeteoPro2.EditDat;
+    case SourceKind::APRS: return "from " + s.FormMeteoAPRS.EditDat;
+    case SourceKind::METAR: return "from " + s.FormMeteoMETAR.EditDat;
+    case SourceKind::None: break;
+    }
+    return {};
+}
+
+std::string weatherLine(const StationSources& s) {
+    const SourceKind kind = s.FormChoixMeteo.checkedSource();
+    if (kind == SourceKind::None) return "weather: none chosen, the bulletins say the date and time only (METEO=)";
+    return "weather: " + std::string(sourceName(kind)) + ", " + sourceInput(s, kind);
+}
+
+std::string joined(const std::vector<std::string>& words, const std::string& last = " and ") {
+    std::string text;
+    for (std::size_t i = 0; i < words.size(); ++i) text += (i == 0 ? "" : i + 1 == words.size() ? last : ", ") + words[i];
+    return text;
+}
+
+// The lines that start a bulletin when they rise; none without an open port.
+std::vector<std::string> triggerLines(const Announcer& a) {
+    if (!a.port.isOpen()) return {};
+    std::vector<std::string> lines;
+    if (a.lines.CheckBoxCTS) lines.push_back("CTS");
+    if (a.lines.CheckBoxDSR) lines.push_back("DSR");
+    return lines;
+}
+
+std::string portLine(const Announcer& a) {
+    if (!a.port.isOpen())
+        return "transmitter: no port open (COM=), so nothing is keyed and no line starts a bulletin";
+    std::vector<std::string> keys;
+    if (a.lines.CheckBoxDTR) keys.push_back("DTR");
+    if (a.lines.CheckBoxRTS) keys.push_back("RTS");
+    std::string line = "transmitter: port " + a.port.portName() + ", keyed by " +
+                       (keys.empty() ? std::string("no line") : joined(keys));
+    if (const auto triggers = triggerLines(a); !triggers.empty()) line += "; " + joined(triggers) + " start a bulletin";
+    if (a.lines.CheckBoxDCD) line += "; a carrier on DCD holds bulletins back";
+    return line;
+}
+
+std::string twoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+
+std::string scheduleLine(const ScheduleSettings& schedule) {
+    const int period = periodMinutes(schedule);
+    if (period == 0) return "schedule: off (PERIOD=)";
+    return "schedule: every " + std::to_string(period) + " minutes from " + twoDigits(schedule.StartHour) +
+           ":00 to " + twoDigits(schedule.EndHour) + ":00";
+}
+
+std::string soundLine(const TForm1& window) {
+    const OutputDevice output = window.chosenOutput();
+    if (!output.name.empty()) return "sound: output " + output.name;
+    if (output.number == kDefaultOutputDevice) return "sound: the system's default output";
+    return "sound: output number " + std::to_string(output.number);
+}
+
+std::string nextLine(Announcer& a, double localNow) {
+    if (const auto next = nextScheduledBulletin(a.schedule, localNow)) {
+        const DateTimeFields t = decodeDateTime(*next);
+        const DateTimeFields today = decodeDateTime(localNow);
+        std::string line = "next bulletin at " + twoDigits(t.hour) + ":" + twoDigits(t.minute);
+        if (t.day != today.day) line += " tomorrow";
+        return line;
+    }
+    const std::string why = periodMinutes(a.schedule) == 0 ? "the period is off" : "no hour is in the window";
+    std::vector<std::string> askers;
+    for (const std::string& line : triggerLines(a)) askers.push_back(line + " rises");
+    if (a.peers.connected()) askers.push_back("a peer program asks");
+    if (askers.empty())
+        return "no bulletin will come: " + why +
+               " and nothing else can ask for one; set PERIOD= (or a port with CTS= or DSR=) in skycrier.ini";
+    return "no scheduled bulletin (" + why + "); one comes when " + joined(askers, " or ");
+}
+
+}  // namespace
+
+std::vector<std::string> stationSummary(Announcer& a, double localNow) {
+    return {weatherLine(a.stations), portLine(a), scheduleLine(a.schedule), soundLine(a.mainWindow),
+            nextLine(a, localNow)};
+}
+
+}  // namespace skycrier
