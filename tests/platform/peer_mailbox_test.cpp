@@ -125,7 +125,9 @@ TEST_F(PeerMailboxTest, ObjectsOfAnotherUserOrOpenToOthersAreRefusedAndLeftAsThe
         const std::string name = c.region ? names.region : names.control;
         const std::string path = "/dev/shm" + name;
         ASSERT_EQ(::chmod(path.c_str(), c.mode), 0);
-        if (c.otherOwner) ASSERT_EQ(::chown(path.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+        if (c.otherOwner) {
+            ASSERT_EQ(::chown(path.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+        }
         const std::string before = regionBytes();
 
         std::string error;
