@@ -9,50 +9,66 @@ bool startsWith(const std::string& text, const char* prefix) { return text.rfind
 
 bool contains(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
 
+constexpr const char* kReportPrefix = "peer programs: ";
+
 }  // namespace
 
-PeerChannel::PeerChannel(EventLoop& loop, Sequencer& sequencer, StatusBoard& status, Opener open)
-    : sequencer_(sequencer), status_(status), open_(std::move(open)), tasks_(loop) {}
+PeerChannel::PeerChannel(EventLoop& loop, Sequencer& sequencer, StatusBoard& status, Mailbox* mailbox)
+    : sequencer_(sequencer),
+      status_(status),
+      mailbox_(mailbox),
+      tasks_(loop),
+      bulletinEnds_(sequencer.events.connect([this](const BulletinEvent& event) {
+          // Peers told "BRELL_OCCUPIED" are heard again once the bulletin is over, whoever asked for it.
+          if (event.kind == BulletinEvent::Kind::Done || event.kind == BulletinEvent::Kind::Abort)
+              deaf_ = deafAfterNext_ = false;
+      })) {}
 
 PeerChannel::~PeerChannel() { disconnect(); }
 
-bool PeerChannel::connect(std::string& error) {
-    if (mailbox_) return true;
-    if (!open_) {
-        error = "no mailbox for peer programs";
-        return false;
-    }
-    mailbox_ = open_(error);
-    if (!mailbox_) return false;
-    mailbox_->listen([this](std::string bytes) {
-        tasks_.post([this, bytes = std::move(bytes)] { received(bytes); });
+void PeerChannel::connect() {
+    if (!mailbox_ || connected_) return;
+    connected_ = true;
+    deaf_ = deafAfterNext_ = false;
+    mailbox_->open({
+        .opened = tasks_.guard([this](const std::string& error) { opened(error); }),
+        .message = tasks_.guard([this](const std::string& bytes) { received(bytes); }),
+        .notice = tasks_.guard([this](const std::string& text) { status_.noticed.emit(kReportPrefix + text); }),
     });
     send(kConnectedNotice);
+}
+
+void PeerChannel::opened(const std::string& error) {
+    if (!error.empty()) {
+        if (error != openFailure_) status_.reported.emit(kReportPrefix + error);
+        openFailure_ = error;
+        return;
+    }
+    openFailure_.clear();
     if (!startsWith(status_.EditData(), "Feh")) status_.setEditData(kConnectedText);
-    return true;
 }
 
 void PeerChannel::disconnect() {
-    if (!mailbox_) return;
-    mailbox_->endAfterNextMessage();
+    if (!connected_) return;
     send(kDisconnectedNotice);
-    mailbox_->stopListening();
-    mailbox_.reset();
+    mailbox_->close();
+    connected_ = false;
 }
 
 void PeerChannel::reconnect() {
     disconnect();
-    std::string ignored;
-    connect(ignored);
+    connect();
 }
 
 void PeerChannel::send(const std::string& message) {
-    if (!mailbox_) return;
+    if (!connected_) return;
     std::string error;
     if (!mailbox_->send(utf8ToWindows1252(message), error)) status_.setEditData(kSendFailedText);
 }
 
 void PeerChannel::received(const std::string& bytes) {
+    if (deaf_) return;
+    if (std::exchange(deafAfterNext_, false)) deaf_ = true;
     if (!startsWith(status_.EditData(), "Err")) {
         // The peer role's name gives way to the program's own.
         const std::string shown = contains(bytes, "BRELL") && bytes.size() >= 5 ? "SKYCRIER" + bytes.substr(5) : bytes;
@@ -62,8 +78,8 @@ void PeerChannel::received(const std::string& bytes) {
         tasks_.callAfter(kHelloReplyMs, [this] {
             if (!sequencer_.BulletinRunning()) {
                 send("BRELL_READY");
-            } else if (mailbox_) {
-                mailbox_->endAfterNextMessage();
+            } else {
+                deafAfterNext_ = true;
                 send("BRELL_OCCUPIED");
             }
         });

@@ -2,15 +2,17 @@
 // Sharing the transmitter with peer programs through the mailbox: a peer asks
 // whether the announcer is free ("BRELL_HELLO": "BRELL_READY" or
 // "BRELL_OCCUPIED"), asks for a bulletin ("BRELL_PLAY", answered by
-// "BRELL_DONE" at its end), and reads the announcer's own notices of
-// connecting and disconnecting. Every message received is shown in the status
-// line. After answering "BRELL_OCCUPIED" the channel stops listening until it
-// is next reconnected (the sequencer reconnects after a bulletin no peer asked for).
+// "BRELL_DONE" at its end, however it ends), and reads the announcer's own
+// notices of connecting and disconnecting. Every message received is shown in
+// the status line. After answering "BRELL_OCCUPIED" the channel hands on one
+// more message and then leaves peers unanswered until the bulletin ends,
+// whoever asked for it (and until a reconnect).
 //
-// Threading: the loop's thread only; the mailbox's listener posts to it.
+// The mailbox does its work off the loop's thread: the channel never waits
+// on it. Problems with the mailbox itself go to the status board's log lines.
+//
+// Threading: the loop's thread only.
 
-#include <functional>
-#include <memory>
 #include <string>
 
 #include "announce/channel_link.h"
@@ -28,39 +30,44 @@ inline constexpr const char* kSendFailedText = "Error: MapViewOfFile";
 
 class PeerChannel : public ChannelLink {
 public:
-    // Opens the mailbox; nothing, and the reason, on failure.
-    using Opener = std::function<std::unique_ptr<Mailbox>(std::string& error)>;
-
     // A reply to "BRELL_HELLO" waits this long.
     static constexpr Millis kHelloReplyMs = 100;
 
-    PeerChannel(EventLoop& loop, Sequencer& sequencer, StatusBoard& status, Opener open);
+    // No mailbox: the program shares the channel with no one.
+    PeerChannel(EventLoop& loop, Sequencer& sequencer, StatusBoard& status, Mailbox* mailbox);
     ~PeerChannel() override;
     PeerChannel(const PeerChannel&) = delete;
     PeerChannel& operator=(const PeerChannel&) = delete;
 
-    // Opens the mailbox, starts listening and announces the connection.
-    bool connect(std::string& error);
+    // Opens the mailbox, listens and announces the connection; a failure to
+    // open is reported when it is known (once, until an open succeeds).
+    void connect();
     // Announces the disconnection, stops listening and closes the mailbox.
     void disconnect();
-    // Failures to connect again are left for the next reconnect.
+    // Failures to connect again are reported as for connect().
     void reconnect() override;
     // The text in UTF-8; it travels in Windows-1252.
     void send(const std::string& message) override;
 
     // Whether there is a mailbox to connect to at all.
-    bool enabled() const { return static_cast<bool>(open_); }
-    bool connected() const { return mailbox_ != nullptr; }
+    bool enabled() const { return mailbox_ != nullptr; }
+    bool connected() const { return connected_; }
 
 private:
+    void opened(const std::string& error);
     void received(const std::string& bytes);
 
     Sequencer& sequencer_;
     StatusBoard& status_;
-    Opener open_;
+    Mailbox* mailbox_;
     TaskScope tasks_;
-    // Declared after the scope: the listener stops before the scope goes.
-    std::unique_ptr<Mailbox> mailbox_;
+    Subscription bulletinEnds_;
+    bool connected_ = false;
+    // After "BRELL_OCCUPIED": one more message is handled, then none until the bulletin ends.
+    bool deafAfterNext_ = false;
+    bool deaf_ = false;
+    // The last failure to open, reported once.
+    std::string openFailure_;
 };
 
 }  // namespace skycrier

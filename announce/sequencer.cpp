@@ -470,6 +470,8 @@ void Sequencer::abort(bool reconnect) {
         // An aborted bulletin must not leave the transmitter keyed.
         lowerLines();
         emitEnd(BulletinEvent::Kind::Abort, parts_.status.EditData());
+        // The peer that asked for it hears of its end, however it ended.
+        if (std::exchange(PeerRequested, false) && link_) link_->send("BRELL_DONE");
     }
 
     const auto finish = [this] {

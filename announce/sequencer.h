@@ -107,7 +107,7 @@ public:
     // Every action of every bulletin, the last one of each Done or Abort.
     Signal<const BulletinEvent&> events;
 
-    // Set by a peer's play request; the bulletin then ends with "BRELL_DONE".
+    // Set by a peer's play request; the bulletin then ends with "BRELL_DONE", however it ends.
     bool PeerRequested = false;
     // Hidden test switch: a bulletin starts but plays nothing, and the watchdog ends it.
     bool ErrorSimulation = false;

@@ -20,7 +20,7 @@ Announcer::Announcer(const AnnouncerParts& parts)
       sequencer({parts.loop, engine, port,
                  parts.recordedWeather ? *parts.recordedWeather : stations.weatherSources(), units, settings, lines,
                  status}),
-      peers(parts.loop, sequencer, status, parts.openMailbox),
+      peers(parts.loop, sequencer, status, parts.mailbox),
       soundOutput({parts.loop, mainWindow, engine, sequencer, status, parts.catalogue,
                    [this] { stations.context.beep(); }}),
       scheduler({parts.loop, sequencer, port, lines, schedule}),

@@ -60,7 +60,7 @@ struct AnnouncerParts {
     // The installed outputs and their volume; none: the volume is left alone.
     WaveOutCatalogue* catalogue = nullptr;
     // The mailbox shared with peer programs; none: the program shares the channel with no one.
-    PeerChannel::Opener openMailbox = {};
+    Mailbox* mailbox = nullptr;
     // The way to the external recorder; none: "Guardar anuncio" records nothing.
     RecorderLink* recorderLink = nullptr;
     // The Weather Monitor II console's line; none: its port never opens.

@@ -31,9 +31,7 @@ Program::Program(const ProgramParts& parts)
 
 void Program::start() {
     // Peers hear of the program before its first tick; a failure leaves it working alone.
-    std::string error;
-    if (announcer.peers.enabled() && !announcer.peers.connect(error))
-        announcer.status.reported.emit("peer programs: " + error);
+    announcer.peers.connect();
     announcer.scheduler.start();
 }
 

@@ -49,21 +49,21 @@ private:
     TaskScope tasks_;
 };
 
-// The shared mailbox as one peer sees it: messages reach the program's listener; answers go nowhere.
-struct PeerLine {
-    std::function<void(std::string)> listener;
-};
-
-class InMemoryMailbox : public Mailbox {
+// The shared mailbox as one peer sees it: its messages reach the program; answers go nowhere.
+class PeerLine : public Mailbox {
 public:
-    explicit InMemoryMailbox(PeerLine& line) : line_(line) {}
+    void open(Handlers handlers) override {
+        handlers_ = std::move(handlers);
+        if (handlers_.opened) handlers_.opened("");
+    }
     bool send(const std::string&, std::string&) override { return true; }
-    void listen(std::function<void(std::string)> onMessage) override { line_.listener = std::move(onMessage); }
-    void endAfterNextMessage() override {}
-    void stopListening() override { line_.listener = nullptr; }
+    void close() override { handlers_ = {}; }
+    void write(const std::string& bytes) {
+        if (handlers_.message) handlers_.message(bytes);
+    }
 
 private:
-    PeerLine& line_;
+    Handlers handlers_;
 };
 
 std::size_t heapInUse() { return mallinfo2().uordblks; }
@@ -87,9 +87,7 @@ int run(int days) {
     PeerLine peer;
     AnnouncerParts parts{loop, sound, serial, folder.path(), {}};
     parts.fetcher = &web;
-    parts.openMailbox = [&peer](std::string&) -> std::unique_ptr<Mailbox> {
-        return std::make_unique<InMemoryMailbox>(peer);
-    };
+    parts.mailbox = &peer;
     Program program({parts, {}});
     int bulletins = 0;
     const Subscription counted = program.announcer.sequencer.started.connect([&bulletins](BulletinTrigger) { ++bulletins; });
@@ -101,7 +99,7 @@ int run(int days) {
         // A peer asks between two bulletins and dies: nobody reads the answer.
         constexpr Millis kPeerAt = 32 * 60'000 + 30'000;
         loop.advance(kPeerAt);
-        if (peer.listener) peer.listener("BRELL_PLAY");
+        peer.write("BRELL_PLAY");
         loop.advance(kHourMs - kPeerAt);
         if (hour == 23) {
             heapAfterDayOne = heapInUse();

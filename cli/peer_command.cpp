@@ -1,5 +1,7 @@
 #include "cli/peer_command.h"
 
+#include <algorithm>
+#include <chrono>
 #include <optional>
 
 #include "base/decimal_integer.h"
@@ -82,13 +84,20 @@ int runPeerCommand(const std::vector<std::string>& args, std::ostream& out, std:
     const auto options = parseOptions(args, error);
     if (!options) return usageError(err, "peer", error, kPeerUsage);
 
-    const auto mailbox = PeerMailbox::open(options->names, error);
+    // The time-out counts from here: opening and sending wait within it too.
+    const int defaultSeconds = options->action == "hello" ? 5 : options->action == "play" ? 300 : -1;
+    const int seconds = options->timeoutSeconds.value_or(defaultSeconds);
+    const auto now = std::chrono::steady_clock::now();
+    const MailboxDeadline deadline =
+        seconds >= 0 ? now + std::chrono::seconds(seconds) : now + PeerMailbox::kSendLockWait;
+    const auto notice = [&err](const std::string& text) { err << kPrefix << text << std::endl; };
+    const auto mailbox = PeerMailbox::open(options->names, deadline, notice, error);
     if (!mailbox) {
         err << kPrefix << error << '\n';
         return 1;
     }
     if (options->action == "send") {
-        if (mailbox->send(utf8ToWindows1252(options->text), error)) return 0;
+        if (mailbox->send(utf8ToWindows1252(options->text), deadline, error)) return 0;
         err << kPrefix << error << '\n';
         return 1;
     }
@@ -121,13 +130,14 @@ int runPeerCommand(const std::vector<std::string>& args, std::ostream& out, std:
     loop->watchReadable(signals->fd(), [&] {
         if (signals->take()) loop->quit();
     });
-    const int defaultSeconds = options->action == "hello" ? 5 : options->action == "play" ? 300 : -1;
-    const int seconds = options->timeoutSeconds.value_or(defaultSeconds);
-    if (seconds >= 0) tasks.callAfter(Millis{seconds} * 1000, [&] { loop->quit(); });
-    if (listening || mailbox->send(options->action == "hello" ? "BRELL_HELLO" : "BRELL_PLAY", error))
+    if (listening || mailbox->send(options->action == "hello" ? "BRELL_HELLO" : "BRELL_PLAY", deadline, error)) {
+        // What is left of the time-out, after opening and sending.
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        if (seconds >= 0) tasks.callAfter(std::max<Millis>(0, left.count()), [&] { loop->quit(); });
         loop->run();
-    else
+    } else {
         err << kPrefix << error << '\n';
+    }
     // The listener posts to the scope: it ends first.
     mailbox->stopListening();
     if (code != 0 && error.empty()) err << kPrefix << "no answer\n";

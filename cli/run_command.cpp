@@ -15,11 +15,11 @@
 #include "platform/folder_lock.h"
 #include "platform/http_fetch.h"
 #include "platform/linux_serial_line.h"
-#include "platform/peer_mailbox.h"
 #include "platform/poll_loop.h"
 #include "platform/program_location.h"
 #include "platform/recorder_socket.h"
 #include "platform/serial_port_list.h"
+#include "platform/threaded_mailbox.h"
 #include "platform/timer.h"
 #include "platform/threaded_weather_monitor.h"
 
@@ -169,9 +169,8 @@ int runRunCommand(const std::vector<std::string>& args, std::ostream& out, std::
     parts.showError = [&err](const std::string& text) { err << kPrefix << text << std::endl; };
     parts.listPorts = [] { return listSerialPorts(); };
     parts.catalogue = &catalogue;
-    parts.openMailbox = [names = options->mailbox](std::string& reason) -> std::unique_ptr<Mailbox> {
-        return PeerMailbox::open(names, reason);
-    };
+    ThreadedMailbox mailbox(*loop, options->mailbox);
+    parts.mailbox = &mailbox;
     SocketRecorderLink recorderLink;
     parts.recorderLink = &recorderLink;
     ThreadedWeatherMonitor weatherMonitor(*loop);

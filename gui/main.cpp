@@ -30,24 +30,26 @@
 #include "platform/http_fetch.h"
 #include "platform/linux_serial_line.h"
 #include "platform/listing_serial_line.h"
-#include "platform/peer_mailbox.h"
 #include "platform/recorder_socket.h"
 #include "platform/program_location.h"
 #include "platform/serial_port_list.h"
+#include "platform/threaded_mailbox.h"
 #include "platform/threaded_weather_monitor.h"
 #include "platform/xdg_autostart.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: skycrier [--folder DIR] [--screenshots DIR | --dump-controls]\n"
+    "usage: skycrier [--folder DIR] [--mailbox NAME] [--screenshots DIR | --dump-controls]\n"
     "  --folder DIR       the program folder: skycrier.ini, skycrier.log and the working files\n"
+    "  --mailbox NAME     share the transmitter through the private mailbox /dev/shm/NAME\n"
     "  --screenshots DIR  write a PNG of every window, and of the main window with each menu open, then exit\n"
     "  --dump-controls    print every window's named controls as one JSON object, then exit\n"
     "  --version          print the version\n";
 
 struct Options {
     std::string folder;
+    skycrier::MailboxNames mailbox;
     std::string screenshots;
     bool dumpControls = false;
 };
@@ -56,14 +58,18 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
     Options o;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
-        const bool takesValue = a == "--folder" || a == "--screenshots";
+        const bool takesValue = a == "--folder" || a == "--screenshots" || a == "--mailbox";
         if (takesValue && i + 1 >= argc) {
             error = a + " needs a value";
             return std::nullopt;
         }
         if (a == "--folder")
             o.folder = argv[++i];
-        else if (a == "--screenshots")
+        else if (a == "--mailbox") {
+            const auto names = skycrier::MailboxNames::fromOption(argv[++i], error);
+            if (!names) return std::nullopt;
+            o.mailbox = *names;
+        } else if (a == "--screenshots")
             o.screenshots = argv[++i];
         else if (a == "--dump-controls")
             o.dumpControls = true;
@@ -185,8 +191,8 @@ int main(int argc, char** argv) {
     ThreadedWeatherMonitor weatherMonitor(loop);
     parts.weatherMonitor = &weatherMonitor;
     // Peer programs reach the running program only, never a review of its look.
-    if (!review)
-        parts.openMailbox = [](std::string& reason) -> std::unique_ptr<Mailbox> { return PeerMailbox::open({}, reason); };
+    ThreadedMailbox mailbox(loop, options->mailbox);
+    if (!review) parts.mailbox = &mailbox;
     parts.listPorts = [] { return listSerialPorts(); };
     parts.showError = [&desktop, &shown](const std::string& text) {
         desktop.error(shown ? &shown->mainWindow : nullptr, text);

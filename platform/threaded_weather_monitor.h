@@ -5,16 +5,13 @@
 // adapter pulled out) is opened again before the next reading, so the station
 // comes back by itself once the adapter is back.
 
-#include <condition_variable>
-#include <deque>
 #include <functional>
-#include <mutex>
 #include <string>
-#include <thread>
 
 #include "platform/task_scope.h"
 #include "platform/weather_monitor_link.h"
 #include "platform/weather_monitor_station.h"
+#include "platform/worker_thread.h"
 
 namespace skycrier {
 
@@ -33,8 +30,6 @@ public:
     void read(Reading reading, std::function<void(double)> done) override;
 
 private:
-    void enqueue(std::function<void()> call);
-    void run();
     double readNow(Reading reading);
 
     // Declared first, so it outlives the thread that posts through it.
@@ -43,11 +38,7 @@ private:
     // The port last opened, for opening it again; the thread's own.
     std::string device_;
     int baudRate_ = 0;
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    std::deque<std::function<void()>> calls_;
-    bool stopping_ = false;
-    std::thread thread_;
+    WorkerThread worker_{WorkerThread::AtEnd::DropQueued};
 };
 
 }  // namespace skycrier

@@ -23,11 +23,11 @@ TEST(ProgramPeers, ConnectsAtTheStartAndDisconnectsAtTheClose) {
         FakeSerialLine line;
         TempDir dir;
         FakeFetcher web{loop};
-        MailboxLog mailbox;
+        FakeMailbox mailbox{loop};
         mailbox.refuseOpen = refused;
         AnnouncerParts parts{loop, out, line, dir.path(), {}};
         parts.fetcher = &web;
-        parts.openMailbox = FakeMailbox::opener(mailbox);
+        parts.mailbox = &mailbox;
         Program program{{parts, {}}};
         std::vector<std::string> reported;
         const Subscription reports =
@@ -36,9 +36,9 @@ TEST(ProgramPeers, ConnectsAtTheStartAndDisconnectsAtTheClose) {
         program.start();
         EXPECT_FALSE(program.started());
         EXPECT_EQ(mailbox.sent, refused ? std::vector<std::string>{} : std::vector<std::string>{"BRELL connect\xE9"});
+        loop.advance(1000);
         EXPECT_EQ(reported, refused ? std::vector<std::string>{"peer programs: no shared memory"}
                                     : std::vector<std::string>{});
-        loop.advance(1000);
         EXPECT_TRUE(program.started());
 
         program.FormClose();

@@ -1,16 +1,15 @@
 // The mailbox as another program on this machine finds it: its bytes, its
-// event waking every listener, and its lock surviving a peer that died holding it.
+// event waking every listener, and its objects used only when they are the
+// user's own and closed to others.
 
-#include <fcntl.h>
-#include <sys/mman.h>
+#include <pwd.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 #include <mutex>
 
@@ -39,13 +38,18 @@ private:
     std::vector<std::string> messages_;
 };
 
+MailboxDeadline soon() { return std::chrono::steady_clock::now() + std::chrono::seconds(3); }
+
 class PeerMailboxTest : public ::testing::Test {
 protected:
     ~PeerMailboxTest() override { PeerMailbox::unlink(names); }
 
+    std::unique_ptr<PeerMailbox> open(std::string& error) {
+        return PeerMailbox::open(names, soon(), [this](const std::string& text) { notices.push_back(text); }, error);
+    }
     std::unique_ptr<PeerMailbox> open() {
         std::string error;
-        auto box = PeerMailbox::open(names, error);
+        auto box = open(error);
         EXPECT_TRUE(box) << error;
         return box;
     }
@@ -55,6 +59,7 @@ protected:
     }
 
     MailboxNames names = MailboxNames::named("skycrier-test-mailbox-" + std::to_string(::getpid()));
+    std::vector<std::string> notices;
 };
 
 TEST_F(PeerMailboxTest, AMessageWakesEveryListenerAndSitsInTheRegionAsLengthAndText) {
@@ -68,7 +73,7 @@ TEST_F(PeerMailboxTest, AMessageWakesEveryListenerAndSitsInTheRegionAsLengthAndT
     // The region holds only the latest message: each one is awaited before the next.
     const std::vector<std::string> expected = {"BRELL connect\xE9", "BRELL_OK"};
     for (std::size_t i = 0; i < expected.size(); ++i) {
-        ASSERT_TRUE((i == 0 ? *second : *first).send(expected[i], error));
+        ASSERT_TRUE((i == 0 ? *second : *first).send(expected[i], soon(), error));
         EXPECT_TRUE(waitUntil([&] { return a.messages().size() == i + 1 && b.messages().size() == i + 1; }));
     }
     EXPECT_EQ(a.messages(), expected);
@@ -79,44 +84,59 @@ TEST_F(PeerMailboxTest, AMessageWakesEveryListenerAndSitsInTheRegionAsLengthAndT
     EXPECT_EQ(bytes.substr(0, 12), std::string("\x08\0\0\0BRELL_OK", 12));
     // Only the latest message's bytes are written: the longer one's tail stays.
     EXPECT_EQ(bytes.substr(12, 6), "nnect\xE9");
-    struct stat st {};
-    ASSERT_EQ(::stat(("/dev/shm" + names.region).c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    for (const std::string& name : {names.region, names.control}) {
+        struct stat st {};
+        ASSERT_EQ(::stat(("/dev/shm" + name).c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0600u) << name;
+    }
 
-    EXPECT_FALSE(first->send(std::string(kMailboxBytes - 3, 'x'), error));
+    EXPECT_FALSE(first->send(std::string(kMailboxBytes - 3, 'x'), soon(), error));
     EXPECT_EQ(error, "the message is longer than the mailbox");
+    EXPECT_EQ(notices, std::vector<std::string>{});
 }
 
-TEST_F(PeerMailboxTest, APeerKilledWhileHoldingTheLockDoesNotSilenceTheOthers) {
-    // Created before the fork, while this process has no thread of the mailbox's.
-    const auto box = open();
-    ASSERT_TRUE(box);
-    int ready[2];
-    ASSERT_EQ(::pipe(ready), 0);
-    const pid_t holder = ::fork();
-    if (holder == 0) {
-        const int fd = ::shm_open(names.control.c_str(), O_RDWR, 0);
-        auto* control = static_cast<MailboxControl*>(
-            ::mmap(nullptr, sizeof(MailboxControl), PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0));
-        pthread_mutex_lock(&control->mutex);
-        (void)!::write(ready[1], "x", 1);
-        ::pause();
-        ::_exit(0);
-    }
-    ASSERT_GT(holder, 0);
-    char c = 0;
-    ASSERT_EQ(::read(ready[0], &c, 1), 1);
-    ::kill(holder, SIGKILL);
-    ::waitpid(holder, nullptr, 0);
-    ::close(ready[0]);
-    ::close(ready[1]);
+TEST_F(PeerMailboxTest, ObjectsOfAnotherUserOrOpenToOthersAreRefusedAndLeftAsTheyAre) {
+    const passwd* nobody = ::getpwnam("nobody");
+    struct Case {
+        const char* name;
+        bool region;
+        mode_t mode;
+        bool otherOwner;
+        std::string says;
+    };
+    const Case cases[] = {
+        {"region open to all", true, 0666, false, "is open to other users (mode 0666)"},
+        {"lock readable by the group", false, 0640, false, "is open to other users (mode 0640)"},
+        {"region of another user", true, 0600, true, "belongs to nobody"},
+        {"lock of another user", false, 0600, true, "belongs to nobody"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.otherOwner && (::geteuid() != 0 || !nobody)) {
+            std::cout << "[  SKIPPED ] " << c.name << ": changing an owner needs root\n";
+            continue;
+        }
+        PeerMailbox::unlink(names);
+        {
+            const auto made = open();
+            std::string error;
+            ASSERT_TRUE(made && made->send("BRELL_PLAY", soon(), error));
+        }
+        const std::string name = c.region ? names.region : names.control;
+        const std::string path = "/dev/shm" + name;
+        ASSERT_EQ(::chmod(path.c_str(), c.mode), 0);
+        if (c.otherOwner) {
+            ASSERT_EQ(::chown(path.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+        }
+        const std::string before = regionBytes();
 
-    Heard heard;
-    box->listen(heard.sink());
-    std::string error;
-    ASSERT_TRUE(box->send("BRELL_HELLO", error));
-    EXPECT_TRUE(waitUntil([&] { return heard.messages() == std::vector<std::string>{"BRELL_HELLO"}; }));
-    box->stopListening();
+        std::string error;
+        EXPECT_FALSE(open(error));
+        EXPECT_EQ(error.rfind(path + " ", 0), 0u) << error;
+        for (const std::string& part : {c.says, std::string("rm ") + path, std::string("--mailbox")})
+            EXPECT_NE(error.find(part), std::string::npos) << error;
+        EXPECT_EQ(regionBytes(), before);
+    }
 }
 
 }  // namespace
