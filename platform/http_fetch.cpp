@@ -187,7 +187,6 @@ std::string transferFailure(CURL* easy, CURLcode code, const Transfer& transfer,
                seconds(limits.totalTimeoutMs);
     }
     case CURLE_PEER_FAILED_VERIFICATION:
-    case CURLE_SSL_CACERT_BADFILE:
     case CURLE_SSL_ISSUER_ERROR:
     case CURLE_SSL_PINNEDPUBKEYNOTMATCH: return "certificate refused: " + detail;
     case CURLE_SSL_CONNECT_ERROR: return "no secure connection: " + detail;
@@ -236,7 +235,7 @@ public:
         curl_multi_wakeup(multi_);
     }
 
-    // Runs on the worker before its next transfer step, so a cancelled transfer sends nothing more.
+    // The worker drops the transfer before its next step, so it sends and writes nothing more.
     void cancel(HttpFetcher::FetchId id) {
         if (!failure_.empty()) return;
         {

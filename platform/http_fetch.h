@@ -51,8 +51,8 @@ public:
     virtual FetchId fetchToFile(const std::string& url, const std::string& path,
                                 std::function<void(const std::string& error)> done) = 0;
     // Abandons the fetch at once, without waiting for its server: its done
-    // never runs and nothing is left under its path. A fetch that has already
-    // ended, or an unknown id, is ignored.
+    // never runs, and a transfer still under way leaves no file behind. An
+    // unknown id, or one whose done has run, is ignored.
     virtual void cancel(FetchId id) = 0;
     // Sends the cookie with every later request that matches its domain and
     // path, replacing a cookie of the same name, domain and path; an expired
