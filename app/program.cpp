@@ -27,6 +27,9 @@ Program::Program(const ProgramParts& parts)
     announcer.stations.context.sharedDataFolder = sharedDataFolder_;
     announcer.scheduler.startUp = [this] { StartUp(); };
     versionCheck.beep = [this] { announcer.stations.context.beep(); };
+    for (InternetSource* source : {static_cast<InternetSource*>(&announcer.stations.FormMeteoMETAR),
+                                   static_cast<InternetSource*>(&announcer.stations.FormMeteoAPRS)})
+        fetchNotices_.push_back(source->fetchNotice.connect([this](const std::string& text) { report(text); }));
 }
 
 void Program::start() {

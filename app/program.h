@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "app/announcer.h"
 #include "app/version_check.h"
@@ -67,6 +68,7 @@ private:
     bool started_ = false;
     bool closed_ = false;
     Subscription firstPoll_;
+    std::vector<Subscription> fetchNotices_;
 };
 
 }  // namespace skycrier

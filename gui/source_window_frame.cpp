@@ -85,7 +85,7 @@ QCheckBox* SourceWindowFrame::checkBoxOf(MeteoField field) const {
 }
 
 void SourceWindowFrame::refresh() {
-    setTextIfChanged(error_, qs(model_.meteo.ErrorText));
+    setTextIfChanged(error_, qs(model_.errorLine()));
     for (const auto& [field, box] : boxes_) {
         const CheckBox& shown = model_.checkBox(field);
         showCaption(box, shown);

@@ -90,7 +90,7 @@ void TFormMeteoAPRS::ButtonRafraichirClick() {
     FormFav.visible = false;
     if (EditDat != ComboBoxPath.Text()) ComboBoxPath.RememberUrl(EditDat);
     followPollPeriod();
-    TimerMeteoTimer();
+    pollAfresh();
     busy = false;
 }
 
@@ -119,10 +119,8 @@ void TFormMeteoAPRS::TimerMeteoTimer() {
 
 void TFormMeteoAPRS::fetchThenDecode() {
     status = fetch_status::kOk;
-    fetchReport([this](int fetched) {
-        status = fetched;
+    fetchReport([this] {
         if (status != fetch_status::kOk) {
-            meteo.ErrorText = fetchStatusText(status);
             if (status == cut_status::kNoReport && EditDat.find(kAprsTrackingDomain) != std::string::npos)
                 context_.showError(std::string("Bitte die URL überprüfen oder ") + kAprsTrackingDomain +
                                    " anzumelden, dann aktualisieren");

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "net/page_check.h"
 #include "net/url_line.h"
 #include "platform/atomic_file.h"
 #include "platform/regular_file.h"
@@ -42,47 +43,76 @@ bool InternetSource::loadDataFile(const std::string& value) {
     return false;
 }
 
-void InternetSource::fetchReport(std::function<void(int)> then) {
+std::string InternetSource::errorLine() const { return fetch_ ? traits_.progressText : meteo.ErrorText; }
+
+void InternetSource::fetchReport(std::function<void()> then) {
     const std::string file = context_.resolvePath(traits_.webFile);
     const std::string url = cutComment(EditDat, traits_.commentCut);
+    const auto conclude = [this, url, then](const Fetched& fetched) {
+        status = fetched.status;
+        if (status != fetch_status::kOk)
+            meteo.ErrorText = fetchStatusText(status) + (fetched.reason.empty() ? "" : ": " + fetched.reason);
+        noteOutcome(url);
+        then();
+    };
     if (!context_.fetcher) {
-        then(fetch_status::kFetchFailed);
+        conclude({fetch_status::kFetchFailed, "no connection to the web"});
         return;
     }
-    meteo.ErrorText = traits_.progressText;
-    context_.fetcher->fetchToFile(url, file, tasks_.guard([this, file, then](const std::string& error) {
-        meteo.ErrorText.clear();
-        if (!error.empty()) {
-            then(fetch_status::kFetchFailed);
-            return;
-        }
-        std::string reason;
-        const auto page = readRegularFile(file, kMaxReportFileBytes, reason);
-        if (!page) {
-            then(fetch_status::kUnreadable);
-            return;
-        }
-        if (page->size() < 3) {
-            then(fetch_status::kFetchFailed);
-            return;
-        }
-        // A page begins with markup within its first bytes; a plain report is used as it is.
-        if (page->substr(0, 3).find('<') == std::string::npos) {
-            then(fetch_status::kOk);
-            return;
-        }
-        const HtmlCut cut = traits_.cutPage(*page, EditDat);
-        if (cut.status != cut_status::kOk) {
-            then(cut.status);
-            return;
-        }
-        const std::string name = std::filesystem::path(traits_.webFile).filename().string();
-        if (!writeOutput(file, cut.line, "Unmöglich um " + name + " zu speichern")) {
-            then(fetch_status::kNotSaved);
-            return;
-        }
-        then(fetch_status::kOk);
-    }));
+    fetch_ = context_.fetcher->fetchToFile(url, file,
+                                           tasks_.guard([this, file, conclude](const std::string& error) {
+                                               fetch_.reset();
+                                               conclude(takeFetchedPage(file, error));
+                                           }));
+}
+
+InternetSource::Fetched InternetSource::takeFetchedPage(const std::string& file, const std::string& error) {
+    if (!error.empty()) return {fetch_status::kFetchFailed, error};
+    std::string reason;
+    const auto page = readRegularFile(file, kMaxReportFileBytes, reason);
+    if (!page) return {fetch_status::kUnreadable, reason};
+    if (const auto notReport = notAReport(*page)) {
+        // Decoded, it would replace the last good values with empty ones.
+        std::error_code ignored;
+        std::filesystem::remove(file, ignored);
+        return {fetch_status::kFetchFailed, "the page is not a report: " + *notReport};
+    }
+    // A page begins with markup within its first bytes; a plain report is used as it is.
+    if (page->substr(0, 3).find('<') == std::string::npos) return {fetch_status::kOk, {}};
+    const HtmlCut cut = traits_.cutPage(*page, EditDat);
+    if (cut.status != cut_status::kOk) return {cut.status, {}};
+    const std::string name = std::filesystem::path(traits_.webFile).filename().string();
+    if (!writeOutput(file, cut.line, "Unmöglich um " + name + " zu speichern")) return {fetch_status::kNotSaved, {}};
+    return {fetch_status::kOk, {}};
+}
+
+void InternetSource::noteOutcome(const std::string& url) {
+    const std::string source = "the " + std::string(sourceName(kind())) + " source";
+    if (status != fetch_status::kOk) {
+        if (meteo.ErrorText == toldFailure_) return;
+        toldFailure_ = meteo.ErrorText;
+        fetchNotice.emit(source + " cannot fetch its report from " + url + ": " + toldFailure_);
+    } else if (!toldFailure_.empty()) {
+        toldFailure_.clear();
+        fetchNotice.emit(source + " fetches its report again from " + url);
+    }
+}
+
+void InternetSource::pollAfresh() {
+    abandonFetch();
+    TimerMeteoTimer();
+}
+
+void InternetSource::stopPolling() {
+    SourceWindow::stopPolling();
+    abandonFetch();
+}
+
+void InternetSource::abandonFetch() {
+    if (!fetch_) return;
+    context_.fetcher->cancel(*fetch_);
+    fetch_.reset();
+    polling_ = false;
 }
 
 void InternetSource::beginPoll() {

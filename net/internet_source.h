@@ -3,12 +3,16 @@
 // an optional " //" comment, or a local file), its history, the favourites,
 // the time-zone choice, the pressure correction, and the fetch of a web input
 // into a file of the program folder, with its numbered status ("Error archivo
-// #1" when the fetch failed, ...). The fetch runs off the loop; the poll goes
-// on when its answer is in.
+// #1: HTTP 404 ..." when the fetch failed, with its reason). The fetch runs
+// off the loop; the poll goes on when its answer is in. While it runs, the
+// window's error line shows the progress text, but the record keeps the last
+// poll's outcome, so a bulletin meanwhile speaks the last good values. A new
+// request, or a change to another source, abandons the fetch in flight.
 //
 // Threading: the loop's thread only.
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,6 +20,7 @@
 #include "net/html_cut.h"
 #include "net/report_items.h"
 #include "net/url_history.h"
+#include "platform/signal.h"
 #include "platform/task_scope.h"
 #include "sources/source_window.h"
 
@@ -24,7 +29,7 @@ namespace skycrier {
 // Fetch statuses the cut of a page does not give.
 namespace fetch_status {
 inline constexpr int kOk = 0;
-inline constexpr int kFetchFailed = 1;  // the fetch failed, or gave fewer than 3 bytes
+inline constexpr int kFetchFailed = 1;  // the fetch failed, or its answer is not a report
 inline constexpr int kUnreadable = 2;
 inline constexpr int kPageGone = 4;
 inline constexpr int kNotSaved = 8;
@@ -54,8 +59,16 @@ public:
     // False when the value was not taken.
     bool loadDataFile(const std::string& value);
 
-    const std::string& StaticTextErreur() const { return meteo.ErrorText; }
+    // The progress text while a fetch runs, else the last poll's error.
+    std::string errorLine() const override;
+    std::string StaticTextErreur() const { return errorLine(); }
     bool pollInFlight() const override { return polling_; }
+    // The fetch in flight is abandoned (its answer never read) and no poll follows.
+    void stopPolling() override;
+
+    // A fetch failure as it starts (or changes), and once more when the
+    // report is fetched again: one line each for the status line and the log.
+    Signal<std::string> fetchNotice;
 
     std::string EditDat;
     UrlHistory ComboBoxPath;
@@ -73,8 +86,11 @@ public:
 
 protected:
     // Fetches EditDat (without its comment) into the web file and cuts the
-    // report out of a page; then(status) runs on the loop when it is done.
-    void fetchReport(std::function<void(int status)> then);
+    // report out of a page; then runs on the loop when it is done, with
+    // `status` set and, after a failure, ErrorText saying why.
+    void fetchReport(std::function<void()> then);
+    // A poll the user asked for: one still waiting for its fetch is abandoned first.
+    void pollAfresh();
     // The poll is under way (its fetch may be out); a second one waits for nothing.
     bool polling() const { return polling_; }
     void beginPoll();
@@ -94,7 +110,20 @@ protected:
     Traits traits_;
 
 private:
+    // The status and, for a failed fetch or an answer that is no report, why.
+    struct Fetched {
+        int status;
+        std::string reason;
+    };
+    Fetched takeFetchedPage(const std::string& file, const std::string& error);
+    void abandonFetch();
+    // Tells fetchNotice when the outcome differs from the last one told.
+    void noteOutcome(const std::string& url);
+
     bool polling_ = false;
+    std::optional<HttpFetcher::FetchId> fetch_;
+    // The failure last told through fetchNotice; empty while fetches succeed.
+    std::string toldFailure_;
     TaskScope tasks_;
 };
 

@@ -59,7 +59,7 @@ void TFormMeteoMETAR::ButtonRafraichirClick() {
     FormFav.visible = false;
     if (EditDat != ComboBoxPath.Text()) ComboBoxPath.RememberUrl(EditDat);
     followPollPeriod();
-    if (!context_.loading) TimerMeteoTimer();
+    if (!context_.loading) pollAfresh();
     busy = false;
 }
 
@@ -80,11 +80,8 @@ void TFormMeteoMETAR::TimerMeteoTimer() {
 
 void TFormMeteoMETAR::fetchThenDecode() {
     status = fetch_status::kOk;
-    fetchReport([this](int fetched) {
-        status = fetched;
-        if (status != fetch_status::kOk) {
-            meteo.ErrorText = fetchStatusText(status);
-        } else {
+    fetchReport([this] {
+        if (status == fetch_status::kOk) {
             meteo.ErrorText.clear();
             resetCaptions();
             Editdatemeteo.caption.clear();

@@ -71,6 +71,7 @@ std::optional<std::string> netscapeLine(const HttpCookie& cookie) {
 }
 
 struct Job {
+    HttpFetcher::FetchId id;
     std::string url;
     std::string path;
     std::function<void(const std::string&)> done;
@@ -133,6 +134,66 @@ struct Transfer {
     char curlError[CURL_ERROR_SIZE] = {};
 };
 
+std::string httpStatusReason(long status) {
+    const std::string head = "HTTP " + std::to_string(status);
+    if (status == 404 || status == 410) return head + ": the server has no such page; check the address";
+    if (status == 401 || status == 403) return head + ": the server refuses the page; check the address or the login";
+    if (status >= 500) return head + ": the server is in trouble; the next poll asks again";
+    return head + ": the server refuses the request; check the address";
+}
+
+// The host the address names, for a message; the address itself when it has none.
+std::string hostOf(const std::string& url) {
+    CURLU* parsed = curl_url();
+    char* host = nullptr;
+    std::string name = url;
+    if (parsed && curl_url_set(parsed, CURLUPART_URL, url.c_str(), 0) == CURLUE_OK &&
+        curl_url_get(parsed, CURLUPART_HOST, &host, 0) == CURLUE_OK)
+        name = host;
+    curl_free(host);
+    curl_url_cleanup(parsed);
+    return name;
+}
+
+std::string seconds(Millis ms) { return std::to_string((ms + 999) / 1000) + " s"; }
+
+// Why a transfer failed, in words a user can act on, and the same words while
+// the fault lasts (libcurl's own messages count the milliseconds).
+std::string transferFailure(CURL* easy, CURLcode code, const Transfer& transfer, const HttpLimits& limits) {
+    const std::string detail = transfer.curlError[0] ? transfer.curlError : curl_easy_strerror(code);
+    switch (code) {
+    case CURLE_HTTP_RETURNED_ERROR: {
+        long status = 0;
+        curl_easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &status);
+        return httpStatusReason(status);
+    }
+    case CURLE_COULDNT_CONNECT: {
+        long osError = 0;
+        curl_easy_getinfo(easy, CURLINFO_OS_ERRNO, &osError);
+        if (osError == ECONNREFUSED)
+            return "connection refused by " + hostOf(transfer.job.url) + ": check the address and its port";
+        return "cannot connect to " + hostOf(transfer.job.url) +
+               (osError ? std::string(": ") + std::strerror(static_cast<int>(osError)) : std::string());
+    }
+    case CURLE_COULDNT_RESOLVE_HOST:
+        return "host not found: " + hostOf(transfer.job.url) + "; check the address and the network";
+    case CURLE_OPERATION_TIMEDOUT: {
+        curl_off_t connected = 0;
+        curl_easy_getinfo(easy, CURLINFO_CONNECT_TIME_T, &connected);
+        if (connected == 0)
+            return "timed out: no connection to " + hostOf(transfer.job.url) + " within " +
+                   seconds(limits.connectTimeoutMs);
+        return "timed out: " + hostOf(transfer.job.url) + " sent no whole answer within " +
+               seconds(limits.totalTimeoutMs);
+    }
+    case CURLE_PEER_FAILED_VERIFICATION:
+    case CURLE_SSL_ISSUER_ERROR:
+    case CURLE_SSL_PINNEDPUBKEYNOTMATCH: return "certificate refused: " + detail;
+    case CURLE_SSL_CONNECT_ERROR: return "no secure connection: " + detail;
+    default: return detail;
+    }
+}
+
 }  // namespace
 
 // The worker thread and the libcurl handles it drives. add() comes from the
@@ -174,6 +235,16 @@ public:
         curl_multi_wakeup(multi_);
     }
 
+    // The worker drops the transfer before its next step, so it sends and writes nothing more.
+    void cancel(HttpFetcher::FetchId id) {
+        if (!failure_.empty()) return;
+        {
+            const std::lock_guard lock(mutex_);
+            cancelled_.push_back(id);
+        }
+        curl_multi_wakeup(multi_);
+    }
+
     void addCookie(std::string line) {
         if (!failure_.empty()) return;
         {
@@ -206,17 +277,20 @@ private:
         for (;;) {
             std::deque<Job> jobs;
             std::vector<std::string> cookieLines;
+            std::vector<HttpFetcher::FetchId> cancelled;
             {
                 const std::lock_guard lock(mutex_);
                 if (stopping_) break;
                 jobs.swap(queue_);
                 cookieLines.swap(cookieLines_);
+                cancelled.swap(cancelled_);
             }
             // Cookies first: a fetch asked for after a cookie was given carries it.
             for (const std::string& line : cookieLines) {
                 curl_easy_setopt(cookieEntry_, CURLOPT_COOKIELIST, line.c_str());
             }
             for (Job& job : jobs) start(std::move(job));
+            for (const HttpFetcher::FetchId id : cancelled) abandon(id);
             int stillRunning = 0;
             curl_multi_perform(multi_, &stillRunning);
             collectFinished();
@@ -243,6 +317,15 @@ private:
             return end(*transfer, "libcurl refuses the transfer's settings");
         }
         running_.emplace(easy, std::move(transfer));
+    }
+
+    // The transfer goes without a word; its temporary file goes with it.
+    void abandon(HttpFetcher::FetchId id) {
+        const auto found = std::find_if(running_.begin(), running_.end(),
+                                        [id](const auto& entry) { return entry.second->job.id == id; });
+        if (found == running_.end()) return;
+        release(found->first);
+        running_.erase(found);
     }
 
     // Posts done; a temporary file still there goes first, so done never sees it.
@@ -291,17 +374,18 @@ private:
             const auto found = running_.find(easy);
             const std::unique_ptr<Transfer> transfer = std::move(found->second);
             running_.erase(found);
+            const std::string reason = finish(easy, *transfer, code);
             release(easy);
-            end(*transfer, finish(*transfer, code));
+            end(*transfer, reason);
         }
     }
 
     // Empty when the body is in place under its name, else the reason.
-    std::string finish(Transfer& transfer, CURLcode code) const {
+    std::string finish(CURL* easy, Transfer& transfer, CURLcode code) const {
         Body& body = *transfer.body;
         if (!body.failure.empty()) return body.failure;
         if (code == CURLE_FILESIZE_EXCEEDED) return tooLarge(limits_.maxBodyBytes);
-        if (code != CURLE_OK) return transfer.curlError[0] ? transfer.curlError : curl_easy_strerror(code);
+        if (code != CURLE_OK) return transferFailure(easy, code, transfer, limits_);
         return body.keepAs(transfer.job.path);
     }
 
@@ -321,6 +405,7 @@ private:
     std::mutex mutex_;
     std::deque<Job> queue_;
     std::vector<std::string> cookieLines_;
+    std::vector<HttpFetcher::FetchId> cancelled_;
     bool stopping_ = false;
 
     std::map<CURL*, std::unique_ptr<Transfer>> running_;  // worker only
@@ -332,14 +417,32 @@ CurlFetcher::CurlFetcher(EventLoop& loop, HttpLimits limits)
 
 CurlFetcher::~CurlFetcher() = default;
 
-void CurlFetcher::fetchToFile(const std::string& url, const std::string& path,
-                              std::function<void(const std::string& error)> done) {
+HttpFetcher::FetchId CurlFetcher::fetchToFile(const std::string& url, const std::string& path,
+                                              std::function<void(const std::string& error)> done) {
+    const FetchId id = ++lastId_;
+    std::erase_if(pending_, [](const auto& entry) { return entry.second.expired(); });
+    // The flag lives as long as the wrapped done; cancel() lowers it, so a
+    // result already posted to the loop is dropped too.
+    auto wanted = std::make_shared<bool>(true);
+    pending_.emplace(id, wanted);
+    auto once = [wanted, done = std::move(done)](const std::string& error) {
+        if (*wanted) done(error);
+    };
     // Gone before the request, so no old data remains under the name whatever happens next.
     if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
-        tasks_.post([done = std::move(done), reason = systemFailure("cannot delete the old", path)] { done(reason); });
-        return;
+        tasks_.post([once = std::move(once), reason = systemFailure("cannot delete the old", path)] { once(reason); });
+        return id;
     }
-    transfers_->add({url, path, std::move(done)});
+    transfers_->add({id, url, path, std::move(once)});
+    return id;
+}
+
+void CurlFetcher::cancel(FetchId id) {
+    const auto found = pending_.find(id);
+    if (found == pending_.end()) return;
+    if (const auto wanted = found->second.lock()) *wanted = false;
+    pending_.erase(found);
+    transfers_->cancel(id);
 }
 
 void CurlFetcher::setCookie(const HttpCookie& cookie) {

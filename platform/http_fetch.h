@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -35,16 +36,24 @@ struct HttpCookie {
 
 class HttpFetcher {  // loop thread only
 public:
+    // Names one fetch, for cancel().
+    using FetchId = std::uint64_t;
+
     virtual ~HttpFetcher() = default;
     // Copies the body of an http or https resource into the file at path. The
     // stale file at path is removed before the request; the body is written
     // byte for byte to a temporary name beside it and renamed into place only
     // when complete, so a failed fetch never leaves half a body under that
     // name. done runs later on the loop: an empty string on success, else a
-    // one-line reason. A fetch still running when the fetcher goes is
-    // abandoned and its done never runs.
-    virtual void fetchToFile(const std::string& url, const std::string& path,
-                             std::function<void(const std::string& error)> done) = 0;
+    // one-line reason that says what went wrong ("HTTP 404 ...", "connection
+    // refused ...", "timed out ...", "certificate refused ..."). A fetch still
+    // running when the fetcher goes is abandoned and its done never runs.
+    virtual FetchId fetchToFile(const std::string& url, const std::string& path,
+                                std::function<void(const std::string& error)> done) = 0;
+    // Abandons the fetch at once, without waiting for its server: its done
+    // never runs, and a transfer still under way leaves no file behind. An
+    // unknown id, or one whose done has run, is ignored.
+    virtual void cancel(FetchId id) = 0;
     // Sends the cookie with every later request that matches its domain and
     // path, replacing a cookie of the same name, domain and path; an expired
     // one removes that cookie. A fetcher without a cookie store lets it go.
@@ -65,8 +74,9 @@ public:
     CurlFetcher(const CurlFetcher&) = delete;
     CurlFetcher& operator=(const CurlFetcher&) = delete;
 
-    void fetchToFile(const std::string& url, const std::string& path,
-                     std::function<void(const std::string& error)> done) override;
+    FetchId fetchToFile(const std::string& url, const std::string& path,
+                        std::function<void(const std::string& error)> done) override;
+    void cancel(FetchId id) override;
     // A cookie whose fields hold control characters cannot be sent and is let go.
     void setCookie(const HttpCookie& cookie) override;
 
@@ -76,6 +86,9 @@ private:
     // Declared first, so it outlives the thread that posts through it.
     TaskScope tasks_;
     std::unique_ptr<Transfers> transfers_;
+    FetchId lastId_ = 0;
+    // The fetches whose done has not run yet, each by the flag that lets it run.
+    std::map<FetchId, std::weak_ptr<bool>> pending_;
 };
 
 }  // namespace skycrier

@@ -24,7 +24,7 @@ void TFormChoixMeteo::check(SourceKind kind) {
 
 void TFormChoixMeteo::RadioButtonNoMeteoClick() {
     checked_ = SourceKind::None;
-    for (SourceWindow* w : windows_) w->TimerMeteo.stop();
+    for (SourceWindow* w : windows_) w->stopPolling();
 }
 
 void TFormChoixMeteo::RadioButtonMONClick() { choose(SourceKind::MON); }
@@ -37,7 +37,7 @@ void TFormChoixMeteo::RadioButtonMETARClick() { choose(SourceKind::METAR); }
 void TFormChoixMeteo::choose(SourceKind kind) {
     checked_ = kind;
     for (SourceWindow* w : windows_)
-        if (w->kind() != kind) w->TimerMeteo.stop();
+        if (w->kind() != kind) w->stopPolling();
     window(kind).startAsChosen(CheckBoxReduire());
 }
 

@@ -23,7 +23,7 @@ public:
     // Checks a radio button; one that was not checked runs its click handler.
     void check(SourceKind kind);
 
-    // Each stops the other sources' timers, then starts its own source.
+    // Each stops the other sources' polling (timers and fetches in flight), then starts its own source.
     void RadioButtonNoMeteoClick();
     void RadioButtonMONClick();
     void RadioButtonW23Click();

@@ -120,6 +120,10 @@ public:
     void followPollPeriod();
     // A poll has started and waits for its station's answer.
     virtual bool pollInFlight() const { return false; }
+    // Another source was chosen: this one stops polling.
+    virtual void stopPolling() { TimerMeteo.stop(); }
+    // The text of the window's error line (StaticTextErreur).
+    virtual std::string errorLine() const { return meteo.ErrorText; }
     // What choosing this source in the choice window starts, once the other
     // sources' timers are stopped; keepHidden is the main window's CheckBoxReduire.
     virtual void startAsChosen(bool keepHidden) = 0;

@@ -81,7 +81,9 @@ TEST_F(ReportCommandTest, AWebAddressIsFetchedFirstAndAFailureExitsOne) {
 
     const auto missing = metar({"--url", server.url("/nothing")});
     EXPECT_EQ(missing.code, 1);
-    EXPECT_NE(missing.out.find("\"StaticTextErreur\": {\"caption\": \"Error archivo #1\""), std::string::npos);
+    EXPECT_NE(missing.out.find("\"StaticTextErreur\": {\"caption\": \"Error archivo #1: HTTP 404: the server has no "
+                               "such page; check the address\""),
+              std::string::npos);
 
     for (const std::vector<std::string>& bad : {std::vector<std::string>{}, {"a.txt", "--url", "http://x"},
                                                  {"a.txt", "--tu", "GMT"}, {"a.txt", "--in-wind", "kmh"}})
@@ -105,7 +107,8 @@ TEST_F(ReportCommandTest, ABulletinSpeaksTheFetchedReportOrSaysWhyNot) {
     const auto silent = run("http://127.0.0.1:" + std::to_string(down.port()) + "/metar");
     EXPECT_EQ(silent.code, 0);
     EXPECT_EQ(silent.out, "wait 300\nplay son_it_s1\nplay son_pm\ndone\n");
-    EXPECT_EQ(silent.err, "skycrier-cli bulletin: the weather source METAR cannot be used (Error archivo #1): "
+    EXPECT_EQ(silent.err, "skycrier-cli bulletin: the weather source METAR cannot be used (Error archivo #1: "
+                          "connection refused by 127.0.0.1: check the address and its port): "
                           "no weather is spoken\n");
 }
 

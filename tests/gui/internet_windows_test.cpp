@@ -143,7 +143,7 @@ TEST(MetarWindow, TheHistoryKeepsTenEntriesAndAPickRunsTheChangeHandler) {
     EXPECT_EQ(history->itemText(0).toStdString(), address(11));
     EXPECT_EQ(history->itemText(1).toStdString(), address(1));
     EXPECT_EQ(history->findText(QString::fromStdString(address(10))), -1);
-    EXPECT_EQ(test::control<QLabel>(s.metar, "StaticTextErreur")->text(), "Error archivo #1");
+    EXPECT_EQ(test::control<QLabel>(s.metar, "StaticTextErreur")->text(), "Error archivo #1: no connection to the web");
 
     Q_EMIT history->activated(4);  // what the list sends when the user picks an entry
     EXPECT_EQ(test::control<QLineEdit>(s.metar, "EditDat")->text().toStdString(), address(4));

@@ -22,10 +22,11 @@ constexpr int kWaitMs = 15'000;
 class NotingFetcher : public HttpFetcher {
 public:
     explicit NotingFetcher(HttpFetcher& inner) : inner_(inner) {}
-    void fetchToFile(const std::string& url, const std::string& path,
-                     std::function<void(const std::string&)> done) override {
-        inner_.fetchToFile(url, path, std::move(done));
+    FetchId fetchToFile(const std::string& url, const std::string& path,
+                        std::function<void(const std::string&)> done) override {
+        return inner_.fetchToFile(url, path, std::move(done));
     }
+    void cancel(FetchId id) override { inner_.cancel(id); }
     void setCookie(const HttpCookie& cookie) override {
         names.push_back(cookie.name);
         inner_.setCookie(cookie);

@@ -73,21 +73,28 @@ TEST(MetarSource, AWebAddressIsFetchedWithoutItsCommentDecodedAndWrittenOut) {
     EXPECT_EQ(r.file("shared/metar_cw.txt"), r.file("metar_cw.txt"));
 }
 
-TEST(MetarSource, EachFailureShowsItsNumberAndTheTimerStaysArmed) {
+TEST(MetarSource, EachFailureShowsItsNumberAndReasonAndTheTimerStaysArmed) {
     const struct {
         const char* what;
         std::optional<std::string> answer;
         const char* status;
     } cases[] = {
-        {"no answer", std::nullopt, "Error archivo #1"},
-        {"two bytes", "ab", "Error archivo #1"},
+        {"no answer", std::nullopt, "Error archivo #1: HTTP 404: the server has no such page; check the address"},
+        {"two bytes", "ab", "Error archivo #1: the page is not a report: only 2 bytes"},
+        {"NUL bytes", kReport + std::string(1, '\0') + "\n", "Error archivo #1: the page is not a report: binary content"},
+        {"control bytes", std::string(50, '\x01') + kReport, "Error archivo #1: the page is not a report: binary content"},
+        {"a compressed page", "\x1f\x8b\x08\x00" + kReport,
+         "Error archivo #1: the page is not a report: compressed content (gzip)"},
         {"a page with a forecast only", "<p>TAF: " + kReport + "</p>\n", "Error archivo #6"},
         {"a page without the station", "<p>nothing here</p>\n", "Error archivo #6"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Rig r;
-        if (c.answer) r.web.answers[kMetarUrl] = *c.answer;
+        if (c.answer)
+            r.web.answers[kMetarUrl] = *c.answer;
+        else
+            r.web.failures[kMetarUrl] = "HTTP 404: the server has no such page; check the address";
         r.metar.EditDat = kMetarUrl;
         r.poll(r.metar);
         EXPECT_EQ(r.metar.StaticTextErreur(), c.status);
@@ -95,6 +102,46 @@ TEST(MetarSource, EachFailureShowsItsNumberAndTheTimerStaysArmed) {
         EXPECT_TRUE(r.metar.TimerMeteo.enabled());
         // No report: the output files hold placeholders.
         EXPECT_EQ(r.file("metar_uiview.txt"), "\r\n.../...g...t...r...p...P...h..b.....\r\n");
+    }
+}
+
+// A failed poll keeps the last good values; the status line and the log hear
+// of a failure when it starts or changes and once more when it clears.
+TEST(MetarSource, AFailureKeepsTheLastReportAndIsToldOnceWhenItStartsAndOnceWhenItClears) {
+    Rig r;
+    std::vector<std::string> told;
+    const Subscription notices = r.metar.fetchNotice.connect([&](const std::string& text) { told.push_back(text); });
+    r.metar.EditDat = kMetarUrl;
+    const std::string refused = "connection refused by aviationweather.gov: check the address and its port";
+    const struct {
+        std::optional<std::string> answer;  // nothing: refused
+        const char* shown;
+        const char* newLine;  // nothing when the poll tells nothing new
+    } polls[] = {
+        {kReport, "", nullptr},
+        {"\x1f\x8b\x08\x00\x00\x00", "Error archivo #1: the page is not a report: compressed content (gzip)",
+         "the METAR source cannot fetch its report from "},
+        {std::nullopt, "Error archivo #1: connection refused by aviationweather.gov: check the address and its port",
+         "the METAR source cannot fetch its report from "},
+        {std::nullopt, "Error archivo #1: connection refused by aviationweather.gov: check the address and its port",
+         nullptr},
+        {kReport, "", "the METAR source fetches its report again from "},
+    };
+    for (const auto& p : polls) {
+        SCOPED_TRACE(p.shown);
+        const std::size_t before = told.size();
+        r.web.answers.erase(kMetarUrl);
+        r.web.failures.erase(kMetarUrl);
+        if (p.answer)
+            r.web.answers[kMetarUrl] = *p.answer;
+        else
+            r.web.failures[kMetarUrl] = refused;
+        r.poll(r.metar);
+        EXPECT_EQ(r.metar.StaticTextErreur(), p.shown);
+        EXPECT_EQ(r.metar.meteo.Text, 12);
+        EXPECT_EQ(r.metar.meteo.Patm, 1013);
+        ASSERT_EQ(told.size(), before + (p.newLine ? 1 : 0));
+        if (p.newLine) EXPECT_EQ(told.back(), p.newLine + kMetarUrl + (*p.shown ? std::string(": ") + p.shown : ""));
     }
 }
 
