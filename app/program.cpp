@@ -27,6 +27,7 @@ Program::Program(const ProgramParts& parts)
     announcer.stations.context.sharedDataFolder = sharedDataFolder_;
     announcer.scheduler.startUp = [this] { StartUp(); };
     versionCheck.beep = [this] { announcer.stations.context.beep(); };
+    versionCheck.notice = [this](const std::string& text) { announcer.notice(text); };
 }
 
 void Program::start() {
@@ -37,10 +38,7 @@ void Program::start() {
     announcer.scheduler.start();
 }
 
-void Program::report(const std::string& text) {
-    announcer.status.reported.emit(text);
-    announcer.logBook.AppendLog(text);
-}
+void Program::report(const std::string& text) { announcer.report(text); }
 
 void Program::StartUp() {
     Announcer& a = announcer;
@@ -64,6 +62,7 @@ void Program::StartUp() {
         }
     }
     if (logPresent_) a.logBook.read();
+    a.startLogging();
     // Only now: an entry written before the old log is read would replace it.
     for (const std::string& problem : problems) report(problem);
     openMonitorPort();

@@ -169,7 +169,8 @@ TEST_F(MonitorSourceTest, ChoosingAPort) {
     EXPECT_EQ(monitor.ListBoxPort.Items, (std::vector<std::string>{"No COM", "/dev/ttyS0", "/dev/ttyUSB0"}));
     EXPECT_TRUE(monitor.ListBoxPort.visible);
 
-    // A port that does not open: no polling until another is chosen.
+    // A port that does not open (a console silent or unplugged at start) is
+    // opened again at each period, as after an unplug, until the console answers.
     station.openResult = 0;
     monitor.ListBoxPort.ItemIndex = 1;
     monitor.ListBoxPortClick();
@@ -177,8 +178,14 @@ TEST_F(MonitorSourceTest, ChoosingAPort) {
     EXPECT_FALSE(monitor.ListBoxPort.visible);
     EXPECT_EQ(monitor.ButtonPort, "COM=/dev/ttyS0");
     EXPECT_EQ(monitor.StaticTextStatus, kMonitorPortError);
-    EXPECT_FALSE(monitor.TimerMeteo.enabled());
     EXPECT_TRUE(station.reads.empty());
+    loop.advance(monitor.TimerMeteo.interval());
+    EXPECT_EQ(station.opened.size(), 2u);
+    EXPECT_FALSE(monitor.connected());
+    station.openResult = 1;
+    loop.advance(monitor.TimerMeteo.interval());
+    EXPECT_TRUE(monitor.connected());
+    EXPECT_EQ(station.reads.size(), 6u);
 
     // A configured port the machine does not list is kept and tried.
     station.openResult = 1;
