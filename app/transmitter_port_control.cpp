@@ -73,7 +73,6 @@ bool TransmitterPortControl::open() {
         return true;
     }
     failure_ = reason;
-    lastAbsent_ = portName_;
     return false;
 }
 
@@ -92,7 +91,7 @@ std::string TransmitterPortControl::trouble() const {
 
 std::string TransmitterPortControl::troubleEnded() const {
     if (isOpen()) return "COM-Port " + portName_ + " open again (" + devicePath_ + ")";
-    return "COM-Port " + lastAbsent_ + " no longer chosen";
+    return {};
 }
 
 void TransmitterPortControl::release() {

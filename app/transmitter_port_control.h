@@ -56,7 +56,8 @@ public:
     // The device the chosen port stands for, open or not.
     std::string chosenDevice() const;
     // For the operator: what is wrong with the port, empty when nothing is;
-    // and what is told when that ends.
+    // and what is told when that ends: the port is open again (nothing when
+    // the user chose no port or the program is closing).
     std::string trouble() const;
     std::string troubleEnded() const;
 
@@ -71,8 +72,6 @@ private:
     std::string portName_;
     std::string devicePath_;
     std::string failure_;
-    // The last port that was absent, for the line that says it is no longer waited for.
-    std::string lastAbsent_;
     bool dtr_ = false;
     bool rts_ = false;
     Timer retryTimer_;

@@ -7,7 +7,7 @@ void TroubleLog::update(const std::string& key, const std::string& problem, cons
     if (problem.empty()) {
         if (found == open_.end()) return;
         open_.erase(found);
-        tell_(ended);
+        if (!ended.empty()) tell_(ended);
         return;
     }
     if (found != open_.end() && found->second == problem) return;

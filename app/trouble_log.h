@@ -19,7 +19,7 @@ public:
 
     // The state of one device or file, named by key. A non-empty problem is
     // told when it is new (or reads differently from the one told before);
-    // an empty one ends the trouble, told as `ended`.
+    // an empty one ends the trouble, told as `ended` unless that is empty.
     void update(const std::string& key, const std::string& problem, const std::string& ended);
     bool troubled(const std::string& key) const { return open_.contains(key); }
 
