@@ -4,7 +4,9 @@
 
 #include "base/weather_sources.h"
 #include "sources/source_fixture.h"
+#include "platform/threaded_weather_monitor.h"
 #include "support/fake_weather_monitor.h"
+#include "support/wm2_simulator_process.h"
 
 namespace skycrier::test {
 namespace {
@@ -251,6 +253,31 @@ TEST_F(MonitorSourceTest, ShowingTheWindowWritesTheUnitsIntoTheCaptions) {
     EXPECT_EQ(monitor.CheckBoxPatm.caption, "P-atm (inHg) =");
     EXPECT_EQ(monitor.CheckBoxVent.caption, "Viento (mph) =");
     EXPECT_EQ(monitor.CheckBoxRafa.caption, "Ráfaga (mph) =");
+}
+
+// A console whose adapter is plugged in after the start (here: the simulator's
+// line appears behind the configured name) is found at the next period.
+class LateConsoleTest : public SourceFixture {};
+
+TEST_F(LateConsoleTest, AConsoleAbsentAtStartIsFoundAtTheNextPeriod) {
+    ThreadedWeatherMonitor link(loop);
+    stations.context.weatherMonitor = &link;
+    stations.FormChoixMeteo.CheckBoxReduire = [] { return true; };
+    const std::string port = (dir.path() / "ttyUSB-console").string();
+    TFormMeteo& monitor = stations.FormMeteo;
+    ASSERT_TRUE(monitor.loadPort(port));
+    stations.FormChoixMeteo.check(SourceKind::MON);
+    ASSERT_TRUE(loop.waitForPostsUntil([&] { return !monitor.pollInFlight(); }, 20'000));
+    EXPECT_FALSE(monitor.connected());
+    EXPECT_EQ(monitor.StaticTextStatus, kMonitorPortError);
+
+    Wm2Simulator console({"--inside", "68"});
+    std::filesystem::create_symlink(console.device(), port);
+    loop.advance(monitor.TimerMeteo.interval());
+    ASSERT_TRUE(loop.waitForPostsUntil([&] { return !monitor.pollInFlight(); }, 20'000));
+    EXPECT_TRUE(monitor.connected());
+    EXPECT_EQ(monitor.CheckBoxTint.caption, "T-int (°C)= 20.0");
+    monitor.closeStation();
 }
 
 }  // namespace
