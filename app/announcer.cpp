@@ -7,6 +7,7 @@
 #include "app/configuration_save.h"
 #include "app/configuration_text.h"
 #include "app/program_folder.h"
+#include "app/station_troubles.h"
 #include "platform/date_time.h"
 
 namespace skycrier {
@@ -15,7 +16,7 @@ Announcer::Announcer(const AnnouncerParts& parts)
     : stations(parts.loop, units),
       vocabulary(builtInClips()),
       engine({parts.loop, parts.sound, vocabulary, status}),
-      port(parts.serial, parts.showPortError),
+      port(parts.loop, parts.serial),
       FormCOM(port, mainWindow, lines, parts.listPorts),
       sequencer({parts.loop, engine, port,
                  parts.recordedWeather ? *parts.recordedWeather : stations.weatherSources(), units, settings, lines,
@@ -35,7 +36,8 @@ Announcer::Announcer(const AnnouncerParts& parts)
     stations.context.bulletinOnAir = [this] { return sequencer.BulletinRunning(); };
     stations.context.fetcher = parts.fetcher;
     wireWeatherMonitor(parts);
-    if (parts.showError) stations.context.showError = parts.showError;
+    // A file a poll could not write is a notice: no dialog may hold up the station.
+    stations.context.showError = [this](const std::string& text) { notice(text); };
     scheduler.appendLog = [this](const std::string& message) { logBook.AppendLog(message); };
     scheduler.readBackVolume = [this] {
         if (!soundOutput.volumeChangeInProgress()) soundOutput.ReadBackVolume();
@@ -47,6 +49,42 @@ Announcer::Announcer(const AnnouncerParts& parts)
     if (parts.showError) mainWindow.showError = parts.showError;
     sequencer.setChannelLink(&peers);
     if (parts.recorderLink) wireRecorder(parts.loop, *parts.recorderLink);
+    FormCOM.answerClick = parts.showPortError;
+    watchDevices();
+}
+
+void Announcer::watchDevices() {
+    FormCOM.onChanged = [this] { troubles.update("COM=", port.trouble(), port.troubleEnded()); };
+    // A port that came since the last minute's try is taken before the bulletin keys.
+    portBeforeBulletin_ = sequencer.started.connect([this](BulletinTrigger) { port.retry(); });
+    for (const SourceKind kind : {SourceKind::MON, SourceKind::W23, SourceKind::W28, SourceKind::Pro2})
+        stationPolls_.push_back(stations.FormChoixMeteo.window(kind).pollFinished.connect([this, kind](bool) {
+            if (!stations.FormChoixMeteo.isChecked(kind)) return;
+            troubles.update(std::string(sourceName(kind)), stationTrouble(stations, kind), stationTroubleEnded(stations, kind));
+        }));
+}
+
+void Announcer::report(const std::string& text) {
+    status.reported.emit(text);
+    log(text);
+}
+
+void Announcer::log(const std::string& text) {
+    if (logging_)
+        logBook.AppendLog(text);
+    else
+        unlogged_.push_back(text);
+}
+
+void Announcer::notice(const std::string& text) {
+    status.setEditData(text);
+    status.noticed.emit(text);
+    log(text);
+}
+
+void Announcer::startLogging() {
+    logging_ = true;
+    for (const std::string& text : std::exchange(unlogged_, {})) logBook.AppendLog(text);
 }
 
 void Announcer::wireWeatherMonitor(const AnnouncerParts& parts) {
@@ -128,8 +166,7 @@ bool Announcer::saveConfiguration(Save kind) {
         if (!keepAside(kept)) return false;
         const std::string line = configFile_.string() + " was changed by someone else since SkyCrier read it; that "
                                                         "version is kept as " + kept.string();
-        status.noticed.emit(line);
-        logBook.AppendLog(line);
+        notice(line);
     }
     std::string reason;
     if (saveConfigurationFile(configFile_, text, reason)) {

@@ -30,6 +30,7 @@
 #include "app/record_window.h"
 #include "app/sound_output.h"
 #include "app/transmitter_port_control.h"
+#include "app/trouble_log.h"
 #include "base/speech_units.h"
 #include "base/weather_sources.h"
 #include "platform/event_loop.h"
@@ -45,7 +46,10 @@ struct AnnouncerParts {
     SerialLine& serial;
     // The program folder: relative file names of the configuration are taken from it.
     std::filesystem::path folder;
-    // The port window's error dialog: its title and the reason.
+    // The answer to the user's own click on a port that cannot be opened (a
+    // dialog may wait for OK): its title and the reason. Everything that
+    // happens without a click (start-up, retries, polls, bulletins) is a
+    // notice instead: the status board's `reported`, which never waits.
     std::function<void(const std::string&, const std::string&)> showPortError;
     // An observation to speak instead of the stations' (a recorded one).
     WeatherSources* recordedWeather = nullptr;
@@ -53,7 +57,8 @@ struct AnnouncerParts {
     std::filesystem::path configFile = {};
     // The web, for the sources that fetch their reports; none: their fetches fail.
     HttpFetcher* fetcher = nullptr;
-    // An error dialog (a file that could not be written).
+    // The answer to the user's own click that failed (a file chosen in a
+    // dialog that cannot be read); a dialog may wait for OK.
     std::function<void(const std::string&)> showError = {};
     // The machine's serial devices, for the port window's list.
     std::function<std::vector<std::string>()> listPorts = [] { return std::vector<std::string>(); };
@@ -97,6 +102,15 @@ public:
     void configurationLoaded(std::optional<std::string> fileText);
     // The file a configured name stands for.
     std::string resolve(const std::string& name) const;
+    // A failure: to the status board's `reported` listeners (stderr, the
+    // tray) and to the log. Lines for the log made before the old log has
+    // been read wait for startLogging().
+    void report(const std::string& text);
+    // Something that stopped nothing (a device late or back, a file a poll
+    // could not write): in the status line, to the `noticed` listeners and the log.
+    void notice(const std::string& text);
+    // The old log has been read: waiting reports are written, later ones at once.
+    void startLogging();
 
     BulletinSettings settings;
     ScheduleSettings schedule;
@@ -118,6 +132,8 @@ public:
     SoundOutput soundOutput;
     Scheduler scheduler;
     LogBook logBook;
+    // Devices and files that are late or gone: shown in the status line and reported when they begin and end.
+    TroubleLog troubles{[this](const std::string& text) { notice(text); }};
     // Records every bulletin when "Guardar anuncio" is checked; only with a recorder link.
     std::optional<RecorderControl> recorder;
 
@@ -131,6 +147,8 @@ private:
     std::filesystem::path keptName(const char* tag) const;
     // Moves the file aside under that name; false, shown as a failure, when it stays in the way.
     bool keepAside(const std::filesystem::path& kept);
+    void watchDevices();
+    void log(const std::string& text);
 
     std::filesystem::path folder_;
     std::filesystem::path configFile_;
@@ -139,7 +157,11 @@ private:
     // What the file held when it was last read or written, and the settings' text then.
     std::optional<std::string> fileAsKnown_;
     std::optional<std::string> textAsKnown_;
+    bool logging_ = false;
+    std::vector<std::string> unlogged_;
     Subscription recorderAbort_;
+    Subscription portBeforeBulletin_;
+    std::vector<Subscription> stationPolls_;
 };
 
 }  // namespace skycrier

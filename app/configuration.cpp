@@ -87,7 +87,7 @@ Apply text(std::string& target) {
     };
 }
 
-Why fileNotFound(const std::string& resolved) { return "file not found (" + resolved + ")"; }
+Why fileNotFound(const std::string& resolved) { return "file not found (" + resolved + "), kept as configured"; }
 
 void addBulletinKeys(KeyTable& keys, BulletinSettings& b) {
     keys["ROSE="] = setOn("16", b.Menu16secteurs, true);
@@ -130,9 +130,9 @@ void addPortKeys(KeyTable& keys, PortChoice& port, PortLineSettings& lines) {
             port.chooseNoPort();
             return {};
         }
-        const std::string name = portNameFromConfig(v);
-        port.choosePort(name);
-        return port.portName() == name ? Why() : "port " + name + " could not be opened, no port chosen";
+        // A port that is not there yet stays chosen: its trouble is reported where it is watched.
+        port.choosePort(portNameFromConfig(v));
+        return {};
     };
     keys["DTR="] = setOn("0", lines.CheckBoxDTR, false);
     keys["RTS="] = setOn("0", lines.CheckBoxRTS, false);
@@ -211,6 +211,7 @@ void addScheduleKeys(KeyTable& keys, TForm1& window, ScheduleSettings& schedule)
 
 void addHistorySourceKeys(KeyTable& keys, const std::string& prefix, HistorySource& w,
                           const std::function<std::string(const std::string&)>& resolve) {
+    // A file not there yet (a share mounted later) is kept and looked for at each poll.
     keys[prefix + "DAT="] = [&w, resolve](const std::string& v) -> Why {
         return w.loadDataFile(v) ? Why() : fileNotFound(resolve(v));
     };
@@ -258,10 +259,13 @@ void addStationKeys(KeyTable& keys, StationSources& s, std::optional<SourceKind>
 
 // What the METAR and APRS windows share: the input, its history, the pressure
 // correction and the time reference.
-void addNetworkSourceKeys(KeyTable& keys, const std::string& prefix, InternetSource& n) {
-    keys[prefix + "DAT="] = [&n](const std::string& v) -> Why {
+void addNetworkSourceKeys(KeyTable& keys, const std::string& prefix, InternetSource& n,
+                          const std::function<std::string(const std::string&)>& resolve) {
+    // A file not there yet is kept as configured, so that the next save does not lose it.
+    keys[prefix + "DAT="] = [&n, resolve](const std::string& v) -> Why {
         if (n.loadDataFile(v)) return {};
-        return "neither a file nor a web address";
+        n.EditDat = v;
+        return fileNotFound(resolve(v));
     };
     keys[prefix + "LIST="] = [&n](const std::string& v) -> Why {
         if (n.ComboBoxPath.load(v)) return {};
@@ -285,8 +289,8 @@ void addInternetSourceKeys(KeyTable& keys, StationSources& s) {
     keys["APRS_INC="] = exactly("Y", a.input.hundredthsOfInch);
     keys["APRS_ID="] = text(a.EditID);
     keys["APRS_PW="] = text(a.EditPW);
-    addNetworkSourceKeys(keys, "APRS_", a);
-    addNetworkSourceKeys(keys, "METAR_", s.FormMeteoMETAR);
+    addNetworkSourceKeys(keys, "APRS_", a, s.context.resolvePath);
+    addNetworkSourceKeys(keys, "METAR_", s.FormMeteoMETAR, s.context.resolvePath);
 }
 
 void addMonitorKeys(KeyTable& keys, TFormMeteo& monitor) {
@@ -319,7 +323,7 @@ std::optional<Why> applyFavourite(const ConfigLine& line, StationSources& s) {
 }  // namespace
 
 std::string portNameFromConfig(const std::string& value) {
-    if (!value.empty() && value.front() == '/') return value;
+    if (value.starts_with("/") || value.starts_with("COM")) return value;
     return "COM" + value;
 }
 

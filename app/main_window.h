@@ -74,6 +74,8 @@ public:
     std::string Caption = "SkyCrier";
     // The transmitter port's name, or "COM" when there is none.
     std::string LabelCOM = "COM";
+    // The port named is chosen but absent: LabelCOM is shown red.
+    bool LabelCOMAbsent = false;
     std::string MenuDebutPlageHoraire = "Hora de inicio (00h)";
     std::string MenuFinPlageHoraire = "Hora de fin (24h)";
 

@@ -4,6 +4,12 @@
 
 namespace skycrier {
 
+TFormCOM::TFormCOM(TransmitterPortControl& port, TForm1& mainWindow, PortLineSettings& lineSettings,
+                   std::function<std::vector<std::string>()> listPorts)
+    : lines(lineSettings), port_(port), mainWindow_(mainWindow), listPorts_(std::move(listPorts)) {
+    port_.changed = [this] { showPort(); };
+}
+
 std::string TFormCOM::selectedItem() const {
     const int index = ListBoxCOM.ItemIndex;
     if (index < 0 || index >= static_cast<int>(ListBoxCOM.Items.size())) return {};
@@ -24,31 +30,27 @@ void TFormCOM::FormShow() {
 void TFormCOM::ListBoxCOMClick() {
     const std::string item = selectedItem();
     if (item.empty()) return;
-    if (item == kNoPortName)
+    if (item == kNoPortName) {
         chooseNoPort();
-    else
-        choosePort(item);
-}
-
-void TFormCOM::choosePort(const std::string& name) {
-    port_.choosePort(name);
-    if (!port_.isOpen()) {
-        showReleased();
         return;
     }
-    mainWindow_.LabelCOM = port_.portName();
-    selectCurrentPort();
+    choosePort(item);
+    if (port_.absent() && answerClick) answerClick(kPortOpenError, port_.failure());
 }
 
-void TFormCOM::chooseNoPort() {
-    port_.chooseNoPort();
-    showReleased();
-}
+void TFormCOM::choosePort(const std::string& name) { port_.choosePort(name); }
 
-void TFormCOM::showReleased() {
-    mainWindow_.LabelCOM = "COM";
+void TFormCOM::chooseNoPort() { port_.chooseNoPort(); }
+
+// The main window names the chosen port even while it is absent; without an
+// open port nothing keys and no carrier is seen.
+void TFormCOM::showPort() {
+    const bool chosen = port_.isOpen() || port_.absent();
+    mainWindow_.LabelCOM = chosen ? port_.portName() : "COM";
+    mainWindow_.LabelCOMAbsent = port_.absent();
     selectCurrentPort();
-    if (onReleased) onReleased();
+    if (!port_.isOpen() && onReleased) onReleased();
+    if (onChanged) onChanged();
 }
 
 // A configured "COM3" is listed as its device, /dev/ttyS2.
@@ -59,12 +61,13 @@ void TFormCOM::selectCurrentPort() {
         ListBoxCOM.ItemIndex = 0;
         return;
     }
-    if (!port_.isOpen()) {
+    if (port_.portName().empty()) {
         ListBoxCOM.ItemIndex = -1;
         return;
     }
-    auto item = std::find(items.begin(), items.end(), port_.devicePath());
-    if (item == items.end()) item = items.insert(items.end(), port_.devicePath());
+    const std::string device = port_.chosenDevice();
+    auto item = std::find(items.begin(), items.end(), device);
+    if (item == items.end()) item = items.insert(items.end(), device);
     ListBoxCOM.ItemIndex = static_cast<int>(item - items.begin());
 }
 

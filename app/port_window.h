@@ -40,8 +40,7 @@ public:
     // listPorts gives the system's serial devices (listSerialPorts() in the
     // program); it is asked once, when the window is first shown.
     TFormCOM(TransmitterPortControl& port, TForm1& mainWindow, PortLineSettings& lineSettings,
-             std::function<std::vector<std::string>()> listPorts)
-        : lines(lineSettings), port_(port), mainWindow_(mainWindow), listPorts_(std::move(listPorts)) {}
+             std::function<std::vector<std::string>()> listPorts);
 
     static constexpr const char* Caption = "Puerto COM";
     static constexpr const char* Label1 = "Elija puerto COM y señales activas";
@@ -51,9 +50,14 @@ public:
         // -1 while nothing is selected.
         int ItemIndex = -1;
     };
-    // "No COM", then the device paths. A port opened by name but not listed
-    // (a device the list does not look for) is added at the end when shown.
+    // "No COM", then the device paths. A chosen port that is not listed (a
+    // device the list does not look for, or one not plugged in) is added at
+    // the end when shown, so that the choice stays visible.
     ListBox ListBoxCOM;
+    // The selected port is chosen but absent: the window marks it red.
+    bool absent() const { return port_.absent(); }
+    // Why it is absent, for the window's error text; empty otherwise.
+    const std::string& StaticTextErreur() const { return port_.failure(); }
     // The item selected, empty when none: what the configuration saves.
     std::string selectedItem() const;
 
@@ -61,11 +65,13 @@ public:
     // "No COM" when there is none, nothing before any choice.
     void FormShow();
     // The user picked ListBoxCOM.ItemIndex: a port is opened (an open one is
-    // closed first, the same one included), "No COM" releases the port.
+    // closed first, the same one included), "No COM" releases the port. A
+    // port that cannot be opened is answered with answerClick, since the
+    // user is there to read it; it stays chosen and is tried again.
     void ListBoxCOMClick();
 
     // menuCOMClick: opens the named port ("COM3" or a device path) and shows
-    // its name in LabelCOM; a failed open has shown its error and ends as chooseNoPort.
+    // its name in LabelCOM; one that cannot be opened stays chosen, absent.
     void choosePort(const std::string& name) override;
     // menuComNoneclick: releases the port, selects "No COM", shows "COM" in
     // LabelCOM and runs onReleased.
@@ -74,12 +80,17 @@ public:
 
     // What else a release resets: carrier detect's state and its indicators.
     std::function<void()> onReleased;
+    // After every change between open, absent and no port.
+    std::function<void()> onChanged;
+    // The answer to the user's own click on a port that cannot be opened
+    // (a dialog): its title and the reason. Never used without a click.
+    std::function<void(const std::string&, const std::string&)> answerClick;
 
     PortLineSettings& lines;
 
 private:
     void selectCurrentPort();
-    void showReleased();
+    void showPort();
 
     TransmitterPortControl& port_;
     TForm1& mainWindow_;

@@ -30,6 +30,7 @@ Program::Program(const ProgramParts& parts)
     for (InternetSource* source : {static_cast<InternetSource*>(&announcer.stations.FormMeteoMETAR),
                                    static_cast<InternetSource*>(&announcer.stations.FormMeteoAPRS)})
         fetchNotices_.push_back(source->fetchNotice.connect([this](const std::string& text) { report(text); }));
+    versionCheck.notice = [this](const std::string& text) { announcer.notice(text); };
 }
 
 void Program::start() {
@@ -38,10 +39,7 @@ void Program::start() {
     announcer.scheduler.start();
 }
 
-void Program::report(const std::string& text) {
-    announcer.status.reported.emit(text);
-    announcer.logBook.AppendLog(text);
-}
+void Program::report(const std::string& text) { announcer.report(text); }
 
 void Program::StartUp() {
     Announcer& a = announcer;
@@ -66,6 +64,7 @@ void Program::StartUp() {
         }
     }
     if (logPresent_) a.logBook.read();
+    a.startLogging();
     // Only now: an entry written before the old log is read would replace it.
     for (const std::string& problem : problems) report(problem);
     for (const std::string& problem : missingSoundFiles(a.settings, [&a](const std::string& name) { return a.resolve(name); }))

@@ -13,6 +13,9 @@ std::string devicePathForPort(const std::string& portName) {
     return {};
 }
 
+TransmitterPortControl::TransmitterPortControl(EventLoop& loop, SerialLine& line)
+    : line_(line), retryTimer_(loop, kRetryMs, [this] { retry(); }) {}
+
 bool TransmitterPortControl::setLine(SerialPin line, bool raised, std::string& error) {
     if (!isOpen()) return true;
     bool done = line_.setPin(line, raised, error);
@@ -36,19 +39,59 @@ std::optional<bool> TransmitterPortControl::input(SerialPin line) {
 void TransmitterPortControl::choosePort(const std::string& name) {
     release();
     portName_ = name;
-    const std::string path = devicePathForPort(name);
-    std::string reason = name + ": not a serial port name";
-    if (!path.empty() && line_.open(path, reason)) {
-        devicePath_ = path;
-        return;
-    }
-    if (showError_) showError_(kPortOpenError, reason);
-    chooseNoPort();
+    open();
+    retryTimer_.start();
+    if (changed) changed();
 }
 
 void TransmitterPortControl::chooseNoPort() {
     release();
     portName_ = kNoPortName;
+    failure_.clear();
+    retryTimer_.stop();
+    if (changed) changed();
+}
+
+void TransmitterPortControl::retry() {
+    if (dtr_ || rts_) return;
+    if (isOpen() && !line_.readPin(SerialPin::DCD)) {
+        const std::string device = devicePath_;
+        release();
+        failure_ = device + ": the device stopped answering (unplugged?)";
+    }
+    if (!absent()) return;
+    open();
+    if (changed) changed();
+}
+
+bool TransmitterPortControl::open() {
+    const std::string path = devicePathForPort(portName_);
+    std::string reason = portName_ + ": not a serial port name";
+    if (!path.empty() && line_.open(path, reason)) {
+        devicePath_ = path;
+        failure_.clear();
+        return true;
+    }
+    failure_ = reason;
+    return false;
+}
+
+std::string TransmitterPortControl::chosenDevice() const {
+    if (isOpen()) return devicePath_;
+    const std::string path = devicePathForPort(portName_);
+    return path.empty() ? portName_ : path;
+}
+
+std::string TransmitterPortControl::trouble() const {
+    if (!absent()) return {};
+    const std::string name = failure_.starts_with(portName_) ? "" : " " + portName_;
+    return kPortOpenError + name + " (" + failure_ +
+           "): kept as configured; tried again every minute and before each bulletin";
+}
+
+std::string TransmitterPortControl::troubleEnded() const {
+    if (isOpen()) return "COM-Port " + portName_ + " open again (" + devicePath_ + ")";
+    return {};
 }
 
 void TransmitterPortControl::release() {

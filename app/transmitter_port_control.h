@@ -1,7 +1,10 @@
 #pragma once
 // The transmitter port as the port window drives it: the chosen port's name,
 // opening and releasing it on a serial line, and the line operations the
-// announcer uses.
+// announcer uses. A chosen port that cannot be had (a USB adapter not yet
+// plugged in at boot, a permission not yet granted) stays chosen: it is kept
+// in the configuration, shown as absent and tried again every minute and
+// before each bulletin, and opened once it is there.
 
 #include <functional>
 #include <string>
@@ -9,6 +12,7 @@
 #include "announce/transmitter_port.h"
 #include "app/configuration.h"
 #include "platform/serial_line.h"
+#include "platform/timer.h"
 
 namespace skycrier {
 
@@ -21,9 +25,10 @@ std::string devicePathForPort(const std::string& portName);
 
 class TransmitterPortControl : public TransmitterPort, public PortChoice {
 public:
-    // showError receives the error dialog's text and the reason.
-    TransmitterPortControl(SerialLine& line, std::function<void(const std::string&, const std::string&)> showError)
-        : line_(line), showError_(std::move(showError)) {}
+    // How often an absent port is tried again, and an open one checked for a device that went away.
+    static constexpr Millis kRetryMs = 60'000;
+
+    TransmitterPortControl(EventLoop& loop, SerialLine& line);
     // The lines go down with the port.
     ~TransmitterPortControl() override { release(); }
     TransmitterPortControl(const TransmitterPortControl&) = delete;
@@ -35,23 +40,41 @@ public:
     bool lineRaised(SerialPin line) const override;
     std::optional<bool> input(SerialPin line) override;
 
-    // menuCOMClick: opens the named port, closing any open one first; a
-    // failed open shows the error and leaves no port chosen.
+    // menuCOMClick: opens the named port, closing any open one first; one
+    // that cannot be opened stays chosen, absent.
     void choosePort(const std::string& name) override;
     // menuComNoneclick: releases the port and chooses "No COM".
     void chooseNoPort() override;
+    // Opens an absent port when it has come; an open port whose device has
+    // gone (unplugged) is released and becomes absent. Nothing while keyed.
+    void retry();
 
-    const std::string& devicePath() const { return devicePath_; }
+    // A port is chosen but not open.
+    bool absent() const { return !portName_.empty() && portName_ != kNoPortName && !isOpen(); }
+    // Why the chosen port is absent; empty while it is open or none is chosen.
+    const std::string& failure() const { return failure_; }
+    // The device the chosen port stands for, open or not.
+    std::string chosenDevice() const;
+    // For the operator: what is wrong with the port, empty when nothing is;
+    // and what is told when that ends: the port is open again (nothing when
+    // the user chose no port or the program is closing).
+    std::string trouble() const;
+    std::string troubleEnded() const;
+
+    // After every change between open, absent and no port.
+    std::function<void()> changed;
 
 private:
+    bool open();
     void release();
 
     SerialLine& line_;
     std::string portName_;
     std::string devicePath_;
+    std::string failure_;
     bool dtr_ = false;
     bool rts_ = false;
-    std::function<void(const std::string&, const std::string&)> showError_;
+    Timer retryTimer_;
 };
 
 }  // namespace skycrier

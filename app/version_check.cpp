@@ -113,8 +113,12 @@ void VersionCheck::compare(const std::string& version, bool answerAlways) {
     }
     if (VersionNumber(kProgramVersion) < VersionNumber(version)) {
         beep();
-        showMessage(MessageKind::Information, "Hay una versión más reciente de SKYCRIER disponible en " +
-                                                  downloadPageAddress(parts_.host()));
+        const std::string text =
+            "Hay una versión más reciente de SKYCRIER disponible en " + downloadPageAddress(parts_.host());
+        if (answerAlways)
+            showMessage(MessageKind::Information, text);
+        else
+            notice(text);
     } else if (answerAlways) {
         showMessage(MessageKind::Information, "Estas actualizado.");
     }

@@ -60,8 +60,10 @@ public:
     // The info window's button: newer, up to date, or "Error Internet".
     void BitBtnNewReleaseClick();
 
-    // A message box with an OK button; the front end shows it.
+    // The answer to the info window's button: a message box with an OK button; the front end shows it.
     std::function<void(MessageKind, const std::string&)> showMessage = [](MessageKind, const std::string&) {};
+    // What the start-up check finds: a notice that never waits for a hand.
+    std::function<void(const std::string&)> notice = [](const std::string&) {};
     std::function<void()> beep = [] {};
 
 private:

@@ -61,7 +61,7 @@ void WholeBulletinInRealTime(benchmark::State& state) {
         PlaybackEngine engine({loop, out, vocabulary, status});
         engine.allocateBuffers();
         test::FakeSerialLine line;
-        TransmitterPortControl port(line, {});
+        TransmitterPortControl port(loop, line);
         port.choosePort("COM1");
         test::FakeSources sources;
         MeteoData& d = sources.choose(SourceKind::W23);

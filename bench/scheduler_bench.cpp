@@ -20,7 +20,7 @@ void SimulatedWeekOfTicks(benchmark::State& state) {
         VirtualLoop loop(encodeDateTime(2026, 12, 7, 0, 0, 0));
         test::FakePlayer player(loop, 1000);
         test::FakeSerialLine line;
-        TransmitterPortControl port(line, {});
+        TransmitterPortControl port(loop, line);
         port.choosePort("COM1");
         test::FakeSources sources;
         SpeechUnits units;

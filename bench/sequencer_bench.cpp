@@ -18,7 +18,7 @@ void SimulatedHourOfBulletins(benchmark::State& state) {
         VirtualLoop loop(encodeDateTime(2026, 12, 7, 10, 0, 0));
         test::FakePlayer player(loop, 700);
         test::FakeSerialLine line;
-        TransmitterPortControl port(line, {});
+        TransmitterPortControl port(loop, line);
         port.choosePort("COM1");
         test::FakeSources sources;
         MeteoData& d = sources.choose(SourceKind::W23);

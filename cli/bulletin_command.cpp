@@ -107,19 +107,14 @@ public:
     }
 
     // The configured port could not be opened, so the bulletin went out unkeyed.
-    bool portFailed() const { return portFailed_; }
+    bool portFailed() const { return announcer.port.absent(); }
     // The bulletin ended because the sound output could not be opened.
     bool outputFailed() const { return outputFailed_; }
 
 private:
     AnnouncerParts partsOf(EventLoop& loop, WaveOut& sound, SerialLine& serial, const BulletinInputs& in,
                            std::ostream& err) {
-        AnnouncerParts parts{loop, sound, serial, in.folder,
-                             [this, &err](const std::string& title, const std::string& reason) {
-                                 err << kPrefix << title << " (" << reason << ")\n";
-                                 portFailed_ = true;
-                             },
-                             recorded_.get()};
+        AnnouncerParts parts{loop, sound, serial, in.folder, {}, recorded_.get()};
         parts.fetcher = &web_;
         parts.showError = [&err](const std::string& text) { err << kPrefix << text << '\n'; };
         return parts;
@@ -135,7 +130,6 @@ private:
     Subscription noticed_;
     Subscription aborted_;
     bool failed_ = false;
-    bool portFailed_ = false;
     bool outputFailed_ = false;
     const BulletinInputs& in_;
     std::ostream& err_;

@@ -31,8 +31,7 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
         error = "mon needs a port (COM3, 3 or a device path)";
         return std::nullopt;
     }
-    // "COM3" is written "3" in the configuration.
-    o.port = args[1].starts_with("COM") ? args[1].substr(3) : args[1];
+    o.port = args[1];
     for (std::size_t i = 2; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--offset") {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "gui/widgets.h"
 #include "gui/window_geometry.h"
 
 namespace skycrier::gui {
@@ -33,7 +34,10 @@ DesktopProgram::DesktopProgram(const DesktopParts& parts)
     a.stations.context.beep = desktop.beep;
     a.mainWindow.autostart = parts.autostart;
     a.mainWindow.minimiseApplication = [this](bool hideTaskbarEntry) { minimise(hideTaskbarEntry); };
+    // Answers to the user's own clicks may wait for OK; everything else is a notice (status line, tray, log).
     a.mainWindow.showError = [this](const std::string& text) { desktop.error(&mainWindow, text); };
+    failures_ = a.status.reported.connect([this](const std::string& text) { tray.notify(qs(text)); });
+    notices_ = a.status.noticed.connect([this](const std::string& text) { tray.notify(qs(text)); });
     program.versionCheck.showMessage = [this](MessageKind kind, const std::string& text) {
         if (kind == MessageKind::Warning)
             desktop.warning(&mainWindow, text);

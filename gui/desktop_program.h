@@ -77,6 +77,9 @@ private:
     void listOwned(W& window);
 
     bool trayAvailable_ = false;
+    // Problems nobody clicked for go to the tray as notices; they never wait for OK.
+    Subscription failures_;
+    Subscription notices_;
     std::vector<std::unique_ptr<QWidget>> owned_;
     std::vector<QWidget*> windows_;
     std::vector<std::function<void()>> refreshers_;

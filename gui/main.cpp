@@ -179,6 +179,7 @@ int main(int argc, char** argv) {
     CurlFetcher web(loop);
     gui::Desktop desktop = review ? gui::Desktop::toStream(std::cerr) : gui::Desktop::real();
     gui::DesktopProgram* shown = nullptr;
+    // Only the user's own pick of a port is answered with a box; a port absent at start is a notice.
     AnnouncerParts parts{loop, card, serial, folder, [&desktop, &shown](const std::string& title, const std::string& reason) {
                              desktop.error(shown ? &shown->mainWindow : nullptr, title + "\n" + reason);
                          }};

@@ -484,6 +484,9 @@ void MainWindow::refresh() {
     setTextIfChanged(EditDate_, qs(clock.EditDate));
     setTextIfChanged(EditTime_, qs(clock.EditTime));
     setTextIfChanged(LabelCOM_, qs(w.LabelCOM));
+    // A chosen port that is not there yet is named in red, with its reason beside the pointer.
+    showRed(LabelCOM_, w.LabelCOMAbsent);
+    LabelCOM_->setToolTip(qs(a_.port.failure()));
     setTextIfChanged(EditData_, qs(a_.status.EditData()));
     if (a_.recorder) setTextIfChanged(StaticTextW_, qs(a_.recorder->StaticTextW));
     setTextIfChanged(Edit1_, qs(a_.schedule.Edit1));

@@ -50,6 +50,10 @@ PortWindow::PortWindow(TFormCOM& model, QWidget* parent) : QWidget(parent, Qt::T
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(named(new QLabel(QString::fromUtf8(TFormCOM::Label1)), "Label1"));
     layout->addLayout(body, 1);
+    error_ = named(new QLabel, "StaticTextErreur");
+    error_->setWordWrap(true);
+    showRed(error_, true);
+    layout->addWidget(error_);
     refresh();
 }
 
@@ -61,6 +65,7 @@ void PortWindow::refresh() {
         list_->clearSelection();
         list_->setCurrentRow(selected);
     }
+    setTextIfChanged(error_, qs(model_.StaticTextErreur()));
 
     for (std::size_t i = 0; i < lineBoxes_.size(); ++i) {
         setCheckedIfChanged(lineBoxes_[i], model_.lines.*kPortLineBoxes[i].checked);

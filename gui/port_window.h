@@ -11,6 +11,7 @@
 #include "app/port_window.h"
 
 class QCheckBox;
+class QLabel;
 class QListWidget;
 
 namespace skycrier::gui {
@@ -36,6 +37,8 @@ private:
 
     TFormCOM& model_;
     QListWidget* list_;
+    // Why the chosen port is absent, in red; empty while it is open.
+    QLabel* error_;
     // In the order of kPortLineBoxes.
     std::vector<QCheckBox*> lineBoxes_;
 };

@@ -5,6 +5,11 @@
 #include "gui/widgets.h"
 
 namespace skycrier::gui {
+namespace {
+
+constexpr int kNoticeMs = 10'000;
+
+}  // namespace
 
 TrayIcon::TrayIcon() {
     PopUpDroit_.setObjectName("PopUpDroit");
@@ -22,6 +27,10 @@ TrayIcon::TrayIcon() {
     connect(&icon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::DoubleClick) Q_EMIT restoreRequested();
     });
+}
+
+void TrayIcon::notify(const QString& text) {
+    if (icon_.isVisible()) icon_.showMessage("SKYCRIER", text, QSystemTrayIcon::Warning, kNoticeMs);
 }
 
 bool TrayIcon::available() { return QSystemTrayIcon::isSystemTrayAvailable(); }

@@ -20,6 +20,8 @@ public:
     void remove() { icon_.hide(); }
     bool shown() const { return icon_.isVisible(); }
     QMenu& menu() { return PopUpDroit_; }
+    // A balloon over the icon that goes by itself: for problems no one asked about.
+    void notify(const QString& text);
     QSystemTrayIcon& icon() { return icon_; }
 
     // The program's icon, drawn so that it needs no image file.

@@ -33,7 +33,7 @@ bool LinuxSerialLine::open(const std::string& devicePath, std::string& error) {
     // Non-blocking: a port whose carrier is down must not hold the program in open().
     const int fd = ::open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        error = reason(devicePath);
+        error = portOpenFailure(devicePath, errno);
         return false;
     }
     termios settings{};

@@ -14,6 +14,10 @@ enum class SerialPin { DTR, RTS, CTS, DSR, DCD };
 // "DTR", "RTS", "CTS", "DSR", "DCD".
 const char* pinName(SerialPin pin);
 
+// Why a serial device could not be opened (errno's text), and what to do
+// when it is the permission.
+std::string portOpenFailure(const std::string& devicePath, int error);
+
 class SerialLine {
 public:
     virtual ~SerialLine() = default;

@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "platform/crc16_xmodem.h"
+#include "platform/serial_line.h"
 
 namespace skycrier {
 namespace {
@@ -46,7 +47,7 @@ int WeatherMonitorStation::openCommPort(const std::string& devicePath, int baudR
     // Non-blocking: every wait below is a poll with a time-out.
     fd_ = ::open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd_ < 0) {
-        fail(devicePath + ": " + std::strerror(errno));
+        fail(portOpenFailure(devicePath, errno));
         return 0;
     }
     termios settings{};

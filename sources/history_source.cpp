@@ -60,12 +60,10 @@ void HistorySource::ButtonParcourirClick(const std::string& chosen) {
 }
 
 bool HistorySource::loadDataFile(const std::string& file) {
-    if (!fileExists(context_.resolvePath(file))) {
-        meteo.ErrorText = kErrorMissingFile;
-        return false;
-    }
     setPath(file);
-    return true;
+    if (fileExists(context_.resolvePath(file))) return true;
+    meteo.ErrorText = kErrorMissingFile;
+    return false;
 }
 
 void HistorySource::SpinEditSeuiltendanceChange() { context_.TendencyThreshold = SpinEditSeuiltendance.value() * 0.1; }

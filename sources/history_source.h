@@ -28,15 +28,16 @@ public:
 
     // "Navigar": the file the user chose in the dialog (the dialog is the GUI's).
     void ButtonParcourirClick(const std::string& path);
-    // A data-file line of the configuration: taken only when the file exists;
-    // false, with "Error de archivo" shown, when it does not.
+    // A data-file line of the configuration: taken as it is, so that a file
+    // not there yet (a share mounted later) is read by the first poll after
+    // it comes; false, with "Error de archivo" shown, while it is not there.
     bool loadDataFile(const std::string& path);
     // TendencyThreshold follows this window's SpinEditSeuiltendance.
     void SpinEditSeuiltendanceChange();
 
     // The error line: the source's ErrorText.
     const std::string& StaticTextErreur() const { return meteo.ErrorText; }
-    // The data file path: the source's Input; empty while the source is unusable.
+    // The data file path: the source's Input, as configured even while the file is absent.
     const std::string& path() const { return meteo.Input; }
 
     std::string EditDat;

@@ -66,6 +66,10 @@ void TFormMeteo::TimerMeteoTimer() {
         meteo.DeferredPoll = true;
         return;
     }
+    if (portFailed_) {
+        openPort();
+        return;
+    }
     WeatherMonitorLink* link = context_.weatherMonitor;
     LabelVersion = "DLL-Version: " + fixed(link ? link->getDllVersion() : 0, 3);
     polling_ = true;
@@ -224,6 +228,7 @@ void TFormMeteo::ListBoxPortClick() {
     TimerMeteo.stop();
     ListBoxPort.visible = false;
     forgetAnswers();
+    portFailed_ = false;
     hideWhenConnected_ = false;
     if (context_.weatherMonitor) context_.weatherMonitor->closeCommPort();
     setConnected(false);
@@ -246,6 +251,7 @@ void TFormMeteo::openPort() {
     const auto opened = [this, generation = generation_](int result) {
         if (generation != generation_) return;
         opening_ = false;
+        portFailed_ = result != 1;
         if (result == 1) {
             setConnected(true);
             if (std::exchange(hideWhenConnected_, false) && visible) FormClose(geometry);
@@ -255,6 +261,9 @@ void TFormMeteo::openPort() {
         hideWhenConnected_ = false;
         setConnected(false, kMonitorPortError);
         StaticTextStatus = kMonitorPortError;
+        // A console silent or unplugged at start is tried again at each period, as after an unplug.
+        followPollPeriod();
+        TimerMeteo.start();
         pollFinished.emit(false);
     };
     opening_ = true;
@@ -268,7 +277,8 @@ bool TFormMeteo::loadPort(const std::string& value) {
     if (!value.empty() && value.front() == '/') {
         port_ = value;
     } else {
-        const auto number = parseDecimalInteger(value);
+        // "COM3" names the same port as "3".
+        const auto number = parseDecimalInteger(value.starts_with("COM") ? value.substr(3) : value);
         if (!number || *number < 0) return false;
         port_ = *number == 0 ? "" : "COM" + std::to_string(*number);
     }

@@ -31,7 +31,8 @@ public:
     explicit TFormMeteo(SourceContext& context);
 
     // The poll: six readings, then the timer again at the period. Nothing
-    // while no port is chosen; put off while a bulletin is on the air.
+    // while no port is chosen; put off while a bulletin is on the air; after
+    // a failed opening the port is opened again first.
     void TimerMeteoTimer() override;
     bool pollInFlight() const override { return opening_ || polling_; }
     // RadioButtonMONClick once the other timers are stopped: the configured
@@ -52,8 +53,8 @@ public:
     // its setting is kept and its opening fails visibly.
     void openConfiguredPort();
 
-    // The configuration's "METCOMM=": a port number (0 for none) or a device
-    // path. False, with nothing changed, for anything else.
+    // The configuration's "METCOMM=": a port number (0 for none), "COM" and
+    // a number, or a device path. False, with nothing changed, for anything else.
     bool loadPort(const std::string& value);
     // What "METCOMM=" saves: the number of a "COM" port, a device path, or 0.
     std::string portConfigValue() const;
@@ -115,6 +116,8 @@ private:
     bool opening_ = false;
     bool polling_ = false;
     bool hideWhenConnected_ = false;
+    // The last opening failed: the next poll opens the port again first.
+    bool portFailed_ = false;
     unsigned generation_ = 0;
     TaskScope tasks_;
 };

@@ -56,7 +56,7 @@ protected:
     test::TempDir dir;
     StatusBoard status;
     test::FakeSerialLine line;
-    TransmitterPortControl port{line, {}};
+    TransmitterPortControl port{loop, line};
     test::FakeSources sources;
     SpeechUnits units;
     BulletinSettings settings;

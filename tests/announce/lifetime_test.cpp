@@ -28,7 +28,7 @@ struct SequencerRig {
     VirtualLoop loop;
     test::FakePlayer player{loop, 1000};
     test::FakeSerialLine line;
-    TransmitterPortControl port{line, {}};
+    TransmitterPortControl port{loop, line};
     test::FakeSources sources;
     SpeechUnits units;
     BulletinSettings settings;

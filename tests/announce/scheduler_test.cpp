@@ -35,7 +35,7 @@ struct Rig {
     VirtualLoop loop;
     test::FakePlayer player{loop, 100};
     test::FakeSerialLine line;
-    TransmitterPortControl port{line, {}};
+    TransmitterPortControl port{loop, line};
     test::FakeSources sources;
     SpeechUnits units;
     BulletinSettings settings;

@@ -34,7 +34,7 @@ protected:
     VirtualLoop loop{encodeDateTime(2026, 12, 7, 14, 5, 0)};
     test::FakePlayer player{loop, 1000};
     test::FakeSerialLine line;
-    TransmitterPortControl port{line, {}};
+    TransmitterPortControl port{loop, line};
     test::FakeSources sources;
     SpeechUnits units;
     BulletinSettings settings;

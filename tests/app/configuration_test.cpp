@@ -22,8 +22,9 @@ protected:
     BulletinSettings bulletin;
     PortLineSettings lines;
     SpeechUnits units;
+    VirtualLoop portLoop;
     test::FakeSerialLine line;
-    TransmitterPortControl port{line, {}};
+    TransmitterPortControl port{portLoop, line};
 };
 
 TEST(ConfigText, LineEndsKeysAndVerbatimValues) {
@@ -108,6 +109,8 @@ TEST_F(ConfigurationTest, PortAndLines) {
     EXPECT_FALSE(lines.CheckBoxDCD);
     load("COM=/dev/ttyUSB0\n");
     EXPECT_EQ(port.portName(), "/dev/ttyUSB0");
+    load("COM=COM4\n");
+    EXPECT_EQ(line.device, "/dev/ttyS3");
     load("COM=0\n");
     EXPECT_FALSE(port.isOpen());
     EXPECT_EQ(port.portName(), "No COM");
@@ -157,12 +160,12 @@ TEST_F(SourceConfigurationTest, UnknownOrAbsentSourceLeavesNoSource) {
     EXPECT_EQ(stations.FormChoixMeteo.checkedSource(), SourceKind::None);
 }
 
-TEST_F(SourceConfigurationTest, MissingDataFileStillChoosesTheSource) {
-    loadSources("METEO=PRO2\nPRO2_DAT=" + (dir.path() / "2026-03.wlk").string() + "\n");
+TEST_F(SourceConfigurationTest, MissingDataFileStillChoosesTheSourceAndIsKept) {
+    const std::string file = (dir.path() / "2026-03.wlk").string();
+    loadSources("METEO=PRO2\nPRO2_DAT=" + file + "\n");
     EXPECT_EQ(stations.FormChoixMeteo.checkedSource(), SourceKind::Pro2);
     EXPECT_EQ(stations.FormMeteoPro2.StaticTextErreur(), "Error de archivo");
-    EXPECT_EQ(stations.FormMeteoPro2.EditDat, "");
-    EXPECT_FALSE(sourceUsable(SourceKind::Pro2, stations.FormMeteoPro2.meteo));
+    EXPECT_EQ(stations.FormMeteoPro2.EditDat, file);
 }
 
 TEST_F(SourceConfigurationTest, SpokenItemsFollowTheirYFlags) {
@@ -216,7 +219,7 @@ TEST_F(SourceConfigurationTest, TheWeatherMonitorPortIsReadAndWrittenBack) {
         bool ignored;
     } cases[] = {{"3", "COM3", "3", false},   {"/dev/ttyUSB1", "/dev/ttyUSB1", "/dev/ttyUSB1", false},
                  {"0", "", "0", false},       {"-2", "", "0", true},
-                 {"COM3", "", "0", true},     {"", "", "0", true}};
+                 {"COM3", "COM3", "3", false}, {"x", "", "0", true}, {"", "", "0", true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value);
         StationSources fresh{loop, units};
@@ -252,7 +255,8 @@ TEST_F(SourceConfigurationTest, EachSourceTakesItsSettings) {
     EXPECT_FALSE(aprs.input.fahrenheit);
     EXPECT_FALSE(aprs.input.hundredthsOfInch);
     EXPECT_EQ(aprs.ComboBoxTU, 1);
-    EXPECT_EQ(aprs.EditDat, "");
+    // A file not there is kept as configured, shown with its error.
+    EXPECT_EQ(aprs.EditDat, "nowhere.txt");
     EXPECT_EQ(aprs.StaticTextErreur(), "Error de archivo #6");
     EXPECT_EQ(aprs.EditPW, "pw");
     EXPECT_EQ(stations.FormMeteoMETAR.EditDat, "https://m/?id=LEMD");

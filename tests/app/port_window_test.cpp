@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/virtual_loop.h"
 #include "support/fake_serial_line.h"
 
 namespace skycrier {
@@ -20,9 +21,10 @@ struct PortWindowRig {
         form.ListBoxCOMClick();
     }
 
+    VirtualLoop loop;
     test::FakeSerialLine line;
     std::vector<std::string> errors;
-    TransmitterPortControl port{line, [this](const std::string& title, const std::string&) { errors.push_back(title); }};
+    TransmitterPortControl port{loop, line};
     ScheduleSettings schedule;
     BulletinSettings bulletin;
     TForm1 mainWindow{schedule, bulletin};
@@ -32,6 +34,10 @@ struct PortWindowRig {
                       ++listings;
                       return std::vector<std::string>{"/dev/ttyS0", "/dev/ttyS2", "/dev/ttyUSB0"};
                   }};
+    bool answered = [this] {
+        form.answerClick = [this](const std::string& title, const std::string&) { errors.push_back(title); };
+        return true;
+    }();
     int releases = 0;
 };
 
@@ -64,7 +70,7 @@ TEST(PortWindow, ShowingSelectsTheTransmitterPort) {
     }
 }
 
-TEST(PortWindow, PickingAPortOpensItAndNoComOrAFailedOpenReleasesIt) {
+TEST(PortWindow, PickingAPortOpensItNoComReleasesItAndARefusedOneWaits) {
     PortWindowRig r;
     r.form.onReleased = [&r] { ++r.releases; };
     r.form.FormShow();
@@ -91,15 +97,23 @@ TEST(PortWindow, PickingAPortOpensItAndNoComOrAFailedOpenReleasesIt) {
     r.form.ListBoxCOMClick();
     EXPECT_EQ(r.releases, 1);
 
+    // A port refused after the click is answered there, and stays chosen, shown absent, until it opens.
     r.click("/dev/ttyS0");
     r.line.refuseOpen = true;
     r.click("/dev/ttyS2");
     EXPECT_EQ(r.errors, std::vector<std::string>{"Fehler: COM-Port"});
     EXPECT_FALSE(r.port.isOpen());
-    EXPECT_EQ(r.port.portName(), "No COM");
-    EXPECT_EQ(r.form.selectedItem(), "No COM");
-    EXPECT_EQ(r.mainWindow.LabelCOM, "COM");
+    EXPECT_EQ(r.port.portName(), "/dev/ttyS2");
+    EXPECT_EQ(r.form.selectedItem(), "/dev/ttyS2");
+    EXPECT_EQ(r.mainWindow.LabelCOM, "/dev/ttyS2");
+    EXPECT_TRUE(r.mainWindow.LabelCOMAbsent);
+    EXPECT_EQ(r.form.StaticTextErreur(), "/dev/ttyS2: No such file or directory");
     EXPECT_EQ(r.releases, 2);
+    r.line.refuseOpen = false;
+    r.loop.advance(TransmitterPortControl::kRetryMs);
+    EXPECT_TRUE(r.port.isOpen());
+    EXPECT_FALSE(r.mainWindow.LabelCOMAbsent);
+    EXPECT_EQ(r.errors.size(), 1u);
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/date_time.h"
 #include "platform/virtual_loop.h"
 #include "support/fake_fetcher.h"
@@ -197,6 +199,86 @@ TEST(Program, TheWeatherMonitorOpensAtStartUpLogsEveryHourAndClosesWithTheProgra
         const std::string saved = r.saved();
         EXPECT_NE(saved.find("\r\nLOG=Y\r\nMETPERI=1\r\nMETCOMM=4\r\n"), std::string::npos) << saved;
     }
+}
+
+// A station started at boot before its USB adapter or its share: what is
+// configured is kept and saved, each trouble is told once when it begins and
+// once when it ends, and what comes late is picked up while the program runs.
+TEST(Program, DevicesAndFilesLateAtBootAreKeptToldOnceAndPickedUp) {
+    const struct {
+        const char* name;
+        bool portAbsent, portComes, fileAbsent, fileComes;
+        std::vector<std::string> told;  // DIR stands for the program folder
+    } cases[] = {
+        {"absent port", true, false, false, false,
+         {"Fehler: COM-Port (/dev/ttyUSB0: No such file or directory): kept as configured; tried again every minute "
+          "and before each bulletin"}},
+        {"late port", true, true, false, false,
+         {"Fehler: COM-Port (/dev/ttyUSB0: No such file or directory): kept as configured; tried again every minute "
+          "and before each bulletin",
+          "COM-Port /dev/ttyUSB0 open again (/dev/ttyUSB0)"}},
+        {"absent file", false, false, true, false,
+         {"W23_DAT=late.dat: file DIR/late.dat not found (Error de archivo); kept as configured and looked for again "
+          "at each poll"}},
+        {"late file", false, false, true, true,
+         {"W23_DAT=late.dat: file DIR/late.dat not found (Error de archivo); kept as configured and looked for again "
+          "at each poll",
+          "W23_DAT=late.dat: file found again"}},
+        {"both late", true, true, true, true,
+         {"Fehler: COM-Port (/dev/ttyUSB0: No such file or directory): kept as configured; tried again every minute "
+          "and before each bulletin",
+          "W23_DAT=late.dat: file DIR/late.dat not found (Error de archivo); kept as configured and looked for again "
+          "at each poll",
+          "COM-Port /dev/ttyUSB0 open again (/dev/ttyUSB0)", "W23_DAT=late.dat: file found again"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProgramRig r("COM=/dev/ttyUSB0\r\nMETEO=W23\r\nW23_TEMPEXT=Y\r\nW23_DAT=" +
+                     std::string(c.fileAbsent ? "late.dat" : "history.dat") + "\r\n");
+        std::vector<std::string> told;
+        const Subscription notices = r.a.status.noticed.connect([&](const std::string& t) { told.push_back(t); });
+        r.line.refuseOpen = c.portAbsent;
+        r.program.start();
+        r.loop.advance(600);
+        EXPECT_EQ(r.a.FormCOM.selectedItem(), "/dev/ttyUSB0");
+        EXPECT_EQ(r.a.mainWindow.LabelCOMAbsent, c.portAbsent);
+        EXPECT_EQ(r.a.stations.FormMeteoW23.EditDat, c.fileAbsent ? "late.dat" : "history.dat");
+        // Three minutes of retries and polls tell nothing more.
+        r.loop.advance(3 * 60'000);
+        if (c.fileComes) std::filesystem::copy_file(r.dir.path() / "history.dat", r.dir.path() / "late.dat");
+        if (c.portComes) r.line.refuseOpen = false;
+        r.loop.advance(60'000);
+        EXPECT_EQ(r.line.isOpen(), !c.portAbsent || c.portComes);
+        EXPECT_EQ(r.a.stations.FormMeteoW23.StaticTextErreur().empty(), !c.fileAbsent || c.fileComes);
+        r.program.FormClose();
+
+        std::vector<std::string> expected = c.told;
+        for (std::string& line : expected)
+            if (const auto at = line.find("DIR"); at != std::string::npos) line.replace(at, 3, r.dir.path().string());
+        EXPECT_EQ(told, expected);
+        for (const std::string& line : expected)
+            EXPECT_EQ(std::count_if(r.a.logBook.lines().begin(), r.a.logBook.lines().end(),
+                                    [&](const std::string& l) { return l.ends_with(line); }),
+                      1);
+        const std::string saved = r.saved();
+        EXPECT_NE(saved.find("\r\nCOM=/dev/ttyUSB0\r\n"), std::string::npos) << saved;
+        EXPECT_NE(saved.find(c.fileAbsent ? "\r\nW23_DAT=late.dat\r\n" : "\r\nW23_DAT=history.dat\r\n"),
+                  std::string::npos)
+            << saved;
+    }
+}
+
+// A port that comes between two of the minute's tries is opened before the bulletin keys.
+TEST(Program, APortThatCameIsOpenedBeforeTheBulletinKeys) {
+    ProgramRig r("COM=/dev/ttyUSB0\r\n");
+    r.line.refuseOpen = true;
+    r.program.start();
+    r.loop.advance(600);
+    r.line.refuseOpen = false;
+    r.a.sequencer.Button1Click();
+    r.loop.advance(100);
+    EXPECT_TRUE(r.line.raised(SerialPin::DTR));
+    r.program.FormClose();
 }
 
 TEST(Program, TheStartUpChecksForANewVersionOnlyWhenAsked) {

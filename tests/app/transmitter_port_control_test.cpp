@@ -6,9 +6,11 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <vector>
 
 #include "platform/linux_serial_line.h"
+#include "platform/virtual_loop.h"
 #include "support/fake_serial_line.h"
 
 namespace skycrier {
@@ -22,42 +24,69 @@ TEST(PortNames, MapToDevices) {
     for (const auto& [name, device] : cases) EXPECT_EQ(devicePathForPort(name), device) << name;
 }
 
-class LinuxPortTest : public ::testing::Test {
-protected:
-    LinuxSerialLine line;
-    std::vector<std::string> errors;
-    TransmitterPortControl port{line, [this](const std::string& title, const std::string& reason) {
-                                    errors.push_back(title + " | " + reason);
-                                }};
-};
-
 // A pseudo-terminal is a tty without modem lines: it could never key a
-// transmitter, so it is refused like a device that is not there.
-TEST_F(LinuxPortTest, DevicesThatCannotKeyAreRefusedWithTheirReason) {
+// transmitter, so it is refused like a device that is not there. A refused
+// port stays chosen, with its reason, to be tried again.
+TEST(LinuxPort, DevicesThatCannotKeyAreRefusedWithTheirReasonAndStayChosen) {
+    VirtualLoop loop;
+    LinuxSerialLine line;
+    TransmitterPortControl port(loop, line);
     const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
     ASSERT_GE(master, 0);
     ASSERT_EQ(::grantpt(master), 0);
     ASSERT_EQ(::unlockpt(master), 0);
     const std::string terminal = ::ptsname(master);
-
-    port.choosePort("/dev/ttySKYCRIER-missing");
-    port.choosePort("/dev/null");
-    port.choosePort(terminal);
-    port.choosePort("COM0");
+    const std::pair<std::string, std::string> cases[] = {
+        {"/dev/ttySKYCRIER-missing", "/dev/ttySKYCRIER-missing: No such file or directory"},
+        {"/dev/null", "/dev/null: not a serial port"},
+        {terminal, terminal + ": no modem control lines (Inappropriate ioctl for device)"},
+        {"COM0", "COM0: not a serial port name"},
+    };
+    for (const auto& [name, reason] : cases) {
+        port.choosePort(name);
+        EXPECT_EQ(port.failure(), reason);
+        EXPECT_TRUE(port.absent());
+        EXPECT_EQ(port.portName(), name);
+        EXPECT_EQ(port.trouble(), "Fehler: COM-Port (" + reason +
+                                      "): kept as configured; tried again every minute and before each bulletin");
+    }
     ::close(master);
-    EXPECT_EQ(errors, (std::vector<std::string>{
-                          "Fehler: COM-Port | /dev/ttySKYCRIER-missing: No such file or directory",
-                          "Fehler: COM-Port | /dev/null: not a serial port",
-                          "Fehler: COM-Port | " + terminal + ": no modem control lines (Inappropriate ioctl for device)",
-                          "Fehler: COM-Port | COM0: not a serial port name",
-                      }));
-    EXPECT_FALSE(port.isOpen());
-    EXPECT_EQ(port.portName(), "No COM");
+    EXPECT_EQ(portOpenFailure("/dev/ttyUSB0", EACCES),
+              "/dev/ttyUSB0: Permission denied: add your user to the dialout group (sudo adduser $USER dialout) "
+              "and log in again");
+}
+
+// A port is tried again each minute: it opens when it comes, and one whose
+// device goes away while idle is released, to be opened again when it is back.
+TEST(TransmitterPort, AnAbsentPortOpensWhenItComesAndAVanishedOneIsReleased) {
+    VirtualLoop loop;
+    test::FakeSerialLine line;
+    TransmitterPortControl port(loop, line);
+    int changes = 0;
+    port.changed = [&changes] { ++changes; };
+    line.refuseOpen = true;
+    port.choosePort("/dev/ttyUSB0");
+    loop.advance(TransmitterPortControl::kRetryMs);
+    EXPECT_TRUE(port.absent());
+    line.refuseOpen = false;
+    loop.advance(TransmitterPortControl::kRetryMs);
+    EXPECT_TRUE(port.isOpen());
+    EXPECT_EQ(port.troubleEnded(), "COM-Port /dev/ttyUSB0 open again (/dev/ttyUSB0)");
+    EXPECT_EQ(changes, 3);
+
+    line.close();  // unplugged: its lines can no longer be read
+    line.refuseOpen = true;
+    loop.advance(TransmitterPortControl::kRetryMs);
+    EXPECT_TRUE(port.absent());
+    EXPECT_EQ(port.failure(), "/dev/ttyUSB0: No such file or directory");
+    port.chooseNoPort();
+    EXPECT_TRUE(port.trouble().empty());
 }
 
 TEST(TransmitterPort, LinesFollowWhatTheDeviceReallyDid) {
+    VirtualLoop loop;
     test::FakeSerialLine line;
-    TransmitterPortControl port(line, {});
+    TransmitterPortControl port(loop, line);
     std::string error;
     EXPECT_TRUE(port.setLine(SerialPin::DTR, true, error));  // closed: nothing to do
     EXPECT_TRUE(line.changes.empty());

@@ -21,6 +21,7 @@ struct VersionRig {
         check.showMessage = [this](MessageKind kind, const std::string& text) {
             shown.push_back((kind == MessageKind::Warning ? "warning: " : "") + text);
         };
+        check.notice = [this](const std::string& text) { shown.push_back("notice: " + text); };
     }
     // The beeps and messages of one check, in order.
     std::vector<std::string> run(void (VersionCheck::*handler)()) {
@@ -46,18 +47,20 @@ TEST(VersionCheck, VersionNumberTakesOneDigitOfEachOfThreeComponents) {
 
 TEST(VersionCheck, StartUpSpeaksOnlyOfANewerVersionTheButtonAlwaysAnswers) {
     const std::vector<std::string> none;
-    const std::vector<std::string> newer = {
-        "beep", "Hay una versión más reciente de SKYCRIER disponible en https://skycrier.github.io/"};
+    const std::string newText = "Hay una versión más reciente de SKYCRIER disponible en https://skycrier.github.io/";
+    // Unasked, it is a notice: no box waits for a click at start-up.
+    const std::vector<std::string> newerNotice = {"beep", "notice: " + newText};
+    const std::vector<std::string> newer = {"beep", newText};
     const std::vector<std::string> upToDate = {"Estas actualizado."};
     const std::vector<std::string> noAnswer = {"warning: Error Internet"};
     const struct {
         std::optional<std::string> list;  // nothing: the fetch fails
         std::vector<std::string> atStartUp, onDemand;
     } cases[] = {
-        {"brell=9.9.9\r\nskycrier=2.2.3\r\n", newer, newer},
+        {"brell=9.9.9\r\nskycrier=2.2.3\r\n", newerNotice, newer},
         {"skycrier=2.2.2", none, upToDate},
         {"skycrier=2.10.0\n", none, upToDate},
-        {"skycrier=3\n", newer, newer},
+        {"skycrier=3\n", newerNotice, newer},
         {"skycrier=.5\n", none, upToDate},
         {"<html>\nskycrier=9.9.9\n</html>\n", none, noAnswer},
         {"  <p>\nskycrier=9.9.9\n", none, noAnswer},
@@ -88,7 +91,7 @@ TEST(VersionCheck, RequestsDuringOneFetchShareItAndTheHostIsConfigurable) {
     r.loop.runPending();
     EXPECT_EQ(answers, (std::vector<std::string>{"2.3.0 beta", "1.0"}));
     EXPECT_EQ(r.web.urls.size(), 1u);
-    EXPECT_EQ(r.shown.back(), "Hay una versión más reciente de SKYCRIER disponible en http://127.0.0.1:8080/");
+    EXPECT_EQ(r.shown.back(), "notice: Hay una versión más reciente de SKYCRIER disponible en http://127.0.0.1:8080/");
 
     VersionCheck offline({r.loop, nullptr, r.dir.path() / "versions.txt", [] { return std::string(); }});
     std::string shown;

@@ -178,17 +178,20 @@ TEST_F(BulletinOutputTest, PlayedOnTheCardTheWordsComeOutAsTheyAre) {
 // stderr; a bulletin that went out unkeyed because the port failed exits 3.
 TEST_F(BulletinOutputTest, WhatChangesTheBulletinIsNeverSilent) {
     const std::string prefix = "skycrier-cli bulletin: ";
+    const std::string retry = ": kept as configured; tried again every minute and before each bulletin\n";
     const struct {
         std::string config;
         std::string err;
     } cases[] = {
         {"METEO=W23\r\nW23_DAT=" + (dir.path() / "gone.dat").string() + "\r\nW23_TEMPEXT=Y\r\n",
-         prefix + "the weather source W23 cannot be used (Error de archivo): no weather is spoken\n"},
+         prefix + "W23_DAT=" + (dir.path() / "gone.dat").string() + ": file " + (dir.path() / "gone.dat").string() +
+             " not found (Error de archivo); kept as configured and looked for again at each poll\n" + prefix +
+             "the weather source W23 reports \"Error de archivo\": no weather is spoken\n"},
         {"METEO=MON\r\n", prefix + "the weather source MON cannot be used: no weather is spoken\n" + prefix +
                                "no weather value of MON is ticked for speaking\n"},
         {"METEO=W23\r\nW23_DAT=" + dir.write("history.dat", test::ws23File({test::Ws23Record{}})) + "\r\n",
          prefix + "no weather value of W23 is ticked for speaking\n"},
-        {"COM=abc\r\n", prefix + "Fehler: COM-Port (COMabc: not a serial port name)\n"},
+        {"COM=abc\r\n", prefix + "Fehler: COM-Port (COMabc: not a serial port name)" + retry},
         {"", ""},
     };
     for (const auto& c : cases) {
@@ -204,7 +207,7 @@ TEST_F(BulletinOutputTest, WhatChangesTheBulletinIsNeverSilent) {
         {"--folder", folder().string(), "--ini", ini("DATE=N\r\nCOM=/dev/ttySKYCRIER-missing\r\n"), "--play"}, out, err);
     ::unsetenv("ALSA_CONFIG_PATH");
     EXPECT_EQ(code, 3);
-    EXPECT_EQ(err.str(), prefix + "Fehler: COM-Port (/dev/ttySKYCRIER-missing: No such file or directory)\n");
+    EXPECT_EQ(err.str(), prefix + "Fehler: COM-Port (/dev/ttySKYCRIER-missing: No such file or directory)" + retry);
     EXPECT_EQ(out.str().substr(out.str().size() - 5), "done\n");
 }
 

@@ -142,8 +142,9 @@ TEST_F(ConfigCommandTest, LinesAsTheRulesReadThem) {
         {"a malformed offset", {"W23_POFFSET= 2"}, "W23_POFFSET=", {"W23_POFFSET=0"},
          "line 2: not a whole number: W23_POFFSET= 2\n"},
         {"flags take only their literal, silently", {"ENTETE=y", "DATE=", "HELLO=N"}, "DATE=", {}, ""},
-        {"a missing data file", {"W28_DAT=gone.dat"}, "W28_DAT=", {},
-         "line 2: file not found (DIR/gone.dat): W28_DAT=gone.dat\n"},
+        {"a missing data file is kept", {"W28_DAT=gone.dat"}, "W28_DAT=", {"W28_DAT=gone.dat"},
+         "line 2: file not found (DIR/gone.dat), kept as configured: W28_DAT=gone.dat\n"},
+        {"a port named as on Windows", {"COM=COM3"}, "COM=", {"COM=3"}, ""},
         {"unknown keys and lines without a setting; blank lines and notes pass silently",
          {"pause=3", "TRES=Y", "no setting", "", "; a note", "# a note", "=3"}, "TRES=", {},
          "line 2: unknown key: pause=3\nline 3: unknown key: TRES=Y\nline 4: no \"=\": no setting\n"

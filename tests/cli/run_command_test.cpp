@@ -12,7 +12,9 @@
 #include "platform/peer_mailbox.h"
 #include "support/cli_process.h"
 #include "support/command_run.h"
+#include "platform/system_clock.h"
 #include "support/http_test_server.h"
+#include "support/station_files.h"
 
 namespace skycrier::test {
 namespace {
@@ -126,6 +128,35 @@ TEST_F(RunCommandTest, StartingWithTheVersionCheckTellsOfANewerReleaseOnTheConfi
     EXPECT_TRUE(told) << r.err;
     EXPECT_FALSE(std::filesystem::exists(cli.dir.path() / "versions.txt"));
     EXPECT_NE(fileText(ini()).find("\r\nVERSTART=1\r\nVERSION_URL=" + host + "\r\n"), std::string::npos);
+}
+
+// A service started at boot before its USB adapter and its share: it runs,
+// says what is missing, polls the station file once it is there, and stops
+// with both still named in its configuration.
+TEST(RunCommandLateDevices, AnAbsentPortAndStationFileAreKeptAndTheFileIsPolledWhenItComes) {
+    CliProcess cli;
+    const std::string mailbox = "skycrier-test-late-" + std::to_string(::getpid());
+    const std::string absentPort = "/dev/ttySKYCRIER-late";
+    cli.dir.write("skycrier.ini", "[SKYCRIER V2.2.2]\r\nCOM=" + absentPort +
+                                      "\r\nMETEO=W23\r\nW23_TEMPEXT=Y\r\nW23_METPERI=1\r\nW23_DAT=late.dat\r\n");
+    const auto started = std::chrono::steady_clock::now();
+    const pid_t pid = cli.start({"run", "--folder", cli.dir.path().string(), "--mailbox", mailbox});
+    ASSERT_GT(pid, 0);
+    EXPECT_TRUE(waitUntil([&] { return cli.errSoFar().find("W23_DAT=late.dat: file ") != std::string::npos; }));
+    cli.dir.write("late.dat", ws23File(ws23Series(3, systemLocalNow(), 10)));
+    // The source polls a minute after the start-up's poll.
+    std::this_thread::sleep_until(started + std::chrono::seconds(55));
+    EXPECT_TRUE(waitUntil([&] { return cli.errSoFar().find("W23_DAT=late.dat: file found again") != std::string::npos; }));
+    ::kill(pid, SIGTERM);
+    const CliOutcome r = cli.finish(pid);
+    PeerMailbox::unlink(MailboxNames::named(mailbox));
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.err.find("Fehler: COM-Port (" + absentPort + ": No such file or directory): kept as configured"),
+              std::string::npos)
+        << r.err;
+    const std::string saved = fileText(cli.dir.path() / "skycrier.ini");
+    EXPECT_NE(saved.find("\r\nCOM=" + absentPort + "\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("\r\nW23_DAT=late.dat\r\n"), std::string::npos) << saved;
 }
 
 TEST(RunCommandOptions, HelpAndMistakesShowTheUsage) {

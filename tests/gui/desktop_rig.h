@@ -44,7 +44,10 @@ struct DesktopRig {
     }
 
     AnnouncerParts parts() {
-        AnnouncerParts p{loop, out, line, dir.path(), {}};
+        // As the program does: a box only for the user's own pick of a port.
+        AnnouncerParts p{loop, out, line, dir.path(), [this](const std::string& title, const std::string& reason) {
+                             dialogs.push_back("error: " + title + "\n" + reason);
+                         }};
         catalogue.entries = {{"hw:CARD=Usb,DEV=0", "USB Audio", 0}, {"hdmi", "HDMI", std::nullopt}};
         p.catalogue = &catalogue;
         return p;

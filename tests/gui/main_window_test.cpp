@@ -46,6 +46,26 @@ TEST(MainWindow, TheAnnounceButtonKeysTheLampAndEscapeEndsTheBulletin) {
     EXPECT_FALSE(r.line.raised(SerialPin::DTR));
 }
 
+// A port absent at start-up is a notice, never a box: the clock ticks and the
+// bulletin due goes out on time; the port stays named, in red, with its reason.
+TEST(MainWindow, AnAbsentPortAtStartShowsNoBoxAndTheTickRuns) {
+    DesktopRig r("[SKYCRIER V2.2.2]\r\nCOM=/dev/ttyUSB0\r\nPERIOD=1\r\n");
+    r.line.refuseOpen = true;
+    int bulletins = 0;
+    const Subscription started = r.a.sequencer.started.connect([&](BulletinTrigger) { ++bulletins; });
+    r.program.start();
+    r.loop.advance(5'500);
+    r.program.refreshAll();
+    EXPECT_EQ(r.dialogs, std::vector<std::string>{});
+    EXPECT_EQ(r.a.scheduler.EditTime, " 14:05:05");
+    EXPECT_EQ(bulletins, 1);
+    auto* label = r.control<QLabel>("LabelCOM");
+    EXPECT_EQ(label->text(), "/dev/ttyUSB0");
+    EXPECT_EQ(label->toolTip(), "/dev/ttyUSB0: No such file or directory");
+    EXPECT_NE(r.a.logBook.lines().back().find("Fehler: COM-Port (/dev/ttyUSB0"), std::string::npos);
+    r.program.close();
+}
+
 TEST(MainWindow, HourMenusSetTheirCaptionsAndTheWindowOfHours) {
     DesktopRig r;
     r.startUp();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QTest>
 
@@ -25,8 +26,8 @@ TEST(PortWindow, APickOpensOrReleasesThePortAndLabelComFollows) {
     } picks[] = {
         {"/dev/ttyUSB0", false, "/dev/ttyUSB0", "/dev/ttyUSB0"},
         {"No COM", false, "COM", "No COM"},
-        // A port that does not open shows its error and ends with no port.
-        {"/dev/ttyS0", true, "COM", "No COM"},
+        // A port that does not open answers the click, and stays chosen (absent) to be tried again.
+        {"/dev/ttyS0", true, "/dev/ttyS0", "/dev/ttyS0"},
     };
     for (const auto& pick : picks) {
         SCOPED_TRACE(pick.item);
@@ -39,6 +40,7 @@ TEST(PortWindow, APickOpensOrReleasesThePortAndLabelComFollows) {
         EXPECT_EQ(list->currentItem()->text(), pick.selected);
     }
     EXPECT_EQ(r.portErrors.size(), 1u);
+    EXPECT_EQ(test::control<QLabel>(window, "StaticTextErreur")->text(), "/dev/ttyS0: No such file or directory");
 }
 
 TEST(PortWindow, LineBoxesSetTheLineSettingsAndFollowThem) {

@@ -144,10 +144,11 @@ TEST(BrokenFilesTest, AFolderInPlaceOfTheFileIsAMissingFile) {
         Poller poller;
         HistorySource& w = poller.window(station);
         std::filesystem::create_directory(poller.dir.path() / "2026-03.wlk");
-        w.loadDataFile((poller.dir.path() / "2026-03.wlk").string());
+        const std::string configured = (poller.dir.path() / "2026-03.wlk").string();
+        w.loadDataFile(configured);
         w.TimerMeteoTimer();
         EXPECT_EQ(w.StaticTextErreur(), "Error de archivo");
-        EXPECT_EQ(w.path(), "");
+        EXPECT_EQ(w.path(), configured);
         EXPECT_TRUE(w.TimerMeteo.enabled());
     }
 }

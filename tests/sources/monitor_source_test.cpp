@@ -4,7 +4,9 @@
 
 #include "base/weather_sources.h"
 #include "sources/source_fixture.h"
+#include "platform/threaded_weather_monitor.h"
 #include "support/fake_weather_monitor.h"
+#include "support/wm2_simulator_process.h"
 
 namespace skycrier::test {
 namespace {
@@ -169,7 +171,8 @@ TEST_F(MonitorSourceTest, ChoosingAPort) {
     EXPECT_EQ(monitor.ListBoxPort.Items, (std::vector<std::string>{"No COM", "/dev/ttyS0", "/dev/ttyUSB0"}));
     EXPECT_TRUE(monitor.ListBoxPort.visible);
 
-    // A port that does not open: no polling until another is chosen.
+    // A port that does not open (a console silent or unplugged at start) is
+    // opened again at each period, as after an unplug, until the console answers.
     station.openResult = 0;
     monitor.ListBoxPort.ItemIndex = 1;
     monitor.ListBoxPortClick();
@@ -177,8 +180,14 @@ TEST_F(MonitorSourceTest, ChoosingAPort) {
     EXPECT_FALSE(monitor.ListBoxPort.visible);
     EXPECT_EQ(monitor.ButtonPort, "COM=/dev/ttyS0");
     EXPECT_EQ(monitor.StaticTextStatus, kMonitorPortError);
-    EXPECT_FALSE(monitor.TimerMeteo.enabled());
     EXPECT_TRUE(station.reads.empty());
+    loop.advance(monitor.TimerMeteo.interval());
+    EXPECT_EQ(station.opened.size(), 2u);
+    EXPECT_FALSE(monitor.connected());
+    station.openResult = 1;
+    loop.advance(monitor.TimerMeteo.interval());
+    EXPECT_TRUE(monitor.connected());
+    EXPECT_EQ(station.reads.size(), 6u);
 
     // A configured port the machine does not list is kept and tried.
     station.openResult = 1;
@@ -244,6 +253,31 @@ TEST_F(MonitorSourceTest, ShowingTheWindowWritesTheUnitsIntoTheCaptions) {
     EXPECT_EQ(monitor.CheckBoxPatm.caption, "P-atm (inHg) =");
     EXPECT_EQ(monitor.CheckBoxVent.caption, "Viento (mph) =");
     EXPECT_EQ(monitor.CheckBoxRafa.caption, "Ráfaga (mph) =");
+}
+
+// A console whose adapter is plugged in after the start (here: the simulator's
+// line appears behind the configured name) is found at the next period.
+class LateConsoleTest : public SourceFixture {};
+
+TEST_F(LateConsoleTest, AConsoleAbsentAtStartIsFoundAtTheNextPeriod) {
+    ThreadedWeatherMonitor link(loop);
+    stations.context.weatherMonitor = &link;
+    stations.FormChoixMeteo.CheckBoxReduire = [] { return true; };
+    const std::string port = (dir.path() / "ttyUSB-console").string();
+    TFormMeteo& monitor = stations.FormMeteo;
+    ASSERT_TRUE(monitor.loadPort(port));
+    stations.FormChoixMeteo.check(SourceKind::MON);
+    ASSERT_TRUE(loop.waitForPostsUntil([&] { return !monitor.pollInFlight(); }, 20'000));
+    EXPECT_FALSE(monitor.connected());
+    EXPECT_EQ(monitor.StaticTextStatus, kMonitorPortError);
+
+    Wm2Simulator console({"--inside", "68"});
+    std::filesystem::create_symlink(console.device(), port);
+    loop.advance(monitor.TimerMeteo.interval());
+    ASSERT_TRUE(loop.waitForPostsUntil([&] { return !monitor.pollInFlight(); }, 20'000));
+    EXPECT_TRUE(monitor.connected());
+    EXPECT_EQ(monitor.CheckBoxTint.caption, "T-int (°C)= 20.0");
+    monitor.closeStation();
 }
 
 }  // namespace

@@ -74,12 +74,14 @@ TEST_F(SourceChoiceTest, ASourceWithoutItsInputOnlyStopsTheOthers) {
     }
 }
 
-TEST_F(SourceChoiceTest, ChosenSourceWithoutItsFileIsUnusable) {
-    w23.loadDataFile((dir.path() / "absent.dat").string());
-    EXPECT_EQ(w23.StaticTextErreur(), "Error de archivo");
+// The file is kept as configured; its error keeps the weather out of the bulletins until it is read.
+TEST_F(SourceChoiceTest, ChosenSourceWithoutItsFileKeepsItAndShowsTheError) {
+    const std::string absent = (dir.path() / "absent.dat").string();
+    w23.loadDataFile(absent);
     choice.check(SourceKind::W23);
     EXPECT_EQ(choice.checkedSource(), SourceKind::W23);
-    EXPECT_FALSE(sourceUsable(SourceKind::W23, choice.meteo(SourceKind::W23)));
+    EXPECT_EQ(w23.StaticTextErreur(), "Error de archivo");
+    EXPECT_EQ(w23.EditDat, absent);
     EXPECT_EQ(beeps, 0);
 }
 
