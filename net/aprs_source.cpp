@@ -114,6 +114,7 @@ void TFormMeteoAPRS::TimerMeteoTimer() {
         fetchThenDecode();
         return;
     }
+    takeUpLateFile();
     endPoll(decodeAndWrite());
 }
 

@@ -43,6 +43,11 @@ bool InternetSource::loadDataFile(const std::string& value) {
     return false;
 }
 
+void InternetSource::takeUpLateFile() {
+    if (!meteo.Input.empty() || EditDat.empty() || isWebAddress(EditDat)) return;
+    if (loadDataFile(EditDat)) meteo.ErrorText.clear();
+}
+
 std::string InternetSource::errorLine() const { return fetch_ ? traits_.progressText : meteo.ErrorText; }
 
 void InternetSource::fetchReport(std::function<void()> then) {

@@ -58,6 +58,9 @@ public:
     // address is kept to be fetched, anything else shows "Error de archivo #6".
     // False when the value was not taken.
     bool loadDataFile(const std::string& value);
+    // A local report file named before it was there (a share mounted late) is
+    // taken up at the first poll that finds it.
+    void takeUpLateFile();
 
     // The progress text while a fetch runs, else the last poll's error.
     std::string errorLine() const override;

@@ -72,6 +72,7 @@ void TFormMeteoMETAR::TimerMeteoTimer() {
     if (polling()) return;
     beginPoll();
     if (!isWebAddress(EditDat)) {
+        takeUpLateFile();
         endPoll(decode());
         return;
     }

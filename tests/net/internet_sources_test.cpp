@@ -161,6 +161,21 @@ TEST(MetarSource, ALocalFileIsDecodedWithoutFetchingAndOtherInputsAreRefused) {
     EXPECT_EQ(other.metar.StaticTextErreur(), "Error archivo #0");
 }
 
+// A report file on a share that mounts after the program started: kept as
+// configured, and read at the first poll that finds it.
+TEST(MetarSource, ALocalFileThatComesLateIsReadAtTheNextPoll) {
+    Rig r;
+    EXPECT_FALSE(r.metar.loadDataFile("late.txt"));
+    r.metar.EditDat = "late.txt";
+    r.poll(r.metar);
+    EXPECT_EQ(r.metar.StaticTextErreur(), "Error de archivo #6");
+    r.dir.write("late.txt", kReport + "\r\n");
+    r.poll(r.metar);
+    EXPECT_EQ(r.metar.StaticTextErreur(), "");
+    EXPECT_EQ(r.metar.meteo.Patm, 1013);
+    EXPECT_TRUE(r.web.urls.empty());
+}
+
 TEST(UrlHistory, TenEntriesTheNewestSelectedAKnownOneOnlySelected) {
     UrlHistory h;
     for (int i = 1; i <= 10; ++i) h.RememberUrl("u" + std::to_string(i));
