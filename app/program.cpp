@@ -15,10 +15,13 @@ bool present(const std::filesystem::path& path) {
 
 Program::Program(const ProgramParts& parts)
     : announcer(parts.announcer),
+      bulletins(announcer.sequencer, parts.announcer.loop),
       versionCheck({parts.announcer.loop, parts.announcer.fetcher, announcer.resolve(kVersionListFile),
                     [this] { return announcer.mainWindow.versionUrl; }}),
       configurationPresent_(present(announcer.configFile())),
-      logPresent_(present(parts.announcer.folder / kLogFileName)) {
+      logPresent_(present(parts.announcer.folder / kLogFileName)),
+      bulletinLog_(bulletins.ended.connect(
+          [this](const std::string&, const std::string& line) { announcer.logBook.AppendLog("bulletin " + line); })) {
     std::error_code ec;
     if (!parts.sharedDataFolder.empty()) {
         std::filesystem::create_directories(parts.sharedDataFolder, ec);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/announcer.h"
+#include "app/bulletin_record.h"
 #include "app/version_check.h"
 
 namespace skycrier {
@@ -51,6 +52,8 @@ public:
     const std::filesystem::path& sharedDataFolder() const { return sharedDataFolder_; }
 
     Announcer announcer;
+    // Each bulletin's line, also written into the log.
+    BulletinRecord bulletins;
     // The new-version check: at start-up when asked, and the info window's button.
     VersionCheck versionCheck;
 
@@ -68,6 +71,7 @@ private:
     bool started_ = false;
     bool closed_ = false;
     Subscription firstPoll_;
+    Subscription bulletinLog_;
     std::vector<Subscription> fetchNotices_;
 };
 

@@ -55,41 +55,6 @@ std::optional<RunOptions> parseOptions(const std::vector<std::string>& args, std
     return o;
 }
 
-// One line per bulletin, written when it ends, on stderr and in the log:
-// "YYYY-MM-DD HH:MM:SS schedule done: it_s 2_et 7 pm", the words in short form.
-class BulletinLines {
-public:
-    BulletinLines(Sequencer& sequencer, LogBook& log, const EventLoop& clock, std::ostream& err)
-        : started_(sequencer.started.connect([this, &clock](BulletinTrigger trigger) {
-              start_ = formatDateTime(clock.localNow());
-              trigger_ = triggerName(trigger);
-              words_.clear();
-          })),
-          events_(sequencer.events.connect([this, &log, &err](const BulletinEvent& e) {
-              if (e.kind == BulletinEvent::Kind::PlaySegment || e.kind == BulletinEvent::Kind::PlayFile)
-                  words_ += ' ' + shortWord(e.text);
-              if (e.kind != BulletinEvent::Kind::Done && e.kind != BulletinEvent::Kind::Abort) return;
-              const std::string line = trigger_ + ' ' + traceLine(e) + ':' + (words_.empty() ? " nothing" : words_);
-              err << start_ << ' ' << line << std::endl;
-              log.AppendLog("bulletin " + line);
-          })) {}
-
-private:
-    // "son_it_s" as "it_s", "son7" as "7", a file by its name without the folder.
-    static std::string shortWord(const std::string& name) {
-        std::string word = std::filesystem::path(name).filename().string();
-        if (word.starts_with("son")) word.erase(0, 3);
-        if (word.starts_with("_")) word.erase(0, 1);
-        return word;
-    }
-
-    std::string start_;
-    std::string trigger_;
-    std::string words_;
-    Subscription started_;
-    Subscription events_;
-};
-
 // The program and what this command shows of it; made anew when SIGHUP asks
 // for the configuration to be read again.
 class Service {
@@ -110,7 +75,9 @@ public:
                   a.logBook.AppendLog(line);
               }
           })),
-          bulletins_(program.announcer.sequencer, program.announcer.logBook, clock, err) {
+          bulletins_(program.bulletins.ended.connect([&err](const std::string& start, const std::string& line) {
+              err << start << ' ' << line << std::endl;
+          })) {
         program.versionCheck.showMessage = [&err](MessageKind, const std::string& text) {
             err << kPrefix << text << std::endl;
         };
@@ -126,7 +93,7 @@ private:
     Subscription notices_;
     Subscription recorderStatus_;
     Subscription startedUp_;
-    BulletinLines bulletins_;
+    Subscription bulletins_;
 };
 
 }  // namespace
