@@ -33,14 +33,19 @@ void PeerChannel::connect() {
     mailbox_->open({
         .opened = tasks_.guard([this](const std::string& error) { opened(error); }),
         .message = tasks_.guard([this](const std::string& bytes) { received(bytes); }),
-        .notice = tasks_.guard([this](const std::string& text) { status_.noticed.emit(kReportPrefix + text); }),
+        .notice = tasks_.guard([this](const std::string& text) { tell(status_.noticed, kReportPrefix + text); }),
     });
     send(kConnectedNotice);
 }
 
+void PeerChannel::tell(Signal<const std::string&>& listeners, const std::string& text) {
+    listeners.emit(text);
+    if (log) log(text);
+}
+
 void PeerChannel::opened(const std::string& error) {
     if (!error.empty()) {
-        if (error != openFailure_) status_.reported.emit(kReportPrefix + error);
+        if (error != openFailure_) tell(status_.reported, kReportPrefix + error);
         openFailure_ = error;
         return;
     }

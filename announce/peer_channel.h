@@ -53,7 +53,11 @@ public:
     bool enabled() const { return mailbox_ != nullptr; }
     bool connected() const { return connected_; }
 
+    // The program's log, for what the mailbox itself went through (refused, set up again).
+    std::function<void(const std::string&)> log;
+
 private:
+    void tell(Signal<const std::string&>& listeners, const std::string& text);
     void opened(const std::string& error);
     void received(const std::string& bytes);
 

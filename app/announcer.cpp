@@ -39,6 +39,7 @@ Announcer::Announcer(const AnnouncerParts& parts)
     // A file a poll could not write is a notice: no dialog may hold up the station.
     stations.context.showError = [this](const std::string& text) { notice(text); };
     scheduler.appendLog = [this](const std::string& message) { logBook.AppendLog(message); };
+    peers.log = [this](const std::string& text) { log(text); };
     scheduler.readBackVolume = [this] {
         if (!soundOutput.volumeChangeInProgress()) soundOutput.ReadBackVolume();
     };
