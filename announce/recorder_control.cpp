@@ -26,7 +26,8 @@ void RecorderControl::bulletinStart(std::function<void()> done) {
     RecorderCommand = None;
     RecorderWasRunning = false;
     if (!settings_.MenuRecord) return done();
-    if (!link_.programExists(settings_.EditSonivue)) {
+    const std::string program = settings_.resolve(settings_.EditSonivue);
+    if (!link_.programExists(program)) {
         show(kRecorderPathErrorText);
         beep_();
         return done();
@@ -36,7 +37,7 @@ void RecorderControl::bulletinStart(std::function<void()> done) {
         return recordAfterSettling(std::move(done));
     }
     // A program that cannot be started is simply never found.
-    link_.launch(settings_.EditSonivue);
+    link_.launch(program);
     search(kSearchTries, std::move(done));
 }
 

@@ -32,6 +32,8 @@ public:
     struct Settings {
         const bool& MenuRecord;
         const std::string& EditSonivue;
+        // The file a configured program name stands for (a relative one is taken from the program folder).
+        std::function<std::string(const std::string&)> resolve = [](const std::string& name) { return name; };
     };
     enum Command : int { None = 0, Record = 1, Stop = 2, Close = 3 };
 

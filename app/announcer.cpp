@@ -104,7 +104,9 @@ void Announcer::wireWeatherMonitor(const AnnouncerParts& parts) {
 }
 
 void Announcer::wireRecorder(EventLoop& loop, RecorderLink& link) {
-    recorder.emplace(loop, link, RecorderControl::Settings{mainWindow.MenuRecord, mainWindow.EditSonivue},
+    recorder.emplace(loop, link,
+                     RecorderControl::Settings{mainWindow.MenuRecord, mainWindow.EditSonivue,
+                                               [this](const std::string& name) { return resolve(name); }},
                      [this] { stations.context.beep(); });
     sequencer.setStartStep([this](std::function<void()> done) { recorder->bulletinStart(std::move(done)); });
     sequencer.setEndStep([this](std::function<void()> done) { recorder->bulletinEnd(std::move(done)); });

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 #include "app/announcer.h"
@@ -31,7 +32,7 @@ class FakeRecorderLink : public RecorderLink {
 public:
     FakeRecorderLink(VirtualLoop& loop, std::function<void(const std::string&)> note) : loop_(loop), note_(note) {}
 
-    bool programExists(const std::string& program) override { return program == "/opt/tapewell" && installed; }
+    bool programExists(const std::string& path) override { return path == program && installed; }
     bool launch(const std::string&) override {
         note_("launch");
         return true;
@@ -45,6 +46,7 @@ public:
         return command == "Sonivue record" ? 1 : command == "Sonivue stop" ? 2 : 3;
     }
 
+    std::string program = "/opt/tapewell";
     bool installed = true;
     Millis presentAt = 0;
     std::map<std::string, std::int32_t> replies;
@@ -146,6 +148,19 @@ TEST(RecorderControl, ABulletinIsRecordedAroundItsSoundWhateverTheRecorderDoes) 
         r.link.replies = c.replies;
         EXPECT_EQ(r.bulletin(), c.expected);
     }
+}
+
+TEST(RecorderControl, ARelativeRecorderPathIsTakenFromTheProgramFolder) {
+    RecorderRig r;
+    r.a.mainWindow.EditSonivue = "rec/tapewell";
+    r.link.program = (r.dir.path() / "rec" / "tapewell").string();
+    const Journal journal = r.bulletin();
+    const auto said = [&journal](const std::string& text) {
+        return std::any_of(journal.begin(), journal.end(),
+                           [&text](const std::string& line) { return line.find(text) != std::string::npos; });
+    };
+    EXPECT_FALSE(said(kRecorderPathErrorText));
+    EXPECT_TRUE(said("send Sonivue record"));
 }
 
 TEST(RecorderControl, AnAbortedBulletinTellsTheRecorderNothingMore) {
