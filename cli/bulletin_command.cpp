@@ -21,6 +21,7 @@
 #include "platform/http_fetch.h"
 #include "platform/linux_serial_line.h"
 #include "platform/poll_loop.h"
+#include "platform/threaded_weather_monitor.h"
 #include "platform/system_clock.h"
 #include "platform/timed_wave_out.h"
 #include "platform/virtual_loop.h"
@@ -42,12 +43,14 @@ constexpr int kPlayedUnkeyed = 3;
 class BulletinRun {
     std::unique_ptr<RecordedSources> recorded_;
     CurlFetcher web_;
+    ThreadedWeatherMonitor console_;
 
 public:
     BulletinRun(EventLoop& loop, WaveOut& sound, SerialLine& serial, const BulletinInputs& in, std::ostream& out,
                 std::ostream& err)
         : recorded_(in.observation ? std::make_unique<RecordedSources>(*in.observation) : nullptr),
           web_(loop),
+          console_(loop),
           announcer(partsOf(loop, sound, serial, in, err)),
           trace_(out, announcer.sequencer.events),
           reported_(announcer.status.reported.connect([this, &err](const std::string& text) {
@@ -71,6 +74,9 @@ public:
         // The configured sources poll once as the configuration chooses them.
         if (in_.configuration) announcer.applyConfiguration(parseConfigText(*in_.configuration));
         const SourceKind chosen = announcer.stations.FormChoixMeteo.checkedSource();
+        // A Weather Monitor II console is read through its port, as the service reads it.
+        TFormMeteo& console = announcer.stations.FormMeteo;
+        if (chosen == SourceKind::MON && !console.port().empty()) console.openConfiguredPort();
         if (chosen != SourceKind::None) {
             const SourceWindow& window = announcer.stations.FormChoixMeteo.window(chosen);
             settle([&window] { return !window.pollInFlight(); });
@@ -116,6 +122,7 @@ private:
                            std::ostream& err) {
         AnnouncerParts parts{loop, sound, serial, in.folder, {}, recorded_.get()};
         parts.fetcher = &web_;
+        parts.weatherMonitor = &console_;
         parts.showError = [&err](const std::string& text) { err << kPrefix << text << '\n'; };
         return parts;
     }

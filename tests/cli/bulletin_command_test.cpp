@@ -7,6 +7,7 @@
 #include "support/command_run.h"
 #include "support/station_files.h"
 #include "support/temp_dir.h"
+#include "support/wm2_simulator_process.h"
 
 namespace skycrier::cli {
 namespace {
@@ -126,6 +127,17 @@ TEST_F(BulletinCommandTest, RelativeDataFilesAreTakenFromTheProgramFolder) {
     EXPECT_EQ(r.out,
               "wait 300\nplay son_it_s\nplay son2_et\nplay son5\nplay son_pm\n"
               "wait 300\nplay son_ext_temp\nplay son12\nplay son_degrees\ndone\n");
+}
+
+// The console on a pseudo-terminal, read through its port as the service reads it.
+TEST_F(BulletinCommandTest, AWeatherMonitorConsoleIsReadThroughItsPort) {
+    test::Wm2Simulator console({"--outside", "50", "--barometer", "29.92"});
+    const auto ini_path = ini("DATE=N\r\nMETEO=MON\r\nTEMPEXT=Y\r\nPRESATM=Y\r\nMETCOMM=" + console.device() + "\r\n");
+    const auto r = run({"--at", kAt, "--ini", ini_path, "--list"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("play son_ext_temp\nplay son10\nplay son_degrees\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("play son_pressure\nplay son1000\nplay son13\nplay son_millibars\n"), std::string::npos)
+        << r.out;
 }
 
 TEST_F(BulletinCommandTest, ConfiguredSourceWithoutItsFileSpeaksNoWeather) {
