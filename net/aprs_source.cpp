@@ -17,6 +17,8 @@ TFormMeteoAPRS::TFormMeteoAPRS(SourceContext& context)
                      {kWebFile, 100, "Descargar", "Favoritos APRS",
                       [](std::string_view page, std::string_view) { return cutAprsFromHtml(page); }}) {
     CheckBoxTRes.caption = "Escalofríos (°C) =";
+    // APRS weather reports carry local time unless the user says otherwise.
+    ComboBoxTU = 1;
 }
 
 void TFormMeteoAPRS::EditDatKeyPress(int key) {

@@ -24,6 +24,9 @@ InternetSource::InternetSource(SourceKind kind, SourceContext& context, Traits t
               [this](const std::string& entry) {
                   if (!visible) return;
                   EditDat = entry;
+                  // A file is the input itself; an address is fetched into the web file.
+                  if (fileExists(context_.resolvePath(entry))) meteo.Input = entry;
+                  EditDatChange();
                   ButtonRafraichirClick();
               }),
       traits_(std::move(traits)),

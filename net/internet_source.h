@@ -58,6 +58,8 @@ public:
     // address is kept to be fetched, anything else shows "Error de archivo #6".
     // False when the value was not taken.
     bool loadDataFile(const std::string& value);
+    // The text of EditDat changed (typed, or a favourite picked): what follows it is shown.
+    virtual void EditDatChange() {}
     // A local report file named before it was there (a share mounted late) is
     // taken up at the first poll that finds it.
     void takeUpLateFile();

@@ -27,7 +27,7 @@ public:
     // anything else shows the last status.
     void EditDatKeyPress(int key);
     // The text of EditDat changed: LabelNomICAO shows its comment.
-    void EditDatChange();
+    void EditDatChange() override;
     // A history entry was chosen: it becomes the input and is fetched.
     void ComboBoxPathChange(int index);
 

@@ -207,6 +207,31 @@ TEST(Favourites, AnEntryIsLoadedOnlyIntoAShownWindow) {
     EXPECT_FALSE(r.metar.FormFav.visible);
     EXPECT_EQ(r.metar.meteo.Text, 12);
     EXPECT_EQ(TFormFav::buttonCaption(10), "F10");
+
+    // A favourite naming a file becomes the input, and the airport's name follows it.
+    const std::string other = r.dir.write("lebl.txt", "LEBL 101120Z 27010KT 9999 FEW030 19/05 Q1013\r\n");
+    r.metar.FormFav.Edit[4] = other + " //Barcelona";
+    r.metar.FormFav.visible = true;
+    r.metar.FormFav.ButtonClick(5);
+    r.loop.advanceUntil([&] { return !r.metar.pollInFlight(); }, 1000);
+    EXPECT_EQ(r.metar.LabelNomICAO, "Barcelona");
+}
+
+TEST(AprsSource, AFavouriteNamingAFileIsReadAndTheTimeIsLocalUnlessToldOtherwise) {
+    Rig r;
+    EXPECT_EQ(r.aprs.ComboBoxTU, 1);
+    const std::string first = r.dir.write("one.txt", "220/004g005t077r000p000P000h50b09900\r\n");
+    const std::string second = r.dir.write("two.txt", "220/004g005t050r000p000P000h50b09900\r\n");
+    r.aprs.loadDataFile(first);
+    r.aprs.visible = true;
+    r.poll(r.aprs);
+    EXPECT_EQ(r.aprs.meteo.Text, 25);
+    r.aprs.FormFav.Edit[0] = second;
+    r.aprs.FormFav.visible = true;
+    r.aprs.FormFav.ButtonClick(1);
+    r.loop.advanceUntil([&] { return !r.aprs.pollInFlight(); }, 1000);
+    EXPECT_EQ(r.aprs.meteo.Input, second);
+    EXPECT_EQ(r.aprs.meteo.Text, 10);
 }
 
 TEST(AprsSource, AWeatherFileAndATrackingSitePage) {
