@@ -17,7 +17,7 @@ void SpeechUnits::setPressureMetric(bool hectopascal) {
 
 void SpeechUnits::setWindMetric(bool kmh) {
     WindText = kmh ? "km/h" : "mph";
-    WindFactor = kmh ? 1 : 0.6213712;
+    WindFactor = kmh ? 1 : kMphPerKmh;
 }
 
 void SpeechUnits::setRainMetric(bool mm) {

@@ -6,6 +6,9 @@
 
 namespace skycrier {
 
+// Miles per hour in one km/h: the imperial wind factor.
+inline constexpr double kMphPerKmh = 0.6213712;
+
 struct SpeechUnits {
     std::string TempText = "C";
     double TempFactor = 1;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/felt_temperature.h"
 #include "base/rounding.h"
 #include "sources/derived_values.h"
 
@@ -44,11 +45,6 @@ std::string zeroPadded(double value, int width) {
     if (negative) digits.erase(0, 1);
     if (digits.size() < static_cast<std::size_t>(width)) digits.insert(0, width - digits.size(), '0');
     return negative ? "-" + digits : digits;
-}
-
-double feltTemperature(double t, double v, const SpeechUnits& u) {
-    if (u.temperatureMetric()) return 13.12 + 0.6215 * t + (0.3965 * t - 11.37) * std::pow(v, 0.16);
-    return 35.74 + 0.6215 * t + (0.4275 * t - 35.75) * std::pow(v, 0.16);
 }
 
 bool showsValue(const Caption& caption) { return caption.caption.find("--") == std::string::npos; }

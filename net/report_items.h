@@ -42,11 +42,6 @@ std::string wholeNumber(double value);
 // The nearest whole number's digits, zero-padded to `width` after any "-" (-6 at width 3 is "-006").
 std::string zeroPadded(double value, int width);
 
-// Felt temperature of temperature t and wind v, both in the speech units:
-// the metric formula when °C is chosen, the imperial one otherwise; the wind
-// goes in as it is, whatever its unit.
-double feltTemperature(double t, double v, const SpeechUnits& units);
-
 // The items both internet sources show.
 struct ReportItems {
     double Text = missing::kTemperature;

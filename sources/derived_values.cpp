@@ -8,8 +8,6 @@
 namespace skycrier {
 namespace {
 
-// The imperial wind factor: km/h × this = mph.
-constexpr double kMphPerKmh = 0.6213712;
 // A change this large (hPa, scaled to the unit) is a glitch, not weather.
 constexpr double kTendencyLimit = 50;
 
@@ -55,15 +53,6 @@ std::string tendencyCaption(int tendency) {
 
 // Codes are masked to 0..31, so the rounding always succeeds.
 int directionDegrees(int code) { return roundHalfEven(code * 22.5).value_or(0); }
-
-double windChill(double t, double v, const SpeechUnits& u) {
-    if (u.temperatureMetric()) {
-        const double kmh = u.windMetric() ? v : v / u.WindFactor;
-        return std::pow(kmh, 0.16) * (0.3965 * t - 11.37) + 0.6215 * t + 13.12;
-    }
-    const double mph = u.windMetric() ? v * kMphPerKmh : v;
-    return std::pow(mph, 0.16) * (0.4275 * t - 35.75) + 0.6215 * t + 35.74;
-}
 
 double dewPoint(double t, double humidity, const SpeechUnits& u) {
     const auto celsius = [](double c, double h) { return std::pow(h, 0.125) * (0.9 * c + 112) + 0.1 * c - 112; };

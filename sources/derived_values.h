@@ -1,6 +1,6 @@
 #pragma once
 // Rules the three history-file stations (WS-23xx, WS-28xx, Vantage Pro2) share:
-// plausibility bounds, tendency classes, felt temperature, dew point and the
+// plausibility bounds, tendency classes, dew point and the
 // fixed-decimal caption numbers. Values are in the speech units throughout.
 
 #include <stdexcept>
@@ -43,12 +43,6 @@ std::string tendencyCaption(int tendency);
 
 // A station's direction code (sixteen points, 0 = north) in whole degrees.
 int directionDegrees(int code);
-
-// The wind-chill ("Sensación") of temperature t with mean wind v, both in the
-// speech units. The metric formula is made for km/h and the imperial one for
-// mph; with mixed choices (°C with mph, °F with km/h) the wind is converted
-// back into the unit its formula was made for.
-double windChill(double t, double v, const SpeechUnits& units);
 
 // Dew point of temperature t (speech unit) at the given relative humidity in
 // percent. A negative humidity has no dew point: the poll fails.

@@ -5,6 +5,7 @@
 #include <exception>
 #include <filesystem>
 
+#include "base/felt_temperature.h"
 #include "platform/date_time.h"
 #include "sources/derived_values.h"
 
@@ -154,7 +155,7 @@ void HistorySource::showRain(double pluie) {
 void HistorySource::showFeltTemperature(bool computable, const char* computedLabel) {
     const SpeechUnits& u = context_.units;
     if (computable) {
-        meteo.TRes = windChill(meteo.Text, meteo.Vent, u);
+        meteo.TRes = feltTemperature(meteo.Text, meteo.Vent, u);
         CheckBoxTRes.caption = std::string(computedLabel) + "(°" + u.TempText + ") = " + fixed(meteo.TRes, 1);
     } else {
         meteo.TRes = -200;

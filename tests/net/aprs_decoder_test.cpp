@@ -37,7 +37,7 @@ TEST(AprsDecode, WxNowFileFillsEveryItem) {
     EXPECT_EQ(d.CheckBoxPluie.caption, "Lluvia/24h (mm) = 0.0");
     EXPECT_EQ(d.CheckBoxHumiExt.caption, "Humidad (%) = 50");
     EXPECT_EQ(d.CheckBoxPatm.caption, "P-atm (hPa) = 990.0");
-    EXPECT_EQ(d.CheckBoxTRes.caption, "Escalofríos (°C) = 26.7");
+    EXPECT_EQ(d.CheckBoxTRes.caption, "Escalofríos (°C) = 25.0");
     EXPECT_EQ(d.LabelTros.caption, "Punto de rocio (°C) = 13.8");
     EXPECT_DOUBLE_EQ(d.Vent, 4 * 1.609344);
     EXPECT_DOUBLE_EQ(d.Rafa, 5 * 1.609344);
@@ -47,7 +47,7 @@ TEST(AprsDecode, WxNowFileFillsEveryItem) {
     EXPECT_EQ(d.Editdatemeteo, "Jan 15 2024 12:34");
     EXPECT_EQ(d.ObservedAt, encodeDateTime(2024, 1, 15, 12, 34));
     EXPECT_FALSE(d.timeZoneLocal);
-    EXPECT_EQ(aprsCwLine(d), " TEMP 25C = QNH 990hPa = WS 6kmh = WCT 27C = HUM 50 ");
+    EXPECT_EQ(aprsCwLine(d), " TEMP 25C = QNH 990hPa = WS 6kmh = WCT 25C = HUM 50 ");
 }
 
 TEST(AprsDecode, ObservationTime) {
@@ -142,11 +142,11 @@ TEST(AprsDecode, InputAndSpeechUnits) {
     const AprsDecode d = decode(kWxNow, imperial());
     EXPECT_EQ(d.CheckBoxText.caption, "T-ext (°F) = 77.0");
     EXPECT_EQ(d.CheckBoxVent.caption, "Viento (mph) = 4");
-    EXPECT_EQ(d.CheckBoxTRes.caption, "Escalofríos (°F) = 80.1");
+    EXPECT_EQ(d.CheckBoxTRes.caption, "Escalofríos (°F) = 77.0");
     EXPECT_EQ(d.LabelTros.caption, "Punto de rocio (°F) = 56.9");
     EXPECT_EQ(d.CheckBoxPluie.caption, "Lluvia/24h (inch) = 0.00");
     EXPECT_EQ(d.CheckBoxPatm.caption, "P-atm (inHg) = 29.23");
-    EXPECT_EQ(aprsCwLine(d), " TEMP 25C = QNH 990hPa = WS 6kmh = WCT 27C = HUM 50 ");
+    EXPECT_EQ(aprsCwLine(d), " TEMP 25C = QNH 990hPa = WS 6kmh = WCT 25C = HUM 50 ");
     const AprsDecode corrected = decode("220/004b10132", imperial(), {}, 3);
     EXPECT_DOUBLE_EQ(corrected.Patm, 0.03 + 1013.2 * 0.02953);
     EXPECT_EQ(corrected.CheckBoxPatm.caption, "P-atm (inHg) = 29.95");

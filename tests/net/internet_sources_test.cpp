@@ -240,7 +240,7 @@ TEST(AprsSource, AWeatherFileAndATrackingSitePage) {
     r.aprs.ButtonParcourirClick(wx);
     EXPECT_EQ(r.aprs.meteo.Patm, 990);
     EXPECT_EQ(r.aprs.Editdatemeteo.caption, "Jan 15 2024 12:34");
-    EXPECT_EQ(r.file("aprs_cw.txt"), " TEMP 25C = QNH 990hPa = WS 6kmh = WCT 27C = HUM 50 \r\n");
+    EXPECT_EQ(r.file("aprs_cw.txt"), " TEMP 25C = QNH 990hPa = WS 6kmh = WCT 25C = HUM 50 \r\n");
 
     const std::string page = "https://aprs.fi/?c=raw&call=EA4XYZ-13";
     r.web.answers[page] = "<html>\n<span class=\"raw_line\">2024-01-15 12:34:56 UTC: EA4XYZ-13>APRS:"

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/meteo_data.h"
+#include "net/aprs_decoder.h"
 #include "platform/date_time.h"
 
 namespace skycrier {
@@ -177,11 +178,36 @@ TEST(MetarDecode, PresentWeather) {
 TEST(MetarDecode, FeltTemperatureNeedsWindAndTemperature) {
     EXPECT_EQ(decode("EDDF 101120Z 02002KT 30/10 Q1013").CheckBoxTRes.caption, "Sensación (°C) = --");
     EXPECT_EQ(decode("EDDF 101120Z 02004KMH 30/10 Q1013").CheckBoxTRes.caption, "Sensación (°C) = --");
-    // No upper limit: a hot day still gets one.
-    EXPECT_EQ(decode("EDDF 101120Z 02005KMH 35/10 Q1013").CheckBoxTRes.caption, "Sensación (°C) = 38.1");
+    // No upper limit: a hot day still gets one, never above the air temperature.
+    EXPECT_EQ(decode("EDDF 101120Z 02005KMH 35/10 Q1013").CheckBoxTRes.caption, "Sensación (°C) = 35.0");
     // 2 kt is 2.3 mph, below 5 km/h in mph; 3 kt (3.5 mph) is not.
     EXPECT_EQ(decode("EDDF 101120Z 02002KT 30/10", imperial()).CheckBoxTRes.caption, "Sensación (°F) = --");
     EXPECT_NE(decode("EDDF 101120Z 02003KT 30/10", imperial()).CheckBoxTRes.caption, "Sensación (°F) = --");
+}
+
+TEST(InternetSources, FeltTemperatureIsTheSameForEveryChoiceOfWindUnit) {
+    // 8 °C with 20 km/h: the formulas take the wind in their own unit (km/h
+    // for °C, mph for °F), whatever unit the wind is spoken in.
+    const struct {
+        bool celsius, kmh;
+        const char* metar;
+        const char* aprs;
+    } cases[] = {
+        {true, true, "Sensación (°C) = 4.9", "Escalofríos (°C) = 4.9"},
+        {true, false, "Sensación (°C) = 4.9", "Escalofríos (°C) = 4.9"},
+        {false, true, "Sensación (°F) = 40.8", "Escalofríos (°F) = 40.8"},
+        {false, false, "Sensación (°F) = 40.8", "Escalofríos (°F) = 40.8"},
+    };
+    for (const auto& c : cases) {
+        SpeechUnits u;
+        u.setTemperatureMetric(c.celsius);
+        u.setWindMetric(c.kmh);
+        EXPECT_EQ(decode("EDDF 101120Z 02020KMH 08/02 Q1013", u).CheckBoxTRes.caption, c.metar);
+        const auto aprs = decodeAprs("020/020t008h50b10130",
+                                     {.units = u, .input = {.wind = AprsWindUnit::Kmh, .fahrenheit = false}});
+        ASSERT_TRUE(aprs);
+        EXPECT_EQ(aprs->CheckBoxTRes.caption, c.aprs);
+    }
 }
 
 TEST(MetarDecode, ImperialSpeechUnits) {

@@ -15,35 +15,6 @@ SpeechUnits unitsOf(bool celsius, bool kmh) {
     return u;
 }
 
-// Published wind-chill tables give whole degrees, so a value within half a
-// degree of the table's is the table's.
-constexpr double kWholeDegree = 0.5;
-constexpr double kKmhPerMph = 1.609344;
-
-TEST(WindChill, MatchesThePublishedTablesInEitherWindUnit) {
-    // Environment Canada's wind-chill index, °C and km/h.
-    const struct {
-        double celsius, kmh, table;
-    } canada[] = {{5, 5, 4}, {0, 10, -3}, {-10, 20, -18}, {-20, 30, -33}, {-30, 50, -49}, {-40, 60, -64}};
-    for (const auto& c : canada) {
-        EXPECT_NEAR(windChill(c.celsius, c.kmh, unitsOf(true, true)), c.table, kWholeDegree) << c.celsius << " " << c.kmh;
-        // °C with the wind in mph: the formula gets the wind back in km/h.
-        EXPECT_NEAR(windChill(c.celsius, c.kmh / kKmhPerMph, unitsOf(true, false)), c.table, kWholeDegree)
-            << c.celsius << " " << c.kmh;
-    }
-    // The US National Weather Service's wind-chill chart, °F and mph.
-    const struct {
-        double fahrenheit, mph, table;
-    } nws[] = {{40, 5, 36}, {30, 10, 21}, {0, 15, -19}, {-10, 20, -35}, {20, 30, 1}, {-20, 60, -62}};
-    for (const auto& c : nws) {
-        EXPECT_NEAR(windChill(c.fahrenheit, c.mph, unitsOf(false, false)), c.table, kWholeDegree)
-            << c.fahrenheit << " " << c.mph;
-        // °F with the wind in km/h: the formula gets the wind back in mph.
-        EXPECT_NEAR(windChill(c.fahrenheit, c.mph * kKmhPerMph, unitsOf(false, true)), c.table, kWholeDegree)
-            << c.fahrenheit << " " << c.mph;
-    }
-}
-
 TEST(DewPoint, MatchesDewPointTablesInCelsiusAndFahrenheit) {
     // Tables give tenths of a degree, and the formula the stations use is an
     // approximation good to about a tenth in this range.

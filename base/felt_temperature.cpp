@@ -1,0 +1,26 @@
+#include "base/felt_temperature.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace skycrier {
+namespace {
+
+double canadaCelsius(double celsius, double kmh) {
+    return 13.12 + 0.6215 * celsius + (0.3965 * celsius - 11.37) * std::pow(kmh, 0.16);
+}
+
+double nwsFahrenheit(double fahrenheit, double mph) {
+    return 35.74 + 0.6215 * fahrenheit + (0.4275 * fahrenheit - 35.75) * std::pow(mph, 0.16);
+}
+
+}  // namespace
+
+double feltTemperature(double t, double wind, const SpeechUnits& u) {
+    const double felt = u.temperatureMetric()
+                            ? canadaCelsius(t, u.windMetric() ? wind : wind / u.WindFactor)
+                            : nwsFahrenheit(t, u.windMetric() ? wind * kMphPerKmh : wind);
+    return std::min(felt, t);
+}
+
+}  // namespace skycrier

@@ -1,0 +1,19 @@
+#pragma once
+// The felt temperature ("Sensación", wind chill) every source speaks. Each of
+// the two published formulas is made for its own units: Environment Canada's
+// for °C with the wind in km/h, the US National Weather Service's for °F with
+// the wind in mph. Whatever units the user picked, the wind is converted into
+// the unit its formula was made for, so every source gives the same value.
+
+#include "base/speech_units.h"
+
+namespace skycrier {
+
+// Felt temperature of air at temperature t with mean wind `wind`, both in
+// the given speech units (result in their temperature unit). The formulas are
+// made for cold air; in warm air they would give more than the air itself,
+// so the result is never above t. Whether the wind is strong enough for a
+// felt temperature to mean anything is the caller's rule.
+double feltTemperature(double t, double wind, const SpeechUnits& units);
+
+}  // namespace skycrier
