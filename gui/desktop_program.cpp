@@ -102,7 +102,7 @@ void DesktopProgram::createWindows() {
     listOwned(aprs->favourites());
     auto* port = create<PortWindow>(a.FormCOM);
     auto* record = create<RecordWindow>(a.FormRecord, a.mainWindow, desktop);
-    auto* metar = create<MetarWindow>(s.FormMeteoMETAR);
+    auto* metar = create<MetarWindow>(s.FormMeteoMETAR, mainWindow.helpMenu());
     listOwned(metar->favourites());
     connect(&mainWindow, &MainWindow::infoRequested, info, &QWidget::show);
     connect(&mainWindow, &MainWindow::recordWindowRequested, record, &QWidget::show);

@@ -41,7 +41,8 @@ InternetSourceWindow::InternetSourceWindow(InternetSource& model, const char* fa
     address_ = named(new QLineEdit, "EditDat");
     history_->setLineEdit(address_);
     history_->setCompleter(nullptr);
-    address_->installEventFilter(this);
+    // The list holds the focus and hands keys straight to EditDat, past any filter there.
+    history_->installEventFilter(this);
     connect(address_, &QLineEdit::textEdited, this, [this](const QString& text) {
         model_.EditDat = text.toStdString();
         act([this] { addressEdited(); });
@@ -127,9 +128,9 @@ void InternetSourceWindow::refreshHistory() {
     setTextIfChanged(address_, qs(model_.EditDat));
 }
 
-// Every key in EditDat reaches the model's key handler; Enter goes no further.
+// Every key typed in the address line reaches the model's key handler; Enter goes no further.
 bool InternetSourceWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == address_ && event->type() == QEvent::KeyPress) {
+    if (watched == history_ && event->type() == QEvent::KeyPress) {
         const int key = modelKeyCode(static_cast<const QKeyEvent&>(*event));
         act([this, key] { addressKey(key); });
         return key == kEnterKey;

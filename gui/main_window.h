@@ -39,6 +39,8 @@ public:
 
     // The menus, for the screenshots of each menu open.
     QList<QMenu*> topMenus() const;
+    // "?": the source windows' help buttons open it too.
+    QMenu& helpMenu() const { return *MenuHelpInfo_; }
 
 Q_SIGNALS:
     // "Ver el WX" and "Fuente del WX": the source windows' visibility changed in the model.

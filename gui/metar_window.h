@@ -1,11 +1,14 @@
 #pragma once
 // The METAR window (TFormMeteoMETAR): an airport's report from the address
-// typed in EditDat, its comment (the airport's name) and its station code.
+// typed in EditDat, its comment (the airport's name) and its station code;
+// its "?" button opens the main window's help menu.
 //
 // Threading: the GUI thread, which is also the engine's loop.
 
 #include "gui/internet_source_window.h"
 #include "net/metar_source.h"
+
+class QMenu;
 
 namespace skycrier::gui {
 
@@ -13,7 +16,7 @@ class MetarWindow : public InternetSourceWindow {
     Q_OBJECT
 
 public:
-    explicit MetarWindow(TFormMeteoMETAR& model, QWidget* parent = nullptr);
+    MetarWindow(TFormMeteoMETAR& model, QMenu& helpMenu, QWidget* parent = nullptr);
 
 protected:
     void addressKey(int key) override { model_.EditDatKeyPress(key); }

@@ -41,9 +41,10 @@ SourceWindowFrame::SourceWindowFrame(SourceWindow& model, QWidget* parent)
     auto* items = named(new QGroupBox(QStringLiteral("Marque para locutar")), "GroupBoxItems");
     auto* itemsLayout = new QVBoxLayout(items);
     for (const MeteoField field : kAllFields) {
-        // Rain and present weather share one box.
-        if (!supplies(model_.kind(), field) || field == MeteoField::Phenomena) continue;
-        const std::string name = "CheckBox" + std::string(fieldName(field));
+        if (!supplies(model_.kind(), field)) continue;
+        // Rain and present weather share one box, named after the rain: no source supplies both.
+        const MeteoField boxField = field == MeteoField::Phenomena ? MeteoField::Pluie : field;
+        const std::string name = "CheckBox" + std::string(fieldName(boxField));
         auto* box = named(new QCheckBox, name.c_str());
         itemsLayout->addWidget(box);
         boxes_[field] = box;

@@ -1,18 +1,21 @@
 // The METAR and APRS windows and their favourites: the named controls, an
 // address fetched from a local server while the window goes on drawing, the
-// history, the favourites kept in the configuration, the APRS units and the
-// login browser's place.
+// history, the favourites kept in the configuration, the APRS units, the
+// login browser's place, the present-weather box and the help button.
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 #include <functional>
 #include <optional>
+#include <stdexcept>
 #include <utility>
 #include <vector>
 
@@ -50,17 +53,29 @@ struct InternetWindowsRig {
     std::optional<std::string> chosen;
     std::string asked;
     gui::Desktop desktop = fileDialog();
+    QMenu helpMenu;
     TFormMeteoMETAR& metarModel = r.a.stations.FormMeteoMETAR;
     TFormMeteoAPRS& aprsModel = r.a.stations.FormMeteoAPRS;
-    gui::MetarWindow metar{metarModel};
+    gui::MetarWindow metar{metarModel, helpMenu};
     gui::AprsWindow aprs{aprsModel, desktop};
 };
 
-void typeAndEnter(QWidget& window, const std::string& text) {
+// Where a keyboard's keys go once the user has clicked into the address line.
+QWidget& addressFocus(QWidget& window) {
+    window.show();
+    QApplication::setActiveWindow(&window);
     auto* edit = test::control<QLineEdit>(window, "EditDat");
+    edit->setFocus(Qt::MouseFocusReason);
     edit->selectAll();  // typed over, as a user does
-    QTest::keyClicks(edit, QString::fromStdString(text));
-    QTest::keyClick(edit, Qt::Key_Return);
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus) throw std::runtime_error("the address line takes no focus");
+    return *focus;
+}
+
+void typeAndEnter(QWidget& window, const std::string& text) {
+    QWidget& focus = addressFocus(window);
+    QTest::keyClicks(&focus, QString::fromStdString(text));
+    QTest::keyClick(&focus, Qt::Key_Return);
 }
 
 TEST(InternetWindows, EveryWindowHasItsNamedControlsAndCaptions) {
@@ -74,7 +89,8 @@ TEST(InternetWindows, EveryWindowHasItsNamedControlsAndCaptions) {
          {{"EditDat", nullptr}, {"ComboBoxPath", nullptr}, {"LabelNomICAO", "===================="},
           {"LabelICAO", nullptr}, {"Editdatemeteo", nullptr}, {"ComboBoxTU", nullptr},
           {"SpinEditOffSetPression", nullptr}, {"Label6", "hPa"}, {"LabelTros", nullptr},
-          {"StaticTextErreur", nullptr}, {"ButtonRafraichir", "Actualizar"}, {"ButtonFav", "Favoritos"}}},
+          {"CheckBoxPluie", "Precipitación ="}, {"StaticTextErreur", nullptr}, {"ButtonRafraichir", "Actualizar"},
+          {"ButtonFav", "Favoritos"}, {"SpeedButtonMenuAide", "?"}}},
         {s.aprs,
          {{"EditDat", nullptr}, {"ComboBoxPath", nullptr}, {"ButtonParcourir", "Navigar"},
           {"RadioButtonKM", "km/h"}, {"RadioButtonMile", "mph"}, {"RadioButtonKnot", "knot"},
@@ -115,7 +131,8 @@ TEST(MetarWindow, EnterShowsTheProgressAtOnceAndTheReportWhenTheFetchIsIn) {
     test::TempDir dir;
     CurlFetcher web{loop};
     Announcer a{{.loop = loop, .sound = out, .serial = line, .folder = dir.path(), .showPortError = {}, .fetcher = &web}};
-    gui::MetarWindow window{a.stations.FormMeteoMETAR};
+    QMenu helpMenu;
+    gui::MetarWindow window{a.stations.FormMeteoMETAR, helpMenu};
     window.show();
 
     typeAndEnter(window, server.url("/metar.txt") + " //Frankfurt");
@@ -129,6 +146,23 @@ TEST(MetarWindow, EnterShowsTheProgressAtOnceAndTheReportWhenTheFetchIsIn) {
     EXPECT_EQ(test::control<QComboBox>(window, "ComboBoxPath")->count(), 1);
     ASSERT_EQ(server.requests().size(), 1u);
     EXPECT_EQ(server.requests()[0].rfind("GET /metar.txt HTTP/1.1", 0), 0u) << server.requests()[0];
+}
+
+TEST(MetarWindow, ThePresentWeatherBoxIsSpokenAndKeptAndTheHelpButtonOpensTheHelpMenu) {
+    InternetWindowsRig s;
+    s.helpMenu.addAction("Ayuda");
+    s.metar.show();
+    auto* weather = test::control<QAbstractButton>(s.metar, "CheckBoxPluie");
+    for (const bool on : {true, false}) {
+        SCOPED_TRACE(on);
+        if (weather->isChecked() != on) weather->click();
+        EXPECT_EQ(s.metarModel.itemEnabled(MeteoField::Phenomena), on);
+        EXPECT_EQ(s.r.a.configurationText().find("METAR_PLUIE=Y\r\n") != std::string::npos, on);
+    }
+
+    test::control<QAbstractButton>(s.metar, "SpeedButtonMenuAide")->click();
+    EXPECT_TRUE(s.helpMenu.isVisible());
+    s.helpMenu.close();
 }
 
 TEST(MetarWindow, TheHistoryKeepsTenEntriesAndAPickRunsTheChangeHandler) {
@@ -225,6 +259,15 @@ TEST(AprsWindow, UnitButtonsAndTheChosenFileReachTheModel) {
     EXPECT_EQ(test::control<QAbstractButton>(s.aprs, "CheckBoxPatm")->text(), "P-atm (hPa) = 990.0");
 }
 
+TEST(AprsWindow, AFilePathTypedWithEnterIsRead) {
+    InternetWindowsRig s;
+    const std::string file = s.r.dir.write("WXNOW.TXT", "Feb 02 2024 08:15\r\n180/010g015t050r000p000P000h80b10130\r\n");
+    typeAndEnter(s.aprs, file);
+    EXPECT_EQ(test::control<QLineEdit>(s.aprs, "Editdatemeteo")->text(), "Feb 02 2024 08:15");
+    EXPECT_EQ(test::control<QAbstractButton>(s.aprs, "CheckBoxPatm")->text(), "P-atm (hPa) = 1013.0");
+    EXPECT_EQ(test::control<QComboBox>(s.aprs, "ComboBoxPath")->itemText(0).toStdString(), file);
+}
+
 TEST(AprsWindow, LoginShowsTheGivenBrowserBelowAndAKeyInTheAddressHidesIt) {
     InternetWindowsRig s;
     s.aprs.show();
@@ -235,7 +278,7 @@ TEST(AprsWindow, LoginShowsTheGivenBrowserBelowAndAKeyInTheAddressHidesIt) {
     EXPECT_TRUE(browser->isHidden());
 
     auto* login = test::control<QAbstractButton>(s.aprs, "ButtonLogin");
-    auto* address = test::control<QLineEdit>(s.aprs, "EditDat");
+    QWidget* address = &addressFocus(s.aprs);
     const struct {
         const char* what;
         std::function<void()> act;

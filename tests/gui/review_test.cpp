@@ -59,7 +59,8 @@ TEST_F(ReviewTest, TheControlListHoldsEverySourceWindowWithItsValues) {
         {"TFormMeteoPro2", {"EditDat", "ButtonParcourir", "CheckBoxFichier", "CheckBoxTint", "StaticTextErreur"}},
         {"TFormMeteoMETAR", {"EditDat", "ComboBoxPath", "LabelNomICAO", "LabelICAO", "Editdatemeteo", "ComboBoxTU",
                              "SpinEditOffSetPression", "Label6", "LabelTros", "ButtonFav", "CheckBoxText",
-                             "CheckBoxPatm", "CheckBoxVent", "StaticTextErreur"}},
+                             "CheckBoxPatm", "CheckBoxVent", "CheckBoxPluie", "SpeedButtonMenuAide",
+                             "StaticTextErreur"}},
         {"TFormMeteoAPRS", {"EditDat", "ButtonParcourir", "ComboBoxPath", "RadioButtonKM", "RadioButtonMile",
                             "RadioButtonKnot", "RadioButtondegC", "RadioButtonDegF", "RadioButtonMM",
                             "RadioButtonInch", "ComboBoxTU", "GroupBoxIDPW", "EditID", "EditPW", "ButtonLogin",
@@ -91,6 +92,8 @@ TEST_F(ReviewTest, TheControlListHoldsEverySourceWindowWithItsValues) {
     const QJsonObject monitor = all["TFormMeteo"].toObject()["controls"].toObject();
     EXPECT_EQ(monitor["CheckBoxTint"].toObject()["caption"].toString(), "T-int (°C)= 21.1");
     EXPECT_TRUE(monitor["StaticTextStatus"].toObject()["caption"].toString().startsWith("Weather Monitor cerrado"));
+    const QJsonObject metar = all["TFormMeteoMETAR"].toObject()["controls"].toObject();
+    EXPECT_EQ(metar["CheckBoxPluie"].toObject()["caption"].toString(), "Lluvia ligera");
 }
 
 TEST_F(ReviewTest, EveryWindowIsDrawn) {
