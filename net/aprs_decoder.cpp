@@ -58,9 +58,8 @@ AprsFields readFields(std::string_view line) {
     std::string weather(line);
     // The weather data follows the first "_" (after a time stamp or a position).
     if (const std::size_t mark = weather.find('_'); mark != std::string::npos) weather.erase(0, mark + 1);
-    // A sensor that reports nothing fills its field with dots; the fields
-    // after it go with them.
-    if (const std::size_t dot = weather.find('.'); dot != std::string::npos) weather.erase(dot);
+    // A sensor that reports nothing fills its own field with dots ("g..."):
+    // that field does not parse and the others keep their values.
     const std::string_view w = weather;
     const auto field = [w](char letter, std::size_t width) -> std::optional<int> {
         const std::size_t at = w.find(letter);
@@ -69,15 +68,11 @@ AprsFields readFields(std::string_view line) {
     };
     AprsFields f{field('c', 3), field('s', 3), field('g', 3), field('t', 3),
                  field('p', 3), field('h', 2), field('b', 5)};
-    // With a position, "ddd/sss" stands for the c and s fields.
+    // With a position, "ddd/sss" stands for the c and s fields; either may be dots.
     const std::size_t slash = w.find('/');
     if (!f.direction && !f.speed && slash != std::string_view::npos && slash >= 3) {
-        const auto direction = parseDecimalInteger(w.substr(slash - 3, 3));
-        const auto speed = parseDecimalInteger(w.substr(slash + 1, 3));
-        if (direction && speed) {
-            f.direction = direction;
-            f.speed = speed;
-        }
+        f.direction = parseDecimalInteger(w.substr(slash - 3, 3));
+        f.speed = parseDecimalInteger(w.substr(slash + 1, 3));
     }
     return f;
 }
