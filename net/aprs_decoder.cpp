@@ -50,6 +50,18 @@ PacketTime packetTime(std::string_view line) {
     return {time + " " + date, parseDateTime(date + " " + time)};
 }
 
+// A sensor that reports nothing fills its own field with dots ("g...",
+// "220/..."): only that field is without a value. Any other dot ends the data.
+std::size_t endOfWeatherData(std::string_view weather) {
+    for (std::size_t i = 0; i < weather.size(); ++i) {
+        if (weather[i] != '.') continue;
+        constexpr std::string_view kFieldMarks = "csgtrpPhb/";
+        if (i > 0 && kFieldMarks.find(weather[i - 1]) == std::string_view::npos) return i;
+        while (i + 1 < weather.size() && weather[i + 1] == '.') ++i;
+    }
+    return weather.size();
+}
+
 struct AprsFields {
     std::optional<int> direction, speed, gust, temperature, rain24h, humidity, pressure;
 };
@@ -58,9 +70,8 @@ AprsFields readFields(std::string_view line) {
     std::string weather(line);
     // The weather data follows the first "_" (after a time stamp or a position).
     if (const std::size_t mark = weather.find('_'); mark != std::string::npos) weather.erase(0, mark + 1);
-    // A sensor that reports nothing fills its field with dots; the fields
-    // after it go with them.
-    if (const std::size_t dot = weather.find('.'); dot != std::string::npos) weather.erase(dot);
+    // A dot outside a field placeholder ends the weather data ("v5.2" in a comment).
+    weather.erase(endOfWeatherData(weather));
     const std::string_view w = weather;
     const auto field = [w](char letter, std::size_t width) -> std::optional<int> {
         const std::size_t at = w.find(letter);
@@ -69,12 +80,14 @@ AprsFields readFields(std::string_view line) {
     };
     AprsFields f{field('c', 3), field('s', 3), field('g', 3), field('t', 3),
                  field('p', 3), field('h', 2), field('b', 5)};
-    // With a position, "ddd/sss" stands for the c and s fields.
+    // With a position, "ddd/sss" stands for the c and s fields; either may be dots.
     const std::size_t slash = w.find('/');
     if (!f.direction && !f.speed && slash != std::string_view::npos && slash >= 3) {
-        const auto direction = parseDecimalInteger(w.substr(slash - 3, 3));
-        const auto speed = parseDecimalInteger(w.substr(slash + 1, 3));
-        if (direction && speed) {
+        const std::string_view directionText = w.substr(slash - 3, 3);
+        const std::string_view speedText = w.substr(slash + 1, 3);
+        const auto direction = parseDecimalInteger(directionText);
+        const auto speed = parseDecimalInteger(speedText);
+        if ((direction || directionText == "...") && (speed || speedText == "...")) {
             f.direction = direction;
             f.speed = speed;
         }

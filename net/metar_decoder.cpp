@@ -20,17 +20,24 @@ struct ReportTime {
     double local;
 };
 
-// The report gives only day, hour and minute: month and year are today's in
-// UTC, except that a report of the 28th or later read on the 1st is last month's.
+// The report gives only day, hour and minute: it is from the latest month,
+// up to today's in UTC, that has its day. A day later than today's is
+// therefore an earlier month's (a report is never from the future), so an
+// old report is seen as old.
 std::optional<ReportTime> reportTime(const MetarTimeGroup& t, const MetarContext& c) {
     const double offsetDays = c.utcOffsetMinutes / 1440.0;
     const DateTimeFields now = decodeDateTime(c.localNow - offsetDays);
     int year = now.year;
     int month = now.month;
-    if (now.day == 1 && t.day >= 28 && --month == 0) {
-        month = 12;
-        --year;
-    }
+    const auto stepBack = [&] {
+        if (--month == 0) {
+            month = 12;
+            --year;
+        }
+    };
+    if (t.day > now.day) stepBack();
+    // Two steps reach a month with a 29th, 30th or 31st from any month.
+    for (int step = 0; step < 2 && t.day <= 31 && !isValidDate(year, month, t.day); ++step) stepBack();
     if (!isValidDate(year, month, t.day) || t.hour < 0 || t.hour > 23 || t.minute < 0 || t.minute > 59)
         return std::nullopt;
     const double utc = encodeDateTime(year, month, t.day, t.hour, t.minute);

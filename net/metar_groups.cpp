@@ -21,15 +21,33 @@ std::optional<int> signedTemperature(std::string_view text) {
     return parseDecimalInteger(text);
 }
 
+bool isReportTypeWord(std::string_view group) {
+    return group == "METAR" || group == "SPECI" || group == "COR" || group == "AUTO";
+}
+
+bool startsTrendOrRemarks(std::string_view group) {
+    return group == "TEMPO" || group == "BECMG" || group == "NOSIG" || group == "RMK";
+}
+
 }  // namespace
 
 MetarGroups splitMetarGroups(std::string_view report) {
     MetarGroups groups{};
-    for (std::string_view& group : groups) {
-        if (report.empty()) break;
+    const auto nextGroup = [&report] {
         const std::size_t blank = report.find(' ');
-        group = report.substr(0, blank);
+        const std::string_view group = report.substr(0, blank);
         report.remove_prefix(blank == std::string_view::npos ? report.size() : blank + 1);
+        return group;
+    };
+    // Feeds that pass whole bulletins put the report type before the station.
+    std::string_view first = nextGroup();
+    while (isReportTypeWord(first) && !report.empty()) first = nextGroup();
+    groups[0] = first;
+    for (std::size_t i = 1; i < groups.size() && !report.empty(); ++i) {
+        const std::string_view group = nextGroup();
+        // A forecast or a remark is not what the station observes now.
+        if (startsTrendOrRemarks(group)) break;
+        groups[i] = group;
     }
     return groups;
 }
@@ -112,7 +130,8 @@ std::optional<MetarPressure> readPressure(const MetarGroups& groups) {
 std::uint32_t readWeather(const MetarGroups& groups) {
     for (std::size_t i = 1; i < groups.size(); ++i) {
         const std::string_view g = groups[i];
-        if (g.size() < 2 || g.size() > 5) continue;
+        // Recent weather (RERA, RESN) has ended before the observation.
+        if (g.size() < 2 || g.size() > 5 || g.starts_with("RE")) continue;
         std::uint32_t bits = 0;
         // Groups of 3 and 5 characters carry an intensity sign: -RA, +SHRA.
         if (g.size() == 3 || g.size() == 5) {

@@ -13,6 +13,9 @@ namespace skycrier {
 inline constexpr std::size_t kMetarGroupCount = 50;
 // Groups split at single blanks: two blanks in a row leave an empty group;
 // groups after the 50th are dropped. The views point into the report.
+// Leading report-type words (METAR, SPECI, COR, AUTO) are skipped, so group 0
+// is the station; the trend and remarks (TEMPO, BECMG, NOSIG, RMK and all
+// after them) are left out.
 using MetarGroups = std::array<std::string_view, kMetarGroupCount>;
 MetarGroups splitMetarGroups(std::string_view report);
 
@@ -53,7 +56,7 @@ std::optional<MetarPressure> readPressure(const MetarGroups& groups);
 
 // Present-weather bits (phenomena::) of the first group of 2 to 5
 // characters that yields any: RA, SN, GR, BR, FG at its end, "-" or "+" at
-// its start; 0 when none.
+// its start; recent weather (RE..) is not present weather; 0 when none.
 std::uint32_t readWeather(const MetarGroups& groups);
 
 }  // namespace skycrier

@@ -72,6 +72,25 @@ TEST_F(ReportCommandTest, AnAprsWeatherFileInItsInputUnits) {
     EXPECT_NE(kmhCelsius.out.find("\"Viento (mph) = 2\""), std::string::npos) << kmhCelsius.out;
 }
 
+TEST_F(ReportCommandTest, ReportsCarryingMoreThanTheObservationReadRight) {
+    const struct {
+        const char* report;
+        const char* shown;
+    } cases[] = {
+        {"METAR EDDF 101120Z 27010KT 12/05 Q1013 TEMPO 4000 -RA",
+         "\"Código aeropuerto= EDDF\", \"red\": false}, \"LabelNomICAO\""},
+        {"EDDF 101120Z 27010KT 12/05 Q1013 TEMPO 4000 -RA", "\"CheckBoxPluie\": {\"caption\": \"Precipitación = --\""},
+        {"EDDF 302330Z 27010KT 12/05 Q1013", "\"Editdatemeteo\": {\"caption\": \"2026-01-30  23:30:00\""},
+    };
+    for (const auto& c : cases) {
+        const auto r = metar({dir.write("report.txt", std::string(c.report) + "\r\n")});
+        EXPECT_NE(r.out.find(c.shown), std::string::npos) << c.report << "\n" << r.out;
+    }
+    const std::string wx = dir.write("WXNOW.TXT", "220/...g...t077r000p000P000h50b09900\r\n");
+    const auto aprs = test::runCommand(runAprsCommand, {wx, "--folder", dir.path().string()});
+    EXPECT_NE(aprs.out.find("\"cw\": \" TEMP 25C = QNH 990hPa = HUM 50 \"}"), std::string::npos) << aprs.out;
+}
+
 TEST_F(ReportCommandTest, AWebAddressIsFetchedFirstAndAFailureExitsOne) {
     test::HttpTestServer server({{"/metar", test::httpAnswer(200, kReport + "\n")}});
     const auto fetched = metar({"--url", server.url("/metar") + " // Frankfurt"});

@@ -96,9 +96,11 @@ TEST(AprsDecode, WeatherFields) {
         // With c and s present the compact form is not read.
         {"_10090556c180s010g015t068 270/020", "180", "16", "20.0", "--", "--"},
         {"_10090556c180g015t068 270/020", "180", "--", "20.0", "--", "--"},
-        // Dots cut the line: nothing after them is read.
-        {"220/004g...t077r000p000P000h50b09900", "220", "6", "--", "--", "--"},
-        {"220/004g005t...r000p000P000h50b09900", "220", "6", "--", "--", "--"},
+        // Dots stand for one field without a value.
+        {"220/004g...t077r000p000P000h50b09900", "220", "6", "25.0", "50", "990.0"},
+        {"220/004g005t...r000p000P000h50b09900", "220", "6", "--", "50", "990.0"},
+        // Any other dot ends the data: a comment's figures are not weather.
+        {"220/004g...t077 fw v1.h20", "220", "6", "25.0", "--", "--"},
         {"220/004g005t-05r000p000P000h00b10132", "220", "6", "-20.6", "100", "1013.2"},
         {"220/004g005t077h45", "220", "6", "25.0", "45", "--"},
         {"12/004g005", "--", "--", "--", "--", "--"},
@@ -114,12 +116,10 @@ TEST(AprsDecode, WeatherFields) {
     const AprsDecode noTemperature = decode("220/004g005t...r000p000P000h50b09900");
     EXPECT_EQ(noTemperature.CheckBoxTRes.caption, "Escalofríos (°C) = --");
     EXPECT_EQ(noTemperature.LabelTros.caption, "Punto de rocio (C) = --");
-    EXPECT_EQ(noTemperature.CheckBoxPluie.caption, "Lluvia/24h (mm) = --");
+    EXPECT_EQ(noTemperature.CheckBoxPluie.caption, "Lluvia/24h (mm) = 0.0");
     EXPECT_EQ(noTemperature.Text, -200.0);
-    EXPECT_EQ(noTemperature.Pluie, -1.0);
-    EXPECT_EQ(noTemperature.HumiExt, -1);
-    EXPECT_EQ(noTemperature.Patm, 900);
-    EXPECT_EQ(aprsCwLine(noTemperature), " = WS 6kmh ");
+    EXPECT_EQ(noTemperature.HumiExt, 50);
+    EXPECT_EQ(aprsCwLine(noTemperature), " = QNH 990hPa = WS 6kmh = HUM 50 ");
 }
 
 TEST(AprsDecode, InputAndSpeechUnits) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "base/meteo_data.h"
 #include "net/aprs_decoder.h"
 #include "platform/date_time.h"
@@ -288,9 +290,63 @@ TEST(MetarDecode, ObservationTime) {
     EXPECT_EQ(decode("EDDF 1A1130Z 27010KT").Editdatemeteo, "");
     EXPECT_FALSE(decode("EDDF 1A1130Z 27010KT").ObservedAt);
     EXPECT_EQ(decode("EDDF 1A1130Z 101130Z").Editdatemeteo, "2026-03-10  12:30:00");
-    // 31 April does not exist.
-    const MetarDecode april = decodeMetar("EDDF 312330Z", {.units = {}, .localNow = encodeDateTime(2026, 5, 1, 8, 0)});
-    EXPECT_EQ(april.Editdatemeteo, "");
+    // 31 April does not exist: the latest 31st is March's; no month has a 32nd.
+    const MetarContext may{.units = {}, .localNow = encodeDateTime(2026, 5, 1, 8, 0)};
+    EXPECT_EQ(decodeMetar("EDDF 312330Z", may).Editdatemeteo, "2026-03-31  23:30:00");
+    EXPECT_EQ(decodeMetar("EDDF 322330Z", may).Editdatemeteo, "");
+}
+
+// What a user sees of reports that carry more than the observation, read on
+// 12 October 2026 at 12:00 UTC: every expected text is among the captions.
+TEST(ReportsReadRight, OnlyTheObservationIsDecoded) {
+    const MetarContext october{.units = {}, .localNow = encodeDateTime(2026, 10, 12, 12, 0)};
+    const auto metarCaptions = [&october](std::string_view report) {
+        const MetarDecode d = decodeMetar(report, october);
+        return d.LabelICAO + "|" + d.Editdatemeteo.value_or("") + "|" + d.CheckBoxPluie.caption + "|" +
+               d.CheckBoxText.caption + "|" + d.CheckBoxPatm.caption + "|" + d.CheckBoxVent.caption +
+               "|phenomena " + std::to_string(d.Phenomena);
+    };
+    const auto aprsCaptions = [](std::string_view line) {
+        const AprsDecode d = *decodeAprs(line, {.units = {}});
+        return d.CheckBoxDire.caption + "|" + d.CheckBoxVent.caption + "|" + d.CheckBoxRafa.caption + "|" +
+               d.CheckBoxText.caption + "|" + d.CheckBoxHumiExt.caption + "|" + d.CheckBoxPatm.caption;
+    };
+    const struct {
+        bool aprs;
+        const char* report;
+        std::vector<const char*> shown;
+    } cases[] = {
+        // A forecast, a remark or recent weather is not present weather.
+        {false, "EDDF 121120Z 27010KT 9999 12/08 Q1012 TEMPO 4000 -RA", {"Precipitación = --", "phenomena 0"}},
+        {false, "EDDF 121120Z 27010KT 9999 12/08 Q1012 BECMG 25020G35KT +SN", {"Viento (km/h) = 19", "phenomena 0"}},
+        {false, "EDDF 121120Z 27010KT 9999 12/08 Q1012 NOSIG RMK BR", {"Precipitación = --"}},
+        {false, "KJFK 121151Z 27010KT 10SM 12/08 A2992 RMK AO2 SLP134 FG", {"Precipitación = --"}},
+        {false, "EDDF 121120Z 27010KT 9999 12/08 Q1012 RERA", {"Precipitación = --"}},
+        {false, "EDDF 121120Z 27010KT 9999 -RA 12/08 Q1012 TEMPO +SN", {"Lluvia ligera", "phenomena 5"}},
+        // Groups only in the trend stay missing.
+        {false, "EDDF 121120Z 9999 TEMPO 12/08 Q1012", {"T-ext (°C) = --", "P-atm (hPa) = --"}},
+        // The report type before the station is not the station.
+        {false, "METAR EDDF 121120Z 27010KT 12/08 Q1012", {"Código aeropuerto= EDDF|2026-10-12  11:20:00"}},
+        {false, "SPECI COR LFPG 121125Z 27010KT", {"Código aeropuerto= LFPG|2026-10-12  11:25:00"}},
+        {false, "METAR AUTO EGLL 121120Z 27010KT", {"Código aeropuerto= EGLL"}},
+        {false, "EDDF 121120Z AUTO 27010KT", {"Código aeropuerto= EDDF|2026-10-12  11:20:00"}},
+        // A day later than today is from an earlier month, never the future.
+        {false, "EDDF 302330Z 27010KT", {"2026-09-30  23:30:00"}},
+        {false, "EDDF 312330Z 27010KT", {"2026-08-31  23:30:00"}},
+        {false, "EDDF 111130Z 27010KT", {"2026-10-11  11:30:00"}},
+        // Dots leave only their own field without a value.
+        {true, "220/...g...t077r000p000P000h50b09900",
+         {"Dirección (°) = 220|Viento (km/h) = --|Ráfaga (km/h) = --|T-ext (°C) = 25.0|Humidad (%) = 50|"
+          "P-atm (hPa) = 990.0"}},
+        {true, "_10090556c...s004g005t...r000p000P000h..b10132",
+         {"Dirección (°) = --|Viento (km/h) = 6|Ráfaga (km/h) = 8|T-ext (°C) = --|Humidad (%) = --|"
+          "P-atm (hPa) = 1013.2"}},
+    };
+    for (const auto& c : cases) {
+        const std::string captions = c.aprs ? aprsCaptions(c.report) : metarCaptions(c.report);
+        for (const char* shown : c.shown)
+            EXPECT_NE(captions.find(shown), std::string::npos) << c.report << "\n" << captions;
+    }
 }
 
 TEST(MetarDecode, ReportsFromSeveralCountries) {
