@@ -1,22 +1,13 @@
 #include "app/main_window.h"
 
-#include <cstdio>
 #include <iterator>
 
 #include "base/decimal_integer.h"
+#include "base/text_lines.h"
 #include "platform/regular_file.h"
 #include "sources/source_window.h"
 
 namespace skycrier {
-namespace {
-
-std::string twoDigits(int hour) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%02d", hour);
-    return text;
-}
-
-}  // namespace
 
 void TForm1::UpDownPeriodeMouseDown() {
     const int position = schedule_.UpDownPeriode;

@@ -1,5 +1,6 @@
 #include "app/station_summary.h"
 
+#include "base/text_lines.h"
 #include "platform/date_time.h"
 
 namespace skycrier {
@@ -51,8 +52,6 @@ std::string portLine(const Announcer& a) {
     if (a.lines.CheckBoxDCD) line += "; a carrier on DCD holds bulletins back";
     return line;
 }
-
-std::string twoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 
 std::string scheduleLine(const ScheduleSettings& schedule) {
     const int period = periodMinutes(schedule);

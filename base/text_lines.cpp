@@ -1,5 +1,7 @@
 #include "base/text_lines.h"
 
+#include <cstdio>
+
 namespace skycrier {
 
 std::vector<std::string_view> splitLines(std::string_view text) {
@@ -20,6 +22,12 @@ std::string trimmed(std::string_view text) {
     if (begin == std::string_view::npos) return {};
     const auto end = text.find_last_not_of(" \t");
     return std::string(text.substr(begin, end - begin + 1));
+}
+
+std::string twoDigits(int number) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%02d", number);
+    return text;
 }
 
 }  // namespace skycrier

@@ -13,5 +13,7 @@ std::vector<std::string_view> splitLines(std::string_view text);
 
 // The text without the spaces and tabs around it.
 std::string trimmed(std::string_view text);
+// A number of 0..99 as two digits ("07").
+std::string twoDigits(int number);
 
 }  // namespace skycrier

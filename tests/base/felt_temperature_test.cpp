@@ -2,15 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "support/units_of.h"
+
 namespace skycrier {
 namespace {
 
-SpeechUnits unitsOf(bool celsius, bool kmh) {
-    SpeechUnits u;
-    u.setTemperatureMetric(celsius);
-    u.setWindMetric(kmh);
-    return u;
-}
+using test::unitsOf;
 
 TEST(FeltTemperature, MatchesEachFormulaAndItsTableWhateverWindUnitIsChosen) {
     // Wind in the formula's own unit (km/h for °C, mph for °F); `exact` from

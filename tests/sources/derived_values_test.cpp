@@ -5,15 +5,12 @@
 #include <cfloat>
 #include <cmath>
 
+#include "support/units_of.h"
+
 namespace skycrier {
 namespace {
 
-SpeechUnits unitsOf(bool celsius, bool kmh) {
-    SpeechUnits u;
-    u.setTemperatureMetric(celsius);
-    u.setWindMetric(kmh);
-    return u;
-}
+using test::unitsOf;
 
 TEST(DewPoint, MatchesDewPointTablesInCelsiusAndFahrenheit) {
     // Tables give tenths of a degree, and the formula the stations use is an

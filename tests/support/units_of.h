@@ -1,0 +1,15 @@
+#pragma once
+// Speech units chosen by their two metric switches, for tests across units.
+
+#include "base/speech_units.h"
+
+namespace skycrier::test {
+
+inline SpeechUnits unitsOf(bool celsius, bool kmh) {
+    SpeechUnits u;
+    u.setTemperatureMetric(celsius);
+    u.setWindMetric(kmh);
+    return u;
+}
+
+}  // namespace skycrier::test
