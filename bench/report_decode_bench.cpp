@@ -24,7 +24,7 @@ constexpr std::array<std::string_view, 6> kMetarReports{
 
 void metarDecode(benchmark::State& state) {
     const SpeechUnits units;
-    const MetarContext context{.units = units, .localNow = encodeDateTime(2026, 3, 10, 12, 0), .utcOffsetMinutes = 60};
+    const MetarContext context{.units = units, .localNow = encodeDateTime(2026, 3, 10, 12, 0), .zone = 60};
     std::size_t next = 0;
     for (auto _ : state) {
         const MetarDecode d = decodeMetar(kMetarReports[next], context);

@@ -144,7 +144,7 @@ private:
 
 int listOrRender(const BulletinInputs& in, double start, const std::string& wavPath, std::ostream& out,
                  std::ostream& err) {
-    VirtualLoop loop(start);
+    VirtualLoop loop(start, systemUtcOffsets());
     ListingSerialLine serial;
     // Virtual time costs nothing: the loop runs until the bulletin has ended, however long its sounds.
     const RunUntil runUntil = [&loop](const auto& done) { loop.advanceUntil(done); };

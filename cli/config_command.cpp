@@ -72,7 +72,7 @@ int runConfigCommand(const std::vector<std::string>& args, std::ostream& out, st
     const auto folder =
         chooseProgramFolder({options->folder, exeFolder, folderWritable(exeFolder), userConfigFolder()});
 
-    VirtualLoop loop(options->at ? *options->at : systemLocalNow());
+    VirtualLoop loop(options->at ? *options->at : systemLocalNow(), systemUtcOffsets());
     TimedWaveOut silent(loop);
     ListingSerialLine serial;
     // A port that cannot be opened is told as the line that named it.

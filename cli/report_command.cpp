@@ -117,7 +117,7 @@ int pollOnce(const std::vector<std::string>& args, bool aprs, std::ostream& out,
         return 2;
     }
 
-    VirtualLoop loop(options->source.at ? *options->source.at : systemLocalNow(), systemUtcOffsetMinutes());
+    VirtualLoop loop(options->source.at ? *options->source.at : systemLocalNow(), systemUtcOffsets());
     CurlFetcher web(loop);
     SpeechUnits units;
     StationSources stations(loop, units);

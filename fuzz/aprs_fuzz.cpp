@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                          .input = {wind, !metricInput, !metricInput},
                                          .pressureCorrection = 3,
                                          .universalTime = metricInput,
-                                         .utcOffsetMinutes = -300,
+                                         .zone = -300,
                                          .observedAt = before,
                                          .fileTime = before + 1});
         if (!d) continue;

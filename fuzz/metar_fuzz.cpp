@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                                         .pressureCorrection = -3,
                                                         .universalTime = true,
                                                         .localNow = now,
-                                                        .utcOffsetMinutes = 60,
+                                                        .zone = 60,
                                                         .previousWeatherCaption = "Precipitación ="});
             if (d.uiviewWeatherLine.find(' ') != std::string::npos || !d.cwLine.ends_with(' ')) std::abort();
             if (d.ObservedAt.has_value() != d.uiviewTimeLine.has_value()) std::abort();

@@ -15,7 +15,7 @@ QtEventLoop::QtEventLoop() {
 
 Millis QtEventLoop::monotonicMs() const { return systemMonotonicMs(); }
 double QtEventLoop::localNow() const { return systemLocalNow(); }
-int QtEventLoop::utcOffsetMinutes() const { return systemUtcOffsetMinutes(); }
+UtcOffsets QtEventLoop::utcOffsets() const { return systemUtcOffsets(); }
 
 void QtEventLoop::scheduleChanged() {
     const Millis due = nextDue();

@@ -18,7 +18,7 @@ public:
 
     Millis monotonicMs() const override;
     double localNow() const override;
-    int utcOffsetMinutes() const override;
+    UtcOffsets utcOffsets() const override;
 
 private:
     void scheduleChanged() override;

@@ -104,7 +104,7 @@ void showObservationTime(const std::vector<std::string_view>& lines, const AprsC
         if (stamp.size() != 17 || stamp[14] != ':') return;
         d.Editdatemeteo = std::string(stamp);
         if (const auto moment = uiviewTime(stamp))
-            d.ObservedAt = c.universalTime ? *moment + c.utcOffsetMinutes / 1440.0 : *moment;
+            d.ObservedAt = c.universalTime ? *moment + c.zone.atUtc(*moment) / 1440.0 : *moment;
     } else {
         const PacketTime packet = packetTime(lines.front());
         d.Editdatemeteo = packet.shown;

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "base/speech_units.h"
+#include "platform/utc_offsets.h"
 #include "net/report_items.h"
 
 namespace skycrier {
@@ -30,7 +31,8 @@ struct AprsContext {
     int pressureCorrection = 0;
     // ComboBoxTU on "UT" (index 0): a time-stamp line is UTC and is made local.
     bool universalTime = false;
-    int utcOffsetMinutes = 0;  // minutes east of UTC, in force now
+    // The local clock's time zone, which makes a UTC time-stamp local.
+    UtcOffsets zone = {};
     // The record's ObservedAt before this decode, and the input file's last
     // write (local time), which replaces it when later.
     double observedAt = 0;

@@ -160,7 +160,7 @@ bool TFormMeteoAPRS::decodeAndWrite() {
         if (const auto text = readText(meteo.Input)) {
             const auto decoded =
                 decodeAprs(*text, {units(), input, SpinEditOffSetPression.value(), ComboBoxTU == 0,
-                                   context_.loop.utcOffsetMinutes(), meteo.ObservedAt, lastWriteLocalTime(file)});
+                                   context_.loop.utcOffsets(), meteo.ObservedAt, lastWriteLocalTime(file)});
             if (decoded) {
                 last_ = *decoded;
                 read = true;

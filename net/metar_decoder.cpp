@@ -25,8 +25,7 @@ struct ReportTime {
 // therefore an earlier month's (a report is never from the future), so an
 // old report is seen as old.
 std::optional<ReportTime> reportTime(const MetarTimeGroup& t, const MetarContext& c) {
-    const double offsetDays = c.utcOffsetMinutes / 1440.0;
-    const DateTimeFields now = decodeDateTime(c.localNow - offsetDays);
+    const DateTimeFields now = decodeDateTime(c.localNow - c.zone.atLocal(c.localNow) / 1440.0);
     int year = now.year;
     int month = now.month;
     const auto stepBack = [&] {
@@ -41,7 +40,7 @@ std::optional<ReportTime> reportTime(const MetarTimeGroup& t, const MetarContext
     if (!isValidDate(year, month, t.day) || t.hour < 0 || t.hour > 23 || t.minute < 0 || t.minute > 59)
         return std::nullopt;
     const double utc = encodeDateTime(year, month, t.day, t.hour, t.minute);
-    return ReportTime{utc, utc + offsetDays};
+    return ReportTime{utc, utc + c.zone.atUtc(utc) / 1440.0};
 }
 
 // The window's date, two blanks, the time: "2026-03-10  11:40:00".

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "base/speech_units.h"
+#include "platform/utc_offsets.h"
 #include "net/report_items.h"
 
 namespace skycrier {
@@ -21,9 +22,9 @@ struct MetarContext {
     int pressureCorrection = 0;
     // ComboBoxTU on "UT" (index 0): Editdatemeteo shows the report's UTC time, else local time.
     bool universalTime = false;
-    // The local clock and the UTC offset in force (minutes east of UTC), as the event loop gives them.
+    // The local clock and its time zone, as the event loop gives them.
     double localNow = 0;
-    int utcOffsetMinutes = 0;
+    UtcOffsets zone = {};
     // CheckBoxPluie's caption before this decode: a report whose weather
     // group holds only an intensity leaves it as it was.
     std::string_view previousWeatherCaption = {};

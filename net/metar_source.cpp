@@ -122,7 +122,7 @@ bool TFormMeteoMETAR::decode() {
 
     const MetarDecode d =
         decodeMetar(*report, {units(), SpinEditOffSetPression.value(), ComboBoxTU == 0, context_.loop.localNow(),
-                              context_.loop.utcOffsetMinutes(), CheckBoxPluie.caption});
+                              context_.loop.utcOffsets(), CheckBoxPluie.caption});
     showItems(d);
     meteo.Phenomena = d.Phenomena;
     if (d.ObservedAt) meteo.ObservedAt = *d.ObservedAt;

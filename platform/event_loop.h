@@ -20,6 +20,8 @@
 #include <thread>
 #include <utility>
 
+#include "platform/utc_offsets.h"
+
 namespace skycrier {
 
 using Millis = std::int64_t;
@@ -37,8 +39,8 @@ public:
     virtual Millis monotonicMs() const = 0;
     // The local wall clock as a date-time double (days since 30 December 1899).
     virtual double localNow() const = 0;
-    // Minutes east of UTC in force now.
-    virtual int utcOffsetMinutes() const = 0;
+    // The time zone the local clock keeps, at any moment.
+    virtual UtcOffsets utcOffsets() const = 0;
 
     // Runs the task on the loop thread as soon as the loop gets to it; safe from any thread.
     void post(std::function<void()> task);

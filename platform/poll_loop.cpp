@@ -32,7 +32,7 @@ Millis PollLoop::monotonicMs() const { return systemMonotonicMs(); }
 
 double PollLoop::localNow() const { return systemLocalNow(); }
 
-int PollLoop::utcOffsetMinutes() const { return systemUtcOffsetMinutes(); }
+UtcOffsets PollLoop::utcOffsets() const { return systemUtcOffsets(); }
 
 void PollLoop::wake() {
     const std::uint64_t one = 1;

@@ -22,7 +22,7 @@ public:
 
     Millis monotonicMs() const override;
     double localNow() const override;
-    int utcOffsetMinutes() const override;
+    UtcOffsets utcOffsets() const override;
 
     // Calls the handler on the loop whenever the descriptor is readable, until
     // unwatched. The descriptor stays the caller's.

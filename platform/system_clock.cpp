@@ -1,5 +1,6 @@
 #include "platform/system_clock.h"
 
+#include <cmath>
 #include <ctime>
 
 #include "platform/date_time.h"
@@ -21,11 +22,14 @@ double systemLocalNow() {
                           local.tm_sec, static_cast<int>(ts.tv_nsec / 1'000'000));
 }
 
-int systemUtcOffsetMinutes() {
-    const time_t now = ::time(nullptr);
-    tm local{};
-    ::localtime_r(&now, &local);
-    return static_cast<int>(local.tm_gmtoff / 60);
+UtcOffsets systemUtcOffsets() {
+    return UtcOffsets([](double utc) {
+        const double unixDays = utc - static_cast<double>(daysFromEpoch(1970, 1, 1));
+        const auto moment = static_cast<time_t>(std::llround(unixDays * 86'400.0));
+        tm local{};
+        if (::localtime_r(&moment, &local) == nullptr) return 0;
+        return static_cast<int>(local.tm_gmtoff / 60);
+    });
 }
 
 }  // namespace skycrier

@@ -1,9 +1,10 @@
 #include "platform/virtual_loop.h"
 
+#include <utility>
+
 namespace skycrier {
 
-VirtualLoop::VirtualLoop(double localStart, int utcOffsetMinutes)
-    : localBase_(localStart), utcOffset_(utcOffsetMinutes) {}
+VirtualLoop::VirtualLoop(double localStart, UtcOffsets zone) : localBase_(localStart), zone_(std::move(zone)) {}
 
 double VirtualLoop::localNow() const {
     return localBase_ + static_cast<double>(now_ - localBaseMs_) / 86'400'000.0;

@@ -10,15 +10,14 @@ namespace skycrier {
 
 class VirtualLoop : public EventLoop {
 public:
-    explicit VirtualLoop(double localStart = 0.0, int utcOffsetMinutes = 0);
+    explicit VirtualLoop(double localStart = 0.0, UtcOffsets zone = {});
 
     Millis monotonicMs() const override { return now_; }
     double localNow() const override;
-    int utcOffsetMinutes() const override { return utcOffset_; }
+    UtcOffsets utcOffsets() const override { return zone_; }
 
     // Sets the wall clock; the monotonic clock is not affected.
     void setLocalNow(double dateTime);
-    void setUtcOffsetMinutes(int minutes) { utcOffset_ = minutes; }
 
     // Runs everything due up to now + ms, moving the clock to each due time in turn.
     void advance(Millis ms);
@@ -37,7 +36,7 @@ private:
     Millis now_ = 0;
     double localBase_;
     Millis localBaseMs_ = 0;
-    int utcOffset_;
+    UtcOffsets zone_;
 };
 
 }  // namespace skycrier

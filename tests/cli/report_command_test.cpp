@@ -91,6 +91,27 @@ TEST_F(ReportCommandTest, ReportsCarryingMoreThanTheObservationReadRight) {
     EXPECT_NE(aprs.out.find("\"cw\": \" TEMP 25C = QNH 990hPa = HUM 50 \"}"), std::string::npos) << aprs.out;
 }
 
+// Central European time, with its summer rule written out so that no zone database is needed.
+TEST_F(ReportCommandTest, AReportIsMadeLocalWithTheOffsetOfItsOwnDate) {
+    ::setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
+    ::tzset();
+    const struct {
+        const char* report;
+        const char* at;
+        const char* stamp;
+    } cases[] = {
+        {"EDDF 151020Z 27010KT 12/05 Q1013", "2026-07-15 13:00:00", "Jul 15 2026 12:20"},
+        {"EDDF 151020Z 27010KT 12/05 Q1013", "2026-01-15 13:00:00", "Jan 15 2026 11:20"},
+        // Read in winter, a summer report keeps its summer hour.
+        {"EDDF 242330Z 27010KT 12/05 Q1013", "2026-10-25 09:00:00", "Oct 25 2026 01:30"},
+    };
+    for (const auto& c : cases) {
+        const auto r = test::runCommand(runMetarCommand, {dir.write("report.txt", std::string(c.report) + "\n"),
+                                                          "--folder", dir.path().string(), "--at", c.at});
+        EXPECT_NE(r.out.find(std::string("\"uiview\": [\"") + c.stamp), std::string::npos) << c.at << "\n" << r.out;
+    }
+}
+
 TEST_F(ReportCommandTest, AWebAddressIsFetchedFirstAndAFailureExitsOne) {
     test::HttpTestServer server({{"/metar", test::httpAnswer(200, kReport + "\n")}});
     const auto fetched = metar({"--url", server.url("/metar") + " // Frankfurt"});

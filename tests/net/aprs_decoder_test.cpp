@@ -54,7 +54,7 @@ TEST(AprsDecode, ObservationTime) {
     const auto observed = [](std::string_view text, bool universal, double before, std::optional<double> fileTime) {
         return decodeAprs(text, {.units = kMetric,
                                  .universalTime = universal,
-                                 .utcOffsetMinutes = 60,
+                                 .zone = 60,
                                  .observedAt = before,
                                  .fileTime = fileTime})
             ->ObservedAt;
@@ -73,7 +73,7 @@ TEST(AprsDecode, ObservationTime) {
 }
 
 TEST(AprsDecode, PacketLineFromAWebPageIsLocalTime) {
-    const auto d = decodeAprs(kPacket, {.units = kMetric, .universalTime = true, .utcOffsetMinutes = 60});
+    const auto d = decodeAprs(kPacket, {.units = kMetric, .universalTime = true, .zone = 60});
     ASSERT_TRUE(d);
     EXPECT_TRUE(d->timeZoneLocal);
     EXPECT_EQ(d->Editdatemeteo, "12:34:56 2024-01-15");

@@ -26,7 +26,7 @@ constexpr int kCet = 60;
 
 MetarDecode decode(std::string_view report, const SpeechUnits& units = {}, int correction = 0) {
     return decodeMetar(report,
-                       {.units = units, .pressureCorrection = correction, .localNow = kNow, .utcOffsetMinutes = kCet});
+                       {.units = units, .pressureCorrection = correction, .localNow = kNow, .zone = kCet});
 }
 
 TEST(MetarDecode, PlainReportFillsEveryItemAndBothOutputLines) {
@@ -279,7 +279,7 @@ TEST(MetarDecode, ObservationTime) {
         for (const bool universal : {true, false}) {
             const MetarDecode d = decodeMetar(
                 report,
-                {.units = {}, .universalTime = universal, .localNow = c.localNow, .utcOffsetMinutes = c.offset});
+                {.units = {}, .universalTime = universal, .localNow = c.localNow, .zone = c.offset});
             EXPECT_EQ(d.Editdatemeteo, universal ? c.universal : c.local) << c.group;
             EXPECT_EQ(d.uiviewTimeLine, c.stamp) << c.group;
             ASSERT_TRUE(d.ObservedAt);
