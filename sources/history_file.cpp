@@ -13,15 +13,22 @@ RegularFile openStationFile(const std::string& path) {
     return std::move(*file);
 }
 
-HistoryFile::HistoryFile(const std::string& path, std::size_t recordSize)
+HistoryFile::HistoryFile(const std::string& path, std::size_t recordSize, std::size_t headerSize)
     : file_(openStationFile(path)),
       recordSize_(recordSize),
-      count_(static_cast<std::int64_t>(file_.size() / recordSize)) {}
+      headerSize_(headerSize),
+      count_(file_.size() < headerSize ? 0 : static_cast<std::int64_t>((file_.size() - headerSize) / recordSize)) {}
+
+std::string HistoryFile::header() const {
+    std::string bytes(headerSize_, '\0');
+    if (!file_.readAt(0, bytes.data(), bytes.size())) throw PollFailure("short header");
+    return bytes;
+}
 
 std::string HistoryFile::records(std::int64_t first, std::int64_t count) {
     if (first < 0 || count < 0 || first > count_ - count) throw PollFailure("no such record");
     std::string bytes(static_cast<std::size_t>(count) * recordSize_, '\0');
-    if (!file_.readAt(static_cast<std::uint64_t>(first) * recordSize_, bytes.data(), bytes.size()))
+    if (!file_.readAt(headerSize_ + static_cast<std::uint64_t>(first) * recordSize_, bytes.data(), bytes.size()))
         throw PollFailure("short read");
     return bytes;
 }

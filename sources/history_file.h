@@ -19,10 +19,13 @@ RegularFile openStationFile(const std::string& path);
 
 class HistoryFile {
 public:
-    // Throws PollFailure when the file cannot be opened or is not a regular file.
-    HistoryFile(const std::string& path, std::size_t recordSize);
+    // Throws PollFailure when the file cannot be opened or is not a regular
+    // file. The records follow a header of headerSize bytes.
+    HistoryFile(const std::string& path, std::size_t recordSize, std::size_t headerSize = 0);
 
-    // Whole records in the file; trailing bytes that do not fill one are ignored.
+    // The header's bytes; throws PollFailure when the file is shorter.
+    std::string header() const;
+    // Whole records after the header; trailing bytes that do not fill one are ignored.
     std::int64_t count() const { return count_; }
     // The bytes of count consecutive records from index first (0 = oldest), read
     // at once; throws PollFailure when any of them cannot be read.
@@ -32,6 +35,7 @@ public:
 private:
     RegularFile file_;
     std::size_t recordSize_;
+    std::size_t headerSize_;
     std::int64_t count_ = 0;
 };
 

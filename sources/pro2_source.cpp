@@ -8,14 +8,11 @@
 #include "base/little_endian.h"
 #include "platform/date_time.h"
 #include "sources/derived_values.h"
-#include "sources/history_file.h"
+#include "sources/pro2_archive.h"
 
 namespace skycrier {
 namespace {
 
-// Header fields.
-constexpr std::size_t kRecordCount = 16, kDayIndex = 20, kDayEntrySize = 6;
-constexpr int kLastDay = 31;
 // Record fields.
 constexpr std::size_t kType = 0, kInterval = 1, kMinutes = 4, kTempOut = 6, kTempIn = 12, kBarometer = 14, kHumOut = 16,
                       kHumIn = 18, kRainClicks = 20, kCollector = 21, kWind = 24, kHighWind = 26, kDirection = 28;
@@ -79,33 +76,6 @@ std::optional<double> clickSize(std::uint8_t collector) {
     }
 }
 
-// The header and the records its count announces; a shorter file fails.
-std::string readArchive(const std::string& path) {
-    const RegularFile file = openStationFile(path);
-    std::string header(TFormMeteoPro2::kHeaderSize, '\0');
-    if (!file.readAt(0, header.data(), header.size())) throw PollFailure("short header");
-    const std::uint64_t wanted =
-        TFormMeteoPro2::kHeaderSize +
-        static_cast<std::uint64_t>(le::u32(header, kRecordCount)) * TFormMeteoPro2::kRecordSize;
-    // Checked before anything is allocated for the records, so a lying count costs nothing.
-    if (file.size() < wanted) throw PollFailure("short file");
-    std::string bytes = std::move(header);
-    bytes.resize(wanted);
-    const std::size_t rest = wanted - TFormMeteoPro2::kHeaderSize;
-    if (!file.readAt(TFormMeteoPro2::kHeaderSize, bytes.data() + TFormMeteoPro2::kHeaderSize, rest))
-        throw PollFailure("short file");
-    return bytes;
-}
-
-// The last day before the first day without records.
-int newestDay(std::string_view archive) {
-    const auto records = [&](int d) { return le::i16(archive, kDayIndex + d * kDayEntrySize); };
-    if (records(kLastDay) != 0) return kLastDay;
-    int d = 1;
-    while (records(d) != 0) ++d;
-    return d - 1;
-}
-
 }  // namespace
 
 TFormMeteoPro2::TFormMeteoPro2(SourceContext& context) : HistorySource(SourceKind::Pro2, context, 9) {}
@@ -125,17 +95,16 @@ void TFormMeteoPro2::readStation(double correction) {
         }
     }
 
-    const std::string archive = readArchive(context_.resolvePath(file.string()));
-    const auto record = [&](std::int64_t i) {
-        return std::string_view(archive).substr(kHeaderSize + static_cast<std::size_t>(i) * kRecordSize, kRecordSize);
-    };
+    WlkArchive archive(context_.resolvePath(file.string()));
+    const auto record = [&](std::int64_t i) { return archive.record(i); };
     const auto isArchive = [&](std::int64_t i) { return le::u8(record(i), kType) == kArchiveRecord; };
-    const std::int64_t n = static_cast<std::int64_t>(le::u32(archive, kRecordCount));
-    const int day = newestDay(archive);
-    std::int64_t b = n - 1;
+    const int day = archive.newestDay();
+    std::int64_t b = archive.count() - 1;
     while (b >= 0 && !isArchive(b)) --b;
     if (b < 0) throw PollFailure("no archive record");
-    const std::string_view newest = record(b);
+    // Kept apart: reading older records replaces the block it was read in.
+    const std::string newestBytes(record(b));
+    const std::string_view newest = newestBytes;
 
     meteo.ObservedAt = periodEnd(month, day, le::u16(newest, kMinutes));
     // The date-time text of exactly midnight has no time: the time is added.

@@ -1,10 +1,11 @@
 #pragma once
 // Davis Vantage Pro2: the monthly archive files (YYYY-MM.wlk) its WeatherLink
 // software writes, a header with a day index followed by 88-byte records.
-// A month's file is small, so each poll reads it whole; when the month
-// changes the source moves on to the new month's file by itself. A file whose
-// name carries no year and month ("current.wlk") cannot date its records: it
-// is read as it is, its poll reports "Error archivo", and polling goes on.
+// A poll reads only the newest records it uses, so a long file costs what
+// a short one does. When the month changes the source moves on to the new
+// month's file by itself. A file whose name carries no year and month
+// ("current.wlk") cannot date its records: it is read as it is, its poll
+// reports "Error archivo", and polling goes on.
 
 #include "sources/history_source.h"
 
@@ -12,9 +13,6 @@ namespace skycrier {
 
 class TFormMeteoPro2 final : public HistorySource {
 public:
-    static constexpr std::size_t kHeaderSize = 212;
-    static constexpr std::size_t kRecordSize = 88;
-
     explicit TFormMeteoPro2(SourceContext& context);
 
     // Follow the current month's file.

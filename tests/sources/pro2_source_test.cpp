@@ -224,6 +224,69 @@ TEST_F(Pro2Test, FollowsTheCurrentMonthsFile) {
     EXPECT_EQ(w.Editdatemeteo.caption, "2026-02-09 12:00:00");
 }
 
+// Each day's records numbered 1.. at `interval` minutes, one rain click each.
+std::vector<WlkRecord> days(std::initializer_list<std::pair<int, int>> dayAndCount, std::uint8_t interval) {
+    std::vector<WlkRecord> archive;
+    WlkRecord r;
+    r.interval = interval;
+    r.rainClicks = 1;
+    for (const auto& [day, count] : dayAndCount) {
+        r.day = day;
+        for (int i = 1; i <= count; ++i) {
+            r.minutes = static_cast<std::uint16_t>(i * interval);
+            archive.push_back(r);
+        }
+    }
+    return archive;
+}
+
+// The newest records are the last ones the header counts, wherever the day
+// index points and however many records a day holds.
+TEST_F(Pro2Test, ArchivesReadFromTheirNewestRecords) {
+    const auto withStarts = [](std::string bytes, std::uint32_t start) {
+        for (int d = 0; d < 32; ++d)
+            for (int i = 0; i < 4; ++i) bytes[20 + 6 * d + 2 + i] = static_cast<char>(start >> (8 * i));
+        return bytes;
+    };
+    // One-minute records: a day of rain spans blocks read apart.
+    auto minutes = days({{1, 1440}, {2, 600}}, 1);
+    minutes[599].rainClicks = 50;  // day 1, 10:00: a day older than the newest
+    minutes[minutes.size() - 61].barometer = 29800;
+    // Day 2 holds only its summaries.
+    auto summariesOnly = test::withDailySummaries(days({{1, 48}}, 30));
+    for (const std::uint8_t type : {2, 3}) {
+        WlkRecord summary;
+        summary.day = 2;
+        summary.type = type;
+        summariesOnly.push_back(summary);
+    }
+    const struct {
+        const char* what;
+        std::string bytes;
+        const char* shown;
+        double pluie;
+        int tend;
+    } cases[] = {
+        {"index starts past the end", withStarts(test::wlkFile(typicalMonth()), 0xFFFFFFF0), "2026-03-09 12:00:00",
+         48 * 0.254, 1},
+        {"index starts at the first record", withStarts(test::wlkFile(typicalMonth()), 0), "2026-03-09 12:00:00",
+         48 * 0.254, 1},
+        {"a day of one-minute records", test::wlkFile(test::withDailySummaries(minutes)), "2026-03-02 10:00:00",
+         1440 * 0.254, 1},
+        {"the newest day without archive records", test::wlkFile(summariesOnly), "2026-03-03 00:00", 48 * 0.254, 0},
+        {"a day without records between two", test::wlkFile(test::withDailySummaries(days({{1, 30}, {3, 30}}, 30))),
+         "2026-03-01 15:00:00", 48 * 0.254, 0},
+    };
+    for (const auto& c : cases) {
+        w.loadDataFile(dir.write("2026-03.wlk", c.bytes));
+        w.TimerMeteoTimer();
+        EXPECT_EQ(w.StaticTextErreur(), "") << c.what;
+        EXPECT_EQ(w.Editdatemeteo.caption, c.shown) << c.what;
+        EXPECT_NEAR(w.meteo.Pluie, c.pluie, 1e-9) << c.what;
+        EXPECT_EQ(w.meteo.Tend, c.tend) << c.what;
+    }
+}
+
 TEST_F(Pro2Test, NeutralCaptionsCarryTheUnits) {
     w.ButtonParcourirClick((dir.path() / "2026-01.wlk").string());
     EXPECT_EQ(w.CheckBoxTint.caption, "T-int (°C) = ");
