@@ -39,6 +39,7 @@ InternetSourceWindow::InternetSourceWindow(InternetSource& model, const char* fa
     history_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     history_->setMinimumContentsLength(12);
     address_ = named(new QLineEdit, "EditDat");
+    address_->setPlaceholderText(qs(model.traits().addressHint));
     history_->setLineEdit(address_);
     history_->setCompleter(nullptr);
     // The list holds the focus and hands keys straight to EditDat, past any filter there.
