@@ -306,13 +306,15 @@ TEST_F(SourceConfigurationTest, TheMetarProviderIsKeptAsWrittenAndSavedLastWhenN
         const LoadOutcome loaded = loadConfiguration(std::string(c.line) + "\n", targets);
         EXPECT_EQ(metar.webAddressOf("LEMD"), c.fetched);
         ASSERT_EQ(loaded.ignored.size(), c.reported ? 1u : 0u);
-        if (c.reported) EXPECT_NE(loaded.ignored[0].reason.find("{ICAO} where the airport code goes"), std::string::npos);
+        if (c.reported) {
+            EXPECT_NE(loaded.ignored[0].reason.find("{ICAO} where the airport code goes"), std::string::npos);
+        }
         EXPECT_TRUE(configurationText(targets).ends_with("\r\n" + std::string(c.line) + "\r\n"));
     }
     // Not codes: a longer word, a leading digit, and a file of that name.
     dir.write("LEBL", "LEBL 101120Z 27010KT 9999 FEW030 12/05 Q1013\n");
     stations.context.resolvePath = [this](const std::string& name) { return (dir.path() / name).string(); };
-    for (const char* line : {"EDDFX", "1DDF", "LEBL"}) EXPECT_EQ(metar.webAddressOf(line), "") << line;
+    for (const char* input : {"EDDFX", "1DDF", "LEBL"}) EXPECT_EQ(metar.webAddressOf(input), "") << input;
 }
 
 TEST_F(SourceConfigurationTest, UnitLinesRefreshTheSelectedSource) {
