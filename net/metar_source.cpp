@@ -35,7 +35,7 @@ void TFormMeteoMETAR::EditDatKeyPress(int key) {
 std::string TFormMeteoMETAR::fetchedCode(const std::string& line) const {
     const std::string code = airportCodeOf(line);
     // A file of that name was read before codes were known: it still is.
-    if (code.empty() || fileExists(context_.resolvePath(line.substr(0, code.size())))) return {};
+    if (code.empty() || fileExists(context_.resolvePath(std::string(beforeComment(line))))) return {};
     return code;
 }
 
@@ -47,7 +47,7 @@ std::string TFormMeteoMETAR::webAddressOf(const std::string& line) const {
 
 void TFormMeteoMETAR::upperCaseCode() {
     const std::string code = fetchedCode(EditDat);
-    if (!code.empty()) EditDat.replace(0, code.size(), code);
+    if (!code.empty()) EditDat.replace(0, beforeComment(EditDat).size(), code);
 }
 
 void TFormMeteoMETAR::EditDatChange() {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "base/text_lines.h"
+
 namespace skycrier {
 namespace {
 
@@ -41,10 +43,11 @@ bool isAirportCode(std::string_view text) {
            std::all_of(text.begin() + 1, text.end(), asciiLetterOrDigit);
 }
 
+std::string_view beforeComment(std::string_view line) { return line.substr(0, line.find(kCommentMark)); }
+
 std::string airportCodeOf(std::string_view line) {
-    const std::string_view code = line.substr(0, line.find(kCommentMark));
-    if (!isAirportCode(code)) return {};
-    std::string upper(code);
+    std::string upper = trimmed(beforeComment(line));
+    if (!isAirportCode(upper)) return {};
     std::transform(upper.begin(), upper.end(), upper.begin(),
                    [](char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); });
     return upper;

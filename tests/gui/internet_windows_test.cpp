@@ -168,7 +168,7 @@ TEST(MetarWindow, AnAirportCodeIsFetchedFromTheProviderAndTheHistoryAndFavourite
     const auto* code = test::control<QLabel>(window, "LabelICAO");
     auto* history = test::control<QComboBox>(window, "ComboBoxPath");
 
-    typeAndEnter(window, "eddf");
+    typeAndEnter(window, " eddf");
     ASSERT_TRUE(QTest::qWaitFor([code] { return code->text() == "Código aeropuerto= EDDF"; }, 10'000));
     EXPECT_EQ(test::control<QAbstractButton>(window, "CheckBoxText")->text(), "T-ext (°C) = 12.0");
     EXPECT_EQ(test::control<QLineEdit>(window, "EditDat")->text(), "EDDF");
