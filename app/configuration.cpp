@@ -291,6 +291,14 @@ void addInternetSourceKeys(KeyTable& keys, StationSources& s) {
     keys["APRS_PW="] = text(a.EditPW);
     addNetworkSourceKeys(keys, "APRS_", a, s.context.resolvePath);
     addNetworkSourceKeys(keys, "METAR_", s.FormMeteoMETAR, s.context.resolvePath);
+    // Kept as written even when unusable, so that a save does not lose it; codes use the default meanwhile.
+    keys["METAR_PROVIDER="] = [&m = s.FormMeteoMETAR](const std::string& v) -> Why {
+        m.provider = v.empty() ? TFormMeteoMETAR::kDefaultProvider : v;
+        if (isProviderPattern(m.provider)) return {};
+        return "not a web address with " + std::string(kAirportPlaceholder) +
+               " where the airport code goes; kept as configured, codes are fetched from " +
+               TFormMeteoMETAR::kDefaultProvider + " until it is mended";
+    };
 }
 
 void addMonitorKeys(KeyTable& keys, TFormMeteo& monitor) {

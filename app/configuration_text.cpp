@@ -186,6 +186,8 @@ std::string configurationText(const ConfigTargets& t) {
     if (w) out.addIfNotEmpty("OSOUNDNAME=", w->chosenOutput().name);
     if (t.lines.transmitLimitSeconds != PortLineSettings().transmitLimitSeconds)
         out.add("TX_TIMEOUT=", t.lines.transmitLimitSeconds);
+    if (t.stations && t.stations->FormMeteoMETAR.provider != TFormMeteoMETAR::kDefaultProvider)
+        out.add("METAR_PROVIDER=", t.stations->FormMeteoMETAR.provider);
     return out.take();
 }
 

@@ -7,6 +7,7 @@
 #include "cli/json_text.h"
 #include "cli/source_options.h"
 #include "cli/usage.h"
+#include "net/url_line.h"
 #include "net/station_sources.h"
 #include "platform/http_fetch.h"
 #include "platform/program_location.h"
@@ -23,6 +24,9 @@ constexpr Millis kFetchPatienceMs = 70'000;
 struct ReportOptions {
     std::string file;
     std::string url;
+    // METAR: an airport code in place of the file, and where codes are fetched from.
+    std::string code;
+    std::string provider;
     std::string folder;
     SourceOptions source;
     std::optional<bool> universalTime;
@@ -39,7 +43,7 @@ std::optional<ReportOptions> parseOptions(const std::vector<std::string>& args, 
             if (!*read) return std::nullopt;
             continue;
         }
-        const bool takesValue = a == "--url" || a == "--folder" || a == "--tu" ||
+        const bool takesValue = a == "--url" || a == "--folder" || a == "--tu" || (!aprs && a == "--provider") ||
                                 (aprs && (a == "--in-wind" || a == "--in-temp" || a == "--in-rain"));
         if (!takesValue) {
             if (a.starts_with("-") || !o.file.empty()) {
@@ -53,6 +57,12 @@ std::optional<ReportOptions> parseOptions(const std::vector<std::string>& args, 
         bool ok = true;
         if (a == "--url") {
             o.url = v;
+        } else if (a == "--provider") {
+            o.provider = v;
+            ok = isProviderPattern(v);
+            if (!ok)
+                error = "--provider takes a web address with " + std::string(kAirportPlaceholder) +
+                        " where the airport code goes, not \"" + v + "\"";
         } else if (a == "--folder") {
             o.folder = v;
         } else if (a == "--tu") {
@@ -72,9 +82,13 @@ std::optional<ReportOptions> parseOptions(const std::vector<std::string>& args, 
         if (!ok) return std::nullopt;
     }
     if (o.file.empty() == o.url.empty()) {
-        error = "needs a report FILE or --url URL, not both";
+        error = aprs ? "needs a report FILE or --url URL, not both"
+                     : "needs a report FILE, an airport CODE or --url URL, only one of them";
         return std::nullopt;
     }
+    // A file of that name wins, as in the window.
+    std::error_code ec;
+    if (!aprs && isAirportCode(o.file) && !std::filesystem::exists(o.file, ec)) o.code = std::move(o.file);
     return o;
 }
 
@@ -99,7 +113,7 @@ int pollOnce(const std::vector<std::string>& args, bool aprs, std::ostream& out,
     const auto options = parseOptions(args, aprs, error);
     if (!options) return usageError(err, command, error, usage);
     std::filesystem::path input;
-    if (!options->file.empty()) {
+    if (!options->file.empty() && options->code.empty()) {
         // Opened without blocking first: a named pipe given as the file is refused, not waited on.
         if (std::string reason; !RegularFile::open(options->file, reason)) {
             err << "skycrier-cli " << command << ": " << options->file << ": " << reason << '\n';
@@ -133,7 +147,8 @@ int pollOnce(const std::vector<std::string>& args, bool aprs, std::ostream& out,
     if (options->source.offset) window.SpinEditOffSetPression.setValue(*options->source.offset);
     if (options->universalTime) window.ComboBoxTU = *options->universalTime ? 0 : 1;
     stations.FormMeteoAPRS.input = options->input;
-    window.loadDataFile(input.empty() ? options->url : input.string());
+    if (!options->provider.empty()) stations.FormMeteoMETAR.provider = options->provider;
+    window.loadDataFile(!options->code.empty() ? options->code : input.empty() ? options->url : input.string());
     bool read = false;
     const Subscription finished = window.pollFinished.connect([&read](bool r) { read = r; });
     // Choosing the source polls it; a fetch takes real time.

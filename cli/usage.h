@@ -26,9 +26,9 @@ inline constexpr const char* kRunUsage = "usage: skycrier-cli run [--folder DIR]
 inline constexpr const char* kPeerUsage =
     "usage: skycrier-cli peer hello|play|send TEXT|listen [--timeout S] [--mailbox NAME]\n";
 inline constexpr const char* kMetarUsage =
-    "usage: skycrier-cli metar FILE | --url URL [--at \"YYYY-MM-DD HH:MM:SS\"] [--temp C|F]\n"
+    "usage: skycrier-cli metar FILE | CODE | --url URL [--at \"YYYY-MM-DD HH:MM:SS\"] [--temp C|F]\n"
     "                    [--pressure hPa|inHg] [--wind kmh|mph] [--rain mm|inch] [--offset N]\n"
-    "                    [--tu UT|Loc] [--folder DIR]\n";
+    "                    [--tu UT|Loc] [--provider URL] [--folder DIR]\n";
 inline constexpr const char* kAprsUsage =
     "usage: skycrier-cli aprs FILE | --url URL [--at \"YYYY-MM-DD HH:MM:SS\"] [--temp C|F]\n"
     "                    [--pressure hPa|inHg] [--wind kmh|mph] [--rain mm|inch] [--offset N]\n"

@@ -39,6 +39,9 @@ InternetSourceWindow::InternetSourceWindow(InternetSource& model, const char* fa
     history_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     history_->setMinimumContentsLength(12);
     address_ = named(new QLineEdit, "EditDat");
+    // The hint also as a tip: a narrow window cuts the placeholder short.
+    address_->setPlaceholderText(qs(model.traits().addressHint));
+    address_->setToolTip(address_->placeholderText());
     history_->setLineEdit(address_);
     history_->setCompleter(nullptr);
     // The list holds the focus and hands keys straight to EditDat, past any filter there.

@@ -30,7 +30,9 @@ InternetSource::InternetSource(SourceKind kind, SourceContext& context, Traits t
                   ButtonRafraichirClick();
               }),
       traits_(std::move(traits)),
-      tasks_(context.loop) {}
+      tasks_(context.loop) {
+    SpinEditRafraichir.setValue(kDefaultPollMinutes);
+}
 
 bool InternetSource::loadDataFile(const std::string& value) {
     if (fileExists(context_.resolvePath(value))) {
@@ -38,7 +40,7 @@ bool InternetSource::loadDataFile(const std::string& value) {
         meteo.Input = value;
         return true;
     }
-    if (isWebAddress(value)) {
+    if (!webAddressOf(value).empty()) {
         EditDat = value;
         return true;
     }
@@ -47,15 +49,19 @@ bool InternetSource::loadDataFile(const std::string& value) {
 }
 
 void InternetSource::takeUpLateFile() {
-    if (!meteo.Input.empty() || EditDat.empty() || isWebAddress(EditDat)) return;
+    if (!meteo.Input.empty() || EditDat.empty() || !webAddressOf(EditDat).empty()) return;
     if (loadDataFile(EditDat)) meteo.ErrorText.clear();
+}
+
+std::string InternetSource::webAddressOf(const std::string& line) const {
+    return isWebAddress(line) ? cutComment(line, traits_.commentCut) : std::string();
 }
 
 std::string InternetSource::errorLine() const { return fetch_ ? traits_.progressText : meteo.ErrorText; }
 
 void InternetSource::fetchReport(std::function<void()> then) {
     const std::string file = context_.resolvePath(traits_.webFile);
-    const std::string url = cutComment(EditDat, traits_.commentCut);
+    const std::string url = webAddressOf(EditDat);
     const auto conclude = [this, url, then](const Fetched& fetched) {
         status = fetched.status;
         if (status != fetch_status::kOk)
@@ -68,13 +74,14 @@ void InternetSource::fetchReport(std::function<void()> then) {
         return;
     }
     fetch_ = context_.fetcher->fetchToFile(url, file,
-                                           tasks_.guard([this, file, conclude](const std::string& error) {
+                                           tasks_.guard([this, file, url, conclude](const std::string& error) {
                                                fetch_.reset();
-                                               conclude(takeFetchedPage(file, error));
+                                               conclude(takeFetchedPage(file, url, error));
                                            }));
 }
 
-InternetSource::Fetched InternetSource::takeFetchedPage(const std::string& file, const std::string& error) {
+InternetSource::Fetched InternetSource::takeFetchedPage(const std::string& file, const std::string& url,
+                                                        const std::string& error) {
     if (!error.empty()) return {fetch_status::kFetchFailed, error};
     std::string reason;
     const auto page = readRegularFile(file, kMaxReportFileBytes, reason);
@@ -87,7 +94,7 @@ InternetSource::Fetched InternetSource::takeFetchedPage(const std::string& file,
     }
     // A page begins with markup within its first bytes; a plain report is used as it is.
     if (page->substr(0, 3).find('<') == std::string::npos) return {fetch_status::kOk, {}};
-    const HtmlCut cut = traits_.cutPage(*page, EditDat);
+    const HtmlCut cut = traits_.cutPage(*page, url);
     if (cut.status != cut_status::kOk) return {cut.status, {}};
     const std::string name = std::filesystem::path(traits_.webFile).filename().string();
     if (!writeOutput(file, cut.line, "Unmöglich um " + name + " zu speichern")) return {fetch_status::kNotSaved, {}};
@@ -131,6 +138,8 @@ void InternetSource::beginPoll() {
 
 void InternetSource::endPoll(bool read) {
     polling_ = false;
+    // The period restored from the configuration counts from the first poll, not only after "Actualizar".
+    followPollPeriod();
     TimerMeteo.start();
     pollFinished.emit(read);
 }

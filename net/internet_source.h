@@ -50,7 +50,13 @@ public:
         const char* favouritesCaption;
         // The report line of a fetched page.
         std::function<HtmlCut(std::string_view page, std::string_view urlLine)> cutPage;
+        // Shown in the empty input line: what it takes.
+        const char* addressHint = "";
     };
+
+    // Reports change at most every half hour and public servers ask for
+    // restraint: a new configuration polls every ten minutes.
+    static constexpr int kDefaultPollMinutes = 10;
 
     InternetSource(SourceKind kind, SourceContext& context, Traits traits);
 
@@ -63,6 +69,10 @@ public:
     // A local report file named before it was there (a share mounted late) is
     // taken up at the first poll that finds it.
     void takeUpLateFile();
+    // The address an input line is fetched from, without its comment; empty
+    // for a line that is no web input (a local file).
+    virtual std::string webAddressOf(const std::string& line) const;
+    const Traits& traits() const { return traits_; }
 
     // The progress text while a fetch runs, else the last poll's error.
     std::string errorLine() const override;
@@ -120,7 +130,7 @@ private:
         int status;
         std::string reason;
     };
-    Fetched takeFetchedPage(const std::string& file, const std::string& error);
+    Fetched takeFetchedPage(const std::string& file, const std::string& url, const std::string& error);
     void abandonFetch();
     // Tells fetchNotice when the outcome differs from the last one told.
     void noteOutcome(const std::string& url);

@@ -15,19 +15,39 @@ constexpr int kKeyEnter = 13;
 TFormMeteoMETAR::TFormMeteoMETAR(SourceContext& context)
     : InternetSource(SourceKind::METAR, context,
                      {kWebFile, 200, "Descargar ...", "Favoritos METAR",
-                      [](std::string_view page, std::string_view url) { return cutMetarFromHtml(page, url); }}) {
+                      [](std::string_view page, std::string_view url) { return cutMetarFromHtml(page, url); },
+                      kAddressHint}) {
     CheckBoxPluie.caption = "Precipitación =";
     CheckBoxHumiExt.caption = "Humidad (%) =";
 }
 
 void TFormMeteoMETAR::EditDatKeyPress(int key) {
     if (key != kKeyEnter || EditDat.empty()) return;
-    if (!isWebAddress(EditDat)) {
+    upperCaseCode();
+    if (webAddressOf(EditDat).empty()) {
         meteo.ErrorText = fetchStatusText(status);
         TimerMeteo.start();
         return;
     }
     if (!busy) ButtonRafraichirClick();
+}
+
+std::string TFormMeteoMETAR::fetchedCode(const std::string& line) const {
+    const std::string code = airportCodeOf(line);
+    // A file of that name was read before codes were known: it still is.
+    if (code.empty() || fileExists(context_.resolvePath(std::string(beforeComment(line))))) return {};
+    return code;
+}
+
+std::string TFormMeteoMETAR::webAddressOf(const std::string& line) const {
+    const std::string code = fetchedCode(line);
+    if (code.empty()) return InternetSource::webAddressOf(line);
+    return airportAddress(isProviderPattern(provider) ? provider : kDefaultProvider, code);
+}
+
+void TFormMeteoMETAR::upperCaseCode() {
+    const std::string code = fetchedCode(EditDat);
+    if (!code.empty()) EditDat.replace(0, beforeComment(EditDat).size(), code);
 }
 
 void TFormMeteoMETAR::EditDatChange() {
@@ -57,6 +77,7 @@ void TFormMeteoMETAR::ComboBoxPathChange(int index) {
 void TFormMeteoMETAR::ButtonRafraichirClick() {
     busy = true;
     FormFav.visible = false;
+    upperCaseCode();
     if (EditDat != ComboBoxPath.Text()) ComboBoxPath.RememberUrl(EditDat);
     followPollPeriod();
     if (!context_.loading) pollAfresh();
@@ -71,7 +92,7 @@ void TFormMeteoMETAR::startAsChosen(bool keepHidden) {
 void TFormMeteoMETAR::TimerMeteoTimer() {
     if (polling()) return;
     beginPoll();
-    if (!isWebAddress(EditDat)) {
+    if (webAddressOf(EditDat).empty()) {
         takeUpLateFile();
         endPoll(decode());
         return;

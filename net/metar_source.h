@@ -1,7 +1,8 @@
 #pragma once
 // The METAR source (TFormMeteoMETAR): an airport's report, fetched from the
-// web address the user typed (a page or a text service) or read from a local
-// file another program writes, decoded into the METAR record, the window's
+// web address the user typed (a page or a text service), from the provider
+// for an airport's ICAO code ("EDDF"), or read from a local file another
+// program writes, decoded into the METAR record, the window's
 // captions and two files for other programs: metar_uiview.txt (a UI-View
 // weather file) and metar_cw.txt (a CW beacon's line), in the program folder
 // and in the shared data folder when there is one.
@@ -20,12 +21,19 @@ public:
     static constexpr const char* kUiViewFile = "metar_uiview.txt";
     static constexpr const char* kCwFile = "metar_cw.txt";
     static constexpr const char* kNoComment = "====================";
+    // Plain METAR text, a date line then the report.
+    static constexpr const char* kDefaultProvider =
+        "https://tgftp.nws.noaa.gov/data/observations/metar/stations/{ICAO}.TXT";
+    static constexpr const char* kAddressHint = "Código OACI (EDDF), dirección o archivo";
 
     explicit TFormMeteoMETAR(SourceContext& context);
 
-    // Enter in EditDat: a web address is fetched and decoded (the poll);
-    // anything else shows the last status.
+    // Enter in EditDat: a web address or an airport code is fetched and
+    // decoded (the poll); anything else shows the last status.
     void EditDatKeyPress(int key);
+    // An airport code fetches from `provider` (a file of that name is read instead, as before);
+    // an unusable provider falls back on the default one.
+    std::string webAddressOf(const std::string& line) const override;
     // The text of EditDat changed: LabelNomICAO shows its comment.
     void EditDatChange() override;
     // A history entry was chosen: it becomes the input and is fetched.
@@ -38,6 +46,8 @@ public:
     void startAsChosen(bool keepHidden) override;
     void FormShow() override;
 
+    // The address pattern for airport codes, with "{ICAO}" where the code goes.
+    std::string provider = kDefaultProvider;
     // The comment of the address (normally the airport's name), or a line of "=".
     std::string LabelNomICAO = kNoComment;
     // "Código aeropuerto= " and the station of the last report.
@@ -48,6 +58,10 @@ public:
     std::string cwLine;
 
 private:
+    // The upper-cased airport code the line fetches; empty when it fetches none.
+    std::string fetchedCode(const std::string& line) const;
+    // A code typed in lower case is kept upper-cased, as the history shows it.
+    void upperCaseCode();
     // Fetch statuses shown, and the decode of the input.
     void fetchThenDecode();
     // Decodes the input file; false when it held no report.

@@ -24,4 +24,19 @@ std::string urlComment(std::string_view line);
 // Whether the line starts with "http://" or "https://" (case matters).
 bool isWebAddress(std::string_view line);
 
+// Where a provider's address pattern takes the airport code.
+inline constexpr std::string_view kAirportPlaceholder = "{ICAO}";
+
+// Whether the text is an ICAO location code: a letter, then three letters or digits, in either case.
+bool isAirportCode(std::string_view text);
+// The line up to its comment.
+std::string_view beforeComment(std::string_view line);
+// The airport code a line names before its comment (blanks around it ignored),
+// upper-cased; empty when it names none.
+std::string airportCodeOf(std::string_view line);
+// Whether a provider pattern is a web address that has the placeholder.
+bool isProviderPattern(std::string_view pattern);
+// The pattern with every placeholder replaced by the code.
+std::string airportAddress(std::string_view pattern, std::string_view code);
+
 }  // namespace skycrier

@@ -268,6 +268,55 @@ TEST_F(SourceConfigurationTest, EachSourceTakesItsSettings) {
     EXPECT_EQ(loaded.ignored[1].number, 9u);
 }
 
+TEST_F(SourceConfigurationTest, InternetSourcesPollEveryTenMinutesUnlessAPeriodIsStored) {
+    ConfigTargets targets{bulletin, lines, units, port, &stations};
+    InternetSource* const sources[] = {&stations.FormMeteoMETAR, &stations.FormMeteoAPRS};
+    for (InternetSource* source : sources) {
+        EXPECT_EQ(source->SpinEditRafraichir.value(), 10);
+        // The first poll already waits the period shown, without "Actualizar".
+        source->TimerMeteoTimer();
+        EXPECT_EQ(source->TimerMeteo.interval(), 600'000);
+    }
+    EXPECT_NE(configurationText(targets).find("METAR_METPERI=10\r\n"), std::string::npos);
+
+    loadSources("METAR_METPERI=1\nAPRS_METPERI=30\n");
+    EXPECT_EQ(stations.FormMeteoMETAR.SpinEditRafraichir.value(), 1);
+    EXPECT_EQ(stations.FormMeteoAPRS.SpinEditRafraichir.value(), 30);
+}
+
+TEST_F(SourceConfigurationTest, TheMetarProviderIsKeptAsWrittenAndSavedLastWhenNotTheDefault) {
+    ConfigTargets targets{bulletin, lines, units, port, &stations};
+    const std::string older = configurationText(targets);
+    EXPECT_EQ(older.find("METAR_PROVIDER="), std::string::npos);
+    TFormMeteoMETAR& metar = stations.FormMeteoMETAR;
+    EXPECT_EQ(metar.webAddressOf("eddf //Frankfurt"),
+              "https://tgftp.nws.noaa.gov/data/observations/metar/stations/EDDF.TXT");
+
+    const struct {
+        const char* line;
+        const char* fetched;  // what "LEMD" fetches then
+        bool reported;
+    } cases[] = {
+        {"METAR_PROVIDER=http://127.0.0.1:8/m?ids={ICAO}&raw=1", "http://127.0.0.1:8/m?ids=LEMD&raw=1", false},
+        {"METAR_PROVIDER=http://127.0.0.1:8/metar.txt",
+         "https://tgftp.nws.noaa.gov/data/observations/metar/stations/LEMD.TXT", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        const LoadOutcome loaded = loadConfiguration(std::string(c.line) + "\n", targets);
+        EXPECT_EQ(metar.webAddressOf("LEMD"), c.fetched);
+        ASSERT_EQ(loaded.ignored.size(), c.reported ? 1u : 0u);
+        if (c.reported) {
+            EXPECT_NE(loaded.ignored[0].reason.find("{ICAO} where the airport code goes"), std::string::npos);
+        }
+        EXPECT_TRUE(configurationText(targets).ends_with("\r\n" + std::string(c.line) + "\r\n"));
+    }
+    // Not codes: a longer word, a leading digit, and a file of that name.
+    dir.write("LEBL", "LEBL 101120Z 27010KT 9999 FEW030 12/05 Q1013\n");
+    stations.context.resolvePath = [this](const std::string& name) { return (dir.path() / name).string(); };
+    for (const char* input : {"EDDFX", "1DDF", "LEBL"}) EXPECT_EQ(metar.webAddressOf(input), "") << input;
+}
+
 TEST_F(SourceConfigurationTest, UnitLinesRefreshTheSelectedSource) {
     loadSources("METEO=W23\nW23_DAT=" + history() + "\n");
     loadSources("UNITVK=N\n");

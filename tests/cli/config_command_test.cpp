@@ -98,8 +98,8 @@ TEST_F(ConfigCommandTest, AHeaderAloneSavesTheDefaults) {
     EXPECT_EQ(r.out, crlf({"[SKYCRIER V2.2.2]", "RECORDER=", "FICHIER_BRELL=kuckoo.wav", "BALANCE=0", "VOLUME=5",
                            "MAXVOLUME=70", "UNITTC=Y", "UNITPM=Y", "UNITVK=Y", "UNITRM=Y", "METPERI=1", "METCOMM=0",
                            "W23_METPERI=1", "W23_POFFSET=0", "W23_SEUILTEN=4", "W28_METPERI=1", "W28_PABS=Y",
-                           "W28_POFFSET=0", "APRS_DGF=Y", "APRS_INC=Y", "APRS_METPERI=1", "APRS_POFFSET=0",
-                           "APRS_TU=1", "METAR_METPERI=1", "METAR_POFFSET=0", "METAR_TU=-1", "PRO2_METPERI=1",
+                           "W28_POFFSET=0", "APRS_DGF=Y", "APRS_INC=Y", "APRS_METPERI=10", "APRS_POFFSET=0",
+                           "APRS_TU=1", "METAR_METPERI=10", "METAR_POFFSET=0", "METAR_TU=-1", "PRO2_METPERI=1",
                            "PRO2_POFFSET=0", "PRO2_SEUILTEN=4", "TOP=101", "LEFT=4", "METEO_TOP=0", "METEO_LEFT=0",
                            "METEO_WIDTH=287", "METEO_HEIGHT=267", "FORMMETEO=N", "OSOUND=-1", "VERSTART=0"}));
 }

@@ -1,5 +1,5 @@
-// skycrier-cli metar and aprs as a user runs them on a report file or a web
-// address, and a bulletin that speaks from a METAR address.
+// skycrier-cli metar and aprs as a user runs them on a report file, a web
+// address or an airport code, and a bulletin that speaks from a METAR address.
 
 #include "cli/report_command.h"
 
@@ -128,6 +128,21 @@ TEST_F(ReportCommandTest, AWebAddressIsFetchedFirstAndAFailureExitsOne) {
     for (const std::vector<std::string>& bad : {std::vector<std::string>{}, {"a.txt", "--url", "http://x"},
                                                  {"a.txt", "--tu", "GMT"}, {"a.txt", "--in-wind", "kmh"}})
         test::expectRefused(test::runCommand(runMetarCommand, bad), kMetarUsage, true);
+}
+
+// A local server stands in for the provider of plain METAR text files, which carry a date line first.
+TEST_F(ReportCommandTest, AnAirportCodeIsFetchedFromTheProvider) {
+    test::HttpTestServer server({{"/stations/EDDF.TXT", test::httpAnswer(200, "2026/03/10 11:20\n" + kReport + "\n")}});
+    const std::string provider = server.url("/stations/{ICAO}.TXT");
+    const auto fetched = metar({"eddf", "--provider", provider});
+    EXPECT_EQ(fetched.code, 0) << fetched.err;
+    for (const char* shown : {"\"Código aeropuerto= EDDF\"", "\"Editdatemeteo\": {\"caption\": \"2026-03-10  11:20:00\""})
+        EXPECT_NE(fetched.out.find(shown), std::string::npos) << fetched.out;
+    ASSERT_EQ(server.requests().size(), 1u);
+    EXPECT_EQ(server.requests()[0].rfind("GET /stations/EDDF.TXT HTTP/1.1", 0), 0u) << server.requests()[0];
+
+    test::expectRefused(test::runCommand(runMetarCommand, {"EDDF", "--provider", "http://127.0.0.1:1/metar.txt"}),
+                        kMetarUsage, true);
 }
 
 TEST_F(ReportCommandTest, ABulletinSpeaksTheFetchedReportOrSaysWhyNot) {

@@ -1,6 +1,6 @@
 // The METAR and APRS windows and their favourites: the named controls, an
 // address fetched from a local server while the window goes on drawing, the
-// history, the favourites kept in the configuration, the APRS units, the
+// history, an airport code fetched from its provider, the favourites kept in the configuration, the APRS units, the
 // login browser's place, the present-weather box and the help button.
 
 #include <gtest/gtest.h>
@@ -116,6 +116,8 @@ TEST(InternetWindows, EveryWindowHasItsNamedControlsAndCaptions) {
     EXPECT_EQ(s.aprs.favourites().objectName(), "TFormFavAPRS");
     EXPECT_EQ(s.aprs.favourites().windowTitle(), "Favoritos APRS");
     EXPECT_EQ(test::control<QLineEdit>(s.aprs, "EditPW")->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(test::control<QLineEdit>(s.metar, "EditDat")->placeholderText(),
+              QString::fromUtf8("Código OACI (EDDF), dirección o archivo"));
     const auto* timeZone = test::control<QComboBox>(s.metar, "ComboBoxTU");
     EXPECT_EQ(timeZone->itemText(0), "UT");
     EXPECT_EQ(timeZone->itemText(1), "Loc");
@@ -146,6 +148,44 @@ TEST(MetarWindow, EnterShowsTheProgressAtOnceAndTheReportWhenTheFetchIsIn) {
     EXPECT_EQ(test::control<QComboBox>(window, "ComboBoxPath")->count(), 1);
     ASSERT_EQ(server.requests().size(), 1u);
     EXPECT_EQ(server.requests()[0].rfind("GET /metar.txt HTTP/1.1", 0), 0u) << server.requests()[0];
+}
+
+// A local server stands in for the provider of plain METAR text files.
+TEST(MetarWindow, AnAirportCodeIsFetchedFromTheProviderAndTheHistoryAndFavouritesKeepIt) {
+    const auto file = [](const std::string& report) { return test::httpAnswer(200, "2026/03/10 11:20\n" + report + "\n"); };
+    test::HttpTestServer server({{"/stations/EDDF.TXT", file("EDDF 101120Z 27010KT 9999 FEW030 12/05 Q1013")},
+                                 {"/stations/LFPG.TXT", file("LFPG 101130Z 18005KT CAVOK 09/03 Q1020")}});
+    gui::QtEventLoop loop;
+    test::FakeWaveOut out{loop};
+    test::FakeSerialLine line;
+    test::TempDir dir;
+    CurlFetcher web{loop};
+    Announcer a{{.loop = loop, .sound = out, .serial = line, .folder = dir.path(), .showPortError = {}, .fetcher = &web}};
+    a.applyConfiguration(parseConfigText("METAR_PROVIDER=" + server.url("/stations/{ICAO}.TXT") + "\r\n"));
+    TFormMeteoMETAR& model = a.stations.FormMeteoMETAR;
+    QMenu helpMenu;
+    gui::MetarWindow window{model, helpMenu};
+    const auto* code = test::control<QLabel>(window, "LabelICAO");
+    auto* history = test::control<QComboBox>(window, "ComboBoxPath");
+
+    typeAndEnter(window, " eddf");
+    ASSERT_TRUE(QTest::qWaitFor([code] { return code->text() == "Código aeropuerto= EDDF"; }, 10'000));
+    EXPECT_EQ(test::control<QAbstractButton>(window, "CheckBoxText")->text(), "T-ext (°C) = 12.0");
+    EXPECT_EQ(test::control<QLineEdit>(window, "EditDat")->text(), "EDDF");
+    EXPECT_EQ(history->itemText(0), "EDDF");
+
+    test::control<QAbstractButton>(window, "ButtonFav")->click();
+    QTest::keyClicks(test::control<QLineEdit>(window.favourites(), "Edit2"), "LFPG");
+    test::control<QAbstractButton>(window.favourites(), "Button2")->click();
+    ASSERT_TRUE(QTest::qWaitFor([code] { return code->text() == "Código aeropuerto= LFPG"; }, 10'000));
+    EXPECT_EQ(history->itemText(1), "LFPG");
+    const std::string saved = a.configurationText();
+    for (const char* kept : {"METAR_DAT=LFPG\r\n", "METAR_LIST=EDDF\r\nMETAR_LIST=LFPG\r\n", "METAR_FAV2=LFPG\r\n"})
+        EXPECT_NE(saved.find(kept), std::string::npos) << kept;
+    EXPECT_TRUE(saved.ends_with("METAR_PROVIDER=" + server.url("/stations/{ICAO}.TXT") + "\r\n"));
+    ASSERT_EQ(server.requests().size(), 2u);
+    EXPECT_EQ(server.requests()[0].rfind("GET /stations/EDDF.TXT HTTP/1.1", 0), 0u) << server.requests()[0];
+    EXPECT_EQ(server.requests()[1].rfind("GET /stations/LFPG.TXT HTTP/1.1", 0), 0u) << server.requests()[1];
 }
 
 TEST(MetarWindow, ThePresentWeatherBoxIsSpokenAndKeptAndTheHelpButtonOpensTheHelpMenu) {

@@ -48,7 +48,7 @@ TEST(FetchInFlight, ABulletinDuringAFetchSpeaksTheLastReportWhileItIsFreshEnough
 
         // The next poll's fetch hangs.
         r.web.silent.insert(kUrl);
-        r.loop.advance(60'000);
+        r.loop.advance(r.metar.TimerMeteo.interval());
         ASSERT_TRUE(r.metar.pollInFlight());
         EXPECT_EQ(r.metar.StaticTextErreur(), "Descargar ...");
         EXPECT_EQ(r.metar.meteo.ErrorText, "");
