@@ -216,7 +216,7 @@ TEST_F(ConfigCommandTest, TheExampleConfigurationsLoad) {
         {SKYCRIER_EXAMPLE_METAR_INI,
          "",
          {"\r\nPERIOD=5\r\n", "\r\nMETEO=METAR\r\n", "\r\nMETAR_METPERI=10\r\n",
-          "\r\nMETAR_DAT=https://tgftp.nws.noaa.gov/data/observations/metar/stations/EDDF.TXT\r\n"}},
+          "\r\nMETAR_DAT=EDDF\r\n"}},
     };
     for (const auto& example : examples) {
         SCOPED_TRACE(example.file);
