@@ -130,8 +130,9 @@ std::optional<MetarPressure> readPressure(const MetarGroups& groups) {
 std::uint32_t readWeather(const MetarGroups& groups) {
     for (std::size_t i = 1; i < groups.size(); ++i) {
         const std::string_view g = groups[i];
-        // Recent weather (RERA, RESN) has ended before the observation.
-        if (g.size() < 2 || g.size() > 5 || g.starts_with("RE")) continue;
+        // Recent weather (RERA, RESN) has ended before the observation, and
+        // weather in the vicinity (VCFG, VCSH) is not at the station.
+        if (g.size() < 2 || g.size() > 5 || g.starts_with("RE") || g.starts_with("VC")) continue;
         std::uint32_t bits = 0;
         // Groups of 3 and 5 characters carry an intensity sign: -RA, +SHRA.
         if (g.size() == 3 || g.size() == 5) {

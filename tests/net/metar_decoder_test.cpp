@@ -323,6 +323,9 @@ TEST(ReportsReadRight, OnlyTheObservationIsDecoded) {
         {false, "KJFK 121151Z 27010KT 10SM 12/08 A2992 RMK AO2 SLP134 FG", {"Precipitación = --"}},
         {false, "EDDF 121120Z 27010KT 9999 12/08 Q1012 RERA", {"Precipitación = --"}},
         {false, "EDDF 121120Z 27010KT 9999 -RA 12/08 Q1012 TEMPO +SN", {"Lluvia ligera", "phenomena 5"}},
+        // Weather in the vicinity is not at the station; the station's own follows it.
+        {false, "KBOS 121120Z 14014KT 1/2SM VCFG OVC008 M21/M23 A2952", {"Precipitación = --", "phenomena 0"}},
+        {false, "KBOS 121120Z 14014KT 1/2SM VCFG TSRA OVC008 M01/M03 A2952", {"Lluvia moderata", "phenomena 4"}},
         // Groups only in the trend stay missing.
         {false, "EDDF 121120Z 9999 TEMPO 12/08 Q1012", {"T-ext (°C) = --", "P-atm (hPa) = --"}},
         // The report type before the station is not the station.
