@@ -81,17 +81,25 @@ TEST(TaskScope, WorkOfADestroyedOwnerNeverRuns) {
         TaskScope tasks;
     };
     auto owner = std::make_unique<Owner>(loop);
-    int* const runs = &owner->runs;
-    owner->tasks.callAfter(100, [o = owner.get()] { ++o->runs; });
-    owner->tasks.post([o = owner.get()] { ++o->runs; });
-    std::thread([&] { owner->tasks.post([o = owner.get()] { ++o->runs; }); }).join();
-    const auto guarded = owner->tasks.guard([o = owner.get()](int n) { o->runs += n; });
+    // Counted outside the owner too, so what ran after it went is seen, not only what it touched.
+    int runs = 0;
+    const auto work = [&runs, o = owner.get()] {
+        ++o->runs;
+        ++runs;
+    };
+    owner->tasks.callAfter(100, work);
+    owner->tasks.post(work);
+    std::thread([&] { owner->tasks.post(work); }).join();
+    const auto guarded = owner->tasks.guard([&runs, o = owner.get()](int n) {
+        o->runs += n;
+        runs += n;
+    });
     guarded(10);
-    EXPECT_EQ(*runs, 10);
+    EXPECT_EQ(runs, 10);
     owner.reset();
     loop.advance(1000);
     guarded(10);
-    SUCCEED();
+    EXPECT_EQ(runs, 10);
 }
 
 TEST(TaskScope, ClearDropsPendingWorkAndKeepsTheScopeUsable) {
@@ -140,13 +148,17 @@ TEST(Signal, EveryListenerHearsUntilItsSubscriptionEnds) {
 }
 
 TEST(Signal, ASubscriptionMayOutliveItsSignal) {
+    const auto listenerState = std::make_shared<int>(0);
     Subscription kept;
     {
         Signal<> signal;
-        kept = signal.connect([] {});
+        kept = signal.connect([listenerState] { ++*listenerState; });
+        EXPECT_EQ(listenerState.use_count(), 2);
     }
+    // The listener went with its signal; ending the subscription afterwards touches nothing.
+    EXPECT_EQ(listenerState.use_count(), 1);
     kept.reset();
-    SUCCEED();
+    EXPECT_EQ(*listenerState, 0);
 }
 
 // The poll loop must wake for a task posted from another thread; should it
