@@ -77,11 +77,13 @@ TEST_F(ReviewTest, TheControlListHoldsEverySourceWindowWithItsValues) {
         for (auto c = controls.begin(); c != controls.end(); ++c) {
             const QJsonObject control = c.value().toObject();
             const QString caption = control["caption"].toString();
-            if (c.key().startsWith("CheckBox") && caption.contains('='))
+            if (c.key().startsWith("CheckBox") && caption.contains('=')) {
                 EXPECT_TRUE(value.match(caption).hasMatch()) << c.key().toStdString() << ": " << caption.toStdString();
+            }
         }
-        if (controls.contains("StaticTextErreur") && std::string(w.window) != "TFormMeteo")
+        if (controls.contains("StaticTextErreur") && std::string(w.window) != "TFormMeteo") {
             EXPECT_EQ(controls["StaticTextErreur"].toObject()["caption"].toString(), "");
+        }
     }
     // Nothing is cut in any window.
     for (auto w = all.begin(); w != all.end(); ++w) {

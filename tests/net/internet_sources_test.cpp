@@ -141,7 +141,9 @@ TEST(MetarSource, AFailureKeepsTheLastReportAndIsToldOnceWhenItStartsAndOnceWhen
         EXPECT_EQ(r.metar.meteo.Text, 12);
         EXPECT_EQ(r.metar.meteo.Patm, 1013);
         ASSERT_EQ(told.size(), before + (p.newLine ? 1 : 0));
-        if (p.newLine) EXPECT_EQ(told.back(), p.newLine + kMetarUrl + (*p.shown ? std::string(": ") + p.shown : ""));
+        if (p.newLine) {
+            EXPECT_EQ(told.back(), p.newLine + kMetarUrl + (*p.shown ? std::string(": ") + p.shown : ""));
+        }
     }
 }
 

@@ -237,7 +237,9 @@ TEST(VocabularyClips, AreEquallyLoudWithinOneDecibel) {
 TEST(VocabularyClips, AreCentredOnZero) {
     for (const EmbeddedFile& clip : vocabularyClips()) {
         const Wave w = clipWave(clip);
-        if (!w.samples.empty()) EXPECT_LT(std::abs(meanSample(w.samples)), maxDcOffset) << clip.name;
+        if (!w.samples.empty()) {
+            EXPECT_LT(std::abs(meanSample(w.samples)), maxDcOffset) << clip.name;
+        }
     }
 }
 
