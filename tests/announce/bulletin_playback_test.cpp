@@ -39,10 +39,10 @@ protected:
         engine->allocateBuffers();
         seq = std::make_unique<Sequencer>(Sequencer::Parts{loop, *engine, port, sources, units, settings, lines, status});
         recorder = std::make_unique<test::TraceRecorder>(seq->events);
-        seq->Button1Click();
+        seq->requestBulletin(BulletinTrigger::Button);
     }
 
-    bool running() const { return seq->BulletinRunning(); }
+    bool running() const { return seq->bulletinRunning(); }
 
     std::string trace() const {
         std::string text;

@@ -52,7 +52,7 @@ TEST(Lifetime, ASequencerGoneMidBulletinOrJustAfterItLeavesNothingBehind) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.when);
         SequencerRig r;
-        r.seq->Button1Click();
+        r.seq->requestBulletin(BulletinTrigger::Button);
         if (c.after == 0) {
             r.seq->stopNow("Err: stopped");
             r.seq->abortRoutine();

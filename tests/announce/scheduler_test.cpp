@@ -102,10 +102,10 @@ TEST(SchedulerTest, StartUpOnTheFirstTickThenTheClockAndTheFirstDecisionASecondL
     std::vector<Millis> startUps;
     r.scheduler.startUp = [&] {
         startUps.push_back(r.loop.monotonicMs());
-        r.seq.Button1Click();
+        r.seq.requestBulletin(BulletinTrigger::Button);
     };
     r.scheduler.start();
-    r.seq.Button1Click();
+    r.seq.requestBulletin(BulletinTrigger::Button);
     r.loop.advance(1499);
     EXPECT_EQ(startUps, std::vector<Millis>{500});
     EXPECT_TRUE(r.starts.empty());
@@ -156,6 +156,20 @@ TEST(SchedulerTest, ARisingCtsOrDsrStartsOneBulletin) {
     }
 }
 
+// Any bulletin counts as the edge of a line: one that comes on during it starts no other.
+TEST(SchedulerTest, ALineRaisedDuringAButtonBulletinStartsNoOther) {
+    for (const SerialPin pin : {SerialPin::CTS, SerialPin::DSR}) {
+        Rig r;
+        r.player.duration = 2000;
+        r.port.choosePort("COM1");
+        r.start();
+        r.seq.requestBulletin(BulletinTrigger::Button);
+        r.set(pin, true);
+        r.loop.advance(kMinute);
+        EXPECT_EQ(r.triggers, std::vector<BulletinTrigger>{BulletinTrigger::Button});
+    }
+}
+
 TEST(SchedulerTest, OneEdgeATickCtsFirst) {
     Rig r;
     r.port.choosePort("COM1");
@@ -177,7 +191,7 @@ TEST(SchedulerTest, CarrierDetectBlocksTheScheduleAndTheButton) {
     r.set(SerialPin::DCD, true);
     r.start();
     r.loop.advance(3 * kMinute);  // through 10:06
-    r.seq.Button1Click();
+    r.seq.requestBulletin(BulletinTrigger::Button);
     EXPECT_TRUE(r.starts.empty());
     EXPECT_EQ(r.scheduler.LabelDCD, "DCD=On");
     EXPECT_TRUE(r.scheduler.ImageBrellOff && !r.scheduler.ImageBrell);
@@ -187,7 +201,7 @@ TEST(SchedulerTest, CarrierDetectBlocksTheScheduleAndTheButton) {
     r.scheduler.portReleased();
     EXPECT_EQ(r.scheduler.LabelDCD, "DCD=Off");
     EXPECT_TRUE(r.scheduler.ImageBrell && !r.scheduler.ImageBrellOff);
-    r.seq.Button1Click();
+    r.seq.requestBulletin(BulletinTrigger::Button);
     EXPECT_EQ(r.starts.size(), 1u);
 
     // Without its check box the carrier only shows.
