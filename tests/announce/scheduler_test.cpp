@@ -5,11 +5,7 @@
 #include <limits>
 #include <set>
 
-#include "app/transmitter_port_control.h"
-#include "platform/date_time.h"
-#include "platform/virtual_loop.h"
-#include "support/announce_fakes.h"
-#include "support/fake_serial_line.h"
+#include "support/sequencer_surroundings.h"
 
 namespace skycrier {
 namespace {
@@ -18,11 +14,10 @@ constexpr Millis kMinute = 60'000;
 
 // The scheduler and a sequencer whose sounds last a fixed time, on virtual
 // time from Monday 7 December 2026, 00:00; starts are kept as "HH:MM:SS".
-struct Rig {
-    explicit Rig(const std::string& period = "0", int hour = 0, int minute = 0) {
-        settings.CheckBoxDate = false;
+struct Rig : test::SequencerSurroundings {
+    explicit Rig(const std::string& period = "0", int hour = 0, int minute = 0)
+        : SequencerSurroundings(encodeDateTime(2026, 12, 7, hour, minute, 0)) {
         schedule.Edit1 = period;
-        loop.setLocalNow(encodeDateTime(2026, 12, 7, hour, minute, 0));
     }
     // The program starts now; its start-up runs half a second later.
     void start() {
@@ -32,17 +27,9 @@ struct Rig {
     void set(SerialPin pin, bool on) { line.pins[pin] = on; }
     void tick() { loop.advance(Scheduler::kTickMs); }
 
-    VirtualLoop loop;
     test::FakePlayer player{loop, 100};
-    test::FakeSerialLine line;
-    TransmitterPortControl port{loop, line};
-    test::FakeSources sources;
-    SpeechUnits units;
-    BulletinSettings settings;
-    PortLineSettings lines;
-    StatusBoard status;
     ScheduleSettings schedule;
-    Sequencer seq{{loop, player, port, sources, units, settings, lines, status}};
+    Sequencer seq{partsWith(player)};
     Scheduler scheduler{{loop, seq, port, lines, schedule}};
     std::vector<std::string> starts;
     std::vector<BulletinTrigger> triggers;

@@ -2,11 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/transmitter_port_control.h"
-#include "platform/date_time.h"
-#include "platform/virtual_loop.h"
-#include "support/announce_fakes.h"
-#include "support/fake_serial_line.h"
+#include "support/sequencer_surroundings.h"
 #include "support/trace_recorder.h"
 
 namespace skycrier {
@@ -14,10 +10,8 @@ namespace {
 
 using test::Trace;
 
-class SequencerTest : public ::testing::Test {
+class SequencerTest : public ::testing::Test, public test::SequencerSurroundings {
 protected:
-    SequencerTest() { settings.CheckBoxDate = false; }
-
     void newTrace() { recorder.clear(); }
     bool finished() const { return recorder.finished(); }
     void openPort() { port.choosePort("COM1"); }
@@ -30,17 +24,8 @@ protected:
         return trace();
     }
 
-    // Monday 7 December 2026, 14:05.
-    VirtualLoop loop{encodeDateTime(2026, 12, 7, 14, 5, 0)};
     test::FakePlayer player{loop, 1000};
-    test::FakeSerialLine line;
-    TransmitterPortControl port{loop, line};
-    test::FakeSources sources;
-    SpeechUnits units;
-    BulletinSettings settings;
-    PortLineSettings lines;
-    StatusBoard status;
-    Sequencer seq{{loop, player, port, sources, units, settings, lines, status}};
+    Sequencer seq{partsWith(player)};
     test::TraceRecorder recorder{seq.events};
 };
 
