@@ -81,7 +81,7 @@ void PeerChannel::received(const std::string& bytes) {
     }
     if (contains(bytes, "BRELL_HELLO")) {
         tasks_.callAfter(kHelloReplyMs, [this] {
-            if (!sequencer_.BulletinRunning()) {
+            if (!sequencer_.bulletinRunning()) {
                 send("BRELL_READY");
             } else {
                 deafAfterNext_ = true;
@@ -89,10 +89,7 @@ void PeerChannel::received(const std::string& bytes) {
             }
         });
     }
-    if (contains(bytes, "BRELL_PLAY")) {
-        sequencer_.PeerRequested = true;
-        sequencer_.Button1Click(BulletinTrigger::Peer);
-    }
+    if (contains(bytes, "BRELL_PLAY")) sequencer_.requestBulletin(BulletinTrigger::Peer);
 }
 
 }  // namespace skycrier

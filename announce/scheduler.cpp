@@ -28,24 +28,29 @@ std::string hourlyLogLine(const MeteoData& d) {
 }
 
 Scheduler::Scheduler(const Parts& parts)
-    : parts_(parts), TimerSeconde_(parts.loop, kFirstTickMs, [this] { TimerSecondeTimer(); }) {}
+    : parts_(parts),
+      tickTimer_(parts.loop, kFirstTickMs, [this] { tick(); }),
+      bulletinStarted_(parts.sequencer.started.connect([this](BulletinTrigger) {
+          ctsLatch_ = true;
+          dsrLatch_ = true;
+      })) {}
 
 void Scheduler::start() {
-    parts_.sequencer.startupPending = true;
-    TimerSeconde_.setInterval(kFirstTickMs);
-    TimerSeconde_.start();
+    parts_.sequencer.setStartUpPending(true);
+    tickTimer_.setInterval(kFirstTickMs);
+    tickTimer_.start();
 }
 
-void Scheduler::TimerSecondeTimer() {
-    if (parts_.sequencer.startupPending) {
+void Scheduler::tick() {
+    if (parts_.sequencer.startUpPending()) {
         runStartUp();
         return;
     }
     if (readBackVolume) readBackVolume();
     readClock();
-    if (clock.Minute != LastTriggerMinute) {
-        TriggeredThisMinute = false;
-        LastTriggerMinute = -1;
+    if (clock.Minute != lastTriggerMinute_) {
+        triggeredThisMinute_ = false;
+        lastTriggerMinute_ = -1;
     }
     writeHourlyLog();
     if (schedule()) return;
@@ -55,11 +60,11 @@ void Scheduler::TimerSecondeTimer() {
 // The tick stands still while the start-up runs; the first decision comes a
 // whole tick after it, never during it.
 void Scheduler::runStartUp() {
-    TimerSeconde_.stop();
+    tickTimer_.stop();
     if (startUp) startUp();
-    parts_.sequencer.startupPending = false;
-    TimerSeconde_.setInterval(kTickMs);
-    TimerSeconde_.start();
+    parts_.sequencer.setStartUpPending(false);
+    tickTimer_.setInterval(kTickMs);
+    tickTimer_.start();
 }
 
 // The date and time are written digit by digit from the fields: the tick
@@ -80,22 +85,22 @@ void Scheduler::readClock() {
 
 void Scheduler::writeHourlyLog() {
     const int stamp = clock.Hour * 100 + clock.Minute;
-    if (clock.Minute != 0 || stamp == LastLogStamp || !hourlyObservation) return;
+    if (clock.Minute != 0 || stamp == lastLogStamp_ || !hourlyObservation) return;
     const auto observation = hourlyObservation();
     if (!observation) return;
     if (appendLog) appendLog(hourlyLogLine(*observation));
-    LastLogStamp = stamp;
+    lastLogStamp_ = stamp;
 }
 
 bool Scheduler::schedule() {
     const int period = periodMinutes();
     if (period == 0 || !inWindow()) return false;
-    if (TriggeredThisMinute || parts_.sequencer.BulletinRunning()) return true;
+    if (triggeredThisMinute_ || parts_.sequencer.bulletinRunning()) return true;
     // A minute that is not a multiple of the period goes on to the modem lines.
     if (clock.Minute % period != 0) return false;
-    TriggeredThisMinute = true;
-    LastTriggerMinute = clock.Minute;
-    parts_.sequencer.Button1Click(BulletinTrigger::Schedule);
+    triggeredThisMinute_ = true;
+    lastTriggerMinute_ = clock.Minute;
+    parts_.sequencer.requestBulletin(BulletinTrigger::Schedule);
     return true;
 }
 
@@ -134,7 +139,7 @@ bool Scheduler::inWindow() const { return inHourWindow(parts_.schedule, clock.Ho
 void Scheduler::watchModemLines() {
     TransmitterPort& port = parts_.port;
     Sequencer& seq = parts_.sequencer;
-    if (!port.isOpen() || seq.BulletinRunning()) return;
+    if (!port.isOpen() || seq.bulletinRunning()) return;
     const auto dcd = port.input(SerialPin::DCD);
     const auto cts = port.input(SerialPin::CTS);
     const auto dsr = port.input(SerialPin::DSR);
@@ -142,27 +147,27 @@ void Scheduler::watchModemLines() {
 
     showCarrier(*dcd);
     if (!*cts) {
-        seq.ctsLatch = false;
+        ctsLatch_ = false;
         LabelCTS = "CTS=Off";
     }
     if (!*dsr) {
-        seq.dsrLatch = false;
+        dsrLatch_ = false;
         LabelDSR = "DSR=Off";
     }
     // At most one edge a tick, CTS first.
-    if (*cts && !seq.ctsLatch) {
-        seq.ctsLatch = true;
+    if (*cts && !ctsLatch_) {
+        ctsLatch_ = true;
         LabelCTS = "CTS=On";
-        if (parts_.lines.CheckBoxCTS) seq.Button1Click(BulletinTrigger::CTS);
-    } else if (*dsr && !seq.dsrLatch) {
-        seq.dsrLatch = true;
+        if (parts_.lines.CheckBoxCTS) seq.requestBulletin(BulletinTrigger::CTS);
+    } else if (*dsr && !dsrLatch_) {
+        dsrLatch_ = true;
         LabelDSR = "DSR=On";
-        if (parts_.lines.CheckBoxDSR) seq.Button1Click(BulletinTrigger::DSR);
+        if (parts_.lines.CheckBoxDSR) seq.requestBulletin(BulletinTrigger::DSR);
     }
 }
 
 void Scheduler::showCarrier(bool on) {
-    parts_.sequencer.CarrierBusy = on;
+    parts_.sequencer.setCarrierBusy(on);
     LabelDCD = on ? "DCD=On" : "DCD=Off";
     ImageBrell = !on;
     ImageBrellOff = on;

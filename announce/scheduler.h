@@ -1,9 +1,9 @@
 #pragma once
-// The main window's once-a-second tick (TimerSeconde). Its first tick, half a
-// second after start(), runs the program's deferred start-up; every later tick
-// refreshes the clock, writes the hourly log line, starts a bulletin when the
-// period and the window of hours say so, and watches the transmitter port's
-// modem inputs: carrier detect blocks a start, a rising CTS or DSR starts one.
+// The program's once-a-second tick. Its first tick, half a second after
+// start(), runs the program's deferred start-up; every later tick refreshes
+// the clock, writes the hourly log line, starts a bulletin when the period and
+// the window of hours say so, and watches the transmitter port's modem inputs:
+// carrier detect blocks a start, a rising CTS or DSR starts one.
 //
 // Threading: the loop's thread only.
 
@@ -16,6 +16,7 @@
 #include "announce/sequencer.h"
 #include "announce/transmitter_port.h"
 #include "base/meteo_data.h"
+#include "platform/signal.h"
 #include "platform/timer.h"
 
 namespace skycrier {
@@ -53,8 +54,8 @@ public:
 
     // Enables the tick with the start-up pending: no bulletin starts until it has run.
     void start();
-    // The tick handler.
-    void TimerSecondeTimer();
+    // One tick: the start-up on the first, the clock, the log and the start decisions on the others.
+    void tick();
     // What releasing the transmitter port shows: no carrier, bulletins allowed.
     void portReleased();
     // Reads the clock into the clock fields and the date and time shown.
@@ -71,10 +72,6 @@ public:
     std::function<void(const std::string&)> appendLog;
 
     ClockFields clock;
-    bool TriggeredThisMinute = false;
-    int LastTriggerMinute = -1;
-    // Hour * 100 + minute of the last hourly log line.
-    int LastLogStamp = -1;
 
     // What the main window shows.
     std::string EditTime;
@@ -97,7 +94,17 @@ private:
     bool inWindow() const;
 
     Parts parts_;
-    Timer TimerSeconde_;
+    Timer tickTimer_;
+    // The schedule starts at most one bulletin in its minute.
+    bool triggeredThisMinute_ = false;
+    int lastTriggerMinute_ = -1;
+    // Hour * 100 + minute of the last hourly log line.
+    int lastLogStamp_ = -1;
+    // Rising-edge latches of CTS and DSR: a line held on starts one bulletin,
+    // and a bulletin, however started, counts as the edge of a line already on.
+    bool ctsLatch_ = false;
+    bool dsrLatch_ = false;
+    Subscription bulletinStarted_;
 };
 
 }  // namespace skycrier

@@ -40,19 +40,18 @@ Sequencer::~Sequencer() {
     if (running_) lowerLines();
 }
 
-void Sequencer::Button1Click(BulletinTrigger trigger) {
-    if (step_ != Idle || startupPending || running_ || aborting_) return;
+void Sequencer::requestBulletin(BulletinTrigger trigger) {
+    if (trigger == BulletinTrigger::Peer) peerRequested_ = true;
+    if (step_ != Idle || startUpPending_ || running_ || aborting_) return;
     if (closing_) {
         startWaiting_ = true;
         waitingTrigger_ = trigger;
         return;
     }
-    if (parts_.lines.CheckBoxDCD && CarrierBusy) return;
+    if (parts_.lines.CheckBoxDCD && carrierBusy_) return;
 
     running_ = true;
     ended_ = false;
-    ctsLatch = true;
-    dsrLatch = true;
     escape_ = false;
     sourceKind_ = SourceKind::None;
     windSpoken_ = -1;
@@ -61,7 +60,7 @@ void Sequencer::Button1Click(BulletinTrigger trigger) {
     watchdog_.start();
     parts_.status.setEditData(kSpeakingText);
     started.emit(trigger);
-    if (ErrorSimulation) return;
+    if (errorSimulation_) return;
 
     parts_.player.holdOutput();
     step_ = Keying;
@@ -395,8 +394,8 @@ void Sequencer::releaseLines() {
     closing_ = true;
     emitEnd(BulletinEvent::Kind::Done, {});
 
-    if (PeerRequested) {
-        PeerRequested = false;
+    if (peerRequested_) {
+        peerRequested_ = false;
         if (link_) link_->send("BRELL_DONE");
         closingTail();
     } else {
@@ -413,7 +412,7 @@ void Sequencer::closingTail() {
     afterRelease();
     const auto over = [this] {
         closing_ = false;
-        if (std::exchange(startWaiting_, false)) Button1Click(waitingTrigger_);
+        if (std::exchange(startWaiting_, false)) requestBulletin(waitingTrigger_);
     };
     if (endStep_)
         runStep(endStep_, over);
@@ -471,7 +470,7 @@ void Sequencer::abort(bool reconnect) {
         lowerLines();
         emitEnd(BulletinEvent::Kind::Abort, parts_.status.EditData());
         // The peer that asked for it hears of its end, however it ended.
-        if (std::exchange(PeerRequested, false) && link_) link_->send("BRELL_DONE");
+        if (std::exchange(peerRequested_, false) && link_) link_->send("BRELL_DONE");
     }
 
     const auto finish = [this] {

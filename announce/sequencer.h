@@ -77,10 +77,11 @@ public:
     Sequencer(const Sequencer&) = delete;
     Sequencer& operator=(const Sequencer&) = delete;
 
-    // The announce button: starts a bulletin when none runs (user, scheduler,
-    // modem line, peer). A click while the last bulletin's closing steps still
-    // run starts the next one when they are over.
-    void Button1Click(BulletinTrigger trigger = BulletinTrigger::Button);
+    // Starts a bulletin when none runs. A request while the last bulletin's
+    // closing steps still run starts the next one when they are over. A peer's
+    // request is remembered even when dropped: the bulletin on the air then
+    // ends with "BRELL_DONE", however it ends.
+    void requestBulletin(BulletinTrigger trigger);
     // The next-step hook, run when a sound has finished.
     void nextStep();
     // Escape: the playing segment finishes, then the bulletin ends without the closing file.
@@ -98,25 +99,23 @@ public:
     // Runs last, after the normal end; the next bulletin waits for it.
     void setEndStep(AsyncStep step) { endStep_ = std::move(step); }
 
-    int BulletinStep() const { return step_; }
-    bool BulletinRunning() const { return running_; }
+    // Hidden test switch: a bulletin starts but plays nothing, and the watchdog ends it.
+    void setErrorSimulation(bool on) { errorSimulation_ = on; }
+    bool errorSimulation() const { return errorSimulation_; }
+    // While the program's start-up has not run, nothing starts.
+    void setStartUpPending(bool pending) { startUpPending_ = pending; }
+    bool startUpPending() const { return startUpPending_; }
+    // The carrier detect line as last seen: with its check box, a busy channel refuses a start.
+    void setCarrierBusy(bool busy) { carrierBusy_ = busy; }
+
+    int bulletinPosition() const { return step_; }
+    bool bulletinRunning() const { return running_; }
     SourceKind selectedSource() const { return sourceKind_; }
 
     // A bulletin has started, and what asked for it.
     Signal<BulletinTrigger> started;
     // Every action of every bulletin, the last one of each Done or Abort.
     Signal<const BulletinEvent&> events;
-
-    // Set by a peer's play request; the bulletin then ends with "BRELL_DONE", however it ends.
-    bool PeerRequested = false;
-    // Hidden test switch: a bulletin starts but plays nothing, and the watchdog ends it.
-    bool ErrorSimulation = false;
-    // While the program's start-up has not run, nothing starts.
-    bool startupPending = false;
-    // Last seen carrier-detect state and the rising-edge latches of the scheduler.
-    bool CarrierBusy = false;
-    bool ctsLatch = false;
-    bool dsrLatch = false;
 
 private:
     enum class Stage { Idle, Header, Greeting, Date, Time, Selection, Items, Closing, Release };
@@ -160,6 +159,10 @@ private:
     AsyncStep startStep_;
     AsyncStep endStep_;
 
+    bool peerRequested_ = false;
+    bool errorSimulation_ = false;
+    bool startUpPending_ = false;
+    bool carrierBusy_ = false;
     int step_ = Idle;
     bool running_ = false;
     // The bulletin's end has been announced (Done or Abort); its clean-up may still run.

@@ -33,7 +33,7 @@ Announcer::Announcer(const AnnouncerParts& parts)
     stations.context.resolvePath = resolver;
     engine.setPathResolver(resolver);
     stations.context.escapeRequest = [this] { sequencer.escapeRequest(); };
-    stations.context.bulletinOnAir = [this] { return sequencer.BulletinRunning(); };
+    stations.context.bulletinOnAir = [this] { return sequencer.bulletinRunning(); };
     stations.context.fetcher = parts.fetcher;
     wireWeatherMonitor(parts);
     // A file a poll could not write is a notice: no dialog may hold up the station.

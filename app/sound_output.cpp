@@ -72,7 +72,7 @@ void SoundOutput::addItem(const std::string& text, const OutputDevice& device) {
 }
 
 void SoundOutput::MenuCarteSonClick() {
-    status_.setBitBtnOKCarteSonEnabled(!sequencer_.BulletinRunning());
+    status_.setBitBtnOKCarteSonEnabled(!sequencer_.bulletinRunning());
     PanelCarteSon = true;
     ComboBoxChoixOut = {};
     items_.clear();
@@ -129,7 +129,7 @@ void SoundOutput::BitBtnOKCarteSonClick() {
 
 // The panel may have been opened before the bulletin began.
 void SoundOutput::useFromNextBulletin() {
-    if (!sequencer_.BulletinRunning()) {
+    if (!sequencer_.bulletinRunning()) {
         engine_.setOutputDevice(window_.chosenOutput());
         return;
     }

@@ -82,8 +82,8 @@ void WholeBulletinInRealTime(benchmark::State& state) {
         IdealLength ideal(vocabulary, seq);
 
         const auto start = std::chrono::steady_clock::now();
-        seq.Button1Click();
-        loop.runUntil([&] { return ideal.ended && !seq.BulletinRunning(); });
+        seq.requestBulletin(BulletinTrigger::Button);
+        loop.runUntil([&] { return ideal.ended && !seq.bulletinRunning(); });
         const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
         state.SetIterationTime(wall.count());
         state.counters["ideal_s"] = ideal.seconds;

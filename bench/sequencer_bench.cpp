@@ -37,7 +37,7 @@ void SimulatedHourOfBulletins(benchmark::State& state) {
         PortLineSettings lines;
         StatusBoard status;
         Sequencer seq({loop, player, port, sources, units, settings, lines, status});
-        Timer minute(loop, 60'000, [&] { seq.Button1Click(); });
+        Timer minute(loop, 60'000, [&] { seq.requestBulletin(BulletinTrigger::Button); });
         minute.start();
         loop.advance(3'600'000);
         benchmark::DoNotOptimize(player.played.size());

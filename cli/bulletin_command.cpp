@@ -106,9 +106,9 @@ public:
     // Plays the bulletin to its end: 0 when it ended normally, 1 when it was
     // aborted or a failure was reported on the way.
     int play(const RunUntil& runUntil) {
-        announcer.sequencer.Button1Click();
+        announcer.sequencer.requestBulletin(BulletinTrigger::Button);
         // A bulletin ends by itself: normally, or through the watchdog at the latest.
-        runUntil([this] { return trace_.finished() && !announcer.sequencer.BulletinRunning(); });
+        runUntil([this] { return trace_.finished() && !announcer.sequencer.bulletinRunning(); });
         return trace_.finished() && !trace_.aborted() && !failed_ ? 0 : 1;
     }
 

@@ -84,7 +84,7 @@ public:
     }
 
     // Between bulletins: nothing is on the air and no end is still being tidied.
-    bool idle() const { return !program.announcer.sequencer.BulletinRunning(); }
+    bool idle() const { return !program.announcer.sequencer.bulletinRunning(); }
 
     Program program;
 

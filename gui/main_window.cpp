@@ -108,7 +108,7 @@ QWidget* MainWindow::buildTopRow() {
     }
     Button1_ = named(new QPushButton("LOCUTAR"), "Button1");
     connect(Button1_, &QPushButton::clicked, this, [this] {
-        a_.sequencer.Button1Click();
+        a_.sequencer.requestBulletin(BulletinTrigger::Button);
         refresh();
     });
     ImageLedON_ = lampLabel("ImageLedON", Qt::red);
@@ -409,7 +409,7 @@ void MainWindow::buildMenus() {
     auto* simulation = new QShortcut(MenuSimuErreur_->shortcut(), this);
     connect(simulation, &QShortcut::activated, MenuSimuErreur_, &QAction::trigger);
     connect(MenuSimuErreur_, &QAction::triggered, this, [this] {
-        a_.sequencer.ErrorSimulation = !a_.sequencer.ErrorSimulation;
+        a_.sequencer.setErrorSimulation(!a_.sequencer.errorSimulation());
         refresh();
     });
 }
@@ -526,7 +526,7 @@ void MainWindow::refresh() {
     setCheckedIfChanged(MenuRecord_, w.MenuRecord);
     setCheckedIfChanged(menu8secteurs_, !s.Menu16secteurs);
     setCheckedIfChanged(Menu16secteurs_, s.Menu16secteurs);
-    setCheckedIfChanged(MenuSimuErreur_, a_.sequencer.ErrorSimulation);
+    setCheckedIfChanged(MenuSimuErreur_, a_.sequencer.errorSimulation());
 
     const SoundOutput& sound = a_.soundOutput;
     PanelCarteSon_->setVisible(sound.PanelCarteSon);

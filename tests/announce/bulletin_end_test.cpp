@@ -19,6 +19,7 @@ TEST(BulletinEnd, EveryWayOutEndsOnceWithTheLinesLowAndTheButtonBack) {
         std::function<void(Rig&)> before;
         std::function<void(Rig&)> during;
         std::string lastLine;
+        BulletinTrigger trigger = BulletinTrigger::Button;
     } cases[] = {
         {"normal end", {}, {}, "done"},
         {"Escape", [](Rig& r) { r.a.settings.CheckBoxBrell = true; }, [](Rig& r) { r.a.sequencer.escapeRequest(); },
@@ -39,9 +40,9 @@ TEST(BulletinEnd, EveryWayOutEndsOnceWithTheLinesLowAndTheButtonBack) {
              r.a.settings.headerFile = r.dir.write("long.wav", test::clipOfBytes(200'000));
          },
          {}, "abort SKYCRIER SONANDO"},
-        {"the error simulation", [](Rig& r) { r.a.sequencer.ErrorSimulation = true; }, {},
+        {"the error simulation", [](Rig& r) { r.a.sequencer.setErrorSimulation(true); }, {},
          "abort SKYCRIER SONANDO"},
-        {"a peer's request", [](Rig& r) { r.a.sequencer.PeerRequested = true; }, {}, "done"},
+        {"a peer's request", {}, {}, "done", BulletinTrigger::Peer},
         {"the program stopping", {}, [](Rig& r) { r.a.sequencer.stopNow("Err: stopped by SIGTERM"); },
          "abort Err: stopped by SIGTERM"},
     };
@@ -49,7 +50,7 @@ TEST(BulletinEnd, EveryWayOutEndsOnceWithTheLinesLowAndTheButtonBack) {
         SCOPED_TRACE(c.way);
         Rig r;
         if (c.before) c.before(r);
-        r.run(c.during);
+        r.run(c.during, c.trigger);
         EXPECT_EQ(r.recorder.ends, 1);
         EXPECT_EQ(r.recorder.lines.back(), c.lastLine);
         EXPECT_FALSE(r.line.raised(SerialPin::DTR));
@@ -59,8 +60,8 @@ TEST(BulletinEnd, EveryWayOutEndsOnceWithTheLinesLowAndTheButtonBack) {
         EXPECT_FALSE(r.a.status.transmitterLed());
         EXPECT_TRUE(r.a.status.Button1Enabled());
         EXPECT_EQ(r.buttonReturns, 1);
-        EXPECT_FALSE(r.a.sequencer.BulletinRunning());
-        EXPECT_EQ(r.a.sequencer.BulletinStep(), 0);
+        EXPECT_FALSE(r.a.sequencer.bulletinRunning());
+        EXPECT_EQ(r.a.sequencer.bulletinPosition(), 0);
     }
 }
 
@@ -71,8 +72,8 @@ TEST(BulletinEnd, ALineThatWillNotGoDownIsReportedNotHidden) {
     std::vector<std::string> log;
     const Subscription logged = r.a.status.reported.connect([&](const std::string& text) { log.push_back(text); });
     r.a.settings.CheckBoxDate = false;
-    r.a.sequencer.Button1Click();
-    r.loop.advanceUntil([&] { return r.a.sequencer.BulletinStep() == PartOfDay; }, 60'000);
+    r.a.sequencer.requestBulletin(BulletinTrigger::Button);
+    r.loop.advanceUntil([&] { return r.a.sequencer.bulletinPosition() == PartOfDay; }, 60'000);
     r.line.refusals = 2;  // the lowering and its second try
     r.loop.advanceUntil([&] { return r.recorder.finished(); }, 60'000);
     EXPECT_TRUE(r.line.raised(SerialPin::DTR));

@@ -6,13 +6,8 @@
 #include <memory>
 
 #include "announce/playback_engine.h"
-#include "announce/sequencer.h"
-#include "app/transmitter_port_control.h"
-#include "platform/date_time.h"
-#include "platform/virtual_loop.h"
-#include "support/announce_fakes.h"
-#include "support/fake_serial_line.h"
 #include "support/fake_wave_out.h"
+#include "support/sequencer_surroundings.h"
 #include "support/temp_dir.h"
 #include "support/test_vocabulary.h"
 #include "support/trace_recorder.h"
@@ -20,7 +15,7 @@
 namespace skycrier {
 namespace {
 
-class BulletinPlaybackTest : public ::testing::Test {
+class BulletinPlaybackTest : public ::testing::Test, public test::SequencerSurroundings {
 protected:
     BulletinPlaybackTest() {
         // 14:05 without the date: "son_it_s", "son2_et", "son5", "son_pm".
@@ -28,7 +23,6 @@ protected:
         clips.addMs("SON2_ET", 100);
         clips.addMs("SON5", 100);
         clips.add("SON_PM", test::clipOfBytes(200'000));  // 4167 ms in three buffers
-        settings.CheckBoxDate = false;
         port.choosePort("COM1");
     }
 
@@ -37,12 +31,12 @@ protected:
         vocabulary = std::make_unique<Vocabulary>(clips.list());
         engine = std::make_unique<PlaybackEngine>(PlaybackEngine::Parts{loop, out, *vocabulary, status});
         engine->allocateBuffers();
-        seq = std::make_unique<Sequencer>(Sequencer::Parts{loop, *engine, port, sources, units, settings, lines, status});
+        seq = std::make_unique<Sequencer>(partsWith(*engine));
         recorder = std::make_unique<test::TraceRecorder>(seq->events);
-        seq->Button1Click();
+        seq->requestBulletin(BulletinTrigger::Button);
     }
 
-    bool running() const { return seq->BulletinRunning(); }
+    bool running() const { return seq->bulletinRunning(); }
 
     std::string trace() const {
         std::string text;
@@ -50,17 +44,9 @@ protected:
         return text;
     }
 
-    VirtualLoop loop{encodeDateTime(2026, 12, 7, 14, 5, 0)};
     test::FakeWaveOut out{loop};
     test::TestClips clips;
     test::TempDir dir;
-    StatusBoard status;
-    test::FakeSerialLine line;
-    TransmitterPortControl port{loop, line};
-    test::FakeSources sources;
-    SpeechUnits units;
-    BulletinSettings settings;
-    PortLineSettings lines;
     std::unique_ptr<Vocabulary> vocabulary;
     std::unique_ptr<PlaybackEngine> engine;
     std::unique_ptr<Sequencer> seq;

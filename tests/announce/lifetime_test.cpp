@@ -7,36 +7,22 @@
 #include <memory>
 
 #include "announce/playback_engine.h"
-#include "announce/sequencer.h"
-#include "app/transmitter_port_control.h"
-#include "platform/virtual_loop.h"
-#include "support/announce_fakes.h"
-#include "support/fake_serial_line.h"
 #include "support/fake_wave_out.h"
+#include "support/sequencer_surroundings.h"
 #include "support/test_vocabulary.h"
 
 namespace skycrier {
 namespace {
 
-struct SequencerRig {
-    SequencerRig() {
-        settings.CheckBoxDate = false;
+struct SequencerRig : test::SequencerSurroundings {
+    SequencerRig() : SequencerSurroundings(0.0) {
         port.choosePort("COM1");
         seq->setChannelLink(&link);
     }
 
-    VirtualLoop loop;
     test::FakePlayer player{loop, 1000};
-    test::FakeSerialLine line;
-    TransmitterPortControl port{loop, line};
-    test::FakeSources sources;
-    SpeechUnits units;
-    BulletinSettings settings;
-    PortLineSettings lines;
-    StatusBoard status;
     test::RecordingLink link;
-    std::unique_ptr<Sequencer> seq =
-        std::make_unique<Sequencer>(Sequencer::Parts{loop, player, port, sources, units, settings, lines, status});
+    std::unique_ptr<Sequencer> seq = std::make_unique<Sequencer>(partsWith(player));
 };
 
 TEST(Lifetime, ASequencerGoneMidBulletinOrJustAfterItLeavesNothingBehind) {
@@ -52,7 +38,7 @@ TEST(Lifetime, ASequencerGoneMidBulletinOrJustAfterItLeavesNothingBehind) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.when);
         SequencerRig r;
-        r.seq->Button1Click();
+        r.seq->requestBulletin(BulletinTrigger::Button);
         if (c.after == 0) {
             r.seq->stopNow("Err: stopped");
             r.seq->abortRoutine();

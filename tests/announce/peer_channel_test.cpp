@@ -96,7 +96,6 @@ TEST_F(PeerChannelTest, HelloDuringABulletinIsAnsweredOccupiedAndPeersAreUnanswe
         peer("BRELL_PLAY");
         peer("BRELL_HELLO");
         EXPECT_EQ(own(), Messages{"BRELL_OCCUPIED"});
-        EXPECT_FALSE(rig.a.sequencer.PeerRequested);
     });
     // The bulletin no peer asked for ends with a reconnect, without "BRELL_DONE".
     EXPECT_EQ(own(), (Messages{"BRELL_OCCUPIED", "BRELL desconectado", kConnected1252}));
@@ -112,10 +111,10 @@ TEST_F(PeerChannelTest, PlayStartsABulletinThatEndsWithDoneAndNoReconnect) {
     const Subscription started =
         rig.a.sequencer.started.connect([&triggers](BulletinTrigger t) { triggers.push_back(t); });
     peer("BRELL_PLAY");
-    EXPECT_TRUE(rig.a.sequencer.BulletinRunning());
+    EXPECT_TRUE(rig.a.sequencer.bulletinRunning());
     // A second request during it changes nothing.
     peer("BRELL_PLAY");
-    rig.loop.advanceUntil([this] { return !rig.a.sequencer.BulletinRunning(); }, 600'000);
+    rig.loop.advanceUntil([this] { return !rig.a.sequencer.bulletinRunning(); }, 600'000);
     rig.loop.advance(10'000);
     EXPECT_EQ(triggers, std::vector<BulletinTrigger>{BulletinTrigger::Peer});
     EXPECT_EQ(own(), Messages{"BRELL_DONE"});
@@ -138,13 +137,13 @@ TEST_F(PeerChannelTest, APeersBulletinAnswersDoneHoweverItEndsAndPeersAreHeardAg
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         mailbox.sent.clear();
-        rig.a.sequencer.ErrorSimulation = c.silent;
+        rig.a.sequencer.setErrorSimulation(c.silent);
         peer("BRELL_PLAY");
-        ASSERT_TRUE(rig.a.sequencer.BulletinRunning());
+        ASSERT_TRUE(rig.a.sequencer.bulletinRunning());
         peer("BRELL_HELLO");
         peer("BRELL_HELLO");
         if (c.stopped) rig.a.sequencer.stopNow("Err: stopped");
-        rig.loop.advanceUntil([this] { return !rig.a.sequencer.BulletinRunning(); }, 600'000);
+        rig.loop.advanceUntil([this] { return !rig.a.sequencer.bulletinRunning(); }, 600'000);
         rig.loop.advance(10'000);
         peer("BRELL_HELLO");
         EXPECT_EQ(own(), (Messages{"BRELL_OCCUPIED", "BRELL_DONE", "BRELL_READY"}));

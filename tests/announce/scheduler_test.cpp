@@ -5,11 +5,7 @@
 #include <limits>
 #include <set>
 
-#include "app/transmitter_port_control.h"
-#include "platform/date_time.h"
-#include "platform/virtual_loop.h"
-#include "support/announce_fakes.h"
-#include "support/fake_serial_line.h"
+#include "support/sequencer_surroundings.h"
 
 namespace skycrier {
 namespace {
@@ -18,11 +14,10 @@ constexpr Millis kMinute = 60'000;
 
 // The scheduler and a sequencer whose sounds last a fixed time, on virtual
 // time from Monday 7 December 2026, 00:00; starts are kept as "HH:MM:SS".
-struct Rig {
-    explicit Rig(const std::string& period = "0", int hour = 0, int minute = 0) {
-        settings.CheckBoxDate = false;
+struct Rig : test::SequencerSurroundings {
+    explicit Rig(const std::string& period = "0", int hour = 0, int minute = 0)
+        : SequencerSurroundings(encodeDateTime(2026, 12, 7, hour, minute, 0)) {
         schedule.Edit1 = period;
-        loop.setLocalNow(encodeDateTime(2026, 12, 7, hour, minute, 0));
     }
     // The program starts now; its start-up runs half a second later.
     void start() {
@@ -32,17 +27,9 @@ struct Rig {
     void set(SerialPin pin, bool on) { line.pins[pin] = on; }
     void tick() { loop.advance(Scheduler::kTickMs); }
 
-    VirtualLoop loop;
     test::FakePlayer player{loop, 100};
-    test::FakeSerialLine line;
-    TransmitterPortControl port{loop, line};
-    test::FakeSources sources;
-    SpeechUnits units;
-    BulletinSettings settings;
-    PortLineSettings lines;
-    StatusBoard status;
     ScheduleSettings schedule;
-    Sequencer seq{{loop, player, port, sources, units, settings, lines, status}};
+    Sequencer seq{partsWith(player)};
     Scheduler scheduler{{loop, seq, port, lines, schedule}};
     std::vector<std::string> starts;
     std::vector<BulletinTrigger> triggers;
@@ -102,10 +89,10 @@ TEST(SchedulerTest, StartUpOnTheFirstTickThenTheClockAndTheFirstDecisionASecondL
     std::vector<Millis> startUps;
     r.scheduler.startUp = [&] {
         startUps.push_back(r.loop.monotonicMs());
-        r.seq.Button1Click();
+        r.seq.requestBulletin(BulletinTrigger::Button);
     };
     r.scheduler.start();
-    r.seq.Button1Click();
+    r.seq.requestBulletin(BulletinTrigger::Button);
     r.loop.advance(1499);
     EXPECT_EQ(startUps, std::vector<Millis>{500});
     EXPECT_TRUE(r.starts.empty());
@@ -156,6 +143,20 @@ TEST(SchedulerTest, ARisingCtsOrDsrStartsOneBulletin) {
     }
 }
 
+// Any bulletin counts as the edge of a line: one that comes on during it starts no other.
+TEST(SchedulerTest, ALineRaisedDuringAButtonBulletinStartsNoOther) {
+    for (const SerialPin pin : {SerialPin::CTS, SerialPin::DSR}) {
+        Rig r;
+        r.player.duration = 2000;
+        r.port.choosePort("COM1");
+        r.start();
+        r.seq.requestBulletin(BulletinTrigger::Button);
+        r.set(pin, true);
+        r.loop.advance(kMinute);
+        EXPECT_EQ(r.triggers, std::vector<BulletinTrigger>{BulletinTrigger::Button});
+    }
+}
+
 TEST(SchedulerTest, OneEdgeATickCtsFirst) {
     Rig r;
     r.port.choosePort("COM1");
@@ -177,7 +178,7 @@ TEST(SchedulerTest, CarrierDetectBlocksTheScheduleAndTheButton) {
     r.set(SerialPin::DCD, true);
     r.start();
     r.loop.advance(3 * kMinute);  // through 10:06
-    r.seq.Button1Click();
+    r.seq.requestBulletin(BulletinTrigger::Button);
     EXPECT_TRUE(r.starts.empty());
     EXPECT_EQ(r.scheduler.LabelDCD, "DCD=On");
     EXPECT_TRUE(r.scheduler.ImageBrellOff && !r.scheduler.ImageBrell);
@@ -187,7 +188,7 @@ TEST(SchedulerTest, CarrierDetectBlocksTheScheduleAndTheButton) {
     r.scheduler.portReleased();
     EXPECT_EQ(r.scheduler.LabelDCD, "DCD=Off");
     EXPECT_TRUE(r.scheduler.ImageBrell && !r.scheduler.ImageBrellOff);
-    r.seq.Button1Click();
+    r.seq.requestBulletin(BulletinTrigger::Button);
     EXPECT_EQ(r.starts.size(), 1u);
 
     // Without its check box the carrier only shows.

@@ -2,11 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/transmitter_port_control.h"
-#include "platform/date_time.h"
-#include "platform/virtual_loop.h"
-#include "support/announce_fakes.h"
-#include "support/fake_serial_line.h"
+#include "support/sequencer_surroundings.h"
 #include "support/trace_recorder.h"
 
 namespace skycrier {
@@ -14,33 +10,22 @@ namespace {
 
 using test::Trace;
 
-class SequencerTest : public ::testing::Test {
+class SequencerTest : public ::testing::Test, public test::SequencerSurroundings {
 protected:
-    SequencerTest() { settings.CheckBoxDate = false; }
-
     void newTrace() { recorder.clear(); }
     bool finished() const { return recorder.finished(); }
     void openPort() { port.choosePort("COM1"); }
     bool keyed(SerialPin pin) { return line.raised(pin); }
     Trace trace() const { return recorder.lines; }
 
-    Trace runBulletin() {
-        seq.Button1Click();
-        loop.advanceUntil([&] { return finished() && !seq.BulletinRunning(); }, 3'600'000);
+    Trace runBulletin(BulletinTrigger trigger = BulletinTrigger::Button) {
+        seq.requestBulletin(trigger);
+        loop.advanceUntil([&] { return finished() && !seq.bulletinRunning(); }, 3'600'000);
         return trace();
     }
 
-    // Monday 7 December 2026, 14:05.
-    VirtualLoop loop{encodeDateTime(2026, 12, 7, 14, 5, 0)};
     test::FakePlayer player{loop, 1000};
-    test::FakeSerialLine line;
-    TransmitterPortControl port{loop, line};
-    test::FakeSources sources;
-    SpeechUnits units;
-    BulletinSettings settings;
-    PortLineSettings lines;
-    StatusBoard status;
-    Sequencer seq{{loop, player, port, sources, units, settings, lines, status}};
+    Sequencer seq{partsWith(player)};
     test::TraceRecorder recorder{seq.events};
 };
 
@@ -249,7 +234,7 @@ TEST_F(SequencerTest, EscapeDuringTheGreetingEndsAfterItWithoutTheClosing) {
     settings.CheckBoxBrell = true;
     settings.CheckBoxFin = true;
     settings.closingFile = "bye.wav";
-    seq.Button1Click();
+    seq.requestBulletin(BulletinTrigger::Button);
     loop.advance(800);  // keying wait done, greeting playing
     seq.escapeRequest();
     loop.advanceUntil([&] { return finished(); }, 60'000);
@@ -261,27 +246,27 @@ TEST_F(SequencerTest, EscapeDuringTheGreetingEndsAfterItWithoutTheClosing) {
 TEST_F(SequencerTest, AnUnplayableSegmentAbortsAndReleasesTheTransmitter) {
     openPort();
     player.missing = {"son5"};
-    seq.Button1Click();
+    seq.requestBulletin(BulletinTrigger::Button);
     status.setEditData("Error: Res Wave");  // what the player shows before it aborts
-    loop.advanceUntil([&] { return !seq.BulletinRunning(); }, 60'000);
+    loop.advanceUntil([&] { return !seq.bulletinRunning(); }, 60'000);
     EXPECT_EQ(trace(), (Trace{"key DTR", "key RTS", "wait 300", "wait 300", "play son_it_s", "play son2_et",
                               "play son5", "unkey DTR", "unkey RTS", "abort Error: Res Wave"}));
     EXPECT_FALSE(keyed(SerialPin::DTR));
     EXPECT_EQ(status.EditData(), "Error: Res Wave");
     EXPECT_TRUE(status.Button1Enabled());
-    EXPECT_EQ(seq.BulletinStep(), 0);
+    EXPECT_EQ(seq.bulletinPosition(), 0);
 }
 
 TEST_F(SequencerTest, WatchdogEndsASimulatedErrorAfterTwoMinutes) {
     openPort();
-    seq.ErrorSimulation = true;
-    seq.Button1Click();
+    seq.setErrorSimulation(true);
+    seq.requestBulletin(BulletinTrigger::Button);
     loop.advance(Sequencer::kWatchdogMs - 1);
-    EXPECT_TRUE(seq.BulletinRunning());
+    EXPECT_TRUE(seq.bulletinRunning());
     loop.advance(1);
     EXPECT_EQ(trace(), (Trace{"unkey DTR", "unkey RTS", "abort SKYCRIER SONANDO"}));
     loop.advance(1000);
-    EXPECT_FALSE(seq.BulletinRunning());
+    EXPECT_FALSE(seq.bulletinRunning());
     EXPECT_TRUE(status.Button1Enabled());
 }
 
@@ -299,7 +284,7 @@ TEST_F(SequencerTest, WatchdogEndsABulletinWhoseSoundNeverComesBack) {
     openPort();
     player.stuck = true;
     player.duration = 150'000;
-    seq.Button1Click();
+    seq.requestBulletin(BulletinTrigger::Button);
     loop.advance(Sequencer::kWatchdogMs);
     EXPECT_TRUE(keyed(SerialPin::DTR));  // the first look finds the sound young enough to wait for
     loop.advance(Sequencer::kWatchdogMs);
@@ -315,7 +300,7 @@ TEST_F(SequencerTest, TheTransmitTimeOutUnkeysASoundTheWatchdogWouldStillWaitFor
     player.duration = 150'000;
     std::vector<std::string> reported;
     const Subscription log = status.reported.connect([&](const std::string& text) { reported.push_back(text); });
-    seq.Button1Click();
+    seq.requestBulletin(BulletinTrigger::Button);
     loop.advance(59'999);
     EXPECT_TRUE(keyed(SerialPin::DTR));
     loop.advance(1);
@@ -325,7 +310,7 @@ TEST_F(SequencerTest, TheTransmitTimeOutUnkeysASoundTheWatchdogWouldStillWaitFor
     EXPECT_EQ(reported, (std::vector<std::string>{
                             "Err: transmit time-out (keyed for 60 s; the limit is TX_TIMEOUT= in skycrier.ini)"}));
     loop.advance(1000);
-    EXPECT_FALSE(seq.BulletinRunning());
+    EXPECT_FALSE(seq.bulletinRunning());
     // The next bulletin has its whole allowance again.
     newTrace();
     player.duration = 1000;
@@ -339,33 +324,31 @@ TEST_F(SequencerTest, AbortDuringAWaitPlaysNothingMore) {
     settings.CheckBoxEntete = true;
     settings.headerFile = "long.wav";
     player.duration = 110'000;
-    seq.Button1Click();
+    seq.requestBulletin(BulletinTrigger::Button);
     loop.advance(Sequencer::kWatchdogMs + 30'000);
     EXPECT_EQ(trace(), (Trace{"key DTR", "key RTS", "wait 300", "play-file long.wav", "wait 15000", "unkey DTR",
                               "unkey RTS", "abort SKYCRIER SONANDO"}));
     EXPECT_EQ(player.played.size(), 1u);
-    EXPECT_FALSE(seq.BulletinRunning());
+    EXPECT_FALSE(seq.bulletinRunning());
 }
 
 TEST_F(SequencerTest, StartConditions) {
-    seq.startupPending = true;
-    seq.Button1Click();
-    EXPECT_FALSE(seq.BulletinRunning());
+    seq.setStartUpPending(true);
+    seq.requestBulletin(BulletinTrigger::Button);
+    EXPECT_FALSE(seq.bulletinRunning());
 
-    seq.startupPending = false;
-    seq.CarrierBusy = true;
-    seq.Button1Click();
-    EXPECT_FALSE(seq.BulletinRunning());
+    seq.setStartUpPending(false);
+    seq.setCarrierBusy(true);
+    seq.requestBulletin(BulletinTrigger::Button);
+    EXPECT_FALSE(seq.bulletinRunning());
 
     lines.CheckBoxDCD = false;
-    seq.Button1Click();
-    EXPECT_TRUE(seq.BulletinRunning());
-    EXPECT_TRUE(seq.ctsLatch);
-    EXPECT_TRUE(seq.dsrLatch);
+    seq.requestBulletin(BulletinTrigger::Button);
+    EXPECT_TRUE(seq.bulletinRunning());
     EXPECT_FALSE(status.Button1Enabled());
     EXPECT_EQ(status.EditData(), "SKYCRIER SONANDO");
 
-    seq.Button1Click();  // a second request during the bulletin is dropped
+    seq.requestBulletin(BulletinTrigger::Button);  // a second request during the bulletin is dropped
     loop.advanceUntil([&] { return finished(); }, 60'000);
     EXPECT_EQ(trace(), concat({kTimeWords, {"done"}}));
 }
@@ -382,23 +365,23 @@ TEST_F(SequencerTest, DeferredPollRunsASecondAfterTheEnd) {
 TEST_F(SequencerTest, PeerRequestEndsWithDoneNoticeInsteadOfReconnect) {
     test::RecordingLink link;
     seq.setChannelLink(&link);
-    seq.PeerRequested = true;
-    runBulletin();
+    runBulletin(BulletinTrigger::Peer);
     loop.advance(2000);
     EXPECT_EQ(link.sent, std::vector<std::string>{"BRELL_DONE"});
     EXPECT_EQ(link.reconnects, 0);
-    EXPECT_FALSE(seq.PeerRequested);
 
-    seq.Button1Click();
+    // The next bulletin, asked for by no peer, reconnects and tells no one.
+    seq.requestBulletin(BulletinTrigger::Button);
     loop.advance(60'000);
     EXPECT_EQ(link.reconnects, 1);
+    EXPECT_EQ(link.sent.size(), 1u);
 }
 
 TEST_F(SequencerTest, AnHourOfBulletinsOnceAMinute) {
     openPort();
     settings.CheckBoxDate = true;
     sources.choose(SourceKind::W23).Text = 12;
-    Timer minute(loop, 60'000, [&] { seq.Button1Click(); });
+    Timer minute(loop, 60'000, [&] { seq.requestBulletin(BulletinTrigger::Button); });
     minute.start();
     loop.advance(3'600'000 + 30'000);
     EXPECT_EQ(recorder.ends, 60);

@@ -31,7 +31,7 @@ TEST(Announcer, TheStartStepHoldsTheFirstSoundUntilItAnswers) {
     r.a.settings.CheckBoxDate = false;
     HeldStep start;
     r.a.sequencer.setStartStep(start.step());
-    r.a.sequencer.Button1Click();
+    r.a.sequencer.requestBulletin(BulletinTrigger::Button);
     r.loop.advance(3000);
     EXPECT_EQ(start.calls, 1);
     EXPECT_EQ(r.recorder.lines, (test::Trace{"key DTR", "key RTS", "wait 300"}));
@@ -47,7 +47,7 @@ TEST(Announcer, AnAnswerAfterTheBulletinWasAbortedIsIgnored) {
     Rig r;
     HeldStep start;
     r.a.sequencer.setStartStep(start.step());
-    r.a.sequencer.Button1Click();
+    r.a.sequencer.requestBulletin(BulletinTrigger::Button);
     r.loop.advance(Sequencer::kWatchdogMs + 2000);
     EXPECT_EQ(r.recorder.lines.back(), "abort SKYCRIER SONANDO");
     start.answer();
@@ -61,13 +61,13 @@ TEST(Announcer, TheEndStepRunsLastAndTheNextBulletinWaitsForIt) {
     r.a.settings.CheckBoxDate = false;
     HeldStep end;
     r.a.sequencer.setEndStep(end.step());
-    r.a.sequencer.Button1Click();
+    r.a.sequencer.requestBulletin(BulletinTrigger::Button);
     r.loop.advanceUntil([&] { return end.calls == 1; }, 60'000);
     EXPECT_EQ(r.recorder.lines.back(), "done");
     EXPECT_EQ(r.link.reconnects, 1);  // the end step comes after the peer link's renewal
 
     r.recorder.clear();
-    r.a.sequencer.Button1Click();  // while the end step still runs
+    r.a.sequencer.requestBulletin(BulletinTrigger::Button);  // while the end step still runs
     r.loop.advance(5000);
     EXPECT_TRUE(r.recorder.lines.empty());
     end.answer();
@@ -80,7 +80,7 @@ TEST(Announcer, SourcesKnowWhenABulletinIsOnTheAirAndEscapeEndsIt) {
     Rig r;
     const auto onAir = r.a.stations.context.bulletinOnAir;
     EXPECT_FALSE(onAir());
-    r.a.sequencer.Button1Click();
+    r.a.sequencer.requestBulletin(BulletinTrigger::Button);
     r.loop.advance(500);
     EXPECT_TRUE(onAir());
     int key = kKeyEscape;

@@ -100,7 +100,7 @@ TEST(Program, ClosingDuringABulletinUnkeysSavesAndReleasesThePort) {
     ProgramRig r("PAUSE=15\r\nCOM=1\r\n");
     r.program.start();
     r.loop.advance(600);
-    r.a.sequencer.Button1Click();
+    r.a.sequencer.requestBulletin(BulletinTrigger::Button);
     r.loop.advance(1000);
     ASSERT_TRUE(r.line.raised(SerialPin::DTR));
     r.program.FormClose();
@@ -275,7 +275,7 @@ TEST(Program, APortThatCameIsOpenedBeforeTheBulletinKeys) {
     r.program.start();
     r.loop.advance(600);
     r.line.refuseOpen = false;
-    r.a.sequencer.Button1Click();
+    r.a.sequencer.requestBulletin(BulletinTrigger::Button);
     r.loop.advance(100);
     EXPECT_TRUE(r.line.raised(SerialPin::DTR));
     r.program.FormClose();

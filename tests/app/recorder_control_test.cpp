@@ -75,7 +75,7 @@ struct RecorderRig {
 
     Journal bulletin() {
         clickedAt = loop.monotonicMs();
-        a.sequencer.Button1Click();
+        a.sequencer.requestBulletin(BulletinTrigger::Button);
         loop.advanceUntil([this] { return trace.finished(); }, 600'000);
         loop.advance(10'000);
         return journal;
@@ -166,7 +166,7 @@ TEST(RecorderControl, ARelativeRecorderPathIsTakenFromTheProgramFolder) {
 TEST(RecorderControl, AnAbortedBulletinTellsTheRecorderNothingMore) {
     RecorderRig r;
     r.link.presentAt = kNever;
-    r.a.sequencer.Button1Click();
+    r.a.sequencer.requestBulletin(BulletinTrigger::Button);
     r.loop.advance(1000);
     r.a.sequencer.stopNow("stopped");
     r.loop.advance(10'000);

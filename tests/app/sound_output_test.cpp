@@ -125,10 +125,10 @@ TEST(SoundOutput, StartUpLeavesACardsMixerAloneAndGivesTheStoredLevelToSamples) 
     r.loop.advance(1000);
     EXPECT_EQ(r.w.TrackBarVolume, 0);
     r.sound.setTrackBarVolume(2);
-    r.a.scheduler.TimerSecondeTimer();
+    r.a.scheduler.tick();
     EXPECT_EQ(r.w.TrackBarVolume, 2);
     r.loop.runPending();
-    r.a.scheduler.TimerSecondeTimer();
+    r.a.scheduler.tick();
     EXPECT_EQ(r.w.TrackBarVolume, 2);
     EXPECT_EQ(r.catalogue.writes, (Writes{{"cardB", word(52428, 52428)}}));
 
@@ -223,8 +223,8 @@ TEST(SoundOutput, ABulletinOnTheAirKeepsItsDevice) {
     SoundRig r;
     // Opened before the bulletin, OK takes the choice for the next one.
     r.sound.MenuCarteSonClick();
-    r.a.sequencer.ErrorSimulation = true;
-    r.a.sequencer.Button1Click();
+    r.a.sequencer.setErrorSimulation(true);
+    r.a.sequencer.requestBulletin(BulletinTrigger::Button);
     r.sound.RadioButtonCarteMoiClick();
     r.sound.ComboBoxChoixOutSelect(1);
     r.sound.BitBtnOKCarteSonClick();

@@ -36,10 +36,10 @@ TEST(MainWindow, TheAnnounceButtonKeysTheLampAndEscapeEndsTheBulletin) {
     r.loop.advance(400);
     r.program.mainWindow.refresh();
     EXPECT_TRUE(lampOn->isVisibleTo(&r.program.mainWindow));
-    EXPECT_TRUE(r.a.sequencer.BulletinRunning());
+    EXPECT_TRUE(r.a.sequencer.bulletinRunning());
     // Keys never reach a control of the main window; Escape ends the bulletin.
     QTest::keyClick(r.control<QPushButton>("Button1"), Qt::Key_Escape);
-    r.loop.advanceUntil([&] { return !r.a.sequencer.BulletinRunning(); }, 30'000);
+    r.loop.advanceUntil([&] { return !r.a.sequencer.bulletinRunning(); }, 30'000);
     r.program.mainWindow.refresh();
     EXPECT_FALSE(lampOn->isVisibleTo(&r.program.mainWindow));
     EXPECT_TRUE(r.control<QLabel>("ImageLedOFF")->isVisibleTo(&r.program.mainWindow));
@@ -187,7 +187,7 @@ TEST(MainWindow, TheSoundCardPanelListsTheOutputsAndConfirmsOnlyAChoice) {
     r.program.mainWindow.refresh();
     EXPECT_EQ(r.control<QSlider>("TrackBarVolume")->toolTip().toStdString(), SoundOutput::kSamplesVolumeHint);
     // While a bulletin is on the air the device cannot change.
-    r.a.sequencer.Button1Click();
+    r.a.sequencer.requestBulletin(BulletinTrigger::Button);
     r.loop.advance(400);
     r.program.mainWindow.findChild<QAction*>("MenuCarteSon")->trigger();
     EXPECT_FALSE(ok->isEnabled());
@@ -251,7 +251,7 @@ TEST(MainWindow, TheHiddenErrorSimulationTogglesOnCtrlAltE) {
     QApplication::setActiveWindow(&r.program.mainWindow);
     for (const bool expected : {true, false}) {
         QTest::keyClick(&r.program.mainWindow, Qt::Key_E, Qt::ControlModifier | Qt::AltModifier);
-        EXPECT_EQ(r.a.sequencer.ErrorSimulation, expected);
+        EXPECT_EQ(r.a.sequencer.errorSimulation(), expected);
     }
 }
 

@@ -111,7 +111,7 @@ TEST(SourceWindows, TheNextBulletinSpeaksFromTheChosenSource) {
         const SourceKind kind = r.a.stations.FormChoixMeteo.checkedSource();
         const int text = *roundHalfEven(r.a.stations.FormChoixMeteo.meteo(kind).Text);
         trace.clear();
-        r.a.sequencer.Button1Click();
+        r.a.sequencer.requestBulletin(BulletinTrigger::Button);
         ASSERT_TRUE(r.loop.advanceUntil([&] { return trace.finished(); }, 600'000));
         std::string spoken;
         for (const std::string& line : trace.lines) spoken += line + "\n";

@@ -128,8 +128,8 @@ TEST_F(PortOnPseudoTerminal, ABulletinKeysWithTheCheckedLinesAndUnkeysBoth) {
         ASSERT_TRUE(a.port.isOpen());
         takeLog();
 
-        a.sequencer.Button1Click();
-        ASSERT_TRUE(loop.advanceUntil([&] { return !a.sequencer.BulletinRunning(); }, 600'000));
+        a.sequencer.requestBulletin(BulletinTrigger::Button);
+        ASSERT_TRUE(loop.advanceUntil([&] { return !a.sequencer.bulletinRunning(); }, 600'000));
         Lines expected = c.keying;
         expected.insert(expected.end(), {"TIOCMBIC DTR", "TIOCMBIC RTS"});
         EXPECT_EQ(takeLog(), expected);

@@ -32,11 +32,11 @@ struct Rig {
     }
 
     // Runs the bulletin and a while past its end, so that a late second end would show.
-    void run(const std::function<void(Rig&)>& during) {
-        a.sequencer.Button1Click();
+    void run(const std::function<void(Rig&)>& during, BulletinTrigger trigger = BulletinTrigger::Button) {
+        a.sequencer.requestBulletin(trigger);
         loop.advance(500);
         if (during) during(*this);
-        loop.advanceUntil([this] { return recorder.finished() && !a.sequencer.BulletinRunning(); }, 600'000);
+        loop.advanceUntil([this] { return recorder.finished() && !a.sequencer.bulletinRunning(); }, 600'000);
         loop.advance(10'000);
     }
 
