@@ -135,9 +135,9 @@ void addWindowStart(Rows& rows) {
 void addUnits(Rows& rows) {
     // Without the sources there is no source to refresh.
     const auto units = [](Targets t) { return t.stations ? t.stations->FormMyUnits : TFormMyUnits(t.units, nullptr); };
-    const auto unit = [&](const char* key, bool (SpeechUnits::*metric)() const, void (TFormMyUnits::*check)(bool)) {
+    const auto unit = [&](const char* key, bool (SpeechUnits::*isMetric)() const, void (TFormMyUnits::*check)(bool)) {
         return yesNo(
-            key, kAlways, [metric](Targets t) { return (t.units.*metric)(); },
+            key, kAlways, [isMetric](Targets t) { return (t.units.*isMetric)(); },
             [units, check](Targets t, bool metric) {
                 TFormMyUnits u = units(t);
                 (u.*check)(metric);
