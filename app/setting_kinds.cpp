@@ -1,0 +1,111 @@
+#include "app/setting_kinds.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "base/decimal_integer.h"
+
+namespace skycrier {
+
+const std::string kNotANumber = "not a whole number";
+
+std::string outOfRange(int minimum, int maximum) {
+    return "out of range " + std::to_string(minimum) + ".." + std::to_string(maximum);
+}
+
+namespace {
+
+// Applies a number by its rule; empty when taken as written.
+std::string readNumber(const NumberRule& rule, const std::string& value, const std::function<void(int)>& set) {
+    const auto n = parseDecimalInteger(value);
+    if (!n) return kNotANumber;
+    switch (rule.beyond) {
+        case Beyond::Taken: break;
+        case Beyond::Refused:
+            if (*n < rule.minimum || *n > rule.maximum) return outOfRange(rule.minimum, rule.maximum);
+            break;
+        case Beyond::Clamped: {
+            const int taken = std::clamp(*n, rule.minimum, rule.maximum);
+            set(taken);
+            if (taken == *n) return {};
+            return outOfRange(rule.minimum, rule.maximum) + ", " + std::to_string(taken) + " taken";
+        }
+    }
+    set(*n);
+    return {};
+}
+
+}  // namespace
+
+Setting flag(std::string key, SettingOwner owner, FlagRule rule, SettingField<bool> field) {
+    const auto read = [rule, field](const SettingRead& in, const std::string& v) -> std::string {
+        if (v == rule.literal)
+            field(in.targets) = rule.meaning;
+        else if (rule.othersGiveOpposite)
+            field(in.targets) = !rule.meaning;
+        return {};
+    };
+    const auto write = [key, rule, field](const ConfigTargets& t, SettingLines& out) {
+        if (field(t) == rule.meaning)
+            out.add(key, rule.literal);
+        else if (rule.opposite)
+            out.add(key, rule.opposite);
+    };
+    return {std::move(key), owner, std::nullopt, false, read, write};
+}
+
+Setting yesNo(std::string key, SettingOwner owner, std::function<bool(const ConfigTargets&)> get,
+              std::function<void(const ConfigTargets&, bool)> set) {
+    const auto read = [set](const SettingRead& in, const std::string& v) -> std::string {
+        set(in.targets, v == "Y");
+        return {};
+    };
+    const auto write = [key, get](const ConfigTargets& t, SettingLines& out) { out.add(key, get(t) ? "Y" : "N"); };
+    return {std::move(key), owner, std::nullopt, false, read, write};
+}
+
+Setting number(std::string key, SettingOwner owner, NumberRule rule, std::function<int(const ConfigTargets&)> get,
+               std::function<void(const ConfigTargets&, int)> set) {
+    const auto read = [rule, set](const SettingRead& in, const std::string& v) {
+        return readNumber(rule, v, [&](int n) { set(in.targets, n); });
+    };
+    const auto write = [key, rule, get](const ConfigTargets& t, SettingLines& out) {
+        const int n = get(t);
+        if (n != rule.unwritten) out.add(key, std::to_string(n));
+    };
+    return {std::move(key), owner, std::nullopt, false, read, write};
+}
+
+Setting number(std::string key, SettingOwner owner, NumberRule rule, SettingField<int> field) {
+    return number(
+        std::move(key), owner, rule, [field](const ConfigTargets& t) { return field(t); },
+        [field](const ConfigTargets& t, int n) { field(t) = n; });
+}
+
+Setting spin(std::string key, SettingOwner owner, SettingField<SpinEdit> edit,
+             std::function<void(const ConfigTargets&)> changed) {
+    const auto read = [edit, changed](const SettingRead& in, const std::string& v) {
+        SpinEdit& e = edit(in.targets);
+        return readNumber({Beyond::Clamped, e.minimum(), e.maximum()}, v, [&](int n) {
+            e.setValue(n);
+            if (changed) changed(in.targets);
+        });
+    };
+    const auto write = [key, edit](const ConfigTargets& t, SettingLines& out) {
+        out.add(key, std::to_string(edit(t).value()));
+    };
+    return {std::move(key), owner, std::nullopt, false, read, write};
+}
+
+Setting text(std::string key, SettingOwner owner, SettingField<std::string> field) {
+    const auto read = [field](const SettingRead& in, const std::string& v) -> std::string {
+        field(in.targets) = v;
+        return {};
+    };
+    const auto write = [key, field](const ConfigTargets& t, SettingLines& out) {
+        if (!field(t).empty()) out.add(key, field(t));
+    };
+    return {std::move(key), owner, std::nullopt, false, read, write};
+}
+
+}  // namespace skycrier
