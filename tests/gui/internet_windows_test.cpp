@@ -123,16 +123,23 @@ TEST(InternetWindows, EveryWindowHasItsNamedControlsAndCaptions) {
     EXPECT_EQ(timeZone->itemText(1), "Loc");
 }
 
-// The program's own loop and fetcher: the fetch runs on the fetcher's thread
-// while the window keeps answering.
-TEST(MetarWindow, EnterShowsTheProgressAtOnceAndTheReportWhenTheFetchIsIn) {
-    test::HttpTestServer server({{"/metar.txt", test::httpAnswer(200, "EDDF 101120Z 27010KT 9999 FEW030 12/05 Q1013\n")}});
+// An announcer on the program's own loop and fetcher.
+struct LiveAnnouncer {
     gui::QtEventLoop loop;
     test::FakeWaveOut out{loop};
     test::FakeSerialLine line;
     test::TempDir dir;
     CurlFetcher web{loop};
-    Announcer a{{.loop = loop, .sound = out, .serial = line, .folder = dir.path(), .showPortError = {}, .fetcher = &web}};
+    Announcer announcer{
+        {.loop = loop, .sound = out, .serial = line, .folder = dir.path(), .showPortError = {}, .fetcher = &web}};
+};
+
+// The program's own loop and fetcher: the fetch runs on the fetcher's thread
+// while the window keeps answering.
+TEST(MetarWindow, EnterShowsTheProgressAtOnceAndTheReportWhenTheFetchIsIn) {
+    test::HttpTestServer server({{"/metar.txt", test::httpAnswer(200, "EDDF 101120Z 27010KT 9999 FEW030 12/05 Q1013\n")}});
+    LiveAnnouncer live;
+    Announcer& a = live.announcer;
     QMenu helpMenu;
     gui::MetarWindow window{a.stations.FormMeteoMETAR, helpMenu};
     window.show();
@@ -155,12 +162,8 @@ TEST(MetarWindow, AnAirportCodeIsFetchedFromTheProviderAndTheHistoryAndFavourite
     const auto file = [](const std::string& report) { return test::httpAnswer(200, "2026/03/10 11:20\n" + report + "\n"); };
     test::HttpTestServer server({{"/stations/EDDF.TXT", file("EDDF 101120Z 27010KT 9999 FEW030 12/05 Q1013")},
                                  {"/stations/LFPG.TXT", file("LFPG 101130Z 18005KT CAVOK 09/03 Q1020")}});
-    gui::QtEventLoop loop;
-    test::FakeWaveOut out{loop};
-    test::FakeSerialLine line;
-    test::TempDir dir;
-    CurlFetcher web{loop};
-    Announcer a{{.loop = loop, .sound = out, .serial = line, .folder = dir.path(), .showPortError = {}, .fetcher = &web}};
+    LiveAnnouncer live;
+    Announcer& a = live.announcer;
     a.applyConfiguration(parseConfigText("METAR_PROVIDER=" + server.url("/stations/{ICAO}.TXT") + "\r\n"));
     TFormMeteoMETAR& model = a.stations.FormMeteoMETAR;
     QMenu helpMenu;
