@@ -134,19 +134,16 @@ void addWindowStart(Rows& rows) {
 
 void addUnits(Rows& rows) {
     // Without the sources there is no source to refresh.
-    const auto units = [](Targets t) { return t.stations ? t.stations->FormMyUnits : TFormMyUnits(t.units, nullptr); };
-    const auto unit = [&](const char* key, bool (SpeechUnits::*isMetric)() const, void (TFormMyUnits::*check)(bool)) {
+    const auto units = [](Targets t) { return t.stations ? t.stations->unitsChoice : UnitsChoice(t.units, nullptr); };
+    const auto unit = [&](const char* key, Quantity quantity) {
         return yesNo(
-            key, kAlways, [isMetric](Targets t) { return (t.units.*isMetric)(); },
-            [units, check](Targets t, bool metric) {
-                TFormMyUnits u = units(t);
-                (u.*check)(metric);
-            });
+            key, kAlways, [units, quantity](Targets t) { return units(t).isMetric(quantity); },
+            [units, quantity](Targets t, bool metric) { units(t).setMetric(quantity, metric); });
     };
-    rows.push_back(unit("UNITTC=", &SpeechUnits::temperatureMetric, &TFormMyUnits::checkTemperature));
-    rows.push_back(unit("UNITPM=", &SpeechUnits::pressureMetric, &TFormMyUnits::checkPressure));
-    rows.push_back(unit("UNITVK=", &SpeechUnits::windMetric, &TFormMyUnits::checkWind));
-    rows.push_back(unit("UNITRM=", &SpeechUnits::rainMetric, &TFormMyUnits::checkRain));
+    rows.push_back(unit("UNITTC=", Quantity::Temperature));
+    rows.push_back(unit("UNITPM=", Quantity::Pressure));
+    rows.push_back(unit("UNITVK=", Quantity::Wind));
+    rows.push_back(unit("UNITRM=", Quantity::Rain));
 }
 
 void addSourceChoice(Rows& rows) {

@@ -80,7 +80,7 @@ int runMonitorStation(const std::vector<std::string>& args, std::ostream& out, s
     VirtualLoop loop(options->source.at ? *options->source.at : systemLocalNow());
     SpeechUnits units;
     StationSources stations(loop, units);
-    chooseUnits(stations.FormMyUnits, options->source);
+    chooseUnits(stations.unitsChoice, options->source);
     TFormMeteo& monitor = stations.FormMeteo;
     if (!monitor.loadPort(options->port))
         return usageError(err, "station", "\"" + args[1] + "\" is neither a port number nor a device path",

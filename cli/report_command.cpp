@@ -141,7 +141,7 @@ int pollOnce(const std::vector<std::string>& args, bool aprs, std::ostream& out,
         err << "skycrier-cli " << command << ": " << text << '\n';
     };
     stations.FormChoixMeteo.CheckBoxReduire = [] { return true; };
-    chooseUnits(stations.FormMyUnits, options->source);
+    chooseUnits(stations.unitsChoice, options->source);
     InternetSource& window = aprs ? static_cast<InternetSource&>(stations.FormMeteoAPRS)
                                   : static_cast<InternetSource&>(stations.FormMeteoMETAR);
     if (options->source.offset) window.SpinEditOffSetPression.setValue(*options->source.offset);

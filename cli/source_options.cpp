@@ -58,11 +58,11 @@ std::optional<bool> readSourceOption(const std::vector<std::string>& args, std::
     return std::nullopt;
 }
 
-void chooseUnits(TFormMyUnits& window, const SourceOptions& o) {
-    window.checkTemperature(o.celsius);
-    window.checkPressure(o.hectopascal);
-    window.checkWind(o.kmh);
-    window.checkRain(o.mm);
+void chooseUnits(UnitsChoice& units, const SourceOptions& o) {
+    units.setMetric(Quantity::Temperature, o.celsius);
+    units.setMetric(Quantity::Pressure, o.hectopascal);
+    units.setMetric(Quantity::Wind, o.kmh);
+    units.setMetric(Quantity::Rain, o.mm);
 }
 
 }  // namespace skycrier::cli

@@ -32,6 +32,6 @@ bool optionValue(const std::vector<std::string>& args, std::size_t& i, std::stri
 bool optionChoice(const std::string& option, const std::string& value, bool& first, const char* firstName,
                   const char* secondName, std::string& error);
 
-void chooseUnits(TFormMyUnits& window, const SourceOptions& o);
+void chooseUnits(UnitsChoice& units, const SourceOptions& o);
 
 }  // namespace skycrier::cli

@@ -99,7 +99,7 @@ int runStationCommand(const std::vector<std::string>& args, std::ostream& out, s
     VirtualLoop loop(options->source.at ? *options->source.at : systemLocalNow());
     SpeechUnits units;
     StationSources stations(loop, units);
-    chooseUnits(stations.FormMyUnits, options->source);
+    chooseUnits(stations.unitsChoice, options->source);
     HistorySource& window = options->kind == SourceKind::W23   ? static_cast<HistorySource&>(stations.FormMeteoW23)
                             : options->kind == SourceKind::W28 ? static_cast<HistorySource&>(stations.FormMeteoW28)
                                                                : static_cast<HistorySource&>(stations.FormMeteoPro2);

@@ -98,7 +98,7 @@ void DesktopProgram::createWindows() {
     auto* aprs = create<AprsWindow>(s.FormMeteoAPRS, desktop);
     addLoginBrowser(*aprs);
     create<HistorySourceWindow>(s.FormMeteoPro2, desktop);
-    auto* units = create<UnitsWindow>(s.FormMyUnits);
+    auto* units = create<UnitsWindow>(s.unitsChoice);
     listOwned(aprs->favourites());
     auto* port = create<PortWindow>(a.FormCOM);
     auto* record = create<RecordWindow>(a.FormRecord, a.mainWindow, desktop);

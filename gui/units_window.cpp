@@ -17,24 +17,19 @@ struct UnitGroup {
     const char* metricCaption;
     const char* imperialName;
     const char* imperialCaption;
-    bool (TFormMyUnits::*metricChecked)() const;
-    void (TFormMyUnits::*check)(bool metric);
+    Quantity quantity;
 };
 
 constexpr UnitGroup kUnitGroups[] = {
-    {"temperatureGroup", "Temperature", "RadioButtonTc", "°C", "RadioButtonTf", "°F", &TFormMyUnits::RadioButtonTc,
-     &TFormMyUnits::checkTemperature},
-    {"pressureGroup", "Pressure", "RadioButtonPm", "hPa", "RadioButtonPi", "inHg", &TFormMyUnits::RadioButtonPm,
-     &TFormMyUnits::checkPressure},
-    {"windGroup", "Wind Speed", "RadioButtonVk", "km/h", "RadioButtonVm", "mph", &TFormMyUnits::RadioButtonVk,
-     &TFormMyUnits::checkWind},
-    {"rainGroup", "Rain", "RadioButtonRm", "mm", "RadioButtonRi", "inch", &TFormMyUnits::RadioButtonRm,
-     &TFormMyUnits::checkRain},
+    {"temperatureGroup", "Temperature", "RadioButtonTc", "°C", "RadioButtonTf", "°F", Quantity::Temperature},
+    {"pressureGroup", "Pressure", "RadioButtonPm", "hPa", "RadioButtonPi", "inHg", Quantity::Pressure},
+    {"windGroup", "Wind Speed", "RadioButtonVk", "km/h", "RadioButtonVm", "mph", Quantity::Wind},
+    {"rainGroup", "Rain", "RadioButtonRm", "mm", "RadioButtonRi", "inch", Quantity::Rain},
 };
 
 }  // namespace
 
-UnitsWindow::UnitsWindow(TFormMyUnits& model, QWidget* parent) : QWidget(parent, Qt::Tool), model_(model) {
+UnitsWindow::UnitsWindow(UnitsChoice& model, QWidget* parent) : QWidget(parent, Qt::Tool), model_(model) {
     named(this, "TFormMyUnits");
     setWindowTitle(QStringLiteral("My units"));
     auto* layout = new QGridLayout(this);
@@ -45,8 +40,8 @@ UnitsWindow::UnitsWindow(TFormMyUnits& model, QWidget* parent) : QWidget(parent,
         // A click on the button already checked runs nothing, as the model's check does.
         const auto addButton = [&](const char* name, const char* caption, bool metric) {
             auto* button = named(new QRadioButton(QString::fromUtf8(caption)), name);
-            connect(button, &QRadioButton::clicked, this, [this, check = unit.check, metric] {
-                (model_.*check)(metric);
+            connect(button, &QRadioButton::clicked, this, [this, quantity = unit.quantity, metric] {
+                model_.setMetric(quantity, metric);
                 refresh();
                 Q_EMIT changed();
             });
@@ -63,7 +58,7 @@ UnitsWindow::UnitsWindow(TFormMyUnits& model, QWidget* parent) : QWidget(parent,
 
 void UnitsWindow::refresh() {
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
-        const bool metric = (model_.*kUnitGroups[i].metricChecked)();
+        const bool metric = model_.isMetric(kUnitGroups[i].quantity);
         QRadioButton* shouldBeChecked = metric ? buttons_[i].first : buttons_[i].second;
         if (!shouldBeChecked->isChecked()) shouldBeChecked->setChecked(true);
     }

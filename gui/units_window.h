@@ -1,6 +1,6 @@
 #pragma once
 // The units window ("My units"): metric or imperial for temperature,
-// pressure, wind and rain. It draws TFormMyUnits and hands clicks to it.
+// pressure, wind and rain. It draws UnitsChoice and hands clicks to it.
 //
 // Threading: the GUI thread, which is also the engine's loop.
 
@@ -18,7 +18,7 @@ class UnitsWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit UnitsWindow(TFormMyUnits& model, QWidget* parent = nullptr);
+    explicit UnitsWindow(UnitsChoice& model, QWidget* parent = nullptr);
 
     // Re-reads the model; only what differs changes on screen.
     void refresh();
@@ -28,7 +28,7 @@ Q_SIGNALS:
     void changed();
 
 private:
-    TFormMyUnits& model_;
+    UnitsChoice& model_;
     // Metric and imperial button of each group, in the order of the groups.
     std::vector<std::pair<QRadioButton*, QRadioButton*>> buttons_;
 };

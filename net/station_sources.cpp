@@ -6,6 +6,6 @@ StationSources::StationSources(EventLoop& loop, SpeechUnits& units)
     : context(loop, units),
       FormChoixMeteo(context,
                      {&FormMeteo, &FormMeteoW23, &FormMeteoW28, &FormMeteoAPRS, &FormMeteoPro2, &FormMeteoMETAR}),
-      FormMyUnits(units, &FormChoixMeteo) {}
+      unitsChoice(units, &FormChoixMeteo) {}
 
 }  // namespace skycrier

@@ -32,7 +32,7 @@ public:
     TFormMeteoPro2 FormMeteoPro2{context};
     TFormMeteoMETAR FormMeteoMETAR{context};
     TFormChoixMeteo FormChoixMeteo;
-    TFormMyUnits FormMyUnits;
+    UnitsChoice unitsChoice;
 };
 
 }  // namespace skycrier

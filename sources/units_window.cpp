@@ -2,67 +2,31 @@
 
 namespace skycrier {
 
-void TFormMyUnits::RadioButtonTcClick() {
-    units_.setTemperatureMetric(true);
+bool UnitsChoice::isMetric(Quantity quantity) const {
+    switch (quantity) {
+        case Quantity::Temperature: return units_.temperatureMetric();
+        case Quantity::Pressure: return units_.pressureMetric();
+        case Quantity::Wind: return units_.windMetric();
+        case Quantity::Rain: return units_.rainMetric();
+    }
+    return true;
+}
+
+void UnitsChoice::click(Quantity quantity, bool metric) {
+    switch (quantity) {
+        case Quantity::Temperature: units_.setTemperatureMetric(metric); break;
+        case Quantity::Pressure: units_.setPressureMetric(metric); break;
+        case Quantity::Wind: units_.setWindMetric(metric); break;
+        case Quantity::Rain: units_.setRainMetric(metric); break;
+    }
     refreshSelected();
 }
 
-void TFormMyUnits::RadioButtonTfClick() {
-    units_.setTemperatureMetric(false);
-    refreshSelected();
+void UnitsChoice::setMetric(Quantity quantity, bool metric) {
+    if (isMetric(quantity) != metric) click(quantity, metric);
 }
 
-void TFormMyUnits::RadioButtonPmClick() {
-    units_.setPressureMetric(true);
-    refreshSelected();
-}
-
-void TFormMyUnits::RadioButtonPiClick() {
-    units_.setPressureMetric(false);
-    refreshSelected();
-}
-
-void TFormMyUnits::RadioButtonVkClick() {
-    units_.setWindMetric(true);
-    refreshSelected();
-}
-
-void TFormMyUnits::RadioButtonVmClick() {
-    units_.setWindMetric(false);
-    refreshSelected();
-}
-
-void TFormMyUnits::RadioButtonRmClick() {
-    units_.setRainMetric(true);
-    refreshSelected();
-}
-
-void TFormMyUnits::RadioButtonRiClick() {
-    units_.setRainMetric(false);
-    refreshSelected();
-}
-
-void TFormMyUnits::checkTemperature(bool metric) {
-    if (metric && !RadioButtonTc()) RadioButtonTcClick();
-    if (!metric && !RadioButtonTf()) RadioButtonTfClick();
-}
-
-void TFormMyUnits::checkPressure(bool metric) {
-    if (metric && !RadioButtonPm()) RadioButtonPmClick();
-    if (!metric && !RadioButtonPi()) RadioButtonPiClick();
-}
-
-void TFormMyUnits::checkWind(bool metric) {
-    if (metric && !RadioButtonVk()) RadioButtonVkClick();
-    if (!metric && !RadioButtonVm()) RadioButtonVmClick();
-}
-
-void TFormMyUnits::checkRain(bool metric) {
-    if (metric && !RadioButtonRm()) RadioButtonRmClick();
-    if (!metric && !RadioButtonRi()) RadioButtonRiClick();
-}
-
-void TFormMyUnits::refreshSelected() {
+void UnitsChoice::refreshSelected() {
     if (!choice_) return;
     for (const SourceKind kind :
          {SourceKind::MON, SourceKind::W28, SourceKind::W23, SourceKind::APRS, SourceKind::Pro2, SourceKind::METAR})

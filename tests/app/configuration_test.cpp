@@ -321,7 +321,7 @@ TEST_F(SourceConfigurationTest, UnitLinesRefreshTheSelectedSource) {
     loadSources("METEO=W23\nW23_DAT=" + history() + "\n");
     loadSources("UNITVK=N\n");
     EXPECT_EQ(stations.FormMeteoW23.CheckBoxVent.caption, "Viento (mph) = 0");
-    EXPECT_TRUE(stations.FormMyUnits.RadioButtonVm());
+    EXPECT_FALSE(stations.unitsChoice.isMetric(Quantity::Wind));
 }
 
 }  // namespace

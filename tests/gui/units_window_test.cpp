@@ -11,18 +11,18 @@ namespace {
 
 TEST(UnitsWindow, EachPairSetsItsUnitsAndFollowsThem) {
     test::GuiRig r;
-    TFormMyUnits& model = r.a.stations.FormMyUnits;
+    UnitsChoice& model = r.a.stations.unitsChoice;
     gui::UnitsWindow window{model};
     const struct {
         const char* metric;
         const char* imperial;
         bool (SpeechUnits::*isMetric)() const;
-        void (TFormMyUnits::*checkInModel)(bool);
+        Quantity quantity;
     } pairs[] = {
-        {"RadioButtonTc", "RadioButtonTf", &SpeechUnits::temperatureMetric, &TFormMyUnits::checkTemperature},
-        {"RadioButtonPm", "RadioButtonPi", &SpeechUnits::pressureMetric, &TFormMyUnits::checkPressure},
-        {"RadioButtonVk", "RadioButtonVm", &SpeechUnits::windMetric, &TFormMyUnits::checkWind},
-        {"RadioButtonRm", "RadioButtonRi", &SpeechUnits::rainMetric, &TFormMyUnits::checkRain},
+        {"RadioButtonTc", "RadioButtonTf", &SpeechUnits::temperatureMetric, Quantity::Temperature},
+        {"RadioButtonPm", "RadioButtonPi", &SpeechUnits::pressureMetric, Quantity::Pressure},
+        {"RadioButtonVk", "RadioButtonVm", &SpeechUnits::windMetric, Quantity::Wind},
+        {"RadioButtonRm", "RadioButtonRi", &SpeechUnits::rainMetric, Quantity::Rain},
     };
     for (const auto& pair : pairs) {
         SCOPED_TRACE(pair.metric);
@@ -31,7 +31,7 @@ TEST(UnitsWindow, EachPairSetsItsUnitsAndFollowsThem) {
         EXPECT_FALSE((r.a.units.*pair.isMetric)());
         EXPECT_FALSE(metric->isChecked());
         // The configuration sets units through the model; the window follows.
-        (model.*pair.checkInModel)(true);
+        model.setMetric(pair.quantity, true);
         window.refresh();
         EXPECT_TRUE(metric->isChecked());
     }

@@ -106,10 +106,10 @@ TEST_F(SourceChoiceTest, DeferredPollRunsTheSourcesPoll) {
 TEST_F(SourceChoiceTest, UnitChangeRefreshesOnlyTheSelectedSource) {
     w23.loadDataFile(writeW23(20));
     choice.check(SourceKind::W23);
-    stations.FormMyUnits.RadioButtonTfClick();
+    stations.unitsChoice.click(Quantity::Temperature, false);
     EXPECT_EQ(w23.CheckBoxTint.caption, "T-int (°F) = 68.0");
     EXPECT_DOUBLE_EQ(w23.meteo.Tint, 68);
-    EXPECT_TRUE(stations.FormMyUnits.RadioButtonTf());
+    EXPECT_FALSE(stations.unitsChoice.isMetric(Quantity::Temperature));
 
     writeW23(60);  // 140 °F, the upper bound
     w23.TimerMeteoTimer();
@@ -120,11 +120,11 @@ TEST_F(SourceChoiceTest, UnitChangeRefreshesOnlyTheSelectedSource) {
 
     // Checking the button that is already checked runs nothing.
     writeW23(10);
-    stations.FormMyUnits.checkTemperature(false);
+    stations.unitsChoice.setMetric(Quantity::Temperature, false);
     EXPECT_EQ(w23.CheckBoxTint.caption, "T-int (°F) = 140.9");
 
     choice.check(SourceKind::None);
-    stations.FormMyUnits.checkTemperature(true);
+    stations.unitsChoice.setMetric(Quantity::Temperature, true);
     EXPECT_EQ(w23.CheckBoxTint.caption, "T-int (°F) = 140.9");
     EXPECT_EQ(units.TempText, "C");
 }
@@ -138,7 +138,7 @@ TEST_F(SourceChoiceTest, InchesOfMercuryScaleCorrectionAndThreshold) {
     choice.check(SourceKind::W23);
     EXPECT_EQ(w23.meteo.Tend, 0);
     EXPECT_DOUBLE_EQ(w23.meteo.Patm, 1016);
-    stations.FormMyUnits.RadioButtonPiClick();
+    stations.unitsChoice.click(Quantity::Pressure, false);
     EXPECT_EQ(w23.meteo.Tend, 1);
     EXPECT_DOUBLE_EQ(w23.meteo.Patm, 1013 * 0.02953 + 0.03);
 }

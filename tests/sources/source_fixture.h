@@ -29,10 +29,8 @@ protected:
     }
 
     void imperial() {
-        stations.FormMyUnits.RadioButtonTfClick();
-        stations.FormMyUnits.RadioButtonPiClick();
-        stations.FormMyUnits.RadioButtonVmClick();
-        stations.FormMyUnits.RadioButtonRiClick();
+        for (const Quantity q : {Quantity::Temperature, Quantity::Pressure, Quantity::Wind, Quantity::Rain})
+            stations.unitsChoice.click(q, false);
     }
 
     TempDir dir;

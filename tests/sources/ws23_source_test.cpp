@@ -133,7 +133,7 @@ TEST_F(Ws23Test, PressureCorrectionInTheChosenUnit) {
     w.SpinEditOffSetPression.setValue(3);
     poll(records);
     EXPECT_DOUBLE_EQ(w.meteo.Patm, 1016);
-    stations.FormMyUnits.RadioButtonPiClick();
+    stations.unitsChoice.click(Quantity::Pressure, false);
     w.TimerMeteoTimer();
     EXPECT_DOUBLE_EQ(w.meteo.Patm, 1013 * 0.02953 + 0.03);
 }
