@@ -102,9 +102,7 @@ Setting text(std::string key, SettingOwner owner, SettingField<std::string> fiel
         field(in.targets) = v;
         return {};
     };
-    const auto write = [key, field](const ConfigTargets& t, SettingLines& out) {
-        if (!field(t).empty()) out.add(key, field(t));
-    };
+    const auto write = [key, field](const ConfigTargets& t, SettingLines& out) { out.addUnlessEmpty(key, field(t)); };
     return {std::move(key), owner, std::nullopt, false, read, write};
 }
 

@@ -192,7 +192,7 @@ Setting historyFile(const std::string& prefix, HistorySource& (*source)(Targets)
             return fileNotFound(stations(in.targets).context.resolvePath(v));
         },
         [key = prefix + "DAT=", source](Targets t, SettingLines& out) {
-            if (!source(t).EditDat.empty()) out.add(key, source(t).EditDat);
+            out.addUnlessEmpty(key, source(t).EditDat);
         });
 }
 
@@ -263,7 +263,7 @@ void addNetworkKeys(Rows& rows, const std::string& prefix, InternetSource& (*sou
             return fileNotFound(stations(in.targets).context.resolvePath(v));
         },
         [key = prefix + "DAT=", source](Targets t, SettingLines& out) {
-            if (!source(t).EditDat.empty()) out.add(key, source(t).EditDat);
+            out.addUnlessEmpty(key, source(t).EditDat);
         }));
     rows.push_back(own(
         prefix + "LIST=", kStations,
@@ -395,9 +395,7 @@ void addWindowOutput(Rows& rows) {
             window(in.targets).versionUrl = v;
             return {};
         },
-        [](Targets t, SettingLines& out) {
-            if (!window(t).versionUrl.empty()) out.add("VERSION_URL=", window(t).versionUrl);
-        }));
+        [](Targets t, SettingLines& out) { out.addUnlessEmpty("VERSION_URL=", window(t).versionUrl); }));
 }
 
 // "COM3" is written "COM=3"; "No COM" is "COM=0"; a device path is written as it is.
@@ -440,10 +438,7 @@ void addLaterKeys(Rows& rows) {
             window(in.targets).outputDevice.name = v;
             return {};
         },
-        [](Targets t, SettingLines& out) {
-            const std::string name = window(t).chosenOutput().name;
-            if (!name.empty()) out.add("OSOUNDNAME=", name);
-        }));
+        [](Targets t, SettingLines& out) { out.addUnlessEmpty("OSOUNDNAME=", window(t).chosenOutput().name); }));
     rows.push_back(number("TX_TIMEOUT=", kAlways, {Beyond::Clamped, 30, 3600, PortLineSettings().transmitLimitSeconds},
                           [](Targets t) -> int& { return t.lines.transmitLimitSeconds; }));
     // Kept as written even when unusable, so that a save does not lose it; codes use the default meanwhile.
@@ -492,6 +487,10 @@ bool ownerPresent(SettingOwner owner, const ConfigTargets& t) {
 }
 
 void SettingLines::add(std::string_view key, std::string_view value) { text_.append(key).append(value).append("\r\n"); }
+
+void SettingLines::addUnlessEmpty(std::string_view key, std::string_view value) {
+    if (!value.empty()) add(key, value);
+}
 
 const std::vector<Setting>& settingsTable() {
     static const Rows rows = buildTable();

@@ -33,6 +33,8 @@ struct SettingRead {
 class SettingLines {
 public:
     void add(std::string_view key, std::string_view value);
+    // Keys whose empty value is their default are left out while empty.
+    void addUnlessEmpty(std::string_view key, std::string_view value);
     std::string take() { return std::move(text_); }
 
 private:

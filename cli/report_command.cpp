@@ -88,7 +88,7 @@ std::optional<ReportOptions> parseOptions(const std::vector<std::string>& args, 
     }
     // A file of that name wins, as in the window.
     std::error_code ec;
-    if (!aprs && isAirportCode(o.file) && !std::filesystem::exists(o.file, ec)) o.code = std::move(o.file);
+    if (!aprs && !airportCodeOf(o.file).empty() && !std::filesystem::exists(o.file, ec)) o.code = std::move(o.file);
     return o;
 }
 

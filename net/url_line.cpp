@@ -15,6 +15,12 @@ constexpr std::size_t kAirportCodeChars = 4;
 bool asciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 bool asciiLetterOrDigit(char c) { return asciiLetter(c) || (c >= '0' && c <= '9'); }
 
+// An ICAO location code: a letter, then three letters or digits, in either case.
+bool isAirportCode(std::string_view text) {
+    return text.size() == kAirportCodeChars && asciiLetter(text.front()) &&
+           std::all_of(text.begin() + 1, text.end(), asciiLetterOrDigit);
+}
+
 }  // namespace
 
 std::string UrlFileName(std::string_view url) {
@@ -37,11 +43,6 @@ std::string urlComment(std::string_view line) {
 }
 
 bool isWebAddress(std::string_view line) { return line.starts_with("http://") || line.starts_with("https://"); }
-
-bool isAirportCode(std::string_view text) {
-    return text.size() == kAirportCodeChars && asciiLetter(text.front()) &&
-           std::all_of(text.begin() + 1, text.end(), asciiLetterOrDigit);
-}
 
 std::string_view beforeComment(std::string_view line) { return line.substr(0, line.find(kCommentMark)); }
 

@@ -27,8 +27,6 @@ bool isWebAddress(std::string_view line);
 // Where a provider's address pattern takes the airport code.
 inline constexpr std::string_view kAirportPlaceholder = "{ICAO}";
 
-// Whether the text is an ICAO location code: a letter, then three letters or digits, in either case.
-bool isAirportCode(std::string_view text);
 // The line up to its comment.
 std::string_view beforeComment(std::string_view line);
 // The airport code a line names before its comment (blanks around it ignored),

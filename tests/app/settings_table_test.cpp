@@ -10,6 +10,7 @@
 #include "app/announcer.h"
 #include "app/config_keys.h"
 #include "app/configuration_text.h"
+#include "base/text_lines.h"
 #include "platform/date_time.h"
 #include "platform/virtual_loop.h"
 #include "support/fake_serial_line.h"
@@ -138,11 +139,10 @@ TEST_F(SettingsTableTest, EveryKeyOfTheTableIsSavedAndLoadsBackAlike) {
         const auto [ignoredAgain, second] = loadAndSave(first);
         EXPECT_EQ(second, first);
         EXPECT_TRUE(ignoredAgain.empty());
-        for (std::size_t start = first.find("\r\n") + 2, end; (end = first.find("\r\n", start)) != std::string::npos;
-             start = end + 2) {
-            const std::string line = first.substr(start, end - start);
-            const Setting* setting = findSetting(line.substr(0, line.find('=') + 1));
-            EXPECT_NE(setting, nullptr) << line;
+        const auto lines = splitLines(first);
+        for (auto line = lines.begin() + 1; line != lines.end(); ++line) {
+            const Setting* setting = findSetting(line->substr(0, line->find('=') + 1));
+            EXPECT_NE(setting, nullptr) << *line;
             saved.insert(setting);
         }
     }
