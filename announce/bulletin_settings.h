@@ -12,27 +12,27 @@ inline constexpr const char* kDefaultGreetingFile = "kuckoo.wav";
 enum class StaleRule { Always, OneHour, TwoHours, ThreeHours };
 
 struct BulletinSettings {
-    bool CheckBoxEntete = false;
+    bool playHeader = false;
     std::string headerFile;
-    int SpinEditPause = 0;  // seconds, 0..15
-    bool CheckBoxBrell = false;
+    int pauseSeconds = 0;  // seconds, 0..15
+    bool playGreeting = false;
     std::string greetingFile = kDefaultGreetingFile;
-    bool CheckBoxDate = true;
-    bool CheckBoxFin = false;
+    bool speakDate = true;
+    bool playClosing = false;
     std::string closingFile;
     StaleRule staleRule = StaleRule::Always;
-    bool Menu16secteurs = false;
+    bool sixteenPointDirections = false;
     // A folder of recordings that replace built-in words; empty for the built-in voice.
     std::string vocabularyFolder;
 };
 
 // The port window's choice of lines.
 struct PortLineSettings {
-    bool CheckBoxDTR = true;
-    bool CheckBoxRTS = true;
-    bool CheckBoxDSR = true;
-    bool CheckBoxCTS = true;
-    bool CheckBoxDCD = true;
+    bool keyDtr = true;
+    bool keyRts = true;
+    bool triggerOnDsr = true;
+    bool triggerOnCts = true;
+    bool holdOnDcd = true;
     // The longest the transmitter may stay keyed in one go, whatever the bulletin is doing.
     int transmitLimitSeconds = 300;
 };

@@ -50,7 +50,7 @@ void PeerChannel::opened(const std::string& error) {
         return;
     }
     openFailure_.clear();
-    if (!startsWith(status_.EditData(), "Feh")) status_.setEditData(kConnectedText);
+    if (!startsWith(status_.statusText(), "Feh")) status_.setStatusText(kConnectedText);
 }
 
 void PeerChannel::disconnect() {
@@ -68,16 +68,16 @@ void PeerChannel::reconnect() {
 void PeerChannel::send(const std::string& message) {
     if (!connected_) return;
     std::string error;
-    if (!mailbox_->send(utf8ToWindows1252(message), error)) status_.setEditData(kSendFailedText);
+    if (!mailbox_->send(utf8ToWindows1252(message), error)) status_.setStatusText(kSendFailedText);
 }
 
 void PeerChannel::received(const std::string& bytes) {
     if (deaf_) return;
     if (std::exchange(deafAfterNext_, false)) deaf_ = true;
-    if (!startsWith(status_.EditData(), "Err")) {
+    if (!startsWith(status_.statusText(), "Err")) {
         // The peer role's name gives way to the program's own.
         const std::string shown = contains(bytes, "BRELL") && bytes.size() >= 5 ? "SKYCRIER" + bytes.substr(5) : bytes;
-        status_.setEditData(windows1252ToUtf8(shown));
+        status_.setStatusText(windows1252ToUtf8(shown));
     }
     if (contains(bytes, "BRELL_HELLO")) {
         tasks_.callAfter(kHelloReplyMs, [this] {

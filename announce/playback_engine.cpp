@@ -20,13 +20,13 @@ bool PlaybackEngine::allocateBuffers() {
         transfer_[0].assign(kTransferBufferSize, 0);
         transfer_[1].assign(kTransferBufferSize, 0);
     } catch (const std::bad_alloc&) {
-        parts_.status.setEditData(playErrorText(PlayError::AllocBuffers, SoundOrigin::Resource));
+        parts_.status.setStatusText(playErrorText(PlayError::AllocBuffers, SoundOrigin::Resource));
         return false;
     }
     try {
         block_.assign(kInitialBlockSize, 0);
     } catch (const std::bad_alloc&) {
-        parts_.status.setEditData(playErrorText(PlayError::AllocBlock, SoundOrigin::Resource));
+        parts_.status.setStatusText(playErrorText(PlayError::AllocBlock, SoundOrigin::Resource));
         return false;
     }
     allocated_ = true;
@@ -37,9 +37,9 @@ void PlaybackEngine::playResource(const std::string& name) { play(SoundOrigin::R
 
 void PlaybackEngine::playFile(const std::string& path) { play(SoundOrigin::File, path); }
 
-void PlaybackEngine::ButtonPlayWaveClick() { playFile(kDefaultGreetingFile); }
+void PlaybackEngine::playGreetingTest() { playFile(kDefaultGreetingFile); }
 
-void PlaybackEngine::ButtonPlayWaveResClick() { playResource("son0"); }
+void PlaybackEngine::playVocabularyTest() { playResource("son0"); }
 
 void PlaybackEngine::play(SoundOrigin origin, const std::string& name) {
     if (playing_) return;
@@ -120,7 +120,7 @@ std::size_t PlaybackEngine::fill(int buffer) {
 
 void PlaybackEngine::fail(PlayError error, SoundOrigin origin, const std::string& reason) {
     if (reason.empty())
-        parts_.status.setEditData(playErrorText(error, origin));
+        parts_.status.setStatusText(playErrorText(error, origin));
     else
         parts_.status.showFailure(playErrorText(error, origin), reason);
     failed.emit();
@@ -162,11 +162,11 @@ void PlaybackEngine::endSound() {
     tasks_.callAfter(kCloseWaitMs, [this] {
         deviceOpened_ = false;
         playing_ = false;
-        TimerFinWaveTimer();
+        soundEnded();
     });
 }
 
-void PlaybackEngine::TimerFinWaveTimer() { finished.emit(); }
+void PlaybackEngine::soundEnded() { finished.emit(); }
 
 bool PlaybackEngine::stalled() const {
     return playing_ && parts_.loop.monotonicMs() - startedAt_ > soundLengthMs_ + kStallMarginMs;

@@ -46,7 +46,7 @@ public:
     PlaybackEngine& operator=(const PlaybackEngine&) = delete;
 
     // Start-up allocation of the transfer buffers and the sample block; on
-    // failure the reason is in EditData and the program must not go on.
+    // failure the reason is in statusText and the program must not go on.
     bool allocateBuffers();
 
     void playResource(const std::string& name) override;
@@ -58,8 +58,7 @@ public:
     bool stopOutput() override;
     void clearState() override;
 
-    bool Playing() const { return playing_; }
-    bool DeviceOpened() const { return deviceOpened_; }
+    bool deviceOpened() const { return deviceOpened_; }
 
     void setOutputDevice(const OutputDevice& device) { outputDevice_ = device; }
     const OutputDevice& outputDevice() const { return outputDevice_; }
@@ -70,10 +69,10 @@ public:
     void setBeep(std::function<void()> beep) { beep_ = std::move(beep); }
 
     // Hidden test buttons: the greeting file of the program folder, and the vocabulary's "son0".
-    void ButtonPlayWaveClick();
-    void ButtonPlayWaveResClick();
+    void playGreetingTest();
+    void playVocabularyTest();
     // The next-step hook, run when a sound has ended.
-    void TimerFinWaveTimer();
+    void soundEnded();
 
 private:
     void play(SoundOrigin origin, const std::string& name);

@@ -25,8 +25,8 @@ void RecorderControl::bulletinStart(std::function<void()> done) {
     tasks_.clear();
     RecorderCommand = None;
     RecorderWasRunning = false;
-    if (!settings_.MenuRecord) return done();
-    const std::string program = settings_.resolve(settings_.EditSonivue);
+    if (!settings_.recordBulletins) return done();
+    const std::string program = settings_.resolve(settings_.recorderProgram);
     if (!link_.programExists(program)) {
         show(kRecorderPathErrorText);
         beep_();
@@ -61,7 +61,7 @@ void RecorderControl::recordAfterSettling(std::function<void()> done) {
 
 void RecorderControl::bulletinEnd(std::function<void()> done) {
     tasks_.clear();
-    if (!settings_.MenuRecord || RecorderCommand != Record) return done();
+    if (!settings_.recordBulletins || RecorderCommand != Record) return done();
     RecorderCommand = Stop;
     sendCommand();
     if (RecorderWasRunning) return done();
@@ -92,7 +92,7 @@ void RecorderControl::sendCommand() {
 }
 
 void RecorderControl::show(const std::string& text) {
-    StaticTextW = text;
+    recorderStatus = text;
     statusChanged.emit();
 }
 

@@ -30,8 +30,8 @@ class RecorderControl {
 public:
     // What the user chose, read at the moment of use.
     struct Settings {
-        const bool& MenuRecord;
-        const std::string& EditSonivue;
+        const bool& recordBulletins;
+        const std::string& recorderProgram;
         // The file a configured program name stands for (a relative one is taken from the program folder).
         std::function<std::string(const std::string&)> resolve = [](const std::string& name) { return name; };
     };
@@ -54,7 +54,7 @@ public:
     int RecorderCommand = None;
     bool RecorderWasRunning = false;
     // The main window's recorder status.
-    std::string StaticTextW;
+    std::string recorderStatus;
     Signal<> statusChanged;
 
 private:

@@ -12,9 +12,9 @@ inline constexpr int kPeriodMinutes[] = {0, 5, 10, 15, 20, 30, 60};
 
 struct ScheduleSettings {
     // Position of the period selector, 0..6.
-    int UpDownPeriode = 0;
+    int periodPosition = 0;
     // The minutes the period selector shows; what the scheduler reads.
-    std::string Edit1 = "0";
+    std::string periodText = "0";
     // The announcing window: StartHour <= hour < EndHour, across midnight when
     // StartHour > EndHour, never when they are equal.
     int StartHour = 0;

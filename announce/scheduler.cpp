@@ -72,15 +72,15 @@ void Scheduler::runStartUp() {
 void Scheduler::readClock() {
     const DateTimeFields f = decodeDateTime(parts_.loop.localNow());
     clock = {f.dayOfWeek, f.hour, f.minute, f.day, f.month, f.year};
-    EditTime.assign(" HH:MM:SS");
-    putTwoDigits(EditTime, 1, f.hour);
-    putTwoDigits(EditTime, 4, f.minute);
-    putTwoDigits(EditTime, 7, f.second);
-    EditDate.assign(" YYYY-MM-DD");
-    putTwoDigits(EditDate, 1, f.year / 100);
-    putTwoDigits(EditDate, 3, f.year);
-    putTwoDigits(EditDate, 6, f.month);
-    putTwoDigits(EditDate, 9, f.day);
+    timeText.assign(" HH:MM:SS");
+    putTwoDigits(timeText, 1, f.hour);
+    putTwoDigits(timeText, 4, f.minute);
+    putTwoDigits(timeText, 7, f.second);
+    dateText.assign(" YYYY-MM-DD");
+    putTwoDigits(dateText, 1, f.year / 100);
+    putTwoDigits(dateText, 3, f.year);
+    putTwoDigits(dateText, 6, f.month);
+    putTwoDigits(dateText, 9, f.day);
 }
 
 void Scheduler::writeHourlyLog() {
@@ -105,7 +105,7 @@ bool Scheduler::schedule() {
 }
 
 int periodMinutes(const ScheduleSettings& schedule) {
-    const auto minutes = parseDecimalInteger(schedule.Edit1);
+    const auto minutes = parseDecimalInteger(schedule.periodText);
     return minutes && *minutes > 0 ? *minutes : 0;
 }
 
@@ -148,29 +148,29 @@ void Scheduler::watchModemLines() {
     showCarrier(*dcd);
     if (!*cts) {
         ctsLatch_ = false;
-        LabelCTS = "CTS=Off";
+        ctsLamp = "CTS=Off";
     }
     if (!*dsr) {
         dsrLatch_ = false;
-        LabelDSR = "DSR=Off";
+        dsrLamp = "DSR=Off";
     }
     // At most one edge a tick, CTS first.
     if (*cts && !ctsLatch_) {
         ctsLatch_ = true;
-        LabelCTS = "CTS=On";
-        if (parts_.lines.CheckBoxCTS) seq.requestBulletin(BulletinTrigger::CTS);
+        ctsLamp = "CTS=On";
+        if (parts_.lines.triggerOnCts) seq.requestBulletin(BulletinTrigger::CTS);
     } else if (*dsr && !dsrLatch_) {
         dsrLatch_ = true;
-        LabelDSR = "DSR=On";
-        if (parts_.lines.CheckBoxDSR) seq.requestBulletin(BulletinTrigger::DSR);
+        dsrLamp = "DSR=On";
+        if (parts_.lines.triggerOnDsr) seq.requestBulletin(BulletinTrigger::DSR);
     }
 }
 
 void Scheduler::showCarrier(bool on) {
     parts_.sequencer.setCarrierBusy(on);
-    LabelDCD = on ? "DCD=On" : "DCD=Off";
-    ImageBrell = !on;
-    ImageBrellOff = on;
+    dcdLamp = on ? "DCD=On" : "DCD=Off";
+    bulletinsAllowedLamp = !on;
+    bulletinsHeldLamp = on;
 }
 
 void Scheduler::portReleased() { showCarrier(false); }

@@ -74,14 +74,14 @@ public:
     ClockFields clock;
 
     // What the main window shows.
-    std::string EditTime;
-    std::string EditDate;
-    std::string LabelDCD = "DCD=Off";
-    std::string LabelCTS = "CTS=Off";
-    std::string LabelDSR = "DSR=Off";
+    std::string timeText;
+    std::string dateText;
+    std::string dcdLamp = "DCD=Off";
+    std::string ctsLamp = "CTS=Off";
+    std::string dsrLamp = "DSR=Off";
     // Bulletins allowed (no carrier) / inhibited (carrier).
-    bool ImageBrell = true;
-    bool ImageBrellOff = false;
+    bool bulletinsAllowedLamp = true;
+    bool bulletinsHeldLamp = false;
 
 private:
     void runStartUp();

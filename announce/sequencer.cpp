@@ -48,7 +48,7 @@ void Sequencer::requestBulletin(BulletinTrigger trigger) {
         waitingTrigger_ = trigger;
         return;
     }
-    if (parts_.lines.CheckBoxDCD && carrierBusy_) return;
+    if (parts_.lines.holdOnDcd && carrierBusy_) return;
 
     running_ = true;
     ended_ = false;
@@ -56,9 +56,9 @@ void Sequencer::requestBulletin(BulletinTrigger trigger) {
     sourceKind_ = SourceKind::None;
     windSpoken_ = -1;
     pending_.clear();
-    parts_.status.setButton1Enabled(false);
+    parts_.status.setAnnounceEnabled(false);
     watchdog_.start();
-    parts_.status.setEditData(kSpeakingText);
+    parts_.status.setStatusText(kSpeakingText);
     started.emit(trigger);
     if (errorSimulation_) return;
 
@@ -77,7 +77,7 @@ void Sequencer::key() {
     transmitLimit_.setInterval(static_cast<Millis>(parts_.lines.transmitLimitSeconds) * 1000);
     transmitLimit_.start();
     for (const SerialPin line : {SerialPin::DTR, SerialPin::RTS}) {
-        const bool wanted = line == SerialPin::DTR ? parts_.lines.CheckBoxDTR : parts_.lines.CheckBoxRTS;
+        const bool wanted = line == SerialPin::DTR ? parts_.lines.keyDtr : parts_.lines.keyRts;
         if (!wanted) continue;
         std::string error;
         if (parts_.port.setLine(line, true, error))
@@ -181,18 +181,18 @@ bool Sequencer::plan() {
     case Stage::Idle:
         return false;
     case Stage::Header:
-        if (s.CheckBoxEntete && !s.headerFile.empty())
+        if (s.playHeader && !s.headerFile.empty())
             pending_.push_back({Action::File, Header, 0, s.headerFile});
         stage_ = Stage::Greeting;
         return true;
     case Stage::Greeting:
-        if (s.SpinEditPause != 0) addWait(Header, s.SpinEditPause * 1000);
-        if (s.CheckBoxBrell && !s.greetingFile.empty())
+        if (s.pauseSeconds != 0) addWait(Header, s.pauseSeconds * 1000);
+        if (s.playGreeting && !s.greetingFile.empty())
             pending_.push_back({Action::File, Greeting, 0, s.greetingFile});
         stage_ = Stage::Date;
         return true;
     case Stage::Date:
-        if (s.CheckBoxDate) {
+        if (s.speakDate) {
             const DateTimeFields now = decodeDateTime(parts_.loop.localNow());
             const auto words = wording::date(now.dayOfWeek, now.day, now.month, now.year);
             for (std::size_t i = 0; i < words.size(); ++i) {
@@ -229,7 +229,7 @@ bool Sequencer::plan() {
         if (pending_.empty()) stage_ = Stage::Closing;
         return true;
     case Stage::Closing:
-        if (s.CheckBoxFin && !s.closingFile.empty())
+        if (s.playClosing && !s.closingFile.empty())
             pending_.push_back({Action::File, Closing, 0, s.closingFile});
         stage_ = Stage::Release;
         return true;
@@ -319,7 +319,7 @@ void Sequencer::planItem(MeteoField item, int position) {
         const int d = truncated(itemValue(item, -1));
         if (((d >= 0 && d <= 360) || d == kVariableDirection) && windSpoken_ >= 1)
             speak(kItemPauseMs, "son_dir",
-                  wording::direction(d, parts_.settings.Menu16secteurs, sourceKind_ == SourceKind::METAR));
+                  wording::direction(d, parts_.settings.sixteenPointDirections, sourceKind_ == SourceKind::METAR));
         break;
     }
     case MeteoField::TRes: {
@@ -386,11 +386,11 @@ void Sequencer::releaseLines() {
     running_ = false;
     step_ = Idle;
     stage_ = Stage::Idle;
-    parts_.status.setButton1Enabled(true);
-    parts_.status.setBitBtnOKCarteSonEnabled(true);
+    parts_.status.setAnnounceEnabled(true);
+    parts_.status.setSoundOutputOkEnabled(true);
     watchdog_.stop();
     // A line that stayed up keeps its error in view.
-    if (down) parts_.status.setEditData(kDoneText);
+    if (down) parts_.status.setStatusText(kDoneText);
     closing_ = true;
     emitEnd(BulletinEvent::Kind::Done, {});
 
@@ -448,7 +448,7 @@ void Sequencer::abortRoutine() {
 void Sequencer::stopNow(const std::string& statusText) {
     if (!running_ && !aborting_) return;
     watchdog_.stop();
-    parts_.status.setEditData(statusText);
+    parts_.status.setStatusText(statusText);
     abort(false);
 }
 
@@ -468,7 +468,7 @@ void Sequencer::abort(bool reconnect) {
         escape_ = false;
         // An aborted bulletin must not leave the transmitter keyed.
         lowerLines();
-        emitEnd(BulletinEvent::Kind::Abort, parts_.status.EditData());
+        emitEnd(BulletinEvent::Kind::Abort, parts_.status.statusText());
         // The peer that asked for it hears of its end, however it ended.
         if (std::exchange(peerRequested_, false) && link_) link_->send("BRELL_DONE");
     }
@@ -478,7 +478,7 @@ void Sequencer::abort(bool reconnect) {
         running_ = false;
         aborting_ = false;
         step_ = Idle;
-        parts_.status.setButton1Enabled(true);
+        parts_.status.setAnnounceEnabled(true);
     };
     if (!parts_.player.stopOutput() || !reconnect) {
         finish();

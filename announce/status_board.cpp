@@ -2,16 +2,16 @@
 
 namespace skycrier {
 
-void StatusBoard::setEditData(std::string text) { setAndNotify(editData_, std::move(text)); }
+void StatusBoard::setStatusText(std::string text) { setAndNotify(editData_, std::move(text)); }
 
 void StatusBoard::setTransmitterLed(bool on) { setAndNotify(led_, on); }
 
-void StatusBoard::setButton1Enabled(bool enabled) { setAndNotify(button1Enabled_, enabled); }
+void StatusBoard::setAnnounceEnabled(bool enabled) { setAndNotify(button1Enabled_, enabled); }
 
-void StatusBoard::setBitBtnOKCarteSonEnabled(bool enabled) { setAndNotify(okSoundCardEnabled_, enabled); }
+void StatusBoard::setSoundOutputOkEnabled(bool enabled) { setAndNotify(okSoundCardEnabled_, enabled); }
 
 void StatusBoard::showFailure(const std::string& text, const std::string& reason) {
-    setEditData(text);
+    setStatusText(text);
     reported.emit(reason.empty() ? text : text + " (" + reason + ")");
 }
 

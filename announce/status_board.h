@@ -11,17 +11,17 @@ namespace skycrier {
 
 class StatusBoard {
 public:
-    const std::string& EditData() const { return editData_; }
-    void setEditData(std::string text);
+    const std::string& statusText() const { return editData_; }
+    void setStatusText(std::string text);
 
     bool transmitterLed() const { return led_; }
     void setTransmitterLed(bool on);
 
-    bool Button1Enabled() const { return button1Enabled_; }
-    void setButton1Enabled(bool enabled);
+    bool announceEnabled() const { return button1Enabled_; }
+    void setAnnounceEnabled(bool enabled);
 
-    bool BitBtnOKCarteSonEnabled() const { return okSoundCardEnabled_; }
-    void setBitBtnOKCarteSonEnabled(bool enabled);
+    bool soundOutputOkEnabled() const { return okSoundCardEnabled_; }
+    void setSoundOutputOkEnabled(bool enabled);
 
     // Shows a failure in the status line and reports it, with its reason, for the log.
     void showFailure(const std::string& text, const std::string& reason = {});

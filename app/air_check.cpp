@@ -31,9 +31,9 @@ std::vector<std::string> missingSoundFiles(const BulletinSettings& settings,
         const char* switchKey;
         const char* fileKey;
         const std::string& file;
-    } played[] = {{settings.CheckBoxEntete, "ENTETE=Y", "FICHIER_ENTETE=", settings.headerFile},
-                  {settings.CheckBoxBrell, "HELLO=Y", "FICHIER_BRELL=", settings.greetingFile},
-                  {settings.CheckBoxFin, "FINAL=Y", "FICHIER_FIN=", settings.closingFile}};
+    } played[] = {{settings.playHeader, "ENTETE=Y", "FICHIER_ENTETE=", settings.headerFile},
+                  {settings.playGreeting, "HELLO=Y", "FICHIER_BRELL=", settings.greetingFile},
+                  {settings.playClosing, "FINAL=Y", "FICHIER_FIN=", settings.closingFile}};
     std::vector<std::string> problems;
     for (const auto& p : played) {
         // The program writes its own chime into the folder when it is missing there.

@@ -17,7 +17,7 @@ Announcer::Announcer(const AnnouncerParts& parts)
       vocabulary(builtInClips()),
       engine({parts.loop, parts.sound, vocabulary, status}),
       port(parts.loop, parts.serial),
-      FormCOM(port, mainWindow, lines, parts.listPorts),
+      portWindow(port, mainWindow, lines, parts.listPorts),
       sequencer({parts.loop, engine, port,
                  parts.recordedWeather ? *parts.recordedWeather : stations.weatherSources(), units, settings, lines,
                  status}),
@@ -38,29 +38,29 @@ Announcer::Announcer(const AnnouncerParts& parts)
     wireWeatherMonitor(parts);
     // A file a poll could not write is a notice: no dialog may hold up the station.
     stations.context.showError = [this](const std::string& text) { notice(text); };
-    scheduler.appendLog = [this](const std::string& message) { logBook.AppendLog(message); };
+    scheduler.appendLog = [this](const std::string& message) { logBook.appendLine(message); };
     peers.log = [this](const std::string& text) { log(text); };
     scheduler.readBackVolume = [this] {
-        if (!soundOutput.volumeChangeInProgress()) soundOutput.ReadBackVolume();
+        if (!soundOutput.volumeChangeInProgress()) soundOutput.readBackVolume();
     };
-    FormCOM.onReleased = [this] { scheduler.portReleased(); };
-    stations.FormChoixMeteo.CheckBoxReduire = [this] { return mainWindow.CheckBoxReduire; };
+    portWindow.onReleased = [this] { scheduler.portReleased(); };
+    stations.sourceChoice.startMinimised = [this] { return mainWindow.startMinimised; };
     mainWindow.saveConfiguration = [this] { saveConfiguration(); };
     mainWindow.escapeRequest = [this] { sequencer.escapeRequest(); };
     if (parts.showError) mainWindow.showError = parts.showError;
     sequencer.setChannelLink(&peers);
     if (parts.recorderLink) wireRecorder(parts.loop, *parts.recorderLink);
-    FormCOM.answerClick = parts.showPortError;
+    portWindow.answerUser = parts.showPortError;
     watchDevices();
 }
 
 void Announcer::watchDevices() {
-    FormCOM.onChanged = [this] { troubles.update("COM=", port.trouble(), port.troubleEnded()); };
+    portWindow.onChanged = [this] { troubles.update("COM=", port.trouble(), port.troubleEnded()); };
     // A port that came since the last minute's try is taken before the bulletin keys.
     portBeforeBulletin_ = sequencer.started.connect([this](BulletinTrigger) { port.retry(); });
     for (const SourceKind kind : {SourceKind::MON, SourceKind::W23, SourceKind::W28, SourceKind::Pro2})
-        stationPolls_.push_back(stations.FormChoixMeteo.window(kind).pollFinished.connect([this, kind](bool) {
-            if (!stations.FormChoixMeteo.isChecked(kind)) return;
+        stationPolls_.push_back(stations.sourceChoice.window(kind).pollFinished.connect([this, kind](bool) {
+            if (!stations.sourceChoice.isChecked(kind)) return;
             troubles.update(std::string(sourceName(kind)), stationTrouble(stations, kind), stationTroubleEnded(stations, kind));
         }));
 }
@@ -72,20 +72,20 @@ void Announcer::report(const std::string& text) {
 
 void Announcer::log(const std::string& text) {
     if (logging_)
-        logBook.AppendLog(text);
+        logBook.appendLine(text);
     else
         unlogged_.push_back(text);
 }
 
 void Announcer::notice(const std::string& text) {
-    status.setEditData(text);
+    status.setStatusText(text);
     status.noticed.emit(text);
     log(text);
 }
 
 void Announcer::startLogging() {
     logging_ = true;
-    for (const std::string& text : std::exchange(unlogged_, {})) logBook.AppendLog(text);
+    for (const std::string& text : std::exchange(unlogged_, {})) logBook.appendLine(text);
 }
 
 void Announcer::wireWeatherMonitor(const AnnouncerParts& parts) {
@@ -93,10 +93,10 @@ void Announcer::wireWeatherMonitor(const AnnouncerParts& parts) {
     c.weatherMonitor = parts.weatherMonitor;
     c.portDevice = devicePathForPort;
     c.serialPorts = parts.listPorts;
-    c.mainWindowTime = [this] { return scheduler.EditTime; };
+    c.mainWindowTime = [this] { return scheduler.timeText; };
     scheduler.hourlyObservation = [this]() -> std::optional<MeteoData> {
-        const TFormMeteo& monitor = stations.FormMeteo;
-        if (!stations.FormChoixMeteo.isChecked(SourceKind::MON) || !monitor.CheckBoxlog.checked ||
+        const MonitorSource& monitor = stations.monitorSource;
+        if (!stations.sourceChoice.isChecked(SourceKind::MON) || !monitor.hourlyLogBox.checked ||
             !monitor.connected())
             return std::nullopt;
         return monitor.meteo;
@@ -105,7 +105,7 @@ void Announcer::wireWeatherMonitor(const AnnouncerParts& parts) {
 
 void Announcer::wireRecorder(EventLoop& loop, RecorderLink& link) {
     recorder.emplace(loop, link,
-                     RecorderControl::Settings{mainWindow.MenuRecord, mainWindow.EditSonivue,
+                     RecorderControl::Settings{mainWindow.recordBulletins, mainWindow.recorderProgram,
                                                [this](const std::string& name) { return resolve(name); }},
                      [this] { stations.context.beep(); });
     sequencer.setStartStep([this](std::function<void()> done) { recorder->bulletinStart(std::move(done)); });
@@ -121,7 +121,7 @@ std::vector<IgnoredLine> Announcer::applyConfiguration(const std::vector<ConfigL
 }
 
 ConfigTargets Announcer::configTargets() {
-    return {settings, lines, units, FormCOM, &stations, &mainWindow, &schedule};
+    return {settings, lines, units, portWindow, &stations, &mainWindow, &schedule};
 }
 
 std::string Announcer::configurationText() { return skycrier::configurationText(configTargets()); }

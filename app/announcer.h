@@ -114,8 +114,8 @@ public:
 
     BulletinSettings settings;
     ScheduleSettings schedule;
-    TForm1 mainWindow{schedule, settings};
-    TFormRecord FormRecord{mainWindow, [this] { stations.context.beep(); }};
+    MainWindowModel mainWindow{schedule, settings};
+    RecorderWindowModel recorderWindow{mainWindow, [this] { stations.context.beep(); }};
     PortLineSettings lines;
     SpeechUnits units;
     StatusBoard status;
@@ -124,7 +124,7 @@ public:
     PlaybackEngine engine;
     TransmitterPortControl port;
     // The port window: the configuration chooses the port through it.
-    TFormCOM FormCOM;
+    PortWindowModel portWindow;
     Sequencer sequencer;
     // Peer programs sharing the transmitter; connected by the program's start.
     PeerChannel peers;

@@ -42,18 +42,18 @@ LoadOutcome loadConfiguration(std::string_view text, ConfigTargets& targets) {
 }
 
 void applyRememberedSource(const std::optional<SourceKind>& remembered, ConfigTargets& t) {
-    if (remembered && t.stations) t.stations->FormChoixMeteo.check(*remembered);
+    if (remembered && t.stations) t.stations->sourceChoice.check(*remembered);
 }
 
 void hideSourceWindowsIfAsked(ConfigTargets& t) {
     if (!t.mainWindow || !t.stations || t.mainWindow->showSourceWindow) return;
     for (const SourceBlock& block : kSourceBlocks) {
-        SourceWindow& w = t.stations->FormChoixMeteo.window(block.kind);
+        SourceWindow& w = t.stations->sourceChoice.window(block.kind);
         // The Weather Monitor II window stays while its station is not connected.
         if (block.kind == SourceKind::MON)
-            t.stations->FormMeteo.hideWhenConnected();
+            t.stations->monitorSource.hideWhenConnected();
         else if (w.visible)
-            w.FormClose(w.geometry);
+            w.close(w.geometry);
     }
 }
 

@@ -37,7 +37,7 @@ struct ConfigTargets {
     // skipped and the unit keys have no source to refresh.
     StationSources* stations = nullptr;
     // The main window and its schedule; without them their keys are skipped.
-    TForm1* mainWindow = nullptr;
+    MainWindowModel* mainWindow = nullptr;
     ScheduleSettings* schedule = nullptr;
 };
 

@@ -18,7 +18,7 @@ void LogBook::read() {
     for (const std::string_view line : splitLines(*text)) lines_.emplace_back(line);
 }
 
-void LogBook::AppendLog(const std::string& message) {
+void LogBook::appendLine(const std::string& message) {
     lines_.push_back(formatDateTime(clock_.localNow()) + " " + message);
     if (lines_.size() > kMaxLogLines)
         lines_.erase(lines_.begin() + 1, lines_.begin() + 1 + static_cast<std::ptrdiff_t>(lines_.size() - kMaxLogLines));

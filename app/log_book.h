@@ -31,7 +31,7 @@ public:
     void read();
     // Adds "YYYY-MM-DD HH:MM:SS message", drops the oldest entries beyond the
     // limit (the title stays) and saves the whole log.
-    void AppendLog(const std::string& message);
+    void appendLine(const std::string& message);
 
     const std::vector<std::string>& lines() const { return lines_; }
 

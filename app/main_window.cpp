@@ -9,13 +9,13 @@
 
 namespace skycrier {
 
-void TForm1::UpDownPeriodeMouseDown() {
-    const int position = schedule_.UpDownPeriode;
+void MainWindowModel::showSelectedPeriod() {
+    const int position = schedule_.periodPosition;
     if (position >= 0 && position < static_cast<int>(std::size(kPeriodMinutes)))
-        schedule_.Edit1 = std::to_string(kPeriodMinutes[position]);
+        schedule_.periodText = std::to_string(kPeriodMinutes[position]);
 }
 
-void TForm1::hourItemClick(const std::string& name) {
+void MainWindowModel::chooseHourItem(const std::string& name) {
     if (name.size() != 3 || (name[0] != 'D' && name[0] != 'F')) return;
     const auto hour = parseDecimalInteger(name.substr(1));
     if (!hour || *hour < 0 || *hour > 24 || name[1] == '-') return;
@@ -25,14 +25,14 @@ void TForm1::hourItemClick(const std::string& name) {
     item = *hour;
     if (start) {
         schedule_.StartHour = *hour;
-        MenuDebutPlageHoraire = "Hora de inicio (" + twoDigits(*hour) + "h)";
+        startHourCaption = "Hora de inicio (" + twoDigits(*hour) + "h)";
     } else {
         schedule_.EndHour = *hour;
-        MenuFinPlageHoraire = "Hora de fin (" + twoDigits(*hour) + "h)";
+        endHourCaption = "Hora de fin (" + twoDigits(*hour) + "h)";
     }
 }
 
-void TForm1::chooseWaveFile(const std::string& chosen, std::string& path, FileButton& button, const char* error) {
+void MainWindowModel::chooseWaveFile(const std::string& chosen, std::string& path, FileButton& button, const char* error) {
     path = chosen;
     std::string reason;
     if (!RegularFile::open(chosen, reason)) {
@@ -43,23 +43,23 @@ void TForm1::chooseWaveFile(const std::string& chosen, std::string& path, FileBu
     button.Hint = chosen;
 }
 
-void TForm1::chooseHeaderFile(const std::string& chosen) {
-    chooseWaveFile(chosen, bulletin_.headerFile, ButtonParcourirEnTete, "Error: Nombre de archivo");
+void MainWindowModel::chooseHeaderFile(const std::string& chosen) {
+    chooseWaveFile(chosen, bulletin_.headerFile, headerFileButton, "Error: Nombre de archivo");
 }
 
-void TForm1::chooseGreetingFile(const std::string& chosen) {
-    chooseWaveFile(chosen, bulletin_.greetingFile, ButtonParcourirBrell, "Fehler: Dateiname");
+void MainWindowModel::chooseGreetingFile(const std::string& chosen) {
+    chooseWaveFile(chosen, bulletin_.greetingFile, greetingFileButton, "Fehler: Dateiname");
 }
 
-void TForm1::chooseClosingFile(const std::string& chosen) {
-    chooseWaveFile(chosen, bulletin_.closingFile, ButtonParcourirFin, "Fehler: Dateiname");
+void MainWindowModel::chooseClosingFile(const std::string& chosen) {
+    chooseWaveFile(chosen, bulletin_.closingFile, closingFileButton, "Fehler: Dateiname");
 }
 
-void TForm1::CheckBoxDemarrageClick() {
-    if (autostart) autostart->setEnabled(CheckBoxDemarrage);
+void MainWindowModel::applyStartWithSession() {
+    if (autostart) autostart->setEnabled(startWithSession);
 }
 
-void TForm1::minimise(bool hideTaskbar) {
+void MainWindowModel::minimise(bool hideTaskbar) {
     minimiseApplication(hideTaskbar);
     if (noSaveOnMinimise)
         noSaveOnMinimise = false;
@@ -67,24 +67,24 @@ void TForm1::minimise(bool hideTaskbar) {
         saveConfiguration();
 }
 
-void TForm1::CheckBoxReduireClick() {
-    if (CheckBoxReduire) minimise(true);
+void MainWindowModel::applyStartMinimised() {
+    if (startMinimised) minimise(true);
 }
 
-void TForm1::Button2Click() { minimise(CheckBoxReduire); }
+void MainWindowModel::minimiseByUser() { minimise(startMinimised); }
 
-bool TForm1::MenuRecordClick() {
-    MenuRecord = !MenuRecord;
-    return MenuRecord;
+bool MainWindowModel::toggleRecording() {
+    recordBulletins = !recordBulletins;
+    return recordBulletins;
 }
 
-void TForm1::FormKeyDown(int& key) {
+void MainWindowModel::previewKey(int& key) {
     if (key == kKeyEscape) escapeRequest();
     key = 0;
 }
 
-std::string TForm1::checkedStartItem() const { return "D" + twoDigits(startItem_); }
+std::string MainWindowModel::checkedStartItem() const { return "D" + twoDigits(startItem_); }
 
-std::string TForm1::checkedEndItem() const { return "F" + twoDigits(endItem_); }
+std::string MainWindowModel::checkedEndItem() const { return "F" + twoDigits(endItem_); }
 
 }  // namespace skycrier

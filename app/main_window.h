@@ -1,5 +1,5 @@
 #pragma once
-// The main window (TForm1) as a model: the settings it holds that the
+// The main window (MainWindowModel) as a model: the settings it holds that the
 // configuration stores, the period selector, the hour-window menus and their
 // captions, the WAVE file choosers, minimising to the tray, autostart and the
 // keys. The desktop window shows this state and calls these handlers; what
@@ -18,17 +18,17 @@
 
 namespace skycrier {
 
-class TForm1 {
+class MainWindowModel {
 public:
-    TForm1(ScheduleSettings& schedule, BulletinSettings& bulletin) : schedule_(schedule), bulletin_(bulletin) {}
+    MainWindowModel(ScheduleSettings& schedule, BulletinSettings& bulletin) : schedule_(schedule), bulletin_(bulletin) {}
 
-    // Shows in Edit1 the minutes of the period selector's position (positions
+    // Shows in periodText the minutes of the period selector's position (positions
     // outside 0..6 leave it as it is).
-    void UpDownPeriodeMouseDown();
+    void showSelectedPeriod();
     // A click on an hour item "D00".."D24" (window start) or "F00".."F24"
     // (window end): checks it, stores the hour and sets the submenu's caption.
     // An unknown name or the item already checked changes nothing.
-    void hourItemClick(const std::string& name);
+    void chooseHourItem(const std::string& name);
     // The checked item of each hour menu, e.g. "D00" and "F24".
     std::string checkedStartItem() const;
     std::string checkedEndItem() const;
@@ -42,24 +42,24 @@ public:
     void chooseClosingFile(const std::string& chosen);
 
     // The box's click, run after its state changed (also by loading "START=Y").
-    void CheckBoxDemarrageClick();
+    void applyStartWithSession();
     // The box's click, after its state changed: once checked, the window goes
     // to the tray and the configuration is saved, unless the flag set by
     // loading "REDUCE=Y" says this minimise is the loading's own.
-    void CheckBoxReduireClick();
-    // "-": minimise; only the tray icon is left when CheckBoxReduire is checked.
-    void Button2Click();
+    void applyStartMinimised();
+    // "-": minimise; only the tray icon is left when startMinimised is checked.
+    void minimiseByUser();
     // Toggles recording; true asks to show the recorder window.
-    bool MenuRecordClick();
+    bool toggleRecording();
     // The window previews every key and consumes it; Escape ends a running bulletin.
-    void FormKeyDown(int& key);
+    void previewKey(int& key);
 
     struct FileButton {
         std::string Hint;
     };
-    FileButton ButtonParcourirEnTete;
-    FileButton ButtonParcourirBrell;
-    FileButton ButtonParcourirFin;
+    FileButton headerFileButton;
+    FileButton greetingFileButton;
+    FileButton closingFileButton;
 
     // Set by the front end: the application minimises, its taskbar button hidden or not.
     std::function<void(bool hideTaskbar)> minimiseApplication = [](bool) {};
@@ -73,26 +73,26 @@ public:
 
     std::string Caption = "SkyCrier";
     // The transmitter port's name, or "COM" when there is none.
-    std::string LabelCOM = "COM";
-    // The port named is chosen but absent: LabelCOM is shown red.
-    bool LabelCOMAbsent = false;
-    std::string MenuDebutPlageHoraire = "Hora de inicio (00h)";
-    std::string MenuFinPlageHoraire = "Hora de fin (24h)";
+    std::string portLabel = "COM";
+    // The port named is chosen but absent: portLabel is shown red.
+    bool portAbsent = false;
+    std::string startHourCaption = "Hora de inicio (00h)";
+    std::string endHourCaption = "Hora de fin (24h)";
 
     // "Guardar anuncio": record every bulletin with the external recorder.
-    bool MenuRecord = false;
-    // The recorder program (TFormRecord's EditSonivue).
-    std::string EditSonivue;
+    bool recordBulletins = false;
+    // The recorder program (RecorderWindowModel's recorderProgram).
+    std::string recorderProgram;
     // Autostart, start minimised, version check at start-up.
-    bool CheckBoxDemarrage = false;
-    bool CheckBoxReduire = false;
-    bool CheckBoxInfoVersion = false;
+    bool startWithSession = false;
+    bool startMinimised = false;
+    bool checkVersionAtStart = false;
     // Set by loading "REDUCE=Y": the next minimise clears it instead of saving.
     bool noSaveOnMinimise = false;
     // Volume slider position (0 loudest .. 10 silent), balance -100..100, level mark 0..100.
-    int TrackBarVolume = 5;
+    int volumePosition = 5;
     int Balance = 0;
-    int Gauge1 = 70;
+    int levelMark = 70;
     // The host of the new-version list ("VERSION_URL="); empty for the maker's.
     std::string versionUrl;
     // The main window's place.
@@ -102,10 +102,10 @@ public:
     bool showSourceWindow = true;
     // Sound output: the system's default (RadioButtonCarteWin) or a chosen
     // output ("OSOUND=" its number, "OSOUNDNAME=" its ALSA name).
-    bool RadioButtonCarteMoi = false;
+    bool ownOutputChosen = false;
     OutputDevice outputDevice;
     // What bulletins play on and the slider sets.
-    OutputDevice chosenOutput() const { return RadioButtonCarteMoi ? outputDevice : OutputDevice{}; }
+    OutputDevice chosenOutput() const { return ownOutputChosen ? outputDevice : OutputDevice{}; }
 
 private:
     void minimise(bool hideTaskbar);

@@ -1,8 +1,8 @@
 #pragma once
-// The port window (TFormCOM, "Puerto COM") as a model: the list of ports with
+// The port window (PortWindowModel, "Puerto COM") as a model: the list of ports with
 // the transmitter port selected, and the check boxes that choose the lines.
 // It is the port choice the configuration drives: opening a port, or
-// releasing it, updates the list's selection and the main window's LabelCOM.
+// releasing it, updates the list's selection and the main window's portLabel.
 //
 // Threading: the loop's thread only.
 
@@ -17,33 +17,15 @@
 
 namespace skycrier {
 
-// A check box of the window, the group it sits in and the setting it holds.
-struct PortLineBox {
-    const char* group;
-    const char* groupCaption;
-    const char* name;
-    const char* caption;
-    bool PortLineSettings::*checked;
-};
-
-// In the order the window shows them; the pins are those of a 9-pin connector.
-inline constexpr PortLineBox kPortLineBoxes[] = {
-    {"GroupBox1", "Control PTT (Alto)", "CheckBoxDTR", "DTR (pin 4)", &PortLineSettings::CheckBoxDTR},
-    {"GroupBox1", "Control PTT (Alto)", "CheckBoxRTS", "RTS (pin 7)", &PortLineSettings::CheckBoxRTS},
-    {"GroupBox2", "Locutar (->+)", "CheckBoxDSR", "DSR (pin 6)", &PortLineSettings::CheckBoxDSR},
-    {"GroupBox2", "Locutar (->+)", "CheckBoxCTS", "CTS (pin 8)", &PortLineSettings::CheckBoxCTS},
-    {"GroupBox3", "Inhibir anuncio (->+)", "CheckBoxDCD", "DCD (pin 1)", &PortLineSettings::CheckBoxDCD},
-};
-
-class TFormCOM : public PortChoice {
+class PortWindowModel : public PortChoice {
 public:
     // listPorts gives the system's serial devices (listSerialPorts() in the
     // program); it is asked once, when the window is first shown.
-    TFormCOM(TransmitterPortControl& port, TForm1& mainWindow, PortLineSettings& lineSettings,
+    PortWindowModel(TransmitterPortControl& port, MainWindowModel& mainWindow, PortLineSettings& lineSettings,
              std::function<std::vector<std::string>()> listPorts);
 
     static constexpr const char* Caption = "Puerto COM";
-    static constexpr const char* Label1 = "Elija puerto COM y señales activas";
+    static constexpr const char* kPrompt = "Elija puerto COM y señales activas";
 
     struct ListBox {
         std::vector<std::string> Items;
@@ -53,28 +35,28 @@ public:
     // "No COM", then the device paths. A chosen port that is not listed (a
     // device the list does not look for, or one not plugged in) is added at
     // the end when shown, so that the choice stays visible.
-    ListBox ListBoxCOM;
+    ListBox portList;
     // The selected port is chosen but absent: the window marks it red.
     bool absent() const { return port_.absent(); }
     // Why it is absent, for the window's error text; empty otherwise.
-    const std::string& StaticTextErreur() const { return port_.failure(); }
+    const std::string& errorLine() const { return port_.failure(); }
     // The item selected, empty when none: what the configuration saves.
     std::string selectedItem() const;
 
     // Fills the list on the first showing and selects the transmitter port:
     // "No COM" when there is none, nothing before any choice.
-    void FormShow();
-    // The user picked ListBoxCOM.ItemIndex: a port is opened (an open one is
+    void prepareToShow();
+    // The user picked portList.ItemIndex: a port is opened (an open one is
     // closed first, the same one included), "No COM" releases the port. A
-    // port that cannot be opened is answered with answerClick, since the
+    // port that cannot be opened is answered with answerUser, since the
     // user is there to read it; it stays chosen and is tried again.
-    void ListBoxCOMClick();
+    void choosePortFromList();
 
-    // menuCOMClick: opens the named port ("COM3" or a device path) and shows
-    // its name in LabelCOM; one that cannot be opened stays chosen, absent.
+    // Opens the named port ("COM3" or a device path) and shows
+    // its name in portLabel; one that cannot be opened stays chosen, absent.
     void choosePort(const std::string& name) override;
-    // menuComNoneclick: releases the port, selects "No COM", shows "COM" in
-    // LabelCOM and runs onReleased.
+    // Releases the port, selects "No COM", shows "COM" in
+    // portLabel and runs onReleased.
     void chooseNoPort() override;
     std::string portName() const override { return port_.portName(); }
 
@@ -84,7 +66,7 @@ public:
     std::function<void()> onChanged;
     // The answer to the user's own click on a port that cannot be opened
     // (a dialog): its title and the reason. Never used without a click.
-    std::function<void(const std::string&, const std::string&)> answerClick;
+    std::function<void(const std::string&, const std::string&)> answerUser;
 
     PortLineSettings& lines;
 
@@ -93,7 +75,7 @@ private:
     void showPort();
 
     TransmitterPortControl& port_;
-    TForm1& mainWindow_;
+    MainWindowModel& mainWindow_;
     std::function<std::vector<std::string>()> listPorts_;
 };
 

@@ -21,17 +21,17 @@ Program::Program(const ProgramParts& parts)
       configurationPresent_(present(announcer.configFile())),
       logPresent_(present(parts.announcer.folder / kLogFileName)),
       bulletinLog_(bulletins.ended.connect(
-          [this](const std::string&, const std::string& line) { announcer.logBook.AppendLog("bulletin " + line); })) {
+          [this](const std::string&, const std::string& line) { announcer.logBook.appendLine("bulletin " + line); })) {
     std::error_code ec;
     if (!parts.sharedDataFolder.empty()) {
         std::filesystem::create_directories(parts.sharedDataFolder, ec);
         if (std::filesystem::is_directory(parts.sharedDataFolder, ec)) sharedDataFolder_ = parts.sharedDataFolder;
     }
     announcer.stations.context.sharedDataFolder = sharedDataFolder_;
-    announcer.scheduler.startUp = [this] { StartUp(); };
+    announcer.scheduler.startUp = [this] { startUp(); };
     versionCheck.beep = [this] { announcer.stations.context.beep(); };
-    for (InternetSource* source : {static_cast<InternetSource*>(&announcer.stations.FormMeteoMETAR),
-                                   static_cast<InternetSource*>(&announcer.stations.FormMeteoAPRS)})
+    for (InternetSource* source : {static_cast<InternetSource*>(&announcer.stations.metarSource),
+                                   static_cast<InternetSource*>(&announcer.stations.aprsSource)})
         fetchNotices_.push_back(source->fetchNotice.connect([this](const std::string& text) { report(text); }));
     versionCheck.notice = [this](const std::string& text) { announcer.notice(text); };
 }
@@ -44,7 +44,7 @@ void Program::start() {
 
 void Program::report(const std::string& text) { announcer.report(text); }
 
-void Program::StartUp() {
+void Program::startUp() {
     Announcer& a = announcer;
     ConfigTargets targets = a.configTargets();
     a.stations.context.loading = true;
@@ -74,19 +74,19 @@ void Program::StartUp() {
         report(problem);
     openMonitorPort();
     applyRememberedSource(loaded.remembered, targets);
-    if (showMainWindow) showMainWindow(a.mainWindow.CheckBoxReduire);
+    if (showMainWindow) showMainWindow(a.mainWindow.startMinimised);
     hideSourceWindowsIfAsked(targets);
     if (const auto absent = a.soundOutput.useConfiguredOutput()) report(*absent);
-    if (!a.engine.allocateBuffers()) report(a.status.EditData());
-    a.mainWindow.UpDownPeriodeMouseDown();
+    if (!a.engine.allocateBuffers()) report(a.status.statusText());
+    a.mainWindow.showSelectedPeriod();
     a.scheduler.readClock();
-    a.soundOutput.ReadBackVolume();
-    a.FormCOM.FormShow();
-    if (a.mainWindow.CheckBoxInfoVersion) versionCheck.CheckNewVersion();
+    a.soundOutput.readBackVolume();
+    a.portWindow.prepareToShow();
+    if (a.mainWindow.checkVersionAtStart) versionCheck.checkAtStart();
     // A source that fetches its report is judged when its first answer is in.
-    const SourceKind chosen = a.stations.FormChoixMeteo.checkedSource();
-    if (chosen != SourceKind::None && a.stations.FormChoixMeteo.window(chosen).pollInFlight())
-        firstPoll_ = a.stations.FormChoixMeteo.window(chosen).pollFinished.connect([this](bool) {
+    const SourceKind chosen = a.stations.sourceChoice.checkedSource();
+    if (chosen != SourceKind::None && a.stations.sourceChoice.window(chosen).pollInFlight())
+        firstPoll_ = a.stations.sourceChoice.window(chosen).pollFinished.connect([this](bool) {
             firstPoll_.reset();
             reportWeatherProblems();
         });
@@ -99,9 +99,9 @@ void Program::StartUp() {
 }
 
 void Program::openMonitorPort() {
-    TFormMeteo& monitor = announcer.stations.FormMeteo;
-    if (monitor.port().empty() || !announcer.stations.FormChoixMeteo.isChecked(SourceKind::MON)) return;
-    if (!announcer.mainWindow.CheckBoxReduire) monitor.FormShow();
+    MonitorSource& monitor = announcer.stations.monitorSource;
+    if (monitor.port().empty() || !announcer.stations.sourceChoice.isChecked(SourceKind::MON)) return;
+    if (!announcer.mainWindow.startMinimised) monitor.prepareToShow();
     monitor.openConfiguredPort();
 }
 
@@ -109,7 +109,7 @@ void Program::reportWeatherProblems() {
     for (const std::string& problem : weatherProblems(announcer.stations.weatherSources())) report(problem);
 }
 
-void Program::FormClose() { close(true); }
+void Program::close() { close(true); }
 
 void Program::closeForReload() { close(false); }
 
@@ -121,13 +121,13 @@ void Program::close(bool save) {
     a.sequencer.stopNow("Err: SkyCrier closing");
     for (const SourceKind kind : {SourceKind::MON, SourceKind::APRS, SourceKind::METAR, SourceKind::W23,
                                   SourceKind::W28, SourceKind::Pro2}) {
-        SourceWindow& w = a.stations.FormChoixMeteo.window(kind);
+        SourceWindow& w = a.stations.sourceChoice.window(kind);
         if (w.visible) a.stations.context.SourceWindowGeometry = w.geometry;
     }
     if (save) a.saveConfiguration();
-    a.stations.FormMeteo.closeStation();
+    a.stations.monitorSource.closeStation();
     a.engine.stopOutput();
-    a.FormCOM.chooseNoPort();
+    a.portWindow.chooseNoPort();
     a.peers.disconnect();
 }
 

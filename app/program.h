@@ -3,7 +3,7 @@
 // order and taken down so that no setting is lost and the transmitter is
 // never left keyed. The process start and the main window's creation happen
 // in the constructor; start() enables the once-a-second tick, whose first
-// run is the deferred start-up (StartUp); FormClose() is every way out.
+// run is the deferred start-up (startUp); close() is every way out.
 //
 // Threading: the loop's thread only.
 
@@ -31,10 +31,10 @@ public:
     // Connects to the peer programs and enables the tick: the start-up runs half a second later.
     void start();
     // The deferred start-up.
-    void StartUp();
+    void startUp();
     // The close: a bulletin on the air ends at once with the lines low, the
     // configuration is saved, the port is released and the tick stops.
-    void FormClose();
+    void close();
     // The same without saving: the file is about to be read again.
     void closeForReload();
 

@@ -4,12 +4,12 @@
 
 namespace skycrier {
 
-bool TFormRecord::ButtonParcourirClick(const std::string& chosen) {
+bool RecorderWindowModel::takeChosenFile(const std::string& chosen) {
     if (fileExists(chosen)) {
-        mainWindow_.EditSonivue = chosen;
+        mainWindow_.recorderProgram = chosen;
         return true;
     }
-    mainWindow_.EditSonivue.clear();
+    mainWindow_.recorderProgram.clear();
     beep_();
     return false;
 }

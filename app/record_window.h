@@ -1,7 +1,7 @@
 #pragma once
-// The recorder window (TFormRecord): where the user chooses the recorder
+// The recorder window (RecorderWindowModel): where the user chooses the recorder
 // program that records every bulletin when "Guardar anuncio" is checked. The
-// path is the main window's EditSonivue, which the configuration stores.
+// path is the main window's recorderProgram, which the configuration stores.
 //
 // Threading: the loop's thread only.
 
@@ -13,19 +13,19 @@
 
 namespace skycrier {
 
-class TFormRecord {
+class RecorderWindowModel {
 public:
-    TFormRecord(TForm1& mainWindow, std::function<void()> beep)
+    RecorderWindowModel(MainWindowModel& mainWindow, std::function<void()> beep)
         : mainWindow_(mainWindow), beep_(std::move(beep)) {}
 
     // The file dialog's choice (not called when it is cancelled). A file that
     // exists becomes the recorder's path and true asks the window to select
     // the field's whole text; one that vanished meanwhile empties the field
     // and beeps.
-    bool ButtonParcourirClick(const std::string& chosen);
+    bool takeChosenFile(const std::string& chosen);
 
 private:
-    TForm1& mainWindow_;
+    MainWindowModel& mainWindow_;
     std::function<void()> beep_;
 };
 

@@ -82,10 +82,10 @@ Setting number(std::string key, SettingOwner owner, NumberRule rule, SettingFiel
         [field](const ConfigTargets& t, int n) { field(t) = n; });
 }
 
-Setting spin(std::string key, SettingOwner owner, SettingField<SpinEdit> edit,
+Setting spin(std::string key, SettingOwner owner, SettingField<BoundedNumber> edit,
              std::function<void(const ConfigTargets&)> changed) {
     const auto read = [edit, changed](const SettingRead& in, const std::string& v) {
-        SpinEdit& e = edit(in.targets);
+        BoundedNumber& e = edit(in.targets);
         return readNumber({Beyond::Clamped, e.minimum(), e.maximum()}, v, [&](int n) {
             e.setValue(n);
             if (changed) changed(in.targets);

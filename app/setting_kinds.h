@@ -48,7 +48,7 @@ Setting number(std::string key, SettingOwner owner, NumberRule rule, std::functi
                std::function<void(const ConfigTargets&, int)> set);
 Setting number(std::string key, SettingOwner owner, NumberRule rule, SettingField<int> field);
 // A spin edit: clamped to its own limits, always written; `changed` runs after a value is set.
-Setting spin(std::string key, SettingOwner owner, SettingField<SpinEdit> edit,
+Setting spin(std::string key, SettingOwner owner, SettingField<BoundedNumber> edit,
              std::function<void(const ConfigTargets&)> changed = {});
 
 // Taken verbatim; written when not empty.

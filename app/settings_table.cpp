@@ -30,19 +30,19 @@ std::string fileNotFound(const std::string& resolved) {
     return "file not found (" + resolved + "), kept as configured";
 }
 
-TForm1& window(Targets t) { return *t.mainWindow; }
+MainWindowModel& window(Targets t) { return *t.mainWindow; }
 StationSources& stations(Targets t) { return *t.stations; }
 
 void addBulletinHead(Rows& rows) {
-    rows.push_back(flag("RECORD=", kWindow, {"Y"}, [](Targets t) -> bool& { return window(t).MenuRecord; }));
+    rows.push_back(flag("RECORD=", kWindow, {"Y"}, [](Targets t) -> bool& { return window(t).recordBulletins; }));
     rows.push_back(own(
         "RECORDER=", kWindow,
         [](const SettingRead& in, const std::string& v) -> std::string {
-            if (!v.empty()) window(in.targets).EditSonivue = v;
+            if (!v.empty()) window(in.targets).recorderProgram = v;
             return {};
         },
-        [](Targets t, SettingLines& out) { out.add("RECORDER=", window(t).EditSonivue); }));
-    rows.push_back(flag("ROSE=", kAlways, {"16"}, [](Targets t) -> bool& { return t.bulletin.Menu16secteurs; }));
+        [](Targets t, SettingLines& out) { out.add("RECORDER=", window(t).recorderProgram); }));
+    rows.push_back(flag("ROSE=", kAlways, {"16"}, [](Targets t) -> bool& { return t.bulletin.sixteenPointDirections; }));
     // "1" to "3" hours; any other value leaves the rule.
     static constexpr std::pair<StaleRule, const char*> kAges[] = {
         {StaleRule::OneHour, "1"}, {StaleRule::TwoHours, "2"}, {StaleRule::ThreeHours, "3"}};
@@ -67,14 +67,14 @@ void addBulletinHead(Rows& rows) {
 void addSchedule(Rows& rows) {
     constexpr int kLastPeriod = static_cast<int>(std::size(kPeriodMinutes)) - 1;
     rows.push_back(number("PERIOD=", SettingOwner::Schedule, {Beyond::Refused, 0, kLastPeriod, 0},
-                          [](Targets t) -> int& { return t.schedule->UpDownPeriode; }));
+                          [](Targets t) -> int& { return t.schedule->periodPosition; }));
     const auto hour = [](const char* key, char menu, int unwritten, int ScheduleSettings::*stored) {
         return number(
             key, SettingOwner::Schedule, {Beyond::Refused, 0, 24, unwritten},
             [stored](Targets t) { return t.schedule->*stored; },
             [menu, stored](Targets t, int n) {
                 t.schedule->*stored = n;
-                window(t).hourItemClick(menu + std::string(n < 10 ? "0" : "") + std::to_string(n));
+                window(t).chooseHourItem(menu + std::string(n < 10 ? "0" : "") + std::to_string(n));
             });
     };
     rows.push_back(hour("START_RANGE=", 'D', 0, &ScheduleSettings::StartHour));
@@ -82,15 +82,15 @@ void addSchedule(Rows& rows) {
 }
 
 void addBulletinSteps(Rows& rows) {
-    rows.push_back(flag("ENTETE=", kAlways, {"Y"}, [](Targets t) -> bool& { return t.bulletin.CheckBoxEntete; }));
+    rows.push_back(flag("ENTETE=", kAlways, {"Y"}, [](Targets t) -> bool& { return t.bulletin.playHeader; }));
     rows.push_back(number("PAUSE=", kAlways, {Beyond::Clamped, 0, 15, 0},
-                          [](Targets t) -> int& { return t.bulletin.SpinEditPause; }));
+                          [](Targets t) -> int& { return t.bulletin.pauseSeconds; }));
     rows.push_back(
-        flag("FINAL=", kAlways, {"Y", true, true}, [](Targets t) -> bool& { return t.bulletin.CheckBoxFin; }));
+        flag("FINAL=", kAlways, {"Y", true, true}, [](Targets t) -> bool& { return t.bulletin.playClosing; }));
     rows.push_back(
-        flag("HELLO=", kAlways, {"Y", true, true}, [](Targets t) -> bool& { return t.bulletin.CheckBoxBrell; }));
+        flag("HELLO=", kAlways, {"Y", true, true}, [](Targets t) -> bool& { return t.bulletin.playGreeting; }));
     rows.push_back(
-        flag("DATE=", kAlways, {"N", false, true}, [](Targets t) -> bool& { return t.bulletin.CheckBoxDate; }));
+        flag("DATE=", kAlways, {"N", false, true}, [](Targets t) -> bool& { return t.bulletin.speakDate; }));
 }
 
 // Checking a box runs its click, as the user's would: the autostart entry
@@ -99,37 +99,37 @@ void addWindowStart(Rows& rows) {
     rows.push_back(own(
         "START=", kWindow,
         [](const SettingRead& in, const std::string& v) -> std::string {
-            TForm1& w = window(in.targets);
-            if (v == "Y" && !w.CheckBoxDemarrage) {
-                w.CheckBoxDemarrage = true;
-                w.CheckBoxDemarrageClick();
+            MainWindowModel& w = window(in.targets);
+            if (v == "Y" && !w.startWithSession) {
+                w.startWithSession = true;
+                w.applyStartWithSession();
             }
             return {};
         },
         [](Targets t, SettingLines& out) {
-            if (window(t).CheckBoxDemarrage) out.add("START=", "Y");
+            if (window(t).startWithSession) out.add("START=", "Y");
         }));
     rows.push_back(own(
         "REDUCE=", kWindow,
         [](const SettingRead& in, const std::string& v) -> std::string {
-            TForm1& w = window(in.targets);
-            if (v != "Y" || w.CheckBoxReduire) return {};
+            MainWindowModel& w = window(in.targets);
+            if (v != "Y" || w.startMinimised) return {};
             // The minimise that checking the box causes must not save the file being read.
-            w.noSaveOnMinimise = w.CheckBoxReduire = true;
-            w.CheckBoxReduireClick();
+            w.noSaveOnMinimise = w.startMinimised = true;
+            w.applyStartMinimised();
             return {};
         },
         [](Targets t, SettingLines& out) {
-            if (window(t).CheckBoxReduire) out.add("REDUCE=", "Y");
+            if (window(t).startMinimised) out.add("REDUCE=", "Y");
         }));
     rows.push_back(
         number("BALANCE=", kWindow, {Beyond::Clamped, -100, 100}, [](Targets t) -> int& { return window(t).Balance; }));
     // The slider only: a card's mixer keeps the level it has, which the
     // start-up reads back; an output whose volume is in the samples takes this one then.
     rows.push_back(number("VOLUME=", kWindow, {Beyond::Clamped, 0, 10},
-                          [](Targets t) -> int& { return window(t).TrackBarVolume; }));
+                          [](Targets t) -> int& { return window(t).volumePosition; }));
     rows.push_back(
-        number("MAXVOLUME=", kWindow, {Beyond::Clamped, 0, 100}, [](Targets t) -> int& { return window(t).Gauge1; }));
+        number("MAXVOLUME=", kWindow, {Beyond::Clamped, 0, 100}, [](Targets t) -> int& { return window(t).levelMark; }));
 }
 
 void addUnits(Rows& rows) {
@@ -155,13 +155,13 @@ void addSourceChoice(Rows& rows) {
                 return "unknown source \"" + v +
                        "\": no weather is spoken; write one of MON, W23, W28, APRS, PRO2, METAR";
             if (kind == SourceKind::MON)
-                stations(in.targets).FormChoixMeteo.check(SourceKind::MON);
+                stations(in.targets).sourceChoice.check(SourceKind::MON);
             else if (kind)
                 in.remembered = kind;
             return {};
         },
         [](Targets t, SettingLines& out) {
-            const std::string name = sourceConfigName(stations(t).FormChoixMeteo.checkedSource());
+            const std::string name = sourceConfigName(stations(t).sourceChoice.checkedSource());
             if (!name.empty()) out.add("METEO=", name);
         }));
 }
@@ -173,13 +173,13 @@ void addQuantities(Rows& rows, const SourceBlock& block) {
         if (hasQuantityFlag(block.kind, q.field))
             rows.push_back(
                 flag(p + q.suffix, kStations, {"Y"}, [kind = block.kind, field = q.field](Targets t) -> bool& {
-                    return stations(t).FormChoixMeteo.window(kind).checkBox(field).checked;
+                    return stations(t).sourceChoice.window(kind).checkBox(field).checked;
                 }));
 }
 
 Setting period(const SourceBlock& block) {
-    return spin(std::string(block.prefix) + "METPERI=", kStations, [kind = block.kind](Targets t) -> SpinEdit& {
-        return stations(t).FormChoixMeteo.window(kind).SpinEditRafraichir;
+    return spin(std::string(block.prefix) + "METPERI=", kStations, [kind = block.kind](Targets t) -> BoundedNumber& {
+        return stations(t).sourceChoice.window(kind).pollMinutes;
     });
 }
 
@@ -192,37 +192,37 @@ Setting historyFile(const std::string& prefix, HistorySource& (*source)(Targets)
             return fileNotFound(stations(in.targets).context.resolvePath(v));
         },
         [key = prefix + "DAT=", source](Targets t, SettingLines& out) {
-            out.addUnlessEmpty(key, source(t).EditDat);
+            out.addUnlessEmpty(key, source(t).inputLine);
         });
 }
 
 Setting historyOffset(const std::string& prefix, HistorySource& (*source)(Targets)) {
     return spin(prefix + "POFFSET=", kStations,
-                [source](Targets t) -> SpinEdit& { return source(t).SpinEditOffSetPression; });
+                [source](Targets t) -> BoundedNumber& { return source(t).pressureCorrection; });
 }
 
 Setting tendencyThreshold(const std::string& prefix, HistorySource& (*source)(Targets)) {
     return spin(
-        prefix + "SEUILTEN=", kStations, [source](Targets t) -> SpinEdit& { return source(t).SpinEditSeuiltendance; },
-        [source](Targets t) { source(t).SpinEditSeuiltendanceChange(); });
+        prefix + "SEUILTEN=", kStations, [source](Targets t) -> BoundedNumber& { return source(t).tendencyThreshold; },
+        [source](Targets t) { source(t).applyTendencyThreshold(); });
 }
 
-HistorySource& ws23(Targets t) { return stations(t).FormMeteoW23; }
-HistorySource& ws28(Targets t) { return stations(t).FormMeteoW28; }
-HistorySource& pro2(Targets t) { return stations(t).FormMeteoPro2; }
-InternetSource& aprs(Targets t) { return stations(t).FormMeteoAPRS; }
-InternetSource& metar(Targets t) { return stations(t).FormMeteoMETAR; }
+HistorySource& ws23(Targets t) { return stations(t).ws23Source; }
+HistorySource& ws28(Targets t) { return stations(t).ws28Source; }
+HistorySource& pro2(Targets t) { return stations(t).pro2Source; }
+InternetSource& aprs(Targets t) { return stations(t).aprsSource; }
+InternetSource& metar(Targets t) { return stations(t).metarSource; }
 
 void addMonitorBlock(Rows& rows, const SourceBlock& block) {
     rows.push_back(
-        flag("LOG=", kStations, {"Y"}, [](Targets t) -> bool& { return stations(t).FormMeteo.CheckBoxlog.checked; }));
+        flag("LOG=", kStations, {"Y"}, [](Targets t) -> bool& { return stations(t).monitorSource.hourlyLogBox.checked; }));
     rows.push_back(period(block));
     rows.push_back(own(
         "METCOMM=", kStations,
         [](const SettingRead& in, const std::string& v) -> std::string {
-            return stations(in.targets).FormMeteo.loadPort(v) ? "" : "neither a port number nor a device path";
+            return stations(in.targets).monitorSource.loadPort(v) ? "" : "neither a port number nor a device path";
         },
-        [](Targets t, SettingLines& out) { out.add("METCOMM=", stations(t).FormMeteo.portConfigValue()); }));
+        [](Targets t, SettingLines& out) { out.add("METCOMM=", stations(t).monitorSource.portConfigValue()); }));
 }
 
 void addWs23Block(Rows& rows, const SourceBlock& block) {
@@ -236,8 +236,8 @@ void addWs28Block(Rows& rows, const SourceBlock& block) {
     rows.push_back(period(block));
     rows.push_back(historyFile(block.prefix, ws28));
     rows.push_back(yesNo(
-        "W28_PABS=", kStations, [](Targets t) { return stations(t).FormMeteoW28.RadioButtonPABS(); },
-        [](Targets t, bool absolute) { stations(t).FormMeteoW28.selectAbsolutePressure(absolute); }));
+        "W28_PABS=", kStations, [](Targets t) { return stations(t).ws28Source.absolutePressure(); },
+        [](Targets t, bool absolute) { stations(t).ws28Source.selectAbsolutePressure(absolute); }));
     rows.push_back(historyOffset(block.prefix, ws28));
 }
 
@@ -247,7 +247,7 @@ void addPro2Block(Rows& rows, const SourceBlock& block) {
     rows.push_back(historyOffset(block.prefix, pro2));
     rows.push_back(tendencyThreshold(block.prefix, pro2));
     rows.push_back(flag("PRO2_NEW=", kStations, {"N", false},
-                        [](Targets t) -> bool& { return stations(t).FormMeteoPro2.CheckBoxFichier.checked; }));
+                        [](Targets t) -> bool& { return stations(t).pro2Source.currentMonthFileBox.checked; }));
 }
 
 // What the METAR and APRS blocks share: the input, its history, the favourites,
@@ -259,20 +259,20 @@ void addNetworkKeys(Rows& rows, const std::string& prefix, InternetSource& (*sou
         [source](const SettingRead& in, const std::string& v) -> std::string {
             InternetSource& n = source(in.targets);
             if (n.loadDataFile(v)) return {};
-            n.EditDat = v;
+            n.inputLine = v;
             return fileNotFound(stations(in.targets).context.resolvePath(v));
         },
         [key = prefix + "DAT=", source](Targets t, SettingLines& out) {
-            out.addUnlessEmpty(key, source(t).EditDat);
+            out.addUnlessEmpty(key, source(t).inputLine);
         }));
     rows.push_back(own(
         prefix + "LIST=", kStations,
         [source](const SettingRead& in, const std::string& v) -> std::string {
-            if (source(in.targets).ComboBoxPath.load(v)) return {};
+            if (source(in.targets).addressHistory.load(v)) return {};
             return "the list holds " + std::to_string(UrlHistory::kMaxEntries) + " entries already";
         },
         [key = prefix + "LIST=", source](Targets t, SettingLines& out) {
-            for (const std::string& entry : source(t).ComboBoxPath.Items()) out.add(key, entry);
+            for (const std::string& entry : source(t).addressHistory.Items()) out.add(key, entry);
         }));
     // "FAV1=" to "FAV10=".
     Setting favourites = own(
@@ -281,23 +281,23 @@ void addNetworkKeys(Rows& rows, const std::string& prefix, InternetSource& (*sou
             if (in.number.empty()) return "a favourite without its number";
             const auto n = parseDecimalInteger(in.number);
             if (!n) return "favourite number " + kNotANumber;
-            if (*n < 1 || *n > TFormFav::kSlots)
-                return "favourite number outside 1.." + std::to_string(TFormFav::kSlots);
-            source(in.targets).FormFav.Edit[static_cast<std::size_t>(*n - 1)] = v;
+            if (*n < 1 || *n > Favourites::kSlots)
+                return "favourite number outside 1.." + std::to_string(Favourites::kSlots);
+            source(in.targets).favourites.entries[static_cast<std::size_t>(*n - 1)] = v;
             return {};
         },
         [prefix, source](Targets t, SettingLines& out) {
-            const auto& slots = source(t).FormFav.Edit;
+            const auto& slots = source(t).favourites.entries;
             for (std::size_t i = 0; i < slots.size(); ++i)
                 if (!slots[i].empty()) out.add(prefix + "FAV" + std::to_string(i + 1) + "=", slots[i]);
         });
     favourites.numbered = true;
     rows.push_back(std::move(favourites));
     rows.push_back(number(
-        prefix + "POFFSET=", kStations, {}, [source](Targets t) { return source(t).SpinEditOffSetPression.value(); },
-        [source](Targets t, int n) { source(t).SpinEditOffSetPression.setValue(n); }));
+        prefix + "POFFSET=", kStations, {}, [source](Targets t) { return source(t).pressureCorrection.value(); },
+        [source](Targets t, int n) { source(t).pressureCorrection.setValue(n); }));
     rows.push_back(number(prefix + "TU=", kStations, {Beyond::Refused, -1, 1},
-                          [source](Targets t) -> int& { return source(t).ComboBoxTU; }));
+                          [source](Targets t) -> int& { return source(t).timeZoneChoice; }));
 }
 
 void addAprsBlock(Rows& rows, const SourceBlock& block) {
@@ -305,25 +305,25 @@ void addAprsBlock(Rows& rows, const SourceBlock& block) {
         return own(
             key, kStations,
             [unit](const SettingRead& in, const std::string& v) -> std::string {
-                if (v == "Y") stations(in.targets).FormMeteoAPRS.input.wind = unit;
+                if (v == "Y") stations(in.targets).aprsSource.input.wind = unit;
                 return {};
             },
             [key, unit](Targets t, SettingLines& out) {
-                if (stations(t).FormMeteoAPRS.input.wind == unit) out.add(key, "Y");
+                if (stations(t).aprsSource.input.wind == unit) out.add(key, "Y");
             });
     };
     rows.push_back(windUnit("APRS_KM=", AprsWindUnit::Kmh));
     rows.push_back(windUnit("APRS_KNOT=", AprsWindUnit::Knot));
     rows.push_back(flag("APRS_DGF=", kStations, {"Y", true, true, ""},
-                        [](Targets t) -> bool& { return stations(t).FormMeteoAPRS.input.fahrenheit; }));
+                        [](Targets t) -> bool& { return stations(t).aprsSource.input.fahrenheit; }));
     rows.push_back(flag("APRS_INC=", kStations, {"Y", true, true, ""},
-                        [](Targets t) -> bool& { return stations(t).FormMeteoAPRS.input.hundredthsOfInch; }));
+                        [](Targets t) -> bool& { return stations(t).aprsSource.input.hundredthsOfInch; }));
     rows.push_back(period(block));
     addNetworkKeys(rows, block.prefix, aprs);
     rows.push_back(
-        text("APRS_ID=", kStations, [](Targets t) -> std::string& { return stations(t).FormMeteoAPRS.EditID; }));
+        text("APRS_ID=", kStations, [](Targets t) -> std::string& { return stations(t).aprsSource.loginId; }));
     rows.push_back(
-        text("APRS_PW=", kStations, [](Targets t) -> std::string& { return stations(t).FormMeteoAPRS.EditPW; }));
+        text("APRS_PW=", kStations, [](Targets t) -> std::string& { return stations(t).aprsSource.loginPassword; }));
 }
 
 void addMetarBlock(Rows& rows, const SourceBlock& block) {
@@ -366,7 +366,7 @@ void addWindowPlaces(Rows& rows) {
         },
         [](Targets t, SettingLines& out) {
             for (const SourceBlock& block : kSourceBlocks)
-                if (stations(t).FormChoixMeteo.window(block.kind).visible) return;
+                if (stations(t).sourceChoice.window(block.kind).visible) return;
             out.add("FORMMETEO=", "N");
         });
     shown.writtenFrom = kStations;
@@ -378,8 +378,8 @@ void addWindowOutput(Rows& rows) {
         "OSOUND=", kWindow,
         [](const SettingRead& in, const std::string& v) -> std::string {
             if (v == "-1") return {};
-            TForm1& w = window(in.targets);
-            w.RadioButtonCarteMoi = true;
+            MainWindowModel& w = window(in.targets);
+            w.ownOutputChosen = true;
             const auto n = parseDecimalInteger(v);
             if (!n) return kNotANumber + ", the device stays " + std::to_string(w.outputDevice.number);
             w.outputDevice.number = *n;
@@ -387,7 +387,7 @@ void addWindowOutput(Rows& rows) {
         },
         [](Targets t, SettingLines& out) { out.add("OSOUND=", std::to_string(window(t).chosenOutput().number)); }));
     rows.push_back(flag("VERSTART=", kWindow, {"1", true, false, "0"},
-                        [](Targets t) -> bool& { return window(t).CheckBoxInfoVersion; }));
+                        [](Targets t) -> bool& { return window(t).checkVersionAtStart; }));
     rows.push_back(own(
         "VERSION_URL=", kWindow,
         [](const SettingRead& in, const std::string& v) -> std::string {
@@ -417,11 +417,11 @@ void addPort(Rows& rows) {
             else
                 out.add("COM=", name.starts_with("COM") ? name.substr(3) : name);
         }));
-    const std::pair<const char*, bool PortLineSettings::*> kLines[] = {{"DTR=", &PortLineSettings::CheckBoxDTR},
-                                                                       {"RTS=", &PortLineSettings::CheckBoxRTS},
-                                                                       {"DSR=", &PortLineSettings::CheckBoxDSR},
-                                                                       {"CTS=", &PortLineSettings::CheckBoxCTS},
-                                                                       {"DCD=", &PortLineSettings::CheckBoxDCD}};
+    const std::pair<const char*, bool PortLineSettings::*> kLines[] = {{"DTR=", &PortLineSettings::keyDtr},
+                                                                       {"RTS=", &PortLineSettings::keyRts},
+                                                                       {"DSR=", &PortLineSettings::triggerOnDsr},
+                                                                       {"CTS=", &PortLineSettings::triggerOnCts},
+                                                                       {"DCD=", &PortLineSettings::holdOnDcd}};
     for (const auto& [key, member] : kLines)
         rows.push_back(flag(key, kAlways, {"0", false}, [line = member](Targets t) -> bool& { return t.lines.*line; }));
 }
@@ -434,7 +434,7 @@ void addLaterKeys(Rows& rows) {
         "OSOUNDNAME=", kWindow,
         [](const SettingRead& in, const std::string& v) -> std::string {
             if (v.empty()) return {};
-            window(in.targets).RadioButtonCarteMoi = true;
+            window(in.targets).ownOutputChosen = true;
             window(in.targets).outputDevice.name = v;
             return {};
         },
@@ -445,16 +445,16 @@ void addLaterKeys(Rows& rows) {
     rows.push_back(own(
         "METAR_PROVIDER=", kStations,
         [](const SettingRead& in, const std::string& v) -> std::string {
-            TFormMeteoMETAR& m = stations(in.targets).FormMeteoMETAR;
-            m.provider = v.empty() ? TFormMeteoMETAR::kDefaultProvider : v;
+            MetarSource& m = stations(in.targets).metarSource;
+            m.provider = v.empty() ? MetarSource::kDefaultProvider : v;
             if (isProviderPattern(m.provider)) return {};
             return "not a web address with " + std::string(kAirportPlaceholder) +
                    " where the airport code goes; kept as configured, codes are fetched from " +
-                   TFormMeteoMETAR::kDefaultProvider + " until it is mended";
+                   MetarSource::kDefaultProvider + " until it is mended";
         },
         [](Targets t, SettingLines& out) {
-            const std::string& provider = stations(t).FormMeteoMETAR.provider;
-            if (provider != TFormMeteoMETAR::kDefaultProvider) out.add("METAR_PROVIDER=", provider);
+            const std::string& provider = stations(t).metarSource.provider;
+            if (provider != MetarSource::kDefaultProvider) out.add("METAR_PROVIDER=", provider);
         }));
 }
 

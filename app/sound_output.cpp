@@ -58,7 +58,7 @@ SoundOutput::SoundOutput(const Parts& parts)
 
 std::optional<std::string> SoundOutput::useConfiguredOutput() {
     engine_.setOutputDevice(window_.chosenOutput());
-    if (!catalogue_ || !window_.RadioButtonCarteMoi) return std::nullopt;
+    if (!catalogue_ || !window_.ownOutputChosen) return std::nullopt;
     const OutputDevice& chosen = window_.outputDevice;
     for (const OutputEntry& entry : catalogue_->outputs())
         if (isChosen(deviceOf(entry), chosen)) return std::nullopt;
@@ -67,23 +67,23 @@ std::optional<std::string> SoundOutput::useConfiguredOutput() {
 }
 
 void SoundOutput::addItem(const std::string& text, const OutputDevice& device) {
-    ComboBoxChoixOut.Items.push_back(text);
+    outputList.Items.push_back(text);
     items_.push_back(device);
 }
 
-void SoundOutput::MenuCarteSonClick() {
-    status_.setBitBtnOKCarteSonEnabled(!sequencer_.bulletinRunning());
-    PanelCarteSon = true;
-    ComboBoxChoixOut = {};
+void SoundOutput::openOutputPanel() {
+    status_.setSoundOutputOkEnabled(!sequencer_.bulletinRunning());
+    outputPanelShown = true;
+    outputList = {};
     items_.clear();
     typed_.clear();
     if (catalogue_)
         for (const OutputEntry& entry : catalogue_->outputs()) {
-            if (!entry.description) ComboBoxChoixOut.Text = kUnreadableDevice;
+            if (!entry.description) outputList.Text = kUnreadableDevice;
             const bool described = entry.description && !entry.description->empty();
             addItem(described ? entry.name + " — " + *entry.description : entry.name, deviceOf(entry));
         }
-    if (!window_.RadioButtonCarteMoi) return;
+    if (!window_.ownOutputChosen) return;
     const OutputDevice& chosen = window_.outputDevice;
     const auto listed = std::find_if(items_.begin(), items_.end(),
                                      [&chosen](const OutputDevice& item) { return isChosen(item, chosen); });
@@ -91,40 +91,40 @@ void SoundOutput::MenuCarteSonClick() {
     // A name not there now is kept, as the last item, so that confirming the
     // panel does not lose it. A number not there selects nothing.
     if (listed == items_.end() && !chosen.name.empty()) addItem(chosen.name + kNotPresent, chosen);
-    ComboBoxChoixOutSelect(at);
+    pickOutput(at);
 }
 
-void SoundOutput::ComboBoxChoixOutSelect(int index) {
-    if (index < 0 || index >= static_cast<int>(ComboBoxChoixOut.Items.size())) return;
-    ComboBoxChoixOut.ItemIndex = index;
-    ComboBoxChoixOut.Text = ComboBoxChoixOut.Items[static_cast<std::size_t>(index)];
+void SoundOutput::pickOutput(int index) {
+    if (index < 0 || index >= static_cast<int>(outputList.Items.size())) return;
+    outputList.ItemIndex = index;
+    outputList.Text = outputList.Items[static_cast<std::size_t>(index)];
     typed_.clear();
 }
 
-void SoundOutput::ComboBoxChoixOutChange(const std::string& text) {
-    ComboBoxChoixOut.ItemIndex = -1;
-    ComboBoxChoixOut.Text = text;
+void SoundOutput::typeOutput(const std::string& text) {
+    outputList.ItemIndex = -1;
+    outputList.Text = text;
     typed_ = trimmed(text);
 }
 
-void SoundOutput::BitBtnOKCarteSonClick() {
-    if (!status_.BitBtnOKCarteSonEnabled()) return;
-    if (window_.RadioButtonCarteMoi && ComboBoxChoixOut.Text.empty()) {
+void SoundOutput::confirmOutput() {
+    if (!status_.soundOutputOkEnabled()) return;
+    if (window_.ownOutputChosen && outputList.Text.empty()) {
         if (beep_) beep_();
         return;
     }
     OutputDevice chosen;
-    if (window_.RadioButtonCarteMoi && ComboBoxChoixOut.ItemIndex >= 0)
-        chosen = items_[static_cast<std::size_t>(ComboBoxChoixOut.ItemIndex)];
-    else if (window_.RadioButtonCarteMoi)
+    if (window_.ownOutputChosen && outputList.ItemIndex >= 0)
+        chosen = items_[static_cast<std::size_t>(outputList.ItemIndex)];
+    else if (window_.ownOutputChosen)
         chosen.name = typed_;
     // The volume read so far was another output's.
     if (chosen != window_.outputDevice) lastRead_.reset();
     window_.outputDevice = chosen;
-    PanelCarteSon = false;
+    outputPanelShown = false;
     useFromNextBulletin();
     // The slider shows the chosen output's volume, and says where it is set, at once.
-    ReadBackVolume();
+    readBackVolume();
 }
 
 // The panel may have been opened before the bulletin began.
@@ -140,32 +140,32 @@ void SoundOutput::useFromNextBulletin() {
     });
 }
 
-void SoundOutput::setTrackBarVolume(int position) {
+void SoundOutput::moveVolumeSlider(int position) {
     position = std::clamp(position, 0, kSilentPosition);
-    if (position == window_.TrackBarVolume) return;
-    window_.TrackBarVolume = position;
-    TrackBarVolumeChange();
+    if (position == window_.volumePosition) return;
+    window_.volumePosition = position;
+    writeVolume();
 }
 
-void SoundOutput::TrackBarVolumeChange() {
+void SoundOutput::writeVolume() {
     if (!catalogue_) return;
     ++changesInFlight_;
-    catalogue_->setVolume(window_.chosenOutput(), volumeWord(window_.TrackBarVolume, window_.Balance));
+    catalogue_->setVolume(window_.chosenOutput(), volumeWord(window_.volumePosition, window_.Balance));
     tasks_.post([this] { --changesInFlight_; });
 }
 
-void SoundOutput::ReadBackVolume() {
+void SoundOutput::readBackVolume() {
     if (!catalogue_) return;
     const OutputDevice device = window_.chosenOutput();
     const bool inSamples = catalogue_->volumeControl(device) == VolumeControl::Samples;
-    TrackBarVolumeHint = inSamples ? kSamplesVolumeHint : "";
+    volumeHint = inSamples ? kSamplesVolumeHint : "";
     std::uint32_t word = 0;
     if (catalogue_->volume(device, word)) lastRead_ = word;
     if (!lastRead_) {
         // Nothing known of the output's volume. One that plays at a volume
         // of ours, never set yet, takes the slider's; a card's mixer is not
         // ours to set unasked.
-        if (inSamples) TrackBarVolumeChange();
+        if (inSamples) writeVolume();
         return;
     }
     const long double left = *lastRead_ & 0xFFFF;
@@ -183,13 +183,13 @@ void SoundOutput::ReadBackVolume() {
     // before truncating reads every written position back as itself, where
     // the plain truncation moved 3 to 4 and 7 to 8 at the next tick. Only
     // shown: the output keeps its level until the user moves the slider.
-    window_.TrackBarVolume = kSilentPosition - truncated((loudest + 0.5L) / kFullScale * 10);
+    window_.volumePosition = kSilentPosition - truncated((loudest + 0.5L) / kFullScale * 10);
 }
 
-void SoundOutput::Panel1MouseDown(MouseButton button, bool onMark) {
+void SoundOutput::pressLevelMark(MouseButton button, bool onMark) {
     if (!onMark || button == MouseButton::Middle) return;
     const int step = button == MouseButton::Left ? 10 : -10;
-    window_.Gauge1 = std::clamp(window_.Gauge1 + step, 0, 100);
+    window_.levelMark = std::clamp(window_.levelMark + step, 0, 100);
 }
 
 }  // namespace skycrier

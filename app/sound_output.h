@@ -1,10 +1,10 @@
 #pragma once
 // The sound output as the main window shows it: the sound-card panel
-// (PanelCarteSon) that chooses the output bulletins play on, the volume
+// (outputPanelShown) that chooses the output bulletins play on, the volume
 // slider with its balance, written to that output when the user moves it and
 // read back from it so that the slider follows changes made by other
 // programs, and the level mark beside the slider. The values live in the main
-// window (TForm1), where the configuration loads and saves them; this model
+// window (MainWindowModel), where the configuration loads and saves them; this model
 // holds the rules, and the desktop window only shows it and calls its handlers.
 //
 // Threading: the loop's thread only.
@@ -29,7 +29,7 @@ class SoundOutput {
 public:
     struct Parts {
         EventLoop& loop;
-        TForm1& window;
+        MainWindowModel& window;
         PlaybackEngine& engine;
         Sequencer& sequencer;
         // Holds whether the panel's OK button can be pressed; a bulletin's end enables it.
@@ -51,8 +51,8 @@ public:
     SoundOutput(const SoundOutput&) = delete;
     SoundOutput& operator=(const SoundOutput&) = delete;
 
-    // PanelCarteSon, "DIE SOUND-KARTE ÄNDERN": shown by the menu, hidden by its OK button.
-    bool PanelCarteSon = false;
+    // outputPanelShown, "DIE SOUND-KARTE ÄNDERN": shown by the menu, hidden by its OK button.
+    bool outputPanelShown = false;
     struct ComboBox {
         std::vector<std::string> Items;
         // -1 while nothing is picked (the text was typed, or never chosen).
@@ -60,9 +60,9 @@ public:
         std::string Text;
     };
     // "salida de reproducción": the outputs, each by name with its description.
-    ComboBox ComboBoxChoixOut;
+    ComboBox outputList;
     // The slider's hint: empty, or kSamplesVolumeHint.
-    std::string TrackBarVolumeHint;
+    std::string volumeHint;
 
     // Start-up: bulletins play on the configured output. One that is not
     // there now stays chosen and each bulletin tries it again; the text
@@ -72,46 +72,46 @@ public:
     // "Placa de sonido": opens the panel, lists the outputs and selects the
     // chosen one, adding it as not present when it is a name the list lacks.
     // OK is disabled while a bulletin is on the air.
-    void MenuCarteSonClick();
+    void openOutputPanel();
     // "Windows elije la placa de sonido" / "Seleccionar la placa de sonido".
-    void RadioButtonCarteWinClick() { window_.RadioButtonCarteMoi = false; }
-    void RadioButtonCarteMoiClick() { window_.RadioButtonCarteMoi = true; }
+    void chooseSystemOutput() { window_.ownOutputChosen = false; }
+    void chooseOwnOutput() { window_.ownOutputChosen = true; }
     // The user picked an item of the list, or typed into it.
-    void ComboBoxChoixOutSelect(int index);
-    void ComboBoxChoixOutChange(const std::string& text);
+    void pickOutput(int index);
+    void typeOutput(const std::string& text);
     // OK: with "Seleccionar" and no text it beeps and the panel stays open;
     // otherwise the choice becomes the output: the picked item's name and
     // number, or a typed ALSA name (nothing typed: the default output). It is
     // used from the next bulletin on (one on the air keeps its output), and
     // the panel closes.
-    void BitBtnOKCarteSonClick();
+    void confirmOutput();
 
     // The user moved the slider (0 full volume .. 10 silent): the change
     // handler runs when the position differs from the one shown.
-    void setTrackBarVolume(int position);
+    void moveVolumeSlider(int position);
     // Writes the slider's level, with the balance, as the chosen output's volume.
-    void TrackBarVolumeChange();
+    void writeVolume();
     // Reads the chosen output's volume into the balance and the slider, and
     // writes nothing back: a level another program set stays as it is. A
     // failed read goes on with the last word read; before any (an output
     // whose volume is in the samples, never set yet), the slider's level is
     // written to the output instead.
-    void ReadBackVolume();
+    void readBackVolume();
     // From a volume write until the loop has run what was waiting: the
     // tick's read-back holds off meanwhile.
     bool volumeChangeInProgress() const { return changesInFlight_ > 0; }
 
     enum class MouseButton { Left, Right, Middle };
-    // A press on Panel1; onMark: right of the level bar's right edge and below
+    // A press on the level panel; onMark: right of the level bar's right edge and below
     // its top (the window knows the geometry). The left button raises the mark
     // by 10, the right one lowers it, within 0..100.
-    void Panel1MouseDown(MouseButton button, bool onMark);
+    void pressLevelMark(MouseButton button, bool onMark);
 
 private:
     void addItem(const std::string& text, const OutputDevice& device);
     void useFromNextBulletin();
 
-    TForm1& window_;
+    MainWindowModel& window_;
     PlaybackEngine& engine_;
     Sequencer& sequencer_;
     StatusBoard& status_;

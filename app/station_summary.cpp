@@ -8,19 +8,19 @@ namespace {
 
 std::string sourceInput(const StationSources& s, SourceKind kind) {
     switch (kind) {
-    case SourceKind::MON: return "console on " + s.FormMeteo.port();
-    case SourceKind::W23: return "file " + s.FormMeteoW23.EditDat;
-    case SourceKind::W28: return "file " + s.FormMeteoW28.EditDat;
-    case SourceKind::Pro2: return "file " + s.FormMeteoPro2.EditDat;
-    case SourceKind::APRS: return "from " + s.FormMeteoAPRS.EditDat;
-    case SourceKind::METAR: return "from " + s.FormMeteoMETAR.EditDat;
+    case SourceKind::MON: return "console on " + s.monitorSource.port();
+    case SourceKind::W23: return "file " + s.ws23Source.inputLine;
+    case SourceKind::W28: return "file " + s.ws28Source.inputLine;
+    case SourceKind::Pro2: return "file " + s.pro2Source.inputLine;
+    case SourceKind::APRS: return "from " + s.aprsSource.inputLine;
+    case SourceKind::METAR: return "from " + s.metarSource.inputLine;
     case SourceKind::None: break;
     }
     return {};
 }
 
 std::string weatherLine(const StationSources& s) {
-    const SourceKind kind = s.FormChoixMeteo.checkedSource();
+    const SourceKind kind = s.sourceChoice.checkedSource();
     if (kind == SourceKind::None) return "weather: none chosen, the bulletins say the date and time only (METEO=)";
     return "weather: " + std::string(sourceName(kind)) + ", " + sourceInput(s, kind);
 }
@@ -35,8 +35,8 @@ std::string joined(const std::vector<std::string>& words, const std::string& las
 std::vector<std::string> triggerLines(const Announcer& a) {
     if (!a.port.isOpen()) return {};
     std::vector<std::string> lines;
-    if (a.lines.CheckBoxCTS) lines.push_back("CTS");
-    if (a.lines.CheckBoxDSR) lines.push_back("DSR");
+    if (a.lines.triggerOnCts) lines.push_back("CTS");
+    if (a.lines.triggerOnDsr) lines.push_back("DSR");
     return lines;
 }
 
@@ -44,12 +44,12 @@ std::string portLine(const Announcer& a) {
     if (!a.port.isOpen())
         return "transmitter: no port open (COM=), so nothing is keyed and no line starts a bulletin";
     std::vector<std::string> keys;
-    if (a.lines.CheckBoxDTR) keys.push_back("DTR");
-    if (a.lines.CheckBoxRTS) keys.push_back("RTS");
+    if (a.lines.keyDtr) keys.push_back("DTR");
+    if (a.lines.keyRts) keys.push_back("RTS");
     std::string line = "transmitter: port " + a.port.portName() + ", keyed by " +
                        (keys.empty() ? std::string("no line") : joined(keys));
     if (const auto triggers = triggerLines(a); !triggers.empty()) line += "; " + joined(triggers) + " start a bulletin";
-    if (a.lines.CheckBoxDCD) line += "; a carrier on DCD holds bulletins back";
+    if (a.lines.holdOnDcd) line += "; a carrier on DCD holds bulletins back";
     return line;
 }
 
@@ -60,7 +60,7 @@ std::string scheduleLine(const ScheduleSettings& schedule) {
            ":00 to " + twoDigits(schedule.EndHour) + ":00";
 }
 
-std::string soundLine(const TForm1& window) {
+std::string soundLine(const MainWindowModel& window) {
     const OutputDevice output = window.chosenOutput();
     if (!output.name.empty()) return "sound: output " + output.name;
     if (output.number == kDefaultOutputDevice) return "sound: the system's default output";

@@ -15,15 +15,15 @@ const char* keyPrefix(SourceKind kind) {
 
 HistorySource* historySource(StationSources& s, SourceKind kind) {
     switch (kind) {
-    case SourceKind::W23: return &s.FormMeteoW23;
-    case SourceKind::W28: return &s.FormMeteoW28;
-    case SourceKind::Pro2: return &s.FormMeteoPro2;
+    case SourceKind::W23: return &s.ws23Source;
+    case SourceKind::W28: return &s.ws28Source;
+    case SourceKind::Pro2: return &s.pro2Source;
     default: return nullptr;
     }
 }
 
 std::string monitorName(StationSources& s) {
-    const std::string& port = s.FormMeteo.port();
+    const std::string& port = s.monitorSource.port();
     const std::string device = s.context.portDevice(port);
     return "Weather Monitor II on " + port + (device.empty() || device == port ? "" : " (" + device + ")");
 }
@@ -38,7 +38,7 @@ std::string stationTrouble(StationSources& s, SourceKind kind) {
                kErrorMissingFile + "); kept as configured and looked for again at each poll";
     }
     if (kind == SourceKind::MON) {
-        const TFormMeteo& m = s.FormMeteo;
+        const MonitorSource& m = s.monitorSource;
         if (m.port().empty() || m.connected()) return {};
         return monitorName(s) + ": " + (m.meteo.ErrorText.empty() ? kMonitorStationError : m.meteo.ErrorText) +
                "; kept as configured and tried again at each poll";

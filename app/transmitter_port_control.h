@@ -40,10 +40,10 @@ public:
     bool lineRaised(SerialPin line) const override;
     std::optional<bool> input(SerialPin line) override;
 
-    // menuCOMClick: opens the named port, closing any open one first; one
+    // Opens the named port, closing any open one first; one
     // that cannot be opened stays chosen, absent.
     void choosePort(const std::string& name) override;
-    // menuComNoneclick: releases the port and chooses "No COM".
+    // Releases the port and chooses "No COM".
     void chooseNoPort() override;
     // Opens an absent port when it has come; an open port whose device has
     // gone (unplugged) is released and becomes absent. Nothing while keyed.

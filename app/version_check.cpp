@@ -76,7 +76,7 @@ std::string downloadPageAddress(std::string_view host) { return std::string(host
 
 VersionCheck::VersionCheck(VersionCheckParts parts) : parts_(std::move(parts)), tasks_(parts_.loop) {}
 
-void VersionCheck::FetchVersionEntry(const std::string& name, std::function<void(const std::string&)> done) {
+void VersionCheck::fetchVersionEntry(const std::string& name, std::function<void(const std::string&)> done) {
     waiting_.emplace_back(name, std::move(done));
     if (waiting_.size() > 1) return;
     if (!parts_.fetcher) {
@@ -98,12 +98,12 @@ void VersionCheck::listArrived(const std::string& error) {
     for (const auto& [name, done] : answered) done(list ? entryOf(*list, name) : std::string());
 }
 
-void VersionCheck::CheckNewVersion() {
-    FetchVersionEntry(kProgramKey, [this](const std::string& version) { compare(version, false); });
+void VersionCheck::checkAtStart() {
+    fetchVersionEntry(kProgramKey, [this](const std::string& version) { compare(version, false); });
 }
 
-void VersionCheck::BitBtnNewReleaseClick() {
-    FetchVersionEntry(kProgramKey, [this](const std::string& version) { compare(version, true); });
+void VersionCheck::checkOnRequest() {
+    fetchVersionEntry(kProgramKey, [this](const std::string& version) { compare(version, true); });
 }
 
 void VersionCheck::compare(const std::string& version, bool answerAlways) {

@@ -54,11 +54,11 @@ public:
     // followed by "=", or an empty text when the fetch fails, the server sent
     // a web page, or no line has that key. A request made while a fetch runs
     // waits for that fetch's list instead of starting a second one.
-    void FetchVersionEntry(const std::string& name, std::function<void(const std::string& version)> done);
+    void fetchVersionEntry(const std::string& name, std::function<void(const std::string& version)> done);
     // The start-up check: speaks up only when a newer version exists.
-    void CheckNewVersion();
+    void checkAtStart();
     // The info window's button: newer, up to date, or "Error Internet".
-    void BitBtnNewReleaseClick();
+    void checkOnRequest();
 
     // The answer to the info window's button: a message box with an OK button; the front end shows it.
     std::function<void(MessageKind, const std::string&)> showMessage = [](MessageKind, const std::string&) {};

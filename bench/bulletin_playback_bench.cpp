@@ -88,7 +88,7 @@ void WholeBulletinInRealTime(benchmark::State& state) {
         state.SetIterationTime(wall.count());
         state.counters["ideal_s"] = ideal.seconds;
         state.counters["ratio"] = wall.count() / ideal.seconds;
-        if (status.EditData() != kDoneText) state.SkipWithError(status.EditData().c_str());
+        if (status.statusText() != kDoneText) state.SkipWithError(status.statusText().c_str());
     }
 }
 BENCHMARK(WholeBulletinInRealTime)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);

@@ -116,7 +116,7 @@ int run(int days) {
     const std::size_t heapAtEnd = heapInUse();
     const std::size_t descriptorsAtEnd = openDescriptors();
     const std::size_t logLinesAtEnd = program.announcer.logBook.lines().size();
-    program.FormClose();
+    program.close();
     std::printf("%d days, %d bulletins\n", days, bulletins);
     std::printf("heap in use:      after day 1 %zu KiB, after day %d %zu KiB\n", heapAfterDayOne / 1024, days,
                 heapAtEnd / 1024);

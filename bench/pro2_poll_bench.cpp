@@ -93,18 +93,18 @@ void pollArchive(benchmark::State& state, std::uint64_t bytes) {
     VirtualLoop loop(encodeDateTime(2026, 3, 31, 23, 58));
     SpeechUnits units;
     StationSources stations(loop, units);
-    TFormMeteoPro2& pro2 = stations.FormMeteoPro2;
+    Pro2Source& pro2 = stations.pro2Source;
     pro2.loadDataFile(path);
     const double peakBefore = peakKilobytes();
     const double readBefore = bytesRead();
-    pro2.TimerMeteoTimer();
-    if (!pro2.StaticTextErreur().empty() || pro2.Editdatemeteo.caption != "2026-03-31 23:55:00") {
+    pro2.poll();
+    if (!pro2.errorLine().empty() || pro2.observationTime.caption != "2026-03-31 23:55:00") {
         state.SkipWithError("the poll did not read the file");
         return;
     }
     std::int64_t polls = 1;
     for (auto _ : state) {
-        pro2.TimerMeteoTimer();
+        pro2.poll();
         benchmark::DoNotOptimize(pro2.meteo.Pluie);
         ++polls;
     }

@@ -28,7 +28,7 @@ void SimulatedWeekOfTicks(benchmark::State& state) {
         PortLineSettings lines;
         StatusBoard status;
         ScheduleSettings schedule;
-        schedule.Edit1 = "15";
+        schedule.periodText = "15";
         Sequencer seq({loop, player, port, sources, units, settings, lines, status});
         Scheduler scheduler({loop, seq, port, lines, schedule});
         int starts = 0;

@@ -33,7 +33,7 @@ void SimulatedHourOfBulletins(benchmark::State& state) {
         d.HumiExt = 80;
         SpeechUnits units;
         BulletinSettings settings;
-        settings.CheckBoxBrell = true;
+        settings.playGreeting = true;
         PortLineSettings lines;
         StatusBoard status;
         Sequencer seq({loop, player, port, sources, units, settings, lines, status});

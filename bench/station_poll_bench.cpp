@@ -19,7 +19,7 @@ namespace {
 std::string writeHistory(const test::TempDir& dir, const std::string& name, std::size_t bytes) {
     const std::string path = (dir.path() / name).string();
     std::ofstream out(path, std::ios::binary);
-    const std::size_t count = bytes / TFormMeteoW23::kRecordSize;
+    const std::size_t count = bytes / Ws23Source::kRecordSize;
     const double last = encodeDateTime(2026, 3, 10, 12, 0);
     std::string block;
     test::Ws23Record r;
@@ -44,18 +44,18 @@ void pollHistory(benchmark::State& state, std::size_t bytes) {
     VirtualLoop loop(encodeDateTime(2026, 3, 10, 12, 5));
     SpeechUnits units;
     StationSources stations(loop, units);
-    TFormMeteoW23& w23 = stations.FormMeteoW23;
+    Ws23Source& w23 = stations.ws23Source;
     w23.loadDataFile(path);
-    w23.TimerMeteoTimer();
-    if (!w23.StaticTextErreur().empty() || w23.meteo.ObservedAt == 0) {
+    w23.poll();
+    if (!w23.errorLine().empty() || w23.meteo.ObservedAt == 0) {
         state.SkipWithError("the poll did not read the file");
         return;
     }
     for (auto _ : state) {
-        w23.TimerMeteoTimer();
+        w23.poll();
         benchmark::DoNotOptimize(w23.meteo.Pluie);
     }
-    state.counters["records"] = static_cast<double>(bytes / TFormMeteoW23::kRecordSize);
+    state.counters["records"] = static_cast<double>(bytes / Ws23Source::kRecordSize);
 }
 
 void Ws23PollOf10KB(benchmark::State& state) { pollHistory(state, 10'000); }

@@ -73,12 +73,12 @@ public:
     bool prepare(const OutputDevice& device, const RunUntil& settle) {
         // The configured sources poll once as the configuration chooses them.
         if (in_.configuration) announcer.applyConfiguration(parseConfigText(*in_.configuration));
-        const SourceKind chosen = announcer.stations.FormChoixMeteo.checkedSource();
+        const SourceKind chosen = announcer.stations.sourceChoice.checkedSource();
         // A Weather Monitor II console is read through its port, as the service reads it.
-        TFormMeteo& console = announcer.stations.FormMeteo;
+        MonitorSource& console = announcer.stations.monitorSource;
         if (chosen == SourceKind::MON && !console.port().empty()) console.openConfiguredPort();
         if (chosen != SourceKind::None) {
-            const SourceWindow& window = announcer.stations.FormChoixMeteo.window(chosen);
+            const SourceWindow& window = announcer.stations.sourceChoice.window(chosen);
             settle([&window] { return !window.pollInFlight(); });
         }
         if (!recorded_)
@@ -96,7 +96,7 @@ public:
             for (const std::string& notice : announcer.vocabulary.useRecordings(folder)) err_ << kPrefix << notice << '\n';
         }
         if (!announcer.engine.allocateBuffers()) {
-            err_ << kPrefix << announcer.status.EditData() << '\n';
+            err_ << kPrefix << announcer.status.statusText() << '\n';
             return false;
         }
         announcer.engine.setOutputDevice(device);

@@ -57,17 +57,17 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
     return o;
 }
 
-std::string controlsJson(const TFormMeteo& w) {
-    return captionsJson({{"CheckBoxTint", w.CheckBoxTint},
-                         {"CheckBoxText", w.CheckBoxText},
-                         {"CheckBoxPatm", w.CheckBoxPatm},
-                         {"CheckBoxtend", w.CheckBoxtend},
-                         {"CheckBoxVent", w.CheckBoxVent},
-                         {"CheckBoxRafa", w.CheckBoxRafa},
-                         {"CheckBoxDire", w.CheckBoxDire},
-                         {"ButtonPort", Caption{w.ButtonPort}},
-                         {"StaticTextStatus", Caption{w.StaticTextStatus}},
-                         {"LabelVersion", Caption{w.LabelVersion}}});
+std::string controlsJson(const MonitorSource& w) {
+    return captionsJson({{"CheckBoxTint", w.insideTemperatureBox},
+                         {"CheckBoxText", w.outsideTemperatureBox},
+                         {"CheckBoxPatm", w.pressureBox},
+                         {"CheckBoxtend", w.tendencyBox},
+                         {"CheckBoxVent", w.windBox},
+                         {"CheckBoxRafa", w.gustBox},
+                         {"CheckBoxDire", w.directionBox},
+                         {"ButtonPort", Caption{w.portButtonText}},
+                         {"StaticTextStatus", Caption{w.statusText}},
+                         {"LabelVersion", Caption{w.versionText}}});
 }
 
 }  // namespace
@@ -81,7 +81,7 @@ int runMonitorStation(const std::vector<std::string>& args, std::ostream& out, s
     SpeechUnits units;
     StationSources stations(loop, units);
     chooseUnits(stations.unitsChoice, options->source);
-    TFormMeteo& monitor = stations.FormMeteo;
+    MonitorSource& monitor = stations.monitorSource;
     if (!monitor.loadPort(options->port))
         return usageError(err, "station", "\"" + args[1] + "\" is neither a port number nor a device path",
                           kStationUsage);
@@ -89,7 +89,7 @@ int runMonitorStation(const std::vector<std::string>& args, std::ostream& out, s
     stations.context.weatherMonitor = &link;
     stations.context.portDevice = devicePathForPort;
     stations.context.serialPorts = [] { return listSerialPorts(); };
-    stations.FormChoixMeteo.CheckBoxReduire = [] { return true; };
+    stations.sourceChoice.startMinimised = [] { return true; };
 
     int finished = 0;
     bool read = false;
@@ -99,14 +99,14 @@ int runMonitorStation(const std::vector<std::string>& args, std::ostream& out, s
     });
     // Choosing the source opens the port and polls; each later poll waits for
     // the timer, whose period passes at once on this clock.
-    stations.FormChoixMeteo.check(SourceKind::MON);
+    stations.sourceChoice.check(SourceKind::MON);
     for (;;) {
         if (!loop.waitForPostsUntil([&] { return !monitor.pollInFlight(); }, kSilentLinkMs)) {
             err << "skycrier-cli station: the station's line gave no answer for "
                 << kSilentLinkMs / 1000 << " s\n";
             break;
         }
-        if (finished >= options->polls || !monitor.TimerMeteo.enabled()) break;
+        if (finished >= options->polls || !monitor.pollTimer.enabled()) break;
         loop.advanceUntil([&] { return monitor.pollInFlight(); });
     }
 

@@ -140,42 +140,42 @@ int pollOnce(const std::vector<std::string>& args, bool aprs, std::ostream& out,
     stations.context.showError = [&err, command](const std::string& text) {
         err << "skycrier-cli " << command << ": " << text << '\n';
     };
-    stations.FormChoixMeteo.CheckBoxReduire = [] { return true; };
+    stations.sourceChoice.startMinimised = [] { return true; };
     chooseUnits(stations.unitsChoice, options->source);
-    InternetSource& window = aprs ? static_cast<InternetSource&>(stations.FormMeteoAPRS)
-                                  : static_cast<InternetSource&>(stations.FormMeteoMETAR);
-    if (options->source.offset) window.SpinEditOffSetPression.setValue(*options->source.offset);
-    if (options->universalTime) window.ComboBoxTU = *options->universalTime ? 0 : 1;
-    stations.FormMeteoAPRS.input = options->input;
-    if (!options->provider.empty()) stations.FormMeteoMETAR.provider = options->provider;
+    InternetSource& window = aprs ? static_cast<InternetSource&>(stations.aprsSource)
+                                  : static_cast<InternetSource&>(stations.metarSource);
+    if (options->source.offset) window.pressureCorrection.setValue(*options->source.offset);
+    if (options->universalTime) window.timeZoneChoice = *options->universalTime ? 0 : 1;
+    stations.aprsSource.input = options->input;
+    if (!options->provider.empty()) stations.metarSource.provider = options->provider;
     window.loadDataFile(!options->code.empty() ? options->code : input.empty() ? options->url : input.string());
     bool read = false;
     const Subscription finished = window.pollFinished.connect([&read](bool r) { read = r; });
     // Choosing the source polls it; a fetch takes real time.
-    stations.FormChoixMeteo.check(aprs ? SourceKind::APRS : SourceKind::METAR);
+    stations.sourceChoice.check(aprs ? SourceKind::APRS : SourceKind::METAR);
     loop.waitForPostsUntil([&window] { return !window.pollInFlight(); }, kFetchPatienceMs);
 
     std::vector<std::pair<std::string, Caption>> controls = itemCaptions(window);
     if (!aprs) {
-        controls.emplace_back("LabelICAO", Caption{stations.FormMeteoMETAR.LabelICAO});
-        stations.FormMeteoMETAR.EditDatChange();
-        controls.emplace_back("LabelNomICAO", Caption{stations.FormMeteoMETAR.LabelNomICAO});
+        controls.emplace_back("LabelICAO", Caption{stations.metarSource.airportCode});
+        stations.metarSource.inputEdited();
+        controls.emplace_back("LabelNomICAO", Caption{stations.metarSource.inputComment});
     }
-    controls.emplace_back("LabelTros", window.LabelTros);
-    controls.emplace_back("Editdatemeteo", window.Editdatemeteo);
+    controls.emplace_back("LabelTros", window.dewPointCaption);
+    controls.emplace_back("Editdatemeteo", window.observationTime);
     // The error line is drawn in red whatever it says.
-    controls.emplace_back("StaticTextErreur", Caption{window.StaticTextErreur(), true});
-    controls.emplace_back("Label6", window.Label6);
+    controls.emplace_back("StaticTextErreur", Caption{window.errorLine(), true});
+    controls.emplace_back("Label6", window.pressureUnit);
     out << "{\"MeteoData\": " << meteoJson(window.meteo) << ", \"controls\": " << captionsJson(controls);
     if (aprs) {
-        out << ", \"cw\": " << jsonString(stations.FormMeteoAPRS.cwLine);
+        out << ", \"cw\": " << jsonString(stations.aprsSource.cwLine);
     } else {
-        const TFormMeteoMETAR& m = stations.FormMeteoMETAR;
+        const MetarSource& m = stations.metarSource;
         out << ", \"uiview\": [" << jsonString(m.uiviewTimeLine) << ", " << jsonString(m.uiviewWeatherLine)
             << "], \"cw\": " << jsonString(m.cwLine);
     }
     out << "}\n";
-    return read && window.StaticTextErreur().empty() ? 0 : 1;
+    return read && window.errorLine().empty() ? 0 : 1;
 }
 
 }  // namespace

@@ -66,13 +66,13 @@ public:
           notices_(program.announcer.status.noticed.connect(
               [&err](const std::string& text) { err << kPrefix << text << std::endl; })),
           recorderStatus_(program.announcer.recorder->statusChanged.connect(
-              [this, &err] { err << kPrefix << program.announcer.recorder->StaticTextW << std::endl; })),
+              [this, &err] { err << kPrefix << program.announcer.recorder->recorderStatus << std::endl; })),
           startedUp_(program.startedUp.connect([this, &folder, &clock, &err] {
               Announcer& a = program.announcer;
-              a.logBook.AppendLog("started on " + folder.string());
+              a.logBook.appendLine("started on " + folder.string());
               for (const std::string& line : stationSummary(a, clock.localNow())) {
                   err << kPrefix << line << std::endl;
-                  a.logBook.AppendLog(line);
+                  a.logBook.appendLine(line);
               }
           })),
           bulletins_(program.bulletins.ended.connect([&err](const std::string& start, const std::string& line) {
@@ -167,14 +167,14 @@ int runRunCommand(const std::vector<std::string>& args, std::ostream& out, std::
             reloadCheck.start();
             return;
         }
-        service->program.announcer.logBook.AppendLog(std::string("stopped by ") + ExitSignals::name(signal));
+        service->program.announcer.logBook.appendLine(std::string("stopped by ") + ExitSignals::name(signal));
         err << kPrefix << "stopped by " << ExitSignals::name(signal) << std::endl;
-        service->program.FormClose();
+        service->program.close();
         loop->quit();
     });
     service->program.start();
     loop->run();
-    service->program.FormClose();
+    service->program.close();
     return 0;
 }
 

@@ -98,7 +98,7 @@ int simulate(const BulletinInputs& in, const ScheduleOptions& o, std::ostream& o
                  },
                  nullptr});
     if (!a.engine.allocateBuffers()) {
-        err << kPrefix << a.status.EditData() << '\n';
+        err << kPrefix << a.status.statusText() << '\n';
         return 1;
     }
     TaskScope holds(loop);
@@ -115,7 +115,7 @@ int simulate(const BulletinInputs& in, const ScheduleOptions& o, std::ostream& o
     const std::vector<ConfigLine> lines = parseConfigText(in.configuration.value_or(""));
     a.scheduler.startUp = [&a, &lines] {
         a.applyConfiguration(lines);
-        a.mainWindow.UpDownPeriodeMouseDown();
+        a.mainWindow.showSelectedPeriod();
     };
     a.scheduler.start();
     loop.advance(std::llround((*o.to - *o.from) * kMillisPerDay));

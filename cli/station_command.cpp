@@ -69,13 +69,13 @@ std::string controlsJson(const HistorySource& w) {
     std::vector<std::pair<std::string, Caption>> shown;
     for (const MeteoField f : kAllFields)
         if (f != MeteoField::Phenomena) shown.emplace_back("CheckBox" + std::string(fieldName(f)), w.checkBox(f));
-    shown.emplace_back("LabelHumInt", w.LabelHumInt);
-    shown.emplace_back("LabelTros", w.LabelTros);
+    shown.emplace_back("LabelHumInt", w.insideHumidityCaption);
+    shown.emplace_back("LabelTros", w.dewPointCaption);
     // The error line is drawn in red whatever it says.
-    shown.emplace_back("StaticTextErreur", Caption{w.StaticTextErreur(), true});
-    shown.emplace_back("Editdatemeteo", w.Editdatemeteo);
-    shown.emplace_back("Label6", w.Label6);
-    shown.emplace_back("Label9", w.Label9);
+    shown.emplace_back("StaticTextErreur", Caption{w.errorLine(), true});
+    shown.emplace_back("Editdatemeteo", w.observationTime);
+    shown.emplace_back("Label6", w.pressureUnit);
+    shown.emplace_back("Label9", w.tendencyUnit);
     return captionsJson(shown);
 }
 
@@ -100,27 +100,27 @@ int runStationCommand(const std::vector<std::string>& args, std::ostream& out, s
     SpeechUnits units;
     StationSources stations(loop, units);
     chooseUnits(stations.unitsChoice, options->source);
-    HistorySource& window = options->kind == SourceKind::W23   ? static_cast<HistorySource&>(stations.FormMeteoW23)
-                            : options->kind == SourceKind::W28 ? static_cast<HistorySource&>(stations.FormMeteoW28)
-                                                               : static_cast<HistorySource&>(stations.FormMeteoPro2);
+    HistorySource& window = options->kind == SourceKind::W23   ? static_cast<HistorySource&>(stations.ws23Source)
+                            : options->kind == SourceKind::W28 ? static_cast<HistorySource&>(stations.ws28Source)
+                                                               : static_cast<HistorySource&>(stations.pro2Source);
     if (options->threshold) {
-        const SpinEdit& spin = window.SpinEditSeuiltendance;
+        const BoundedNumber& spin = window.tendencyThreshold;
         if (*options->threshold < spin.minimum() || *options->threshold > spin.maximum())
             return usageError(err, "station",
                               "--threshold for " + args[0] + " is " + std::to_string(spin.minimum()) + ".." +
                                   std::to_string(spin.maximum()),
                               kStationUsage);
-        window.SpinEditSeuiltendance.setValue(*options->threshold);
-        window.SpinEditSeuiltendanceChange();
+        window.tendencyThreshold.setValue(*options->threshold);
+        window.applyTendencyThreshold();
     }
-    if (options->source.offset) window.SpinEditOffSetPression.setValue(*options->source.offset);
-    if (options->relative) stations.FormMeteoW28.selectAbsolutePressure(false);
+    if (options->source.offset) window.pressureCorrection.setValue(*options->source.offset);
+    if (options->relative) stations.ws28Source.selectAbsolutePressure(false);
     window.loadDataFile(options->file);
-    stations.FormChoixMeteo.CheckBoxReduire = [] { return true; };
+    stations.sourceChoice.startMinimised = [] { return true; };
     bool polled = false;
     const Subscription finished = window.pollFinished.connect([&polled](bool) { polled = true; });
     // Choosing the source polls it; the answer may come later.
-    stations.FormChoixMeteo.check(options->kind);
+    stations.sourceChoice.check(options->kind);
     loop.advanceUntil([&polled] { return polled; });
 
     out << "{\"MeteoData\": " << meteoJson(window.meteo) << ", \"controls\": " << controlsJson(window) << "}\n";

@@ -29,8 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                          .observedAt = before,
                                          .fileTime = before + 1});
         if (!d) continue;
-        if (!aprsCwLine(*d).ends_with(' ') || d->CheckBoxHumiExt.caption.empty()) std::abort();
-        if (d->ObservedAt < before && d->Editdatemeteo.value_or("").empty()) std::abort();
+        if (!aprsCwLine(*d).ends_with(' ') || d->humidityBox.caption.empty()) std::abort();
+        if (d->ObservedAt < before && d->observationTime.value_or("").empty()) std::abort();
     }
     return 0;
 }

@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                                         .previousWeatherCaption = "Precipitación ="});
             if (d.uiviewWeatherLine.find(' ') != std::string::npos || !d.cwLine.ends_with(' ')) std::abort();
             if (d.ObservedAt.has_value() != d.uiviewTimeLine.has_value()) std::abort();
-            if (d.CheckBoxText.caption.empty() || d.CheckBoxPluie.caption.empty()) std::abort();
+            if (d.outsideTemperatureBox.caption.empty() || d.rainBox.caption.empty()) std::abort();
         }
     }
     return 0;

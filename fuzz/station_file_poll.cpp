@@ -19,11 +19,11 @@ void pollStationFile(SourceKind kind, const std::string& fileName, const std::ui
     // The file is named as a configuration names it, relative to the program
     // folder, so the folder's random name never reaches the source.
     stations.context.resolvePath = [](const std::string& name) { return (folder.path() / name).string(); };
-    HistorySource& window = kind == SourceKind::W23   ? static_cast<HistorySource&>(stations.FormMeteoW23)
-                            : kind == SourceKind::W28 ? static_cast<HistorySource&>(stations.FormMeteoW28)
-                                                      : static_cast<HistorySource&>(stations.FormMeteoPro2);
+    HistorySource& window = kind == SourceKind::W23   ? static_cast<HistorySource&>(stations.ws23Source)
+                            : kind == SourceKind::W28 ? static_cast<HistorySource&>(stations.ws28Source)
+                                                      : static_cast<HistorySource&>(stations.pro2Source);
     window.loadDataFile(fileName);
-    window.TimerMeteoTimer();
+    window.poll();
 }
 
 }  // namespace skycrier::fuzz

@@ -21,7 +21,7 @@ constexpr int kBrowserMargin = 20;
 struct UnitButton {
     const char* name;
     const char* caption;
-    void (TFormMeteoAPRS::*click)();
+    void (AprsSource::*click)();
     bool (*chosen)(const AprsInputUnits&);
 };
 
@@ -34,34 +34,34 @@ struct UnitGroup {
 const UnitGroup kUnitGroups[] = {
     {"GroupBoxVent",
      "Viento",
-     {{"RadioButtonKM", "km/h", &TFormMeteoAPRS::RadioButtonKMClick,
+     {{"RadioButtonKM", "km/h", &AprsSource::chooseWindKmh,
        [](const AprsInputUnits& u) { return u.wind == AprsWindUnit::Kmh; }},
-      {"RadioButtonMile", "mph", &TFormMeteoAPRS::RadioButtonMileClick,
+      {"RadioButtonMile", "mph", &AprsSource::chooseWindMph,
        [](const AprsInputUnits& u) { return u.wind == AprsWindUnit::Mph; }},
-      {"RadioButtonKnot", "knot", &TFormMeteoAPRS::RadioButtonKnotClick,
+      {"RadioButtonKnot", "knot", &AprsSource::chooseWindKnots,
        [](const AprsInputUnits& u) { return u.wind == AprsWindUnit::Knot; }}}},
     {"GroupBoxTemp",
      "Temperatura",
-     {{"RadioButtondegC", "°C", &TFormMeteoAPRS::RadioButtondegCClick,
+     {{"RadioButtondegC", "°C", &AprsSource::chooseCelsius,
        [](const AprsInputUnits& u) { return !u.fahrenheit; }},
-      {"RadioButtonDegF", "°F", &TFormMeteoAPRS::RadioButtonDegFClick,
+      {"RadioButtonDegF", "°F", &AprsSource::chooseFahrenheit,
        [](const AprsInputUnits& u) { return u.fahrenheit; }}}},
     {"GroupBoxPluie",
      "Lluvia",
-     {{"RadioButtonMM", "mm", &TFormMeteoAPRS::RadioButtonMMClick,
+     {{"RadioButtonMM", "mm", &AprsSource::chooseMillimetres,
        [](const AprsInputUnits& u) { return !u.hundredthsOfInch; }},
-      {"RadioButtonInch", "inch", &TFormMeteoAPRS::RadioButtonInchClick,
+      {"RadioButtonInch", "inch", &AprsSource::chooseInches,
        [](const AprsInputUnits& u) { return u.hundredthsOfInch; }}}},
 };
 
 }  // namespace
 
-AprsWindow::AprsWindow(TFormMeteoAPRS& model, const Desktop& desktop, QWidget* parent)
+AprsWindow::AprsWindow(AprsSource& model, const Desktop& desktop, QWidget* parent)
     : InternetSourceWindow(model, "TFormFavAPRS", parent), model_(model), desktop_(desktop) {
     auto* browse = named(new QPushButton(QStringLiteral("Navigar")), "ButtonParcourir");
     connect(browse, &QPushButton::clicked, this, [this] {
         const auto chosen = desktop_.chooseFile(this, kWeatherFileFilter, "txt");
-        if (chosen) act([this, &chosen] { model_.ButtonParcourirClick(*chosen); });
+        if (chosen) act([this, &chosen] { model_.takeChosenFile(*chosen); });
     });
     addressRow()->addWidget(browse);
 
@@ -89,12 +89,12 @@ AprsWindow::AprsWindow(TFormMeteoAPRS& model, const Desktop& desktop, QWidget* p
     loginName_ = named(new QLineEdit, "EditID");
     password_ = named(new QLineEdit, "EditPW");
     password_->setEchoMode(QLineEdit::Password);
-    connect(loginName_, &QLineEdit::textEdited, this, [this](const QString& text) { model_.EditID = text.toStdString(); });
-    connect(password_, &QLineEdit::textEdited, this, [this](const QString& text) { model_.EditPW = text.toStdString(); });
+    connect(loginName_, &QLineEdit::textEdited, this, [this](const QString& text) { model_.loginId = text.toStdString(); });
+    connect(password_, &QLineEdit::textEdited, this, [this](const QString& text) { model_.loginPassword = text.toStdString(); });
     loginForm->addRow(QStringLiteral("ID"), loginName_);
     loginForm->addRow(QStringLiteral("PW"), password_);
     auto* loginButton = named(new QPushButton(QStringLiteral("Login")), "ButtonLogin");
-    connect(loginButton, &QPushButton::clicked, this, [this] { act([this] { model_.ButtonLoginClick(); }); });
+    connect(loginButton, &QPushButton::clicked, this, [this] { act([this] { model_.openLogin(); }); });
     loginForm->addRow(loginButton);
     ownArea()->addWidget(login);
     refresh();
@@ -116,8 +116,8 @@ void AprsWindow::refreshSource() {
             const QSignalBlocker quiet(button);
             button->setChecked(true);
         }
-    setTextIfChanged(loginName_, qs(model_.EditID));
-    setTextIfChanged(password_, qs(model_.EditPW));
+    setTextIfChanged(loginName_, qs(model_.loginId));
+    setTextIfChanged(password_, qs(model_.loginPassword));
     refreshBrowser();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The APRS window (TFormMeteoAPRS): a station's weather from a UI-View file
-// chosen with "Navigar" or typed in EditDat, or from a tracking site's page;
+// The APRS window (AprsSource): a station's weather from a UI-View file
+// chosen with "Navigar" or typed in inputLine, or from a tracking site's page;
 // the units of the input's figures, the site's login reminder and the login
 // browser, which takes its place below the window's controls while shown.
 //
@@ -21,7 +21,7 @@ class AprsWindow : public InternetSourceWindow {
     Q_OBJECT
 
 public:
-    AprsWindow(TFormMeteoAPRS& model, const Desktop& desktop, QWidget* parent = nullptr);
+    AprsWindow(AprsSource& model, const Desktop& desktop, QWidget* parent = nullptr);
 
 public Q_SLOTS:
     // The login browser (WebBrowser1): shown while the model says so, the
@@ -33,14 +33,14 @@ Q_SIGNALS:
     void loginBrowserShown(bool shown);
 
 protected:
-    void addressKey(int key) override { model_.EditDatKeyPress(key); }
-    void historyChosen(int index) override { model_.ComboBoxPathChange(index); }
+    void addressKey(int key) override { model_.pressKeyInInput(key); }
+    void historyChosen(int index) override { model_.chooseHistoryEntry(index); }
     void refreshSource() override;
 
 private:
     void refreshBrowser();
 
-    TFormMeteoAPRS& model_;
+    AprsSource& model_;
     const Desktop& desktop_;
     // Each unit button and whether the model has its unit.
     std::vector<std::pair<QRadioButton*, bool (*)(const AprsInputUnits&)>> units_;

@@ -20,7 +20,7 @@ DesktopProgram::DesktopProgram(const DesktopParts& parts)
     if (trayAvailable_)
         tray.show();
     else
-        program.announcer.status.setEditData("No system tray here: SkyCrier minimises to the task bar");
+        program.announcer.status.setStatusText("No system tray here: SkyCrier minimises to the task bar");
     connect(&tray, &TrayIcon::restoreRequested, this, &DesktopProgram::restore);
     connect(&tray, &TrayIcon::quitRequested, this, &DesktopProgram::close);
     connect(&mainWindow, &MainWindow::quitRequested, this, [this] {
@@ -91,18 +91,18 @@ void DesktopProgram::createWindows() {
     auto* info = create<InfoWindow>(
         a.mainWindow, program.versionCheck, [&a] { return downloadPageAddress(a.mainWindow.versionUrl); }, desktop.open);
     // The program's order of creation.
-    create<MonitorWindow>(s.FormMeteo);
-    create<SourceChoiceWindow>(s.FormChoixMeteo, [this] { return geometryOf(mainWindow); });
-    create<HistorySourceWindow>(s.FormMeteoW23, desktop);
-    create<HistorySourceWindow>(s.FormMeteoW28, desktop);
-    auto* aprs = create<AprsWindow>(s.FormMeteoAPRS, desktop);
+    create<MonitorWindow>(s.monitorSource);
+    create<SourceChoiceWindow>(s.sourceChoice, [this] { return geometryOf(mainWindow); });
+    create<HistorySourceWindow>(s.ws23Source, desktop);
+    create<HistorySourceWindow>(s.ws28Source, desktop);
+    auto* aprs = create<AprsWindow>(s.aprsSource, desktop);
     addLoginBrowser(*aprs);
-    create<HistorySourceWindow>(s.FormMeteoPro2, desktop);
+    create<HistorySourceWindow>(s.pro2Source, desktop);
     auto* units = create<UnitsWindow>(s.unitsChoice);
     listOwned(aprs->favourites());
-    auto* port = create<PortWindow>(a.FormCOM);
-    auto* record = create<RecordWindow>(a.FormRecord, a.mainWindow, desktop);
-    auto* metar = create<MetarWindow>(s.FormMeteoMETAR, mainWindow.helpMenu());
+    auto* port = create<PortWindow>(a.portWindow);
+    auto* record = create<RecordWindow>(a.recorderWindow, a.mainWindow, desktop);
+    auto* metar = create<MetarWindow>(s.metarSource, mainWindow.helpMenu());
     listOwned(metar->favourites());
     connect(&mainWindow, &MainWindow::infoRequested, info, &QWidget::show);
     connect(&mainWindow, &MainWindow::recordWindowRequested, record, &QWidget::show);
@@ -123,7 +123,7 @@ void DesktopProgram::start() {
     program.start();
 }
 
-void DesktopProgram::startUpNow() { program.StartUp(); }
+void DesktopProgram::startUpNow() { program.startUp(); }
 
 void DesktopProgram::minimise(bool hideTaskbarEntry) {
     mainWindow.showMinimized();
@@ -138,7 +138,7 @@ void DesktopProgram::restore() {
 }
 
 void DesktopProgram::close() {
-    program.FormClose();
+    program.close();
     tray.remove();
     for (QWidget* w : windows_) w->hide();
     QApplication::quit();

@@ -17,22 +17,22 @@ constexpr int kInitialWidth = 420;
 
 }  // namespace
 
-FavouritesWindow::FavouritesWindow(TFormFav& model, const char* name, QWidget* parent)
+FavouritesWindow::FavouritesWindow(Favourites& model, const char* name, QWidget* parent)
     : QWidget(parent, Qt::Window), model_(model) {
     named(this, name);
     setWindowTitle(QString::fromUtf8(model_.Caption));
     auto* layout = new QGridLayout(this);
-    layout->addWidget(named(new QLabel(QString::fromUtf8(TFormFav::kInstruction)), "Label1"), 0, 0, 1, 2);
-    for (int n = 1; n <= TFormFav::kSlots; ++n) {
+    layout->addWidget(named(new QLabel(QString::fromUtf8(Favourites::kInstruction)), "Label1"), 0, 0, 1, 2);
+    for (int n = 1; n <= Favourites::kSlots; ++n) {
         const std::string buttonName = "Button" + std::to_string(n);
         const std::string editName = "Edit" + std::to_string(n);
-        auto* button = named(new QPushButton(qs(TFormFav::buttonCaption(n))), buttonName.c_str());
+        auto* button = named(new QPushButton(qs(Favourites::buttonCaption(n))), buttonName.c_str());
         auto* edit = named(new QLineEdit, editName.c_str());
         const auto slot = static_cast<std::size_t>(n - 1);
         connect(edit, &QLineEdit::textEdited, this,
-                [this, slot](const QString& text) { model_.Edit[slot] = text.toStdString(); });
+                [this, slot](const QString& text) { model_.entries[slot] = text.toStdString(); });
         connect(button, &QPushButton::clicked, this, [this, n] {
-            model_.ButtonClick(n);
+            model_.loadEntry(n);
             refresh();
             Q_EMIT changed();
         });
@@ -41,13 +41,13 @@ FavouritesWindow::FavouritesWindow(TFormFav& model, const char* name, QWidget* p
         edits_.push_back(edit);
     }
     layout->setColumnStretch(1, 1);
-    layout->setRowStretch(TFormFav::kSlots + 1, 1);
+    layout->setRowStretch(Favourites::kSlots + 1, 1);
     resize(kInitialWidth, sizeHint().height());
     refresh();
 }
 
 void FavouritesWindow::refresh() {
-    for (std::size_t i = 0; i < edits_.size(); ++i) setTextIfChanged(edits_[i], qs(model_.Edit[i]));
+    for (std::size_t i = 0; i < edits_.size(); ++i) setTextIfChanged(edits_[i], qs(model_.entries[i]));
     if (model_.visible != isVisible()) setVisible(model_.visible);
 }
 

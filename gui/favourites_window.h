@@ -19,7 +19,7 @@ class FavouritesWindow : public QWidget {
 
 public:
     // name: "TFormFavMETAR" or "TFormFavAPRS".
-    FavouritesWindow(TFormFav& model, const char* name, QWidget* parent = nullptr);
+    FavouritesWindow(Favourites& model, const char* name, QWidget* parent = nullptr);
 
     // Re-reads the model; only what differs changes on screen.
     void refresh();
@@ -33,7 +33,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    TFormFav& model_;
+    Favourites& model_;
     // Edit1..Edit10.
     std::vector<QLineEdit*> edits_;
 };

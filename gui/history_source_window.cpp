@@ -38,18 +38,18 @@ QLabel* wrapping(const char* caption) {
 
 }  // namespace
 
-HistorySourceWindow::HistorySourceWindow(TFormMeteoW23& model, Desktop& desktop, QWidget* parent)
+HistorySourceWindow::HistorySourceWindow(Ws23Source& model, Desktop& desktop, QWidget* parent)
     : HistorySourceWindow(model, kHistoryDat, desktop, parent) {
     refreshOwn();
 }
 
-HistorySourceWindow::HistorySourceWindow(TFormMeteoW28& model, Desktop& desktop, QWidget* parent)
+HistorySourceWindow::HistorySourceWindow(Ws28Source& model, Desktop& desktop, QWidget* parent)
     : HistorySourceWindow(model, kHistoryDat, desktop, parent) {
     addPressureChoice(model);
     refreshOwn();
 }
 
-HistorySourceWindow::HistorySourceWindow(TFormMeteoPro2& model, Desktop& desktop, QWidget* parent)
+HistorySourceWindow::HistorySourceWindow(Pro2Source& model, Desktop& desktop, QWidget* parent)
     : HistorySourceWindow(model, kWeatherLinkMonth, desktop, parent) {
     addFollowMonth(model);
     refreshOwn();
@@ -69,7 +69,7 @@ void HistorySourceWindow::addFileRow(const DataFileKind& file) {
     auto* browse = named(new QPushButton(QStringLiteral("Navigar")), "ButtonParcourir");
     connect(browse, &QPushButton::clicked, this, [this, file] {
         if (const auto chosen = desktop_.chooseFile(this, file.filter, file.defaultSuffix))
-            act([this, &chosen] { model_.ButtonParcourirClick(*chosen); });
+            act([this, &chosen] { model_.takeChosenFile(*chosen); });
     });
     auto* row = new QHBoxLayout;
     row->addWidget(path_, 1);
@@ -86,15 +86,15 @@ void HistorySourceWindow::addDetails() {
     dateRow->addWidget(dateTime_, 1);
     detailArea()->addLayout(dateRow);
 
-    correction_ = spinBoxFor(model_.SpinEditOffSetPression, "SpinEditOffSetPression");
+    correction_ = spinBoxFor(model_.pressureCorrection, "SpinEditOffSetPression");
     fitFiveDigits(correction_);
     connect(correction_, &QSpinBox::valueChanged, this,
-            [this](int value) { act([this, value] { model_.SpinEditOffSetPression.setValue(value); }); });
-    threshold_ = spinBoxFor(model_.SpinEditSeuiltendance, "SpinEditSeuiltendance");
+            [this](int value) { act([this, value] { model_.pressureCorrection.setValue(value); }); });
+    threshold_ = spinBoxFor(model_.tendencyThreshold, "SpinEditSeuiltendance");
     connect(threshold_, &QSpinBox::valueChanged, this, [this](int value) {
         act([this, value] {
-            model_.SpinEditSeuiltendance.setValue(value);
-            model_.SpinEditSeuiltendanceChange();
+            model_.tendencyThreshold.setValue(value);
+            model_.applyTendencyThreshold();
         });
     });
     correctionUnit_ = named(new QLabel, "Label6");
@@ -115,12 +115,12 @@ void HistorySourceWindow::addDetails() {
     detailArea()->addWidget(dewPoint_);
 }
 
-void HistorySourceWindow::addPressureChoice(TFormMeteoW28& model) {
+void HistorySourceWindow::addPressureChoice(Ws28Source& model) {
     ws28_ = &model;
     absolute_ = named(new QRadioButton(QStringLiteral("Absoluta")), "RadioButtonPABS");
     relative_ = named(new QRadioButton(QStringLiteral("Relativa")), "RadioButtonPREL");
-    connect(absolute_, &QRadioButton::clicked, this, [this] { act([this] { ws28_->RadioButtonPABSClick(); }); });
-    connect(relative_, &QRadioButton::clicked, this, [this] { act([this] { ws28_->RadioButtonPRELClick(); }); });
+    connect(absolute_, &QRadioButton::clicked, this, [this] { act([this] { ws28_->chooseAbsolutePressure(); }); });
+    connect(relative_, &QRadioButton::clicked, this, [this] { act([this] { ws28_->chooseRelativePressure(); }); });
     auto* group = new QGroupBox(QString::fromUtf8("Presión"));
     auto* row = new QHBoxLayout(group);
     row->addWidget(absolute_);
@@ -129,38 +129,38 @@ void HistorySourceWindow::addPressureChoice(TFormMeteoW28& model) {
     detailArea()->addWidget(group);
 }
 
-void HistorySourceWindow::addFollowMonth(TFormMeteoPro2& model) {
+void HistorySourceWindow::addFollowMonth(Pro2Source& model) {
     pro2_ = &model;
-    followMonth_ = named(new QCheckBox(qs(model.CheckBoxFichier.caption)), "CheckBoxFichier");
+    followMonth_ = named(new QCheckBox(qs(model.currentMonthFileBox.caption)), "CheckBoxFichier");
     connect(followMonth_, &QCheckBox::toggled, this,
-            [this](bool on) { act([this, on] { pro2_->CheckBoxFichier.checked = on; }); });
+            [this](bool on) { act([this, on] { pro2_->currentMonthFileBox.checked = on; }); });
     detailArea()->addWidget(followMonth_);
 }
 
 void HistorySourceWindow::refreshOwn() {
-    setTextIfChanged(path_, qs(model_.EditDat));
-    if (model_.EditDatSelected) {
+    setTextIfChanged(path_, qs(model_.inputLine));
+    if (model_.inputSelected) {
         // A one-off request (after a choice or on showing): later refreshes keep the user's selection.
         path_->selectAll();
-        model_.EditDatSelected = false;
+        model_.inputSelected = false;
     }
-    showCaption(dateTime_, model_.Editdatemeteo);
-    showValue(correction_, model_.SpinEditOffSetPression);
-    showValue(threshold_, model_.SpinEditSeuiltendance);
-    showCaption(correctionUnit_, model_.Label6);
-    showCaption(thresholdUnit_, model_.Label9);
-    showCaption(insideHumidity_, model_.LabelHumInt);
-    showCaption(dewPoint_, model_.LabelTros);
+    showCaption(dateTime_, model_.observationTime);
+    showValue(correction_, model_.pressureCorrection);
+    showValue(threshold_, model_.tendencyThreshold);
+    showCaption(correctionUnit_, model_.pressureUnit);
+    showCaption(thresholdUnit_, model_.tendencyUnit);
+    showCaption(insideHumidity_, model_.insideHumidityCaption);
+    showCaption(dewPoint_, model_.dewPointCaption);
     if (ws28_) {
         const QSignalBlocker quietAbsolute(absolute_);
         const QSignalBlocker quietRelative(relative_);
-        setCheckedIfChanged(absolute_, ws28_->RadioButtonPABS());
-        setCheckedIfChanged(relative_, ws28_->RadioButtonPREL());
+        setCheckedIfChanged(absolute_, ws28_->absolutePressure());
+        setCheckedIfChanged(relative_, ws28_->relativePressure());
     }
     if (pro2_) {
         const QSignalBlocker quiet(followMonth_);
-        setTextIfChanged(followMonth_, qs(pro2_->CheckBoxFichier.caption));
-        setCheckedIfChanged(followMonth_, pro2_->CheckBoxFichier.checked);
+        setTextIfChanged(followMonth_, qs(pro2_->currentMonthFileBox.caption));
+        setCheckedIfChanged(followMonth_, pro2_->currentMonthFileBox.checked);
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The windows of the three stations read from history files (TFormMeteoW23,
-// TFormMeteoW28, TFormMeteoPro2): the data file and its "Navigar" chooser
+// The windows of the three stations read from history files (Ws23Source,
+// Ws28Source, Pro2Source): the data file and its "Navigar" chooser
 // above the boxes; the time of the data, the pressure correction, the
 // tendency threshold, the shown-only humidity and dew point below them. The
 // WS-28xx adds its "Presión" choice, the Vantage Pro2 its "follow the current
@@ -31,9 +31,9 @@ class HistorySourceWindow : public SourceWindowFrame {
     Q_OBJECT
 
 public:
-    HistorySourceWindow(TFormMeteoW23& model, Desktop& desktop, QWidget* parent = nullptr);
-    HistorySourceWindow(TFormMeteoW28& model, Desktop& desktop, QWidget* parent = nullptr);
-    HistorySourceWindow(TFormMeteoPro2& model, Desktop& desktop, QWidget* parent = nullptr);
+    HistorySourceWindow(Ws23Source& model, Desktop& desktop, QWidget* parent = nullptr);
+    HistorySourceWindow(Ws28Source& model, Desktop& desktop, QWidget* parent = nullptr);
+    HistorySourceWindow(Pro2Source& model, Desktop& desktop, QWidget* parent = nullptr);
 
 protected:
     void refreshOwn() override;
@@ -42,8 +42,8 @@ private:
     HistorySourceWindow(HistorySource& model, const DataFileKind& file, Desktop& desktop, QWidget* parent);
     void addFileRow(const DataFileKind& file);
     void addDetails();
-    void addPressureChoice(TFormMeteoW28& model);
-    void addFollowMonth(TFormMeteoPro2& model);
+    void addPressureChoice(Ws28Source& model);
+    void addFollowMonth(Pro2Source& model);
 
     HistorySource& model_;
     Desktop& desktop_;
@@ -56,11 +56,11 @@ private:
     QLabel* insideHumidity_;
     QLabel* dewPoint_;
     // Only in the WS-28xx window.
-    TFormMeteoW28* ws28_ = nullptr;
+    Ws28Source* ws28_ = nullptr;
     QRadioButton* absolute_ = nullptr;
     QRadioButton* relative_ = nullptr;
     // Only in the Vantage Pro2 window.
-    TFormMeteoPro2* pro2_ = nullptr;
+    Pro2Source* pro2_ = nullptr;
     QCheckBox* followMonth_ = nullptr;
 };
 

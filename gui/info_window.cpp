@@ -28,19 +28,19 @@ void UrlLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
 }
 
-InfoWindow::InfoWindow(const TForm1& mainWindow, VersionCheck& versionCheck, std::function<std::string()> siteAddress,
+InfoWindow::InfoWindow(const MainWindowModel& mainWindow, VersionCheck& versionCheck, std::function<std::string()> siteAddress,
                        std::function<bool(const std::string&)> open)
     : mainWindow_(mainWindow), siteAddress_(std::move(siteAddress)) {
     setObjectName("TFormInfo");
     setWindowTitle("Info");
     setWindowFlags(Qt::Dialog);
     auto* layout = new QVBoxLayout(this);
-    Label1_ = named(new QLabel("SKYCRIER"), "Label1");
-    QFont big = Label1_->font();
+    prompt_ = named(new QLabel("SKYCRIER"), "Label1");
+    QFont big = prompt_->font();
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.4);
-    Label1_->setFont(big);
-    layout->addWidget(Label1_, 0, Qt::AlignHCenter);
+    prompt_->setFont(big);
+    layout->addWidget(prompt_, 0, Qt::AlignHCenter);
 
     auto* panel = named(new QWidget, "Panel1");
     auto* mark = new QHBoxLayout(panel);
@@ -50,11 +50,11 @@ InfoWindow::InfoWindow(const TForm1& mainWindow, VersionCheck& versionCheck, std
     mark->addWidget(named(new QLabel("SkyCrier\nweather announcer for amateur radio"), "Label2"), 1);
     layout->addWidget(panel);
 
-    LabelUrl3_ = named(new UrlLabel(std::move(open)), "LabelUrl3");
-    layout->addWidget(LabelUrl3_, 0, Qt::AlignHCenter);
+    projectLink_ = named(new UrlLabel(std::move(open)), "LabelUrl3");
+    layout->addWidget(projectLink_, 0, Qt::AlignHCenter);
 
     auto* check = named(new QPushButton(QString::fromUtf8("¿Hay una nueva versión disponible?")), "BitBtnNewRelease");
-    connect(check, &QPushButton::clicked, this, [&versionCheck] { versionCheck.BitBtnNewReleaseClick(); });
+    connect(check, &QPushButton::clicked, this, [&versionCheck] { versionCheck.checkOnRequest(); });
     layout->addWidget(check);
     auto* ok = named(new QPushButton("OK"), "BitBtn1");
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
@@ -65,8 +65,8 @@ InfoWindow::InfoWindow(const TForm1& mainWindow, VersionCheck& versionCheck, std
 void InfoWindow::refresh() {
     // The start-up gives the main window's caption, "SKYCRIER V" and the version.
     const QString caption = mainWindow_.Caption == "SkyCrier" ? QString("SKYCRIER") : qs(mainWindow_.Caption);
-    setTextIfChanged(Label1_, caption);
-    if (const std::string url = siteAddress_(); url != LabelUrl3_->url()) LabelUrl3_->setUrl(url);
+    setTextIfChanged(prompt_, caption);
+    if (const std::string url = siteAddress_(); url != projectLink_->url()) projectLink_->setUrl(url);
 }
 
 }  // namespace skycrier::gui

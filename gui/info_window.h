@@ -8,7 +8,7 @@
 #include <string>
 
 namespace skycrier {
-class TForm1;
+class MainWindowModel;
 class VersionCheck;
 }  // namespace skycrier
 
@@ -35,16 +35,16 @@ class InfoWindow : public QWidget {
     Q_OBJECT
 public:
     // siteAddress is read at each refresh: the configuration may name another host.
-    InfoWindow(const TForm1& mainWindow, VersionCheck& versionCheck, std::function<std::string()> siteAddress,
+    InfoWindow(const MainWindowModel& mainWindow, VersionCheck& versionCheck, std::function<std::string()> siteAddress,
                std::function<bool(const std::string&)> open);
 
     void refresh();
 
 private:
-    const TForm1& mainWindow_;
+    const MainWindowModel& mainWindow_;
     std::function<std::string()> siteAddress_;
-    QLabel* Label1_;
-    UrlLabel* LabelUrl3_;
+    QLabel* prompt_;
+    UrlLabel* projectLink_;
 };
 
 }  // namespace skycrier::gui

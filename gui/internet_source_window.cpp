@@ -29,8 +29,8 @@ int modelKeyCode(const QKeyEvent& event) {
 InternetSourceWindow::InternetSourceWindow(InternetSource& model, const char* favouritesName, QWidget* parent)
     : SourceWindowFrame(model, parent),
       model_(model),
-      favourites_(new FavouritesWindow(model.FormFav, favouritesName, this)) {
-    // EditDat lies over the history, so only the list's arrow shows beside it.
+      favourites_(new FavouritesWindow(model.favourites, favouritesName, this)) {
+    // inputLine lies over the history, so only the list's arrow shows beside it.
     addressRow_ = new QHBoxLayout;
     history_ = named(new QComboBox, "ComboBoxPath");
     history_->setEditable(true);
@@ -44,10 +44,10 @@ InternetSourceWindow::InternetSourceWindow(InternetSource& model, const char* fa
     address_->setToolTip(address_->placeholderText());
     history_->setLineEdit(address_);
     history_->setCompleter(nullptr);
-    // The list holds the focus and hands keys straight to EditDat, past any filter there.
+    // The list holds the focus and hands keys straight to inputLine, past any filter there.
     history_->installEventFilter(this);
     connect(address_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        model_.EditDat = text.toStdString();
+        model_.inputLine = text.toStdString();
         act([this] { addressEdited(); });
     });
     connect(history_, &QComboBox::activated, this, [this](int index) { act([this, index] { historyChosen(index); }); });
@@ -59,8 +59,8 @@ InternetSourceWindow::InternetSourceWindow(InternetSource& model, const char* fa
     timeZone_->addItems({QStringLiteral("UT"), QStringLiteral("Loc")});
     connect(timeZone_, &QComboBox::activated, this, [this](int index) {
         act([this, index] {
-            model_.ComboBoxTU = index;
-            model_.ButtonRafraichirClick();
+            model_.timeZoneChoice = index;
+            model_.refreshNow();
         });
     });
     reportTime_ = named(new QLineEdit, "Editdatemeteo");
@@ -71,17 +71,17 @@ InternetSourceWindow::InternetSourceWindow(InternetSource& model, const char* fa
 
     auto* pressureRow = new QHBoxLayout;
     pressureRow->addWidget(new QLabel(QStringLiteral("Corrección")));
-    pressureOffset_ = spinBoxFor(model_.SpinEditOffSetPression, "SpinEditOffSetPression");
+    pressureOffset_ = spinBoxFor(model_.pressureCorrection, "SpinEditOffSetPression");
     // Wide enough for a correction, not for every figure the range allows.
     pressureOffset_->setMinimumWidth(70);
     pressureOffset_->setMaximumWidth(90);
     // The value counts once typed in full, not at every digit: each change fetches again.
     pressureOffset_->setKeyboardTracking(false);
     connect(pressureOffset_, &QSpinBox::valueChanged, this, [this](int offset) {
-        if (offset == model_.SpinEditOffSetPression.value()) return;
+        if (offset == model_.pressureCorrection.value()) return;
         act([this, offset] {
-            model_.SpinEditOffSetPression.setValue(offset);
-            model_.ButtonRafraichirClick();
+            model_.pressureCorrection.setValue(offset);
+            model_.refreshNow();
         });
     });
     pressureUnit_ = named(new QLabel, "Label6");
@@ -95,7 +95,7 @@ InternetSourceWindow::InternetSourceWindow(InternetSource& model, const char* fa
 
     auto* favouritesRow = new QHBoxLayout;
     auto* favouritesButton = named(new QPushButton(QStringLiteral("Favoritos")), "ButtonFav");
-    connect(favouritesButton, &QPushButton::clicked, this, [this] { act([this] { model_.FormFav.visible = true; }); });
+    connect(favouritesButton, &QPushButton::clicked, this, [this] { act([this] { model_.favourites.visible = true; }); });
     favouritesRow->addWidget(favouritesButton);
     favouritesRow->addStretch();
     sourceArea()->addLayout(favouritesRow);
@@ -110,25 +110,25 @@ InternetSourceWindow::InternetSourceWindow(InternetSource& model, const char* fa
 
 void InternetSourceWindow::refreshOwn() {
     refreshHistory();
-    if (timeZone_->currentIndex() != model_.ComboBoxTU) timeZone_->setCurrentIndex(model_.ComboBoxTU);
-    setTextIfChanged(reportTime_, qs(model_.Editdatemeteo.caption));
-    showValue(pressureOffset_, model_.SpinEditOffSetPression);
-    setTextIfChanged(pressureUnit_, qs(model_.Label6.caption));
-    showCaption(dewPoint_, model_.LabelTros);
+    if (timeZone_->currentIndex() != model_.timeZoneChoice) timeZone_->setCurrentIndex(model_.timeZoneChoice);
+    setTextIfChanged(reportTime_, qs(model_.observationTime.caption));
+    showValue(pressureOffset_, model_.pressureCorrection);
+    setTextIfChanged(pressureUnit_, qs(model_.pressureUnit.caption));
+    showCaption(dewPoint_, model_.dewPointCaption);
     refreshSource();
     favourites_->refresh();
 }
 
-// The list is rebuilt only when its entries changed; EditDat keeps the model's text,
+// The list is rebuilt only when its entries changed; inputLine keeps the model's text,
 // whatever the list's selection wrote into it.
 void InternetSourceWindow::refreshHistory() {
     {
         const QSignalBlocker quiet(history_);
-        setItemsIfChanged(history_, model_.ComboBoxPath.Items());
-        if (history_->currentIndex() != model_.ComboBoxPath.ItemIndex())
-            history_->setCurrentIndex(model_.ComboBoxPath.ItemIndex());
+        setItemsIfChanged(history_, model_.addressHistory.Items());
+        if (history_->currentIndex() != model_.addressHistory.ItemIndex())
+            history_->setCurrentIndex(model_.addressHistory.ItemIndex());
     }
-    setTextIfChanged(address_, qs(model_.EditDat));
+    setTextIfChanged(address_, qs(model_.inputLine));
 }
 
 // Every key typed in the address line reaches the model's key handler; Enter goes no further.
@@ -142,7 +142,7 @@ bool InternetSourceWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void InternetSourceWindow::closeEvent(QCloseEvent* event) {
-    model_.FormFav.visible = false;
+    model_.favourites.visible = false;
     favourites_->refresh();
     SourceWindowFrame::closeEvent(event);
 }

@@ -30,11 +30,11 @@ public:
     FavouritesWindow& favourites() const { return *favourites_; }
 
 protected:
-    // A key typed in EditDat (13 for Enter), for the model's key handler.
+    // A key typed in inputLine (13 for Enter), for the model's key handler.
     virtual void addressKey(int key) = 0;
     // A history entry was chosen.
     virtual void historyChosen(int index) = 0;
-    // The user changed the text of EditDat (already in the model).
+    // The user changed the text of inputLine (already in the model).
     virtual void addressEdited() {}
     // The source's own controls, read after the shared ones.
     virtual void refreshSource() {}

@@ -104,16 +104,16 @@ void quietPlatformNotes(QtMsgType type, const QMessageLogContext&, const QString
 void pollEverySource(skycrier::StationSources& s) {
     using namespace skycrier;
     for (const SourceKind kind : kAllSources) {
-        if (s.FormChoixMeteo.isChecked(kind)) continue;
+        if (s.sourceChoice.isChecked(kind)) continue;
         if (kind == SourceKind::MON) {
-            if (!s.FormMeteo.port().empty()) s.FormMeteo.openConfiguredPort();
+            if (!s.monitorSource.port().empty()) s.monitorSource.openConfiguredPort();
         } else {
-            s.FormChoixMeteo.window(kind).TimerMeteoTimer();
+            s.sourceChoice.window(kind).poll();
         }
     }
     const auto polling = [&s] {
         for (const SourceKind kind : kAllSources)
-            if (s.FormChoixMeteo.window(kind).pollInFlight()) return true;
+            if (s.sourceChoice.window(kind).pollInFlight()) return true;
         return false;
     };
     QDeadlineTimer deadline(15'000);

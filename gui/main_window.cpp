@@ -82,9 +82,9 @@ MainWindow::MainWindow(Program& program, Desktop& desktop)
     layout->addLayout(middle);
     layout->addWidget(buildSoundCardPanel());
     layout->addWidget(buildOptions());
-    EditData_ = named(new QLineEdit, "EditData");
-    EditData_->setReadOnly(true);
-    layout->addWidget(EditData_);
+    statusField_ = named(new QLineEdit, "EditData");
+    statusField_->setReadOnly(true);
+    layout->addWidget(statusField_);
     buildHiddenControls(central);
     setCentralWidget(central);
     buildMenus();
@@ -100,37 +100,37 @@ QWidget* MainWindow::buildTopRow() {
     auto* row = new QWidget;
     auto* h = new QHBoxLayout(row);
     h->setContentsMargins(0, 0, 0, 0);
-    EditDate_ = named(new QLineEdit, "EditDate");
-    EditTime_ = named(new QLineEdit, "EditTime");
-    for (QLineEdit* e : {EditDate_, EditTime_}) {
+    dateField_ = named(new QLineEdit, "EditDate");
+    timeField_ = named(new QLineEdit, "EditTime");
+    for (QLineEdit* e : {dateField_, timeField_}) {
         e->setReadOnly(true);
         e->setFocusPolicy(Qt::NoFocus);
     }
-    Button1_ = named(new QPushButton("LOCUTAR"), "Button1");
-    connect(Button1_, &QPushButton::clicked, this, [this] {
+    announceButton_ = named(new QPushButton("LOCUTAR"), "Button1");
+    connect(announceButton_, &QPushButton::clicked, this, [this] {
         a_.sequencer.requestBulletin(BulletinTrigger::Button);
         refresh();
     });
-    ImageLedON_ = lampLabel("ImageLedON", Qt::red);
-    ImageLedOFF_ = lampLabel("ImageLedOFF", Qt::darkGray);
-    LabelCOM_ = named(new QLabel("COM"), "LabelCOM");
-    ImageBrell_ = lampLabel("ImageBrell", QColor(0, 160, 0), "Click for info");
-    ImageBrellOff_ = lampLabel("ImageBrellOff", QColor(200, 120, 0), "Haga Clic para info");
-    for (QLabel* image : {ImageBrell_, ImageBrellOff_}) {
+    ledOn_ = lampLabel("ImageLedON", Qt::red);
+    ledOff_ = lampLabel("ImageLedOFF", Qt::darkGray);
+    portLabel_ = named(new QLabel("COM"), "LabelCOM");
+    bulletinsAllowedLamp_ = lampLabel("ImageBrell", QColor(0, 160, 0), "Click for info");
+    bulletinsHeldLamp_ = lampLabel("ImageBrellOff", QColor(200, 120, 0), "Haga Clic para info");
+    for (QLabel* image : {bulletinsAllowedLamp_, bulletinsHeldLamp_}) {
         image->setCursor(Qt::PointingHandCursor);
         image->installEventFilter(this);
     }
     auto* button2 = named(new QPushButton("-"), "Button2", "Minimize");
     button2->setFixedWidth(button2->fontMetrics().horizontalAdvance("--") + 16);
-    connect(button2, &QPushButton::clicked, this, [this] { a_.mainWindow.Button2Click(); });
-    h->addWidget(EditDate_);
-    h->addWidget(EditTime_);
-    h->addWidget(Button1_);
-    h->addWidget(ImageLedON_);
-    h->addWidget(ImageLedOFF_);
-    h->addWidget(LabelCOM_);
-    h->addWidget(ImageBrell_);
-    h->addWidget(ImageBrellOff_);
+    connect(button2, &QPushButton::clicked, this, [this] { a_.mainWindow.minimiseByUser(); });
+    h->addWidget(dateField_);
+    h->addWidget(timeField_);
+    h->addWidget(announceButton_);
+    h->addWidget(ledOn_);
+    h->addWidget(ledOff_);
+    h->addWidget(portLabel_);
+    h->addWidget(bulletinsAllowedLamp_);
+    h->addWidget(bulletinsHeldLamp_);
     h->addWidget(button2);
     return row;
 }
@@ -140,7 +140,7 @@ QGroupBox* MainWindow::buildPanelConfig() {
     auto* grid = new QGridLayout(panel);
     BulletinSettings& s = a_.settings;
     const auto fileRow = [&](int row, QCheckBox*& box, const char* boxName, const char* caption, QPushButton*& button,
-                             const char* buttonName, bool BulletinSettings::*flag, void (TForm1::*choose)(const std::string&)) {
+                             const char* buttonName, bool BulletinSettings::*flag, void (MainWindowModel::*choose)(const std::string&)) {
         box = named(new QCheckBox(QString::fromUtf8(caption)), boxName);
         button = named(new QPushButton("Navegar"), buttonName);
         connect(box, &QCheckBox::toggled, this, [&s, flag](bool on) { s.*flag = on; });
@@ -151,21 +151,21 @@ QGroupBox* MainWindow::buildPanelConfig() {
         grid->addWidget(box, row, 0);
         grid->addWidget(button, row, 1);
     };
-    fileRow(0, CheckBoxEntete_, "CheckBoxEntete", "Encabezado", ButtonParcourirEnTete_, "ButtonParcourirEnTete",
-            &BulletinSettings::CheckBoxEntete, &TForm1::chooseHeaderFile);
-    SpinEditPause_ = named(new QSpinBox, "SpinEditPause");
-    SpinEditPause_->setRange(0, 15);
-    SpinEditPause_->setPrefix("Esperar ");
-    SpinEditPause_->setSuffix(" sec");
-    connect(SpinEditPause_, &QSpinBox::valueChanged, this, [&s](int v) { s.SpinEditPause = v; });
-    grid->addWidget(SpinEditPause_, 1, 0, 1, 2);
-    fileRow(2, CheckBoxBrell_, "CheckBoxBrell", "Hola", ButtonParcourirBrell_, "ButtonParcourirBrell",
-            &BulletinSettings::CheckBoxBrell, &TForm1::chooseGreetingFile);
-    CheckBoxDate_ = named(new QCheckBox("Fecha"), "CheckBoxDate");
-    connect(CheckBoxDate_, &QCheckBox::toggled, this, [&s](bool on) { s.CheckBoxDate = on; });
-    grid->addWidget(CheckBoxDate_, 3, 0, 1, 2);
-    fileRow(4, CheckBoxFin_, "CheckBoxFin", "adiós", ButtonParcourirFin_, "ButtonParcourirFin",
-            &BulletinSettings::CheckBoxFin, &TForm1::chooseClosingFile);
+    fileRow(0, playHeaderBox_, "CheckBoxEntete", "Encabezado", headerFileButton_, "ButtonParcourirEnTete",
+            &BulletinSettings::playHeader, &MainWindowModel::chooseHeaderFile);
+    pauseSecondsBox_ = named(new QSpinBox, "SpinEditPause");
+    pauseSecondsBox_->setRange(0, 15);
+    pauseSecondsBox_->setPrefix("Esperar ");
+    pauseSecondsBox_->setSuffix(" sec");
+    connect(pauseSecondsBox_, &QSpinBox::valueChanged, this, [&s](int v) { s.pauseSeconds = v; });
+    grid->addWidget(pauseSecondsBox_, 1, 0, 1, 2);
+    fileRow(2, playGreetingBox_, "CheckBoxBrell", "Hola", greetingFileButton_, "ButtonParcourirBrell",
+            &BulletinSettings::playGreeting, &MainWindowModel::chooseGreetingFile);
+    speakDateBox_ = named(new QCheckBox("Fecha"), "CheckBoxDate");
+    connect(speakDateBox_, &QCheckBox::toggled, this, [&s](bool on) { s.speakDate = on; });
+    grid->addWidget(speakDateBox_, 3, 0, 1, 2);
+    fileRow(4, playClosingBox_, "CheckBoxFin", "adiós", closingFileButton_, "ButtonParcourirFin",
+            &BulletinSettings::playClosing, &MainWindowModel::chooseClosingFile);
 
     grid->addWidget(named(new QLabel("Frecuencia"), "LabelFrecuencia"), 5, 0, 1, 2);
     auto* period = new QHBoxLayout;
@@ -181,11 +181,11 @@ QGroupBox* MainWindow::buildPanelConfig() {
         connect(button, &QToolButton::clicked, this, [this, step = delta] { stepPeriod(step); });
         arrows->addWidget(button);
     }
-    Edit1_ = named(new QLineEdit, "Edit1");
-    Edit1_->setReadOnly(true);
-    Edit1_->setMaxLength(2);
-    Edit1_->setFixedWidth(Edit1_->fontMetrics().horizontalAdvance("000") + 12);
-    period->addWidget(Edit1_);
+    periodField_ = named(new QLineEdit, "Edit1");
+    periodField_->setReadOnly(true);
+    periodField_->setMaxLength(2);
+    periodField_->setFixedWidth(periodField_->fontMetrics().horizontalAdvance("000") + 12);
+    period->addWidget(periodField_);
     period->addWidget(updown);
     period->addWidget(named(new QLabel("minutos"), "LabelMinutos"));
     period->addStretch();
@@ -194,72 +194,72 @@ QGroupBox* MainWindow::buildPanelConfig() {
 }
 
 QGroupBox* MainWindow::buildVolumePanel() {
-    Panel1_ = named(new QGroupBox, "Panel1");
-    auto* v = new QVBoxLayout(Panel1_);
+    levelPanel_ = named(new QGroupBox, "Panel1");
+    auto* v = new QVBoxLayout(levelPanel_);
     v->addWidget(named(new QLabel("Volumen"), "Label6"), 0, Qt::AlignHCenter);
     auto* h = new QHBoxLayout;
-    TrackBarVolume_ = named(new QSlider(Qt::Vertical), "TrackBarVolume");
-    TrackBarVolume_->setRange(0, 10);
+    volumeSlider_ = named(new QSlider(Qt::Vertical), "TrackBarVolume");
+    volumeSlider_->setRange(0, 10);
     // Position 0, full volume, is at the top.
-    TrackBarVolume_->setInvertedAppearance(true);
-    TrackBarVolume_->setInvertedControls(true);
-    TrackBarVolume_->setTickPosition(QSlider::TicksRight);
-    connect(TrackBarVolume_, &QSlider::valueChanged, this,
-            [this](int position) { a_.soundOutput.setTrackBarVolume(position); });
-    Gauge1_ = named(new QProgressBar, "Gauge1");
-    Gauge1_->setOrientation(Qt::Vertical);
-    Gauge1_->setRange(0, 100);
-    Gauge1_->setTextVisible(false);
-    Gauge1_->setFixedWidth(12);
-    h->addWidget(TrackBarVolume_);
-    h->addWidget(Gauge1_);
+    volumeSlider_->setInvertedAppearance(true);
+    volumeSlider_->setInvertedControls(true);
+    volumeSlider_->setTickPosition(QSlider::TicksRight);
+    connect(volumeSlider_, &QSlider::valueChanged, this,
+            [this](int position) { a_.soundOutput.moveVolumeSlider(position); });
+    levelBar_ = named(new QProgressBar, "Gauge1");
+    levelBar_->setOrientation(Qt::Vertical);
+    levelBar_->setRange(0, 100);
+    levelBar_->setTextVisible(false);
+    levelBar_->setFixedWidth(12);
+    h->addWidget(volumeSlider_);
+    h->addWidget(levelBar_);
     v->addLayout(h, 1);
-    Panel1_->installEventFilter(this);
-    return Panel1_;
+    levelPanel_->installEventFilter(this);
+    return levelPanel_;
 }
 
 QGroupBox* MainWindow::buildSoundCardPanel() {
-    PanelCarteSon_ = named(new QGroupBox, "PanelCarteSon");
-    auto* v = new QVBoxLayout(PanelCarteSon_);
+    outputPanel_ = named(new QGroupBox, "PanelCarteSon");
+    auto* v = new QVBoxLayout(outputPanel_);
     auto* title = named(new QLabel(QString::fromUtf8("DIE SOUND-KARTE ÄNDERN")), "TitreCarteSon");
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
     v->addWidget(title);
-    RadioButtonCarteWin_ = named(new QRadioButton("Windows elije la placa de sonido"), "RadioButtonCarteWin");
-    RadioButtonCarteMoi_ = named(new QRadioButton("Seleccionar la placa de sonido"), "RadioButtonCarteMoi");
-    RadioButtonCarteWin_->setChecked(true);
-    v->addWidget(RadioButtonCarteWin_);
-    v->addWidget(RadioButtonCarteMoi_);
+    systemOutputButton_ = named(new QRadioButton("Windows elije la placa de sonido"), "RadioButtonCarteWin");
+    ownOutputButton_ = named(new QRadioButton("Seleccionar la placa de sonido"), "RadioButtonCarteMoi");
+    systemOutputButton_->setChecked(true);
+    v->addWidget(systemOutputButton_);
+    v->addWidget(ownOutputButton_);
     v->addWidget(named(new QLabel(QString::fromUtf8("salida de reproducción")), "LabelSonOut"));
-    ComboBoxChoixOut_ = named(new QComboBox, "ComboBoxChoixOut");
-    ComboBoxChoixOut_->setEditable(true);
+    outputListBox_ = named(new QComboBox, "ComboBoxChoixOut");
+    outputListBox_->setEditable(true);
     // Outputs have long names and descriptions: the list opens wide, the panel stays narrow.
-    ComboBoxChoixOut_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    ComboBoxChoixOut_->setMinimumContentsLength(24);
-    ComboBoxChoixOut_->view()->setMinimumWidth(ComboBoxChoixOut_->fontMetrics().averageCharWidth() * 60);
-    v->addWidget(ComboBoxChoixOut_);
-    BitBtnOKCarteSon_ = named(new QPushButton("OK"), "BitBtnOKCarteSon");
-    v->addWidget(BitBtnOKCarteSon_, 0, Qt::AlignRight);
-    PanelCarteSon_->hide();
+    outputListBox_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    outputListBox_->setMinimumContentsLength(24);
+    outputListBox_->view()->setMinimumWidth(outputListBox_->fontMetrics().averageCharWidth() * 60);
+    v->addWidget(outputListBox_);
+    outputOkButton_ = named(new QPushButton("OK"), "BitBtnOKCarteSon");
+    v->addWidget(outputOkButton_, 0, Qt::AlignRight);
+    outputPanel_->hide();
     SoundOutput& model = a_.soundOutput;
-    connect(RadioButtonCarteWin_, &QRadioButton::clicked, this, [this, &model] {
-        model.RadioButtonCarteWinClick();
+    connect(systemOutputButton_, &QRadioButton::clicked, this, [this, &model] {
+        model.chooseSystemOutput();
         refresh();
     });
-    connect(RadioButtonCarteMoi_, &QRadioButton::clicked, this, [this, &model] {
-        model.RadioButtonCarteMoiClick();
+    connect(ownOutputButton_, &QRadioButton::clicked, this, [this, &model] {
+        model.chooseOwnOutput();
         refresh();
     });
-    connect(ComboBoxChoixOut_, &QComboBox::activated, this, [&model](int index) { model.ComboBoxChoixOutSelect(index); });
-    connect(ComboBoxChoixOut_, &QComboBox::editTextChanged, this, [&model](const QString& text) {
-        if (text.toStdString() != model.ComboBoxChoixOut.Text) model.ComboBoxChoixOutChange(text.toStdString());
+    connect(outputListBox_, &QComboBox::activated, this, [&model](int index) { model.pickOutput(index); });
+    connect(outputListBox_, &QComboBox::editTextChanged, this, [&model](const QString& text) {
+        if (text.toStdString() != model.outputList.Text) model.typeOutput(text.toStdString());
     });
-    connect(BitBtnOKCarteSon_, &QPushButton::clicked, this, [this, &model] {
-        model.BitBtnOKCarteSonClick();
+    connect(outputOkButton_, &QPushButton::clicked, this, [this, &model] {
+        model.confirmOutput();
         refresh();
     });
-    return PanelCarteSon_;
+    return outputPanel_;
 }
 
 QWidget* MainWindow::buildOptions() {
@@ -269,35 +269,35 @@ QWidget* MainWindow::buildOptions() {
     auto* weather = named(new QPushButton("WX"), "ButtonInitMeteo", "Ver el WX");
     // Both buttons act on release, as the "Ver el WX" button does.
     weather->installEventFilter(this);
-    CheckBoxDemarrage_ = named(new QCheckBox("Ejecuta al inicio de Windows"), "CheckBoxDemarrage");
-    CheckBoxReduire_ = named(new QCheckBox("Minimizar al inicio del programa"), "CheckBoxReduire");
-    CheckBoxInfoVersion_ =
+    startWithSessionBox_ = named(new QCheckBox("Ejecuta al inicio de Windows"), "CheckBoxDemarrage");
+    startMinimisedBox_ = named(new QCheckBox("Minimizar al inicio del programa"), "CheckBoxReduire");
+    checkVersionAtStartBox_ =
         named(new QCheckBox(QString::fromUtf8("Compruebe si hay una nueva versión al iniciar")), "CheckBoxInfoVersion");
-    connect(CheckBoxDemarrage_, &QCheckBox::clicked, this, [this](bool on) {
-        a_.mainWindow.CheckBoxDemarrage = on;
-        a_.mainWindow.CheckBoxDemarrageClick();
+    connect(startWithSessionBox_, &QCheckBox::clicked, this, [this](bool on) {
+        a_.mainWindow.startWithSession = on;
+        a_.mainWindow.applyStartWithSession();
     });
-    connect(CheckBoxReduire_, &QCheckBox::clicked, this, [this](bool on) {
-        a_.mainWindow.CheckBoxReduire = on;
-        a_.mainWindow.CheckBoxReduireClick();
+    connect(startMinimisedBox_, &QCheckBox::clicked, this, [this](bool on) {
+        a_.mainWindow.startMinimised = on;
+        a_.mainWindow.applyStartMinimised();
     });
-    connect(CheckBoxInfoVersion_, &QCheckBox::clicked, this,
-            [this](bool on) { a_.mainWindow.CheckBoxInfoVersion = on; });
+    connect(checkVersionAtStartBox_, &QCheckBox::clicked, this,
+            [this](bool on) { a_.mainWindow.checkVersionAtStart = on; });
     grid->addWidget(weather, 0, 0, 3, 1);
-    grid->addWidget(CheckBoxDemarrage_, 0, 1);
-    grid->addWidget(CheckBoxReduire_, 1, 1);
-    grid->addWidget(CheckBoxInfoVersion_, 2, 1);
+    grid->addWidget(startWithSessionBox_, 0, 1);
+    grid->addWidget(startMinimisedBox_, 1, 1);
+    grid->addWidget(checkVersionAtStartBox_, 2, 1);
     auto* lines = new QHBoxLayout;
-    LabelCTS_ = named(new QLabel("CTS=On"), "LabelCTS");
-    LabelDSR_ = named(new QLabel("DSR=On"), "LabelDSR");
-    LabelDCD_ = named(new QLabel("DCD=On"), "LabelDCD");
-    StaticTextW_ = named(new QLabel, "StaticTextW");
-    for (QLabel* l : {LabelCTS_, LabelDSR_, LabelDCD_}) {
+    ctsLamp_ = named(new QLabel("CTS=On"), "LabelCTS");
+    dsrLamp_ = named(new QLabel("DSR=On"), "LabelDSR");
+    dcdLamp_ = named(new QLabel("DCD=On"), "LabelDCD");
+    recorderStatusLabel_ = named(new QLabel, "StaticTextW");
+    for (QLabel* l : {ctsLamp_, dsrLamp_, dcdLamp_}) {
         l->hide();
         lines->addWidget(l);
     }
     lines->addStretch();
-    lines->addWidget(StaticTextW_);
+    lines->addWidget(recorderStatusLabel_);
     grid->addLayout(lines, 3, 0, 1, 2);
     return box;
 }
@@ -323,7 +323,7 @@ QMenu* MainWindow::buildHourMenu(const char* name, const std::string& caption, c
         group->addAction(action);
         hourItems_[item] = action;
         connect(action, &QAction::triggered, this, [this, item] {
-            a_.mainWindow.hourItemClick(item);
+            a_.mainWindow.chooseHourItem(item);
             refresh();
         });
     }
@@ -345,33 +345,33 @@ void MainWindow::buildMenus() {
         QAction* action = named(announce->addAction(QString::fromUtf8(announceCaptions[i])), announceNames[i]);
         action->setCheckable(true);
         announceGroup->addAction(action);
-        MenuAnnonce_[i] = action;
+        staleRuleItems_[i] = action;
         connect(action, &QAction::triggered, this, [this, i] { a_.settings.staleRule = static_cast<StaleRule>(i); });
     }
 
     auto* hours = named(menuFichier_->addMenu("Horario del anuncio"), "MenuPlageHoraire");
-    MenuDebutPlageHoraire_ = buildHourMenu("MenuDebutPlageHoraire", a_.mainWindow.MenuDebutPlageHoraire, 'D', 0);
-    MenuFinPlageHoraire_ = buildHourMenu("MenuFinPlageHoraire", a_.mainWindow.MenuFinPlageHoraire, 'F', 24);
-    hours->addMenu(MenuDebutPlageHoraire_);
-    hours->addMenu(MenuFinPlageHoraire_);
+    startHourMenu_ = buildHourMenu("MenuDebutPlageHoraire", a_.mainWindow.startHourCaption, 'D', 0);
+    endHourMenu_ = buildHourMenu("MenuFinPlageHoraire", a_.mainWindow.endHourCaption, 'F', 24);
+    hours->addMenu(startHourMenu_);
+    hours->addMenu(endHourMenu_);
 
-    MenuRecord_ = named(menuFichier_->addAction("Guardar anuncio"), "MenuRecord");
-    MenuRecord_->setCheckable(true);
-    connect(MenuRecord_, &QAction::triggered, this, [this] {
-        if (a_.mainWindow.MenuRecordClick()) Q_EMIT recordWindowRequested();
+    recordBulletinsItem_ = named(menuFichier_->addAction("Guardar anuncio"), "MenuRecord");
+    recordBulletinsItem_->setCheckable(true);
+    connect(recordBulletinsItem_, &QAction::triggered, this, [this] {
+        if (a_.mainWindow.toggleRecording()) Q_EMIT recordWindowRequested();
         refresh();
     });
 
     auto* rose = named(menuFichier_->addMenu("Rosa de los vientos"), "MenuRoseVents");
     auto* roseGroup = new QActionGroup(rose);
     menu8secteurs_ = named(rose->addAction("8 direcciones"), "menu8secteurs");
-    Menu16secteurs_ = named(rose->addAction("16 direcciones"), "Menu16secteurs");
-    for (QAction* action : {menu8secteurs_, Menu16secteurs_}) {
+    sixteenPointDirectionsItem_ = named(rose->addAction("16 direcciones"), "Menu16secteurs");
+    for (QAction* action : {menu8secteurs_, sixteenPointDirectionsItem_}) {
         action->setCheckable(true);
         roseGroup->addAction(action);
     }
-    connect(menu8secteurs_, &QAction::triggered, this, [this] { a_.settings.Menu16secteurs = false; });
-    connect(Menu16secteurs_, &QAction::triggered, this, [this] { a_.settings.Menu16secteurs = true; });
+    connect(menu8secteurs_, &QAction::triggered, this, [this] { a_.settings.sixteenPointDirections = false; });
+    connect(sixteenPointDirectionsItem_, &QAction::triggered, this, [this] { a_.settings.sixteenPointDirections = true; });
 
     connect(named(menuFichier_->addAction(QString::fromUtf8("Guardar configuración")), "menuSaveConfig"),
             &QAction::triggered, this, [this] { a_.saveConfiguration(Announcer::Save::OnPurpose); });
@@ -381,12 +381,12 @@ void MainWindow::buildMenus() {
     connect(named(bar->addAction("Fuente del WX"), "MenuChoix"), &QAction::triggered, this,
             [this] { showSourceWindowButtonReleased(true); });
     connect(named(bar->addAction("Ver el WX"), "menurVoirMeteo"), &QAction::triggered, this, [this] {
-        a_.stations.FormChoixMeteo.hideSourceWindows();
-        a_.stations.FormChoixMeteo.showChosenWindow(geometryOf(*this));
+        a_.stations.sourceChoice.hideSourceWindows();
+        a_.stations.sourceChoice.showChosenWindow(geometryOf(*this));
         Q_EMIT sourceWindowsChanged();
     });
     connect(named(bar->addAction("Placa de sonido"), "MenuCarteSon"), &QAction::triggered, this, [this] {
-        a_.soundOutput.MenuCarteSonClick();
+        a_.soundOutput.openOutputPanel();
         refresh();
     });
     connect(named(bar->addAction("Puerto COM"), "MenuCOM"), &QAction::triggered, this,
@@ -394,21 +394,21 @@ void MainWindow::buildMenus() {
     connect(named(bar->addAction("Unidades"), "MenuMyUnits"), &QAction::triggered, this,
             [this] { Q_EMIT unitsWindowRequested(); });
 
-    MenuHelpInfo_ = named(bar->addMenu("?"), "MenuHelpInfo");
-    connect(named(MenuHelpInfo_->addAction("Ayuda"), "MenuAide"), &QAction::triggered, this, [this] {
+    helpItem_ = named(bar->addMenu("?"), "MenuHelpInfo");
+    connect(named(helpItem_->addAction("Ayuda"), "MenuAide"), &QAction::triggered, this, [this] {
         desktop_.open(helpFile());
     });
-    connect(named(MenuHelpInfo_->addAction("Info"), "MenuInfo"), &QAction::triggered, this,
+    connect(named(helpItem_->addAction("Info"), "MenuInfo"), &QAction::triggered, this,
             [this] { Q_EMIT infoRequested(); });
-    MenuSimuErreur_ = named(new QAction(QString::fromUtf8("Simu Errreur (caché)"), this), "MenuSimuErreur");
-    MenuSimuErreur_->setCheckable(true);
-    MenuSimuErreur_->setVisible(false);
-    MenuSimuErreur_->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_E));
-    MenuHelpInfo_->addAction(MenuSimuErreur_);
+    errorSimulationItem_ = named(new QAction(QString::fromUtf8("Simu Errreur (caché)"), this), "MenuSimuErreur");
+    errorSimulationItem_->setCheckable(true);
+    errorSimulationItem_->setVisible(false);
+    errorSimulationItem_->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_E));
+    helpItem_->addAction(errorSimulationItem_);
     // A hidden item's own shortcut is off: the window keeps it.
-    auto* simulation = new QShortcut(MenuSimuErreur_->shortcut(), this);
-    connect(simulation, &QShortcut::activated, MenuSimuErreur_, &QAction::trigger);
-    connect(MenuSimuErreur_, &QAction::triggered, this, [this] {
+    auto* simulation = new QShortcut(errorSimulationItem_->shortcut(), this);
+    connect(simulation, &QShortcut::activated, errorSimulationItem_, &QAction::trigger);
+    connect(errorSimulationItem_, &QAction::triggered, this, [this] {
         a_.sequencer.setErrorSimulation(!a_.sequencer.errorSimulation());
         refresh();
     });
@@ -416,23 +416,23 @@ void MainWindow::buildMenus() {
 
 QList<QMenu*> MainWindow::topMenus() const {
     return {menuFichier_, menuFichier_->findChild<QMenu*>("MenuAnnonceMeteo"),
-            menuFichier_->findChild<QMenu*>("MenuPlageHoraire"), MenuDebutPlageHoraire_, MenuFinPlageHoraire_,
-            menuFichier_->findChild<QMenu*>("MenuRoseVents"), MenuHelpInfo_};
+            menuFichier_->findChild<QMenu*>("MenuPlageHoraire"), startHourMenu_, endHourMenu_,
+            menuFichier_->findChild<QMenu*>("MenuRoseVents"), helpItem_};
 }
 
 void MainWindow::stepPeriod(int delta) {
     ScheduleSettings& s = a_.schedule;
-    s.UpDownPeriode = std::clamp(s.UpDownPeriode + delta, 0, static_cast<int>(std::size(kPeriodMinutes)) - 1);
-    a_.mainWindow.UpDownPeriodeMouseDown();
+    s.periodPosition = std::clamp(s.periodPosition + delta, 0, static_cast<int>(std::size(kPeriodMinutes)) - 1);
+    a_.mainWindow.showSelectedPeriod();
     refresh();
 }
 
 void MainWindow::showSourceWindowButtonReleased(bool rightButton) {
-    a_.stations.FormChoixMeteo.hideSourceWindows();
+    a_.stations.sourceChoice.hideSourceWindows();
     if (rightButton)
-        a_.stations.FormChoixMeteo.FormShow(geometryOf(*this));
+        a_.stations.sourceChoice.prepareToShow(geometryOf(*this));
     else
-        a_.stations.FormChoixMeteo.showChosenWindow(geometryOf(*this));
+        a_.stations.sourceChoice.showChosenWindow(geometryOf(*this));
     Q_EMIT sourceWindowsChanged();
 }
 
@@ -442,7 +442,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (!widget || widget->window() != this) return false;
         int key = static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape ? kKeyEscape : 0;
-        a_.mainWindow.FormKeyDown(key);
+        a_.mainWindow.previewKey(key);
         // No control of the main window takes a key.
         return true;
     }
@@ -452,20 +452,20 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             showSourceWindowButtonReleased(press->button() == Qt::RightButton);
         return false;
     }
-    if (type == QEvent::MouseButtonPress && watched == Panel1_) {
+    if (type == QEvent::MouseButtonPress && watched == levelPanel_) {
         auto* press = static_cast<QMouseEvent*>(event);
         // The mark moves for a press right of the bar and below its top.
-        const QRect bar = Gauge1_->geometry();
+        const QRect bar = levelBar_->geometry();
         const QPoint at = press->position().toPoint();
         const bool onMark = at.x() > bar.right() && at.y() > bar.top();
         const auto button = press->button() == Qt::LeftButton    ? SoundOutput::MouseButton::Left
                             : press->button() == Qt::RightButton ? SoundOutput::MouseButton::Right
                                                                  : SoundOutput::MouseButton::Middle;
-        a_.soundOutput.Panel1MouseDown(button, onMark);
+        a_.soundOutput.pressLevelMark(button, onMark);
         refresh();
         return true;
     }
-    if (type == QEvent::MouseButtonRelease && (watched == ImageBrell_ || watched == ImageBrellOff_)) {
+    if (type == QEvent::MouseButtonRelease && (watched == bulletinsAllowedLamp_ || watched == bulletinsHeldLamp_)) {
         Q_EMIT infoRequested();
         return true;
     }
@@ -478,67 +478,67 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::refresh() {
-    const TForm1& w = a_.mainWindow;
+    const MainWindowModel& w = a_.mainWindow;
     const Scheduler& clock = a_.scheduler;
     if (windowTitle() != qs(w.Caption)) setWindowTitle(qs(w.Caption));
-    setTextIfChanged(EditDate_, qs(clock.EditDate));
-    setTextIfChanged(EditTime_, qs(clock.EditTime));
-    setTextIfChanged(LabelCOM_, qs(w.LabelCOM));
+    setTextIfChanged(dateField_, qs(clock.dateText));
+    setTextIfChanged(timeField_, qs(clock.timeText));
+    setTextIfChanged(portLabel_, qs(w.portLabel));
     // A chosen port that is not there yet is named in red, with its reason beside the pointer.
-    showRed(LabelCOM_, w.LabelCOMAbsent);
-    LabelCOM_->setToolTip(qs(a_.port.failure()));
-    setTextIfChanged(EditData_, qs(a_.status.EditData()));
-    if (a_.recorder) setTextIfChanged(StaticTextW_, qs(a_.recorder->StaticTextW));
-    setTextIfChanged(Edit1_, qs(a_.schedule.Edit1));
-    setTextIfChanged(LabelCTS_, qs(clock.LabelCTS));
-    setTextIfChanged(LabelDSR_, qs(clock.LabelDSR));
-    setTextIfChanged(LabelDCD_, qs(clock.LabelDCD));
-    Button1_->setEnabled(a_.status.Button1Enabled());
-    ImageLedON_->setVisible(a_.status.transmitterLed());
-    ImageLedOFF_->setVisible(!a_.status.transmitterLed());
-    ImageBrell_->setVisible(clock.ImageBrell);
-    ImageBrellOff_->setVisible(clock.ImageBrellOff);
+    showRed(portLabel_, w.portAbsent);
+    portLabel_->setToolTip(qs(a_.port.failure()));
+    setTextIfChanged(statusField_, qs(a_.status.statusText()));
+    if (a_.recorder) setTextIfChanged(recorderStatusLabel_, qs(a_.recorder->recorderStatus));
+    setTextIfChanged(periodField_, qs(a_.schedule.periodText));
+    setTextIfChanged(ctsLamp_, qs(clock.ctsLamp));
+    setTextIfChanged(dsrLamp_, qs(clock.dsrLamp));
+    setTextIfChanged(dcdLamp_, qs(clock.dcdLamp));
+    announceButton_->setEnabled(a_.status.announceEnabled());
+    ledOn_->setVisible(a_.status.transmitterLed());
+    ledOff_->setVisible(!a_.status.transmitterLed());
+    bulletinsAllowedLamp_->setVisible(clock.bulletinsAllowedLamp);
+    bulletinsHeldLamp_->setVisible(clock.bulletinsHeldLamp);
 
     const BulletinSettings& s = a_.settings;
-    setCheckedIfChanged(CheckBoxEntete_, s.CheckBoxEntete);
-    setCheckedIfChanged(CheckBoxBrell_, s.CheckBoxBrell);
-    setCheckedIfChanged(CheckBoxDate_, s.CheckBoxDate);
-    setCheckedIfChanged(CheckBoxFin_, s.CheckBoxFin);
-    ButtonParcourirEnTete_->setToolTip(qs(w.ButtonParcourirEnTete.Hint));
-    ButtonParcourirBrell_->setToolTip(qs(w.ButtonParcourirBrell.Hint));
-    ButtonParcourirFin_->setToolTip(qs(w.ButtonParcourirFin.Hint));
-    if (SpinEditPause_->value() != s.SpinEditPause) SpinEditPause_->setValue(s.SpinEditPause);
-    if (TrackBarVolume_->value() != w.TrackBarVolume) TrackBarVolume_->setValue(w.TrackBarVolume);
-    if (TrackBarVolume_->toolTip() != qs(a_.soundOutput.TrackBarVolumeHint))
-        TrackBarVolume_->setToolTip(qs(a_.soundOutput.TrackBarVolumeHint));
-    if (Gauge1_->value() != w.Gauge1) Gauge1_->setValue(w.Gauge1);
-    setCheckedIfChanged(CheckBoxDemarrage_, w.CheckBoxDemarrage);
-    setCheckedIfChanged(CheckBoxReduire_, w.CheckBoxReduire);
-    setCheckedIfChanged(CheckBoxInfoVersion_, w.CheckBoxInfoVersion);
+    setCheckedIfChanged(playHeaderBox_, s.playHeader);
+    setCheckedIfChanged(playGreetingBox_, s.playGreeting);
+    setCheckedIfChanged(speakDateBox_, s.speakDate);
+    setCheckedIfChanged(playClosingBox_, s.playClosing);
+    headerFileButton_->setToolTip(qs(w.headerFileButton.Hint));
+    greetingFileButton_->setToolTip(qs(w.greetingFileButton.Hint));
+    closingFileButton_->setToolTip(qs(w.closingFileButton.Hint));
+    if (pauseSecondsBox_->value() != s.pauseSeconds) pauseSecondsBox_->setValue(s.pauseSeconds);
+    if (volumeSlider_->value() != w.volumePosition) volumeSlider_->setValue(w.volumePosition);
+    if (volumeSlider_->toolTip() != qs(a_.soundOutput.volumeHint))
+        volumeSlider_->setToolTip(qs(a_.soundOutput.volumeHint));
+    if (levelBar_->value() != w.levelMark) levelBar_->setValue(w.levelMark);
+    setCheckedIfChanged(startWithSessionBox_, w.startWithSession);
+    setCheckedIfChanged(startMinimisedBox_, w.startMinimised);
+    setCheckedIfChanged(checkVersionAtStartBox_, w.checkVersionAtStart);
 
-    for (int i = 0; i < 4; ++i) setCheckedIfChanged(MenuAnnonce_[i], static_cast<int>(s.staleRule) == i);
+    for (int i = 0; i < 4; ++i) setCheckedIfChanged(staleRuleItems_[i], static_cast<int>(s.staleRule) == i);
     setCheckedIfChanged(hourItems_[w.checkedStartItem()], true);
     setCheckedIfChanged(hourItems_[w.checkedEndItem()], true);
-    if (MenuDebutPlageHoraire_->title() != qs(w.MenuDebutPlageHoraire))
-        MenuDebutPlageHoraire_->setTitle(qs(w.MenuDebutPlageHoraire));
-    if (MenuFinPlageHoraire_->title() != qs(w.MenuFinPlageHoraire))
-        MenuFinPlageHoraire_->setTitle(qs(w.MenuFinPlageHoraire));
-    setCheckedIfChanged(MenuRecord_, w.MenuRecord);
-    setCheckedIfChanged(menu8secteurs_, !s.Menu16secteurs);
-    setCheckedIfChanged(Menu16secteurs_, s.Menu16secteurs);
-    setCheckedIfChanged(MenuSimuErreur_, a_.sequencer.errorSimulation());
+    if (startHourMenu_->title() != qs(w.startHourCaption))
+        startHourMenu_->setTitle(qs(w.startHourCaption));
+    if (endHourMenu_->title() != qs(w.endHourCaption))
+        endHourMenu_->setTitle(qs(w.endHourCaption));
+    setCheckedIfChanged(recordBulletinsItem_, w.recordBulletins);
+    setCheckedIfChanged(menu8secteurs_, !s.sixteenPointDirections);
+    setCheckedIfChanged(sixteenPointDirectionsItem_, s.sixteenPointDirections);
+    setCheckedIfChanged(errorSimulationItem_, a_.sequencer.errorSimulation());
 
     const SoundOutput& sound = a_.soundOutput;
-    PanelCarteSon_->setVisible(sound.PanelCarteSon);
-    setCheckedIfChanged(RadioButtonCarteMoi_, w.RadioButtonCarteMoi);
-    setCheckedIfChanged(RadioButtonCarteWin_, !w.RadioButtonCarteMoi);
-    BitBtnOKCarteSon_->setEnabled(a_.status.BitBtnOKCarteSonEnabled());
-    const QSignalBlocker quiet(ComboBoxChoixOut_);
-    setItemsIfChanged(ComboBoxChoixOut_, sound.ComboBoxChoixOut.Items);
-    if (ComboBoxChoixOut_->currentIndex() != sound.ComboBoxChoixOut.ItemIndex)
-        ComboBoxChoixOut_->setCurrentIndex(sound.ComboBoxChoixOut.ItemIndex);
-    if (ComboBoxChoixOut_->currentText() != qs(sound.ComboBoxChoixOut.Text))
-        ComboBoxChoixOut_->setEditText(qs(sound.ComboBoxChoixOut.Text));
+    outputPanel_->setVisible(sound.outputPanelShown);
+    setCheckedIfChanged(ownOutputButton_, w.ownOutputChosen);
+    setCheckedIfChanged(systemOutputButton_, !w.ownOutputChosen);
+    outputOkButton_->setEnabled(a_.status.soundOutputOkEnabled());
+    const QSignalBlocker quiet(outputListBox_);
+    setItemsIfChanged(outputListBox_, sound.outputList.Items);
+    if (outputListBox_->currentIndex() != sound.outputList.ItemIndex)
+        outputListBox_->setCurrentIndex(sound.outputList.ItemIndex);
+    if (outputListBox_->currentText() != qs(sound.outputList.Text))
+        outputListBox_->setEditText(qs(sound.outputList.Text));
 }
 
 }  // namespace skycrier::gui

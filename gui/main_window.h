@@ -1,5 +1,5 @@
 #pragma once
-// The main window (TForm1): clock, status, bulletin settings, volume, the
+// The main window (MainWindowModel): clock, status, bulletin settings, volume, the
 // main menu and the sound-card panel. It shows the engine's state and hands
 // every action to the engine; the tray icon and the other windows are owned
 // by the program's front end (desktop_program.h).
@@ -40,7 +40,7 @@ public:
     // The menus, for the screenshots of each menu open.
     QList<QMenu*> topMenus() const;
     // "?": the source windows' help buttons open it too.
-    QMenu& helpMenu() const { return *MenuHelpInfo_; }
+    QMenu& helpMenu() const { return *helpItem_; }
 
 Q_SIGNALS:
     // "Ver el WX" and "Fuente del WX": the source windows' visibility changed in the model.
@@ -76,50 +76,50 @@ private:
     Announcer& a_;
     Desktop& desktop_;
 
-    QLineEdit* EditDate_ = nullptr;
-    QLineEdit* EditTime_ = nullptr;
-    QPushButton* Button1_ = nullptr;
-    QLabel* ImageLedON_ = nullptr;
-    QLabel* ImageLedOFF_ = nullptr;
-    QLabel* LabelCOM_ = nullptr;
-    QLabel* ImageBrell_ = nullptr;
-    QLabel* ImageBrellOff_ = nullptr;
-    QCheckBox* CheckBoxEntete_ = nullptr;
-    QPushButton* ButtonParcourirEnTete_ = nullptr;
-    QSpinBox* SpinEditPause_ = nullptr;
-    QCheckBox* CheckBoxBrell_ = nullptr;
-    QPushButton* ButtonParcourirBrell_ = nullptr;
-    QCheckBox* CheckBoxDate_ = nullptr;
-    QCheckBox* CheckBoxFin_ = nullptr;
-    QPushButton* ButtonParcourirFin_ = nullptr;
-    QLineEdit* Edit1_ = nullptr;
-    QSlider* TrackBarVolume_ = nullptr;
-    QProgressBar* Gauge1_ = nullptr;
-    QGroupBox* Panel1_ = nullptr;
-    QCheckBox* CheckBoxDemarrage_ = nullptr;
-    QCheckBox* CheckBoxReduire_ = nullptr;
-    QCheckBox* CheckBoxInfoVersion_ = nullptr;
-    QLineEdit* EditData_ = nullptr;
-    QLabel* StaticTextW_ = nullptr;
-    QLabel* LabelCTS_ = nullptr;
-    QLabel* LabelDSR_ = nullptr;
-    QLabel* LabelDCD_ = nullptr;
-    QGroupBox* PanelCarteSon_ = nullptr;
-    QRadioButton* RadioButtonCarteWin_ = nullptr;
-    QRadioButton* RadioButtonCarteMoi_ = nullptr;
-    QComboBox* ComboBoxChoixOut_ = nullptr;
-    QPushButton* BitBtnOKCarteSon_ = nullptr;
+    QLineEdit* dateField_ = nullptr;
+    QLineEdit* timeField_ = nullptr;
+    QPushButton* announceButton_ = nullptr;
+    QLabel* ledOn_ = nullptr;
+    QLabel* ledOff_ = nullptr;
+    QLabel* portLabel_ = nullptr;
+    QLabel* bulletinsAllowedLamp_ = nullptr;
+    QLabel* bulletinsHeldLamp_ = nullptr;
+    QCheckBox* playHeaderBox_ = nullptr;
+    QPushButton* headerFileButton_ = nullptr;
+    QSpinBox* pauseSecondsBox_ = nullptr;
+    QCheckBox* playGreetingBox_ = nullptr;
+    QPushButton* greetingFileButton_ = nullptr;
+    QCheckBox* speakDateBox_ = nullptr;
+    QCheckBox* playClosingBox_ = nullptr;
+    QPushButton* closingFileButton_ = nullptr;
+    QLineEdit* periodField_ = nullptr;
+    QSlider* volumeSlider_ = nullptr;
+    QProgressBar* levelBar_ = nullptr;
+    QGroupBox* levelPanel_ = nullptr;
+    QCheckBox* startWithSessionBox_ = nullptr;
+    QCheckBox* startMinimisedBox_ = nullptr;
+    QCheckBox* checkVersionAtStartBox_ = nullptr;
+    QLineEdit* statusField_ = nullptr;
+    QLabel* recorderStatusLabel_ = nullptr;
+    QLabel* ctsLamp_ = nullptr;
+    QLabel* dsrLamp_ = nullptr;
+    QLabel* dcdLamp_ = nullptr;
+    QGroupBox* outputPanel_ = nullptr;
+    QRadioButton* systemOutputButton_ = nullptr;
+    QRadioButton* ownOutputButton_ = nullptr;
+    QComboBox* outputListBox_ = nullptr;
+    QPushButton* outputOkButton_ = nullptr;
 
     QMenu* menuFichier_ = nullptr;
-    QMenu* MenuDebutPlageHoraire_ = nullptr;
-    QMenu* MenuFinPlageHoraire_ = nullptr;
-    QMenu* MenuHelpInfo_ = nullptr;
+    QMenu* startHourMenu_ = nullptr;
+    QMenu* endHourMenu_ = nullptr;
+    QMenu* helpItem_ = nullptr;
     std::map<std::string, QAction*> hourItems_;
-    QAction* MenuAnnonce_[4] = {};
-    QAction* MenuRecord_ = nullptr;
+    QAction* staleRuleItems_[4] = {};
+    QAction* recordBulletinsItem_ = nullptr;
     QAction* menu8secteurs_ = nullptr;
-    QAction* Menu16secteurs_ = nullptr;
-    QAction* MenuSimuErreur_ = nullptr;
+    QAction* sixteenPointDirectionsItem_ = nullptr;
+    QAction* errorSimulationItem_ = nullptr;
 };
 
 }  // namespace skycrier::gui

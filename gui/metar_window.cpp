@@ -10,7 +10,7 @@
 
 namespace skycrier::gui {
 
-MetarWindow::MetarWindow(TFormMeteoMETAR& model, QMenu& helpMenu, QWidget* parent)
+MetarWindow::MetarWindow(MetarSource& model, QMenu& helpMenu, QWidget* parent)
     : InternetSourceWindow(model, "TFormFavMETAR", parent), model_(model) {
     auto* help = named(new QToolButton, "SpeedButtonMenuAide");
     help->setText(QStringLiteral("?"));
@@ -26,8 +26,8 @@ MetarWindow::MetarWindow(TFormMeteoMETAR& model, QMenu& helpMenu, QWidget* paren
 }
 
 void MetarWindow::refreshSource() {
-    setTextIfChanged(airportName_, qs(model_.LabelNomICAO));
-    setTextIfChanged(airportCode_, qs(model_.LabelICAO));
+    setTextIfChanged(airportName_, qs(model_.inputComment));
+    setTextIfChanged(airportCode_, qs(model_.airportCode));
 }
 
 }  // namespace skycrier::gui

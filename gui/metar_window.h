@@ -1,6 +1,6 @@
 #pragma once
-// The METAR window (TFormMeteoMETAR): an airport's report from the address
-// typed in EditDat, its comment (the airport's name) and its station code;
+// The METAR window (MetarSource): an airport's report from the address
+// typed in inputLine, its comment (the airport's name) and its station code;
 // its "?" button opens the main window's help menu.
 //
 // Threading: the GUI thread, which is also the engine's loop.
@@ -16,16 +16,16 @@ class MetarWindow : public InternetSourceWindow {
     Q_OBJECT
 
 public:
-    MetarWindow(TFormMeteoMETAR& model, QMenu& helpMenu, QWidget* parent = nullptr);
+    MetarWindow(MetarSource& model, QMenu& helpMenu, QWidget* parent = nullptr);
 
 protected:
-    void addressKey(int key) override { model_.EditDatKeyPress(key); }
-    void historyChosen(int index) override { model_.ComboBoxPathChange(index); }
-    void addressEdited() override { model_.EditDatChange(); }
+    void addressKey(int key) override { model_.pressKeyInInput(key); }
+    void historyChosen(int index) override { model_.chooseHistoryEntry(index); }
+    void addressEdited() override { model_.inputEdited(); }
     void refreshSource() override;
 
 private:
-    TFormMeteoMETAR& model_;
+    MetarSource& model_;
     QLabel* airportName_;
     QLabel* airportCode_;
 };

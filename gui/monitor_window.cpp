@@ -10,15 +10,15 @@
 
 namespace skycrier::gui {
 
-MonitorWindow::MonitorWindow(TFormMeteo& model, QWidget* parent) : SourceWindowFrame(model, parent), model_(model) {
-    port_ = named(new QPushButton, "ButtonPort", TFormMeteo::ButtonPortHint);
-    connect(port_, &QPushButton::clicked, this, [this] { act([this] { model_.ButtonPortClick(); }); });
+MonitorWindow::MonitorWindow(MonitorSource& model, QWidget* parent) : SourceWindowFrame(model, parent), model_(model) {
+    port_ = named(new QPushButton, "ButtonPort", MonitorSource::kPortButtonHint);
+    connect(port_, &QPushButton::clicked, this, [this] { act([this] { model_.showPortList(); }); });
     ports_ = named(new QListWidget, "ListBoxPort");
     ports_->hide();
     connect(ports_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         act([this, item] {
-            model_.ListBoxPort.ItemIndex = ports_->row(item);
-            model_.ListBoxPortClick();
+            model_.portList.ItemIndex = ports_->row(item);
+            model_.choosePortFromList();
         });
     });
     status_ = named(new QLabel, "StaticTextStatus");
@@ -28,8 +28,8 @@ MonitorWindow::MonitorWindow(TFormMeteo& model, QWidget* parent) : SourceWindowF
     sourceArea()->addWidget(status_);
     sourceArea()->addWidget(version_);
 
-    log_ = named(new QCheckBox(qs(model_.CheckBoxlog.caption)), "CheckBoxlog");
-    connect(log_, &QCheckBox::toggled, this, [this](bool on) { model_.CheckBoxlog.checked = on; });
+    log_ = named(new QCheckBox(qs(model_.hourlyLogBox.caption)), "CheckBoxlog");
+    connect(log_, &QCheckBox::toggled, this, [this](bool on) { model_.hourlyLogBox.checked = on; });
     detailArea()->addWidget(log_);
 
     // This window names its tendency box in lower case, and shows its state in the status line.
@@ -39,17 +39,17 @@ MonitorWindow::MonitorWindow(TFormMeteo& model, QWidget* parent) : SourceWindowF
 }
 
 void MonitorWindow::refreshOwn() {
-    setTextIfChanged(port_, qs(model_.ButtonPort));
-    setTextIfChanged(status_, qs(model_.StaticTextStatus));
-    setTextIfChanged(version_, qs(model_.LabelVersion));
-    setCheckedIfChanged(log_, model_.CheckBoxlog.checked);
-    setItemsIfChanged(ports_, model_.ListBoxPort.Items);
-    if (ports_->currentRow() != model_.ListBoxPort.ItemIndex) ports_->setCurrentRow(model_.ListBoxPort.ItemIndex);
-    ports_->setVisible(model_.ListBoxPort.visible);
+    setTextIfChanged(port_, qs(model_.portButtonText));
+    setTextIfChanged(status_, qs(model_.statusText));
+    setTextIfChanged(version_, qs(model_.versionText));
+    setCheckedIfChanged(log_, model_.hourlyLogBox.checked);
+    setItemsIfChanged(ports_, model_.portList.Items);
+    if (ports_->currentRow() != model_.portList.ItemIndex) ports_->setCurrentRow(model_.portList.ItemIndex);
+    ports_->setVisible(model_.portList.visible);
 }
 
 void MonitorWindow::periodChanged(int minutes) {
-    model_.SpinEditRafraichir.setValue(minutes);
+    model_.pollMinutes.setValue(minutes);
     model_.followPollPeriod();
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The Weather Monitor II window (TFormMeteo): the port button and its list,
+// The Weather Monitor II window (MonitorSource): the port button and its list,
 // the status line that counts a poll down, the library's version and the
 // hourly-log box, over the boxes every source window has.
 //
@@ -19,14 +19,14 @@ class MonitorWindow : public SourceWindowFrame {
     Q_OBJECT
 
 public:
-    explicit MonitorWindow(TFormMeteo& model, QWidget* parent = nullptr);
+    explicit MonitorWindow(MonitorSource& model, QWidget* parent = nullptr);
 
 protected:
     void refreshOwn() override;
     void periodChanged(int minutes) override;
 
 private:
-    TFormMeteo& model_;
+    MonitorSource& model_;
     QPushButton* port_;
     QListWidget* ports_;
     QLabel* status_;

@@ -14,9 +14,9 @@
 
 namespace skycrier::gui {
 
-PortWindow::PortWindow(TFormCOM& model, QWidget* parent) : QWidget(parent, Qt::Tool), model_(model) {
+PortWindow::PortWindow(PortWindowModel& model, QWidget* parent) : QWidget(parent, Qt::Tool), model_(model) {
     named(this, "TFormCOM");
-    setWindowTitle(QString::fromUtf8(TFormCOM::Caption));
+    setWindowTitle(QString::fromUtf8(PortWindowModel::Caption));
 
     list_ = named(new QListWidget, "ListBoxCOM");
     connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { pick(list_->row(item)); });
@@ -48,7 +48,7 @@ PortWindow::PortWindow(TFormCOM& model, QWidget* parent) : QWidget(parent, Qt::T
     body->addWidget(list_, 1);
     body->addLayout(groups);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(named(new QLabel(QString::fromUtf8(TFormCOM::Label1)), "Label1"));
+    layout->addWidget(named(new QLabel(QString::fromUtf8(PortWindowModel::kPrompt)), "Label1"));
     layout->addLayout(body, 1);
     error_ = named(new QLabel, "StaticTextErreur");
     error_->setWordWrap(true);
@@ -59,13 +59,13 @@ PortWindow::PortWindow(TFormCOM& model, QWidget* parent) : QWidget(parent, Qt::T
 
 void PortWindow::refresh() {
     const QSignalBlocker quiet(list_);
-    setItemsIfChanged(list_, model_.ListBoxCOM.Items);
-    const int selected = model_.ListBoxCOM.ItemIndex;
+    setItemsIfChanged(list_, model_.portList.Items);
+    const int selected = model_.portList.ItemIndex;
     if (list_->currentRow() != selected || list_->selectedItems().isEmpty() != (selected < 0)) {
         list_->clearSelection();
         list_->setCurrentRow(selected);
     }
-    setTextIfChanged(error_, qs(model_.StaticTextErreur()));
+    setTextIfChanged(error_, qs(model_.errorLine()));
 
     for (std::size_t i = 0; i < lineBoxes_.size(); ++i) {
         setCheckedIfChanged(lineBoxes_[i], model_.lines.*kPortLineBoxes[i].checked);
@@ -74,15 +74,15 @@ void PortWindow::refresh() {
 
 void PortWindow::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
-        model_.FormShow();
+        model_.prepareToShow();
         refresh();
     }
     QWidget::showEvent(event);
 }
 
 void PortWindow::pick(int row) {
-    model_.ListBoxCOM.ItemIndex = row;
-    model_.ListBoxCOMClick();
+    model_.portList.ItemIndex = row;
+    model_.choosePortFromList();
     refresh();
     Q_EMIT changed();
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The recorder window (TFormRecord): the path of the recorder program that
+// The recorder window (RecorderWindowModel): the path of the recorder program that
 // records each bulletin while "Guardar anuncio" is checked.
 
 #include <QWidget>
@@ -9,8 +9,8 @@
 class QLineEdit;
 
 namespace skycrier {
-class TForm1;
-class TFormRecord;
+class MainWindowModel;
+class RecorderWindowModel;
 }  // namespace skycrier
 
 namespace skycrier::gui {
@@ -18,13 +18,13 @@ namespace skycrier::gui {
 class RecordWindow : public QWidget {
     Q_OBJECT
 public:
-    RecordWindow(TFormRecord& model, TForm1& mainWindow, Desktop& desktop);
+    RecordWindow(RecorderWindowModel& model, MainWindowModel& mainWindow, Desktop& desktop);
 
     void refresh();
 
 private:
-    TForm1& mainWindow_;
-    QLineEdit* EditSonivue_;
+    MainWindowModel& mainWindow_;
+    QLineEdit* recorderProgramField_;
 };
 
 }  // namespace skycrier::gui

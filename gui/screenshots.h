@@ -9,7 +9,7 @@
 
 namespace skycrier::gui {
 
-// Writes WINDOW.png for each window and TForm1-MENU.png for each menu into
+// Writes WINDOW.png for each window and MainWindowModel-MENU.png for each menu into
 // the folder; returns the files written, or an empty list and the reason.
 std::vector<QString> writeScreenshots(const QString& folder, const std::vector<QWidget*>& windows,
                                       QMainWindow& mainWindow, const QList<QMenu*>& menus, QString& error);

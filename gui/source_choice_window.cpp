@@ -30,7 +30,7 @@ constexpr SourceButton kSourceButtons[] = {
 
 }  // namespace
 
-SourceChoiceWindow::SourceChoiceWindow(TFormChoixMeteo& model, std::function<WindowGeometry()> mainWindow,
+SourceChoiceWindow::SourceChoiceWindow(SourceChoice& model, std::function<WindowGeometry()> mainWindow,
                                        QWidget* parent)
     : QWidget(parent, Qt::Tool), model_(model), mainWindow_(std::move(mainWindow)) {
     named(this, "TFormChoixMeteo");
@@ -64,14 +64,14 @@ void SourceChoiceWindow::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         model_.geometry.width = width();
         model_.geometry.height = height();
-        model_.FormShow(mainWindow_());
+        model_.prepareToShow(mainWindow_());
         placeWindow(*this, model_.geometry);
     }
     QWidget::showEvent(event);
 }
 
 void SourceChoiceWindow::closeEvent(QCloseEvent* event) {
-    model_.FormClose();
+    model_.close();
     QWidget::closeEvent(event);
 }
 

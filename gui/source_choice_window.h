@@ -1,6 +1,6 @@
 #pragma once
 // The source-choice window ("Fuente del WX"): one radio button per weather
-// source. It draws TFormChoixMeteo, hands clicks to it and shows or hides
+// source. It draws SourceChoice, hands clicks to it and shows or hides
 // itself as the model says (a source window that opens hides it).
 //
 // Threading: the GUI thread, which is also the engine's loop.
@@ -20,7 +20,7 @@ class SourceChoiceWindow : public QWidget {
 
 public:
     // mainWindow gives the main window's place and size: the window opens centred on it.
-    SourceChoiceWindow(TFormChoixMeteo& model, std::function<WindowGeometry()> mainWindow,
+    SourceChoiceWindow(SourceChoice& model, std::function<WindowGeometry()> mainWindow,
                        QWidget* parent = nullptr);
 
     // Re-reads the model; only what differs changes on screen.
@@ -35,7 +35,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    TFormChoixMeteo& model_;
+    SourceChoice& model_;
     std::function<WindowGeometry()> mainWindow_;
     // In the order of the sources' kinds, "Sin WX" first.
     std::vector<QRadioButton*> buttons_;

@@ -56,12 +56,12 @@ SourceWindowFrame::SourceWindowFrame(SourceWindow& model, QWidget* parent)
 
     auto* periodRow = new QHBoxLayout;
     auto* refreshButton = named(new QPushButton(QStringLiteral("Actualizar")), "ButtonRafraichir");
-    connect(refreshButton, &QPushButton::clicked, this, [this] { act([this] { model_.ButtonRafraichirClick(); }); });
+    connect(refreshButton, &QPushButton::clicked, this, [this] { act([this] { model_.refreshNow(); }); });
     periodRow->addWidget(refreshButton);
     periodRow->addWidget(new QLabel(QStringLiteral("cada")));
-    period_ = spinBoxFor(model_.SpinEditRafraichir, "SpinEditRafraichir");
+    period_ = spinBoxFor(model_.pollMinutes, "SpinEditRafraichir");
     connect(period_, &QSpinBox::valueChanged, this, [this](int minutes) {
-        if (minutes != model_.SpinEditRafraichir.value()) periodChanged(minutes);
+        if (minutes != model_.pollMinutes.value()) periodChanged(minutes);
     });
     periodRow->addWidget(period_);
     periodRow->addWidget(new QLabel(QStringLiteral("minuto(s)")));
@@ -92,7 +92,7 @@ void SourceWindowFrame::refresh() {
         showCaption(box, shown);
         setCheckedIfChanged(box, shown.checked);
     }
-    showValue(period_, model_.SpinEditRafraichir);
+    showValue(period_, model_.pollMinutes);
     refreshOwn();
     if (model_.visible) {
         placeWindow(*this, model_.geometry);
@@ -104,14 +104,14 @@ void SourceWindowFrame::refresh() {
 
 void SourceWindowFrame::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
-        if (!model_.visible) model_.FormShow();
+        if (!model_.visible) model_.prepareToShow();
         placeWindow(*this, model_.geometry);
     }
     QWidget::showEvent(event);
 }
 
 void SourceWindowFrame::closeEvent(QCloseEvent* event) {
-    model_.FormClose(geometryOf(*this));
+    model_.close(geometryOf(*this));
     QWidget::closeEvent(event);
 }
 
@@ -132,7 +132,7 @@ void SourceWindowFrame::keepGeometry() {
 // The window takes every key; Escape asks to end the bulletin on the air.
 void SourceWindowFrame::keyPressEvent(QKeyEvent* event) {
     int key = event->key() == Qt::Key_Escape ? kKeyEscape : event->key();
-    model_.FormKeyDown(key);
+    model_.previewKey(key);
     event->accept();
 }
 

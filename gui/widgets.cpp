@@ -35,14 +35,14 @@ void setItemsIfChanged(QComboBox* list, const std::vector<std::string>& items) {
     replaceItemsIfChanged(list, items, [list](int i) { return list->itemText(i); });
 }
 
-QSpinBox* spinBoxFor(const SpinEdit& model, const char* name) {
+QSpinBox* spinBoxFor(const BoundedNumber& model, const char* name) {
     auto* spin = named(new QSpinBox, name);
     spin->setRange(model.minimum(), model.maximum());
     spin->setValue(model.value());
     return spin;
 }
 
-void showValue(QSpinBox* spin, const SpinEdit& shown) {
+void showValue(QSpinBox* spin, const BoundedNumber& shown) {
     if (spin->value() == shown.value()) return;
     const QSignalBlocker quiet(spin);
     spin->setValue(shown.value());

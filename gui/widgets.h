@@ -54,9 +54,9 @@ void showCaption(T* widget, const Caption& shown) {
 }
 
 // A box for a model's number: its range and its value.
-QSpinBox* spinBoxFor(const SpinEdit& model, const char* name);
+QSpinBox* spinBoxFor(const BoundedNumber& model, const char* name);
 
 // A model's number, set without telling the box's listeners (it is no user's change).
-void showValue(QSpinBox* spin, const SpinEdit& shown);
+void showValue(QSpinBox* spin, const BoundedNumber& shown);
 
 }  // namespace skycrier::gui

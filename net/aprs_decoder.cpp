@@ -34,7 +34,7 @@ std::optional<double> uiviewTime(std::string_view stamp) {
     return encodeDateTime(*year, monthNumber, *day, *hour, *minute);
 }
 
-// "2024-01-15 12:34:56 UTC: CALL>PATH:...": Editdatemeteo's "12:34:56 2024-01-15" and the moment.
+// "2024-01-15 12:34:56 UTC: CALL>PATH:...": observationTime's "12:34:56 2024-01-15" and the moment.
 struct PacketTime {
     std::string shown;
     std::optional<double> moment;
@@ -102,12 +102,12 @@ void showObservationTime(const std::vector<std::string_view>& lines, const AprsC
     if (lines.size() >= 2) {
         const std::string_view stamp = lines[lines.size() - 2];
         if (stamp.size() != 17 || stamp[14] != ':') return;
-        d.Editdatemeteo = std::string(stamp);
+        d.observationTime = std::string(stamp);
         if (const auto moment = uiviewTime(stamp))
             d.ObservedAt = c.universalTime ? *moment + c.zone.atUtc(*moment) / 1440.0 : *moment;
     } else {
         const PacketTime packet = packetTime(lines.front());
-        d.Editdatemeteo = packet.shown;
+        d.observationTime = packet.shown;
         d.timeZoneLocal = true;
         if (packet.moment) d.ObservedAt = *packet.moment;
     }
@@ -133,29 +133,29 @@ std::optional<AprsDecode> decodeAprs(std::string_view fileText, const AprsContex
     const std::string rainLabel = "Lluvia/24h (" + u.RainText + ") = ";
     if (rain24h && *rain24h >= 0) {
         d.Pluie = (c.input.hundredthsOfInch ? *rain24h * 25.4 / 100 : *rain24h) * u.RainFactor;
-        d.CheckBoxPluie.caption = rainLabel + fixedPrecision(d.Pluie, 4, u.rainMetric() ? 1 : 2);
+        d.rainBox.caption = rainLabel + fixedPrecision(d.Pluie, 4, u.rainMetric() ? 1 : 2);
     } else {
-        d.CheckBoxPluie.caption = rainLabel + "--";
+        d.rainBox.caption = rainLabel + "--";
     }
     // "h00" is 100 %.
     const std::optional<int> percent = humidity ? std::optional(*humidity == 0 ? 100 : *humidity) : std::nullopt;
     d.HumiExt = percent ? *percent : missing::kHumidity;
-    d.CheckBoxHumiExt.caption = "Humidad (%) = " + (percent ? std::to_string(*percent) : "--");
+    d.humidityBox.caption = "Humidad (%) = " + (percent ? std::to_string(*percent) : "--");
     showPressure(d, pressure ? std::optional(*pressure / 10.0) : std::nullopt, c.pressureCorrection, u);
     showWind(d, windKmh, u);
     showDirection(d, direction);
     showFeltTemperature(d, "Escalofríos", u);
     // A negative humidity (and -1, the record's mark of none) has no dew point.
-    if (d.HumiExt >= 0 && showsValue(d.CheckBoxText))
-        d.LabelTros.caption =
+    if (d.HumiExt >= 0 && showsValue(d.outsideTemperatureBox))
+        d.dewPointCaption.caption =
             "Punto de rocio (°" + u.TempText + ") = " + fixedPrecision(dewPoint(d.Text, d.HumiExt, u), 5, 1);
     else
-        d.LabelTros.caption = "Punto de rocio (" + u.TempText + ") = --";
+        d.dewPointCaption.caption = "Punto de rocio (" + u.TempText + ") = --";
     paintImplausible(d, u);
 
-    d.cw = {showsValue(d.CheckBoxText) ? celsius : std::nullopt,
-            showsValue(d.CheckBoxPatm) ? std::optional(*pressure / 10.0) : std::nullopt,
-            showsValue(d.CheckBoxVent) ? windKmh : std::nullopt, feltCelsius(d, u), percent};
+    d.cw = {showsValue(d.outsideTemperatureBox) ? celsius : std::nullopt,
+            showsValue(d.pressureBox) ? std::optional(*pressure / 10.0) : std::nullopt,
+            showsValue(d.windBox) ? windKmh : std::nullopt, feltCelsius(d, u), percent};
     return d;
 }
 

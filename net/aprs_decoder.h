@@ -27,9 +27,9 @@ struct AprsInputUnits {
 struct AprsContext {
     const SpeechUnits& units;
     AprsInputUnits input = {};
-    // SpinEditOffSetPression: hPa, or hundredths of inHg with inHg speech units.
+    // pressureCorrection: hPa, or hundredths of inHg with inHg speech units.
     int pressureCorrection = 0;
-    // ComboBoxTU on "UT" (index 0): a time-stamp line is UTC and is made local.
+    // timeZoneChoice on "UT" (index 0): a time-stamp line is UTC and is made local.
     bool universalTime = false;
     // The local clock's time zone, which makes a UTC time-stamp local.
     UtcOffsets zone = {};
@@ -40,14 +40,14 @@ struct AprsContext {
 };
 
 // Values in the speech units with the record's missing markers (see
-// MetarDecode); Pluie -1 when missing. CheckBoxTRes is "Escalofríos",
-// CheckBoxPluie "Lluvia/24h".
+// MetarDecode); Pluie -1 when missing. feltTemperatureBox is "Escalofríos",
+// rainBox "Lluvia/24h".
 struct AprsDecode : ReportItems {
     double Pluie = -1.0;
     double ObservedAt = 0;
     // Nothing: left as it was.
-    std::optional<std::string> Editdatemeteo;
-    // A packet line from a web page carries local time: ComboBoxTU goes to "Loc".
+    std::optional<std::string> observationTime;
+    // A packet line from a web page carries local time: timeZoneChoice goes to "Loc".
     bool timeZoneLocal = false;
     // What the CW line reads.
     CwItems cw;

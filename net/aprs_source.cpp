@@ -12,70 +12,70 @@ constexpr int kKeyEnter = 13;
 
 }  // namespace
 
-TFormMeteoAPRS::TFormMeteoAPRS(SourceContext& context)
+AprsSource::AprsSource(SourceContext& context)
     : InternetSource(SourceKind::APRS, context,
                      {kWebFile, 100, "Descargar", "Favoritos APRS",
                       [](std::string_view page, std::string_view) { return cutAprsFromHtml(page); }}) {
-    CheckBoxTRes.caption = "Escalofríos (°C) =";
+    feltTemperatureBox.caption = "Escalofríos (°C) =";
     // APRS weather reports carry local time unless the user says otherwise.
-    ComboBoxTU = 1;
+    timeZoneChoice = 1;
 }
 
-void TFormMeteoAPRS::EditDatKeyPress(int key) {
+void AprsSource::pressKeyInInput(int key) {
     hideBrowser();
-    if (key != kKeyEnter || EditDat.empty()) return;
-    if (fileExists(context_.resolvePath(EditDat))) {
+    if (key != kKeyEnter || inputLine.empty()) return;
+    if (fileExists(context_.resolvePath(inputLine))) {
         meteo.ErrorText.clear();
         resetCaptions("Ráfaga (");
-        Editdatemeteo.caption.clear();
-        meteo.Input = EditDat;
-        ComboBoxPath.RememberUrl(EditDat);
-        if (!busy) ButtonRafraichirClick();
+        observationTime.caption.clear();
+        meteo.Input = inputLine;
+        addressHistory.remember(inputLine);
+        if (!busy) refreshNow();
         return;
     }
-    if (!isWebAddress(EditDat)) {
+    if (!isWebAddress(inputLine)) {
         if (status == fetch_status::kOk)
             meteo.ErrorText.clear();
         else
             meteo.ErrorText = fetchStatusText(status);
-        TimerMeteo.start();
+        pollTimer.start();
         return;
     }
-    if (!busy) ButtonRafraichirClick();
+    if (!busy) refreshNow();
 }
 
-void TFormMeteoAPRS::ButtonParcourirClick(const std::string& path) {
+void AprsSource::takeChosenFile(const std::string& path) {
     meteo.ErrorText.clear();
     resetCaptions("Ráfaga (");
     meteo.Input = path;
-    Editdatemeteo.caption.clear();
+    observationTime.caption.clear();
     if (fileExists(context_.resolvePath(path))) {
-        EditDat = path;
-        ComboBoxPath.RememberUrl(path);
-        if (!busy) ButtonRafraichirClick();
+        inputLine = path;
+        addressHistory.remember(path);
+        if (!busy) refreshNow();
     } else {
         meteo.Input.clear();
-        EditDat.clear();
+        inputLine.clear();
         context_.beep();
     }
 }
 
-void TFormMeteoAPRS::ComboBoxPathChange(int index) {
-    const auto& items = ComboBoxPath.Items();
+void AprsSource::chooseHistoryEntry(int index) {
+    const auto& items = addressHistory.Items();
     if (index < 0 || index >= static_cast<int>(items.size())) return;
     const std::string entry = items[static_cast<std::size_t>(index)];
-    ComboBoxPath.RememberUrl(entry);
-    if (EditDat == entry) return;
-    EditDat = entry;
-    EditDatKeyPress(kKeyEnter);
+    addressHistory.remember(entry);
+    if (inputLine == entry) return;
+    inputLine = entry;
+    pressKeyInInput(kKeyEnter);
 }
 
-void TFormMeteoAPRS::chooseInput(AprsWindUnit wind, bool fahrenheit, bool hundredthsOfInch) {
+void AprsSource::chooseInput(AprsWindUnit wind, bool fahrenheit, bool hundredthsOfInch) {
     input = {wind, fahrenheit, hundredthsOfInch};
-    if (!busy) ButtonRafraichirClick();
+    if (!busy) refreshNow();
 }
 
-void TFormMeteoAPRS::ButtonLoginClick() {
+void AprsSource::openLogin() {
     if (WebBrowserVisible) {
         hideBrowser();
         return;
@@ -86,28 +86,28 @@ void TFormMeteoAPRS::ButtonLoginClick() {
     WebBrowserVisible = true;
 }
 
-void TFormMeteoAPRS::ButtonRafraichirClick() {
+void AprsSource::refreshNow() {
     busy = true;
     hideBrowser();
-    FormFav.visible = false;
-    if (EditDat != ComboBoxPath.Text()) ComboBoxPath.RememberUrl(EditDat);
+    favourites.visible = false;
+    if (inputLine != addressHistory.Text()) addressHistory.remember(inputLine);
     followPollPeriod();
     pollAfresh();
     busy = false;
 }
 
-void TFormMeteoAPRS::startAsChosen(bool keepHidden) {
-    TimerMeteoTimer();
-    if (!keepHidden) FormShow();
+void AprsSource::startAsChosen(bool keepHidden) {
+    poll();
+    if (!keepHidden) prepareToShow();
 }
 
-void TFormMeteoAPRS::TimerMeteoTimer() {
+void AprsSource::poll() {
     if (polling()) return;
-    for (CheckBox* box : {&CheckBoxText, &CheckBoxPatm, &CheckBoxVent, &CheckBoxRafa, &CheckBoxDire, &CheckBoxHumiExt,
-                          &CheckBoxPluie, &CheckBoxTRes})
+    for (CheckBox* box : {&outsideTemperatureBox, &pressureBox, &windBox, &gustBox, &directionBox, &humidityBox,
+                          &rainBox, &feltTemperatureBox})
         box->red = false;
     beginPoll();
-    if (isWebAddress(EditDat)) {
+    if (isWebAddress(inputLine)) {
         // The user is logging in to the site: its pages are not fetched meanwhile.
         if (WebBrowserVisible) {
             endPoll(false);
@@ -120,46 +120,46 @@ void TFormMeteoAPRS::TimerMeteoTimer() {
     endPoll(decodeAndWrite());
 }
 
-void TFormMeteoAPRS::fetchThenDecode() {
+void AprsSource::fetchThenDecode() {
     status = fetch_status::kOk;
     fetchReport([this] {
         if (status != fetch_status::kOk) {
-            if (status == cut_status::kNoReport && EditDat.find(kAprsTrackingDomain) != std::string::npos)
+            if (status == cut_status::kNoReport && inputLine.find(kAprsTrackingDomain) != std::string::npos)
                 context_.showError(std::string("Bitte die URL überprüfen oder ") + kAprsTrackingDomain +
                                    " anzumelden, dann aktualisieren");
         } else {
             meteo.ErrorText.clear();
             resetCaptions("Ráfag a(");
-            Editdatemeteo.caption.clear();
+            observationTime.caption.clear();
             meteo.Input = kWebFile;
-            ComboBoxPath.RememberUrl(EditDat);
+            addressHistory.remember(inputLine);
         }
         endPoll(decodeAndWrite());
     });
 }
 
 // Captions of a new input, before anything of it is decoded.
-void TFormMeteoAPRS::resetCaptions(const char* gustCaption) {
+void AprsSource::resetCaptions(const char* gustCaption) {
     const SpeechUnits& u = units();
-    CheckBoxText.caption = "T-ext (°" + u.TempText + ") = ";
-    CheckBoxPatm.caption = "P-atm (" + u.PressText + ") = ";
-    CheckBoxVent.caption = "Viento (" + u.WindText + ") = ";
-    CheckBoxRafa.caption = gustCaption + u.WindText + ") = ";
-    CheckBoxDire.caption = "Dirección (°) = ";
-    CheckBoxHumiExt.caption = "Humidad (%) =";
-    CheckBoxPluie.caption = "Lluvia/24h (" + u.RainText + ") =";
-    for (CheckBox* box : {&CheckBoxText, &CheckBoxPatm, &CheckBoxVent, &CheckBoxRafa, &CheckBoxDire, &CheckBoxHumiExt,
-                          &CheckBoxPluie})
+    outsideTemperatureBox.caption = "T-ext (°" + u.TempText + ") = ";
+    pressureBox.caption = "P-atm (" + u.PressText + ") = ";
+    windBox.caption = "Viento (" + u.WindText + ") = ";
+    gustBox.caption = gustCaption + u.WindText + ") = ";
+    directionBox.caption = "Dirección (°) = ";
+    humidityBox.caption = "Humidad (%) =";
+    rainBox.caption = "Lluvia/24h (" + u.RainText + ") =";
+    for (CheckBox* box : {&outsideTemperatureBox, &pressureBox, &windBox, &gustBox, &directionBox, &humidityBox,
+                          &rainBox})
         box->red = false;
 }
 
-bool TFormMeteoAPRS::decodeAndWrite() {
+bool AprsSource::decodeAndWrite() {
     bool read = false;
     const std::string file = context_.resolvePath(meteo.Input);
     if (!meteo.Input.empty() && fileExists(file)) {
         if (const auto text = readText(meteo.Input)) {
             const auto decoded =
-                decodeAprs(*text, {units(), input, SpinEditOffSetPression.value(), ComboBoxTU == 0,
+                decodeAprs(*text, {units(), input, pressureCorrection.value(), timeZoneChoice == 0,
                                    context_.loop.utcOffsets(), meteo.ObservedAt, lastWriteLocalTime(file)});
             if (decoded) {
                 last_ = *decoded;
@@ -167,8 +167,8 @@ bool TFormMeteoAPRS::decodeAndWrite() {
                 showItems(last_);
                 meteo.Pluie = last_.Pluie;
                 meteo.ObservedAt = last_.ObservedAt;
-                if (last_.Editdatemeteo) Editdatemeteo.caption = *last_.Editdatemeteo;
-                if (last_.timeZoneLocal) ComboBoxTU = 1;
+                if (last_.observationTime) observationTime.caption = *last_.observationTime;
+                if (last_.timeZoneLocal) timeZoneChoice = 1;
             }
         }
     }

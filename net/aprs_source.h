@@ -1,5 +1,5 @@
 #pragma once
-// The APRS weather source (TFormMeteoAPRS): the readings of an amateur
+// The APRS weather source (AprsSource): the readings of an amateur
 // weather station that reports over APRS, from a UI-View weather file
 // (WXNOW.TXT, written by another program) or from the newest raw packet on a
 // tracking site's page, decoded into the APRS record and the window's
@@ -18,40 +18,40 @@ namespace skycrier {
 inline constexpr const char* kAprsTrackingDomain = "aprs.fi";
 inline constexpr const char* kAprsLoginPage = "https://aprs.fi/?c=login";
 
-class TFormMeteoAPRS final : public InternetSource {
+class AprsSource final : public InternetSource {
 public:
     static constexpr const char* kWebFile = "aprs_web.txt";
     static constexpr const char* kCwFile = "aprs_cw.txt";
 
-    explicit TFormMeteoAPRS(SourceContext& context);
+    explicit AprsSource(SourceContext& context);
 
-    // Enter in EditDat: an existing file or a web address becomes the input
+    // Enter in inputLine: an existing file or a web address becomes the input
     // and is read (the refresh); anything else shows the last status.
-    void EditDatKeyPress(int key);
+    void pressKeyInInput(int key);
     // "Navigar": the file the user chose in the dialog (the dialog is the GUI's).
-    void ButtonParcourirClick(const std::string& path);
+    void takeChosenFile(const std::string& path);
     // A history entry was chosen: it becomes the input and is read.
-    void ComboBoxPathChange(int index);
+    void chooseHistoryEntry(int index);
     // The units of the report's figures; each refreshes.
-    void RadioButtonKMClick() { chooseWind(AprsWindUnit::Kmh); }
-    void RadioButtonMileClick() { chooseWind(AprsWindUnit::Mph); }
-    void RadioButtonKnotClick() { chooseWind(AprsWindUnit::Knot); }
-    void RadioButtondegCClick() { chooseInput(input.wind, false, input.hundredthsOfInch); }
-    void RadioButtonDegFClick() { chooseInput(input.wind, true, input.hundredthsOfInch); }
-    void RadioButtonMMClick() { chooseInput(input.wind, input.fahrenheit, false); }
-    void RadioButtonInchClick() { chooseInput(input.wind, input.fahrenheit, true); }
+    void chooseWindKmh() { chooseWind(AprsWindUnit::Kmh); }
+    void chooseWindMph() { chooseWind(AprsWindUnit::Mph); }
+    void chooseWindKnots() { chooseWind(AprsWindUnit::Knot); }
+    void chooseCelsius() { chooseInput(input.wind, false, input.hundredthsOfInch); }
+    void chooseFahrenheit() { chooseInput(input.wind, true, input.hundredthsOfInch); }
+    void chooseMillimetres() { chooseInput(input.wind, input.fahrenheit, false); }
+    void chooseInches() { chooseInput(input.wind, input.fahrenheit, true); }
     // The login browser is shown or hidden; while it is shown, polls of a web
     // input do not fetch (the user is logging in to the tracking site).
-    void ButtonLoginClick();
+    void openLogin();
 
-    void ButtonRafraichirClick() override;
-    void TimerMeteoTimer() override;
+    void refreshNow() override;
+    void poll() override;
     void startAsChosen(bool keepHidden) override;
 
     // The units of the report's figures, and the site's login reminder.
     AprsInputUnits input;
-    std::string EditID;
-    std::string EditPW;
+    std::string loginId;
+    std::string loginPassword;
     bool WebBrowserVisible = false;
     // aprs_cw.txt's line, rebuilt at every poll.
     std::string cwLine;

@@ -2,9 +2,9 @@
 
 namespace skycrier {
 
-void TFormFav::ButtonClick(int n) {
+void Favourites::loadEntry(int n) {
     if (n < 1 || n > kSlots) return;
-    const std::string& entry = Edit[static_cast<std::size_t>(n - 1)];
+    const std::string& entry = entries[static_cast<std::size_t>(n - 1)];
     if (!entry.empty()) load_(entry);
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// A favourites window (TFormFavMETAR, TFormFavAPRS): ten inputs kept by hand,
+// A favourites window (METAR or APRS): ten inputs kept by hand,
 // each loaded into its source window by the button in front of it.
 
 #include <array>
@@ -8,24 +8,24 @@
 
 namespace skycrier {
 
-class TFormFav {
+class Favourites {
 public:
     static constexpr int kSlots = 10;
     static constexpr const char* kInstruction = "Haga clic en el botón delante de la URL para abrirla.";
 
     // caption: "Favoritos METAR" or "Favoritos APRS"; load puts an entry into
     // the source window when that window is shown.
-    TFormFav(const char* caption, std::function<void(const std::string&)> load)
+    Favourites(const char* caption, std::function<void(const std::string&)> load)
         : Caption(caption), load_(std::move(load)) {}
 
     // Button n (1..10, "F1".."F10"): loads slot n when it holds an entry and the source window is shown.
-    void ButtonClick(int n);
+    void loadEntry(int n);
     // "F1".."F10".
     static std::string buttonCaption(int n) { return "F" + std::to_string(n); }
 
     const char* const Caption;
-    // Edit1..Edit10.
-    std::array<std::string, kSlots> Edit;
+    // The ten slots, entry n for button n.
+    std::array<std::string, kSlots> entries;
     bool visible = false;
 
 private:

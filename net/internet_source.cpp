@@ -20,28 +20,28 @@ std::string fetchStatusText(int status) { return "Error archivo #" + std::to_str
 
 InternetSource::InternetSource(SourceKind kind, SourceContext& context, Traits traits)
     : SourceWindow(kind, context),
-      FormFav(traits.favouritesCaption,
+      favourites(traits.favouritesCaption,
               [this](const std::string& entry) {
                   if (!visible) return;
-                  EditDat = entry;
+                  inputLine = entry;
                   // A file is the input itself; an address is fetched into the web file.
                   if (fileExists(context_.resolvePath(entry))) meteo.Input = entry;
-                  EditDatChange();
-                  ButtonRafraichirClick();
+                  inputEdited();
+                  refreshNow();
               }),
       traits_(std::move(traits)),
       tasks_(context.loop) {
-    SpinEditRafraichir.setValue(kDefaultPollMinutes);
+    pollMinutes.setValue(kDefaultPollMinutes);
 }
 
 bool InternetSource::loadDataFile(const std::string& value) {
     if (fileExists(context_.resolvePath(value))) {
-        EditDat = value;
+        inputLine = value;
         meteo.Input = value;
         return true;
     }
     if (!webAddressOf(value).empty()) {
-        EditDat = value;
+        inputLine = value;
         return true;
     }
     meteo.ErrorText = "Error de archivo #6";
@@ -49,8 +49,8 @@ bool InternetSource::loadDataFile(const std::string& value) {
 }
 
 void InternetSource::takeUpLateFile() {
-    if (!meteo.Input.empty() || EditDat.empty() || !webAddressOf(EditDat).empty()) return;
-    if (loadDataFile(EditDat)) meteo.ErrorText.clear();
+    if (!meteo.Input.empty() || inputLine.empty() || !webAddressOf(inputLine).empty()) return;
+    if (loadDataFile(inputLine)) meteo.ErrorText.clear();
 }
 
 std::string InternetSource::webAddressOf(const std::string& line) const {
@@ -61,7 +61,7 @@ std::string InternetSource::errorLine() const { return fetch_ ? traits_.progress
 
 void InternetSource::fetchReport(std::function<void()> then) {
     const std::string file = context_.resolvePath(traits_.webFile);
-    const std::string url = webAddressOf(EditDat);
+    const std::string url = webAddressOf(inputLine);
     const auto conclude = [this, url, then](const Fetched& fetched) {
         status = fetched.status;
         if (status != fetch_status::kOk)
@@ -115,7 +115,7 @@ void InternetSource::noteOutcome(const std::string& url) {
 
 void InternetSource::pollAfresh() {
     abandonFetch();
-    TimerMeteoTimer();
+    poll();
 }
 
 void InternetSource::stopPolling() {
@@ -132,7 +132,7 @@ void InternetSource::abandonFetch() {
 
 void InternetSource::beginPoll() {
     polling_ = true;
-    TimerMeteo.stop();
+    pollTimer.stop();
     showPressureUnit();
 }
 
@@ -140,7 +140,7 @@ void InternetSource::endPoll(bool read) {
     polling_ = false;
     // The period restored from the configuration counts from the first poll, not only after "Actualizar".
     followPollPeriod();
-    TimerMeteo.start();
+    pollTimer.start();
     pollFinished.emit(read);
 }
 
@@ -156,18 +156,18 @@ void InternetSource::showItems(const ReportItems& items) {
         box.caption = caption.caption;
         box.red = caption.red;
     };
-    show(CheckBoxText, items.CheckBoxText);
-    show(CheckBoxPatm, items.CheckBoxPatm);
-    show(CheckBoxVent, items.CheckBoxVent);
-    show(CheckBoxRafa, items.CheckBoxRafa);
-    show(CheckBoxDire, items.CheckBoxDire);
-    show(CheckBoxTRes, items.CheckBoxTRes);
-    show(CheckBoxPluie, items.CheckBoxPluie);
-    show(CheckBoxHumiExt, items.CheckBoxHumiExt);
-    LabelTros = items.LabelTros;
+    show(outsideTemperatureBox, items.outsideTemperatureBox);
+    show(pressureBox, items.pressureBox);
+    show(windBox, items.windBox);
+    show(gustBox, items.gustBox);
+    show(directionBox, items.directionBox);
+    show(feltTemperatureBox, items.feltTemperatureBox);
+    show(rainBox, items.rainBox);
+    show(humidityBox, items.humidityBox);
+    dewPointCaption = items.dewPointCaption;
 }
 
-void InternetSource::showPressureUnit() { Label6.caption = units().pressureMetric() ? "hPa" : "0.01*inHg"; }
+void InternetSource::showPressureUnit() { pressureUnit.caption = units().pressureMetric() ? "hPa" : "0.01*inHg"; }
 
 std::optional<std::string> InternetSource::readText(const std::string& name) const {
     std::string reason;

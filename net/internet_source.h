@@ -64,8 +64,8 @@ public:
     // address is kept to be fetched, anything else shows "Error de archivo #6".
     // False when the value was not taken.
     bool loadDataFile(const std::string& value);
-    // The text of EditDat changed (typed, or a favourite picked): what follows it is shown.
-    virtual void EditDatChange() {}
+    // The text of inputLine changed (typed, or a favourite picked): what follows it is shown.
+    virtual void inputEdited() {}
     // A local report file named before it was there (a share mounted late) is
     // taken up at the first poll that finds it.
     void takeUpLateFile();
@@ -76,7 +76,6 @@ public:
 
     // The progress text while a fetch runs, else the last poll's error.
     std::string errorLine() const override;
-    std::string StaticTextErreur() const { return errorLine(); }
     bool pollInFlight() const override { return polling_; }
     // The fetch in flight is abandoned (its answer never read) and no poll follows.
     void stopPolling() override;
@@ -85,22 +84,22 @@ public:
     // report is fetched again: one line each for the status line and the log.
     Signal<std::string> fetchNotice;
 
-    std::string EditDat;
-    UrlHistory ComboBoxPath;
+    std::string inputLine;
+    UrlHistory addressHistory;
     // 0 "UT", 1 "Loc", -1 nothing chosen.
-    int ComboBoxTU = -1;
-    SpinEdit SpinEditOffSetPression{0};
-    Caption Label6{"hPa"};
-    Caption Editdatemeteo;
-    Caption LabelTros;
-    TFormFav FormFav;
+    int timeZoneChoice = -1;
+    BoundedNumber pressureCorrection{0};
+    Caption pressureUnit{"hPa"};
+    Caption observationTime;
+    Caption dewPointCaption;
+    Favourites favourites;
     // The last fetch's status.
     int status = fetch_status::kOk;
     // A refresh is under way: the steps it runs do not start another.
     bool busy = false;
 
 protected:
-    // Fetches EditDat (without its comment) into the web file and cuts the
+    // Fetches inputLine (without its comment) into the web file and cuts the
     // report out of a page; then runs on the loop when it is done, with
     // `status` set and, after a failure, ErrorText saying why.
     void fetchReport(std::function<void()> then);
@@ -111,7 +110,7 @@ protected:
     void beginPoll();
     // Re-arms the timer and tells the poll's end.
     void endPoll(bool read);
-    // Label6 in the current pressure unit.
+    // pressureUnit in the current pressure unit.
     void showPressureUnit();
     // The values and captions a decode gave.
     void showItems(const ReportItems& items);

@@ -65,11 +65,11 @@ void showObservationTime(const MetarGroups& groups, const MetarContext& c, Metar
         const auto fields = readTimeGroup(group);
         const auto time = fields ? reportTime(*fields, c) : std::nullopt;
         if (!time) {
-            d.Editdatemeteo = "";
+            d.observationTime = "";
             continue;
         }
         d.ObservedAt = time->local;
-        d.Editdatemeteo = shownDateTime(c.universalTime ? time->utc : time->local);
+        d.observationTime = shownDateTime(c.universalTime ? time->utc : time->local);
         d.uiviewTimeLine = uiviewTimeStamp(time->local);
         return;
     }
@@ -109,19 +109,19 @@ struct ReportFigures {
 std::string weatherLine(const MetarDecode& d, const ReportFigures& r) {
     using namespace phenomena;
     std::string line =
-        showsValue(d.CheckBoxDire) && d.Dire != kVariableDirection ? zeroPadded(d.Dire, 3) + "/" : ".../";
+        showsValue(d.directionBox) && d.Dire != kVariableDirection ? zeroPadded(d.Dire, 3) + "/" : ".../";
     const auto mph = [&r](const std::optional<int>& figure) {
         return zeroPadded(*figure * r.wind->kmhPerUnit / kKmhPerMph, 3);
     };
-    line += showsValue(d.CheckBoxVent) ? mph(r.wind->speed) : "...";
-    line += "g" + (showsValue(d.CheckBoxRafa) ? mph(r.wind->gust) : "...");
-    if (showsValue(d.CheckBoxText)) {
+    line += showsValue(d.windBox) ? mph(r.wind->speed) : "...";
+    line += "g" + (showsValue(d.gustBox) ? mph(r.wind->gust) : "...");
+    if (showsValue(d.outsideTemperatureBox)) {
         const double fahrenheit = std::nearbyint(*r.temperature.temperature * 1.8 + 32);
         line += "t" + zeroPadded(fahrenheit, fahrenheit < 0 ? 2 : 3);
     } else {
         line += "t...";
     }
-    if (!showsValue(d.CheckBoxPluie))
+    if (!showsValue(d.rainBox))
         line += "r000p...P...";
     else if (d.Phenomena & Light)
         line += "r005p...P...";
@@ -129,12 +129,12 @@ std::string weatherLine(const MetarDecode& d, const ReportFigures& r) {
         line += "r060p...P...";
     else
         line += "r020p...P...";
-    if (showsValue(d.CheckBoxHumiExt))
+    if (showsValue(d.humidityBox))
         line += "h" + (*r.humidity == 0 ? std::string("01") : zeroPadded(*r.humidity, 2));
     else
         line += "h..";
     line +=
-        showsValue(d.CheckBoxPatm) ? "b" + zeroPadded(std::nearbyint(r.pressure->hectopascals()) * 10, 5) : "b.....";
+        showsValue(d.pressureBox) ? "b" + zeroPadded(std::nearbyint(r.pressure->hectopascals()) * 10, 5) : "b.....";
     return line;
 }
 
@@ -149,7 +149,7 @@ MetarDecode decodeMetar(std::string_view report, const MetarContext& c) {
     const MetarGroups groups = splitMetarGroups(report);
 
     MetarDecode d;
-    d.LabelICAO = "Código aeropuerto= " + std::string(groups[0]);
+    d.airportCode = "Código aeropuerto= " + std::string(groups[0]);
     showObservationTime(groups, c, d);
 
     ReportFigures r{readWind(groups), readTemperature(groups), readPressure(groups), std::nullopt};
@@ -171,22 +171,22 @@ MetarDecode decodeMetar(std::string_view report, const MetarContext& c) {
     showDirection(d, direction);
     if (direction == kVariableWind) {
         d.Dire = kVariableDirection;
-        d.CheckBoxDire.caption = "Dirección (°) = variable";
+        d.directionBox.caption = "Dirección (°) = variable";
     }
     showFeltTemperature(d, "Sensación", u);
     const std::string dewPointLabel = "Punto de rocio (°" + u.TempText + ") = ";
-    d.LabelTros.caption = dewPointLabel + (t && td ? fixedPrecision(*td * u.TempFactor + u.TempOffset, 5, 1) : "--");
-    d.CheckBoxPluie.caption = weatherCaption(d.Phenomena, c.previousWeatherCaption);
+    d.dewPointCaption.caption = dewPointLabel + (t && td ? fixedPrecision(*td * u.TempFactor + u.TempOffset, 5, 1) : "--");
+    d.rainBox.caption = weatherCaption(d.Phenomena, c.previousWeatherCaption);
     if (t && td) r.humidity = relativeHumidity(*t, *td);
     d.HumiExt = r.humidity ? *r.humidity : missing::kHumidity;
-    d.CheckBoxHumiExt.caption = "Humidad (%) = " + (r.humidity ? std::to_string(*r.humidity) : "--");
+    d.humidityBox.caption = "Humidad (%) = " + (r.humidity ? std::to_string(*r.humidity) : "--");
     paintImplausible(d, u);
 
     d.uiviewWeatherLine = weatherLine(d, r);
-    d.cwLine = cwLine({showsValue(d.CheckBoxText) ? std::optional<double>(t) : std::nullopt,
-                       showsValue(d.CheckBoxPatm) ? std::optional(r.pressure->hectopascals()) : std::nullopt,
-                       showsValue(d.CheckBoxVent) ? speedKmh : std::nullopt, feltCelsius(d, u),
-                       showsValue(d.CheckBoxHumiExt) ? r.humidity : std::nullopt});
+    d.cwLine = cwLine({showsValue(d.outsideTemperatureBox) ? std::optional<double>(t) : std::nullopt,
+                       showsValue(d.pressureBox) ? std::optional(r.pressure->hectopascals()) : std::nullopt,
+                       showsValue(d.windBox) ? speedKmh : std::nullopt, feltCelsius(d, u),
+                       showsValue(d.humidityBox) ? r.humidity : std::nullopt});
     return d;
 }
 

@@ -18,14 +18,14 @@ namespace skycrier {
 
 struct MetarContext {
     const SpeechUnits& units;
-    // SpinEditOffSetPression: hPa, or hundredths of inHg with inHg speech units.
+    // pressureCorrection: hPa, or hundredths of inHg with inHg speech units.
     int pressureCorrection = 0;
-    // ComboBoxTU on "UT" (index 0): Editdatemeteo shows the report's UTC time, else local time.
+    // timeZoneChoice on "UT" (index 0): observationTime shows the report's UTC time, else local time.
     bool universalTime = false;
     // The local clock and its time zone, as the event loop gives them.
     double localNow = 0;
     UtcOffsets zone = {};
-    // CheckBoxPluie's caption before this decode: a report whose weather
+    // rainBox's caption before this decode: a report whose weather
     // group holds only an intensity leaves it as it was.
     std::string_view previousWeatherCaption = {};
 };
@@ -33,17 +33,17 @@ struct MetarContext {
 // Values in the speech units, with the record's markers for missing ones
 // (Text and TRes -200, Patm 900 hPa × PressFactor, Vent -1, Rafa 0, Dire -1,
 // HumiExt -1). Dire 999 is a variable wind. The captions of ReportItems are
-// CheckBoxText, CheckBoxPatm, CheckBoxVent, CheckBoxRafa, CheckBoxDire,
-// CheckBoxTRes ("Sensación"), CheckBoxPluie (present weather),
-// CheckBoxHumiExt and LabelTros (dew point).
+// outsideTemperatureBox, pressureBox, windBox, gustBox, directionBox,
+// feltTemperatureBox ("Sensación"), rainBox (present weather),
+// humidityBox and dewPointCaption (dew point).
 struct MetarDecode : ReportItems {
     std::uint32_t Phenomena = 0;
     // Local time of the observation; nothing without a time group (the record keeps its value).
     std::optional<double> ObservedAt;
     // "Código aeropuerto= " and the report's first group.
-    std::string LabelICAO;
+    std::string airportCode;
     // Nothing: left as it was; empty: cleared by a time group that did not read.
-    std::optional<std::string> Editdatemeteo;
+    std::optional<std::string> observationTime;
     // "Jan 01 2026 00:30" in local time; nothing without a time group (the previous line stays).
     std::optional<std::string> uiviewTimeLine;
     // "270/012g...t054r000p...P...h77b10130"

@@ -12,87 +12,87 @@ constexpr int kKeyEnter = 13;
 
 }  // namespace
 
-TFormMeteoMETAR::TFormMeteoMETAR(SourceContext& context)
+MetarSource::MetarSource(SourceContext& context)
     : InternetSource(SourceKind::METAR, context,
                      {kWebFile, 200, "Descargar ...", "Favoritos METAR",
                       [](std::string_view page, std::string_view url) { return cutMetarFromHtml(page, url); },
                       kAddressHint}) {
-    CheckBoxPluie.caption = "Precipitación =";
-    CheckBoxHumiExt.caption = "Humidad (%) =";
+    rainBox.caption = "Precipitación =";
+    humidityBox.caption = "Humidad (%) =";
 }
 
-void TFormMeteoMETAR::EditDatKeyPress(int key) {
-    if (key != kKeyEnter || EditDat.empty()) return;
+void MetarSource::pressKeyInInput(int key) {
+    if (key != kKeyEnter || inputLine.empty()) return;
     upperCaseCode();
-    if (webAddressOf(EditDat).empty()) {
+    if (webAddressOf(inputLine).empty()) {
         meteo.ErrorText = fetchStatusText(status);
-        TimerMeteo.start();
+        pollTimer.start();
         return;
     }
-    if (!busy) ButtonRafraichirClick();
+    if (!busy) refreshNow();
 }
 
-std::string TFormMeteoMETAR::fetchedCode(const std::string& line) const {
+std::string MetarSource::fetchedCode(const std::string& line) const {
     const std::string code = airportCodeOf(line);
     // A file of that name was read before codes were known: it still is.
     if (code.empty() || fileExists(context_.resolvePath(std::string(beforeComment(line))))) return {};
     return code;
 }
 
-std::string TFormMeteoMETAR::webAddressOf(const std::string& line) const {
+std::string MetarSource::webAddressOf(const std::string& line) const {
     const std::string code = fetchedCode(line);
     if (code.empty()) return InternetSource::webAddressOf(line);
     return airportAddress(isProviderPattern(provider) ? provider : kDefaultProvider, code);
 }
 
-void TFormMeteoMETAR::upperCaseCode() {
-    const std::string code = fetchedCode(EditDat);
-    if (!code.empty()) EditDat.replace(0, beforeComment(EditDat).size(), code);
+void MetarSource::upperCaseCode() {
+    const std::string code = fetchedCode(inputLine);
+    if (!code.empty()) inputLine.replace(0, beforeComment(inputLine).size(), code);
 }
 
-void TFormMeteoMETAR::EditDatChange() {
-    const std::string comment = urlComment(EditDat);
-    LabelNomICAO = comment.empty() ? kNoComment : comment;
+void MetarSource::inputEdited() {
+    const std::string comment = urlComment(inputLine);
+    inputComment = comment.empty() ? kNoComment : comment;
 }
 
-void TFormMeteoMETAR::FormShow() {
-    SourceWindow::FormShow();
-    EditDatChange();
+void MetarSource::prepareToShow() {
+    SourceWindow::prepareToShow();
+    inputEdited();
 }
 
-void TFormMeteoMETAR::ComboBoxPathChange(int index) {
-    const auto& items = ComboBoxPath.Items();
+void MetarSource::chooseHistoryEntry(int index) {
+    const auto& items = addressHistory.Items();
     if (index < 0 || index >= static_cast<int>(items.size())) return;
     const std::string& entry = items[static_cast<std::size_t>(index)];
-    ComboBoxPath.RememberUrl(entry);
-    if (EditDat == entry) {
-        EditDatChange();
+    addressHistory.remember(entry);
+    if (inputLine == entry) {
+        inputEdited();
         return;
     }
-    EditDat = entry;
-    EditDatChange();
-    if (!busy) ButtonRafraichirClick();
+    inputLine = entry;
+    inputEdited();
+    if (!busy) refreshNow();
 }
 
-void TFormMeteoMETAR::ButtonRafraichirClick() {
+void MetarSource::refreshNow() {
     busy = true;
-    FormFav.visible = false;
+    favourites.visible = false;
     upperCaseCode();
-    if (EditDat != ComboBoxPath.Text()) ComboBoxPath.RememberUrl(EditDat);
+    if (inputLine != addressHistory.Text()) addressHistory.remember(inputLine);
     followPollPeriod();
     if (!context_.loading) pollAfresh();
     busy = false;
 }
 
-void TFormMeteoMETAR::startAsChosen(bool keepHidden) {
-    TimerMeteoTimer();
-    if (!keepHidden) FormShow();
+void MetarSource::startAsChosen(bool keepHidden) {
+    poll();
+    if (!keepHidden) prepareToShow();
 }
 
-void TFormMeteoMETAR::TimerMeteoTimer() {
+void MetarSource::poll() {
     if (polling()) return;
     beginPoll();
-    if (webAddressOf(EditDat).empty()) {
+    if (webAddressOf(inputLine).empty()) {
         takeUpLateFile();
         endPoll(decode());
         return;
@@ -100,36 +100,36 @@ void TFormMeteoMETAR::TimerMeteoTimer() {
     fetchThenDecode();
 }
 
-void TFormMeteoMETAR::fetchThenDecode() {
+void MetarSource::fetchThenDecode() {
     status = fetch_status::kOk;
     fetchReport([this] {
         if (status == fetch_status::kOk) {
             meteo.ErrorText.clear();
             resetCaptions();
-            Editdatemeteo.caption.clear();
+            observationTime.caption.clear();
             meteo.Input = kWebFile;
-            ComboBoxPath.RememberUrl(EditDat);
+            addressHistory.remember(inputLine);
         }
         endPoll(decode());
     });
 }
 
 // Captions of a new input, before anything of it is decoded.
-void TFormMeteoMETAR::resetCaptions() {
+void MetarSource::resetCaptions() {
     const SpeechUnits& u = units();
-    CheckBoxText.caption = "T-ext (°" + u.TempText + ") = ";
-    CheckBoxPatm.caption = "P-atm (" + u.PressText + ") = ";
-    CheckBoxVent.caption = "viento (" + u.WindText + ") = ";
-    CheckBoxRafa.caption = "Ráfaga (" + u.WindText + ") = ";
-    CheckBoxDire.caption = "Dirección (°) = ";
-    CheckBoxHumiExt.caption = "Humidad (%) =";
-    CheckBoxPluie.caption = "Precipitación =";
-    for (CheckBox* box : {&CheckBoxText, &CheckBoxPatm, &CheckBoxVent, &CheckBoxRafa, &CheckBoxDire, &CheckBoxHumiExt,
-                          &CheckBoxPluie})
+    outsideTemperatureBox.caption = "T-ext (°" + u.TempText + ") = ";
+    pressureBox.caption = "P-atm (" + u.PressText + ") = ";
+    windBox.caption = "viento (" + u.WindText + ") = ";
+    gustBox.caption = "Ráfaga (" + u.WindText + ") = ";
+    directionBox.caption = "Dirección (°) = ";
+    humidityBox.caption = "Humidad (%) =";
+    rainBox.caption = "Precipitación =";
+    for (CheckBox* box : {&outsideTemperatureBox, &pressureBox, &windBox, &gustBox, &directionBox, &humidityBox,
+                          &rainBox})
         box->red = false;
 }
 
-bool TFormMeteoMETAR::decode() {
+bool MetarSource::decode() {
     const std::string input = context_.resolvePath(meteo.Input);
     if (meteo.Input.empty() || !fileExists(input)) {
         uiviewWeatherLine = kMetarPlaceholderWeatherLine;
@@ -142,13 +142,13 @@ bool TFormMeteoMETAR::decode() {
     if (!report) return false;
 
     const MetarDecode d =
-        decodeMetar(*report, {units(), SpinEditOffSetPression.value(), ComboBoxTU == 0, context_.loop.localNow(),
-                              context_.loop.utcOffsets(), CheckBoxPluie.caption});
+        decodeMetar(*report, {units(), pressureCorrection.value(), timeZoneChoice == 0, context_.loop.localNow(),
+                              context_.loop.utcOffsets(), rainBox.caption});
     showItems(d);
     meteo.Phenomena = d.Phenomena;
     if (d.ObservedAt) meteo.ObservedAt = *d.ObservedAt;
-    LabelICAO = d.LabelICAO;
-    if (d.Editdatemeteo) Editdatemeteo.caption = *d.Editdatemeteo;
+    airportCode = d.airportCode;
+    if (d.observationTime) observationTime.caption = *d.observationTime;
     if (d.uiviewTimeLine) uiviewTimeLine = *d.uiviewTimeLine;
     uiviewWeatherLine = d.uiviewWeatherLine;
     cwLine = d.cwLine;
@@ -157,7 +157,7 @@ bool TFormMeteoMETAR::decode() {
 }
 
 // The UI-View file, then the CW line, each in the program folder and in the shared data folder.
-void TFormMeteoMETAR::writeOutputs() {
+void MetarSource::writeOutputs() {
     const std::string uiview = uiviewTimeLine + "\r\n" + uiviewWeatherLine + "\r\n";
     const std::string cw = cwLine + "\r\n";
     const auto& shared = context_.sharedDataFolder;

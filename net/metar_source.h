@@ -1,5 +1,5 @@
 #pragma once
-// The METAR source (TFormMeteoMETAR): an airport's report, fetched from the
+// The METAR source (MetarSource): an airport's report, fetched from the
 // web address the user typed (a page or a text service), from the provider
 // for an airport's ICAO code ("EDDF"), or read from a local file another
 // program writes, decoded into the METAR record, the window's
@@ -15,7 +15,7 @@
 
 namespace skycrier {
 
-class TFormMeteoMETAR final : public InternetSource {
+class MetarSource final : public InternetSource {
 public:
     static constexpr const char* kWebFile = "metar_web.txt";
     static constexpr const char* kUiViewFile = "metar_uiview.txt";
@@ -26,32 +26,32 @@ public:
         "https://tgftp.nws.noaa.gov/data/observations/metar/stations/{ICAO}.TXT";
     static constexpr const char* kAddressHint = "Código OACI (EDDF), dirección o archivo";
 
-    explicit TFormMeteoMETAR(SourceContext& context);
+    explicit MetarSource(SourceContext& context);
 
-    // Enter in EditDat: a web address or an airport code is fetched and
+    // Enter in inputLine: a web address or an airport code is fetched and
     // decoded (the poll); anything else shows the last status.
-    void EditDatKeyPress(int key);
+    void pressKeyInInput(int key);
     // An airport code fetches from `provider` (a file of that name is read instead, as before);
     // an unusable provider falls back on the default one.
     std::string webAddressOf(const std::string& line) const override;
-    // The text of EditDat changed: LabelNomICAO shows its comment.
-    void EditDatChange() override;
+    // The text of inputLine changed: inputComment shows its comment.
+    void inputEdited() override;
     // A history entry was chosen: it becomes the input and is fetched.
-    void ComboBoxPathChange(int index);
+    void chooseHistoryEntry(int index);
 
     // "Actualizar": the history, the poll period, then a poll (not while the configuration is loading).
-    void ButtonRafraichirClick() override;
+    void refreshNow() override;
     // The poll: a web input is fetched first; then the report file is decoded.
-    void TimerMeteoTimer() override;
+    void poll() override;
     void startAsChosen(bool keepHidden) override;
-    void FormShow() override;
+    void prepareToShow() override;
 
     // The address pattern for airport codes, with "{ICAO}" where the code goes.
     std::string provider = kDefaultProvider;
     // The comment of the address (normally the airport's name), or a line of "=".
-    std::string LabelNomICAO = kNoComment;
+    std::string inputComment = kNoComment;
     // "Código aeropuerto= " and the station of the last report.
-    std::string LabelICAO;
+    std::string airportCode;
     // The UI-View time-stamp line of the last report that had a time group.
     std::string uiviewTimeLine;
     std::string uiviewWeatherLine;

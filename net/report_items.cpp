@@ -51,13 +51,13 @@ bool showsValue(const Caption& caption) { return caption.caption.find("--") == s
 
 void showGust(ReportItems& items, std::optional<double> kmh, const SpeechUnits& u) {
     items.Rafa = kmh ? *kmh * u.WindFactor : 0;
-    items.CheckBoxRafa.caption = withValue("Ráfaga (" + u.WindText + ") = ",
+    items.gustBox.caption = withValue("Ráfaga (" + u.WindText + ") = ",
                                            kmh ? std::optional(fixedPrecision(items.Rafa, 4, 0)) : std::nullopt);
 }
 
 void showTemperature(ReportItems& items, std::optional<double> celsius, const SpeechUnits& u) {
     items.Text = celsius ? *celsius * u.TempFactor + u.TempOffset : missing::kTemperature;
-    items.CheckBoxText.caption = withValue("T-ext (°" + u.TempText + ") = ",
+    items.outsideTemperatureBox.caption = withValue("T-ext (°" + u.TempText + ") = ",
                                            celsius ? std::optional(fixedPrecision(items.Text, 5, 1)) : std::nullopt);
 }
 
@@ -65,28 +65,28 @@ void showPressure(ReportItems& items, std::optional<double> hectopascals, int co
     items.Patm = hectopascals ? correction * u.CorrFactor + *hectopascals * u.PressFactor
                               : missing::kPressureHpa * u.PressFactor;
     const int decimals = u.pressureMetric() ? 1 : 2;
-    items.CheckBoxPatm.caption =
+    items.pressureBox.caption =
         withValue("P-atm (" + u.PressText + ") = ",
                   hectopascals ? std::optional(fixedPrecision(items.Patm, 5, decimals)) : std::nullopt);
 }
 
 void showWind(ReportItems& items, std::optional<double> kmh, const SpeechUnits& u) {
     items.Vent = kmh ? *kmh * u.WindFactor : missing::kWind;
-    items.CheckBoxVent.caption = withValue("Viento (" + u.WindText + ") = ",
+    items.windBox.caption = withValue("Viento (" + u.WindText + ") = ",
                                            kmh ? std::optional(fixedPrecision(items.Vent, 4, 0)) : std::nullopt);
 }
 
 void showDirection(ReportItems& items, std::optional<int> degrees) {
     const bool known = degrees && *degrees >= 0 && *degrees <= 360;
     items.Dire = known ? *degrees : missing::kDirection;
-    items.CheckBoxDire.caption =
+    items.directionBox.caption =
         withValue("Dirección (°) = ", known ? std::optional(std::to_string(*degrees)) : std::nullopt);
 }
 
 void showFeltTemperature(ReportItems& items, std::string_view label, const SpeechUnits& u) {
-    const bool felt = items.Vent >= kFeltWindMinimum * u.WindFactor && showsValue(items.CheckBoxText);
+    const bool felt = items.Vent >= kFeltWindMinimum * u.WindFactor && showsValue(items.outsideTemperatureBox);
     items.TRes = felt ? feltTemperature(items.Text, items.Vent, u) : missing::kTemperature;
-    items.CheckBoxTRes.caption = withValue(std::string(label) + " (°" + u.TempText + ") = ",
+    items.feltTemperatureBox.caption = withValue(std::string(label) + " (°" + u.TempText + ") = ",
                                            felt ? std::optional(fixedPrecision(items.TRes, 5, 1)) : std::nullopt);
 }
 
@@ -94,14 +94,14 @@ void paintImplausible(ReportItems& items, const SpeechUnits& u) {
     const auto paint = [](Caption& caption, bool implausible) { caption.red = implausible && showsValue(caption); };
     const double coldest = bounds::kTemperatureMin * u.TempFactor + u.TempOffset;
     const double hottest = bounds::kTemperatureMax * u.TempFactor + u.TempOffset;
-    for (Caption* black : {&items.CheckBoxDire, &items.CheckBoxPluie, &items.CheckBoxHumiExt, &items.LabelTros})
+    for (Caption* black : {&items.directionBox, &items.rainBox, &items.humidityBox, &items.dewPointCaption})
         black->red = false;
-    paint(items.CheckBoxText, !temperaturePlausible(items.Text, u));
+    paint(items.outsideTemperatureBox, !temperaturePlausible(items.Text, u));
     // The felt value has no upper bound of its own: a hot day is judged on the temperature.
-    paint(items.CheckBoxTRes, items.TRes < coldest || items.Text > hottest);
-    paint(items.CheckBoxPatm, !pressurePlausible(items.Patm, u));
-    paint(items.CheckBoxVent, !windPlausible(items.Vent, u));
-    paint(items.CheckBoxRafa, !windPlausible(items.Rafa, u));
+    paint(items.feltTemperatureBox, items.TRes < coldest || items.Text > hottest);
+    paint(items.pressureBox, !pressurePlausible(items.Patm, u));
+    paint(items.windBox, !windPlausible(items.Vent, u));
+    paint(items.gustBox, !windPlausible(items.Rafa, u));
 }
 
 std::string cwLine(const CwItems& items) {
@@ -115,7 +115,7 @@ std::string cwLine(const CwItems& items) {
 }
 
 std::optional<double> feltCelsius(const ReportItems& items, const SpeechUnits& u) {
-    if (!showsValue(items.CheckBoxTRes)) return std::nullopt;
+    if (!showsValue(items.feltTemperatureBox)) return std::nullopt;
     return (items.TRes - u.TempOffset) / u.TempFactor;
 }
 

@@ -51,8 +51,8 @@ struct ReportItems {
     double Rafa = 0;
     std::int32_t Dire = missing::kDirection;
     double HumiExt = missing::kHumidity;
-    Caption CheckBoxText, CheckBoxPatm, CheckBoxVent, CheckBoxRafa, CheckBoxDire, CheckBoxTRes, CheckBoxPluie,
-        CheckBoxHumiExt, LabelTros;
+    Caption outsideTemperatureBox, pressureBox, windBox, gustBox, directionBox, feltTemperatureBox, rainBox,
+        humidityBox, dewPointCaption;
 };
 
 // A caption that holds "--" shows no value.

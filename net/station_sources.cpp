@@ -4,8 +4,8 @@ namespace skycrier {
 
 StationSources::StationSources(EventLoop& loop, SpeechUnits& units)
     : context(loop, units),
-      FormChoixMeteo(context,
-                     {&FormMeteo, &FormMeteoW23, &FormMeteoW28, &FormMeteoAPRS, &FormMeteoPro2, &FormMeteoMETAR}),
-      unitsChoice(units, &FormChoixMeteo) {}
+      sourceChoice(context,
+                     {&monitorSource, &ws23Source, &ws28Source, &aprsSource, &pro2Source, &metarSource}),
+      unitsChoice(units, &sourceChoice) {}
 
 }  // namespace skycrier

@@ -22,16 +22,16 @@ public:
     StationSources(const StationSources&) = delete;
     StationSources& operator=(const StationSources&) = delete;
 
-    WeatherSources& weatherSources() { return FormChoixMeteo; }
+    WeatherSources& weatherSources() { return sourceChoice; }
 
     SourceContext context;
-    TFormMeteo FormMeteo{context};
-    TFormMeteoW23 FormMeteoW23{context};
-    TFormMeteoW28 FormMeteoW28{context};
-    TFormMeteoAPRS FormMeteoAPRS{context};
-    TFormMeteoPro2 FormMeteoPro2{context};
-    TFormMeteoMETAR FormMeteoMETAR{context};
-    TFormChoixMeteo FormChoixMeteo;
+    MonitorSource monitorSource{context};
+    Ws23Source ws23Source{context};
+    Ws28Source ws28Source{context};
+    AprsSource aprsSource{context};
+    Pro2Source pro2Source{context};
+    MetarSource metarSource{context};
+    SourceChoice sourceChoice;
     UnitsChoice unitsChoice;
 };
 

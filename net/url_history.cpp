@@ -4,7 +4,7 @@
 
 namespace skycrier {
 
-void UrlHistory::RememberUrl(const std::string& line) {
+void UrlHistory::remember(const std::string& line) {
     if (line.empty()) return;
     if (const auto found = std::find(items_.begin(), items_.end(), line); found != items_.end()) {
         index_ = static_cast<int>(found - items_.begin());

@@ -1,5 +1,5 @@
 #pragma once
-// The drop-down history of the inputs typed or chosen (ComboBoxPath): at
+// The drop-down history of the inputs typed or chosen (addressHistory): at
 // most ten entries, the one in use selected.
 
 #include <cstddef>
@@ -15,7 +15,7 @@ public:
     // An input was used: an entry equal to it is selected; otherwise it is
     // added at the end while there is room, or else put first with the oldest
     // dropped, and selected. Empty lines are not remembered.
-    void RememberUrl(const std::string& line);
+    void remember(const std::string& line);
     // A configuration entry: appended while there is room; false when it was not.
     bool load(const std::string& line);
 

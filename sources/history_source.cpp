@@ -12,14 +12,14 @@
 namespace skycrier {
 
 HistorySource::HistorySource(SourceKind kind, SourceContext& context, int maximumThreshold)
-    : SourceWindow(kind, context), SpinEditSeuiltendance(4, 1, maximumThreshold) {}
+    : SourceWindow(kind, context), tendencyThreshold(4, 1, maximumThreshold) {}
 
-void HistorySource::TimerMeteoTimer() {
-    TimerMeteo.stop();
+void HistorySource::poll() {
+    pollTimer.stop();
     const SpeechUnits& u = context_.units;
-    Label6.caption = u.pressureMetric() ? "hPa" : "0.01*inHg";
-    Label9.caption = u.pressureMetric() ? "0.1*mB/h" : "0.01*inHg";
-    const double correction = SpinEditOffSetPression.value();
+    pressureUnit.caption = u.pressureMetric() ? "hPa" : "0.01*inHg";
+    tendencyUnit.caption = u.pressureMetric() ? "0.1*mB/h" : "0.01*inHg";
+    const double correction = pressureCorrection.value();
     bool read = false;
     if (fileExists(filePath())) {
         try {
@@ -30,30 +30,30 @@ void HistorySource::TimerMeteoTimer() {
             failPoll();
         }
     }
-    TimerMeteo.start();
+    pollTimer.start();
     pollFinished.emit(read);
 }
 
 void HistorySource::startAsChosen(bool keepHidden) {
-    TimerMeteoTimer();
-    if (!keepHidden) FormShow();
+    poll();
+    if (!keepHidden) prepareToShow();
 }
 
-void HistorySource::FormShow() {
-    SourceWindow::FormShow();
-    if (!EditDat.empty()) EditDatSelected = true;
+void HistorySource::prepareToShow() {
+    SourceWindow::prepareToShow();
+    if (!inputLine.empty()) inputSelected = true;
 }
 
-void HistorySource::ButtonParcourirClick(const std::string& chosen) {
+void HistorySource::takeChosenFile(const std::string& chosen) {
     resetCaptions();
     setPath(chosen);
-    Editdatemeteo.caption.clear();
+    observationTime.caption.clear();
     if (fileExists(context_.resolvePath(chosen))) {
-        EditDatSelected = true;
+        inputSelected = true;
         meteo.ErrorText.clear();
         // Another file is another series of observations: its own times count.
         meteo.ObservedAt = 0;
-        ButtonRafraichirClick();
+        refreshNow();
     } else {
         setPath("");
         failPoll();
@@ -67,11 +67,11 @@ bool HistorySource::loadDataFile(const std::string& file) {
     return false;
 }
 
-void HistorySource::SpinEditSeuiltendanceChange() { context_.TendencyThreshold = SpinEditSeuiltendance.value() * 0.1; }
+void HistorySource::applyTendencyThreshold() { context_.TendencyThreshold = tendencyThreshold.value() * 0.1; }
 
 void HistorySource::setPath(const std::string& file) {
     meteo.Input = file;
-    EditDat = file;
+    inputLine = file;
 }
 
 void HistorySource::failPoll() {
@@ -99,14 +99,14 @@ bool HistorySource::showTemperature(MeteoField field, double value) {
 bool HistorySource::showPressure(double patm) {
     const SpeechUnits& u = context_.units;
     meteo.Patm = patm;
-    CheckBoxPatm.red = !pressurePlausible(patm, u);
-    CheckBoxPatm.caption = "P-atm (" + u.PressText + ") = " + fixed(patm, u.pressureMetric() ? 1 : 2);
-    return !CheckBoxPatm.red;
+    pressureBox.red = !pressurePlausible(patm, u);
+    pressureBox.caption = "P-atm (" + u.PressText + ") = " + fixed(patm, u.pressureMetric() ? 1 : 2);
+    return !pressureBox.red;
 }
 
 void HistorySource::showTendency(double change) {
     meteo.Tend = static_cast<std::int8_t>(tendencyClass(change, context_.TendencyThreshold, context_.units));
-    CheckBoxTend.caption = tendencyCaption(meteo.Tend);
+    tendencyBox.caption = tendencyCaption(meteo.Tend);
 }
 
 void HistorySource::showSpacedTendency(std::int64_t b, double spacing,
@@ -125,14 +125,14 @@ std::int64_t HistorySource::recordBefore(std::int64_t b, double spanDays, double
 bool HistorySource::showWind(double vent) {
     const SpeechUnits& u = context_.units;
     meteo.Vent = vent;
-    CheckBoxVent.red = !windPlausible(vent, u);
-    CheckBoxVent.caption = "Viento (" + u.WindText + ") = " + fixed(vent, 0);
-    return !CheckBoxVent.red;
+    windBox.red = !windPlausible(vent, u);
+    windBox.caption = "Viento (" + u.WindText + ") = " + fixed(vent, 0);
+    return !windBox.red;
 }
 
 void HistorySource::showDirection(int degrees) {
     meteo.Dire = degrees;
-    CheckBoxDire.caption = "Dirección (°) = " + std::to_string(degrees);
+    directionBox.caption = "Dirección (°) = " + std::to_string(degrees);
 }
 
 void HistorySource::showHumidity(Caption& control, const char* label, double value) {
@@ -145,10 +145,10 @@ void HistorySource::showRain(double pluie) {
     const std::string label = "Lluvia/24h (" + u.RainText + ") = ";
     if (pluie >= 0) {
         meteo.Pluie = pluie;
-        CheckBoxPluie.caption = label + fixed(pluie, u.rainMetric() ? 1 : 2);
+        rainBox.caption = label + fixed(pluie, u.rainMetric() ? 1 : 2);
     } else {
         meteo.Pluie = -1;
-        CheckBoxPluie.caption = label + "--";
+        rainBox.caption = label + "--";
     }
 }
 
@@ -156,34 +156,34 @@ void HistorySource::showFeltTemperature(bool computable, const char* computedLab
     const SpeechUnits& u = context_.units;
     if (computable) {
         meteo.TRes = feltTemperature(meteo.Text, meteo.Vent, u);
-        CheckBoxTRes.caption = std::string(computedLabel) + "(°" + u.TempText + ") = " + fixed(meteo.TRes, 1);
+        feltTemperatureBox.caption = std::string(computedLabel) + "(°" + u.TempText + ") = " + fixed(meteo.TRes, 1);
     } else {
         meteo.TRes = -200;
-        CheckBoxTRes.caption = "Sensación (°" + u.TempText + ") = --";
+        feltTemperatureBox.caption = "Sensación (°" + u.TempText + ") = --";
     }
 }
 
 void HistorySource::showDewPoint() {
     const std::string label = "Punto de rocio (°" + context_.units.TempText + ") = ";
-    if (CheckBoxText.red)
-        LabelTros.caption = label + "--";
+    if (outsideTemperatureBox.red)
+        dewPointCaption.caption = label + "--";
     else
-        LabelTros.caption = label + fixed(dewPoint(meteo.Text, meteo.HumiExt, context_.units), 1);
+        dewPointCaption.caption = label + fixed(dewPoint(meteo.Text, meteo.HumiExt, context_.units), 1);
 }
 
 void HistorySource::resetCaptionsInUnits(const char* rainEnd) {
     const SpeechUnits& u = context_.units;
-    for (CheckBox* box : {&CheckBoxTint, &CheckBoxText, &CheckBoxPatm, &CheckBoxVent, &CheckBoxRafa, &CheckBoxTRes})
+    for (CheckBox* box : {&insideTemperatureBox, &outsideTemperatureBox, &pressureBox, &windBox, &gustBox, &feltTemperatureBox})
         box->red = false;
-    CheckBoxTint.caption = "T-int (°" + u.TempText + ") = ";
-    CheckBoxText.caption = "T-ext (°" + u.TempText + ") = ";
-    CheckBoxPatm.caption = "P-atm (" + u.PressText + ") = ";
-    CheckBoxTend.caption = "Tendencia = ";
-    CheckBoxVent.caption = "Viento (" + u.WindText + ") = ";
-    CheckBoxRafa.caption = "Ráfaga (" + u.WindText + ") = ";
-    CheckBoxDire.caption = "Dirección (°) = ";
-    CheckBoxHumiExt.caption = "Humidad (%) = ";
-    CheckBoxPluie.caption = "Lluvia/24h (" + u.RainText + ") " + rainEnd;
+    insideTemperatureBox.caption = "T-int (°" + u.TempText + ") = ";
+    outsideTemperatureBox.caption = "T-ext (°" + u.TempText + ") = ";
+    pressureBox.caption = "P-atm (" + u.PressText + ") = ";
+    tendencyBox.caption = "Tendencia = ";
+    windBox.caption = "Viento (" + u.WindText + ") = ";
+    gustBox.caption = "Ráfaga (" + u.WindText + ") = ";
+    directionBox.caption = "Dirección (°) = ";
+    humidityBox.caption = "Humidad (%) = ";
+    rainBox.caption = "Lluvia/24h (" + u.RainText + ") " + rainEnd;
 }
 
 }  // namespace skycrier

@@ -21,35 +21,33 @@ public:
 
     // Stops the timer, sets the unit labels, takes the pressure correction,
     // reads the station when its file exists, and enables the timer again.
-    void TimerMeteoTimer() final;
+    void poll() final;
     // Polls once, then shows the window unless the program runs reduced.
     void startAsChosen(bool keepHidden) override;
-    void FormShow() override;
+    void prepareToShow() override;
 
     // "Navigar": the file the user chose in the dialog (the dialog is the GUI's).
-    void ButtonParcourirClick(const std::string& path);
+    void takeChosenFile(const std::string& path);
     // A data-file line of the configuration: taken as it is, so that a file
     // not there yet (a share mounted later) is read by the first poll after
     // it comes; false, with "Error de archivo" shown, while it is not there.
     bool loadDataFile(const std::string& path);
-    // TendencyThreshold follows this window's SpinEditSeuiltendance.
-    void SpinEditSeuiltendanceChange();
+    // TendencyThreshold follows this window's tendencyThreshold.
+    void applyTendencyThreshold();
 
-    // The error line: the source's ErrorText.
-    const std::string& StaticTextErreur() const { return meteo.ErrorText; }
     // The data file path: the source's Input, as configured even while the file is absent.
     const std::string& path() const { return meteo.Input; }
 
-    std::string EditDat;
-    // EditDat's text is selected, as after a file choice.
-    bool EditDatSelected = false;
-    Caption Editdatemeteo;
-    SpinEdit SpinEditOffSetPression{0};
-    SpinEdit SpinEditSeuiltendance;
-    Caption Label6{"hPa"};
-    Caption Label9{"0.1*mB/h"};
-    Caption LabelHumInt{"Humidad-int (%) ="};
-    Caption LabelTros{"Punto de rocio (°C) ="};
+    std::string inputLine;
+    // inputLine's text is selected, as after a file choice.
+    bool inputSelected = false;
+    Caption observationTime;
+    BoundedNumber pressureCorrection{0};
+    BoundedNumber tendencyThreshold;
+    Caption pressureUnit{"hPa"};
+    Caption tendencyUnit{"0.1*mB/h"};
+    Caption insideHumidityCaption{"Humidad-int (%) ="};
+    Caption dewPointCaption{"Punto de rocio (°C) ="};
 
 protected:
     // Reads the station's file and fills the record and the captions; throws

@@ -33,29 +33,29 @@ void replaceDegreeLetter(std::string& caption, const std::string& letter) {
 
 }  // namespace
 
-struct TFormMeteo::Step {
+struct MonitorSource::Step {
     // The countdown text shown while the reading is under way, before its number and ")".
     const char* countdown;
     Reading reading;
-    bool (TFormMeteo::*take)(double);
+    bool (MonitorSource::*take)(double);
 };
 
-const TFormMeteo::Step TFormMeteo::kSteps[6] = {
-    {"Weather Monitor leer ... (", Reading::InsideTemp, &TFormMeteo::takeInside},
-    {"Weather Monitor leer (", Reading::OutsideTemp, &TFormMeteo::takeOutside},
-    {"Weather Monitor leer (", Reading::Barometer, &TFormMeteo::takeBarometer},
-    {"Leyendo Weather Monitor (", Reading::BarometerTrend, &TFormMeteo::takeTrend},
-    {"Weather Monitor leer(", Reading::WindSpeed, &TFormMeteo::takeWind},
-    {"Weather Monitor leer (", Reading::WindDirection, &TFormMeteo::takeDirection},
+const MonitorSource::Step MonitorSource::kSteps[6] = {
+    {"Weather Monitor leer ... (", Reading::InsideTemp, &MonitorSource::takeInside},
+    {"Weather Monitor leer (", Reading::OutsideTemp, &MonitorSource::takeOutside},
+    {"Weather Monitor leer (", Reading::Barometer, &MonitorSource::takeBarometer},
+    {"Leyendo Weather Monitor (", Reading::BarometerTrend, &MonitorSource::takeTrend},
+    {"Weather Monitor leer(", Reading::WindSpeed, &MonitorSource::takeWind},
+    {"Weather Monitor leer (", Reading::WindDirection, &MonitorSource::takeDirection},
 };
 
-TFormMeteo::TFormMeteo(SourceContext& context) : SourceWindow(SourceKind::MON, context), tasks_(context.loop) {
+MonitorSource::MonitorSource(SourceContext& context) : SourceWindow(SourceKind::MON, context), tasks_(context.loop) {
     windRing.fill(kEmptyRingSlot);
     meteo.Input = "0";
 }
 
-void TFormMeteo::TimerMeteoTimer() {
-    TimerMeteo.stop();
+void MonitorSource::poll() {
+    pollTimer.stop();
     // The poll under way re-arms the timer at its end.
     if (pollInFlight()) return;
     if (port_.empty()) {
@@ -71,14 +71,14 @@ void TFormMeteo::TimerMeteoTimer() {
         return;
     }
     WeatherMonitorLink* link = context_.weatherMonitor;
-    LabelVersion = "DLL-Version: " + fixed(link ? link->getDllVersion() : 0, 3);
+    versionText = "DLL-Version: " + fixed(link ? link->getDllVersion() : 0, 3);
     polling_ = true;
     readStep(0);
 }
 
-void TFormMeteo::readStep(std::size_t step) {
+void MonitorSource::readStep(std::size_t step) {
     const Step& s = kSteps[step];
-    StaticTextStatus = s.countdown + std::to_string(std::size(kSteps) - step) + ")";
+    statusText = s.countdown + std::to_string(std::size(kSteps) - step) + ")";
     const auto take = [this, step, generation = generation_](double value) {
         if (generation != generation_ || !(this->*kSteps[step].take)(value)) return;
         if (step + 1 < std::size(kSteps))
@@ -92,11 +92,11 @@ void TFormMeteo::readStep(std::size_t step) {
         tasks_.post([this] { failStation(); });
 }
 
-double TFormMeteo::temperature(double fahrenheit) const {
+double MonitorSource::temperature(double fahrenheit) const {
     return context_.units.TempFactor == 1 ? (fahrenheit - 32) * 5 / 9 : fahrenheit;
 }
 
-bool TFormMeteo::takeInside(double fahrenheit) {
+bool MonitorSource::takeInside(double fahrenheit) {
     const SpeechUnits& u = context_.units;
     meteo.Tint = temperature(fahrenheit);
     if (meteo.Tint < kLowestInsideTemperature * u.TempFactor + u.TempOffset) {
@@ -104,37 +104,37 @@ bool TFormMeteo::takeInside(double fahrenheit) {
         return false;
     }
     setConnected(true);
-    CheckBoxTint.red = !temperaturePlausible(meteo.Tint, u);
-    CheckBoxTint.caption = "T-int (°" + u.TempText + ")= " + fixed(meteo.Tint, 1);
+    insideTemperatureBox.red = !temperaturePlausible(meteo.Tint, u);
+    insideTemperatureBox.caption = "T-int (°" + u.TempText + ")= " + fixed(meteo.Tint, 1);
     return true;
 }
 
-bool TFormMeteo::takeOutside(double fahrenheit) {
+bool MonitorSource::takeOutside(double fahrenheit) {
     const SpeechUnits& u = context_.units;
     meteo.Text = temperature(fahrenheit);
-    CheckBoxText.red = !temperaturePlausible(meteo.Text, u);
-    CheckBoxText.caption = "T-ext (°" + u.TempText + ") = " + fixed(meteo.Text, 1);
+    outsideTemperatureBox.red = !temperaturePlausible(meteo.Text, u);
+    outsideTemperatureBox.caption = "T-ext (°" + u.TempText + ") = " + fixed(meteo.Text, 1);
     return true;
 }
 
-bool TFormMeteo::takeBarometer(double inHg) {
+bool MonitorSource::takeBarometer(double inHg) {
     const SpeechUnits& u = context_.units;
     const bool metric = u.PressFactor == 1;
     meteo.Patm = metric ? inHg * kHectopascalPerInchOfMercury : inHg;
-    CheckBoxPatm.red = !pressurePlausible(meteo.Patm, u);
-    CheckBoxPatm.caption = "P-atm (" + u.PressText + ") = " + fixed(meteo.Patm, metric ? 1 : 2);
+    pressureBox.red = !pressurePlausible(meteo.Patm, u);
+    pressureBox.caption = "P-atm (" + u.PressText + ") = " + fixed(meteo.Patm, metric ? 1 : 2);
     return true;
 }
 
-bool TFormMeteo::takeTrend(double code) {
+bool MonitorSource::takeTrend(double code) {
     // The station's 8-bit code is kept as it came; only the three known ones have a caption.
     const auto byte = static_cast<std::uint8_t>(code);
     meteo.Tend = static_cast<std::int8_t>(byte);
-    if (byte <= 2) CheckBoxTend.caption = tendencyCaption(byte);
+    if (byte <= 2) tendencyBox.caption = tendencyCaption(byte);
     return true;
 }
 
-bool TFormMeteo::takeWind(double mph) {
+bool MonitorSource::takeWind(double mph) {
     const SpeechUnits& u = context_.units;
     meteo.Vent = u.WindFactor == 1 ? mph * kKilometresPerMile : mph;
     // Winds kept in another unit would give a gust in the wrong one.
@@ -143,110 +143,110 @@ bool TFormMeteo::takeWind(double mph) {
             if (slot >= 0) slot = slot / ringWindFactor_ * u.WindFactor;
         ringWindFactor_ = u.WindFactor;
     }
-    CheckBoxVent.red = !windPlausible(meteo.Vent, u);
-    if (!CheckBoxVent.red) {
+    windBox.red = !windPlausible(meteo.Vent, u);
+    if (!windBox.red) {
         windPosition = windPosition % static_cast<int>(windRing.size()) + 1;
         windRing[static_cast<std::size_t>(windPosition - 1)] = meteo.Vent;
     }
-    CheckBoxVent.caption = "Viento (" + u.WindText + ") = " + fixed(meteo.Vent, 0);
+    windBox.caption = "Viento (" + u.WindText + ") = " + fixed(meteo.Vent, 0);
     meteo.Rafa = std::max(0.0, *std::max_element(windRing.begin(), windRing.end()));
-    CheckBoxRafa.caption = "Ráfaga (" + u.WindText + ") = " + fixed(meteo.Rafa, 0);
+    gustBox.caption = "Ráfaga (" + u.WindText + ") = " + fixed(meteo.Rafa, 0);
     return true;
 }
 
-bool TFormMeteo::takeDirection(double degrees) {
+bool MonitorSource::takeDirection(double degrees) {
     meteo.Dire = static_cast<std::int32_t>(degrees) & kDirectionMask;
-    CheckBoxDire.caption = "Dirección (°) = " + std::to_string(meteo.Dire);
+    directionBox.caption = "Dirección (°) = " + std::to_string(meteo.Dire);
     return true;
 }
 
-void TFormMeteo::failStation() {
+void MonitorSource::failStation() {
     setConnected(false, kMonitorStationError);
-    StaticTextStatus = kMonitorStationError;
+    statusText = kMonitorStationError;
     polling_ = false;
-    TimerMeteo.start();
+    pollTimer.start();
     pollFinished.emit(false);
 }
 
-void TFormMeteo::finishPoll() {
-    StaticTextStatus = "Weather Monitor cerrado";
-    if (const std::string time = context_.mainWindowTime(); !time.empty()) StaticTextStatus += "(" + time + " )";
+void MonitorSource::finishPoll() {
+    statusText = "Weather Monitor cerrado";
+    if (const std::string time = context_.mainWindowTime(); !time.empty()) statusText += "(" + time + " )";
     polling_ = false;
     followPollPeriod();
-    TimerMeteo.start();
+    pollTimer.start();
     pollFinished.emit(true);
 }
 
-void TFormMeteo::setConnected(bool connected, const std::string& failure) {
+void MonitorSource::setConnected(bool connected, const std::string& failure) {
     meteo.Input = connected ? "1" : "0";
     meteo.ErrorText = connected ? "" : failure;
 }
 
-void TFormMeteo::forgetAnswers() {
+void MonitorSource::forgetAnswers() {
     ++generation_;
     const bool abandoned = pollInFlight();
     opening_ = polling_ = false;
     if (abandoned) pollFinished.emit(false);
 }
 
-void TFormMeteo::startAsChosen(bool keepHidden) {
+void MonitorSource::startAsChosen(bool keepHidden) {
     if (port_.empty()) {
-        FormShow();
+        prepareToShow();
         return;
     }
-    if (!keepHidden) FormShow();
+    if (!keepHidden) prepareToShow();
     openConfiguredPort();
 }
 
-void TFormMeteo::FormShow() {
-    SourceWindow::FormShow();
+void MonitorSource::prepareToShow() {
+    SourceWindow::prepareToShow();
     const SpeechUnits& u = context_.units;
-    replaceDegreeLetter(CheckBoxTint.caption, u.TempText);
-    replaceDegreeLetter(CheckBoxText.caption, u.TempText);
-    replaceParenthesised(CheckBoxPatm.caption, u.PressText);
-    replaceParenthesised(CheckBoxVent.caption, u.WindText);
-    replaceParenthesised(CheckBoxRafa.caption, u.WindText);
+    replaceDegreeLetter(insideTemperatureBox.caption, u.TempText);
+    replaceDegreeLetter(outsideTemperatureBox.caption, u.TempText);
+    replaceParenthesised(pressureBox.caption, u.PressText);
+    replaceParenthesised(windBox.caption, u.WindText);
+    replaceParenthesised(gustBox.caption, u.WindText);
 }
 
-void TFormMeteo::ButtonPortClick() {
-    ListBoxPort.Items = {kNoComEntry};
-    for (std::string& name : context_.serialPorts()) ListBoxPort.Items.push_back(std::move(name));
-    if (!std::exchange(silentPortFill, false)) ListBoxPort.visible = true;
+void MonitorSource::showPortList() {
+    portList.Items = {kNoComEntry};
+    for (std::string& name : context_.serialPorts()) portList.Items.push_back(std::move(name));
+    if (!std::exchange(silentPortFill, false)) portList.visible = true;
 }
 
-void TFormMeteo::openConfiguredPort() {
+void MonitorSource::openConfiguredPort() {
     silentPortFill = true;
-    ButtonPortClick();
-    auto& items = ListBoxPort.Items;
+    showPortList();
+    auto& items = portList.Items;
     auto found = std::find(items.begin(), items.end(), port_.empty() ? std::string(kNoComEntry) : port_);
     if (found == items.end()) found = items.insert(items.end(), port_);
-    ListBoxPort.ItemIndex = static_cast<int>(found - items.begin());
-    ListBoxPortClick();
+    portList.ItemIndex = static_cast<int>(found - items.begin());
+    choosePortFromList();
 }
 
-void TFormMeteo::ListBoxPortClick() {
-    TimerMeteo.stop();
-    ListBoxPort.visible = false;
+void MonitorSource::choosePortFromList() {
+    pollTimer.stop();
+    portList.visible = false;
     forgetAnswers();
     portFailed_ = false;
     hideWhenConnected_ = false;
     if (context_.weatherMonitor) context_.weatherMonitor->closeCommPort();
     setConnected(false);
-    const auto index = ListBoxPort.ItemIndex;
-    if (index < 0 || static_cast<std::size_t>(index) >= ListBoxPort.Items.size()) return;
-    const std::string& entry = ListBoxPort.Items[static_cast<std::size_t>(index)];
+    const auto index = portList.ItemIndex;
+    if (index < 0 || static_cast<std::size_t>(index) >= portList.Items.size()) return;
+    const std::string& entry = portList.Items[static_cast<std::size_t>(index)];
     if (entry == kNoComEntry) {
         port_.clear();
-        ButtonPort = "COM=0";
+        portButtonText = "COM=0";
         visible = false;
         return;
     }
     port_ = entry;
-    ButtonPort = "COM=" + portConfigValue();
+    portButtonText = "COM=" + portConfigValue();
     openPort();
 }
 
-void TFormMeteo::openPort() {
+void MonitorSource::openPort() {
     const std::string device = context_.portDevice(port_);
     const auto opened = [this, generation = generation_](int result) {
         if (generation != generation_) return;
@@ -254,16 +254,16 @@ void TFormMeteo::openPort() {
         portFailed_ = result != 1;
         if (result == 1) {
             setConnected(true);
-            if (std::exchange(hideWhenConnected_, false) && visible) FormClose(geometry);
-            TimerMeteoTimer();
+            if (std::exchange(hideWhenConnected_, false) && visible) close(geometry);
+            poll();
             return;
         }
         hideWhenConnected_ = false;
         setConnected(false, kMonitorPortError);
-        StaticTextStatus = kMonitorPortError;
+        statusText = kMonitorPortError;
         // A console silent or unplugged at start is tried again at each period, as after an unplug.
         followPollPeriod();
-        TimerMeteo.start();
+        pollTimer.start();
         pollFinished.emit(false);
     };
     opening_ = true;
@@ -273,7 +273,7 @@ void TFormMeteo::openPort() {
         tasks_.post([opened] { opened(0); });
 }
 
-bool TFormMeteo::loadPort(const std::string& value) {
+bool MonitorSource::loadPort(const std::string& value) {
     if (!value.empty() && value.front() == '/') {
         port_ = value;
     } else {
@@ -282,25 +282,25 @@ bool TFormMeteo::loadPort(const std::string& value) {
         if (!number || *number < 0) return false;
         port_ = *number == 0 ? "" : "COM" + std::to_string(*number);
     }
-    ButtonPort = "COM=" + portConfigValue();
+    portButtonText = "COM=" + portConfigValue();
     return true;
 }
 
-std::string TFormMeteo::portConfigValue() const {
+std::string MonitorSource::portConfigValue() const {
     if (port_.empty()) return "0";
     return port_.starts_with("COM") ? port_.substr(3) : port_;
 }
 
-void TFormMeteo::closeStation() {
-    TimerMeteo.stop();
+void MonitorSource::closeStation() {
+    pollTimer.stop();
     forgetAnswers();
     if (context_.weatherMonitor && !port_.empty()) context_.weatherMonitor->closeCommPort();
 }
 
-void TFormMeteo::hideWhenConnected() {
+void MonitorSource::hideWhenConnected() {
     if (!visible) return;
     if (connected())
-        FormClose(geometry);
+        close(geometry);
     else if (opening_)
         hideWhenConnected_ = true;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Davis Weather Monitor II (TFormMeteo, "Davis Monitor II"): a console read
+// Davis Weather Monitor II (MonitorSource, "Davis Monitor II"): a console read
 // live over a serial port. Every poll asks the station for six readings,
 // converts them into the speech units and keeps the gust as the highest wind
 // of the last ten valid polls. The readings are answered off the loop, one
@@ -21,32 +21,32 @@ inline constexpr const char* kNoComEntry = "No COM";
 inline constexpr const char* kMonitorPortError = "Error: COM-Port";
 inline constexpr const char* kMonitorStationError = "Error: Weather Monitor";
 
-class TFormMeteo final : public SourceWindow {
+class MonitorSource final : public SourceWindow {
 public:
     static constexpr int kBaudRate = 2400;
     static constexpr double kEmptyRingSlot = -10;
     static constexpr Millis kFirstPollMs = 1000;
 
-    // FormCreate: the wind ring starts empty; no port is chosen yet.
-    explicit TFormMeteo(SourceContext& context);
+    // The wind ring starts empty; no port is chosen yet.
+    explicit MonitorSource(SourceContext& context);
 
     // The poll: six readings, then the timer again at the period. Nothing
     // while no port is chosen; put off while a bulletin is on the air; after
     // a failed opening the port is opened again first.
-    void TimerMeteoTimer() override;
+    void poll() override;
     bool pollInFlight() const override { return opening_ || polling_; }
-    // RadioButtonMONClick once the other timers are stopped: the configured
+    // chooseMonitor once the other timers are stopped: the configured
     // port is opened and polled; without one the window asks for a port.
     void startAsChosen(bool keepHidden) override;
     // Also writes the chosen units into the captions.
-    void FormShow() override;
+    void prepareToShow() override;
 
-    // The port button: "No COM" and the machine's ports into ListBoxPort,
+    // The port button: "No COM" and the machine's ports into portList,
     // shown unless a silent fill was asked for (which it then clears).
-    void ButtonPortClick();
-    // The user picked ListBoxPort.ItemIndex: the station is closed, then
+    void showPortList();
+    // The user picked portList.ItemIndex: the station is closed, then
     // "No COM" hides the window, any other entry opens that port and polls.
-    void ListBoxPortClick();
+    void choosePortFromList();
     // Fills the list silently, selects the configured port and opens it (as
     // the source choice and the start-up do). A configured port the machine
     // does not list (an adapter not plugged in) is added to the list, so that
@@ -69,23 +69,21 @@ public:
     void hideWhenConnected();
 
     // "COM=" and the port.
-    std::string ButtonPort = "COM=0";
-    static constexpr const char* ButtonPortHint = "Cliquer pour changer le port";
+    std::string portButtonText = "COM=0";
+    static constexpr const char* kPortButtonHint = "Cliquer pour changer le port";
     struct PortList {
         std::vector<std::string> Items;
         int ItemIndex = -1;
         bool visible = false;
     };
-    PortList ListBoxPort;
-    std::string LabelVersion = "DLL-Version: ";
-    std::string StaticTextStatus;
-    // This window's name for the tendency box.
-    CheckBox& CheckBoxtend = CheckBoxTend;
-    CheckBox CheckBoxlog{{"Registro horario de datos meteorológicos."}};
+    PortList portList;
+    std::string versionText = "DLL-Version: ";
+    std::string statusText;
+    CheckBox hourlyLogBox{{"Registro horario de datos meteorológicos."}};
     // The last ten valid wind speeds and the slot written last (1..10, 0 before the first).
     std::array<double, 10> windRing;
     int windPosition = 0;
-    // The source choice asked ButtonPortClick not to show the list.
+    // The source choice asked showPortList not to show the list.
     bool silentPortFill = false;
 
 private:

@@ -78,19 +78,19 @@ std::optional<double> clickSize(std::uint8_t collector) {
 
 }  // namespace
 
-TFormMeteoPro2::TFormMeteoPro2(SourceContext& context) : HistorySource(SourceKind::Pro2, context, 9) {}
+Pro2Source::Pro2Source(SourceContext& context) : HistorySource(SourceKind::Pro2, context, 9) {}
 
-void TFormMeteoPro2::readStation(double correction) {
+void Pro2Source::readStation(double correction) {
     const SpeechUnits& u = context_.units;
     std::filesystem::path file(path());
     if (file.extension() != ".wlk") throw PollFailure("not a .wlk file");
     Month month = monthOfName(file.filename().string());
     const DateTimeFields now = decodeDateTime(context_.loop.localNow());
-    if (CheckBoxFichier.checked) {
+    if (currentMonthFileBox.checked) {
         if (const auto current = currentMonthFile(file, month, now, context_)) {
             file = *current;
             setPath(file.string());
-            EditDatSelected = true;
+            inputSelected = true;
             month = {now.year, now.month};
         }
     }
@@ -108,8 +108,8 @@ void TFormMeteoPro2::readStation(double correction) {
 
     meteo.ObservedAt = periodEnd(month, day, le::u16(newest, kMinutes));
     // The date-time text of exactly midnight has no time: the time is added.
-    Editdatemeteo.caption = shownDateTime(meteo.ObservedAt);
-    if (Editdatemeteo.caption.size() < 11) Editdatemeteo.caption += " 00:00";
+    observationTime.caption = shownDateTime(meteo.ObservedAt);
+    if (observationTime.caption.size() < 11) observationTime.caption += " 00:00";
 
     const bool textValid =
         showTemperature(MeteoField::Text, celsius(le::i16(newest, kTempOut)) * u.TempFactor + u.TempOffset);
@@ -132,20 +132,20 @@ void TFormMeteoPro2::readStation(double correction) {
     const auto wind = [&](std::size_t offset) { return le::u16(newest, offset) / 10.0 * kKmhPerMph * u.WindFactor; };
     const bool ventValid = showWind(wind(kWind));
     meteo.Rafa = wind(kHighWind);
-    CheckBoxRafa.red = !windPlausible(meteo.Rafa, u);
-    CheckBoxRafa.caption = "Ráfaga (" + u.WindText + ") = " + fixed(meteo.Rafa, 0);
+    gustBox.red = !windPlausible(meteo.Rafa, u);
+    gustBox.caption = "Ráfaga (" + u.WindText + ") = " + fixed(meteo.Rafa, 0);
 
     const int degrees = directionDegrees(le::u8(newest, kDirection));
     if (degrees < 360) {
         showDirection(degrees);
     } else {
         meteo.Dire = -1;
-        CheckBoxDire.caption = "Dirección (°) = --";
+        directionBox.caption = "Dirección (°) = --";
     }
 
-    showHumidity(LabelHumInt, "Humidad-int", le::u16(newest, kHumIn) / 10.0);
+    showHumidity(insideHumidityCaption, "Humidad-int", le::u16(newest, kHumIn) / 10.0);
     meteo.HumiExt = le::u16(newest, kHumOut) / 10.0;
-    showHumidity(CheckBoxHumiExt, "Humidad", meteo.HumiExt);
+    showHumidity(humidityBox, "Humidad", meteo.HumiExt);
 
     // Rain of a day: the clicks of the newest archive records that span it.
     int clicks = le::u8(newest, kRainClicks);
@@ -166,6 +166,6 @@ void TFormMeteoPro2::readStation(double correction) {
     showDewPoint();
 }
 
-void TFormMeteoPro2::resetCaptions() { resetCaptionsInUnits("="); }
+void Pro2Source::resetCaptions() { resetCaptionsInUnits("="); }
 
 }  // namespace skycrier

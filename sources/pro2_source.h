@@ -11,12 +11,12 @@
 
 namespace skycrier {
 
-class TFormMeteoPro2 final : public HistorySource {
+class Pro2Source final : public HistorySource {
 public:
-    explicit TFormMeteoPro2(SourceContext& context);
+    explicit Pro2Source(SourceContext& context);
 
     // Follow the current month's file.
-    CheckBox CheckBoxFichier{{"Busque siempre el archivo del mes actual"}, true};
+    CheckBox currentMonthFileBox{{"Busque siempre el archivo del mes actual"}, true};
 
 protected:
     void readStation(double correction) override;

@@ -4,69 +4,69 @@
 
 namespace skycrier {
 
-TFormChoixMeteo::TFormChoixMeteo(SourceContext& context, const Windows& windows)
+SourceChoice::SourceChoice(SourceContext& context, const Windows& windows)
     : context_(context), windows_(windows) {}
 
-SourceWindow& TFormChoixMeteo::window(SourceKind kind) const { return *windows_[static_cast<std::size_t>(kind) - 1]; }
+SourceWindow& SourceChoice::window(SourceKind kind) const { return *windows_[static_cast<std::size_t>(kind) - 1]; }
 
-void TFormChoixMeteo::check(SourceKind kind) {
+void SourceChoice::check(SourceKind kind) {
     if (checked_ == kind) return;
     switch (kind) {
-    case SourceKind::None: RadioButtonNoMeteoClick(); break;
-    case SourceKind::MON: RadioButtonMONClick(); break;
-    case SourceKind::W23: RadioButtonW23Click(); break;
-    case SourceKind::W28: RadioButtonW28Click(); break;
-    case SourceKind::APRS: RadioButtonAPRSClick(); break;
-    case SourceKind::Pro2: RadioButtonPro2Click(); break;
-    case SourceKind::METAR: RadioButtonMETARClick(); break;
+    case SourceKind::None: chooseNoSource(); break;
+    case SourceKind::MON: chooseMonitor(); break;
+    case SourceKind::W23: chooseWs23(); break;
+    case SourceKind::W28: chooseWs28(); break;
+    case SourceKind::APRS: chooseAprs(); break;
+    case SourceKind::Pro2: choosePro2(); break;
+    case SourceKind::METAR: chooseMetar(); break;
     }
 }
 
-void TFormChoixMeteo::RadioButtonNoMeteoClick() {
+void SourceChoice::chooseNoSource() {
     checked_ = SourceKind::None;
     for (SourceWindow* w : windows_) w->stopPolling();
 }
 
-void TFormChoixMeteo::RadioButtonMONClick() { choose(SourceKind::MON); }
-void TFormChoixMeteo::RadioButtonW23Click() { choose(SourceKind::W23); }
-void TFormChoixMeteo::RadioButtonW28Click() { choose(SourceKind::W28); }
-void TFormChoixMeteo::RadioButtonAPRSClick() { choose(SourceKind::APRS); }
-void TFormChoixMeteo::RadioButtonPro2Click() { choose(SourceKind::Pro2); }
-void TFormChoixMeteo::RadioButtonMETARClick() { choose(SourceKind::METAR); }
+void SourceChoice::chooseMonitor() { choose(SourceKind::MON); }
+void SourceChoice::chooseWs23() { choose(SourceKind::W23); }
+void SourceChoice::chooseWs28() { choose(SourceKind::W28); }
+void SourceChoice::chooseAprs() { choose(SourceKind::APRS); }
+void SourceChoice::choosePro2() { choose(SourceKind::Pro2); }
+void SourceChoice::chooseMetar() { choose(SourceKind::METAR); }
 
-void TFormChoixMeteo::choose(SourceKind kind) {
+void SourceChoice::choose(SourceKind kind) {
     checked_ = kind;
     for (SourceWindow* w : windows_)
         if (w->kind() != kind) w->stopPolling();
-    window(kind).startAsChosen(CheckBoxReduire());
+    window(kind).startAsChosen(startMinimised());
 }
 
-void TFormChoixMeteo::FormShow(const WindowGeometry& mainWindow) {
+void SourceChoice::prepareToShow(const WindowGeometry& mainWindow) {
     const auto half = [](int size) { return static_cast<int>(std::nearbyint(size / 2.0)); };
     geometry.top = mainWindow.top + half(mainWindow.height) - half(geometry.height);
     geometry.left = mainWindow.left + half(mainWindow.width) - half(geometry.width);
     context_.choiceWindowVisible = true;
 }
 
-void TFormChoixMeteo::hideSourceWindows() {
+void SourceChoice::hideSourceWindows() {
     for (SourceWindow* w : windows_) w->visible = false;
 }
 
-void TFormChoixMeteo::showChosenWindow(const WindowGeometry& mainWindow) {
+void SourceChoice::showChosenWindow(const WindowGeometry& mainWindow) {
     if (checked_ == SourceKind::None)
-        FormShow(mainWindow);
+        prepareToShow(mainWindow);
     else
-        window(checked_).FormShow();
+        window(checked_).prepareToShow();
 }
 
-MeteoData& TFormChoixMeteo::meteo(SourceKind kind) { return kind == SourceKind::None ? none_ : window(kind).meteo; }
+MeteoData& SourceChoice::meteo(SourceKind kind) { return kind == SourceKind::None ? none_ : window(kind).meteo; }
 
-bool TFormChoixMeteo::itemEnabled(SourceKind kind, MeteoField field) const {
+bool SourceChoice::itemEnabled(SourceKind kind, MeteoField field) const {
     return kind != SourceKind::None && window(kind).itemEnabled(field);
 }
 
-void TFormChoixMeteo::poll(SourceKind kind) {
-    if (kind != SourceKind::None) window(kind).TimerMeteoTimer();
+void SourceChoice::poll(SourceKind kind) {
+    if (kind != SourceKind::None) window(kind).poll();
 }
 
 }  // namespace skycrier

@@ -11,12 +11,12 @@
 
 namespace skycrier {
 
-class TFormChoixMeteo final : public WeatherSources {
+class SourceChoice final : public WeatherSources {
 public:
     // One window per source kind, MON to METAR; they outlive this window.
     using Windows = std::array<SourceWindow*, 6>;
 
-    TFormChoixMeteo(SourceContext& context, const Windows& windows);
+    SourceChoice(SourceContext& context, const Windows& windows);
 
     // The radio button of the kind is checked ("Sin WX" for None).
     bool isChecked(SourceKind kind) const { return checked_ == kind; }
@@ -24,29 +24,29 @@ public:
     void check(SourceKind kind);
 
     // Each stops the other sources' polling (timers and fetches in flight), then starts its own source.
-    void RadioButtonNoMeteoClick();
-    void RadioButtonMONClick();
-    void RadioButtonW23Click();
-    void RadioButtonW28Click();
-    void RadioButtonAPRSClick();
-    void RadioButtonPro2Click();
-    void RadioButtonMETARClick();
+    void chooseNoSource();
+    void chooseMonitor();
+    void chooseWs23();
+    void chooseWs28();
+    void chooseAprs();
+    void choosePro2();
+    void chooseMetar();
 
     // Centres the window on the main window.
-    void FormShow(const WindowGeometry& mainWindow);
+    void prepareToShow(const WindowGeometry& mainWindow);
     // The main window's "Ver el WX" button released: every source window
     // that is shown keeps its place and hides.
     void hideSourceWindows();
     // Its click: the chosen source's window, or this window while "Sin WX" is chosen.
     void showChosenWindow(const WindowGeometry& mainWindow);
     // The user closed it.
-    void FormClose() { context_.choiceWindowVisible = false; }
+    void close() { context_.choiceWindowVisible = false; }
     bool visible() const { return context_.choiceWindowVisible; }
-    // Its size is the drawn window's; FormShow sets its place.
+    // Its size is the drawn window's; prepareToShow sets its place.
     WindowGeometry geometry;
 
-    // The main window's CheckBoxReduire: a chosen source then runs without its window.
-    std::function<bool()> CheckBoxReduire = [] { return false; };
+    // The main window's startMinimised: a chosen source then runs without its window.
+    std::function<bool()> startMinimised = [] { return false; };
 
     SourceWindow& window(SourceKind kind) const;
 

@@ -10,49 +10,49 @@ bool fileExists(const std::string& path) {
 }
 
 SourceWindow::SourceWindow(SourceKind kind, SourceContext& context)
-    : TimerMeteo(context.loop, kInitialPollMs, [this] { TimerMeteoTimer(); }), context_(context), kind_(kind) {}
+    : pollTimer(context.loop, kInitialPollMs, [this] { poll(); }), context_(context), kind_(kind) {}
 
-void SourceWindow::ButtonRafraichirClick() {
+void SourceWindow::refreshNow() {
     followPollPeriod();
-    TimerMeteoTimer();
+    poll();
 }
 
 void SourceWindow::followPollPeriod() {
-    TimerMeteo.setInterval(static_cast<Millis>(SpinEditRafraichir.value()) * 60'000);
+    pollTimer.setInterval(static_cast<Millis>(pollMinutes.value()) * 60'000);
 }
 
-void SourceWindow::FormShow() {
+void SourceWindow::prepareToShow() {
     geometry = context_.SourceWindowGeometry;
     visible = true;
     context_.choiceWindowVisible = false;
 }
 
-void SourceWindow::FormClose(const WindowGeometry& current) {
+void SourceWindow::close(const WindowGeometry& current) {
     geometry = current;
     context_.SourceWindowGeometry = current;
     visible = false;
 }
 
-void SourceWindow::FormKeyDown(int& key) {
+void SourceWindow::previewKey(int& key) {
     if (key == kKeyEscape) context_.escapeRequest();
     key = 0;
 }
 
 const CheckBox& SourceWindow::checkBox(MeteoField field) const {
     switch (field) {
-    case MeteoField::Tint: return CheckBoxTint;
-    case MeteoField::Text: return CheckBoxText;
-    case MeteoField::Patm: return CheckBoxPatm;
-    case MeteoField::Tend: return CheckBoxTend;
-    case MeteoField::Vent: return CheckBoxVent;
-    case MeteoField::Rafa: return CheckBoxRafa;
-    case MeteoField::Dire: return CheckBoxDire;
-    case MeteoField::TRes: return CheckBoxTRes;
+    case MeteoField::Tint: return insideTemperatureBox;
+    case MeteoField::Text: return outsideTemperatureBox;
+    case MeteoField::Patm: return pressureBox;
+    case MeteoField::Tend: return tendencyBox;
+    case MeteoField::Vent: return windBox;
+    case MeteoField::Rafa: return gustBox;
+    case MeteoField::Dire: return directionBox;
+    case MeteoField::TRes: return feltTemperatureBox;
     case MeteoField::Pluie:
-    case MeteoField::Phenomena: return CheckBoxPluie;
-    case MeteoField::HumiExt: return CheckBoxHumiExt;
+    case MeteoField::Phenomena: return rainBox;
+    case MeteoField::HumiExt: return humidityBox;
     }
-    return CheckBoxPluie;
+    return rainBox;
 }
 
 CheckBox& SourceWindow::checkBox(MeteoField field) {

@@ -32,9 +32,9 @@ struct CheckBox : Caption {
 };
 
 // An integer field with up and down arrows, kept within its limits.
-class SpinEdit {
+class BoundedNumber {
 public:
-    SpinEdit(int initial, int minimum = INT_MIN, int maximum = INT_MAX)
+    BoundedNumber(int initial, int minimum = INT_MIN, int maximum = INT_MAX)
         : value_(initial), minimum_(minimum), maximum_(maximum) {}
     int value() const { return value_; }
     void setValue(int value) { value_ = value < minimum_ ? minimum_ : value > maximum_ ? maximum_ : value; }
@@ -95,7 +95,7 @@ struct SourceContext {
     std::function<std::string(const std::string&)> portDevice = [](const std::string& name) { return name; };
     // The machine's serial ports, as the main window lists them (without "No COM").
     std::function<std::vector<std::string>()> serialPorts = [] { return std::vector<std::string>(); };
-    // The main window's time field (EditTime), " HH:MM:SS" once the clock has been read.
+    // The main window's time field (timeText), " HH:MM:SS" once the clock has been read.
     std::function<std::string()> mainWindowTime = [] { return std::string(); };
 };
 
@@ -110,29 +110,29 @@ public:
 
     SourceKind kind() const { return kind_; }
 
-    // One poll of the station; it stops TimerMeteo while it works and enables
+    // One poll of the station; it stops pollTimer while it works and enables
     // it at its end, then emits pollFinished. A source whose station answers
     // later returns at once and finishes when the answer is in.
-    virtual void TimerMeteoTimer() = 0;
-    // "Actualizar": the poll period from SpinEditRafraichir, then one poll at once.
-    virtual void ButtonRafraichirClick();
-    // TimerMeteo takes the period in SpinEditRafraichir.
+    virtual void poll() = 0;
+    // "Actualizar": the poll period from pollMinutes, then one poll at once.
+    virtual void refreshNow();
+    // pollTimer takes the period in pollMinutes.
     void followPollPeriod();
     // A poll has started and waits for its station's answer.
     virtual bool pollInFlight() const { return false; }
     // Another source was chosen: this one stops polling.
-    virtual void stopPolling() { TimerMeteo.stop(); }
-    // The text of the window's error line (StaticTextErreur).
+    virtual void stopPolling() { pollTimer.stop(); }
+    // The text of the window's error line (errorLine).
     virtual std::string errorLine() const { return meteo.ErrorText; }
     // What choosing this source in the choice window starts, once the other
-    // sources' timers are stopped; keepHidden is the main window's CheckBoxReduire.
+    // sources' timers are stopped; keepHidden is the main window's startMinimised.
     virtual void startAsChosen(bool keepHidden) = 0;
 
-    virtual void FormShow();
+    virtual void prepareToShow();
     // The user closed the window: its place and size become the shared geometry.
-    void FormClose(const WindowGeometry& current);
+    void close(const WindowGeometry& current);
     // The window previews every key and consumes it; Escape asks to end the bulletin.
-    void FormKeyDown(int& key);
+    void previewKey(int& key);
 
     // The box that enables a field for speaking; the rain box also enables METAR's present weather.
     CheckBox& checkBox(MeteoField field);
@@ -141,18 +141,18 @@ public:
     bool itemEnabled(MeteoField field) const;
 
     MeteoData meteo;
-    Timer TimerMeteo;
-    SpinEdit SpinEditRafraichir{1, 1, 60};
-    CheckBox CheckBoxTint{{"T-int (°C) ="}};
-    CheckBox CheckBoxText{{"T-ext (°C) ="}};
-    CheckBox CheckBoxPatm{{"P-atm (hPa) ="}};
-    CheckBox CheckBoxTend{{"Tendencia = "}};
-    CheckBox CheckBoxVent{{"Viento (km/h) ="}};
-    CheckBox CheckBoxRafa{{"Ráfaga (km/h) ="}};
-    CheckBox CheckBoxDire{{"Dirección ="}};
-    CheckBox CheckBoxTRes{{"Sensación (°C) ="}};
-    CheckBox CheckBoxPluie{{"Lluvia/24h (mm) = "}};
-    CheckBox CheckBoxHumiExt{{"Humedad (%) ="}};
+    Timer pollTimer;
+    BoundedNumber pollMinutes{1, 1, 60};
+    CheckBox insideTemperatureBox{{"T-int (°C) ="}};
+    CheckBox outsideTemperatureBox{{"T-ext (°C) ="}};
+    CheckBox pressureBox{{"P-atm (hPa) ="}};
+    CheckBox tendencyBox{{"Tendencia = "}};
+    CheckBox windBox{{"Viento (km/h) ="}};
+    CheckBox gustBox{{"Ráfaga (km/h) ="}};
+    CheckBox directionBox{{"Dirección ="}};
+    CheckBox feltTemperatureBox{{"Sensación (°C) ="}};
+    CheckBox rainBox{{"Lluvia/24h (mm) = "}};
+    CheckBox humidityBox{{"Humedad (%) ="}};
     bool visible = false;
     WindowGeometry geometry;
 

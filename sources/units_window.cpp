@@ -30,7 +30,7 @@ void UnitsChoice::refreshSelected() {
     if (!choice_) return;
     for (const SourceKind kind :
          {SourceKind::MON, SourceKind::W28, SourceKind::W23, SourceKind::APRS, SourceKind::Pro2, SourceKind::METAR})
-        if (choice_->isChecked(kind)) choice_->window(kind).ButtonRafraichirClick();
+        if (choice_->isChecked(kind)) choice_->window(kind).refreshNow();
 }
 
 }  // namespace skycrier

@@ -13,7 +13,7 @@ enum class Quantity { Temperature, Pressure, Wind, Rain };
 class UnitsChoice {
 public:
     // Without a source choice (a bulletin composed from a record) there is nothing to refresh.
-    UnitsChoice(SpeechUnits& units, TFormChoixMeteo* choice) : units_(units), choice_(choice) {}
+    UnitsChoice(SpeechUnits& units, SourceChoice* choice) : units_(units), choice_(choice) {}
 
     // Whether the quantity's metric button is checked: its units are metric.
     bool isMetric(Quantity quantity) const;
@@ -27,7 +27,7 @@ private:
     void refreshSelected();
 
     SpeechUnits& units_;
-    TFormChoixMeteo* choice_;
+    SourceChoice* choice_;
 };
 
 }  // namespace skycrier

@@ -24,9 +24,9 @@ double field(std::string_view record, std::size_t offset) { return finiteOrFail(
 
 double ws23RecordTime(std::uint32_t seconds) { return (seconds + kTimeOffsetSeconds) / 3600 / 24; }
 
-TFormMeteoW23::TFormMeteoW23(SourceContext& context) : HistorySource(SourceKind::W23, context, 9) {}
+Ws23Source::Ws23Source(SourceContext& context) : HistorySource(SourceKind::W23, context, 9) {}
 
-void TFormMeteoW23::readStation(double correction) {
+void Ws23Source::readStation(double correction) {
     const SpeechUnits& u = context_.units;
     HistoryFile file(filePath(), kRecordSize);
     const std::int64_t b = file.count() - 1;
@@ -40,7 +40,7 @@ void TFormMeteoW23::readStation(double correction) {
 
     const double tb = ws23RecordTime(le::u32(newest, kTime));
     if (tb > meteo.ObservedAt) meteo.ObservedAt = tb;
-    Editdatemeteo.caption = shownDateTime(tb);
+    observationTime.caption = shownDateTime(tb);
     RecordSpacing = b > 1 ? tb - ws23RecordTime(le::u32(at(b - 1), kTime)) : 0;
 
     const double tint = field(newest, kTempIn) * u.TempFactor + u.TempOffset;
@@ -61,13 +61,13 @@ void TFormMeteoW23::readStation(double correction) {
         const double w = windOf(at(j));
         if (windPlausible(w, u) && w > meteo.Rafa) meteo.Rafa = w;
     }
-    CheckBoxRafa.caption = "Ráfaga (" + u.WindText + ") = " + fixed(meteo.Rafa, 0);
+    gustBox.caption = "Ráfaga (" + u.WindText + ") = " + fixed(meteo.Rafa, 0);
 
     showDirection(directionDegrees(le::i32(newest, kDirection) & 31));
 
-    showHumidity(LabelHumInt, "Humidad-int", le::i8(newest, kHumIn));
+    showHumidity(insideHumidityCaption, "Humidad-int", le::i8(newest, kHumIn));
     meteo.HumiExt = le::i8(newest, kHumOut);
-    showHumidity(CheckBoxHumiExt, "Humidad", meteo.HumiExt);
+    showHumidity(humidityBox, "Humidad", meteo.HumiExt);
 
     double pluie = -1;
     if (RecordSpacing > 0) {
@@ -80,19 +80,19 @@ void TFormMeteoW23::readStation(double correction) {
     showDewPoint();
 }
 
-void TFormMeteoW23::resetCaptions() {
-    for (CheckBox* box : {&CheckBoxTint, &CheckBoxText, &CheckBoxPatm, &CheckBoxVent, &CheckBoxRafa, &CheckBoxTRes})
+void Ws23Source::resetCaptions() {
+    for (CheckBox* box : {&insideTemperatureBox, &outsideTemperatureBox, &pressureBox, &windBox, &gustBox, &feltTemperatureBox})
         box->red = false;
-    CheckBoxTint.caption = "T-int(°C) = ";
-    CheckBoxText.caption = "T-ext (°C) = ";
-    CheckBoxPatm.caption = "P-atm (hPa) = ";
-    CheckBoxTend.caption = "Tendencia = ";
-    CheckBoxVent.caption = "Viento (km/h) = ";
-    CheckBoxRafa.caption = "Ráfaga (km/h) = ";
-    CheckBoxTRes.caption = "Sensación (C°) = ";
-    CheckBoxDire.caption = "Dirección (°) = ";
-    CheckBoxHumiExt.caption = "Humidad (%) =";
-    CheckBoxPluie.caption = "Lluvia/24h (mm) =";
+    insideTemperatureBox.caption = "T-int(°C) = ";
+    outsideTemperatureBox.caption = "T-ext (°C) = ";
+    pressureBox.caption = "P-atm (hPa) = ";
+    tendencyBox.caption = "Tendencia = ";
+    windBox.caption = "Viento (km/h) = ";
+    gustBox.caption = "Ráfaga (km/h) = ";
+    feltTemperatureBox.caption = "Sensación (C°) = ";
+    directionBox.caption = "Dirección (°) = ";
+    humidityBox.caption = "Humidad (%) =";
+    rainBox.caption = "Lluvia/24h (mm) =";
 }
 
 }  // namespace skycrier

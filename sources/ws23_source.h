@@ -7,11 +7,11 @@
 
 namespace skycrier {
 
-class TFormMeteoW23 final : public HistorySource {
+class Ws23Source final : public HistorySource {
 public:
     static constexpr std::size_t kRecordSize = 36;
 
-    explicit TFormMeteoW23(SourceContext& context);
+    explicit Ws23Source(SourceContext& context);
 
     // Days between the last two records of the last poll; 0 with fewer than three records.
     double RecordSpacing = 0;

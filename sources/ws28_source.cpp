@@ -32,19 +32,19 @@ double recordTime(std::string_view record) {
 
 }  // namespace
 
-TFormMeteoW28::TFormMeteoW28(SourceContext& context) : HistorySource(SourceKind::W28, context, 40) {}
+Ws28Source::Ws28Source(SourceContext& context) : HistorySource(SourceKind::W28, context, 40) {}
 
-void TFormMeteoW28::RadioButtonPABSClick() {
+void Ws28Source::chooseAbsolutePressure() {
     absolute_ = true;
-    ButtonRafraichirClick();
+    refreshNow();
 }
 
-void TFormMeteoW28::RadioButtonPRELClick() {
+void Ws28Source::chooseRelativePressure() {
     absolute_ = false;
-    ButtonRafraichirClick();
+    refreshNow();
 }
 
-void TFormMeteoW28::readStation(double correction) {
+void Ws28Source::readStation(double correction) {
     const SpeechUnits& u = context_.units;
     HistoryFile file(filePath(), kRecordSize);
     const std::int64_t b = file.count() - 1;
@@ -53,7 +53,7 @@ void TFormMeteoW28::readStation(double correction) {
 
     const double tb = recordTime(newest);
     if (tb > meteo.ObservedAt) meteo.ObservedAt = tb;
-    Editdatemeteo.caption = shownDateTime(tb);
+    observationTime.caption = shownDateTime(tb);
     RecordSpacing = b > 1 ? tb - recordTime(file.record(b - 1)) : 0;
 
     showTemperature(MeteoField::Tint, field(newest, kTempIn) * u.TempFactor + u.TempOffset);
@@ -68,14 +68,14 @@ void TFormMeteoW28::readStation(double correction) {
 
     const bool ventValid = showWind(field(newest, kWind) * kKmhPerMs * u.WindFactor);
     meteo.Rafa = field(newest, kGust) * kKmhPerMs * u.WindFactor;
-    CheckBoxRafa.red = !windPlausible(meteo.Rafa, u);
-    CheckBoxRafa.caption = "Ráfaga (" + u.WindText + ") = " + fixed(meteo.Rafa, 0);
+    gustBox.red = !windPlausible(meteo.Rafa, u);
+    gustBox.caption = "Ráfaga (" + u.WindText + ") = " + fixed(meteo.Rafa, 0);
 
     showDirection(directionDegrees(le::i32(newest, kDirection) & 31));
 
-    showHumidity(LabelHumInt, "Humidad-int", field(newest, kHumIn));
+    showHumidity(insideHumidityCaption, "Humidad-int", field(newest, kHumIn));
     meteo.HumiExt = field(newest, kHumOut);
-    showHumidity(CheckBoxHumiExt, "Humidad", meteo.HumiExt);
+    showHumidity(humidityBox, "Humidad", meteo.HumiExt);
 
     showRain(dayRain(file, b, tb, field(newest, kRain)) * u.RainFactor);
 
@@ -83,7 +83,7 @@ void TFormMeteoW28::readStation(double correction) {
     showDewPoint();
 }
 
-double TFormMeteoW28::dayRain(HistoryFile& file, std::int64_t b, double tb, double newestRain) {
+double Ws28Source::dayRain(HistoryFile& file, std::int64_t b, double tb, double newestRain) {
     double sum = newestRain;
     // Record 0 never counts: the walk stops at record 1, or a day's worth of records back.
     const std::int64_t oldest = std::max<std::int64_t>(b - kMaxRecordsPerDay, 1);
@@ -101,6 +101,6 @@ double TFormMeteoW28::dayRain(HistoryFile& file, std::int64_t b, double tb, doub
     return sum;
 }
 
-void TFormMeteoW28::resetCaptions() { resetCaptionsInUnits("=  "); }
+void Ws28Source::resetCaptions() { resetCaptionsInUnits("=  "); }
 
 }  // namespace skycrier

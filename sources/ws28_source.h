@@ -7,17 +7,17 @@
 
 namespace skycrier {
 
-class TFormMeteoW28 final : public HistorySource {
+class Ws28Source final : public HistorySource {
 public:
     static constexpr std::size_t kRecordSize = 56;
 
-    explicit TFormMeteoW28(SourceContext& context);
+    explicit Ws28Source(SourceContext& context);
 
-    bool RadioButtonPABS() const { return absolute_; }
-    bool RadioButtonPREL() const { return !absolute_; }
+    bool absolutePressure() const { return absolute_; }
+    bool relativePressure() const { return !absolute_; }
     // "Absoluta" / "Relativa": choose the pressure field and refresh at once.
-    void RadioButtonPABSClick();
-    void RadioButtonPRELClick();
+    void chooseAbsolutePressure();
+    void chooseRelativePressure();
     // The configuration's choice of the pressure field; the poll that follows
     // the source choice reads it, so no poll starts here.
     void selectAbsolutePressure(bool absolute) { absolute_ = absolute; }

@@ -22,11 +22,11 @@ TEST(BulletinEnd, EveryWayOutEndsOnceWithTheLinesLowAndTheButtonBack) {
         BulletinTrigger trigger = BulletinTrigger::Button;
     } cases[] = {
         {"normal end", {}, {}, "done"},
-        {"Escape", [](Rig& r) { r.a.settings.CheckBoxBrell = true; }, [](Rig& r) { r.a.sequencer.escapeRequest(); },
+        {"Escape", [](Rig& r) { r.a.settings.playGreeting = true; }, [](Rig& r) { r.a.sequencer.escapeRequest(); },
          "done"},
         {"a missing recording",
          [](Rig& r) {
-             r.a.settings.CheckBoxEntete = true;
+             r.a.settings.playHeader = true;
              r.a.settings.headerFile = "missing.wav";
          },
          {}, "abort Err: Wave file name"},
@@ -36,7 +36,7 @@ TEST(BulletinEnd, EveryWayOutEndsOnceWithTheLinesLowAndTheButtonBack) {
         {"a hung output",
          [](Rig& r) {
              r.out.stuck = true;
-             r.a.settings.CheckBoxEntete = true;
+             r.a.settings.playHeader = true;
              r.a.settings.headerFile = r.dir.write("long.wav", test::clipOfBytes(200'000));
          },
          {}, "abort SKYCRIER SONANDO"},
@@ -58,7 +58,7 @@ TEST(BulletinEnd, EveryWayOutEndsOnceWithTheLinesLowAndTheButtonBack) {
         EXPECT_EQ(r.count("DTR down"), 1);
         EXPECT_EQ(r.count("RTS down"), 1);
         EXPECT_FALSE(r.a.status.transmitterLed());
-        EXPECT_TRUE(r.a.status.Button1Enabled());
+        EXPECT_TRUE(r.a.status.announceEnabled());
         EXPECT_EQ(r.buttonReturns, 1);
         EXPECT_FALSE(r.a.sequencer.bulletinRunning());
         EXPECT_EQ(r.a.sequencer.bulletinPosition(), 0);
@@ -71,7 +71,7 @@ TEST(BulletinEnd, ALineThatWillNotGoDownIsReportedNotHidden) {
     Rig r;
     std::vector<std::string> log;
     const Subscription logged = r.a.status.reported.connect([&](const std::string& text) { log.push_back(text); });
-    r.a.settings.CheckBoxDate = false;
+    r.a.settings.speakDate = false;
     r.a.sequencer.requestBulletin(BulletinTrigger::Button);
     r.loop.advanceUntil([&] { return r.a.sequencer.bulletinPosition() == PartOfDay; }, 60'000);
     r.line.refusals = 2;  // the lowering and its second try
@@ -79,7 +79,7 @@ TEST(BulletinEnd, ALineThatWillNotGoDownIsReportedNotHidden) {
     EXPECT_TRUE(r.line.raised(SerialPin::DTR));
     EXPECT_FALSE(r.line.raised(SerialPin::RTS));
     EXPECT_TRUE(r.a.status.transmitterLed());
-    EXPECT_EQ(r.a.status.EditData(), "Err: unkey DTR");
+    EXPECT_EQ(r.a.status.statusText(), "Err: unkey DTR");
     EXPECT_EQ(log, std::vector<std::string>{"Err: unkey DTR (Input/output error)"});
     // The trace tells what happened: only RTS went down.
     EXPECT_EQ((std::vector<std::string>(r.recorder.lines.end() - 2, r.recorder.lines.end())),
@@ -90,14 +90,14 @@ TEST(BulletinEnd, AKeyThatFailsIsReportedAndTheBulletinGoesOnUnkeyed) {
     Rig r;
     std::vector<std::string> log;
     const Subscription logged = r.a.status.reported.connect([&](const std::string& text) { log.push_back(text); });
-    r.a.settings.CheckBoxDate = false;
+    r.a.settings.speakDate = false;
     r.line.refusals = 1;
     r.run({});
     EXPECT_EQ(log, std::vector<std::string>{"Err: key DTR (Input/output error)"});
     EXPECT_EQ(std::vector<std::string>(r.recorder.lines.begin(), r.recorder.lines.begin() + 2),
               (std::vector<std::string>{"key RTS", "wait 300"}));
     EXPECT_EQ(r.recorder.lines.back(), "done");
-    EXPECT_EQ(r.a.status.EditData(), "SKYCRIER DONE");
+    EXPECT_EQ(r.a.status.statusText(), "SKYCRIER DONE");
 }
 
 }  // namespace

@@ -68,7 +68,7 @@ TEST_F(BulletinPlaybackTest, ABulletinEndsOnlyWhenItsLastSoundHasBeenHeard) {
               "key DTR\nkey RTS\nwait 300\nwait 300\nplay son_it_s\nplay son2_et\nplay son5\nplay son_pm\n"
               "unkey DTR\nunkey RTS\ndone\n");
     EXPECT_EQ(out.playedBytes.size(), 3 * 4800 + 200'000u);
-    EXPECT_EQ(status.EditData(), "SKYCRIER DONE");
+    EXPECT_EQ(status.statusText(), "SKYCRIER DONE");
 }
 
 TEST_F(BulletinPlaybackTest, AWordMissingFromTheVocabularyEndsTheBulletinThere) {
@@ -81,8 +81,8 @@ TEST_F(BulletinPlaybackTest, AWordMissingFromTheVocabularyEndsTheBulletinThere) 
               "key DTR\nkey RTS\nwait 300\nwait 300\nplay son_it_s\nplay son2_et\nplay son5\nunkey DTR\nunkey RTS\n"
               "abort Error: Res Wave\n");
     EXPECT_FALSE(running());
-    EXPECT_EQ(status.EditData(), "Error: Res Wave");
-    EXPECT_TRUE(status.Button1Enabled());
+    EXPECT_EQ(status.statusText(), "Error: Res Wave");
+    EXPECT_TRUE(status.announceEnabled());
 }
 
 TEST_F(BulletinPlaybackTest, ARefillFailureCutsTheSoundShortAndTheBulletinGoesOn) {
@@ -100,7 +100,7 @@ TEST_F(BulletinPlaybackTest, TheWatchdogLetsAGreetingLongerThanItselfFinish) {
     greeting.bits = 8;
     greeting.rate = 8000;
     greeting.data = std::string(150 * 8000, '\x80');
-    settings.CheckBoxBrell = true;
+    settings.playGreeting = true;
     settings.greetingFile = dir.write("long.wav", test::waveBytes(greeting));
     clips.addMs("SON7", 100);  // the time is told after the greeting: 14:07
     start();
@@ -117,14 +117,14 @@ TEST_F(BulletinPlaybackTest, TheWatchdogEndsABulletinWhoseOutputHasHung) {
     start();
     loop.advance(Sequencer::kWatchdogMs - 1);
     EXPECT_TRUE(running());
-    EXPECT_TRUE(engine->Playing());
+    EXPECT_TRUE(engine->playing());
     loop.advance(1);
     EXPECT_FALSE(line.raised(SerialPin::DTR));
     EXPECT_EQ(trace(), "key DTR\nkey RTS\nwait 300\nwait 300\nplay son_it_s\nunkey DTR\nunkey RTS\n"
                            "abort SKYCRIER SONANDO\n");
     loop.advance(1000);
     EXPECT_FALSE(running());
-    EXPECT_FALSE(engine->Playing());
+    EXPECT_FALSE(engine->playing());
 }
 
 }  // namespace

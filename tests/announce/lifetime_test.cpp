@@ -79,7 +79,7 @@ TEST(Lifetime, AnEngineGoneMidSoundStopsItsOutputAndHearsNothingMore) {
     EngineRig r;
     r.engine->playResource("son_long");
     r.loop.advance(1000);
-    ASSERT_TRUE(r.engine->Playing());
+    ASSERT_TRUE(r.engine->playing());
     r.engine.reset();
     EXPECT_EQ(r.out->calls.back(), "close");
     r.loop.advance(10'000);

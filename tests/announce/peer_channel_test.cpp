@@ -51,10 +51,10 @@ TEST_F(PeerChannelTest, ConnectingAnnouncesItselfAndShowsItsOwnNotice) {
         SCOPED_TRACE(before);
         channel.disconnect();
         mailbox.sent.clear();
-        rig.a.status.setEditData(before);
+        rig.a.status.setStatusText(before);
         Messages texts;
         const Subscription changes =
-            rig.a.status.changed.connect([&] { texts.push_back(rig.a.status.EditData()); });
+            rig.a.status.changed.connect([&] { texts.push_back(rig.a.status.statusText()); });
         channel.connect();
         EXPECT_EQ(mailbox.sent, Messages{kConnected1252});
         rig.loop.advance(0);
@@ -71,11 +71,11 @@ TEST_F(PeerChannelTest, EveryMessageIsShownWithTheProgramsNameUnlessAnErrorIsSho
     connect();
     for (const auto& [bytes, shown] : cases) {
         peer(bytes);
-        EXPECT_EQ(rig.a.status.EditData(), shown);
+        EXPECT_EQ(rig.a.status.statusText(), shown);
     }
-    rig.a.status.setEditData("Err: COM3");
+    rig.a.status.setStatusText("Err: COM3");
     peer("BRELL_READY");
-    EXPECT_EQ(rig.a.status.EditData(), "Err: COM3");
+    EXPECT_EQ(rig.a.status.statusText(), "Err: COM3");
 }
 
 TEST_F(PeerChannelTest, HelloWhileIdleIsAnsweredReadyAfterATenthOfASecond) {
@@ -119,7 +119,7 @@ TEST_F(PeerChannelTest, PlayStartsABulletinThatEndsWithDoneAndNoReconnect) {
     EXPECT_EQ(triggers, std::vector<BulletinTrigger>{BulletinTrigger::Peer});
     EXPECT_EQ(own(), Messages{"BRELL_DONE"});
     EXPECT_EQ(mailbox.opens, 1);
-    EXPECT_EQ(rig.a.status.EditData(), "SKYCRIER_DONE");
+    EXPECT_EQ(rig.a.status.statusText(), "SKYCRIER_DONE");
 }
 
 TEST_F(PeerChannelTest, APeersBulletinAnswersDoneHoweverItEndsAndPeersAreHeardAgainAfterIt) {
@@ -174,7 +174,7 @@ TEST_F(PeerChannelTest, DisconnectingSaysSoAndAFailedOpenLeavesTheProgramAlone) 
     channel.reconnect();
     mailbox.refuseSend = true;
     channel.send("BRELL_DONE");
-    EXPECT_EQ(rig.a.status.EditData(), "Error: MapViewOfFile");
+    EXPECT_EQ(rig.a.status.statusText(), "Error: MapViewOfFile");
 }
 
 }  // namespace

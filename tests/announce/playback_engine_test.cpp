@@ -74,10 +74,10 @@ TEST_F(PlaybackEngineTest, AShortSoundPlaysInOneBufferAndEndsAfterItsLength) {
     Rig& r = *rig;
     r.engine.playResource("son0");  // names are looked up in any case
     EXPECT_EQ(r.out.calls, (Calls{"open", "prepare 0", "write 0 4800"}));
-    EXPECT_TRUE(r.engine.Playing());
-    EXPECT_FALSE(r.engine.DeviceOpened());  // until the open notification arrives
+    EXPECT_TRUE(r.engine.playing());
+    EXPECT_FALSE(r.engine.deviceOpened());  // until the open notification arrives
     r.loop.runPending();
-    EXPECT_TRUE(r.engine.DeviceOpened());
+    EXPECT_TRUE(r.engine.deviceOpened());
     EXPECT_EQ(r.out.lastDevice.number, kDefaultOutputDevice);
     EXPECT_EQ(r.out.lastFormat.samplesPerSecond, 24000u);
 
@@ -86,15 +86,15 @@ TEST_F(PlaybackEngineTest, AShortSoundPlaysInOneBufferAndEndsAfterItsLength) {
     r.loop.advance(1);
     EXPECT_EQ(r.out.calls, concat({{"open", "prepare 0", "write 0 4800", "unprepare 0"}, kEndOfSound}));
     // The output is closed, and 5 ms later the sound is over.
-    EXPECT_TRUE(r.engine.Playing());
+    EXPECT_TRUE(r.engine.playing());
     EXPECT_EQ(r.finished, 0);
     r.loop.advance(PlaybackEngine::kCloseWaitMs);
-    EXPECT_FALSE(r.engine.Playing());
-    EXPECT_FALSE(r.engine.DeviceOpened());
+    EXPECT_FALSE(r.engine.playing());
+    EXPECT_FALSE(r.engine.deviceOpened());
     EXPECT_EQ(r.finished, 1);
     EXPECT_EQ(played(), r.samplesOf("son0"));
     EXPECT_EQ(r.failures, 0);
-    EXPECT_EQ(r.status.EditData(), "");
+    EXPECT_EQ(r.status.statusText(), "");
 }
 
 TEST_F(PlaybackEngineTest, ALongSoundAlternatesTheTwoBuffers) {
@@ -125,7 +125,7 @@ TEST_F(PlaybackEngineTest, APlayRequestWhileASoundPlaysIsIgnored) {
     r.engine.playResource("SON0");
     r.engine.playFile("");
     EXPECT_EQ(r.out.calls.size(), calls);
-    EXPECT_EQ(r.status.EditData(), "");
+    EXPECT_EQ(r.status.statusText(), "");
     EXPECT_EQ(r.beeps, 0);
     r.loop.advanceUntil([&] { return r.finished > 0; }, 10'000);
     EXPECT_EQ(played(), r.samplesOf("SON_LONG"));
@@ -161,9 +161,9 @@ TEST_F(PlaybackEngineTest, SoundsThatCannotBeFoundOrReadAbortWithTheirText) {
     int failures = 0;
     for (const Case& c : cases) {
         c.origin == SoundOrigin::Resource ? r.engine.playResource(c.name) : r.engine.playFile(c.name);
-        EXPECT_EQ(r.status.EditData(), c.text) << c.name;
+        EXPECT_EQ(r.status.statusText(), c.text) << c.name;
         EXPECT_EQ(r.failures, ++failures);
-        EXPECT_FALSE(r.engine.Playing());
+        EXPECT_FALSE(r.engine.playing());
     }
     EXPECT_TRUE(r.out.calls.empty());
     EXPECT_EQ(r.beeps, 0);
@@ -172,9 +172,9 @@ TEST_F(PlaybackEngineTest, SoundsThatCannotBeFoundOrReadAbortWithTheirText) {
 TEST_F(PlaybackEngineTest, AnEmptyNameBeeps) {
     Rig& r = *rig;
     r.engine.playResource("");
-    EXPECT_EQ(r.status.EditData(), "Err: Res Wave");
+    EXPECT_EQ(r.status.statusText(), "Err: Res Wave");
     r.engine.playFile("");
-    EXPECT_EQ(r.status.EditData(), "Err: Wave file");
+    EXPECT_EQ(r.status.statusText(), "Err: Wave file");
     EXPECT_EQ(r.beeps, 2);
     EXPECT_EQ(r.failures, 2);
 }
@@ -188,7 +188,7 @@ TEST_F(PlaybackEngineTest, FilesComeFromTheProgramFolderInTheirOwnFormat) {
     stereo.data = test::sampleBytes(1600);
     r.dir.write("kuckoo.wav", test::waveBytes(stereo));
     r.engine.setOutputDevice(OutputDevice{2});
-    r.engine.ButtonPlayWaveClick();
+    r.engine.playGreetingTest();
     EXPECT_EQ(r.out.lastDevice.number, 2);
     EXPECT_EQ(r.out.lastFormat.channels, 2);
     EXPECT_EQ(r.out.lastFormat.bitsPerSample, 8);
@@ -198,7 +198,7 @@ TEST_F(PlaybackEngineTest, FilesComeFromTheProgramFolderInTheirOwnFormat) {
     EXPECT_EQ(played(), stereo.data);
 
     r.out.playedBytes.clear();
-    r.engine.ButtonPlayWaveResClick();
+    r.engine.playVocabularyTest();
     r.loop.advance(100 + PlaybackEngine::kCloseWaitMs);
     EXPECT_EQ(played(), r.samplesOf("son0"));
 }
@@ -227,9 +227,9 @@ TEST_F(PlaybackEngineTest, DeviceFailuresWhileStartingASound) {
         r.dir.write("long.wav", test::clipOfBytes(200'000));
         r.out.failAt[c.call] = c.nth;
         c.origin == SoundOrigin::Resource ? r.engine.playResource("son_long") : r.engine.playFile("long.wav");
-        EXPECT_EQ(r.status.EditData(), c.text);
+        EXPECT_EQ(r.status.statusText(), c.text);
         EXPECT_EQ(r.failures, 1) << c.text;
-        EXPECT_FALSE(r.engine.Playing()) << c.text;
+        EXPECT_FALSE(r.engine.playing()) << c.text;
         // The abort routine closes what was opened.
         if (c.call != "open") {
             EXPECT_TRUE(r.engine.stopOutput()) << c.text;
@@ -244,15 +244,15 @@ TEST_F(PlaybackEngineTest, ARefillThatFailsEndsTheSoundEarly) {
         r.out.failAt[call] = 3;
         r.engine.playResource("SON_FOUR");
         r.loop.advance(1837);
-        EXPECT_TRUE(r.engine.Playing());
+        EXPECT_TRUE(r.engine.playing());
         r.loop.advance(1);  // the first buffer returns and cannot be queued again
-        EXPECT_EQ(r.status.EditData(), text);
+        EXPECT_EQ(r.status.statusText(), text);
         EXPECT_EQ(r.failures, 1);
-        EXPECT_TRUE(r.engine.Playing());
+        EXPECT_TRUE(r.engine.playing());
         // The other buffer still plays; then the sound ends and the next step runs.
         r.loop.advance(1838 + PlaybackEngine::kCloseWaitMs);
         EXPECT_EQ(r.finished, 1);
-        EXPECT_FALSE(r.engine.Playing());
+        EXPECT_FALSE(r.engine.playing());
         EXPECT_EQ(r.out.playedBytes.size(), 2u * 88'200);
     }
 }
@@ -268,8 +268,8 @@ TEST_F(PlaybackEngineTest, StoppingForAnAbort) {
     EXPECT_TRUE(r.engine.stopOutput());
     EXPECT_EQ(r.out.calls, kEndOfSound);
     r.engine.clearState();
-    EXPECT_FALSE(r.engine.Playing());
-    EXPECT_FALSE(r.engine.DeviceOpened());
+    EXPECT_FALSE(r.engine.playing());
+    EXPECT_FALSE(r.engine.deviceOpened());
     r.loop.advance(10'000);
     EXPECT_LT(r.out.playedBytes.size(), 200'000u);
 
@@ -285,7 +285,7 @@ TEST_F(PlaybackEngineTest, ASoundStallsWhenTheOutputStopsReturningIt) {
     r.out.stuck = true;
     r.engine.playResource("SON0");
     r.loop.advance(100 + PlaybackEngine::kStallMarginMs);
-    EXPECT_TRUE(r.engine.Playing());
+    EXPECT_TRUE(r.engine.playing());
     EXPECT_FALSE(r.engine.stalled());
     r.loop.advance(1);
     EXPECT_TRUE(r.engine.stalled());

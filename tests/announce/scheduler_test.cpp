@@ -17,7 +17,7 @@ constexpr Millis kMinute = 60'000;
 struct Rig : test::SequencerSurroundings {
     explicit Rig(const std::string& period = "0", int hour = 0, int minute = 0)
         : SequencerSurroundings(encodeDateTime(2026, 12, 7, hour, minute, 0)) {
-        schedule.Edit1 = period;
+        schedule.periodText = period;
     }
     // The program starts now; its start-up runs half a second later.
     void start() {
@@ -96,11 +96,11 @@ TEST(SchedulerTest, StartUpOnTheFirstTickThenTheClockAndTheFirstDecisionASecondL
     r.loop.advance(1499);
     EXPECT_EQ(startUps, std::vector<Millis>{500});
     EXPECT_TRUE(r.starts.empty());
-    EXPECT_EQ(r.scheduler.EditTime, "");
+    EXPECT_EQ(r.scheduler.timeText, "");
     r.loop.advance(1);
     EXPECT_EQ(r.starts, std::vector<std::string>{"14:05:01"});
-    EXPECT_EQ(r.scheduler.EditTime, " 14:05:01");
-    EXPECT_EQ(r.scheduler.EditDate, " 2026-12-07");
+    EXPECT_EQ(r.scheduler.timeText, " 14:05:01");
+    EXPECT_EQ(r.scheduler.dateText, " 2026-12-07");
     const ClockFields& c = r.scheduler.clock;
     EXPECT_EQ((std::vector<int>{c.DayOfWeek, c.Hour, c.Minute, c.Day, c.Month, c.Year}),
               (std::vector<int>{2, 14, 5, 7, 12, 2026}));
@@ -112,7 +112,7 @@ TEST(SchedulerTest, ARisingCtsOrDsrStartsOneBulletin) {
     for (const SerialPin pin : {SerialPin::CTS, SerialPin::DSR}) {
         const bool cts = pin == SerialPin::CTS;
         Rig r;
-        const std::string& label = cts ? r.scheduler.LabelCTS : r.scheduler.LabelDSR;
+        const std::string& label = cts ? r.scheduler.ctsLamp : r.scheduler.dsrLamp;
         r.player.duration = 2000;  // a bulletin of about nine seconds
         r.port.choosePort("COM1");
         r.start();
@@ -133,7 +133,7 @@ TEST(SchedulerTest, ARisingCtsOrDsrStartsOneBulletin) {
         EXPECT_EQ(r.starts.size(), 2u);
 
         r.loop.advance(kMinute);
-        (cts ? r.lines.CheckBoxCTS : r.lines.CheckBoxDSR) = false;
+        (cts ? r.lines.triggerOnCts : r.lines.triggerOnDsr) = false;
         r.set(pin, false);
         r.tick();
         r.set(pin, true);
@@ -160,15 +160,15 @@ TEST(SchedulerTest, ALineRaisedDuringAButtonBulletinStartsNoOther) {
 TEST(SchedulerTest, OneEdgeATickCtsFirst) {
     Rig r;
     r.port.choosePort("COM1");
-    r.lines.CheckBoxCTS = false;
+    r.lines.triggerOnCts = false;
     r.start();
     r.set(SerialPin::CTS, true);
     r.set(SerialPin::DSR, true);
     r.tick();
-    EXPECT_EQ(r.scheduler.LabelCTS + " " + r.scheduler.LabelDSR, "CTS=On DSR=Off");
+    EXPECT_EQ(r.scheduler.ctsLamp + " " + r.scheduler.dsrLamp, "CTS=On DSR=Off");
     EXPECT_TRUE(r.starts.empty());
     r.tick();
-    EXPECT_EQ(r.scheduler.LabelDSR, "DSR=On");
+    EXPECT_EQ(r.scheduler.dsrLamp, "DSR=On");
     EXPECT_EQ(r.triggers, std::vector<BulletinTrigger>{BulletinTrigger::DSR});
 }
 
@@ -180,22 +180,22 @@ TEST(SchedulerTest, CarrierDetectBlocksTheScheduleAndTheButton) {
     r.loop.advance(3 * kMinute);  // through 10:06
     r.seq.requestBulletin(BulletinTrigger::Button);
     EXPECT_TRUE(r.starts.empty());
-    EXPECT_EQ(r.scheduler.LabelDCD, "DCD=On");
-    EXPECT_TRUE(r.scheduler.ImageBrellOff && !r.scheduler.ImageBrell);
+    EXPECT_EQ(r.scheduler.dcdLamp, "DCD=On");
+    EXPECT_TRUE(r.scheduler.bulletinsHeldLamp && !r.scheduler.bulletinsAllowedLamp);
 
     // The port window releases the port: the carrier is forgotten at once.
     r.port.chooseNoPort();
     r.scheduler.portReleased();
-    EXPECT_EQ(r.scheduler.LabelDCD, "DCD=Off");
-    EXPECT_TRUE(r.scheduler.ImageBrell && !r.scheduler.ImageBrellOff);
+    EXPECT_EQ(r.scheduler.dcdLamp, "DCD=Off");
+    EXPECT_TRUE(r.scheduler.bulletinsAllowedLamp && !r.scheduler.bulletinsHeldLamp);
     r.seq.requestBulletin(BulletinTrigger::Button);
     EXPECT_EQ(r.starts.size(), 1u);
 
     // Without its check box the carrier only shows.
     r.port.choosePort("COM1");
-    r.lines.CheckBoxDCD = false;
+    r.lines.holdOnDcd = false;
     r.loop.advance(5 * kMinute);  // through 10:11
-    EXPECT_EQ(r.scheduler.LabelDCD, "DCD=On");
+    EXPECT_EQ(r.scheduler.dcdLamp, "DCD=On");
     EXPECT_EQ(r.starts.back(), "10:10:00");
 }
 

@@ -43,8 +43,8 @@ TEST_F(SequencerTest, ShortestBulletinKeysWaitsAndSpeaksTheTime) {
               concat({{"key DTR", "key RTS", "wait 300"}, kTimeWords, {"unkey DTR", "unkey RTS", "done"}}));
     EXPECT_FALSE(keyed(SerialPin::DTR));
     EXPECT_FALSE(keyed(SerialPin::RTS));
-    EXPECT_EQ(status.EditData(), "SKYCRIER DONE");
-    EXPECT_TRUE(status.Button1Enabled());
+    EXPECT_EQ(status.statusText(), "SKYCRIER DONE");
+    EXPECT_TRUE(status.announceEnabled());
     EXPECT_FALSE(status.transmitterLed());
 }
 
@@ -54,18 +54,18 @@ TEST_F(SequencerTest, WithoutAPortNothingIsKeyedAndThereIsNoKeyingWait) {
 
 TEST_F(SequencerTest, OnlyTheTickedLinesAreRaisedButBothAreLowered) {
     openPort();
-    lines.CheckBoxRTS = false;
+    lines.keyRts = false;
     EXPECT_EQ(runBulletin(),
               concat({{"key DTR", "wait 300"}, kTimeWords, {"unkey DTR", "unkey RTS", "done"}}));
 }
 
 TEST_F(SequencerTest, RecordingsDateAndPauseComeInOrder) {
-    settings.CheckBoxEntete = true;
+    settings.playHeader = true;
     settings.headerFile = "header.wav";
-    settings.SpinEditPause = 2;
-    settings.CheckBoxBrell = true;
-    settings.CheckBoxDate = true;
-    settings.CheckBoxFin = true;
+    settings.pauseSeconds = 2;
+    settings.playGreeting = true;
+    settings.speakDate = true;
+    settings.playClosing = true;
     settings.closingFile = "bye.wav";
     EXPECT_EQ(runBulletin(), concat({{"play-file header.wav", "wait 2000", "play-file kuckoo.wav", "play son_mon",
                                       "play son7", "play son_dec", "play son2026"},
@@ -74,10 +74,10 @@ TEST_F(SequencerTest, RecordingsDateAndPauseComeInOrder) {
 }
 
 TEST_F(SequencerTest, RecordingsWithoutAFileAreSkipped) {
-    settings.CheckBoxEntete = true;
-    settings.CheckBoxBrell = true;
+    settings.playHeader = true;
+    settings.playGreeting = true;
     settings.greetingFile.clear();
-    settings.CheckBoxFin = true;
+    settings.playClosing = true;
     EXPECT_EQ(runBulletin(), concat({kTimeWords, {"done"}}));
 }
 
@@ -112,7 +112,7 @@ TEST_F(SequencerTest, ImperialWeatherItems) {
     units.setPressureMetric(false);
     units.setWindMetric(false);
     units.setRainMetric(false);
-    settings.Menu16secteurs = true;
+    settings.sixteenPointDirections = true;
     MeteoData& d = sources.choose(SourceKind::Pro2);
     d.Tint = 68;
     d.Text = 1;
@@ -231,8 +231,8 @@ TEST_F(SequencerTest, StaleRuleDropsOldDataButNeverTheWeatherMonitor) {
 
 TEST_F(SequencerTest, EscapeDuringTheGreetingEndsAfterItWithoutTheClosing) {
     openPort();
-    settings.CheckBoxBrell = true;
-    settings.CheckBoxFin = true;
+    settings.playGreeting = true;
+    settings.playClosing = true;
     settings.closingFile = "bye.wav";
     seq.requestBulletin(BulletinTrigger::Button);
     loop.advance(800);  // keying wait done, greeting playing
@@ -247,13 +247,13 @@ TEST_F(SequencerTest, AnUnplayableSegmentAbortsAndReleasesTheTransmitter) {
     openPort();
     player.missing = {"son5"};
     seq.requestBulletin(BulletinTrigger::Button);
-    status.setEditData("Error: Res Wave");  // what the player shows before it aborts
+    status.setStatusText("Error: Res Wave");  // what the player shows before it aborts
     loop.advanceUntil([&] { return !seq.bulletinRunning(); }, 60'000);
     EXPECT_EQ(trace(), (Trace{"key DTR", "key RTS", "wait 300", "wait 300", "play son_it_s", "play son2_et",
                               "play son5", "unkey DTR", "unkey RTS", "abort Error: Res Wave"}));
     EXPECT_FALSE(keyed(SerialPin::DTR));
-    EXPECT_EQ(status.EditData(), "Error: Res Wave");
-    EXPECT_TRUE(status.Button1Enabled());
+    EXPECT_EQ(status.statusText(), "Error: Res Wave");
+    EXPECT_TRUE(status.announceEnabled());
     EXPECT_EQ(seq.bulletinPosition(), 0);
 }
 
@@ -267,12 +267,12 @@ TEST_F(SequencerTest, WatchdogEndsASimulatedErrorAfterTwoMinutes) {
     EXPECT_EQ(trace(), (Trace{"unkey DTR", "unkey RTS", "abort SKYCRIER SONANDO"}));
     loop.advance(1000);
     EXPECT_FALSE(seq.bulletinRunning());
-    EXPECT_TRUE(status.Button1Enabled());
+    EXPECT_TRUE(status.announceEnabled());
 }
 
 TEST_F(SequencerTest, WatchdogLetsALongSoundFinishAndLooksAgain) {
     openPort();
-    settings.CheckBoxBrell = true;
+    settings.playGreeting = true;
     player.duration = 150'000;  // a greeting longer than the watchdog
     lines.transmitLimitSeconds = 3600;
     EXPECT_EQ(runBulletin(), (Trace{"key DTR", "key RTS", "wait 300", "play-file kuckoo.wav", "wait 300",
@@ -296,7 +296,7 @@ TEST_F(SequencerTest, WatchdogEndsABulletinWhoseSoundNeverComesBack) {
 TEST_F(SequencerTest, TheTransmitTimeOutUnkeysASoundTheWatchdogWouldStillWaitFor) {
     openPort();
     lines.transmitLimitSeconds = 60;
-    settings.CheckBoxBrell = true;
+    settings.playGreeting = true;
     player.duration = 150'000;
     std::vector<std::string> reported;
     const Subscription log = status.reported.connect([&](const std::string& text) { reported.push_back(text); });
@@ -314,14 +314,14 @@ TEST_F(SequencerTest, TheTransmitTimeOutUnkeysASoundTheWatchdogWouldStillWaitFor
     // The next bulletin has its whole allowance again.
     newTrace();
     player.duration = 1000;
-    settings.CheckBoxBrell = false;
+    settings.playGreeting = false;
     EXPECT_EQ(runBulletin().back(), "done");
 }
 
 TEST_F(SequencerTest, AbortDuringAWaitPlaysNothingMore) {
     openPort();
-    settings.SpinEditPause = 15;
-    settings.CheckBoxEntete = true;
+    settings.pauseSeconds = 15;
+    settings.playHeader = true;
     settings.headerFile = "long.wav";
     player.duration = 110'000;
     seq.requestBulletin(BulletinTrigger::Button);
@@ -342,11 +342,11 @@ TEST_F(SequencerTest, StartConditions) {
     seq.requestBulletin(BulletinTrigger::Button);
     EXPECT_FALSE(seq.bulletinRunning());
 
-    lines.CheckBoxDCD = false;
+    lines.holdOnDcd = false;
     seq.requestBulletin(BulletinTrigger::Button);
     EXPECT_TRUE(seq.bulletinRunning());
-    EXPECT_FALSE(status.Button1Enabled());
-    EXPECT_EQ(status.EditData(), "SKYCRIER SONANDO");
+    EXPECT_FALSE(status.announceEnabled());
+    EXPECT_EQ(status.statusText(), "SKYCRIER SONANDO");
 
     seq.requestBulletin(BulletinTrigger::Button);  // a second request during the bulletin is dropped
     loop.advanceUntil([&] { return finished(); }, 60'000);
@@ -379,7 +379,7 @@ TEST_F(SequencerTest, PeerRequestEndsWithDoneNoticeInsteadOfReconnect) {
 
 TEST_F(SequencerTest, AnHourOfBulletinsOnceAMinute) {
     openPort();
-    settings.CheckBoxDate = true;
+    settings.speakDate = true;
     sources.choose(SourceKind::W23).Text = 12;
     Timer minute(loop, 60'000, [&] { seq.requestBulletin(BulletinTrigger::Button); });
     minute.start();

@@ -28,7 +28,7 @@ struct HeldStep {
 
 TEST(Announcer, TheStartStepHoldsTheFirstSoundUntilItAnswers) {
     Rig r;
-    r.a.settings.CheckBoxDate = false;
+    r.a.settings.speakDate = false;
     HeldStep start;
     r.a.sequencer.setStartStep(start.step());
     r.a.sequencer.requestBulletin(BulletinTrigger::Button);
@@ -58,7 +58,7 @@ TEST(Announcer, AnAnswerAfterTheBulletinWasAbortedIsIgnored) {
 
 TEST(Announcer, TheEndStepRunsLastAndTheNextBulletinWaitsForIt) {
     Rig r;
-    r.a.settings.CheckBoxDate = false;
+    r.a.settings.speakDate = false;
     HeldStep end;
     r.a.sequencer.setEndStep(end.step());
     r.a.sequencer.requestBulletin(BulletinTrigger::Button);
@@ -84,7 +84,7 @@ TEST(Announcer, SourcesKnowWhenABulletinIsOnTheAirAndEscapeEndsIt) {
     r.loop.advance(500);
     EXPECT_TRUE(onAir());
     int key = kKeyEscape;
-    r.a.stations.FormMeteoW23.FormKeyDown(key);
+    r.a.stations.ws23Source.previewKey(key);
     r.loop.advanceUntil([&] { return r.recorder.finished(); }, 60'000);
     EXPECT_EQ(r.recorder.lines,
               (test::Trace{"key DTR", "key RTS", "wait 300", "play son_mon", "unkey DTR", "unkey RTS", "done"}));
@@ -93,7 +93,7 @@ TEST(Announcer, SourcesKnowWhenABulletinIsOnTheAirAndEscapeEndsIt) {
 
 TEST(Announcer, APollSaysWhenItHasFinishedWhateverItsOutcome) {
     Rig r;
-    TFormMeteoW23& w23 = r.a.stations.FormMeteoW23;
+    Ws23Source& w23 = r.a.stations.ws23Source;
     std::vector<bool> finished;
     const Subscription counted = w23.pollFinished.connect([&](bool read) { finished.push_back(read); });
     const std::string file = r.dir.write("history.dat", test::ws23File(test::ws23Series(3, r.loop.localNow(), 10)));
@@ -101,7 +101,7 @@ TEST(Announcer, APollSaysWhenItHasFinishedWhateverItsOutcome) {
     EXPECT_EQ(finished, std::vector<bool>{true});
     EXPECT_TRUE(w23.meteo.ErrorText.empty());
     r.dir.write("history.dat", "short");
-    w23.ButtonRafraichirClick();
+    w23.refreshNow();
     EXPECT_EQ(finished, (std::vector<bool>{true, false}));
     EXPECT_EQ(w23.meteo.ErrorText, "Error archivo");
 }

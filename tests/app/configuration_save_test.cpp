@@ -62,8 +62,8 @@ TEST_F(ConfigurationSaveTest, EachSaveReplacesTheFileWholeAndReadOnly) {
     // A temporary file a killed save left, read-only too, is replaced.
     std::ofstream(temporary()) << "half";
     fs::permissions(temporary(), fs::perms::owner_read);
-    announcer.settings.SpinEditPause = 9;
-    announcer.stations.FormMeteoAPRS.EditPW = "s3cret";
+    announcer.settings.pauseSeconds = 9;
+    announcer.stations.aprsSource.loginPassword = "s3cret";
     ASSERT_TRUE(announcer.saveConfiguration());
     const std::string saved = contentOf(ini());
     EXPECT_EQ(saved, announcer.configurationText());
@@ -71,10 +71,10 @@ TEST_F(ConfigurationSaveTest, EachSaveReplacesTheFileWholeAndReadOnly) {
     EXPECT_EQ(modeOf(ini()), 0400u);  // it holds the APRS password
     EXPECT_FALSE(fs::exists(temporary()));
 
-    announcer.stations.FormMeteoAPRS.EditPW.clear();
+    announcer.stations.aprsSource.loginPassword.clear();
     ASSERT_TRUE(announcer.saveConfiguration());
     EXPECT_EQ(modeOf(ini()), 0444u);
-    EXPECT_EQ(announcer.status.EditData(), "");
+    EXPECT_EQ(announcer.status.statusText(), "");
 }
 
 // Runs the save in a child process, which may first take away what it needs.
@@ -83,7 +83,7 @@ int saveInChild(Announcer& announcer, const std::function<void()>& hinder) {
     if (child == 0) {
         if (hinder) hinder();
         const bool saved = announcer.saveConfiguration();
-        ::_exit(!saved && announcer.status.EditData() == "Error: skycrier" ? 0 : 1);
+        ::_exit(!saved && announcer.status.statusText() == "Error: skycrier" ? 0 : 1);
     }
     int status = -1;
     ::waitpid(child, &status, 0);
@@ -126,7 +126,7 @@ TEST_F(ConfigurationSaveTest, AFailedSaveIsToldAndKeepsThePreviousFile) {
         ASSERT_TRUE(a.saveConfiguration()) << c.name;
         const std::string before = contentOf(f / "skycrier.ini");
         if (c.prepare) c.prepare(f);
-        a.settings.SpinEditPause = 7;
+        a.settings.pauseSeconds = 7;
         EXPECT_EQ(saveInChild(a, c.hinder), 0) << c.name;
         EXPECT_EQ(contentOf(f / "skycrier.ini"), before) << c.name;
         EXPECT_EQ(modeOf(f / "skycrier.ini"), 0444u) << c.name;

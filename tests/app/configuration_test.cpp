@@ -41,27 +41,27 @@ TEST(ConfigText, LineEndsKeysAndVerbatimValues) {
 
 TEST_F(ConfigurationTest, HeaderOnlyKeepsEveryDefault) {
     load("[SKYCRIER V2.2.2]\r\n");
-    EXPECT_FALSE(bulletin.CheckBoxEntete);
-    EXPECT_TRUE(bulletin.CheckBoxDate);
+    EXPECT_FALSE(bulletin.playHeader);
+    EXPECT_TRUE(bulletin.speakDate);
     EXPECT_EQ(bulletin.greetingFile, "kuckoo.wav");
     EXPECT_EQ(bulletin.staleRule, StaleRule::Always);
-    EXPECT_FALSE(bulletin.Menu16secteurs);
-    EXPECT_TRUE(lines.CheckBoxDTR && lines.CheckBoxRTS && lines.CheckBoxDCD);
+    EXPECT_FALSE(bulletin.sixteenPointDirections);
+    EXPECT_TRUE(lines.keyDtr && lines.keyRts && lines.holdOnDcd);
     EXPECT_TRUE(units.temperatureMetric());
     EXPECT_FALSE(port.isOpen());
 }
 
 TEST_F(ConfigurationTest, FlagsFollowTheirOwnLiterals) {
     load("ENTETE=y\nHELLO=Y\nFINAL=Y\nDATE=\n");
-    EXPECT_FALSE(bulletin.CheckBoxEntete);  // only "Y" checks
-    EXPECT_TRUE(bulletin.CheckBoxBrell);
-    EXPECT_TRUE(bulletin.CheckBoxFin);
-    EXPECT_TRUE(bulletin.CheckBoxDate);  // only "N" unchecks
+    EXPECT_FALSE(bulletin.playHeader);  // only "Y" checks
+    EXPECT_TRUE(bulletin.playGreeting);
+    EXPECT_TRUE(bulletin.playClosing);
+    EXPECT_TRUE(bulletin.speakDate);  // only "N" unchecks
     load("HELLO=yes\nFINAL=N\nDATE=N\nENTETE=Y\n");
-    EXPECT_FALSE(bulletin.CheckBoxBrell);
-    EXPECT_FALSE(bulletin.CheckBoxFin);
-    EXPECT_FALSE(bulletin.CheckBoxDate);
-    EXPECT_TRUE(bulletin.CheckBoxEntete);
+    EXPECT_FALSE(bulletin.playGreeting);
+    EXPECT_FALSE(bulletin.playClosing);
+    EXPECT_FALSE(bulletin.speakDate);
+    EXPECT_TRUE(bulletin.playHeader);
 }
 
 TEST_F(ConfigurationTest, PathsPauseRoseAndAge) {
@@ -69,24 +69,24 @@ TEST_F(ConfigurationTest, PathsPauseRoseAndAge) {
     EXPECT_EQ(bulletin.headerFile, "/srv/id.wav");
     EXPECT_EQ(bulletin.greetingFile, "chime.wav");
     EXPECT_EQ(bulletin.closingFile, "a=b.wav");
-    EXPECT_EQ(bulletin.SpinEditPause, 7);
-    EXPECT_TRUE(bulletin.Menu16secteurs);
+    EXPECT_EQ(bulletin.pauseSeconds, 7);
+    EXPECT_TRUE(bulletin.sixteenPointDirections);
     EXPECT_EQ(bulletin.staleRule, StaleRule::TwoHours);
     EXPECT_EQ(bulletin.vocabularyFolder, "");
     load("VOCABULARY=voices/op\n");
     EXPECT_EQ(bulletin.vocabularyFolder, "voices/op");
     load("PAUSE=x\nOLD=4\nROSE=8\n");
-    EXPECT_EQ(bulletin.SpinEditPause, 7);  // a malformed pause is ignored
+    EXPECT_EQ(bulletin.pauseSeconds, 7);  // a malformed pause is ignored
     EXPECT_EQ(bulletin.staleRule, StaleRule::TwoHours);
-    EXPECT_TRUE(bulletin.Menu16secteurs);
+    EXPECT_TRUE(bulletin.sixteenPointDirections);
     load("PAUSE=40\nOLD=1\n");
-    EXPECT_EQ(bulletin.SpinEditPause, 15);
+    EXPECT_EQ(bulletin.pauseSeconds, 15);
     EXPECT_EQ(bulletin.staleRule, StaleRule::OneHour);
 }
 
 TEST_F(ConfigurationTest, KeysMatchExactlyAndLaterLinesWin) {
     load("pause=3\nPAUSE =4\nPAUSE=5\nPAUSE=6\n");
-    EXPECT_EQ(bulletin.SpinEditPause, 6);
+    EXPECT_EQ(bulletin.pauseSeconds, 6);
 }
 
 TEST_F(ConfigurationTest, UnitsAreMetricOnlyForY) {
@@ -104,9 +104,9 @@ TEST_F(ConfigurationTest, PortAndLines) {
     load("COM=3\nDTR=0\nRTS=1\nDCD=0\n");
     EXPECT_TRUE(port.isOpen());
     EXPECT_EQ(port.portName(), "COM3");
-    EXPECT_FALSE(lines.CheckBoxDTR);
-    EXPECT_TRUE(lines.CheckBoxRTS);
-    EXPECT_FALSE(lines.CheckBoxDCD);
+    EXPECT_FALSE(lines.keyDtr);
+    EXPECT_TRUE(lines.keyRts);
+    EXPECT_FALSE(lines.holdOnDcd);
     load("COM=/dev/ttyUSB0\n");
     EXPECT_EQ(port.portName(), "/dev/ttyUSB0");
     load("COM=COM4\n");
@@ -146,59 +146,59 @@ protected:
 
 TEST_F(SourceConfigurationTest, TheRememberedSourceStartsAfterTheLastLine) {
     loadSources("METEO=MON\nMETEO=W23\nUNITTC=N\nW23_DAT=" + history() + "\n");
-    EXPECT_EQ(stations.FormChoixMeteo.checkedSource(), SourceKind::W23);
-    EXPECT_TRUE(stations.FormMeteoW23.TimerMeteo.enabled());
-    EXPECT_EQ(stations.FormMeteoW23.CheckBoxTint.caption, "T-int (°F) = 68.0");
+    EXPECT_EQ(stations.sourceChoice.checkedSource(), SourceKind::W23);
+    EXPECT_TRUE(stations.ws23Source.pollTimer.enabled());
+    EXPECT_EQ(stations.ws23Source.insideTemperatureBox.caption, "T-int (°F) = 68.0");
 
     loadSources("METEO=W28\nMETEO=MON\n");  // "MON" is chosen at once, W28 after
-    EXPECT_EQ(stations.FormChoixMeteo.checkedSource(), SourceKind::W28);
-    EXPECT_FALSE(stations.FormMeteoW23.TimerMeteo.enabled());
+    EXPECT_EQ(stations.sourceChoice.checkedSource(), SourceKind::W28);
+    EXPECT_FALSE(stations.ws23Source.pollTimer.enabled());
 }
 
 TEST_F(SourceConfigurationTest, UnknownOrAbsentSourceLeavesNoSource) {
     loadSources("METEO=w23\nMETEO=\n");
-    EXPECT_EQ(stations.FormChoixMeteo.checkedSource(), SourceKind::None);
+    EXPECT_EQ(stations.sourceChoice.checkedSource(), SourceKind::None);
 }
 
 TEST_F(SourceConfigurationTest, MissingDataFileStillChoosesTheSourceAndIsKept) {
     const std::string file = (dir.path() / "2026-03.wlk").string();
     loadSources("METEO=PRO2\nPRO2_DAT=" + file + "\n");
-    EXPECT_EQ(stations.FormChoixMeteo.checkedSource(), SourceKind::Pro2);
-    EXPECT_EQ(stations.FormMeteoPro2.StaticTextErreur(), "Error de archivo");
-    EXPECT_EQ(stations.FormMeteoPro2.EditDat, file);
+    EXPECT_EQ(stations.sourceChoice.checkedSource(), SourceKind::Pro2);
+    EXPECT_EQ(stations.pro2Source.errorLine(), "Error de archivo");
+    EXPECT_EQ(stations.pro2Source.inputLine, file);
 }
 
 TEST_F(SourceConfigurationTest, SpokenItemsFollowTheirYFlags) {
     loadSources("W23_TEMPINT=Y\nW23_HUMIDI=Y\nW23_PLUIE=y\nW28_TRES=Y\nPRO2_DIRVENT=Y\nPRO2_VITRAFA=N\n");
-    const TFormMeteoW23& w23 = stations.FormMeteoW23;
-    EXPECT_TRUE(w23.CheckBoxTint.checked);
-    EXPECT_TRUE(w23.CheckBoxHumiExt.checked);
-    EXPECT_FALSE(w23.CheckBoxPluie.checked);
-    EXPECT_FALSE(w23.CheckBoxText.checked);
-    EXPECT_TRUE(stations.FormMeteoW28.CheckBoxTRes.checked);
-    EXPECT_TRUE(stations.FormMeteoPro2.CheckBoxDire.checked);
-    EXPECT_FALSE(stations.FormMeteoPro2.CheckBoxRafa.checked);
+    const Ws23Source& w23 = stations.ws23Source;
+    EXPECT_TRUE(w23.insideTemperatureBox.checked);
+    EXPECT_TRUE(w23.humidityBox.checked);
+    EXPECT_FALSE(w23.rainBox.checked);
+    EXPECT_FALSE(w23.outsideTemperatureBox.checked);
+    EXPECT_TRUE(stations.ws28Source.feltTemperatureBox.checked);
+    EXPECT_TRUE(stations.pro2Source.directionBox.checked);
+    EXPECT_FALSE(stations.pro2Source.gustBox.checked);
 }
 
 TEST_F(SourceConfigurationTest, PeriodsOffsetsThresholdsAndChoices) {
     loadSources(
         "W23_METPERI=15\nW28_METPERI=99\nPRO2_METPERI=x\nW23_POFFSET=-4\nW28_POFFSET=2.5\nW23_SEUILTEN=7\n"
         "PRO2_SEUILTEN=q\nW28_PABS=N\nPRO2_NEW=Y\n");
-    EXPECT_EQ(stations.FormMeteoW23.SpinEditRafraichir.value(), 15);
-    EXPECT_EQ(stations.FormMeteoW23.TimerMeteo.interval(), 60'000);  // until "Actualizar"
-    EXPECT_EQ(stations.FormMeteoW28.SpinEditRafraichir.value(), 60);
-    EXPECT_EQ(stations.FormMeteoPro2.SpinEditRafraichir.value(), 1);
-    EXPECT_EQ(stations.FormMeteoW23.SpinEditOffSetPression.value(), -4);
-    EXPECT_EQ(stations.FormMeteoW28.SpinEditOffSetPression.value(), 0);
+    EXPECT_EQ(stations.ws23Source.pollMinutes.value(), 15);
+    EXPECT_EQ(stations.ws23Source.pollTimer.interval(), 60'000);  // until "Actualizar"
+    EXPECT_EQ(stations.ws28Source.pollMinutes.value(), 60);
+    EXPECT_EQ(stations.pro2Source.pollMinutes.value(), 1);
+    EXPECT_EQ(stations.ws23Source.pressureCorrection.value(), -4);
+    EXPECT_EQ(stations.ws28Source.pressureCorrection.value(), 0);
     EXPECT_DOUBLE_EQ(stations.context.TendencyThreshold, 0.7);
-    EXPECT_TRUE(stations.FormMeteoW28.RadioButtonPREL());
-    EXPECT_FALSE(stations.FormMeteoW28.TimerMeteo.enabled());  // chosen, not polled
-    EXPECT_TRUE(stations.FormMeteoPro2.CheckBoxFichier.checked);
+    EXPECT_TRUE(stations.ws28Source.relativePressure());
+    EXPECT_FALSE(stations.ws28Source.pollTimer.enabled());  // chosen, not polled
+    EXPECT_TRUE(stations.pro2Source.currentMonthFileBox.checked);
 
     loadSources("PRO2_SEUILTEN=3\nW28_PABS=Y\nPRO2_NEW=N\n");
     EXPECT_DOUBLE_EQ(stations.context.TendencyThreshold, 0.3);
-    EXPECT_TRUE(stations.FormMeteoW28.RadioButtonPABS());
-    EXPECT_FALSE(stations.FormMeteoPro2.CheckBoxFichier.checked);
+    EXPECT_TRUE(stations.ws28Source.absolutePressure());
+    EXPECT_FALSE(stations.pro2Source.currentMonthFileBox.checked);
 }
 
 TEST_F(SourceConfigurationTest, SourceWindowGeometry) {
@@ -225,7 +225,7 @@ TEST_F(SourceConfigurationTest, TheWeatherMonitorPortIsReadAndWrittenBack) {
         StationSources fresh{loop, units};
         ConfigTargets targets{bulletin, lines, units, port, &fresh};
         const LoadOutcome loaded = loadConfiguration(std::string("METCOMM=") + c.value + "\n", targets);
-        EXPECT_EQ(fresh.FormMeteo.port(), c.port);
+        EXPECT_EQ(fresh.monitorSource.port(), c.port);
         EXPECT_EQ(loaded.ignored.size(), c.ignored ? 1u : 0u);
         const std::string text = configurationText(targets);
         EXPECT_NE(text.find(std::string("\r\nMETCOMM=") + c.saved + "\r\n"), std::string::npos) << text;
@@ -236,9 +236,9 @@ TEST_F(SourceConfigurationTest, TheRememberedSourceWaitsForItsOwnStep) {
     ConfigTargets targets{bulletin, lines, units, port, &stations};
     const LoadOutcome loaded = loadConfiguration("METEO=PRO2\r\nMETEO=W23\r\n", targets);
     EXPECT_EQ(loaded.remembered, SourceKind::W23);
-    EXPECT_EQ(stations.FormChoixMeteo.checkedSource(), SourceKind::None);
+    EXPECT_EQ(stations.sourceChoice.checkedSource(), SourceKind::None);
     applyRememberedSource(loaded.remembered, targets);
-    EXPECT_EQ(stations.FormChoixMeteo.checkedSource(), SourceKind::W23);
+    EXPECT_EQ(stations.sourceChoice.checkedSource(), SourceKind::W23);
 }
 
 TEST_F(SourceConfigurationTest, EachSourceTakesItsSettings) {
@@ -247,21 +247,21 @@ TEST_F(SourceConfigurationTest, EachSourceTakesItsSettings) {
         "[SKYCRIER V2.2.2]\nMETCOMM=3\nLOG=Y\nAPRS_KM=Y\nAPRS_DGF=\nAPRS_INC=N\nAPRS_TU=1\nAPRS_TU=2\n"
         "APRS_DAT=nowhere.txt\nAPRS_PW=pw\nMETAR_DAT=https://m/?id=LEMD\nMETAR_FAV3=LEBL\nAPRS_VITVENT=Y\n",
         targets);
-    EXPECT_EQ(stations.FormMeteo.port(), "COM3");
-    EXPECT_EQ(stations.FormMeteo.ButtonPort, "COM=3");
-    EXPECT_TRUE(stations.FormMeteo.CheckBoxlog.checked);
-    const TFormMeteoAPRS& aprs = stations.FormMeteoAPRS;
+    EXPECT_EQ(stations.monitorSource.port(), "COM3");
+    EXPECT_EQ(stations.monitorSource.portButtonText, "COM=3");
+    EXPECT_TRUE(stations.monitorSource.hourlyLogBox.checked);
+    const AprsSource& aprs = stations.aprsSource;
     EXPECT_EQ(aprs.input.wind, AprsWindUnit::Kmh);
     EXPECT_FALSE(aprs.input.fahrenheit);
     EXPECT_FALSE(aprs.input.hundredthsOfInch);
-    EXPECT_EQ(aprs.ComboBoxTU, 1);
+    EXPECT_EQ(aprs.timeZoneChoice, 1);
     // A file not there is kept as configured, shown with its error.
-    EXPECT_EQ(aprs.EditDat, "nowhere.txt");
-    EXPECT_EQ(aprs.StaticTextErreur(), "Error de archivo #6");
-    EXPECT_EQ(aprs.EditPW, "pw");
-    EXPECT_EQ(stations.FormMeteoMETAR.EditDat, "https://m/?id=LEMD");
-    EXPECT_EQ(stations.FormMeteoMETAR.FormFav.Edit[2], "LEBL");
-    EXPECT_TRUE(stations.FormMeteoAPRS.CheckBoxVent.checked);
+    EXPECT_EQ(aprs.inputLine, "nowhere.txt");
+    EXPECT_EQ(aprs.errorLine(), "Error de archivo #6");
+    EXPECT_EQ(aprs.loginPassword, "pw");
+    EXPECT_EQ(stations.metarSource.inputLine, "https://m/?id=LEMD");
+    EXPECT_EQ(stations.metarSource.favourites.entries[2], "LEBL");
+    EXPECT_TRUE(stations.aprsSource.windBox.checked);
     ASSERT_EQ(loaded.ignored.size(), 2u);
     EXPECT_EQ(loaded.ignored[0].number, 8u);
     EXPECT_EQ(loaded.ignored[0].reason, "out of range -1..1: APRS_TU=2");
@@ -270,25 +270,25 @@ TEST_F(SourceConfigurationTest, EachSourceTakesItsSettings) {
 
 TEST_F(SourceConfigurationTest, InternetSourcesPollEveryTenMinutesUnlessAPeriodIsStored) {
     ConfigTargets targets{bulletin, lines, units, port, &stations};
-    InternetSource* const sources[] = {&stations.FormMeteoMETAR, &stations.FormMeteoAPRS};
+    InternetSource* const sources[] = {&stations.metarSource, &stations.aprsSource};
     for (InternetSource* source : sources) {
-        EXPECT_EQ(source->SpinEditRafraichir.value(), 10);
+        EXPECT_EQ(source->pollMinutes.value(), 10);
         // The first poll already waits the period shown, without "Actualizar".
-        source->TimerMeteoTimer();
-        EXPECT_EQ(source->TimerMeteo.interval(), 600'000);
+        source->poll();
+        EXPECT_EQ(source->pollTimer.interval(), 600'000);
     }
     EXPECT_NE(configurationText(targets).find("METAR_METPERI=10\r\n"), std::string::npos);
 
     loadSources("METAR_METPERI=1\nAPRS_METPERI=30\n");
-    EXPECT_EQ(stations.FormMeteoMETAR.SpinEditRafraichir.value(), 1);
-    EXPECT_EQ(stations.FormMeteoAPRS.SpinEditRafraichir.value(), 30);
+    EXPECT_EQ(stations.metarSource.pollMinutes.value(), 1);
+    EXPECT_EQ(stations.aprsSource.pollMinutes.value(), 30);
 }
 
 TEST_F(SourceConfigurationTest, TheMetarProviderIsKeptAsWrittenAndSavedLastWhenNotTheDefault) {
     ConfigTargets targets{bulletin, lines, units, port, &stations};
     const std::string older = configurationText(targets);
     EXPECT_EQ(older.find("METAR_PROVIDER="), std::string::npos);
-    TFormMeteoMETAR& metar = stations.FormMeteoMETAR;
+    MetarSource& metar = stations.metarSource;
     EXPECT_EQ(metar.webAddressOf("eddf //Frankfurt"),
               "https://tgftp.nws.noaa.gov/data/observations/metar/stations/EDDF.TXT");
 
@@ -320,7 +320,7 @@ TEST_F(SourceConfigurationTest, TheMetarProviderIsKeptAsWrittenAndSavedLastWhenN
 TEST_F(SourceConfigurationTest, UnitLinesRefreshTheSelectedSource) {
     loadSources("METEO=W23\nW23_DAT=" + history() + "\n");
     loadSources("UNITVK=N\n");
-    EXPECT_EQ(stations.FormMeteoW23.CheckBoxVent.caption, "Viento (mph) = 0");
+    EXPECT_EQ(stations.ws23Source.windBox.caption, "Viento (mph) = 0");
     EXPECT_FALSE(stations.unitsChoice.isMetric(Quantity::Wind));
 }
 

@@ -30,9 +30,9 @@ protected:
 
 TEST_F(LogBookTest, ANewLogStartsWithItsTitleAndIsSavedWholeWithCrLf) {
     log.read();  // no file yet: the title and an empty line stay
-    log.AppendLog("Meteo MonII Tini=21");
+    log.appendLine("Meteo MonII Tini=21");
     loop.advance(3'600'000);
-    log.AppendLog("second");
+    log.appendLine("second");
     EXPECT_EQ(fileText(file),
               "Log BRELL\r\n\r\n2026-12-07 14:00:00 Meteo MonII Tini=21\r\n2026-12-07 15:00:00 second\r\n");
 }
@@ -41,7 +41,7 @@ TEST_F(LogBookTest, AnExistingLogIsReadWhateverItsLineEnds) {
     dir.write(kLogFileName, "Log BRELL\r\nold one\nold two\rold three");
     log.read();
     EXPECT_EQ(log.lines(), (std::vector<std::string>{"Log BRELL", "old one", "old two", "old three"}));
-    log.AppendLog("new");
+    log.appendLine("new");
     EXPECT_EQ(fileText(file), "Log BRELL\r\nold one\r\nold two\r\nold three\r\n2026-12-07 14:00:00 new\r\n");
 }
 
@@ -51,7 +51,7 @@ TEST_F(LogBookTest, AFullLogDropsItsOldestEntryAndKeepsItsTitle) {
     dir.write(kLogFileName, full);
     log.read();
     ASSERT_EQ(log.lines().size(), kMaxLogLines);
-    log.AppendLog("newest");
+    log.appendLine("newest");
     ASSERT_EQ(log.lines().size(), kMaxLogLines);
     EXPECT_EQ(log.lines()[0], "Log BRELL");
     EXPECT_EQ(log.lines()[1], "entry 2");
@@ -66,14 +66,14 @@ TEST_F(LogBookTest, FailuresAreIgnoredAndTheEntryStaysInMemory) {
     // The log's name is taken by a folder: it can be neither read nor replaced.
     std::filesystem::create_directory(file);
     log.read();
-    log.AppendLog("kept");
+    log.appendLine("kept");
     EXPECT_EQ(log.lines(), (std::vector<std::string>{"Log BRELL", "", "2026-12-07 14:00:00 kept"}));
     EXPECT_TRUE(std::filesystem::is_directory(file));
 
     // A program folder that is gone.
     LogBook nowhere(loop, dir.path() / "gone" / kLogFileName);
     nowhere.read();
-    nowhere.AppendLog("kept");
+    nowhere.appendLine("kept");
     EXPECT_EQ(nowhere.lines().size(), 3u);
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "gone"));
 

@@ -18,23 +18,23 @@ struct FakeAutostart : Autostart {
 
 TEST(MainWindow, AChosenWaveFileIsKeptOnlyWhenItCanBeRead) {
     const struct {
-        void (TForm1::*choose)(const std::string&);
+        void (MainWindowModel::*choose)(const std::string&);
         std::string BulletinSettings::*path;
-        TForm1::FileButton TForm1::*button;
+        MainWindowModel::FileButton MainWindowModel::*button;
         const char* error;
     } choosers[] = {
-        {&TForm1::chooseHeaderFile, &BulletinSettings::headerFile, &TForm1::ButtonParcourirEnTete,
+        {&MainWindowModel::chooseHeaderFile, &BulletinSettings::headerFile, &MainWindowModel::headerFileButton,
          "Error: Nombre de archivo"},
-        {&TForm1::chooseGreetingFile, &BulletinSettings::greetingFile, &TForm1::ButtonParcourirBrell,
+        {&MainWindowModel::chooseGreetingFile, &BulletinSettings::greetingFile, &MainWindowModel::greetingFileButton,
          "Fehler: Dateiname"},
-        {&TForm1::chooseClosingFile, &BulletinSettings::closingFile, &TForm1::ButtonParcourirFin, "Fehler: Dateiname"},
+        {&MainWindowModel::chooseClosingFile, &BulletinSettings::closingFile, &MainWindowModel::closingFileButton, "Fehler: Dateiname"},
     };
     test::TempDir dir;
     const std::string wave = dir.write("with space é.wav", "RIFF");
     for (const auto& c : choosers) {
         ScheduleSettings schedule;
         BulletinSettings bulletin;
-        TForm1 w(schedule, bulletin);
+        MainWindowModel w(schedule, bulletin);
         std::vector<std::string> errors;
         w.showError = [&](const std::string& text) { errors.push_back(text); };
         (w.*c.choose)(wave);
@@ -49,24 +49,24 @@ TEST(MainWindow, AChosenWaveFileIsKeptOnlyWhenItCanBeRead) {
 
 TEST(MainWindow, MinimisingGoesToTheTrayWhenAskedAndSavesUnlessLoadingCausedIt) {
     const struct {
-        void (TForm1::*click)();
+        void (MainWindowModel::*click)();
         bool reduce, noSave;
         std::vector<bool> minimised;  // hideTaskbar of each minimise
         int saves;
     } cases[] = {
-        {&TForm1::CheckBoxReduireClick, false, false, {}, 0}, {&TForm1::CheckBoxReduireClick, true, false, {true}, 1},
-        {&TForm1::CheckBoxReduireClick, true, true, {true}, 0}, {&TForm1::Button2Click, false, false, {false}, 1},
-        {&TForm1::Button2Click, true, false, {true}, 1},        {&TForm1::Button2Click, false, true, {false}, 0},
+        {&MainWindowModel::applyStartMinimised, false, false, {}, 0}, {&MainWindowModel::applyStartMinimised, true, false, {true}, 1},
+        {&MainWindowModel::applyStartMinimised, true, true, {true}, 0}, {&MainWindowModel::minimiseByUser, false, false, {false}, 1},
+        {&MainWindowModel::minimiseByUser, true, false, {true}, 1},        {&MainWindowModel::minimiseByUser, false, true, {false}, 0},
     };
     for (const auto& c : cases) {
         ScheduleSettings schedule;
         BulletinSettings bulletin;
-        TForm1 w(schedule, bulletin);
+        MainWindowModel w(schedule, bulletin);
         std::vector<bool> minimised;
         int saves = 0;
         w.minimiseApplication = [&](bool hideTaskbar) { minimised.push_back(hideTaskbar); };
         w.saveConfiguration = [&] { ++saves; };
-        w.CheckBoxReduire = c.reduce;
+        w.startMinimised = c.reduce;
         w.noSaveOnMinimise = c.noSave;
         (w.*c.click)();
         EXPECT_EQ(minimised, c.minimised);
@@ -86,10 +86,10 @@ TEST(MainWindow, LoadingTheBoxesActsAsTheirClicks) {
     EXPECT_EQ(autostart.calls, std::vector<bool>{true});
     EXPECT_EQ(minimised, std::vector<bool>{true});
     EXPECT_FALSE(std::filesystem::exists(ini)) << "the minimise of loading saves nothing";
-    r.a.mainWindow.Button2Click();
+    r.a.mainWindow.minimiseByUser();
     EXPECT_TRUE(std::filesystem::exists(ini)) << "the user's next minimise saves";
-    r.a.mainWindow.CheckBoxDemarrage = false;
-    r.a.mainWindow.CheckBoxDemarrageClick();
+    r.a.mainWindow.startWithSession = false;
+    r.a.mainWindow.applyStartWithSession();
     EXPECT_EQ(autostart.calls, (std::vector<bool>{true, false}));
 }
 
@@ -97,24 +97,24 @@ TEST(MainWindow, TheRecordMenuTogglesAndTheRecorderMustExist) {
     test::Rig r;
     int beeps = 0;
     r.a.stations.context.beep = [&] { ++beeps; };
-    EXPECT_TRUE(r.a.mainWindow.MenuRecordClick()) << "checked: the recorder window is shown";
-    EXPECT_FALSE(r.a.mainWindow.MenuRecordClick());
+    EXPECT_TRUE(r.a.mainWindow.toggleRecording()) << "checked: the recorder window is shown";
+    EXPECT_FALSE(r.a.mainWindow.toggleRecording());
     const std::string recorder = r.dir.write("tapewell", "");
-    EXPECT_TRUE(r.a.FormRecord.ButtonParcourirClick(recorder));
-    EXPECT_EQ(r.a.mainWindow.EditSonivue, recorder);
-    EXPECT_FALSE(r.a.FormRecord.ButtonParcourirClick((r.dir.path() / "vanished").string()));
-    EXPECT_EQ(r.a.mainWindow.EditSonivue, "");
+    EXPECT_TRUE(r.a.recorderWindow.takeChosenFile(recorder));
+    EXPECT_EQ(r.a.mainWindow.recorderProgram, recorder);
+    EXPECT_FALSE(r.a.recorderWindow.takeChosenFile((r.dir.path() / "vanished").string()));
+    EXPECT_EQ(r.a.mainWindow.recorderProgram, "");
     EXPECT_EQ(beeps, 1);
 }
 
 TEST(MainWindow, EscapeEndsTheBulletinOnTheAirAndNoKeyReachesTheControls) {
     test::Rig r;
-    r.a.settings.CheckBoxFin = true;
+    r.a.settings.playClosing = true;
     r.a.settings.closingFile = "kuckoo.wav";
     std::vector<int> passed;
     r.run([&](test::Rig& rig) {
         for (int key : {int{'A'}, kKeyEscape}) {
-            rig.a.mainWindow.FormKeyDown(key);
+            rig.a.mainWindow.previewKey(key);
             passed.push_back(key);
         }
     });

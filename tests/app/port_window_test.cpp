@@ -14,11 +14,11 @@ namespace {
 struct PortWindowRig {
     // Clicks the item of the list that reads text.
     void click(const std::string& text) {
-        const auto& items = form.ListBoxCOM.Items;
+        const auto& items = form.portList.Items;
         const auto item = std::find(items.begin(), items.end(), text);
         ASSERT_NE(item, items.end()) << text;
-        form.ListBoxCOM.ItemIndex = static_cast<int>(item - items.begin());
-        form.ListBoxCOMClick();
+        form.portList.ItemIndex = static_cast<int>(item - items.begin());
+        form.choosePortFromList();
     }
 
     VirtualLoop loop;
@@ -27,15 +27,15 @@ struct PortWindowRig {
     TransmitterPortControl port{loop, line};
     ScheduleSettings schedule;
     BulletinSettings bulletin;
-    TForm1 mainWindow{schedule, bulletin};
+    MainWindowModel mainWindow{schedule, bulletin};
     PortLineSettings lines;
     int listings = 0;
-    TFormCOM form{port, mainWindow, lines, [this] {
+    PortWindowModel form{port, mainWindow, lines, [this] {
                       ++listings;
                       return std::vector<std::string>{"/dev/ttyS0", "/dev/ttyS2", "/dev/ttyUSB0"};
                   }};
     bool answered = [this] {
-        form.answerClick = [this](const std::string& title, const std::string&) { errors.push_back(title); };
+        form.answerUser = [this](const std::string& title, const std::string&) { errors.push_back(title); };
         return true;
     }();
     int releases = 0;
@@ -60,24 +60,24 @@ TEST(PortWindow, ShowingSelectsTheTransmitterPort) {
         if (c.configured == "0") r.form.chooseNoPort();
         else if (!c.configured.empty()) r.form.choosePort(c.configured);
 
-        r.form.FormShow();
-        r.form.FormShow();
+        r.form.prepareToShow();
+        r.form.prepareToShow();
         EXPECT_EQ(r.form.selectedItem(), c.selected);
-        EXPECT_EQ(r.mainWindow.LabelCOM, c.label);
+        EXPECT_EQ(r.mainWindow.portLabel, c.label);
         EXPECT_EQ(r.listings, 1);
-        EXPECT_EQ(r.form.ListBoxCOM.Items.front(), "No COM");
-        EXPECT_EQ(r.form.ListBoxCOM.Items.size(), c.configured == "COM9" ? 5u : 4u);
+        EXPECT_EQ(r.form.portList.Items.front(), "No COM");
+        EXPECT_EQ(r.form.portList.Items.size(), c.configured == "COM9" ? 5u : 4u);
     }
 }
 
 TEST(PortWindow, PickingAPortOpensItNoComReleasesItAndARefusedOneWaits) {
     PortWindowRig r;
     r.form.onReleased = [&r] { ++r.releases; };
-    r.form.FormShow();
+    r.form.prepareToShow();
     r.click("/dev/ttyUSB0");
     EXPECT_EQ(r.line.device, "/dev/ttyUSB0");
     EXPECT_EQ(r.port.portName(), "/dev/ttyUSB0");
-    EXPECT_EQ(r.mainWindow.LabelCOM, "/dev/ttyUSB0");
+    EXPECT_EQ(r.mainWindow.portLabel, "/dev/ttyUSB0");
 
     std::string error;
     r.port.setLine(SerialPin::DTR, true, error);
@@ -89,12 +89,12 @@ TEST(PortWindow, PickingAPortOpensItNoComReleasesItAndARefusedOneWaits) {
     r.click("No COM");
     EXPECT_FALSE(r.line.isOpen());
     EXPECT_EQ(r.port.portName(), "No COM");
-    EXPECT_EQ(r.mainWindow.LabelCOM, "COM");
+    EXPECT_EQ(r.mainWindow.portLabel, "COM");
     EXPECT_EQ(r.form.selectedItem(), "No COM");
     EXPECT_EQ(r.releases, 1);
 
-    r.form.ListBoxCOM.ItemIndex = -1;  // a click beside the items
-    r.form.ListBoxCOMClick();
+    r.form.portList.ItemIndex = -1;  // a click beside the items
+    r.form.choosePortFromList();
     EXPECT_EQ(r.releases, 1);
 
     // A port refused after the click is answered there, and stays chosen, shown absent, until it opens.
@@ -105,14 +105,14 @@ TEST(PortWindow, PickingAPortOpensItNoComReleasesItAndARefusedOneWaits) {
     EXPECT_FALSE(r.port.isOpen());
     EXPECT_EQ(r.port.portName(), "/dev/ttyS2");
     EXPECT_EQ(r.form.selectedItem(), "/dev/ttyS2");
-    EXPECT_EQ(r.mainWindow.LabelCOM, "/dev/ttyS2");
-    EXPECT_TRUE(r.mainWindow.LabelCOMAbsent);
-    EXPECT_EQ(r.form.StaticTextErreur(), "/dev/ttyS2: No such file or directory");
+    EXPECT_EQ(r.mainWindow.portLabel, "/dev/ttyS2");
+    EXPECT_TRUE(r.mainWindow.portAbsent);
+    EXPECT_EQ(r.form.errorLine(), "/dev/ttyS2: No such file or directory");
     EXPECT_EQ(r.releases, 2);
     r.line.refuseOpen = false;
     r.loop.advance(TransmitterPortControl::kRetryMs);
     EXPECT_TRUE(r.port.isOpen());
-    EXPECT_FALSE(r.mainWindow.LabelCOMAbsent);
+    EXPECT_FALSE(r.mainWindow.portAbsent);
     EXPECT_EQ(r.errors.size(), 1u);
 }
 

@@ -41,7 +41,7 @@ TEST(ProgramPeers, ConnectsAtTheStartAndDisconnectsAtTheClose) {
                                     : std::vector<std::string>{});
         EXPECT_TRUE(program.started());
 
-        program.FormClose();
+        program.close();
         EXPECT_TRUE(std::filesystem::exists(dir.path() / "skycrier.ini"));
         EXPECT_FALSE(mailbox.listening());
         if (!refused) {

@@ -73,16 +73,16 @@ TEST(Program, TheFirstTickBringsItUpAndTheScheduleBeginsASecondLater) {
     r.loop.advance(499);
     EXPECT_FALSE(r.program.started());
     EXPECT_EQ(r.a.mainWindow.Caption, "SkyCrier");
-    EXPECT_EQ(r.a.schedule.Edit1, "0");
+    EXPECT_EQ(r.a.schedule.periodText, "0");
 
     r.loop.advance(1);
     EXPECT_TRUE(r.program.started());
     EXPECT_EQ(r.a.mainWindow.Caption, "SKYCRIER V2.2.2");
-    EXPECT_EQ(r.a.schedule.Edit1, "15");
-    EXPECT_EQ(r.a.scheduler.EditTime, " 07:14:59");
-    EXPECT_TRUE(r.a.stations.FormChoixMeteo.isChecked(SourceKind::W23));
-    EXPECT_TRUE(r.a.stations.FormMeteoW23.meteo.ErrorText.empty());
-    EXPECT_EQ(r.a.FormCOM.selectedItem(), "/dev/ttyS0");
+    EXPECT_EQ(r.a.schedule.periodText, "15");
+    EXPECT_EQ(r.a.scheduler.timeText, " 07:14:59");
+    EXPECT_TRUE(r.a.stations.sourceChoice.isChecked(SourceKind::W23));
+    EXPECT_TRUE(r.a.stations.ws23Source.meteo.ErrorText.empty());
+    EXPECT_EQ(r.a.portWindow.selectedItem(), "/dev/ttyS0");
     // The old log is read before the first new entry is added to it.
     ASSERT_EQ(r.a.logBook.lines().size(), 3u);
     EXPECT_EQ(r.a.logBook.lines()[1], "2026-12-06 10:00:00 an older entry");
@@ -103,8 +103,8 @@ TEST(Program, ClosingDuringABulletinUnkeysSavesAndReleasesThePort) {
     r.a.sequencer.requestBulletin(BulletinTrigger::Button);
     r.loop.advance(1000);
     ASSERT_TRUE(r.line.raised(SerialPin::DTR));
-    r.program.FormClose();
-    r.program.FormClose();
+    r.program.close();
+    r.program.close();
     EXPECT_FALSE(r.line.raised(SerialPin::DTR));
     EXPECT_FALSE(r.line.raised(SerialPin::RTS));
     EXPECT_FALSE(r.line.isOpen());
@@ -120,8 +120,8 @@ TEST(Program, WithoutAConfigurationEverythingKeepsItsDefaultAndTheCloseWritesOne
     r.program.start();
     r.loop.advance(600);
     EXPECT_TRUE(r.reported.empty());
-    EXPECT_EQ(r.a.FormCOM.selectedItem(), "");
-    r.program.FormClose();
+    EXPECT_EQ(r.a.portWindow.selectedItem(), "");
+    r.program.close();
     EXPECT_EQ(r.saved().rfind("[SKYCRIER V2.2.2]\r\n", 0), 0u);
 }
 
@@ -136,8 +136,8 @@ TEST(Program, AConfigurationThatCannotBeReadIsNeverWrittenOver) {
     r.loop.advance(600);
     ASSERT_EQ(r.reported.size(), 1u);
     EXPECT_NE(r.reported[0].find("does not write over the file"), std::string::npos) << r.reported[0];
-    r.a.mainWindow.Button2Click();
-    r.program.FormClose();
+    r.a.mainWindow.minimiseByUser();
+    r.program.close();
     EXPECT_TRUE(r.saved() == unread);
 
     EXPECT_TRUE(r.a.saveConfiguration(Announcer::Save::OnPurpose));
@@ -158,7 +158,7 @@ TEST(Program, AFileEditedWhileTheProgramRunsIsNeverLost) {
     EXPECT_TRUE(r.a.saveConfiguration());
     EXPECT_TRUE(r.saved() == edited);
 
-    r.a.settings.SpinEditPause = 5;
+    r.a.settings.pauseSeconds = 5;
     EXPECT_TRUE(r.a.saveConfiguration());
     EXPECT_NE(r.saved().find("\r\nPAUSE=5\r\n"), std::string::npos) << r.saved();
     const auto kept = r.kept("skycrier.ini.2026");
@@ -166,7 +166,7 @@ TEST(Program, AFileEditedWhileTheProgramRunsIsNeverLost) {
     EXPECT_TRUE(test::fileText(kept[0]) == edited);
     EXPECT_NE(r.a.logBook.lines().back().find("was changed by someone else since SkyCrier read it"), std::string::npos);
     // What the program wrote itself is no stranger's version.
-    r.a.settings.SpinEditPause = 6;
+    r.a.settings.pauseSeconds = 6;
     EXPECT_TRUE(r.a.saveConfiguration());
     EXPECT_EQ(r.kept("skycrier.ini.2026").size(), 1u);
 }
@@ -180,7 +180,7 @@ TEST(Program, TheWeatherMonitorOpensAtStartUpLogsEveryHourAndClosesWithTheProgra
         r.station.openResult = openResult;
         r.program.start();
         r.loop.advance(600);
-        const TFormMeteo& monitor = r.a.stations.FormMeteo;
+        const MonitorSource& monitor = r.a.stations.monitorSource;
         EXPECT_EQ(r.station.opened, std::vector<std::string>{"/dev/ttyS3"});
         EXPECT_EQ(monitor.connected(), openResult == 1);
         EXPECT_EQ(monitor.visible, openResult != 1);
@@ -190,11 +190,11 @@ TEST(Program, TheWeatherMonitorOpensAtStartUpLogsEveryHourAndClosesWithTheProgra
             EXPECT_EQ(r.a.logBook.lines().back(),
                       "2026-12-07 08:00:00 Meteo MonII Tini=20 Text=10 PAtm=1013 Vient0=0 Rafaga=0 Direc=90");
         } else {
-            EXPECT_EQ(monitor.StaticTextStatus, kMonitorPortError);
+            EXPECT_EQ(monitor.statusText, kMonitorPortError);
             EXPECT_EQ(r.reported.at(0), "the weather source MON cannot be used (Error: COM-Port): no weather is spoken");
         }
         const int closes = r.station.closes;
-        r.program.FormClose();
+        r.program.close();
         EXPECT_EQ(r.station.closes, closes + 1);
         const std::string saved = r.saved();
         EXPECT_NE(saved.find("\r\nLOG=Y\r\nMETPERI=1\r\nMETCOMM=4\r\n"), std::string::npos) << saved;
@@ -240,17 +240,17 @@ TEST(Program, DevicesAndFilesLateAtBootAreKeptToldOnceAndPickedUp) {
         r.line.refuseOpen = c.portAbsent;
         r.program.start();
         r.loop.advance(600);
-        EXPECT_EQ(r.a.FormCOM.selectedItem(), "/dev/ttyUSB0");
-        EXPECT_EQ(r.a.mainWindow.LabelCOMAbsent, c.portAbsent);
-        EXPECT_EQ(r.a.stations.FormMeteoW23.EditDat, c.fileAbsent ? "late.dat" : "history.dat");
+        EXPECT_EQ(r.a.portWindow.selectedItem(), "/dev/ttyUSB0");
+        EXPECT_EQ(r.a.mainWindow.portAbsent, c.portAbsent);
+        EXPECT_EQ(r.a.stations.ws23Source.inputLine, c.fileAbsent ? "late.dat" : "history.dat");
         // Three minutes of retries and polls tell nothing more.
         r.loop.advance(3 * 60'000);
         if (c.fileComes) std::filesystem::copy_file(r.dir.path() / "history.dat", r.dir.path() / "late.dat");
         if (c.portComes) r.line.refuseOpen = false;
         r.loop.advance(60'000);
         EXPECT_EQ(r.line.isOpen(), !c.portAbsent || c.portComes);
-        EXPECT_EQ(r.a.stations.FormMeteoW23.StaticTextErreur().empty(), !c.fileAbsent || c.fileComes);
-        r.program.FormClose();
+        EXPECT_EQ(r.a.stations.ws23Source.errorLine().empty(), !c.fileAbsent || c.fileComes);
+        r.program.close();
 
         std::vector<std::string> expected = c.told;
         for (std::string& line : expected)
@@ -278,7 +278,7 @@ TEST(Program, APortThatCameIsOpenedBeforeTheBulletinKeys) {
     r.a.sequencer.requestBulletin(BulletinTrigger::Button);
     r.loop.advance(100);
     EXPECT_TRUE(r.line.raised(SerialPin::DTR));
-    r.program.FormClose();
+    r.program.close();
 }
 
 TEST(Program, TheStartUpChecksForANewVersionOnlyWhenAsked) {

@@ -65,9 +65,9 @@ struct RecorderRig {
         prepareProgramFolder(dir.path(), builtInGreeting(), error);
         a.engine.allocateBuffers();
         a.port.choosePort("COM1");
-        a.settings.CheckBoxDate = false;
-        a.mainWindow.MenuRecord = true;
-        a.mainWindow.EditSonivue = "/opt/tapewell";
+        a.settings.speakDate = false;
+        a.mainWindow.recordBulletins = true;
+        a.mainWindow.recorderProgram = "/opt/tapewell";
         a.stations.context.beep = [this] { note("beep"); };
     }
 
@@ -93,7 +93,7 @@ struct RecorderRig {
         parts.recorderLink = &link;
         return parts;
     }()};
-    Subscription texts = a.recorder->statusChanged.connect([this] { note("show " + a.recorder->StaticTextW); });
+    Subscription texts = a.recorder->statusChanged.connect([this] { note("show " + a.recorder->recorderStatus); });
     bool played = false;
     Subscription sounds = a.sequencer.events.connect([this](const BulletinEvent& e) {
         if ((e.kind == BulletinEvent::Kind::PlaySegment && !played) || e.kind == BulletinEvent::Kind::Done) {
@@ -142,7 +142,7 @@ TEST(RecorderControl, ABulletinIsRecordedAroundItsSoundWhateverTheRecorderDoes) 
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         RecorderRig r;
-        r.a.mainWindow.MenuRecord = c.menuRecord;
+        r.a.mainWindow.recordBulletins = c.menuRecord;
         r.link.installed = c.installed;
         r.link.presentAt = c.presentAt;
         r.link.replies = c.replies;
@@ -152,7 +152,7 @@ TEST(RecorderControl, ABulletinIsRecordedAroundItsSoundWhateverTheRecorderDoes) 
 
 TEST(RecorderControl, ARelativeRecorderPathIsTakenFromTheProgramFolder) {
     RecorderRig r;
-    r.a.mainWindow.EditSonivue = "rec/tapewell";
+    r.a.mainWindow.recorderProgram = "rec/tapewell";
     r.link.program = (r.dir.path() / "rec" / "tapewell").string();
     const Journal journal = r.bulletin();
     const auto said = [&journal](const std::string& text) {

@@ -48,7 +48,7 @@ struct SoundRig {
     Program program{{parts(), {}}};
     Announcer& a = program.announcer;
     SoundOutput& sound = a.soundOutput;
-    TForm1& w = a.mainWindow;
+    MainWindowModel& w = a.mainWindow;
     int beeps = 0;
 };
 
@@ -63,10 +63,10 @@ TEST(SoundOutput, TheSliderWritesTheLevelWithTheBalanceRoundedHalfToEven) {
     for (const auto& c : cases) {
         SoundRig r;
         r.w.Balance = c.balance;
-        r.w.RadioButtonCarteMoi = true;
+        r.w.ownOutputChosen = true;
         r.w.outputDevice = {1};
-        r.w.TrackBarVolume = c.position;
-        r.sound.TrackBarVolumeChange();
+        r.w.volumePosition = c.position;
+        r.sound.writeVolume();
         EXPECT_EQ(r.catalogue.writes.back(), std::make_pair(std::string("cardB"), c.written)) << c.position;
     }
 }
@@ -89,18 +89,18 @@ TEST(SoundOutput, ReadingBackSetsBalanceAndSliderAndWritesNothingBack) {
         r.w.Balance = 30;
         r.catalogue.words.erase("default");
         if (c.device) r.catalogue.words["default"] = *c.device;
-        r.sound.ReadBackVolume();
+        r.sound.readBackVolume();
         EXPECT_EQ(r.w.Balance, c.balance);
-        EXPECT_EQ(r.w.TrackBarVolume, c.position);
+        EXPECT_EQ(r.w.volumePosition, c.position);
         EXPECT_TRUE(r.catalogue.writes.empty());
     }
     // A failed read goes on with the last word read.
     SoundRig r;
     r.catalogue.words["default"] = word(65535, 32768);
-    r.sound.ReadBackVolume();
+    r.sound.readBackVolume();
     r.catalogue.words.erase("default");
     r.w.Balance = 0;
-    r.sound.ReadBackVolume();
+    r.sound.readBackVolume();
     EXPECT_EQ(r.w.Balance, 50);
 }
 
@@ -117,19 +117,19 @@ TEST(SoundOutput, StartUpLeavesACardsMixerAloneAndGivesTheStoredLevelToSamples) 
     EXPECT_EQ(r.a.engine.outputDevice(), OutputDevice{1});
     // Read back from card 1: 13107 on both channels is the eighth step.
     EXPECT_EQ(r.w.Balance, 0);
-    EXPECT_EQ(r.w.TrackBarVolume, 8);
-    EXPECT_EQ(r.sound.TrackBarVolumeHint, "");
+    EXPECT_EQ(r.w.volumePosition, 8);
+    EXPECT_EQ(r.sound.volumeHint, "");
 
     // Another program turns card 1 up: the next tick follows, unless the user's change is on its way.
     r.catalogue.words["cardB"] = word(65535, 65535);
     r.loop.advance(1000);
-    EXPECT_EQ(r.w.TrackBarVolume, 0);
-    r.sound.setTrackBarVolume(2);
+    EXPECT_EQ(r.w.volumePosition, 0);
+    r.sound.moveVolumeSlider(2);
     r.a.scheduler.tick();
-    EXPECT_EQ(r.w.TrackBarVolume, 2);
+    EXPECT_EQ(r.w.volumePosition, 2);
     r.loop.runPending();
     r.a.scheduler.tick();
-    EXPECT_EQ(r.w.TrackBarVolume, 2);
+    EXPECT_EQ(r.w.volumePosition, 2);
     EXPECT_EQ(r.catalogue.writes, (Writes{{"cardB", word(52428, 52428)}}));
 
     SoundRig server("BALANCE=20\r\nVOLUME=5\r\nOSOUND=-1\r\nOSOUNDNAME=pulse\r\n");
@@ -137,8 +137,8 @@ TEST(SoundOutput, StartUpLeavesACardsMixerAloneAndGivesTheStoredLevelToSamples) 
     server.loop.advance(2500);
     EXPECT_EQ(server.a.engine.outputDevice(), (OutputDevice{kDefaultOutputDevice, "pulse"}));
     EXPECT_EQ(server.catalogue.writes, (Writes{{"pulse", word(32768, 26214)}}));
-    EXPECT_EQ(std::pair(server.w.TrackBarVolume, server.w.Balance), std::pair(5, 20));
-    EXPECT_EQ(server.sound.TrackBarVolumeHint, SoundOutput::kSamplesVolumeHint);
+    EXPECT_EQ(std::pair(server.w.volumePosition, server.w.Balance), std::pair(5, 20));
+    EXPECT_EQ(server.sound.volumeHint, SoundOutput::kSamplesVolumeHint);
 }
 
 TEST(SoundOutput, ThePanelListsTheOutputsAndSelectsTheChosenOne) {
@@ -160,41 +160,41 @@ TEST(SoundOutput, ThePanelListsTheOutputsAndSelectsTheChosenOne) {
     for (const auto& c : cases) {
         SoundRig r;
         r.catalogue.entries[1].description = c.secondDescription;
-        r.w.RadioButtonCarteMoi = c.own;
+        r.w.ownOutputChosen = c.own;
         r.w.outputDevice = c.chosen;
-        r.sound.MenuCarteSonClick();
-        EXPECT_TRUE(r.sound.PanelCarteSon);
-        EXPECT_EQ(r.sound.ComboBoxChoixOut.Items[1], c.secondDescription ? "cardB — Card B" : "cardB");
-        EXPECT_EQ(r.sound.ComboBoxChoixOut.ItemIndex, c.itemIndex);
-        EXPECT_EQ(r.sound.ComboBoxChoixOut.Text, c.text);
+        r.sound.openOutputPanel();
+        EXPECT_TRUE(r.sound.outputPanelShown);
+        EXPECT_EQ(r.sound.outputList.Items[1], c.secondDescription ? "cardB — Card B" : "cardB");
+        EXPECT_EQ(r.sound.outputList.ItemIndex, c.itemIndex);
+        EXPECT_EQ(r.sound.outputList.Text, c.text);
     }
 }
 
 TEST(SoundOutput, ConfirmingChoosesTheOutputOrBeepsWhenNothingIsChosen) {
     SoundRig r;
-    r.sound.MenuCarteSonClick();
-    r.sound.RadioButtonCarteMoiClick();
-    r.sound.BitBtnOKCarteSonClick();
+    r.sound.openOutputPanel();
+    r.sound.chooseOwnOutput();
+    r.sound.confirmOutput();
     EXPECT_EQ(r.beeps, 1);
-    EXPECT_TRUE(r.sound.PanelCarteSon);
+    EXPECT_TRUE(r.sound.outputPanelShown);
 
     // A card's device keeps its number beside its name, for "OSOUND=".
-    r.sound.ComboBoxChoixOutSelect(1);
-    r.sound.BitBtnOKCarteSonClick();
-    EXPECT_FALSE(r.sound.PanelCarteSon);
+    r.sound.pickOutput(1);
+    r.sound.confirmOutput();
+    EXPECT_FALSE(r.sound.outputPanelShown);
     EXPECT_EQ(r.w.outputDevice, (OutputDevice{1, "cardB"}));
     EXPECT_EQ(r.a.engine.outputDevice(), (OutputDevice{1, "cardB"}));
 
     // A typed text is an ALSA name.
-    r.sound.MenuCarteSonClick();
-    r.sound.ComboBoxChoixOutChange(" plughw:5 ");
-    r.sound.BitBtnOKCarteSonClick();
+    r.sound.openOutputPanel();
+    r.sound.typeOutput(" plughw:5 ");
+    r.sound.confirmOutput();
     EXPECT_EQ(r.a.engine.outputDevice(), (OutputDevice{kDefaultOutputDevice, "plughw:5"}));
     EXPECT_EQ(r.beeps, 1);
 
-    r.sound.MenuCarteSonClick();
-    r.sound.RadioButtonCarteWinClick();
-    r.sound.BitBtnOKCarteSonClick();
+    r.sound.openOutputPanel();
+    r.sound.chooseSystemOutput();
+    r.sound.confirmOutput();
     EXPECT_EQ(r.a.engine.outputDevice(), OutputDevice{});
 }
 
@@ -211,9 +211,9 @@ TEST(SoundOutput, AChosenOutputThatIsNotPresentIsReportedAndKept) {
                         "sound output \"" + usb + "\" is not among the outputs ALSA lists now; it stays chosen and each bulletin tries it"),
               reported.end());
     EXPECT_EQ(r.a.engine.outputDevice().name, usb);
-    r.sound.MenuCarteSonClick();
-    EXPECT_EQ(r.sound.ComboBoxChoixOut.Text, usb + " (not present)");
-    r.sound.BitBtnOKCarteSonClick();
+    r.sound.openOutputPanel();
+    EXPECT_EQ(r.sound.outputList.Text, usb + " (not present)");
+    r.sound.confirmOutput();
     const std::string saved = r.a.configurationText();
     EXPECT_NE(saved.find("\r\nOSOUND=-1\r\n"), std::string::npos);
     EXPECT_TRUE(saved.ends_with("\r\nOSOUNDNAME=" + usb + "\r\n")) << saved;
@@ -222,21 +222,21 @@ TEST(SoundOutput, AChosenOutputThatIsNotPresentIsReportedAndKept) {
 TEST(SoundOutput, ABulletinOnTheAirKeepsItsDevice) {
     SoundRig r;
     // Opened before the bulletin, OK takes the choice for the next one.
-    r.sound.MenuCarteSonClick();
+    r.sound.openOutputPanel();
     r.a.sequencer.setErrorSimulation(true);
     r.a.sequencer.requestBulletin(BulletinTrigger::Button);
-    r.sound.RadioButtonCarteMoiClick();
-    r.sound.ComboBoxChoixOutSelect(1);
-    r.sound.BitBtnOKCarteSonClick();
+    r.sound.chooseOwnOutput();
+    r.sound.pickOutput(1);
+    r.sound.confirmOutput();
     EXPECT_EQ(r.w.outputDevice.number, 1);
     EXPECT_EQ(r.a.engine.outputDevice(), OutputDevice{});
 
     // Opened during the bulletin, OK cannot be pressed.
-    r.sound.MenuCarteSonClick();
-    EXPECT_FALSE(r.a.status.BitBtnOKCarteSonEnabled());
-    r.sound.ComboBoxChoixOutSelect(0);
-    r.sound.BitBtnOKCarteSonClick();
-    EXPECT_TRUE(r.sound.PanelCarteSon);
+    r.sound.openOutputPanel();
+    EXPECT_FALSE(r.a.status.soundOutputOkEnabled());
+    r.sound.pickOutput(0);
+    r.sound.confirmOutput();
+    EXPECT_TRUE(r.sound.outputPanelShown);
 
     r.a.sequencer.stopNow("Err: test");
     EXPECT_EQ(r.a.engine.outputDevice().number, 1);
@@ -253,9 +253,9 @@ TEST(SoundOutput, TheLevelMarkMovesByTenWithinItsRange) {
                  {70, B::Left, false, 70}, {70, B::Middle, true, 70}};
     for (const auto& c : cases) {
         SoundRig r;
-        r.w.Gauge1 = c.before;
-        r.sound.Panel1MouseDown(c.button, c.onMark);
-        EXPECT_EQ(r.w.Gauge1, c.after);
+        r.w.levelMark = c.before;
+        r.sound.pressLevelMark(c.button, c.onMark);
+        EXPECT_EQ(r.w.levelMark, c.after);
     }
 }
 

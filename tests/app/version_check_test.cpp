@@ -72,8 +72,8 @@ TEST(VersionCheck, StartUpSpeaksOnlyOfANewerVersionTheButtonAlwaysAnswers) {
         SCOPED_TRACE(c.list.value_or("no connection"));
         VersionRig r;
         if (c.list) r.web.answers["https://skycrier.github.io/index_fichiers/versions.txt"] = *c.list;
-        EXPECT_EQ(r.run(&VersionCheck::CheckNewVersion), c.atStartUp);
-        EXPECT_EQ(r.run(&VersionCheck::BitBtnNewReleaseClick), c.onDemand);
+        EXPECT_EQ(r.run(&VersionCheck::checkAtStart), c.atStartUp);
+        EXPECT_EQ(r.run(&VersionCheck::checkOnRequest), c.onDemand);
         // Only an empty list stays until the next fetch replaces it.
         EXPECT_EQ(std::filesystem::exists(r.dir.path() / "versions.txt"), c.list && c.list->empty());
     }
@@ -84,9 +84,9 @@ TEST(VersionCheck, RequestsDuringOneFetchShareItAndTheHostIsConfigurable) {
     r.host = "http://127.0.0.1:8080/";
     r.web.answers["http://127.0.0.1:8080/index_fichiers/versions.txt"] = "other=1.0\nskycrier=2.3.0 beta\n";
     std::vector<std::string> answers;
-    r.check.FetchVersionEntry("skycrier", [&](const std::string& v) { answers.push_back(v); });
-    r.check.FetchVersionEntry("other", [&](const std::string& v) { answers.push_back(v); });
-    r.check.CheckNewVersion();
+    r.check.fetchVersionEntry("skycrier", [&](const std::string& v) { answers.push_back(v); });
+    r.check.fetchVersionEntry("other", [&](const std::string& v) { answers.push_back(v); });
+    r.check.checkAtStart();
     EXPECT_TRUE(answers.empty()) << "answers come later, on the loop";
     r.loop.runPending();
     EXPECT_EQ(answers, (std::vector<std::string>{"2.3.0 beta", "1.0"}));
@@ -96,7 +96,7 @@ TEST(VersionCheck, RequestsDuringOneFetchShareItAndTheHostIsConfigurable) {
     VersionCheck offline({r.loop, nullptr, r.dir.path() / "versions.txt", [] { return std::string(); }});
     std::string shown;
     offline.showMessage = [&](MessageKind, const std::string& text) { shown = text; };
-    offline.BitBtnNewReleaseClick();
+    offline.checkOnRequest();
     r.loop.runPending();
     EXPECT_EQ(shown, "Error Internet");
 }

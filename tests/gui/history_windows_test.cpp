@@ -57,9 +57,9 @@ struct HistoryWindowRig {
             asked = filter + " " + suffix;
             return answer;
         };
-        if (kind == SourceKind::W23) window = std::make_unique<gui::HistorySourceWindow>(s.FormMeteoW23, desktop);
-        if (kind == SourceKind::W28) window = std::make_unique<gui::HistorySourceWindow>(s.FormMeteoW28, desktop);
-        if (kind == SourceKind::Pro2) window = std::make_unique<gui::HistorySourceWindow>(s.FormMeteoPro2, desktop);
+        if (kind == SourceKind::W23) window = std::make_unique<gui::HistorySourceWindow>(s.ws23Source, desktop);
+        if (kind == SourceKind::W28) window = std::make_unique<gui::HistorySourceWindow>(s.ws28Source, desktop);
+        if (kind == SourceKind::Pro2) window = std::make_unique<gui::HistorySourceWindow>(s.pro2Source, desktop);
     }
     // Writes the station's file and picks it through "Navigar".
     std::string choose(const Station& station) {
@@ -81,9 +81,9 @@ struct HistoryWindowRig {
 };
 
 HistorySource& modelOf(StationSources& s, SourceKind kind) {
-    if (kind == SourceKind::W23) return s.FormMeteoW23;
-    if (kind == SourceKind::W28) return s.FormMeteoW28;
-    return s.FormMeteoPro2;
+    if (kind == SourceKind::W23) return s.ws23Source;
+    if (kind == SourceKind::W28) return s.ws28Source;
+    return s.pro2Source;
 }
 
 bool isRed(const QWidget* widget) { return widget->styleSheet().contains(QStringLiteral("255, 0, 0")); }
@@ -111,13 +111,13 @@ TEST(HistoryWindows, EachWindowHasItsControlsAndHandsTheirChangesAndEscapeToTheM
         EXPECT_EQ(correction->minimum(), INT_MIN);
         correction->setValue(-12);
         HistorySource& model = modelOf(h.s, station.kind);
-        EXPECT_EQ(model.SpinEditOffSetPression.value(), -12);
+        EXPECT_EQ(model.pressureCorrection.value(), -12);
         auto* threshold = h.control<QSpinBox>("SpinEditSeuiltendance");
         EXPECT_EQ(threshold->maximum(), station.maximumThreshold);
         threshold->setValue(7);
         EXPECT_DOUBLE_EQ(h.s.context.TendencyThreshold, 0.7);
         // The configuration sets it in the model; the window follows.
-        model.SpinEditSeuiltendance.setValue(2);
+        model.tendencyThreshold.setValue(2);
         h.window->refresh();
         EXPECT_EQ(threshold->value(), 2);
 
@@ -140,7 +140,7 @@ TEST(HistoryWindows, EachWindowHasItsControlsAndHandsTheirChangesAndEscapeToTheM
         if (followMonth) {
             EXPECT_EQ(followMonth->text(), "Busque siempre el archivo del mes actual");
             followMonth->click();
-            EXPECT_FALSE(h.s.FormMeteoPro2.CheckBoxFichier.checked);
+            EXPECT_FALSE(h.s.pro2Source.currentMonthFileBox.checked);
         }
     }
 }
@@ -155,9 +155,9 @@ TEST(HistoryWindows, AChosenFileIsPolledAndShownAsTheModelHasIt) {
         const auto* file = h.control<QLineEdit>("EditDat");
         EXPECT_EQ(file->text().toStdString(), path);
         EXPECT_EQ(file->selectedText(), file->text());
-        EXPECT_FALSE(model.Editdatemeteo.caption.empty());
-        EXPECT_EQ(h.control<QLineEdit>("Editdatemeteo")->text().toStdString(), model.Editdatemeteo.caption);
-        EXPECT_EQ(h.control<QLabel>("LabelHumInt")->text().toStdString(), model.LabelHumInt.caption);
+        EXPECT_FALSE(model.observationTime.caption.empty());
+        EXPECT_EQ(h.control<QLineEdit>("Editdatemeteo")->text().toStdString(), model.observationTime.caption);
+        EXPECT_EQ(h.control<QLabel>("LabelHumInt")->text().toStdString(), model.insideHumidityCaption.caption);
         EXPECT_TRUE(h.control<QLabel>("StaticTextErreur")->text().isEmpty());
         for (const MeteoField field : {MeteoField::Tint, MeteoField::Text, MeteoField::Patm}) {
             const auto* box = h.control<QCheckBox>(("CheckBox" + std::string(fieldName(field))).c_str());
@@ -202,7 +202,7 @@ TEST(HistoryWindows, AFileThatVanishesOrIsEmptiedShowsWhatTheModelSays) {
         HistoryWindowRig h(SourceKind::W23);
         c.apply(h.choose(kStations[0]));
         const QString shown = h.control<QCheckBox>("CheckBoxText")->text();
-        h.s.FormMeteoW23.TimerMeteoTimer();
+        h.s.ws23Source.poll();
         h.window->refresh();
         EXPECT_EQ(h.control<QLabel>("StaticTextErreur")->text().toStdString(), c.error);
         EXPECT_EQ(h.control<QCheckBox>("CheckBoxText")->text(), shown);

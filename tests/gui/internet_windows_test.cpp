@@ -54,8 +54,8 @@ struct InternetWindowsRig {
     std::string asked;
     gui::Desktop desktop = fileDialog();
     QMenu helpMenu;
-    TFormMeteoMETAR& metarModel = r.a.stations.FormMeteoMETAR;
-    TFormMeteoAPRS& aprsModel = r.a.stations.FormMeteoAPRS;
+    MetarSource& metarModel = r.a.stations.metarSource;
+    AprsSource& aprsModel = r.a.stations.aprsSource;
     gui::MetarWindow metar{metarModel, helpMenu};
     gui::AprsWindow aprs{aprsModel, desktop};
 };
@@ -98,7 +98,7 @@ TEST(InternetWindows, EveryWindowHasItsNamedControlsAndCaptions) {
           {"RadioButtonInch", "inch"}, {"GroupBoxIDPW", nullptr}, {"EditID", nullptr}, {"EditPW", nullptr},
           {"ButtonLogin", nullptr}, {"ButtonFav", "Favoritos"}}},
         {s.metar.favourites(),
-         {{"Label1", TFormFav::kInstruction}, {"Button1", "F1"}, {"Edit1", nullptr}, {"Button10", "F10"}}},
+         {{"Label1", Favourites::kInstruction}, {"Button1", "F1"}, {"Edit1", nullptr}, {"Button10", "F10"}}},
         {s.aprs.favourites(), {{"Button1", "F1"}, {"Edit10", nullptr}}},
     };
     for (const auto& c : cases)
@@ -141,7 +141,7 @@ TEST(MetarWindow, EnterShowsTheProgressAtOnceAndTheReportWhenTheFetchIsIn) {
     LiveAnnouncer live;
     Announcer& a = live.announcer;
     QMenu helpMenu;
-    gui::MetarWindow window{a.stations.FormMeteoMETAR, helpMenu};
+    gui::MetarWindow window{a.stations.metarSource, helpMenu};
     window.show();
 
     typeAndEnter(window, server.url("/metar.txt") + " //Frankfurt");
@@ -165,7 +165,7 @@ TEST(MetarWindow, AnAirportCodeIsFetchedFromTheProviderAndTheHistoryAndFavourite
     LiveAnnouncer live;
     Announcer& a = live.announcer;
     a.applyConfiguration(parseConfigText("METAR_PROVIDER=" + server.url("/stations/{ICAO}.TXT") + "\r\n"));
-    TFormMeteoMETAR& model = a.stations.FormMeteoMETAR;
+    MetarSource& model = a.stations.metarSource;
     QMenu helpMenu;
     gui::MetarWindow window{model, helpMenu};
     const auto* code = test::control<QLabel>(window, "LabelICAO");
@@ -225,7 +225,7 @@ TEST(MetarWindow, TheHistoryKeepsTenEntriesAndAPickRunsTheChangeHandler) {
     Q_EMIT history->activated(4);  // what the list sends when the user picks an entry
     EXPECT_EQ(test::control<QLineEdit>(s.metar, "EditDat")->text().toStdString(), address(4));
     EXPECT_EQ(test::control<QLabel>(s.metar, "LabelNomICAO")->text(), "Station 4");
-    EXPECT_EQ(s.metarModel.ComboBoxPath.ItemIndex(), 4);
+    EXPECT_EQ(s.metarModel.addressHistory.ItemIndex(), 4);
     EXPECT_EQ(history->currentIndex(), 4);
 }
 

@@ -57,7 +57,7 @@ TEST(MainWindow, AnAbsentPortAtStartShowsNoBoxAndTheTickRuns) {
     r.loop.advance(5'500);
     r.program.refreshAll();
     EXPECT_EQ(r.dialogs, std::vector<std::string>{});
-    EXPECT_EQ(r.a.scheduler.EditTime, " 14:05:05");
+    EXPECT_EQ(r.a.scheduler.timeText, " 14:05:05");
     EXPECT_EQ(bulletins, 1);
     auto* label = r.control<QLabel>("LabelCOM");
     EXPECT_EQ(label->text(), "/dev/ttyUSB0");
@@ -107,7 +107,7 @@ TEST(MainWindow, ThePeriodArrowsStepThroughTheMinutesAndStopAtTheEnds) {
     for (const auto& row : rows) {
         for (int i = 0; i < row.times; ++i) arrows[row.arrow]->click();
         EXPECT_EQ(edit1->text().toStdString(), row.shown);
-        EXPECT_EQ(r.a.schedule.Edit1, row.shown);
+        EXPECT_EQ(r.a.schedule.periodText, row.shown);
     }
 }
 

@@ -18,7 +18,7 @@ TEST(MonitorWindow, APortPickedFromTheListIsOpenedPolledAndShown) {
     test::GuiRig r;
     test::FakeWeatherMonitor station{r.loop};
     r.a.stations.context.weatherMonitor = &station;
-    TFormMeteo& model = r.a.stations.FormMeteo;
+    MonitorSource& model = r.a.stations.monitorSource;
     gui::MonitorWindow w(model);
     auto* port = test::control<QPushButton>(w, "ButtonPort");
     EXPECT_EQ(port->text(), "COM=0");
@@ -27,7 +27,7 @@ TEST(MonitorWindow, APortPickedFromTheListIsOpenedPolledAndShown) {
     EXPECT_EQ(test::control<QCheckBox>(w, "CheckBoxlog")->text(), "Registro horario de datos meteorológicos.");
     EXPECT_FALSE(test::control<QLabel>(w, "StaticTextErreur")->isVisibleTo(&w));
     test::control<QCheckBox>(w, "CheckBoxtend")->setChecked(true);
-    EXPECT_TRUE(model.CheckBoxTend.checked);
+    EXPECT_TRUE(model.tendencyBox.checked);
 
     auto* list = test::control<QListWidget>(w, "ListBoxPort");
     port->click();
@@ -47,9 +47,9 @@ TEST(MonitorWindow, APortPickedFromTheListIsOpenedPolledAndShown) {
     EXPECT_EQ(test::control<QLabel>(w, "LabelVersion")->text(), "DLL-Version: 1.000");
 
     test::control<QCheckBox>(w, "CheckBoxlog")->setChecked(true);
-    EXPECT_TRUE(model.CheckBoxlog.checked);
+    EXPECT_TRUE(model.hourlyLogBox.checked);
     test::control<QSpinBox>(w, "SpinEditRafraichir")->setValue(10);
-    EXPECT_EQ(model.TimerMeteo.interval(), 10 * 60'000);
+    EXPECT_EQ(model.pollTimer.interval(), 10 * 60'000);
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ namespace {
 // and the six source windows, refreshed after a choice as the program does.
 struct SourceWindowsRig {
     SourceWindowsRig(bool reduced = false) {
-        r.a.mainWindow.CheckBoxReduire = reduced;
+        r.a.mainWindow.startMinimised = reduced;
         for (const auto& title : gui::kSourceWindowTitles)
             sources.push_back(
                 std::make_unique<gui::SourceWindowFrame>(model.window(title.kind)));
@@ -35,7 +35,7 @@ struct SourceWindowsRig {
     void choose(const char* button) { test::control<QRadioButton>(choice, button)->click(); }
 
     test::GuiRig r;
-    TFormChoixMeteo& model = r.a.stations.FormChoixMeteo;
+    SourceChoice& model = r.a.stations.sourceChoice;
     gui::SourceChoiceWindow choice{model, [] { return WindowGeometry{100, 200, 400, 300}; }};
     std::vector<std::unique_ptr<gui::SourceWindowFrame>> sources;
 };
@@ -55,7 +55,7 @@ TEST(SourceWindows, ChoosingASourceChecksItAndShowsItsWindowWhereTheModelSays) {
         // The Weather Monitor II without a port: its window asks for one, even reduced.
         {"RadioButtonMON", SourceKind::MON, false, true},
         {"RadioButtonMON", SourceKind::MON, true, true},
-        // The main window's CheckBoxReduire: the source runs without its window.
+        // The main window's startMinimised: the source runs without its window.
         {"RadioButtonW23", SourceKind::W23, true, false},
     };
     for (const auto& c : cases) {
@@ -78,14 +78,14 @@ TEST(SourceWindows, ASourceWindowShowsItsErrorAndClosingKeepsItsPlaceForTheNext)
     SourceWindowsRig s;
     s.choose("RadioButtonW23");
     gui::SourceWindowFrame& w23 = s.source(SourceKind::W23);
-    s.r.a.stations.FormMeteoW23.meteo.ErrorText = "Err: history.dat";
+    s.r.a.stations.ws23Source.meteo.ErrorText = "Err: history.dat";
     w23.refresh();
     EXPECT_EQ(test::control<QLabel>(w23, "StaticTextErreur")->text(), "Err: history.dat");
 
     w23.move(30, 40);
     w23.resize(320, 290);
     w23.close();
-    EXPECT_FALSE(s.r.a.stations.FormMeteoW23.visible);
+    EXPECT_FALSE(s.r.a.stations.ws23Source.visible);
     s.choose("RadioButtonW28");
     EXPECT_EQ(s.source(SourceKind::W28).geometry().size(), QSize(320, 290));
     EXPECT_EQ(s.source(SourceKind::W28).pos(), QPoint(30, 40));
@@ -108,8 +108,8 @@ TEST(SourceWindows, TheNextBulletinSpeaksFromTheChosenSource) {
         SCOPED_TRACE(button);
         r.control<QRadioButton>(button)->click();
         r.loop.advance(100);
-        const SourceKind kind = r.a.stations.FormChoixMeteo.checkedSource();
-        const int text = *roundHalfEven(r.a.stations.FormChoixMeteo.meteo(kind).Text);
+        const SourceKind kind = r.a.stations.sourceChoice.checkedSource();
+        const int text = *roundHalfEven(r.a.stations.sourceChoice.meteo(kind).Text);
         trace.clear();
         r.a.sequencer.requestBulletin(BulletinTrigger::Button);
         ASSERT_TRUE(r.loop.advanceUntil([&] { return trace.finished(); }, 600'000));

@@ -30,21 +30,21 @@ AprsDecode decode(std::string_view text, const SpeechUnits& units = kMetric, Apr
 
 TEST(AprsDecode, WxNowFileFillsEveryItem) {
     const AprsDecode d = decode(kWxNow);
-    EXPECT_EQ(d.CheckBoxDire.caption, "Dirección (°) = 220");
-    EXPECT_EQ(d.CheckBoxVent.caption, "Viento (km/h) = 6");
-    EXPECT_EQ(d.CheckBoxRafa.caption, "Ráfaga (km/h) = 8");
-    EXPECT_EQ(d.CheckBoxText.caption, "T-ext (°C) = 25.0");
-    EXPECT_EQ(d.CheckBoxPluie.caption, "Lluvia/24h (mm) = 0.0");
-    EXPECT_EQ(d.CheckBoxHumiExt.caption, "Humidad (%) = 50");
-    EXPECT_EQ(d.CheckBoxPatm.caption, "P-atm (hPa) = 990.0");
-    EXPECT_EQ(d.CheckBoxTRes.caption, "Escalofríos (°C) = 25.0");
-    EXPECT_EQ(d.LabelTros.caption, "Punto de rocio (°C) = 13.8");
+    EXPECT_EQ(d.directionBox.caption, "Dirección (°) = 220");
+    EXPECT_EQ(d.windBox.caption, "Viento (km/h) = 6");
+    EXPECT_EQ(d.gustBox.caption, "Ráfaga (km/h) = 8");
+    EXPECT_EQ(d.outsideTemperatureBox.caption, "T-ext (°C) = 25.0");
+    EXPECT_EQ(d.rainBox.caption, "Lluvia/24h (mm) = 0.0");
+    EXPECT_EQ(d.humidityBox.caption, "Humidad (%) = 50");
+    EXPECT_EQ(d.pressureBox.caption, "P-atm (hPa) = 990.0");
+    EXPECT_EQ(d.feltTemperatureBox.caption, "Escalofríos (°C) = 25.0");
+    EXPECT_EQ(d.dewPointCaption.caption, "Punto de rocio (°C) = 13.8");
     EXPECT_DOUBLE_EQ(d.Vent, 4 * 1.609344);
     EXPECT_DOUBLE_EQ(d.Rafa, 5 * 1.609344);
     EXPECT_EQ(d.Dire, 220);
     EXPECT_EQ(d.HumiExt, 50);
     EXPECT_EQ(d.Pluie, 0);
-    EXPECT_EQ(d.Editdatemeteo, "Jan 15 2024 12:34");
+    EXPECT_EQ(d.observationTime, "Jan 15 2024 12:34");
     EXPECT_EQ(d.ObservedAt, encodeDateTime(2024, 1, 15, 12, 34));
     EXPECT_FALSE(d.timeZoneLocal);
     EXPECT_EQ(aprsCwLine(d), " TEMP 25C = QNH 990hPa = WS 6kmh = WCT 25C = HUM 50 ");
@@ -76,10 +76,10 @@ TEST(AprsDecode, PacketLineFromAWebPageIsLocalTime) {
     const auto d = decodeAprs(kPacket, {.units = kMetric, .universalTime = true, .zone = 60});
     ASSERT_TRUE(d);
     EXPECT_TRUE(d->timeZoneLocal);
-    EXPECT_EQ(d->Editdatemeteo, "12:34:56 2024-01-15");
+    EXPECT_EQ(d->observationTime, "12:34:56 2024-01-15");
     EXPECT_EQ(d->ObservedAt, encodeDateTime(2024, 1, 15, 12, 34, 56));
-    EXPECT_EQ(d->CheckBoxDire.caption, "Dirección (°) = 220");
-    EXPECT_EQ(d->CheckBoxPatm.caption, "P-atm (hPa) = 990.0");
+    EXPECT_EQ(d->directionBox.caption, "Dirección (°) = 220");
+    EXPECT_EQ(d->pressureBox.caption, "P-atm (hPa) = 990.0");
 }
 
 TEST(AprsDecode, WeatherFields) {
@@ -107,16 +107,16 @@ TEST(AprsDecode, WeatherFields) {
     };
     for (const auto& c : cases) {
         const AprsDecode d = decode(c.line);
-        EXPECT_EQ(d.CheckBoxDire.caption, std::string("Dirección (°) = ") + c.direction) << c.line;
-        EXPECT_EQ(d.CheckBoxVent.caption, std::string("Viento (km/h) = ") + c.wind) << c.line;
-        EXPECT_EQ(d.CheckBoxText.caption, std::string("T-ext (°C) = ") + c.temperature) << c.line;
-        EXPECT_EQ(d.CheckBoxHumiExt.caption, std::string("Humidad (%) = ") + c.humidity) << c.line;
-        EXPECT_EQ(d.CheckBoxPatm.caption, std::string("P-atm (hPa) = ") + c.pressure) << c.line;
+        EXPECT_EQ(d.directionBox.caption, std::string("Dirección (°) = ") + c.direction) << c.line;
+        EXPECT_EQ(d.windBox.caption, std::string("Viento (km/h) = ") + c.wind) << c.line;
+        EXPECT_EQ(d.outsideTemperatureBox.caption, std::string("T-ext (°C) = ") + c.temperature) << c.line;
+        EXPECT_EQ(d.humidityBox.caption, std::string("Humidad (%) = ") + c.humidity) << c.line;
+        EXPECT_EQ(d.pressureBox.caption, std::string("P-atm (hPa) = ") + c.pressure) << c.line;
     }
     const AprsDecode noTemperature = decode("220/004g005t...r000p000P000h50b09900");
-    EXPECT_EQ(noTemperature.CheckBoxTRes.caption, "Escalofríos (°C) = --");
-    EXPECT_EQ(noTemperature.LabelTros.caption, "Punto de rocio (C) = --");
-    EXPECT_EQ(noTemperature.CheckBoxPluie.caption, "Lluvia/24h (mm) = 0.0");
+    EXPECT_EQ(noTemperature.feltTemperatureBox.caption, "Escalofríos (°C) = --");
+    EXPECT_EQ(noTemperature.dewPointCaption.caption, "Punto de rocio (C) = --");
+    EXPECT_EQ(noTemperature.rainBox.caption, "Lluvia/24h (mm) = 0.0");
     EXPECT_EQ(noTemperature.Text, -200.0);
     EXPECT_EQ(noTemperature.HumiExt, 50);
     EXPECT_EQ(aprsCwLine(noTemperature), " = QNH 990hPa = WS 6kmh = HUM 50 ");
@@ -135,27 +135,27 @@ TEST(AprsDecode, InputAndSpeechUnits) {
     };
     for (const auto& c : cases) {
         const AprsDecode d = decode("090/010g020t020p012h80b10132", kMetric, c.input);
-        EXPECT_EQ(d.CheckBoxVent.caption, std::string("Viento (km/h) = ") + c.wind);
-        EXPECT_EQ(d.CheckBoxText.caption, std::string("T-ext (°C) = ") + c.temperature);
-        EXPECT_EQ(d.CheckBoxPluie.caption, std::string("Lluvia/24h (mm) = ") + c.rain);
+        EXPECT_EQ(d.windBox.caption, std::string("Viento (km/h) = ") + c.wind);
+        EXPECT_EQ(d.outsideTemperatureBox.caption, std::string("T-ext (°C) = ") + c.temperature);
+        EXPECT_EQ(d.rainBox.caption, std::string("Lluvia/24h (mm) = ") + c.rain);
     }
     const AprsDecode d = decode(kWxNow, imperial());
-    EXPECT_EQ(d.CheckBoxText.caption, "T-ext (°F) = 77.0");
-    EXPECT_EQ(d.CheckBoxVent.caption, "Viento (mph) = 4");
-    EXPECT_EQ(d.CheckBoxTRes.caption, "Escalofríos (°F) = 77.0");
-    EXPECT_EQ(d.LabelTros.caption, "Punto de rocio (°F) = 56.9");
-    EXPECT_EQ(d.CheckBoxPluie.caption, "Lluvia/24h (inch) = 0.00");
-    EXPECT_EQ(d.CheckBoxPatm.caption, "P-atm (inHg) = 29.23");
+    EXPECT_EQ(d.outsideTemperatureBox.caption, "T-ext (°F) = 77.0");
+    EXPECT_EQ(d.windBox.caption, "Viento (mph) = 4");
+    EXPECT_EQ(d.feltTemperatureBox.caption, "Escalofríos (°F) = 77.0");
+    EXPECT_EQ(d.dewPointCaption.caption, "Punto de rocio (°F) = 56.9");
+    EXPECT_EQ(d.rainBox.caption, "Lluvia/24h (inch) = 0.00");
+    EXPECT_EQ(d.pressureBox.caption, "P-atm (inHg) = 29.23");
     EXPECT_EQ(aprsCwLine(d), " TEMP 25C = QNH 990hPa = WS 6kmh = WCT 25C = HUM 50 ");
     const AprsDecode corrected = decode("220/004b10132", imperial(), {}, 3);
     EXPECT_DOUBLE_EQ(corrected.Patm, 0.03 + 1013.2 * 0.02953);
-    EXPECT_EQ(corrected.CheckBoxPatm.caption, "P-atm (inHg) = 29.95");
-    EXPECT_EQ(decode("220/004p012", imperial()).CheckBoxPluie.caption, "Lluvia/24h (inch) = 0.12");
+    EXPECT_EQ(corrected.pressureBox.caption, "P-atm (inHg) = 29.95");
+    EXPECT_EQ(decode("220/004p012", imperial()).rainBox.caption, "Lluvia/24h (inch) = 0.12");
 }
 
 TEST(AprsDecode, ImplausibleValuesAreRed) {
     const AprsDecode d = decode("220/250g300t150b08000");
-    for (const Caption* c : {&d.CheckBoxText, &d.CheckBoxTRes, &d.CheckBoxPatm, &d.CheckBoxVent, &d.CheckBoxRafa})
+    for (const Caption* c : {&d.outsideTemperatureBox, &d.feltTemperatureBox, &d.pressureBox, &d.windBox, &d.gustBox})
         EXPECT_TRUE(c->red) << c->caption;
 }
 

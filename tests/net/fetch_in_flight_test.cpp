@@ -15,9 +15,9 @@ const std::string kOtherUrl = "https://aviationweather.gov/api/data/metar?ids=LE
 struct FetchRig : test::Rig {
     FetchRig() {
         a.stations.context.fetcher = &web;
-        a.stations.FormChoixMeteo.CheckBoxReduire = [] { return true; };
-        metar.CheckBoxText.checked = true;
-        metar.EditDat = kUrl;
+        a.stations.sourceChoice.startMinimised = [] { return true; };
+        metar.outsideTemperatureBox.checked = true;
+        metar.inputLine = kUrl;
     }
     bool spoke(const std::string& segment) const {
         return std::find(recorder.lines.begin(), recorder.lines.end(), "play " + segment) != recorder.lines.end();
@@ -25,7 +25,7 @@ struct FetchRig : test::Rig {
     void settle() { loop.advanceUntil([this] { return !metar.pollInFlight(); }, 1000); }
 
     test::FakeFetcher web{loop};
-    TFormMeteoMETAR& metar = a.stations.FormMeteoMETAR;
+    MetarSource& metar = a.stations.metarSource;
 };
 
 TEST(FetchInFlight, ABulletinDuringAFetchSpeaksTheLastReportWhileItIsFreshEnough) {
@@ -42,15 +42,15 @@ TEST(FetchInFlight, ABulletinDuringAFetchSpeaksTheLastReportWhileItIsFreshEnough
         FetchRig r;
         r.a.settings.staleRule = StaleRule::OneHour;
         r.web.answers[kUrl] = c.report;
-        r.a.stations.FormChoixMeteo.check(SourceKind::METAR);
+        r.a.stations.sourceChoice.check(SourceKind::METAR);
         r.settle();
         ASSERT_EQ(r.metar.meteo.Text, 12);
 
         // The next poll's fetch hangs.
         r.web.silent.insert(kUrl);
-        r.loop.advance(r.metar.TimerMeteo.interval());
+        r.loop.advance(r.metar.pollTimer.interval());
         ASSERT_TRUE(r.metar.pollInFlight());
-        EXPECT_EQ(r.metar.StaticTextErreur(), "Descargar ...");
+        EXPECT_EQ(r.metar.errorLine(), "Descargar ...");
         EXPECT_EQ(r.metar.meteo.ErrorText, "");
 
         r.run(nullptr);
@@ -76,17 +76,17 @@ TEST(FetchInFlight, ChoosingAnotherSourceAbandonsTheFetchAndEndsThePolling) {
             r.web.answers[kUrl] = "EDDF 071330Z 27010KT 9999 FEW030 12/05 Q1013";
         else
             r.web.silent.insert(kUrl);
-        r.a.stations.FormChoixMeteo.check(SourceKind::METAR);
+        r.a.stations.sourceChoice.check(SourceKind::METAR);
         ASSERT_TRUE(r.metar.pollInFlight());
-        r.a.stations.FormChoixMeteo.check(c.next);
+        r.a.stations.sourceChoice.check(c.next);
 
         r.loop.advance(30 * 60'000);
         EXPECT_EQ(r.web.cancelled, 1);
         EXPECT_EQ(r.web.urls.size(), 1u);
         EXPECT_FALSE(r.metar.pollInFlight());
-        EXPECT_FALSE(r.metar.TimerMeteo.enabled());
+        EXPECT_FALSE(r.metar.pollTimer.enabled());
         EXPECT_EQ(r.metar.meteo.Input, "");
-        EXPECT_EQ(r.metar.StaticTextErreur(), "");
+        EXPECT_EQ(r.metar.errorLine(), "");
     }
 }
 
@@ -95,13 +95,13 @@ TEST(FetchInFlight, ANewRequestCancelsTheHungFetchAndStartsItsOwn) {
         const char* what;
         std::function<void(FetchRig&)> ask;
     } cases[] = {
-        {"Actualizar", [](FetchRig& r) { r.metar.ButtonRafraichirClick(); }},
-        {"Enter", [](FetchRig& r) { r.metar.EditDatKeyPress(13); }},
+        {"Actualizar", [](FetchRig& r) { r.metar.refreshNow(); }},
+        {"Enter", [](FetchRig& r) { r.metar.pressKeyInInput(13); }},
         {"a favourite",
          [](FetchRig& r) {
              r.metar.visible = true;
-             r.metar.FormFav.Edit[0] = kOtherUrl;
-             r.metar.FormFav.ButtonClick(1);
+             r.metar.favourites.entries[0] = kOtherUrl;
+             r.metar.favourites.loadEntry(1);
          }},
     };
     for (const auto& c : cases) {
@@ -109,17 +109,17 @@ TEST(FetchInFlight, ANewRequestCancelsTheHungFetchAndStartsItsOwn) {
         FetchRig r;
         r.web.silent.insert(kUrl);
         r.web.answers[kOtherUrl] = "LEBL 071330Z 24008KT 9999 FEW020 18/12 Q1016";
-        r.a.stations.FormChoixMeteo.check(SourceKind::METAR);
+        r.a.stations.sourceChoice.check(SourceKind::METAR);
         ASSERT_TRUE(r.metar.pollInFlight());
 
-        r.metar.EditDat = kOtherUrl;
+        r.metar.inputLine = kOtherUrl;
         c.ask(r);
         r.settle();
         EXPECT_EQ(r.web.cancelled, 1);
         EXPECT_EQ(r.web.urls, (std::vector<std::string>{kUrl, kOtherUrl}));
         EXPECT_EQ(r.metar.meteo.Text, 18);
-        EXPECT_EQ(r.metar.StaticTextErreur(), "");
-        EXPECT_TRUE(r.metar.TimerMeteo.enabled());
+        EXPECT_EQ(r.metar.errorLine(), "");
+        EXPECT_TRUE(r.metar.pollTimer.enabled());
     }
 }
 

@@ -68,7 +68,7 @@ TEST(AprsCut, TakesTheNewestRawPacket) {
     const auto d = decodeAprs(cut.line, {.units = units});
     ASSERT_TRUE(d);
     EXPECT_EQ(d->ObservedAt, encodeDateTime(2024, 1, 15, 12, 34, 56));
-    EXPECT_EQ(d->CheckBoxHumiExt.caption, "Humidad (%) = 50");
+    EXPECT_EQ(d->humidityBox.caption, "Humidad (%) = 50");
 
     EXPECT_EQ(cutAprsFromHtml("").status, 5);
     EXPECT_EQ(cutAprsFromHtml("<p>Please log in</p>\n").status, 6);

@@ -25,7 +25,7 @@ struct Rig {
         std::filesystem::create_directory(s.context.sharedDataFolder);
         s.context.showError = [this](const std::string& text) { errors.push_back(text); };
         s.context.beep = [this] { ++beeps; };
-        s.FormChoixMeteo.CheckBoxReduire = [] { return true; };
+        s.sourceChoice.startMinimised = [] { return true; };
     }
 
     std::string file(const std::string& name) const {
@@ -33,7 +33,7 @@ struct Rig {
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
     void poll(SourceWindow& w) {
-        w.TimerMeteoTimer();
+        w.poll();
         loop.advanceUntil([&w] { return !w.pollInFlight(); }, 1000);
     }
 
@@ -44,28 +44,28 @@ struct Rig {
     test::TempDir dir;
     std::vector<std::string> errors;
     int beeps = 0;
-    TFormMeteoMETAR& metar = s.FormMeteoMETAR;
-    TFormMeteoAPRS& aprs = s.FormMeteoAPRS;
+    MetarSource& metar = s.metarSource;
+    AprsSource& aprs = s.aprsSource;
 };
 
 TEST(MetarSource, AWebAddressIsFetchedWithoutItsCommentDecodedAndWrittenOut) {
     Rig r;
     r.web.answers[kMetarUrl] = "<html><body>\n<code>" + kReport + "</code><br/>\n</body></html>\n";
-    r.metar.EditDat = kMetarUrl + " // Frankfurt";
-    r.metar.EditDatChange();
-    r.s.FormChoixMeteo.check(SourceKind::METAR);
+    r.metar.inputLine = kMetarUrl + " // Frankfurt";
+    r.metar.inputEdited();
+    r.s.sourceChoice.check(SourceKind::METAR);
     r.loop.advanceUntil([&] { return !r.metar.pollInFlight(); }, 1000);
 
     EXPECT_EQ(r.web.urls, std::vector<std::string>{kMetarUrl});
-    EXPECT_EQ(r.metar.LabelNomICAO, " Frankfurt");
-    EXPECT_EQ(r.metar.StaticTextErreur(), "");
+    EXPECT_EQ(r.metar.inputComment, " Frankfurt");
+    EXPECT_EQ(r.metar.errorLine(), "");
     EXPECT_EQ(r.file("metar_web.txt"), kReport);
     EXPECT_EQ(r.metar.meteo.Input, "metar_web.txt");
     EXPECT_TRUE(sourceUsable(SourceKind::METAR, r.metar.meteo));
     EXPECT_EQ(r.metar.meteo.Text, 12);
-    EXPECT_EQ(r.metar.LabelICAO, "Código aeropuerto= EDDF");
-    EXPECT_EQ(r.metar.ComboBoxPath.Items(), std::vector<std::string>{kMetarUrl + " // Frankfurt"});
-    EXPECT_TRUE(r.metar.TimerMeteo.enabled());
+    EXPECT_EQ(r.metar.airportCode, "Código aeropuerto= EDDF");
+    EXPECT_EQ(r.metar.addressHistory.Items(), std::vector<std::string>{kMetarUrl + " // Frankfurt"});
+    EXPECT_TRUE(r.metar.pollTimer.enabled());
     const std::string uiview = "Mar 10 2026 11:20\r\n270/012g...t054r000p...P...h62b10130\r\n";
     EXPECT_EQ(r.file("metar_uiview.txt"), uiview);
     EXPECT_EQ(r.file("shared/metar_uiview.txt"), uiview);
@@ -95,11 +95,11 @@ TEST(MetarSource, EachFailureShowsItsNumberAndReasonAndTheTimerStaysArmed) {
             r.web.answers[kMetarUrl] = *c.answer;
         else
             r.web.failures[kMetarUrl] = "HTTP 404: the server has no such page; check the address";
-        r.metar.EditDat = kMetarUrl;
+        r.metar.inputLine = kMetarUrl;
         r.poll(r.metar);
-        EXPECT_EQ(r.metar.StaticTextErreur(), c.status);
+        EXPECT_EQ(r.metar.errorLine(), c.status);
         EXPECT_FALSE(sourceUsable(SourceKind::METAR, r.metar.meteo));
-        EXPECT_TRUE(r.metar.TimerMeteo.enabled());
+        EXPECT_TRUE(r.metar.pollTimer.enabled());
         // No report: the output files hold placeholders.
         EXPECT_EQ(r.file("metar_uiview.txt"), "\r\n.../...g...t...r...p...P...h..b.....\r\n");
     }
@@ -111,7 +111,7 @@ TEST(MetarSource, AFailureKeepsTheLastReportAndIsToldOnceWhenItStartsAndOnceWhen
     Rig r;
     std::vector<std::string> told;
     const Subscription notices = r.metar.fetchNotice.connect([&](const std::string& text) { told.push_back(text); });
-    r.metar.EditDat = kMetarUrl;
+    r.metar.inputLine = kMetarUrl;
     const std::string refused = "connection refused by aviationweather.gov: check the address and its port";
     const struct {
         std::optional<std::string> answer;  // nothing: refused
@@ -137,7 +137,7 @@ TEST(MetarSource, AFailureKeepsTheLastReportAndIsToldOnceWhenItStartsAndOnceWhen
         else
             r.web.failures[kMetarUrl] = refused;
         r.poll(r.metar);
-        EXPECT_EQ(r.metar.StaticTextErreur(), p.shown);
+        EXPECT_EQ(r.metar.errorLine(), p.shown);
         EXPECT_EQ(r.metar.meteo.Text, 12);
         EXPECT_EQ(r.metar.meteo.Patm, 1013);
         ASSERT_EQ(told.size(), before + (p.newLine ? 1 : 0));
@@ -157,10 +157,10 @@ TEST(MetarSource, ALocalFileIsDecodedWithoutFetchingAndOtherInputsAreRefused) {
 
     Rig other;
     EXPECT_FALSE(other.metar.loadDataFile("nowhere.txt"));
-    EXPECT_EQ(other.metar.StaticTextErreur(), "Error de archivo #6");
-    other.metar.EditDat = "ftp://example.org/report";
-    other.metar.EditDatKeyPress(13);
-    EXPECT_EQ(other.metar.StaticTextErreur(), "Error archivo #0");
+    EXPECT_EQ(other.metar.errorLine(), "Error de archivo #6");
+    other.metar.inputLine = "ftp://example.org/report";
+    other.metar.pressKeyInInput(13);
+    EXPECT_EQ(other.metar.errorLine(), "Error archivo #0");
 }
 
 // A report file on a share that mounts after the program started: kept as
@@ -168,26 +168,26 @@ TEST(MetarSource, ALocalFileIsDecodedWithoutFetchingAndOtherInputsAreRefused) {
 TEST(MetarSource, ALocalFileThatComesLateIsReadAtTheNextPoll) {
     Rig r;
     EXPECT_FALSE(r.metar.loadDataFile("late.txt"));
-    r.metar.EditDat = "late.txt";
+    r.metar.inputLine = "late.txt";
     r.poll(r.metar);
-    EXPECT_EQ(r.metar.StaticTextErreur(), "Error de archivo #6");
+    EXPECT_EQ(r.metar.errorLine(), "Error de archivo #6");
     r.dir.write("late.txt", kReport + "\r\n");
     r.poll(r.metar);
-    EXPECT_EQ(r.metar.StaticTextErreur(), "");
+    EXPECT_EQ(r.metar.errorLine(), "");
     EXPECT_EQ(r.metar.meteo.Patm, 1013);
     EXPECT_TRUE(r.web.urls.empty());
 }
 
 TEST(UrlHistory, TenEntriesTheNewestSelectedAKnownOneOnlySelected) {
     UrlHistory h;
-    for (int i = 1; i <= 10; ++i) h.RememberUrl("u" + std::to_string(i));
-    h.RememberUrl("");
+    for (int i = 1; i <= 10; ++i) h.remember("u" + std::to_string(i));
+    h.remember("");
     EXPECT_EQ(h.Items().size(), 10u);
     EXPECT_EQ(h.Text(), "u10");
-    h.RememberUrl("u3");
+    h.remember("u3");
     EXPECT_EQ(h.Items()[2], "u3");
     EXPECT_EQ(h.Text(), "u3");
-    h.RememberUrl("u11");
+    h.remember("u11");
     EXPECT_EQ(h.Items().front(), "u11");
     EXPECT_EQ(h.Items().back(), "u9");
     EXPECT_EQ(h.Text(), "u11");
@@ -197,40 +197,40 @@ TEST(UrlHistory, TenEntriesTheNewestSelectedAKnownOneOnlySelected) {
 TEST(Favourites, AnEntryIsLoadedOnlyIntoAShownWindow) {
     Rig r;
     r.web.answers[kMetarUrl] = kReport;
-    r.metar.FormFav.Edit[2] = kMetarUrl;
-    r.metar.FormFav.ButtonClick(3);  // window hidden
-    r.metar.FormFav.ButtonClick(1);  // empty slot
-    EXPECT_EQ(r.metar.EditDat, "");
+    r.metar.favourites.entries[2] = kMetarUrl;
+    r.metar.favourites.loadEntry(3);  // window hidden
+    r.metar.favourites.loadEntry(1);  // empty slot
+    EXPECT_EQ(r.metar.inputLine, "");
     r.metar.visible = true;
-    r.metar.FormFav.visible = true;
-    r.metar.FormFav.ButtonClick(3);
+    r.metar.favourites.visible = true;
+    r.metar.favourites.loadEntry(3);
     r.loop.advanceUntil([&] { return !r.metar.pollInFlight(); }, 1000);
-    EXPECT_EQ(r.metar.EditDat, kMetarUrl);
-    EXPECT_FALSE(r.metar.FormFav.visible);
+    EXPECT_EQ(r.metar.inputLine, kMetarUrl);
+    EXPECT_FALSE(r.metar.favourites.visible);
     EXPECT_EQ(r.metar.meteo.Text, 12);
-    EXPECT_EQ(TFormFav::buttonCaption(10), "F10");
+    EXPECT_EQ(Favourites::buttonCaption(10), "F10");
 
     // A favourite naming a file becomes the input, and the airport's name follows it.
     const std::string other = r.dir.write("lebl.txt", "LEBL 101120Z 27010KT 9999 FEW030 19/05 Q1013\r\n");
-    r.metar.FormFav.Edit[4] = other + " //Barcelona";
-    r.metar.FormFav.visible = true;
-    r.metar.FormFav.ButtonClick(5);
+    r.metar.favourites.entries[4] = other + " //Barcelona";
+    r.metar.favourites.visible = true;
+    r.metar.favourites.loadEntry(5);
     r.loop.advanceUntil([&] { return !r.metar.pollInFlight(); }, 1000);
-    EXPECT_EQ(r.metar.LabelNomICAO, "Barcelona");
+    EXPECT_EQ(r.metar.inputComment, "Barcelona");
 }
 
 TEST(AprsSource, AFavouriteNamingAFileIsReadAndTheTimeIsLocalUnlessToldOtherwise) {
     Rig r;
-    EXPECT_EQ(r.aprs.ComboBoxTU, 1);
+    EXPECT_EQ(r.aprs.timeZoneChoice, 1);
     const std::string first = r.dir.write("one.txt", "220/004g005t077r000p000P000h50b09900\r\n");
     const std::string second = r.dir.write("two.txt", "220/004g005t050r000p000P000h50b09900\r\n");
     r.aprs.loadDataFile(first);
     r.aprs.visible = true;
     r.poll(r.aprs);
     EXPECT_EQ(r.aprs.meteo.Text, 25);
-    r.aprs.FormFav.Edit[0] = second;
-    r.aprs.FormFav.visible = true;
-    r.aprs.FormFav.ButtonClick(1);
+    r.aprs.favourites.entries[0] = second;
+    r.aprs.favourites.visible = true;
+    r.aprs.favourites.loadEntry(1);
     r.loop.advanceUntil([&] { return !r.aprs.pollInFlight(); }, 1000);
     EXPECT_EQ(r.aprs.meteo.Input, second);
     EXPECT_EQ(r.aprs.meteo.Text, 10);
@@ -239,46 +239,46 @@ TEST(AprsSource, AFavouriteNamingAFileIsReadAndTheTimeIsLocalUnlessToldOtherwise
 TEST(AprsSource, AWeatherFileAndATrackingSitePage) {
     Rig r;
     const std::string wx = r.dir.write("WXNOW.TXT", "Jan 15 2024 12:34\r\n220/004g005t077r000p000P000h50b09900\r\n");
-    r.aprs.ButtonParcourirClick(wx);
+    r.aprs.takeChosenFile(wx);
     EXPECT_EQ(r.aprs.meteo.Patm, 990);
-    EXPECT_EQ(r.aprs.Editdatemeteo.caption, "Jan 15 2024 12:34");
+    EXPECT_EQ(r.aprs.observationTime.caption, "Jan 15 2024 12:34");
     EXPECT_EQ(r.file("aprs_cw.txt"), " TEMP 25C = QNH 990hPa = WS 6kmh = WCT 25C = HUM 50 \r\n");
 
     const std::string page = "https://aprs.fi/?c=raw&call=EA4XYZ-13";
     r.web.answers[page] = "<html>\n<span class=\"raw_line\">2024-01-15 12:34:56 UTC: EA4XYZ-13>APRS:"
                           "_01151234c220s004g005t077r000p000P000h50b09900wRSW</span>\n</html>\n";
-    r.aprs.EditDat = page;
-    r.aprs.EditDatKeyPress(13);
+    r.aprs.inputLine = page;
+    r.aprs.pressKeyInInput(13);
     r.loop.advanceUntil([&] { return !r.aprs.pollInFlight(); }, 1000);
-    EXPECT_EQ(r.aprs.StaticTextErreur(), "");
+    EXPECT_EQ(r.aprs.errorLine(), "");
     EXPECT_EQ(r.aprs.meteo.Input, "aprs_web.txt");
-    EXPECT_EQ(r.aprs.ComboBoxTU, 1);
-    EXPECT_EQ(r.aprs.Editdatemeteo.caption, "12:34:56 2024-01-15");
+    EXPECT_EQ(r.aprs.timeZoneChoice, 1);
+    EXPECT_EQ(r.aprs.observationTime.caption, "12:34:56 2024-01-15");
 }
 
 TEST(AprsSource, FailuresTheLoginBrowserAndAMissingFile) {
     Rig r;
     const std::string page = "https://aprs.fi/?c=raw&call=EA4XYZ-13";
     r.web.answers[page] = "<html><p>please log in</p></html>\n";
-    r.aprs.EditDat = page;
+    r.aprs.inputLine = page;
     r.poll(r.aprs);
-    EXPECT_EQ(r.aprs.StaticTextErreur(), "Error archivo #6");
+    EXPECT_EQ(r.aprs.errorLine(), "Error archivo #6");
     EXPECT_EQ(r.errors, std::vector<std::string>{"Bitte die URL überprüfen oder aprs.fi anzumelden, dann aktualisieren"});
 
     r.web.answers[page] = "<span class=\"raw_line\">2024-01-15 12:34:56 UTC: EA4XYZ>APRS:!4000.00N/00300.00W</span>\n";
     r.poll(r.aprs);
-    EXPECT_EQ(r.aprs.StaticTextErreur(), "Error archivo #7");
+    EXPECT_EQ(r.aprs.errorLine(), "Error archivo #7");
 
     // While the user logs in to the site, polls do not fetch.
-    r.aprs.ButtonLoginClick();
+    r.aprs.openLogin();
     r.poll(r.aprs);
     EXPECT_EQ(r.web.urls.size(), 2u);
-    r.aprs.ButtonLoginClick();
+    r.aprs.openLogin();
     r.poll(r.aprs);
     EXPECT_EQ(r.web.urls.size(), 3u);
 
-    r.aprs.ButtonParcourirClick((r.dir.path() / "missing.txt").string());
-    EXPECT_EQ(r.aprs.EditDat, "");
+    r.aprs.takeChosenFile((r.dir.path() / "missing.txt").string());
+    EXPECT_EQ(r.aprs.inputLine, "");
     EXPECT_EQ(r.aprs.meteo.Input, "");
     EXPECT_EQ(r.beeps, 1);
 }

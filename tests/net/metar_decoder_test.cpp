@@ -31,16 +31,16 @@ MetarDecode decode(std::string_view report, const SpeechUnits& units = {}, int c
 
 TEST(MetarDecode, PlainReportFillsEveryItemAndBothOutputLines) {
     const MetarDecode d = decode("LFPG 101130Z 27010KT 9999 FEW030 12/08 Q1013");
-    EXPECT_EQ(d.LabelICAO, "Código aeropuerto= LFPG");
-    EXPECT_EQ(d.CheckBoxText.caption, "T-ext (°C) = 12.0");
-    EXPECT_EQ(d.CheckBoxPatm.caption, "P-atm (hPa) = 1013.0");
-    EXPECT_EQ(d.CheckBoxVent.caption, "Viento (km/h) = 19");
-    EXPECT_EQ(d.CheckBoxRafa.caption, "Ráfaga (km/h) = --");
-    EXPECT_EQ(d.CheckBoxDire.caption, "Dirección (°) = 270");
-    EXPECT_EQ(d.CheckBoxTRes.caption, "Sensación (°C) = 10.0");
-    EXPECT_EQ(d.LabelTros.caption, "Punto de rocio (°C) = 8.0");
-    EXPECT_EQ(d.CheckBoxPluie.caption, "Precipitación = --");
-    EXPECT_EQ(d.CheckBoxHumiExt.caption, "Humidad (%) = 77");
+    EXPECT_EQ(d.airportCode, "Código aeropuerto= LFPG");
+    EXPECT_EQ(d.outsideTemperatureBox.caption, "T-ext (°C) = 12.0");
+    EXPECT_EQ(d.pressureBox.caption, "P-atm (hPa) = 1013.0");
+    EXPECT_EQ(d.windBox.caption, "Viento (km/h) = 19");
+    EXPECT_EQ(d.gustBox.caption, "Ráfaga (km/h) = --");
+    EXPECT_EQ(d.directionBox.caption, "Dirección (°) = 270");
+    EXPECT_EQ(d.feltTemperatureBox.caption, "Sensación (°C) = 10.0");
+    EXPECT_EQ(d.dewPointCaption.caption, "Punto de rocio (°C) = 8.0");
+    EXPECT_EQ(d.rainBox.caption, "Precipitación = --");
+    EXPECT_EQ(d.humidityBox.caption, "Humidad (%) = 77");
     EXPECT_DOUBLE_EQ(d.Vent, 18.52);
     EXPECT_EQ(d.Dire, 270);
     EXPECT_EQ(d.HumiExt, 77);
@@ -48,7 +48,7 @@ TEST(MetarDecode, PlainReportFillsEveryItemAndBothOutputLines) {
     EXPECT_EQ(d.cwLine, " TEMP 12C = QNH 1013hPa = WS 19kmh = WCT 10C = HUM 77 ");
     ASSERT_TRUE(d.ObservedAt);
     EXPECT_DOUBLE_EQ(*d.ObservedAt, encodeDateTime(2026, 3, 10, 12, 30));
-    EXPECT_EQ(d.Editdatemeteo, "2026-03-10  12:30:00");
+    EXPECT_EQ(d.observationTime, "2026-03-10  12:30:00");
     EXPECT_EQ(d.uiviewTimeLine, "Mar 10 2026 12:30");
 }
 
@@ -69,9 +69,9 @@ TEST(MetarDecode, WindGroupsInEachUnit) {
     };
     for (const auto& c : cases) {
         const MetarDecode d = decode(std::string("EDDF 101120Z ") + c.group + " 12/08 Q1013");
-        EXPECT_EQ(d.CheckBoxDire.caption, std::string("Dirección (°) = ") + c.direction) << c.group;
-        EXPECT_EQ(d.CheckBoxVent.caption, std::string("Viento (km/h) = ") + c.wind) << c.group;
-        EXPECT_EQ(d.CheckBoxRafa.caption, std::string("Ráfaga (km/h) = ") + c.gust) << c.group;
+        EXPECT_EQ(d.directionBox.caption, std::string("Dirección (°) = ") + c.direction) << c.group;
+        EXPECT_EQ(d.windBox.caption, std::string("Viento (km/h) = ") + c.wind) << c.group;
+        EXPECT_EQ(d.gustBox.caption, std::string("Ráfaga (km/h) = ") + c.gust) << c.group;
         EXPECT_EQ(d.uiviewWeatherLine.substr(0, 11), c.lineStart) << c.group;
     }
     EXPECT_EQ(decode("EDDF 101120Z VRB03KT").Dire, kVariableDirection);
@@ -103,15 +103,15 @@ TEST(MetarDecode, TemperatureGroups) {
     };
     for (const auto& c : cases) {
         const MetarDecode d = decode(c.report);
-        EXPECT_EQ(d.CheckBoxText.caption, std::string("T-ext (°C) = ") + c.temperature) << c.report;
-        EXPECT_EQ(d.LabelTros.caption, std::string("Punto de rocio (°C) = ") + c.dewPoint) << c.report;
-        EXPECT_EQ(d.CheckBoxHumiExt.caption, std::string("Humidad (%) = ") + c.humidity) << c.report;
+        EXPECT_EQ(d.outsideTemperatureBox.caption, std::string("T-ext (°C) = ") + c.temperature) << c.report;
+        EXPECT_EQ(d.dewPointCaption.caption, std::string("Punto de rocio (°C) = ") + c.dewPoint) << c.report;
+        EXPECT_EQ(d.humidityBox.caption, std::string("Humidad (%) = ") + c.humidity) << c.report;
         EXPECT_NE(d.uiviewWeatherLine.find(c.lineField), std::string::npos) << c.report << " " << d.uiviewWeatherLine;
     }
     const MetarDecode none = decode("EDDF 101120Z 27010KT 12/// Q1013");
     EXPECT_EQ(none.Text, -200.0);
     EXPECT_EQ(none.TRes, -200.0);
-    EXPECT_EQ(none.CheckBoxTRes.caption, "Sensación (°C) = --");
+    EXPECT_EQ(none.feltTemperatureBox.caption, "Sensación (°C) = --");
     EXPECT_EQ(none.HumiExt, -1);
 }
 
@@ -132,13 +132,13 @@ TEST(MetarDecode, PressureGroupsAndCorrection) {
     };
     for (const auto& c : cases) {
         const MetarDecode d = decode(std::string("EDDF 101120Z 27010KT 12/08 ") + c.group, c.units, c.correction);
-        EXPECT_EQ(d.CheckBoxPatm.caption, c.caption) << c.group;
+        EXPECT_EQ(d.pressureBox.caption, c.caption) << c.group;
         EXPECT_DOUBLE_EQ(d.Patm, c.patm) << c.group;
         EXPECT_TRUE(d.uiviewWeatherLine.ends_with("b10130")) << d.uiviewWeatherLine;
         EXPECT_NE(d.cwLine.find(" = QNH 1013hPa"), std::string::npos) << d.cwLine;
     }
     // A malformed group is passed over; a missing one leaves 900 hPa.
-    EXPECT_EQ(decode("EDDF 101120Z Q10X3 A2992").CheckBoxPatm.caption, "P-atm (hPa) = 1013.2");
+    EXPECT_EQ(decode("EDDF 101120Z Q10X3 A2992").pressureBox.caption, "P-atm (hPa) = 1013.2");
     EXPECT_EQ(decode("EDDF 101120Z 27010KT").Patm, 900);
     EXPECT_DOUBLE_EQ(decode("EDDF 101120Z 27010KT", imperial()).Patm, 900 * 0.02953);
 }
@@ -171,20 +171,20 @@ TEST(MetarDecode, PresentWeather) {
         const std::string report = std::string("EDDF 101120Z 27010KT 9999 ") + c.group + " 12/08 Q1013";
         const MetarDecode d =
             decodeMetar(report, {.units = {}, .localNow = kNow, .previousWeatherCaption = "Lluvia ligera"});
-        EXPECT_EQ(d.CheckBoxPluie.caption, c.caption) << c.group;
+        EXPECT_EQ(d.rainBox.caption, c.caption) << c.group;
         EXPECT_EQ(d.Phenomena, c.bits) << c.group;
         EXPECT_NE(d.uiviewWeatherLine.find(std::string(c.rain) + "p...P..."), std::string::npos) << c.group;
     }
 }
 
 TEST(MetarDecode, FeltTemperatureNeedsWindAndTemperature) {
-    EXPECT_EQ(decode("EDDF 101120Z 02002KT 30/10 Q1013").CheckBoxTRes.caption, "Sensación (°C) = --");
-    EXPECT_EQ(decode("EDDF 101120Z 02004KMH 30/10 Q1013").CheckBoxTRes.caption, "Sensación (°C) = --");
+    EXPECT_EQ(decode("EDDF 101120Z 02002KT 30/10 Q1013").feltTemperatureBox.caption, "Sensación (°C) = --");
+    EXPECT_EQ(decode("EDDF 101120Z 02004KMH 30/10 Q1013").feltTemperatureBox.caption, "Sensación (°C) = --");
     // No upper limit: a hot day still gets one, never above the air temperature.
-    EXPECT_EQ(decode("EDDF 101120Z 02005KMH 35/10 Q1013").CheckBoxTRes.caption, "Sensación (°C) = 35.0");
+    EXPECT_EQ(decode("EDDF 101120Z 02005KMH 35/10 Q1013").feltTemperatureBox.caption, "Sensación (°C) = 35.0");
     // 2 kt is 2.3 mph, below 5 km/h in mph; 3 kt (3.5 mph) is not.
-    EXPECT_EQ(decode("EDDF 101120Z 02002KT 30/10", imperial()).CheckBoxTRes.caption, "Sensación (°F) = --");
-    EXPECT_NE(decode("EDDF 101120Z 02003KT 30/10", imperial()).CheckBoxTRes.caption, "Sensación (°F) = --");
+    EXPECT_EQ(decode("EDDF 101120Z 02002KT 30/10", imperial()).feltTemperatureBox.caption, "Sensación (°F) = --");
+    EXPECT_NE(decode("EDDF 101120Z 02003KT 30/10", imperial()).feltTemperatureBox.caption, "Sensación (°F) = --");
 }
 
 TEST(InternetSources, FeltTemperatureIsTheSameForEveryChoiceOfWindUnit) {
@@ -204,21 +204,21 @@ TEST(InternetSources, FeltTemperatureIsTheSameForEveryChoiceOfWindUnit) {
         SpeechUnits u;
         u.setTemperatureMetric(c.celsius);
         u.setWindMetric(c.kmh);
-        EXPECT_EQ(decode("EDDF 101120Z 02020KMH 08/02 Q1013", u).CheckBoxTRes.caption, c.metar);
+        EXPECT_EQ(decode("EDDF 101120Z 02020KMH 08/02 Q1013", u).feltTemperatureBox.caption, c.metar);
         const auto aprs = decodeAprs("020/020t008h50b10130",
                                      {.units = u, .input = {.wind = AprsWindUnit::Kmh, .fahrenheit = false}});
         ASSERT_TRUE(aprs);
-        EXPECT_EQ(aprs->CheckBoxTRes.caption, c.aprs);
+        EXPECT_EQ(aprs->feltTemperatureBox.caption, c.aprs);
     }
 }
 
 TEST(MetarDecode, ImperialSpeechUnits) {
     const MetarDecode d = decode("LFPG 101130Z 27010KT 9999 FEW030 12/08 Q1013", imperial());
-    EXPECT_EQ(d.CheckBoxText.caption, "T-ext (°F) = 53.6");
-    EXPECT_EQ(d.CheckBoxVent.caption, "Viento (mph) = 12");
-    EXPECT_EQ(d.CheckBoxTRes.caption, "Sensación (°F) = 50.1");
-    EXPECT_EQ(d.LabelTros.caption, "Punto de rocio (°F) = 46.4");
-    EXPECT_EQ(d.CheckBoxPatm.caption, "P-atm (inHg) = 29.91");
+    EXPECT_EQ(d.outsideTemperatureBox.caption, "T-ext (°F) = 53.6");
+    EXPECT_EQ(d.windBox.caption, "Viento (mph) = 12");
+    EXPECT_EQ(d.feltTemperatureBox.caption, "Sensación (°F) = 50.1");
+    EXPECT_EQ(d.dewPointCaption.caption, "Punto de rocio (°F) = 46.4");
+    EXPECT_EQ(d.pressureBox.caption, "P-atm (inHg) = 29.91");
     // The output files stay metric whatever is spoken.
     EXPECT_EQ(d.uiviewWeatherLine, "270/012g...t054r000p...P...h77b10130");
     EXPECT_EQ(d.cwLine, " TEMP 12C = QNH 1013hPa = WS 19kmh = WCT 10C = HUM 77 ");
@@ -229,17 +229,17 @@ TEST(MetarDecode, ImplausibleValuesAreRedMissingOnesNever) {
     const MetarDecode fine = decode("EDDF 101120Z 27020G30KT 12/08 Q1013");
     for (const auto* d : {&hot, &fine})
         for (const Caption* c :
-             {&d->CheckBoxText, &d->CheckBoxTRes, &d->CheckBoxPatm, &d->CheckBoxVent, &d->CheckBoxRafa})
+             {&d->outsideTemperatureBox, &d->feltTemperatureBox, &d->pressureBox, &d->windBox, &d->gustBox})
             EXPECT_EQ(c->red, d == &hot) << c->caption;
-    EXPECT_TRUE(decode("EDDF 101120Z 36040KT M45/M50 Q1013").CheckBoxTRes.red);
+    EXPECT_TRUE(decode("EDDF 101120Z 36040KT M45/M50 Q1013").feltTemperatureBox.red);
 
     const MetarDecode none = decode("EDDF NIL");
     const std::pair<const Caption*, const char*> missing[] = {
-        {&none.CheckBoxText, "T-ext (°C) = --"},     {&none.CheckBoxPatm, "P-atm (hPa) = --"},
-        {&none.CheckBoxVent, "Viento (km/h) = --"},  {&none.CheckBoxRafa, "Ráfaga (km/h) = --"},
-        {&none.CheckBoxDire, "Dirección (°) = --"},  {&none.CheckBoxTRes, "Sensación (°C) = --"},
-        {&none.CheckBoxHumiExt, "Humidad (%) = --"}, {&none.LabelTros, "Punto de rocio (°C) = --"},
-        {&none.CheckBoxPluie, "Precipitación = --"},
+        {&none.outsideTemperatureBox, "T-ext (°C) = --"},     {&none.pressureBox, "P-atm (hPa) = --"},
+        {&none.windBox, "Viento (km/h) = --"},  {&none.gustBox, "Ráfaga (km/h) = --"},
+        {&none.directionBox, "Dirección (°) = --"},  {&none.feltTemperatureBox, "Sensación (°C) = --"},
+        {&none.humidityBox, "Humidad (%) = --"}, {&none.dewPointCaption, "Punto de rocio (°C) = --"},
+        {&none.rainBox, "Precipitación = --"},
     };
     for (const auto& [caption, shown] : missing) {
         EXPECT_EQ(caption->caption, shown);
@@ -250,7 +250,7 @@ TEST(MetarDecode, ImplausibleValuesAreRedMissingOnesNever) {
     EXPECT_EQ(none.Dire, -1);
     EXPECT_EQ(none.uiviewWeatherLine, ".../...g...t...r000p...P...h..b.....");
     EXPECT_EQ(none.cwLine, " ");
-    EXPECT_FALSE(none.Editdatemeteo || none.ObservedAt || none.uiviewTimeLine);
+    EXPECT_FALSE(none.observationTime || none.ObservedAt || none.uiviewTimeLine);
 }
 
 TEST(MetarDecode, ObservationTime) {
@@ -280,20 +280,20 @@ TEST(MetarDecode, ObservationTime) {
             const MetarDecode d = decodeMetar(
                 report,
                 {.units = {}, .universalTime = universal, .localNow = c.localNow, .zone = c.offset});
-            EXPECT_EQ(d.Editdatemeteo, universal ? c.universal : c.local) << c.group;
+            EXPECT_EQ(d.observationTime, universal ? c.universal : c.local) << c.group;
             EXPECT_EQ(d.uiviewTimeLine, c.stamp) << c.group;
             ASSERT_TRUE(d.ObservedAt);
             EXPECT_EQ(formatDateTime(*d.ObservedAt), std::string(c.local).erase(10, 1)) << c.group;
         }
     }
     // A time group that does not read clears the date; a later one is still taken.
-    EXPECT_EQ(decode("EDDF 1A1130Z 27010KT").Editdatemeteo, "");
+    EXPECT_EQ(decode("EDDF 1A1130Z 27010KT").observationTime, "");
     EXPECT_FALSE(decode("EDDF 1A1130Z 27010KT").ObservedAt);
-    EXPECT_EQ(decode("EDDF 1A1130Z 101130Z").Editdatemeteo, "2026-03-10  12:30:00");
+    EXPECT_EQ(decode("EDDF 1A1130Z 101130Z").observationTime, "2026-03-10  12:30:00");
     // 31 April does not exist: the latest 31st is March's; no month has a 32nd.
     const MetarContext may{.units = {}, .localNow = encodeDateTime(2026, 5, 1, 8, 0)};
-    EXPECT_EQ(decodeMetar("EDDF 312330Z", may).Editdatemeteo, "2026-03-31  23:30:00");
-    EXPECT_EQ(decodeMetar("EDDF 322330Z", may).Editdatemeteo, "");
+    EXPECT_EQ(decodeMetar("EDDF 312330Z", may).observationTime, "2026-03-31  23:30:00");
+    EXPECT_EQ(decodeMetar("EDDF 322330Z", may).observationTime, "");
 }
 
 // What a user sees of reports that carry more than the observation, read on
@@ -302,14 +302,14 @@ TEST(ReportsReadRight, OnlyTheObservationIsDecoded) {
     const MetarContext october{.units = {}, .localNow = encodeDateTime(2026, 10, 12, 12, 0)};
     const auto metarCaptions = [&october](std::string_view report) {
         const MetarDecode d = decodeMetar(report, october);
-        return d.LabelICAO + "|" + d.Editdatemeteo.value_or("") + "|" + d.CheckBoxPluie.caption + "|" +
-               d.CheckBoxText.caption + "|" + d.CheckBoxPatm.caption + "|" + d.CheckBoxVent.caption +
+        return d.airportCode + "|" + d.observationTime.value_or("") + "|" + d.rainBox.caption + "|" +
+               d.outsideTemperatureBox.caption + "|" + d.pressureBox.caption + "|" + d.windBox.caption +
                "|phenomena " + std::to_string(d.Phenomena);
     };
     const auto aprsCaptions = [](std::string_view line) {
         const AprsDecode d = *decodeAprs(line, {.units = {}});
-        return d.CheckBoxDire.caption + "|" + d.CheckBoxVent.caption + "|" + d.CheckBoxRafa.caption + "|" +
-               d.CheckBoxText.caption + "|" + d.CheckBoxHumiExt.caption + "|" + d.CheckBoxPatm.caption;
+        return d.directionBox.caption + "|" + d.windBox.caption + "|" + d.gustBox.caption + "|" +
+               d.outsideTemperatureBox.caption + "|" + d.humidityBox.caption + "|" + d.pressureBox.caption;
     };
     const struct {
         bool aprs;

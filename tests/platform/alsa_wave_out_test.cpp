@@ -82,7 +82,7 @@ protected:
         engine.playResource(names[0]);
         loop.callAfter(20'000, [&] { loop.quit(); });
         loop.runUntil([&] { return drained; });
-        EXPECT_TRUE(drained) << status.EditData();
+        EXPECT_TRUE(drained) << status.statusText();
     }
 
     test::TempDir dir;

@@ -70,33 +70,33 @@ private:
 TEST_F(PortOnPseudoTerminal, PickingAPortOpensItWithBothLinesLowEvenWhenItWasOpen) {
     ScheduleSettings schedule;
     BulletinSettings bulletin;
-    TForm1 mainWindow{schedule, bulletin};
+    MainWindowModel mainWindow{schedule, bulletin};
     PortLineSettings lines;
-    TFormCOM form(port, mainWindow, lines, [this] { return Lines{terminal}; });
+    PortWindowModel form(port, mainWindow, lines, [this] { return Lines{terminal}; });
     Lines errors;
-    form.answerClick = [&errors](const std::string& title, const std::string& reason) {
+    form.answerUser = [&errors](const std::string& title, const std::string& reason) {
         errors.push_back(title + " | " + reason);
     };
-    form.FormShow();
-    ASSERT_EQ(form.ListBoxCOM.Items, (Lines{"No COM", terminal}));
+    form.prepareToShow();
+    ASSERT_EQ(form.portList.Items, (Lines{"No COM", terminal}));
 
-    form.ListBoxCOM.ItemIndex = 1;
-    form.ListBoxCOMClick();
+    form.portList.ItemIndex = 1;
+    form.choosePortFromList();
     EXPECT_TRUE(port.isOpen());
-    EXPECT_EQ(mainWindow.LabelCOM, terminal);
+    EXPECT_EQ(mainWindow.portLabel, terminal);
     EXPECT_EQ(takeLog(), Lines{"TIOCMBIC DTR RTS"});
 
     std::string error;
     port.setLine(SerialPin::DTR, true, error);
     port.setLine(SerialPin::RTS, true, error);
-    form.ListBoxCOMClick();
+    form.choosePortFromList();
     EXPECT_TRUE(port.isOpen());
     EXPECT_EQ(takeLog(), (Lines{"TIOCMBIS DTR", "TIOCMBIS RTS", "TIOCMBIC DTR RTS", "TIOCMBIC DTR RTS"}));
     EXPECT_EQ(line.readPin(SerialPin::DTR), false);
     EXPECT_EQ(line.readPin(SerialPin::RTS), false);
 
-    form.ListBoxCOM.ItemIndex = 0;
-    form.ListBoxCOMClick();
+    form.portList.ItemIndex = 0;
+    form.choosePortFromList();
     EXPECT_FALSE(line.isOpen());
     EXPECT_EQ(takeLog(), Lines{"TIOCMBIC DTR RTS"});
     EXPECT_EQ(errors, Lines{});
@@ -122,8 +122,8 @@ TEST_F(PortOnPseudoTerminal, ABulletinKeysWithTheCheckedLinesAndUnkeysBoth) {
         LinuxSerialLine serial;
         Announcer a{{loop, out, serial, dir.path(), {}}};
         a.engine.allocateBuffers();
-        a.lines.CheckBoxDTR = c.dtr;
-        a.lines.CheckBoxRTS = c.rts;
+        a.lines.keyDtr = c.dtr;
+        a.lines.keyRts = c.rts;
         a.port.choosePort(terminal);
         ASSERT_TRUE(a.port.isOpen());
         takeLog();

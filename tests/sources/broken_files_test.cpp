@@ -41,19 +41,19 @@ struct Poller {
 
     HistorySource& window(Station station) {
         switch (station) {
-        case Station::W23: return stations.FormMeteoW23;
-        case Station::W28: return stations.FormMeteoW28;
-        case Station::Pro2: return stations.FormMeteoPro2;
+        case Station::W23: return stations.ws23Source;
+        case Station::W28: return stations.ws28Source;
+        case Station::Pro2: return stations.pro2Source;
         }
-        return stations.FormMeteoW23;
+        return stations.ws23Source;
     }
 
     // The file as a configuration line names it, then one poll.
     Seen poll(Station station, const std::string& name, const std::string& bytes) {
         HistorySource& w = window(station);
         w.loadDataFile(dir.write(name, bytes));
-        w.TimerMeteoTimer();
-        return {w.StaticTextErreur(), beeps, w.TimerMeteo.enabled()};
+        w.poll();
+        return {w.errorLine(), beeps, w.pollTimer.enabled()};
     }
 
     VirtualLoop loop{encodeDateTime(2026, 3, 10, 12, 0, 0)};
@@ -135,7 +135,7 @@ TEST(BrokenFilesTest, AGoodPollShowsTheTimeOfItsData) {
     for (const auto& [station, name, bytes, shown] : files) {
         Poller poller;
         ASSERT_EQ(poller.poll(station, name, bytes), kGood) << name;
-        EXPECT_EQ(poller.window(station).Editdatemeteo.caption, shown);
+        EXPECT_EQ(poller.window(station).observationTime.caption, shown);
     }
 }
 
@@ -146,10 +146,10 @@ TEST(BrokenFilesTest, AFolderInPlaceOfTheFileIsAMissingFile) {
         std::filesystem::create_directory(poller.dir.path() / "2026-03.wlk");
         const std::string configured = (poller.dir.path() / "2026-03.wlk").string();
         w.loadDataFile(configured);
-        w.TimerMeteoTimer();
-        EXPECT_EQ(w.StaticTextErreur(), "Error de archivo");
+        w.poll();
+        EXPECT_EQ(w.errorLine(), "Error de archivo");
         EXPECT_EQ(w.path(), configured);
-        EXPECT_TRUE(w.TimerMeteo.enabled());
+        EXPECT_TRUE(w.pollTimer.enabled());
     }
 }
 

@@ -26,17 +26,17 @@ protected:
     // Chooses the source with the port configured, as the start-up does.
     void choose(const std::string& port) {
         ASSERT_TRUE(monitor.loadPort(port));
-        stations.FormChoixMeteo.check(SourceKind::MON);
+        stations.sourceChoice.check(SourceKind::MON);
         loop.runPending();
     }
     void poll(double windMph) {
         station.values[Reading::WindSpeed] = windMph;
-        monitor.ButtonRafraichirClick();
+        monitor.refreshNow();
         loop.runPending();
     }
 
     FakeWeatherMonitor station{loop};
-    TFormMeteo& monitor = stations.FormMeteo;
+    MonitorSource& monitor = stations.monitorSource;
     bool onAir = false;
     std::vector<bool> polls;
     Subscription finished;
@@ -65,14 +65,14 @@ TEST_F(MonitorSourceTest, ReadingsInEitherUnitSystem) {
         EXPECT_NEAR(m.Rafa, c.vent, 1e-6) << "the gust of the earlier poll follows the unit";
         EXPECT_EQ(m.Tend, 1);
         EXPECT_EQ(m.Dire, 90);
-        const CheckBox* boxes[] = {&monitor.CheckBoxTint, &monitor.CheckBoxText, &monitor.CheckBoxPatm,
-                                   &monitor.CheckBoxVent, &monitor.CheckBoxRafa};
+        const CheckBox* boxes[] = {&monitor.insideTemperatureBox, &monitor.outsideTemperatureBox, &monitor.pressureBox,
+                                   &monitor.windBox, &monitor.gustBox};
         for (std::size_t i = 0; i < std::size(boxes); ++i) {
             EXPECT_EQ(boxes[i]->caption, c.captions[i]);
             EXPECT_FALSE(boxes[i]->red) << c.captions[i];
         }
-        EXPECT_EQ(monitor.CheckBoxtend.caption, "Tendencia: creciente");
-        EXPECT_EQ(monitor.CheckBoxDire.caption, "Dirección (°) = 90");
+        EXPECT_EQ(monitor.tendencyBox.caption, "Tendencia: creciente");
+        EXPECT_EQ(monitor.directionBox.caption, "Dirección (°) = 90");
         EXPECT_TRUE(sourceUsable(SourceKind::MON, m));
         EXPECT_EQ(station.opened.back(), "/dev/ttyUSB0");
         EXPECT_EQ(station.baud, 2400);
@@ -91,13 +91,13 @@ TEST_F(MonitorSourceTest, TheGustIsTheHighestValidWindOfTheLastTenPolls) {
         EXPECT_EQ(monitor.meteo.Rafa, later < 10 ? 20 : 5) << later << " polls of 5";
     }
     poll(250);
-    EXPECT_TRUE(monitor.CheckBoxVent.red);
+    EXPECT_TRUE(monitor.windBox.red);
     EXPECT_EQ(monitor.meteo.Vent, 250);
     EXPECT_EQ(monitor.meteo.Rafa, 5) << "an implausible wind stays out of the ring";
     poll(-1);
-    EXPECT_TRUE(monitor.CheckBoxVent.red);
+    EXPECT_TRUE(monitor.windBox.red);
     poll(6);
-    EXPECT_FALSE(monitor.CheckBoxVent.red);
+    EXPECT_FALSE(monitor.windBox.red);
     EXPECT_EQ(monitor.meteo.Rafa, 6);
 }
 
@@ -112,17 +112,17 @@ TEST_F(MonitorSourceTest, TrendCodes) {
     choose("1");
     for (const auto& c : cases) {
         station.values[Reading::BarometerTrend] = c.code;
-        monitor.ButtonRafraichirClick();
+        monitor.refreshNow();
         loop.runPending();
         EXPECT_EQ(monitor.meteo.Tend, c.stored) << c.code;
-        EXPECT_EQ(monitor.CheckBoxtend.caption, c.caption) << c.code;
+        EXPECT_EQ(monitor.tendencyBox.caption, c.caption) << c.code;
     }
 }
 
 // The line answers later: the status line counts the readings down meanwhile.
 TEST_F(MonitorSourceTest, TheStatusCountsTheReadingsDown) {
     station.holdAnswers = true;
-    monitor.SpinEditRafraichir.setValue(5);
+    monitor.pollMinutes.setValue(5);
     choose("1");
     ASSERT_TRUE(monitor.pollInFlight());
     ASSERT_TRUE(station.release()) << "the opening";
@@ -133,14 +133,14 @@ TEST_F(MonitorSourceTest, TheStatusCountsTheReadingsDown) {
     for (std::size_t i = 0; i < expected.size(); ++i) {
         ASSERT_EQ(station.reads.size(), i + 1);
         EXPECT_EQ(station.reads[i], expected[i].first);
-        EXPECT_EQ(monitor.StaticTextStatus, expected[i].second);
-        EXPECT_FALSE(monitor.TimerMeteo.enabled());
+        EXPECT_EQ(monitor.statusText, expected[i].second);
+        EXPECT_FALSE(monitor.pollTimer.enabled());
         station.release();
     }
-    EXPECT_EQ(monitor.StaticTextStatus, "Weather Monitor cerrado( 12:00:00 )");
-    EXPECT_EQ(monitor.LabelVersion, "DLL-Version: 1.000");
-    EXPECT_TRUE(monitor.TimerMeteo.enabled());
-    EXPECT_EQ(monitor.TimerMeteo.interval(), 5 * 60'000);
+    EXPECT_EQ(monitor.statusText, "Weather Monitor cerrado( 12:00:00 )");
+    EXPECT_EQ(monitor.versionText, "DLL-Version: 1.000");
+    EXPECT_TRUE(monitor.pollTimer.enabled());
+    EXPECT_EQ(monitor.pollTimer.interval(), 5 * 60'000);
     EXPECT_EQ(polls, std::vector<bool>{true});
     EXPECT_FALSE(monitor.pollInFlight());
 }
@@ -149,15 +149,15 @@ TEST_F(MonitorSourceTest, ASilentStationEndsThePollButNotThePolling) {
     choose("1");
     station.reads.clear();
     station.values[Reading::InsideTemp] = -999;
-    const Millis interval = monitor.TimerMeteo.interval();
-    monitor.TimerMeteoTimer();
+    const Millis interval = monitor.pollTimer.interval();
+    monitor.poll();
     loop.runPending();
     EXPECT_EQ(station.reads, std::vector<Reading>{Reading::InsideTemp});
-    EXPECT_EQ(monitor.StaticTextStatus, kMonitorStationError);
+    EXPECT_EQ(monitor.statusText, kMonitorStationError);
     EXPECT_FALSE(monitor.connected());
     EXPECT_FALSE(sourceUsable(SourceKind::MON, monitor.meteo));
-    EXPECT_TRUE(monitor.TimerMeteo.enabled());
-    EXPECT_EQ(monitor.TimerMeteo.interval(), interval);
+    EXPECT_TRUE(monitor.pollTimer.enabled());
+    EXPECT_EQ(monitor.pollTimer.interval(), interval);
     EXPECT_EQ(polls, (std::vector<bool>{true, false}));
 
     station.values[Reading::InsideTemp] = 68;
@@ -167,50 +167,50 @@ TEST_F(MonitorSourceTest, ASilentStationEndsThePollButNotThePolling) {
 
 TEST_F(MonitorSourceTest, ChoosingAPort) {
     // The list: "No COM" and the machine's ports, shown on a click of the port button.
-    monitor.ButtonPortClick();
-    EXPECT_EQ(monitor.ListBoxPort.Items, (std::vector<std::string>{"No COM", "/dev/ttyS0", "/dev/ttyUSB0"}));
-    EXPECT_TRUE(monitor.ListBoxPort.visible);
+    monitor.showPortList();
+    EXPECT_EQ(monitor.portList.Items, (std::vector<std::string>{"No COM", "/dev/ttyS0", "/dev/ttyUSB0"}));
+    EXPECT_TRUE(monitor.portList.visible);
 
     // A port that does not open (a console silent or unplugged at start) is
     // opened again at each period, as after an unplug, until the console answers.
     station.openResult = 0;
-    monitor.ListBoxPort.ItemIndex = 1;
-    monitor.ListBoxPortClick();
+    monitor.portList.ItemIndex = 1;
+    monitor.choosePortFromList();
     loop.runPending();
-    EXPECT_FALSE(monitor.ListBoxPort.visible);
-    EXPECT_EQ(monitor.ButtonPort, "COM=/dev/ttyS0");
-    EXPECT_EQ(monitor.StaticTextStatus, kMonitorPortError);
+    EXPECT_FALSE(monitor.portList.visible);
+    EXPECT_EQ(monitor.portButtonText, "COM=/dev/ttyS0");
+    EXPECT_EQ(monitor.statusText, kMonitorPortError);
     EXPECT_TRUE(station.reads.empty());
-    loop.advance(monitor.TimerMeteo.interval());
+    loop.advance(monitor.pollTimer.interval());
     EXPECT_EQ(station.opened.size(), 2u);
     EXPECT_FALSE(monitor.connected());
     station.openResult = 1;
-    loop.advance(monitor.TimerMeteo.interval());
+    loop.advance(monitor.pollTimer.interval());
     EXPECT_TRUE(monitor.connected());
     EXPECT_EQ(station.reads.size(), 6u);
 
     // A configured port the machine does not list is kept and tried.
     station.openResult = 1;
-    monitor.FormShow();
+    monitor.prepareToShow();
     choose("7");
-    EXPECT_EQ(monitor.ListBoxPort.Items.back(), "COM7");
-    EXPECT_FALSE(monitor.ListBoxPort.visible) << "filled silently";
-    EXPECT_EQ(monitor.ButtonPort, "COM=7");
+    EXPECT_EQ(monitor.portList.Items.back(), "COM7");
+    EXPECT_FALSE(monitor.portList.visible) << "filled silently";
+    EXPECT_EQ(monitor.portButtonText, "COM=7");
     EXPECT_EQ(monitor.portConfigValue(), "7");
     EXPECT_TRUE(monitor.connected());
 
     // "No COM": the window hides, the station is closed and nothing polls.
     const int closes = station.closes;
-    monitor.ListBoxPort.ItemIndex = 0;
-    monitor.ListBoxPortClick();
+    monitor.portList.ItemIndex = 0;
+    monitor.choosePortFromList();
     EXPECT_EQ(station.closes, closes + 1);
     EXPECT_FALSE(monitor.visible);
-    EXPECT_EQ(monitor.ButtonPort, "COM=0");
+    EXPECT_EQ(monitor.portButtonText, "COM=0");
     EXPECT_EQ(monitor.portConfigValue(), "0");
     EXPECT_FALSE(sourceUsable(SourceKind::MON, monitor.meteo));
     station.reads.clear();
     loop.advance(10 * 60'000);
-    monitor.TimerMeteoTimer();
+    monitor.poll();
     loop.runPending();
     EXPECT_TRUE(station.reads.empty());
 }
@@ -219,12 +219,12 @@ TEST_F(MonitorSourceTest, APollDueDuringABulletinWaitsForItsEnd) {
     choose("1");
     station.reads.clear();
     onAir = true;
-    loop.advance(monitor.TimerMeteo.interval());
+    loop.advance(monitor.pollTimer.interval());
     EXPECT_TRUE(monitor.meteo.DeferredPoll);
     EXPECT_TRUE(station.reads.empty());
-    EXPECT_FALSE(monitor.TimerMeteo.enabled());
+    EXPECT_FALSE(monitor.pollTimer.enabled());
     onAir = false;
-    stations.FormChoixMeteo.poll(SourceKind::MON);
+    stations.sourceChoice.poll(SourceKind::MON);
     loop.runPending();
     EXPECT_EQ(station.reads.size(), 6u);
 }
@@ -235,8 +235,8 @@ TEST_F(MonitorSourceTest, AnswersForAnEarlierPortAreDropped) {
     station.release();
     station.release();  // inside temperature: 20 °C
     station.values[Reading::InsideTemp] = 86;
-    monitor.ListBoxPort.ItemIndex = 2;
-    monitor.ListBoxPortClick();
+    monitor.portList.ItemIndex = 2;
+    monitor.choosePortFromList();
     EXPECT_EQ(polls, std::vector<bool>{false}) << "the abandoned poll has ended";
     while (station.release()) {
     }
@@ -247,12 +247,12 @@ TEST_F(MonitorSourceTest, AnswersForAnEarlierPortAreDropped) {
 
 TEST_F(MonitorSourceTest, ShowingTheWindowWritesTheUnitsIntoTheCaptions) {
     imperial();
-    monitor.FormShow();
-    EXPECT_EQ(monitor.CheckBoxTint.caption, "T-int (°F) =");
-    EXPECT_EQ(monitor.CheckBoxText.caption, "T-ext (°F) =");
-    EXPECT_EQ(monitor.CheckBoxPatm.caption, "P-atm (inHg) =");
-    EXPECT_EQ(monitor.CheckBoxVent.caption, "Viento (mph) =");
-    EXPECT_EQ(monitor.CheckBoxRafa.caption, "Ráfaga (mph) =");
+    monitor.prepareToShow();
+    EXPECT_EQ(monitor.insideTemperatureBox.caption, "T-int (°F) =");
+    EXPECT_EQ(monitor.outsideTemperatureBox.caption, "T-ext (°F) =");
+    EXPECT_EQ(monitor.pressureBox.caption, "P-atm (inHg) =");
+    EXPECT_EQ(monitor.windBox.caption, "Viento (mph) =");
+    EXPECT_EQ(monitor.gustBox.caption, "Ráfaga (mph) =");
 }
 
 // A console whose adapter is plugged in after the start (here: the simulator's
@@ -262,21 +262,21 @@ class LateConsoleTest : public SourceFixture {};
 TEST_F(LateConsoleTest, AConsoleAbsentAtStartIsFoundAtTheNextPeriod) {
     ThreadedWeatherMonitor link(loop);
     stations.context.weatherMonitor = &link;
-    stations.FormChoixMeteo.CheckBoxReduire = [] { return true; };
+    stations.sourceChoice.startMinimised = [] { return true; };
     const std::string port = (dir.path() / "ttyUSB-console").string();
-    TFormMeteo& monitor = stations.FormMeteo;
+    MonitorSource& monitor = stations.monitorSource;
     ASSERT_TRUE(monitor.loadPort(port));
-    stations.FormChoixMeteo.check(SourceKind::MON);
+    stations.sourceChoice.check(SourceKind::MON);
     ASSERT_TRUE(loop.waitForPostsUntil([&] { return !monitor.pollInFlight(); }, 20'000));
     EXPECT_FALSE(monitor.connected());
-    EXPECT_EQ(monitor.StaticTextStatus, kMonitorPortError);
+    EXPECT_EQ(monitor.statusText, kMonitorPortError);
 
     Wm2Simulator console({"--inside", "68"});
     std::filesystem::create_symlink(console.device(), port);
-    loop.advance(monitor.TimerMeteo.interval());
+    loop.advance(monitor.pollTimer.interval());
     ASSERT_TRUE(loop.waitForPostsUntil([&] { return !monitor.pollInFlight(); }, 20'000));
     EXPECT_TRUE(monitor.connected());
-    EXPECT_EQ(monitor.CheckBoxTint.caption, "T-int (°C)= 20.0");
+    EXPECT_EQ(monitor.insideTemperatureBox.caption, "T-int (°C)= 20.0");
     monitor.closeStation();
 }
 

@@ -38,11 +38,11 @@ std::vector<WlkRecord> typicalMonth() {
 
 class Pro2Test : public test::SourceFixture {
 protected:
-    TFormMeteoPro2& w = stations.FormMeteoPro2;
+    Pro2Source& w = stations.pro2Source;
 
     void poll(const std::vector<WlkRecord>& records, const std::string& name = "2026-03.wlk") {
         w.loadDataFile(dir.write(name, test::wlkFile(records)));
-        w.TimerMeteoTimer();
+        w.poll();
     }
     // One archive record on day 1 after its summaries.
     void pollOne(const WlkRecord& record) { poll(test::withDailySummaries({record})); }
@@ -50,20 +50,20 @@ protected:
 
 TEST_F(Pro2Test, MetricCaptionsAndRecord) {
     poll(typicalMonth());
-    EXPECT_EQ(w.CheckBoxTint.caption, "T-int (°C) = 21.1");
-    EXPECT_EQ(w.CheckBoxText.caption, "T-ext (°C) = 10.0");
-    EXPECT_EQ(w.CheckBoxPatm.caption, "P-atm (hPa) = 1013.0");
-    EXPECT_EQ(w.CheckBoxTend.caption, "Tendencia: creciente");
-    EXPECT_EQ(w.CheckBoxVent.caption, "Viento (km/h) = 16");
-    EXPECT_EQ(w.CheckBoxRafa.caption, "Ráfaga (km/h) = 24");
-    EXPECT_EQ(w.CheckBoxDire.caption, "Dirección (°) = 112");
-    EXPECT_EQ(w.CheckBoxTRes.caption, "Sensación (°C) = 7.8");
-    EXPECT_EQ(w.CheckBoxPluie.caption, "Lluvia/24h (mm) = 12.2");
-    EXPECT_EQ(w.CheckBoxHumiExt.caption, "Humidad (%) = 80");
-    EXPECT_EQ(w.LabelHumInt.caption, "Humidad-int (%) = 45");
-    EXPECT_EQ(w.LabelTros.caption, "Punto de rocio (°C) = 6.8");
-    EXPECT_EQ(w.Editdatemeteo.caption, "2026-03-09 12:00:00");
-    EXPECT_EQ(w.StaticTextErreur(), "");
+    EXPECT_EQ(w.insideTemperatureBox.caption, "T-int (°C) = 21.1");
+    EXPECT_EQ(w.outsideTemperatureBox.caption, "T-ext (°C) = 10.0");
+    EXPECT_EQ(w.pressureBox.caption, "P-atm (hPa) = 1013.0");
+    EXPECT_EQ(w.tendencyBox.caption, "Tendencia: creciente");
+    EXPECT_EQ(w.windBox.caption, "Viento (km/h) = 16");
+    EXPECT_EQ(w.gustBox.caption, "Ráfaga (km/h) = 24");
+    EXPECT_EQ(w.directionBox.caption, "Dirección (°) = 112");
+    EXPECT_EQ(w.feltTemperatureBox.caption, "Sensación (°C) = 7.8");
+    EXPECT_EQ(w.rainBox.caption, "Lluvia/24h (mm) = 12.2");
+    EXPECT_EQ(w.humidityBox.caption, "Humidad (%) = 80");
+    EXPECT_EQ(w.insideHumidityCaption.caption, "Humidad-int (%) = 45");
+    EXPECT_EQ(w.dewPointCaption.caption, "Punto de rocio (°C) = 6.8");
+    EXPECT_EQ(w.observationTime.caption, "2026-03-09 12:00:00");
+    EXPECT_EQ(w.errorLine(), "");
     EXPECT_DOUBLE_EQ(w.meteo.ObservedAt, encodeDateTime(2026, 3, 9, 12, 0));
     EXPECT_DOUBLE_EQ(w.meteo.HumiExt, 80.5);
     EXPECT_NEAR(w.meteo.Pluie, 48 * 0.254, 1e-9);
@@ -73,14 +73,14 @@ TEST_F(Pro2Test, MetricCaptionsAndRecord) {
 TEST_F(Pro2Test, ImperialCaptions) {
     imperial();
     poll(typicalMonth());
-    EXPECT_EQ(w.CheckBoxTint.caption, "T-int (°F) = 70.0");
-    EXPECT_EQ(w.CheckBoxText.caption, "T-ext (°F) = 50.0");
-    EXPECT_EQ(w.CheckBoxPatm.caption, "P-atm (inHg) = 29.91");
-    EXPECT_EQ(w.CheckBoxVent.caption, "Viento (mph) = 10");
-    EXPECT_EQ(w.CheckBoxRafa.caption, "Ráfaga (mph) = 15");
-    EXPECT_EQ(w.CheckBoxTRes.caption, "Sensación (°F) = 46.0");
-    EXPECT_EQ(w.CheckBoxPluie.caption, "Lluvia/24h (inch) = 0.48");
-    EXPECT_EQ(w.LabelTros.caption, "Punto de rocio (°F) = 44.2");
+    EXPECT_EQ(w.insideTemperatureBox.caption, "T-int (°F) = 70.0");
+    EXPECT_EQ(w.outsideTemperatureBox.caption, "T-ext (°F) = 50.0");
+    EXPECT_EQ(w.pressureBox.caption, "P-atm (inHg) = 29.91");
+    EXPECT_EQ(w.windBox.caption, "Viento (mph) = 10");
+    EXPECT_EQ(w.gustBox.caption, "Ráfaga (mph) = 15");
+    EXPECT_EQ(w.feltTemperatureBox.caption, "Sensación (°F) = 46.0");
+    EXPECT_EQ(w.rainBox.caption, "Lluvia/24h (inch) = 0.48");
+    EXPECT_EQ(w.dewPointCaption.caption, "Punto de rocio (°F) = 44.2");
 }
 
 TEST_F(Pro2Test, MidnightEndsTheDayAndShowsItsTime) {
@@ -94,7 +94,7 @@ TEST_F(Pro2Test, MidnightEndsTheDayAndShowsItsTime) {
     }
     poll(test::withDailySummaries(archive));
     EXPECT_DOUBLE_EQ(w.meteo.ObservedAt, encodeDateTime(2026, 3, 10, 0, 0));
-    EXPECT_EQ(w.Editdatemeteo.caption, "2026-03-10 00:00");
+    EXPECT_EQ(w.observationTime.caption, "2026-03-10 00:00");
 }
 
 TEST_F(Pro2Test, TheNewestDayIsTheLastBeforeTheFirstEmptyOne) {
@@ -106,23 +106,23 @@ TEST_F(Pro2Test, TheNewestDayIsTheLastBeforeTheFirstEmptyOne) {
         archive.push_back(r);
     }
     poll(test::withDailySummaries(archive));
-    EXPECT_EQ(w.Editdatemeteo.caption, "2026-03-04 10:00:00");
+    EXPECT_EQ(w.observationTime.caption, "2026-03-04 10:00:00");
 
     for (int day = 1; day <= 31; ++day) {
         r.day = day;
         archive.push_back(r);
     }
     poll(test::withDailySummaries(archive));
-    EXPECT_EQ(w.Editdatemeteo.caption, "2026-03-31 10:00:00");
+    EXPECT_EQ(w.observationTime.caption, "2026-03-31 10:00:00");
 }
 
 TEST_F(Pro2Test, DayZeroIsNoDate) {
     WlkRecord r;
     r.day = 2;  // day 1 has no records
     pollOne(r);
-    EXPECT_EQ(w.StaticTextErreur(), "Error archivo");
+    EXPECT_EQ(w.errorLine(), "Error archivo");
     EXPECT_EQ(beeps, 1);
-    EXPECT_TRUE(w.TimerMeteo.enabled());
+    EXPECT_TRUE(w.pollTimer.enabled());
 }
 
 TEST_F(Pro2Test, IntervalZeroHasNoTendencyAndOneRecordOfRain) {
@@ -132,9 +132,9 @@ TEST_F(Pro2Test, IntervalZeroHasNoTendencyAndOneRecordOfRain) {
     r.collector = 0x10;
     pollOne(r);
     EXPECT_EQ(w.meteo.Tend, 0);
-    EXPECT_EQ(w.CheckBoxTend.caption, "Tendencia: variable");
+    EXPECT_EQ(w.tendencyBox.caption, "Tendencia: variable");
     EXPECT_NEAR(w.meteo.Pluie, 9.398, 1e-9);
-    EXPECT_EQ(w.CheckBoxPluie.caption, "Lluvia/24h (mm) = 9.4");
+    EXPECT_EQ(w.rainBox.caption, "Lluvia/24h (mm) = 9.4");
 }
 
 TEST_F(Pro2Test, RainClickSizesAndUnknownCollector) {
@@ -150,7 +150,7 @@ TEST_F(Pro2Test, RainClickSizesAndUnknownCollector) {
     r.collector = 0x40;
     pollOne(r);
     EXPECT_EQ(w.meteo.Pluie, -1);
-    EXPECT_EQ(w.CheckBoxPluie.caption, "Lluvia/24h (mm) = --");
+    EXPECT_EQ(w.rainBox.caption, "Lluvia/24h (mm) = --");
 }
 
 TEST_F(Pro2Test, DirectionWithoutSensorAndColdTemperature) {
@@ -159,8 +159,8 @@ TEST_F(Pro2Test, DirectionWithoutSensorAndColdTemperature) {
     r.tempOut = -100;
     pollOne(r);
     EXPECT_EQ(w.meteo.Dire, -1);
-    EXPECT_EQ(w.CheckBoxDire.caption, "Dirección (°) = --");
-    EXPECT_EQ(w.CheckBoxText.caption, "T-ext (°C) = -23.3");
+    EXPECT_EQ(w.directionBox.caption, "Dirección (°) = --");
+    EXPECT_EQ(w.outsideTemperatureBox.caption, "T-ext (°C) = -23.3");
     r.direction = 1;
     pollOne(r);
     EXPECT_EQ(w.meteo.Dire, 22);
@@ -172,7 +172,7 @@ TEST_F(Pro2Test, FeltTemperatureNeedsAGustOfFive) {
     r.highWind = 25;  // 4 km/h
     pollOne(r);
     EXPECT_EQ(w.meteo.TRes, -200);
-    EXPECT_EQ(w.CheckBoxTRes.caption, "Sensación (°C) = --");
+    EXPECT_EQ(w.feltTemperatureBox.caption, "Sensación (°C) = --");
 }
 
 TEST_F(Pro2Test, TendencyWithoutAnEarlierArchiveRecordKeepsItsCaption) {
@@ -183,16 +183,16 @@ TEST_F(Pro2Test, TendencyWithoutAnEarlierArchiveRecordKeepsItsCaption) {
     r.barometer = 29000;
     pollOne(r);  // the record an hour older is a daily summary, and so is the one before it
     EXPECT_EQ(w.meteo.Tend, 0);
-    EXPECT_EQ(w.CheckBoxTend.caption, "Tendencia: creciente");
+    EXPECT_EQ(w.tendencyBox.caption, "Tendencia: creciente");
 }
 
 TEST_F(Pro2Test, RefusedFiles) {
     pollOne({});
     const auto refused = [&](const std::string& name, const std::string& content) {
         w.loadDataFile(dir.write(name, content));
-        w.TimerMeteoTimer();
-        EXPECT_EQ(w.StaticTextErreur(), "Error archivo") << name;
-        EXPECT_TRUE(w.TimerMeteo.enabled()) << name;
+        w.poll();
+        EXPECT_EQ(w.errorLine(), "Error archivo") << name;
+        EXPECT_TRUE(w.pollTimer.enabled()) << name;
     };
     refused("2026-03.WLK", test::wlkFile(test::withDailySummaries({WlkRecord{}})));
     refused("2026-03.wlk", test::wlkFile(test::withDailySummaries({WlkRecord{}})).substr(0, 300));
@@ -202,26 +202,26 @@ TEST_F(Pro2Test, RefusedFiles) {
     refused("2026-03.wlk", test::wlkFile({summary, summary}));
     refused("current.wlk", test::wlkFile(test::withDailySummaries({WlkRecord{}})));
     pollOne({});
-    EXPECT_EQ(w.StaticTextErreur(), "");  // a good poll clears the error
+    EXPECT_EQ(w.errorLine(), "");  // a good poll clears the error
 }
 
 TEST_F(Pro2Test, FollowsTheCurrentMonthsFile) {
     poll(typicalMonth(), "2026-02.wlk");
     EXPECT_EQ(w.path(), (dir.path() / "2026-02.wlk").string());  // March's file is not there yet
-    EXPECT_EQ(w.Editdatemeteo.caption, "2026-02-09 12:00:00");
+    EXPECT_EQ(w.observationTime.caption, "2026-02-09 12:00:00");
 
     WlkRecord r;
     r.minutes = 60;
     dir.write("2026-03.wlk", test::wlkFile(test::withDailySummaries({r})));
-    w.TimerMeteoTimer();
+    w.poll();
     EXPECT_EQ(w.path(), (dir.path() / "2026-03.wlk").string());
-    EXPECT_EQ(w.EditDat, w.path());
-    EXPECT_EQ(w.Editdatemeteo.caption, "2026-03-01 01:00:00");
+    EXPECT_EQ(w.inputLine, w.path());
+    EXPECT_EQ(w.observationTime.caption, "2026-03-01 01:00:00");
 
-    w.CheckBoxFichier.checked = false;
+    w.currentMonthFileBox.checked = false;
     w.loadDataFile((dir.path() / "2026-02.wlk").string());
-    w.TimerMeteoTimer();
-    EXPECT_EQ(w.Editdatemeteo.caption, "2026-02-09 12:00:00");
+    w.poll();
+    EXPECT_EQ(w.observationTime.caption, "2026-02-09 12:00:00");
 }
 
 // Each day's records numbered 1.. at `interval` minutes, one rain click each.
@@ -279,20 +279,20 @@ TEST_F(Pro2Test, ArchivesReadFromTheirNewestRecords) {
     };
     for (const auto& c : cases) {
         w.loadDataFile(dir.write("2026-03.wlk", c.bytes));
-        w.TimerMeteoTimer();
-        EXPECT_EQ(w.StaticTextErreur(), "") << c.what;
-        EXPECT_EQ(w.Editdatemeteo.caption, c.shown) << c.what;
+        w.poll();
+        EXPECT_EQ(w.errorLine(), "") << c.what;
+        EXPECT_EQ(w.observationTime.caption, c.shown) << c.what;
         EXPECT_NEAR(w.meteo.Pluie, c.pluie, 1e-9) << c.what;
         EXPECT_EQ(w.meteo.Tend, c.tend) << c.what;
     }
 }
 
 TEST_F(Pro2Test, NeutralCaptionsCarryTheUnits) {
-    w.ButtonParcourirClick((dir.path() / "2026-01.wlk").string());
-    EXPECT_EQ(w.CheckBoxTint.caption, "T-int (°C) = ");
-    EXPECT_EQ(w.CheckBoxPluie.caption, "Lluvia/24h (mm) =");
-    EXPECT_EQ(w.CheckBoxHumiExt.caption, "Humidad (%) = ");
-    EXPECT_EQ(w.CheckBoxTRes.caption, "Sensación (°C) =");
+    w.takeChosenFile((dir.path() / "2026-01.wlk").string());
+    EXPECT_EQ(w.insideTemperatureBox.caption, "T-int (°C) = ");
+    EXPECT_EQ(w.rainBox.caption, "Lluvia/24h (mm) =");
+    EXPECT_EQ(w.humidityBox.caption, "Humidad (%) = ");
+    EXPECT_EQ(w.feltTemperatureBox.caption, "Sensación (°C) =");
 }
 
 }  // namespace

@@ -7,9 +7,9 @@ namespace {
 
 class SourceChoiceTest : public test::SourceFixture {
 protected:
-    TFormChoixMeteo& choice = stations.FormChoixMeteo;
-    TFormMeteoW23& w23 = stations.FormMeteoW23;
-    TFormMeteoW28& w28 = stations.FormMeteoW28;
+    SourceChoice& choice = stations.sourceChoice;
+    Ws23Source& w23 = stations.ws23Source;
+    Ws28Source& w28 = stations.ws28Source;
 
     std::string writeW23(float tempIn) {
         test::Ws23Record r;
@@ -21,15 +21,15 @@ protected:
 
 TEST_F(SourceChoiceTest, ChoosingAFileSourcePollsItShowsItAndStopsTheOthers) {
     w23.loadDataFile(writeW23(20));
-    w28.TimerMeteo.start();
-    stations.FormMeteo.TimerMeteo.start();
-    choice.FormShow({});
+    w28.pollTimer.start();
+    stations.monitorSource.pollTimer.start();
+    choice.prepareToShow({});
     choice.check(SourceKind::W23);
     EXPECT_EQ(choice.checkedSource(), SourceKind::W23);
-    EXPECT_EQ(w23.CheckBoxTint.caption, "T-int (°C) = 20.0");
-    EXPECT_TRUE(w23.TimerMeteo.enabled());
-    EXPECT_FALSE(w28.TimerMeteo.enabled());
-    EXPECT_FALSE(stations.FormMeteo.TimerMeteo.enabled());
+    EXPECT_EQ(w23.insideTemperatureBox.caption, "T-int (°C) = 20.0");
+    EXPECT_TRUE(w23.pollTimer.enabled());
+    EXPECT_FALSE(w28.pollTimer.enabled());
+    EXPECT_FALSE(stations.monitorSource.pollTimer.enabled());
     EXPECT_TRUE(w23.visible);
     EXPECT_FALSE(choice.visible());
     EXPECT_TRUE(sourceUsable(SourceKind::W23, choice.meteo(SourceKind::W23)));
@@ -37,19 +37,19 @@ TEST_F(SourceChoiceTest, ChoosingAFileSourcePollsItShowsItAndStopsTheOthers) {
     // The timer keeps polling every minute until the user sets another period.
     writeW23(21);
     loop.advance(60'000);
-    EXPECT_EQ(w23.CheckBoxTint.caption, "T-int (°C) = 21.0");
-    w23.SpinEditRafraichir.setValue(90);
-    w23.ButtonRafraichirClick();
-    EXPECT_EQ(w23.TimerMeteo.interval(), 3'600'000);
+    EXPECT_EQ(w23.insideTemperatureBox.caption, "T-int (°C) = 21.0");
+    w23.pollMinutes.setValue(90);
+    w23.refreshNow();
+    EXPECT_EQ(w23.pollTimer.interval(), 3'600'000);
 }
 
 TEST_F(SourceChoiceTest, ReducedProgramPollsWithoutAWindow) {
     reduced = true;
     w23.loadDataFile(writeW23(20));
     choice.check(SourceKind::W23);
-    EXPECT_TRUE(w23.TimerMeteo.enabled());
+    EXPECT_TRUE(w23.pollTimer.enabled());
     EXPECT_FALSE(w23.visible);
-    EXPECT_EQ(w23.CheckBoxTint.caption, "T-int (°C) = 20.0");
+    EXPECT_EQ(w23.insideTemperatureBox.caption, "T-int (°C) = 20.0");
 }
 
 TEST_F(SourceChoiceTest, NoSourceStopsEveryPollAndLeavesTheWindows) {
@@ -57,7 +57,7 @@ TEST_F(SourceChoiceTest, NoSourceStopsEveryPollAndLeavesTheWindows) {
     choice.check(SourceKind::W23);
     choice.check(SourceKind::None);
     EXPECT_EQ(choice.checkedSource(), SourceKind::None);
-    EXPECT_FALSE(w23.TimerMeteo.enabled());
+    EXPECT_FALSE(w23.pollTimer.enabled());
     EXPECT_TRUE(w23.visible);
     EXPECT_FALSE(choice.itemEnabled(SourceKind::None, MeteoField::Text));
     EXPECT_FALSE(sourceUsable(SourceKind::None, choice.meteo(SourceKind::None)));
@@ -69,7 +69,7 @@ TEST_F(SourceChoiceTest, ASourceWithoutItsInputOnlyStopsTheOthers) {
     for (const SourceKind kind : {SourceKind::MON, SourceKind::APRS, SourceKind::METAR}) {
         choice.check(kind);
         EXPECT_EQ(choice.checkedSource(), kind);
-        EXPECT_FALSE(w23.TimerMeteo.enabled());
+        EXPECT_FALSE(w23.pollTimer.enabled());
         EXPECT_FALSE(sourceUsable(kind, choice.meteo(kind)));
     }
 }
@@ -80,18 +80,18 @@ TEST_F(SourceChoiceTest, ChosenSourceWithoutItsFileKeepsItAndShowsTheError) {
     w23.loadDataFile(absent);
     choice.check(SourceKind::W23);
     EXPECT_EQ(choice.checkedSource(), SourceKind::W23);
-    EXPECT_EQ(w23.StaticTextErreur(), "Error de archivo");
-    EXPECT_EQ(w23.EditDat, absent);
+    EXPECT_EQ(w23.errorLine(), "Error de archivo");
+    EXPECT_EQ(w23.inputLine, absent);
     EXPECT_EQ(beeps, 0);
 }
 
 TEST_F(SourceChoiceTest, ItemsAreSpokenWhenSuppliedAndTicked) {
-    w23.CheckBoxTint.checked = true;
+    w23.insideTemperatureBox.checked = true;
     EXPECT_TRUE(choice.itemEnabled(SourceKind::W23, MeteoField::Tint));
     EXPECT_FALSE(choice.itemEnabled(SourceKind::W23, MeteoField::Text));
-    stations.FormMeteoAPRS.CheckBoxTint.checked = true;  // APRS has no inside temperature
+    stations.aprsSource.insideTemperatureBox.checked = true;  // APRS has no inside temperature
     EXPECT_FALSE(choice.itemEnabled(SourceKind::APRS, MeteoField::Tint));
-    stations.FormMeteoMETAR.CheckBoxPluie.checked = true;  // METAR's rain box: present weather
+    stations.metarSource.rainBox.checked = true;  // METAR's rain box: present weather
     EXPECT_TRUE(choice.itemEnabled(SourceKind::METAR, MeteoField::Phenomena));
     EXPECT_FALSE(choice.itemEnabled(SourceKind::METAR, MeteoField::Pluie));
 }
@@ -99,33 +99,33 @@ TEST_F(SourceChoiceTest, ItemsAreSpokenWhenSuppliedAndTicked) {
 TEST_F(SourceChoiceTest, DeferredPollRunsTheSourcesPoll) {
     w23.loadDataFile(writeW23(20));
     choice.poll(SourceKind::W23);
-    EXPECT_EQ(w23.CheckBoxTint.caption, "T-int (°C) = 20.0");
-    EXPECT_TRUE(w23.TimerMeteo.enabled());
+    EXPECT_EQ(w23.insideTemperatureBox.caption, "T-int (°C) = 20.0");
+    EXPECT_TRUE(w23.pollTimer.enabled());
 }
 
 TEST_F(SourceChoiceTest, UnitChangeRefreshesOnlyTheSelectedSource) {
     w23.loadDataFile(writeW23(20));
     choice.check(SourceKind::W23);
     stations.unitsChoice.click(Quantity::Temperature, false);
-    EXPECT_EQ(w23.CheckBoxTint.caption, "T-int (°F) = 68.0");
+    EXPECT_EQ(w23.insideTemperatureBox.caption, "T-int (°F) = 68.0");
     EXPECT_DOUBLE_EQ(w23.meteo.Tint, 68);
     EXPECT_FALSE(stations.unitsChoice.isMetric(Quantity::Temperature));
 
     writeW23(60);  // 140 °F, the upper bound
-    w23.TimerMeteoTimer();
-    EXPECT_FALSE(w23.CheckBoxTint.red);
+    w23.poll();
+    EXPECT_FALSE(w23.insideTemperatureBox.red);
     writeW23(60.5f);
-    w23.TimerMeteoTimer();
-    EXPECT_TRUE(w23.CheckBoxTint.red);
+    w23.poll();
+    EXPECT_TRUE(w23.insideTemperatureBox.red);
 
     // Checking the button that is already checked runs nothing.
     writeW23(10);
     stations.unitsChoice.setMetric(Quantity::Temperature, false);
-    EXPECT_EQ(w23.CheckBoxTint.caption, "T-int (°F) = 140.9");
+    EXPECT_EQ(w23.insideTemperatureBox.caption, "T-int (°F) = 140.9");
 
     choice.check(SourceKind::None);
     stations.unitsChoice.setMetric(Quantity::Temperature, true);
-    EXPECT_EQ(w23.CheckBoxTint.caption, "T-int (°F) = 140.9");
+    EXPECT_EQ(w23.insideTemperatureBox.caption, "T-int (°F) = 140.9");
     EXPECT_EQ(units.TempText, "C");
 }
 
@@ -134,7 +134,7 @@ TEST_F(SourceChoiceTest, InchesOfMercuryScaleCorrectionAndThreshold) {
     auto records = test::ws23Series(10, encodeDateTime(2026, 3, 10, 11, 40), 25, r);
     records[records.size() - 4].pressure = 1012.8f;  // 0.2 hPa = 0.0059 inHg above 0.004
     w23.loadDataFile(dir.write("history.dat", test::ws23File(records)));
-    w23.SpinEditOffSetPression.setValue(3);
+    w23.pressureCorrection.setValue(3);
     choice.check(SourceKind::W23);
     EXPECT_EQ(w23.meteo.Tend, 0);
     EXPECT_DOUBLE_EQ(w23.meteo.Patm, 1016);
@@ -145,20 +145,20 @@ TEST_F(SourceChoiceTest, InchesOfMercuryScaleCorrectionAndThreshold) {
 
 TEST_F(SourceChoiceTest, WindowsShareOnePlaceAndHandEscapeToTheBulletin) {
     stations.context.SourceWindowGeometry = {10, 20, 300, 280};
-    w28.FormShow();
+    w28.prepareToShow();
     EXPECT_EQ(w28.geometry.left, 20);
-    w28.FormClose({50, 60, 310, 290});
+    w28.close({50, 60, 310, 290});
     EXPECT_FALSE(w28.visible);
-    stations.FormMeteoPro2.FormShow();
-    EXPECT_EQ(stations.FormMeteoPro2.geometry.top, 50);
-    EXPECT_EQ(stations.FormMeteoPro2.geometry.height, 290);
+    stations.pro2Source.prepareToShow();
+    EXPECT_EQ(stations.pro2Source.geometry.top, 50);
+    EXPECT_EQ(stations.pro2Source.geometry.height, 290);
 
     int key = 65;
-    w28.FormKeyDown(key);
+    w28.previewKey(key);
     EXPECT_EQ(key, 0);
     EXPECT_EQ(escapes, 0);
     key = kKeyEscape;
-    stations.FormMeteo.FormKeyDown(key);
+    stations.monitorSource.previewKey(key);
     EXPECT_EQ(key, 0);
     EXPECT_EQ(escapes, 1);
 }
@@ -166,11 +166,11 @@ TEST_F(SourceChoiceTest, WindowsShareOnePlaceAndHandEscapeToTheBulletin) {
 TEST_F(SourceChoiceTest, ChoiceWindowCentresOnTheMainWindowAndCloses) {
     choice.geometry.width = 200;
     choice.geometry.height = 100;
-    choice.FormShow({101, 4, 501, 301});
+    choice.prepareToShow({101, 4, 501, 301});
     EXPECT_EQ(choice.geometry.top, 101 + 150 - 50);  // 150.5 rounds to even
     EXPECT_EQ(choice.geometry.left, 4 + 250 - 100);
     EXPECT_TRUE(choice.visible());
-    choice.FormClose();
+    choice.close();
     EXPECT_FALSE(choice.visible());
 }
 
@@ -190,11 +190,11 @@ TEST_F(SourceChoiceTest, TheWeatherButtonHidesEveryWindowThenShowsTheChosenOne) 
 
 TEST_F(SourceChoiceTest, ThresholdIsSharedByTheHistoryStations) {
     EXPECT_DOUBLE_EQ(stations.context.TendencyThreshold, 0.4);
-    w28.SpinEditSeuiltendance.setValue(25);
-    w28.SpinEditSeuiltendanceChange();
+    w28.tendencyThreshold.setValue(25);
+    w28.applyTendencyThreshold();
     EXPECT_DOUBLE_EQ(stations.context.TendencyThreshold, 2.5);
-    w23.SpinEditSeuiltendance.setValue(25);  // the WS-23xx control stops at 9
-    w23.SpinEditSeuiltendanceChange();
+    w23.tendencyThreshold.setValue(25);  // the WS-23xx control stops at 9
+    w23.applyTendencyThreshold();
     EXPECT_DOUBLE_EQ(stations.context.TendencyThreshold, 0.9);
 }
 

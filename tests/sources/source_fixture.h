@@ -20,7 +20,7 @@ protected:
     SourceFixture() {
         stations.context.beep = [this] { ++beeps; };
         stations.context.escapeRequest = [this] { ++escapes; };
-        stations.FormChoixMeteo.CheckBoxReduire = [this] { return reduced; };
+        stations.sourceChoice.startMinimised = [this] { return reduced; };
         // Output files the sources write land in the scratch folder, never in
         // the folder the tests run from.
         stations.context.resolvePath = [this](const std::string& name) {

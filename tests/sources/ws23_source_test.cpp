@@ -41,32 +41,32 @@ std::vector<Ws23Record> typicalDay() {
 
 class Ws23Test : public test::SourceFixture {
 protected:
-    TFormMeteoW23& w = stations.FormMeteoW23;
+    Ws23Source& w = stations.ws23Source;
 
     void poll(const std::vector<Ws23Record>& records) {
         w.loadDataFile(dir.write("history.dat", test::ws23File(records)));
-        w.TimerMeteoTimer();
+        w.poll();
     }
 };
 
 TEST_F(Ws23Test, MetricCaptionsAndRecord) {
     poll(typicalDay());
-    EXPECT_EQ(w.CheckBoxTint.caption, "T-int (°C) = 21.3");
-    EXPECT_EQ(w.CheckBoxText.caption, "T-ext (°C) = 4.2");
-    EXPECT_EQ(w.CheckBoxPatm.caption, "P-atm (hPa) = 1013.0");
-    EXPECT_EQ(w.CheckBoxTend.caption, "Tendencia: creciente");
-    EXPECT_EQ(w.CheckBoxVent.caption, "Viento (km/h) = 18");
-    EXPECT_EQ(w.CheckBoxRafa.caption, "Ráfaga (km/h) = 27");
-    EXPECT_EQ(w.CheckBoxDire.caption, "Dirección (°) = 68");
-    EXPECT_EQ(w.CheckBoxTRes.caption, "Sensación(°C) = 0.3");
-    EXPECT_EQ(w.CheckBoxPluie.caption, "Lluvia/24h (mm) = 2.5");
-    EXPECT_EQ(w.CheckBoxHumiExt.caption, "Humidad (%) = 80");
-    EXPECT_EQ(w.LabelHumInt.caption, "Humidad-int (%) = 45");
-    EXPECT_EQ(w.LabelTros.caption, "Punto de rocio (°C) = 1.0");
-    EXPECT_EQ(w.Editdatemeteo.caption, "2026-03-10 11:40:00");
-    EXPECT_EQ(w.Label6.caption, "hPa");
-    EXPECT_EQ(w.Label9.caption, "0.1*mB/h");
-    EXPECT_EQ(w.StaticTextErreur(), "");
+    EXPECT_EQ(w.insideTemperatureBox.caption, "T-int (°C) = 21.3");
+    EXPECT_EQ(w.outsideTemperatureBox.caption, "T-ext (°C) = 4.2");
+    EXPECT_EQ(w.pressureBox.caption, "P-atm (hPa) = 1013.0");
+    EXPECT_EQ(w.tendencyBox.caption, "Tendencia: creciente");
+    EXPECT_EQ(w.windBox.caption, "Viento (km/h) = 18");
+    EXPECT_EQ(w.gustBox.caption, "Ráfaga (km/h) = 27");
+    EXPECT_EQ(w.directionBox.caption, "Dirección (°) = 68");
+    EXPECT_EQ(w.feltTemperatureBox.caption, "Sensación(°C) = 0.3");
+    EXPECT_EQ(w.rainBox.caption, "Lluvia/24h (mm) = 2.5");
+    EXPECT_EQ(w.humidityBox.caption, "Humidad (%) = 80");
+    EXPECT_EQ(w.insideHumidityCaption.caption, "Humidad-int (%) = 45");
+    EXPECT_EQ(w.dewPointCaption.caption, "Punto de rocio (°C) = 1.0");
+    EXPECT_EQ(w.observationTime.caption, "2026-03-10 11:40:00");
+    EXPECT_EQ(w.pressureUnit.caption, "hPa");
+    EXPECT_EQ(w.tendencyUnit.caption, "0.1*mB/h");
+    EXPECT_EQ(w.errorLine(), "");
 
     const MeteoData& d = w.meteo;
     EXPECT_FLOAT_EQ(d.Tint, 21.3f);
@@ -79,25 +79,25 @@ TEST_F(Ws23Test, MetricCaptionsAndRecord) {
     EXPECT_EQ(d.HumiExt, 80);
     EXPECT_NEAR(d.ObservedAt, lastTime(), 1e-9);
     EXPECT_EQ(beeps, 0);
-    for (const Caption* c : {static_cast<const Caption*>(&w.CheckBoxTint), static_cast<const Caption*>(&w.CheckBoxVent),
-                             static_cast<const Caption*>(&w.CheckBoxPatm), static_cast<const Caption*>(&w.LabelHumInt)})
+    for (const Caption* c : {static_cast<const Caption*>(&w.insideTemperatureBox), static_cast<const Caption*>(&w.windBox),
+                             static_cast<const Caption*>(&w.pressureBox), static_cast<const Caption*>(&w.insideHumidityCaption)})
         EXPECT_FALSE(c->red);
 }
 
 TEST_F(Ws23Test, ImperialCaptionsAndRecord) {
     imperial();
     poll(typicalDay());
-    EXPECT_EQ(w.CheckBoxTint.caption, "T-int (°F) = 70.3");
-    EXPECT_EQ(w.CheckBoxText.caption, "T-ext (°F) = 39.6");
-    EXPECT_EQ(w.CheckBoxPatm.caption, "P-atm (inHg) = 29.91");
-    EXPECT_EQ(w.CheckBoxTend.caption, "Tendencia: creciente");
-    EXPECT_EQ(w.CheckBoxVent.caption, "Viento (mph) = 11");
-    EXPECT_EQ(w.CheckBoxRafa.caption, "Ráfaga (mph) = 17");
-    EXPECT_EQ(w.CheckBoxTRes.caption, "Sensación(°F) = 32.6");
-    EXPECT_EQ(w.CheckBoxPluie.caption, "Lluvia/24h (inch) = 0.10");
-    EXPECT_EQ(w.LabelTros.caption, "Punto de rocio (°F) = 33.8");
-    EXPECT_EQ(w.Label6.caption, "0.01*inHg");
-    EXPECT_EQ(w.Label9.caption, "0.01*inHg");
+    EXPECT_EQ(w.insideTemperatureBox.caption, "T-int (°F) = 70.3");
+    EXPECT_EQ(w.outsideTemperatureBox.caption, "T-ext (°F) = 39.6");
+    EXPECT_EQ(w.pressureBox.caption, "P-atm (inHg) = 29.91");
+    EXPECT_EQ(w.tendencyBox.caption, "Tendencia: creciente");
+    EXPECT_EQ(w.windBox.caption, "Viento (mph) = 11");
+    EXPECT_EQ(w.gustBox.caption, "Ráfaga (mph) = 17");
+    EXPECT_EQ(w.feltTemperatureBox.caption, "Sensación(°F) = 32.6");
+    EXPECT_EQ(w.rainBox.caption, "Lluvia/24h (inch) = 0.10");
+    EXPECT_EQ(w.dewPointCaption.caption, "Punto de rocio (°F) = 33.8");
+    EXPECT_EQ(w.pressureUnit.caption, "0.01*inHg");
+    EXPECT_EQ(w.tendencyUnit.caption, "0.01*inHg");
     EXPECT_NEAR(w.meteo.Patm, 1013 * 0.02953, 1e-9);
 }
 
@@ -107,16 +107,16 @@ TEST_F(Ws23Test, OneOrTwoRecordsHaveNoTendencyNoRainAndTheirOwnGust) {
     poll(test::ws23Series(2, lastTime(), 25, r));
     EXPECT_EQ(w.RecordSpacing, 0);
     EXPECT_EQ(w.meteo.Tend, 0);
-    EXPECT_EQ(w.CheckBoxTend.caption, "Tendencia: variable");
+    EXPECT_EQ(w.tendencyBox.caption, "Tendencia: variable");
     EXPECT_EQ(w.meteo.Pluie, -1);
-    EXPECT_EQ(w.CheckBoxPluie.caption, "Lluvia/24h (mm) = --");
+    EXPECT_EQ(w.rainBox.caption, "Lluvia/24h (mm) = --");
     EXPECT_NEAR(w.meteo.Rafa, 10.8, 1e-6);
 
     r.wind = 70;  // implausible: no gust at all
     poll({r});
     EXPECT_EQ(w.meteo.Rafa, 0);
-    EXPECT_TRUE(w.CheckBoxVent.red);
-    EXPECT_EQ(w.CheckBoxTRes.caption, "Sensación (°C) = --");
+    EXPECT_TRUE(w.windBox.red);
+    EXPECT_EQ(w.feltTemperatureBox.caption, "Sensación (°C) = --");
     EXPECT_EQ(w.meteo.TRes, -200);
 }
 
@@ -124,25 +124,25 @@ TEST_F(Ws23Test, TimeFieldZeroIsFirstJanuary1900OneOClock) {
     std::string bytes = test::ws23Bytes({});
     std::fill(bytes.begin() + 4, bytes.begin() + 8, '\0');
     w.loadDataFile(dir.write("history.dat", bytes));
-    w.TimerMeteoTimer();
-    EXPECT_EQ(w.Editdatemeteo.caption, "1900-01-01 01:00:00");
+    w.poll();
+    EXPECT_EQ(w.observationTime.caption, "1900-01-01 01:00:00");
 }
 
 TEST_F(Ws23Test, PressureCorrectionInTheChosenUnit) {
     auto records = test::ws23Series(3, lastTime(), 25);
-    w.SpinEditOffSetPression.setValue(3);
+    w.pressureCorrection.setValue(3);
     poll(records);
     EXPECT_DOUBLE_EQ(w.meteo.Patm, 1016);
     stations.unitsChoice.click(Quantity::Pressure, false);
-    w.TimerMeteoTimer();
+    w.poll();
     EXPECT_DOUBLE_EQ(w.meteo.Patm, 1013 * 0.02953 + 0.03);
 }
 
 TEST_F(Ws23Test, TendencyNeedsAChangeStrictlyBeyondTheThresholdAndBelowFifty) {
     auto records = test::ws23Series(10, lastTime(), 25);
     const std::size_t b = records.size() - 1;
-    w.SpinEditSeuiltendance.setValue(5);
-    w.SpinEditSeuiltendanceChange();
+    w.tendencyThreshold.setValue(5);
+    w.applyTendencyThreshold();
     records[b].pressure = 1013.5f;
     poll(records);
     EXPECT_EQ(w.meteo.Tend, 0);  // exactly 0.5 hPa
@@ -152,7 +152,7 @@ TEST_F(Ws23Test, TendencyNeedsAChangeStrictlyBeyondTheThresholdAndBelowFifty) {
     records[b].pressure = 1012.25f;
     poll(records);
     EXPECT_EQ(w.meteo.Tend, 2);
-    EXPECT_EQ(w.CheckBoxTend.caption, "Tendencia: decreciente");
+    EXPECT_EQ(w.tendencyBox.caption, "Tendencia: decreciente");
     records[b - 3].pressure = 963;  // 50 hPa within the hour is not believed
     records[b].pressure = 1013;
     poll(records);
@@ -166,9 +166,9 @@ TEST_F(Ws23Test, ImplausiblePressureKeepsTheLastTendency) {
     EXPECT_EQ(w.meteo.Tend, 1);
     records.back().pressure = 900;
     poll(records);
-    EXPECT_TRUE(w.CheckBoxPatm.red);
+    EXPECT_TRUE(w.pressureBox.red);
     EXPECT_EQ(w.meteo.Tend, 1);
-    EXPECT_EQ(w.CheckBoxTend.caption, "Tendencia: creciente");
+    EXPECT_EQ(w.tendencyBox.caption, "Tendencia: creciente");
 }
 
 TEST_F(Ws23Test, FeltTemperatureFromFiveKmhAndDirectionRounding) {
@@ -193,7 +193,7 @@ TEST_F(Ws23Test, ResetRainCounterGivesNoRain) {
     records.back().rain = 5;
     poll(records);
     EXPECT_EQ(w.meteo.Pluie, -1);
-    EXPECT_EQ(w.CheckBoxPluie.caption, "Lluvia/24h (mm) = --");
+    EXPECT_EQ(w.rainBox.caption, "Lluvia/24h (mm) = --");
 }
 
 TEST_F(Ws23Test, MissingHumidityFailsTheDewPointAfterEverythingElse) {
@@ -201,15 +201,15 @@ TEST_F(Ws23Test, MissingHumidityFailsTheDewPointAfterEverythingElse) {
     records.back().humOut = -1;  // the byte 0xFF
     poll(records);
     EXPECT_EQ(w.meteo.HumiExt, -1);
-    EXPECT_TRUE(w.CheckBoxHumiExt.red);
-    EXPECT_EQ(w.CheckBoxPluie.caption, "Lluvia/24h (mm) = 2.5");
-    EXPECT_EQ(w.StaticTextErreur(), "Error archivo");
+    EXPECT_TRUE(w.humidityBox.red);
+    EXPECT_EQ(w.rainBox.caption, "Lluvia/24h (mm) = 2.5");
+    EXPECT_EQ(w.errorLine(), "Error archivo");
     EXPECT_EQ(beeps, 1);
 
     records.back().humOut = 0;  // H^0.125 = 0: the dew point is 0.1 T - 112
     poll(records);
-    EXPECT_EQ(w.LabelTros.caption, "Punto de rocio (°C) = -111.6");
-    EXPECT_EQ(w.StaticTextErreur(), "");  // a good poll clears the error
+    EXPECT_EQ(w.dewPointCaption.caption, "Punto de rocio (°C) = -111.6");
+    EXPECT_EQ(w.errorLine(), "");  // a good poll clears the error
 }
 
 TEST_F(Ws23Test, SensorMissingValuesAreMarkedRed) {
@@ -217,73 +217,73 @@ TEST_F(Ws23Test, SensorMissingValuesAreMarkedRed) {
     r.tempOut = 81.1f;
     r.humIn = 110;
     poll({r});
-    EXPECT_TRUE(w.CheckBoxText.red);
-    EXPECT_TRUE(w.LabelHumInt.red);
-    EXPECT_EQ(w.LabelTros.caption, "Punto de rocio (°C) = --");
-    EXPECT_EQ(w.CheckBoxTRes.caption, "Sensación (°C) = --");
+    EXPECT_TRUE(w.outsideTemperatureBox.red);
+    EXPECT_TRUE(w.insideHumidityCaption.red);
+    EXPECT_EQ(w.dewPointCaption.caption, "Punto de rocio (°C) = --");
+    EXPECT_EQ(w.feltTemperatureBox.caption, "Sensación (°C) = --");
 }
 
 TEST_F(Ws23Test, BrokenFilesFailWithoutStoppingThePoll) {
     w.loadDataFile(dir.write("history.dat", std::string(35, '\x7f')));
-    w.TimerMeteoTimer();
-    EXPECT_EQ(w.StaticTextErreur(), "Error archivo");
-    EXPECT_TRUE(w.TimerMeteo.enabled());
+    w.poll();
+    EXPECT_EQ(w.errorLine(), "Error archivo");
+    EXPECT_TRUE(w.pollTimer.enabled());
 
     Ws23Record r;
     r.tempIn = std::numeric_limits<float>::quiet_NaN();
     poll({r});
-    EXPECT_EQ(w.StaticTextErreur(), "Error archivo");
-    EXPECT_TRUE(w.TimerMeteo.enabled());
+    EXPECT_EQ(w.errorLine(), "Error archivo");
+    EXPECT_TRUE(w.pollTimer.enabled());
 
     // A trailer shorter than a record is ignored.
     w.loadDataFile(dir.write("history.dat", test::ws23File(typicalDay()) + std::string(28, '\1')));
-    w.TimerMeteoTimer();
-    EXPECT_EQ(w.StaticTextErreur(), "");
-    EXPECT_EQ(w.CheckBoxVent.caption, "Viento (km/h) = 18");
+    w.poll();
+    EXPECT_EQ(w.errorLine(), "");
+    EXPECT_EQ(w.windBox.caption, "Viento (km/h) = 18");
 }
 
 TEST_F(Ws23Test, ObservationTimeNeverMovesBackwardsWithinAFile) {
     const std::string path = dir.write("history.dat", test::ws23File(typicalDay()));
     w.loadDataFile(path);
-    w.TimerMeteoTimer();
+    w.poll();
     dir.write("history.dat", test::ws23File(test::ws23Series(3, lastTime() - 1, 25)));
-    w.TimerMeteoTimer();
+    w.poll();
     EXPECT_NEAR(w.meteo.ObservedAt, lastTime(), 1e-9);
-    EXPECT_EQ(w.Editdatemeteo.caption, "2026-03-09 11:40:00");
+    EXPECT_EQ(w.observationTime.caption, "2026-03-09 11:40:00");
 }
 
 TEST_F(Ws23Test, MissingFileChangesNothingAndKeepsPolling) {
     poll(typicalDay());
     std::filesystem::remove(dir.path() / "history.dat");
-    w.TimerMeteoTimer();
-    EXPECT_EQ(w.CheckBoxVent.caption, "Viento (km/h) = 18");
-    EXPECT_EQ(w.StaticTextErreur(), "");
-    EXPECT_TRUE(w.TimerMeteo.enabled());
+    w.poll();
+    EXPECT_EQ(w.windBox.caption, "Viento (km/h) = 18");
+    EXPECT_EQ(w.errorLine(), "");
+    EXPECT_TRUE(w.pollTimer.enabled());
 }
 
 TEST_F(Ws23Test, ChoosingAFile) {
     poll(typicalDay());
-    w.ButtonParcourirClick((dir.path() / "absent.dat").string());
+    w.takeChosenFile((dir.path() / "absent.dat").string());
     EXPECT_EQ(w.path(), "");
-    EXPECT_EQ(w.EditDat, "");
-    EXPECT_EQ(w.StaticTextErreur(), "Error archivo");
+    EXPECT_EQ(w.inputLine, "");
+    EXPECT_EQ(w.errorLine(), "Error archivo");
     EXPECT_EQ(beeps, 1);
-    EXPECT_EQ(w.CheckBoxTint.caption, "T-int(°C) = ");
-    EXPECT_EQ(w.CheckBoxTRes.caption, "Sensación (C°) = ");
-    EXPECT_EQ(w.CheckBoxHumiExt.caption, "Humidad (%) =");
-    EXPECT_EQ(w.CheckBoxPluie.caption, "Lluvia/24h (mm) =");
-    EXPECT_EQ(w.Editdatemeteo.caption, "");
+    EXPECT_EQ(w.insideTemperatureBox.caption, "T-int(°C) = ");
+    EXPECT_EQ(w.feltTemperatureBox.caption, "Sensación (C°) = ");
+    EXPECT_EQ(w.humidityBox.caption, "Humidad (%) =");
+    EXPECT_EQ(w.rainBox.caption, "Lluvia/24h (mm) =");
+    EXPECT_EQ(w.observationTime.caption, "");
 
     // An older file of another station: its own time counts.
-    w.SpinEditRafraichir.setValue(5);
+    w.pollMinutes.setValue(5);
     const std::string older = dir.write("older.dat", test::ws23File(test::ws23Series(3, lastTime() - 2, 25)));
-    w.ButtonParcourirClick(older);
+    w.takeChosenFile(older);
     EXPECT_EQ(w.path(), older);
-    EXPECT_TRUE(w.EditDatSelected);
-    EXPECT_EQ(w.StaticTextErreur(), "");
+    EXPECT_TRUE(w.inputSelected);
+    EXPECT_EQ(w.errorLine(), "");
     EXPECT_NEAR(w.meteo.ObservedAt, lastTime() - 2, 1e-9);
-    EXPECT_EQ(w.TimerMeteo.interval(), 300'000);
-    EXPECT_TRUE(w.TimerMeteo.enabled());
+    EXPECT_EQ(w.pollTimer.interval(), 300'000);
+    EXPECT_TRUE(w.pollTimer.enabled());
 }
 
 }  // namespace

@@ -40,30 +40,30 @@ std::vector<Ws28Record> typicalDay() {
 
 class Ws28Test : public test::SourceFixture {
 protected:
-    TFormMeteoW28& w = stations.FormMeteoW28;
+    Ws28Source& w = stations.ws28Source;
 
     void poll(const std::vector<Ws28Record>& records) {
         w.loadDataFile(dir.write("history.dat", test::ws28File(records)));
-        w.TimerMeteoTimer();
+        w.poll();
     }
 };
 
 TEST_F(Ws28Test, MetricCaptionsAndRecord) {
     poll(typicalDay());
-    EXPECT_EQ(w.CheckBoxTint.caption, "T-int (°C) = 21.3");
-    EXPECT_EQ(w.CheckBoxText.caption, "T-ext (°C) = 4.2");
-    EXPECT_EQ(w.CheckBoxPatm.caption, "P-atm (hPa) = 1013.0");
-    EXPECT_EQ(w.CheckBoxTend.caption, "Tendencia: creciente");
-    EXPECT_EQ(w.CheckBoxVent.caption, "Viento (km/h) = 18");
-    EXPECT_EQ(w.CheckBoxRafa.caption, "Ráfaga (km/h) = 27");
-    EXPECT_EQ(w.CheckBoxDire.caption, "Dirección (°) = 68");
-    EXPECT_EQ(w.CheckBoxTRes.caption, "Sensación (°C) = 0.3");
-    EXPECT_EQ(w.CheckBoxPluie.caption, "Lluvia/24h (mm) = 1.5");
-    EXPECT_EQ(w.CheckBoxHumiExt.caption, "Humidad (%) = 80");
-    EXPECT_EQ(w.LabelHumInt.caption, "Humidad-int (%) = 45");
-    EXPECT_EQ(w.LabelTros.caption, "Punto de rocio (°C) = 1.0");
-    EXPECT_EQ(w.Editdatemeteo.caption, "2026-03-10 11:40:00");
-    EXPECT_EQ(w.StaticTextErreur(), "");
+    EXPECT_EQ(w.insideTemperatureBox.caption, "T-int (°C) = 21.3");
+    EXPECT_EQ(w.outsideTemperatureBox.caption, "T-ext (°C) = 4.2");
+    EXPECT_EQ(w.pressureBox.caption, "P-atm (hPa) = 1013.0");
+    EXPECT_EQ(w.tendencyBox.caption, "Tendencia: creciente");
+    EXPECT_EQ(w.windBox.caption, "Viento (km/h) = 18");
+    EXPECT_EQ(w.gustBox.caption, "Ráfaga (km/h) = 27");
+    EXPECT_EQ(w.directionBox.caption, "Dirección (°) = 68");
+    EXPECT_EQ(w.feltTemperatureBox.caption, "Sensación (°C) = 0.3");
+    EXPECT_EQ(w.rainBox.caption, "Lluvia/24h (mm) = 1.5");
+    EXPECT_EQ(w.humidityBox.caption, "Humidad (%) = 80");
+    EXPECT_EQ(w.insideHumidityCaption.caption, "Humidad-int (%) = 45");
+    EXPECT_EQ(w.dewPointCaption.caption, "Punto de rocio (°C) = 1.0");
+    EXPECT_EQ(w.observationTime.caption, "2026-03-10 11:40:00");
+    EXPECT_EQ(w.errorLine(), "");
     EXPECT_DOUBLE_EQ(w.meteo.Rafa, 27);
     EXPECT_DOUBLE_EQ(w.meteo.Pluie, 1.5);
     EXPECT_DOUBLE_EQ(w.meteo.HumiExt, 80);
@@ -73,23 +73,23 @@ TEST_F(Ws28Test, MetricCaptionsAndRecord) {
 TEST_F(Ws28Test, ImperialCaptions) {
     imperial();
     poll(typicalDay());
-    EXPECT_EQ(w.CheckBoxTint.caption, "T-int (°F) = 70.3");
-    EXPECT_EQ(w.CheckBoxPatm.caption, "P-atm (inHg) = 29.91");
-    EXPECT_EQ(w.CheckBoxVent.caption, "Viento (mph) = 11");
-    EXPECT_EQ(w.CheckBoxRafa.caption, "Ráfaga (mph) = 17");
-    EXPECT_EQ(w.CheckBoxTRes.caption, "Sensación (°F) = 32.6");
-    EXPECT_EQ(w.CheckBoxPluie.caption, "Lluvia/24h (inch) = 0.06");
-    EXPECT_EQ(w.LabelTros.caption, "Punto de rocio (°F) = 33.8");
+    EXPECT_EQ(w.insideTemperatureBox.caption, "T-int (°F) = 70.3");
+    EXPECT_EQ(w.pressureBox.caption, "P-atm (inHg) = 29.91");
+    EXPECT_EQ(w.windBox.caption, "Viento (mph) = 11");
+    EXPECT_EQ(w.gustBox.caption, "Ráfaga (mph) = 17");
+    EXPECT_EQ(w.feltTemperatureBox.caption, "Sensación (°F) = 32.6");
+    EXPECT_EQ(w.rainBox.caption, "Lluvia/24h (inch) = 0.06");
+    EXPECT_EQ(w.dewPointCaption.caption, "Punto de rocio (°F) = 33.8");
 }
 
 TEST_F(Ws28Test, RelativePressureRepollsAtOnceAndDrivesTheTendency) {
     poll(typicalDay());
-    w.RadioButtonPRELClick();
-    EXPECT_TRUE(w.RadioButtonPREL());
-    EXPECT_EQ(w.CheckBoxPatm.caption, "P-atm (hPa) = 1020.0");
-    EXPECT_EQ(w.CheckBoxTend.caption, "Tendencia: decreciente");  // 1021 an hour ago
+    w.chooseRelativePressure();
+    EXPECT_TRUE(w.relativePressure());
+    EXPECT_EQ(w.pressureBox.caption, "P-atm (hPa) = 1020.0");
+    EXPECT_EQ(w.tendencyBox.caption, "Tendencia: decreciente");  // 1021 an hour ago
     EXPECT_EQ(w.meteo.Tend, 2);
-    w.RadioButtonPABSClick();
+    w.chooseAbsolutePressure();
     EXPECT_EQ(w.meteo.Patm, 1013);
 }
 
@@ -98,22 +98,22 @@ TEST_F(Ws28Test, GarbageAbsolutePressureDoesNotDisturbTheRelativeOne) {
     for (auto& r : records) r.absolutePressure = 10101010.0f;
     w.selectAbsolutePressure(false);
     poll(records);
-    EXPECT_EQ(w.StaticTextErreur(), "");
+    EXPECT_EQ(w.errorLine(), "");
     EXPECT_DOUBLE_EQ(w.meteo.Patm, 1020);
-    EXPECT_FALSE(w.CheckBoxPatm.red);
+    EXPECT_FALSE(w.pressureBox.red);
 }
 
 TEST_F(Ws28Test, GustIsItsOwnFieldAndMayBeImplausibleAlone) {
     auto records = typicalDay();
     records.back().gust = 210 / 3.6f;
     poll(records);
-    EXPECT_TRUE(w.CheckBoxRafa.red);
-    EXPECT_FALSE(w.CheckBoxVent.red);
-    EXPECT_EQ(w.CheckBoxRafa.caption, "Ráfaga (km/h) = 210");
+    EXPECT_TRUE(w.gustBox.red);
+    EXPECT_FALSE(w.windBox.red);
+    EXPECT_EQ(w.gustBox.caption, "Ráfaga (km/h) = 210");
     records.back().wind = 60;  // an implausible mean wind leaves the gust alone
     records.back().gust = 8;
     poll(records);
-    EXPECT_TRUE(w.CheckBoxVent.red);
+    EXPECT_TRUE(w.windBox.red);
     EXPECT_NEAR(w.meteo.Rafa, 28.8, 1e-9);
     EXPECT_EQ(w.meteo.TRes, -200);
 }
@@ -123,7 +123,7 @@ TEST_F(Ws28Test, NegativeRainGivesNoValue) {
     records[records.size() - 2].rain = -3;
     poll(records);
     EXPECT_EQ(w.meteo.Pluie, -1);
-    EXPECT_EQ(w.CheckBoxPluie.caption, "Lluvia/24h (mm) = --");
+    EXPECT_EQ(w.rainBox.caption, "Lluvia/24h (mm) = --");
 }
 
 TEST_F(Ws28Test, RecordZeroNeverCounts) {
@@ -149,34 +149,34 @@ TEST_F(Ws28Test, NegativeHumidityFailsTheDewPoint) {
     auto records = typicalDay();
     records.back().humOut = -5;
     poll(records);
-    EXPECT_EQ(w.StaticTextErreur(), "Error archivo");
+    EXPECT_EQ(w.errorLine(), "Error archivo");
     EXPECT_EQ(beeps, 1);
-    EXPECT_EQ(w.CheckBoxPluie.caption, "Lluvia/24h (mm) = 1.5");
+    EXPECT_EQ(w.rainBox.caption, "Lluvia/24h (mm) = 1.5");
     poll(typicalDay());
-    EXPECT_EQ(w.StaticTextErreur(), "");
+    EXPECT_EQ(w.errorLine(), "");
 }
 
 TEST_F(Ws28Test, UnreadableTimesFailThePoll) {
     auto records = typicalDay();
     records.back().time = std::numeric_limits<double>::infinity();
     poll(records);
-    EXPECT_EQ(w.StaticTextErreur(), "Error archivo");
+    EXPECT_EQ(w.errorLine(), "Error archivo");
     records.back().time = 1e300;
     poll(records);
-    EXPECT_EQ(w.StaticTextErreur(), "Error archivo");
-    EXPECT_TRUE(w.TimerMeteo.enabled());
+    EXPECT_EQ(w.errorLine(), "Error archivo");
+    EXPECT_TRUE(w.pollTimer.enabled());
 }
 
 TEST_F(Ws28Test, NeutralCaptionsCarryTheUnits) {
     imperial();
-    w.ButtonParcourirClick((dir.path() / "none.dat").string());
-    EXPECT_EQ(w.CheckBoxTint.caption, "T-int (°F) = ");
-    EXPECT_EQ(w.CheckBoxPatm.caption, "P-atm (inHg) = ");
-    EXPECT_EQ(w.CheckBoxRafa.caption, "Ráfaga (mph) = ");
-    EXPECT_EQ(w.CheckBoxHumiExt.caption, "Humidad (%) = ");
-    EXPECT_EQ(w.CheckBoxPluie.caption, "Lluvia/24h (inch) =  ");
-    EXPECT_EQ(w.CheckBoxTRes.caption, "Sensación (°C) =");  // not reset
-    EXPECT_EQ(w.StaticTextErreur(), "Error archivo");
+    w.takeChosenFile((dir.path() / "none.dat").string());
+    EXPECT_EQ(w.insideTemperatureBox.caption, "T-int (°F) = ");
+    EXPECT_EQ(w.pressureBox.caption, "P-atm (inHg) = ");
+    EXPECT_EQ(w.gustBox.caption, "Ráfaga (mph) = ");
+    EXPECT_EQ(w.humidityBox.caption, "Humidad (%) = ");
+    EXPECT_EQ(w.rainBox.caption, "Lluvia/24h (inch) =  ");
+    EXPECT_EQ(w.feltTemperatureBox.caption, "Sensación (°C) =");  // not reset
+    EXPECT_EQ(w.errorLine(), "Error archivo");
 }
 
 }  // namespace

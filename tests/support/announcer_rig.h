@@ -55,8 +55,8 @@ struct Rig {
     int buttonReturns = 0;
     bool buttonWasEnabled = true;
     Subscription button = a.status.changed.connect([this] {
-        if (a.status.Button1Enabled() && !buttonWasEnabled) ++buttonReturns;
-        buttonWasEnabled = a.status.Button1Enabled();
+        if (a.status.announceEnabled() && !buttonWasEnabled) ++buttonReturns;
+        buttonWasEnabled = a.status.announceEnabled();
     });
 };
 

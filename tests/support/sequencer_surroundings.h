@@ -15,7 +15,7 @@ namespace skycrier::test {
 struct SequencerSurroundings {
     // Monday 7 December 2026, 14:05, unless told otherwise.
     explicit SequencerSurroundings(double localStart = encodeDateTime(2026, 12, 7, 14, 5, 0)) : loop(localStart) {
-        settings.CheckBoxDate = false;
+        settings.speakDate = false;
     }
 
     Sequencer::Parts partsWith(SoundPlayer& player) {
