@@ -10,6 +10,10 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <cstdio>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
 #include <string>
 
 #include "platform/system_clock.h"
@@ -28,6 +32,38 @@ std::pair<std::string, int> runProgram(const std::string& arguments) {
     char buffer[4096];
     while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
     return {out, ::pclose(pipe)};
+}
+
+// The window and control names app/contract_names.md maps, by window;
+// "D00-D24" and "RadioButtonTc/Tf" stand for every name between or beside.
+std::map<std::string, std::set<std::string>> contractMap() {
+    std::map<std::string, std::set<std::string>> names;
+    std::ifstream file(SKYCRIER_CONTRACT_MAP);
+    const std::regex section(R"(^### `(\w+)`)"), row(R"(^\| `([\w/-]+)` \|)"), range(R"(([A-Za-z]+)(\d+)-[A-Za-z]+(\d+))");
+    std::string line, window;
+    std::smatch m;
+    while (std::getline(file, line)) {
+        if (std::regex_search(line, m, section)) {
+            window = m[1];
+            names[window];
+        } else if (!window.empty() && std::regex_search(line, m, row)) {
+            const std::string name = m[1];
+            std::smatch r;
+            if (std::regex_match(name, r, range)) {
+                const std::size_t width = r[2].length();
+                for (int n = std::stoi(r[2]); n <= std::stoi(r[3]); ++n) {
+                    std::string number = std::to_string(n);
+                    names[window].insert(r[1].str() + std::string(width > number.size() ? width - number.size() : 0, '0') + number);
+                }
+            } else if (const auto slash = name.find('/'); slash != std::string::npos) {
+                names[window].insert(name.substr(0, slash));
+                names[window].insert(name.substr(0, slash - (name.size() - slash - 1)) + name.substr(slash + 1));
+            } else {
+                names[window].insert(name);
+            }
+        }
+    }
+    return names;
 }
 
 class ReviewTest : public ::testing::Test {
@@ -91,6 +127,13 @@ TEST_F(ReviewTest, TheControlListHoldsEverySourceWindowWithItsValues) {
         for (auto c = controls.begin(); c != controls.end(); ++c)
             EXPECT_FALSE(c.value().toObject()["clipped"].toBool()) << w.key().toStdString() << "." << c.key().toStdString();
     }
+    // The contract map names every window and control the program lists, and nothing it does not.
+    std::map<std::string, std::set<std::string>> listed;
+    for (auto w = all.begin(); w != all.end(); ++w) {
+        auto& controls = listed[w.key().toStdString()];
+        for (const QString& c : w.value().toObject()["controls"].toObject().keys()) controls.insert(c.toStdString());
+    }
+    EXPECT_EQ(contractMap(), listed);
     const QJsonObject monitor = all["TFormMeteo"].toObject()["controls"].toObject();
     EXPECT_EQ(monitor["CheckBoxTint"].toObject()["caption"].toString(), "T-int (°C)= 21.1");
     EXPECT_TRUE(monitor["StaticTextStatus"].toObject()["caption"].toString().startsWith("Weather Monitor cerrado"));
