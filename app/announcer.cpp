@@ -7,96 +7,97 @@
 #include "app/configuration_save.h"
 #include "app/configuration_text.h"
 #include "app/program_folder.h"
+#include "app/station_summary.h"
 #include "app/station_troubles.h"
 #include "platform/date_time.h"
 
 namespace skycrier {
 
 Announcer::Announcer(const AnnouncerParts& parts)
-    : stations(parts.loop, units),
-      vocabulary(builtInClips()),
-      engine({parts.loop, parts.sound, vocabulary, status}),
-      port(parts.loop, parts.serial),
-      portWindow(port, mainWindow, lines, parts.listPorts),
-      sequencer({parts.loop, engine, port,
-                 parts.recordedWeather ? *parts.recordedWeather : stations.weatherSources(), units, settings, lines,
-                 status}),
-      peers(parts.loop, sequencer, status, parts.mailbox),
-      soundOutput({parts.loop, mainWindow, engine, sequencer, status, parts.catalogue,
-                   [this] { stations.context.beep(); }}),
-      scheduler({parts.loop, sequencer, port, lines, schedule}),
-      logBook(parts.loop, parts.folder / kLogFileName),
+    : stations_(parts.loop, units_),
+      vocabulary_(builtInClips()),
+      engine_({parts.loop, parts.sound, vocabulary_, status_}),
+      port_(parts.loop, parts.serial),
+      portWindow_(port_, mainWindow_, lines_, parts.listPorts),
+      sequencer_({parts.loop, engine_, port_,
+                 parts.recordedWeather ? *parts.recordedWeather : stations_.weatherSources(), units_, settings_, lines_,
+                 status_}),
+      peers_(parts.loop, sequencer_, status_, parts.mailbox),
+      soundOutput_({parts.loop, mainWindow_, engine_, sequencer_, status_, parts.catalogue,
+                   [this] { stations_.context.beep(); }}),
+      scheduler_({parts.loop, sequencer_, port_, lines_, schedule_}),
+      logBook_(parts.loop, parts.folder / kLogFileName),
       folder_(parts.folder),
       configFile_(parts.configFile.empty() ? parts.folder / kConfigFileName : parts.configFile),
       loop_(parts.loop) {
     const auto resolver = [this](const std::string& name) { return resolve(name); };
-    stations.context.resolvePath = resolver;
-    engine.setPathResolver(resolver);
-    stations.context.escapeRequest = [this] { sequencer.escapeRequest(); };
-    stations.context.bulletinOnAir = [this] { return sequencer.bulletinRunning(); };
-    stations.context.fetcher = parts.fetcher;
+    stations_.context.resolvePath = resolver;
+    engine_.setPathResolver(resolver);
+    stations_.context.escapeRequest = [this] { sequencer_.escapeRequest(); };
+    stations_.context.bulletinOnAir = [this] { return sequencer_.bulletinRunning(); };
+    stations_.context.fetcher = parts.fetcher;
     wireWeatherMonitor(parts);
     // A file a poll could not write is a notice: no dialog may hold up the station.
-    stations.context.showError = [this](const std::string& text) { notice(text); };
-    scheduler.appendLog = [this](const std::string& message) { logBook.appendLine(message); };
-    peers.log = [this](const std::string& text) { log(text); };
-    scheduler.readBackVolume = [this] {
-        if (!soundOutput.volumeChangeInProgress()) soundOutput.readBackVolume();
+    stations_.context.showError = [this](const std::string& text) { notice(text); };
+    scheduler_.appendLog = [this](const std::string& message) { logBook_.appendLine(message); };
+    peers_.log = [this](const std::string& text) { log(text); };
+    scheduler_.readBackVolume = [this] {
+        if (!soundOutput_.volumeChangeInProgress()) soundOutput_.readBackVolume();
     };
-    portWindow.onReleased = [this] { scheduler.portReleased(); };
-    stations.sourceChoice.startMinimised = [this] { return mainWindow.startMinimised; };
-    mainWindow.saveConfiguration = [this] { saveConfiguration(); };
-    mainWindow.escapeRequest = [this] { sequencer.escapeRequest(); };
-    if (parts.showError) mainWindow.showError = parts.showError;
-    sequencer.setChannelLink(&peers);
+    portWindow_.onReleased = [this] { scheduler_.portReleased(); };
+    stations_.sourceChoice.startMinimised = [this] { return mainWindow_.startMinimised; };
+    mainWindow_.saveConfiguration = [this] { saveConfiguration(); };
+    mainWindow_.escapeRequest = [this] { sequencer_.escapeRequest(); };
+    if (parts.showError) mainWindow_.showError = parts.showError;
+    sequencer_.setChannelLink(parts.peerLink ? parts.peerLink : &peers_);
     if (parts.recorderLink) wireRecorder(parts.loop, *parts.recorderLink);
-    portWindow.answerUser = parts.showPortError;
+    portWindow_.answerUser = parts.showPortError;
     watchDevices();
 }
 
 void Announcer::watchDevices() {
-    portWindow.onChanged = [this] { troubles.update("COM=", port.trouble(), port.troubleEnded()); };
+    portWindow_.onChanged = [this] { troubles_.update("COM=", port_.trouble(), port_.troubleEnded()); };
     // A port that came since the last minute's try is taken before the bulletin keys.
-    portBeforeBulletin_ = sequencer.started.connect([this](BulletinTrigger) { port.retry(); });
+    portBeforeBulletin_ = sequencer_.started.connect([this](BulletinTrigger) { port_.retry(); });
     for (const SourceKind kind : {SourceKind::MON, SourceKind::W23, SourceKind::W28, SourceKind::Pro2})
-        stationPolls_.push_back(stations.sourceChoice.window(kind).pollFinished.connect([this, kind](bool) {
-            if (!stations.sourceChoice.isChecked(kind)) return;
-            troubles.update(std::string(sourceName(kind)), stationTrouble(stations, kind), stationTroubleEnded(stations, kind));
+        stationPolls_.push_back(stations_.sourceChoice.window(kind).pollFinished.connect([this, kind](bool) {
+            if (!stations_.sourceChoice.isChecked(kind)) return;
+            troubles_.update(std::string(sourceName(kind)), stationTrouble(stations_, kind), stationTroubleEnded(stations_, kind));
         }));
 }
 
 void Announcer::report(const std::string& text) {
-    status.reported.emit(text);
+    status_.reported.emit(text);
     log(text);
 }
 
 void Announcer::log(const std::string& text) {
     if (logging_)
-        logBook.appendLine(text);
+        logBook_.appendLine(text);
     else
         unlogged_.push_back(text);
 }
 
 void Announcer::notice(const std::string& text) {
-    status.setStatusText(text);
-    status.noticed.emit(text);
+    status_.setStatusText(text);
+    status_.noticed.emit(text);
     log(text);
 }
 
 void Announcer::startLogging() {
     logging_ = true;
-    for (const std::string& text : std::exchange(unlogged_, {})) logBook.appendLine(text);
+    for (const std::string& text : std::exchange(unlogged_, {})) logBook_.appendLine(text);
 }
 
 void Announcer::wireWeatherMonitor(const AnnouncerParts& parts) {
-    SourceContext& c = stations.context;
+    SourceContext& c = stations_.context;
     c.weatherMonitor = parts.weatherMonitor;
     c.portDevice = devicePathForPort;
     c.serialPorts = parts.listPorts;
-    c.mainWindowTime = [this] { return scheduler.timeText; };
-    scheduler.hourlyObservation = [this]() -> std::optional<MeteoData> {
-        const MonitorSource& monitor = stations.monitorSource;
-        if (!stations.sourceChoice.isChecked(SourceKind::MON) || !monitor.hourlyLogBox.checked ||
+    c.mainWindowTime = [this] { return scheduler_.timeText; };
+    scheduler_.hourlyObservation = [this]() -> std::optional<MeteoData> {
+        const MonitorSource& monitor = stations_.monitorSource;
+        if (!stations_.sourceChoice.isChecked(SourceKind::MON) || !monitor.hourlyLogBox.checked ||
             !monitor.connected())
             return std::nullopt;
         return monitor.meteo;
@@ -104,14 +105,14 @@ void Announcer::wireWeatherMonitor(const AnnouncerParts& parts) {
 }
 
 void Announcer::wireRecorder(EventLoop& loop, RecorderLink& link) {
-    recorder.emplace(loop, link,
-                     RecorderControl::Settings{mainWindow.recordBulletins, mainWindow.recorderProgram,
+    recorder_.emplace(loop, link,
+                     RecorderControl::Settings{mainWindow_.recordBulletins, mainWindow_.recorderProgram,
                                                [this](const std::string& name) { return resolve(name); }},
-                     [this] { stations.context.beep(); });
-    sequencer.setStartStep([this](std::function<void()> done) { recorder->bulletinStart(std::move(done)); });
-    sequencer.setEndStep([this](std::function<void()> done) { recorder->bulletinEnd(std::move(done)); });
-    recorderAbort_ = sequencer.events.connect([this](const BulletinEvent& event) {
-        if (event.kind == BulletinEvent::Kind::Abort) recorder->bulletinAborted();
+                     [this] { stations_.context.beep(); });
+    sequencer_.setStartStep([this](std::function<void()> done) { recorder_->bulletinStart(std::move(done)); });
+    sequencer_.setEndStep([this](std::function<void()> done) { recorder_->bulletinEnd(std::move(done)); });
+    recorderAbort_ = sequencer_.events.connect([this](const BulletinEvent& event) {
+        if (event.kind == BulletinEvent::Kind::Abort) recorder_->bulletinAborted();
     });
 }
 
@@ -121,7 +122,7 @@ std::vector<IgnoredLine> Announcer::applyConfiguration(const std::vector<ConfigL
 }
 
 ConfigTargets Announcer::configTargets() {
-    return {settings, lines, units, portWindow, &stations, &mainWindow, &schedule};
+    return {settings_, lines_, units_, portWindow_, &stations_, &mainWindow_, &schedule_};
 }
 
 std::string Announcer::configurationText() { return skycrier::configurationText(configTargets()); }
@@ -145,8 +146,8 @@ bool Announcer::keepAside(const std::filesystem::path& kept) {
     std::error_code error;
     std::filesystem::rename(configFile_, kept, error);
     if (!error || !std::filesystem::exists(configFile_)) return true;
-    stations.context.beep();
-    status.showFailure("Error: skycrier", configFile_.string() + " could not be kept as " + kept.string() + ": " +
+    stations_.context.beep();
+    status_.showFailure("Error: skycrier", configFile_.string() + " could not be kept as " + kept.string() + ": " +
                                               error.message() + "; nothing was saved");
     return false;
 }
@@ -157,7 +158,7 @@ bool Announcer::saveConfiguration(Save kind) {
         const auto kept = keptName("unread-");
         if (!keepAside(kept)) return false;
         configurationUnread_ = false;
-        status.reported.emit("the unread " + configFile_.string() + " is kept as " + kept.string());
+        status_.reported.emit("the unread " + configFile_.string() + " is kept as " + kept.string());
     }
     const std::string text = configurationText();
     std::string unused;
@@ -177,11 +178,67 @@ bool Announcer::saveConfiguration(Save kind) {
         textAsKnown_ = text;
         return true;
     }
-    stations.context.beep();
-    status.showFailure("Error: skycrier", reason);
+    stations_.context.beep();
+    status_.showFailure("Error: skycrier", reason);
     return false;
 }
 
 std::string Announcer::resolve(const std::string& name) const { return resolveInFolder(folder_, name); }
+
+void Announcer::requestBulletin(BulletinTrigger trigger) { sequencer_.requestBulletin(trigger); }
+
+void Announcer::stopBulletin(const std::string& statusText) { sequencer_.stopNow(statusText); }
+
+void Announcer::interruptBulletin() { sequencer_.escapeRequest(); }
+
+bool Announcer::bulletinRunning() const { return sequencer_.bulletinRunning(); }
+
+int Announcer::bulletinPosition() const { return sequencer_.bulletinPosition(); }
+
+Signal<BulletinTrigger>& Announcer::bulletinStarted() { return sequencer_.started; }
+
+Signal<const BulletinEvent&>& Announcer::bulletinEvents() { return sequencer_.events; }
+
+void Announcer::holdBulletinStart(Sequencer::AsyncStep step) { sequencer_.setStartStep(std::move(step)); }
+
+void Announcer::holdBulletinEnd(Sequencer::AsyncStep step) { sequencer_.setEndStep(std::move(step)); }
+
+void Announcer::setErrorSimulation(bool on) { sequencer_.setErrorSimulation(on); }
+
+bool Announcer::errorSimulation() const { return sequencer_.errorSimulation(); }
+
+OutputDevice Announcer::outputInUse() const { return engine_.outputDevice(); }
+
+std::vector<std::string> Announcer::useVocabularyFolder(const std::string& folder) {
+    return vocabulary_.useRecordings(folder);
+}
+
+bool Announcer::prepareSound(const OutputDevice& device) {
+    if (!engine_.allocateBuffers()) return false;
+    engine_.setOutputDevice(device);
+    return true;
+}
+
+void Announcer::appendLog(const std::string& line) { logBook_.appendLine(line); }
+
+const std::vector<std::string>& Announcer::logLines() const { return logBook_.lines(); }
+
+std::vector<std::string> Announcer::summary(double localNow) {
+    return stationSummary({stations_, port_, lines_, schedule_, mainWindow_, peers_.connected()}, localNow);
+}
+
+Announcer::MainWindowModels Announcer::mainModels() {
+    return {mainWindow_, settings_, schedule_, soundOutput_, scheduler_, port_, recorder_ ? &*recorder_ : nullptr};
+}
+
+StationSources& Announcer::sources() { return stations_; }
+
+PortWindowModel& Announcer::portWindow() { return portWindow_; }
+
+RecorderWindowModel& Announcer::recordWindow() { return recorderWindow_; }
+
+PeerChannel& Announcer::peerChannel() { return peers_; }
+
+StatusBoard& Announcer::statusBoard() { return status_; }
 
 }  // namespace skycrier

@@ -2,8 +2,8 @@
 // SkyCrier's engine, wired once: the settings, the units, the weather
 // sources, the vocabulary, the playback engine, the transmitter port and the
 // sequencer, each connected to the others. The command-line program, the
-// service and the desktop program each build one and choose only their loop,
-// their sound output and their serial line.
+// service and the desktop program each build one on the devices they are
+// handed (the Linux ones of devices/, fakes in the tests) and their own loop.
 //
 // Threading: the loop's thread only.
 
@@ -70,6 +70,8 @@ struct AnnouncerParts {
     RecorderLink* recorderLink = nullptr;
     // The Weather Monitor II console's line; none: its port never opens.
     WeatherMonitorLink* weatherMonitor = nullptr;
+    // The bulletins' link to the peers in place of the mailbox's channel (a recording, in tests).
+    ChannelLink* peerLink = nullptr;
 };
 
 class Announcer {
@@ -96,51 +98,93 @@ public:
     // written is kept beside the new one, as "<name>.<YYYYMMDD-HHMMSS>".
     enum class Save { Automatic, OnPurpose };
     bool saveConfiguration(Save kind = Save::Automatic);
-    // The configuration file is there but could not be read: the program runs on defaults.
-    void configurationUnread() { configurationUnread_ = true; }
-    // The file has been read and applied (its text; nothing when there was no file).
-    void configurationLoaded(std::optional<std::string> fileText);
     // The file a configured name stands for.
     std::string resolve(const std::string& name) const;
     // A failure: to the status board's `reported` listeners (stderr, the
     // tray) and to the log. Lines for the log made before the old log has
-    // been read wait for startLogging().
+    // been read wait for the start-up to read it.
     void report(const std::string& text);
     // Something that stopped nothing (a device late or back, a file a poll
     // could not write): in the status line, to the `noticed` listeners and the log.
     void notice(const std::string& text);
-    // The old log has been read: waiting reports are written, later ones at once.
-    void startLogging();
-
-    BulletinSettings settings;
-    ScheduleSettings schedule;
-    MainWindowModel mainWindow{schedule, settings};
-    RecorderWindowModel recorderWindow{mainWindow, [this] { stations.context.beep(); }};
-    PortLineSettings lines;
-    SpeechUnits units;
-    StatusBoard status;
-    StationSources stations;
-    Vocabulary vocabulary;
-    PlaybackEngine engine;
-    TransmitterPortControl port;
-    // The port window: the configuration chooses the port through it.
-    PortWindowModel portWindow;
-    Sequencer sequencer;
-    // Peer programs sharing the transmitter; connected by the program's start.
-    PeerChannel peers;
-    // The sound-card panel, the volume slider and the level mark.
-    SoundOutput soundOutput;
-    Scheduler scheduler;
-    LogBook logBook;
-    // Devices and files that are late or gone: shown in the status line and reported when they begin and end.
-    TroubleLog troubles{[this](const std::string& text) { notice(text); }};
-    // Records every bulletin when "Guardar anuncio" is checked; only with a recorder link.
-    std::optional<RecorderControl> recorder;
 
     // The configuration file loading reads and saving writes.
     const std::filesystem::path& configFile() const { return configFile_; }
 
+    // Bulletins: asked for by a button, a line, the schedule or a peer;
+    // stopped at once with the lines low and that text in the status line.
+    void requestBulletin(BulletinTrigger trigger);
+    void stopBulletin(const std::string& statusText);
+    // The Escape key: a bulletin on the air ends as the user asked.
+    void interruptBulletin();
+    bool bulletinRunning() const;
+    // The step of the bulletin on the air; 0 between bulletins.
+    int bulletinPosition() const;
+    // Each start with what asked for it, and every segment, silence and end.
+    Signal<BulletinTrigger>& bulletinStarted();
+    Signal<const BulletinEvent&>& bulletinEvents();
+    // Steps that hold the bulletin's first sound, and the next bulletin, until they answer.
+    void holdBulletinStart(Sequencer::AsyncStep step);
+    void holdBulletinEnd(Sequencer::AsyncStep step);
+    void setErrorSimulation(bool on);
+    bool errorSimulation() const;
+    // The sound output the bulletins play on.
+    OutputDevice outputInUse() const;
+    // Recordings from that folder take the place of the built-in words; the notices of what was left out.
+    std::vector<std::string> useVocabularyFolder(const std::string& folder);
+    // Readies the sound output for a bulletin; false, with the reason in the status line, when it cannot be.
+    bool prepareSound(const OutputDevice& device);
+
+    // Connects to the peer programs and enables the once-a-second tick; its
+    // first run calls the start-up given here.
+    void start(std::function<void()> startUp);
+    // The start-up in its steps, each problem reported: loading (the
+    // configuration file and the old log, when they were there before the
+    // program began), the devices, the first judgement of the weather (made
+    // when the chosen source's first answer is in) and the end of loading.
+    void loadAtStartUp(bool configurationPresent, bool logPresent);
+    void startDevices();
+    void judgeWeatherWhenIn();
+    void finishStartUp();
+    // The end: a bulletin on the air stops with the lines low, the windows'
+    // place is kept, the configuration is saved (unless it is about to be
+    // read again), the console and the port are released and the peers left.
+    void shutDown(bool save);
+
+    void appendLog(const std::string& line);
+    const std::vector<std::string>& logLines() const;
+    // What the station will do, in a few lines for someone who starts it.
+    std::vector<std::string> summary(double localNow);
+
+    // The models the main window shows and drives.
+    struct MainWindowModels {
+        MainWindowModel& window;
+        BulletinSettings& settings;
+        ScheduleSettings& schedule;
+        SoundOutput& sound;
+        // The once-a-second tick and its clock.
+        Scheduler& clock;
+        const TransmitterPortControl& port;
+        // Only with a recorder link.
+        RecorderControl* recorder;
+    };
+    MainWindowModels mainModels();
+    // The weather sources' windows, their choice and the units.
+    StationSources& sources();
+    PortWindowModel& portWindow();
+    RecorderWindowModel& recordWindow();
+    // The link to the peer programs sharing the transmitter.
+    PeerChannel& peerChannel();
+    // The status line, the buttons' and lamps' states, and the failures and notices as they come.
+    StatusBoard& statusBoard();
+
 private:
+    // The configuration file is there but could not be read: the program runs on defaults.
+    void configurationUnread() { configurationUnread_ = true; }
+    // The file has been read and applied (its text; nothing when there was no file).
+    void configurationLoaded(std::optional<std::string> fileText);
+    // The old log has been read: waiting reports are written, later ones at once.
+    void startLogging();
     void wireWeatherMonitor(const AnnouncerParts& parts);
     void wireRecorder(EventLoop& loop, RecorderLink& link);
     // The configuration file's name with a time stamp after it, for a version kept aside.
@@ -149,6 +193,34 @@ private:
     bool keepAside(const std::filesystem::path& kept);
     void watchDevices();
     void log(const std::string& text);
+    // A configured Weather Monitor II port is opened when its source is chosen.
+    void openMonitorPort();
+    void reportWeatherProblems();
+
+    BulletinSettings settings_;
+    ScheduleSettings schedule_;
+    MainWindowModel mainWindow_{schedule_, settings_};
+    RecorderWindowModel recorderWindow_{mainWindow_, [this] { stations_.context.beep(); }};
+    PortLineSettings lines_;
+    SpeechUnits units_;
+    StatusBoard status_;
+    StationSources stations_;
+    Vocabulary vocabulary_;
+    PlaybackEngine engine_;
+    TransmitterPortControl port_;
+    // The port window: the configuration chooses the port through it.
+    PortWindowModel portWindow_;
+    Sequencer sequencer_;
+    // Peer programs sharing the transmitter; connected by the program's start.
+    PeerChannel peers_;
+    // The sound-card panel, the volume slider and the level mark.
+    SoundOutput soundOutput_;
+    Scheduler scheduler_;
+    LogBook logBook_;
+    // Devices and files that are late or gone: shown in the status line and reported when they begin and end.
+    TroubleLog troubles_{[this](const std::string& text) { notice(text); }};
+    // Records every bulletin when "Guardar anuncio" is checked; only with a recorder link.
+    std::optional<RecorderControl> recorder_;
 
     std::filesystem::path folder_;
     std::filesystem::path configFile_;
@@ -162,6 +234,9 @@ private:
     Subscription recorderAbort_;
     Subscription portBeforeBulletin_;
     std::vector<Subscription> stationPolls_;
+    Subscription firstPoll_;
+    // The configuration file's text as the start-up read it.
+    std::optional<std::string> startUpFile_;
 };
 
 }  // namespace skycrier

@@ -17,13 +17,13 @@ std::string shortWord(const std::string& name) {
 
 }  // namespace
 
-BulletinRecord::BulletinRecord(Sequencer& sequencer, const EventLoop& clock)
-    : started_(sequencer.started.connect([this, &clock](BulletinTrigger trigger) {
+BulletinRecord::BulletinRecord(Announcer& announcer, const EventLoop& clock)
+    : started_(announcer.bulletinStarted().connect([this, &clock](BulletinTrigger trigger) {
           start_ = formatDateTime(clock.localNow());
           trigger_ = triggerName(trigger);
           words_.clear();
       })),
-      events_(sequencer.events.connect([this](const BulletinEvent& e) {
+      events_(announcer.bulletinEvents().connect([this](const BulletinEvent& e) {
           if (e.kind == BulletinEvent::Kind::PlaySegment || e.kind == BulletinEvent::Kind::PlayFile)
               words_ += ' ' + shortWord(e.text);
           if (e.kind != BulletinEvent::Kind::Done && e.kind != BulletinEvent::Kind::Abort) return;

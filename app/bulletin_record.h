@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "announce/sequencer.h"
+#include "app/announcer.h"
 #include "platform/event_loop.h"
 #include "platform/signal.h"
 
@@ -15,7 +15,7 @@ namespace skycrier {
 
 class BulletinRecord {
 public:
-    BulletinRecord(Sequencer& sequencer, const EventLoop& clock);
+    BulletinRecord(Announcer& announcer, const EventLoop& clock);
     BulletinRecord(const BulletinRecord&) = delete;
     BulletinRecord& operator=(const BulletinRecord&) = delete;
 

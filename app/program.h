@@ -60,9 +60,6 @@ public:
 private:
     // Every problem goes to the status line's listeners and to the log.
     void report(const std::string& text);
-    // A configured Weather Monitor II port is opened when its source is chosen.
-    void openMonitorPort();
-    void reportWeatherProblems();
     void close(bool save);
 
     std::filesystem::path sharedDataFolder_;
@@ -70,7 +67,6 @@ private:
     bool logPresent_ = false;
     bool started_ = false;
     bool closed_ = false;
-    Subscription firstPoll_;
     Subscription bulletinLog_;
     std::vector<Subscription> fetchNotices_;
 };

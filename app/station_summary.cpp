@@ -32,7 +32,7 @@ std::string joined(const std::vector<std::string>& words, const std::string& las
 }
 
 // The lines that start a bulletin when they rise; none without an open port.
-std::vector<std::string> triggerLines(const Announcer& a) {
+std::vector<std::string> triggerLines(const StationState& a) {
     if (!a.port.isOpen()) return {};
     std::vector<std::string> lines;
     if (a.lines.triggerOnCts) lines.push_back("CTS");
@@ -40,7 +40,7 @@ std::vector<std::string> triggerLines(const Announcer& a) {
     return lines;
 }
 
-std::string portLine(const Announcer& a) {
+std::string portLine(const StationState& a) {
     if (!a.port.isOpen())
         return "transmitter: no port open (COM=), so nothing is keyed and no line starts a bulletin";
     std::vector<std::string> keys;
@@ -67,7 +67,7 @@ std::string soundLine(const MainWindowModel& window) {
     return "sound: output number " + std::to_string(output.number);
 }
 
-std::string nextLine(Announcer& a, double localNow) {
+std::string nextLine(const StationState& a, double localNow) {
     if (const auto next = nextScheduledBulletin(a.schedule, localNow)) {
         const DateTimeFields t = decodeDateTime(*next);
         const DateTimeFields today = decodeDateTime(localNow);
@@ -78,7 +78,7 @@ std::string nextLine(Announcer& a, double localNow) {
     const std::string why = periodMinutes(a.schedule) == 0 ? "the period is off" : "no hour is in the window";
     std::vector<std::string> askers;
     for (const std::string& line : triggerLines(a)) askers.push_back(line + " rises");
-    if (a.peers.connected()) askers.push_back("a peer program asks");
+    if (a.peersConnected) askers.push_back("a peer program asks");
     if (askers.empty())
         return "no bulletin will come: " + why +
                " and nothing else can ask for one; set PERIOD= (or a port with CTS= or DSR=) in skycrier.ini";
@@ -87,7 +87,7 @@ std::string nextLine(Announcer& a, double localNow) {
 
 }  // namespace
 
-std::vector<std::string> stationSummary(Announcer& a, double localNow) {
+std::vector<std::string> stationSummary(const StationState& a, double localNow) {
     return {weatherLine(a.stations), portLine(a), scheduleLine(a.schedule), soundLine(a.mainWindow),
             nextLine(a, localNow)};
 }

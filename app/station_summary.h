@@ -7,11 +7,25 @@
 #include <string>
 #include <vector>
 
-#include "app/announcer.h"
+#include "announce/bulletin_settings.h"
+#include "announce/schedule_settings.h"
+#include "app/main_window.h"
+#include "app/transmitter_port_control.h"
+#include "net/station_sources.h"
 
 namespace skycrier {
 
+// What the summary is made of.
+struct StationState {
+    const StationSources& stations;
+    const TransmitterPortControl& port;
+    const PortLineSettings& lines;
+    const ScheduleSettings& schedule;
+    const MainWindowModel& mainWindow;
+    bool peersConnected;
+};
+
 // One line per subject, for stderr and the log.
-std::vector<std::string> stationSummary(Announcer& announcer, double localNow);
+std::vector<std::string> stationSummary(const StationState& station, double localNow);
 
 }  // namespace skycrier

@@ -12,20 +12,13 @@
 #include "app/config_file.h"
 #include "cli/bulletin_inputs.h"
 #include "cli/bulletin_options.h"
-#include "platform/listing_serial_line.h"
 #include "cli/trace_printer.h"
 #include "cli/usage.h"
-#include "platform/alsa_catalogue.h"
-#include "platform/alsa_wave_out.h"
+#include "devices/linux_devices.h"
 #include "platform/exit_signals.h"
-#include "platform/http_fetch.h"
-#include "platform/linux_serial_line.h"
 #include "platform/poll_loop.h"
-#include "platform/threaded_weather_monitor.h"
 #include "platform/system_clock.h"
-#include "platform/timed_wave_out.h"
 #include "platform/virtual_loop.h"
-#include "platform/wave_file_sink.h"
 
 namespace skycrier::cli {
 namespace {
@@ -38,28 +31,23 @@ using RunUntil = std::function<void(const std::function<bool()>&)>;
 // Exit code of a bulletin played without keying because the configured port failed.
 constexpr int kPlayedUnkeyed = 3;
 
-// One bulletin on a chosen loop, sound output and serial line: the announcer
-// set up from the inputs, its trace printed, its failures reported.
+// One bulletin on the devices chosen for it: the announcer set up from the
+// inputs, its trace printed, its failures reported.
 class BulletinRun {
     std::unique_ptr<RecordedSources> recorded_;
-    CurlFetcher web_;
-    ThreadedWeatherMonitor console_;
 
 public:
-    BulletinRun(EventLoop& loop, WaveOut& sound, SerialLine& serial, const BulletinInputs& in, std::ostream& out,
-                std::ostream& err)
+    BulletinRun(LinuxDevices& devices, const BulletinInputs& in, std::ostream& out, std::ostream& err)
         : recorded_(in.observation ? std::make_unique<RecordedSources>(*in.observation) : nullptr),
-          web_(loop),
-          console_(loop),
-          announcer(partsOf(loop, sound, serial, in, err)),
-          trace_(out, announcer.sequencer.events),
-          reported_(announcer.status.reported.connect([this, &err](const std::string& text) {
+          announcer(partsOf(devices, err)),
+          trace_(out, announcer.bulletinEvents()),
+          reported_(announcer.statusBoard().reported.connect([this, &err](const std::string& text) {
               err << kPrefix << text << '\n';
               failed_ = true;
           })),
-          noticed_(announcer.status.noticed.connect(
+          noticed_(announcer.statusBoard().noticed.connect(
               [&err](const std::string& text) { err << kPrefix << text << '\n'; })),
-          aborted_(announcer.sequencer.events.connect([this](const BulletinEvent& e) {
+          aborted_(announcer.bulletinEvents().connect([this](const BulletinEvent& e) {
               if (e.kind != BulletinEvent::Kind::Abort) return;
               for (const SoundOrigin origin : {SoundOrigin::Resource, SoundOrigin::File})
                   if (e.text == playErrorText(PlayError::DeviceOpen, origin)) outputFailed_ = true;
@@ -73,19 +61,20 @@ public:
     bool prepare(const OutputDevice& device, const RunUntil& settle) {
         // The configured sources poll once as the configuration chooses them.
         if (in_.configuration) announcer.applyConfiguration(parseConfigText(*in_.configuration));
-        const SourceKind chosen = announcer.stations.sourceChoice.checkedSource();
+        StationSources& sources = announcer.sources();
+        const SourceKind chosen = sources.sourceChoice.checkedSource();
         // A Weather Monitor II console is read through its port, as the service reads it.
-        MonitorSource& console = announcer.stations.monitorSource;
+        MonitorSource& console = sources.monitorSource;
         if (chosen == SourceKind::MON && !console.port().empty()) console.openConfiguredPort();
         if (chosen != SourceKind::None) {
-            const SourceWindow& window = announcer.stations.sourceChoice.window(chosen);
+            const SourceWindow& window = sources.sourceChoice.window(chosen);
             settle([&window] { return !window.pollInFlight(); });
         }
         if (!recorded_)
-            for (const std::string& problem : weatherProblems(announcer.stations.weatherSources()))
+            for (const std::string& problem : weatherProblems(sources.weatherSources()))
                 err_ << kPrefix << problem << '\n';
         const std::string recordings =
-            !in_.vocabularyFolder.empty() ? in_.vocabularyFolder : announcer.settings.vocabularyFolder;
+            !in_.vocabularyFolder.empty() ? in_.vocabularyFolder : announcer.mainModels().settings.vocabularyFolder;
         if (!recordings.empty()) {
             const std::string folder = announcer.resolve(recordings);
             std::error_code ec;
@@ -93,36 +82,33 @@ public:
                 err_ << kPrefix << "vocabulary " << folder << ": no such folder\n";
                 return false;
             }
-            for (const std::string& notice : announcer.vocabulary.useRecordings(folder)) err_ << kPrefix << notice << '\n';
+            for (const std::string& notice : announcer.useVocabularyFolder(folder)) err_ << kPrefix << notice << '\n';
         }
-        if (!announcer.engine.allocateBuffers()) {
-            err_ << kPrefix << announcer.status.statusText() << '\n';
+        if (!announcer.prepareSound(device)) {
+            err_ << kPrefix << announcer.statusBoard().statusText() << '\n';
             return false;
         }
-        announcer.engine.setOutputDevice(device);
         return true;
     }
 
     // Plays the bulletin to its end: 0 when it ended normally, 1 when it was
     // aborted or a failure was reported on the way.
     int play(const RunUntil& runUntil) {
-        announcer.sequencer.requestBulletin(BulletinTrigger::Button);
+        announcer.requestBulletin(BulletinTrigger::Button);
         // A bulletin ends by itself: normally, or through the watchdog at the latest.
-        runUntil([this] { return trace_.finished() && !announcer.sequencer.bulletinRunning(); });
+        runUntil([this] { return trace_.finished() && !announcer.bulletinRunning(); });
         return trace_.finished() && !trace_.aborted() && !failed_ ? 0 : 1;
     }
 
     // The configured port could not be opened, so the bulletin went out unkeyed.
-    bool portFailed() const { return announcer.port.absent(); }
+    bool portFailed() { return announcer.mainModels().port.absent(); }
     // The bulletin ended because the sound output could not be opened.
     bool outputFailed() const { return outputFailed_; }
 
 private:
-    AnnouncerParts partsOf(EventLoop& loop, WaveOut& sound, SerialLine& serial, const BulletinInputs& in,
-                           std::ostream& err) {
-        AnnouncerParts parts{loop, sound, serial, in.folder, {}, recorded_.get()};
-        parts.fetcher = &web_;
-        parts.weatherMonitor = &console_;
+    AnnouncerParts partsOf(LinuxDevices& devices, std::ostream& err) {
+        AnnouncerParts parts = devices.announcerParts();
+        parts.recordedWeather = recorded_.get();
         parts.showError = [&err](const std::string& text) { err << kPrefix << text << '\n'; };
         return parts;
     }
@@ -145,20 +131,21 @@ private:
 int listOrRender(const BulletinInputs& in, double start, const std::string& wavPath, std::ostream& out,
                  std::ostream& err) {
     VirtualLoop loop(start, systemUtcOffsets());
-    ListingSerialLine serial;
+    // Nothing is keyed: the bulletin is only listed or rendered.
+    const DeviceChoices choices{.folder = in.folder,
+                                .sound = wavPath.empty() ? DeviceChoices::Sound::Timed : DeviceChoices::Sound::WaveFile,
+                                .opensPorts = false,
+                                .resident = false};
+    LinuxDevices devices(loop, choices);
+    BulletinRun run(devices, in, out, err);
     // Virtual time costs nothing: the loop runs until the bulletin has ended, however long its sounds.
     const RunUntil runUntil = [&loop](const auto& done) { loop.advanceUntil(done); };
     // A fetch takes real time; the virtual clock waits for it (a little longer than the fetch's own limit).
     const RunUntil settle = [&loop](const auto& done) { loop.waitForPostsUntil(done, 70'000); };
-    if (wavPath.empty()) {
-        TimedWaveOut silent(loop);
-        BulletinRun run(loop, silent, serial, in, out, err);
-        return run.prepare(OutputDevice{}, settle) ? run.play(runUntil) : 2;
-    }
-    WaveFileSink sink(loop);
-    BulletinRun run(loop, sink, serial, in, out, err);
+    if (wavPath.empty()) return run.prepare(OutputDevice{}, settle) ? run.play(runUntil) : 2;
+    WaveFileSink& sink = *devices.waveFile();
     // The sequencer's silences are rendered as the file's own.
-    const Subscription silences = run.announcer.sequencer.events.connect([&sink](const BulletinEvent& e) {
+    const Subscription silences = run.announcer.bulletinEvents().connect([&sink](const BulletinEvent& e) {
         if (e.kind == BulletinEvent::Kind::Wait) sink.addSilence(e.milliseconds);
     });
     if (!run.prepare(OutputDevice{}, settle)) return 2;
@@ -182,15 +169,13 @@ int playUntilEndOrSignal(const BulletinInputs& in, const OutputDevice& device, c
         err << kPrefix << error << '\n';
         return 1;
     }
-    AlsaCatalogue catalogue;
-    const auto pcm = catalogue.pcmName(device);
+    LinuxDevices devices(*loop, {.folder = in.folder, .resident = false});
+    const auto pcm = devices.catalogue().pcmName(device);
     if (!pcm) {
         err << kPrefix << "--device " << device.number << ": no such sound output; " << kSeeOutputs << '\n';
         return 2;
     }
-    AlsaWaveOut card(*loop, catalogue);
-    LinuxSerialLine serial;
-    BulletinRun run(*loop, card, serial, in, out, err);
+    BulletinRun run(devices, in, out, err);
     const RunUntil runUntil = [&loop](const auto& done) { loop->runUntil(done); };
     if (!run.prepare(device, runUntil)) return 2;
     // Stopped before the start: the transmitter is never keyed, and the caller answers with the signal's code.
@@ -198,7 +183,7 @@ int playUntilEndOrSignal(const BulletinInputs& in, const OutputDevice& device, c
     loop->watchReadable(signals.fd(), [&run, &signalled] {
         // The bulletin ends at once, so that the loop below returns.
         if (const int signal = signalled())
-            run.announcer.sequencer.stopNow(std::string("Err: stopped by ") + ExitSignals::name(signal));
+            run.announcer.stopBulletin(std::string("Err: stopped by ") + ExitSignals::name(signal));
     });
     const int code = run.play([&loop](const auto& done) { loop->runUntil(done); });
     if (run.outputFailed())

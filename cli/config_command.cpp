@@ -84,7 +84,7 @@ int runConfigCommand(const std::vector<std::string>& args, std::ostream& out, st
     for (const IgnoredLine& line : loaded.ignored)
         err << "skycrier-cli config: line " << line.number << ": " << line.reason << '\n';
     const auto resolve = [&announcer](const std::string& name) { return announcer.resolve(name); };
-    for (const std::string& problem : missingSoundFiles(announcer.settings, resolve))
+    for (const std::string& problem : missingSoundFiles(announcer.mainModels().settings, resolve))
         err << "skycrier-cli config: " << problem << '\n';
     out << announcer.configurationText();
     return 0;

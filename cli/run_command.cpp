@@ -5,23 +5,15 @@
 #include "app/builtin_clips.h"
 #include "app/program.h"
 #include "app/program_folder.h"
-#include "app/station_summary.h"
 #include "cli/source_options.h"
 #include "cli/usage.h"
-#include "platform/alsa_catalogue.h"
-#include "platform/alsa_wave_out.h"
+#include "devices/linux_devices.h"
 #include "platform/date_time.h"
 #include "platform/exit_signals.h"
 #include "platform/folder_lock.h"
-#include "platform/http_fetch.h"
-#include "platform/linux_serial_line.h"
 #include "platform/poll_loop.h"
 #include "platform/program_location.h"
-#include "platform/recorder_socket.h"
-#include "platform/serial_port_list.h"
-#include "platform/threaded_mailbox.h"
 #include "platform/timer.h"
-#include "platform/threaded_weather_monitor.h"
 
 namespace skycrier::cli {
 namespace {
@@ -61,18 +53,18 @@ class Service {
 public:
     Service(const ProgramParts& parts, const std::filesystem::path& folder, const EventLoop& clock, std::ostream& err)
         : program(parts),
-          problems_(program.announcer.status.reported.connect(
+          problems_(program.announcer.statusBoard().reported.connect(
               [&err](const std::string& text) { err << kPrefix << text << std::endl; })),
-          notices_(program.announcer.status.noticed.connect(
+          notices_(program.announcer.statusBoard().noticed.connect(
               [&err](const std::string& text) { err << kPrefix << text << std::endl; })),
-          recorderStatus_(program.announcer.recorder->statusChanged.connect(
-              [this, &err] { err << kPrefix << program.announcer.recorder->recorderStatus << std::endl; })),
+          recorderStatus_(program.announcer.mainModels().recorder->statusChanged.connect(
+              [this, &err] { err << kPrefix << program.announcer.mainModels().recorder->recorderStatus << std::endl; })),
           startedUp_(program.startedUp.connect([this, &folder, &clock, &err] {
               Announcer& a = program.announcer;
-              a.logBook.appendLine("started on " + folder.string());
-              for (const std::string& line : stationSummary(a, clock.localNow())) {
+              a.appendLog("started on " + folder.string());
+              for (const std::string& line : a.summary(clock.localNow())) {
                   err << kPrefix << line << std::endl;
-                  a.logBook.appendLine(line);
+                  a.appendLog(line);
               }
           })),
           bulletins_(program.bulletins.ended.connect([&err](const std::string& start, const std::string& line) {
@@ -84,7 +76,7 @@ public:
     }
 
     // Between bulletins: nothing is on the air and no end is still being tidied.
-    bool idle() const { return !program.announcer.sequencer.bulletinRunning(); }
+    bool idle() const { return !program.announcer.bulletinRunning(); }
 
     Program program;
 
@@ -123,26 +115,13 @@ int runRunCommand(const std::vector<std::string>& args, std::ostream& out, std::
         err << kPrefix << error << '\n';
         return 1;
     }
-    AlsaCatalogue catalogue;
-    AlsaWaveOut card(*loop, catalogue);
-    LinuxSerialLine serial;
-    const auto showPortError = [&err](const std::string& title, const std::string& reason) {
+    LinuxDevices devices(*loop, {.folder = folder, .configFile = options->ini, .mailbox = options->mailbox});
+    AnnouncerParts parts = devices.announcerParts();
+    parts.showPortError = [&err](const std::string& title, const std::string& reason) {
         err << kPrefix << title << " (" << reason << ")" << std::endl;
     };
-    CurlFetcher web(*loop);
-    AnnouncerParts parts{*loop, card, serial, folder, showPortError};
-    parts.configFile = options->ini;
-    parts.fetcher = &web;
     parts.showError = [&err](const std::string& text) { err << kPrefix << text << std::endl; };
-    parts.listPorts = [] { return listSerialPorts(); };
-    parts.catalogue = &catalogue;
-    ThreadedMailbox mailbox(*loop, options->mailbox);
-    parts.mailbox = &mailbox;
-    SocketRecorderLink recorderLink;
-    parts.recorderLink = &recorderLink;
-    ThreadedWeatherMonitor weatherMonitor(*loop);
-    parts.weatherMonitor = &weatherMonitor;
-    const ProgramParts programParts{parts, userPublicShareFolder() / "weather"};
+    const ProgramParts programParts{parts, devices.sharedDataFolder()};
     auto service = std::make_unique<Service>(programParts, folder, *loop, err);
 
     err << kPrefix << "program folder " << folder.string() << ", configuration "
@@ -167,7 +146,7 @@ int runRunCommand(const std::vector<std::string>& args, std::ostream& out, std::
             reloadCheck.start();
             return;
         }
-        service->program.announcer.logBook.appendLine(std::string("stopped by ") + ExitSignals::name(signal));
+        service->program.announcer.appendLog(std::string("stopped by ") + ExitSignals::name(signal));
         err << kPrefix << "stopped by " << ExitSignals::name(signal) << std::endl;
         service->program.close();
         loop->quit();

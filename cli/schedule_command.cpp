@@ -97,32 +97,31 @@ int simulate(const BulletinInputs& in, const ScheduleOptions& o, std::ostream& o
                      err << kPrefix << title << " (" << reason << ")\n";
                  },
                  nullptr});
-    if (!a.engine.allocateBuffers()) {
-        err << kPrefix << a.status.statusText() << '\n';
+    if (!a.prepareSound(OutputDevice{})) {
+        err << kPrefix << a.statusBoard().statusText() << '\n';
         return 1;
     }
     TaskScope holds(loop);
     const Millis hold = static_cast<Millis>(o.bulletinSeconds) * 1000;
-    a.sequencer.setStartStep([&holds, hold](std::function<void()> done) { holds.callAfter(hold, std::move(done)); });
+    a.holdBulletinStart([&holds, hold](std::function<void()> done) { holds.callAfter(hold, std::move(done)); });
     int bulletins = 0;
-    const Subscription starts = a.sequencer.started.connect([&out, &loop, &bulletins](BulletinTrigger) {
+    const Subscription starts = a.bulletinStarted().connect([&out, &loop, &bulletins](BulletinTrigger) {
         ++bulletins;
         out << formatDateTime(loop.localNow()) << '\n';
     });
     const Subscription failures =
-        a.status.reported.connect([&err](const std::string& text) { err << kPrefix << text << '\n'; });
+        a.statusBoard().reported.connect([&err](const std::string& text) { err << kPrefix << text << '\n'; });
 
     const std::vector<ConfigLine> lines = parseConfigText(in.configuration.value_or(""));
-    a.scheduler.startUp = [&a, &lines] {
+    a.start([&a, &lines] {
         a.applyConfiguration(lines);
-        a.mainWindow.showSelectedPeriod();
-    };
-    a.scheduler.start();
+        a.mainModels().window.showSelectedPeriod();
+    });
     loop.advance(std::llround((*o.to - *o.from) * kMillisPerDay));
     // An empty list is an answer, but it must not look like a mistake of the command.
     if (bulletins == 0)
         err << kPrefix << "no bulletin between " << formatDateTime(*o.from) << " and " << formatDateTime(*o.to) << ": "
-            << (periodMinutes(a.schedule) == 0 ? "the period is off (PERIOD= in the configuration)"
+            << (periodMinutes(a.mainModels().schedule) == 0 ? "the period is off (PERIOD= in the configuration)"
                                                : "no period falls in the hours of the window in that span")
             << '\n';
     return 0;

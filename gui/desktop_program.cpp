@@ -20,7 +20,7 @@ DesktopProgram::DesktopProgram(const DesktopParts& parts)
     if (trayAvailable_)
         tray.show();
     else
-        program.announcer.status.setStatusText("No system tray here: SkyCrier minimises to the task bar");
+        program.announcer.statusBoard().setStatusText("No system tray here: SkyCrier minimises to the task bar");
     connect(&tray, &TrayIcon::restoreRequested, this, &DesktopProgram::restore);
     connect(&tray, &TrayIcon::quitRequested, this, &DesktopProgram::close);
     connect(&mainWindow, &MainWindow::quitRequested, this, [this] {
@@ -31,13 +31,14 @@ DesktopProgram::DesktopProgram(const DesktopParts& parts)
     connect(&refreshTimer_, &QTimer::timeout, this, &DesktopProgram::refreshAll);
     refreshTimer_.start(250);
     Announcer& a = program.announcer;
-    a.stations.context.beep = desktop.beep;
-    a.mainWindow.autostart = parts.autostart;
-    a.mainWindow.minimiseApplication = [this](bool hideTaskbarEntry) { minimise(hideTaskbarEntry); };
+    a.sources().context.beep = desktop.beep;
+    MainWindowModel& window = a.mainModels().window;
+    window.autostart = parts.autostart;
+    window.minimiseApplication = [this](bool hideTaskbarEntry) { minimise(hideTaskbarEntry); };
     // Answers to the user's own clicks may wait for OK; everything else is a notice (status line, tray, log).
-    a.mainWindow.showError = [this](const std::string& text) { desktop.error(&mainWindow, text); };
-    failures_ = a.status.reported.connect([this](const std::string& text) { tray.notify(qs(text)); });
-    notices_ = a.status.noticed.connect([this](const std::string& text) { tray.notify(qs(text)); });
+    window.showError = [this](const std::string& text) { desktop.error(&mainWindow, text); };
+    failures_ = a.statusBoard().reported.connect([this](const std::string& text) { tray.notify(qs(text)); });
+    notices_ = a.statusBoard().noticed.connect([this](const std::string& text) { tray.notify(qs(text)); });
     program.versionCheck.showMessage = [this](MessageKind kind, const std::string& text) {
         if (kind == MessageKind::Warning)
             desktop.warning(&mainWindow, text);
@@ -72,7 +73,7 @@ void DesktopProgram::listOwned(W& window) {
 
 void DesktopProgram::addLoginBrowser(AprsWindow& aprs) {
     // The site's cookies go to the program's own fetches.
-    auto* browser = new LoginBrowser(program.announcer.stations.context.fetcher);
+    auto* browser = new LoginBrowser(program.announcer.sources().context.fetcher);
     browser->resize(kLoginBrowserSize);
     aprs.setLoginBrowser(browser);
     connect(&aprs, &AprsWindow::loginBrowserShown, browser, [browser](bool shown) {
@@ -85,11 +86,12 @@ void DesktopProgram::addLoginBrowser(AprsWindow& aprs) {
 
 void DesktopProgram::createWindows() {
     Announcer& a = program.announcer;
-    StationSources& s = a.stations;
+    StationSources& s = a.sources();
+    MainWindowModel& window = a.mainModels().window;
     windows_ = {&mainWindow};
     refreshers_ = {[this] { mainWindow.refresh(); }};
     auto* info = create<InfoWindow>(
-        a.mainWindow, program.versionCheck, [&a] { return downloadPageAddress(a.mainWindow.versionUrl); }, desktop.open);
+        window, program.versionCheck, [&window] { return downloadPageAddress(window.versionUrl); }, desktop.open);
     // The program's order of creation.
     create<MonitorWindow>(s.monitorSource);
     create<SourceChoiceWindow>(s.sourceChoice, [this] { return geometryOf(mainWindow); });
@@ -100,8 +102,8 @@ void DesktopProgram::createWindows() {
     create<HistorySourceWindow>(s.pro2Source, desktop);
     auto* units = create<UnitsWindow>(s.unitsChoice);
     listOwned(aprs->favourites());
-    auto* port = create<PortWindow>(a.portWindow);
-    auto* record = create<RecordWindow>(a.recorderWindow, a.mainWindow, desktop);
+    auto* port = create<PortWindow>(a.portWindow());
+    auto* record = create<RecordWindow>(a.recordWindow(), window, desktop);
     auto* metar = create<MetarWindow>(s.metarSource, mainWindow.helpMenu());
     listOwned(metar->favourites());
     connect(&mainWindow, &MainWindow::infoRequested, info, &QWidget::show);

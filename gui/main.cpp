@@ -18,23 +18,15 @@
 #include "app/builtin_clips.h"
 #include "app/config_file.h"
 #include "app/program_folder.h"
+#include "devices/linux_devices.h"
 #include "gui/control_dump.h"
 #include "gui/desktop_program.h"
 #include "gui/login_browser.h"
 #include "gui/qt_event_loop.h"
 #include "gui/screenshots.h"
-#include "platform/alsa_catalogue.h"
-#include "platform/alsa_wave_out.h"
 #include "platform/exit_signals.h"
 #include "platform/folder_lock.h"
-#include "platform/http_fetch.h"
-#include "platform/linux_serial_line.h"
-#include "platform/listing_serial_line.h"
-#include "platform/recorder_socket.h"
 #include "platform/program_location.h"
-#include "platform/serial_port_list.h"
-#include "platform/threaded_mailbox.h"
-#include "platform/threaded_weather_monitor.h"
 #include "platform/xdg_autostart.h"
 
 namespace {
@@ -170,37 +162,22 @@ int main(int argc, char** argv) {
         return 1;
     }
     gui::QtEventLoop loop;
-    AlsaCatalogue catalogue;
-    AlsaWaveOut card(loop, catalogue);
-    LinuxSerialLine serialPort;
-    // Reviewing the look touches no device and never waits for a hand.
-    ListingSerialLine noDevice;
-    SerialLine& serial = review ? static_cast<SerialLine&>(noDevice) : serialPort;
-    CurlFetcher web(loop);
+    // Reviewing the look touches no device, never waits for a hand and never reaches the web or a peer.
+    DeviceChoices choices{.folder = folder, .mailbox = options->mailbox};
+    if (review) choices.opensPorts = choices.online = choices.resident = false;
+    LinuxDevices devices(loop, choices);
     gui::Desktop desktop = review ? gui::Desktop::toStream(std::cerr) : gui::Desktop::real();
     gui::DesktopProgram* shown = nullptr;
     // Only the user's own pick of a port is answered with a box; a port absent at start is a notice.
-    AnnouncerParts parts{loop, card, serial, folder, [&desktop, &shown](const std::string& title, const std::string& reason) {
-                             desktop.error(shown ? &shown->mainWindow : nullptr, title + "\n" + reason);
-                         }};
-    // Reviewing the look never reaches the web or a device.
-    parts.fetcher = review ? nullptr : &web;
-    parts.catalogue = review ? nullptr : &catalogue;
-    SocketRecorderLink recorderLink;
-    if (!review) parts.recorderLink = &recorderLink;
-    // A review reads the Weather Monitor II console only when its configuration names one.
-    ThreadedWeatherMonitor weatherMonitor(loop);
-    parts.weatherMonitor = &weatherMonitor;
-    // Peer programs reach the running program only, never a review of its look.
-    ThreadedMailbox mailbox(loop, options->mailbox);
-    if (!review) parts.mailbox = &mailbox;
-    parts.listPorts = [] { return listSerialPorts(); };
+    AnnouncerParts parts = devices.announcerParts();
+    parts.showPortError = [&desktop, &shown](const std::string& title, const std::string& reason) {
+        desktop.error(shown ? &shown->mainWindow : nullptr, title + "\n" + reason);
+    };
     parts.showError = [&desktop, &shown](const std::string& text) {
         desktop.error(shown ? &shown->mainWindow : nullptr, text);
     };
     XdgAutostart autostart(executablePath());
-    gui::DesktopProgram program({parts, review ? std::filesystem::path() : userPublicShareFolder() / "weather", desktop,
-                                 review ? nullptr : &autostart});
+    gui::DesktopProgram program({parts, devices.sharedDataFolder(), desktop, review ? nullptr : &autostart});
     shown = &program;
 
     if (!review) {
@@ -221,7 +198,7 @@ int main(int argc, char** argv) {
         return status;
     }
     program.startUpNow();
-    pollEverySource(program.program.announcer.stations);
+    pollEverySource(program.program.announcer.sources());
     program.refreshAll();
     if (options->dumpControls) {
         std::vector<QMenu*> menus{&program.tray.menu()};
@@ -236,6 +213,6 @@ int main(int argc, char** argv) {
         }
         for (const QString& f : files) std::cout << f.toStdString() << '\n';
     }
-    program.program.announcer.sequencer.stopNow("");
+    program.program.announcer.stopBulletin("");
     return 0;
 }

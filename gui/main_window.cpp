@@ -65,9 +65,9 @@ std::string twoDigits(int n) {
 }  // namespace
 
 MainWindow::MainWindow(Program& program, Desktop& desktop)
-    : program_(program), a_(program.announcer), desktop_(desktop) {
+    : program_(program), a_(program.announcer), models_(a_.mainModels()), desktop_(desktop) {
     setObjectName("TForm1");
-    setWindowTitle(qs(a_.mainWindow.Caption));
+    setWindowTitle(qs(models_.window.Caption));
     // The system menu only: no minimise or maximise buttons.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
@@ -108,7 +108,7 @@ QWidget* MainWindow::buildTopRow() {
     }
     announceButton_ = named(new QPushButton("LOCUTAR"), "Button1");
     connect(announceButton_, &QPushButton::clicked, this, [this] {
-        a_.sequencer.requestBulletin(BulletinTrigger::Button);
+        a_.requestBulletin(BulletinTrigger::Button);
         refresh();
     });
     ledOn_ = lampLabel("ImageLedON", Qt::red);
@@ -122,7 +122,7 @@ QWidget* MainWindow::buildTopRow() {
     }
     auto* button2 = named(new QPushButton("-"), "Button2", "Minimize");
     button2->setFixedWidth(button2->fontMetrics().horizontalAdvance("--") + 16);
-    connect(button2, &QPushButton::clicked, this, [this] { a_.mainWindow.minimiseByUser(); });
+    connect(button2, &QPushButton::clicked, this, [this] { models_.window.minimiseByUser(); });
     h->addWidget(dateField_);
     h->addWidget(timeField_);
     h->addWidget(announceButton_);
@@ -138,14 +138,14 @@ QWidget* MainWindow::buildTopRow() {
 QGroupBox* MainWindow::buildPanelConfig() {
     auto* panel = named(new QGroupBox("Contenido del anuncio"), "PanelConfig");
     auto* grid = new QGridLayout(panel);
-    BulletinSettings& s = a_.settings;
+    BulletinSettings& s = models_.settings;
     const auto fileRow = [&](int row, QCheckBox*& box, const char* boxName, const char* caption, QPushButton*& button,
                              const char* buttonName, bool BulletinSettings::*flag, void (MainWindowModel::*choose)(const std::string&)) {
         box = named(new QCheckBox(QString::fromUtf8(caption)), boxName);
         button = named(new QPushButton("Navegar"), buttonName);
         connect(box, &QCheckBox::toggled, this, [&s, flag](bool on) { s.*flag = on; });
         connect(button, &QPushButton::clicked, this, [this, choose] {
-            if (const auto chosen = desktop_.chooseFile(this, kWaveFilter, "wav")) (a_.mainWindow.*choose)(*chosen);
+            if (const auto chosen = desktop_.chooseFile(this, kWaveFilter, "wav")) (models_.window.*choose)(*chosen);
             refresh();
         });
         grid->addWidget(box, row, 0);
@@ -205,7 +205,7 @@ QGroupBox* MainWindow::buildVolumePanel() {
     volumeSlider_->setInvertedControls(true);
     volumeSlider_->setTickPosition(QSlider::TicksRight);
     connect(volumeSlider_, &QSlider::valueChanged, this,
-            [this](int position) { a_.soundOutput.moveVolumeSlider(position); });
+            [this](int position) { models_.sound.moveVolumeSlider(position); });
     levelBar_ = named(new QProgressBar, "Gauge1");
     levelBar_->setOrientation(Qt::Vertical);
     levelBar_->setRange(0, 100);
@@ -242,7 +242,7 @@ QGroupBox* MainWindow::buildSoundCardPanel() {
     outputOkButton_ = named(new QPushButton("OK"), "BitBtnOKCarteSon");
     v->addWidget(outputOkButton_, 0, Qt::AlignRight);
     outputPanel_->hide();
-    SoundOutput& model = a_.soundOutput;
+    SoundOutput& model = models_.sound;
     connect(systemOutputButton_, &QRadioButton::clicked, this, [this, &model] {
         model.chooseSystemOutput();
         refresh();
@@ -274,15 +274,15 @@ QWidget* MainWindow::buildOptions() {
     checkVersionAtStartBox_ =
         named(new QCheckBox(QString::fromUtf8("Compruebe si hay una nueva versión al iniciar")), "CheckBoxInfoVersion");
     connect(startWithSessionBox_, &QCheckBox::clicked, this, [this](bool on) {
-        a_.mainWindow.startWithSession = on;
-        a_.mainWindow.applyStartWithSession();
+        models_.window.startWithSession = on;
+        models_.window.applyStartWithSession();
     });
     connect(startMinimisedBox_, &QCheckBox::clicked, this, [this](bool on) {
-        a_.mainWindow.startMinimised = on;
-        a_.mainWindow.applyStartMinimised();
+        models_.window.startMinimised = on;
+        models_.window.applyStartMinimised();
     });
     connect(checkVersionAtStartBox_, &QCheckBox::clicked, this,
-            [this](bool on) { a_.mainWindow.checkVersionAtStart = on; });
+            [this](bool on) { models_.window.checkVersionAtStart = on; });
     grid->addWidget(weather, 0, 0, 3, 1);
     grid->addWidget(startWithSessionBox_, 0, 1);
     grid->addWidget(startMinimisedBox_, 1, 1);
@@ -323,7 +323,7 @@ QMenu* MainWindow::buildHourMenu(const char* name, const std::string& caption, c
         group->addAction(action);
         hourItems_[item] = action;
         connect(action, &QAction::triggered, this, [this, item] {
-            a_.mainWindow.chooseHourItem(item);
+            models_.window.chooseHourItem(item);
             refresh();
         });
     }
@@ -346,19 +346,19 @@ void MainWindow::buildMenus() {
         action->setCheckable(true);
         announceGroup->addAction(action);
         staleRuleItems_[i] = action;
-        connect(action, &QAction::triggered, this, [this, i] { a_.settings.staleRule = static_cast<StaleRule>(i); });
+        connect(action, &QAction::triggered, this, [this, i] { models_.settings.staleRule = static_cast<StaleRule>(i); });
     }
 
     auto* hours = named(menuFichier_->addMenu("Horario del anuncio"), "MenuPlageHoraire");
-    startHourMenu_ = buildHourMenu("MenuDebutPlageHoraire", a_.mainWindow.startHourCaption, 'D', 0);
-    endHourMenu_ = buildHourMenu("MenuFinPlageHoraire", a_.mainWindow.endHourCaption, 'F', 24);
+    startHourMenu_ = buildHourMenu("MenuDebutPlageHoraire", models_.window.startHourCaption, 'D', 0);
+    endHourMenu_ = buildHourMenu("MenuFinPlageHoraire", models_.window.endHourCaption, 'F', 24);
     hours->addMenu(startHourMenu_);
     hours->addMenu(endHourMenu_);
 
     recordBulletinsItem_ = named(menuFichier_->addAction("Guardar anuncio"), "MenuRecord");
     recordBulletinsItem_->setCheckable(true);
     connect(recordBulletinsItem_, &QAction::triggered, this, [this] {
-        if (a_.mainWindow.toggleRecording()) Q_EMIT recordWindowRequested();
+        if (models_.window.toggleRecording()) Q_EMIT recordWindowRequested();
         refresh();
     });
 
@@ -370,8 +370,8 @@ void MainWindow::buildMenus() {
         action->setCheckable(true);
         roseGroup->addAction(action);
     }
-    connect(menu8secteurs_, &QAction::triggered, this, [this] { a_.settings.sixteenPointDirections = false; });
-    connect(sixteenPointDirectionsItem_, &QAction::triggered, this, [this] { a_.settings.sixteenPointDirections = true; });
+    connect(menu8secteurs_, &QAction::triggered, this, [this] { models_.settings.sixteenPointDirections = false; });
+    connect(sixteenPointDirectionsItem_, &QAction::triggered, this, [this] { models_.settings.sixteenPointDirections = true; });
 
     connect(named(menuFichier_->addAction(QString::fromUtf8("Guardar configuración")), "menuSaveConfig"),
             &QAction::triggered, this, [this] { a_.saveConfiguration(Announcer::Save::OnPurpose); });
@@ -381,12 +381,12 @@ void MainWindow::buildMenus() {
     connect(named(bar->addAction("Fuente del WX"), "MenuChoix"), &QAction::triggered, this,
             [this] { showSourceWindowButtonReleased(true); });
     connect(named(bar->addAction("Ver el WX"), "menurVoirMeteo"), &QAction::triggered, this, [this] {
-        a_.stations.sourceChoice.hideSourceWindows();
-        a_.stations.sourceChoice.showChosenWindow(geometryOf(*this));
+        a_.sources().sourceChoice.hideSourceWindows();
+        a_.sources().sourceChoice.showChosenWindow(geometryOf(*this));
         Q_EMIT sourceWindowsChanged();
     });
     connect(named(bar->addAction("Placa de sonido"), "MenuCarteSon"), &QAction::triggered, this, [this] {
-        a_.soundOutput.openOutputPanel();
+        models_.sound.openOutputPanel();
         refresh();
     });
     connect(named(bar->addAction("Puerto COM"), "MenuCOM"), &QAction::triggered, this,
@@ -409,7 +409,7 @@ void MainWindow::buildMenus() {
     auto* simulation = new QShortcut(errorSimulationItem_->shortcut(), this);
     connect(simulation, &QShortcut::activated, errorSimulationItem_, &QAction::trigger);
     connect(errorSimulationItem_, &QAction::triggered, this, [this] {
-        a_.sequencer.setErrorSimulation(!a_.sequencer.errorSimulation());
+        a_.setErrorSimulation(!a_.errorSimulation());
         refresh();
     });
 }
@@ -421,18 +421,18 @@ QList<QMenu*> MainWindow::topMenus() const {
 }
 
 void MainWindow::stepPeriod(int delta) {
-    ScheduleSettings& s = a_.schedule;
+    ScheduleSettings& s = models_.schedule;
     s.periodPosition = std::clamp(s.periodPosition + delta, 0, static_cast<int>(std::size(kPeriodMinutes)) - 1);
-    a_.mainWindow.showSelectedPeriod();
+    models_.window.showSelectedPeriod();
     refresh();
 }
 
 void MainWindow::showSourceWindowButtonReleased(bool rightButton) {
-    a_.stations.sourceChoice.hideSourceWindows();
+    a_.sources().sourceChoice.hideSourceWindows();
     if (rightButton)
-        a_.stations.sourceChoice.prepareToShow(geometryOf(*this));
+        a_.sources().sourceChoice.prepareToShow(geometryOf(*this));
     else
-        a_.stations.sourceChoice.showChosenWindow(geometryOf(*this));
+        a_.sources().sourceChoice.showChosenWindow(geometryOf(*this));
     Q_EMIT sourceWindowsChanged();
 }
 
@@ -442,7 +442,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (!widget || widget->window() != this) return false;
         int key = static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape ? kKeyEscape : 0;
-        a_.mainWindow.previewKey(key);
+        models_.window.previewKey(key);
         // No control of the main window takes a key.
         return true;
     }
@@ -461,7 +461,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         const auto button = press->button() == Qt::LeftButton    ? SoundOutput::MouseButton::Left
                             : press->button() == Qt::RightButton ? SoundOutput::MouseButton::Right
                                                                  : SoundOutput::MouseButton::Middle;
-        a_.soundOutput.pressLevelMark(button, onMark);
+        models_.sound.pressLevelMark(button, onMark);
         refresh();
         return true;
     }
@@ -478,28 +478,28 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::refresh() {
-    const MainWindowModel& w = a_.mainWindow;
-    const Scheduler& clock = a_.scheduler;
+    const MainWindowModel& w = models_.window;
+    const Scheduler& clock = models_.clock;
     if (windowTitle() != qs(w.Caption)) setWindowTitle(qs(w.Caption));
     setTextIfChanged(dateField_, qs(clock.dateText));
     setTextIfChanged(timeField_, qs(clock.timeText));
     setTextIfChanged(portLabel_, qs(w.portLabel));
     // A chosen port that is not there yet is named in red, with its reason beside the pointer.
     showRed(portLabel_, w.portAbsent);
-    portLabel_->setToolTip(qs(a_.port.failure()));
-    setTextIfChanged(statusField_, qs(a_.status.statusText()));
-    if (a_.recorder) setTextIfChanged(recorderStatusLabel_, qs(a_.recorder->recorderStatus));
-    setTextIfChanged(periodField_, qs(a_.schedule.periodText));
+    portLabel_->setToolTip(qs(models_.port.failure()));
+    setTextIfChanged(statusField_, qs(a_.statusBoard().statusText()));
+    if (models_.recorder) setTextIfChanged(recorderStatusLabel_, qs(models_.recorder->recorderStatus));
+    setTextIfChanged(periodField_, qs(models_.schedule.periodText));
     setTextIfChanged(ctsLamp_, qs(clock.ctsLamp));
     setTextIfChanged(dsrLamp_, qs(clock.dsrLamp));
     setTextIfChanged(dcdLamp_, qs(clock.dcdLamp));
-    announceButton_->setEnabled(a_.status.announceEnabled());
-    ledOn_->setVisible(a_.status.transmitterLed());
-    ledOff_->setVisible(!a_.status.transmitterLed());
+    announceButton_->setEnabled(a_.statusBoard().announceEnabled());
+    ledOn_->setVisible(a_.statusBoard().transmitterLed());
+    ledOff_->setVisible(!a_.statusBoard().transmitterLed());
     bulletinsAllowedLamp_->setVisible(clock.bulletinsAllowedLamp);
     bulletinsHeldLamp_->setVisible(clock.bulletinsHeldLamp);
 
-    const BulletinSettings& s = a_.settings;
+    const BulletinSettings& s = models_.settings;
     setCheckedIfChanged(playHeaderBox_, s.playHeader);
     setCheckedIfChanged(playGreetingBox_, s.playGreeting);
     setCheckedIfChanged(speakDateBox_, s.speakDate);
@@ -509,8 +509,8 @@ void MainWindow::refresh() {
     closingFileButton_->setToolTip(qs(w.closingFileButton.Hint));
     if (pauseSecondsBox_->value() != s.pauseSeconds) pauseSecondsBox_->setValue(s.pauseSeconds);
     if (volumeSlider_->value() != w.volumePosition) volumeSlider_->setValue(w.volumePosition);
-    if (volumeSlider_->toolTip() != qs(a_.soundOutput.volumeHint))
-        volumeSlider_->setToolTip(qs(a_.soundOutput.volumeHint));
+    if (volumeSlider_->toolTip() != qs(models_.sound.volumeHint))
+        volumeSlider_->setToolTip(qs(models_.sound.volumeHint));
     if (levelBar_->value() != w.levelMark) levelBar_->setValue(w.levelMark);
     setCheckedIfChanged(startWithSessionBox_, w.startWithSession);
     setCheckedIfChanged(startMinimisedBox_, w.startMinimised);
@@ -526,13 +526,13 @@ void MainWindow::refresh() {
     setCheckedIfChanged(recordBulletinsItem_, w.recordBulletins);
     setCheckedIfChanged(menu8secteurs_, !s.sixteenPointDirections);
     setCheckedIfChanged(sixteenPointDirectionsItem_, s.sixteenPointDirections);
-    setCheckedIfChanged(errorSimulationItem_, a_.sequencer.errorSimulation());
+    setCheckedIfChanged(errorSimulationItem_, a_.errorSimulation());
 
-    const SoundOutput& sound = a_.soundOutput;
+    const SoundOutput& sound = models_.sound;
     outputPanel_->setVisible(sound.outputPanelShown);
     setCheckedIfChanged(ownOutputButton_, w.ownOutputChosen);
     setCheckedIfChanged(systemOutputButton_, !w.ownOutputChosen);
-    outputOkButton_->setEnabled(a_.status.soundOutputOkEnabled());
+    outputOkButton_->setEnabled(a_.statusBoard().soundOutputOkEnabled());
     const QSignalBlocker quiet(outputListBox_);
     setItemsIfChanged(outputListBox_, sound.outputList.Items);
     if (outputListBox_->currentIndex() != sound.outputList.ItemIndex)

@@ -74,6 +74,7 @@ private:
 
     Program& program_;
     Announcer& a_;
+    const Announcer::MainWindowModels models_;
     Desktop& desktop_;
 
     QLineEdit* dateField_ = nullptr;

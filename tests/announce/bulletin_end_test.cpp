@@ -22,12 +22,12 @@ TEST(BulletinEnd, EveryWayOutEndsOnceWithTheLinesLowAndTheButtonBack) {
         BulletinTrigger trigger = BulletinTrigger::Button;
     } cases[] = {
         {"normal end", {}, {}, "done"},
-        {"Escape", [](Rig& r) { r.a.settings.playGreeting = true; }, [](Rig& r) { r.a.sequencer.escapeRequest(); },
+        {"Escape", [](Rig& r) { r.a.mainModels().settings.playGreeting = true; }, [](Rig& r) { r.a.interruptBulletin(); },
          "done"},
         {"a missing recording",
          [](Rig& r) {
-             r.a.settings.playHeader = true;
-             r.a.settings.headerFile = "missing.wav";
+             r.a.mainModels().settings.playHeader = true;
+             r.a.mainModels().settings.headerFile = "missing.wav";
          },
          {}, "abort Err: Wave file name"},
         {"a device that cannot open", [](Rig& r) { r.out.failAt["open"] = 1; }, {}, "abort Err: WaveOutOpen"},
@@ -36,14 +36,14 @@ TEST(BulletinEnd, EveryWayOutEndsOnceWithTheLinesLowAndTheButtonBack) {
         {"a hung output",
          [](Rig& r) {
              r.out.stuck = true;
-             r.a.settings.playHeader = true;
-             r.a.settings.headerFile = r.dir.write("long.wav", test::clipOfBytes(200'000));
+             r.a.mainModels().settings.playHeader = true;
+             r.a.mainModels().settings.headerFile = r.dir.write("long.wav", test::clipOfBytes(200'000));
          },
          {}, "abort SKYCRIER SONANDO"},
-        {"the error simulation", [](Rig& r) { r.a.sequencer.setErrorSimulation(true); }, {},
+        {"the error simulation", [](Rig& r) { r.a.setErrorSimulation(true); }, {},
          "abort SKYCRIER SONANDO"},
         {"a peer's request", {}, {}, "done", BulletinTrigger::Peer},
-        {"the program stopping", {}, [](Rig& r) { r.a.sequencer.stopNow("Err: stopped by SIGTERM"); },
+        {"the program stopping", {}, [](Rig& r) { r.a.stopBulletin("Err: stopped by SIGTERM"); },
          "abort Err: stopped by SIGTERM"},
     };
     for (const auto& c : cases) {
@@ -57,11 +57,11 @@ TEST(BulletinEnd, EveryWayOutEndsOnceWithTheLinesLowAndTheButtonBack) {
         EXPECT_FALSE(r.line.raised(SerialPin::RTS));
         EXPECT_EQ(r.count("DTR down"), 1);
         EXPECT_EQ(r.count("RTS down"), 1);
-        EXPECT_FALSE(r.a.status.transmitterLed());
-        EXPECT_TRUE(r.a.status.announceEnabled());
+        EXPECT_FALSE(r.a.statusBoard().transmitterLed());
+        EXPECT_TRUE(r.a.statusBoard().announceEnabled());
         EXPECT_EQ(r.buttonReturns, 1);
-        EXPECT_FALSE(r.a.sequencer.bulletinRunning());
-        EXPECT_EQ(r.a.sequencer.bulletinPosition(), 0);
+        EXPECT_FALSE(r.a.bulletinRunning());
+        EXPECT_EQ(r.a.bulletinPosition(), 0);
     }
 }
 
@@ -70,16 +70,16 @@ TEST(BulletinEnd, EveryWayOutEndsOnceWithTheLinesLowAndTheButtonBack) {
 TEST(BulletinEnd, ALineThatWillNotGoDownIsReportedNotHidden) {
     Rig r;
     std::vector<std::string> log;
-    const Subscription logged = r.a.status.reported.connect([&](const std::string& text) { log.push_back(text); });
-    r.a.settings.speakDate = false;
-    r.a.sequencer.requestBulletin(BulletinTrigger::Button);
-    r.loop.advanceUntil([&] { return r.a.sequencer.bulletinPosition() == PartOfDay; }, 60'000);
+    const Subscription logged = r.a.statusBoard().reported.connect([&](const std::string& text) { log.push_back(text); });
+    r.a.mainModels().settings.speakDate = false;
+    r.a.requestBulletin(BulletinTrigger::Button);
+    r.loop.advanceUntil([&] { return r.a.bulletinPosition() == PartOfDay; }, 60'000);
     r.line.refusals = 2;  // the lowering and its second try
     r.loop.advanceUntil([&] { return r.recorder.finished(); }, 60'000);
     EXPECT_TRUE(r.line.raised(SerialPin::DTR));
     EXPECT_FALSE(r.line.raised(SerialPin::RTS));
-    EXPECT_TRUE(r.a.status.transmitterLed());
-    EXPECT_EQ(r.a.status.statusText(), "Err: unkey DTR");
+    EXPECT_TRUE(r.a.statusBoard().transmitterLed());
+    EXPECT_EQ(r.a.statusBoard().statusText(), "Err: unkey DTR");
     EXPECT_EQ(log, std::vector<std::string>{"Err: unkey DTR (Input/output error)"});
     // The trace tells what happened: only RTS went down.
     EXPECT_EQ((std::vector<std::string>(r.recorder.lines.end() - 2, r.recorder.lines.end())),
@@ -89,15 +89,15 @@ TEST(BulletinEnd, ALineThatWillNotGoDownIsReportedNotHidden) {
 TEST(BulletinEnd, AKeyThatFailsIsReportedAndTheBulletinGoesOnUnkeyed) {
     Rig r;
     std::vector<std::string> log;
-    const Subscription logged = r.a.status.reported.connect([&](const std::string& text) { log.push_back(text); });
-    r.a.settings.speakDate = false;
+    const Subscription logged = r.a.statusBoard().reported.connect([&](const std::string& text) { log.push_back(text); });
+    r.a.mainModels().settings.speakDate = false;
     r.line.refusals = 1;
     r.run({});
     EXPECT_EQ(log, std::vector<std::string>{"Err: key DTR (Input/output error)"});
     EXPECT_EQ(std::vector<std::string>(r.recorder.lines.begin(), r.recorder.lines.begin() + 2),
               (std::vector<std::string>{"key RTS", "wait 300"}));
     EXPECT_EQ(r.recorder.lines.back(), "done");
-    EXPECT_EQ(r.a.status.statusText(), "SKYCRIER DONE");
+    EXPECT_EQ(r.a.statusBoard().statusText(), "SKYCRIER DONE");
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 
 #include "announce/peer_channel.h"
 #include "support/announcer_rig.h"
-#include "support/fake_mailbox.h"
 
 namespace skycrier::test {
 namespace {
@@ -16,8 +15,6 @@ const std::string kConnected1252 = "BRELL connect\xE9";
 
 class PeerChannelTest : public ::testing::Test {
 protected:
-    PeerChannelTest() { rig.a.sequencer.setChannelLink(&channel); }
-
     void connect() {
         channel.connect();
         rig.loop.advance(0);
@@ -36,9 +33,9 @@ protected:
         return result;
     }
 
-    Rig rig;
-    FakeMailbox mailbox{rig.loop};
-    PeerChannel channel{rig.loop, rig.a.sequencer, rig.a.status, &mailbox};
+    Rig rig{Rig::Peers::ThroughMailbox};
+    FakeMailbox& mailbox = rig.mailbox;
+    PeerChannel& channel = rig.a.peerChannel();
 };
 
 TEST_F(PeerChannelTest, ConnectingAnnouncesItselfAndShowsItsOwnNotice) {
@@ -51,10 +48,10 @@ TEST_F(PeerChannelTest, ConnectingAnnouncesItselfAndShowsItsOwnNotice) {
         SCOPED_TRACE(before);
         channel.disconnect();
         mailbox.sent.clear();
-        rig.a.status.setStatusText(before);
+        rig.a.statusBoard().setStatusText(before);
         Messages texts;
         const Subscription changes =
-            rig.a.status.changed.connect([&] { texts.push_back(rig.a.status.statusText()); });
+            rig.a.statusBoard().changed.connect([&] { texts.push_back(rig.a.statusBoard().statusText()); });
         channel.connect();
         EXPECT_EQ(mailbox.sent, Messages{kConnected1252});
         rig.loop.advance(0);
@@ -71,11 +68,11 @@ TEST_F(PeerChannelTest, EveryMessageIsShownWithTheProgramsNameUnlessAnErrorIsSho
     connect();
     for (const auto& [bytes, shown] : cases) {
         peer(bytes);
-        EXPECT_EQ(rig.a.status.statusText(), shown);
+        EXPECT_EQ(rig.a.statusBoard().statusText(), shown);
     }
-    rig.a.status.setStatusText("Err: COM3");
+    rig.a.statusBoard().setStatusText("Err: COM3");
     peer("BRELL_READY");
-    EXPECT_EQ(rig.a.status.statusText(), "Err: COM3");
+    EXPECT_EQ(rig.a.statusBoard().statusText(), "Err: COM3");
 }
 
 TEST_F(PeerChannelTest, HelloWhileIdleIsAnsweredReadyAfterATenthOfASecond) {
@@ -109,17 +106,17 @@ TEST_F(PeerChannelTest, PlayStartsABulletinThatEndsWithDoneAndNoReconnect) {
     connect();
     std::vector<BulletinTrigger> triggers;
     const Subscription started =
-        rig.a.sequencer.started.connect([&triggers](BulletinTrigger t) { triggers.push_back(t); });
+        rig.a.bulletinStarted().connect([&triggers](BulletinTrigger t) { triggers.push_back(t); });
     peer("BRELL_PLAY");
-    EXPECT_TRUE(rig.a.sequencer.bulletinRunning());
+    EXPECT_TRUE(rig.a.bulletinRunning());
     // A second request during it changes nothing.
     peer("BRELL_PLAY");
-    rig.loop.advanceUntil([this] { return !rig.a.sequencer.bulletinRunning(); }, 600'000);
+    rig.loop.advanceUntil([this] { return !rig.a.bulletinRunning(); }, 600'000);
     rig.loop.advance(10'000);
     EXPECT_EQ(triggers, std::vector<BulletinTrigger>{BulletinTrigger::Peer});
     EXPECT_EQ(own(), Messages{"BRELL_DONE"});
     EXPECT_EQ(mailbox.opens, 1);
-    EXPECT_EQ(rig.a.status.statusText(), "SKYCRIER_DONE");
+    EXPECT_EQ(rig.a.statusBoard().statusText(), "SKYCRIER_DONE");
 }
 
 TEST_F(PeerChannelTest, APeersBulletinAnswersDoneHoweverItEndsAndPeersAreHeardAgainAfterIt) {
@@ -137,13 +134,13 @@ TEST_F(PeerChannelTest, APeersBulletinAnswersDoneHoweverItEndsAndPeersAreHeardAg
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         mailbox.sent.clear();
-        rig.a.sequencer.setErrorSimulation(c.silent);
+        rig.a.setErrorSimulation(c.silent);
         peer("BRELL_PLAY");
-        ASSERT_TRUE(rig.a.sequencer.bulletinRunning());
+        ASSERT_TRUE(rig.a.bulletinRunning());
         peer("BRELL_HELLO");
         peer("BRELL_HELLO");
-        if (c.stopped) rig.a.sequencer.stopNow("Err: stopped");
-        rig.loop.advanceUntil([this] { return !rig.a.sequencer.bulletinRunning(); }, 600'000);
+        if (c.stopped) rig.a.stopBulletin("Err: stopped");
+        rig.loop.advanceUntil([this] { return !rig.a.bulletinRunning(); }, 600'000);
         rig.loop.advance(10'000);
         peer("BRELL_HELLO");
         EXPECT_EQ(own(), (Messages{"BRELL_OCCUPIED", "BRELL_DONE", "BRELL_READY"}));
@@ -160,7 +157,7 @@ TEST_F(PeerChannelTest, DisconnectingSaysSoAndAFailedOpenLeavesTheProgramAlone) 
     // A mailbox that cannot be opened is reported once, however often the link is renewed.
     std::vector<std::string> reported;
     const Subscription reports =
-        rig.a.status.reported.connect([&reported](const std::string& text) { reported.push_back(text); });
+        rig.a.statusBoard().reported.connect([&reported](const std::string& text) { reported.push_back(text); });
     mailbox.refuseOpen = true;
     channel.connect();
     rig.loop.advance(0);
@@ -174,7 +171,7 @@ TEST_F(PeerChannelTest, DisconnectingSaysSoAndAFailedOpenLeavesTheProgramAlone) 
     channel.reconnect();
     mailbox.refuseSend = true;
     channel.send("BRELL_DONE");
-    EXPECT_EQ(rig.a.status.statusText(), "Error: MapViewOfFile");
+    EXPECT_EQ(rig.a.statusBoard().statusText(), "Error: MapViewOfFile");
 }
 
 }  // namespace

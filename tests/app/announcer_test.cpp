@@ -28,10 +28,10 @@ struct HeldStep {
 
 TEST(Announcer, TheStartStepHoldsTheFirstSoundUntilItAnswers) {
     Rig r;
-    r.a.settings.speakDate = false;
+    r.a.mainModels().settings.speakDate = false;
     HeldStep start;
-    r.a.sequencer.setStartStep(start.step());
-    r.a.sequencer.requestBulletin(BulletinTrigger::Button);
+    r.a.holdBulletinStart(start.step());
+    r.a.requestBulletin(BulletinTrigger::Button);
     r.loop.advance(3000);
     EXPECT_EQ(start.calls, 1);
     EXPECT_EQ(r.recorder.lines, (test::Trace{"key DTR", "key RTS", "wait 300"}));
@@ -46,8 +46,8 @@ TEST(Announcer, TheStartStepHoldsTheFirstSoundUntilItAnswers) {
 TEST(Announcer, AnAnswerAfterTheBulletinWasAbortedIsIgnored) {
     Rig r;
     HeldStep start;
-    r.a.sequencer.setStartStep(start.step());
-    r.a.sequencer.requestBulletin(BulletinTrigger::Button);
+    r.a.holdBulletinStart(start.step());
+    r.a.requestBulletin(BulletinTrigger::Button);
     r.loop.advance(Sequencer::kWatchdogMs + 2000);
     EXPECT_EQ(r.recorder.lines.back(), "abort SKYCRIER SONANDO");
     start.answer();
@@ -58,16 +58,16 @@ TEST(Announcer, AnAnswerAfterTheBulletinWasAbortedIsIgnored) {
 
 TEST(Announcer, TheEndStepRunsLastAndTheNextBulletinWaitsForIt) {
     Rig r;
-    r.a.settings.speakDate = false;
+    r.a.mainModels().settings.speakDate = false;
     HeldStep end;
-    r.a.sequencer.setEndStep(end.step());
-    r.a.sequencer.requestBulletin(BulletinTrigger::Button);
+    r.a.holdBulletinEnd(end.step());
+    r.a.requestBulletin(BulletinTrigger::Button);
     r.loop.advanceUntil([&] { return end.calls == 1; }, 60'000);
     EXPECT_EQ(r.recorder.lines.back(), "done");
     EXPECT_EQ(r.link.reconnects, 1);  // the end step comes after the peer link's renewal
 
     r.recorder.clear();
-    r.a.sequencer.requestBulletin(BulletinTrigger::Button);  // while the end step still runs
+    r.a.requestBulletin(BulletinTrigger::Button);  // while the end step still runs
     r.loop.advance(5000);
     EXPECT_TRUE(r.recorder.lines.empty());
     end.answer();
@@ -78,13 +78,13 @@ TEST(Announcer, TheEndStepRunsLastAndTheNextBulletinWaitsForIt) {
 
 TEST(Announcer, SourcesKnowWhenABulletinIsOnTheAirAndEscapeEndsIt) {
     Rig r;
-    const auto onAir = r.a.stations.context.bulletinOnAir;
+    const auto onAir = r.a.sources().context.bulletinOnAir;
     EXPECT_FALSE(onAir());
-    r.a.sequencer.requestBulletin(BulletinTrigger::Button);
+    r.a.requestBulletin(BulletinTrigger::Button);
     r.loop.advance(500);
     EXPECT_TRUE(onAir());
     int key = kKeyEscape;
-    r.a.stations.ws23Source.previewKey(key);
+    r.a.sources().ws23Source.previewKey(key);
     r.loop.advanceUntil([&] { return r.recorder.finished(); }, 60'000);
     EXPECT_EQ(r.recorder.lines,
               (test::Trace{"key DTR", "key RTS", "wait 300", "play son_mon", "unkey DTR", "unkey RTS", "done"}));
@@ -93,7 +93,7 @@ TEST(Announcer, SourcesKnowWhenABulletinIsOnTheAirAndEscapeEndsIt) {
 
 TEST(Announcer, APollSaysWhenItHasFinishedWhateverItsOutcome) {
     Rig r;
-    Ws23Source& w23 = r.a.stations.ws23Source;
+    Ws23Source& w23 = r.a.sources().ws23Source;
     std::vector<bool> finished;
     const Subscription counted = w23.pollFinished.connect([&](bool read) { finished.push_back(read); });
     const std::string file = r.dir.write("history.dat", test::ws23File(test::ws23Series(3, r.loop.localNow(), 10)));

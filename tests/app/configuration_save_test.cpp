@@ -62,8 +62,8 @@ TEST_F(ConfigurationSaveTest, EachSaveReplacesTheFileWholeAndReadOnly) {
     // A temporary file a killed save left, read-only too, is replaced.
     std::ofstream(temporary()) << "half";
     fs::permissions(temporary(), fs::perms::owner_read);
-    announcer.settings.pauseSeconds = 9;
-    announcer.stations.aprsSource.loginPassword = "s3cret";
+    announcer.mainModels().settings.pauseSeconds = 9;
+    announcer.sources().aprsSource.loginPassword = "s3cret";
     ASSERT_TRUE(announcer.saveConfiguration());
     const std::string saved = contentOf(ini());
     EXPECT_EQ(saved, announcer.configurationText());
@@ -71,10 +71,10 @@ TEST_F(ConfigurationSaveTest, EachSaveReplacesTheFileWholeAndReadOnly) {
     EXPECT_EQ(modeOf(ini()), 0400u);  // it holds the APRS password
     EXPECT_FALSE(fs::exists(temporary()));
 
-    announcer.stations.aprsSource.loginPassword.clear();
+    announcer.sources().aprsSource.loginPassword.clear();
     ASSERT_TRUE(announcer.saveConfiguration());
     EXPECT_EQ(modeOf(ini()), 0444u);
-    EXPECT_EQ(announcer.status.statusText(), "");
+    EXPECT_EQ(announcer.statusBoard().statusText(), "");
 }
 
 // Runs the save in a child process, which may first take away what it needs.
@@ -83,7 +83,7 @@ int saveInChild(Announcer& announcer, const std::function<void()>& hinder) {
     if (child == 0) {
         if (hinder) hinder();
         const bool saved = announcer.saveConfiguration();
-        ::_exit(!saved && announcer.status.statusText() == "Error: skycrier" ? 0 : 1);
+        ::_exit(!saved && announcer.statusBoard().statusText() == "Error: skycrier" ? 0 : 1);
     }
     int status = -1;
     ::waitpid(child, &status, 0);
@@ -126,7 +126,7 @@ TEST_F(ConfigurationSaveTest, AFailedSaveIsToldAndKeepsThePreviousFile) {
         ASSERT_TRUE(a.saveConfiguration()) << c.name;
         const std::string before = contentOf(f / "skycrier.ini");
         if (c.prepare) c.prepare(f);
-        a.settings.pauseSeconds = 7;
+        a.mainModels().settings.pauseSeconds = 7;
         EXPECT_EQ(saveInChild(a, c.hinder), 0) << c.name;
         EXPECT_EQ(contentOf(f / "skycrier.ini"), before) << c.name;
         EXPECT_EQ(modeOf(f / "skycrier.ini"), 0444u) << c.name;

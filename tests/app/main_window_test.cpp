@@ -78,43 +78,43 @@ TEST(MainWindow, MinimisingGoesToTheTrayWhenAskedAndSavesUnlessLoadingCausedIt) 
 TEST(MainWindow, LoadingTheBoxesActsAsTheirClicks) {
     test::Rig r;
     FakeAutostart autostart;
-    r.a.mainWindow.autostart = &autostart;
+    r.a.mainModels().window.autostart = &autostart;
     std::vector<bool> minimised;
-    r.a.mainWindow.minimiseApplication = [&](bool hideTaskbar) { minimised.push_back(hideTaskbar); };
+    r.a.mainModels().window.minimiseApplication = [&](bool hideTaskbar) { minimised.push_back(hideTaskbar); };
     const auto ini = r.dir.path() / "skycrier.ini";
     EXPECT_TRUE(r.a.applyConfiguration(parseConfigText("START=Y\r\nREDUCE=Y\r\nSTART=Y\r\n")).empty());
     EXPECT_EQ(autostart.calls, std::vector<bool>{true});
     EXPECT_EQ(minimised, std::vector<bool>{true});
     EXPECT_FALSE(std::filesystem::exists(ini)) << "the minimise of loading saves nothing";
-    r.a.mainWindow.minimiseByUser();
+    r.a.mainModels().window.minimiseByUser();
     EXPECT_TRUE(std::filesystem::exists(ini)) << "the user's next minimise saves";
-    r.a.mainWindow.startWithSession = false;
-    r.a.mainWindow.applyStartWithSession();
+    r.a.mainModels().window.startWithSession = false;
+    r.a.mainModels().window.applyStartWithSession();
     EXPECT_EQ(autostart.calls, (std::vector<bool>{true, false}));
 }
 
 TEST(MainWindow, TheRecordMenuTogglesAndTheRecorderMustExist) {
     test::Rig r;
     int beeps = 0;
-    r.a.stations.context.beep = [&] { ++beeps; };
-    EXPECT_TRUE(r.a.mainWindow.toggleRecording()) << "checked: the recorder window is shown";
-    EXPECT_FALSE(r.a.mainWindow.toggleRecording());
+    r.a.sources().context.beep = [&] { ++beeps; };
+    EXPECT_TRUE(r.a.mainModels().window.toggleRecording()) << "checked: the recorder window is shown";
+    EXPECT_FALSE(r.a.mainModels().window.toggleRecording());
     const std::string recorder = r.dir.write("tapewell", "");
-    EXPECT_TRUE(r.a.recorderWindow.takeChosenFile(recorder));
-    EXPECT_EQ(r.a.mainWindow.recorderProgram, recorder);
-    EXPECT_FALSE(r.a.recorderWindow.takeChosenFile((r.dir.path() / "vanished").string()));
-    EXPECT_EQ(r.a.mainWindow.recorderProgram, "");
+    EXPECT_TRUE(r.a.recordWindow().takeChosenFile(recorder));
+    EXPECT_EQ(r.a.mainModels().window.recorderProgram, recorder);
+    EXPECT_FALSE(r.a.recordWindow().takeChosenFile((r.dir.path() / "vanished").string()));
+    EXPECT_EQ(r.a.mainModels().window.recorderProgram, "");
     EXPECT_EQ(beeps, 1);
 }
 
 TEST(MainWindow, EscapeEndsTheBulletinOnTheAirAndNoKeyReachesTheControls) {
     test::Rig r;
-    r.a.settings.playClosing = true;
-    r.a.settings.closingFile = "kuckoo.wav";
+    r.a.mainModels().settings.playClosing = true;
+    r.a.mainModels().settings.closingFile = "kuckoo.wav";
     std::vector<int> passed;
     r.run([&](test::Rig& rig) {
         for (int key : {int{'A'}, kKeyEscape}) {
-            rig.a.mainWindow.previewKey(key);
+            rig.a.mainModels().window.previewKey(key);
             passed.push_back(key);
         }
     });

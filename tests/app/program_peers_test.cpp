@@ -31,7 +31,7 @@ TEST(ProgramPeers, ConnectsAtTheStartAndDisconnectsAtTheClose) {
         Program program{{parts, {}}};
         std::vector<std::string> reported;
         const Subscription reports =
-            program.announcer.status.reported.connect([&](const std::string& text) { reported.push_back(text); });
+            program.announcer.statusBoard().reported.connect([&](const std::string& text) { reported.push_back(text); });
 
         program.start();
         EXPECT_FALSE(program.started());

@@ -60,11 +60,11 @@ struct ProgramRig {
     test::FakeWeatherMonitor station{loop};
     Program program{{partsOf(loop, out, line, dir.path(), web, station), dir.path() / "Public" / "weather"}};
     Announcer& a = program.announcer;
-    test::TraceRecorder trace{a.sequencer.events};
+    test::TraceRecorder trace{a.bulletinEvents()};
     std::vector<std::string> reported;
-    Subscription reports = a.status.reported.connect([this](const std::string& text) { reported.push_back(text); });
+    Subscription reports = a.statusBoard().reported.connect([this](const std::string& text) { reported.push_back(text); });
     std::vector<Millis> starts;
-    Subscription started = a.sequencer.started.connect([this](BulletinTrigger) { starts.push_back(loop.monotonicMs()); });
+    Subscription started = a.bulletinStarted().connect([this](BulletinTrigger) { starts.push_back(loop.monotonicMs()); });
 };
 
 TEST(Program, TheFirstTickBringsItUpAndTheScheduleBeginsASecondLater) {
@@ -72,21 +72,21 @@ TEST(Program, TheFirstTickBringsItUpAndTheScheduleBeginsASecondLater) {
     r.program.start();
     r.loop.advance(499);
     EXPECT_FALSE(r.program.started());
-    EXPECT_EQ(r.a.mainWindow.Caption, "SkyCrier");
-    EXPECT_EQ(r.a.schedule.periodText, "0");
+    EXPECT_EQ(r.a.mainModels().window.Caption, "SkyCrier");
+    EXPECT_EQ(r.a.mainModels().schedule.periodText, "0");
 
     r.loop.advance(1);
     EXPECT_TRUE(r.program.started());
-    EXPECT_EQ(r.a.mainWindow.Caption, "SKYCRIER V2.2.2");
-    EXPECT_EQ(r.a.schedule.periodText, "15");
-    EXPECT_EQ(r.a.scheduler.timeText, " 07:14:59");
-    EXPECT_TRUE(r.a.stations.sourceChoice.isChecked(SourceKind::W23));
-    EXPECT_TRUE(r.a.stations.ws23Source.meteo.ErrorText.empty());
-    EXPECT_EQ(r.a.portWindow.selectedItem(), "/dev/ttyS0");
+    EXPECT_EQ(r.a.mainModels().window.Caption, "SKYCRIER V2.2.2");
+    EXPECT_EQ(r.a.mainModels().schedule.periodText, "15");
+    EXPECT_EQ(r.a.mainModels().clock.timeText, " 07:14:59");
+    EXPECT_TRUE(r.a.sources().sourceChoice.isChecked(SourceKind::W23));
+    EXPECT_TRUE(r.a.sources().ws23Source.meteo.ErrorText.empty());
+    EXPECT_EQ(r.a.portWindow().selectedItem(), "/dev/ttyS0");
     // The old log is read before the first new entry is added to it.
-    ASSERT_EQ(r.a.logBook.lines().size(), 3u);
-    EXPECT_EQ(r.a.logBook.lines()[1], "2026-12-06 10:00:00 an older entry");
-    EXPECT_EQ(r.a.logBook.lines()[2].substr(20), r.reported.at(0));
+    ASSERT_EQ(r.a.logLines().size(), 3u);
+    EXPECT_EQ(r.a.logLines()[1], "2026-12-06 10:00:00 an older entry");
+    EXPECT_EQ(r.a.logLines()[2].substr(20), r.reported.at(0));
     EXPECT_EQ(r.reported, std::vector<std::string>{(r.dir.path() / "skycrier.ini").string() +
                                                    ": line 7: unknown key: NOSUCHKEY=1"});
     EXPECT_TRUE(std::filesystem::is_directory(r.program.sharedDataFolder()));
@@ -100,7 +100,7 @@ TEST(Program, ClosingDuringABulletinUnkeysSavesAndReleasesThePort) {
     ProgramRig r("PAUSE=15\r\nCOM=1\r\n");
     r.program.start();
     r.loop.advance(600);
-    r.a.sequencer.requestBulletin(BulletinTrigger::Button);
+    r.a.requestBulletin(BulletinTrigger::Button);
     r.loop.advance(1000);
     ASSERT_TRUE(r.line.raised(SerialPin::DTR));
     r.program.close();
@@ -120,7 +120,7 @@ TEST(Program, WithoutAConfigurationEverythingKeepsItsDefaultAndTheCloseWritesOne
     r.program.start();
     r.loop.advance(600);
     EXPECT_TRUE(r.reported.empty());
-    EXPECT_EQ(r.a.portWindow.selectedItem(), "");
+    EXPECT_EQ(r.a.portWindow().selectedItem(), "");
     r.program.close();
     EXPECT_EQ(r.saved().rfind("[SKYCRIER V2.2.2]\r\n", 0), 0u);
 }
@@ -136,7 +136,7 @@ TEST(Program, AConfigurationThatCannotBeReadIsNeverWrittenOver) {
     r.loop.advance(600);
     ASSERT_EQ(r.reported.size(), 1u);
     EXPECT_NE(r.reported[0].find("does not write over the file"), std::string::npos) << r.reported[0];
-    r.a.mainWindow.minimiseByUser();
+    r.a.mainModels().window.minimiseByUser();
     r.program.close();
     EXPECT_TRUE(r.saved() == unread);
 
@@ -158,15 +158,15 @@ TEST(Program, AFileEditedWhileTheProgramRunsIsNeverLost) {
     EXPECT_TRUE(r.a.saveConfiguration());
     EXPECT_TRUE(r.saved() == edited);
 
-    r.a.settings.pauseSeconds = 5;
+    r.a.mainModels().settings.pauseSeconds = 5;
     EXPECT_TRUE(r.a.saveConfiguration());
     EXPECT_NE(r.saved().find("\r\nPAUSE=5\r\n"), std::string::npos) << r.saved();
     const auto kept = r.kept("skycrier.ini.2026");
     ASSERT_EQ(kept.size(), 1u);
     EXPECT_TRUE(test::fileText(kept[0]) == edited);
-    EXPECT_NE(r.a.logBook.lines().back().find("was changed by someone else since SkyCrier read it"), std::string::npos);
+    EXPECT_NE(r.a.logLines().back().find("was changed by someone else since SkyCrier read it"), std::string::npos);
     // What the program wrote itself is no stranger's version.
-    r.a.settings.pauseSeconds = 6;
+    r.a.mainModels().settings.pauseSeconds = 6;
     EXPECT_TRUE(r.a.saveConfiguration());
     EXPECT_EQ(r.kept("skycrier.ini.2026").size(), 1u);
 }
@@ -180,14 +180,14 @@ TEST(Program, TheWeatherMonitorOpensAtStartUpLogsEveryHourAndClosesWithTheProgra
         r.station.openResult = openResult;
         r.program.start();
         r.loop.advance(600);
-        const MonitorSource& monitor = r.a.stations.monitorSource;
+        const MonitorSource& monitor = r.a.sources().monitorSource;
         EXPECT_EQ(r.station.opened, std::vector<std::string>{"/dev/ttyS3"});
         EXPECT_EQ(monitor.connected(), openResult == 1);
         EXPECT_EQ(monitor.visible, openResult != 1);
         if (openResult == 1) {
             EXPECT_TRUE(r.reported.empty());
             r.loop.advance(45 * 60'000 + 1000);
-            EXPECT_EQ(r.a.logBook.lines().back(),
+            EXPECT_EQ(r.a.logLines().back(),
                       "2026-12-07 08:00:00 Meteo MonII Tini=20 Text=10 PAtm=1013 Vient0=0 Rafaga=0 Direc=90");
         } else {
             EXPECT_EQ(monitor.statusText, kMonitorPortError);
@@ -236,20 +236,20 @@ TEST(Program, DevicesAndFilesLateAtBootAreKeptToldOnceAndPickedUp) {
         ProgramRig r("COM=/dev/ttyUSB0\r\nMETEO=W23\r\nW23_TEMPEXT=Y\r\nW23_DAT=" +
                      std::string(c.fileAbsent ? "late.dat" : "history.dat") + "\r\n");
         std::vector<std::string> told;
-        const Subscription notices = r.a.status.noticed.connect([&](const std::string& t) { told.push_back(t); });
+        const Subscription notices = r.a.statusBoard().noticed.connect([&](const std::string& t) { told.push_back(t); });
         r.line.refuseOpen = c.portAbsent;
         r.program.start();
         r.loop.advance(600);
-        EXPECT_EQ(r.a.portWindow.selectedItem(), "/dev/ttyUSB0");
-        EXPECT_EQ(r.a.mainWindow.portAbsent, c.portAbsent);
-        EXPECT_EQ(r.a.stations.ws23Source.inputLine, c.fileAbsent ? "late.dat" : "history.dat");
+        EXPECT_EQ(r.a.portWindow().selectedItem(), "/dev/ttyUSB0");
+        EXPECT_EQ(r.a.mainModels().window.portAbsent, c.portAbsent);
+        EXPECT_EQ(r.a.sources().ws23Source.inputLine, c.fileAbsent ? "late.dat" : "history.dat");
         // Three minutes of retries and polls tell nothing more.
         r.loop.advance(3 * 60'000);
         if (c.fileComes) std::filesystem::copy_file(r.dir.path() / "history.dat", r.dir.path() / "late.dat");
         if (c.portComes) r.line.refuseOpen = false;
         r.loop.advance(60'000);
         EXPECT_EQ(r.line.isOpen(), !c.portAbsent || c.portComes);
-        EXPECT_EQ(r.a.stations.ws23Source.errorLine().empty(), !c.fileAbsent || c.fileComes);
+        EXPECT_EQ(r.a.sources().ws23Source.errorLine().empty(), !c.fileAbsent || c.fileComes);
         r.program.close();
 
         std::vector<std::string> expected = c.told;
@@ -257,7 +257,7 @@ TEST(Program, DevicesAndFilesLateAtBootAreKeptToldOnceAndPickedUp) {
             if (const auto at = line.find("DIR"); at != std::string::npos) line.replace(at, 3, r.dir.path().string());
         EXPECT_EQ(told, expected);
         for (const std::string& line : expected)
-            EXPECT_EQ(std::count_if(r.a.logBook.lines().begin(), r.a.logBook.lines().end(),
+            EXPECT_EQ(std::count_if(r.a.logLines().begin(), r.a.logLines().end(),
                                     [&](const std::string& l) { return l.ends_with(line); }),
                       1);
         const std::string saved = r.saved();
@@ -275,7 +275,7 @@ TEST(Program, APortThatCameIsOpenedBeforeTheBulletinKeys) {
     r.program.start();
     r.loop.advance(600);
     r.line.refuseOpen = false;
-    r.a.sequencer.requestBulletin(BulletinTrigger::Button);
+    r.a.requestBulletin(BulletinTrigger::Button);
     r.loop.advance(100);
     EXPECT_TRUE(r.line.raised(SerialPin::DTR));
     r.program.close();

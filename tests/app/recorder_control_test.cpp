@@ -63,19 +63,19 @@ struct RecorderRig {
     RecorderRig() {
         std::string error;
         prepareProgramFolder(dir.path(), builtInGreeting(), error);
-        a.engine.allocateBuffers();
-        a.port.choosePort("COM1");
-        a.settings.speakDate = false;
-        a.mainWindow.recordBulletins = true;
-        a.mainWindow.recorderProgram = "/opt/tapewell";
-        a.stations.context.beep = [this] { note("beep"); };
+        a.prepareSound(OutputDevice{});
+        a.portWindow().choosePort("COM1");
+        a.mainModels().settings.speakDate = false;
+        a.mainModels().window.recordBulletins = true;
+        a.mainModels().window.recorderProgram = "/opt/tapewell";
+        a.sources().context.beep = [this] { note("beep"); };
     }
 
     void note(const std::string& what) { journal.push_back(std::to_string(loop.monotonicMs() - clickedAt) + " " + what); }
 
     Journal bulletin() {
         clickedAt = loop.monotonicMs();
-        a.sequencer.requestBulletin(BulletinTrigger::Button);
+        a.requestBulletin(BulletinTrigger::Button);
         loop.advanceUntil([this] { return trace.finished(); }, 600'000);
         loop.advance(10'000);
         return journal;
@@ -93,15 +93,15 @@ struct RecorderRig {
         parts.recorderLink = &link;
         return parts;
     }()};
-    Subscription texts = a.recorder->statusChanged.connect([this] { note("show " + a.recorder->recorderStatus); });
+    Subscription texts = a.mainModels().recorder->statusChanged.connect([this] { note("show " + a.mainModels().recorder->recorderStatus); });
     bool played = false;
-    Subscription sounds = a.sequencer.events.connect([this](const BulletinEvent& e) {
+    Subscription sounds = a.bulletinEvents().connect([this](const BulletinEvent& e) {
         if ((e.kind == BulletinEvent::Kind::PlaySegment && !played) || e.kind == BulletinEvent::Kind::Done) {
             played = true;
             note(traceLine(e));
         }
     });
-    test::TraceRecorder trace{a.sequencer.events};
+    test::TraceRecorder trace{a.bulletinEvents()};
 };
 
 struct RecorderCase {
@@ -142,7 +142,7 @@ TEST(RecorderControl, ABulletinIsRecordedAroundItsSoundWhateverTheRecorderDoes) 
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         RecorderRig r;
-        r.a.mainWindow.recordBulletins = c.menuRecord;
+        r.a.mainModels().window.recordBulletins = c.menuRecord;
         r.link.installed = c.installed;
         r.link.presentAt = c.presentAt;
         r.link.replies = c.replies;
@@ -152,7 +152,7 @@ TEST(RecorderControl, ABulletinIsRecordedAroundItsSoundWhateverTheRecorderDoes) 
 
 TEST(RecorderControl, ARelativeRecorderPathIsTakenFromTheProgramFolder) {
     RecorderRig r;
-    r.a.mainWindow.recorderProgram = "rec/tapewell";
+    r.a.mainModels().window.recorderProgram = "rec/tapewell";
     r.link.program = (r.dir.path() / "rec" / "tapewell").string();
     const Journal journal = r.bulletin();
     const auto said = [&journal](const std::string& text) {
@@ -166,9 +166,9 @@ TEST(RecorderControl, ARelativeRecorderPathIsTakenFromTheProgramFolder) {
 TEST(RecorderControl, AnAbortedBulletinTellsTheRecorderNothingMore) {
     RecorderRig r;
     r.link.presentAt = kNever;
-    r.a.sequencer.requestBulletin(BulletinTrigger::Button);
+    r.a.requestBulletin(BulletinTrigger::Button);
     r.loop.advance(1000);
-    r.a.sequencer.stopNow("stopped");
+    r.a.stopBulletin("stopped");
     r.loop.advance(10'000);
     EXPECT_EQ(r.journal, (Journal{"300 launch"}));
 }

@@ -28,7 +28,7 @@ struct SoundRig {
         catalogue.entries = {{"cardA", "Card A", 0}, {"cardB", "Card B", 1}, {"pulse", "Sound server", std::nullopt}};
         catalogue.words["cardB"] = word(13107, 13107);
         catalogue.inSamples = {"pulse"};
-        a.stations.context.beep = [this] { ++beeps; };
+        a.sources().context.beep = [this] { ++beeps; };
     }
 
     // The configuration is there when the program starts.
@@ -47,8 +47,8 @@ struct SoundRig {
     test::FakeWaveOutCatalogue catalogue;
     Program program{{parts(), {}}};
     Announcer& a = program.announcer;
-    SoundOutput& sound = a.soundOutput;
-    MainWindowModel& w = a.mainWindow;
+    SoundOutput& sound = a.mainModels().sound;
+    MainWindowModel& w = a.mainModels().window;
     int beeps = 0;
 };
 
@@ -114,7 +114,7 @@ TEST(SoundOutput, StartUpLeavesACardsMixerAloneAndGivesTheStoredLevelToSamples) 
     r.program.start();
     r.loop.advance(500);
     EXPECT_TRUE(r.catalogue.writes.empty());
-    EXPECT_EQ(r.a.engine.outputDevice(), OutputDevice{1});
+    EXPECT_EQ(r.a.outputInUse(), OutputDevice{1});
     // Read back from card 1: 13107 on both channels is the eighth step.
     EXPECT_EQ(r.w.Balance, 0);
     EXPECT_EQ(r.w.volumePosition, 8);
@@ -125,17 +125,17 @@ TEST(SoundOutput, StartUpLeavesACardsMixerAloneAndGivesTheStoredLevelToSamples) 
     r.loop.advance(1000);
     EXPECT_EQ(r.w.volumePosition, 0);
     r.sound.moveVolumeSlider(2);
-    r.a.scheduler.tick();
+    r.a.mainModels().clock.tick();
     EXPECT_EQ(r.w.volumePosition, 2);
     r.loop.runPending();
-    r.a.scheduler.tick();
+    r.a.mainModels().clock.tick();
     EXPECT_EQ(r.w.volumePosition, 2);
     EXPECT_EQ(r.catalogue.writes, (Writes{{"cardB", word(52428, 52428)}}));
 
     SoundRig server("BALANCE=20\r\nVOLUME=5\r\nOSOUND=-1\r\nOSOUNDNAME=pulse\r\n");
     server.program.start();
     server.loop.advance(2500);
-    EXPECT_EQ(server.a.engine.outputDevice(), (OutputDevice{kDefaultOutputDevice, "pulse"}));
+    EXPECT_EQ(server.a.outputInUse(), (OutputDevice{kDefaultOutputDevice, "pulse"}));
     EXPECT_EQ(server.catalogue.writes, (Writes{{"pulse", word(32768, 26214)}}));
     EXPECT_EQ(std::pair(server.w.volumePosition, server.w.Balance), std::pair(5, 20));
     EXPECT_EQ(server.sound.volumeHint, SoundOutput::kSamplesVolumeHint);
@@ -183,19 +183,19 @@ TEST(SoundOutput, ConfirmingChoosesTheOutputOrBeepsWhenNothingIsChosen) {
     r.sound.confirmOutput();
     EXPECT_FALSE(r.sound.outputPanelShown);
     EXPECT_EQ(r.w.outputDevice, (OutputDevice{1, "cardB"}));
-    EXPECT_EQ(r.a.engine.outputDevice(), (OutputDevice{1, "cardB"}));
+    EXPECT_EQ(r.a.outputInUse(), (OutputDevice{1, "cardB"}));
 
     // A typed text is an ALSA name.
     r.sound.openOutputPanel();
     r.sound.typeOutput(" plughw:5 ");
     r.sound.confirmOutput();
-    EXPECT_EQ(r.a.engine.outputDevice(), (OutputDevice{kDefaultOutputDevice, "plughw:5"}));
+    EXPECT_EQ(r.a.outputInUse(), (OutputDevice{kDefaultOutputDevice, "plughw:5"}));
     EXPECT_EQ(r.beeps, 1);
 
     r.sound.openOutputPanel();
     r.sound.chooseSystemOutput();
     r.sound.confirmOutput();
-    EXPECT_EQ(r.a.engine.outputDevice(), OutputDevice{});
+    EXPECT_EQ(r.a.outputInUse(), OutputDevice{});
 }
 
 // A USB card unplugged at start-up: reported, kept, tried, and still there
@@ -204,13 +204,13 @@ TEST(SoundOutput, AChosenOutputThatIsNotPresentIsReportedAndKept) {
     const std::string usb = "hw:CARD=Usb,DEV=0";
     SoundRig r("OSOUNDNAME=" + usb + "\r\n");
     std::vector<std::string> reported;
-    const Subscription reports = r.a.status.reported.connect([&](const std::string& t) { reported.push_back(t); });
+    const Subscription reports = r.a.statusBoard().reported.connect([&](const std::string& t) { reported.push_back(t); });
     r.program.start();
     r.loop.advance(500);
     EXPECT_NE(std::find(reported.begin(), reported.end(),
                         "sound output \"" + usb + "\" is not among the outputs ALSA lists now; it stays chosen and each bulletin tries it"),
               reported.end());
-    EXPECT_EQ(r.a.engine.outputDevice().name, usb);
+    EXPECT_EQ(r.a.outputInUse().name, usb);
     r.sound.openOutputPanel();
     EXPECT_EQ(r.sound.outputList.Text, usb + " (not present)");
     r.sound.confirmOutput();
@@ -223,23 +223,23 @@ TEST(SoundOutput, ABulletinOnTheAirKeepsItsDevice) {
     SoundRig r;
     // Opened before the bulletin, OK takes the choice for the next one.
     r.sound.openOutputPanel();
-    r.a.sequencer.setErrorSimulation(true);
-    r.a.sequencer.requestBulletin(BulletinTrigger::Button);
+    r.a.setErrorSimulation(true);
+    r.a.requestBulletin(BulletinTrigger::Button);
     r.sound.chooseOwnOutput();
     r.sound.pickOutput(1);
     r.sound.confirmOutput();
     EXPECT_EQ(r.w.outputDevice.number, 1);
-    EXPECT_EQ(r.a.engine.outputDevice(), OutputDevice{});
+    EXPECT_EQ(r.a.outputInUse(), OutputDevice{});
 
     // Opened during the bulletin, OK cannot be pressed.
     r.sound.openOutputPanel();
-    EXPECT_FALSE(r.a.status.soundOutputOkEnabled());
+    EXPECT_FALSE(r.a.statusBoard().soundOutputOkEnabled());
     r.sound.pickOutput(0);
     r.sound.confirmOutput();
     EXPECT_TRUE(r.sound.outputPanelShown);
 
-    r.a.sequencer.stopNow("Err: test");
-    EXPECT_EQ(r.a.engine.outputDevice().number, 1);
+    r.a.stopBulletin("Err: test");
+    EXPECT_EQ(r.a.outputInUse().number, 1);
 }
 
 TEST(SoundOutput, TheLevelMarkMovesByTenWithinItsRange) {

@@ -73,7 +73,7 @@ struct HistoryWindowRig {
     }
 
     test::GuiRig r;
-    StationSources& s = r.a.stations;
+    StationSources& s = r.a.sources();
     gui::Desktop desktop = gui::Desktop::toStream(std::cerr);
     std::optional<std::string> answer;
     std::string asked;

@@ -54,8 +54,8 @@ struct InternetWindowsRig {
     std::string asked;
     gui::Desktop desktop = fileDialog();
     QMenu helpMenu;
-    MetarSource& metarModel = r.a.stations.metarSource;
-    AprsSource& aprsModel = r.a.stations.aprsSource;
+    MetarSource& metarModel = r.a.sources().metarSource;
+    AprsSource& aprsModel = r.a.sources().aprsSource;
     gui::MetarWindow metar{metarModel, helpMenu};
     gui::AprsWindow aprs{aprsModel, desktop};
 };
@@ -141,7 +141,7 @@ TEST(MetarWindow, EnterShowsTheProgressAtOnceAndTheReportWhenTheFetchIsIn) {
     LiveAnnouncer live;
     Announcer& a = live.announcer;
     QMenu helpMenu;
-    gui::MetarWindow window{a.stations.metarSource, helpMenu};
+    gui::MetarWindow window{a.sources().metarSource, helpMenu};
     window.show();
 
     typeAndEnter(window, server.url("/metar.txt") + " //Frankfurt");
@@ -165,7 +165,7 @@ TEST(MetarWindow, AnAirportCodeIsFetchedFromTheProviderAndTheHistoryAndFavourite
     LiveAnnouncer live;
     Announcer& a = live.announcer;
     a.applyConfiguration(parseConfigText("METAR_PROVIDER=" + server.url("/stations/{ICAO}.TXT") + "\r\n"));
-    MetarSource& model = a.stations.metarSource;
+    MetarSource& model = a.sources().metarSource;
     QMenu helpMenu;
     gui::MetarWindow window{model, helpMenu};
     const auto* code = test::control<QLabel>(window, "LabelICAO");

@@ -29,17 +29,17 @@ using test::DesktopRig;
 TEST(MainWindow, TheAnnounceButtonKeysTheLampAndEscapeEndsTheBulletin) {
     DesktopRig r;
     r.startUp();
-    r.a.port.choosePort("COM1");
+    r.a.portWindow().choosePort("COM1");
     auto* lampOn = r.control<QLabel>("ImageLedON");
     r.program.mainWindow.show();
     QTest::mouseClick(r.control<QPushButton>("Button1"), Qt::LeftButton);
     r.loop.advance(400);
     r.program.mainWindow.refresh();
     EXPECT_TRUE(lampOn->isVisibleTo(&r.program.mainWindow));
-    EXPECT_TRUE(r.a.sequencer.bulletinRunning());
+    EXPECT_TRUE(r.a.bulletinRunning());
     // Keys never reach a control of the main window; Escape ends the bulletin.
     QTest::keyClick(r.control<QPushButton>("Button1"), Qt::Key_Escape);
-    r.loop.advanceUntil([&] { return !r.a.sequencer.bulletinRunning(); }, 30'000);
+    r.loop.advanceUntil([&] { return !r.a.bulletinRunning(); }, 30'000);
     r.program.mainWindow.refresh();
     EXPECT_FALSE(lampOn->isVisibleTo(&r.program.mainWindow));
     EXPECT_TRUE(r.control<QLabel>("ImageLedOFF")->isVisibleTo(&r.program.mainWindow));
@@ -52,17 +52,17 @@ TEST(MainWindow, AnAbsentPortAtStartShowsNoBoxAndTheTickRuns) {
     DesktopRig r("[SKYCRIER V2.2.2]\r\nCOM=/dev/ttyUSB0\r\nPERIOD=1\r\n");
     r.line.refuseOpen = true;
     int bulletins = 0;
-    const Subscription started = r.a.sequencer.started.connect([&](BulletinTrigger) { ++bulletins; });
+    const Subscription started = r.a.bulletinStarted().connect([&](BulletinTrigger) { ++bulletins; });
     r.program.start();
     r.loop.advance(5'500);
     r.program.refreshAll();
     EXPECT_EQ(r.dialogs, std::vector<std::string>{});
-    EXPECT_EQ(r.a.scheduler.timeText, " 14:05:05");
+    EXPECT_EQ(r.a.mainModels().clock.timeText, " 14:05:05");
     EXPECT_EQ(bulletins, 1);
     auto* label = r.control<QLabel>("LabelCOM");
     EXPECT_EQ(label->text(), "/dev/ttyUSB0");
     EXPECT_EQ(label->toolTip(), "/dev/ttyUSB0: No such file or directory");
-    EXPECT_NE(r.a.logBook.lines().back().find("Fehler: COM-Port (/dev/ttyUSB0"), std::string::npos);
+    EXPECT_NE(r.a.logLines().back().find("Fehler: COM-Port (/dev/ttyUSB0"), std::string::npos);
     r.program.close();
 }
 
@@ -86,8 +86,8 @@ TEST(MainWindow, HourMenusSetTheirCaptionsAndTheWindowOfHours) {
         ASSERT_NE(item, nullptr) << row.item;
         item->trigger();
         EXPECT_TRUE(item->isChecked()) << row.item;
-        EXPECT_EQ(r.a.schedule.StartHour, row.start) << row.item;
-        EXPECT_EQ(r.a.schedule.EndHour, row.end) << row.item;
+        EXPECT_EQ(r.a.mainModels().schedule.StartHour, row.start) << row.item;
+        EXPECT_EQ(r.a.mainModels().schedule.EndHour, row.end) << row.item;
         EXPECT_EQ(r.control<QMenu>("MenuDebutPlageHoraire")->title().toStdString(), row.startCaption);
         EXPECT_EQ(r.control<QMenu>("MenuFinPlageHoraire")->title().toStdString(), row.endCaption);
     }
@@ -107,7 +107,7 @@ TEST(MainWindow, ThePeriodArrowsStepThroughTheMinutesAndStopAtTheEnds) {
     for (const auto& row : rows) {
         for (int i = 0; i < row.times; ++i) arrows[row.arrow]->click();
         EXPECT_EQ(edit1->text().toStdString(), row.shown);
-        EXPECT_EQ(r.a.schedule.periodText, row.shown);
+        EXPECT_EQ(r.a.mainModels().schedule.periodText, row.shown);
     }
 }
 
@@ -126,10 +126,10 @@ TEST(MainWindow, MinimisingSavesTheConfigurationExceptOnceAfterReduceAtStart) {
     EXPECT_TRUE(savedAfterMinimise("REDUCE=Y\r\n"));
 
     DesktopRig r;
-    r.a.mainWindow.noSaveOnMinimise = true;
+    r.a.mainModels().window.noSaveOnMinimise = true;
     r.control<QPushButton>("Button2")->click();
     EXPECT_FALSE(std::filesystem::exists(r.dir.path() / "skycrier.ini"));
-    EXPECT_FALSE(r.a.mainWindow.noSaveOnMinimise);
+    EXPECT_FALSE(r.a.mainModels().window.noSaveOnMinimise);
 }
 
 TEST(MainWindow, TheWaveChoosersTakeReadableFilesAndRejectOthersWithTheirDialog) {
@@ -149,13 +149,13 @@ TEST(MainWindow, TheWaveChoosersTakeReadableFilesAndRejectOthersWithTheirDialog)
         auto* button = r.control<QPushButton>(row.button);
         r.chosenFile = good;
         button->click();
-        EXPECT_EQ(r.a.settings.*row.path, good) << row.button;
+        EXPECT_EQ(r.a.mainModels().settings.*row.path, good) << row.button;
         EXPECT_EQ(button->toolTip().toStdString(), good) << row.button;
         r.chosenFile = (r.dir.path() / "gone.wav").string();
         r.dialogs.clear();
         button->click();
         EXPECT_EQ(r.dialogs, std::vector<std::string>{row.error}) << row.button;
-        EXPECT_EQ(r.a.settings.*row.path, "") << row.button;
+        EXPECT_EQ(r.a.mainModels().settings.*row.path, "") << row.button;
         r.chosenFile.reset();  // a cancelled dialog changes nothing
         button->click();
         EXPECT_EQ(r.dialogs.size(), 1u);
@@ -182,12 +182,12 @@ TEST(MainWindow, TheSoundCardPanelListsTheOutputsAndConfirmsOnlyAChoice) {
     list->activated(1);
     ok->click();
     EXPECT_FALSE(panel->isVisibleTo(&r.program.mainWindow));
-    EXPECT_EQ(r.a.mainWindow.outputDevice, (OutputDevice{kDefaultOutputDevice, "hdmi"}));
+    EXPECT_EQ(r.a.mainModels().window.outputDevice, (OutputDevice{kDefaultOutputDevice, "hdmi"}));
     r.loop.advance(1000);
     r.program.mainWindow.refresh();
     EXPECT_EQ(r.control<QSlider>("TrackBarVolume")->toolTip().toStdString(), SoundOutput::kSamplesVolumeHint);
     // While a bulletin is on the air the device cannot change.
-    r.a.sequencer.requestBulletin(BulletinTrigger::Button);
+    r.a.requestBulletin(BulletinTrigger::Button);
     r.loop.advance(400);
     r.program.mainWindow.findChild<QAction*>("MenuCarteSon")->trigger();
     EXPECT_FALSE(ok->isEnabled());
@@ -251,7 +251,7 @@ TEST(MainWindow, TheHiddenErrorSimulationTogglesOnCtrlAltE) {
     QApplication::setActiveWindow(&r.program.mainWindow);
     for (const bool expected : {true, false}) {
         QTest::keyClick(&r.program.mainWindow, Qt::Key_E, Qt::ControlModifier | Qt::AltModifier);
-        EXPECT_EQ(r.a.sequencer.errorSimulation(), expected);
+        EXPECT_EQ(r.a.errorSimulation(), expected);
     }
 }
 

@@ -17,8 +17,8 @@ namespace {
 TEST(MonitorWindow, APortPickedFromTheListIsOpenedPolledAndShown) {
     test::GuiRig r;
     test::FakeWeatherMonitor station{r.loop};
-    r.a.stations.context.weatherMonitor = &station;
-    MonitorSource& model = r.a.stations.monitorSource;
+    r.a.sources().context.weatherMonitor = &station;
+    MonitorSource& model = r.a.sources().monitorSource;
     gui::MonitorWindow w(model);
     auto* port = test::control<QPushButton>(w, "ButtonPort");
     EXPECT_EQ(port->text(), "COM=0");

@@ -14,7 +14,7 @@ namespace {
 
 TEST(PortWindow, APickOpensOrReleasesThePortAndLabelComFollows) {
     test::GuiRig r;
-    gui::PortWindow window{r.a.portWindow};
+    gui::PortWindow window{r.a.portWindow()};
     window.show();
     auto* list = test::control<QListWidget>(window, "ListBoxCOM");
     ASSERT_EQ(list->count(), 3);
@@ -36,7 +36,7 @@ TEST(PortWindow, APickOpensOrReleasesThePortAndLabelComFollows) {
         ASSERT_NE(item, nullptr);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
         EXPECT_EQ(r.line.isOpen(), r.line.device == pick.item && !pick.refuseOpen);
-        EXPECT_EQ(r.a.mainWindow.portLabel, pick.labelCom);
+        EXPECT_EQ(r.a.mainModels().window.portLabel, pick.labelCom);
         EXPECT_EQ(list->currentItem()->text(), pick.selected);
     }
     EXPECT_EQ(r.portErrors.size(), 1u);
@@ -45,14 +45,14 @@ TEST(PortWindow, APickOpensOrReleasesThePortAndLabelComFollows) {
 
 TEST(PortWindow, LineBoxesSetTheLineSettingsAndFollowThem) {
     test::GuiRig r;
-    gui::PortWindow window{r.a.portWindow};
+    gui::PortWindow window{r.a.portWindow()};
     for (const gui::PortLineBox& line : gui::kPortLineBoxes) {
         SCOPED_TRACE(line.name);
         auto* box = test::control<QCheckBox>(window, line.name);
         EXPECT_EQ(box->parentWidget()->objectName(), line.group);
         box->click();
-        EXPECT_FALSE(r.a.lines.*line.checked);
-        r.a.lines.*line.checked = true;
+        EXPECT_FALSE(r.a.portWindow().lines.*line.checked);
+        r.a.portWindow().lines.*line.checked = true;
         window.refresh();
         EXPECT_TRUE(box->isChecked());
     }

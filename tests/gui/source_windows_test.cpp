@@ -22,7 +22,7 @@ namespace {
 // and the six source windows, refreshed after a choice as the program does.
 struct SourceWindowsRig {
     SourceWindowsRig(bool reduced = false) {
-        r.a.mainWindow.startMinimised = reduced;
+        r.a.mainModels().window.startMinimised = reduced;
         for (const auto& title : gui::kSourceWindowTitles)
             sources.push_back(
                 std::make_unique<gui::SourceWindowFrame>(model.window(title.kind)));
@@ -35,7 +35,7 @@ struct SourceWindowsRig {
     void choose(const char* button) { test::control<QRadioButton>(choice, button)->click(); }
 
     test::GuiRig r;
-    SourceChoice& model = r.a.stations.sourceChoice;
+    SourceChoice& model = r.a.sources().sourceChoice;
     gui::SourceChoiceWindow choice{model, [] { return WindowGeometry{100, 200, 400, 300}; }};
     std::vector<std::unique_ptr<gui::SourceWindowFrame>> sources;
 };
@@ -78,14 +78,14 @@ TEST(SourceWindows, ASourceWindowShowsItsErrorAndClosingKeepsItsPlaceForTheNext)
     SourceWindowsRig s;
     s.choose("RadioButtonW23");
     gui::SourceWindowFrame& w23 = s.source(SourceKind::W23);
-    s.r.a.stations.ws23Source.meteo.ErrorText = "Err: history.dat";
+    s.r.a.sources().ws23Source.meteo.ErrorText = "Err: history.dat";
     w23.refresh();
     EXPECT_EQ(test::control<QLabel>(w23, "StaticTextErreur")->text(), "Err: history.dat");
 
     w23.move(30, 40);
     w23.resize(320, 290);
     w23.close();
-    EXPECT_FALSE(s.r.a.stations.ws23Source.visible);
+    EXPECT_FALSE(s.r.a.sources().ws23Source.visible);
     s.choose("RadioButtonW28");
     EXPECT_EQ(s.source(SourceKind::W28).geometry().size(), QSize(320, 290));
     EXPECT_EQ(s.source(SourceKind::W28).pos(), QPoint(30, 40));
@@ -97,21 +97,21 @@ TEST(SourceWindows, TheNextBulletinSpeaksFromTheChosenSource) {
     test::DesktopRig r;
     test::FakeWeatherMonitor console{r.loop};
     console.values[WeatherMonitorLink::Reading::OutsideTemp] = 23;  // °F: -5 °C
-    r.a.stations.context.weatherMonitor = &console;
+    r.a.sources().context.weatherMonitor = &console;
     const auto ini = test::writeReviewInputs(r.dir.path(), r.loop.localNow(), "", "1");
     std::string error;
     r.a.applyConfiguration(parseConfigText(*readWholeFile(ini.string(), error)));
     r.startUp();
-    test::TraceRecorder trace(r.a.sequencer.events);
+    test::TraceRecorder trace(r.a.bulletinEvents());
     for (const char* button : {"RadioButtonW23", "RadioButtonW28", "RadioButtonPro2", "RadioButtonMETAR",
                                "RadioButtonAPRS", "RadioButtonMON"}) {
         SCOPED_TRACE(button);
         r.control<QRadioButton>(button)->click();
         r.loop.advance(100);
-        const SourceKind kind = r.a.stations.sourceChoice.checkedSource();
-        const int text = *roundHalfEven(r.a.stations.sourceChoice.meteo(kind).Text);
+        const SourceKind kind = r.a.sources().sourceChoice.checkedSource();
+        const int text = *roundHalfEven(r.a.sources().sourceChoice.meteo(kind).Text);
         trace.clear();
-        r.a.sequencer.requestBulletin(BulletinTrigger::Button);
+        r.a.requestBulletin(BulletinTrigger::Button);
         ASSERT_TRUE(r.loop.advanceUntil([&] { return trace.finished(); }, 600'000));
         std::string spoken;
         for (const std::string& line : trace.lines) spoken += line + "\n";

@@ -11,7 +11,7 @@ namespace {
 
 TEST(UnitsWindow, EachPairSetsItsUnitsAndFollowsThem) {
     test::GuiRig r;
-    UnitsChoice& model = r.a.stations.unitsChoice;
+    UnitsChoice& model = r.a.sources().unitsChoice;
     gui::UnitsWindow window{model};
     const struct {
         const char* metric;
@@ -28,7 +28,7 @@ TEST(UnitsWindow, EachPairSetsItsUnitsAndFollowsThem) {
         SCOPED_TRACE(pair.metric);
         auto* metric = test::control<QRadioButton>(window, pair.metric);
         test::control<QRadioButton>(window, pair.imperial)->click();
-        EXPECT_FALSE((r.a.units.*pair.isMetric)());
+        EXPECT_FALSE((r.a.sources().context.units.*pair.isMetric)());
         EXPECT_FALSE(metric->isChecked());
         // The configuration sets units through the model; the window follows.
         model.setMetric(pair.quantity, true);

@@ -14,8 +14,8 @@ const std::string kOtherUrl = "https://aviationweather.gov/api/data/metar?ids=LE
 
 struct FetchRig : test::Rig {
     FetchRig() {
-        a.stations.context.fetcher = &web;
-        a.stations.sourceChoice.startMinimised = [] { return true; };
+        a.sources().context.fetcher = &web;
+        a.sources().sourceChoice.startMinimised = [] { return true; };
         metar.outsideTemperatureBox.checked = true;
         metar.inputLine = kUrl;
     }
@@ -25,7 +25,7 @@ struct FetchRig : test::Rig {
     void settle() { loop.advanceUntil([this] { return !metar.pollInFlight(); }, 1000); }
 
     test::FakeFetcher web{loop};
-    MetarSource& metar = a.stations.metarSource;
+    MetarSource& metar = a.sources().metarSource;
 };
 
 TEST(FetchInFlight, ABulletinDuringAFetchSpeaksTheLastReportWhileItIsFreshEnough) {
@@ -40,9 +40,9 @@ TEST(FetchInFlight, ABulletinDuringAFetchSpeaksTheLastReportWhileItIsFreshEnough
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         FetchRig r;
-        r.a.settings.staleRule = StaleRule::OneHour;
+        r.a.mainModels().settings.staleRule = StaleRule::OneHour;
         r.web.answers[kUrl] = c.report;
-        r.a.stations.sourceChoice.check(SourceKind::METAR);
+        r.a.sources().sourceChoice.check(SourceKind::METAR);
         r.settle();
         ASSERT_EQ(r.metar.meteo.Text, 12);
 
@@ -76,9 +76,9 @@ TEST(FetchInFlight, ChoosingAnotherSourceAbandonsTheFetchAndEndsThePolling) {
             r.web.answers[kUrl] = "EDDF 071330Z 27010KT 9999 FEW030 12/05 Q1013";
         else
             r.web.silent.insert(kUrl);
-        r.a.stations.sourceChoice.check(SourceKind::METAR);
+        r.a.sources().sourceChoice.check(SourceKind::METAR);
         ASSERT_TRUE(r.metar.pollInFlight());
-        r.a.stations.sourceChoice.check(c.next);
+        r.a.sources().sourceChoice.check(c.next);
 
         r.loop.advance(30 * 60'000);
         EXPECT_EQ(r.web.cancelled, 1);
@@ -109,7 +109,7 @@ TEST(FetchInFlight, ANewRequestCancelsTheHungFetchAndStartsItsOwn) {
         FetchRig r;
         r.web.silent.insert(kUrl);
         r.web.answers[kOtherUrl] = "LEBL 071330Z 24008KT 9999 FEW020 18/12 Q1016";
-        r.a.stations.sourceChoice.check(SourceKind::METAR);
+        r.a.sources().sourceChoice.check(SourceKind::METAR);
         ASSERT_TRUE(r.metar.pollInFlight());
 
         r.metar.inputLine = kOtherUrl;

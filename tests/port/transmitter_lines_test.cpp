@@ -121,15 +121,15 @@ TEST_F(PortOnPseudoTerminal, ABulletinKeysWithTheCheckedLinesAndUnkeysBoth) {
         test::FakeWaveOut out{loop};
         LinuxSerialLine serial;
         Announcer a{{loop, out, serial, dir.path(), {}}};
-        a.engine.allocateBuffers();
-        a.lines.keyDtr = c.dtr;
-        a.lines.keyRts = c.rts;
-        a.port.choosePort(terminal);
-        ASSERT_TRUE(a.port.isOpen());
+        a.prepareSound(OutputDevice{});
+        a.portWindow().lines.keyDtr = c.dtr;
+        a.portWindow().lines.keyRts = c.rts;
+        a.portWindow().choosePort(terminal);
+        ASSERT_TRUE(a.mainModels().port.isOpen());
         takeLog();
 
-        a.sequencer.requestBulletin(BulletinTrigger::Button);
-        ASSERT_TRUE(loop.advanceUntil([&] { return !a.sequencer.bulletinRunning(); }, 600'000));
+        a.requestBulletin(BulletinTrigger::Button);
+        ASSERT_TRUE(loop.advanceUntil([&] { return !a.bulletinRunning(); }, 600'000));
         Lines expected = c.keying;
         expected.insert(expected.end(), {"TIOCMBIC DTR", "TIOCMBIC RTS"});
         EXPECT_EQ(takeLog(), expected);

@@ -12,6 +12,7 @@
 #include "platform/date_time.h"
 #include "platform/virtual_loop.h"
 #include "support/announce_fakes.h"
+#include "support/fake_mailbox.h"
 #include "support/fake_serial_line.h"
 #include "support/fake_wave_out.h"
 #include "support/temp_dir.h"
@@ -23,20 +24,31 @@ namespace skycrier::test {
 // and a fake serial line, with its trace, its peer link and the returns of its
 // announce button counted.
 struct Rig {
-    Rig() {
+    // With a mailbox, the bulletins reach the peers through the announcer's
+    // own channel on the rig's mailbox; without, through the recording link.
+    enum class Peers { Recorded, ThroughMailbox };
+    explicit Rig(Peers peers = Peers::Recorded) : a(parts(peers)) {
         std::string error;
         prepareProgramFolder(dir.path(), builtInGreeting(), error);
-        a.engine.allocateBuffers();
-        a.port.choosePort("COM1");
-        a.sequencer.setChannelLink(&link);
+        a.prepareSound(OutputDevice{});
+        a.portWindow().choosePort("COM1");
+    }
+
+    AnnouncerParts parts(Peers peers) {
+        AnnouncerParts p{loop, out, line, dir.path(), {}};
+        if (peers == Peers::ThroughMailbox)
+            p.mailbox = &mailbox;
+        else
+            p.peerLink = &link;
+        return p;
     }
 
     // Runs the bulletin and a while past its end, so that a late second end would show.
     void run(const std::function<void(Rig&)>& during, BulletinTrigger trigger = BulletinTrigger::Button) {
-        a.sequencer.requestBulletin(trigger);
+        a.requestBulletin(trigger);
         loop.advance(500);
         if (during) during(*this);
-        loop.advanceUntil([this] { return recorder.finished() && !a.sequencer.bulletinRunning(); }, 600'000);
+        loop.advanceUntil([this] { return recorder.finished() && !a.bulletinRunning(); }, 600'000);
         loop.advance(10'000);
     }
 
@@ -49,14 +61,15 @@ struct Rig {
     FakeWaveOut out{loop};
     FakeSerialLine line;
     TempDir dir;
-    Announcer a{{loop, out, line, dir.path(), {}}};
-    TraceRecorder recorder{a.sequencer.events};
+    FakeMailbox mailbox{loop};
+    Announcer a;
+    TraceRecorder recorder{a.bulletinEvents()};
     RecordingLink link;
     int buttonReturns = 0;
     bool buttonWasEnabled = true;
-    Subscription button = a.status.changed.connect([this] {
-        if (a.status.announceEnabled() && !buttonWasEnabled) ++buttonReturns;
-        buttonWasEnabled = a.status.announceEnabled();
+    Subscription button = a.statusBoard().changed.connect([this] {
+        if (a.statusBoard().announceEnabled() && !buttonWasEnabled) ++buttonReturns;
+        buttonWasEnabled = a.statusBoard().announceEnabled();
     });
 };
 
