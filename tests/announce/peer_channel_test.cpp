@@ -126,9 +126,9 @@ TEST_F(PeerChannelTest, APeersBulletinAnswersDoneHoweverItEndsAndPeersAreHeardAg
         bool stopped;
     };
     const Case cases[] = {
-        {"played to its end", false, false},
-        {"ended by the watchdog", true, false},
-        {"stopped at once", false, true},
+        {.name = "played to its end", .silent = false, .stopped = false},
+        {.name = "ended by the watchdog", .silent = true, .stopped = false},
+        {.name = "stopped at once", .silent = false, .stopped = true},
     };
     connect();
     for (const Case& c : cases) {

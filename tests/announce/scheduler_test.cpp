@@ -43,12 +43,16 @@ TEST(SchedulerTest, PeriodAndWindowOfHoursOverADay) {
     struct Case {
         std::string period;
         int startHour, endHour;
-        std::size_t count;
-        std::set<int> hours;  // empty: any
+        std::size_t bulletins;  // started in the day
+        std::set<int> hours{};  // empty: any
     };
     const Case cases[] = {
-        {"15", 0, 24, 96, {}}, {"60", 0, 24, 24, {}}, {"20", 0, 24, 72, {}},
-        {"5", 22, 6, 96, {22, 23, 0, 1, 2, 3, 4, 5}}, {"5", 8, 8, 0, {}}, {"0", 0, 24, 0, {}},
+        {.period = "15", .startHour = 0, .endHour = 24, .bulletins = 96},
+        {.period = "60", .startHour = 0, .endHour = 24, .bulletins = 24},
+        {.period = "20", .startHour = 0, .endHour = 24, .bulletins = 72},
+        {.period = "5", .startHour = 22, .endHour = 6, .bulletins = 96, .hours = {22, 23, 0, 1, 2, 3, 4, 5}},
+        {.period = "5", .startHour = 8, .endHour = 8, .bulletins = 0},
+        {.period = "0", .startHour = 0, .endHour = 24, .bulletins = 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.period + " min, " + std::to_string(c.startHour) + ".." + std::to_string(c.endHour));
@@ -57,14 +61,14 @@ TEST(SchedulerTest, PeriodAndWindowOfHoursOverADay) {
         r.schedule.EndHour = c.endHour;
         r.scheduler.start();
         r.loop.advance(1440 * kMinute - 1000);  // the day's last tick is at 23:59:59.5
-        EXPECT_EQ(r.starts.size(), c.count);
+        EXPECT_EQ(r.starts.size(), c.bulletins);
         std::set<std::string> minutes;
         for (const std::string& at : r.starts) {
             EXPECT_EQ(std::stoi(at.substr(3, 2)) % std::stoi(c.period), 0) << at;
             EXPECT_TRUE(c.hours.empty() || c.hours.count(std::stoi(at.substr(0, 2)))) << at;
             EXPECT_TRUE(minutes.insert(at.substr(0, 5)).second) << "twice in " << at;
         }
-        EXPECT_EQ(std::set<BulletinTrigger>(r.triggers.begin(), r.triggers.end()).size(), c.count ? 1u : 0u);
+        EXPECT_EQ(std::set<BulletinTrigger>(r.triggers.begin(), r.triggers.end()).size(), c.bulletins ? 1u : 0u);
     }
 }
 

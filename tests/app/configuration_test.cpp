@@ -217,9 +217,15 @@ TEST_F(SourceConfigurationTest, TheWeatherMonitorPortIsReadAndWrittenBack) {
         const char* port;
         const char* saved;
         bool ignored;
-    } cases[] = {{"3", "COM3", "3", false},   {"/dev/ttyUSB1", "/dev/ttyUSB1", "/dev/ttyUSB1", false},
-                 {"0", "", "0", false},       {"-2", "", "0", true},
-                 {"COM3", "COM3", "3", false}, {"x", "", "0", true}, {"", "", "0", true}};
+    } cases[] = {
+        {.value = "3", .port = "COM3", .saved = "3", .ignored = false},
+        {.value = "/dev/ttyUSB1", .port = "/dev/ttyUSB1", .saved = "/dev/ttyUSB1", .ignored = false},
+        {.value = "0", .port = "", .saved = "0", .ignored = false},
+        {.value = "-2", .port = "", .saved = "0", .ignored = true},
+        {.value = "COM3", .port = "COM3", .saved = "3", .ignored = false},
+        {.value = "x", .port = "", .saved = "0", .ignored = true},
+        {.value = "", .port = "", .saved = "0", .ignored = true},
+    };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value);
         StationSources fresh{loop, units};

@@ -49,14 +49,23 @@ TEST(MainWindow, AChosenWaveFileIsKeptOnlyWhenItCanBeRead) {
 
 TEST(MainWindow, MinimisingGoesToTheTrayWhenAskedAndSavesUnlessLoadingCausedIt) {
     const struct {
-        void (MainWindowModel::*click)();
-        bool reduce, noSave;
+        void (MainWindowModel::*minimise)();
+        bool startMinimised, noSaveOnMinimise;
         std::vector<bool> minimised;  // hideTaskbar of each minimise
         int saves;
     } cases[] = {
-        {&MainWindowModel::applyStartMinimised, false, false, {}, 0}, {&MainWindowModel::applyStartMinimised, true, false, {true}, 1},
-        {&MainWindowModel::applyStartMinimised, true, true, {true}, 0}, {&MainWindowModel::minimiseByUser, false, false, {false}, 1},
-        {&MainWindowModel::minimiseByUser, true, false, {true}, 1},        {&MainWindowModel::minimiseByUser, false, true, {false}, 0},
+        {.minimise = &MainWindowModel::applyStartMinimised, .startMinimised = false, .noSaveOnMinimise = false,
+         .minimised = {}, .saves = 0},
+        {.minimise = &MainWindowModel::applyStartMinimised, .startMinimised = true, .noSaveOnMinimise = false,
+         .minimised = {true}, .saves = 1},
+        {.minimise = &MainWindowModel::applyStartMinimised, .startMinimised = true, .noSaveOnMinimise = true,
+         .minimised = {true}, .saves = 0},
+        {.minimise = &MainWindowModel::minimiseByUser, .startMinimised = false, .noSaveOnMinimise = false,
+         .minimised = {false}, .saves = 1},
+        {.minimise = &MainWindowModel::minimiseByUser, .startMinimised = true, .noSaveOnMinimise = false,
+         .minimised = {true}, .saves = 1},
+        {.minimise = &MainWindowModel::minimiseByUser, .startMinimised = false, .noSaveOnMinimise = true,
+         .minimised = {false}, .saves = 0},
     };
     for (const auto& c : cases) {
         ScheduleSettings schedule;
@@ -66,12 +75,12 @@ TEST(MainWindow, MinimisingGoesToTheTrayWhenAskedAndSavesUnlessLoadingCausedIt) 
         int saves = 0;
         w.minimiseApplication = [&](bool hideTaskbar) { minimised.push_back(hideTaskbar); };
         w.saveConfiguration = [&] { ++saves; };
-        w.startMinimised = c.reduce;
-        w.noSaveOnMinimise = c.noSave;
-        (w.*c.click)();
+        w.startMinimised = c.startMinimised;
+        w.noSaveOnMinimise = c.noSaveOnMinimise;
+        (w.*c.minimise)();
         EXPECT_EQ(minimised, c.minimised);
         EXPECT_EQ(saves, c.saves);
-        EXPECT_EQ(w.noSaveOnMinimise, c.noSave && c.minimised.empty());
+        EXPECT_EQ(w.noSaveOnMinimise, c.noSaveOnMinimise && c.minimised.empty());
     }
 }
 

@@ -210,26 +210,26 @@ TEST(Program, DevicesAndFilesLateAtBootAreKeptToldOnceAndPickedUp) {
         bool portAbsent, portComes, fileAbsent, fileComes;
         std::vector<std::string> told;  // DIR stands for the program folder
     } cases[] = {
-        {"absent port", true, false, false, false,
-         {"Fehler: COM-Port (/dev/ttyUSB0: No such file or directory): kept as configured; tried again every minute "
-          "and before each bulletin"}},
-        {"late port", true, true, false, false,
-         {"Fehler: COM-Port (/dev/ttyUSB0: No such file or directory): kept as configured; tried again every minute "
-          "and before each bulletin",
-          "COM-Port /dev/ttyUSB0 open again (/dev/ttyUSB0)"}},
-        {"absent file", false, false, true, false,
-         {"W23_DAT=late.dat: file DIR/late.dat not found (Error de archivo); kept as configured and looked for again "
-          "at each poll"}},
-        {"late file", false, false, true, true,
-         {"W23_DAT=late.dat: file DIR/late.dat not found (Error de archivo); kept as configured and looked for again "
-          "at each poll",
-          "W23_DAT=late.dat: file found again"}},
-        {"both late", true, true, true, true,
-         {"Fehler: COM-Port (/dev/ttyUSB0: No such file or directory): kept as configured; tried again every minute "
-          "and before each bulletin",
-          "W23_DAT=late.dat: file DIR/late.dat not found (Error de archivo); kept as configured and looked for again "
-          "at each poll",
-          "COM-Port /dev/ttyUSB0 open again (/dev/ttyUSB0)", "W23_DAT=late.dat: file found again"}},
+        {.name = "absent port", .portAbsent = true, .portComes = false, .fileAbsent = false, .fileComes = false,
+         .told = {"Fehler: COM-Port (/dev/ttyUSB0: No such file or directory): kept as configured; tried again "
+                  "every minute and before each bulletin"}},
+        {.name = "late port", .portAbsent = true, .portComes = true, .fileAbsent = false, .fileComes = false,
+         .told = {"Fehler: COM-Port (/dev/ttyUSB0: No such file or directory): kept as configured; tried again "
+                  "every minute and before each bulletin",
+                  "COM-Port /dev/ttyUSB0 open again (/dev/ttyUSB0)"}},
+        {.name = "absent file", .portAbsent = false, .portComes = false, .fileAbsent = true, .fileComes = false,
+         .told = {"W23_DAT=late.dat: file DIR/late.dat not found (Error de archivo); kept as configured and looked "
+                  "for again at each poll"}},
+        {.name = "late file", .portAbsent = false, .portComes = false, .fileAbsent = true, .fileComes = true,
+         .told = {"W23_DAT=late.dat: file DIR/late.dat not found (Error de archivo); kept as configured and looked "
+                  "for again at each poll",
+                  "W23_DAT=late.dat: file found again"}},
+        {.name = "both late", .portAbsent = true, .portComes = true, .fileAbsent = true, .fileComes = true,
+         .told = {"Fehler: COM-Port (/dev/ttyUSB0: No such file or directory): kept as configured; tried again "
+                  "every minute and before each bulletin",
+                  "W23_DAT=late.dat: file DIR/late.dat not found (Error de archivo); kept as configured and looked "
+                  "for again at each poll",
+                  "COM-Port /dev/ttyUSB0 open again (/dev/ttyUSB0)", "W23_DAT=late.dat: file found again"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -106,38 +106,41 @@ struct RecorderRig {
 
 struct RecorderCase {
     const char* name;
-    bool menuRecord;
-    bool installed;
-    Millis presentAt;
-    std::map<std::string, std::int32_t> replies;
+    bool menuRecord = true;
+    bool installed = true;
+    Millis presentAt = 0;
+    std::map<std::string, std::int32_t> replies{};
     Journal expected;
 };
 
 TEST(RecorderControl, ABulletinIsRecordedAroundItsSoundWhateverTheRecorderDoes) {
     const std::vector<RecorderCase> cases = {
-        {"already running: record and stop, never close", true, true, 0, {},
-         {"500 send Sonivue record", "500 show Tapewell grabando", "800 play son_it_s", "2461 done",
-          "3461 send Sonivue stop", "3461 show Tapewell se detiene"}},
-        {"started by us: record, stop, and close a second later", true, true, 1000, {},
-         {"300 launch", "1200 send Sonivue record", "1200 show Tapewell grabando", "1500 play son_it_s", "3161 done",
-          "4161 send Sonivue stop", "4161 show Tapewell se detiene", "5161 send Sonivue close",
-          "5161 show Tapewell cerrado"}},
-        {"found at the last of 30 looks", true, true, 3300, {},
-         {"300 launch", "3500 send Sonivue record", "3500 show Tapewell grabando", "3800 play son_it_s", "5461 done",
-          "6461 send Sonivue stop", "6461 show Tapewell se detiene", "7461 send Sonivue close",
-          "7461 show Tapewell cerrado"}},
-        {"showing up after 3.1 s: the bulletin plays unrecorded", true, true, 3400, {},
-         {"300 launch", "3300 show Tapewell no encontrado!", "3300 beep", "3600 play son_it_s", "5261 done"}},
-        {"never showing up", true, true, kNever, {},
-         {"300 launch", "3300 show Tapewell no encontrado!", "3300 beep", "3600 play son_it_s", "5261 done"}},
-        {"no program file", true, false, 0, {},
-         {"300 show Error de ruta de Tapewell", "300 beep", "600 play son_it_s", "2261 done"}},
-        {"not recording: nothing is sent and nothing shown", false, true, 0, {}, {"600 play son_it_s", "2261 done"}},
-        {"no answer in time", true, true, 0, {{"Sonivue record", 0}, {"Sonivue stop", 0}},
-         {"500 send Sonivue record", "500 show Tapewell no responde", "800 play son_it_s", "2461 done",
-          "3461 send Sonivue stop", "3461 show Tapewell no responde"}},
-        {"an unknown result leaves the text", true, true, 0, {{"Sonivue record", 7}, {"Sonivue stop", 7}},
-         {"500 send Sonivue record", "800 play son_it_s", "2461 done", "3461 send Sonivue stop"}},
+        {.name = "already running: record and stop, never close",
+         .expected = {"500 send Sonivue record", "500 show Tapewell grabando", "800 play son_it_s", "2461 done",
+                      "3461 send Sonivue stop", "3461 show Tapewell se detiene"}},
+        {.name = "started by us: record, stop, and close a second later", .presentAt = 1000,
+         .expected = {"300 launch", "1200 send Sonivue record", "1200 show Tapewell grabando", "1500 play son_it_s",
+                      "3161 done", "4161 send Sonivue stop", "4161 show Tapewell se detiene",
+                      "5161 send Sonivue close", "5161 show Tapewell cerrado"}},
+        {.name = "found at the last of 30 looks", .presentAt = 3300,
+         .expected = {"300 launch", "3500 send Sonivue record", "3500 show Tapewell grabando", "3800 play son_it_s",
+                      "5461 done", "6461 send Sonivue stop", "6461 show Tapewell se detiene",
+                      "7461 send Sonivue close", "7461 show Tapewell cerrado"}},
+        {.name = "showing up after 3.1 s: the bulletin plays unrecorded", .presentAt = 3400,
+         .expected = {"300 launch", "3300 show Tapewell no encontrado!", "3300 beep", "3600 play son_it_s",
+                      "5261 done"}},
+        {.name = "never showing up", .presentAt = kNever,
+         .expected = {"300 launch", "3300 show Tapewell no encontrado!", "3300 beep", "3600 play son_it_s",
+                      "5261 done"}},
+        {.name = "no program file", .installed = false,
+         .expected = {"300 show Error de ruta de Tapewell", "300 beep", "600 play son_it_s", "2261 done"}},
+        {.name = "not recording: nothing is sent and nothing shown", .menuRecord = false,
+         .expected = {"600 play son_it_s", "2261 done"}},
+        {.name = "no answer in time", .replies = {{"Sonivue record", 0}, {"Sonivue stop", 0}},
+         .expected = {"500 send Sonivue record", "500 show Tapewell no responde", "800 play son_it_s", "2461 done",
+                      "3461 send Sonivue stop", "3461 show Tapewell no responde"}},
+        {.name = "an unknown result leaves the text", .replies = {{"Sonivue record", 7}, {"Sonivue stop", 7}},
+         .expected = {"500 send Sonivue record", "800 play son_it_s", "2461 done", "3461 send Sonivue stop"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -57,8 +57,11 @@ TEST(SoundOutput, TheSliderWritesTheLevelWithTheBalanceRoundedHalfToEven) {
         int position, balance;
         std::uint32_t written;
     } cases[] = {
-        {0, 0, word(65535, 65535)}, {10, 0, word(0, 0)}, {5, 20, word(32768, 26214)}, {5, -20, word(26214, 32768)},
-        {5, 250, word(32768, 0)},  // a hand-edited balance is taken as 100
+        {.position = 0, .balance = 0, .written = word(65535, 65535)},
+        {.position = 10, .balance = 0, .written = word(0, 0)},
+        {.position = 5, .balance = 20, .written = word(32768, 26214)},
+        {.position = 5, .balance = -20, .written = word(26214, 32768)},
+        {.position = 5, .balance = 250, .written = word(32768, 0)},  // a hand-edited balance is taken as 100
     };
     for (const auto& c : cases) {
         SoundRig r;
@@ -73,22 +76,22 @@ TEST(SoundOutput, TheSliderWritesTheLevelWithTheBalanceRoundedHalfToEven) {
 
 TEST(SoundOutput, ReadingBackSetsBalanceAndSliderAndWritesNothingBack) {
     const struct {
-        std::optional<std::uint32_t> device;  // nothing: the read fails
+        std::optional<std::uint32_t> deviceWord;  // nothing: the read fails
         int balance, position;
     } cases[] = {
-        {word(65535, 32768), 50, 0},
-        {word(32768, 65535), -50, 0},
-        {word(0, 0), 30, 10},  // silence keeps the balance
-        {word(32768, 32768), 0, 5},
-        {word(45874, 45874), 0, 3},  // what position 3 writes reads back as 3
-        {word(45873, 45873), 0, 4},  // below that, the lower tenth
-        {std::nullopt, 30, 5},
+        {.deviceWord = word(65535, 32768), .balance = 50, .position = 0},
+        {.deviceWord = word(32768, 65535), .balance = -50, .position = 0},
+        {.deviceWord = word(0, 0), .balance = 30, .position = 10},  // silence keeps the balance
+        {.deviceWord = word(32768, 32768), .balance = 0, .position = 5},
+        {.deviceWord = word(45874, 45874), .balance = 0, .position = 3},  // what position 3 writes reads back as 3
+        {.deviceWord = word(45873, 45873), .balance = 0, .position = 4},  // below that, the lower tenth
+        {.deviceWord = std::nullopt, .balance = 30, .position = 5},
     };
     for (const auto& c : cases) {
         SoundRig r;
         r.w.Balance = 30;
         r.catalogue.words.erase("default");
-        if (c.device) r.catalogue.words["default"] = *c.device;
+        if (c.deviceWord) r.catalogue.words["default"] = *c.deviceWord;
         r.sound.readBackVolume();
         EXPECT_EQ(r.w.Balance, c.balance);
         EXPECT_EQ(r.w.volumePosition, c.position);
@@ -143,24 +146,32 @@ TEST(SoundOutput, StartUpLeavesACardsMixerAloneAndGivesTheStoredLevelToSamples) 
 
 TEST(SoundOutput, ThePanelListsTheOutputsAndSelectsTheChosenOne) {
     const struct {
-        bool own;
+        bool ownOutputChosen;
         OutputDevice chosen;
         std::optional<std::string> secondDescription;
         int itemIndex;
         std::string text;
     } cases[] = {
-        {false, {}, "Card B", -1, ""},
-        {true, {1}, "Card B", 1, "cardB — Card B"},  // an older configuration's number
-        {true, {kDefaultOutputDevice, "pulse"}, "Card B", 2, "pulse — Sound server"},
-        {true, {7}, "Card B", -1, ""},  // a stored number that is gone
-        {false, {}, std::nullopt, -1, SoundOutput::kUnreadableDevice},
-        {true, {0}, std::nullopt, 0, "cardA — Card A"},
-        {true, {kDefaultOutputDevice, "usb"}, "Card B", 3, "usb (not present)"},  // kept
+        {.ownOutputChosen = false, .chosen = {}, .secondDescription = "Card B", .itemIndex = -1, .text = ""},
+        // an older configuration's number
+        {.ownOutputChosen = true, .chosen = {1}, .secondDescription = "Card B", .itemIndex = 1,
+         .text = "cardB — Card B"},
+        {.ownOutputChosen = true, .chosen = {kDefaultOutputDevice, "pulse"}, .secondDescription = "Card B",
+         .itemIndex = 2, .text = "pulse — Sound server"},
+        // a stored number that is gone
+        {.ownOutputChosen = true, .chosen = {7}, .secondDescription = "Card B", .itemIndex = -1, .text = ""},
+        {.ownOutputChosen = false, .chosen = {}, .secondDescription = std::nullopt, .itemIndex = -1,
+         .text = SoundOutput::kUnreadableDevice},
+        {.ownOutputChosen = true, .chosen = {0}, .secondDescription = std::nullopt, .itemIndex = 0,
+         .text = "cardA — Card A"},
+        // kept
+        {.ownOutputChosen = true, .chosen = {kDefaultOutputDevice, "usb"}, .secondDescription = "Card B",
+         .itemIndex = 3, .text = "usb (not present)"},
     };
     for (const auto& c : cases) {
         SoundRig r;
         r.catalogue.entries[1].description = c.secondDescription;
-        r.w.ownOutputChosen = c.own;
+        r.w.ownOutputChosen = c.ownOutputChosen;
         r.w.outputDevice = c.chosen;
         r.sound.openOutputPanel();
         EXPECT_TRUE(r.sound.outputPanelShown);
@@ -249,8 +260,13 @@ TEST(SoundOutput, TheLevelMarkMovesByTenWithinItsRange) {
         B button;
         bool onMark;
         int after;
-    } cases[] = {{70, B::Left, true, 80},  {95, B::Left, true, 100}, {5, B::Right, true, 0},
-                 {70, B::Left, false, 70}, {70, B::Middle, true, 70}};
+    } cases[] = {
+        {.before = 70, .button = B::Left, .onMark = true, .after = 80},
+        {.before = 95, .button = B::Left, .onMark = true, .after = 100},
+        {.before = 5, .button = B::Right, .onMark = true, .after = 0},
+        {.before = 70, .button = B::Left, .onMark = false, .after = 70},
+        {.before = 70, .button = B::Middle, .onMark = true, .after = 70},
+    };
     for (const auto& c : cases) {
         SoundRig r;
         r.w.levelMark = c.before;

@@ -15,21 +15,27 @@ TEST(FeltTemperature, MatchesEachFormulaAndItsTableWhateverWindUnitIsChosen) {
     // Canada's wind-chill index, the National Weather Service's chart).
     const struct {
         bool celsius;
-        double t, wind, exact, table;
+        double air, wind, exact, table;
     } cases[] = {
-        {true, 0, 20, -5.24, -5},     {true, -10, 30, -19.52, -20}, {true, 5, 10, 2.66, 3},
-        {true, -20, 30, -32.57, -33}, {true, -40, 60, -64.17, -64}, {false, 30, 15, 19.03, 19},
-        {false, 0, 20, -22.00, -22},  {false, 40, 5, 36.47, 36},    {false, -10, 20, -35.11, -35},
-        {false, -20, 60, -61.98, -62},
+        {.celsius = true, .air = 0, .wind = 20, .exact = -5.24, .table = -5},
+        {.celsius = true, .air = -10, .wind = 30, .exact = -19.52, .table = -20},
+        {.celsius = true, .air = 5, .wind = 10, .exact = 2.66, .table = 3},
+        {.celsius = true, .air = -20, .wind = 30, .exact = -32.57, .table = -33},
+        {.celsius = true, .air = -40, .wind = 60, .exact = -64.17, .table = -64},
+        {.celsius = false, .air = 30, .wind = 15, .exact = 19.03, .table = 19},
+        {.celsius = false, .air = 0, .wind = 20, .exact = -22.00, .table = -22},
+        {.celsius = false, .air = 40, .wind = 5, .exact = 36.47, .table = 36},
+        {.celsius = false, .air = -10, .wind = 20, .exact = -35.11, .table = -35},
+        {.celsius = false, .air = -20, .wind = 60, .exact = -61.98, .table = -62},
     };
     for (const auto& c : cases)
         for (const bool kmh : {true, false}) {
             const SpeechUnits u = unitsOf(c.celsius, kmh);
             // The same wind as the user hears it, in the chosen unit.
             const double heard = c.celsius ? c.wind * u.WindFactor : c.wind / kMphPerKmh * u.WindFactor;
-            const double felt = feltTemperature(c.t, heard, u);
-            EXPECT_NEAR(felt, c.exact, 0.005) << c.t << " " << c.wind << (kmh ? " km/h" : " mph");
-            EXPECT_NEAR(felt, c.table, 0.5) << c.t << " " << c.wind << (kmh ? " km/h" : " mph");
+            const double felt = feltTemperature(c.air, heard, u);
+            EXPECT_NEAR(felt, c.exact, 0.005) << c.air << " " << c.wind << (kmh ? " km/h" : " mph");
+            EXPECT_NEAR(felt, c.table, 0.5) << c.air << " " << c.wind << (kmh ? " km/h" : " mph");
         }
 }
 

@@ -40,13 +40,20 @@ TEST(MeteoDataValues, EachFieldTakesOnlyWhatItCanHold) {
         double value;
         bool taken;
     } cases[] = {
-        {MeteoField::Text, 1e30, true},           {MeteoField::Text, NAN, false},
-        {MeteoField::Patm, -INFINITY, false},     {MeteoField::Tend, 127, true},
-        {MeteoField::Tend, -128, true},           {MeteoField::Tend, 225, false},
-        {MeteoField::Tend, 1.5, false},           {MeteoField::Dire, -2147483648.0, true},
-        {MeteoField::Dire, 2147483648.0, false},  {MeteoField::Dire, NAN, false},
-        {MeteoField::Phenomena, 4294967295.0, true}, {MeteoField::Phenomena, -1, false},
-        {MeteoField::Phenomena, 5e10, false},     {MeteoField::Phenomena, INFINITY, false},
+        {.field = MeteoField::Text, .value = 1e30, .taken = true},
+        {.field = MeteoField::Text, .value = NAN, .taken = false},
+        {.field = MeteoField::Patm, .value = -INFINITY, .taken = false},
+        {.field = MeteoField::Tend, .value = 127, .taken = true},
+        {.field = MeteoField::Tend, .value = -128, .taken = true},
+        {.field = MeteoField::Tend, .value = 225, .taken = false},
+        {.field = MeteoField::Tend, .value = 1.5, .taken = false},
+        {.field = MeteoField::Dire, .value = -2147483648.0, .taken = true},
+        {.field = MeteoField::Dire, .value = 2147483648.0, .taken = false},
+        {.field = MeteoField::Dire, .value = NAN, .taken = false},
+        {.field = MeteoField::Phenomena, .value = 4294967295.0, .taken = true},
+        {.field = MeteoField::Phenomena, .value = -1, .taken = false},
+        {.field = MeteoField::Phenomena, .value = 5e10, .taken = false},
+        {.field = MeteoField::Phenomena, .value = INFINITY, .taken = false},
     };
     for (const auto& c : cases) {
         MeteoData d;

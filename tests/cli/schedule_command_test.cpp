@@ -38,36 +38,40 @@ protected:
 // Starts of one day, each checked for its date, its minute and the hours allowed.
 TEST_F(ScheduleCommandTest, OneDayOfStarts) {
     struct Case {
-        int position, startHour, endHour;
-        std::vector<std::string> more;
-        std::size_t count;
-        int period;
-        std::set<int> hours;  // empty: every hour
-        std::string said;     // on stderr
+        int periodPosition, startHour, endHour;
+        std::vector<std::string> more{};
+        std::size_t bulletins;
+        int periodMinutes;
+        std::set<int> hours{};  // empty: every hour
+        std::string said;       // on stderr
     };
     const std::string none = "skycrier-cli schedule: no bulletin between 2026-03-01 00:00:00 and 2026-03-02 00:00:00: ";
     const Case cases[] = {
-        {3, 0, 24, {}, 96, 15, {}, ""},
-        {3, 22, 6, {}, 32, 15, {22, 23, 0, 1, 2, 3, 4, 5}, ""},
-        {3, 8, 8, {}, 0, 15, {}, none + "no period falls in the hours of the window in that span\n"},
-        {0, 0, 24, {}, 0, 15, {}, none + "the period is off (PERIOD= in the configuration)\n"},
-        {1, 0, 24, {"--bulletin-seconds", "40"}, 288, 5, {}, ""},
+        {.periodPosition = 3, .startHour = 0, .endHour = 24, .bulletins = 96, .periodMinutes = 15, .said = ""},
+        {.periodPosition = 3, .startHour = 22, .endHour = 6, .bulletins = 32, .periodMinutes = 15,
+         .hours = {22, 23, 0, 1, 2, 3, 4, 5}, .said = ""},
+        {.periodPosition = 3, .startHour = 8, .endHour = 8, .bulletins = 0, .periodMinutes = 15,
+         .said = none + "no period falls in the hours of the window in that span\n"},
+        {.periodPosition = 0, .startHour = 0, .endHour = 24, .bulletins = 0, .periodMinutes = 15,
+         .said = none + "the period is off (PERIOD= in the configuration)\n"},
+        {.periodPosition = 1, .startHour = 0, .endHour = 24, .more = {"--bulletin-seconds", "40"}, .bulletins = 288,
+         .periodMinutes = 5, .said = ""},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.position) + " " + std::to_string(c.startHour) + ".." +
+        SCOPED_TRACE(std::to_string(c.periodPosition) + " " + std::to_string(c.startHour) + ".." +
                      std::to_string(c.endHour));
-        const auto r = run(c.position, c.startHour, c.endHour, c.more);
+        const auto r = run(c.periodPosition, c.startHour, c.endHour, c.more);
         EXPECT_EQ(r.code, 0);
         EXPECT_EQ(r.err, c.said);
         const auto starts = lines(r.out);
-        EXPECT_EQ(starts.size(), c.count);
+        EXPECT_EQ(starts.size(), c.bulletins);
         std::set<std::string> minutes;
         for (const std::string& s : starts) {
             ASSERT_EQ(s.size(), 19u) << s;
             EXPECT_EQ(s.substr(0, 11), "2026-03-01 ");
             const int hour = std::stoi(s.substr(11, 2));
             const int minute = std::stoi(s.substr(14, 2));
-            EXPECT_EQ(minute % c.period, 0) << s;
+            EXPECT_EQ(minute % c.periodMinutes, 0) << s;
             EXPECT_TRUE(c.hours.empty() || c.hours.count(hour)) << s;
             EXPECT_TRUE(minutes.insert(s.substr(11, 5)).second) << s;
         }

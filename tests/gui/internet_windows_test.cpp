@@ -279,10 +279,13 @@ TEST(AprsWindow, UnitButtonsAndTheChosenFileReachTheModel) {
         bool fahrenheit;
         bool hundredthsOfInch;
     } cases[] = {
-        {"RadioButtonKM", AprsWindUnit::Kmh, true, true},     {"RadioButtonKnot", AprsWindUnit::Knot, true, true},
-        {"RadioButtondegC", AprsWindUnit::Knot, false, true}, {"RadioButtonMM", AprsWindUnit::Knot, false, false},
-        {"RadioButtonDegF", AprsWindUnit::Knot, true, false}, {"RadioButtonInch", AprsWindUnit::Knot, true, true},
-        {"RadioButtonMile", AprsWindUnit::Mph, true, true},
+        {.button = "RadioButtonKM", .wind = AprsWindUnit::Kmh, .fahrenheit = true, .hundredthsOfInch = true},
+        {.button = "RadioButtonKnot", .wind = AprsWindUnit::Knot, .fahrenheit = true, .hundredthsOfInch = true},
+        {.button = "RadioButtondegC", .wind = AprsWindUnit::Knot, .fahrenheit = false, .hundredthsOfInch = true},
+        {.button = "RadioButtonMM", .wind = AprsWindUnit::Knot, .fahrenheit = false, .hundredthsOfInch = false},
+        {.button = "RadioButtonDegF", .wind = AprsWindUnit::Knot, .fahrenheit = true, .hundredthsOfInch = false},
+        {.button = "RadioButtonInch", .wind = AprsWindUnit::Knot, .fahrenheit = true, .hundredthsOfInch = true},
+        {.button = "RadioButtonMile", .wind = AprsWindUnit::Mph, .fahrenheit = true, .hundredthsOfInch = true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.button);

@@ -71,23 +71,28 @@ TEST(MainWindow, HourMenusSetTheirCaptionsAndTheWindowOfHours) {
     r.startUp();
     const struct {
         const char* item;
-        int start;
-        int end;
+        int startHour;
+        int endHour;
         const char* startCaption;
         const char* endCaption;
     } rows[] = {
-        {"D22", 22, 24, "Hora de inicio (22h)", "Hora de fin (24h)"},
-        {"F06", 22, 6, "Hora de inicio (22h)", "Hora de fin (06h)"},
-        {"F06", 22, 6, "Hora de inicio (22h)", "Hora de fin (06h)"},  // already checked: nothing changes
-        {"D00", 0, 6, "Hora de inicio (00h)", "Hora de fin (06h)"},
+        {.item = "D22", .startHour = 22, .endHour = 24,
+         .startCaption = "Hora de inicio (22h)", .endCaption = "Hora de fin (24h)"},
+        {.item = "F06", .startHour = 22, .endHour = 6,
+         .startCaption = "Hora de inicio (22h)", .endCaption = "Hora de fin (06h)"},
+        // already checked: nothing changes
+        {.item = "F06", .startHour = 22, .endHour = 6,
+         .startCaption = "Hora de inicio (22h)", .endCaption = "Hora de fin (06h)"},
+        {.item = "D00", .startHour = 0, .endHour = 6,
+         .startCaption = "Hora de inicio (00h)", .endCaption = "Hora de fin (06h)"},
     };
     for (const auto& row : rows) {
         QAction* item = r.program.mainWindow.findChild<QAction*>(row.item);
         ASSERT_NE(item, nullptr) << row.item;
         item->trigger();
         EXPECT_TRUE(item->isChecked()) << row.item;
-        EXPECT_EQ(r.a.mainModels().schedule.StartHour, row.start) << row.item;
-        EXPECT_EQ(r.a.mainModels().schedule.EndHour, row.end) << row.item;
+        EXPECT_EQ(r.a.mainModels().schedule.StartHour, row.startHour) << row.item;
+        EXPECT_EQ(r.a.mainModels().schedule.EndHour, row.endHour) << row.item;
         EXPECT_EQ(r.control<QMenu>("MenuDebutPlageHoraire")->title().toStdString(), row.startCaption);
         EXPECT_EQ(r.control<QMenu>("MenuFinPlageHoraire")->title().toStdString(), row.endCaption);
     }
@@ -103,7 +108,13 @@ TEST(MainWindow, ThePeriodArrowsStepThroughTheMinutesAndStopAtTheEnds) {
         int arrow;  // 0 up, 1 down
         int times;
         const char* shown;
-    } rows[] = {{1, 1, "0"}, {0, 3, "15"}, {0, 1, "20"}, {0, 5, "60"}, {1, 2, "20"}};
+    } rows[] = {
+        {.arrow = 1, .times = 1, .shown = "0"},
+        {.arrow = 0, .times = 3, .shown = "15"},
+        {.arrow = 0, .times = 1, .shown = "20"},
+        {.arrow = 0, .times = 5, .shown = "60"},
+        {.arrow = 1, .times = 2, .shown = "20"},
+    };
     for (const auto& row : rows) {
         for (int i = 0; i < row.times; ++i) arrows[row.arrow]->click();
         EXPECT_EQ(edit1->text().toStdString(), row.shown);

@@ -24,10 +24,10 @@ TEST(PortWindow, APickOpensOrReleasesThePortAndLabelComFollows) {
         const char* labelCom;
         const char* selected;
     } picks[] = {
-        {"/dev/ttyUSB0", false, "/dev/ttyUSB0", "/dev/ttyUSB0"},
-        {"No COM", false, "COM", "No COM"},
+        {.item = "/dev/ttyUSB0", .refuseOpen = false, .labelCom = "/dev/ttyUSB0", .selected = "/dev/ttyUSB0"},
+        {.item = "No COM", .refuseOpen = false, .labelCom = "COM", .selected = "No COM"},
         // A port that does not open answers the click, and stays chosen (absent) to be tried again.
-        {"/dev/ttyS0", true, "/dev/ttyS0", "/dev/ttyS0"},
+        {.item = "/dev/ttyS0", .refuseOpen = true, .labelCom = "/dev/ttyS0", .selected = "/dev/ttyS0"},
     };
     for (const auto& pick : picks) {
         SCOPED_TRACE(pick.item);

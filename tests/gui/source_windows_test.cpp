@@ -36,7 +36,8 @@ struct SourceWindowsRig {
 
     test::GuiRig r;
     SourceChoice& model = r.a.sources().sourceChoice;
-    gui::SourceChoiceWindow choice{model, [] { return WindowGeometry{100, 200, 400, 300}; }};
+    gui::SourceChoiceWindow choice{
+        model, [] { return WindowGeometry{.top = 100, .left = 200, .width = 400, .height = 300}; }};
     std::vector<std::unique_ptr<gui::SourceWindowFrame>> sources;
 };
 
@@ -44,23 +45,23 @@ TEST(SourceWindows, ChoosingASourceChecksItAndShowsItsWindowWhereTheModelSays) {
     const struct {
         const char* button;
         SourceKind kind;
-        bool reduced;
+        bool startMinimised;
         bool shown;
     } cases[] = {
-        {"RadioButtonW23", SourceKind::W23, false, true},
-        {"RadioButtonW28", SourceKind::W28, false, true},
-        {"RadioButtonPro2", SourceKind::Pro2, false, true},
-        {"RadioButtonAPRS", SourceKind::APRS, false, true},
-        {"RadioButtonMETAR", SourceKind::METAR, false, true},
+        {.button = "RadioButtonW23", .kind = SourceKind::W23, .startMinimised = false, .shown = true},
+        {.button = "RadioButtonW28", .kind = SourceKind::W28, .startMinimised = false, .shown = true},
+        {.button = "RadioButtonPro2", .kind = SourceKind::Pro2, .startMinimised = false, .shown = true},
+        {.button = "RadioButtonAPRS", .kind = SourceKind::APRS, .startMinimised = false, .shown = true},
+        {.button = "RadioButtonMETAR", .kind = SourceKind::METAR, .startMinimised = false, .shown = true},
         // The Weather Monitor II without a port: its window asks for one, even reduced.
-        {"RadioButtonMON", SourceKind::MON, false, true},
-        {"RadioButtonMON", SourceKind::MON, true, true},
+        {.button = "RadioButtonMON", .kind = SourceKind::MON, .startMinimised = false, .shown = true},
+        {.button = "RadioButtonMON", .kind = SourceKind::MON, .startMinimised = true, .shown = true},
         // The main window's startMinimised: the source runs without its window.
-        {"RadioButtonW23", SourceKind::W23, true, false},
+        {.button = "RadioButtonW23", .kind = SourceKind::W23, .startMinimised = true, .shown = false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.button);
-        SourceWindowsRig s(c.reduced);
+        SourceWindowsRig s(c.startMinimised);
         EXPECT_NEAR(s.choice.x() + s.choice.width() / 2.0, 400, 1.0);  // centred on the main window
         EXPECT_NEAR(s.choice.y() + s.choice.height() / 2.0, 250, 1.0);
         s.choose(c.button);

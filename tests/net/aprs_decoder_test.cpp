@@ -129,9 +129,11 @@ TEST(AprsDecode, InputAndSpeechUnits) {
         const char* temperature;
         const char* rain;
     } cases[] = {
-        {{}, "16", "-6.7", "3.0"},
-        {{AprsWindUnit::Kmh, false, false}, "10", "20.0", "12.0"},
-        {{AprsWindUnit::Knot, false, true}, "19", "20.0", "3.0"},
+        {.input = {}, .wind = "16", .temperature = "-6.7", .rain = "3.0"},
+        {.input = {.wind = AprsWindUnit::Kmh, .fahrenheit = false, .hundredthsOfInch = false},
+         .wind = "10", .temperature = "20.0", .rain = "12.0"},
+        {.input = {.wind = AprsWindUnit::Knot, .fahrenheit = false, .hundredthsOfInch = true},
+         .wind = "19", .temperature = "20.0", .rain = "3.0"},
     };
     for (const auto& c : cases) {
         const AprsDecode d = decode("090/010g020t020p012h80b10132", kMetric, c.input);

@@ -118,17 +118,20 @@ TEST(MetarDecode, TemperatureGroups) {
 TEST(MetarDecode, PressureGroupsAndCorrection) {
     const struct {
         const char* group;
-        SpeechUnits units;
+        SpeechUnits units{};
         int correction;
         const char* caption;
         double patm;
     } cases[] = {
-        {"Q1013", {}, 0, "P-atm (hPa) = 1013.0", 1013},
-        {"A2992", {}, 0, "P-atm (hPa) = 1013.2", 2992 * 0.338639},
-        {"Q1013", {}, 2, "P-atm (hPa) = 1015.0", 1015},
-        {"Q1013", imperial(), 0, "P-atm (inHg) = 29.91", 1013 * 0.02953},
-        {"Q1013", imperial(), 2, "P-atm (inHg) = 29.93", 0.02 + 1013 * 0.02953},
-        {"A2992", imperial(), 0, "P-atm (inHg) = 29.92", 2992 * 0.338639 * 0.02953},
+        {.group = "Q1013", .correction = 0, .caption = "P-atm (hPa) = 1013.0", .patm = 1013},
+        {.group = "A2992", .correction = 0, .caption = "P-atm (hPa) = 1013.2", .patm = 2992 * 0.338639},
+        {.group = "Q1013", .correction = 2, .caption = "P-atm (hPa) = 1015.0", .patm = 1015},
+        {.group = "Q1013", .units = imperial(), .correction = 0, .caption = "P-atm (inHg) = 29.91",
+         .patm = 1013 * 0.02953},
+        {.group = "Q1013", .units = imperial(), .correction = 2, .caption = "P-atm (inHg) = 29.93",
+         .patm = 0.02 + 1013 * 0.02953},
+        {.group = "A2992", .units = imperial(), .correction = 0, .caption = "P-atm (inHg) = 29.92",
+         .patm = 2992 * 0.338639 * 0.02953},
     };
     for (const auto& c : cases) {
         const MetarDecode d = decode(std::string("EDDF 101120Z 27010KT 12/08 ") + c.group, c.units, c.correction);
@@ -195,10 +198,10 @@ TEST(InternetSources, FeltTemperatureIsTheSameForEveryChoiceOfWindUnit) {
         const char* metar;
         const char* aprs;
     } cases[] = {
-        {true, true, "Sensación (°C) = 4.9", "Escalofríos (°C) = 4.9"},
-        {true, false, "Sensación (°C) = 4.9", "Escalofríos (°C) = 4.9"},
-        {false, true, "Sensación (°F) = 40.8", "Escalofríos (°F) = 40.8"},
-        {false, false, "Sensación (°F) = 40.8", "Escalofríos (°F) = 40.8"},
+        {.celsius = true, .kmh = true, .metar = "Sensación (°C) = 4.9", .aprs = "Escalofríos (°C) = 4.9"},
+        {.celsius = true, .kmh = false, .metar = "Sensación (°C) = 4.9", .aprs = "Escalofríos (°C) = 4.9"},
+        {.celsius = false, .kmh = true, .metar = "Sensación (°F) = 40.8", .aprs = "Escalofríos (°F) = 40.8"},
+        {.celsius = false, .kmh = false, .metar = "Sensación (°F) = 40.8", .aprs = "Escalofríos (°F) = 40.8"},
     };
     for (const auto& c : cases) {
         SpeechUnits u;

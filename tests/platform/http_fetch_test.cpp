@@ -185,7 +185,7 @@ TEST_F(HttpFetchTest, CookiesSetByAServerOrGivenLaterJoinTheNextRequestsUntilOne
 }
 
 TEST_F(HttpFetchTest, ASilentServerEndsAtTheTimeOutWhileTheLoopKeepsRunning) {
-    CurlFetcher fetcher(*loop, {2'000, 300, 1024});
+    CurlFetcher fetcher(*loop, {.connectTimeoutMs = 2'000, .totalTimeoutMs = 300, .maxBodyBytes = 1024});
     int ticks = 0;
     Timer timer(*loop, 10, [&] { ++ticks; });
     timer.start();

@@ -99,16 +99,20 @@ TEST_F(PeerMailboxTest, ObjectsOfAnotherUserOrOpenToOthersAreRefusedAndLeftAsThe
     const passwd* nobody = ::getpwnam("nobody");
     struct Case {
         const char* name;
-        bool region;
+        bool region;  // else the lock
         mode_t mode;
         bool otherOwner;
         std::string says;
     };
     const Case cases[] = {
-        {"region open to all", true, 0666, false, "is open to other users (mode 0666)"},
-        {"lock readable by the group", false, 0640, false, "is open to other users (mode 0640)"},
-        {"region of another user", true, 0600, true, "belongs to nobody"},
-        {"lock of another user", false, 0600, true, "belongs to nobody"},
+        {.name = "region open to all", .region = true, .mode = 0666, .otherOwner = false,
+         .says = "is open to other users (mode 0666)"},
+        {.name = "lock readable by the group", .region = false, .mode = 0640, .otherOwner = false,
+         .says = "is open to other users (mode 0640)"},
+        {.name = "region of another user", .region = true, .mode = 0600, .otherOwner = true,
+         .says = "belongs to nobody"},
+        {.name = "lock of another user", .region = false, .mode = 0600, .otherOwner = true,
+         .says = "belongs to nobody"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

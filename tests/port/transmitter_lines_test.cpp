@@ -108,10 +108,10 @@ TEST_F(PortOnPseudoTerminal, ABulletinKeysWithTheCheckedLinesAndUnkeysBoth) {
         bool dtr, rts;
         Lines keying;
     } cases[] = {
-        {true, true, {"TIOCMBIS DTR", "TIOCMBIS RTS"}},
-        {true, false, {"TIOCMBIS DTR"}},
-        {false, true, {"TIOCMBIS RTS"}},
-        {false, false, {}},
+        {.dtr = true, .rts = true, .keying = {"TIOCMBIS DTR", "TIOCMBIS RTS"}},
+        {.dtr = true, .rts = false, .keying = {"TIOCMBIS DTR"}},
+        {.dtr = false, .rts = true, .keying = {"TIOCMBIS RTS"}},
+        {.dtr = false, .rts = false, .keying = {}},
     };
     std::string error;
     ASSERT_TRUE(prepareProgramFolder(dir.path(), builtInGreeting(), error)) << error;
@@ -143,11 +143,11 @@ TEST_F(PortOnPseudoTerminal, InputsAreReadAsThePortReportsThem) {
         const char* raised;  // nullptr: no inputs file
         bool cts, dsr, dcd;
     } cases[] = {
-        {nullptr, false, false, false},
-        {"", false, false, false},
-        {"CTS", true, false, false},
-        {"DSR DCD", false, true, true},
-        {"CTS DSR CD RI", true, true, true},
+        {.raised = nullptr, .cts = false, .dsr = false, .dcd = false},
+        {.raised = "", .cts = false, .dsr = false, .dcd = false},
+        {.raised = "CTS", .cts = true, .dsr = false, .dcd = false},
+        {.raised = "DSR DCD", .cts = false, .dsr = true, .dcd = true},
+        {.raised = "CTS DSR CD RI", .cts = true, .dsr = true, .dcd = true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.raised ? c.raised : "no file");

@@ -32,8 +32,8 @@ std::ostream& operator<<(std::ostream& out, const Seen& s) {
     return out << "{\"" << s.error << "\", beeps " << s.beeps << ", timer " << s.timerRunning << "}";
 }
 
-const Seen kGood{"", 0, true};
-const Seen kBroken{"Error archivo", 1, true};
+const Seen kGood{.error = "", .beeps = 0, .timerRunning = true};
+const Seen kBroken{.error = "Error archivo", .beeps = 1, .timerRunning = true};
 
 // The sources of a fresh program, for one poll each.
 struct Poller {

@@ -18,7 +18,14 @@ TEST(DewPoint, MatchesDewPointTablesInCelsiusAndFahrenheit) {
     constexpr double kTolerance = 0.15;
     const struct {
         double celsius, humidity, table;
-    } cases[] = {{20, 50, 9.3}, {30, 60, 21.4}, {10, 80, 6.7}, {25, 40, 10.5}, {0, 90, -1.4}, {15, 100, 15.0}};
+    } cases[] = {
+        {.celsius = 20, .humidity = 50, .table = 9.3},
+        {.celsius = 30, .humidity = 60, .table = 21.4},
+        {.celsius = 10, .humidity = 80, .table = 6.7},
+        {.celsius = 25, .humidity = 40, .table = 10.5},
+        {.celsius = 0, .humidity = 90, .table = -1.4},
+        {.celsius = 15, .humidity = 100, .table = 15.0},
+    };
     const SpeechUnits metric;
     for (const auto& c : cases) {
         EXPECT_NEAR(dewPoint(c.celsius, c.humidity, metric), c.table, kTolerance) << c.celsius << " " << c.humidity;

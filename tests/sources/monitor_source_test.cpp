@@ -48,10 +48,12 @@ TEST_F(MonitorSourceTest, ReadingsInEitherUnitSystem) {
         double tint, text, patm, vent;
         const char* captions[5];
     } cases[] = {
-        {true, 20, 10, 29.92 / 0.02953, 10 * 1.609344,
-         {"T-int (°C)= 20.0", "T-ext (°C) = 10.0", "P-atm (hPa) = 1013.2", "Viento (km/h) = 16", "Ráfaga (km/h) = 16"}},
-        {false, 68, 50, 29.92, 10,
-         {"T-int (°F)= 68.0", "T-ext (°F) = 50.0", "P-atm (inHg) = 29.92", "Viento (mph) = 10", "Ráfaga (mph) = 10"}},
+        {.metric = true, .tint = 20, .text = 10, .patm = 29.92 / 0.02953, .vent = 10 * 1.609344,
+         .captions = {"T-int (°C)= 20.0", "T-ext (°C) = 10.0", "P-atm (hPa) = 1013.2", "Viento (km/h) = 16",
+                      "Ráfaga (km/h) = 16"}},
+        {.metric = false, .tint = 68, .text = 50, .patm = 29.92, .vent = 10,
+         .captions = {"T-int (°F)= 68.0", "T-ext (°F) = 50.0", "P-atm (inHg) = 29.92", "Viento (mph) = 10",
+                      "Ráfaga (mph) = 10"}},
     };
     for (const auto& c : cases) {
         if (!c.metric) imperial();
@@ -106,9 +108,14 @@ TEST_F(MonitorSourceTest, TrendCodes) {
         double code;
         std::int8_t stored;
         const char* caption;
-    } cases[] = {{2, 2, "Tendencia: decreciente"}, {0, 0, "Tendencia: variable"},
-                 {3, 3, "Tendencia: variable"},    {255, -1, "Tendencia: variable"},
-                 {1, 1, "Tendencia: creciente"},   {3, 3, "Tendencia: creciente"}};
+    } cases[] = {
+        {.code = 2, .stored = 2, .caption = "Tendencia: decreciente"},
+        {.code = 0, .stored = 0, .caption = "Tendencia: variable"},
+        {.code = 3, .stored = 3, .caption = "Tendencia: variable"},
+        {.code = 255, .stored = -1, .caption = "Tendencia: variable"},
+        {.code = 1, .stored = 1, .caption = "Tendencia: creciente"},
+        {.code = 3, .stored = 3, .caption = "Tendencia: creciente"},
+    };
     choose("1");
     for (const auto& c : cases) {
         station.values[Reading::BarometerTrend] = c.code;

@@ -267,15 +267,21 @@ TEST_F(Pro2Test, ArchivesReadFromTheirNewestRecords) {
         double pluie;
         int tend;
     } cases[] = {
-        {"index starts past the end", withStarts(test::wlkFile(typicalMonth()), 0xFFFFFFF0), "2026-03-09 12:00:00",
-         48 * 0.254, 1},
-        {"index starts at the first record", withStarts(test::wlkFile(typicalMonth()), 0), "2026-03-09 12:00:00",
-         48 * 0.254, 1},
-        {"a day of one-minute records", test::wlkFile(test::withDailySummaries(minutes)), "2026-03-02 10:00:00",
-         1440 * 0.254, 1},
-        {"the newest day without archive records", test::wlkFile(summariesOnly), "2026-03-03 00:00", 48 * 0.254, 0},
-        {"a day without records between two", test::wlkFile(test::withDailySummaries(days({{1, 30}, {3, 30}}, 30))),
-         "2026-03-01 15:00:00", 48 * 0.254, 0},
+        {.what = "index starts past the end",
+         .bytes = withStarts(test::wlkFile(typicalMonth()), 0xFFFFFFF0),
+         .shown = "2026-03-09 12:00:00", .pluie = 48 * 0.254, .tend = 1},
+        {.what = "index starts at the first record",
+         .bytes = withStarts(test::wlkFile(typicalMonth()), 0),
+         .shown = "2026-03-09 12:00:00", .pluie = 48 * 0.254, .tend = 1},
+        {.what = "a day of one-minute records",
+         .bytes = test::wlkFile(test::withDailySummaries(minutes)),
+         .shown = "2026-03-02 10:00:00", .pluie = 1440 * 0.254, .tend = 1},
+        {.what = "the newest day without archive records",
+         .bytes = test::wlkFile(summariesOnly),
+         .shown = "2026-03-03 00:00", .pluie = 48 * 0.254, .tend = 0},
+        {.what = "a day without records between two",
+         .bytes = test::wlkFile(test::withDailySummaries(days({{1, 30}, {3, 30}}, 30))),
+         .shown = "2026-03-01 15:00:00", .pluie = 48 * 0.254, .tend = 0},
     };
     for (const auto& c : cases) {
         w.loadDataFile(dir.write("2026-03.wlk", c.bytes));

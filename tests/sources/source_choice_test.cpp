@@ -144,10 +144,10 @@ TEST_F(SourceChoiceTest, InchesOfMercuryScaleCorrectionAndThreshold) {
 }
 
 TEST_F(SourceChoiceTest, WindowsShareOnePlaceAndHandEscapeToTheBulletin) {
-    stations.context.SourceWindowGeometry = {10, 20, 300, 280};
+    stations.context.SourceWindowGeometry = {.top = 10, .left = 20, .width = 300, .height = 280};
     w28.prepareToShow();
     EXPECT_EQ(w28.geometry.left, 20);
-    w28.close({50, 60, 310, 290});
+    w28.close({.top = 50, .left = 60, .width = 310, .height = 290});
     EXPECT_FALSE(w28.visible);
     stations.pro2Source.prepareToShow();
     EXPECT_EQ(stations.pro2Source.geometry.top, 50);
@@ -166,7 +166,7 @@ TEST_F(SourceChoiceTest, WindowsShareOnePlaceAndHandEscapeToTheBulletin) {
 TEST_F(SourceChoiceTest, ChoiceWindowCentresOnTheMainWindowAndCloses) {
     choice.geometry.width = 200;
     choice.geometry.height = 100;
-    choice.prepareToShow({101, 4, 501, 301});
+    choice.prepareToShow({.top = 101, .left = 4, .width = 501, .height = 301});
     EXPECT_EQ(choice.geometry.top, 101 + 150 - 50);  // 150.5 rounds to even
     EXPECT_EQ(choice.geometry.left, 4 + 250 - 100);
     EXPECT_TRUE(choice.visible());
@@ -175,7 +175,7 @@ TEST_F(SourceChoiceTest, ChoiceWindowCentresOnTheMainWindowAndCloses) {
 }
 
 TEST_F(SourceChoiceTest, TheWeatherButtonHidesEveryWindowThenShowsTheChosenOne) {
-    const WindowGeometry mainWindow{101, 4, 501, 301};
+    const WindowGeometry mainWindow{.top = 101, .left = 4, .width = 501, .height = 301};
     w23.visible = w28.visible = true;
     choice.hideSourceWindows();
     EXPECT_FALSE(w23.visible || w28.visible);
