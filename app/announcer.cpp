@@ -231,7 +231,7 @@ Announcer::MainWindowModels Announcer::mainModels() {
     return {mainWindow_, settings_, schedule_, soundOutput_, scheduler_, port_, recorder_ ? &*recorder_ : nullptr};
 }
 
-StationSources& Announcer::sources() { return stations_; }
+SourceModels& Announcer::sources() { return stations_; }
 
 PortWindowModel& Announcer::portWindow() { return portWindow_; }
 

@@ -36,7 +36,7 @@
 #include "platform/event_loop.h"
 #include "platform/serial_line.h"
 #include "platform/wave_out.h"
-#include "net/station_sources.h"
+#include "app/source_models.h"
 
 namespace skycrier {
 
@@ -170,7 +170,7 @@ public:
     };
     MainWindowModels mainModels();
     // The weather sources' windows, their choice and the units.
-    StationSources& sources();
+    SourceModels& sources();
     PortWindowModel& portWindow();
     RecorderWindowModel& recordWindow();
     // The link to the peer programs sharing the transmitter.
@@ -204,7 +204,7 @@ private:
     PortLineSettings lines_;
     SpeechUnits units_;
     StatusBoard status_;
-    StationSources stations_;
+    SourceModels stations_;
     Vocabulary vocabulary_;
     PlaybackEngine engine_;
     TransmitterPortControl port_;

@@ -12,7 +12,7 @@
 #include "app/config_file.h"
 #include "app/main_window.h"
 #include "base/speech_units.h"
-#include "net/station_sources.h"
+#include "app/source_models.h"
 
 namespace skycrier {
 
@@ -35,7 +35,7 @@ struct ConfigTargets {
     PortChoice& port;
     // The weather sources, built on `units`; without them the source keys are
     // skipped and the unit keys have no source to refresh.
-    StationSources* stations = nullptr;
+    SourceModels* stations = nullptr;
     // The main window and its schedule; without them their keys are skipped.
     MainWindowModel* mainWindow = nullptr;
     ScheduleSettings* schedule = nullptr;

@@ -18,6 +18,9 @@
 
 namespace skycrier {
 
+// Key code of Escape as the main window reports it.
+inline constexpr int kKeyEscape = 27;
+
 class MainWindowModel {
 public:
     MainWindowModel(ScheduleSettings& schedule, BulletinSettings& bulletin) : schedule_(schedule), bulletin_(bulletin) {}

@@ -24,7 +24,7 @@ Program::Program(const ProgramParts& parts)
         std::filesystem::create_directories(parts.sharedDataFolder, ec);
         if (std::filesystem::is_directory(parts.sharedDataFolder, ec)) sharedDataFolder_ = parts.sharedDataFolder;
     }
-    StationSources& sources = announcer.sources();
+    SourceModels& sources = announcer.sources();
     sources.context.sharedDataFolder = sharedDataFolder_;
     versionCheck.beep = [this] { announcer.sources().context.beep(); };
     for (InternetSource* source : {static_cast<InternetSource*>(&sources.metarSource),

@@ -31,7 +31,7 @@ std::string fileNotFound(const std::string& resolved) {
 }
 
 MainWindowModel& window(Targets t) { return *t.mainWindow; }
-StationSources& stations(Targets t) { return *t.stations; }
+SourceModels& stations(Targets t) { return *t.stations; }
 
 void addBulletinHead(Rows& rows) {
     rows.push_back(flag("RECORD=", kWindow, {"Y"}, [](Targets t) -> bool& { return window(t).recordBulletins; }));

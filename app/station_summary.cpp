@@ -6,7 +6,7 @@
 namespace skycrier {
 namespace {
 
-std::string sourceInput(const StationSources& s, SourceKind kind) {
+std::string sourceInput(const SourceModels& s, SourceKind kind) {
     switch (kind) {
     case SourceKind::MON: return "console on " + s.monitorSource.port();
     case SourceKind::W23: return "file " + s.ws23Source.inputLine;
@@ -19,7 +19,7 @@ std::string sourceInput(const StationSources& s, SourceKind kind) {
     return {};
 }
 
-std::string weatherLine(const StationSources& s) {
+std::string weatherLine(const SourceModels& s) {
     const SourceKind kind = s.sourceChoice.checkedSource();
     if (kind == SourceKind::None) return "weather: none chosen, the bulletins say the date and time only (METEO=)";
     return "weather: " + std::string(sourceName(kind)) + ", " + sourceInput(s, kind);

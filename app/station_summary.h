@@ -11,13 +11,13 @@
 #include "announce/schedule_settings.h"
 #include "app/main_window.h"
 #include "app/transmitter_port_control.h"
-#include "net/station_sources.h"
+#include "app/source_models.h"
 
 namespace skycrier {
 
 // What the summary is made of.
 struct StationState {
-    const StationSources& stations;
+    const SourceModels& stations;
     const TransmitterPortControl& port;
     const PortLineSettings& lines;
     const ScheduleSettings& schedule;

@@ -13,7 +13,7 @@ const char* keyPrefix(SourceKind kind) {
     return "";
 }
 
-HistorySource* historySource(StationSources& s, SourceKind kind) {
+HistorySource* historySource(SourceModels& s, SourceKind kind) {
     switch (kind) {
     case SourceKind::W23: return &s.ws23Source;
     case SourceKind::W28: return &s.ws28Source;
@@ -22,7 +22,7 @@ HistorySource* historySource(StationSources& s, SourceKind kind) {
     }
 }
 
-std::string monitorName(StationSources& s) {
+std::string monitorName(SourceModels& s) {
     const std::string& port = s.monitorSource.port();
     const std::string device = s.context.portDevice(port);
     return "Weather Monitor II on " + port + (device.empty() || device == port ? "" : " (" + device + ")");
@@ -30,7 +30,7 @@ std::string monitorName(StationSources& s) {
 
 }  // namespace
 
-std::string stationTrouble(StationSources& s, SourceKind kind) {
+std::string stationTrouble(SourceModels& s, SourceKind kind) {
     if (const HistorySource* h = historySource(s, kind)) {
         const std::string file = s.context.resolvePath(h->path());
         if (h->path().empty() || fileExists(file)) return {};
@@ -46,7 +46,7 @@ std::string stationTrouble(StationSources& s, SourceKind kind) {
     return {};
 }
 
-std::string stationTroubleEnded(StationSources& s, SourceKind kind) {
+std::string stationTroubleEnded(SourceModels& s, SourceKind kind) {
     if (const HistorySource* h = historySource(s, kind))
         return std::string(keyPrefix(kind)) + "DAT=" + h->path() + ": file found again";
     return monitorName(s) + " answers again";

@@ -6,13 +6,13 @@
 
 #include <string>
 
-#include "net/station_sources.h"
+#include "app/source_models.h"
 
 namespace skycrier {
 
 // Empty when nothing keeps the source from being read.
-std::string stationTrouble(StationSources& stations, SourceKind kind);
+std::string stationTrouble(SourceModels& stations, SourceKind kind);
 // The line that says the trouble is over.
-std::string stationTroubleEnded(StationSources& stations, SourceKind kind);
+std::string stationTroubleEnded(SourceModels& stations, SourceKind kind);
 
 }  // namespace skycrier

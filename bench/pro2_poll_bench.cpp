@@ -14,7 +14,7 @@
 #include "base/little_endian.h"
 #include "platform/date_time.h"
 #include "platform/virtual_loop.h"
-#include "net/station_sources.h"
+#include "app/source_models.h"
 #include "sources/pro2_archive.h"
 #include "support/station_files.h"
 #include "support/temp_dir.h"
@@ -92,7 +92,7 @@ void pollArchive(benchmark::State& state, std::uint64_t bytes) {
         writeLongFile(path, month, bytes);
     VirtualLoop loop(encodeDateTime(2026, 3, 31, 23, 58));
     SpeechUnits units;
-    StationSources stations(loop, units);
+    SourceModels stations(loop, units);
     Pro2Source& pro2 = stations.pro2Source;
     pro2.loadDataFile(path);
     const double peakBefore = peakKilobytes();

@@ -1,14 +1,13 @@
-// METAR and APRS reports decoded per second on one core: the decode runs on
-// the main loop at every poll, so it must cost next to nothing.
+// METAR and APRS reports read and shown per second on one core: this runs
+// on the main loop at every poll, so it must cost next to nothing.
 
 #include <benchmark/benchmark.h>
 
 #include <array>
 #include <string_view>
 
-#include "net/aprs_decoder.h"
-#include "net/metar_decoder.h"
 #include "platform/date_time.h"
+#include "support/report_window.h"
 
 namespace skycrier {
 namespace {
@@ -23,12 +22,11 @@ constexpr std::array<std::string_view, 6> kMetarReports{
 };
 
 void metarDecode(benchmark::State& state) {
-    const SpeechUnits units;
-    const MetarContext context{.units = units, .localNow = encodeDateTime(2026, 3, 10, 12, 0), .zone = 60};
+    test::ReportWindow<MetarSource> metar({}, encodeDateTime(2026, 3, 10, 12, 0), 60);
     std::size_t next = 0;
     for (auto _ : state) {
-        const MetarDecode d = decodeMetar(kMetarReports[next], context);
-        benchmark::DoNotOptimize(d.uiviewWeatherLine.data());
+        metar.window.showReport(kMetarReports[next]);
+        benchmark::DoNotOptimize(metar.window.uiviewWeatherLine.data());
         next = (next + 1) % kMetarReports.size();
     }
     state.SetItemsProcessed(state.iterations());
@@ -36,12 +34,11 @@ void metarDecode(benchmark::State& state) {
 BENCHMARK(metarDecode);
 
 void aprsDecode(benchmark::State& state) {
-    const SpeechUnits units;
-    const AprsContext context{.units = units};
+    test::ReportWindow<AprsSource> aprs({}, 0, 0);
     const std::string_view file = "Jan 15 2024 12:34\r\n220/004g005t077r000p000P000h50b09900\r\n";
     for (auto _ : state) {
-        const auto d = decodeAprs(file, context);
-        benchmark::DoNotOptimize(d->Patm);
+        aprs.window.showReport(file, std::nullopt);
+        benchmark::DoNotOptimize(aprs.window.meteo.Patm);
     }
     state.SetItemsProcessed(state.iterations());
 }

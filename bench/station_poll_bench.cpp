@@ -8,7 +8,8 @@
 
 #include "platform/date_time.h"
 #include "platform/virtual_loop.h"
-#include "net/station_sources.h"
+#include "app/source_models.h"
+#include "sources/ws23_reader.h"
 #include "support/station_files.h"
 #include "support/temp_dir.h"
 
@@ -19,7 +20,7 @@ namespace {
 std::string writeHistory(const test::TempDir& dir, const std::string& name, std::size_t bytes) {
     const std::string path = (dir.path() / name).string();
     std::ofstream out(path, std::ios::binary);
-    const std::size_t count = bytes / Ws23Source::kRecordSize;
+    const std::size_t count = bytes / kWs23RecordSize;
     const double last = encodeDateTime(2026, 3, 10, 12, 0);
     std::string block;
     test::Ws23Record r;
@@ -43,7 +44,7 @@ void pollHistory(benchmark::State& state, std::size_t bytes) {
     const std::string path = writeHistory(dir, "history.dat", bytes);
     VirtualLoop loop(encodeDateTime(2026, 3, 10, 12, 5));
     SpeechUnits units;
-    StationSources stations(loop, units);
+    SourceModels stations(loop, units);
     Ws23Source& w23 = stations.ws23Source;
     w23.loadDataFile(path);
     w23.poll();
@@ -55,7 +56,7 @@ void pollHistory(benchmark::State& state, std::size_t bytes) {
         w23.poll();
         benchmark::DoNotOptimize(w23.meteo.Pluie);
     }
-    state.counters["records"] = static_cast<double>(bytes / Ws23Source::kRecordSize);
+    state.counters["records"] = static_cast<double>(bytes / kWs23RecordSize);
 }
 
 void Ws23PollOf10KB(benchmark::State& state) { pollHistory(state, 10'000); }

@@ -61,7 +61,7 @@ public:
     bool prepare(const OutputDevice& device, const RunUntil& settle) {
         // The configured sources poll once as the configuration chooses them.
         if (in_.configuration) announcer.applyConfiguration(parseConfigText(*in_.configuration));
-        StationSources& sources = announcer.sources();
+        SourceModels& sources = announcer.sources();
         const SourceKind chosen = sources.sourceChoice.checkedSource();
         // A Weather Monitor II console is read through its port, as the service reads it.
         MonitorSource& console = sources.monitorSource;

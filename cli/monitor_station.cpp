@@ -7,10 +7,10 @@
 #include "cli/json_text.h"
 #include "cli/source_options.h"
 #include "cli/usage.h"
-#include "net/station_sources.h"
+#include "app/source_models.h"
 #include "platform/serial_port_list.h"
 #include "platform/system_clock.h"
-#include "platform/threaded_weather_monitor.h"
+#include "sources/threaded_weather_monitor.h"
 #include "platform/virtual_loop.h"
 
 namespace skycrier::cli {
@@ -79,7 +79,7 @@ int runMonitorStation(const std::vector<std::string>& args, std::ostream& out, s
 
     VirtualLoop loop(options->source.at ? *options->source.at : systemLocalNow());
     SpeechUnits units;
-    StationSources stations(loop, units);
+    SourceModels stations(loop, units);
     chooseUnits(stations.unitsChoice, options->source);
     MonitorSource& monitor = stations.monitorSource;
     if (!monitor.loadPort(options->port))

@@ -8,7 +8,7 @@
 #include "cli/source_options.h"
 #include "cli/usage.h"
 #include "net/url_line.h"
-#include "net/station_sources.h"
+#include "app/source_models.h"
 #include "platform/http_fetch.h"
 #include "platform/program_location.h"
 #include "platform/regular_file.h"
@@ -134,7 +134,7 @@ int pollOnce(const std::vector<std::string>& args, bool aprs, std::ostream& out,
     VirtualLoop loop(options->source.at ? *options->source.at : systemLocalNow(), systemUtcOffsets());
     CurlFetcher web(loop);
     SpeechUnits units;
-    StationSources stations(loop, units);
+    SourceModels stations(loop, units);
     stations.context.resolvePath = [folder](const std::string& name) { return resolveInFolder(folder, name); };
     stations.context.fetcher = &web;
     stations.context.showError = [&err, command](const std::string& text) {

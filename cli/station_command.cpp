@@ -11,7 +11,7 @@
 #include "platform/regular_file.h"
 #include "platform/system_clock.h"
 #include "platform/virtual_loop.h"
-#include "net/station_sources.h"
+#include "app/source_models.h"
 
 namespace skycrier::cli {
 namespace {
@@ -98,7 +98,7 @@ int runStationCommand(const std::vector<std::string>& args, std::ostream& out, s
 
     VirtualLoop loop(options->source.at ? *options->source.at : systemLocalNow());
     SpeechUnits units;
-    StationSources stations(loop, units);
+    SourceModels stations(loop, units);
     chooseUnits(stations.unitsChoice, options->source);
     HistorySource& window = options->kind == SourceKind::W23   ? static_cast<HistorySource&>(stations.ws23Source)
                             : options->kind == SourceKind::W28 ? static_cast<HistorySource&>(stations.ws28Source)

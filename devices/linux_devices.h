@@ -18,7 +18,7 @@
 #include "platform/peer_mailbox.h"
 #include "platform/recorder_socket.h"
 #include "platform/threaded_mailbox.h"
-#include "platform/threaded_weather_monitor.h"
+#include "sources/threaded_weather_monitor.h"
 #include "platform/wave_file_sink.h"
 
 namespace skycrier {

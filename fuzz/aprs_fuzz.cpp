@@ -1,13 +1,13 @@
-// Any bytes as the APRS source's weather file, decoded with each input wind
-// unit, in UT and local time, with a file time; the CW line follows.
+// Any bytes as the APRS source's weather file, read and shown with each
+// input wind unit, in UT and local time, with a file time; the CW line follows.
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
 
-#include "net/aprs_decoder.h"
 #include "platform/date_time.h"
+#include "support/report_window.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace skycrier;
@@ -20,17 +20,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const double before = encodeDateTime(2024, 1, 15, 12, 0);
     for (const AprsWindUnit wind : {AprsWindUnit::Kmh, AprsWindUnit::Mph, AprsWindUnit::Knot}) {
         const bool metricInput = wind == AprsWindUnit::Kmh;
-        const SpeechUnits units = metricInput ? SpeechUnits{} : imperial;
-        const auto d = decodeAprs(text, {.units = units,
-                                         .input = {wind, !metricInput, !metricInput},
-                                         .pressureCorrection = 3,
-                                         .universalTime = metricInput,
-                                         .zone = -300,
-                                         .observedAt = before,
-                                         .fileTime = before + 1});
-        if (!d) continue;
-        if (!aprsCwLine(*d).ends_with(' ') || d->humidityBox.caption.empty()) std::abort();
-        if (d->ObservedAt < before && d->observationTime.value_or("").empty()) std::abort();
+        test::ReportWindow<AprsSource> aprs(metricInput ? SpeechUnits{} : imperial, 0, -300);
+        AprsSource& w = aprs.window;
+        w.input = {wind, !metricInput, !metricInput};
+        w.pressureCorrection.setValue(3);
+        w.timeZoneChoice = metricInput ? 0 : 1;
+        w.meteo.ObservedAt = before;
+        if (!w.showReport(text, before + 1)) continue;
+        if (!w.cwLine.ends_with(' ') || w.humidityBox.caption.empty()) std::abort();
+        if (w.meteo.ObservedAt < before && w.observationTime.caption.empty()) std::abort();
     }
     return 0;
 }

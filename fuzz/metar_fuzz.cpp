@@ -1,4 +1,4 @@
-// Any bytes as the METAR source's report file, decoded in metric and
+// Any bytes as the METAR source's report file, read and shown in metric and
 // imperial units, on an ordinary day and on the 1st of a month (when a late
 // report belongs to last month). The output lines keep their forms.
 
@@ -7,8 +7,9 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "net/metar_decoder.h"
+#include "net/metar_reader.h"
 #include "platform/date_time.h"
+#include "support/report_window.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace skycrier;
@@ -20,15 +21,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     imperial.setWindMetric(false);
     for (const SpeechUnits& units : {SpeechUnits{}, imperial}) {
         for (const double now : {encodeDateTime(2026, 3, 10, 12, 0), encodeDateTime(2026, 1, 1, 0, 30)}) {
-            const MetarDecode d = decodeMetar(*report, {.units = units,
-                                                        .pressureCorrection = -3,
-                                                        .universalTime = true,
-                                                        .localNow = now,
-                                                        .zone = 60,
-                                                        .previousWeatherCaption = "Precipitación ="});
-            if (d.uiviewWeatherLine.find(' ') != std::string::npos || !d.cwLine.ends_with(' ')) std::abort();
-            if (d.ObservedAt.has_value() != d.uiviewTimeLine.has_value()) std::abort();
-            if (d.outsideTemperatureBox.caption.empty() || d.rainBox.caption.empty()) std::abort();
+            test::ReportWindow<MetarSource> metar(units, now, 60);
+            MetarSource& w = metar.window;
+            w.pressureCorrection.setValue(-3);
+            w.timeZoneChoice = 0;
+            w.showReport(*report);
+            if (w.uiviewWeatherLine.find(' ') != std::string::npos || !w.cwLine.ends_with(' ')) std::abort();
+            if ((w.meteo.ObservedAt != 0) != !w.uiviewTimeLine.empty()) std::abort();
+            if (w.outsideTemperatureBox.caption.empty() || w.rainBox.caption.empty()) std::abort();
         }
     }
     return 0;

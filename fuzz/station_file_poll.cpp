@@ -2,7 +2,7 @@
 
 #include "platform/date_time.h"
 #include "platform/virtual_loop.h"
-#include "net/station_sources.h"
+#include "app/source_models.h"
 #include "support/temp_dir.h"
 
 namespace skycrier::fuzz {
@@ -15,7 +15,7 @@ void pollStationFile(SourceKind kind, const std::string& fileName, const std::ui
     // The Vantage Pro2 source follows the month by the clock: the seeds' month.
     VirtualLoop loop(encodeDateTime(2026, 3, 10, 12, 0, 0));
     SpeechUnits units;
-    StationSources stations(loop, units);
+    SourceModels stations(loop, units);
     // The file is named as a configuration names it, relative to the program
     // folder, so the folder's random name never reaches the source.
     stations.context.resolvePath = [](const std::string& name) { return (folder.path() / name).string(); };

@@ -86,7 +86,7 @@ void DesktopProgram::addLoginBrowser(AprsWindow& aprs) {
 
 void DesktopProgram::createWindows() {
     Announcer& a = program.announcer;
-    StationSources& s = a.sources();
+    SourceModels& s = a.sources();
     MainWindowModel& window = a.mainModels().window;
     windows_ = {&mainWindow};
     refreshers_ = {[this] { mainWindow.refresh(); }};

@@ -93,7 +93,7 @@ void quietPlatformNotes(QtMsgType type, const QMessageLogContext&, const QString
 
 // A review shows every source window holding values: each source with an
 // input of its own is polled once, and the answers are waited for.
-void pollEverySource(skycrier::StationSources& s) {
+void pollEverySource(skycrier::SourceModels& s) {
     using namespace skycrier;
     for (const SourceKind kind : kAllSources) {
         if (s.sourceChoice.isChecked(kind)) continue;

@@ -131,8 +131,7 @@ void SourceWindowFrame::keepGeometry() {
 
 // The window takes every key; Escape asks to end the bulletin on the air.
 void SourceWindowFrame::keyPressEvent(QKeyEvent* event) {
-    int key = event->key() == Qt::Key_Escape ? kKeyEscape : event->key();
-    model_.previewKey(key);
+    if (event->key() == Qt::Key_Escape) model_.askToEndBulletin();
     event->accept();
 }
 

@@ -2,8 +2,10 @@
 
 #include <filesystem>
 
+#include "net/aprs_reader.h"
 #include "net/url_line.h"
 #include "platform/regular_file.h"
+#include "sources/reading_presenter.h"
 
 namespace skycrier {
 namespace {
@@ -157,27 +159,24 @@ bool AprsSource::decodeAndWrite() {
     bool read = false;
     const std::string file = context_.resolvePath(meteo.Input);
     if (!meteo.Input.empty() && fileExists(file)) {
-        if (const auto text = readText(meteo.Input)) {
-            const auto decoded =
-                decodeAprs(*text, {units(), input, pressureCorrection.value(), timeZoneChoice == 0,
-                                   context_.loop.utcOffsets(), meteo.ObservedAt, lastWriteLocalTime(file)});
-            if (decoded) {
-                last_ = *decoded;
-                read = true;
-                showItems(last_);
-                meteo.Pluie = last_.Pluie;
-                meteo.ObservedAt = last_.ObservedAt;
-                if (last_.observationTime) observationTime.caption = *last_.observationTime;
-                if (last_.timeZoneLocal) timeZoneChoice = 1;
-            }
-        }
+        if (const auto text = readText(meteo.Input)) read = showReport(*text, lastWriteLocalTime(file));
     }
-    cwLine = aprsCwLine(last_);
     const std::string cw = cwLine + "\r\n";
     const auto& shared = context_.sharedDataFolder;
     if (!shared.empty()) writeOutput((shared / kCwFile).string(), cw, "Unmöglich um aprs_cw zu speichern");
     writeOutput(context_.resolvePath(kCwFile), cw, "Unmöglich um aprs_cw zu speichern");
     return read;
+}
+
+bool AprsSource::showReport(std::string_view fileText, std::optional<double> fileTime) {
+    const auto reading = readAprs(fileText);
+    if (!reading) return false;
+    const AprsShown shown = presenter().showAprs(
+        *reading, {input, pressureCorrection.value(), timeZoneChoice == 0, context_.loop.utcOffsets(), fileTime},
+        *this, observationTime, dewPointCaption);
+    if (shown.timeZoneLocal) timeZoneChoice = 1;
+    cwLine = shown.cwLine;
+    return true;
 }
 
 }  // namespace skycrier

@@ -7,9 +7,11 @@
 //
 // Threading: the loop's thread only.
 
+#include <optional>
 #include <string>
+#include <string_view>
 
-#include "net/aprs_decoder.h"
+#include "sources/report_readings.h"
 #include "net/internet_source.h"
 
 namespace skycrier {
@@ -47,14 +49,18 @@ public:
     void refreshNow() override;
     void poll() override;
     void startAsChosen(bool keepHidden) override;
+    // A report file's text read and shown in the window; false when it holds
+    // no report. The file's last write (local time) dates a report without a time.
+    bool showReport(std::string_view fileText, std::optional<double> fileTime);
 
     // The units of the report's figures, and the site's login reminder.
     AprsInputUnits input;
     std::string loginId;
     std::string loginPassword;
     bool WebBrowserVisible = false;
-    // aprs_cw.txt's line, rebuilt at every poll.
-    std::string cwLine;
+    // aprs_cw.txt's line, written at every poll: that of the last report
+    // read, a lone blank before any.
+    std::string cwLine = " ";
 
 private:
     void chooseWind(AprsWindUnit unit) { chooseInput(unit, input.fahrenheit, input.hundredthsOfInch); }
@@ -64,8 +70,6 @@ private:
     // Decodes the input file when there is one; then the CW line. True when a report was read.
     bool decodeAndWrite();
     void resetCaptions(const char* gustCaption);
-
-    AprsDecode last_;
 };
 
 }  // namespace skycrier

@@ -144,29 +144,6 @@ void InternetSource::endPoll(bool read) {
     pollFinished.emit(read);
 }
 
-void InternetSource::showItems(const ReportItems& items) {
-    meteo.Text = items.Text;
-    meteo.TRes = items.TRes;
-    meteo.Patm = items.Patm;
-    meteo.Vent = items.Vent;
-    meteo.Rafa = items.Rafa;
-    meteo.Dire = items.Dire;
-    meteo.HumiExt = items.HumiExt;
-    const auto show = [](CheckBox& box, const Caption& caption) {
-        box.caption = caption.caption;
-        box.red = caption.red;
-    };
-    show(outsideTemperatureBox, items.outsideTemperatureBox);
-    show(pressureBox, items.pressureBox);
-    show(windBox, items.windBox);
-    show(gustBox, items.gustBox);
-    show(directionBox, items.directionBox);
-    show(feltTemperatureBox, items.feltTemperatureBox);
-    show(rainBox, items.rainBox);
-    show(humidityBox, items.humidityBox);
-    dewPointCaption = items.dewPointCaption;
-}
-
 void InternetSource::showPressureUnit() { pressureUnit.caption = units().pressureMetric() ? "hPa" : "0.01*inHg"; }
 
 std::optional<std::string> InternetSource::readText(const std::string& name) const {

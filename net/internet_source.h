@@ -18,7 +18,6 @@
 
 #include "net/favourites_window.h"
 #include "net/html_cut.h"
-#include "net/report_items.h"
 #include "net/url_history.h"
 #include "platform/signal.h"
 #include "platform/task_scope.h"
@@ -112,8 +111,6 @@ protected:
     void endPoll(bool read);
     // pressureUnit in the current pressure unit.
     void showPressureUnit();
-    // The values and captions a decode gave.
-    void showItems(const ReportItems& items);
     // The pressure unit's and the correction's steps.
     const SpeechUnits& units() const { return context_.units; }
     // The text of a file of the program folder, or of the input; nothing when it cannot be read.

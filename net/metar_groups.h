@@ -8,6 +8,8 @@
 #include <optional>
 #include <string_view>
 
+#include "sources/report_readings.h"
+
 namespace skycrier {
 
 inline constexpr std::size_t kMetarGroupCount = 50;
@@ -19,39 +21,18 @@ inline constexpr std::size_t kMetarGroupCount = 50;
 using MetarGroups = std::array<std::string_view, kMetarGroupCount>;
 MetarGroups splitMetarGroups(std::string_view report);
 
-// Day, hour and minute of a DDHHMMZ group; nothing for any other group or
-// when one of the numbers does not parse.
-struct MetarTimeGroup {
-    int day = 0;
-    int hour = 0;
-    int minute = 0;
-};
+// Whether a group is shaped DDHHMMZ; its day, hour and minute, nothing when
+// one of the numbers does not parse.
 bool hasTimeGroupShape(std::string_view group);
 std::optional<MetarTimeGroup> readTimeGroup(std::string_view group);
 
-// dddssKT, dddssGggKMH, VRBssMPS, ///ssKT ...; speeds in the group's unit.
-inline constexpr int kVariableWind = 999;
-struct MetarWind {
-    double kmhPerUnit = 0;         // 1.852 for KT, 1 for KMH, 3.6 for MPS
-    std::optional<int> direction;  // kVariableWind for VRB
-    std::optional<int> speed;
-    std::optional<int> gust;
-};
+// dddssKT, dddssGggKMH, VRBssMPS, ///ssKT ...
 std::optional<MetarWind> readWind(const MetarGroups& groups);
 
 // TT/DD with "M" for minus: 12/08, M05/M07, 12/M02.
-struct MetarTemperature {
-    std::optional<int> temperature;
-    std::optional<int> dewPoint;
-};
 MetarTemperature readTemperature(const MetarGroups& groups);
 
 // Q1013 (hPa) or A2992 (hundredths of inHg).
-struct MetarPressure {
-    double hpaPerUnit = 0;  // 1 for Q, 0.338639 for A
-    int figure = 0;
-    double hectopascals() const { return figure * hpaPerUnit; }
-};
 std::optional<MetarPressure> readPressure(const MetarGroups& groups);
 
 // Present-weather bits (phenomena::) of the first group of 2 to 5

@@ -2,13 +2,20 @@
 
 #include <algorithm>
 
-#include "net/metar_decoder.h"
+#include "net/metar_reader.h"
 #include "net/url_line.h"
+#include "sources/reading_presenter.h"
 
 namespace skycrier {
 namespace {
 
 constexpr int kKeyEnter = 13;
+
+// What the output files receive when the report file does not exist: the
+// time-stamp line stays as it was, and every field of the weather line is a
+// placeholder (rain too: nothing is known about it); the CW line is a blank.
+constexpr std::string_view kPlaceholderWeatherLine = ".../...g...t...r...p...P...h..b.....";
+constexpr std::string_view kPlaceholderCwLine = " ";
 
 }  // namespace
 
@@ -132,8 +139,8 @@ void MetarSource::resetCaptions() {
 bool MetarSource::decode() {
     const std::string input = context_.resolvePath(meteo.Input);
     if (meteo.Input.empty() || !fileExists(input)) {
-        uiviewWeatherLine = kMetarPlaceholderWeatherLine;
-        cwLine = kMetarPlaceholderCwLine;
+        uiviewWeatherLine = kPlaceholderWeatherLine;
+        cwLine = kPlaceholderCwLine;
         writeOutputs();
         return false;
     }
@@ -141,19 +148,20 @@ bool MetarSource::decode() {
     const auto report = text ? lastNonEmptyLine(*text) : std::nullopt;
     if (!report) return false;
 
-    const MetarDecode d =
-        decodeMetar(*report, {units(), pressureCorrection.value(), timeZoneChoice == 0, context_.loop.localNow(),
-                              context_.loop.utcOffsets(), rainBox.caption});
-    showItems(d);
-    meteo.Phenomena = d.Phenomena;
-    if (d.ObservedAt) meteo.ObservedAt = *d.ObservedAt;
-    airportCode = d.airportCode;
-    if (d.observationTime) observationTime.caption = *d.observationTime;
-    if (d.uiviewTimeLine) uiviewTimeLine = *d.uiviewTimeLine;
-    uiviewWeatherLine = d.uiviewWeatherLine;
-    cwLine = d.cwLine;
+    showReport(*report);
     writeOutputs();
     return true;
+}
+
+void MetarSource::showReport(std::string_view report) {
+    const MetarLines lines = presenter().showMetar(
+        readMetar(report),
+        {pressureCorrection.value(), timeZoneChoice == 0, context_.loop.localNow(), context_.loop.utcOffsets()}, *this,
+        observationTime, dewPointCaption);
+    airportCode = lines.airportCode;
+    if (lines.uiviewTimeLine) uiviewTimeLine = *lines.uiviewTimeLine;
+    uiviewWeatherLine = lines.uiviewWeatherLine;
+    cwLine = lines.cwLine;
 }
 
 // The UI-View file, then the CW line, each in the program folder and in the shared data folder.

@@ -10,6 +10,7 @@
 // Threading: the loop's thread only.
 
 #include <string>
+#include <string_view>
 
 #include "net/internet_source.h"
 
@@ -45,6 +46,9 @@ public:
     void poll() override;
     void startAsChosen(bool keepHidden) override;
     void prepareToShow() override;
+    // One report line read and shown in the window (its record, captions
+    // and output lines); the poll does this with the report file's last line.
+    void showReport(std::string_view report);
 
     // The address pattern for airport codes, with "{ICAO}" where the code goes.
     std::string provider = kDefaultProvider;

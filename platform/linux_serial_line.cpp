@@ -1,12 +1,13 @@
 #include "platform/linux_serial_line.h"
 
-#include <fcntl.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+
+#include "platform/tty_device.h"
 
 namespace skycrier {
 namespace {
@@ -30,18 +31,9 @@ LinuxSerialLine::~LinuxSerialLine() { close(); }
 
 bool LinuxSerialLine::open(const std::string& devicePath, std::string& error) {
     close();
-    // Non-blocking: a port whose carrier is down must not hold the program in open().
-    const int fd = ::open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        error = portOpenFailure(devicePath, errno);
-        return false;
-    }
     termios settings{};
-    if (!::isatty(fd) || ::tcgetattr(fd, &settings) != 0) {
-        error = devicePath + ": not a serial port";
-        ::close(fd);
-        return false;
-    }
+    const int fd = openTtyDevice(devicePath, settings, error);
+    if (fd < 0) return false;
     // No other program may open the port while it keys our transmitter.
     ::ioctl(fd, TIOCEXCL);
     // Binary mode with no flow control of any kind; speed, size, parity and

@@ -1,9 +1,14 @@
 #pragma once
-// A serial device used only for its modem-control lines, set and read by
-// name: DTR and RTS are outputs (they key the transmitter), CTS, DSR and DCD
-// are inputs (they start or hold back a bulletin). No data is ever sent or
-// received. Loop thread only.
+// The serial devices: a line used only for its modem-control lines, set
+// and read by name (DTR and RTS are outputs that key the transmitter; CTS,
+// DSR and DCD are inputs that start or hold back a bulletin; no data is
+// sent or received; loop thread only), and a line used for its data (a
+// weather console's).
 
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -35,5 +40,37 @@ public:
     // The level of any line as the device reports it; nothing when it cannot be read.
     virtual std::optional<bool> readPin(SerialPin pin) = 0;
 };
+
+// What a read of a serial data line got before its time-out.
+struct SerialRead {
+    std::size_t received = 0;
+    // Not empty: the line hung up (an adapter pulled out), why; the device is closed.
+    std::string lostLine;
+};
+
+// A serial device used for its data (a weather console's line): raw bytes,
+// 8 data bits, no parity, one stop bit, modem lines ignored. Every wait is
+// bounded by its time-out, so a silent device never holds its caller for
+// longer; a line that hangs up fails at once and is closed. Only termios is
+// used, so a pseudo-terminal serves as well as a real port. One thread at a time.
+class SerialDataLine {
+public:
+    virtual ~SerialDataLine() = default;
+
+    // Opens the device at the baud rate; false and the reason when it cannot be had.
+    virtual bool open(const std::string& devicePath, int baudRate, std::string& error) = 0;
+    virtual void close() = 0;
+    virtual bool isOpen() const = 0;
+    // Writes every byte within the time-out; false and the reason otherwise.
+    virtual bool write(const std::uint8_t* bytes, std::size_t count, std::chrono::milliseconds timeout,
+                       std::string& error) = 0;
+    // Reads count bytes, or as many as come within the time-out.
+    virtual SerialRead read(std::uint8_t* bytes, std::size_t count, std::chrono::milliseconds timeout) = 0;
+    // Drops whatever waits to be sent or read.
+    virtual void flush() = 0;
+};
+
+// The machine's serial data line: a tty device.
+std::unique_ptr<SerialDataLine> makeSerialDataLine();
 
 }  // namespace skycrier

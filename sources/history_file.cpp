@@ -1,5 +1,7 @@
 #include "sources/history_file.h"
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "sources/derived_values.h"
@@ -31,6 +33,15 @@ std::string HistoryFile::records(std::int64_t first, std::int64_t count) {
     if (!file_.readAt(headerSize_ + static_cast<std::uint64_t>(first) * recordSize_, bytes.data(), bytes.size()))
         throw PollFailure("short read");
     return bytes;
+}
+
+std::int64_t recordBefore(std::int64_t b, double spanDays, double spacing) {
+    const double k = std::trunc(static_cast<double>(b) - spanDays / spacing);
+    return k < 1 ? 0 : static_cast<std::int64_t>(k);
+}
+
+std::string recordHourBefore(HistoryFile& file, std::int64_t b, double spacing) {
+    return file.record(std::max<std::int64_t>(recordBefore(b, 1.0 / 24, spacing), 1));
 }
 
 }  // namespace skycrier

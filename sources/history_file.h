@@ -39,4 +39,11 @@ private:
     std::int64_t count_ = 0;
 };
 
+// The record about spanDays before record b of evenly spaced records; 0 when
+// the file does not reach that far back (record 0 never counts).
+std::int64_t recordBefore(std::int64_t b, double spanDays, double spacing);
+
+// The record about an hour before record b of records `spacing` days apart (record 1 at the oldest).
+std::string recordHourBefore(HistoryFile& file, std::int64_t b, double spacing);
+
 }  // namespace skycrier

@@ -1,13 +1,6 @@
 #include "sources/history_source.h"
 
-#include <algorithm>
-#include <cmath>
 #include <exception>
-#include <filesystem>
-
-#include "base/felt_temperature.h"
-#include "platform/date_time.h"
-#include "sources/derived_values.h"
 
 namespace skycrier {
 
@@ -77,98 +70,6 @@ void HistorySource::setPath(const std::string& file) {
 void HistorySource::failPoll() {
     context_.beep();
     meteo.ErrorText = kErrorFile;
-}
-
-std::string HistorySource::shownDateTime(double dateTime) {
-    const std::string text = formatDateTime(dateTime);
-    const DateTimeFields f = decodeDateTime(dateTime);
-    const bool midnight = f.hour == 0 && f.minute == 0 && f.second == 0 && f.millisecond == 0;
-    return midnight ? text.substr(0, 10) : text;
-}
-
-bool HistorySource::showTemperature(MeteoField field, double value) {
-    const SpeechUnits& u = context_.units;
-    meteo.setValue(field, value);
-    CheckBox& box = checkBox(field);
-    box.red = !temperaturePlausible(value, u);
-    box.caption =
-        std::string(field == MeteoField::Tint ? "T-int" : "T-ext") + " (°" + u.TempText + ") = " + fixed(value, 1);
-    return !box.red;
-}
-
-bool HistorySource::showPressure(double patm) {
-    const SpeechUnits& u = context_.units;
-    meteo.Patm = patm;
-    pressureBox.red = !pressurePlausible(patm, u);
-    pressureBox.caption = "P-atm (" + u.PressText + ") = " + fixed(patm, u.pressureMetric() ? 1 : 2);
-    return !pressureBox.red;
-}
-
-void HistorySource::showTendency(double change) {
-    meteo.Tend = static_cast<std::int8_t>(tendencyClass(change, context_.TendencyThreshold, context_.units));
-    tendencyBox.caption = tendencyCaption(meteo.Tend);
-}
-
-void HistorySource::showSpacedTendency(std::int64_t b, double spacing,
-                                       const std::function<double(std::int64_t)>& pressureOf) {
-    if (spacing > 0)
-        showTendency(meteo.Patm - pressureOf(std::max<std::int64_t>(recordBefore(b, 1.0 / 24, spacing), 1)));
-    else
-        showTendency(0);
-}
-
-std::int64_t HistorySource::recordBefore(std::int64_t b, double spanDays, double spacing) {
-    const double k = std::trunc(static_cast<double>(b) - spanDays / spacing);
-    return k < 1 ? 0 : static_cast<std::int64_t>(k);
-}
-
-bool HistorySource::showWind(double vent) {
-    const SpeechUnits& u = context_.units;
-    meteo.Vent = vent;
-    windBox.red = !windPlausible(vent, u);
-    windBox.caption = "Viento (" + u.WindText + ") = " + fixed(vent, 0);
-    return !windBox.red;
-}
-
-void HistorySource::showDirection(int degrees) {
-    meteo.Dire = degrees;
-    directionBox.caption = "Dirección (°) = " + std::to_string(degrees);
-}
-
-void HistorySource::showHumidity(Caption& control, const char* label, double value) {
-    control.red = !humidityPlausible(value);
-    control.caption = std::string(label) + " (%) = " + fixed(value, 0);
-}
-
-void HistorySource::showRain(double pluie) {
-    const SpeechUnits& u = context_.units;
-    const std::string label = "Lluvia/24h (" + u.RainText + ") = ";
-    if (pluie >= 0) {
-        meteo.Pluie = pluie;
-        rainBox.caption = label + fixed(pluie, u.rainMetric() ? 1 : 2);
-    } else {
-        meteo.Pluie = -1;
-        rainBox.caption = label + "--";
-    }
-}
-
-void HistorySource::showFeltTemperature(bool computable, const char* computedLabel) {
-    const SpeechUnits& u = context_.units;
-    if (computable) {
-        meteo.TRes = feltTemperature(meteo.Text, meteo.Vent, u);
-        feltTemperatureBox.caption = std::string(computedLabel) + "(°" + u.TempText + ") = " + fixed(meteo.TRes, 1);
-    } else {
-        meteo.TRes = -200;
-        feltTemperatureBox.caption = "Sensación (°" + u.TempText + ") = --";
-    }
-}
-
-void HistorySource::showDewPoint() {
-    const std::string label = "Punto de rocio (°" + context_.units.TempText + ") = ";
-    if (outsideTemperatureBox.red)
-        dewPointCaption.caption = label + "--";
-    else
-        dewPointCaption.caption = label + fixed(dewPoint(meteo.Text, meteo.HumiExt, context_.units), 1);
 }
 
 void HistorySource::resetCaptionsInUnits(const char* rainEnd) {

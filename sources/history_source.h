@@ -4,8 +4,6 @@
 // line, the time of the data shown, the pressure correction and the
 // tendency threshold, and the poll cycle around the station's own reading.
 
-#include <cstdint>
-#include <functional>
 #include <string>
 
 #include "sources/source_window.h"
@@ -50,8 +48,8 @@ public:
     Caption dewPointCaption{"Punto de rocio (°C) ="};
 
 protected:
-    // Reads the station's file and fills the record and the captions; throws
-    // on any failure (values already written stay).
+    // Reads the station's file and has its reading shown; throws on any
+    // failure (values already shown stay).
     virtual void readStation(double correction) = 0;
     // The neutral captions a new file choice starts from.
     virtual void resetCaptions() = 0;
@@ -65,29 +63,6 @@ protected:
     void setPath(const std::string& path);
     void failPoll();
 
-    // Date and time as shown beside the data: "YYYY-MM-DD HH:MM:SS", or the
-    // date alone at exactly midnight, as the system's date-time text prints it.
-    static std::string shownDateTime(double dateTime);
-
-    // The values every history station shows the same way; each sets the
-    // field, its caption and its red mark, and returns whether it is plausible.
-    bool showTemperature(MeteoField field, double value);
-    bool showPressure(double patm);
-    void showTendency(double change);
-    // The tendency of a file of evenly spaced records: the newest pressure
-    // against that of the record about an hour older (record 1 at the oldest).
-    void showSpacedTendency(std::int64_t b, double spacing, const std::function<double(std::int64_t)>& pressureOf);
-    // The record about spanDays before record b of evenly spaced records; 0
-    // when the file does not reach that far back (record 0 never counts).
-    static std::int64_t recordBefore(std::int64_t b, double spanDays, double spacing);
-    bool showWind(double vent);
-    void showDirection(int degrees);
-    void showHumidity(Caption& control, const char* label, double value);
-    void showRain(double pluie);
-    // The felt temperature from Text and Vent when computable; the WS-23xx
-    // writes its computed caption without a blank before the parenthesis.
-    void showFeltTemperature(bool computable, const char* computedLabel);
-    void showDewPoint();
 };
 
 

@@ -9,13 +9,6 @@
 namespace skycrier {
 namespace {
 
-// Below -70 °C the console did not answer (the library's failure value is far below).
-constexpr double kLowestInsideTemperature = -70;
-constexpr double kHectopascalPerInchOfMercury = 1 / 0.02953;
-constexpr double kKilometresPerMile = 1.609344;
-// The library's direction keeps these bits.
-constexpr std::int32_t kDirectionMask = 0x8FFF;
-
 // The text between the caption's first "(" and the next ")" becomes unit.
 void replaceParenthesised(std::string& caption, const std::string& unit) {
     const auto open = caption.find('(');
@@ -50,7 +43,6 @@ const MonitorSource::Step MonitorSource::kSteps[6] = {
 };
 
 MonitorSource::MonitorSource(SourceContext& context) : SourceWindow(SourceKind::MON, context), tasks_(context.loop) {
-    windRing.fill(kEmptyRingSlot);
     meteo.Input = "0";
 }
 
@@ -92,71 +84,37 @@ void MonitorSource::readStep(std::size_t step) {
         tasks_.post([this] { failStation(); });
 }
 
-double MonitorSource::temperature(double fahrenheit) const {
-    return context_.units.TempFactor == 1 ? (fahrenheit - 32) * 5 / 9 : fahrenheit;
-}
-
 bool MonitorSource::takeInside(double fahrenheit) {
-    const SpeechUnits& u = context_.units;
-    meteo.Tint = temperature(fahrenheit);
-    if (meteo.Tint < kLowestInsideTemperature * u.TempFactor + u.TempOffset) {
+    if (!presenter().showMonitorInside(fahrenheit, *this)) {
         failStation();
         return false;
     }
     setConnected(true);
-    insideTemperatureBox.red = !temperaturePlausible(meteo.Tint, u);
-    insideTemperatureBox.caption = "T-int (°" + u.TempText + ")= " + fixed(meteo.Tint, 1);
     return true;
 }
 
 bool MonitorSource::takeOutside(double fahrenheit) {
-    const SpeechUnits& u = context_.units;
-    meteo.Text = temperature(fahrenheit);
-    outsideTemperatureBox.red = !temperaturePlausible(meteo.Text, u);
-    outsideTemperatureBox.caption = "T-ext (°" + u.TempText + ") = " + fixed(meteo.Text, 1);
+    presenter().showMonitorOutside(fahrenheit, *this);
     return true;
 }
 
 bool MonitorSource::takeBarometer(double inHg) {
-    const SpeechUnits& u = context_.units;
-    const bool metric = u.PressFactor == 1;
-    meteo.Patm = metric ? inHg * kHectopascalPerInchOfMercury : inHg;
-    pressureBox.red = !pressurePlausible(meteo.Patm, u);
-    pressureBox.caption = "P-atm (" + u.PressText + ") = " + fixed(meteo.Patm, metric ? 1 : 2);
+    presenter().showMonitorBarometer(inHg, *this);
     return true;
 }
 
 bool MonitorSource::takeTrend(double code) {
-    // The station's 8-bit code is kept as it came; only the three known ones have a caption.
-    const auto byte = static_cast<std::uint8_t>(code);
-    meteo.Tend = static_cast<std::int8_t>(byte);
-    if (byte <= 2) tendencyBox.caption = tendencyCaption(byte);
+    presenter().showMonitorTrend(code, *this);
     return true;
 }
 
 bool MonitorSource::takeWind(double mph) {
-    const SpeechUnits& u = context_.units;
-    meteo.Vent = u.WindFactor == 1 ? mph * kKilometresPerMile : mph;
-    // Winds kept in another unit would give a gust in the wrong one.
-    if (u.WindFactor != ringWindFactor_) {
-        for (double& slot : windRing)
-            if (slot >= 0) slot = slot / ringWindFactor_ * u.WindFactor;
-        ringWindFactor_ = u.WindFactor;
-    }
-    windBox.red = !windPlausible(meteo.Vent, u);
-    if (!windBox.red) {
-        windPosition = windPosition % static_cast<int>(windRing.size()) + 1;
-        windRing[static_cast<std::size_t>(windPosition - 1)] = meteo.Vent;
-    }
-    windBox.caption = "Viento (" + u.WindText + ") = " + fixed(meteo.Vent, 0);
-    meteo.Rafa = std::max(0.0, *std::max_element(windRing.begin(), windRing.end()));
-    gustBox.caption = "Ráfaga (" + u.WindText + ") = " + fixed(meteo.Rafa, 0);
+    presenter().showMonitorWind(mph, windRing_, *this);
     return true;
 }
 
 bool MonitorSource::takeDirection(double degrees) {
-    meteo.Dire = static_cast<std::int32_t>(degrees) & kDirectionMask;
-    directionBox.caption = "Dirección (°) = " + std::to_string(meteo.Dire);
+    presenter().showMonitorDirection(degrees, *this);
     return true;
 }
 

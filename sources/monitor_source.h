@@ -1,18 +1,18 @@
 #pragma once
 // Davis Weather Monitor II (MonitorSource, "Davis Monitor II"): a console read
-// live over a serial port. Every poll asks the station for six readings,
-// converts them into the speech units and keeps the gust as the highest wind
-// of the last ten valid polls. The readings are answered off the loop, one
-// after the other; the status line counts them down meanwhile.
+// live over a serial port. Every poll asks the station for six readings and
+// has each shown as it comes (see ReadingPresenter), with the gust the
+// highest wind of the last ten valid polls. The readings are answered off
+// the loop, one after the other; the status line counts them down meanwhile.
 //
 // Threading: the loop's thread only.
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "platform/task_scope.h"
+#include "sources/reading_presenter.h"
 #include "sources/source_window.h"
 
 namespace skycrier {
@@ -24,7 +24,6 @@ inline constexpr const char* kMonitorStationError = "Error: Weather Monitor";
 class MonitorSource final : public SourceWindow {
 public:
     static constexpr int kBaudRate = 2400;
-    static constexpr double kEmptyRingSlot = -10;
     static constexpr Millis kFirstPollMs = 1000;
 
     // The wind ring starts empty; no port is chosen yet.
@@ -80,9 +79,6 @@ public:
     std::string versionText = "DLL-Version: ";
     std::string statusText;
     CheckBox hourlyLogBox{{"Registro horario de datos meteorológicos."}};
-    // The last ten valid wind speeds and the slot written last (1..10, 0 before the first).
-    std::array<double, 10> windRing;
-    int windPosition = 0;
     // The source choice asked showPortList not to show the list.
     bool silentPortFill = false;
 
@@ -100,7 +96,6 @@ private:
     bool takeTrend(double code);
     bool takeWind(double mph);
     bool takeDirection(double degrees);
-    double temperature(double fahrenheit) const;
     void setConnected(bool connected, const std::string& failure = {});
     // The station did not answer: the poll ends, the timer keeps running.
     void failStation();
@@ -109,8 +104,7 @@ private:
     void forgetAnswers();
 
     std::string port_;
-    // The wind unit of the ring's values.
-    double ringWindFactor_ = 1;
+    WindRing windRing_;
     bool opening_ = false;
     bool polling_ = false;
     bool hideWhenConnected_ = false;

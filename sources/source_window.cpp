@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "sources/reading_presenter.h"
+
 namespace skycrier {
 
 bool fileExists(const std::string& path) {
@@ -11,6 +13,8 @@ bool fileExists(const std::string& path) {
 
 SourceWindow::SourceWindow(SourceKind kind, SourceContext& context)
     : pollTimer(context.loop, kInitialPollMs, [this] { poll(); }), context_(context), kind_(kind) {}
+
+ReadingPresenter SourceWindow::presenter() const { return {context_.units, context_.TendencyThreshold}; }
 
 void SourceWindow::refreshNow() {
     followPollPeriod();
@@ -31,11 +35,6 @@ void SourceWindow::close(const WindowGeometry& current) {
     geometry = current;
     context_.SourceWindowGeometry = current;
     visible = false;
-}
-
-void SourceWindow::previewKey(int& key) {
-    if (key == kKeyEscape) context_.escapeRequest();
-    key = 0;
 }
 
 const CheckBox& SourceWindow::checkBox(MeteoField field) const {

@@ -1,7 +1,7 @@
 #pragma once
 // What every source window holds and does, whatever its station: its record,
-// its poll timer and period, the boxes that choose what is spoken, its place
-// on the screen and its keys. A GUI window draws this model and forwards the
+// its poll timer and period, the boxes that choose what is spoken and its
+// place on the screen. A GUI window draws this model and forwards the
 // user's actions to its handlers; the rules live here.
 //
 // Threading: everything runs on the main loop.
@@ -17,7 +17,7 @@
 #include "platform/http_fetch.h"
 #include "platform/signal.h"
 #include "platform/timer.h"
-#include "platform/weather_monitor_link.h"
+#include "sources/weather_monitor_link.h"
 
 namespace skycrier {
 
@@ -56,9 +56,6 @@ struct WindowGeometry {
 
 // The path names a regular file (a directory or nothing at all does not count).
 bool fileExists(const std::string& path);
-
-// Key code of Escape as the windows report it.
-inline constexpr int kKeyEscape = 27;
 
 // What the source windows share with each other and with the program around them.
 struct SourceContext {
@@ -99,6 +96,8 @@ struct SourceContext {
     std::function<std::string()> mainWindowTime = [] { return std::string(); };
 };
 
+class ReadingPresenter;
+
 class SourceWindow {
 public:
     static constexpr Millis kInitialPollMs = 60'000;
@@ -131,8 +130,8 @@ public:
     virtual void prepareToShow();
     // The user closed the window: its place and size become the shared geometry.
     void close(const WindowGeometry& current);
-    // The window previews every key and consumes it; Escape asks to end the bulletin.
-    void previewKey(int& key);
+    // Escape in the window: the bulletin on the air is asked to end.
+    void askToEndBulletin() { context_.escapeRequest(); }
 
     // The box that enables a field for speaking; the rain box also enables METAR's present weather.
     CheckBox& checkBox(MeteoField field);
@@ -161,6 +160,9 @@ public:
     Signal<bool> pollFinished;
 
 protected:
+    // What shows this source's readings, in the units and with the tendency threshold now in force.
+    ReadingPresenter presenter() const;
+
     SourceContext& context_;
 
 private:

@@ -1,7 +1,7 @@
 #pragma once
-// La Crosse WS-2800 / 3610: the history.dat file of 56-byte records its PC
-// software appends to. The twin of the WS-23xx source, with a gust of its
-// own, rain per record summed over a day, and absolute or relative pressure.
+// La Crosse WS-2800 / 3610: the window of the history.dat file its PC
+// software appends to (see ws28_reader.h), polled on its timer, with the
+// choice of absolute or relative pressure.
 
 #include "sources/history_source.h"
 
@@ -9,8 +9,6 @@ namespace skycrier {
 
 class Ws28Source final : public HistorySource {
 public:
-    static constexpr std::size_t kRecordSize = 56;
-
     explicit Ws28Source(SourceContext& context);
 
     bool absolutePressure() const { return absolute_; }
@@ -30,10 +28,6 @@ protected:
     void resetCaptions() override;
 
 private:
-    // Rain of the records within one day of record b, walking back from it
-    // through at most the 1 440 records a day of one-minute logging holds.
-    double dayRain(class HistoryFile& file, std::int64_t b, double tb, double newestRain);
-
     bool absolute_ = true;
 };
 

@@ -83,8 +83,7 @@ TEST(Announcer, SourcesKnowWhenABulletinIsOnTheAirAndEscapeEndsIt) {
     r.a.requestBulletin(BulletinTrigger::Button);
     r.loop.advance(500);
     EXPECT_TRUE(onAir());
-    int key = kKeyEscape;
-    r.a.sources().ws23Source.previewKey(key);
+    r.a.sources().ws23Source.askToEndBulletin();
     r.loop.advanceUntil([&] { return r.recorder.finished(); }, 60'000);
     EXPECT_EQ(r.recorder.lines,
               (test::Trace{"key DTR", "key RTS", "wait 300", "play son_mon", "unkey DTR", "unkey RTS", "done"}));

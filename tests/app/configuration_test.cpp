@@ -140,7 +140,7 @@ protected:
     }
 
     VirtualLoop loop{encodeDateTime(2026, 3, 10, 12, 0)};
-    StationSources stations{loop, units};
+    SourceModels stations{loop, units};
     test::TempDir dir;
 };
 
@@ -228,7 +228,7 @@ TEST_F(SourceConfigurationTest, TheWeatherMonitorPortIsReadAndWrittenBack) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value);
-        StationSources fresh{loop, units};
+        SourceModels fresh{loop, units};
         ConfigTargets targets{bulletin, lines, units, port, &fresh};
         const LoadOutcome loaded = loadConfiguration(std::string("METCOMM=") + c.value + "\n", targets);
         EXPECT_EQ(fresh.monitorSource.port(), c.port);

@@ -73,14 +73,14 @@ struct HistoryWindowRig {
     }
 
     test::GuiRig r;
-    StationSources& s = r.a.sources();
+    SourceModels& s = r.a.sources();
     gui::Desktop desktop = gui::Desktop::toStream(std::cerr);
     std::optional<std::string> answer;
     std::string asked;
     std::unique_ptr<gui::HistorySourceWindow> window;
 };
 
-HistorySource& modelOf(StationSources& s, SourceKind kind) {
+HistorySource& modelOf(SourceModels& s, SourceKind kind) {
     if (kind == SourceKind::W23) return s.ws23Source;
     if (kind == SourceKind::W28) return s.ws28Source;
     return s.pro2Source;

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "net/aprs_decoder.h"
 #include "platform/date_time.h"
+#include "support/report_window.h"
 
 namespace skycrier {
 namespace {
@@ -64,11 +64,10 @@ TEST(AprsCut, TakesTheNewestRawPacket) {
     ASSERT_EQ(cut.status, 0);
     EXPECT_EQ(cut.line, "2024-01-15 12:34:56 UTC: OH2ABC&gt;APRS,TCPIP*:_01151234c220s004g005t077h50b09900");
     // The saved line decodes as a one-line packet.
-    const SpeechUnits units;
-    const auto d = decodeAprs(cut.line, {.units = units});
-    ASSERT_TRUE(d);
-    EXPECT_EQ(d->ObservedAt, encodeDateTime(2024, 1, 15, 12, 34, 56));
-    EXPECT_EQ(d->humidityBox.caption, "Humidad (%) = 50");
+    test::ReportWindow<AprsSource> aprs({}, 0, 0);
+    ASSERT_TRUE(aprs.window.showReport(cut.line, std::nullopt));
+    EXPECT_EQ(aprs.window.meteo.ObservedAt, encodeDateTime(2024, 1, 15, 12, 34, 56));
+    EXPECT_EQ(aprs.window.humidityBox.caption, "Humidad (%) = 50");
 
     EXPECT_EQ(cutAprsFromHtml("").status, 5);
     EXPECT_EQ(cutAprsFromHtml("<p>Please log in</p>\n").status, 6);

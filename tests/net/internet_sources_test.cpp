@@ -5,7 +5,7 @@
 
 #include <fstream>
 
-#include "net/station_sources.h"
+#include "app/source_models.h"
 #include "platform/date_time.h"
 #include "platform/virtual_loop.h"
 #include "support/fake_fetcher.h"
@@ -39,7 +39,7 @@ struct Rig {
 
     VirtualLoop loop{encodeDateTime(2026, 3, 10, 13, 0, 0)};
     SpeechUnits units;
-    StationSources s{loop, units};
+    SourceModels s{loop, units};
     test::FakeFetcher web{loop};
     test::TempDir dir;
     std::vector<std::string> errors;

@@ -10,7 +10,7 @@
 
 #include "platform/date_time.h"
 #include "platform/virtual_loop.h"
-#include "net/station_sources.h"
+#include "app/source_models.h"
 #include "support/station_files.h"
 #include "support/temp_dir.h"
 
@@ -58,7 +58,7 @@ struct Poller {
 
     VirtualLoop loop{encodeDateTime(2026, 3, 10, 12, 0, 0)};
     SpeechUnits units;
-    StationSources stations{loop, units};
+    SourceModels stations{loop, units};
     test::TempDir dir;
     int beeps = 0;
 };

@@ -4,7 +4,7 @@
 
 #include "base/weather_sources.h"
 #include "sources/source_fixture.h"
-#include "platform/threaded_weather_monitor.h"
+#include "sources/threaded_weather_monitor.h"
 #include "support/fake_weather_monitor.h"
 #include "support/wm2_simulator_process.h"
 

@@ -153,13 +153,8 @@ TEST_F(SourceChoiceTest, WindowsShareOnePlaceAndHandEscapeToTheBulletin) {
     EXPECT_EQ(stations.pro2Source.geometry.top, 50);
     EXPECT_EQ(stations.pro2Source.geometry.height, 290);
 
-    int key = 65;
-    w28.previewKey(key);
-    EXPECT_EQ(key, 0);
     EXPECT_EQ(escapes, 0);
-    key = kKeyEscape;
-    stations.monitorSource.previewKey(key);
-    EXPECT_EQ(key, 0);
+    stations.monitorSource.askToEndBulletin();
     EXPECT_EQ(escapes, 1);
 }
 

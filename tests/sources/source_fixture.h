@@ -9,7 +9,7 @@
 
 #include "platform/date_time.h"
 #include "platform/virtual_loop.h"
-#include "net/station_sources.h"
+#include "app/source_models.h"
 #include "support/station_files.h"
 #include "support/temp_dir.h"
 
@@ -36,7 +36,7 @@ protected:
     TempDir dir;
     VirtualLoop loop{encodeDateTime(2026, 3, 10, 12, 0, 0)};
     SpeechUnits units;
-    StationSources stations{loop, units};
+    SourceModels stations{loop, units};
     int beeps = 0;
     int escapes = 0;
     bool reduced = false;

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/task_scope.h"
-#include "platform/weather_monitor_link.h"
+#include "sources/weather_monitor_link.h"
 
 namespace skycrier::test {
 

@@ -12,4 +12,12 @@ inline SpeechUnits unitsOf(bool celsius, bool kmh) {
     return u;
 }
 
+// Every quantity in imperial units.
+inline SpeechUnits imperialUnits() {
+    SpeechUnits u = unitsOf(false, false);
+    u.setPressureMetric(false);
+    u.setRainMetric(false);
+    return u;
+}
+
 }  // namespace skycrier::test

@@ -1,15 +1,18 @@
 #pragma once
-// A Davis Weather Monitor II console on a serial line (2400 8N1): the station
-// readings the Weather Monitor source asks for, in the console's own units.
-// Each reading asks for one fresh LOOP packet; a lost or corrupt packet is
-// asked for once more after a flush, then the reading fails with its failure
-// value. No call waits more than about two seconds per attempt, and a line
-// that hangs up (unplugged adapter) fails at once. Only termios is used, no
-// modem-line requests, so a pseudo-terminal serves as well as a real port.
+// A Davis Weather Monitor II console on a serial data line (2400 8N1): the
+// station readings the Weather Monitor source asks for, in the console's
+// own units. Each reading asks for one fresh LOOP packet; a lost or corrupt
+// packet is asked for once more after a flush, then the reading fails with
+// its failure value. No call waits more than about two seconds per attempt,
+// and a line that hangs up (unplugged adapter) fails at once.
+//
+// Threading: one thread at a time (the console's worker, see ThreadedWeatherMonitor).
 
 #include <cstdint>
 #include <optional>
 #include <string>
+
+#include "platform/serial_line.h"
 
 namespace skycrier {
 
@@ -24,7 +27,8 @@ public:
     static constexpr std::uint8_t kNoTrend = 0xFF;
     static constexpr int kNoDirection = -1;
 
-    WeatherMonitorStation() = default;
+    // The line outlives the station.
+    explicit WeatherMonitorStation(SerialDataLine& line) : line_(line) {}
     ~WeatherMonitorStation() { closeCommPort(); }
     WeatherMonitorStation(const WeatherMonitorStation&) = delete;
     WeatherMonitorStation& operator=(const WeatherMonitorStation&) = delete;
@@ -33,9 +37,9 @@ public:
     // reads the calibration words, which proves the station answers.
     // 1 = opened and reachable; anything else is a failure (port closed again).
     int openCommPort(const std::string& devicePath, int baudRate);
-    void closeCommPort();
+    void closeCommPort() { line_.close(); }
     // A port is open; a lost line closes it.
-    bool isOpen() const { return fd_ >= 0; }
+    bool isOpen() const { return line_.isOpen(); }
     static double getDllVersion() { return kVersion; }
 
     double getInsideTemp();   // °F
@@ -61,8 +65,8 @@ private:
     template <typename Attempt>
     auto retriedOnce(Attempt attempt) {
         auto result = attempt();
-        if (result || fd_ < 0) return result;
-        flush();
+        if (result || !line_.isOpen()) return result;
+        line_.flush();
         return attempt();
     }
     std::optional<Loop> readLoop();
@@ -71,10 +75,9 @@ private:
     std::optional<unsigned> tryWord(std::uint8_t nibblesAndBank, std::uint8_t address);
     bool send(const std::uint8_t* bytes, std::size_t count);
     bool receive(std::uint8_t* bytes, std::size_t count);
-    void flush();
     bool fail(const std::string& why);
 
-    int fd_ = -1;
+    SerialDataLine& line_;
     std::int16_t insideOffset_ = 0;
     std::int16_t outsideOffset_ = 0;
     std::int16_t barometerOffset_ = 0;

@@ -1,17 +1,9 @@
-#include "platform/weather_monitor_station.h"
-
-#include <fcntl.h>
-#include <poll.h>
-#include <termios.h>
-#include <unistd.h>
+#include "sources/weather_monitor_station.h"
 
 #include <array>
-#include <cerrno>
 #include <chrono>
-#include <cstring>
 
 #include "platform/crc16_xmodem.h"
-#include "platform/serial_line.h"
 
 namespace skycrier {
 namespace {
@@ -44,28 +36,11 @@ int WeatherMonitorStation::openCommPort(const std::string& devicePath, int baudR
         fail("unsupported baud rate " + std::to_string(baudRate));
         return 0;
     }
-    // Non-blocking: every wait below is a poll with a time-out.
-    fd_ = ::open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd_ < 0) {
-        fail(portOpenFailure(devicePath, errno));
+    if (std::string why; !line_.open(devicePath, baudRate, why)) {
+        fail(why);
         return 0;
     }
-    termios settings{};
-    if (!::isatty(fd_) || ::tcgetattr(fd_, &settings) != 0) {
-        fail(devicePath + ": not a serial port");
-        closeCommPort();
-        return 0;
-    }
-    ::cfmakeraw(&settings);
-    settings.c_cflag = (settings.c_cflag & ~(CSTOPB | PARENB | CSIZE | CRTSCTS)) | CS8 | CLOCAL | CREAD;
-    ::cfsetispeed(&settings, B2400);
-    ::cfsetospeed(&settings, B2400);
-    if (::tcsetattr(fd_, TCSANOW, &settings) != 0) {
-        fail(devicePath + ": " + std::strerror(errno));
-        closeCommPort();
-        return 0;
-    }
-    flush();
+    line_.flush();
     const auto inside = readWord(kFourNibblesBank1, kInsideOffsetAddress);
     const auto outside = inside ? readWord(kFourNibblesBank1, kOutsideOffsetAddress) : std::nullopt;
     const auto barometer = outside ? readWord(kFourNibblesBank1, kBarometerOffsetAddress) : std::nullopt;
@@ -79,10 +54,6 @@ int WeatherMonitorStation::openCommPort(const std::string& devicePath, int baudR
     return 1;
 }
 
-void WeatherMonitorStation::closeCommPort() {
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = -1;
-}
 
 double WeatherMonitorStation::getInsideTemp() {
     const auto loop = readLoop();
@@ -167,56 +138,16 @@ std::optional<unsigned> WeatherMonitorStation::tryWord(std::uint8_t nibblesAndBa
 }
 
 bool WeatherMonitorStation::send(const std::uint8_t* bytes, std::size_t count) {
-    if (fd_ < 0) return fail("port not open");
-    const auto deadline = std::chrono::steady_clock::now() + kReplyTimeout;
-    while (count > 0) {
-        const ssize_t written = ::write(fd_, bytes, count);
-        if (written > 0) {
-            bytes += written;
-            count -= static_cast<std::size_t>(written);
-            continue;
-        }
-        if (written < 0 && errno == EINTR) continue;
-        if (written < 0 && errno != EAGAIN) {
-            fail(std::string("line lost: ") + std::strerror(errno));
-            closeCommPort();
-            return false;
-        }
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-        pollfd watch{fd_, POLLOUT, 0};
-        if (left.count() <= 0 || ::poll(&watch, 1, static_cast<int>(left.count())) == 0) return fail("write timed out");
-    }
-    return true;
+    if (!line_.isOpen()) return fail("port not open");
+    std::string why;
+    return line_.write(bytes, count, kReplyTimeout, why) || fail(why);
 }
 
 bool WeatherMonitorStation::receive(std::uint8_t* bytes, std::size_t count) {
-    const auto deadline = std::chrono::steady_clock::now() + kReplyTimeout;
-    std::size_t got = 0;
-    while (got < count) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-        if (left.count() <= 0) return fail(got == 0 ? "station silent" : "short reply");
-        pollfd watch{fd_, POLLIN, 0};
-        const int ready = ::poll(&watch, 1, static_cast<int>(left.count()));
-        if (ready < 0 && errno == EINTR) continue;
-        if (ready == 0) continue;
-        const bool hungUp = ready > 0 && !(watch.revents & POLLIN);
-        const ssize_t n = ready < 0 || hungUp ? -1 : ::read(fd_, bytes + got, count - got);
-        if (hungUp) errno = ENXIO;
-        if (n > 0) {
-            got += static_cast<std::size_t>(n);
-            continue;
-        }
-        if (n < 0 && (errno == EAGAIN || errno == EINTR)) continue;
-        // A hang-up (EIO, ENXIO, end of file) will not heal: drop the port.
-        fail(n == 0 ? std::string("line lost") : std::string("line lost: ") + std::strerror(errno));
-        closeCommPort();
-        return false;
-    }
+    const SerialRead got = line_.read(bytes, count, kReplyTimeout);
+    if (!got.lostLine.empty()) return fail(got.lostLine);
+    if (got.received < count) return fail(got.received == 0 ? "station silent" : "short reply");
     return true;
-}
-
-void WeatherMonitorStation::flush() {
-    if (fd_ >= 0) ::tcflush(fd_, TCIOFLUSH);
 }
 
 bool WeatherMonitorStation::fail(const std::string& why) {

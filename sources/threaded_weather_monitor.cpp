@@ -1,8 +1,9 @@
-#include "platform/threaded_weather_monitor.h"
+#include "sources/threaded_weather_monitor.h"
 
 namespace skycrier {
 
-ThreadedWeatherMonitor::ThreadedWeatherMonitor(EventLoop& loop) : tasks_(loop) {}
+ThreadedWeatherMonitor::ThreadedWeatherMonitor(EventLoop& loop, std::unique_ptr<SerialDataLine> line)
+    : tasks_(loop), line_(std::move(line)) {}
 
 ThreadedWeatherMonitor::~ThreadedWeatherMonitor() {
     worker_.finish();

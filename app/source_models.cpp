@@ -1,8 +1,8 @@
-#include "net/station_sources.h"
+#include "app/source_models.h"
 
 namespace skycrier {
 
-StationSources::StationSources(EventLoop& loop, SpeechUnits& units)
+SourceModels::SourceModels(EventLoop& loop, SpeechUnits& units)
     : context(loop, units),
       sourceChoice(context,
                      {&monitorSource, &ws23Source, &ws28Source, &aprsSource, &pro2Source, &metarSource}),

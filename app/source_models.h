@@ -1,6 +1,7 @@
 #pragma once
-// Every weather source of the program and the windows that choose among
-// them, built once and living as long as the program. The announcer reads
+// The models of every weather source of the program (the station sources
+// and the internet ones) and of the windows that choose among them and
+// their units, built once and living as long as the program. The announcer reads
 // the weather through `weatherSources()`; the configuration loader and the
 // GUI drive the windows' handlers.
 
@@ -15,12 +16,12 @@
 
 namespace skycrier {
 
-class StationSources {
+class SourceModels {
 public:
     // The units are the program's one SpeechUnits record, shared with the announcer.
-    StationSources(EventLoop& loop, SpeechUnits& units);
-    StationSources(const StationSources&) = delete;
-    StationSources& operator=(const StationSources&) = delete;
+    SourceModels(EventLoop& loop, SpeechUnits& units);
+    SourceModels(const SourceModels&) = delete;
+    SourceModels& operator=(const SourceModels&) = delete;
 
     WeatherSources& weatherSources() { return sourceChoice; }
 

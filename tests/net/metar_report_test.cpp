@@ -1,36 +1,54 @@
-#include "net/metar_decoder.h"
+// METAR reports read and shown in a METAR window: captions, record values
+// and the lines written for other programs.
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 #include "base/meteo_data.h"
-#include "net/aprs_decoder.h"
+#include "net/metar_reader.h"
 #include "platform/date_time.h"
+#include "support/report_window.h"
+#include "support/units_of.h"
 
 namespace skycrier {
 namespace {
-
-SpeechUnits imperial() {
-    SpeechUnits u;
-    u.setTemperatureMetric(false);
-    u.setPressureMetric(false);
-    u.setWindMetric(false);
-    u.setRainMetric(false);
-    return u;
-}
 
 // Read at 12:00 local time on 10 March 2026, one hour ahead of UTC.
 const double kNow = encodeDateTime(2026, 3, 10, 12, 0);
 constexpr int kCet = 60;
 
-MetarDecode decode(std::string_view report, const SpeechUnits& units = {}, int correction = 0) {
-    return decodeMetar(report,
-                       {.units = units, .pressureCorrection = correction, .localNow = kNow, .zone = kCet});
+using MetarShown = std::unique_ptr<test::ReportWindow<MetarSource>>;
+
+// How the window reads a report.
+struct MetarReadingOf {
+    SpeechUnits units = {};
+    int pressureCorrection = 0;
+    bool universalTime = false;
+    double localNow = 0;
+    int zone = 0;
+    // The weather caption the window shows before the report; empty: its own.
+    const char* weatherCaption = "";
+};
+
+MetarShown decodeMetar(std::string_view report, const MetarReadingOf& how) {
+    auto shown = std::make_unique<test::ReportWindow<MetarSource>>(how.units, how.localNow, how.zone);
+    MetarSource& w = shown->window;
+    w.pressureCorrection.setValue(how.pressureCorrection);
+    if (how.universalTime) w.timeZoneChoice = 0;
+    if (*how.weatherCaption) w.rainBox.caption = how.weatherCaption;
+    w.showReport(report);
+    return shown;
+}
+
+MetarShown decode(std::string_view report, const SpeechUnits& units = {}, int correction = 0) {
+    return decodeMetar(report, {.units = units, .pressureCorrection = correction, .localNow = kNow, .zone = kCet});
 }
 
 TEST(MetarDecode, PlainReportFillsEveryItemAndBothOutputLines) {
-    const MetarDecode d = decode("LFPG 101130Z 27010KT 9999 FEW030 12/08 Q1013");
+    const auto dShown = decode("LFPG 101130Z 27010KT 9999 FEW030 12/08 Q1013");
+    const MetarSource& d = dShown->window;
     EXPECT_EQ(d.airportCode, "Código aeropuerto= LFPG");
     EXPECT_EQ(d.outsideTemperatureBox.caption, "T-ext (°C) = 12.0");
     EXPECT_EQ(d.pressureBox.caption, "P-atm (hPa) = 1013.0");
@@ -41,14 +59,13 @@ TEST(MetarDecode, PlainReportFillsEveryItemAndBothOutputLines) {
     EXPECT_EQ(d.dewPointCaption.caption, "Punto de rocio (°C) = 8.0");
     EXPECT_EQ(d.rainBox.caption, "Precipitación = --");
     EXPECT_EQ(d.humidityBox.caption, "Humidad (%) = 77");
-    EXPECT_DOUBLE_EQ(d.Vent, 18.52);
-    EXPECT_EQ(d.Dire, 270);
-    EXPECT_EQ(d.HumiExt, 77);
+    EXPECT_DOUBLE_EQ(d.meteo.Vent, 18.52);
+    EXPECT_EQ(d.meteo.Dire, 270);
+    EXPECT_EQ(d.meteo.HumiExt, 77);
     EXPECT_EQ(d.uiviewWeatherLine, "270/012g...t054r000p...P...h77b10130");
     EXPECT_EQ(d.cwLine, " TEMP 12C = QNH 1013hPa = WS 19kmh = WCT 10C = HUM 77 ");
-    ASSERT_TRUE(d.ObservedAt);
-    EXPECT_DOUBLE_EQ(*d.ObservedAt, encodeDateTime(2026, 3, 10, 12, 30));
-    EXPECT_EQ(d.observationTime, "2026-03-10  12:30:00");
+    EXPECT_DOUBLE_EQ(d.meteo.ObservedAt, encodeDateTime(2026, 3, 10, 12, 30));
+    EXPECT_EQ(d.observationTime.caption, "2026-03-10  12:30:00");
     EXPECT_EQ(d.uiviewTimeLine, "Mar 10 2026 12:30");
 }
 
@@ -68,14 +85,15 @@ TEST(MetarDecode, WindGroupsInEachUnit) {
         {"270999999KT", "270", "1852000", "--", "270/1150778"},
     };
     for (const auto& c : cases) {
-        const MetarDecode d = decode(std::string("EDDF 101120Z ") + c.group + " 12/08 Q1013");
+        const auto dShown = decode(std::string("EDDF 101120Z ") + c.group + " 12/08 Q1013");
+        const MetarSource& d = dShown->window;
         EXPECT_EQ(d.directionBox.caption, std::string("Dirección (°) = ") + c.direction) << c.group;
         EXPECT_EQ(d.windBox.caption, std::string("Viento (km/h) = ") + c.wind) << c.group;
         EXPECT_EQ(d.gustBox.caption, std::string("Ráfaga (km/h) = ") + c.gust) << c.group;
         EXPECT_EQ(d.uiviewWeatherLine.substr(0, 11), c.lineStart) << c.group;
     }
-    EXPECT_EQ(decode("EDDF 101120Z VRB03KT").Dire, kVariableDirection);
-    EXPECT_DOUBLE_EQ(decode("EDDF 101120Z 27015G25KT").Vent, 15 * 1.852);
+    EXPECT_EQ(decode("EDDF 101120Z VRB03KT")->window.meteo.Dire, kVariableDirection);
+    EXPECT_DOUBLE_EQ(decode("EDDF 101120Z 27015G25KT")->window.meteo.Vent, 15 * 1.852);
 }
 
 TEST(MetarDecode, TemperatureGroups) {
@@ -102,17 +120,19 @@ TEST(MetarDecode, TemperatureGroups) {
         {"KSFO 101156Z 28006KT 15/16SM BR OVC002 11/10 A3001 RMK AO2", "11.0", "10.0", "94", "t052"},
     };
     for (const auto& c : cases) {
-        const MetarDecode d = decode(c.report);
+        const auto dShown = decode(c.report);
+        const MetarSource& d = dShown->window;
         EXPECT_EQ(d.outsideTemperatureBox.caption, std::string("T-ext (°C) = ") + c.temperature) << c.report;
         EXPECT_EQ(d.dewPointCaption.caption, std::string("Punto de rocio (°C) = ") + c.dewPoint) << c.report;
         EXPECT_EQ(d.humidityBox.caption, std::string("Humidad (%) = ") + c.humidity) << c.report;
         EXPECT_NE(d.uiviewWeatherLine.find(c.lineField), std::string::npos) << c.report << " " << d.uiviewWeatherLine;
     }
-    const MetarDecode none = decode("EDDF 101120Z 27010KT 12/// Q1013");
-    EXPECT_EQ(none.Text, -200.0);
-    EXPECT_EQ(none.TRes, -200.0);
+    const auto noneShown = decode("EDDF 101120Z 27010KT 12/// Q1013");
+    const MetarSource& none = noneShown->window;
+    EXPECT_EQ(none.meteo.Text, -200.0);
+    EXPECT_EQ(none.meteo.TRes, -200.0);
     EXPECT_EQ(none.feltTemperatureBox.caption, "Sensación (°C) = --");
-    EXPECT_EQ(none.HumiExt, -1);
+    EXPECT_EQ(none.meteo.HumiExt, -1);
 }
 
 TEST(MetarDecode, PressureGroupsAndCorrection) {
@@ -126,24 +146,25 @@ TEST(MetarDecode, PressureGroupsAndCorrection) {
         {.group = "Q1013", .correction = 0, .caption = "P-atm (hPa) = 1013.0", .patm = 1013},
         {.group = "A2992", .correction = 0, .caption = "P-atm (hPa) = 1013.2", .patm = 2992 * 0.338639},
         {.group = "Q1013", .correction = 2, .caption = "P-atm (hPa) = 1015.0", .patm = 1015},
-        {.group = "Q1013", .units = imperial(), .correction = 0, .caption = "P-atm (inHg) = 29.91",
+        {.group = "Q1013", .units = test::imperialUnits(), .correction = 0, .caption = "P-atm (inHg) = 29.91",
          .patm = 1013 * 0.02953},
-        {.group = "Q1013", .units = imperial(), .correction = 2, .caption = "P-atm (inHg) = 29.93",
+        {.group = "Q1013", .units = test::imperialUnits(), .correction = 2, .caption = "P-atm (inHg) = 29.93",
          .patm = 0.02 + 1013 * 0.02953},
-        {.group = "A2992", .units = imperial(), .correction = 0, .caption = "P-atm (inHg) = 29.92",
+        {.group = "A2992", .units = test::imperialUnits(), .correction = 0, .caption = "P-atm (inHg) = 29.92",
          .patm = 2992 * 0.338639 * 0.02953},
     };
     for (const auto& c : cases) {
-        const MetarDecode d = decode(std::string("EDDF 101120Z 27010KT 12/08 ") + c.group, c.units, c.correction);
+        const auto dShown = decode(std::string("EDDF 101120Z 27010KT 12/08 ") + c.group, c.units, c.correction);
+        const MetarSource& d = dShown->window;
         EXPECT_EQ(d.pressureBox.caption, c.caption) << c.group;
-        EXPECT_DOUBLE_EQ(d.Patm, c.patm) << c.group;
+        EXPECT_DOUBLE_EQ(d.meteo.Patm, c.patm) << c.group;
         EXPECT_TRUE(d.uiviewWeatherLine.ends_with("b10130")) << d.uiviewWeatherLine;
         EXPECT_NE(d.cwLine.find(" = QNH 1013hPa"), std::string::npos) << d.cwLine;
     }
     // A malformed group is passed over; a missing one leaves 900 hPa.
-    EXPECT_EQ(decode("EDDF 101120Z Q10X3 A2992").pressureBox.caption, "P-atm (hPa) = 1013.2");
-    EXPECT_EQ(decode("EDDF 101120Z 27010KT").Patm, 900);
-    EXPECT_DOUBLE_EQ(decode("EDDF 101120Z 27010KT", imperial()).Patm, 900 * 0.02953);
+    EXPECT_EQ(decode("EDDF 101120Z Q10X3 A2992")->window.pressureBox.caption, "P-atm (hPa) = 1013.2");
+    EXPECT_EQ(decode("EDDF 101120Z 27010KT")->window.meteo.Patm, 900);
+    EXPECT_DOUBLE_EQ(decode("EDDF 101120Z 27010KT", test::imperialUnits())->window.meteo.Patm, 900 * 0.02953);
 }
 
 TEST(MetarDecode, PresentWeather) {
@@ -172,22 +193,22 @@ TEST(MetarDecode, PresentWeather) {
     };
     for (const auto& c : cases) {
         const std::string report = std::string("EDDF 101120Z 27010KT 9999 ") + c.group + " 12/08 Q1013";
-        const MetarDecode d =
-            decodeMetar(report, {.units = {}, .localNow = kNow, .previousWeatherCaption = "Lluvia ligera"});
+        const auto dShown = decodeMetar(report, {.units = {}, .localNow = kNow, .weatherCaption = "Lluvia ligera"});
+        const MetarSource& d = dShown->window;
         EXPECT_EQ(d.rainBox.caption, c.caption) << c.group;
-        EXPECT_EQ(d.Phenomena, c.bits) << c.group;
+        EXPECT_EQ(d.meteo.Phenomena, c.bits) << c.group;
         EXPECT_NE(d.uiviewWeatherLine.find(std::string(c.rain) + "p...P..."), std::string::npos) << c.group;
     }
 }
 
 TEST(MetarDecode, FeltTemperatureNeedsWindAndTemperature) {
-    EXPECT_EQ(decode("EDDF 101120Z 02002KT 30/10 Q1013").feltTemperatureBox.caption, "Sensación (°C) = --");
-    EXPECT_EQ(decode("EDDF 101120Z 02004KMH 30/10 Q1013").feltTemperatureBox.caption, "Sensación (°C) = --");
+    EXPECT_EQ(decode("EDDF 101120Z 02002KT 30/10 Q1013")->window.feltTemperatureBox.caption, "Sensación (°C) = --");
+    EXPECT_EQ(decode("EDDF 101120Z 02004KMH 30/10 Q1013")->window.feltTemperatureBox.caption, "Sensación (°C) = --");
     // No upper limit: a hot day still gets one, never above the air temperature.
-    EXPECT_EQ(decode("EDDF 101120Z 02005KMH 35/10 Q1013").feltTemperatureBox.caption, "Sensación (°C) = 35.0");
+    EXPECT_EQ(decode("EDDF 101120Z 02005KMH 35/10 Q1013")->window.feltTemperatureBox.caption, "Sensación (°C) = 35.0");
     // 2 kt is 2.3 mph, below 5 km/h in mph; 3 kt (3.5 mph) is not.
-    EXPECT_EQ(decode("EDDF 101120Z 02002KT 30/10", imperial()).feltTemperatureBox.caption, "Sensación (°F) = --");
-    EXPECT_NE(decode("EDDF 101120Z 02003KT 30/10", imperial()).feltTemperatureBox.caption, "Sensación (°F) = --");
+    EXPECT_EQ(decode("EDDF 101120Z 02002KT 30/10", test::imperialUnits())->window.feltTemperatureBox.caption, "Sensación (°F) = --");
+    EXPECT_NE(decode("EDDF 101120Z 02003KT 30/10", test::imperialUnits())->window.feltTemperatureBox.caption, "Sensación (°F) = --");
 }
 
 TEST(InternetSources, FeltTemperatureIsTheSameForEveryChoiceOfWindUnit) {
@@ -207,16 +228,17 @@ TEST(InternetSources, FeltTemperatureIsTheSameForEveryChoiceOfWindUnit) {
         SpeechUnits u;
         u.setTemperatureMetric(c.celsius);
         u.setWindMetric(c.kmh);
-        EXPECT_EQ(decode("EDDF 101120Z 02020KMH 08/02 Q1013", u).feltTemperatureBox.caption, c.metar);
-        const auto aprs = decodeAprs("020/020t008h50b10130",
-                                     {.units = u, .input = {.wind = AprsWindUnit::Kmh, .fahrenheit = false}});
-        ASSERT_TRUE(aprs);
-        EXPECT_EQ(aprs->feltTemperatureBox.caption, c.aprs);
+        EXPECT_EQ(decode("EDDF 101120Z 02020KMH 08/02 Q1013", u)->window.feltTemperatureBox.caption, c.metar);
+        test::ReportWindow<AprsSource> aprs(u, 0, 0);
+        aprs.window.input = {.wind = AprsWindUnit::Kmh, .fahrenheit = false};
+        ASSERT_TRUE(aprs.window.showReport("020/020t008h50b10130", std::nullopt));
+        EXPECT_EQ(aprs.window.feltTemperatureBox.caption, c.aprs);
     }
 }
 
 TEST(MetarDecode, ImperialSpeechUnits) {
-    const MetarDecode d = decode("LFPG 101130Z 27010KT 9999 FEW030 12/08 Q1013", imperial());
+    const auto dShown = decode("LFPG 101130Z 27010KT 9999 FEW030 12/08 Q1013", test::imperialUnits());
+    const MetarSource& d = dShown->window;
     EXPECT_EQ(d.outsideTemperatureBox.caption, "T-ext (°F) = 53.6");
     EXPECT_EQ(d.windBox.caption, "Viento (mph) = 12");
     EXPECT_EQ(d.feltTemperatureBox.caption, "Sensación (°F) = 50.1");
@@ -228,15 +250,18 @@ TEST(MetarDecode, ImperialSpeechUnits) {
 }
 
 TEST(MetarDecode, ImplausibleValuesAreRedMissingOnesNever) {
-    const MetarDecode hot = decode("EDDF 101120Z 270120G150KT 65/10 Q0850");
-    const MetarDecode fine = decode("EDDF 101120Z 27020G30KT 12/08 Q1013");
-    for (const auto* d : {&hot, &fine})
+    const auto hotShown = decode("EDDF 101120Z 270120G150KT 65/10 Q0850");
+    const MetarSource& hot = hotShown->window;
+    const auto fineShown = decode("EDDF 101120Z 27020G30KT 12/08 Q1013");
+    const MetarSource& fine = fineShown->window;
+    for (const MetarSource* d : {&hot, &fine})
         for (const Caption* c :
              {&d->outsideTemperatureBox, &d->feltTemperatureBox, &d->pressureBox, &d->windBox, &d->gustBox})
             EXPECT_EQ(c->red, d == &hot) << c->caption;
-    EXPECT_TRUE(decode("EDDF 101120Z 36040KT M45/M50 Q1013").feltTemperatureBox.red);
+    EXPECT_TRUE(decode("EDDF 101120Z 36040KT M45/M50 Q1013")->window.feltTemperatureBox.red);
 
-    const MetarDecode none = decode("EDDF NIL");
+    const auto noneShown = decode("EDDF NIL");
+    const MetarSource& none = noneShown->window;
     const std::pair<const Caption*, const char*> missing[] = {
         {&none.outsideTemperatureBox, "T-ext (°C) = --"},     {&none.pressureBox, "P-atm (hPa) = --"},
         {&none.windBox, "Viento (km/h) = --"},  {&none.gustBox, "Ráfaga (km/h) = --"},
@@ -248,12 +273,15 @@ TEST(MetarDecode, ImplausibleValuesAreRedMissingOnesNever) {
         EXPECT_EQ(caption->caption, shown);
         EXPECT_FALSE(caption->red) << shown;
     }
-    EXPECT_EQ(none.Vent, -1.0);
-    EXPECT_EQ(none.Rafa, 0.0);
-    EXPECT_EQ(none.Dire, -1);
+    EXPECT_EQ(none.meteo.Vent, -1.0);
+    EXPECT_EQ(none.meteo.Rafa, 0.0);
+    EXPECT_EQ(none.meteo.Dire, -1);
     EXPECT_EQ(none.uiviewWeatherLine, ".../...g...t...r000p...P...h..b.....");
     EXPECT_EQ(none.cwLine, " ");
-    EXPECT_FALSE(none.observationTime || none.ObservedAt || none.uiviewTimeLine);
+    // Without a time group the window keeps the time it showed (none yet).
+    EXPECT_EQ(none.observationTime.caption, "");
+    EXPECT_EQ(none.meteo.ObservedAt, 0);
+    EXPECT_EQ(none.uiviewTimeLine, "");
 }
 
 TEST(MetarDecode, ObservationTime) {
@@ -280,37 +308,44 @@ TEST(MetarDecode, ObservationTime) {
     for (const auto& c : cases) {
         const std::string report = std::string("EDDF ") + c.group + " 27010KT";
         for (const bool universal : {true, false}) {
-            const MetarDecode d = decodeMetar(
+            const auto dShown = decodeMetar(
                 report,
                 {.units = {}, .universalTime = universal, .localNow = c.localNow, .zone = c.offset});
-            EXPECT_EQ(d.observationTime, universal ? c.universal : c.local) << c.group;
+            const MetarSource& d = dShown->window;
+            EXPECT_EQ(d.observationTime.caption, universal ? c.universal : c.local) << c.group;
             EXPECT_EQ(d.uiviewTimeLine, c.stamp) << c.group;
-            ASSERT_TRUE(d.ObservedAt);
-            EXPECT_EQ(formatDateTime(*d.ObservedAt), std::string(c.local).erase(10, 1)) << c.group;
+            EXPECT_EQ(formatDateTime(d.meteo.ObservedAt), std::string(c.local).erase(10, 1)) << c.group;
         }
     }
     // A time group that does not read clears the date; a later one is still taken.
-    EXPECT_EQ(decode("EDDF 1A1130Z 27010KT").observationTime, "");
-    EXPECT_FALSE(decode("EDDF 1A1130Z 27010KT").ObservedAt);
-    EXPECT_EQ(decode("EDDF 1A1130Z 101130Z").observationTime, "2026-03-10  12:30:00");
+    const auto unreadShown = decodeMetar("EDDF 1A1130Z 27010KT", {.localNow = kNow, .zone = kCet});
+    MetarSource& unread = unreadShown->window;
+    unread.observationTime.caption = "2026-03-10  11:00:00";
+    unread.showReport("EDDF 1A1130Z 27010KT");
+    EXPECT_EQ(unread.observationTime.caption, "");
+    EXPECT_EQ(unread.meteo.ObservedAt, 0);
+    EXPECT_EQ(decode("EDDF 1A1130Z 101130Z")->window.observationTime.caption, "2026-03-10  12:30:00");
     // 31 April does not exist: the latest 31st is March's; no month has a 32nd.
-    const MetarContext may{.units = {}, .localNow = encodeDateTime(2026, 5, 1, 8, 0)};
-    EXPECT_EQ(decodeMetar("EDDF 312330Z", may).observationTime, "2026-03-31  23:30:00");
-    EXPECT_EQ(decodeMetar("EDDF 322330Z", may).observationTime, "");
+    const MetarReadingOf may{.units = {}, .localNow = encodeDateTime(2026, 5, 1, 8, 0)};
+    EXPECT_EQ(decodeMetar("EDDF 312330Z", may)->window.observationTime.caption, "2026-03-31  23:30:00");
+    EXPECT_EQ(decodeMetar("EDDF 322330Z", may)->window.observationTime.caption, "");
 }
 
 // What a user sees of reports that carry more than the observation, read on
 // 12 October 2026 at 12:00 UTC: every expected text is among the captions.
 TEST(ReportsReadRight, OnlyTheObservationIsDecoded) {
-    const MetarContext october{.units = {}, .localNow = encodeDateTime(2026, 10, 12, 12, 0)};
+    const MetarReadingOf october{.units = {}, .localNow = encodeDateTime(2026, 10, 12, 12, 0)};
     const auto metarCaptions = [&october](std::string_view report) {
-        const MetarDecode d = decodeMetar(report, october);
-        return d.airportCode + "|" + d.observationTime.value_or("") + "|" + d.rainBox.caption + "|" +
+        const auto dShown = decodeMetar(report, october);
+        const MetarSource& d = dShown->window;
+        return d.airportCode + "|" + d.observationTime.caption + "|" + d.rainBox.caption + "|" +
                d.outsideTemperatureBox.caption + "|" + d.pressureBox.caption + "|" + d.windBox.caption +
-               "|phenomena " + std::to_string(d.Phenomena);
+               "|phenomena " + std::to_string(d.meteo.Phenomena);
     };
     const auto aprsCaptions = [](std::string_view line) {
-        const AprsDecode d = *decodeAprs(line, {.units = {}});
+        test::ReportWindow<AprsSource> aprs({}, 0, 0);
+        aprs.window.showReport(line, std::nullopt);
+        const AprsSource& d = aprs.window;
         return d.directionBox.caption + "|" + d.windBox.caption + "|" + d.gustBox.caption + "|" +
                d.outsideTemperatureBox.caption + "|" + d.humidityBox.caption + "|" + d.pressureBox.caption;
     };
@@ -375,7 +410,8 @@ TEST(MetarDecode, ReportsFromSeveralCountries) {
          " TEMP 12C = QNH 1006hPa = WS 19kmh = WCT 10C = HUM 77 "},
     };
     for (const auto& c : cases) {
-        const MetarDecode d = decode(c.report);
+        const auto dShown = decode(c.report);
+        const MetarSource& d = dShown->window;
         EXPECT_EQ(d.uiviewWeatherLine, c.weatherLine) << c.report;
         EXPECT_EQ(d.cwLine, c.cwLine) << c.report;
     }

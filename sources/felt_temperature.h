@@ -12,8 +12,11 @@ namespace skycrier {
 // Felt temperature of air at temperature t with mean wind `wind`, both in
 // the given speech units (result in their temperature unit). The formulas are
 // made for cold air; in warm air they would give more than the air itself,
-// so the result is never above t. Whether the wind is strong enough for a
-// felt temperature to mean anything is the caller's rule.
+// so the result is never above t.
 double feltTemperature(double t, double wind, const SpeechUnits& units);
+
+// A felt temperature means something from 5 km/h of wind on (its equivalent
+// in the speech unit); below it none is shown or spoken.
+bool windEnoughToFeel(double wind, const SpeechUnits& units);
 
 }  // namespace skycrier

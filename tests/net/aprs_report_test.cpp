@@ -1,20 +1,17 @@
-#include "net/aprs_decoder.h"
+// APRS weather reports read and shown in an APRS window: captions, record
+// values and the CW beacon's line.
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <optional>
+
 #include "platform/date_time.h"
+#include "support/report_window.h"
+#include "support/units_of.h"
 
 namespace skycrier {
 namespace {
-
-SpeechUnits imperial() {
-    SpeechUnits u;
-    u.setTemperatureMetric(false);
-    u.setPressureMetric(false);
-    u.setWindMetric(false);
-    u.setRainMetric(false);
-    return u;
-}
 
 const SpeechUnits kMetric;
 const char* const kWxNow = "Jan 15 2024 12:34\r\n220/004g005t077r000p000P000h50b09900\r\n";
@@ -22,14 +19,38 @@ const char* const kPacket =
     "2024-01-15 12:34:56 UTC: "
     "OH2ABC>APRS,TCPIP*,qAC,T2FINLAND:@151234z6012.34N/02456.78E_220/004g005t077r000p000P000h50b09900";
 
-AprsDecode decode(std::string_view text, const SpeechUnits& units = kMetric, AprsInputUnits input = {},
-                  int correction = 0) {
-    const auto d = decodeAprs(text, {.units = units, .input = input, .pressureCorrection = correction});
-    return d ? *d : AprsDecode{};
+using AprsShown = std::unique_ptr<test::ReportWindow<AprsSource>>;
+
+// How the window reads a report.
+struct AprsReadingOf {
+    SpeechUnits units = kMetric;
+    AprsInputUnits input = {};
+    int pressureCorrection = 0;
+    bool universalTime = false;
+    int zone = 0;
+    double observedAt = 0;
+    std::optional<double> fileTime = std::nullopt;
+};
+
+AprsShown decodeAprs(std::string_view text, const AprsReadingOf& how) {
+    auto shown = std::make_unique<test::ReportWindow<AprsSource>>(how.units, 0, how.zone);
+    AprsSource& w = shown->window;
+    w.input = how.input;
+    w.pressureCorrection.setValue(how.pressureCorrection);
+    w.timeZoneChoice = how.universalTime ? 0 : 1;
+    w.meteo.ObservedAt = how.observedAt;
+    w.showReport(text, how.fileTime);
+    return shown;
+}
+
+AprsShown decode(std::string_view text, const SpeechUnits& units = kMetric, AprsInputUnits input = {},
+                 int correction = 0) {
+    return decodeAprs(text, {.units = units, .input = input, .pressureCorrection = correction});
 }
 
 TEST(AprsDecode, WxNowFileFillsEveryItem) {
-    const AprsDecode d = decode(kWxNow);
+    const auto dShown = decode(kWxNow);
+    const AprsSource& d = dShown->window;
     EXPECT_EQ(d.directionBox.caption, "Dirección (°) = 220");
     EXPECT_EQ(d.windBox.caption, "Viento (km/h) = 6");
     EXPECT_EQ(d.gustBox.caption, "Ráfaga (km/h) = 8");
@@ -39,15 +60,15 @@ TEST(AprsDecode, WxNowFileFillsEveryItem) {
     EXPECT_EQ(d.pressureBox.caption, "P-atm (hPa) = 990.0");
     EXPECT_EQ(d.feltTemperatureBox.caption, "Escalofríos (°C) = 25.0");
     EXPECT_EQ(d.dewPointCaption.caption, "Punto de rocio (°C) = 13.8");
-    EXPECT_DOUBLE_EQ(d.Vent, 4 * 1.609344);
-    EXPECT_DOUBLE_EQ(d.Rafa, 5 * 1.609344);
-    EXPECT_EQ(d.Dire, 220);
-    EXPECT_EQ(d.HumiExt, 50);
-    EXPECT_EQ(d.Pluie, 0);
-    EXPECT_EQ(d.observationTime, "Jan 15 2024 12:34");
-    EXPECT_EQ(d.ObservedAt, encodeDateTime(2024, 1, 15, 12, 34));
-    EXPECT_FALSE(d.timeZoneLocal);
-    EXPECT_EQ(aprsCwLine(d), " TEMP 25C = QNH 990hPa = WS 6kmh = WCT 25C = HUM 50 ");
+    EXPECT_DOUBLE_EQ(d.meteo.Vent, 4 * 1.609344);
+    EXPECT_DOUBLE_EQ(d.meteo.Rafa, 5 * 1.609344);
+    EXPECT_EQ(d.meteo.Dire, 220);
+    EXPECT_EQ(d.meteo.HumiExt, 50);
+    EXPECT_EQ(d.meteo.Pluie, 0);
+    EXPECT_EQ(d.observationTime.caption, "Jan 15 2024 12:34");
+    EXPECT_EQ(d.meteo.ObservedAt, encodeDateTime(2024, 1, 15, 12, 34));
+    EXPECT_EQ(decodeAprs(kWxNow, {.universalTime = true})->window.timeZoneChoice, 0) << "the time zone stays";
+    EXPECT_EQ(d.cwLine, " TEMP 25C = QNH 990hPa = WS 6kmh = WCT 25C = HUM 50 ");
 }
 
 TEST(AprsDecode, ObservationTime) {
@@ -57,7 +78,7 @@ TEST(AprsDecode, ObservationTime) {
                                  .zone = 60,
                                  .observedAt = before,
                                  .fileTime = fileTime})
-            ->ObservedAt;
+            ->window.meteo.ObservedAt;
     };
     const double stamp = encodeDateTime(2024, 1, 15, 12, 34);
     EXPECT_EQ(observed(kWxNow, false, 0, std::nullopt), stamp);
@@ -73,13 +94,13 @@ TEST(AprsDecode, ObservationTime) {
 }
 
 TEST(AprsDecode, PacketLineFromAWebPageIsLocalTime) {
-    const auto d = decodeAprs(kPacket, {.units = kMetric, .universalTime = true, .zone = 60});
-    ASSERT_TRUE(d);
-    EXPECT_TRUE(d->timeZoneLocal);
-    EXPECT_EQ(d->observationTime, "12:34:56 2024-01-15");
-    EXPECT_EQ(d->ObservedAt, encodeDateTime(2024, 1, 15, 12, 34, 56));
-    EXPECT_EQ(d->directionBox.caption, "Dirección (°) = 220");
-    EXPECT_EQ(d->pressureBox.caption, "P-atm (hPa) = 990.0");
+    const auto shown = decodeAprs(kPacket, {.units = kMetric, .universalTime = true, .zone = 60});
+    const AprsSource& d = shown->window;
+    EXPECT_EQ(d.timeZoneChoice, 1) << "the time zone goes to local";
+    EXPECT_EQ(d.observationTime.caption, "12:34:56 2024-01-15");
+    EXPECT_EQ(d.meteo.ObservedAt, encodeDateTime(2024, 1, 15, 12, 34, 56));
+    EXPECT_EQ(d.directionBox.caption, "Dirección (°) = 220");
+    EXPECT_EQ(d.pressureBox.caption, "P-atm (hPa) = 990.0");
 }
 
 TEST(AprsDecode, WeatherFields) {
@@ -106,20 +127,22 @@ TEST(AprsDecode, WeatherFields) {
         {"12/004g005", "--", "--", "--", "--", "--"},
     };
     for (const auto& c : cases) {
-        const AprsDecode d = decode(c.line);
+        const auto dShown = decode(c.line);
+        const AprsSource& d = dShown->window;
         EXPECT_EQ(d.directionBox.caption, std::string("Dirección (°) = ") + c.direction) << c.line;
         EXPECT_EQ(d.windBox.caption, std::string("Viento (km/h) = ") + c.wind) << c.line;
         EXPECT_EQ(d.outsideTemperatureBox.caption, std::string("T-ext (°C) = ") + c.temperature) << c.line;
         EXPECT_EQ(d.humidityBox.caption, std::string("Humidad (%) = ") + c.humidity) << c.line;
         EXPECT_EQ(d.pressureBox.caption, std::string("P-atm (hPa) = ") + c.pressure) << c.line;
     }
-    const AprsDecode noTemperature = decode("220/004g005t...r000p000P000h50b09900");
+    const auto noTemperatureShown = decode("220/004g005t...r000p000P000h50b09900");
+    const AprsSource& noTemperature = noTemperatureShown->window;
     EXPECT_EQ(noTemperature.feltTemperatureBox.caption, "Escalofríos (°C) = --");
     EXPECT_EQ(noTemperature.dewPointCaption.caption, "Punto de rocio (C) = --");
     EXPECT_EQ(noTemperature.rainBox.caption, "Lluvia/24h (mm) = 0.0");
-    EXPECT_EQ(noTemperature.Text, -200.0);
-    EXPECT_EQ(noTemperature.HumiExt, 50);
-    EXPECT_EQ(aprsCwLine(noTemperature), " = QNH 990hPa = WS 6kmh = HUM 50 ");
+    EXPECT_EQ(noTemperature.meteo.Text, -200.0);
+    EXPECT_EQ(noTemperature.meteo.HumiExt, 50);
+    EXPECT_EQ(noTemperature.cwLine, " = QNH 990hPa = WS 6kmh = HUM 50 ");
 }
 
 TEST(AprsDecode, InputAndSpeechUnits) {
@@ -136,35 +159,40 @@ TEST(AprsDecode, InputAndSpeechUnits) {
          .wind = "19", .temperature = "20.0", .rain = "3.0"},
     };
     for (const auto& c : cases) {
-        const AprsDecode d = decode("090/010g020t020p012h80b10132", kMetric, c.input);
+        const auto dShown = decode("090/010g020t020p012h80b10132", kMetric, c.input);
+        const AprsSource& d = dShown->window;
         EXPECT_EQ(d.windBox.caption, std::string("Viento (km/h) = ") + c.wind);
         EXPECT_EQ(d.outsideTemperatureBox.caption, std::string("T-ext (°C) = ") + c.temperature);
         EXPECT_EQ(d.rainBox.caption, std::string("Lluvia/24h (mm) = ") + c.rain);
     }
-    const AprsDecode d = decode(kWxNow, imperial());
+    const auto dShown = decode(kWxNow, test::imperialUnits());
+    const AprsSource& d = dShown->window;
     EXPECT_EQ(d.outsideTemperatureBox.caption, "T-ext (°F) = 77.0");
     EXPECT_EQ(d.windBox.caption, "Viento (mph) = 4");
     EXPECT_EQ(d.feltTemperatureBox.caption, "Escalofríos (°F) = 77.0");
     EXPECT_EQ(d.dewPointCaption.caption, "Punto de rocio (°F) = 56.9");
     EXPECT_EQ(d.rainBox.caption, "Lluvia/24h (inch) = 0.00");
     EXPECT_EQ(d.pressureBox.caption, "P-atm (inHg) = 29.23");
-    EXPECT_EQ(aprsCwLine(d), " TEMP 25C = QNH 990hPa = WS 6kmh = WCT 25C = HUM 50 ");
-    const AprsDecode corrected = decode("220/004b10132", imperial(), {}, 3);
-    EXPECT_DOUBLE_EQ(corrected.Patm, 0.03 + 1013.2 * 0.02953);
+    EXPECT_EQ(d.cwLine, " TEMP 25C = QNH 990hPa = WS 6kmh = WCT 25C = HUM 50 ");
+    const auto correctedShown = decode("220/004b10132", test::imperialUnits(), {}, 3);
+    const AprsSource& corrected = correctedShown->window;
+    EXPECT_DOUBLE_EQ(corrected.meteo.Patm, 0.03 + 1013.2 * 0.02953);
     EXPECT_EQ(corrected.pressureBox.caption, "P-atm (inHg) = 29.95");
-    EXPECT_EQ(decode("220/004p012", imperial()).rainBox.caption, "Lluvia/24h (inch) = 0.12");
+    EXPECT_EQ(decode("220/004p012", test::imperialUnits())->window.rainBox.caption, "Lluvia/24h (inch) = 0.12");
 }
 
 TEST(AprsDecode, ImplausibleValuesAreRed) {
-    const AprsDecode d = decode("220/250g300t150b08000");
+    const auto dShown = decode("220/250g300t150b08000");
+    const AprsSource& d = dShown->window;
     for (const Caption* c : {&d.outsideTemperatureBox, &d.feltTemperatureBox, &d.pressureBox, &d.windBox, &d.gustBox})
         EXPECT_TRUE(c->red) << c->caption;
 }
 
 TEST(AprsDecode, NothingWithoutANonEmptyLine) {
-    EXPECT_FALSE(decodeAprs("", {.units = kMetric}));
-    EXPECT_FALSE(decodeAprs("\r\n\n\r\n", {.units = kMetric}));
-    EXPECT_EQ(aprsCwLine(AprsDecode{}), " ");
+    test::ReportWindow<AprsSource> aprs(kMetric, 0, 0);
+    EXPECT_FALSE(aprs.window.showReport("", std::nullopt));
+    EXPECT_FALSE(aprs.window.showReport("\r\n\n\r\n", std::nullopt));
+    EXPECT_EQ(aprs.window.cwLine, " ");
 }
 
 }  // namespace

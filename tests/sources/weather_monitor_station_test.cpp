@@ -1,9 +1,10 @@
-// The station library against the console simulator on a real pseudo-terminal.
+// The station protocol against the console simulator on a real pseudo-terminal.
 
-#include "platform/weather_monitor_station.h"
+#include "sources/weather_monitor_station.h"
 
 #include <gtest/gtest.h>
 
+#include "platform/linux_serial_data_line.h"
 #include "support/wm2_simulator_process.h"
 
 namespace skycrier {
@@ -12,12 +13,19 @@ namespace {
 using Simulator = test::Wm2Simulator;
 using Station = WeatherMonitorStation;
 
+// The station protocol on a serial device of its own.
+struct Console {
+    LinuxSerialDataLine line;
+    Station station{line};
+};
+
 // The console's calibration offsets are applied to the uncalibrated loop values.
 TEST(WeatherMonitorStation, ReadsTheConsoleInItsOwnUnits) {
     Simulator simulator({"--inside", "68", "--outside", "-4.5", "--barometer", "29.92", "--wind", "12",
                          "--direction", "270", "--trend", "rising", "--inside-offset", "-15", "--outside-offset",
                          "7", "--barometer-offset", "-40"});
-    Station station;
+    Console console;
+    Station& station = console.station;
     ASSERT_EQ(station.openCommPort(simulator.device(), 2400), 1) << station.lastError();
     EXPECT_DOUBLE_EQ(station.getInsideTemp(), 68.0);
     EXPECT_DOUBLE_EQ(station.getOutsideTemp(), -4.5);
@@ -35,7 +43,8 @@ TEST(WeatherMonitorStation, TrendCodes) {
     } cases[] = {{"steady", 0}, {"rising", 1}, {"falling", 2}, {"none", Station::kNoTrend}};
     for (const auto& c : cases) {
         Simulator simulator({"--trend", c.trend});
-        Station station;
+        Console console;
+        Station& station = console.station;
         ASSERT_EQ(station.openCommPort(simulator.device(), 2400), 1) << c.trend;
         EXPECT_EQ(station.getBarometerTrend(), c.code) << c.trend;
     }
@@ -50,7 +59,8 @@ TEST(WeatherMonitorStation, BadPacketsAndAnUnpluggedLineFail) {
                  {"garbage", "no acknowledgement"}, {"unplug", "line lost"}};
     for (const auto& c : cases) {
         Simulator simulator({"--fault", c.fault});
-        Station station;
+        Console console;
+        Station& station = console.station;
         ASSERT_EQ(station.openCommPort(simulator.device(), 2400), 1) << c.fault;
         EXPECT_EQ(station.getInsideTemp(), Station::kNoTemperature) << c.fault;
         EXPECT_EQ(station.lastError().rfind(c.reason, 0), 0u) << c.fault << ": " << station.lastError();
@@ -65,7 +75,8 @@ TEST(WeatherMonitorStation, OneSpoiltPacketIsAskedForAgain) {
     } cases[] = {{"crc", "1", 68.0}, {"garbage", "1", 68.0}, {"crc", "2", Station::kNoTemperature}};
     for (const auto& c : cases) {
         Simulator simulator({"--inside", "68", "--fault", c.fault, "--faulty-answers", c.spoilt});
-        Station station;
+        Console console;
+        Station& station = console.station;
         ASSERT_EQ(station.openCommPort(simulator.device(), 2400), 1);
         EXPECT_EQ(station.getInsideTemp(), c.inside) << c.fault << " x" << c.spoilt;
     }
@@ -73,7 +84,8 @@ TEST(WeatherMonitorStation, OneSpoiltPacketIsAskedForAgain) {
 
 TEST(WeatherMonitorStation, AnUnpluggedLineStaysFailed) {
     Simulator simulator({"--fault", "unplug"});
-    Station station;
+    Console console;
+    Station& station = console.station;
     ASSERT_EQ(station.openCommPort(simulator.device(), 2400), 1);
     EXPECT_EQ(station.getWindSpeed(), Station::kNoWind);
     EXPECT_EQ(station.getWindDirection(), Station::kNoDirection);
@@ -82,7 +94,8 @@ TEST(WeatherMonitorStation, AnUnpluggedLineStaysFailed) {
 }
 
 TEST(WeatherMonitorStation, OpeningFailsWithoutAStation) {
-    Station station;
+    Console console;
+    Station& station = console.station;
     EXPECT_NE(station.openCommPort("/nonexistent/ttyS0", 2400), 1);
     EXPECT_NE(station.openCommPort("/dev/null", 2400), 1);
     Simulator simulator({});

@@ -6,18 +6,21 @@
 // comes back by itself once the adapter is back.
 
 #include <functional>
+#include <memory>
 #include <string>
 
+#include "platform/serial_line.h"
 #include "platform/task_scope.h"
-#include "platform/weather_monitor_link.h"
-#include "platform/weather_monitor_station.h"
 #include "platform/worker_thread.h"
+#include "sources/weather_monitor_link.h"
+#include "sources/weather_monitor_station.h"
 
 namespace skycrier {
 
 class ThreadedWeatherMonitor final : public WeatherMonitorLink {
 public:
-    explicit ThreadedWeatherMonitor(EventLoop& loop);
+    // The console is on the line given, by default the machine's serial device.
+    explicit ThreadedWeatherMonitor(EventLoop& loop, std::unique_ptr<SerialDataLine> line = makeSerialDataLine());
     // Waits for the call under way (a few seconds at most), drops the others
     // and their answers, and closes the port.
     ~ThreadedWeatherMonitor() override;
@@ -34,7 +37,8 @@ private:
 
     // Declared first, so it outlives the thread that posts through it.
     TaskScope tasks_;
-    WeatherMonitorStation station_;
+    std::unique_ptr<SerialDataLine> line_;
+    WeatherMonitorStation station_{*line_};
     // The port last opened, for opening it again; the thread's own.
     std::string device_;
     int baudRate_ = 0;

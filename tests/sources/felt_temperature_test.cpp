@@ -1,4 +1,4 @@
-#include "base/felt_temperature.h"
+#include "sources/felt_temperature.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,13 @@
-#include "base/felt_temperature.h"
+#include "sources/felt_temperature.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace skycrier {
 namespace {
+
+// Below this wind (km/h) a felt temperature means nothing.
+constexpr double kFeltWindMinimum = 5;
 
 double canadaCelsius(double celsius, double kmh) {
     return 13.12 + 0.6215 * celsius + (0.3965 * celsius - 11.37) * std::pow(kmh, 0.16);
@@ -22,5 +25,7 @@ double feltTemperature(double t, double wind, const SpeechUnits& u) {
                             : nwsFahrenheit(t, u.windMetric() ? wind * kMphPerKmh : wind);
     return std::min(felt, t);
 }
+
+bool windEnoughToFeel(double wind, const SpeechUnits& u) { return wind >= kFeltWindMinimum * u.WindFactor; }
 
 }  // namespace skycrier

@@ -1,6 +1,6 @@
 // The console's line off the loop, against the simulator on a pseudo-terminal.
 
-#include "platform/threaded_weather_monitor.h"
+#include "sources/threaded_weather_monitor.h"
 
 #include <gtest/gtest.h>
 
