@@ -42,6 +42,11 @@ void Scheduler::start() {
 }
 
 void Scheduler::tick() {
+    runTick();
+    changed.emit();
+}
+
+void Scheduler::runTick() {
     if (parts_.sequencer.startUpPending()) {
         runStartUp();
         return;
@@ -173,6 +178,9 @@ void Scheduler::showCarrier(bool on) {
     bulletinsHeldLamp = on;
 }
 
-void Scheduler::portReleased() { showCarrier(false); }
+void Scheduler::portReleased() {
+    showCarrier(false);
+    changed.emit();
+}
 
 }  // namespace skycrier

@@ -54,7 +54,8 @@ public:
 
     // Enables the tick with the start-up pending: no bulletin starts until it has run.
     void start();
-    // One tick: the start-up on the first, the clock, the log and the start decisions on the others.
+    // One tick: the start-up on the first, the clock, the log and the start
+    // decisions on the others; then `changed`.
     void tick();
     // What releasing the transmitter port shows: no carrier, bulletins allowed.
     void portReleased();
@@ -83,7 +84,12 @@ public:
     bool bulletinsAllowedLamp = true;
     bool bulletinsHeldLamp = false;
 
+    // After every tick (the clock moved on) and a release of the port.
+    Signal<> changed;
+
 private:
+    // The tick's work, whatever way it ends.
+    void runTick();
     void runStartUp();
     void writeHourlyLog();
     // True when the tick ends here.

@@ -13,6 +13,7 @@ void MainWindowModel::showSelectedPeriod() {
     const int position = schedule_.periodPosition;
     if (position >= 0 && position < static_cast<int>(std::size(kPeriodMinutes)))
         schedule_.periodText = std::to_string(kPeriodMinutes[position]);
+    changed.emit();
 }
 
 void MainWindowModel::chooseHourItem(const std::string& name) {
@@ -30,17 +31,19 @@ void MainWindowModel::chooseHourItem(const std::string& name) {
         schedule_.EndHour = *hour;
         endHourCaption = "Hora de fin (" + twoDigits(*hour) + "h)";
     }
+    changed.emit();
 }
 
 void MainWindowModel::chooseWaveFile(const std::string& chosen, std::string& path, FileButton& button, const char* error) {
     path = chosen;
     std::string reason;
-    if (!RegularFile::open(chosen, reason)) {
+    if (RegularFile::open(chosen, reason)) {
+        button.Hint = chosen;
+    } else {
         showError(error);
         path.clear();
-        return;
     }
-    button.Hint = chosen;
+    changed.emit();
 }
 
 void MainWindowModel::chooseHeaderFile(const std::string& chosen) {
@@ -75,6 +78,7 @@ void MainWindowModel::minimiseByUser() { minimise(startMinimised); }
 
 bool MainWindowModel::toggleRecording() {
     recordBulletins = !recordBulletins;
+    changed.emit();
     return recordBulletins;
 }
 

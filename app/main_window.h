@@ -13,6 +13,7 @@
 
 #include "announce/bulletin_settings.h"
 #include "announce/schedule_settings.h"
+#include "platform/signal.h"
 #include "platform/wave_out.h"
 #include "platform/xdg_autostart.h"
 
@@ -56,6 +57,10 @@ public:
     bool toggleRecording();
     // The window previews every key and consumes it; Escape ends a running bulletin.
     void previewKey(int& key);
+
+    // After a handler above changed what the window shows; the sound output,
+    // the port choice and the recorder window tell their own changes to these fields.
+    Signal<> changed;
 
     struct FileButton {
         std::string Hint;

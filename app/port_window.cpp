@@ -25,6 +25,7 @@ void PortWindowModel::prepareToShow() {
         }
     }
     selectCurrentPort();
+    changed.emit();
 }
 
 void PortWindowModel::choosePortFromList() {
@@ -51,6 +52,7 @@ void PortWindowModel::showPort() {
     selectCurrentPort();
     if (!port_.isOpen() && onReleased) onReleased();
     if (onChanged) onChanged();
+    changed.emit();
 }
 
 // A configured "COM3" is listed as its device, /dev/ttyS2.

@@ -14,6 +14,7 @@
 #include "app/configuration.h"
 #include "app/main_window.h"
 #include "app/transmitter_port_control.h"
+#include "platform/signal.h"
 
 namespace skycrier {
 
@@ -64,6 +65,8 @@ public:
     std::function<void()> onReleased;
     // After every change between open, absent and no port.
     std::function<void()> onChanged;
+    // After every change of what the window shows: the list, its selection, the port.
+    Signal<> changed;
     // The answer to the user's own click on a port that cannot be opened
     // (a dialog): its title and the reason. Never used without a click.
     std::function<void(const std::string&, const std::string&)> answerUser;

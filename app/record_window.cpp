@@ -5,13 +5,14 @@
 namespace skycrier {
 
 bool RecorderWindowModel::takeChosenFile(const std::string& chosen) {
-    if (fileExists(chosen)) {
+    const bool exists = fileExists(chosen);
+    if (exists)
         mainWindow_.recorderProgram = chosen;
-        return true;
-    }
-    mainWindow_.recorderProgram.clear();
-    beep_();
-    return false;
+    else
+        mainWindow_.recorderProgram.clear();
+    mainWindow_.changed.emit();
+    if (!exists) beep_();
+    return exists;
 }
 
 }  // namespace skycrier

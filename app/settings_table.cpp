@@ -133,12 +133,21 @@ void addWindowStart(Rows& rows) {
 }
 
 void addUnits(Rows& rows) {
-    // Without the sources there is no source to refresh.
-    const auto units = [](Targets t) { return t.stations ? t.stations->unitsChoice : UnitsChoice(t.units, nullptr); };
+    // Without the sources there is no source to refresh: a choice of the units alone does.
+    const auto withUnits = [](Targets t, const auto& use) {
+        if (t.stations) return use(t.stations->unitsChoice);
+        UnitsChoice alone(t.units, nullptr);
+        return use(alone);
+    };
     const auto unit = [&](const char* key, Quantity quantity) {
         return yesNo(
-            key, kAlways, [units, quantity](Targets t) { return units(t).isMetric(quantity); },
-            [units, quantity](Targets t, bool metric) { units(t).setMetric(quantity, metric); });
+            key, kAlways,
+            [withUnits, quantity](Targets t) {
+                return withUnits(t, [quantity](UnitsChoice& u) { return u.isMetric(quantity); });
+            },
+            [withUnits, quantity](Targets t, bool metric) {
+                withUnits(t, [quantity, metric](UnitsChoice& u) { u.setMetric(quantity, metric); });
+            });
     };
     rows.push_back(unit("UNITTC=", Quantity::Temperature));
     rows.push_back(unit("UNITPM=", Quantity::Pressure));

@@ -83,7 +83,11 @@ void SoundOutput::openOutputPanel() {
             const bool described = entry.description && !entry.description->empty();
             addItem(described ? entry.name + " — " + *entry.description : entry.name, deviceOf(entry));
         }
-    if (!window_.ownOutputChosen) return;
+    if (window_.ownOutputChosen) selectChosenOutput();
+    changed.emit();
+}
+
+void SoundOutput::selectChosenOutput() {
     const OutputDevice& chosen = window_.outputDevice;
     const auto listed = std::find_if(items_.begin(), items_.end(),
                                      [&chosen](const OutputDevice& item) { return isChosen(item, chosen); });
@@ -125,6 +129,7 @@ void SoundOutput::confirmOutput() {
     useFromNextBulletin();
     // The slider shows the chosen output's volume, and says where it is set, at once.
     readBackVolume();
+    changed.emit();
 }
 
 // The panel may have been opened before the bulletin began.
@@ -155,6 +160,13 @@ void SoundOutput::writeVolume() {
 }
 
 void SoundOutput::readBackVolume() {
+    const int position = window_.volumePosition;
+    const std::string hint = volumeHint;
+    readVolume();
+    if (window_.volumePosition != position || volumeHint != hint) changed.emit();
+}
+
+void SoundOutput::readVolume() {
     if (!catalogue_) return;
     const OutputDevice device = window_.chosenOutput();
     const bool inSamples = catalogue_->volumeControl(device) == VolumeControl::Samples;
@@ -190,6 +202,7 @@ void SoundOutput::pressLevelMark(MouseButton button, bool onMark) {
     if (!onMark || button == MouseButton::Middle) return;
     const int step = button == MouseButton::Left ? 10 : -10;
     window_.levelMark = std::clamp(window_.levelMark + step, 0, 100);
+    changed.emit();
 }
 
 }  // namespace skycrier

@@ -74,8 +74,8 @@ public:
     // OK is disabled while a bulletin is on the air.
     void openOutputPanel();
     // "Windows elije la placa de sonido" / "Seleccionar la placa de sonido".
-    void chooseSystemOutput() { window_.ownOutputChosen = false; }
-    void chooseOwnOutput() { window_.ownOutputChosen = true; }
+    void chooseSystemOutput() { chooseOwnOutput(false); }
+    void chooseOwnOutput() { chooseOwnOutput(true); }
     // The user picked an item of the list, or typed into it.
     void pickOutput(int index);
     void typeOutput(const std::string& text);
@@ -107,7 +107,18 @@ public:
     // by 10, the right one lowers it, within 0..100.
     void pressLevelMark(MouseButton button, bool onMark);
 
+    // What the panel, the slider or the level mark show changed: by a
+    // handler above, or by the tick's read-back of the volume.
+    Signal<> changed;
+
 private:
+    void chooseOwnOutput(bool own) {
+        window_.ownOutputChosen = own;
+        changed.emit();
+    }
+    // The list's item of the chosen output, added when the list lacks it.
+    void selectChosenOutput();
+    void readVolume();
     void addItem(const std::string& text, const OutputDevice& device);
     void useFromNextBulletin();
 

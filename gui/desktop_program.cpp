@@ -28,8 +28,7 @@ DesktopProgram::DesktopProgram(const DesktopParts& parts)
         close();
     });
     connect(&mainWindow, &MainWindow::sourceWindowsChanged, this, &DesktopProgram::refreshAll);
-    connect(&refreshTimer_, &QTimer::timeout, this, &DesktopProgram::refreshAll);
-    refreshTimer_.start(250);
+    startedUp_ = program.startedUp.connect([this] { refreshAll(); });
     Announcer& a = program.announcer;
     a.sources().context.beep = desktop.beep;
     MainWindowModel& window = a.mainModels().window;

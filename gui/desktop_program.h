@@ -6,7 +6,6 @@
 // Threading: the GUI thread, which is the engine's loop thread.
 
 #include <QObject>
-#include <QTimer>
 #include <functional>
 #include <filesystem>
 #include <memory>
@@ -58,7 +57,7 @@ public:
 
     // Every window, in the order the program creates them.
     std::vector<QWidget*> windows() const;
-    // Reads the engine's state into every window.
+    // Reads the engine's state into every window (each also repaints by itself when its models change).
     void refreshAll();
 
     Desktop desktop;
@@ -83,7 +82,8 @@ private:
     std::vector<std::unique_ptr<QWidget>> owned_;
     std::vector<QWidget*> windows_;
     std::vector<std::function<void()>> refreshers_;
-    QTimer refreshTimer_;
+    // The start-up has loaded the configuration into every model at once.
+    Subscription startedUp_;
 };
 
 }  // namespace skycrier::gui

@@ -28,9 +28,10 @@ void UrlLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
 }
 
-InfoWindow::InfoWindow(const MainWindowModel& mainWindow, VersionCheck& versionCheck, std::function<std::string()> siteAddress,
+InfoWindow::InfoWindow(MainWindowModel& mainWindow, VersionCheck& versionCheck, std::function<std::string()> siteAddress,
                        std::function<bool(const std::string&)> open)
     : mainWindow_(mainWindow), siteAddress_(std::move(siteAddress)) {
+    repaint_.watch(mainWindow.changed);
     setObjectName("TFormInfo");
     setWindowTitle("Info");
     setWindowFlags(Qt::Dialog);

@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+#include "gui/repaint_on_change.h"
+
 namespace skycrier {
 class MainWindowModel;
 class VersionCheck;
@@ -35,7 +37,7 @@ class InfoWindow : public QWidget {
     Q_OBJECT
 public:
     // siteAddress is read at each refresh: the configuration may name another host.
-    InfoWindow(const MainWindowModel& mainWindow, VersionCheck& versionCheck, std::function<std::string()> siteAddress,
+    InfoWindow(MainWindowModel& mainWindow, VersionCheck& versionCheck, std::function<std::string()> siteAddress,
                std::function<bool(const std::string&)> open);
 
     void refresh();
@@ -45,6 +47,7 @@ private:
     std::function<std::string()> siteAddress_;
     QLabel* prompt_;
     UrlLabel* projectLink_;
+    RepaintOnChange repaint_{[this] { refresh(); }};
 };
 
 }  // namespace skycrier::gui

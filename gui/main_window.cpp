@@ -93,6 +93,10 @@ MainWindow::MainWindow(Program& program, Desktop& desktop)
 
     // Key preview: every key pressed in this window comes here first.
     qApp->installEventFilter(this);
+    for (Signal<>* model : {&models_.window.changed, &models_.clock.changed, &a_.statusBoard().changed,
+                            &a_.portWindow().changed, &models_.sound.changed})
+        repaint_.watch(*model);
+    if (models_.recorder) repaint_.watch(models_.recorder->statusChanged);
     refresh();
 }
 

@@ -12,6 +12,7 @@
 
 #include "app/program.h"
 #include "gui/desktop.h"
+#include "gui/repaint_on_change.h"
 
 class QAction;
 class QActionGroup;
@@ -121,6 +122,7 @@ private:
     QAction* menu8secteurs_ = nullptr;
     QAction* sixteenPointDirectionsItem_ = nullptr;
     QAction* errorSimulationItem_ = nullptr;
+    RepaintOnChange repaint_{[this] { refresh(); }};
 };
 
 }  // namespace skycrier::gui

@@ -15,6 +15,7 @@
 namespace skycrier::gui {
 
 PortWindow::PortWindow(PortWindowModel& model, QWidget* parent) : QWidget(parent, Qt::Tool), model_(model) {
+    repaint_.watch(model_.changed);
     named(this, "TFormCOM");
     setWindowTitle(QString::fromUtf8(PortWindowModel::Caption));
 

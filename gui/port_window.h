@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/port_window.h"
+#include "gui/repaint_on_change.h"
 
 class QCheckBox;
 class QLabel;
@@ -59,6 +60,7 @@ private:
     QLabel* error_;
     // In the order of kPortLineBoxes.
     std::vector<QCheckBox*> lineBoxes_;
+    RepaintOnChange repaint_{[this] { refresh(); }};
 };
 
 }  // namespace skycrier::gui

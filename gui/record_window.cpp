@@ -12,6 +12,7 @@
 namespace skycrier::gui {
 
 RecordWindow::RecordWindow(RecorderWindowModel& model, MainWindowModel& mainWindow, Desktop& desktop) : mainWindow_(mainWindow) {
+    repaint_.watch(mainWindow_.changed);
     setObjectName("TFormRecord");
     setWindowTitle("SKYCRIER");
     setWindowFlags(Qt::Dialog);

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "gui/desktop.h"
+#include "gui/repaint_on_change.h"
 
 class QLineEdit;
 
@@ -25,6 +26,7 @@ public:
 private:
     MainWindowModel& mainWindow_;
     QLineEdit* recorderProgramField_;
+    RepaintOnChange repaint_{[this] { refresh(); }};
 };
 
 }  // namespace skycrier::gui

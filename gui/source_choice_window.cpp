@@ -33,6 +33,7 @@ constexpr SourceButton kSourceButtons[] = {
 SourceChoiceWindow::SourceChoiceWindow(SourceChoice& model, std::function<WindowGeometry()> mainWindow,
                                        QWidget* parent)
     : QWidget(parent, Qt::Tool), model_(model), mainWindow_(std::move(mainWindow)) {
+    repaint_.watch(model_.changed);
     named(this, "TFormChoixMeteo");
     setWindowTitle(QStringLiteral("Fuente del WX"));
     auto* group = named(new QGroupBox(QStringLiteral("Wetter-Quellen")), "RadioGroup1");

@@ -9,6 +9,7 @@
 #include <functional>
 #include <vector>
 
+#include "gui/repaint_on_change.h"
 #include "sources/source_choice.h"
 
 class QRadioButton;
@@ -39,6 +40,7 @@ private:
     std::function<WindowGeometry()> mainWindow_;
     // In the order of the sources' kinds, "Sin WX" first.
     std::vector<QRadioButton*> buttons_;
+    RepaintOnChange repaint_{[this] { refresh(); }};
 };
 
 }  // namespace skycrier::gui

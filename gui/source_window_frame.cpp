@@ -76,6 +76,7 @@ SourceWindowFrame::SourceWindowFrame(SourceWindow& model, QWidget* parent)
     error_->setWordWrap(true);
     layout->addWidget(error_);
     layout->addStretch();
+    repaint_.watch(model_.changed);
 }
 
 QSize SourceWindowFrame::sizeHint() const { return content_->sizeHint(); }

@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <map>
 
+#include "gui/repaint_on_change.h"
 #include "sources/source_window.h"
 
 class QCheckBox;
@@ -90,6 +91,7 @@ private:
     std::map<MeteoField, QCheckBox*> boxes_;
     QSpinBox* period_;
     QLabel* error_;
+    RepaintOnChange repaint_{[this] { refresh(); }};
 };
 
 }  // namespace skycrier::gui

@@ -30,6 +30,7 @@ constexpr UnitGroup kUnitGroups[] = {
 }  // namespace
 
 UnitsWindow::UnitsWindow(UnitsChoice& model, QWidget* parent) : QWidget(parent, Qt::Tool), model_(model) {
+    repaint_.watch(model_.changed);
     named(this, "TFormMyUnits");
     setWindowTitle(QStringLiteral("My units"));
     auto* layout = new QGridLayout(this);

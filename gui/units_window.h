@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "gui/repaint_on_change.h"
 #include "sources/units_window.h"
 
 class QRadioButton;
@@ -31,6 +32,7 @@ private:
     UnitsChoice& model_;
     // Metric and imperial button of each group, in the order of the groups.
     std::vector<std::pair<QRadioButton*, QRadioButton*>> buttons_;
+    RepaintOnChange repaint_{[this] { refresh(); }};
 };
 
 }  // namespace skycrier::gui

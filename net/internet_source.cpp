@@ -134,6 +134,7 @@ void InternetSource::beginPoll() {
     polling_ = true;
     pollTimer.stop();
     showPressureUnit();
+    changed.emit();
 }
 
 void InternetSource::endPoll(bool read) {

@@ -71,6 +71,7 @@ void MonitorSource::poll() {
 void MonitorSource::readStep(std::size_t step) {
     const Step& s = kSteps[step];
     statusText = s.countdown + std::to_string(std::size(kSteps) - step) + ")";
+    changed.emit();
     const auto take = [this, step, generation = generation_](double value) {
         if (generation != generation_ || !(this->*kSteps[step].take)(value)) return;
         if (step + 1 < std::size(kSteps))

@@ -25,6 +25,7 @@ void SourceChoice::check(SourceKind kind) {
 void SourceChoice::chooseNoSource() {
     checked_ = SourceKind::None;
     for (SourceWindow* w : windows_) w->stopPolling();
+    changed.emit();
 }
 
 void SourceChoice::chooseMonitor() { choose(SourceKind::MON); }
@@ -39,6 +40,7 @@ void SourceChoice::choose(SourceKind kind) {
     for (SourceWindow* w : windows_)
         if (w->kind() != kind) w->stopPolling();
     window(kind).startAsChosen(startMinimised());
+    changed.emit();
 }
 
 void SourceChoice::prepareToShow(const WindowGeometry& mainWindow) {
@@ -46,6 +48,7 @@ void SourceChoice::prepareToShow(const WindowGeometry& mainWindow) {
     geometry.top = mainWindow.top + half(mainWindow.height) - half(geometry.height);
     geometry.left = mainWindow.left + half(mainWindow.width) - half(geometry.width);
     context_.choiceWindowVisible = true;
+    changed.emit();
 }
 
 void SourceChoice::hideSourceWindows() {

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "base/weather_sources.h"
+#include "platform/signal.h"
 #include "sources/source_window.h"
 
 namespace skycrier {
@@ -40,10 +41,16 @@ public:
     // Its click: the chosen source's window, or this window while "Sin WX" is chosen.
     void showChosenWindow(const WindowGeometry& mainWindow);
     // The user closed it.
-    void close() { context_.choiceWindowVisible = false; }
+    void close() {
+        context_.choiceWindowVisible = false;
+        changed.emit();
+    }
     bool visible() const { return context_.choiceWindowVisible; }
     // Its size is the drawn window's; prepareToShow sets its place.
     WindowGeometry geometry;
+
+    // The checked button or the window's visibility changed.
+    Signal<> changed;
 
     // The main window's startMinimised: a chosen source then runs without its window.
     std::function<bool()> startMinimised = [] { return false; };

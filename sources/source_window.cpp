@@ -12,7 +12,10 @@ bool fileExists(const std::string& path) {
 }
 
 SourceWindow::SourceWindow(SourceKind kind, SourceContext& context)
-    : pollTimer(context.loop, kInitialPollMs, [this] { poll(); }), context_(context), kind_(kind) {}
+    : pollTimer(context.loop, kInitialPollMs, [this] { poll(); }),
+      context_(context),
+      kind_(kind),
+      pollShown_(pollFinished.connect([this](bool) { changed.emit(); })) {}
 
 ReadingPresenter SourceWindow::presenter() const { return {context_.units, context_.TendencyThreshold}; }
 
@@ -29,12 +32,14 @@ void SourceWindow::prepareToShow() {
     geometry = context_.SourceWindowGeometry;
     visible = true;
     context_.choiceWindowVisible = false;
+    changed.emit();
 }
 
 void SourceWindow::close(const WindowGeometry& current) {
     geometry = current;
     context_.SourceWindowGeometry = current;
     visible = false;
+    changed.emit();
 }
 
 const CheckBox& SourceWindow::checkBox(MeteoField field) const {

@@ -158,6 +158,8 @@ public:
     // A poll has ended, true when it read the station: its values, or its
     // ErrorText, are in meteo.
     Signal<bool> pollFinished;
+    // What the window shows changed: a poll ended or moved on, the window was shown or hidden.
+    Signal<> changed;
 
 protected:
     // What shows this source's readings, in the units and with the tendency threshold now in force.
@@ -167,6 +169,7 @@ protected:
 
 private:
     SourceKind kind_;
+    Subscription pollShown_;
 };
 
 }  // namespace skycrier

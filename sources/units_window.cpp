@@ -20,6 +20,7 @@ void UnitsChoice::click(Quantity quantity, bool metric) {
         case Quantity::Rain: units_.setRainMetric(metric); break;
     }
     refreshSelected();
+    changed.emit();
 }
 
 void UnitsChoice::setMetric(Quantity quantity, bool metric) {

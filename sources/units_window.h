@@ -22,6 +22,9 @@ public:
     // The configuration's way in: a click only when the units change.
     void setMetric(Quantity quantity, bool metric);
 
+    // After every click.
+    Signal<> changed;
+
 private:
     // Presses the selected source's "Actualizar"; nothing while "Sin WX" is selected.
     void refreshSelected();
