@@ -188,7 +188,7 @@ void addQuantities(Rows& rows, const SourceBlock& block) {
 
 Setting period(const SourceBlock& block) {
     return spin(std::string(block.prefix) + "METPERI=", kStations, [kind = block.kind](Targets t) -> BoundedNumber& {
-        return stations(t).sourceChoice.window(kind).pollMinutes;
+        return stations(t).sourceChoice.window(kind).poller.minutes;
     });
 }
 

@@ -93,7 +93,7 @@ int runMonitorStation(const std::vector<std::string>& args, std::ostream& out, s
 
     int finished = 0;
     bool read = false;
-    const Subscription counted = monitor.pollFinished.connect([&](bool ok) {
+    const Subscription counted = monitor.poller.finished.connect([&](bool ok) {
         ++finished;
         read = ok;
     });
@@ -101,13 +101,13 @@ int runMonitorStation(const std::vector<std::string>& args, std::ostream& out, s
     // the timer, whose period passes at once on this clock.
     stations.sourceChoice.check(SourceKind::MON);
     for (;;) {
-        if (!loop.waitForPostsUntil([&] { return !monitor.pollInFlight(); }, kSilentLinkMs)) {
+        if (!loop.waitForPostsUntil([&] { return !monitor.poller.inFlight(); }, kSilentLinkMs)) {
             err << "skycrier-cli station: the station's line gave no answer for "
                 << kSilentLinkMs / 1000 << " s\n";
             break;
         }
-        if (finished >= options->polls || !monitor.pollTimer.enabled()) break;
-        loop.advanceUntil([&] { return monitor.pollInFlight(); });
+        if (finished >= options->polls || !monitor.poller.enabled()) break;
+        loop.advanceUntil([&] { return monitor.poller.inFlight(); });
     }
 
     out << "{\"MeteoData\": " << meteoJson(monitor.meteo) << ", \"controls\": " << controlsJson(monitor) << "}\n";

@@ -49,8 +49,8 @@ void MonitorWindow::refreshOwn() {
 }
 
 void MonitorWindow::periodChanged(int minutes) {
-    model_.pollMinutes.setValue(minutes);
-    model_.followPollPeriod();
+    model_.poller.minutes.setValue(minutes);
+    model_.poller.followPeriod();
 }
 
 }  // namespace skycrier::gui

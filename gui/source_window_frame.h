@@ -63,9 +63,9 @@ protected:
     QLabel* errorLine() const { return error_; }
     // The source's own controls, read after the common ones.
     virtual void refreshOwn() {}
-    // The period in pollMinutes changed; the file and internet sources
+    // The poller's period in minutes changed; the file and internet sources
     // take it at the next "Actualizar".
-    virtual void periodChanged(int minutes) { model_.pollMinutes.setValue(minutes); }
+    virtual void periodChanged(int minutes) { model_.poller.minutes.setValue(minutes); }
     // Runs a handler of the model and tells the program.
     template <typename Fn>
     void act(Fn fn) {

@@ -27,7 +27,7 @@ void AprsSource::pressKeyInInput(int key) {
     hideBrowser();
     if (key != kKeyEnter || inputLine.empty()) return;
     if (fileExists(context_.resolvePath(inputLine))) {
-        meteo.ErrorText.clear();
+        poller.clearError();
         resetCaptions("Ráfaga (");
         observationTime.caption.clear();
         meteo.Input = inputLine;
@@ -37,17 +37,17 @@ void AprsSource::pressKeyInInput(int key) {
     }
     if (!isWebAddress(inputLine)) {
         if (status == fetch_status::kOk)
-            meteo.ErrorText.clear();
+            poller.clearError();
         else
-            meteo.ErrorText = fetchStatusText(status);
-        pollTimer.start();
+            poller.setError(fetchStatusText(status));
+        poller.start();
         return;
     }
     if (!busy) refreshNow();
 }
 
 void AprsSource::takeChosenFile(const std::string& path) {
-    meteo.ErrorText.clear();
+    poller.clearError();
     resetCaptions("Ráfaga (");
     meteo.Input = path;
     observationTime.caption.clear();
@@ -93,7 +93,7 @@ void AprsSource::refreshNow() {
     hideBrowser();
     favourites.visible = false;
     if (inputLine != addressHistory.Text()) addressHistory.remember(inputLine);
-    followPollPeriod();
+    poller.followPeriod();
     pollAfresh();
     busy = false;
 }
@@ -104,11 +104,10 @@ void AprsSource::startAsChosen(bool keepHidden) {
 }
 
 void AprsSource::poll() {
-    if (polling()) return;
+    if (!beginPoll()) return;
     for (CheckBox* box : {&outsideTemperatureBox, &pressureBox, &windBox, &gustBox, &directionBox, &humidityBox,
                           &rainBox, &feltTemperatureBox})
         box->red = false;
-    beginPoll();
     if (isWebAddress(inputLine)) {
         // The user is logging in to the site: its pages are not fetched meanwhile.
         if (WebBrowserVisible) {
@@ -130,7 +129,7 @@ void AprsSource::fetchThenDecode() {
                 context_.showError(std::string("Bitte die URL überprüfen oder ") + kAprsTrackingDomain +
                                    " anzumelden, dann aktualisieren");
         } else {
-            meteo.ErrorText.clear();
+            poller.clearError();
             resetCaptions("Ráfag a(");
             observationTime.caption.clear();
             meteo.Input = kWebFile;

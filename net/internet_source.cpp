@@ -31,7 +31,7 @@ InternetSource::InternetSource(SourceKind kind, SourceContext& context, Traits t
               }),
       traits_(std::move(traits)),
       tasks_(context.loop) {
-    pollMinutes.setValue(kDefaultPollMinutes);
+    poller.minutes.setValue(kDefaultPollMinutes);
 }
 
 bool InternetSource::loadDataFile(const std::string& value) {
@@ -44,20 +44,18 @@ bool InternetSource::loadDataFile(const std::string& value) {
         inputLine = value;
         return true;
     }
-    meteo.ErrorText = "Error de archivo #6";
+    poller.setError("Error de archivo #6");
     return false;
 }
 
 void InternetSource::takeUpLateFile() {
     if (!meteo.Input.empty() || inputLine.empty() || !webAddressOf(inputLine).empty()) return;
-    if (loadDataFile(inputLine)) meteo.ErrorText.clear();
+    if (loadDataFile(inputLine)) poller.clearError();
 }
 
 std::string InternetSource::webAddressOf(const std::string& line) const {
     return isWebAddress(line) ? cutComment(line, traits_.commentCut) : std::string();
 }
-
-std::string InternetSource::errorLine() const { return fetch_ ? traits_.progressText : meteo.ErrorText; }
 
 void InternetSource::fetchReport(std::function<void()> then) {
     const std::string file = context_.resolvePath(traits_.webFile);
@@ -65,7 +63,7 @@ void InternetSource::fetchReport(std::function<void()> then) {
     const auto conclude = [this, url, then](const Fetched& fetched) {
         status = fetched.status;
         if (status != fetch_status::kOk)
-            meteo.ErrorText = fetchStatusText(status) + (fetched.reason.empty() ? "" : ": " + fetched.reason);
+            poller.setError(fetchStatusText(status) + (fetched.reason.empty() ? "" : ": " + fetched.reason));
         noteOutcome(url);
         then();
     };
@@ -76,8 +74,11 @@ void InternetSource::fetchReport(std::function<void()> then) {
     fetch_ = context_.fetcher->fetchToFile(url, file,
                                            tasks_.guard([this, file, url, conclude](const std::string& error) {
                                                fetch_.reset();
+                                               poller.showProgress({});
                                                conclude(takeFetchedPage(file, url, error));
                                            }));
+    // While the fetch runs the error line shows its progress; the record keeps the last poll's outcome.
+    poller.showProgress(traits_.progressText);
 }
 
 InternetSource::Fetched InternetSource::takeFetchedPage(const std::string& file, const std::string& url,
@@ -104,8 +105,8 @@ InternetSource::Fetched InternetSource::takeFetchedPage(const std::string& file,
 void InternetSource::noteOutcome(const std::string& url) {
     const std::string source = "the " + std::string(sourceName(kind())) + " source";
     if (status != fetch_status::kOk) {
-        if (meteo.ErrorText == toldFailure_) return;
-        toldFailure_ = meteo.ErrorText;
+        if (poller.error() == toldFailure_) return;
+        toldFailure_ = poller.error();
         fetchNotice.emit(source + " cannot fetch its report from " + url + ": " + toldFailure_);
     } else if (!toldFailure_.empty()) {
         toldFailure_.clear();
@@ -127,22 +128,20 @@ void InternetSource::abandonFetch() {
     if (!fetch_) return;
     context_.fetcher->cancel(*fetch_);
     fetch_.reset();
-    polling_ = false;
+    poller.showProgress({});
+    poller.abandon();
 }
 
-void InternetSource::beginPoll() {
-    polling_ = true;
-    pollTimer.stop();
+bool InternetSource::beginPoll() {
+    if (!poller.begin()) return false;
     showPressureUnit();
     changed.emit();
+    return true;
 }
 
 void InternetSource::endPoll(bool read) {
-    polling_ = false;
     // The period restored from the configuration counts from the first poll, not only after "Actualizar".
-    followPollPeriod();
-    pollTimer.start();
-    pollFinished.emit(read);
+    poller.finish(read, true);
 }
 
 void InternetSource::showPressureUnit() { pressureUnit.caption = units().pressureMetric() ? "hPa" : "0.01*inHg"; }

@@ -73,9 +73,6 @@ public:
     virtual std::string webAddressOf(const std::string& line) const;
     const Traits& traits() const { return traits_; }
 
-    // The progress text while a fetch runs, else the last poll's error.
-    std::string errorLine() const override;
-    bool pollInFlight() const override { return polling_; }
     // The fetch in flight is abandoned (its answer never read) and no poll follows.
     void stopPolling() override;
 
@@ -104,10 +101,10 @@ protected:
     void fetchReport(std::function<void()> then);
     // A poll the user asked for: one still waiting for its fetch is abandoned first.
     void pollAfresh();
-    // The poll is under way (its fetch may be out); a second one waits for nothing.
-    bool polling() const { return polling_; }
-    void beginPoll();
-    // Re-arms the timer and tells the poll's end.
+    // A poll starts (its fetch may be out for a while); false, with nothing
+    // done, while one is under way: a second one waits for nothing.
+    bool beginPoll();
+    // Re-arms the timer at the period and tells the poll's end.
     void endPoll(bool read);
     // pressureUnit in the current pressure unit.
     void showPressureUnit();
@@ -131,7 +128,6 @@ private:
     // Tells fetchNotice when the outcome differs from the last one told.
     void noteOutcome(const std::string& url);
 
-    bool polling_ = false;
     std::optional<HttpFetcher::FetchId> fetch_;
     // The failure last told through fetchNotice; empty while fetches succeed.
     std::string toldFailure_;

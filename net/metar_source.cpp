@@ -32,8 +32,8 @@ void MetarSource::pressKeyInInput(int key) {
     if (key != kKeyEnter || inputLine.empty()) return;
     upperCaseCode();
     if (webAddressOf(inputLine).empty()) {
-        meteo.ErrorText = fetchStatusText(status);
-        pollTimer.start();
+        poller.setError(fetchStatusText(status));
+        poller.start();
         return;
     }
     if (!busy) refreshNow();
@@ -86,7 +86,7 @@ void MetarSource::refreshNow() {
     favourites.visible = false;
     upperCaseCode();
     if (inputLine != addressHistory.Text()) addressHistory.remember(inputLine);
-    followPollPeriod();
+    poller.followPeriod();
     if (!context_.loading) pollAfresh();
     busy = false;
 }
@@ -97,8 +97,7 @@ void MetarSource::startAsChosen(bool keepHidden) {
 }
 
 void MetarSource::poll() {
-    if (polling()) return;
-    beginPoll();
+    if (!beginPoll()) return;
     if (webAddressOf(inputLine).empty()) {
         takeUpLateFile();
         endPoll(decode());
@@ -111,7 +110,7 @@ void MetarSource::fetchThenDecode() {
     status = fetch_status::kOk;
     fetchReport([this] {
         if (status == fetch_status::kOk) {
-            meteo.ErrorText.clear();
+            poller.clearError();
             resetCaptions();
             observationTime.caption.clear();
             meteo.Input = kWebFile;

@@ -8,7 +8,7 @@ HistorySource::HistorySource(SourceKind kind, SourceContext& context, int maximu
     : SourceWindow(kind, context), tendencyThreshold(4, 1, maximumThreshold) {}
 
 void HistorySource::poll() {
-    pollTimer.stop();
+    if (!poller.begin()) return;
     const SpeechUnits& u = context_.units;
     pressureUnit.caption = u.pressureMetric() ? "hPa" : "0.01*inHg";
     tendencyUnit.caption = u.pressureMetric() ? "0.1*mB/h" : "0.01*inHg";
@@ -17,14 +17,13 @@ void HistorySource::poll() {
     if (fileExists(filePath())) {
         try {
             readStation(correction);
-            meteo.ErrorText.clear();
+            poller.clearError();
             read = true;
         } catch (const std::exception&) {
             failPoll();
         }
     }
-    pollTimer.start();
-    pollFinished.emit(read);
+    poller.finish(read, false);
 }
 
 void HistorySource::startAsChosen(bool keepHidden) {
@@ -43,7 +42,7 @@ void HistorySource::takeChosenFile(const std::string& chosen) {
     observationTime.caption.clear();
     if (fileExists(context_.resolvePath(chosen))) {
         inputSelected = true;
-        meteo.ErrorText.clear();
+        poller.clearError();
         // Another file is another series of observations: its own times count.
         meteo.ObservedAt = 0;
         refreshNow();
@@ -56,7 +55,7 @@ void HistorySource::takeChosenFile(const std::string& chosen) {
 bool HistorySource::loadDataFile(const std::string& file) {
     setPath(file);
     if (fileExists(context_.resolvePath(file))) return true;
-    meteo.ErrorText = kErrorMissingFile;
+    poller.setError(kErrorMissingFile);
     return false;
 }
 
@@ -69,7 +68,7 @@ void HistorySource::setPath(const std::string& file) {
 
 void HistorySource::failPoll() {
     context_.beep();
-    meteo.ErrorText = kErrorFile;
+    poller.setError(kErrorFile);
 }
 
 void HistorySource::resetCaptionsInUnits(const char* rainEnd) {

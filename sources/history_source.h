@@ -17,8 +17,8 @@ class HistorySource : public SourceWindow {
 public:
     HistorySource(SourceKind kind, SourceContext& context, int maximumThreshold);
 
-    // Stops the timer, sets the unit labels, takes the pressure correction,
-    // reads the station when its file exists, and enables the timer again.
+    // Sets the unit labels, takes the pressure correction and reads the
+    // station when its file exists, within one cycle of the poller.
     void poll() final;
     // Polls once, then shows the window unless the program runs reduced.
     void startAsChosen(bool keepHidden) override;

@@ -47,24 +47,21 @@ MonitorSource::MonitorSource(SourceContext& context) : SourceWindow(SourceKind::
 }
 
 void MonitorSource::poll() {
-    pollTimer.stop();
+    poller.stop();
     // The poll under way re-arms the timer at its end.
-    if (pollInFlight()) return;
+    if (poller.inFlight()) return;
     if (port_.empty()) {
-        pollFinished.emit(false);
+        poller.finished.emit(false);
         return;
     }
-    if (context_.bulletinOnAir()) {
-        meteo.DeferredPoll = true;
-        return;
-    }
+    if (poller.deferDuringBulletin()) return;
     if (portFailed_) {
         openPort();
         return;
     }
     WeatherMonitorLink* link = context_.weatherMonitor;
     versionText = "DLL-Version: " + fixed(link ? link->getDllVersion() : 0, 3);
-    polling_ = true;
+    poller.begin();
     readStep(0);
 }
 
@@ -122,30 +119,24 @@ bool MonitorSource::takeDirection(double degrees) {
 void MonitorSource::failStation() {
     setConnected(false, kMonitorStationError);
     statusText = kMonitorStationError;
-    polling_ = false;
-    pollTimer.start();
-    pollFinished.emit(false);
+    poller.finish(false, false);
 }
 
 void MonitorSource::finishPoll() {
     statusText = "Weather Monitor cerrado";
     if (const std::string time = context_.mainWindowTime(); !time.empty()) statusText += "(" + time + " )";
-    polling_ = false;
-    followPollPeriod();
-    pollTimer.start();
-    pollFinished.emit(true);
+    poller.finish(true, true);
 }
 
 void MonitorSource::setConnected(bool connected, const std::string& failure) {
     meteo.Input = connected ? "1" : "0";
-    meteo.ErrorText = connected ? "" : failure;
+    poller.setError(connected ? "" : failure);
 }
 
 void MonitorSource::forgetAnswers() {
     ++generation_;
-    const bool abandoned = pollInFlight();
-    opening_ = polling_ = false;
-    if (abandoned) pollFinished.emit(false);
+    opening_ = false;
+    if (poller.abandon()) poller.finished.emit(false);
 }
 
 void MonitorSource::startAsChosen(bool keepHidden) {
@@ -184,7 +175,7 @@ void MonitorSource::openConfiguredPort() {
 }
 
 void MonitorSource::choosePortFromList() {
-    pollTimer.stop();
+    poller.stop();
     portList.visible = false;
     forgetAnswers();
     portFailed_ = false;
@@ -210,6 +201,7 @@ void MonitorSource::openPort() {
     const auto opened = [this, generation = generation_](int result) {
         if (generation != generation_) return;
         opening_ = false;
+        poller.abandon();
         portFailed_ = result != 1;
         if (result == 1) {
             setConnected(true);
@@ -221,11 +213,10 @@ void MonitorSource::openPort() {
         setConnected(false, kMonitorPortError);
         statusText = kMonitorPortError;
         // A console silent or unplugged at start is tried again at each period, as after an unplug.
-        followPollPeriod();
-        pollTimer.start();
-        pollFinished.emit(false);
+        poller.finish(false, true);
     };
     opening_ = true;
+    poller.begin();
     if (context_.weatherMonitor && !device.empty())
         context_.weatherMonitor->openCommPort(device, kBaudRate, tasks_.guard(opened));
     else
@@ -251,7 +242,7 @@ std::string MonitorSource::portConfigValue() const {
 }
 
 void MonitorSource::closeStation() {
-    pollTimer.stop();
+    poller.stop();
     forgetAnswers();
     if (context_.weatherMonitor && !port_.empty()) context_.weatherMonitor->closeCommPort();
 }

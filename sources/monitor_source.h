@@ -33,7 +33,6 @@ public:
     // while no port is chosen; put off while a bulletin is on the air; after
     // a failed opening the port is opened again first.
     void poll() override;
-    bool pollInFlight() const override { return opening_ || polling_; }
     // chooseMonitor once the other timers are stopped: the configured
     // port is opened and polled; without one the window asks for a port.
     void startAsChosen(bool keepHidden) override;
@@ -105,8 +104,8 @@ private:
 
     std::string port_;
     WindRing windRing_;
+    // The port is being opened (the poller counts it as a poll under way).
     bool opening_ = false;
-    bool polling_ = false;
     bool hideWhenConnected_ = false;
     // The last opening failed: the next poll opens the port again first.
     bool portFailed_ = false;

@@ -12,20 +12,16 @@ bool fileExists(const std::string& path) {
 }
 
 SourceWindow::SourceWindow(SourceKind kind, SourceContext& context)
-    : pollTimer(context.loop, kInitialPollMs, [this] { poll(); }),
+    : poller(context.loop, meteo, context.bulletinOnAir, [this] { poll(); }),
       context_(context),
       kind_(kind),
-      pollShown_(pollFinished.connect([this](bool) { changed.emit(); })) {}
+      pollShown_(poller.finished.connect([this](bool) { changed.emit(); })) {}
 
 ReadingPresenter SourceWindow::presenter() const { return {context_.units, context_.TendencyThreshold}; }
 
 void SourceWindow::refreshNow() {
-    followPollPeriod();
+    poller.followPeriod();
     poll();
-}
-
-void SourceWindow::followPollPeriod() {
-    pollTimer.setInterval(static_cast<Millis>(pollMinutes.value()) * 60'000);
 }
 
 void SourceWindow::prepareToShow() {

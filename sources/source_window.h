@@ -1,12 +1,11 @@
 #pragma once
 // What every source window holds and does, whatever its station: its record,
-// its poll timer and period, the boxes that choose what is spoken and its
-// place on the screen. A GUI window draws this model and forwards the
-// user's actions to its handlers; the rules live here.
+// its poller (timer, period, deferral, error line), the boxes that choose
+// what is spoken and its place on the screen. A GUI window draws this model
+// and forwards the user's actions to its handlers; the rules live here.
 //
 // Threading: everything runs on the main loop.
 
-#include <climits>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -16,7 +15,8 @@
 #include "base/speech_units.h"
 #include "platform/http_fetch.h"
 #include "platform/signal.h"
-#include "platform/timer.h"
+#include "sources/bounded_number.h"
+#include "sources/source_poller.h"
 #include "sources/weather_monitor_link.h"
 
 namespace skycrier {
@@ -29,22 +29,6 @@ struct Caption {
 
 struct CheckBox : Caption {
     bool checked = false;
-};
-
-// An integer field with up and down arrows, kept within its limits.
-class BoundedNumber {
-public:
-    BoundedNumber(int initial, int minimum = INT_MIN, int maximum = INT_MAX)
-        : value_(initial), minimum_(minimum), maximum_(maximum) {}
-    int value() const { return value_; }
-    void setValue(int value) { value_ = value < minimum_ ? minimum_ : value > maximum_ ? maximum_ : value; }
-    int minimum() const { return minimum_; }
-    int maximum() const { return maximum_; }
-
-private:
-    int value_;
-    int minimum_;
-    int maximum_;
 };
 
 struct WindowGeometry {
@@ -73,8 +57,8 @@ struct SourceContext {
     std::function<void()> beep = [] {};
     // The Escape key's request to end the bulletin on the air (ignored when none is).
     std::function<void()> escapeRequest = [] {};
-    // A bulletin is on the air: a source that must not poll meanwhile puts its
-    // poll off (DeferredPoll) until the bulletin's end runs it.
+    // A bulletin is on the air: a source that must not poll meanwhile has its
+    // poller put the poll off (DeferredPoll) until the bulletin's end runs it.
     std::function<bool()> bulletinOnAir = [] { return false; };
     // The file a configured name stands for: relative names are taken from the program folder.
     std::function<std::string(const std::string&)> resolvePath = [](const std::string& name) { return name; };
@@ -100,8 +84,6 @@ class ReadingPresenter;
 
 class SourceWindow {
 public:
-    static constexpr Millis kInitialPollMs = 60'000;
-
     SourceWindow(SourceKind kind, SourceContext& context);
     virtual ~SourceWindow() = default;
     SourceWindow(const SourceWindow&) = delete;
@@ -109,20 +91,15 @@ public:
 
     SourceKind kind() const { return kind_; }
 
-    // One poll of the station; it stops pollTimer while it works and enables
-    // it at its end, then emits pollFinished. A source whose station answers
-    // later returns at once and finishes when the answer is in.
+    // One poll of the station, within one cycle of the poller: its timer
+    // waits while the poll works and runs again when the poller tells it
+    // finished. A source whose station answers later returns at once and
+    // finishes when the answer is in.
     virtual void poll() = 0;
-    // "Actualizar": the poll period from pollMinutes, then one poll at once.
+    // "Actualizar": the poll period from the poller's minutes, then one poll at once.
     virtual void refreshNow();
-    // pollTimer takes the period in pollMinutes.
-    void followPollPeriod();
-    // A poll has started and waits for its station's answer.
-    virtual bool pollInFlight() const { return false; }
     // Another source was chosen: this one stops polling.
-    virtual void stopPolling() { pollTimer.stop(); }
-    // The text of the window's error line (errorLine).
-    virtual std::string errorLine() const { return meteo.ErrorText; }
+    virtual void stopPolling() { poller.stop(); }
     // What choosing this source in the choice window starts, once the other
     // sources' timers are stopped; keepHidden is the main window's startMinimised.
     virtual void startAsChosen(bool keepHidden) = 0;
@@ -140,8 +117,7 @@ public:
     bool itemEnabled(MeteoField field) const;
 
     MeteoData meteo;
-    Timer pollTimer;
-    BoundedNumber pollMinutes{1, 1, 60};
+    SourcePoller poller;
     CheckBox insideTemperatureBox{{"T-int (°C) ="}};
     CheckBox outsideTemperatureBox{{"T-ext (°C) ="}};
     CheckBox pressureBox{{"P-atm (hPa) ="}};
@@ -155,9 +131,6 @@ public:
     bool visible = false;
     WindowGeometry geometry;
 
-    // A poll has ended, true when it read the station: its values, or its
-    // ErrorText, are in meteo.
-    Signal<bool> pollFinished;
     // What the window shows changed: a poll ended or moved on, the window was shown or hidden.
     Signal<> changed;
 

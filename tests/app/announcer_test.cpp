@@ -94,7 +94,7 @@ TEST(Announcer, APollSaysWhenItHasFinishedWhateverItsOutcome) {
     Rig r;
     Ws23Source& w23 = r.a.sources().ws23Source;
     std::vector<bool> finished;
-    const Subscription counted = w23.pollFinished.connect([&](bool read) { finished.push_back(read); });
+    const Subscription counted = w23.poller.finished.connect([&](bool read) { finished.push_back(read); });
     const std::string file = r.dir.write("history.dat", test::ws23File(test::ws23Series(3, r.loop.localNow(), 10)));
     r.a.applyConfiguration(parseConfigText("W23_DAT=" + file + "\r\nMETEO=W23\r\n"));
     EXPECT_EQ(finished, std::vector<bool>{true});

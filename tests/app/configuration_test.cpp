@@ -147,12 +147,12 @@ protected:
 TEST_F(SourceConfigurationTest, TheRememberedSourceStartsAfterTheLastLine) {
     loadSources("METEO=MON\nMETEO=W23\nUNITTC=N\nW23_DAT=" + history() + "\n");
     EXPECT_EQ(stations.sourceChoice.checkedSource(), SourceKind::W23);
-    EXPECT_TRUE(stations.ws23Source.pollTimer.enabled());
+    EXPECT_TRUE(stations.ws23Source.poller.enabled());
     EXPECT_EQ(stations.ws23Source.insideTemperatureBox.caption, "T-int (°F) = 68.0");
 
     loadSources("METEO=W28\nMETEO=MON\n");  // "MON" is chosen at once, W28 after
     EXPECT_EQ(stations.sourceChoice.checkedSource(), SourceKind::W28);
-    EXPECT_FALSE(stations.ws23Source.pollTimer.enabled());
+    EXPECT_FALSE(stations.ws23Source.poller.enabled());
 }
 
 TEST_F(SourceConfigurationTest, UnknownOrAbsentSourceLeavesNoSource) {
@@ -164,7 +164,7 @@ TEST_F(SourceConfigurationTest, MissingDataFileStillChoosesTheSourceAndIsKept) {
     const std::string file = (dir.path() / "2026-03.wlk").string();
     loadSources("METEO=PRO2\nPRO2_DAT=" + file + "\n");
     EXPECT_EQ(stations.sourceChoice.checkedSource(), SourceKind::Pro2);
-    EXPECT_EQ(stations.pro2Source.errorLine(), "Error de archivo");
+    EXPECT_EQ(stations.pro2Source.poller.errorLine(), "Error de archivo");
     EXPECT_EQ(stations.pro2Source.inputLine, file);
 }
 
@@ -184,15 +184,15 @@ TEST_F(SourceConfigurationTest, PeriodsOffsetsThresholdsAndChoices) {
     loadSources(
         "W23_METPERI=15\nW28_METPERI=99\nPRO2_METPERI=x\nW23_POFFSET=-4\nW28_POFFSET=2.5\nW23_SEUILTEN=7\n"
         "PRO2_SEUILTEN=q\nW28_PABS=N\nPRO2_NEW=Y\n");
-    EXPECT_EQ(stations.ws23Source.pollMinutes.value(), 15);
-    EXPECT_EQ(stations.ws23Source.pollTimer.interval(), 60'000);  // until "Actualizar"
-    EXPECT_EQ(stations.ws28Source.pollMinutes.value(), 60);
-    EXPECT_EQ(stations.pro2Source.pollMinutes.value(), 1);
+    EXPECT_EQ(stations.ws23Source.poller.minutes.value(), 15);
+    EXPECT_EQ(stations.ws23Source.poller.interval(), 60'000);  // until "Actualizar"
+    EXPECT_EQ(stations.ws28Source.poller.minutes.value(), 60);
+    EXPECT_EQ(stations.pro2Source.poller.minutes.value(), 1);
     EXPECT_EQ(stations.ws23Source.pressureCorrection.value(), -4);
     EXPECT_EQ(stations.ws28Source.pressureCorrection.value(), 0);
     EXPECT_DOUBLE_EQ(stations.context.TendencyThreshold, 0.7);
     EXPECT_TRUE(stations.ws28Source.relativePressure());
-    EXPECT_FALSE(stations.ws28Source.pollTimer.enabled());  // chosen, not polled
+    EXPECT_FALSE(stations.ws28Source.poller.enabled());  // chosen, not polled
     EXPECT_TRUE(stations.pro2Source.currentMonthFileBox.checked);
 
     loadSources("PRO2_SEUILTEN=3\nW28_PABS=Y\nPRO2_NEW=N\n");
@@ -263,7 +263,7 @@ TEST_F(SourceConfigurationTest, EachSourceTakesItsSettings) {
     EXPECT_EQ(aprs.timeZoneChoice, 1);
     // A file not there is kept as configured, shown with its error.
     EXPECT_EQ(aprs.inputLine, "nowhere.txt");
-    EXPECT_EQ(aprs.errorLine(), "Error de archivo #6");
+    EXPECT_EQ(aprs.poller.errorLine(), "Error de archivo #6");
     EXPECT_EQ(aprs.loginPassword, "pw");
     EXPECT_EQ(stations.metarSource.inputLine, "https://m/?id=LEMD");
     EXPECT_EQ(stations.metarSource.favourites.entries[2], "LEBL");
@@ -278,16 +278,16 @@ TEST_F(SourceConfigurationTest, InternetSourcesPollEveryTenMinutesUnlessAPeriodI
     ConfigTargets targets{bulletin, lines, units, port, &stations};
     InternetSource* const sources[] = {&stations.metarSource, &stations.aprsSource};
     for (InternetSource* source : sources) {
-        EXPECT_EQ(source->pollMinutes.value(), 10);
+        EXPECT_EQ(source->poller.minutes.value(), 10);
         // The first poll already waits the period shown, without "Actualizar".
         source->poll();
-        EXPECT_EQ(source->pollTimer.interval(), 600'000);
+        EXPECT_EQ(source->poller.interval(), 600'000);
     }
     EXPECT_NE(configurationText(targets).find("METAR_METPERI=10\r\n"), std::string::npos);
 
     loadSources("METAR_METPERI=1\nAPRS_METPERI=30\n");
-    EXPECT_EQ(stations.metarSource.pollMinutes.value(), 1);
-    EXPECT_EQ(stations.aprsSource.pollMinutes.value(), 30);
+    EXPECT_EQ(stations.metarSource.poller.minutes.value(), 1);
+    EXPECT_EQ(stations.aprsSource.poller.minutes.value(), 30);
 }
 
 TEST_F(SourceConfigurationTest, TheMetarProviderIsKeptAsWrittenAndSavedLastWhenNotTheDefault) {

@@ -249,7 +249,7 @@ TEST(Program, DevicesAndFilesLateAtBootAreKeptToldOnceAndPickedUp) {
         if (c.portComes) r.line.refuseOpen = false;
         r.loop.advance(60'000);
         EXPECT_EQ(r.line.isOpen(), !c.portAbsent || c.portComes);
-        EXPECT_EQ(r.a.sources().ws23Source.errorLine().empty(), !c.fileAbsent || c.fileComes);
+        EXPECT_EQ(r.a.sources().ws23Source.poller.errorLine().empty(), !c.fileAbsent || c.fileComes);
         r.program.close();
 
         std::vector<std::string> expected = c.told;

@@ -49,7 +49,7 @@ TEST(MonitorWindow, APortPickedFromTheListIsOpenedPolledAndShown) {
     test::control<QCheckBox>(w, "CheckBoxlog")->setChecked(true);
     EXPECT_TRUE(model.hourlyLogBox.checked);
     test::control<QSpinBox>(w, "SpinEditRafraichir")->setValue(10);
-    EXPECT_EQ(model.pollTimer.interval(), 10 * 60'000);
+    EXPECT_EQ(model.poller.interval(), 10 * 60'000);
 }
 
 }  // namespace

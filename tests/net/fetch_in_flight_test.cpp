@@ -22,7 +22,7 @@ struct FetchRig : test::Rig {
     bool spoke(const std::string& segment) const {
         return std::find(recorder.lines.begin(), recorder.lines.end(), "play " + segment) != recorder.lines.end();
     }
-    void settle() { loop.advanceUntil([this] { return !metar.pollInFlight(); }, 1000); }
+    void settle() { loop.advanceUntil([this] { return !metar.poller.inFlight(); }, 1000); }
 
     test::FakeFetcher web{loop};
     MetarSource& metar = a.sources().metarSource;
@@ -48,9 +48,9 @@ TEST(FetchInFlight, ABulletinDuringAFetchSpeaksTheLastReportWhileItIsFreshEnough
 
         // The next poll's fetch hangs.
         r.web.silent.insert(kUrl);
-        r.loop.advance(r.metar.pollTimer.interval());
-        ASSERT_TRUE(r.metar.pollInFlight());
-        EXPECT_EQ(r.metar.errorLine(), "Descargar ...");
+        r.loop.advance(r.metar.poller.interval());
+        ASSERT_TRUE(r.metar.poller.inFlight());
+        EXPECT_EQ(r.metar.poller.errorLine(), "Descargar ...");
         EXPECT_EQ(r.metar.meteo.ErrorText, "");
 
         r.run(nullptr);
@@ -77,16 +77,16 @@ TEST(FetchInFlight, ChoosingAnotherSourceAbandonsTheFetchAndEndsThePolling) {
         else
             r.web.silent.insert(kUrl);
         r.a.sources().sourceChoice.check(SourceKind::METAR);
-        ASSERT_TRUE(r.metar.pollInFlight());
+        ASSERT_TRUE(r.metar.poller.inFlight());
         r.a.sources().sourceChoice.check(c.next);
 
         r.loop.advance(30 * 60'000);
         EXPECT_EQ(r.web.cancelled, 1);
         EXPECT_EQ(r.web.urls.size(), 1u);
-        EXPECT_FALSE(r.metar.pollInFlight());
-        EXPECT_FALSE(r.metar.pollTimer.enabled());
+        EXPECT_FALSE(r.metar.poller.inFlight());
+        EXPECT_FALSE(r.metar.poller.enabled());
         EXPECT_EQ(r.metar.meteo.Input, "");
-        EXPECT_EQ(r.metar.errorLine(), "");
+        EXPECT_EQ(r.metar.poller.errorLine(), "");
     }
 }
 
@@ -110,7 +110,7 @@ TEST(FetchInFlight, ANewRequestCancelsTheHungFetchAndStartsItsOwn) {
         r.web.silent.insert(kUrl);
         r.web.answers[kOtherUrl] = "LEBL 071330Z 24008KT 9999 FEW020 18/12 Q1016";
         r.a.sources().sourceChoice.check(SourceKind::METAR);
-        ASSERT_TRUE(r.metar.pollInFlight());
+        ASSERT_TRUE(r.metar.poller.inFlight());
 
         r.metar.inputLine = kOtherUrl;
         c.ask(r);
@@ -118,8 +118,8 @@ TEST(FetchInFlight, ANewRequestCancelsTheHungFetchAndStartsItsOwn) {
         EXPECT_EQ(r.web.cancelled, 1);
         EXPECT_EQ(r.web.urls, (std::vector<std::string>{kUrl, kOtherUrl}));
         EXPECT_EQ(r.metar.meteo.Text, 18);
-        EXPECT_EQ(r.metar.errorLine(), "");
-        EXPECT_TRUE(r.metar.pollTimer.enabled());
+        EXPECT_EQ(r.metar.poller.errorLine(), "");
+        EXPECT_TRUE(r.metar.poller.enabled());
     }
 }
 

@@ -20,7 +20,7 @@ protected:
         stations.context.serialPorts = [] { return std::vector<std::string>{"/dev/ttyS0", "/dev/ttyUSB0"}; };
         stations.context.mainWindowTime = [] { return std::string(" 12:00:00"); };
         stations.context.bulletinOnAir = [this] { return onAir; };
-        finished = monitor.pollFinished.connect([this](bool read) { polls.push_back(read); });
+        finished = monitor.poller.finished.connect([this](bool read) { polls.push_back(read); });
     }
 
     // Chooses the source with the port configured, as the start-up does.
@@ -129,9 +129,9 @@ TEST_F(MonitorSourceTest, TrendCodes) {
 // The line answers later: the status line counts the readings down meanwhile.
 TEST_F(MonitorSourceTest, TheStatusCountsTheReadingsDown) {
     station.holdAnswers = true;
-    monitor.pollMinutes.setValue(5);
+    monitor.poller.minutes.setValue(5);
     choose("1");
-    ASSERT_TRUE(monitor.pollInFlight());
+    ASSERT_TRUE(monitor.poller.inFlight());
     ASSERT_TRUE(station.release()) << "the opening";
     const std::vector<std::pair<Reading, std::string>> expected = {
         {Reading::InsideTemp, "Weather Monitor leer ... (6)"}, {Reading::OutsideTemp, "Weather Monitor leer (5)"},
@@ -141,30 +141,30 @@ TEST_F(MonitorSourceTest, TheStatusCountsTheReadingsDown) {
         ASSERT_EQ(station.reads.size(), i + 1);
         EXPECT_EQ(station.reads[i], expected[i].first);
         EXPECT_EQ(monitor.statusText, expected[i].second);
-        EXPECT_FALSE(monitor.pollTimer.enabled());
+        EXPECT_FALSE(monitor.poller.enabled());
         station.release();
     }
     EXPECT_EQ(monitor.statusText, "Weather Monitor cerrado( 12:00:00 )");
     EXPECT_EQ(monitor.versionText, "DLL-Version: 1.000");
-    EXPECT_TRUE(monitor.pollTimer.enabled());
-    EXPECT_EQ(monitor.pollTimer.interval(), 5 * 60'000);
+    EXPECT_TRUE(monitor.poller.enabled());
+    EXPECT_EQ(monitor.poller.interval(), 5 * 60'000);
     EXPECT_EQ(polls, std::vector<bool>{true});
-    EXPECT_FALSE(monitor.pollInFlight());
+    EXPECT_FALSE(monitor.poller.inFlight());
 }
 
 TEST_F(MonitorSourceTest, ASilentStationEndsThePollButNotThePolling) {
     choose("1");
     station.reads.clear();
     station.values[Reading::InsideTemp] = -999;
-    const Millis interval = monitor.pollTimer.interval();
+    const Millis interval = monitor.poller.interval();
     monitor.poll();
     loop.runPending();
     EXPECT_EQ(station.reads, std::vector<Reading>{Reading::InsideTemp});
     EXPECT_EQ(monitor.statusText, kMonitorStationError);
     EXPECT_FALSE(monitor.connected());
     EXPECT_FALSE(sourceUsable(SourceKind::MON, monitor.meteo));
-    EXPECT_TRUE(monitor.pollTimer.enabled());
-    EXPECT_EQ(monitor.pollTimer.interval(), interval);
+    EXPECT_TRUE(monitor.poller.enabled());
+    EXPECT_EQ(monitor.poller.interval(), interval);
     EXPECT_EQ(polls, (std::vector<bool>{true, false}));
 
     station.values[Reading::InsideTemp] = 68;
@@ -188,11 +188,11 @@ TEST_F(MonitorSourceTest, ChoosingAPort) {
     EXPECT_EQ(monitor.portButtonText, "COM=/dev/ttyS0");
     EXPECT_EQ(monitor.statusText, kMonitorPortError);
     EXPECT_TRUE(station.reads.empty());
-    loop.advance(monitor.pollTimer.interval());
+    loop.advance(monitor.poller.interval());
     EXPECT_EQ(station.opened.size(), 2u);
     EXPECT_FALSE(monitor.connected());
     station.openResult = 1;
-    loop.advance(monitor.pollTimer.interval());
+    loop.advance(monitor.poller.interval());
     EXPECT_TRUE(monitor.connected());
     EXPECT_EQ(station.reads.size(), 6u);
 
@@ -226,10 +226,10 @@ TEST_F(MonitorSourceTest, APollDueDuringABulletinWaitsForItsEnd) {
     choose("1");
     station.reads.clear();
     onAir = true;
-    loop.advance(monitor.pollTimer.interval());
+    loop.advance(monitor.poller.interval());
     EXPECT_TRUE(monitor.meteo.DeferredPoll);
     EXPECT_TRUE(station.reads.empty());
-    EXPECT_FALSE(monitor.pollTimer.enabled());
+    EXPECT_FALSE(monitor.poller.enabled());
     onAir = false;
     stations.sourceChoice.poll(SourceKind::MON);
     loop.runPending();
@@ -274,14 +274,14 @@ TEST_F(LateConsoleTest, AConsoleAbsentAtStartIsFoundAtTheNextPeriod) {
     MonitorSource& monitor = stations.monitorSource;
     ASSERT_TRUE(monitor.loadPort(port));
     stations.sourceChoice.check(SourceKind::MON);
-    ASSERT_TRUE(loop.waitForPostsUntil([&] { return !monitor.pollInFlight(); }, 20'000));
+    ASSERT_TRUE(loop.waitForPostsUntil([&] { return !monitor.poller.inFlight(); }, 20'000));
     EXPECT_FALSE(monitor.connected());
     EXPECT_EQ(monitor.statusText, kMonitorPortError);
 
     Wm2Simulator console({"--inside", "68"});
     std::filesystem::create_symlink(console.device(), port);
-    loop.advance(monitor.pollTimer.interval());
-    ASSERT_TRUE(loop.waitForPostsUntil([&] { return !monitor.pollInFlight(); }, 20'000));
+    loop.advance(monitor.poller.interval());
+    ASSERT_TRUE(loop.waitForPostsUntil([&] { return !monitor.poller.inFlight(); }, 20'000));
     EXPECT_TRUE(monitor.connected());
     EXPECT_EQ(monitor.insideTemperatureBox.caption, "T-int (°C)= 20.0");
     monitor.closeStation();

@@ -63,7 +63,7 @@ TEST_F(Pro2Test, MetricCaptionsAndRecord) {
     EXPECT_EQ(w.insideHumidityCaption.caption, "Humidad-int (%) = 45");
     EXPECT_EQ(w.dewPointCaption.caption, "Punto de rocio (°C) = 6.8");
     EXPECT_EQ(w.observationTime.caption, "2026-03-09 12:00:00");
-    EXPECT_EQ(w.errorLine(), "");
+    EXPECT_EQ(w.poller.errorLine(), "");
     EXPECT_DOUBLE_EQ(w.meteo.ObservedAt, encodeDateTime(2026, 3, 9, 12, 0));
     EXPECT_DOUBLE_EQ(w.meteo.HumiExt, 80.5);
     EXPECT_NEAR(w.meteo.Pluie, 48 * 0.254, 1e-9);
@@ -120,9 +120,9 @@ TEST_F(Pro2Test, DayZeroIsNoDate) {
     WlkRecord r;
     r.day = 2;  // day 1 has no records
     pollOne(r);
-    EXPECT_EQ(w.errorLine(), "Error archivo");
+    EXPECT_EQ(w.poller.errorLine(), "Error archivo");
     EXPECT_EQ(beeps, 1);
-    EXPECT_TRUE(w.pollTimer.enabled());
+    EXPECT_TRUE(w.poller.enabled());
 }
 
 TEST_F(Pro2Test, IntervalZeroHasNoTendencyAndOneRecordOfRain) {
@@ -191,8 +191,8 @@ TEST_F(Pro2Test, RefusedFiles) {
     const auto refused = [&](const std::string& name, const std::string& content) {
         w.loadDataFile(dir.write(name, content));
         w.poll();
-        EXPECT_EQ(w.errorLine(), "Error archivo") << name;
-        EXPECT_TRUE(w.pollTimer.enabled()) << name;
+        EXPECT_EQ(w.poller.errorLine(), "Error archivo") << name;
+        EXPECT_TRUE(w.poller.enabled()) << name;
     };
     refused("2026-03.WLK", test::wlkFile(test::withDailySummaries({WlkRecord{}})));
     refused("2026-03.wlk", test::wlkFile(test::withDailySummaries({WlkRecord{}})).substr(0, 300));
@@ -202,7 +202,7 @@ TEST_F(Pro2Test, RefusedFiles) {
     refused("2026-03.wlk", test::wlkFile({summary, summary}));
     refused("current.wlk", test::wlkFile(test::withDailySummaries({WlkRecord{}})));
     pollOne({});
-    EXPECT_EQ(w.errorLine(), "");  // a good poll clears the error
+    EXPECT_EQ(w.poller.errorLine(), "");  // a good poll clears the error
 }
 
 TEST_F(Pro2Test, FollowsTheCurrentMonthsFile) {
@@ -286,7 +286,7 @@ TEST_F(Pro2Test, ArchivesReadFromTheirNewestRecords) {
     for (const auto& c : cases) {
         w.loadDataFile(dir.write("2026-03.wlk", c.bytes));
         w.poll();
-        EXPECT_EQ(w.errorLine(), "") << c.what;
+        EXPECT_EQ(w.poller.errorLine(), "") << c.what;
         EXPECT_EQ(w.observationTime.caption, c.shown) << c.what;
         EXPECT_NEAR(w.meteo.Pluie, c.pluie, 1e-9) << c.what;
         EXPECT_EQ(w.meteo.Tend, c.tend) << c.what;

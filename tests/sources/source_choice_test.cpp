@@ -21,15 +21,15 @@ protected:
 
 TEST_F(SourceChoiceTest, ChoosingAFileSourcePollsItShowsItAndStopsTheOthers) {
     w23.loadDataFile(writeW23(20));
-    w28.pollTimer.start();
-    stations.monitorSource.pollTimer.start();
+    w28.poller.start();
+    stations.monitorSource.poller.start();
     choice.prepareToShow({});
     choice.check(SourceKind::W23);
     EXPECT_EQ(choice.checkedSource(), SourceKind::W23);
     EXPECT_EQ(w23.insideTemperatureBox.caption, "T-int (°C) = 20.0");
-    EXPECT_TRUE(w23.pollTimer.enabled());
-    EXPECT_FALSE(w28.pollTimer.enabled());
-    EXPECT_FALSE(stations.monitorSource.pollTimer.enabled());
+    EXPECT_TRUE(w23.poller.enabled());
+    EXPECT_FALSE(w28.poller.enabled());
+    EXPECT_FALSE(stations.monitorSource.poller.enabled());
     EXPECT_TRUE(w23.visible);
     EXPECT_FALSE(choice.visible());
     EXPECT_TRUE(sourceUsable(SourceKind::W23, choice.meteo(SourceKind::W23)));
@@ -38,16 +38,16 @@ TEST_F(SourceChoiceTest, ChoosingAFileSourcePollsItShowsItAndStopsTheOthers) {
     writeW23(21);
     loop.advance(60'000);
     EXPECT_EQ(w23.insideTemperatureBox.caption, "T-int (°C) = 21.0");
-    w23.pollMinutes.setValue(90);
+    w23.poller.minutes.setValue(90);
     w23.refreshNow();
-    EXPECT_EQ(w23.pollTimer.interval(), 3'600'000);
+    EXPECT_EQ(w23.poller.interval(), 3'600'000);
 }
 
 TEST_F(SourceChoiceTest, ReducedProgramPollsWithoutAWindow) {
     reduced = true;
     w23.loadDataFile(writeW23(20));
     choice.check(SourceKind::W23);
-    EXPECT_TRUE(w23.pollTimer.enabled());
+    EXPECT_TRUE(w23.poller.enabled());
     EXPECT_FALSE(w23.visible);
     EXPECT_EQ(w23.insideTemperatureBox.caption, "T-int (°C) = 20.0");
 }
@@ -57,7 +57,7 @@ TEST_F(SourceChoiceTest, NoSourceStopsEveryPollAndLeavesTheWindows) {
     choice.check(SourceKind::W23);
     choice.check(SourceKind::None);
     EXPECT_EQ(choice.checkedSource(), SourceKind::None);
-    EXPECT_FALSE(w23.pollTimer.enabled());
+    EXPECT_FALSE(w23.poller.enabled());
     EXPECT_TRUE(w23.visible);
     EXPECT_FALSE(choice.itemEnabled(SourceKind::None, MeteoField::Text));
     EXPECT_FALSE(sourceUsable(SourceKind::None, choice.meteo(SourceKind::None)));
@@ -69,7 +69,7 @@ TEST_F(SourceChoiceTest, ASourceWithoutItsInputOnlyStopsTheOthers) {
     for (const SourceKind kind : {SourceKind::MON, SourceKind::APRS, SourceKind::METAR}) {
         choice.check(kind);
         EXPECT_EQ(choice.checkedSource(), kind);
-        EXPECT_FALSE(w23.pollTimer.enabled());
+        EXPECT_FALSE(w23.poller.enabled());
         EXPECT_FALSE(sourceUsable(kind, choice.meteo(kind)));
     }
 }
@@ -80,7 +80,7 @@ TEST_F(SourceChoiceTest, ChosenSourceWithoutItsFileKeepsItAndShowsTheError) {
     w23.loadDataFile(absent);
     choice.check(SourceKind::W23);
     EXPECT_EQ(choice.checkedSource(), SourceKind::W23);
-    EXPECT_EQ(w23.errorLine(), "Error de archivo");
+    EXPECT_EQ(w23.poller.errorLine(), "Error de archivo");
     EXPECT_EQ(w23.inputLine, absent);
     EXPECT_EQ(beeps, 0);
 }
@@ -100,7 +100,7 @@ TEST_F(SourceChoiceTest, DeferredPollRunsTheSourcesPoll) {
     w23.loadDataFile(writeW23(20));
     choice.poll(SourceKind::W23);
     EXPECT_EQ(w23.insideTemperatureBox.caption, "T-int (°C) = 20.0");
-    EXPECT_TRUE(w23.pollTimer.enabled());
+    EXPECT_TRUE(w23.poller.enabled());
 }
 
 TEST_F(SourceChoiceTest, UnitChangeRefreshesOnlyTheSelectedSource) {

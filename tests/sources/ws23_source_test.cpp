@@ -66,7 +66,7 @@ TEST_F(Ws23Test, MetricCaptionsAndRecord) {
     EXPECT_EQ(w.observationTime.caption, "2026-03-10 11:40:00");
     EXPECT_EQ(w.pressureUnit.caption, "hPa");
     EXPECT_EQ(w.tendencyUnit.caption, "0.1*mB/h");
-    EXPECT_EQ(w.errorLine(), "");
+    EXPECT_EQ(w.poller.errorLine(), "");
 
     const MeteoData& d = w.meteo;
     EXPECT_FLOAT_EQ(d.Tint, 21.3f);
@@ -203,13 +203,13 @@ TEST_F(Ws23Test, MissingHumidityFailsTheDewPointAfterEverythingElse) {
     EXPECT_EQ(w.meteo.HumiExt, -1);
     EXPECT_TRUE(w.humidityBox.red);
     EXPECT_EQ(w.rainBox.caption, "Lluvia/24h (mm) = 2.5");
-    EXPECT_EQ(w.errorLine(), "Error archivo");
+    EXPECT_EQ(w.poller.errorLine(), "Error archivo");
     EXPECT_EQ(beeps, 1);
 
     records.back().humOut = 0;  // H^0.125 = 0: the dew point is 0.1 T - 112
     poll(records);
     EXPECT_EQ(w.dewPointCaption.caption, "Punto de rocio (°C) = -111.6");
-    EXPECT_EQ(w.errorLine(), "");  // a good poll clears the error
+    EXPECT_EQ(w.poller.errorLine(), "");  // a good poll clears the error
 }
 
 TEST_F(Ws23Test, SensorMissingValuesAreMarkedRed) {
@@ -226,19 +226,19 @@ TEST_F(Ws23Test, SensorMissingValuesAreMarkedRed) {
 TEST_F(Ws23Test, BrokenFilesFailWithoutStoppingThePoll) {
     w.loadDataFile(dir.write("history.dat", std::string(35, '\x7f')));
     w.poll();
-    EXPECT_EQ(w.errorLine(), "Error archivo");
-    EXPECT_TRUE(w.pollTimer.enabled());
+    EXPECT_EQ(w.poller.errorLine(), "Error archivo");
+    EXPECT_TRUE(w.poller.enabled());
 
     Ws23Record r;
     r.tempIn = std::numeric_limits<float>::quiet_NaN();
     poll({r});
-    EXPECT_EQ(w.errorLine(), "Error archivo");
-    EXPECT_TRUE(w.pollTimer.enabled());
+    EXPECT_EQ(w.poller.errorLine(), "Error archivo");
+    EXPECT_TRUE(w.poller.enabled());
 
     // A trailer shorter than a record is ignored.
     w.loadDataFile(dir.write("history.dat", test::ws23File(typicalDay()) + std::string(28, '\1')));
     w.poll();
-    EXPECT_EQ(w.errorLine(), "");
+    EXPECT_EQ(w.poller.errorLine(), "");
     EXPECT_EQ(w.windBox.caption, "Viento (km/h) = 18");
 }
 
@@ -257,8 +257,8 @@ TEST_F(Ws23Test, MissingFileChangesNothingAndKeepsPolling) {
     std::filesystem::remove(dir.path() / "history.dat");
     w.poll();
     EXPECT_EQ(w.windBox.caption, "Viento (km/h) = 18");
-    EXPECT_EQ(w.errorLine(), "");
-    EXPECT_TRUE(w.pollTimer.enabled());
+    EXPECT_EQ(w.poller.errorLine(), "");
+    EXPECT_TRUE(w.poller.enabled());
 }
 
 TEST_F(Ws23Test, ChoosingAFile) {
@@ -266,7 +266,7 @@ TEST_F(Ws23Test, ChoosingAFile) {
     w.takeChosenFile((dir.path() / "absent.dat").string());
     EXPECT_EQ(w.path(), "");
     EXPECT_EQ(w.inputLine, "");
-    EXPECT_EQ(w.errorLine(), "Error archivo");
+    EXPECT_EQ(w.poller.errorLine(), "Error archivo");
     EXPECT_EQ(beeps, 1);
     EXPECT_EQ(w.insideTemperatureBox.caption, "T-int(°C) = ");
     EXPECT_EQ(w.feltTemperatureBox.caption, "Sensación (C°) = ");
@@ -275,15 +275,15 @@ TEST_F(Ws23Test, ChoosingAFile) {
     EXPECT_EQ(w.observationTime.caption, "");
 
     // An older file of another station: its own time counts.
-    w.pollMinutes.setValue(5);
+    w.poller.minutes.setValue(5);
     const std::string older = dir.write("older.dat", test::ws23File(test::ws23Series(3, lastTime() - 2, 25)));
     w.takeChosenFile(older);
     EXPECT_EQ(w.path(), older);
     EXPECT_TRUE(w.inputSelected);
-    EXPECT_EQ(w.errorLine(), "");
+    EXPECT_EQ(w.poller.errorLine(), "");
     EXPECT_NEAR(w.meteo.ObservedAt, lastTime() - 2, 1e-9);
-    EXPECT_EQ(w.pollTimer.interval(), 300'000);
-    EXPECT_TRUE(w.pollTimer.enabled());
+    EXPECT_EQ(w.poller.interval(), 300'000);
+    EXPECT_TRUE(w.poller.enabled());
 }
 
 }  // namespace

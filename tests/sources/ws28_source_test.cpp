@@ -63,7 +63,7 @@ TEST_F(Ws28Test, MetricCaptionsAndRecord) {
     EXPECT_EQ(w.insideHumidityCaption.caption, "Humidad-int (%) = 45");
     EXPECT_EQ(w.dewPointCaption.caption, "Punto de rocio (°C) = 1.0");
     EXPECT_EQ(w.observationTime.caption, "2026-03-10 11:40:00");
-    EXPECT_EQ(w.errorLine(), "");
+    EXPECT_EQ(w.poller.errorLine(), "");
     EXPECT_DOUBLE_EQ(w.meteo.Rafa, 27);
     EXPECT_DOUBLE_EQ(w.meteo.Pluie, 1.5);
     EXPECT_DOUBLE_EQ(w.meteo.HumiExt, 80);
@@ -98,7 +98,7 @@ TEST_F(Ws28Test, GarbageAbsolutePressureDoesNotDisturbTheRelativeOne) {
     for (auto& r : records) r.absolutePressure = 10101010.0f;
     w.selectAbsolutePressure(false);
     poll(records);
-    EXPECT_EQ(w.errorLine(), "");
+    EXPECT_EQ(w.poller.errorLine(), "");
     EXPECT_DOUBLE_EQ(w.meteo.Patm, 1020);
     EXPECT_FALSE(w.pressureBox.red);
 }
@@ -149,22 +149,22 @@ TEST_F(Ws28Test, NegativeHumidityFailsTheDewPoint) {
     auto records = typicalDay();
     records.back().humOut = -5;
     poll(records);
-    EXPECT_EQ(w.errorLine(), "Error archivo");
+    EXPECT_EQ(w.poller.errorLine(), "Error archivo");
     EXPECT_EQ(beeps, 1);
     EXPECT_EQ(w.rainBox.caption, "Lluvia/24h (mm) = 1.5");
     poll(typicalDay());
-    EXPECT_EQ(w.errorLine(), "");
+    EXPECT_EQ(w.poller.errorLine(), "");
 }
 
 TEST_F(Ws28Test, UnreadableTimesFailThePoll) {
     auto records = typicalDay();
     records.back().time = std::numeric_limits<double>::infinity();
     poll(records);
-    EXPECT_EQ(w.errorLine(), "Error archivo");
+    EXPECT_EQ(w.poller.errorLine(), "Error archivo");
     records.back().time = 1e300;
     poll(records);
-    EXPECT_EQ(w.errorLine(), "Error archivo");
-    EXPECT_TRUE(w.pollTimer.enabled());
+    EXPECT_EQ(w.poller.errorLine(), "Error archivo");
+    EXPECT_TRUE(w.poller.enabled());
 }
 
 TEST_F(Ws28Test, NeutralCaptionsCarryTheUnits) {
@@ -176,7 +176,7 @@ TEST_F(Ws28Test, NeutralCaptionsCarryTheUnits) {
     EXPECT_EQ(w.humidityBox.caption, "Humidad (%) = ");
     EXPECT_EQ(w.rainBox.caption, "Lluvia/24h (inch) =  ");
     EXPECT_EQ(w.feltTemperatureBox.caption, "Sensación (°C) =");  // not reset
-    EXPECT_EQ(w.errorLine(), "Error archivo");
+    EXPECT_EQ(w.poller.errorLine(), "Error archivo");
 }
 
 }  // namespace
