@@ -23,8 +23,8 @@ RecorderControl::RecorderControl(EventLoop& loop, RecorderLink& link, Settings s
 
 void RecorderControl::bulletinStart(std::function<void()> done) {
     tasks_.clear();
-    RecorderCommand = None;
-    RecorderWasRunning = false;
+    command_ = None;
+    wasRunning_ = false;
     if (!settings_.recordBulletins) return done();
     const std::string program = settings_.resolve(settings_.recorderProgram);
     if (!link_.programExists(program)) {
@@ -33,7 +33,7 @@ void RecorderControl::bulletinStart(std::function<void()> done) {
         return done();
     }
     if (link_.recorderPresent()) {
-        RecorderWasRunning = true;
+        wasRunning_ = true;
         return recordAfterSettling(std::move(done));
     }
     // A program that cannot be started is simply never found.
@@ -53,7 +53,7 @@ void RecorderControl::search(int triesLeft, std::function<void()> done) {
 
 void RecorderControl::recordAfterSettling(std::function<void()> done) {
     tasks_.callAfter(kSettleMs, [this, done = std::move(done)] {
-        RecorderCommand = Record;
+        command_ = Record;
         sendCommand();
         done();
     });
@@ -61,12 +61,12 @@ void RecorderControl::recordAfterSettling(std::function<void()> done) {
 
 void RecorderControl::bulletinEnd(std::function<void()> done) {
     tasks_.clear();
-    if (!settings_.recordBulletins || RecorderCommand != Record) return done();
-    RecorderCommand = Stop;
+    if (!settings_.recordBulletins || command_ != Record) return done();
+    command_ = Stop;
     sendCommand();
-    if (RecorderWasRunning) return done();
+    if (wasRunning_) return done();
     tasks_.callAfter(kCloseDelayMs, [this, done = std::move(done)] {
-        RecorderCommand = Close;
+        command_ = Close;
         sendCommand();
         done();
     });
@@ -75,7 +75,7 @@ void RecorderControl::bulletinEnd(std::function<void()> done) {
 void RecorderControl::bulletinAborted() { tasks_.clear(); }
 
 void RecorderControl::sendCommand() {
-    const auto result = link_.send(commandText(RecorderCommand));
+    const auto result = link_.send(commandText(command_));
     if (!result) return show(kRecorderMissingText);
     switch (*result) {
     case None:
@@ -92,7 +92,7 @@ void RecorderControl::sendCommand() {
 }
 
 void RecorderControl::show(const std::string& text) {
-    recorderStatus = text;
+    recorderStatus_ = text;
     statusChanged.emit();
 }
 

@@ -51,10 +51,8 @@ public:
     // The bulletin was aborted: its pending recorder steps are dropped.
     void bulletinAborted();
 
-    int RecorderCommand = None;
-    bool RecorderWasRunning = false;
     // The main window's recorder status.
-    std::string recorderStatus;
+    const std::string& recorderStatus() const { return recorderStatus_; }
     Signal<> statusChanged;
 
 private:
@@ -66,6 +64,10 @@ private:
     RecorderLink& link_;
     Settings settings_;
     std::function<void()> beep_;
+    int command_ = None;
+    // The recorder was already running when the bulletin found it: it is left running.
+    bool wasRunning_ = false;
+    std::string recorderStatus_;
     TaskScope tasks_;
 };
 

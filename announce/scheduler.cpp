@@ -53,7 +53,7 @@ void Scheduler::runTick() {
     }
     if (readBackVolume) readBackVolume();
     readClock();
-    if (clock.Minute != lastTriggerMinute_) {
+    if (shown_.clock.Minute != lastTriggerMinute_) {
         triggeredThisMinute_ = false;
         lastTriggerMinute_ = -1;
     }
@@ -76,21 +76,21 @@ void Scheduler::runStartUp() {
 // runs for months, and simulations run weeks of it in a moment.
 void Scheduler::readClock() {
     const DateTimeFields f = decodeDateTime(parts_.loop.localNow());
-    clock = {f.dayOfWeek, f.hour, f.minute, f.day, f.month, f.year};
-    timeText.assign(" HH:MM:SS");
-    putTwoDigits(timeText, 1, f.hour);
-    putTwoDigits(timeText, 4, f.minute);
-    putTwoDigits(timeText, 7, f.second);
-    dateText.assign(" YYYY-MM-DD");
-    putTwoDigits(dateText, 1, f.year / 100);
-    putTwoDigits(dateText, 3, f.year);
-    putTwoDigits(dateText, 6, f.month);
-    putTwoDigits(dateText, 9, f.day);
+    shown_.clock = {f.dayOfWeek, f.hour, f.minute, f.day, f.month, f.year};
+    shown_.timeText.assign(" HH:MM:SS");
+    putTwoDigits(shown_.timeText, 1, f.hour);
+    putTwoDigits(shown_.timeText, 4, f.minute);
+    putTwoDigits(shown_.timeText, 7, f.second);
+    shown_.dateText.assign(" YYYY-MM-DD");
+    putTwoDigits(shown_.dateText, 1, f.year / 100);
+    putTwoDigits(shown_.dateText, 3, f.year);
+    putTwoDigits(shown_.dateText, 6, f.month);
+    putTwoDigits(shown_.dateText, 9, f.day);
 }
 
 void Scheduler::writeHourlyLog() {
-    const int stamp = clock.Hour * 100 + clock.Minute;
-    if (clock.Minute != 0 || stamp == lastLogStamp_ || !hourlyObservation) return;
+    const int stamp = shown_.clock.Hour * 100 + shown_.clock.Minute;
+    if (shown_.clock.Minute != 0 || stamp == lastLogStamp_ || !hourlyObservation) return;
     const auto observation = hourlyObservation();
     if (!observation) return;
     if (appendLog) appendLog(hourlyLogLine(*observation));
@@ -102,9 +102,9 @@ bool Scheduler::schedule() {
     if (period == 0 || !inWindow()) return false;
     if (triggeredThisMinute_ || parts_.sequencer.bulletinRunning()) return true;
     // A minute that is not a multiple of the period goes on to the modem lines.
-    if (clock.Minute % period != 0) return false;
+    if (shown_.clock.Minute % period != 0) return false;
     triggeredThisMinute_ = true;
-    lastTriggerMinute_ = clock.Minute;
+    lastTriggerMinute_ = shown_.clock.Minute;
     parts_.sequencer.requestBulletin(BulletinTrigger::Schedule);
     return true;
 }
@@ -137,7 +137,7 @@ std::optional<double> nextScheduledBulletin(const ScheduleSettings& schedule, do
 
 int Scheduler::periodMinutes() const { return skycrier::periodMinutes(parts_.schedule); }
 
-bool Scheduler::inWindow() const { return inHourWindow(parts_.schedule, clock.Hour); }
+bool Scheduler::inWindow() const { return inHourWindow(parts_.schedule, shown_.clock.Hour); }
 
 // One reading a tick, outside bulletins. A status that cannot be read leaves
 // everything as last seen, so a failing port makes no edge.
@@ -153,29 +153,29 @@ void Scheduler::watchModemLines() {
     showCarrier(*dcd);
     if (!*cts) {
         ctsLatch_ = false;
-        ctsLamp = "CTS=Off";
+        shown_.ctsLamp = "CTS=Off";
     }
     if (!*dsr) {
         dsrLatch_ = false;
-        dsrLamp = "DSR=Off";
+        shown_.dsrLamp = "DSR=Off";
     }
     // At most one edge a tick, CTS first.
     if (*cts && !ctsLatch_) {
         ctsLatch_ = true;
-        ctsLamp = "CTS=On";
+        shown_.ctsLamp = "CTS=On";
         if (parts_.lines.triggerOnCts) seq.requestBulletin(BulletinTrigger::CTS);
     } else if (*dsr && !dsrLatch_) {
         dsrLatch_ = true;
-        dsrLamp = "DSR=On";
+        shown_.dsrLamp = "DSR=On";
         if (parts_.lines.triggerOnDsr) seq.requestBulletin(BulletinTrigger::DSR);
     }
 }
 
 void Scheduler::showCarrier(bool on) {
     parts_.sequencer.setCarrierBusy(on);
-    dcdLamp = on ? "DCD=On" : "DCD=Off";
-    bulletinsAllowedLamp = !on;
-    bulletinsHeldLamp = on;
+    shown_.dcdLamp = on ? "DCD=On" : "DCD=Off";
+    shown_.bulletinsAllowedLamp = !on;
+    shown_.bulletinsHeldLamp = on;
 }
 
 void Scheduler::portReleased() {

@@ -35,6 +35,19 @@ struct ClockFields {
 // ("?" for a value no whole number stands for).
 std::string hourlyLogLine(const MeteoData& observation);
 
+// The clock and the modem lamps, as the main window shows them.
+struct SchedulerDisplay {
+    ClockFields clock;
+    std::string timeText;
+    std::string dateText;
+    std::string dcdLamp = "DCD=Off";
+    std::string ctsLamp = "CTS=Off";
+    std::string dsrLamp = "DSR=Off";
+    // Bulletins allowed (no carrier) / inhibited (carrier).
+    bool bulletinsAllowedLamp = true;
+    bool bulletinsHeldLamp = false;
+};
+
 class Scheduler {
 public:
     struct Parts {
@@ -72,17 +85,7 @@ public:
     // Appends a line to the program's log.
     std::function<void(const std::string&)> appendLog;
 
-    ClockFields clock;
-
-    // What the main window shows.
-    std::string timeText;
-    std::string dateText;
-    std::string dcdLamp = "DCD=Off";
-    std::string ctsLamp = "CTS=Off";
-    std::string dsrLamp = "DSR=Off";
-    // Bulletins allowed (no carrier) / inhibited (carrier).
-    bool bulletinsAllowedLamp = true;
-    bool bulletinsHeldLamp = false;
+    const SchedulerDisplay& shown() const { return shown_; }
 
     // After every tick (the clock moved on) and a release of the port.
     Signal<> changed;
@@ -101,6 +104,7 @@ private:
 
     Parts parts_;
     Timer tickTimer_;
+    SchedulerDisplay shown_;
     // The schedule starts at most one bulletin in its minute.
     bool triggeredThisMinute_ = false;
     int lastTriggerMinute_ = -1;

@@ -45,7 +45,7 @@ Announcer::Announcer(const AnnouncerParts& parts)
         if (!soundOutput_.volumeChangeInProgress()) soundOutput_.readBackVolume();
     };
     portWindow_.onReleased = [this] { scheduler_.portReleased(); };
-    stations_.sourceChoice.startMinimised = [this] { return mainWindow_.startMinimised; };
+    stations_.sourceChoice.startMinimised = [this] { return mainWindow_.settings().startMinimised; };
     mainWindow_.saveConfiguration = [this] { saveConfiguration(); };
     mainWindow_.escapeRequest = [this] { sequencer_.escapeRequest(); };
     if (parts.showError) mainWindow_.showError = parts.showError;
@@ -94,7 +94,7 @@ void Announcer::wireWeatherMonitor(const AnnouncerParts& parts) {
     c.weatherMonitor = parts.weatherMonitor;
     c.portDevice = devicePathForPort;
     c.serialPorts = parts.listPorts;
-    c.mainWindowTime = [this] { return scheduler_.timeText; };
+    c.mainWindowTime = [this] { return scheduler_.shown().timeText; };
     scheduler_.hourlyObservation = [this]() -> std::optional<MeteoData> {
         const MonitorSource& monitor = stations_.monitorSource;
         if (!stations_.sourceChoice.isChecked(SourceKind::MON) || !monitor.hourlyLogBox.checked ||
@@ -106,7 +106,8 @@ void Announcer::wireWeatherMonitor(const AnnouncerParts& parts) {
 
 void Announcer::wireRecorder(EventLoop& loop, RecorderLink& link) {
     recorder_.emplace(loop, link,
-                     RecorderControl::Settings{mainWindow_.recordBulletins, mainWindow_.recorderProgram,
+                     RecorderControl::Settings{mainWindow_.settings().recordBulletins,
+                                               mainWindow_.settings().recorderProgram,
                                                [this](const std::string& name) { return resolve(name); }},
                      [this] { stations_.context.beep(); });
     sequencer_.setStartStep([this](std::function<void()> done) { recorder_->bulletinStart(std::move(done)); });

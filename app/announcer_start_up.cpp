@@ -15,7 +15,7 @@ void Announcer::start(std::function<void()> startUp) {
 void Announcer::loadAtStartUp(bool configurationPresent, bool logPresent) {
     ConfigTargets targets = configTargets();
     stations_.context.loading = true;
-    mainWindow_.Caption = std::string("SKYCRIER V") + kProgramVersion;
+    mainWindow_.setCaption(std::string("SKYCRIER V") + kProgramVersion);
     LoadOutcome loaded;
     std::vector<std::string> problems;
     if (configurationPresent) {
@@ -45,7 +45,7 @@ void Announcer::loadAtStartUp(bool configurationPresent, bool logPresent) {
 void Announcer::openMonitorPort() {
     MonitorSource& monitor = stations_.monitorSource;
     if (monitor.port().empty() || !stations_.sourceChoice.isChecked(SourceKind::MON)) return;
-    if (!mainWindow_.startMinimised) monitor.prepareToShow();
+    if (!mainWindow_.settings().startMinimised) monitor.prepareToShow();
     monitor.openConfiguredPort();
 }
 

@@ -46,7 +46,7 @@ void applyRememberedSource(const std::optional<SourceKind>& remembered, ConfigTa
 }
 
 void hideSourceWindowsIfAsked(ConfigTargets& t) {
-    if (!t.mainWindow || !t.stations || t.mainWindow->showSourceWindow) return;
+    if (!t.mainWindow || !t.stations || t.mainWindow->settings().showSourceWindow) return;
     for (const SourceBlock& block : kSourceBlocks) {
         SourceWindow& w = t.stations->sourceChoice.window(block.kind);
         // The Weather Monitor II window stays while its station is not connected.

@@ -26,10 +26,10 @@ void MainWindowModel::chooseHourItem(const std::string& name) {
     item = *hour;
     if (start) {
         schedule_.StartHour = *hour;
-        startHourCaption = "Hora de inicio (" + twoDigits(*hour) + "h)";
+        startHourCaption_ = "Hora de inicio (" + twoDigits(*hour) + "h)";
     } else {
         schedule_.EndHour = *hour;
-        endHourCaption = "Hora de fin (" + twoDigits(*hour) + "h)";
+        endHourCaption_ = "Hora de fin (" + twoDigits(*hour) + "h)";
     }
     changed.emit();
 }
@@ -47,39 +47,72 @@ void MainWindowModel::chooseWaveFile(const std::string& chosen, std::string& pat
 }
 
 void MainWindowModel::chooseHeaderFile(const std::string& chosen) {
-    chooseWaveFile(chosen, bulletin_.headerFile, headerFileButton, "Error: Nombre de archivo");
+    chooseWaveFile(chosen, bulletin_.headerFile, headerFileButton_, "Error: Nombre de archivo");
 }
 
 void MainWindowModel::chooseGreetingFile(const std::string& chosen) {
-    chooseWaveFile(chosen, bulletin_.greetingFile, greetingFileButton, "Fehler: Dateiname");
+    chooseWaveFile(chosen, bulletin_.greetingFile, greetingFileButton_, "Fehler: Dateiname");
 }
 
 void MainWindowModel::chooseClosingFile(const std::string& chosen) {
-    chooseWaveFile(chosen, bulletin_.closingFile, closingFileButton, "Fehler: Dateiname");
+    chooseWaveFile(chosen, bulletin_.closingFile, closingFileButton_, "Fehler: Dateiname");
 }
 
 void MainWindowModel::applyStartWithSession() {
-    if (autostart) autostart->setEnabled(startWithSession);
+    if (autostart_) autostart_->setEnabled(settings_.startWithSession);
+}
+
+void MainWindowModel::setStartWithSession(bool on) {
+    settings_.startWithSession = on;
+    applyStartWithSession();
+    changed.emit();
+}
+
+void MainWindowModel::setStartMinimised(bool on) {
+    settings_.startMinimised = on;
+    applyStartMinimised();
+    changed.emit();
+}
+
+void MainWindowModel::setCheckVersionAtStart(bool on) {
+    settings_.checkVersionAtStart = on;
+    changed.emit();
+}
+
+void MainWindowModel::setRecorderProgram(const std::string& program) {
+    settings_.recorderProgram = program;
+    changed.emit();
+}
+
+void MainWindowModel::setCaption(const std::string& caption) {
+    caption_ = caption;
+    changed.emit();
+}
+
+void MainWindowModel::setPort(const std::string& label, bool absent) {
+    portLabel_ = label;
+    portAbsent_ = absent;
+    changed.emit();
 }
 
 void MainWindowModel::minimise(bool hideTaskbar) {
     minimiseApplication(hideTaskbar);
-    if (noSaveOnMinimise)
-        noSaveOnMinimise = false;
+    if (noSaveOnMinimise_)
+        noSaveOnMinimise_ = false;
     else
         saveConfiguration();
 }
 
 void MainWindowModel::applyStartMinimised() {
-    if (startMinimised) minimise(true);
+    if (settings_.startMinimised) minimise(true);
 }
 
-void MainWindowModel::minimiseByUser() { minimise(startMinimised); }
+void MainWindowModel::minimiseByUser() { minimise(settings_.startMinimised); }
 
 bool MainWindowModel::toggleRecording() {
-    recordBulletins = !recordBulletins;
+    settings_.recordBulletins = !settings_.recordBulletins;
     changed.emit();
-    return recordBulletins;
+    return settings_.recordBulletins;
 }
 
 void MainWindowModel::previewKey(int& key) {

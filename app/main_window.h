@@ -22,6 +22,33 @@ namespace skycrier {
 // Key code of Escape as the main window reports it.
 inline constexpr int kKeyEscape = 27;
 
+// The main window's settings that the configuration stores.
+struct MainWindowSettings {
+    // "Guardar anuncio": record every bulletin with the external recorder.
+    bool recordBulletins = false;
+    // The recorder program (RecorderWindowModel's recorderProgram).
+    std::string recorderProgram;
+    // Autostart, start minimised, version check at start-up.
+    bool startWithSession = false;
+    bool startMinimised = false;
+    bool checkVersionAtStart = false;
+    // Volume slider position (0 loudest .. 10 silent), balance -100..100, level mark 0..100.
+    int volumePosition = 5;
+    int Balance = 0;
+    int levelMark = 70;
+    // The host of the new-version list ("VERSION_URL="); empty for the maker's.
+    std::string versionUrl;
+    // The main window's place.
+    int Top = 101;
+    int Left = 4;
+    // The source window stays visible after start-up.
+    bool showSourceWindow = true;
+    // Sound output: the system's default (RadioButtonCarteWin) or a chosen
+    // output ("OSOUND=" its number, "OSOUNDNAME=" its ALSA name).
+    bool ownOutputChosen = false;
+    OutputDevice outputDevice;
+};
+
 class MainWindowModel {
 public:
     MainWindowModel(ScheduleSettings& schedule, BulletinSettings& bulletin) : schedule_(schedule), bulletin_(bulletin) {}
@@ -65,9 +92,38 @@ public:
     struct FileButton {
         std::string Hint;
     };
-    FileButton headerFileButton;
-    FileButton greetingFileButton;
-    FileButton closingFileButton;
+    const FileButton& headerFileButton() const { return headerFileButton_; }
+    const FileButton& greetingFileButton() const { return greetingFileButton_; }
+    const FileButton& closingFileButton() const { return closingFileButton_; }
+
+    // The box's click: stores the state and runs the click as above.
+    void setStartWithSession(bool on);
+    void setStartMinimised(bool on);
+    void setCheckVersionAtStart(bool on);
+    // The recorder window's path field.
+    void setRecorderProgram(const std::string& program);
+    // The window's title; the port's name, or "COM" when there is none, and
+    // whether the port named is chosen but absent (shown red).
+    void setCaption(const std::string& caption);
+    void setPort(const std::string& label, bool absent);
+    // Set by loading "REDUCE=Y": the next minimise clears it instead of saving.
+    void setNoSaveOnMinimise(bool on) { noSaveOnMinimise_ = on; }
+    // The session's autostart; none (the service, tests): the box changes nothing outside.
+    void setAutostart(Autostart* autostart) { autostart_ = autostart; }
+
+    const std::string& caption() const { return caption_; }
+    const std::string& portLabel() const { return portLabel_; }
+    bool portAbsent() const { return portAbsent_; }
+    const std::string& startHourCaption() const { return startHourCaption_; }
+    const std::string& endHourCaption() const { return endHourCaption_; }
+    bool noSaveOnMinimise() const { return noSaveOnMinimise_; }
+
+    // What the configuration stores. Loading and the sound output write it
+    // directly and tell their changes themselves.
+    const MainWindowSettings& settings() const { return settings_; }
+    MainWindowSettings& settings() { return settings_; }
+    // What bulletins play on and the slider sets.
+    OutputDevice chosenOutput() const { return settings_.ownOutputChosen ? settings_.outputDevice : OutputDevice{}; }
 
     // Set by the front end: the application minimises, its taskbar button hidden or not.
     std::function<void(bool hideTaskbar)> minimiseApplication = [](bool) {};
@@ -76,44 +132,6 @@ public:
     // Set by the wiring.
     std::function<void()> saveConfiguration = [] {};
     std::function<void()> escapeRequest = [] {};
-    // The session's autostart; none (the service, tests): the box changes nothing outside.
-    Autostart* autostart = nullptr;
-
-    std::string Caption = "SkyCrier";
-    // The transmitter port's name, or "COM" when there is none.
-    std::string portLabel = "COM";
-    // The port named is chosen but absent: portLabel is shown red.
-    bool portAbsent = false;
-    std::string startHourCaption = "Hora de inicio (00h)";
-    std::string endHourCaption = "Hora de fin (24h)";
-
-    // "Guardar anuncio": record every bulletin with the external recorder.
-    bool recordBulletins = false;
-    // The recorder program (RecorderWindowModel's recorderProgram).
-    std::string recorderProgram;
-    // Autostart, start minimised, version check at start-up.
-    bool startWithSession = false;
-    bool startMinimised = false;
-    bool checkVersionAtStart = false;
-    // Set by loading "REDUCE=Y": the next minimise clears it instead of saving.
-    bool noSaveOnMinimise = false;
-    // Volume slider position (0 loudest .. 10 silent), balance -100..100, level mark 0..100.
-    int volumePosition = 5;
-    int Balance = 0;
-    int levelMark = 70;
-    // The host of the new-version list ("VERSION_URL="); empty for the maker's.
-    std::string versionUrl;
-    // The main window's place.
-    int Top = 101;
-    int Left = 4;
-    // The source window stays visible after start-up.
-    bool showSourceWindow = true;
-    // Sound output: the system's default (RadioButtonCarteWin) or a chosen
-    // output ("OSOUND=" its number, "OSOUNDNAME=" its ALSA name).
-    bool ownOutputChosen = false;
-    OutputDevice outputDevice;
-    // What bulletins play on and the slider sets.
-    OutputDevice chosenOutput() const { return ownOutputChosen ? outputDevice : OutputDevice{}; }
 
 private:
     void minimise(bool hideTaskbar);
@@ -121,6 +139,17 @@ private:
 
     ScheduleSettings& schedule_;
     BulletinSettings& bulletin_;
+    MainWindowSettings settings_;
+    FileButton headerFileButton_;
+    FileButton greetingFileButton_;
+    FileButton closingFileButton_;
+    Autostart* autostart_ = nullptr;
+    std::string caption_ = "SkyCrier";
+    std::string portLabel_ = "COM";
+    bool portAbsent_ = false;
+    std::string startHourCaption_ = "Hora de inicio (00h)";
+    std::string endHourCaption_ = "Hora de fin (24h)";
+    bool noSaveOnMinimise_ = false;
     int startItem_ = 0;
     int endItem_ = 24;
 };

@@ -6,29 +6,35 @@ namespace skycrier {
 
 PortWindowModel::PortWindowModel(TransmitterPortControl& port, MainWindowModel& mainWindow, PortLineSettings& lineSettings,
                    std::function<std::vector<std::string>()> listPorts)
-    : lines(lineSettings), port_(port), mainWindow_(mainWindow), listPorts_(std::move(listPorts)) {
+    : lines_(lineSettings), port_(port), mainWindow_(mainWindow), listPorts_(std::move(listPorts)) {
     port_.changed = [this] { showPort(); };
 }
 
 std::string PortWindowModel::selectedItem() const {
-    const int index = portList.ItemIndex;
-    if (index < 0 || index >= static_cast<int>(portList.Items.size())) return {};
-    return portList.Items[static_cast<std::size_t>(index)];
+    const int index = portList_.ItemIndex;
+    if (index < 0 || index >= static_cast<int>(portList_.Items.size())) return {};
+    return portList_.Items[static_cast<std::size_t>(index)];
 }
 
 void PortWindowModel::prepareToShow() {
-    if (portList.Items.empty()) {
-        portList.Items.push_back(kNoPortName);
+    if (portList_.Items.empty()) {
+        portList_.Items.push_back(kNoPortName);
         if (listPorts_) {
             const auto ports = listPorts_();
-            portList.Items.insert(portList.Items.end(), ports.begin(), ports.end());
+            portList_.Items.insert(portList_.Items.end(), ports.begin(), ports.end());
         }
     }
     selectCurrentPort();
     changed.emit();
 }
 
-void PortWindowModel::choosePortFromList() {
+void PortWindowModel::setLine(bool PortLineSettings::*line, bool on) {
+    lines_.*line = on;
+    changed.emit();
+}
+
+void PortWindowModel::choosePortFromList(int row) {
+    portList_.ItemIndex = row;
     const std::string item = selectedItem();
     if (item.empty()) return;
     if (item == kNoPortName) {
@@ -47,8 +53,7 @@ void PortWindowModel::chooseNoPort() { port_.chooseNoPort(); }
 // open port nothing keys and no carrier is seen.
 void PortWindowModel::showPort() {
     const bool chosen = port_.isOpen() || port_.absent();
-    mainWindow_.portLabel = chosen ? port_.portName() : "COM";
-    mainWindow_.portAbsent = port_.absent();
+    mainWindow_.setPort(chosen ? port_.portName() : "COM", port_.absent());
     selectCurrentPort();
     if (!port_.isOpen() && onReleased) onReleased();
     if (onChanged) onChanged();
@@ -57,20 +62,20 @@ void PortWindowModel::showPort() {
 
 // A configured "COM3" is listed as its device, /dev/ttyS2.
 void PortWindowModel::selectCurrentPort() {
-    auto& items = portList.Items;
+    auto& items = portList_.Items;
     if (items.empty()) return;
     if (port_.portName() == kNoPortName) {
-        portList.ItemIndex = 0;
+        portList_.ItemIndex = 0;
         return;
     }
     if (port_.portName().empty()) {
-        portList.ItemIndex = -1;
+        portList_.ItemIndex = -1;
         return;
     }
     const std::string device = port_.chosenDevice();
     auto item = std::find(items.begin(), items.end(), device);
     if (item == items.end()) item = items.insert(items.end(), device);
-    portList.ItemIndex = static_cast<int>(item - items.begin());
+    portList_.ItemIndex = static_cast<int>(item - items.begin());
 }
 
 }  // namespace skycrier

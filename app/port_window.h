@@ -36,7 +36,7 @@ public:
     // "No COM", then the device paths. A chosen port that is not listed (a
     // device the list does not look for, or one not plugged in) is added at
     // the end when shown, so that the choice stays visible.
-    ListBox portList;
+    const ListBox& portList() const { return portList_; }
     // The selected port is chosen but absent: the window marks it red.
     bool absent() const { return port_.absent(); }
     // Why it is absent, for the window's error text; empty otherwise.
@@ -47,11 +47,12 @@ public:
     // Fills the list on the first showing and selects the transmitter port:
     // "No COM" when there is none, nothing before any choice.
     void prepareToShow();
-    // The user picked portList.ItemIndex: a port is opened (an open one is
-    // closed first, the same one included), "No COM" releases the port. A
-    // port that cannot be opened is answered with answerUser, since the
-    // user is there to read it; it stays chosen and is tried again.
-    void choosePortFromList();
+    // The user picked the list's row (-1: beside the items): a port is opened
+    // (an open one is closed first, the same one included), "No COM"
+    // releases the port. A port that cannot be opened is answered with
+    // answerUser, since the user is there to read it; it stays chosen and is
+    // tried again.
+    void choosePortFromList(int row);
 
     // Opens the named port ("COM3" or a device path) and shows
     // its name in portLabel; one that cannot be opened stays chosen, absent.
@@ -71,12 +72,16 @@ public:
     // (a dialog): its title and the reason. Never used without a click.
     std::function<void(const std::string&, const std::string&)> answerUser;
 
-    PortLineSettings& lines;
+    // The modem lines that key the transmitter and start or hold bulletins.
+    const PortLineSettings& lines() const { return lines_; }
+    void setLine(bool PortLineSettings::*line, bool on);
 
 private:
     void selectCurrentPort();
     void showPort();
 
+    PortLineSettings& lines_;
+    ListBox portList_;
     TransmitterPortControl& port_;
     MainWindowModel& mainWindow_;
     std::function<std::vector<std::string>()> listPorts_;

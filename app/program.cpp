@@ -11,42 +11,42 @@ bool present(const std::filesystem::path& path) {
 }  // namespace
 
 Program::Program(const ProgramParts& parts)
-    : announcer(parts.announcer),
-      bulletins(announcer, parts.announcer.loop),
-      versionCheck({parts.announcer.loop, parts.announcer.fetcher, announcer.resolve(kVersionListFile),
-                    [this] { return announcer.mainModels().window.versionUrl; }}),
-      configurationPresent_(present(announcer.configFile())),
+    : announcer_(parts.announcer),
+      bulletins_(announcer_, parts.announcer.loop),
+      versionCheck_({parts.announcer.loop, parts.announcer.fetcher, announcer_.resolve(kVersionListFile),
+                    [this] { return announcer_.mainModels().window.settings().versionUrl; }}),
+      configurationPresent_(present(announcer_.configFile())),
       logPresent_(present(parts.announcer.folder / kLogFileName)),
-      bulletinLog_(bulletins.ended.connect(
-          [this](const std::string&, const std::string& line) { announcer.appendLog("bulletin " + line); })) {
+      bulletinLog_(bulletins_.ended.connect(
+          [this](const std::string&, const std::string& line) { announcer_.appendLog("bulletin " + line); })) {
     std::error_code ec;
     if (!parts.sharedDataFolder.empty()) {
         std::filesystem::create_directories(parts.sharedDataFolder, ec);
         if (std::filesystem::is_directory(parts.sharedDataFolder, ec)) sharedDataFolder_ = parts.sharedDataFolder;
     }
-    SourceModels& sources = announcer.sources();
+    SourceModels& sources = announcer_.sources();
     sources.context.sharedDataFolder = sharedDataFolder_;
-    versionCheck.beep = [this] { announcer.sources().context.beep(); };
+    versionCheck_.beep = [this] { announcer_.sources().context.beep(); };
     for (InternetSource* source : {static_cast<InternetSource*>(&sources.metarSource),
                                    static_cast<InternetSource*>(&sources.aprsSource)})
         fetchNotices_.push_back(source->fetchNotice.connect([this](const std::string& text) { report(text); }));
-    versionCheck.notice = [this](const std::string& text) { announcer.notice(text); };
+    versionCheck_.notice = [this](const std::string& text) { announcer_.notice(text); };
 }
 
 void Program::start() {
-    announcer.start([this] { startUp(); });
+    announcer_.start([this] { startUp(); });
 }
 
-void Program::report(const std::string& text) { announcer.report(text); }
+void Program::report(const std::string& text) { announcer_.report(text); }
 
 void Program::startUp() {
-    announcer.loadAtStartUp(configurationPresent_, logPresent_);
-    const MainWindowModel& window = announcer.mainModels().window;
-    if (showMainWindow) showMainWindow(window.startMinimised);
-    announcer.startDevices();
-    if (window.checkVersionAtStart) versionCheck.checkAtStart();
-    announcer.judgeWeatherWhenIn();
-    announcer.finishStartUp();
+    announcer_.loadAtStartUp(configurationPresent_, logPresent_);
+    const MainWindowModel& window = announcer_.mainModels().window;
+    if (showMainWindow) showMainWindow(window.settings().startMinimised);
+    announcer_.startDevices();
+    if (window.settings().checkVersionAtStart) versionCheck_.checkAtStart();
+    announcer_.judgeWeatherWhenIn();
+    announcer_.finishStartUp();
     started_ = true;
     startedUp.emit();
 }
@@ -58,7 +58,7 @@ void Program::closeForReload() { close(false); }
 void Program::close(bool save) {
     if (closed_) return;
     closed_ = true;
-    announcer.shutDown(save);
+    announcer_.shutDown(save);
 }
 
 }  // namespace skycrier

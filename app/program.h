@@ -51,17 +51,21 @@ public:
     // The shared data folder when it exists, else empty.
     const std::filesystem::path& sharedDataFolder() const { return sharedDataFolder_; }
 
-    Announcer announcer;
+    Announcer& announcer() { return announcer_; }
+    const Announcer& announcer() const { return announcer_; }
     // Each bulletin's line, also written into the log.
-    BulletinRecord bulletins;
+    BulletinRecord& bulletins() { return bulletins_; }
     // The new-version check: at start-up when asked, and the info window's button.
-    VersionCheck versionCheck;
+    VersionCheck& versionCheck() { return versionCheck_; }
 
 private:
     // Every problem goes to the status line's listeners and to the log.
     void report(const std::string& text);
     void close(bool save);
 
+    Announcer announcer_;
+    BulletinRecord bulletins_;
+    VersionCheck versionCheck_;
     std::filesystem::path sharedDataFolder_;
     bool configurationPresent_ = false;
     bool logPresent_ = false;

@@ -6,11 +6,7 @@ namespace skycrier {
 
 bool RecorderWindowModel::takeChosenFile(const std::string& chosen) {
     const bool exists = fileExists(chosen);
-    if (exists)
-        mainWindow_.recorderProgram = chosen;
-    else
-        mainWindow_.recorderProgram.clear();
-    mainWindow_.changed.emit();
+    mainWindow_.setRecorderProgram(exists ? chosen : std::string());
     if (!exists) beep_();
     return exists;
 }

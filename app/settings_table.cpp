@@ -34,14 +34,15 @@ MainWindowModel& window(Targets t) { return *t.mainWindow; }
 SourceModels& stations(Targets t) { return *t.stations; }
 
 void addBulletinHead(Rows& rows) {
-    rows.push_back(flag("RECORD=", kWindow, {"Y"}, [](Targets t) -> bool& { return window(t).recordBulletins; }));
+    rows.push_back(
+        flag("RECORD=", kWindow, {"Y"}, [](Targets t) -> bool& { return window(t).settings().recordBulletins; }));
     rows.push_back(own(
         "RECORDER=", kWindow,
         [](const SettingRead& in, const std::string& v) -> std::string {
-            if (!v.empty()) window(in.targets).recorderProgram = v;
+            if (!v.empty()) window(in.targets).settings().recorderProgram = v;
             return {};
         },
-        [](Targets t, SettingLines& out) { out.add("RECORDER=", window(t).recorderProgram); }));
+        [](Targets t, SettingLines& out) { out.add("RECORDER=", window(t).settings().recorderProgram); }));
     rows.push_back(flag("ROSE=", kAlways, {"16"}, [](Targets t) -> bool& { return t.bulletin.sixteenPointDirections; }));
     // "1" to "3" hours; any other value leaves the rule.
     static constexpr std::pair<StaleRule, const char*> kAges[] = {
@@ -100,36 +101,35 @@ void addWindowStart(Rows& rows) {
         "START=", kWindow,
         [](const SettingRead& in, const std::string& v) -> std::string {
             MainWindowModel& w = window(in.targets);
-            if (v == "Y" && !w.startWithSession) {
-                w.startWithSession = true;
-                w.applyStartWithSession();
-            }
+            if (v == "Y" && !w.settings().startWithSession) w.setStartWithSession(true);
             return {};
         },
         [](Targets t, SettingLines& out) {
-            if (window(t).startWithSession) out.add("START=", "Y");
+            if (window(t).settings().startWithSession) out.add("START=", "Y");
         }));
     rows.push_back(own(
         "REDUCE=", kWindow,
         [](const SettingRead& in, const std::string& v) -> std::string {
             MainWindowModel& w = window(in.targets);
-            if (v != "Y" || w.startMinimised) return {};
+            if (v != "Y" || w.settings().startMinimised) return {};
             // The minimise that checking the box causes must not save the file being read.
-            w.noSaveOnMinimise = w.startMinimised = true;
-            w.applyStartMinimised();
+            w.setNoSaveOnMinimise(true);
+            w.setStartMinimised(true);
             return {};
         },
         [](Targets t, SettingLines& out) {
-            if (window(t).startMinimised) out.add("REDUCE=", "Y");
+            if (window(t).settings().startMinimised) out.add("REDUCE=", "Y");
         }));
     rows.push_back(
-        number("BALANCE=", kWindow, {Beyond::Clamped, -100, 100}, [](Targets t) -> int& { return window(t).Balance; }));
+        number("BALANCE=", kWindow, {Beyond::Clamped, -100, 100},
+               [](Targets t) -> int& { return window(t).settings().Balance; }));
     // The slider only: a card's mixer keeps the level it has, which the
     // start-up reads back; an output whose volume is in the samples takes this one then.
     rows.push_back(number("VOLUME=", kWindow, {Beyond::Clamped, 0, 10},
-                          [](Targets t) -> int& { return window(t).volumePosition; }));
+                          [](Targets t) -> int& { return window(t).settings().volumePosition; }));
     rows.push_back(
-        number("MAXVOLUME=", kWindow, {Beyond::Clamped, 0, 100}, [](Targets t) -> int& { return window(t).levelMark; }));
+        number("MAXVOLUME=", kWindow, {Beyond::Clamped, 0, 100},
+               [](Targets t) -> int& { return window(t).settings().levelMark; }));
 }
 
 void addUnits(Rows& rows) {
@@ -356,8 +356,8 @@ void addSourceBlocks(Rows& rows) {
 }
 
 void addWindowPlaces(Rows& rows) {
-    rows.push_back(number("TOP=", kWindow, {}, [](Targets t) -> int& { return window(t).Top; }));
-    rows.push_back(number("LEFT=", kWindow, {}, [](Targets t) -> int& { return window(t).Left; }));
+    rows.push_back(number("TOP=", kWindow, {}, [](Targets t) -> int& { return window(t).settings().Top; }));
+    rows.push_back(number("LEFT=", kWindow, {}, [](Targets t) -> int& { return window(t).settings().Left; }));
     const std::pair<const char*, int WindowGeometry::*> kSides[] = {{"METEO_TOP=", &WindowGeometry::top},
                                                                     {"METEO_LEFT=", &WindowGeometry::left},
                                                                     {"METEO_WIDTH=", &WindowGeometry::width},
@@ -370,7 +370,7 @@ void addWindowPlaces(Rows& rows) {
     Setting shown = own(
         "FORMMETEO=", kWindow,
         [](const SettingRead& in, const std::string& v) -> std::string {
-            if (v == "N") window(in.targets).showSourceWindow = false;
+            if (v == "N") window(in.targets).settings().showSourceWindow = false;
             return {};
         },
         [](Targets t, SettingLines& out) {
@@ -388,23 +388,23 @@ void addWindowOutput(Rows& rows) {
         [](const SettingRead& in, const std::string& v) -> std::string {
             if (v == "-1") return {};
             MainWindowModel& w = window(in.targets);
-            w.ownOutputChosen = true;
+            w.settings().ownOutputChosen = true;
             const auto n = parseDecimalInteger(v);
-            if (!n) return kNotANumber + ", the device stays " + std::to_string(w.outputDevice.number);
-            w.outputDevice.number = *n;
+            if (!n) return kNotANumber + ", the device stays " + std::to_string(w.settings().outputDevice.number);
+            w.settings().outputDevice.number = *n;
             return {};
         },
         [](Targets t, SettingLines& out) { out.add("OSOUND=", std::to_string(window(t).chosenOutput().number)); }));
     rows.push_back(flag("VERSTART=", kWindow, {"1", true, false, "0"},
-                        [](Targets t) -> bool& { return window(t).checkVersionAtStart; }));
+                        [](Targets t) -> bool& { return window(t).settings().checkVersionAtStart; }));
     rows.push_back(own(
         "VERSION_URL=", kWindow,
         [](const SettingRead& in, const std::string& v) -> std::string {
             if (!v.empty() && !isWebAddress(v)) return "not a web address (http:// or https://)";
-            window(in.targets).versionUrl = v;
+            window(in.targets).settings().versionUrl = v;
             return {};
         },
-        [](Targets t, SettingLines& out) { out.addUnlessEmpty("VERSION_URL=", window(t).versionUrl); }));
+        [](Targets t, SettingLines& out) { out.addUnlessEmpty("VERSION_URL=", window(t).settings().versionUrl); }));
 }
 
 // "COM3" is written "COM=3"; "No COM" is "COM=0"; a device path is written as it is.
@@ -443,8 +443,8 @@ void addLaterKeys(Rows& rows) {
         "OSOUNDNAME=", kWindow,
         [](const SettingRead& in, const std::string& v) -> std::string {
             if (v.empty()) return {};
-            window(in.targets).ownOutputChosen = true;
-            window(in.targets).outputDevice.name = v;
+            window(in.targets).settings().ownOutputChosen = true;
+            window(in.targets).settings().outputDevice.name = v;
             return {};
         },
         [](Targets t, SettingLines& out) { out.addUnlessEmpty("OSOUNDNAME=", window(t).chosenOutput().name); }));

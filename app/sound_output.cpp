@@ -58,8 +58,8 @@ SoundOutput::SoundOutput(const Parts& parts)
 
 std::optional<std::string> SoundOutput::useConfiguredOutput() {
     engine_.setOutputDevice(window_.chosenOutput());
-    if (!catalogue_ || !window_.ownOutputChosen) return std::nullopt;
-    const OutputDevice& chosen = window_.outputDevice;
+    if (!catalogue_ || !window_.settings().ownOutputChosen) return std::nullopt;
+    const OutputDevice& chosen = window_.settings().outputDevice;
     for (const OutputEntry& entry : catalogue_->outputs())
         if (isChosen(deviceOf(entry), chosen)) return std::nullopt;
     const std::string shown = chosen.name.empty() ? "number " + std::to_string(chosen.number) : "\"" + chosen.name + "\"";
@@ -67,28 +67,28 @@ std::optional<std::string> SoundOutput::useConfiguredOutput() {
 }
 
 void SoundOutput::addItem(const std::string& text, const OutputDevice& device) {
-    outputList.Items.push_back(text);
+    outputList_.Items.push_back(text);
     items_.push_back(device);
 }
 
 void SoundOutput::openOutputPanel() {
     status_.setSoundOutputOkEnabled(!sequencer_.bulletinRunning());
-    outputPanelShown = true;
-    outputList = {};
+    outputPanelShown_ = true;
+    outputList_ = {};
     items_.clear();
     typed_.clear();
     if (catalogue_)
         for (const OutputEntry& entry : catalogue_->outputs()) {
-            if (!entry.description) outputList.Text = kUnreadableDevice;
+            if (!entry.description) outputList_.Text = kUnreadableDevice;
             const bool described = entry.description && !entry.description->empty();
             addItem(described ? entry.name + " — " + *entry.description : entry.name, deviceOf(entry));
         }
-    if (window_.ownOutputChosen) selectChosenOutput();
+    if (window_.settings().ownOutputChosen) selectChosenOutput();
     changed.emit();
 }
 
 void SoundOutput::selectChosenOutput() {
-    const OutputDevice& chosen = window_.outputDevice;
+    const OutputDevice& chosen = window_.settings().outputDevice;
     const auto listed = std::find_if(items_.begin(), items_.end(),
                                      [&chosen](const OutputDevice& item) { return isChosen(item, chosen); });
     const auto at = static_cast<int>(listed - items_.begin());
@@ -99,33 +99,33 @@ void SoundOutput::selectChosenOutput() {
 }
 
 void SoundOutput::pickOutput(int index) {
-    if (index < 0 || index >= static_cast<int>(outputList.Items.size())) return;
-    outputList.ItemIndex = index;
-    outputList.Text = outputList.Items[static_cast<std::size_t>(index)];
+    if (index < 0 || index >= static_cast<int>(outputList_.Items.size())) return;
+    outputList_.ItemIndex = index;
+    outputList_.Text = outputList_.Items[static_cast<std::size_t>(index)];
     typed_.clear();
 }
 
 void SoundOutput::typeOutput(const std::string& text) {
-    outputList.ItemIndex = -1;
-    outputList.Text = text;
+    outputList_.ItemIndex = -1;
+    outputList_.Text = text;
     typed_ = trimmed(text);
 }
 
 void SoundOutput::confirmOutput() {
     if (!status_.soundOutputOkEnabled()) return;
-    if (window_.ownOutputChosen && outputList.Text.empty()) {
+    if (window_.settings().ownOutputChosen && outputList_.Text.empty()) {
         if (beep_) beep_();
         return;
     }
     OutputDevice chosen;
-    if (window_.ownOutputChosen && outputList.ItemIndex >= 0)
-        chosen = items_[static_cast<std::size_t>(outputList.ItemIndex)];
-    else if (window_.ownOutputChosen)
+    if (window_.settings().ownOutputChosen && outputList_.ItemIndex >= 0)
+        chosen = items_[static_cast<std::size_t>(outputList_.ItemIndex)];
+    else if (window_.settings().ownOutputChosen)
         chosen.name = typed_;
     // The volume read so far was another output's.
-    if (chosen != window_.outputDevice) lastRead_.reset();
-    window_.outputDevice = chosen;
-    outputPanelShown = false;
+    if (chosen != window_.settings().outputDevice) lastRead_.reset();
+    window_.settings().outputDevice = chosen;
+    outputPanelShown_ = false;
     useFromNextBulletin();
     // The slider shows the chosen output's volume, and says where it is set, at once.
     readBackVolume();
@@ -147,30 +147,31 @@ void SoundOutput::useFromNextBulletin() {
 
 void SoundOutput::moveVolumeSlider(int position) {
     position = std::clamp(position, 0, kSilentPosition);
-    if (position == window_.volumePosition) return;
-    window_.volumePosition = position;
+    if (position == window_.settings().volumePosition) return;
+    window_.settings().volumePosition = position;
     writeVolume();
 }
 
 void SoundOutput::writeVolume() {
     if (!catalogue_) return;
     ++changesInFlight_;
-    catalogue_->setVolume(window_.chosenOutput(), volumeWord(window_.volumePosition, window_.Balance));
+    const MainWindowSettings& settings = window_.settings();
+    catalogue_->setVolume(window_.chosenOutput(), volumeWord(settings.volumePosition, settings.Balance));
     tasks_.post([this] { --changesInFlight_; });
 }
 
 void SoundOutput::readBackVolume() {
-    const int position = window_.volumePosition;
-    const std::string hint = volumeHint;
+    const int position = window_.settings().volumePosition;
+    const std::string hint = volumeHint_;
     readVolume();
-    if (window_.volumePosition != position || volumeHint != hint) changed.emit();
+    if (window_.settings().volumePosition != position || volumeHint_ != hint) changed.emit();
 }
 
 void SoundOutput::readVolume() {
     if (!catalogue_) return;
     const OutputDevice device = window_.chosenOutput();
     const bool inSamples = catalogue_->volumeControl(device) == VolumeControl::Samples;
-    volumeHint = inSamples ? kSamplesVolumeHint : "";
+    volumeHint_ = inSamples ? kSamplesVolumeHint : "";
     std::uint32_t word = 0;
     if (catalogue_->volume(device, word)) lastRead_ = word;
     if (!lastRead_) {
@@ -184,10 +185,10 @@ void SoundOutput::readVolume() {
     const long double right = *lastRead_ >> 16;
     long double loudest = 0;
     if (right < left) {
-        window_.Balance = rounded(100 - right / left * 100);
+        window_.settings().Balance = rounded(100 - right / left * 100);
         loudest = left;
     } else if (right > 0) {
-        window_.Balance = -rounded(100 - left / right * 100);
+        window_.settings().Balance = -rounded(100 - left / right * 100);
         loudest = right;
     }
     // The write rounded the level to the nearest step, up to half a step
@@ -195,13 +196,13 @@ void SoundOutput::readVolume() {
     // before truncating reads every written position back as itself, where
     // the plain truncation moved 3 to 4 and 7 to 8 at the next tick. Only
     // shown: the output keeps its level until the user moves the slider.
-    window_.volumePosition = kSilentPosition - truncated((loudest + 0.5L) / kFullScale * 10);
+    window_.settings().volumePosition = kSilentPosition - truncated((loudest + 0.5L) / kFullScale * 10);
 }
 
 void SoundOutput::pressLevelMark(MouseButton button, bool onMark) {
     if (!onMark || button == MouseButton::Middle) return;
     const int step = button == MouseButton::Left ? 10 : -10;
-    window_.levelMark = std::clamp(window_.levelMark + step, 0, 100);
+    window_.settings().levelMark = std::clamp(window_.settings().levelMark + step, 0, 100);
     changed.emit();
 }
 

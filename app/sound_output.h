@@ -51,18 +51,18 @@ public:
     SoundOutput(const SoundOutput&) = delete;
     SoundOutput& operator=(const SoundOutput&) = delete;
 
-    // outputPanelShown, "DIE SOUND-KARTE ÄNDERN": shown by the menu, hidden by its OK button.
-    bool outputPanelShown = false;
     struct ComboBox {
         std::vector<std::string> Items;
         // -1 while nothing is picked (the text was typed, or never chosen).
         int ItemIndex = -1;
         std::string Text;
     };
+    // "DIE SOUND-KARTE ÄNDERN": shown by the menu, hidden by its OK button.
+    bool outputPanelShown() const { return outputPanelShown_; }
     // "salida de reproducción": the outputs, each by name with its description.
-    ComboBox outputList;
+    const ComboBox& outputList() const { return outputList_; }
     // The slider's hint: empty, or kSamplesVolumeHint.
-    std::string volumeHint;
+    const std::string& volumeHint() const { return volumeHint_; }
 
     // Start-up: bulletins play on the configured output. One that is not
     // there now stays chosen and each bulletin tries it again; the text
@@ -113,7 +113,7 @@ public:
 
 private:
     void chooseOwnOutput(bool own) {
-        window_.ownOutputChosen = own;
+        window_.settings().ownOutputChosen = own;
         changed.emit();
     }
     // The list's item of the chosen output, added when the list lacks it.
@@ -129,6 +129,9 @@ private:
     WaveOutCatalogue* catalogue_;
     std::function<void()> beep_;
     // What each item of the list chooses; what was typed into it.
+    bool outputPanelShown_ = false;
+    ComboBox outputList_;
+    std::string volumeHint_;
     std::vector<OutputDevice> items_;
     std::string typed_;
     std::optional<std::uint32_t> lastRead_;

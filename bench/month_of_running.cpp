@@ -95,7 +95,8 @@ int run(int days) {
     parts.mailbox = &peer;
     Program program({parts, {}});
     int bulletins = 0;
-    const Subscription counted = program.announcer.bulletinStarted().connect([&bulletins](BulletinTrigger) { ++bulletins; });
+    const Subscription counted =
+        program.announcer().bulletinStarted().connect([&bulletins](BulletinTrigger) { ++bulletins; });
     program.start();
 
     std::size_t heapAfterDayOne = 0;
@@ -110,12 +111,12 @@ int run(int days) {
         if (hour == 23) {
             heapAfterDayOne = heapInUse();
             descriptorsAfterDayOne = openDescriptors();
-            logLinesAfterDayOne = program.announcer.logLines().size();
+            logLinesAfterDayOne = program.announcer().logLines().size();
         }
     }
     const std::size_t heapAtEnd = heapInUse();
     const std::size_t descriptorsAtEnd = openDescriptors();
-    const std::size_t logLinesAtEnd = program.announcer.logLines().size();
+    const std::size_t logLinesAtEnd = program.announcer().logLines().size();
     program.close();
     std::printf("%d days, %d bulletins\n", days, bulletins);
     std::printf("heap in use:      after day 1 %zu KiB, after day %d %zu KiB\n", heapAfterDayOne / 1024, days,

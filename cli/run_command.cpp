@@ -53,30 +53,32 @@ class Service {
 public:
     Service(const ProgramParts& parts, const std::filesystem::path& folder, const EventLoop& clock, std::ostream& err)
         : program(parts),
-          problems_(program.announcer.statusBoard().reported.connect(
+          problems_(program.announcer().statusBoard().reported.connect(
               [&err](const std::string& text) { err << kPrefix << text << std::endl; })),
-          notices_(program.announcer.statusBoard().noticed.connect(
+          notices_(program.announcer().statusBoard().noticed.connect(
               [&err](const std::string& text) { err << kPrefix << text << std::endl; })),
-          recorderStatus_(program.announcer.mainModels().recorder->statusChanged.connect(
-              [this, &err] { err << kPrefix << program.announcer.mainModels().recorder->recorderStatus << std::endl; })),
+          recorderStatus_(program.announcer().mainModels().recorder->statusChanged.connect(
+              [this, &err] {
+                  err << kPrefix << program.announcer().mainModels().recorder->recorderStatus() << std::endl;
+              })),
           startedUp_(program.startedUp.connect([this, &folder, &clock, &err] {
-              Announcer& a = program.announcer;
+              Announcer& a = program.announcer();
               a.appendLog("started on " + folder.string());
               for (const std::string& line : a.summary(clock.localNow())) {
                   err << kPrefix << line << std::endl;
                   a.appendLog(line);
               }
           })),
-          bulletins_(program.bulletins.ended.connect([&err](const std::string& start, const std::string& line) {
+          bulletins_(program.bulletins().ended.connect([&err](const std::string& start, const std::string& line) {
               err << start << ' ' << line << std::endl;
           })) {
-        program.versionCheck.showMessage = [&err](MessageKind, const std::string& text) {
+        program.versionCheck().showMessage = [&err](MessageKind, const std::string& text) {
             err << kPrefix << text << std::endl;
         };
     }
 
     // Between bulletins: nothing is on the air and no end is still being tidied.
-    bool idle() const { return !program.announcer.bulletinRunning(); }
+    bool idle() const { return !program.announcer().bulletinRunning(); }
 
     Program program;
 
@@ -125,7 +127,7 @@ int runRunCommand(const std::vector<std::string>& args, std::ostream& out, std::
     auto service = std::make_unique<Service>(programParts, folder, *loop, err);
 
     err << kPrefix << "program folder " << folder.string() << ", configuration "
-        << service->program.announcer.configFile().string()
+        << service->program.announcer().configFile().string()
         << "; SIGTERM or Ctrl-C stops it, SIGHUP reads the configuration again" << std::endl;
     // SIGHUP starts this; the file is read again between bulletins, so one on the air finishes first.
     Timer reloadCheck(*loop, 1000);
@@ -135,7 +137,7 @@ int runRunCommand(const std::vector<std::string>& args, std::ostream& out, std::
         service->program.closeForReload();
         service.reset();
         service = std::make_unique<Service>(programParts, folder, *loop, err);
-        err << kPrefix << "SIGHUP: reading " << service->program.announcer.configFile().string() << " again"
+        err << kPrefix << "SIGHUP: reading " << service->program.announcer().configFile().string() << " again"
             << std::endl;
         service->program.start();
     });
@@ -146,7 +148,7 @@ int runRunCommand(const std::vector<std::string>& args, std::ostream& out, std::
             reloadCheck.start();
             return;
         }
-        service->program.announcer.appendLog(std::string("stopped by ") + ExitSignals::name(signal));
+        service->program.announcer().appendLog(std::string("stopped by ") + ExitSignals::name(signal));
         err << kPrefix << "stopped by " << ExitSignals::name(signal) << std::endl;
         service->program.close();
         loop->quit();

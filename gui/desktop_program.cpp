@@ -20,7 +20,7 @@ DesktopProgram::DesktopProgram(const DesktopParts& parts)
     if (trayAvailable_)
         tray.show();
     else
-        program.announcer.statusBoard().setStatusText("No system tray here: SkyCrier minimises to the task bar");
+        program.announcer().statusBoard().setStatusText("No system tray here: SkyCrier minimises to the task bar");
     connect(&tray, &TrayIcon::restoreRequested, this, &DesktopProgram::restore);
     connect(&tray, &TrayIcon::quitRequested, this, &DesktopProgram::close);
     connect(&mainWindow, &MainWindow::quitRequested, this, [this] {
@@ -29,16 +29,16 @@ DesktopProgram::DesktopProgram(const DesktopParts& parts)
     });
     connect(&mainWindow, &MainWindow::sourceWindowsChanged, this, &DesktopProgram::refreshAll);
     startedUp_ = program.startedUp.connect([this] { refreshAll(); });
-    Announcer& a = program.announcer;
+    Announcer& a = program.announcer();
     a.sources().context.beep = desktop.beep;
     MainWindowModel& window = a.mainModels().window;
-    window.autostart = parts.autostart;
+    window.setAutostart(parts.autostart);
     window.minimiseApplication = [this](bool hideTaskbarEntry) { minimise(hideTaskbarEntry); };
     // Answers to the user's own clicks may wait for OK; everything else is a notice (status line, tray, log).
     window.showError = [this](const std::string& text) { desktop.error(&mainWindow, text); };
     failures_ = a.statusBoard().reported.connect([this](const std::string& text) { tray.notify(qs(text)); });
     notices_ = a.statusBoard().noticed.connect([this](const std::string& text) { tray.notify(qs(text)); });
-    program.versionCheck.showMessage = [this](MessageKind kind, const std::string& text) {
+    program.versionCheck().showMessage = [this](MessageKind kind, const std::string& text) {
         if (kind == MessageKind::Warning)
             desktop.warning(&mainWindow, text);
         else
@@ -72,7 +72,7 @@ void DesktopProgram::listOwned(W& window) {
 
 void DesktopProgram::addLoginBrowser(AprsWindow& aprs) {
     // The site's cookies go to the program's own fetches.
-    auto* browser = new LoginBrowser(program.announcer.sources().context.fetcher);
+    auto* browser = new LoginBrowser(program.announcer().sources().context.fetcher);
     browser->resize(kLoginBrowserSize);
     aprs.setLoginBrowser(browser);
     connect(&aprs, &AprsWindow::loginBrowserShown, browser, [browser](bool shown) {
@@ -84,13 +84,14 @@ void DesktopProgram::addLoginBrowser(AprsWindow& aprs) {
 }
 
 void DesktopProgram::createWindows() {
-    Announcer& a = program.announcer;
+    Announcer& a = program.announcer();
     SourceModels& s = a.sources();
     MainWindowModel& window = a.mainModels().window;
     windows_ = {&mainWindow};
     refreshers_ = {[this] { mainWindow.refresh(); }};
     auto* info = create<InfoWindow>(
-        window, program.versionCheck, [&window] { return downloadPageAddress(window.versionUrl); }, desktop.open);
+        window, program.versionCheck(), [&window] { return downloadPageAddress(window.settings().versionUrl); },
+        desktop.open);
     // The program's order of creation.
     create<MonitorWindow>(s.monitorSource);
     create<SourceChoiceWindow>(s.sourceChoice, [this] { return geometryOf(mainWindow); });

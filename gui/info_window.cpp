@@ -65,7 +65,7 @@ InfoWindow::InfoWindow(MainWindowModel& mainWindow, VersionCheck& versionCheck, 
 
 void InfoWindow::refresh() {
     // The start-up gives the main window's caption, "SKYCRIER V" and the version.
-    const QString caption = mainWindow_.Caption == "SkyCrier" ? QString("SKYCRIER") : qs(mainWindow_.Caption);
+    const QString caption = mainWindow_.caption() == "SkyCrier" ? QString("SKYCRIER") : qs(mainWindow_.caption());
     setTextIfChanged(prompt_, caption);
     if (const std::string url = siteAddress_(); url != projectLink_->url()) projectLink_->setUrl(url);
 }

@@ -198,7 +198,7 @@ int main(int argc, char** argv) {
         return status;
     }
     program.startUpNow();
-    pollEverySource(program.program.announcer.sources());
+    pollEverySource(program.program.announcer().sources());
     program.refreshAll();
     if (options->dumpControls) {
         std::vector<QMenu*> menus{&program.tray.menu()};
@@ -213,6 +213,6 @@ int main(int argc, char** argv) {
         }
         for (const QString& f : files) std::cout << f.toStdString() << '\n';
     }
-    program.program.announcer.stopBulletin("");
+    program.program.announcer().stopBulletin("");
     return 0;
 }

@@ -65,9 +65,9 @@ std::string twoDigits(int n) {
 }  // namespace
 
 MainWindow::MainWindow(Program& program, Desktop& desktop)
-    : program_(program), a_(program.announcer), models_(a_.mainModels()), desktop_(desktop) {
+    : program_(program), a_(program.announcer()), models_(a_.mainModels()), desktop_(desktop) {
     setObjectName("TForm1");
-    setWindowTitle(qs(models_.window.Caption));
+    setWindowTitle(qs(models_.window.caption()));
     // The system menu only: no minimise or maximise buttons.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
@@ -257,7 +257,7 @@ QGroupBox* MainWindow::buildSoundCardPanel() {
     });
     connect(outputListBox_, &QComboBox::activated, this, [&model](int index) { model.pickOutput(index); });
     connect(outputListBox_, &QComboBox::editTextChanged, this, [&model](const QString& text) {
-        if (text.toStdString() != model.outputList.Text) model.typeOutput(text.toStdString());
+        if (text.toStdString() != model.outputList().Text) model.typeOutput(text.toStdString());
     });
     connect(outputOkButton_, &QPushButton::clicked, this, [this, &model] {
         model.confirmOutput();
@@ -278,15 +278,13 @@ QWidget* MainWindow::buildOptions() {
     checkVersionAtStartBox_ =
         named(new QCheckBox(QString::fromUtf8("Compruebe si hay una nueva versión al iniciar")), "CheckBoxInfoVersion");
     connect(startWithSessionBox_, &QCheckBox::clicked, this, [this](bool on) {
-        models_.window.startWithSession = on;
-        models_.window.applyStartWithSession();
+        models_.window.setStartWithSession(on);
     });
     connect(startMinimisedBox_, &QCheckBox::clicked, this, [this](bool on) {
-        models_.window.startMinimised = on;
-        models_.window.applyStartMinimised();
+        models_.window.setStartMinimised(on);
     });
     connect(checkVersionAtStartBox_, &QCheckBox::clicked, this,
-            [this](bool on) { models_.window.checkVersionAtStart = on; });
+            [this](bool on) { models_.window.setCheckVersionAtStart(on); });
     grid->addWidget(weather, 0, 0, 3, 1);
     grid->addWidget(startWithSessionBox_, 0, 1);
     grid->addWidget(startMinimisedBox_, 1, 1);
@@ -354,8 +352,8 @@ void MainWindow::buildMenus() {
     }
 
     auto* hours = named(menuFichier_->addMenu("Horario del anuncio"), "MenuPlageHoraire");
-    startHourMenu_ = buildHourMenu("MenuDebutPlageHoraire", models_.window.startHourCaption, 'D', 0);
-    endHourMenu_ = buildHourMenu("MenuFinPlageHoraire", models_.window.endHourCaption, 'F', 24);
+    startHourMenu_ = buildHourMenu("MenuDebutPlageHoraire", models_.window.startHourCaption(), 'D', 0);
+    endHourMenu_ = buildHourMenu("MenuFinPlageHoraire", models_.window.endHourCaption(), 'F', 24);
     hours->addMenu(startHourMenu_);
     hours->addMenu(endHourMenu_);
 
@@ -483,16 +481,16 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::refresh() {
     const MainWindowModel& w = models_.window;
-    const Scheduler& clock = models_.clock;
-    if (windowTitle() != qs(w.Caption)) setWindowTitle(qs(w.Caption));
+    const SchedulerDisplay& clock = models_.clock.shown();
+    if (windowTitle() != qs(w.caption())) setWindowTitle(qs(w.caption()));
     setTextIfChanged(dateField_, qs(clock.dateText));
     setTextIfChanged(timeField_, qs(clock.timeText));
-    setTextIfChanged(portLabel_, qs(w.portLabel));
+    setTextIfChanged(portLabel_, qs(w.portLabel()));
     // A chosen port that is not there yet is named in red, with its reason beside the pointer.
-    showRed(portLabel_, w.portAbsent);
+    showRed(portLabel_, w.portAbsent());
     portLabel_->setToolTip(qs(models_.port.failure()));
     setTextIfChanged(statusField_, qs(a_.statusBoard().statusText()));
-    if (models_.recorder) setTextIfChanged(recorderStatusLabel_, qs(models_.recorder->recorderStatus));
+    if (models_.recorder) setTextIfChanged(recorderStatusLabel_, qs(models_.recorder->recorderStatus()));
     setTextIfChanged(periodField_, qs(models_.schedule.periodText));
     setTextIfChanged(ctsLamp_, qs(clock.ctsLamp));
     setTextIfChanged(dsrLamp_, qs(clock.dsrLamp));
@@ -508,41 +506,41 @@ void MainWindow::refresh() {
     setCheckedIfChanged(playGreetingBox_, s.playGreeting);
     setCheckedIfChanged(speakDateBox_, s.speakDate);
     setCheckedIfChanged(playClosingBox_, s.playClosing);
-    headerFileButton_->setToolTip(qs(w.headerFileButton.Hint));
-    greetingFileButton_->setToolTip(qs(w.greetingFileButton.Hint));
-    closingFileButton_->setToolTip(qs(w.closingFileButton.Hint));
+    headerFileButton_->setToolTip(qs(w.headerFileButton().Hint));
+    greetingFileButton_->setToolTip(qs(w.greetingFileButton().Hint));
+    closingFileButton_->setToolTip(qs(w.closingFileButton().Hint));
     if (pauseSecondsBox_->value() != s.pauseSeconds) pauseSecondsBox_->setValue(s.pauseSeconds);
-    if (volumeSlider_->value() != w.volumePosition) volumeSlider_->setValue(w.volumePosition);
-    if (volumeSlider_->toolTip() != qs(models_.sound.volumeHint))
-        volumeSlider_->setToolTip(qs(models_.sound.volumeHint));
-    if (levelBar_->value() != w.levelMark) levelBar_->setValue(w.levelMark);
-    setCheckedIfChanged(startWithSessionBox_, w.startWithSession);
-    setCheckedIfChanged(startMinimisedBox_, w.startMinimised);
-    setCheckedIfChanged(checkVersionAtStartBox_, w.checkVersionAtStart);
+    if (volumeSlider_->value() != w.settings().volumePosition) volumeSlider_->setValue(w.settings().volumePosition);
+    if (volumeSlider_->toolTip() != qs(models_.sound.volumeHint()))
+        volumeSlider_->setToolTip(qs(models_.sound.volumeHint()));
+    if (levelBar_->value() != w.settings().levelMark) levelBar_->setValue(w.settings().levelMark);
+    setCheckedIfChanged(startWithSessionBox_, w.settings().startWithSession);
+    setCheckedIfChanged(startMinimisedBox_, w.settings().startMinimised);
+    setCheckedIfChanged(checkVersionAtStartBox_, w.settings().checkVersionAtStart);
 
     for (int i = 0; i < 4; ++i) setCheckedIfChanged(staleRuleItems_[i], static_cast<int>(s.staleRule) == i);
     setCheckedIfChanged(hourItems_[w.checkedStartItem()], true);
     setCheckedIfChanged(hourItems_[w.checkedEndItem()], true);
-    if (startHourMenu_->title() != qs(w.startHourCaption))
-        startHourMenu_->setTitle(qs(w.startHourCaption));
-    if (endHourMenu_->title() != qs(w.endHourCaption))
-        endHourMenu_->setTitle(qs(w.endHourCaption));
-    setCheckedIfChanged(recordBulletinsItem_, w.recordBulletins);
+    if (startHourMenu_->title() != qs(w.startHourCaption()))
+        startHourMenu_->setTitle(qs(w.startHourCaption()));
+    if (endHourMenu_->title() != qs(w.endHourCaption()))
+        endHourMenu_->setTitle(qs(w.endHourCaption()));
+    setCheckedIfChanged(recordBulletinsItem_, w.settings().recordBulletins);
     setCheckedIfChanged(menu8secteurs_, !s.sixteenPointDirections);
     setCheckedIfChanged(sixteenPointDirectionsItem_, s.sixteenPointDirections);
     setCheckedIfChanged(errorSimulationItem_, a_.errorSimulation());
 
     const SoundOutput& sound = models_.sound;
-    outputPanel_->setVisible(sound.outputPanelShown);
-    setCheckedIfChanged(ownOutputButton_, w.ownOutputChosen);
-    setCheckedIfChanged(systemOutputButton_, !w.ownOutputChosen);
+    outputPanel_->setVisible(sound.outputPanelShown());
+    setCheckedIfChanged(ownOutputButton_, w.settings().ownOutputChosen);
+    setCheckedIfChanged(systemOutputButton_, !w.settings().ownOutputChosen);
     outputOkButton_->setEnabled(a_.statusBoard().soundOutputOkEnabled());
     const QSignalBlocker quiet(outputListBox_);
-    setItemsIfChanged(outputListBox_, sound.outputList.Items);
-    if (outputListBox_->currentIndex() != sound.outputList.ItemIndex)
-        outputListBox_->setCurrentIndex(sound.outputList.ItemIndex);
-    if (outputListBox_->currentText() != qs(sound.outputList.Text))
-        outputListBox_->setEditText(qs(sound.outputList.Text));
+    setItemsIfChanged(outputListBox_, sound.outputList().Items);
+    if (outputListBox_->currentIndex() != sound.outputList().ItemIndex)
+        outputListBox_->setCurrentIndex(sound.outputList().ItemIndex);
+    if (outputListBox_->currentText() != qs(sound.outputList().Text))
+        outputListBox_->setEditText(qs(sound.outputList().Text));
 }
 
 }  // namespace skycrier::gui

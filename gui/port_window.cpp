@@ -37,7 +37,7 @@ PortWindow::PortWindow(PortWindowModel& model, QWidget* parent) : QWidget(parent
         }
         auto* box = named(new QCheckBox(QString::fromUtf8(line.caption)), line.name);
         connect(box, &QCheckBox::clicked, this, [this, setting = line.checked](bool checked) {
-            model_.lines.*setting = checked;
+            model_.setLine(setting, checked);
             Q_EMIT changed();
         });
         group->layout()->addWidget(box);
@@ -60,8 +60,8 @@ PortWindow::PortWindow(PortWindowModel& model, QWidget* parent) : QWidget(parent
 
 void PortWindow::refresh() {
     const QSignalBlocker quiet(list_);
-    setItemsIfChanged(list_, model_.portList.Items);
-    const int selected = model_.portList.ItemIndex;
+    setItemsIfChanged(list_, model_.portList().Items);
+    const int selected = model_.portList().ItemIndex;
     if (list_->currentRow() != selected || list_->selectedItems().isEmpty() != (selected < 0)) {
         list_->clearSelection();
         list_->setCurrentRow(selected);
@@ -69,7 +69,7 @@ void PortWindow::refresh() {
     setTextIfChanged(error_, qs(model_.errorLine()));
 
     for (std::size_t i = 0; i < lineBoxes_.size(); ++i) {
-        setCheckedIfChanged(lineBoxes_[i], model_.lines.*kPortLineBoxes[i].checked);
+        setCheckedIfChanged(lineBoxes_[i], model_.lines().*kPortLineBoxes[i].checked);
     }
 }
 
@@ -82,8 +82,7 @@ void PortWindow::showEvent(QShowEvent* event) {
 }
 
 void PortWindow::pick(int row) {
-    model_.portList.ItemIndex = row;
-    model_.choosePortFromList();
+    model_.choosePortFromList(row);
     refresh();
     Q_EMIT changed();
 }

@@ -22,7 +22,7 @@ RecordWindow::RecordWindow(RecorderWindowModel& model, MainWindowModel& mainWind
     recorderProgramField_ = named(new QLineEdit, "EditSonivue");
     recorderProgramField_->setMinimumWidth(recorderProgramField_->fontMetrics().averageCharWidth() * 40);
     connect(recorderProgramField_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { mainWindow_.recorderProgram = text.toStdString(); });
+            [this](const QString& text) { mainWindow_.setRecorderProgram(text.toStdString()); });
     auto* browse = named(new QPushButton("Navigar"), "ButtonParcourir");
     connect(browse, &QPushButton::clicked, this, [this, &model, &desktop] {
         // OpenDialogW: any file, no filter.
@@ -37,6 +37,6 @@ RecordWindow::RecordWindow(RecorderWindowModel& model, MainWindowModel& mainWind
     layout->addLayout(row);
 }
 
-void RecordWindow::refresh() { setTextIfChanged(recorderProgramField_, qs(mainWindow_.recorderProgram)); }
+void RecordWindow::refresh() { setTextIfChanged(recorderProgramField_, qs(mainWindow_.settings().recorderProgram)); }
 
 }  // namespace skycrier::gui

@@ -100,12 +100,12 @@ TEST(SchedulerTest, StartUpOnTheFirstTickThenTheClockAndTheFirstDecisionASecondL
     r.loop.advance(1499);
     EXPECT_EQ(startUps, std::vector<Millis>{500});
     EXPECT_TRUE(r.starts.empty());
-    EXPECT_EQ(r.scheduler.timeText, "");
+    EXPECT_EQ(r.scheduler.shown().timeText, "");
     r.loop.advance(1);
     EXPECT_EQ(r.starts, std::vector<std::string>{"14:05:01"});
-    EXPECT_EQ(r.scheduler.timeText, " 14:05:01");
-    EXPECT_EQ(r.scheduler.dateText, " 2026-12-07");
-    const ClockFields& c = r.scheduler.clock;
+    EXPECT_EQ(r.scheduler.shown().timeText, " 14:05:01");
+    EXPECT_EQ(r.scheduler.shown().dateText, " 2026-12-07");
+    const ClockFields& c = r.scheduler.shown().clock;
     EXPECT_EQ((std::vector<int>{c.DayOfWeek, c.Hour, c.Minute, c.Day, c.Month, c.Year}),
               (std::vector<int>{2, 14, 5, 7, 12, 2026}));
 }
@@ -116,7 +116,7 @@ TEST(SchedulerTest, ARisingCtsOrDsrStartsOneBulletin) {
     for (const SerialPin pin : {SerialPin::CTS, SerialPin::DSR}) {
         const bool cts = pin == SerialPin::CTS;
         Rig r;
-        const std::string& label = cts ? r.scheduler.ctsLamp : r.scheduler.dsrLamp;
+        const std::string& label = cts ? r.scheduler.shown().ctsLamp : r.scheduler.shown().dsrLamp;
         r.player.duration = 2000;  // a bulletin of about nine seconds
         r.port.choosePort("COM1");
         r.start();
@@ -169,10 +169,10 @@ TEST(SchedulerTest, OneEdgeATickCtsFirst) {
     r.set(SerialPin::CTS, true);
     r.set(SerialPin::DSR, true);
     r.tick();
-    EXPECT_EQ(r.scheduler.ctsLamp + " " + r.scheduler.dsrLamp, "CTS=On DSR=Off");
+    EXPECT_EQ(r.scheduler.shown().ctsLamp + " " + r.scheduler.shown().dsrLamp, "CTS=On DSR=Off");
     EXPECT_TRUE(r.starts.empty());
     r.tick();
-    EXPECT_EQ(r.scheduler.dsrLamp, "DSR=On");
+    EXPECT_EQ(r.scheduler.shown().dsrLamp, "DSR=On");
     EXPECT_EQ(r.triggers, std::vector<BulletinTrigger>{BulletinTrigger::DSR});
 }
 
@@ -184,14 +184,14 @@ TEST(SchedulerTest, CarrierDetectBlocksTheScheduleAndTheButton) {
     r.loop.advance(3 * kMinute);  // through 10:06
     r.seq.requestBulletin(BulletinTrigger::Button);
     EXPECT_TRUE(r.starts.empty());
-    EXPECT_EQ(r.scheduler.dcdLamp, "DCD=On");
-    EXPECT_TRUE(r.scheduler.bulletinsHeldLamp && !r.scheduler.bulletinsAllowedLamp);
+    EXPECT_EQ(r.scheduler.shown().dcdLamp, "DCD=On");
+    EXPECT_TRUE(r.scheduler.shown().bulletinsHeldLamp && !r.scheduler.shown().bulletinsAllowedLamp);
 
     // The port window releases the port: the carrier is forgotten at once.
     r.port.chooseNoPort();
     r.scheduler.portReleased();
-    EXPECT_EQ(r.scheduler.dcdLamp, "DCD=Off");
-    EXPECT_TRUE(r.scheduler.bulletinsAllowedLamp && !r.scheduler.bulletinsHeldLamp);
+    EXPECT_EQ(r.scheduler.shown().dcdLamp, "DCD=Off");
+    EXPECT_TRUE(r.scheduler.shown().bulletinsAllowedLamp && !r.scheduler.shown().bulletinsHeldLamp);
     r.seq.requestBulletin(BulletinTrigger::Button);
     EXPECT_EQ(r.starts.size(), 1u);
 
@@ -199,7 +199,7 @@ TEST(SchedulerTest, CarrierDetectBlocksTheScheduleAndTheButton) {
     r.port.choosePort("COM1");
     r.lines.holdOnDcd = false;
     r.loop.advance(5 * kMinute);  // through 10:11
-    EXPECT_EQ(r.scheduler.dcdLamp, "DCD=On");
+    EXPECT_EQ(r.scheduler.shown().dcdLamp, "DCD=On");
     EXPECT_EQ(r.starts.back(), "10:10:00");
 }
 

@@ -20,7 +20,7 @@ TEST(MainWindow, AChosenWaveFileIsKeptOnlyWhenItCanBeRead) {
     const struct {
         void (MainWindowModel::*choose)(const std::string&);
         std::string BulletinSettings::*path;
-        MainWindowModel::FileButton MainWindowModel::*button;
+        const MainWindowModel::FileButton& (MainWindowModel::*button)() const;
         const char* error;
     } choosers[] = {
         {&MainWindowModel::chooseHeaderFile, &BulletinSettings::headerFile, &MainWindowModel::headerFileButton,
@@ -39,10 +39,10 @@ TEST(MainWindow, AChosenWaveFileIsKeptOnlyWhenItCanBeRead) {
         w.showError = [&](const std::string& text) { errors.push_back(text); };
         (w.*c.choose)(wave);
         EXPECT_EQ(bulletin.*c.path, wave);
-        EXPECT_EQ((w.*c.button).Hint, wave);
+        EXPECT_EQ((w.*c.button)().Hint, wave);
         (w.*c.choose)((dir.path() / "gone.wav").string());
         EXPECT_EQ(bulletin.*c.path, "");
-        EXPECT_EQ((w.*c.button).Hint, wave);
+        EXPECT_EQ((w.*c.button)().Hint, wave);
         EXPECT_EQ(errors, std::vector<std::string>{c.error});
     }
 }
@@ -75,19 +75,19 @@ TEST(MainWindow, MinimisingGoesToTheTrayWhenAskedAndSavesUnlessLoadingCausedIt) 
         int saves = 0;
         w.minimiseApplication = [&](bool hideTaskbar) { minimised.push_back(hideTaskbar); };
         w.saveConfiguration = [&] { ++saves; };
-        w.startMinimised = c.startMinimised;
-        w.noSaveOnMinimise = c.noSaveOnMinimise;
+        w.settings().startMinimised = c.startMinimised;
+        w.setNoSaveOnMinimise(c.noSaveOnMinimise);
         (w.*c.minimise)();
         EXPECT_EQ(minimised, c.minimised);
         EXPECT_EQ(saves, c.saves);
-        EXPECT_EQ(w.noSaveOnMinimise, c.noSaveOnMinimise && c.minimised.empty());
+        EXPECT_EQ(w.noSaveOnMinimise(), c.noSaveOnMinimise && c.minimised.empty());
     }
 }
 
 TEST(MainWindow, LoadingTheBoxesActsAsTheirClicks) {
     test::Rig r;
     FakeAutostart autostart;
-    r.a.mainModels().window.autostart = &autostart;
+    r.a.mainModels().window.setAutostart(&autostart);
     std::vector<bool> minimised;
     r.a.mainModels().window.minimiseApplication = [&](bool hideTaskbar) { minimised.push_back(hideTaskbar); };
     const auto ini = r.dir.path() / "skycrier.ini";
@@ -97,8 +97,7 @@ TEST(MainWindow, LoadingTheBoxesActsAsTheirClicks) {
     EXPECT_FALSE(std::filesystem::exists(ini)) << "the minimise of loading saves nothing";
     r.a.mainModels().window.minimiseByUser();
     EXPECT_TRUE(std::filesystem::exists(ini)) << "the user's next minimise saves";
-    r.a.mainModels().window.startWithSession = false;
-    r.a.mainModels().window.applyStartWithSession();
+    r.a.mainModels().window.setStartWithSession(false);
     EXPECT_EQ(autostart.calls, (std::vector<bool>{true, false}));
 }
 
@@ -110,9 +109,9 @@ TEST(MainWindow, TheRecordMenuTogglesAndTheRecorderMustExist) {
     EXPECT_FALSE(r.a.mainModels().window.toggleRecording());
     const std::string recorder = r.dir.write("tapewell", "");
     EXPECT_TRUE(r.a.recordWindow().takeChosenFile(recorder));
-    EXPECT_EQ(r.a.mainModels().window.recorderProgram, recorder);
+    EXPECT_EQ(r.a.mainModels().window.settings().recorderProgram, recorder);
     EXPECT_FALSE(r.a.recordWindow().takeChosenFile((r.dir.path() / "vanished").string()));
-    EXPECT_EQ(r.a.mainModels().window.recorderProgram, "");
+    EXPECT_EQ(r.a.mainModels().window.settings().recorderProgram, "");
     EXPECT_EQ(beeps, 1);
 }
 

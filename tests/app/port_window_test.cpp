@@ -14,11 +14,10 @@ namespace {
 struct PortWindowRig {
     // Clicks the item of the list that reads text.
     void click(const std::string& text) {
-        const auto& items = form.portList.Items;
+        const auto& items = form.portList().Items;
         const auto item = std::find(items.begin(), items.end(), text);
         ASSERT_NE(item, items.end()) << text;
-        form.portList.ItemIndex = static_cast<int>(item - items.begin());
-        form.choosePortFromList();
+        form.choosePortFromList(static_cast<int>(item - items.begin()));
     }
 
     VirtualLoop loop;
@@ -63,10 +62,10 @@ TEST(PortWindow, ShowingSelectsTheTransmitterPort) {
         r.form.prepareToShow();
         r.form.prepareToShow();
         EXPECT_EQ(r.form.selectedItem(), c.selected);
-        EXPECT_EQ(r.mainWindow.portLabel, c.label);
+        EXPECT_EQ(r.mainWindow.portLabel(), c.label);
         EXPECT_EQ(r.listings, 1);
-        EXPECT_EQ(r.form.portList.Items.front(), "No COM");
-        EXPECT_EQ(r.form.portList.Items.size(), c.configured == "COM9" ? 5u : 4u);
+        EXPECT_EQ(r.form.portList().Items.front(), "No COM");
+        EXPECT_EQ(r.form.portList().Items.size(), c.configured == "COM9" ? 5u : 4u);
     }
 }
 
@@ -77,7 +76,7 @@ TEST(PortWindow, PickingAPortOpensItNoComReleasesItAndARefusedOneWaits) {
     r.click("/dev/ttyUSB0");
     EXPECT_EQ(r.line.device, "/dev/ttyUSB0");
     EXPECT_EQ(r.port.portName(), "/dev/ttyUSB0");
-    EXPECT_EQ(r.mainWindow.portLabel, "/dev/ttyUSB0");
+    EXPECT_EQ(r.mainWindow.portLabel(), "/dev/ttyUSB0");
 
     std::string error;
     r.port.setLine(SerialPin::DTR, true, error);
@@ -89,12 +88,11 @@ TEST(PortWindow, PickingAPortOpensItNoComReleasesItAndARefusedOneWaits) {
     r.click("No COM");
     EXPECT_FALSE(r.line.isOpen());
     EXPECT_EQ(r.port.portName(), "No COM");
-    EXPECT_EQ(r.mainWindow.portLabel, "COM");
+    EXPECT_EQ(r.mainWindow.portLabel(), "COM");
     EXPECT_EQ(r.form.selectedItem(), "No COM");
     EXPECT_EQ(r.releases, 1);
 
-    r.form.portList.ItemIndex = -1;  // a click beside the items
-    r.form.choosePortFromList();
+    r.form.choosePortFromList(-1);  // a click beside the items
     EXPECT_EQ(r.releases, 1);
 
     // A port refused after the click is answered there, and stays chosen, shown absent, until it opens.
@@ -105,14 +103,14 @@ TEST(PortWindow, PickingAPortOpensItNoComReleasesItAndARefusedOneWaits) {
     EXPECT_FALSE(r.port.isOpen());
     EXPECT_EQ(r.port.portName(), "/dev/ttyS2");
     EXPECT_EQ(r.form.selectedItem(), "/dev/ttyS2");
-    EXPECT_EQ(r.mainWindow.portLabel, "/dev/ttyS2");
-    EXPECT_TRUE(r.mainWindow.portAbsent);
+    EXPECT_EQ(r.mainWindow.portLabel(), "/dev/ttyS2");
+    EXPECT_TRUE(r.mainWindow.portAbsent());
     EXPECT_EQ(r.form.errorLine(), "/dev/ttyS2: No such file or directory");
     EXPECT_EQ(r.releases, 2);
     r.line.refuseOpen = false;
     r.loop.advance(TransmitterPortControl::kRetryMs);
     EXPECT_TRUE(r.port.isOpen());
-    EXPECT_FALSE(r.mainWindow.portAbsent);
+    EXPECT_FALSE(r.mainWindow.portAbsent());
     EXPECT_EQ(r.errors.size(), 1u);
 }
 

@@ -30,8 +30,8 @@ TEST(ProgramPeers, ConnectsAtTheStartAndDisconnectsAtTheClose) {
         parts.mailbox = &mailbox;
         Program program{{parts, {}}};
         std::vector<std::string> reported;
-        const Subscription reports =
-            program.announcer.statusBoard().reported.connect([&](const std::string& text) { reported.push_back(text); });
+        const Subscription reports = program.announcer().statusBoard().reported.connect(
+            [&](const std::string& text) { reported.push_back(text); });
 
         program.start();
         EXPECT_FALSE(program.started());

@@ -59,7 +59,7 @@ struct ProgramRig {
     test::FakeFetcher web{loop};
     test::FakeWeatherMonitor station{loop};
     Program program{{partsOf(loop, out, line, dir.path(), web, station), dir.path() / "Public" / "weather"}};
-    Announcer& a = program.announcer;
+    Announcer& a = program.announcer();
     test::TraceRecorder trace{a.bulletinEvents()};
     std::vector<std::string> reported;
     Subscription reports = a.statusBoard().reported.connect([this](const std::string& text) { reported.push_back(text); });
@@ -72,14 +72,14 @@ TEST(Program, TheFirstTickBringsItUpAndTheScheduleBeginsASecondLater) {
     r.program.start();
     r.loop.advance(499);
     EXPECT_FALSE(r.program.started());
-    EXPECT_EQ(r.a.mainModels().window.Caption, "SkyCrier");
+    EXPECT_EQ(r.a.mainModels().window.caption(), "SkyCrier");
     EXPECT_EQ(r.a.mainModels().schedule.periodText, "0");
 
     r.loop.advance(1);
     EXPECT_TRUE(r.program.started());
-    EXPECT_EQ(r.a.mainModels().window.Caption, "SKYCRIER V2.2.2");
+    EXPECT_EQ(r.a.mainModels().window.caption(), "SKYCRIER V2.2.2");
     EXPECT_EQ(r.a.mainModels().schedule.periodText, "15");
-    EXPECT_EQ(r.a.mainModels().clock.timeText, " 07:14:59");
+    EXPECT_EQ(r.a.mainModels().clock.shown().timeText, " 07:14:59");
     EXPECT_TRUE(r.a.sources().sourceChoice.isChecked(SourceKind::W23));
     EXPECT_TRUE(r.a.sources().ws23Source.meteo.ErrorText.empty());
     EXPECT_EQ(r.a.portWindow().selectedItem(), "/dev/ttyS0");
@@ -241,7 +241,7 @@ TEST(Program, DevicesAndFilesLateAtBootAreKeptToldOnceAndPickedUp) {
         r.program.start();
         r.loop.advance(600);
         EXPECT_EQ(r.a.portWindow().selectedItem(), "/dev/ttyUSB0");
-        EXPECT_EQ(r.a.mainModels().window.portAbsent, c.portAbsent);
+        EXPECT_EQ(r.a.mainModels().window.portAbsent(), c.portAbsent);
         EXPECT_EQ(r.a.sources().ws23Source.inputLine, c.fileAbsent ? "late.dat" : "history.dat");
         // Three minutes of retries and polls tell nothing more.
         r.loop.advance(3 * 60'000);

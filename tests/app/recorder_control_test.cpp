@@ -66,8 +66,8 @@ struct RecorderRig {
         a.prepareSound(OutputDevice{});
         a.portWindow().choosePort("COM1");
         a.mainModels().settings.speakDate = false;
-        a.mainModels().window.recordBulletins = true;
-        a.mainModels().window.recorderProgram = "/opt/tapewell";
+        a.mainModels().window.settings().recordBulletins = true;
+        a.mainModels().window.settings().recorderProgram = "/opt/tapewell";
         a.sources().context.beep = [this] { note("beep"); };
     }
 
@@ -93,7 +93,8 @@ struct RecorderRig {
         parts.recorderLink = &link;
         return parts;
     }()};
-    Subscription texts = a.mainModels().recorder->statusChanged.connect([this] { note("show " + a.mainModels().recorder->recorderStatus); });
+    Subscription texts = a.mainModels().recorder->statusChanged.connect(
+        [this] { note("show " + a.mainModels().recorder->recorderStatus()); });
     bool played = false;
     Subscription sounds = a.bulletinEvents().connect([this](const BulletinEvent& e) {
         if ((e.kind == BulletinEvent::Kind::PlaySegment && !played) || e.kind == BulletinEvent::Kind::Done) {
@@ -145,7 +146,7 @@ TEST(RecorderControl, ABulletinIsRecordedAroundItsSoundWhateverTheRecorderDoes) 
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         RecorderRig r;
-        r.a.mainModels().window.recordBulletins = c.menuRecord;
+        r.a.mainModels().window.settings().recordBulletins = c.menuRecord;
         r.link.installed = c.installed;
         r.link.presentAt = c.presentAt;
         r.link.replies = c.replies;
@@ -155,7 +156,7 @@ TEST(RecorderControl, ABulletinIsRecordedAroundItsSoundWhateverTheRecorderDoes) 
 
 TEST(RecorderControl, ARelativeRecorderPathIsTakenFromTheProgramFolder) {
     RecorderRig r;
-    r.a.mainModels().window.recorderProgram = "rec/tapewell";
+    r.a.mainModels().window.settings().recorderProgram = "rec/tapewell";
     r.link.program = (r.dir.path() / "rec" / "tapewell").string();
     const Journal journal = r.bulletin();
     const auto said = [&journal](const std::string& text) {

@@ -46,7 +46,7 @@ struct SoundRig {
     test::TempDir dir;
     test::FakeWaveOutCatalogue catalogue;
     Program program{{parts(), {}}};
-    Announcer& a = program.announcer;
+    Announcer& a = program.announcer();
     SoundOutput& sound = a.mainModels().sound;
     MainWindowModel& w = a.mainModels().window;
     int beeps = 0;
@@ -65,10 +65,10 @@ TEST(SoundOutput, TheSliderWritesTheLevelWithTheBalanceRoundedHalfToEven) {
     };
     for (const auto& c : cases) {
         SoundRig r;
-        r.w.Balance = c.balance;
-        r.w.ownOutputChosen = true;
-        r.w.outputDevice = {1};
-        r.w.volumePosition = c.position;
+        r.w.settings().Balance = c.balance;
+        r.w.settings().ownOutputChosen = true;
+        r.w.settings().outputDevice = {1};
+        r.w.settings().volumePosition = c.position;
         r.sound.writeVolume();
         EXPECT_EQ(r.catalogue.writes.back(), std::make_pair(std::string("cardB"), c.written)) << c.position;
     }
@@ -89,12 +89,12 @@ TEST(SoundOutput, ReadingBackSetsBalanceAndSliderAndWritesNothingBack) {
     };
     for (const auto& c : cases) {
         SoundRig r;
-        r.w.Balance = 30;
+        r.w.settings().Balance = 30;
         r.catalogue.words.erase("default");
         if (c.deviceWord) r.catalogue.words["default"] = *c.deviceWord;
         r.sound.readBackVolume();
-        EXPECT_EQ(r.w.Balance, c.balance);
-        EXPECT_EQ(r.w.volumePosition, c.position);
+        EXPECT_EQ(r.w.settings().Balance, c.balance);
+        EXPECT_EQ(r.w.settings().volumePosition, c.position);
         EXPECT_TRUE(r.catalogue.writes.empty());
     }
     // A failed read goes on with the last word read.
@@ -102,9 +102,9 @@ TEST(SoundOutput, ReadingBackSetsBalanceAndSliderAndWritesNothingBack) {
     r.catalogue.words["default"] = word(65535, 32768);
     r.sound.readBackVolume();
     r.catalogue.words.erase("default");
-    r.w.Balance = 0;
+    r.w.settings().Balance = 0;
     r.sound.readBackVolume();
-    EXPECT_EQ(r.w.Balance, 50);
+    EXPECT_EQ(r.w.settings().Balance, 50);
 }
 
 using Writes = std::vector<std::pair<std::string, std::uint32_t>>;
@@ -119,20 +119,20 @@ TEST(SoundOutput, StartUpLeavesACardsMixerAloneAndGivesTheStoredLevelToSamples) 
     EXPECT_TRUE(r.catalogue.writes.empty());
     EXPECT_EQ(r.a.outputInUse(), OutputDevice{1});
     // Read back from card 1: 13107 on both channels is the eighth step.
-    EXPECT_EQ(r.w.Balance, 0);
-    EXPECT_EQ(r.w.volumePosition, 8);
-    EXPECT_EQ(r.sound.volumeHint, "");
+    EXPECT_EQ(r.w.settings().Balance, 0);
+    EXPECT_EQ(r.w.settings().volumePosition, 8);
+    EXPECT_EQ(r.sound.volumeHint(), "");
 
     // Another program turns card 1 up: the next tick follows, unless the user's change is on its way.
     r.catalogue.words["cardB"] = word(65535, 65535);
     r.loop.advance(1000);
-    EXPECT_EQ(r.w.volumePosition, 0);
+    EXPECT_EQ(r.w.settings().volumePosition, 0);
     r.sound.moveVolumeSlider(2);
     r.a.mainModels().clock.tick();
-    EXPECT_EQ(r.w.volumePosition, 2);
+    EXPECT_EQ(r.w.settings().volumePosition, 2);
     r.loop.runPending();
     r.a.mainModels().clock.tick();
-    EXPECT_EQ(r.w.volumePosition, 2);
+    EXPECT_EQ(r.w.settings().volumePosition, 2);
     EXPECT_EQ(r.catalogue.writes, (Writes{{"cardB", word(52428, 52428)}}));
 
     SoundRig server("BALANCE=20\r\nVOLUME=5\r\nOSOUND=-1\r\nOSOUNDNAME=pulse\r\n");
@@ -140,8 +140,8 @@ TEST(SoundOutput, StartUpLeavesACardsMixerAloneAndGivesTheStoredLevelToSamples) 
     server.loop.advance(2500);
     EXPECT_EQ(server.a.outputInUse(), (OutputDevice{kDefaultOutputDevice, "pulse"}));
     EXPECT_EQ(server.catalogue.writes, (Writes{{"pulse", word(32768, 26214)}}));
-    EXPECT_EQ(std::pair(server.w.volumePosition, server.w.Balance), std::pair(5, 20));
-    EXPECT_EQ(server.sound.volumeHint, SoundOutput::kSamplesVolumeHint);
+    EXPECT_EQ(std::pair(server.w.settings().volumePosition, server.w.settings().Balance), std::pair(5, 20));
+    EXPECT_EQ(server.sound.volumeHint(), SoundOutput::kSamplesVolumeHint);
 }
 
 TEST(SoundOutput, ThePanelListsTheOutputsAndSelectsTheChosenOne) {
@@ -171,13 +171,13 @@ TEST(SoundOutput, ThePanelListsTheOutputsAndSelectsTheChosenOne) {
     for (const auto& c : cases) {
         SoundRig r;
         r.catalogue.entries[1].description = c.secondDescription;
-        r.w.ownOutputChosen = c.ownOutputChosen;
-        r.w.outputDevice = c.chosen;
+        r.w.settings().ownOutputChosen = c.ownOutputChosen;
+        r.w.settings().outputDevice = c.chosen;
         r.sound.openOutputPanel();
-        EXPECT_TRUE(r.sound.outputPanelShown);
-        EXPECT_EQ(r.sound.outputList.Items[1], c.secondDescription ? "cardB — Card B" : "cardB");
-        EXPECT_EQ(r.sound.outputList.ItemIndex, c.itemIndex);
-        EXPECT_EQ(r.sound.outputList.Text, c.text);
+        EXPECT_TRUE(r.sound.outputPanelShown());
+        EXPECT_EQ(r.sound.outputList().Items[1], c.secondDescription ? "cardB — Card B" : "cardB");
+        EXPECT_EQ(r.sound.outputList().ItemIndex, c.itemIndex);
+        EXPECT_EQ(r.sound.outputList().Text, c.text);
     }
 }
 
@@ -187,13 +187,13 @@ TEST(SoundOutput, ConfirmingChoosesTheOutputOrBeepsWhenNothingIsChosen) {
     r.sound.chooseOwnOutput();
     r.sound.confirmOutput();
     EXPECT_EQ(r.beeps, 1);
-    EXPECT_TRUE(r.sound.outputPanelShown);
+    EXPECT_TRUE(r.sound.outputPanelShown());
 
     // A card's device keeps its number beside its name, for "OSOUND=".
     r.sound.pickOutput(1);
     r.sound.confirmOutput();
-    EXPECT_FALSE(r.sound.outputPanelShown);
-    EXPECT_EQ(r.w.outputDevice, (OutputDevice{1, "cardB"}));
+    EXPECT_FALSE(r.sound.outputPanelShown());
+    EXPECT_EQ(r.w.settings().outputDevice, (OutputDevice{1, "cardB"}));
     EXPECT_EQ(r.a.outputInUse(), (OutputDevice{1, "cardB"}));
 
     // A typed text is an ALSA name.
@@ -223,7 +223,7 @@ TEST(SoundOutput, AChosenOutputThatIsNotPresentIsReportedAndKept) {
               reported.end());
     EXPECT_EQ(r.a.outputInUse().name, usb);
     r.sound.openOutputPanel();
-    EXPECT_EQ(r.sound.outputList.Text, usb + " (not present)");
+    EXPECT_EQ(r.sound.outputList().Text, usb + " (not present)");
     r.sound.confirmOutput();
     const std::string saved = r.a.configurationText();
     EXPECT_NE(saved.find("\r\nOSOUND=-1\r\n"), std::string::npos);
@@ -239,7 +239,7 @@ TEST(SoundOutput, ABulletinOnTheAirKeepsItsDevice) {
     r.sound.chooseOwnOutput();
     r.sound.pickOutput(1);
     r.sound.confirmOutput();
-    EXPECT_EQ(r.w.outputDevice.number, 1);
+    EXPECT_EQ(r.w.settings().outputDevice.number, 1);
     EXPECT_EQ(r.a.outputInUse(), OutputDevice{});
 
     // Opened during the bulletin, OK cannot be pressed.
@@ -247,7 +247,7 @@ TEST(SoundOutput, ABulletinOnTheAirKeepsItsDevice) {
     EXPECT_FALSE(r.a.statusBoard().soundOutputOkEnabled());
     r.sound.pickOutput(0);
     r.sound.confirmOutput();
-    EXPECT_TRUE(r.sound.outputPanelShown);
+    EXPECT_TRUE(r.sound.outputPanelShown());
 
     r.a.stopBulletin("Err: test");
     EXPECT_EQ(r.a.outputInUse().number, 1);
@@ -269,9 +269,9 @@ TEST(SoundOutput, TheLevelMarkMovesByTenWithinItsRange) {
     };
     for (const auto& c : cases) {
         SoundRig r;
-        r.w.levelMark = c.before;
+        r.w.settings().levelMark = c.before;
         r.sound.pressLevelMark(c.button, c.onMark);
-        EXPECT_EQ(r.w.levelMark, c.after);
+        EXPECT_EQ(r.w.settings().levelMark, c.after);
     }
 }
 

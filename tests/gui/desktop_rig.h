@@ -78,7 +78,7 @@ struct DesktopRig {
     std::vector<std::string> opened;
     std::optional<std::string> chosenFile;
     gui::DesktopProgram program{{parts(), {}, desktop()}};
-    Announcer& a = program.program.announcer;
+    Announcer& a = program.program.announcer();
 };
 
 }  // namespace skycrier::test

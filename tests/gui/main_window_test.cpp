@@ -57,7 +57,7 @@ TEST(MainWindow, AnAbsentPortAtStartShowsNoBoxAndTheTickRuns) {
     r.loop.advance(5'500);
     r.program.refreshAll();
     EXPECT_EQ(r.dialogs, std::vector<std::string>{});
-    EXPECT_EQ(r.a.mainModels().clock.timeText, " 14:05:05");
+    EXPECT_EQ(r.a.mainModels().clock.shown().timeText, " 14:05:05");
     EXPECT_EQ(bulletins, 1);
     auto* label = r.control<QLabel>("LabelCOM");
     EXPECT_EQ(label->text(), "/dev/ttyUSB0");
@@ -137,10 +137,10 @@ TEST(MainWindow, MinimisingSavesTheConfigurationExceptOnceAfterReduceAtStart) {
     EXPECT_TRUE(savedAfterMinimise("REDUCE=Y\r\n"));
 
     DesktopRig r;
-    r.a.mainModels().window.noSaveOnMinimise = true;
+    r.a.mainModels().window.setNoSaveOnMinimise(true);
     r.control<QPushButton>("Button2")->click();
     EXPECT_FALSE(std::filesystem::exists(r.dir.path() / "skycrier.ini"));
-    EXPECT_FALSE(r.a.mainModels().window.noSaveOnMinimise);
+    EXPECT_FALSE(r.a.mainModels().window.noSaveOnMinimise());
 }
 
 TEST(MainWindow, TheWaveChoosersTakeReadableFilesAndRejectOthersWithTheirDialog) {
@@ -193,7 +193,7 @@ TEST(MainWindow, TheSoundCardPanelListsTheOutputsAndConfirmsOnlyAChoice) {
     list->activated(1);
     ok->click();
     EXPECT_FALSE(panel->isVisibleTo(&r.program.mainWindow));
-    EXPECT_EQ(r.a.mainModels().window.outputDevice, (OutputDevice{kDefaultOutputDevice, "hdmi"}));
+    EXPECT_EQ(r.a.mainModels().window.settings().outputDevice, (OutputDevice{kDefaultOutputDevice, "hdmi"}));
     r.loop.advance(1000);
     r.program.mainWindow.refresh();
     EXPECT_EQ(r.control<QSlider>("TrackBarVolume")->toolTip().toStdString(), SoundOutput::kSamplesVolumeHint);

@@ -36,7 +36,7 @@ TEST(PortWindow, APickOpensOrReleasesThePortAndLabelComFollows) {
         ASSERT_NE(item, nullptr);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
         EXPECT_EQ(r.line.isOpen(), r.line.device == pick.item && !pick.refuseOpen);
-        EXPECT_EQ(r.a.mainModels().window.portLabel, pick.labelCom);
+        EXPECT_EQ(r.a.mainModels().window.portLabel(), pick.labelCom);
         EXPECT_EQ(list->currentItem()->text(), pick.selected);
     }
     EXPECT_EQ(r.portErrors.size(), 1u);
@@ -51,8 +51,8 @@ TEST(PortWindow, LineBoxesSetTheLineSettingsAndFollowThem) {
         auto* box = test::control<QCheckBox>(window, line.name);
         EXPECT_EQ(box->parentWidget()->objectName(), line.group);
         box->click();
-        EXPECT_FALSE(r.a.portWindow().lines.*line.checked);
-        r.a.portWindow().lines.*line.checked = true;
+        EXPECT_FALSE(r.a.portWindow().lines().*line.checked);
+        r.a.portWindow().setLine(line.checked, true);
         window.refresh();
         EXPECT_TRUE(box->isChecked());
     }

@@ -22,7 +22,7 @@ namespace {
 // and the six source windows, refreshed after a choice as the program does.
 struct SourceWindowsRig {
     SourceWindowsRig(bool reduced = false) {
-        r.a.mainModels().window.startMinimised = reduced;
+        r.a.mainModels().window.settings().startMinimised = reduced;
         for (const auto& title : gui::kSourceWindowTitles)
             sources.push_back(
                 std::make_unique<gui::SourceWindowFrame>(model.window(title.kind)));

@@ -43,7 +43,7 @@ TEST(TrayHost, TheIconAppearsRestoresOnADoubleClickAndItsMenuQuits) {
     ASSERT_TRUE(waitFor([&] { return icon->width() > 0 && icon->geometry().isValid(); }));
 
     // Only the tray icon stays after "-" with "Minimizar al inicio del programa".
-    r.a.mainModels().window.startMinimised = true;
+    r.a.mainModels().window.settings().startMinimised = true;
     r.program.minimise(true);
     EXPECT_FALSE(r.program.mainWindow.isVisible());
     QTest::mouseClick(icon, Qt::LeftButton);  // a single click does nothing

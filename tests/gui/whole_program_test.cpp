@@ -36,8 +36,8 @@ TEST(WholeProgram, AMetarAddressOnTheLocalMachineIsFetchedAndLocutarSpeaksIt) {
     AnnouncerParts parts{loop, out, serial, dir.path(), {}};
     parts.fetcher = &web;
     gui::DesktopProgram program({parts, {}, gui::Desktop::toStream(std::cerr)});
-    test::TraceRecorder trace(program.program.announcer.bulletinEvents());
-    const MeteoData& metar = program.program.announcer.sources().metarSource.meteo;
+    test::TraceRecorder trace(program.program.announcer().bulletinEvents());
+    const MeteoData& metar = program.program.announcer().sources().metarSource.meteo;
     program.start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return program.program.started() && metar.Input == "metar_web.txt"; }, 20'000))
         << metar.ErrorText;

@@ -78,25 +78,23 @@ TEST_F(PortOnPseudoTerminal, PickingAPortOpensItWithBothLinesLowEvenWhenItWasOpe
         errors.push_back(title + " | " + reason);
     };
     form.prepareToShow();
-    ASSERT_EQ(form.portList.Items, (Lines{"No COM", terminal}));
+    ASSERT_EQ(form.portList().Items, (Lines{"No COM", terminal}));
 
-    form.portList.ItemIndex = 1;
-    form.choosePortFromList();
+    form.choosePortFromList(1);
     EXPECT_TRUE(port.isOpen());
-    EXPECT_EQ(mainWindow.portLabel, terminal);
+    EXPECT_EQ(mainWindow.portLabel(), terminal);
     EXPECT_EQ(takeLog(), Lines{"TIOCMBIC DTR RTS"});
 
     std::string error;
     port.setLine(SerialPin::DTR, true, error);
     port.setLine(SerialPin::RTS, true, error);
-    form.choosePortFromList();
+    form.choosePortFromList(1);
     EXPECT_TRUE(port.isOpen());
     EXPECT_EQ(takeLog(), (Lines{"TIOCMBIS DTR", "TIOCMBIS RTS", "TIOCMBIC DTR RTS", "TIOCMBIC DTR RTS"}));
     EXPECT_EQ(line.readPin(SerialPin::DTR), false);
     EXPECT_EQ(line.readPin(SerialPin::RTS), false);
 
-    form.portList.ItemIndex = 0;
-    form.choosePortFromList();
+    form.choosePortFromList(0);
     EXPECT_FALSE(line.isOpen());
     EXPECT_EQ(takeLog(), Lines{"TIOCMBIC DTR RTS"});
     EXPECT_EQ(errors, Lines{});
@@ -122,8 +120,8 @@ TEST_F(PortOnPseudoTerminal, ABulletinKeysWithTheCheckedLinesAndUnkeysBoth) {
         LinuxSerialLine serial;
         Announcer a{{loop, out, serial, dir.path(), {}}};
         a.prepareSound(OutputDevice{});
-        a.portWindow().lines.keyDtr = c.dtr;
-        a.portWindow().lines.keyRts = c.rts;
+        a.portWindow().setLine(&PortLineSettings::keyDtr, c.dtr);
+        a.portWindow().setLine(&PortLineSettings::keyRts, c.rts);
         a.portWindow().choosePort(terminal);
         ASSERT_TRUE(a.mainModels().port.isOpen());
         takeLog();
