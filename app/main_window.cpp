@@ -115,11 +115,6 @@ bool MainWindowModel::toggleRecording() {
     return settings_.recordBulletins;
 }
 
-void MainWindowModel::previewKey(int& key) {
-    if (key == kKeyEscape) escapeRequest();
-    key = 0;
-}
-
 std::string MainWindowModel::checkedStartItem() const { return "D" + twoDigits(startItem_); }
 
 std::string MainWindowModel::checkedEndItem() const { return "F" + twoDigits(endItem_); }

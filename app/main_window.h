@@ -19,9 +19,6 @@
 
 namespace skycrier {
 
-// Key code of Escape as the main window reports it.
-inline constexpr int kKeyEscape = 27;
-
 // The main window's settings that the configuration stores.
 struct MainWindowSettings {
     // "Guardar anuncio": record every bulletin with the external recorder.
@@ -82,8 +79,8 @@ public:
     void minimiseByUser();
     // Toggles recording; true asks to show the recorder window.
     bool toggleRecording();
-    // The window previews every key and consumes it; Escape ends a running bulletin.
-    void previewKey(int& key);
+    // Escape in the window: the bulletin on the air ends (nothing when none is).
+    void askToEndBulletin() { escapeRequest(); }
 
     // After a handler above changed what the window shows; the sound output,
     // the port choice and the recorder window tell their own changes to these fields.

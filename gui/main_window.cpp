@@ -443,8 +443,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (type == QEvent::KeyPress) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (!widget || widget->window() != this) return false;
-        int key = static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape ? kKeyEscape : 0;
-        models_.window.previewKey(key);
+        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) models_.window.askToEndBulletin();
         // No control of the main window takes a key.
         return true;
     }
