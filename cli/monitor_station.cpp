@@ -8,6 +8,7 @@
 #include "cli/source_options.h"
 #include "cli/usage.h"
 #include "app/source_models.h"
+#include "platform/linux_serial_data_line.h"
 #include "platform/serial_port_list.h"
 #include "platform/system_clock.h"
 #include "sources/threaded_weather_monitor.h"
@@ -85,7 +86,7 @@ int runMonitorStation(const std::vector<std::string>& args, std::ostream& out, s
     if (!monitor.loadPort(options->port))
         return usageError(err, "station", "\"" + args[1] + "\" is neither a port number nor a device path",
                           kStationUsage);
-    ThreadedWeatherMonitor link(loop);
+    ThreadedWeatherMonitor link(loop, std::make_unique<LinuxSerialDataLine>());
     stations.context.weatherMonitor = &link;
     stations.context.portDevice = devicePathForPort;
     stations.context.serialPorts = [] { return listSerialPorts(); };

@@ -1,6 +1,7 @@
 #include "devices/linux_devices.h"
 
 #include "platform/alsa_wave_out.h"
+#include "platform/linux_serial_data_line.h"
 #include "platform/linux_serial_line.h"
 #include "platform/listing_serial_line.h"
 #include "platform/program_location.h"
@@ -30,7 +31,7 @@ LinuxDevices::LinuxDevices(EventLoop& loop, const DeviceChoices& choices)
       sound_(makeSound(loop, choices.sound, catalogue_)),
       serial_(choices.opensPorts ? std::unique_ptr<SerialLine>(std::make_unique<LinuxSerialLine>())
                                  : std::make_unique<ListingSerialLine>()),
-      weatherMonitor_(loop) {
+      weatherMonitor_(loop, std::make_unique<LinuxSerialDataLine>()) {
     if (choices.sound == DeviceChoices::Sound::WaveFile) waveFile_ = static_cast<WaveFileSink*>(sound_.get());
     if (choices.online) web_.emplace(loop);
     if (choices.resident) {

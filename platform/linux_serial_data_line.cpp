@@ -31,8 +31,6 @@ int millisecondsUntil(std::chrono::steady_clock::time_point deadline) {
 
 }  // namespace
 
-std::unique_ptr<SerialDataLine> makeSerialDataLine() { return std::make_unique<LinuxSerialDataLine>(); }
-
 bool LinuxSerialDataLine::open(const std::string& devicePath, int baudRate, std::string& error) {
     close();
     const auto speed = speedOf(baudRate);

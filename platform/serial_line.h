@@ -70,7 +70,4 @@ public:
     virtual void flush() = 0;
 };
 
-// The machine's serial data line: a tty device.
-std::unique_ptr<SerialDataLine> makeSerialDataLine();
-
 }  // namespace skycrier

@@ -62,8 +62,6 @@ protected:
     // Sets the path and the data-file field together.
     void setPath(const std::string& path);
     void failPoll();
-
 };
-
 
 }  // namespace skycrier

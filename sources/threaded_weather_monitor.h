@@ -19,8 +19,8 @@ namespace skycrier {
 
 class ThreadedWeatherMonitor final : public WeatherMonitorLink {
 public:
-    // The console is on the line given, by default the machine's serial device.
-    explicit ThreadedWeatherMonitor(EventLoop& loop, std::unique_ptr<SerialDataLine> line = makeSerialDataLine());
+    // The console is on the line given (in the programs, the machine's tty device).
+    ThreadedWeatherMonitor(EventLoop& loop, std::unique_ptr<SerialDataLine> line);
     // Waits for the call under way (a few seconds at most), drops the others
     // and their answers, and closes the port.
     ~ThreadedWeatherMonitor() override;

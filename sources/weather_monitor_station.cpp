@@ -54,7 +54,6 @@ int WeatherMonitorStation::openCommPort(const std::string& devicePath, int baudR
     return 1;
 }
 
-
 double WeatherMonitorStation::getInsideTemp() {
     const auto loop = readLoop();
     if (!loop || invalidWord(loop->inside)) return kNoTemperature;

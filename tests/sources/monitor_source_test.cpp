@@ -4,6 +4,7 @@
 
 #include "base/weather_sources.h"
 #include "sources/source_fixture.h"
+#include "platform/linux_serial_data_line.h"
 #include "sources/threaded_weather_monitor.h"
 #include "support/fake_weather_monitor.h"
 #include "support/wm2_simulator_process.h"
@@ -267,7 +268,7 @@ TEST_F(MonitorSourceTest, ShowingTheWindowWritesTheUnitsIntoTheCaptions) {
 class LateConsoleTest : public SourceFixture {};
 
 TEST_F(LateConsoleTest, AConsoleAbsentAtStartIsFoundAtTheNextPeriod) {
-    ThreadedWeatherMonitor link(loop);
+    ThreadedWeatherMonitor link(loop, std::make_unique<LinuxSerialDataLine>());
     stations.context.weatherMonitor = &link;
     stations.sourceChoice.startMinimised = [] { return true; };
     const std::string port = (dir.path() / "ttyUSB-console").string();

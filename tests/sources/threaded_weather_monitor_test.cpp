@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/linux_serial_data_line.h"
 #include "platform/virtual_loop.h"
 #include "support/temp_dir.h"
 #include "support/wm2_simulator_process.h"
@@ -34,7 +35,7 @@ protected:
     }
 
     VirtualLoop loop;
-    ThreadedWeatherMonitor link{loop};
+    ThreadedWeatherMonitor link{loop, std::make_unique<LinuxSerialDataLine>()};
 };
 
 TEST_F(ThreadedWeatherMonitorTest, AnswersComeBackInOrderOnTheLoop) {
@@ -73,7 +74,7 @@ TEST(ThreadedWeatherMonitor, CallsLeftWhenItGoesAreNeverAnswered) {
     VirtualLoop loop;
     int answers = 0;
     {
-        ThreadedWeatherMonitor link(loop);
+        ThreadedWeatherMonitor link(loop, std::make_unique<LinuxSerialDataLine>());
         link.openCommPort(console.device(), 2400, [&answers](int) { ++answers; });
         for (int i = 0; i < 20; ++i) link.read(Reading::Barometer, [&answers](double) { ++answers; });
     }
