@@ -84,11 +84,6 @@ void Announcer::finishStartUp() {
 void Announcer::shutDown(bool save) {
     // The one change from the program's old close: the transmitter never stays keyed.
     sequencer_.stopNow("Err: SkyCrier closing");
-    for (const SourceKind kind : {SourceKind::MON, SourceKind::APRS, SourceKind::METAR, SourceKind::W23,
-                                  SourceKind::W28, SourceKind::Pro2}) {
-        SourceWindow& w = stations_.sourceChoice.window(kind);
-        if (w.visible) stations_.context.SourceWindowGeometry = w.geometry;
-    }
     if (save) saveConfiguration();
     stations_.monitorSource.closeStation();
     engine_.stopOutput();

@@ -52,8 +52,8 @@ void hideSourceWindowsIfAsked(ConfigTargets& t) {
         // The Weather Monitor II window stays while its station is not connected.
         if (block.kind == SourceKind::MON)
             t.stations->monitorSource.hideWhenConnected();
-        else if (w.visible)
-            w.close(w.geometry);
+        else
+            w.close();
     }
 }
 

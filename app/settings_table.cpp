@@ -364,7 +364,7 @@ void addWindowPlaces(Rows& rows) {
                                                                     {"METEO_HEIGHT=", &WindowGeometry::height}};
     for (const auto& [key, member] : kSides)
         rows.push_back(number(key, kStations, {}, [side = member](Targets t) -> int& {
-            return stations(t).context.SourceWindowGeometry.*side;
+            return stations(t).context.sourceWindowPlace.*side;
         }));
     // Read as the main window's wish, written from whether any source window is shown.
     Setting shown = own(
@@ -375,7 +375,7 @@ void addWindowPlaces(Rows& rows) {
         },
         [](Targets t, SettingLines& out) {
             for (const SourceBlock& block : kSourceBlocks)
-                if (stations(t).sourceChoice.window(block.kind).visible) return;
+                if (stations(t).sourceChoice.window(block.kind).visible()) return;
             out.add("FORMMETEO=", "N");
         });
     shown.writtenFrom = kStations;

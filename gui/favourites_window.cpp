@@ -48,19 +48,19 @@ FavouritesWindow::FavouritesWindow(Favourites& model, const char* name, QWidget*
 
 void FavouritesWindow::refresh() {
     for (std::size_t i = 0; i < edits_.size(); ++i) setTextIfChanged(edits_[i], qs(model_.entries[i]));
-    if (model_.visible != isVisible()) setVisible(model_.visible);
+    if (model_.visible() != isVisible()) setVisible(model_.visible());
 }
 
 // Each entry is selected whole, ready to be typed over.
 void FavouritesWindow::showEvent(QShowEvent* event) {
-    model_.visible = true;
+    model_.open();
     for (QLineEdit* edit : edits_)
         if (!edit->text().isEmpty()) edit->selectAll();
     QWidget::showEvent(event);
 }
 
 void FavouritesWindow::closeEvent(QCloseEvent* event) {
-    model_.visible = false;
+    model_.close();
     QWidget::closeEvent(event);
 }
 

@@ -95,7 +95,7 @@ InternetSourceWindow::InternetSourceWindow(InternetSource& model, const char* fa
 
     auto* favouritesRow = new QHBoxLayout;
     auto* favouritesButton = named(new QPushButton(QStringLiteral("Favoritos")), "ButtonFav");
-    connect(favouritesButton, &QPushButton::clicked, this, [this] { act([this] { model_.favourites.visible = true; }); });
+    connect(favouritesButton, &QPushButton::clicked, this, [this] { act([this] { model_.favourites.open(); }); });
     favouritesRow->addWidget(favouritesButton);
     favouritesRow->addStretch();
     sourceArea()->addLayout(favouritesRow);
@@ -142,7 +142,7 @@ bool InternetSourceWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void InternetSourceWindow::closeEvent(QCloseEvent* event) {
-    model_.favourites.visible = false;
+    model_.favourites.close();
     favourites_->refresh();
     SourceWindowFrame::closeEvent(event);
 }

@@ -384,7 +384,7 @@ void MainWindow::buildMenus() {
             [this] { showSourceWindowButtonReleased(true); });
     connect(named(bar->addAction("Ver el WX"), "menurVoirMeteo"), &QAction::triggered, this, [this] {
         a_.sources().sourceChoice.hideSourceWindows();
-        a_.sources().sourceChoice.showChosenWindow(geometryOf(*this));
+        a_.sources().sourceChoice.showChosenWindow();
         Q_EMIT sourceWindowsChanged();
     });
     connect(named(bar->addAction("Placa de sonido"), "MenuCarteSon"), &QAction::triggered, this, [this] {
@@ -432,9 +432,9 @@ void MainWindow::stepPeriod(int delta) {
 void MainWindow::showSourceWindowButtonReleased(bool rightButton) {
     a_.sources().sourceChoice.hideSourceWindows();
     if (rightButton)
-        a_.sources().sourceChoice.prepareToShow(geometryOf(*this));
+        a_.sources().sourceChoice.prepareToShow();
     else
-        a_.sources().sourceChoice.showChosenWindow(geometryOf(*this));
+        a_.sources().sourceChoice.showChosenWindow();
     Q_EMIT sourceWindowsChanged();
 }
 

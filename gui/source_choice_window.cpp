@@ -63,10 +63,8 @@ void SourceChoiceWindow::refresh() {
 
 void SourceChoiceWindow::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
-        model_.geometry.width = width();
-        model_.geometry.height = height();
-        model_.prepareToShow(mainWindow_());
-        placeWindow(*this, model_.geometry);
+        model_.prepareToShow();
+        placeWindow(*this, centredOn(mainWindow_(), width(), height()));
     }
     QWidget::showEvent(event);
 }

@@ -95,8 +95,7 @@ void SourceWindowFrame::refresh() {
     }
     showValue(period_, model_.poller.minutes);
     refreshOwn();
-    if (model_.visible) {
-        placeWindow(*this, model_.geometry);
+    if (model_.visible()) {
         if (!isVisible()) show();
     } else if (isVisible()) {
         hide();
@@ -105,14 +104,15 @@ void SourceWindowFrame::refresh() {
 
 void SourceWindowFrame::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
-        if (!model_.visible) model_.prepareToShow();
-        placeWindow(*this, model_.geometry);
+        if (!model_.visible()) model_.prepareToShow();
+        placeWindow(*this, model_.place());
     }
     QWidget::showEvent(event);
 }
 
 void SourceWindowFrame::closeEvent(QCloseEvent* event) {
-    model_.close(geometryOf(*this));
+    model_.keepPlace(geometryOf(*this));
+    model_.close();
     QWidget::closeEvent(event);
 }
 
@@ -127,7 +127,7 @@ void SourceWindowFrame::resizeEvent(QResizeEvent* event) {
 }
 
 void SourceWindowFrame::keepGeometry() {
-    if (isVisible() && model_.visible) model_.geometry = geometryOf(*this);
+    if (isVisible() && model_.visible()) model_.keepPlace(geometryOf(*this));
 }
 
 // The window takes every key; Escape asks to end the bulletin on the air.

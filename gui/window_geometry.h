@@ -3,6 +3,7 @@
 // (what the window manager moves) and the client area's size.
 
 #include <QWidget>
+#include <cmath>
 
 #include "sources/source_window.h"
 
@@ -19,6 +20,15 @@ inline void placeWindow(QWidget& window, WindowGeometry geometry) {
     if (window.x() != geometry.left || window.y() != geometry.top) window.move(geometry.left, geometry.top);
     if (window.width() != geometry.width || window.height() != geometry.height)
         window.resize(geometry.width, geometry.height);
+}
+
+// A window of the given size centred on another (halves round to even).
+inline WindowGeometry centredOn(const WindowGeometry& outer, int width, int height) {
+    const auto half = [](int size) { return static_cast<int>(std::nearbyint(size / 2.0)); };
+    return {.top = outer.top + half(outer.height) - half(height),
+            .left = outer.left + half(outer.width) - half(width),
+            .width = width,
+            .height = height};
 }
 
 }  // namespace skycrier::gui

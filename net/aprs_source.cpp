@@ -91,7 +91,7 @@ void AprsSource::openLogin() {
 void AprsSource::refreshNow() {
     busy = true;
     hideBrowser();
-    favourites.visible = false;
+    favourites.close();
     if (inputLine != addressHistory.Text()) addressHistory.remember(inputLine);
     poller.followPeriod();
     pollAfresh();

@@ -26,9 +26,14 @@ public:
     const char* const Caption;
     // The ten slots, entry n for button n.
     std::array<std::string, kSlots> entries;
-    bool visible = false;
+
+    void open() { visible_ = true; }
+    // Closed by its user, or by a refresh of its source window.
+    void close() { visible_ = false; }
+    bool visible() const { return visible_; }
 
 private:
+    bool visible_ = false;
     std::function<void(const std::string&)> load_;
 };
 

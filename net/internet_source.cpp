@@ -22,7 +22,7 @@ InternetSource::InternetSource(SourceKind kind, SourceContext& context, Traits t
     : SourceWindow(kind, context),
       favourites(traits.favouritesCaption,
               [this](const std::string& entry) {
-                  if (!visible) return;
+                  if (!visible()) return;
                   inputLine = entry;
                   // A file is the input itself; an address is fetched into the web file.
                   if (fileExists(context_.resolvePath(entry))) meteo.Input = entry;

@@ -83,7 +83,7 @@ void MetarSource::chooseHistoryEntry(int index) {
 
 void MetarSource::refreshNow() {
     busy = true;
-    favourites.visible = false;
+    favourites.close();
     upperCaseCode();
     if (inputLine != addressHistory.Text()) addressHistory.remember(inputLine);
     poller.followPeriod();

@@ -188,7 +188,7 @@ void MonitorSource::choosePortFromList() {
     if (entry == kNoComEntry) {
         port_.clear();
         portButtonText = "COM=0";
-        visible = false;
+        close();
         return;
     }
     port_ = entry;
@@ -205,7 +205,7 @@ void MonitorSource::openPort() {
         portFailed_ = result != 1;
         if (result == 1) {
             setConnected(true);
-            if (std::exchange(hideWhenConnected_, false) && visible) close(geometry);
+            if (std::exchange(hideWhenConnected_, false) && visible()) close();
             poll();
             return;
         }
@@ -248,9 +248,9 @@ void MonitorSource::closeStation() {
 }
 
 void MonitorSource::hideWhenConnected() {
-    if (!visible) return;
+    if (!visible()) return;
     if (connected())
-        close(geometry);
+        close();
     else if (opening_)
         hideWhenConnected_ = true;
 }

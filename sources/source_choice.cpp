@@ -1,7 +1,5 @@
 #include "sources/source_choice.h"
 
-#include <cmath>
-
 namespace skycrier {
 
 SourceChoice::SourceChoice(SourceContext& context, const Windows& windows)
@@ -43,21 +41,18 @@ void SourceChoice::choose(SourceKind kind) {
     changed.emit();
 }
 
-void SourceChoice::prepareToShow(const WindowGeometry& mainWindow) {
-    const auto half = [](int size) { return static_cast<int>(std::nearbyint(size / 2.0)); };
-    geometry.top = mainWindow.top + half(mainWindow.height) - half(geometry.height);
-    geometry.left = mainWindow.left + half(mainWindow.width) - half(geometry.width);
+void SourceChoice::prepareToShow() {
     context_.choiceWindowVisible = true;
     changed.emit();
 }
 
 void SourceChoice::hideSourceWindows() {
-    for (SourceWindow* w : windows_) w->visible = false;
+    for (SourceWindow* w : windows_) w->close();
 }
 
-void SourceChoice::showChosenWindow(const WindowGeometry& mainWindow) {
+void SourceChoice::showChosenWindow() {
     if (checked_ == SourceKind::None)
-        prepareToShow(mainWindow);
+        prepareToShow();
     else
         window(checked_).prepareToShow();
 }

@@ -33,21 +33,19 @@ public:
     void choosePro2();
     void chooseMetar();
 
-    // Centres the window on the main window.
-    void prepareToShow(const WindowGeometry& mainWindow);
+    // The window opens (centred on the main window by the GUI).
+    void prepareToShow();
     // The main window's "Ver el WX" button released: every source window
     // that is shown keeps its place and hides.
     void hideSourceWindows();
     // Its click: the chosen source's window, or this window while "Sin WX" is chosen.
-    void showChosenWindow(const WindowGeometry& mainWindow);
+    void showChosenWindow();
     // The user closed it.
     void close() {
         context_.choiceWindowVisible = false;
         changed.emit();
     }
     bool visible() const { return context_.choiceWindowVisible; }
-    // Its size is the drawn window's; prepareToShow sets its place.
-    WindowGeometry geometry;
 
     // The checked button or the window's visibility changed.
     Signal<> changed;

@@ -25,16 +25,13 @@ void SourceWindow::refreshNow() {
 }
 
 void SourceWindow::prepareToShow() {
-    geometry = context_.SourceWindowGeometry;
-    visible = true;
+    visible_ = true;
     context_.choiceWindowVisible = false;
     changed.emit();
 }
 
-void SourceWindow::close(const WindowGeometry& current) {
-    geometry = current;
-    context_.SourceWindowGeometry = current;
-    visible = false;
+void SourceWindow::close() {
+    visible_ = false;
     changed.emit();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // What every source window holds and does, whatever its station: its record,
 // its poller (timer, period, deferral, error line), the boxes that choose
-// what is spoken and its place on the screen. A GUI window draws this model
+// what is spoken and whether its window is open. A GUI window draws this model
 // and forwards the user's actions to its handlers; the rules live here.
 //
 // Threading: everything runs on the main loop.
@@ -47,8 +47,8 @@ struct SourceContext {
 
     EventLoop& loop;
     const SpeechUnits& units;
-    // One place and size for every source window.
-    WindowGeometry SourceWindowGeometry;
+    // Where a source window opens: the place and size the last one shown had.
+    WindowGeometry sourceWindowPlace;
     // hPa per hour, shared by the three history-file stations.
     double TendencyThreshold = 0.4;
     // The source-choice window is on screen (a source window hides it when shown).
@@ -104,9 +104,14 @@ public:
     // sources' timers are stopped; keepHidden is the main window's startMinimised.
     virtual void startAsChosen(bool keepHidden) = 0;
 
+    // The window opens (at the context's sourceWindowPlace).
     virtual void prepareToShow();
-    // The user closed the window: its place and size become the shared geometry.
-    void close(const WindowGeometry& current);
+    // The window closes: closed by its user, or hidden by the program.
+    void close();
+    // The shown window was moved or resized: the next source window opens there.
+    void keepPlace(const WindowGeometry& current) { context_.sourceWindowPlace = current; }
+    bool visible() const { return visible_; }
+    const WindowGeometry& place() const { return context_.sourceWindowPlace; }
     // Escape in the window: the bulletin on the air is asked to end.
     void askToEndBulletin() { context_.escapeRequest(); }
 
@@ -128,8 +133,6 @@ public:
     CheckBox feltTemperatureBox{{"Sensación (°C) ="}};
     CheckBox rainBox{{"Lluvia/24h (mm) = "}};
     CheckBox humidityBox{{"Humedad (%) ="}};
-    bool visible = false;
-    WindowGeometry geometry;
 
     // What the window shows changed: a poll ended or moved on, the window was shown or hidden.
     Signal<> changed;
@@ -142,6 +145,7 @@ protected:
 
 private:
     SourceKind kind_;
+    bool visible_ = false;
     Subscription pollShown_;
 };
 

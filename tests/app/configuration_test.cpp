@@ -203,7 +203,7 @@ TEST_F(SourceConfigurationTest, PeriodsOffsetsThresholdsAndChoices) {
 
 TEST_F(SourceConfigurationTest, SourceWindowGeometry) {
     loadSources("METEO_TOP=12\nMETEO_LEFT=-3\nMETEO_WIDTH=x\nMETEO_HEIGHT=300\n");
-    const WindowGeometry& g = stations.context.SourceWindowGeometry;
+    const WindowGeometry& g = stations.context.sourceWindowPlace;
     EXPECT_EQ(g.top, 12);
     EXPECT_EQ(g.left, -3);
     EXPECT_EQ(g.width, 287);

@@ -183,7 +183,7 @@ TEST(Program, TheWeatherMonitorOpensAtStartUpLogsEveryHourAndClosesWithTheProgra
         const MonitorSource& monitor = r.a.sources().monitorSource;
         EXPECT_EQ(r.station.opened, std::vector<std::string>{"/dev/ttyS3"});
         EXPECT_EQ(monitor.connected(), openResult == 1);
-        EXPECT_EQ(monitor.visible, openResult != 1);
+        EXPECT_EQ(monitor.visible(), openResult != 1);
         if (openResult == 1) {
             EXPECT_TRUE(r.reported.empty());
             r.loop.advance(45 * 60'000 + 1000);

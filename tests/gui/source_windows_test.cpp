@@ -86,7 +86,7 @@ TEST(SourceWindows, ASourceWindowShowsItsErrorAndClosingKeepsItsPlaceForTheNext)
     w23.move(30, 40);
     w23.resize(320, 290);
     w23.close();
-    EXPECT_FALSE(s.r.a.sources().ws23Source.visible);
+    EXPECT_FALSE(s.r.a.sources().ws23Source.visible());
     s.choose("RadioButtonW28");
     EXPECT_EQ(s.source(SourceKind::W28).geometry().size(), QSize(320, 290));
     EXPECT_EQ(s.source(SourceKind::W28).pos(), QPoint(30, 40));

@@ -99,7 +99,7 @@ TEST(FetchInFlight, ANewRequestCancelsTheHungFetchAndStartsItsOwn) {
         {"Enter", [](FetchRig& r) { r.metar.pressKeyInInput(13); }},
         {"a favourite",
          [](FetchRig& r) {
-             r.metar.visible = true;
+             r.metar.prepareToShow();
              r.metar.favourites.entries[0] = kOtherUrl;
              r.metar.favourites.loadEntry(1);
          }},

@@ -201,19 +201,19 @@ TEST(Favourites, AnEntryIsLoadedOnlyIntoAShownWindow) {
     r.metar.favourites.loadEntry(3);  // window hidden
     r.metar.favourites.loadEntry(1);  // empty slot
     EXPECT_EQ(r.metar.inputLine, "");
-    r.metar.visible = true;
-    r.metar.favourites.visible = true;
+    r.metar.prepareToShow();
+    r.metar.favourites.open();
     r.metar.favourites.loadEntry(3);
     r.loop.advanceUntil([&] { return !r.metar.poller.inFlight(); }, 1000);
     EXPECT_EQ(r.metar.inputLine, kMetarUrl);
-    EXPECT_FALSE(r.metar.favourites.visible);
+    EXPECT_FALSE(r.metar.favourites.visible());
     EXPECT_EQ(r.metar.meteo.Text, 12);
     EXPECT_EQ(Favourites::buttonCaption(10), "F10");
 
     // A favourite naming a file becomes the input, and the airport's name follows it.
     const std::string other = r.dir.write("lebl.txt", "LEBL 101120Z 27010KT 9999 FEW030 19/05 Q1013\r\n");
     r.metar.favourites.entries[4] = other + " //Barcelona";
-    r.metar.favourites.visible = true;
+    r.metar.favourites.open();
     r.metar.favourites.loadEntry(5);
     r.loop.advanceUntil([&] { return !r.metar.poller.inFlight(); }, 1000);
     EXPECT_EQ(r.metar.inputComment, "Barcelona");
@@ -225,11 +225,11 @@ TEST(AprsSource, AFavouriteNamingAFileIsReadAndTheTimeIsLocalUnlessToldOtherwise
     const std::string first = r.dir.write("one.txt", "220/004g005t077r000p000P000h50b09900\r\n");
     const std::string second = r.dir.write("two.txt", "220/004g005t050r000p000P000h50b09900\r\n");
     r.aprs.loadDataFile(first);
-    r.aprs.visible = true;
+    r.aprs.prepareToShow();
     r.poll(r.aprs);
     EXPECT_EQ(r.aprs.meteo.Text, 25);
     r.aprs.favourites.entries[0] = second;
-    r.aprs.favourites.visible = true;
+    r.aprs.favourites.open();
     r.aprs.favourites.loadEntry(1);
     r.loop.advanceUntil([&] { return !r.aprs.poller.inFlight(); }, 1000);
     EXPECT_EQ(r.aprs.meteo.Input, second);

@@ -212,7 +212,7 @@ TEST_F(MonitorSourceTest, ChoosingAPort) {
     monitor.portList.ItemIndex = 0;
     monitor.choosePortFromList();
     EXPECT_EQ(station.closes, closes + 1);
-    EXPECT_FALSE(monitor.visible);
+    EXPECT_FALSE(monitor.visible());
     EXPECT_EQ(monitor.portButtonText, "COM=0");
     EXPECT_EQ(monitor.portConfigValue(), "0");
     EXPECT_FALSE(sourceUsable(SourceKind::MON, monitor.meteo));

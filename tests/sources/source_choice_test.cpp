@@ -23,14 +23,14 @@ TEST_F(SourceChoiceTest, ChoosingAFileSourcePollsItShowsItAndStopsTheOthers) {
     w23.loadDataFile(writeW23(20));
     w28.poller.start();
     stations.monitorSource.poller.start();
-    choice.prepareToShow({});
+    choice.prepareToShow();
     choice.check(SourceKind::W23);
     EXPECT_EQ(choice.checkedSource(), SourceKind::W23);
     EXPECT_EQ(w23.insideTemperatureBox.caption, "T-int (°C) = 20.0");
     EXPECT_TRUE(w23.poller.enabled());
     EXPECT_FALSE(w28.poller.enabled());
     EXPECT_FALSE(stations.monitorSource.poller.enabled());
-    EXPECT_TRUE(w23.visible);
+    EXPECT_TRUE(w23.visible());
     EXPECT_FALSE(choice.visible());
     EXPECT_TRUE(sourceUsable(SourceKind::W23, choice.meteo(SourceKind::W23)));
 
@@ -48,7 +48,7 @@ TEST_F(SourceChoiceTest, ReducedProgramPollsWithoutAWindow) {
     w23.loadDataFile(writeW23(20));
     choice.check(SourceKind::W23);
     EXPECT_TRUE(w23.poller.enabled());
-    EXPECT_FALSE(w23.visible);
+    EXPECT_FALSE(w23.visible());
     EXPECT_EQ(w23.insideTemperatureBox.caption, "T-int (°C) = 20.0");
 }
 
@@ -58,7 +58,7 @@ TEST_F(SourceChoiceTest, NoSourceStopsEveryPollAndLeavesTheWindows) {
     choice.check(SourceKind::None);
     EXPECT_EQ(choice.checkedSource(), SourceKind::None);
     EXPECT_FALSE(w23.poller.enabled());
-    EXPECT_TRUE(w23.visible);
+    EXPECT_TRUE(w23.visible());
     EXPECT_FALSE(choice.itemEnabled(SourceKind::None, MeteoField::Text));
     EXPECT_FALSE(sourceUsable(SourceKind::None, choice.meteo(SourceKind::None)));
 }
@@ -144,43 +144,40 @@ TEST_F(SourceChoiceTest, InchesOfMercuryScaleCorrectionAndThreshold) {
 }
 
 TEST_F(SourceChoiceTest, WindowsShareOnePlaceAndHandEscapeToTheBulletin) {
-    stations.context.SourceWindowGeometry = {.top = 10, .left = 20, .width = 300, .height = 280};
+    stations.context.sourceWindowPlace = {.top = 10, .left = 20, .width = 300, .height = 280};
     w28.prepareToShow();
-    EXPECT_EQ(w28.geometry.left, 20);
-    w28.close({.top = 50, .left = 60, .width = 310, .height = 290});
-    EXPECT_FALSE(w28.visible);
+    EXPECT_EQ(w28.place().left, 20);
+    w28.keepPlace({.top = 50, .left = 60, .width = 310, .height = 290});
+    w28.close();
+    EXPECT_FALSE(w28.visible());
     stations.pro2Source.prepareToShow();
-    EXPECT_EQ(stations.pro2Source.geometry.top, 50);
-    EXPECT_EQ(stations.pro2Source.geometry.height, 290);
+    EXPECT_EQ(stations.pro2Source.place().top, 50);
+    EXPECT_EQ(stations.pro2Source.place().height, 290);
 
     EXPECT_EQ(escapes, 0);
     stations.monitorSource.askToEndBulletin();
     EXPECT_EQ(escapes, 1);
 }
 
-TEST_F(SourceChoiceTest, ChoiceWindowCentresOnTheMainWindowAndCloses) {
-    choice.geometry.width = 200;
-    choice.geometry.height = 100;
-    choice.prepareToShow({.top = 101, .left = 4, .width = 501, .height = 301});
-    EXPECT_EQ(choice.geometry.top, 101 + 150 - 50);  // 150.5 rounds to even
-    EXPECT_EQ(choice.geometry.left, 4 + 250 - 100);
+TEST_F(SourceChoiceTest, ChoiceWindowOpensAndCloses) {
+    choice.prepareToShow();
     EXPECT_TRUE(choice.visible());
     choice.close();
     EXPECT_FALSE(choice.visible());
 }
 
 TEST_F(SourceChoiceTest, TheWeatherButtonHidesEveryWindowThenShowsTheChosenOne) {
-    const WindowGeometry mainWindow{.top = 101, .left = 4, .width = 501, .height = 301};
-    w23.visible = w28.visible = true;
+    w23.prepareToShow();
+    w28.prepareToShow();
     choice.hideSourceWindows();
-    EXPECT_FALSE(w23.visible || w28.visible);
-    choice.showChosenWindow(mainWindow);
+    EXPECT_FALSE(w23.visible() || w28.visible());
+    choice.showChosenWindow();
     EXPECT_TRUE(choice.visible());  // "Sin WX": the choice itself
     choice.check(SourceKind::W28);
     choice.hideSourceWindows();
-    choice.showChosenWindow(mainWindow);
-    EXPECT_TRUE(w28.visible);
-    EXPECT_FALSE(w23.visible);
+    choice.showChosenWindow();
+    EXPECT_TRUE(w28.visible());
+    EXPECT_FALSE(w23.visible());
 }
 
 TEST_F(SourceChoiceTest, ThresholdIsSharedByTheHistoryStations) {
