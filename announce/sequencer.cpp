@@ -423,10 +423,7 @@ void Sequencer::closingTail() {
 void Sequencer::afterRelease() {
     const SourceKind kind = parts_.sources.checkedSource();
     if (kind == SourceKind::None) return;
-    MeteoData& data = parts_.sources.meteo(kind);
-    if (!data.DeferredPoll) return;
-    data.DeferredPoll = false;
-    parts_.sources.poll(kind);
+    parts_.sources.pollIfDeferred(kind);
 }
 
 void Sequencer::emitEnd(BulletinEvent::Kind kind, const std::string& text) {

@@ -60,7 +60,7 @@ void Announcer::watchDevices() {
     // A port that came since the last minute's try is taken before the bulletin keys.
     portBeforeBulletin_ = sequencer_.started.connect([this](BulletinTrigger) { port_.retry(); });
     for (const SourceKind kind : {SourceKind::MON, SourceKind::W23, SourceKind::W28, SourceKind::Pro2})
-        stationPolls_.push_back(stations_.sourceChoice.window(kind).poller.finished.connect([this, kind](bool) {
+        stationPolls_.push_back(stations_.sourceChoice.window(kind).poller().finished.connect([this, kind](bool) {
             if (!stations_.sourceChoice.isChecked(kind)) return;
             troubles_.update(std::string(sourceName(kind)), stationTrouble(stations_, kind), stationTroubleEnded(stations_, kind));
         }));
@@ -100,7 +100,7 @@ void Announcer::wireWeatherMonitor(const AnnouncerParts& parts) {
         if (!stations_.sourceChoice.isChecked(SourceKind::MON) || !monitor.hourlyLogBox.checked ||
             !monitor.connected())
             return std::nullopt;
-        return monitor.meteo;
+        return monitor.meteo();
     };
 }
 

@@ -63,8 +63,8 @@ void Announcer::startDevices() {
 void Announcer::judgeWeatherWhenIn() {
     // A source that fetches its report is judged when its first answer is in.
     const SourceKind chosen = stations_.sourceChoice.checkedSource();
-    if (chosen != SourceKind::None && stations_.sourceChoice.window(chosen).poller.inFlight())
-        firstPoll_ = stations_.sourceChoice.window(chosen).poller.finished.connect([this](bool) {
+    if (chosen != SourceKind::None && stations_.sourceChoice.window(chosen).poller().inFlight())
+        firstPoll_ = stations_.sourceChoice.window(chosen).poller().finished.connect([this](bool) {
             firstPoll_.reset();
             reportWeatherProblems();
         });

@@ -37,21 +37,28 @@ std::string readNumber(const NumberRule& rule, const std::string& value, const s
 
 }  // namespace
 
-Setting flag(std::string key, SettingOwner owner, FlagRule rule, SettingField<bool> field) {
-    const auto read = [rule, field](const SettingRead& in, const std::string& v) -> std::string {
+Setting flag(std::string key, SettingOwner owner, FlagRule rule, std::function<bool(const ConfigTargets&)> get,
+             std::function<void(const ConfigTargets&, bool)> set) {
+    const auto read = [rule, set](const SettingRead& in, const std::string& v) -> std::string {
         if (v == rule.literal)
-            field(in.targets) = rule.meaning;
+            set(in.targets, rule.meaning);
         else if (rule.othersGiveOpposite)
-            field(in.targets) = !rule.meaning;
+            set(in.targets, !rule.meaning);
         return {};
     };
-    const auto write = [key, rule, field](const ConfigTargets& t, SettingLines& out) {
-        if (field(t) == rule.meaning)
+    const auto write = [key, rule, get](const ConfigTargets& t, SettingLines& out) {
+        if (get(t) == rule.meaning)
             out.add(key, rule.literal);
         else if (rule.opposite)
             out.add(key, rule.opposite);
     };
     return {std::move(key), owner, std::nullopt, false, read, write};
+}
+
+Setting flag(std::string key, SettingOwner owner, FlagRule rule, SettingField<bool> field) {
+    return flag(
+        std::move(key), owner, rule, [field](const ConfigTargets& t) { return field(t); },
+        [field](const ConfigTargets& t, bool on) { field(t) = on; });
 }
 
 Setting yesNo(std::string key, SettingOwner owner, std::function<bool(const ConfigTargets&)> get,

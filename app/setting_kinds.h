@@ -25,6 +25,8 @@ struct FlagRule {
     // Written while the flag does not have `meaning`; nothing is written when null.
     const char* opposite = nullptr;
 };
+Setting flag(std::string key, SettingOwner owner, FlagRule rule, std::function<bool(const ConfigTargets&)> get,
+             std::function<void(const ConfigTargets&, bool)> set);
 Setting flag(std::string key, SettingOwner owner, FlagRule rule, SettingField<bool> field);
 
 // "Y" or "N", always written; a value other than "Y" is "N".

@@ -180,15 +180,19 @@ void addQuantities(Rows& rows, const SourceBlock& block) {
     const std::string p = block.prefix;
     for (const QuantityFlag& q : kQuantityFlags)
         if (hasQuantityFlag(block.kind, q.field))
-            rows.push_back(
-                flag(p + q.suffix, kStations, {"Y"}, [kind = block.kind, field = q.field](Targets t) -> bool& {
+            rows.push_back(flag(
+                p + q.suffix, kStations, {"Y"},
+                [kind = block.kind, field = q.field](Targets t) {
                     return stations(t).sourceChoice.window(kind).checkBox(field).checked;
+                },
+                [kind = block.kind, field = q.field](Targets t, bool on) {
+                    stations(t).sourceChoice.window(kind).setSpoken(field, on);
                 }));
 }
 
 Setting period(const SourceBlock& block) {
     return spin(std::string(block.prefix) + "METPERI=", kStations, [kind = block.kind](Targets t) -> BoundedNumber& {
-        return stations(t).sourceChoice.window(kind).poller.minutes;
+        return stations(t).sourceChoice.window(kind).poller().minutes;
     });
 }
 

@@ -40,7 +40,7 @@ std::string stationTrouble(SourceModels& s, SourceKind kind) {
     if (kind == SourceKind::MON) {
         const MonitorSource& m = s.monitorSource;
         if (m.port().empty() || m.connected()) return {};
-        return monitorName(s) + ": " + (m.meteo.ErrorText.empty() ? kMonitorStationError : m.meteo.ErrorText) +
+        return monitorName(s) + ": " + (m.meteo().ErrorText.empty() ? kMonitorStationError : m.meteo().ErrorText) +
                "; kept as configured and tried again at each poll";
     }
     return {};

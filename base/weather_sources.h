@@ -11,11 +11,11 @@ public:
     virtual ~WeatherSources() = default;
     // The source whose radio button is checked (None for "no source").
     virtual SourceKind checkedSource() const = 0;
-    virtual MeteoData& meteo(SourceKind kind) = 0;
+    virtual const MeteoData& meteo(SourceKind kind) const = 0;
     // The source window's check box for the field is ticked.
     virtual bool itemEnabled(SourceKind kind, MeteoField field) const = 0;
-    // Runs the source's poll now (a poll postponed during a bulletin).
-    virtual void poll(SourceKind kind) = 0;
+    // The bulletin is over: the source's poll put off while it was on the air runs now.
+    virtual void pollIfDeferred(SourceKind kind) = 0;
 };
 
 // A source counts for a bulletin only while it can deliver: the Weather

@@ -38,7 +38,7 @@ void aprsDecode(benchmark::State& state) {
     const std::string_view file = "Jan 15 2024 12:34\r\n220/004g005t077r000p000P000h50b09900\r\n";
     for (auto _ : state) {
         aprs.window.showReport(file, std::nullopt);
-        benchmark::DoNotOptimize(aprs.window.meteo.Patm);
+        benchmark::DoNotOptimize(aprs.window.meteo().Patm);
     }
     state.SetItemsProcessed(state.iterations());
 }

@@ -48,13 +48,13 @@ void pollHistory(benchmark::State& state, std::size_t bytes) {
     Ws23Source& w23 = stations.ws23Source;
     w23.loadDataFile(path);
     w23.poll();
-    if (!w23.poller.errorLine().empty() || w23.meteo.ObservedAt == 0) {
+    if (!w23.poller().errorLine().empty() || w23.meteo().ObservedAt == 0) {
         state.SkipWithError("the poll did not read the file");
         return;
     }
     for (auto _ : state) {
         w23.poll();
-        benchmark::DoNotOptimize(w23.meteo.Pluie);
+        benchmark::DoNotOptimize(w23.meteo().Pluie);
     }
     state.counters["records"] = static_cast<double>(bytes / kWs23RecordSize);
 }

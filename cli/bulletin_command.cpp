@@ -68,7 +68,7 @@ public:
         if (chosen == SourceKind::MON && !console.port().empty()) console.openConfiguredPort();
         if (chosen != SourceKind::None) {
             const SourceWindow& window = sources.sourceChoice.window(chosen);
-            settle([&window] { return !window.poller.inFlight(); });
+            settle([&window] { return !window.poller().inFlight(); });
         }
         if (!recorded_)
             for (const std::string& problem : weatherProblems(sources.weatherSources()))

@@ -59,13 +59,13 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
 }
 
 std::string controlsJson(const MonitorSource& w) {
-    return captionsJson({{"CheckBoxTint", w.insideTemperatureBox},
-                         {"CheckBoxText", w.outsideTemperatureBox},
-                         {"CheckBoxPatm", w.pressureBox},
-                         {"CheckBoxtend", w.tendencyBox},
-                         {"CheckBoxVent", w.windBox},
-                         {"CheckBoxRafa", w.gustBox},
-                         {"CheckBoxDire", w.directionBox},
+    return captionsJson({{"CheckBoxTint", w.boxes().insideTemperatureBox},
+                         {"CheckBoxText", w.boxes().outsideTemperatureBox},
+                         {"CheckBoxPatm", w.boxes().pressureBox},
+                         {"CheckBoxtend", w.boxes().tendencyBox},
+                         {"CheckBoxVent", w.boxes().windBox},
+                         {"CheckBoxRafa", w.boxes().gustBox},
+                         {"CheckBoxDire", w.boxes().directionBox},
                          {"ButtonPort", Caption{w.portButtonText}},
                          {"StaticTextStatus", Caption{w.statusText}},
                          {"LabelVersion", Caption{w.versionText}}});
@@ -94,7 +94,7 @@ int runMonitorStation(const std::vector<std::string>& args, std::ostream& out, s
 
     int finished = 0;
     bool read = false;
-    const Subscription counted = monitor.poller.finished.connect([&](bool ok) {
+    const Subscription counted = monitor.poller().finished.connect([&](bool ok) {
         ++finished;
         read = ok;
     });
@@ -102,16 +102,16 @@ int runMonitorStation(const std::vector<std::string>& args, std::ostream& out, s
     // the timer, whose period passes at once on this clock.
     stations.sourceChoice.check(SourceKind::MON);
     for (;;) {
-        if (!loop.waitForPostsUntil([&] { return !monitor.poller.inFlight(); }, kSilentLinkMs)) {
+        if (!loop.waitForPostsUntil([&] { return !monitor.poller().inFlight(); }, kSilentLinkMs)) {
             err << "skycrier-cli station: the station's line gave no answer for "
                 << kSilentLinkMs / 1000 << " s\n";
             break;
         }
-        if (finished >= options->polls || !monitor.poller.enabled()) break;
-        loop.advanceUntil([&] { return monitor.poller.inFlight(); });
+        if (finished >= options->polls || !monitor.poller().enabled()) break;
+        loop.advanceUntil([&] { return monitor.poller().inFlight(); });
     }
 
-    out << "{\"MeteoData\": " << meteoJson(monitor.meteo) << ", \"controls\": " << controlsJson(monitor) << "}\n";
+    out << "{\"MeteoData\": " << meteoJson(monitor.meteo()) << ", \"controls\": " << controlsJson(monitor) << "}\n";
     return read ? 0 : 1;
 }
 

@@ -80,7 +80,7 @@ std::optional<Observation> parseObservation(const std::string& text, double defa
     return obs;
 }
 
-MeteoData& RecordedSources::meteo(SourceKind kind) {
+const MeteoData& RecordedSources::meteo(SourceKind kind) const {
     return kind == observation_.source ? observation_.data : unused_;
 }
 

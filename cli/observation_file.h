@@ -30,9 +30,9 @@ public:
     explicit RecordedSources(Observation observation) : observation_(std::move(observation)) {}
 
     SourceKind checkedSource() const override { return observation_.source; }
-    MeteoData& meteo(SourceKind kind) override;
+    const MeteoData& meteo(SourceKind kind) const override;
     bool itemEnabled(SourceKind kind, MeteoField field) const override;
-    void poll(SourceKind) override {}
+    void pollIfDeferred(SourceKind) override {}
 
 private:
     Observation observation_;

@@ -150,10 +150,10 @@ int pollOnce(const std::vector<std::string>& args, bool aprs, std::ostream& out,
     if (!options->provider.empty()) stations.metarSource.provider = options->provider;
     window.loadDataFile(!options->code.empty() ? options->code : input.empty() ? options->url : input.string());
     bool read = false;
-    const Subscription finished = window.poller.finished.connect([&read](bool r) { read = r; });
+    const Subscription finished = window.poller().finished.connect([&read](bool r) { read = r; });
     // Choosing the source polls it; a fetch takes real time.
     stations.sourceChoice.check(aprs ? SourceKind::APRS : SourceKind::METAR);
-    loop.waitForPostsUntil([&window] { return !window.poller.inFlight(); }, kFetchPatienceMs);
+    loop.waitForPostsUntil([&window] { return !window.poller().inFlight(); }, kFetchPatienceMs);
 
     std::vector<std::pair<std::string, Caption>> controls = itemCaptions(window);
     if (!aprs) {
@@ -164,9 +164,9 @@ int pollOnce(const std::vector<std::string>& args, bool aprs, std::ostream& out,
     controls.emplace_back("LabelTros", window.dewPointCaption);
     controls.emplace_back("Editdatemeteo", window.observationTime);
     // The error line is drawn in red whatever it says.
-    controls.emplace_back("StaticTextErreur", Caption{window.poller.errorLine(), true});
+    controls.emplace_back("StaticTextErreur", Caption{window.poller().errorLine(), true});
     controls.emplace_back("Label6", window.pressureUnit);
-    out << "{\"MeteoData\": " << meteoJson(window.meteo) << ", \"controls\": " << captionsJson(controls);
+    out << "{\"MeteoData\": " << meteoJson(window.meteo()) << ", \"controls\": " << captionsJson(controls);
     if (aprs) {
         out << ", \"cw\": " << jsonString(stations.aprsSource.cwLine);
     } else {
@@ -175,7 +175,7 @@ int pollOnce(const std::vector<std::string>& args, bool aprs, std::ostream& out,
             << "], \"cw\": " << jsonString(m.cwLine);
     }
     out << "}\n";
-    return read && window.poller.errorLine().empty() ? 0 : 1;
+    return read && window.poller().errorLine().empty() ? 0 : 1;
 }
 
 }  // namespace

@@ -72,7 +72,7 @@ std::string controlsJson(const HistorySource& w) {
     shown.emplace_back("LabelHumInt", w.insideHumidityCaption);
     shown.emplace_back("LabelTros", w.dewPointCaption);
     // The error line is drawn in red whatever it says.
-    shown.emplace_back("StaticTextErreur", Caption{w.poller.errorLine(), true});
+    shown.emplace_back("StaticTextErreur", Caption{w.poller().errorLine(), true});
     shown.emplace_back("Editdatemeteo", w.observationTime);
     shown.emplace_back("Label6", w.pressureUnit);
     shown.emplace_back("Label9", w.tendencyUnit);
@@ -118,13 +118,13 @@ int runStationCommand(const std::vector<std::string>& args, std::ostream& out, s
     window.loadDataFile(options->file);
     stations.sourceChoice.startMinimised = [] { return true; };
     bool polled = false;
-    const Subscription finished = window.poller.finished.connect([&polled](bool) { polled = true; });
+    const Subscription finished = window.poller().finished.connect([&polled](bool) { polled = true; });
     // Choosing the source polls it; the answer may come later.
     stations.sourceChoice.check(options->kind);
     loop.advanceUntil([&polled] { return polled; });
 
-    out << "{\"MeteoData\": " << meteoJson(window.meteo) << ", \"controls\": " << controlsJson(window) << "}\n";
-    return window.meteo.ErrorText.empty() ? 0 : 1;
+    out << "{\"MeteoData\": " << meteoJson(window.meteo()) << ", \"controls\": " << controlsJson(window) << "}\n";
+    return window.meteo().ErrorText.empty() ? 0 : 1;
 }
 
 }  // namespace skycrier::cli

@@ -25,10 +25,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         w.input = {wind, !metricInput, !metricInput};
         w.pressureCorrection.setValue(3);
         w.timeZoneChoice = metricInput ? 0 : 1;
-        w.meteo.ObservedAt = before;
         if (!w.showReport(text, before + 1)) continue;
-        if (!w.cwLine.ends_with(' ') || w.humidityBox.caption.empty()) std::abort();
-        if (w.meteo.ObservedAt < before && w.observationTime.caption.empty()) std::abort();
+        if (!w.cwLine.ends_with(' ') || w.boxes().humidityBox.caption.empty()) std::abort();
+        if (w.meteo().ObservedAt < before && w.observationTime.caption.empty()) std::abort();
     }
     return 0;
 }

@@ -27,8 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             w.timeZoneChoice = 0;
             w.showReport(*report);
             if (w.uiviewWeatherLine.find(' ') != std::string::npos || !w.cwLine.ends_with(' ')) std::abort();
-            if ((w.meteo.ObservedAt != 0) != !w.uiviewTimeLine.empty()) std::abort();
-            if (w.outsideTemperatureBox.caption.empty() || w.rainBox.caption.empty()) std::abort();
+            if ((w.meteo().ObservedAt != 0) != !w.uiviewTimeLine.empty()) std::abort();
+            if (w.boxes().outsideTemperatureBox.caption.empty() || w.boxes().rainBox.caption.empty()) std::abort();
         }
     }
     return 0;

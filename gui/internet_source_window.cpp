@@ -105,7 +105,7 @@ InternetSourceWindow::InternetSourceWindow(InternetSource& model, const char* fa
     detailArea()->addWidget(dewPoint_);
 
     // A fetch ends later on the loop: the report is drawn then.
-    pollEnd_ = model_.poller.finished.connect([this](bool) { refresh(); });
+    pollEnd_ = model_.poller().finished.connect([this](bool) { refresh(); });
 }
 
 void InternetSourceWindow::refreshOwn() {

@@ -105,7 +105,7 @@ void pollEverySource(skycrier::SourceModels& s) {
     }
     const auto polling = [&s] {
         for (const SourceKind kind : kAllSources)
-            if (s.sourceChoice.window(kind).poller.inFlight()) return true;
+            if (s.sourceChoice.window(kind).poller().inFlight()) return true;
         return false;
     };
     QDeadlineTimer deadline(15'000);

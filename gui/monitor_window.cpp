@@ -49,8 +49,8 @@ void MonitorWindow::refreshOwn() {
 }
 
 void MonitorWindow::periodChanged(int minutes) {
-    model_.poller.minutes.setValue(minutes);
-    model_.poller.followPeriod();
+    model_.poller().minutes.setValue(minutes);
+    model_.poller().followPeriod();
 }
 
 }  // namespace skycrier::gui

@@ -48,7 +48,7 @@ SourceWindowFrame::SourceWindowFrame(SourceWindow& model, QWidget* parent)
         auto* box = named(new QCheckBox, name.c_str());
         itemsLayout->addWidget(box);
         boxes_[field] = box;
-        connect(box, &QCheckBox::toggled, this, [this, field](bool on) { model_.checkBox(field).checked = on; });
+        connect(box, &QCheckBox::toggled, this, [this, field](bool on) { model_.setSpoken(field, on); });
     }
     layout->addWidget(items);
     detailArea_ = new QVBoxLayout;
@@ -59,9 +59,9 @@ SourceWindowFrame::SourceWindowFrame(SourceWindow& model, QWidget* parent)
     connect(refreshButton, &QPushButton::clicked, this, [this] { act([this] { model_.refreshNow(); }); });
     periodRow->addWidget(refreshButton);
     periodRow->addWidget(new QLabel(QStringLiteral("cada")));
-    period_ = spinBoxFor(model_.poller.minutes, "SpinEditRafraichir");
+    period_ = spinBoxFor(model_.poller().minutes, "SpinEditRafraichir");
     connect(period_, &QSpinBox::valueChanged, this, [this](int minutes) {
-        if (minutes != model_.poller.minutes.value()) periodChanged(minutes);
+        if (minutes != model_.poller().minutes.value()) periodChanged(minutes);
     });
     periodRow->addWidget(period_);
     periodRow->addWidget(new QLabel(QStringLiteral("minuto(s)")));
@@ -87,13 +87,13 @@ QCheckBox* SourceWindowFrame::checkBoxOf(MeteoField field) const {
 }
 
 void SourceWindowFrame::refresh() {
-    setTextIfChanged(error_, qs(model_.poller.errorLine()));
+    setTextIfChanged(error_, qs(model_.poller().errorLine()));
     for (const auto& [field, box] : boxes_) {
         const CheckBox& shown = model_.checkBox(field);
         showCaption(box, shown);
         setCheckedIfChanged(box, shown.checked);
     }
-    showValue(period_, model_.poller.minutes);
+    showValue(period_, model_.poller().minutes);
     refreshOwn();
     if (model_.visible()) {
         if (!isVisible()) show();

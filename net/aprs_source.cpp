@@ -18,7 +18,7 @@ AprsSource::AprsSource(SourceContext& context)
     : InternetSource(SourceKind::APRS, context,
                      {kWebFile, 100, "Descargar", "Favoritos APRS",
                       [](std::string_view page, std::string_view) { return cutAprsFromHtml(page); }}) {
-    feltTemperatureBox.caption = "Escalofríos (°C) =";
+    boxes_.feltTemperatureBox.caption = "Escalofríos (°C) =";
     // APRS weather reports carry local time unless the user says otherwise.
     timeZoneChoice = 1;
 }
@@ -27,36 +27,36 @@ void AprsSource::pressKeyInInput(int key) {
     hideBrowser();
     if (key != kKeyEnter || inputLine.empty()) return;
     if (fileExists(context_.resolvePath(inputLine))) {
-        poller.clearError();
+        poller_.clearError();
         resetCaptions("Ráfaga (");
         observationTime.caption.clear();
-        meteo.Input = inputLine;
+        meteo_.Input = inputLine;
         addressHistory.remember(inputLine);
         if (!busy) refreshNow();
         return;
     }
     if (!isWebAddress(inputLine)) {
         if (status == fetch_status::kOk)
-            poller.clearError();
+            poller_.clearError();
         else
-            poller.setError(fetchStatusText(status));
-        poller.start();
+            poller_.setError(fetchStatusText(status));
+        poller_.start();
         return;
     }
     if (!busy) refreshNow();
 }
 
 void AprsSource::takeChosenFile(const std::string& path) {
-    poller.clearError();
+    poller_.clearError();
     resetCaptions("Ráfaga (");
-    meteo.Input = path;
+    meteo_.Input = path;
     observationTime.caption.clear();
     if (fileExists(context_.resolvePath(path))) {
         inputLine = path;
         addressHistory.remember(path);
         if (!busy) refreshNow();
     } else {
-        meteo.Input.clear();
+        meteo_.Input.clear();
         inputLine.clear();
         context_.beep();
     }
@@ -93,7 +93,7 @@ void AprsSource::refreshNow() {
     hideBrowser();
     favourites.close();
     if (inputLine != addressHistory.Text()) addressHistory.remember(inputLine);
-    poller.followPeriod();
+    poller_.followPeriod();
     pollAfresh();
     busy = false;
 }
@@ -105,8 +105,8 @@ void AprsSource::startAsChosen(bool keepHidden) {
 
 void AprsSource::poll() {
     if (!beginPoll()) return;
-    for (CheckBox* box : {&outsideTemperatureBox, &pressureBox, &windBox, &gustBox, &directionBox, &humidityBox,
-                          &rainBox, &feltTemperatureBox})
+    for (CheckBox* box : {&boxes_.outsideTemperatureBox, &boxes_.pressureBox, &boxes_.windBox, &boxes_.gustBox, &boxes_.directionBox, &boxes_.humidityBox,
+                          &boxes_.rainBox, &boxes_.feltTemperatureBox})
         box->red = false;
     if (isWebAddress(inputLine)) {
         // The user is logging in to the site: its pages are not fetched meanwhile.
@@ -129,10 +129,10 @@ void AprsSource::fetchThenDecode() {
                 context_.showError(std::string("Bitte die URL überprüfen oder ") + kAprsTrackingDomain +
                                    " anzumelden, dann aktualisieren");
         } else {
-            poller.clearError();
+            poller_.clearError();
             resetCaptions("Ráfag a(");
             observationTime.caption.clear();
-            meteo.Input = kWebFile;
+            meteo_.Input = kWebFile;
             addressHistory.remember(inputLine);
         }
         endPoll(decodeAndWrite());
@@ -142,23 +142,23 @@ void AprsSource::fetchThenDecode() {
 // Captions of a new input, before anything of it is decoded.
 void AprsSource::resetCaptions(const char* gustCaption) {
     const SpeechUnits& u = units();
-    outsideTemperatureBox.caption = "T-ext (°" + u.TempText + ") = ";
-    pressureBox.caption = "P-atm (" + u.PressText + ") = ";
-    windBox.caption = "Viento (" + u.WindText + ") = ";
-    gustBox.caption = gustCaption + u.WindText + ") = ";
-    directionBox.caption = "Dirección (°) = ";
-    humidityBox.caption = "Humidad (%) =";
-    rainBox.caption = "Lluvia/24h (" + u.RainText + ") =";
-    for (CheckBox* box : {&outsideTemperatureBox, &pressureBox, &windBox, &gustBox, &directionBox, &humidityBox,
-                          &rainBox})
+    boxes_.outsideTemperatureBox.caption = "T-ext (°" + u.TempText + ") = ";
+    boxes_.pressureBox.caption = "P-atm (" + u.PressText + ") = ";
+    boxes_.windBox.caption = "Viento (" + u.WindText + ") = ";
+    boxes_.gustBox.caption = gustCaption + u.WindText + ") = ";
+    boxes_.directionBox.caption = "Dirección (°) = ";
+    boxes_.humidityBox.caption = "Humidad (%) =";
+    boxes_.rainBox.caption = "Lluvia/24h (" + u.RainText + ") =";
+    for (CheckBox* box : {&boxes_.outsideTemperatureBox, &boxes_.pressureBox, &boxes_.windBox, &boxes_.gustBox, &boxes_.directionBox, &boxes_.humidityBox,
+                          &boxes_.rainBox})
         box->red = false;
 }
 
 bool AprsSource::decodeAndWrite() {
     bool read = false;
-    const std::string file = context_.resolvePath(meteo.Input);
-    if (!meteo.Input.empty() && fileExists(file)) {
-        if (const auto text = readText(meteo.Input)) read = showReport(*text, lastWriteLocalTime(file));
+    const std::string file = context_.resolvePath(meteo_.Input);
+    if (!meteo_.Input.empty() && fileExists(file)) {
+        if (const auto text = readText(meteo_.Input)) read = showReport(*text, lastWriteLocalTime(file));
     }
     const std::string cw = cwLine + "\r\n";
     const auto& shared = context_.sharedDataFolder;

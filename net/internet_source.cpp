@@ -25,32 +25,32 @@ InternetSource::InternetSource(SourceKind kind, SourceContext& context, Traits t
                   if (!visible()) return;
                   inputLine = entry;
                   // A file is the input itself; an address is fetched into the web file.
-                  if (fileExists(context_.resolvePath(entry))) meteo.Input = entry;
+                  if (fileExists(context_.resolvePath(entry))) meteo_.Input = entry;
                   inputEdited();
                   refreshNow();
               }),
       traits_(std::move(traits)),
       tasks_(context.loop) {
-    poller.minutes.setValue(kDefaultPollMinutes);
+    poller_.minutes.setValue(kDefaultPollMinutes);
 }
 
 bool InternetSource::loadDataFile(const std::string& value) {
     if (fileExists(context_.resolvePath(value))) {
         inputLine = value;
-        meteo.Input = value;
+        meteo_.Input = value;
         return true;
     }
     if (!webAddressOf(value).empty()) {
         inputLine = value;
         return true;
     }
-    poller.setError("Error de archivo #6");
+    poller_.setError("Error de archivo #6");
     return false;
 }
 
 void InternetSource::takeUpLateFile() {
-    if (!meteo.Input.empty() || inputLine.empty() || !webAddressOf(inputLine).empty()) return;
-    if (loadDataFile(inputLine)) poller.clearError();
+    if (!meteo_.Input.empty() || inputLine.empty() || !webAddressOf(inputLine).empty()) return;
+    if (loadDataFile(inputLine)) poller_.clearError();
 }
 
 std::string InternetSource::webAddressOf(const std::string& line) const {
@@ -63,7 +63,7 @@ void InternetSource::fetchReport(std::function<void()> then) {
     const auto conclude = [this, url, then](const Fetched& fetched) {
         status = fetched.status;
         if (status != fetch_status::kOk)
-            poller.setError(fetchStatusText(status) + (fetched.reason.empty() ? "" : ": " + fetched.reason));
+            poller_.setError(fetchStatusText(status) + (fetched.reason.empty() ? "" : ": " + fetched.reason));
         noteOutcome(url);
         then();
     };
@@ -74,11 +74,11 @@ void InternetSource::fetchReport(std::function<void()> then) {
     fetch_ = context_.fetcher->fetchToFile(url, file,
                                            tasks_.guard([this, file, url, conclude](const std::string& error) {
                                                fetch_.reset();
-                                               poller.showProgress({});
+                                               poller_.showProgress({});
                                                conclude(takeFetchedPage(file, url, error));
                                            }));
     // While the fetch runs the error line shows its progress; the record keeps the last poll's outcome.
-    poller.showProgress(traits_.progressText);
+    poller_.showProgress(traits_.progressText);
 }
 
 InternetSource::Fetched InternetSource::takeFetchedPage(const std::string& file, const std::string& url,
@@ -105,8 +105,8 @@ InternetSource::Fetched InternetSource::takeFetchedPage(const std::string& file,
 void InternetSource::noteOutcome(const std::string& url) {
     const std::string source = "the " + std::string(sourceName(kind())) + " source";
     if (status != fetch_status::kOk) {
-        if (poller.error() == toldFailure_) return;
-        toldFailure_ = poller.error();
+        if (poller_.error() == toldFailure_) return;
+        toldFailure_ = poller_.error();
         fetchNotice.emit(source + " cannot fetch its report from " + url + ": " + toldFailure_);
     } else if (!toldFailure_.empty()) {
         toldFailure_.clear();
@@ -128,12 +128,12 @@ void InternetSource::abandonFetch() {
     if (!fetch_) return;
     context_.fetcher->cancel(*fetch_);
     fetch_.reset();
-    poller.showProgress({});
-    poller.abandon();
+    poller_.showProgress({});
+    poller_.abandon();
 }
 
 bool InternetSource::beginPoll() {
-    if (!poller.begin()) return false;
+    if (!poller_.begin()) return false;
     showPressureUnit();
     changed.emit();
     return true;
@@ -141,7 +141,7 @@ bool InternetSource::beginPoll() {
 
 void InternetSource::endPoll(bool read) {
     // The period restored from the configuration counts from the first poll, not only after "Actualizar".
-    poller.finish(read, true);
+    poller_.finish(read, true);
 }
 
 void InternetSource::showPressureUnit() { pressureUnit.caption = units().pressureMetric() ? "hPa" : "0.01*inHg"; }

@@ -24,16 +24,16 @@ MetarSource::MetarSource(SourceContext& context)
                      {kWebFile, 200, "Descargar ...", "Favoritos METAR",
                       [](std::string_view page, std::string_view url) { return cutMetarFromHtml(page, url); },
                       kAddressHint}) {
-    rainBox.caption = "Precipitación =";
-    humidityBox.caption = "Humidad (%) =";
+    boxes_.rainBox.caption = "Precipitación =";
+    boxes_.humidityBox.caption = "Humidad (%) =";
 }
 
 void MetarSource::pressKeyInInput(int key) {
     if (key != kKeyEnter || inputLine.empty()) return;
     upperCaseCode();
     if (webAddressOf(inputLine).empty()) {
-        poller.setError(fetchStatusText(status));
-        poller.start();
+        poller_.setError(fetchStatusText(status));
+        poller_.start();
         return;
     }
     if (!busy) refreshNow();
@@ -86,7 +86,7 @@ void MetarSource::refreshNow() {
     favourites.close();
     upperCaseCode();
     if (inputLine != addressHistory.Text()) addressHistory.remember(inputLine);
-    poller.followPeriod();
+    poller_.followPeriod();
     if (!context_.loading) pollAfresh();
     busy = false;
 }
@@ -110,10 +110,10 @@ void MetarSource::fetchThenDecode() {
     status = fetch_status::kOk;
     fetchReport([this] {
         if (status == fetch_status::kOk) {
-            poller.clearError();
+            poller_.clearError();
             resetCaptions();
             observationTime.caption.clear();
-            meteo.Input = kWebFile;
+            meteo_.Input = kWebFile;
             addressHistory.remember(inputLine);
         }
         endPoll(decode());
@@ -123,27 +123,27 @@ void MetarSource::fetchThenDecode() {
 // Captions of a new input, before anything of it is decoded.
 void MetarSource::resetCaptions() {
     const SpeechUnits& u = units();
-    outsideTemperatureBox.caption = "T-ext (°" + u.TempText + ") = ";
-    pressureBox.caption = "P-atm (" + u.PressText + ") = ";
-    windBox.caption = "viento (" + u.WindText + ") = ";
-    gustBox.caption = "Ráfaga (" + u.WindText + ") = ";
-    directionBox.caption = "Dirección (°) = ";
-    humidityBox.caption = "Humidad (%) =";
-    rainBox.caption = "Precipitación =";
-    for (CheckBox* box : {&outsideTemperatureBox, &pressureBox, &windBox, &gustBox, &directionBox, &humidityBox,
-                          &rainBox})
+    boxes_.outsideTemperatureBox.caption = "T-ext (°" + u.TempText + ") = ";
+    boxes_.pressureBox.caption = "P-atm (" + u.PressText + ") = ";
+    boxes_.windBox.caption = "viento (" + u.WindText + ") = ";
+    boxes_.gustBox.caption = "Ráfaga (" + u.WindText + ") = ";
+    boxes_.directionBox.caption = "Dirección (°) = ";
+    boxes_.humidityBox.caption = "Humidad (%) =";
+    boxes_.rainBox.caption = "Precipitación =";
+    for (CheckBox* box : {&boxes_.outsideTemperatureBox, &boxes_.pressureBox, &boxes_.windBox, &boxes_.gustBox, &boxes_.directionBox, &boxes_.humidityBox,
+                          &boxes_.rainBox})
         box->red = false;
 }
 
 bool MetarSource::decode() {
-    const std::string input = context_.resolvePath(meteo.Input);
-    if (meteo.Input.empty() || !fileExists(input)) {
+    const std::string input = context_.resolvePath(meteo_.Input);
+    if (meteo_.Input.empty() || !fileExists(input)) {
         uiviewWeatherLine = kPlaceholderWeatherLine;
         cwLine = kPlaceholderCwLine;
         writeOutputs();
         return false;
     }
-    const auto text = readText(meteo.Input);
+    const auto text = readText(meteo_.Input);
     const auto report = text ? lastNonEmptyLine(*text) : std::nullopt;
     if (!report) return false;
 

@@ -8,7 +8,7 @@ HistorySource::HistorySource(SourceKind kind, SourceContext& context, int maximu
     : SourceWindow(kind, context), tendencyThreshold(4, 1, maximumThreshold) {}
 
 void HistorySource::poll() {
-    if (!poller.begin()) return;
+    if (!poller_.begin()) return;
     const SpeechUnits& u = context_.units;
     pressureUnit.caption = u.pressureMetric() ? "hPa" : "0.01*inHg";
     tendencyUnit.caption = u.pressureMetric() ? "0.1*mB/h" : "0.01*inHg";
@@ -17,13 +17,13 @@ void HistorySource::poll() {
     if (fileExists(filePath())) {
         try {
             readStation(correction);
-            poller.clearError();
+            poller_.clearError();
             read = true;
         } catch (const std::exception&) {
             failPoll();
         }
     }
-    poller.finish(read, false);
+    poller_.finish(read, false);
 }
 
 void HistorySource::startAsChosen(bool keepHidden) {
@@ -42,9 +42,9 @@ void HistorySource::takeChosenFile(const std::string& chosen) {
     observationTime.caption.clear();
     if (fileExists(context_.resolvePath(chosen))) {
         inputSelected = true;
-        poller.clearError();
+        poller_.clearError();
         // Another file is another series of observations: its own times count.
-        meteo.ObservedAt = 0;
+        meteo_.ObservedAt = 0;
         refreshNow();
     } else {
         setPath("");
@@ -55,35 +55,35 @@ void HistorySource::takeChosenFile(const std::string& chosen) {
 bool HistorySource::loadDataFile(const std::string& file) {
     setPath(file);
     if (fileExists(context_.resolvePath(file))) return true;
-    poller.setError(kErrorMissingFile);
+    poller_.setError(kErrorMissingFile);
     return false;
 }
 
 void HistorySource::applyTendencyThreshold() { context_.TendencyThreshold = tendencyThreshold.value() * 0.1; }
 
 void HistorySource::setPath(const std::string& file) {
-    meteo.Input = file;
+    meteo_.Input = file;
     inputLine = file;
 }
 
 void HistorySource::failPoll() {
     context_.beep();
-    poller.setError(kErrorFile);
+    poller_.setError(kErrorFile);
 }
 
 void HistorySource::resetCaptionsInUnits(const char* rainEnd) {
     const SpeechUnits& u = context_.units;
-    for (CheckBox* box : {&insideTemperatureBox, &outsideTemperatureBox, &pressureBox, &windBox, &gustBox, &feltTemperatureBox})
+    for (CheckBox* box : {&boxes_.insideTemperatureBox, &boxes_.outsideTemperatureBox, &boxes_.pressureBox, &boxes_.windBox, &boxes_.gustBox, &boxes_.feltTemperatureBox})
         box->red = false;
-    insideTemperatureBox.caption = "T-int (°" + u.TempText + ") = ";
-    outsideTemperatureBox.caption = "T-ext (°" + u.TempText + ") = ";
-    pressureBox.caption = "P-atm (" + u.PressText + ") = ";
-    tendencyBox.caption = "Tendencia = ";
-    windBox.caption = "Viento (" + u.WindText + ") = ";
-    gustBox.caption = "Ráfaga (" + u.WindText + ") = ";
-    directionBox.caption = "Dirección (°) = ";
-    humidityBox.caption = "Humidad (%) = ";
-    rainBox.caption = "Lluvia/24h (" + u.RainText + ") " + rainEnd;
+    boxes_.insideTemperatureBox.caption = "T-int (°" + u.TempText + ") = ";
+    boxes_.outsideTemperatureBox.caption = "T-ext (°" + u.TempText + ") = ";
+    boxes_.pressureBox.caption = "P-atm (" + u.PressText + ") = ";
+    boxes_.tendencyBox.caption = "Tendencia = ";
+    boxes_.windBox.caption = "Viento (" + u.WindText + ") = ";
+    boxes_.gustBox.caption = "Ráfaga (" + u.WindText + ") = ";
+    boxes_.directionBox.caption = "Dirección (°) = ";
+    boxes_.humidityBox.caption = "Humidad (%) = ";
+    boxes_.rainBox.caption = "Lluvia/24h (" + u.RainText + ") " + rainEnd;
 }
 
 }  // namespace skycrier

@@ -34,7 +34,7 @@ public:
     void applyTendencyThreshold();
 
     // The data file path: the source's Input, as configured even while the file is absent.
-    const std::string& path() const { return meteo.Input; }
+    const std::string& path() const { return meteo_.Input; }
 
     std::string inputLine;
     // inputLine's text is selected, as after a file choice.

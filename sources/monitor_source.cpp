@@ -43,25 +43,25 @@ const MonitorSource::Step MonitorSource::kSteps[6] = {
 };
 
 MonitorSource::MonitorSource(SourceContext& context) : SourceWindow(SourceKind::MON, context), tasks_(context.loop) {
-    meteo.Input = "0";
+    meteo_.Input = "0";
 }
 
 void MonitorSource::poll() {
-    poller.stop();
+    poller_.stop();
     // The poll under way re-arms the timer at its end.
-    if (poller.inFlight()) return;
+    if (poller_.inFlight()) return;
     if (port_.empty()) {
-        poller.finished.emit(false);
+        poller_.finished.emit(false);
         return;
     }
-    if (poller.deferDuringBulletin()) return;
+    if (poller_.deferDuringBulletin()) return;
     if (portFailed_) {
         openPort();
         return;
     }
     WeatherMonitorLink* link = context_.weatherMonitor;
     versionText = "DLL-Version: " + fixed(link ? link->getDllVersion() : 0, 3);
-    poller.begin();
+    poller_.begin();
     readStep(0);
 }
 
@@ -119,24 +119,24 @@ bool MonitorSource::takeDirection(double degrees) {
 void MonitorSource::failStation() {
     setConnected(false, kMonitorStationError);
     statusText = kMonitorStationError;
-    poller.finish(false, false);
+    poller_.finish(false, false);
 }
 
 void MonitorSource::finishPoll() {
     statusText = "Weather Monitor cerrado";
     if (const std::string time = context_.mainWindowTime(); !time.empty()) statusText += "(" + time + " )";
-    poller.finish(true, true);
+    poller_.finish(true, true);
 }
 
 void MonitorSource::setConnected(bool connected, const std::string& failure) {
-    meteo.Input = connected ? "1" : "0";
-    poller.setError(connected ? "" : failure);
+    meteo_.Input = connected ? "1" : "0";
+    poller_.setError(connected ? "" : failure);
 }
 
 void MonitorSource::forgetAnswers() {
     ++generation_;
     opening_ = false;
-    if (poller.abandon()) poller.finished.emit(false);
+    if (poller_.abandon()) poller_.finished.emit(false);
 }
 
 void MonitorSource::startAsChosen(bool keepHidden) {
@@ -151,11 +151,11 @@ void MonitorSource::startAsChosen(bool keepHidden) {
 void MonitorSource::prepareToShow() {
     SourceWindow::prepareToShow();
     const SpeechUnits& u = context_.units;
-    replaceDegreeLetter(insideTemperatureBox.caption, u.TempText);
-    replaceDegreeLetter(outsideTemperatureBox.caption, u.TempText);
-    replaceParenthesised(pressureBox.caption, u.PressText);
-    replaceParenthesised(windBox.caption, u.WindText);
-    replaceParenthesised(gustBox.caption, u.WindText);
+    replaceDegreeLetter(boxes_.insideTemperatureBox.caption, u.TempText);
+    replaceDegreeLetter(boxes_.outsideTemperatureBox.caption, u.TempText);
+    replaceParenthesised(boxes_.pressureBox.caption, u.PressText);
+    replaceParenthesised(boxes_.windBox.caption, u.WindText);
+    replaceParenthesised(boxes_.gustBox.caption, u.WindText);
 }
 
 void MonitorSource::showPortList() {
@@ -175,7 +175,7 @@ void MonitorSource::openConfiguredPort() {
 }
 
 void MonitorSource::choosePortFromList() {
-    poller.stop();
+    poller_.stop();
     portList.visible = false;
     forgetAnswers();
     portFailed_ = false;
@@ -201,7 +201,7 @@ void MonitorSource::openPort() {
     const auto opened = [this, generation = generation_](int result) {
         if (generation != generation_) return;
         opening_ = false;
-        poller.abandon();
+        poller_.abandon();
         portFailed_ = result != 1;
         if (result == 1) {
             setConnected(true);
@@ -213,10 +213,10 @@ void MonitorSource::openPort() {
         setConnected(false, kMonitorPortError);
         statusText = kMonitorPortError;
         // A console silent or unplugged at start is tried again at each period, as after an unplug.
-        poller.finish(false, true);
+        poller_.finish(false, true);
     };
     opening_ = true;
-    poller.begin();
+    poller_.begin();
     if (context_.weatherMonitor && !device.empty())
         context_.weatherMonitor->openCommPort(device, kBaudRate, tasks_.guard(opened));
     else
@@ -242,7 +242,7 @@ std::string MonitorSource::portConfigValue() const {
 }
 
 void MonitorSource::closeStation() {
-    poller.stop();
+    poller_.stop();
     forgetAnswers();
     if (context_.weatherMonitor && !port_.empty()) context_.weatherMonitor->closeCommPort();
 }

@@ -59,7 +59,7 @@ public:
     // The chosen port's name ("COM3" or a device path), empty for none.
     const std::string& port() const { return port_; }
     // The last port opening and the last poll succeeded (MeteoData.Input is "1").
-    bool connected() const { return meteo.Input == "1"; }
+    bool connected() const { return meteo_.Input == "1"; }
 
     // The program's close: no more polls, the port is released.
     void closeStation();

@@ -50,24 +50,24 @@ void ReadingPresenter::showWs23(const Ws23Reading& r, double correction, History
     const SpeechUnits& u = units_;
     const auto [textValid, ventValid] = showLaCrosse(r, correction, w);
     // The gust: the highest plausible mean wind of the newest records.
-    double rafa = ventValid ? w.meteo.Vent : 0;
+    double rafa = ventValid ? w.meteo_.Vent : 0;
     for (const double earlier : r.earlierWinds) {
         const double v = kmhOfMs(earlier);
         if (windPlausible(v, u) && v > rafa) rafa = v;
     }
-    w.meteo.Rafa = rafa;
-    w.gustBox.caption = "Ráfaga (" + u.WindText + ") = " + fixed(rafa, 0);
+    w.meteo_.Rafa = rafa;
+    w.boxes_.gustBox.caption = "Ráfaga (" + u.WindText + ") = " + fixed(rafa, 0);
 
     showDirection(directionDegrees(r.directionCode), w);
     showHumidity(w.insideHumidityCaption, "Humidad-int", r.humidityIn);
-    w.meteo.HumiExt = r.humidityOut;
-    showHumidity(w.humidityBox, "Humidad", w.meteo.HumiExt);
+    w.meteo_.HumiExt = r.humidityOut;
+    showHumidity(w.boxes_.humidityBox, "Humidad", w.meteo_.HumiExt);
 
     double pluie = -1;
     if (r.rainDayBefore) pluie = (finiteOrFail(r.rain) - finiteOrFail(*r.rainDayBefore)) * u.RainFactor;
     showRain(pluie, w);
 
-    showFeltTemperature(windEnoughToFeel(w.meteo.Vent, u) && ventValid && textValid, "Sensación", w);
+    showFeltTemperature(windEnoughToFeel(w.meteo_.Vent, u) && ventValid && textValid, "Sensación", w);
     showDewPoint(w);
 }
 
@@ -77,17 +77,17 @@ void ReadingPresenter::showWs28(const Ws28Reading& r, double correction, History
     showGust(kmhOfMs(r.gust), w);
     showDirection(directionDegrees(r.directionCode), w);
     showHumidity(w.insideHumidityCaption, "Humidad-int", finiteOrFail(r.humidityIn));
-    w.meteo.HumiExt = finiteOrFail(r.humidityOut);
-    showHumidity(w.humidityBox, "Humidad", w.meteo.HumiExt);
+    w.meteo_.HumiExt = finiteOrFail(r.humidityOut);
+    showHumidity(w.boxes_.humidityBox, "Humidad", w.meteo_.HumiExt);
     showRain(finiteOrFail(r.dayRain) * u.RainFactor, w);
 
-    showFeltTemperature(windEnoughToFeel(w.meteo.Vent, u) && ventValid && textValid, "Sensación ", w);
+    showFeltTemperature(windEnoughToFeel(w.meteo_.Vent, u) && ventValid && textValid, "Sensación ", w);
     showDewPoint(w);
 }
 
 void ReadingPresenter::showPro2(const Pro2Reading& r, double correction, HistorySource& w) const {
     const SpeechUnits& u = units_;
-    w.meteo.ObservedAt = r.periodEnd;
+    w.meteo_.ObservedAt = r.periodEnd;
     // The date-time text of exactly midnight has no time: the time is added.
     w.observationTime.caption = shownDateTime(r.periodEnd);
     if (w.observationTime.caption.size() < 11) w.observationTime.caption += " 00:00";
@@ -97,7 +97,7 @@ void ReadingPresenter::showPro2(const Pro2Reading& r, double correction, History
     showTemperature(MeteoField::Tint, celsiusOfTenthsF(r.tempIn) * u.TempFactor + u.TempOffset, w);
 
     if (showPressure(r.barometer * u.PressFactor / 1000 * kHpaPerInHg + correction * u.CorrFactor, w)) {
-        w.meteo.Tend = 0;
+        w.meteo_.Tend = 0;
         // With no archive record left an hour back, the caption stays as it was.
         if (!r.reachesHourBack)
             showTendency(0, w);
@@ -114,17 +114,17 @@ void ReadingPresenter::showPro2(const Pro2Reading& r, double correction, History
     if (degrees < 360) {
         showDirection(degrees, w);
     } else {
-        w.meteo.Dire = -1;
-        w.directionBox.caption = "Dirección (°) = --";
+        w.meteo_.Dire = -1;
+        w.boxes_.directionBox.caption = "Dirección (°) = --";
     }
 
     showHumidity(w.insideHumidityCaption, "Humidad-int", r.humidityIn / 10.0);
-    w.meteo.HumiExt = r.humidityOut / 10.0;
-    showHumidity(w.humidityBox, "Humidad", w.meteo.HumiExt);
+    w.meteo_.HumiExt = r.humidityOut / 10.0;
+    showHumidity(w.boxes_.humidityBox, "Humidad", w.meteo_.HumiExt);
     showRain((r.clickSize ? r.rainClicks * *r.clickSize : -1) * u.RainFactor, w);
 
     // The gust decides whether there is wind enough; the formula takes the mean wind.
-    showFeltTemperature(windEnoughToFeel(w.meteo.Rafa, u) && ventValid && textValid, "Sensación ", w);
+    showFeltTemperature(windEnoughToFeel(w.meteo_.Rafa, u) && ventValid && textValid, "Sensación ", w);
     showDewPoint(w);
 }
 
@@ -134,10 +134,10 @@ double ReadingPresenter::monitorTemperature(double fahrenheit) const {
 
 bool ReadingPresenter::showMonitorInside(double fahrenheit, SourceWindow& w) const {
     const SpeechUnits& u = units_;
-    w.meteo.Tint = monitorTemperature(fahrenheit);
-    if (w.meteo.Tint < kLowestInsideTemperature * u.TempFactor + u.TempOffset) return false;
-    w.insideTemperatureBox.red = !temperaturePlausible(w.meteo.Tint, u);
-    w.insideTemperatureBox.caption = "T-int (°" + u.TempText + ")= " + fixed(w.meteo.Tint, 1);
+    w.meteo_.Tint = monitorTemperature(fahrenheit);
+    if (w.meteo_.Tint < kLowestInsideTemperature * u.TempFactor + u.TempOffset) return false;
+    w.boxes_.insideTemperatureBox.red = !temperaturePlausible(w.meteo_.Tint, u);
+    w.boxes_.insideTemperatureBox.caption = "T-int (°" + u.TempText + ")= " + fixed(w.meteo_.Tint, 1);
     return true;
 }
 
@@ -152,8 +152,8 @@ void ReadingPresenter::showMonitorBarometer(double inHg, SourceWindow& w) const 
 void ReadingPresenter::showMonitorTrend(double code, SourceWindow& w) const {
     // The console's 8-bit code is kept as it came; only the three known ones have a caption.
     const auto byte = static_cast<std::uint8_t>(code);
-    w.meteo.Tend = static_cast<std::int8_t>(byte);
-    if (byte <= 2) w.tendencyBox.caption = tendencyCaption(byte);
+    w.meteo_.Tend = static_cast<std::int8_t>(byte);
+    if (byte <= 2) w.boxes_.tendencyBox.caption = tendencyCaption(byte);
 }
 
 void ReadingPresenter::showMonitorWind(double mph, WindRing& ring, SourceWindow& w) const {
@@ -166,10 +166,10 @@ void ReadingPresenter::showMonitorWind(double mph, WindRing& ring, SourceWindow&
     }
     if (showWind(u.windMetric() ? mph * kKmhPerMph : mph, w)) {
         ring.position = ring.position % static_cast<int>(ring.speeds.size()) + 1;
-        ring.speeds[static_cast<std::size_t>(ring.position - 1)] = w.meteo.Vent;
+        ring.speeds[static_cast<std::size_t>(ring.position - 1)] = w.meteo_.Vent;
     }
-    w.meteo.Rafa = std::max(0.0, *std::max_element(ring.speeds.begin(), ring.speeds.end()));
-    w.gustBox.caption = "Ráfaga (" + u.WindText + ") = " + fixed(w.meteo.Rafa, 0);
+    w.meteo_.Rafa = std::max(0.0, *std::max_element(ring.speeds.begin(), ring.speeds.end()));
+    w.boxes_.gustBox.caption = "Ráfaga (" + u.WindText + ") = " + fixed(w.meteo_.Rafa, 0);
 }
 
 void ReadingPresenter::showMonitorDirection(double degrees, SourceWindow& w) const {
@@ -177,13 +177,13 @@ void ReadingPresenter::showMonitorDirection(double degrees, SourceWindow& w) con
 }
 
 void ReadingPresenter::showLatestTime(double time, HistorySource& w) const {
-    if (time > w.meteo.ObservedAt) w.meteo.ObservedAt = time;
+    if (time > w.meteo_.ObservedAt) w.meteo_.ObservedAt = time;
     w.observationTime.caption = shownDateTime(time);
 }
 
 bool ReadingPresenter::showTemperature(MeteoField field, double value, SourceWindow& w) const {
-    w.meteo.setValue(field, value);
-    CheckBox& box = w.checkBox(field);
+    w.meteo_.setValue(field, value);
+    CheckBox& box = w.box(field);
     box.red = !temperaturePlausible(value, units_);
     box.caption = std::string(field == MeteoField::Tint ? "T-int" : "T-ext") + " (°" + units_.TempText +
                   ") = " + fixed(value, 1);
@@ -191,15 +191,15 @@ bool ReadingPresenter::showTemperature(MeteoField field, double value, SourceWin
 }
 
 bool ReadingPresenter::showPressure(double patm, SourceWindow& w) const {
-    w.meteo.Patm = patm;
-    w.pressureBox.red = !pressurePlausible(patm, units_);
-    w.pressureBox.caption = "P-atm (" + units_.PressText + ") = " + fixed(patm, units_.pressureMetric() ? 1 : 2);
-    return !w.pressureBox.red;
+    w.meteo_.Patm = patm;
+    w.boxes_.pressureBox.red = !pressurePlausible(patm, units_);
+    w.boxes_.pressureBox.caption = "P-atm (" + units_.PressText + ") = " + fixed(patm, units_.pressureMetric() ? 1 : 2);
+    return !w.boxes_.pressureBox.red;
 }
 
 void ReadingPresenter::showTendency(double change, HistorySource& w) const {
-    w.meteo.Tend = static_cast<std::int8_t>(tendencyClass(change, tendencyThreshold_, units_));
-    w.tendencyBox.caption = tendencyCaption(w.meteo.Tend);
+    w.meteo_.Tend = static_cast<std::int8_t>(tendencyClass(change, tendencyThreshold_, units_));
+    w.boxes_.tendencyBox.caption = tendencyCaption(w.meteo_.Tend);
 }
 
 void ReadingPresenter::showPressureAndTendency(double pressure, const std::optional<double>& hourBefore,
@@ -207,25 +207,25 @@ void ReadingPresenter::showPressureAndTendency(double pressure, const std::optio
     const auto corrected = [&](double hpa) {
         return finiteOrFail(hpa) * units_.PressFactor + correction * units_.CorrFactor;
     };
-    if (showPressure(corrected(pressure), w)) showTendency(hourBefore ? w.meteo.Patm - corrected(*hourBefore) : 0, w);
+    if (showPressure(corrected(pressure), w)) showTendency(hourBefore ? w.meteo_.Patm - corrected(*hourBefore) : 0, w);
 }
 
 bool ReadingPresenter::showWind(double vent, SourceWindow& w) const {
-    w.meteo.Vent = vent;
-    w.windBox.red = !windPlausible(vent, units_);
-    w.windBox.caption = "Viento (" + units_.WindText + ") = " + fixed(vent, 0);
-    return !w.windBox.red;
+    w.meteo_.Vent = vent;
+    w.boxes_.windBox.red = !windPlausible(vent, units_);
+    w.boxes_.windBox.caption = "Viento (" + units_.WindText + ") = " + fixed(vent, 0);
+    return !w.boxes_.windBox.red;
 }
 
 void ReadingPresenter::showGust(double rafa, HistorySource& w) const {
-    w.meteo.Rafa = rafa;
-    w.gustBox.red = !windPlausible(rafa, units_);
-    w.gustBox.caption = "Ráfaga (" + units_.WindText + ") = " + fixed(rafa, 0);
+    w.meteo_.Rafa = rafa;
+    w.boxes_.gustBox.red = !windPlausible(rafa, units_);
+    w.boxes_.gustBox.caption = "Ráfaga (" + units_.WindText + ") = " + fixed(rafa, 0);
 }
 
 void ReadingPresenter::showDirection(int degrees, SourceWindow& w) const {
-    w.meteo.Dire = degrees;
-    w.directionBox.caption = "Dirección (°) = " + std::to_string(degrees);
+    w.meteo_.Dire = degrees;
+    w.boxes_.directionBox.caption = "Dirección (°) = " + std::to_string(degrees);
 }
 
 void ReadingPresenter::showHumidity(Caption& control, const char* label, double value) const {
@@ -236,30 +236,30 @@ void ReadingPresenter::showHumidity(Caption& control, const char* label, double 
 void ReadingPresenter::showRain(double pluie, HistorySource& w) const {
     const std::string label = "Lluvia/24h (" + units_.RainText + ") = ";
     if (pluie >= 0) {
-        w.meteo.Pluie = pluie;
-        w.rainBox.caption = label + fixed(pluie, units_.rainMetric() ? 1 : 2);
+        w.meteo_.Pluie = pluie;
+        w.boxes_.rainBox.caption = label + fixed(pluie, units_.rainMetric() ? 1 : 2);
     } else {
-        w.meteo.Pluie = -1;
-        w.rainBox.caption = label + "--";
+        w.meteo_.Pluie = -1;
+        w.boxes_.rainBox.caption = label + "--";
     }
 }
 
 void ReadingPresenter::showFeltTemperature(bool computable, const char* computedLabel, HistorySource& w) const {
     if (computable) {
-        w.meteo.TRes = feltTemperature(w.meteo.Text, w.meteo.Vent, units_);
-        w.feltTemperatureBox.caption = std::string(computedLabel) + "(°" + units_.TempText + ") = " + fixed(w.meteo.TRes, 1);
+        w.meteo_.TRes = feltTemperature(w.meteo_.Text, w.meteo_.Vent, units_);
+        w.boxes_.feltTemperatureBox.caption = std::string(computedLabel) + "(°" + units_.TempText + ") = " + fixed(w.meteo_.TRes, 1);
     } else {
-        w.meteo.TRes = -200;
-        w.feltTemperatureBox.caption = "Sensación (°" + units_.TempText + ") = --";
+        w.meteo_.TRes = -200;
+        w.boxes_.feltTemperatureBox.caption = "Sensación (°" + units_.TempText + ") = --";
     }
 }
 
 void ReadingPresenter::showDewPoint(HistorySource& w) const {
     const std::string label = "Punto de rocio (°" + units_.TempText + ") = ";
-    if (w.outsideTemperatureBox.red)
+    if (w.boxes_.outsideTemperatureBox.red)
         w.dewPointCaption.caption = label + "--";
     else
-        w.dewPointCaption.caption = label + fixed(dewPoint(w.meteo.Text, w.meteo.HumiExt, units_), 1);
+        w.dewPointCaption.caption = label + fixed(dewPoint(w.meteo_.Text, w.meteo_.HumiExt, units_), 1);
 }
 
 }  // namespace skycrier

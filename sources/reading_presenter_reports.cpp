@@ -29,6 +29,12 @@ constexpr double kPressureHpa = 900;  // below every plausible reading, times Pr
 
 constexpr double kKmhPerMph = 1.609344;
 
+// What a report is shown in: the source's record and its boxes' captions.
+struct Shown {
+    MeteoData& record;
+    SpokenBoxes& boxes;
+};
+
 std::string withValue(std::string label, const std::optional<std::string>& value) {
     return label + (value ? *value : "--");
 }
@@ -37,66 +43,66 @@ std::string withValue(std::string label, const std::optional<std::string>& value
 bool showsValue(const Caption& caption) { return caption.caption.find("--") == std::string::npos; }
 
 // Each sets its value and caption from the report's value in metric units (nothing: missing).
-void showReportGust(SourceWindow& w, std::optional<double> kmh, const SpeechUnits& u) {
-    w.meteo.Rafa = kmh ? *kmh * u.WindFactor : 0;
-    w.gustBox.caption = withValue("Ráfaga (" + u.WindText + ") = ",
-                                       kmh ? std::optional(fixedPrecision(w.meteo.Rafa, 4, 0)) : std::nullopt);
+void showReportGust(Shown w, std::optional<double> kmh, const SpeechUnits& u) {
+    w.record.Rafa = kmh ? *kmh * u.WindFactor : 0;
+    w.boxes.gustBox.caption = withValue("Ráfaga (" + u.WindText + ") = ",
+                                       kmh ? std::optional(fixedPrecision(w.record.Rafa, 4, 0)) : std::nullopt);
 }
 
-void showReportTemperature(SourceWindow& w, std::optional<double> celsius, const SpeechUnits& u) {
-    w.meteo.Text = celsius ? *celsius * u.TempFactor + u.TempOffset : missing::kTemperature;
-    w.outsideTemperatureBox.caption = withValue("T-ext (°" + u.TempText + ") = ",
-                                       celsius ? std::optional(fixedPrecision(w.meteo.Text, 5, 1)) : std::nullopt);
+void showReportTemperature(Shown w, std::optional<double> celsius, const SpeechUnits& u) {
+    w.record.Text = celsius ? *celsius * u.TempFactor + u.TempOffset : missing::kTemperature;
+    w.boxes.outsideTemperatureBox.caption = withValue("T-ext (°" + u.TempText + ") = ",
+                                       celsius ? std::optional(fixedPrecision(w.record.Text, 5, 1)) : std::nullopt);
 }
 
 // The correction is counted in CorrFactor steps (1 hPa or 0.01 inHg).
-void showReportPressure(SourceWindow& w, std::optional<double> hectopascals, int correction, const SpeechUnits& u) {
-    w.meteo.Patm = hectopascals ? correction * u.CorrFactor + *hectopascals * u.PressFactor
+void showReportPressure(Shown w, std::optional<double> hectopascals, int correction, const SpeechUnits& u) {
+    w.record.Patm = hectopascals ? correction * u.CorrFactor + *hectopascals * u.PressFactor
                                 : missing::kPressureHpa * u.PressFactor;
     const int decimals = u.pressureMetric() ? 1 : 2;
-    w.pressureBox.caption =
+    w.boxes.pressureBox.caption =
         withValue("P-atm (" + u.PressText + ") = ",
-                  hectopascals ? std::optional(fixedPrecision(w.meteo.Patm, 5, decimals)) : std::nullopt);
+                  hectopascals ? std::optional(fixedPrecision(w.record.Patm, 5, decimals)) : std::nullopt);
 }
 
-void showReportWind(SourceWindow& w, std::optional<double> kmh, const SpeechUnits& u) {
-    w.meteo.Vent = kmh ? *kmh * u.WindFactor : missing::kWind;
-    w.windBox.caption = withValue("Viento (" + u.WindText + ") = ",
-                                       kmh ? std::optional(fixedPrecision(w.meteo.Vent, 4, 0)) : std::nullopt);
+void showReportWind(Shown w, std::optional<double> kmh, const SpeechUnits& u) {
+    w.record.Vent = kmh ? *kmh * u.WindFactor : missing::kWind;
+    w.boxes.windBox.caption = withValue("Viento (" + u.WindText + ") = ",
+                                       kmh ? std::optional(fixedPrecision(w.record.Vent, 4, 0)) : std::nullopt);
 }
 
 // A direction outside 0..360 is no direction.
-void showReportDirection(SourceWindow& w, std::optional<int> degrees) {
+void showReportDirection(Shown w, std::optional<int> degrees) {
     const bool known = degrees && *degrees >= 0 && *degrees <= 360;
-    w.meteo.Dire = known ? *degrees : missing::kDirection;
-    w.directionBox.caption =
+    w.record.Dire = known ? *degrees : missing::kDirection;
+    w.boxes.directionBox.caption =
         withValue("Dirección (°) = ", known ? std::optional(std::to_string(*degrees)) : std::nullopt);
 }
 
 // From Text and Vent as shown; nothing below 5 km/h (or its speech-unit
 // equivalent) or without a temperature.
-void showReportFeltTemperature(SourceWindow& w, std::string_view label, const SpeechUnits& u) {
-    const bool felt = windEnoughToFeel(w.meteo.Vent, u) && showsValue(w.outsideTemperatureBox);
-    w.meteo.TRes = felt ? feltTemperature(w.meteo.Text, w.meteo.Vent, u) : missing::kTemperature;
-    w.feltTemperatureBox.caption = withValue(std::string(label) + " (°" + u.TempText + ") = ",
-                                       felt ? std::optional(fixedPrecision(w.meteo.TRes, 5, 1)) : std::nullopt);
+void showReportFeltTemperature(Shown w, std::string_view label, const SpeechUnits& u) {
+    const bool felt = windEnoughToFeel(w.record.Vent, u) && showsValue(w.boxes.outsideTemperatureBox);
+    w.record.TRes = felt ? feltTemperature(w.record.Text, w.record.Vent, u) : missing::kTemperature;
+    w.boxes.feltTemperatureBox.caption = withValue(std::string(label) + " (°" + u.TempText + ") = ",
+                                       felt ? std::optional(fixedPrecision(w.record.TRes, 5, 1)) : std::nullopt);
 }
 
 // Red marks of the temperature, felt temperature, pressure, wind and gust
 // captions that show an implausible value; every other caption stays black.
-void paintImplausible(SourceWindow& w, Caption& dewPoint, const SpeechUnits& u) {
+void paintImplausible(Shown w, Caption& dewPoint, const SpeechUnits& u) {
     const auto paint = [](Caption& caption, bool implausible) { caption.red = implausible && showsValue(caption); };
     const double coldest = bounds::kTemperatureMin * u.TempFactor + u.TempOffset;
     const double hottest = bounds::kTemperatureMax * u.TempFactor + u.TempOffset;
-    for (Caption* black : {static_cast<Caption*>(&w.directionBox), static_cast<Caption*>(&w.rainBox),
-                           static_cast<Caption*>(&w.humidityBox), &dewPoint})
+    for (Caption* black : {static_cast<Caption*>(&w.boxes.directionBox), static_cast<Caption*>(&w.boxes.rainBox),
+                           static_cast<Caption*>(&w.boxes.humidityBox), &dewPoint})
         black->red = false;
-    paint(w.outsideTemperatureBox, !temperaturePlausible(w.meteo.Text, u));
+    paint(w.boxes.outsideTemperatureBox, !temperaturePlausible(w.record.Text, u));
     // The felt value has no upper bound of its own: a hot day is judged on the temperature.
-    paint(w.feltTemperatureBox, w.meteo.TRes < coldest || w.meteo.Text > hottest);
-    paint(w.pressureBox, !pressurePlausible(w.meteo.Patm, u));
-    paint(w.windBox, !windPlausible(w.meteo.Vent, u));
-    paint(w.gustBox, !windPlausible(w.meteo.Rafa, u));
+    paint(w.boxes.feltTemperatureBox, w.record.TRes < coldest || w.record.Text > hottest);
+    paint(w.boxes.pressureBox, !pressurePlausible(w.record.Patm, u));
+    paint(w.boxes.windBox, !windPlausible(w.record.Vent, u));
+    paint(w.boxes.gustBox, !windPlausible(w.record.Rafa, u));
 }
 
 // The CW beacon's line: " TEMP 12C = QNH 1013hPa = WS 19kmh = WCT 10C = HUM 77 ",
@@ -120,9 +126,9 @@ std::string cwLine(const CwItems& items) {
 }
 
 // The felt temperature back in °C, for the CW line (nothing when it is missing).
-std::optional<double> feltCelsius(const SourceWindow& w, const SpeechUnits& u) {
-    if (!showsValue(w.feltTemperatureBox)) return std::nullopt;
-    return (w.meteo.TRes - u.TempOffset) / u.TempFactor;
+std::optional<double> feltCelsius(Shown w, const SpeechUnits& u) {
+    if (!showsValue(w.boxes.feltTemperatureBox)) return std::nullopt;
+    return (w.record.TRes - u.TempOffset) / u.TempFactor;
 }
 
 struct ReportTime {
@@ -193,22 +199,22 @@ std::optional<int> relativeHumidity(int t, int td) {
     return std::min(*rh, 99);
 }
 
-std::string uiviewWeatherLine(const SourceWindow& w, const MetarReading& r, std::optional<int> humidity) {
+std::string uiviewWeatherLine(Shown w, const MetarReading& r, std::optional<int> humidity) {
     using namespace phenomena;
     std::string line =
-        showsValue(w.directionBox) && w.meteo.Dire != kVariableDirection ? zeroPadded(w.meteo.Dire, 3) + "/" : ".../";
+        showsValue(w.boxes.directionBox) && w.record.Dire != kVariableDirection ? zeroPadded(w.record.Dire, 3) + "/" : ".../";
     const auto mph = [&r](const std::optional<int>& figure) {
         return zeroPadded(*figure * r.wind->kmhPerUnit / kKmhPerMph, 3);
     };
-    line += showsValue(w.windBox) ? mph(r.wind->speed) : "...";
-    line += "g" + (showsValue(w.gustBox) ? mph(r.wind->gust) : "...");
-    if (showsValue(w.outsideTemperatureBox)) {
+    line += showsValue(w.boxes.windBox) ? mph(r.wind->speed) : "...";
+    line += "g" + (showsValue(w.boxes.gustBox) ? mph(r.wind->gust) : "...");
+    if (showsValue(w.boxes.outsideTemperatureBox)) {
         const double fahrenheit = std::nearbyint(*r.temperature.temperature * 1.8 + 32);
         line += "t" + zeroPadded(fahrenheit, fahrenheit < 0 ? 2 : 3);
     } else {
         line += "t...";
     }
-    if (!showsValue(w.rainBox))
+    if (!showsValue(w.boxes.rainBox))
         line += "r000p...P...";
     else if (r.phenomena & Light)
         line += "r005p...P...";
@@ -216,12 +222,12 @@ std::string uiviewWeatherLine(const SourceWindow& w, const MetarReading& r, std:
         line += "r060p...P...";
     else
         line += "r020p...P...";
-    if (showsValue(w.humidityBox))
+    if (showsValue(w.boxes.humidityBox))
         line += "h" + (*humidity == 0 ? std::string("01") : zeroPadded(*humidity, 2));
     else
         line += "h..";
     line +=
-        showsValue(w.pressureBox) ? "b" + zeroPadded(std::nearbyint(r.pressure->hectopascals()) * 10, 5) : "b.....";
+        showsValue(w.boxes.pressureBox) ? "b" + zeroPadded(std::nearbyint(r.pressure->hectopascals()) * 10, 5) : "b.....";
     return line;
 }
 
@@ -236,8 +242,9 @@ double kmhPerUnit(AprsWindUnit unit) {
 
 }  // namespace
 
-MetarLines ReadingPresenter::showMetar(const MetarReading& r, const MetarSettings& s, SourceWindow& w,
+MetarLines ReadingPresenter::showMetar(const MetarReading& r, const MetarSettings& s, SourceWindow& window,
                                        Caption& shownTime, Caption& dewPointCaption) const {
+    Shown w{window.meteo_, window.boxes_};
     const SpeechUnits& u = units_;
     MetarLines lines;
     lines.airportCode = "Código aeropuerto= " + r.station;
@@ -248,7 +255,7 @@ MetarLines ReadingPresenter::showMetar(const MetarReading& r, const MetarSetting
             shownTime.caption.clear();
             continue;
         }
-        w.meteo.ObservedAt = time->local;
+        w.record.ObservedAt = time->local;
         shownTime.caption = metarDateTime(s.universalTime ? time->utc : time->local);
         lines.uiviewTimeLine = uiviewTimeStamp(time->local);
         break;
@@ -272,38 +279,39 @@ MetarLines ReadingPresenter::showMetar(const MetarReading& r, const MetarSetting
     showReportWind(w, speedKmh, u);
     showReportDirection(w, direction);
     if (direction == kVariableWind) {
-        w.meteo.Dire = kVariableDirection;
-        w.directionBox.caption = "Dirección (°) = variable";
+        w.record.Dire = kVariableDirection;
+        w.boxes.directionBox.caption = "Dirección (°) = variable";
     }
     showReportFeltTemperature(w, "Sensación", u);
     const std::string dewPointLabel = "Punto de rocio (°" + u.TempText + ") = ";
     dewPointCaption.caption = dewPointLabel + (t && td ? fixedPrecision(*td * u.TempFactor + u.TempOffset, 5, 1) : "--");
-    w.meteo.Phenomena = r.phenomena;
-    if (const auto caption = weatherCaption(r.phenomena)) w.rainBox.caption = *caption;
+    w.record.Phenomena = r.phenomena;
+    if (const auto caption = weatherCaption(r.phenomena)) w.boxes.rainBox.caption = *caption;
     const std::optional<int> humidity = t && td ? relativeHumidity(*t, *td) : std::nullopt;
-    w.meteo.HumiExt = humidity ? *humidity : missing::kHumidity;
-    w.humidityBox.caption = "Humidad (%) = " + (humidity ? std::to_string(*humidity) : "--");
+    w.record.HumiExt = humidity ? *humidity : missing::kHumidity;
+    w.boxes.humidityBox.caption = "Humidad (%) = " + (humidity ? std::to_string(*humidity) : "--");
     paintImplausible(w, dewPointCaption, u);
 
     lines.uiviewWeatherLine = uiviewWeatherLine(w, r, humidity);
-    lines.cwLine = cwLine({showsValue(w.outsideTemperatureBox) ? std::optional<double>(t) : std::nullopt,
-                           showsValue(w.pressureBox) ? hectopascals : std::nullopt,
-                           showsValue(w.windBox) ? speedKmh : std::nullopt, feltCelsius(w, u),
-                           showsValue(w.humidityBox) ? humidity : std::nullopt});
+    lines.cwLine = cwLine({showsValue(w.boxes.outsideTemperatureBox) ? std::optional<double>(t) : std::nullopt,
+                           showsValue(w.boxes.pressureBox) ? hectopascals : std::nullopt,
+                           showsValue(w.boxes.windBox) ? speedKmh : std::nullopt, feltCelsius(w, u),
+                           showsValue(w.boxes.humidityBox) ? humidity : std::nullopt});
     return lines;
 }
 
-AprsShown ReadingPresenter::showAprs(const AprsReading& r, const AprsSettings& s, SourceWindow& w,
+AprsShown ReadingPresenter::showAprs(const AprsReading& r, const AprsSettings& s, SourceWindow& window,
                                      Caption& shownTime, Caption& dewPointCaption) const {
+    Shown w{window.meteo_, window.boxes_};
     const SpeechUnits& u = units_;
     AprsShown shown;
     // The report's own time, else the file's when it is later.
-    if (s.fileTime) w.meteo.ObservedAt = std::max(w.meteo.ObservedAt, *s.fileTime);
+    if (s.fileTime) w.record.ObservedAt = std::max(w.record.ObservedAt, *s.fileTime);
     if (r.time) {
         shownTime.caption = r.time->shown;
         shown.timeZoneLocal = r.time->packet;
         if (r.time->moment)
-            w.meteo.ObservedAt = s.universalTime && !r.time->packet
+            w.record.ObservedAt = s.universalTime && !r.time->packet
                                      ? *r.time->moment + s.zone.atUtc(*r.time->moment) / 1440.0
                                      : *r.time->moment;
     }
@@ -316,32 +324,32 @@ AprsShown ReadingPresenter::showAprs(const AprsReading& r, const AprsSettings& s
     showReportTemperature(w, celsius, u);
     const std::string rainLabel = "Lluvia/24h (" + u.RainText + ") = ";
     if (r.rain24h && *r.rain24h >= 0) {
-        w.meteo.Pluie = (s.input.hundredthsOfInch ? *r.rain24h * 25.4 / 100 : *r.rain24h) * u.RainFactor;
-        w.rainBox.caption = rainLabel + fixedPrecision(w.meteo.Pluie, 4, u.rainMetric() ? 1 : 2);
+        w.record.Pluie = (s.input.hundredthsOfInch ? *r.rain24h * 25.4 / 100 : *r.rain24h) * u.RainFactor;
+        w.boxes.rainBox.caption = rainLabel + fixedPrecision(w.record.Pluie, 4, u.rainMetric() ? 1 : 2);
     } else {
-        w.meteo.Pluie = -1;
-        w.rainBox.caption = rainLabel + "--";
+        w.record.Pluie = -1;
+        w.boxes.rainBox.caption = rainLabel + "--";
     }
     // "h00" is 100 %.
     const std::optional<int> percent = r.humidity ? std::optional(*r.humidity == 0 ? 100 : *r.humidity) : std::nullopt;
-    w.meteo.HumiExt = percent ? *percent : missing::kHumidity;
-    w.humidityBox.caption = "Humidad (%) = " + (percent ? std::to_string(*percent) : "--");
+    w.record.HumiExt = percent ? *percent : missing::kHumidity;
+    w.boxes.humidityBox.caption = "Humidad (%) = " + (percent ? std::to_string(*percent) : "--");
     const std::optional<double> hectopascals = r.pressure ? std::optional(*r.pressure / 10.0) : std::nullopt;
     showReportPressure(w, hectopascals, s.pressureCorrection, u);
     showReportWind(w, windKmh, u);
     showReportDirection(w, r.direction);
     showReportFeltTemperature(w, "Escalofríos", u);
     // A negative humidity (and -1, the record's mark of none) has no dew point.
-    if (w.meteo.HumiExt >= 0 && showsValue(w.outsideTemperatureBox))
+    if (w.record.HumiExt >= 0 && showsValue(w.boxes.outsideTemperatureBox))
         dewPointCaption.caption = "Punto de rocio (°" + u.TempText + ") = " +
-                                  fixedPrecision(dewPoint(w.meteo.Text, w.meteo.HumiExt, u), 5, 1);
+                                  fixedPrecision(dewPoint(w.record.Text, w.record.HumiExt, u), 5, 1);
     else
         dewPointCaption.caption = "Punto de rocio (" + u.TempText + ") = --";
     paintImplausible(w, dewPointCaption, u);
 
-    shown.cwLine = cwLine({showsValue(w.outsideTemperatureBox) ? celsius : std::nullopt,
-                           showsValue(w.pressureBox) ? hectopascals : std::nullopt,
-                           showsValue(w.windBox) ? windKmh : std::nullopt, feltCelsius(w, u), percent});
+    shown.cwLine = cwLine({showsValue(w.boxes.outsideTemperatureBox) ? celsius : std::nullopt,
+                           showsValue(w.boxes.pressureBox) ? hectopascals : std::nullopt,
+                           showsValue(w.boxes.windBox) ? windKmh : std::nullopt, feltCelsius(w, u), percent});
     return shown;
 }
 

@@ -57,14 +57,16 @@ void SourceChoice::showChosenWindow() {
         window(checked_).prepareToShow();
 }
 
-MeteoData& SourceChoice::meteo(SourceKind kind) { return kind == SourceKind::None ? none_ : window(kind).meteo; }
+const MeteoData& SourceChoice::meteo(SourceKind kind) const {
+    return kind == SourceKind::None ? none_ : window(kind).meteo();
+}
 
 bool SourceChoice::itemEnabled(SourceKind kind, MeteoField field) const {
     return kind != SourceKind::None && window(kind).itemEnabled(field);
 }
 
-void SourceChoice::poll(SourceKind kind) {
-    if (kind != SourceKind::None) window(kind).poll();
+void SourceChoice::pollIfDeferred(SourceKind kind) {
+    if (kind != SourceKind::None) window(kind).poller().runDeferred();
 }
 
 }  // namespace skycrier

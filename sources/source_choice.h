@@ -56,9 +56,9 @@ public:
     SourceWindow& window(SourceKind kind) const;
 
     SourceKind checkedSource() const override { return checked_; }
-    MeteoData& meteo(SourceKind kind) override;
+    const MeteoData& meteo(SourceKind kind) const override;
     bool itemEnabled(SourceKind kind, MeteoField field) const override;
-    void poll(SourceKind kind) override;
+    void pollIfDeferred(SourceKind kind) override;
 
 private:
     void choose(SourceKind kind);

@@ -6,7 +6,7 @@ namespace skycrier {
 
 SourcePoller::SourcePoller(EventLoop& loop, MeteoData& record, const std::function<bool()>& bulletinOnAir,
                            std::function<void()> poll)
-    : record_(record), bulletinOnAir_(bulletinOnAir), timer_(loop, kInitialPollMs, std::move(poll)) {}
+    : record_(record), bulletinOnAir_(bulletinOnAir), poll_(std::move(poll)), timer_(loop, kInitialPollMs, poll_) {}
 
 void SourcePoller::followPeriod() { timer_.setInterval(static_cast<Millis>(minutes.value()) * 60'000); }
 
@@ -30,6 +30,10 @@ bool SourcePoller::deferDuringBulletin() {
     if (!bulletinOnAir_()) return false;
     record_.DeferredPoll = true;
     return true;
+}
+
+void SourcePoller::runDeferred() {
+    if (std::exchange(record_.DeferredPoll, false)) poll_();
 }
 
 }  // namespace skycrier

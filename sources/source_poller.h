@@ -50,6 +50,8 @@ public:
     // A bulletin is on the air: the poll is put off (DeferredPoll) until the
     // bulletin's end runs it, and true is returned.
     bool deferDuringBulletin();
+    // The bulletin is over: the poll it put off runs now.
+    void runDeferred();
 
     // The last poll's failure, in the record's ErrorText (a bulletin tells it); empty after a good one.
     void setError(std::string text) { record_.ErrorText = std::move(text); }
@@ -69,6 +71,7 @@ public:
 private:
     MeteoData& record_;
     const std::function<bool()>& bulletinOnAir_;
+    std::function<void()> poll_;
     Timer timer_;
     bool inFlight_ = false;
     std::string progress_;

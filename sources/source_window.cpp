@@ -12,15 +12,15 @@ bool fileExists(const std::string& path) {
 }
 
 SourceWindow::SourceWindow(SourceKind kind, SourceContext& context)
-    : poller(context.loop, meteo, context.bulletinOnAir, [this] { poll(); }),
+    : poller_(context.loop, meteo_, context.bulletinOnAir, [this] { poll(); }),
       context_(context),
       kind_(kind),
-      pollShown_(poller.finished.connect([this](bool) { changed.emit(); })) {}
+      pollShown_(poller_.finished.connect([this](bool) { changed.emit(); })) {}
 
 ReadingPresenter SourceWindow::presenter() const { return {context_.units, context_.TendencyThreshold}; }
 
 void SourceWindow::refreshNow() {
-    poller.followPeriod();
+    poller_.followPeriod();
     poll();
 }
 
@@ -37,23 +37,28 @@ void SourceWindow::close() {
 
 const CheckBox& SourceWindow::checkBox(MeteoField field) const {
     switch (field) {
-    case MeteoField::Tint: return insideTemperatureBox;
-    case MeteoField::Text: return outsideTemperatureBox;
-    case MeteoField::Patm: return pressureBox;
-    case MeteoField::Tend: return tendencyBox;
-    case MeteoField::Vent: return windBox;
-    case MeteoField::Rafa: return gustBox;
-    case MeteoField::Dire: return directionBox;
-    case MeteoField::TRes: return feltTemperatureBox;
+    case MeteoField::Tint: return boxes_.insideTemperatureBox;
+    case MeteoField::Text: return boxes_.outsideTemperatureBox;
+    case MeteoField::Patm: return boxes_.pressureBox;
+    case MeteoField::Tend: return boxes_.tendencyBox;
+    case MeteoField::Vent: return boxes_.windBox;
+    case MeteoField::Rafa: return boxes_.gustBox;
+    case MeteoField::Dire: return boxes_.directionBox;
+    case MeteoField::TRes: return boxes_.feltTemperatureBox;
     case MeteoField::Pluie:
-    case MeteoField::Phenomena: return rainBox;
-    case MeteoField::HumiExt: return humidityBox;
+    case MeteoField::Phenomena: return boxes_.rainBox;
+    case MeteoField::HumiExt: return boxes_.humidityBox;
     }
-    return rainBox;
+    return boxes_.rainBox;
 }
 
-CheckBox& SourceWindow::checkBox(MeteoField field) {
+CheckBox& SourceWindow::box(MeteoField field) {
     return const_cast<CheckBox&>(static_cast<const SourceWindow&>(*this).checkBox(field));
+}
+
+void SourceWindow::setSpoken(MeteoField field, bool spoken) {
+    box(field).checked = spoken;
+    changed.emit();
 }
 
 bool SourceWindow::itemEnabled(MeteoField field) const { return supplies(kind_, field) && checkBox(field).checked; }

@@ -31,6 +31,21 @@ struct CheckBox : Caption {
     bool checked = false;
 };
 
+// The boxes under "Marque para locutar": each shows its value and, checked,
+// has it spoken.
+struct SpokenBoxes {
+    CheckBox insideTemperatureBox{{"T-int (°C) ="}};
+    CheckBox outsideTemperatureBox{{"T-ext (°C) ="}};
+    CheckBox pressureBox{{"P-atm (hPa) ="}};
+    CheckBox tendencyBox{{"Tendencia = "}};
+    CheckBox windBox{{"Viento (km/h) ="}};
+    CheckBox gustBox{{"Ráfaga (km/h) ="}};
+    CheckBox directionBox{{"Dirección ="}};
+    CheckBox feltTemperatureBox{{"Sensación (°C) ="}};
+    CheckBox rainBox{{"Lluvia/24h (mm) = "}};
+    CheckBox humidityBox{{"Humedad (%) ="}};
+};
+
 struct WindowGeometry {
     int top = 0;
     int left = 0;
@@ -99,7 +114,7 @@ public:
     // "Actualizar": the poll period from the poller's minutes, then one poll at once.
     virtual void refreshNow();
     // Another source was chosen: this one stops polling.
-    virtual void stopPolling() { poller.stop(); }
+    virtual void stopPolling() { poller_.stop(); }
     // What choosing this source in the choice window starts, once the other
     // sources' timers are stopped; keepHidden is the main window's startMinimised.
     virtual void startAsChosen(bool keepHidden) = 0;
@@ -116,23 +131,17 @@ public:
     void askToEndBulletin() { context_.escapeRequest(); }
 
     // The box that enables a field for speaking; the rain box also enables METAR's present weather.
-    CheckBox& checkBox(MeteoField field);
     const CheckBox& checkBox(MeteoField field) const;
+    const SpokenBoxes& boxes() const { return boxes_; }
+    // The user ticks or clears a field's box (the configuration too).
+    void setSpoken(MeteoField field, bool spoken);
     // The field is spoken: the source supplies it and its box is checked.
     bool itemEnabled(MeteoField field) const;
 
-    MeteoData meteo;
-    SourcePoller poller;
-    CheckBox insideTemperatureBox{{"T-int (°C) ="}};
-    CheckBox outsideTemperatureBox{{"T-ext (°C) ="}};
-    CheckBox pressureBox{{"P-atm (hPa) ="}};
-    CheckBox tendencyBox{{"Tendencia = "}};
-    CheckBox windBox{{"Viento (km/h) ="}};
-    CheckBox gustBox{{"Ráfaga (km/h) ="}};
-    CheckBox directionBox{{"Dirección ="}};
-    CheckBox feltTemperatureBox{{"Sensación (°C) ="}};
-    CheckBox rainBox{{"Lluvia/24h (mm) = "}};
-    CheckBox humidityBox{{"Humedad (%) ="}};
+    // The source's record: what a bulletin speaks from it.
+    const MeteoData& meteo() const { return meteo_; }
+    SourcePoller& poller() { return poller_; }
+    const SourcePoller& poller() const { return poller_; }
 
     // What the window shows changed: a poll ended or moved on, the window was shown or hidden.
     Signal<> changed;
@@ -141,9 +150,17 @@ protected:
     // What shows this source's readings, in the units and with the tendency threshold now in force.
     ReadingPresenter presenter() const;
 
+    CheckBox& box(MeteoField field);
+
     SourceContext& context_;
+    MeteoData meteo_;
+    SourcePoller poller_;
+    SpokenBoxes boxes_;
 
 private:
+    // The presenter writes the record and the boxes' captions.
+    friend class ReadingPresenter;
+
     SourceKind kind_;
     bool visible_ = false;
     Subscription pollShown_;

@@ -14,18 +14,18 @@ void Ws23Source::readStation(double correction) {
 }
 
 void Ws23Source::resetCaptions() {
-    for (CheckBox* box : {&insideTemperatureBox, &outsideTemperatureBox, &pressureBox, &windBox, &gustBox, &feltTemperatureBox})
+    for (CheckBox* box : {&boxes_.insideTemperatureBox, &boxes_.outsideTemperatureBox, &boxes_.pressureBox, &boxes_.windBox, &boxes_.gustBox, &boxes_.feltTemperatureBox})
         box->red = false;
-    insideTemperatureBox.caption = "T-int(°C) = ";
-    outsideTemperatureBox.caption = "T-ext (°C) = ";
-    pressureBox.caption = "P-atm (hPa) = ";
-    tendencyBox.caption = "Tendencia = ";
-    windBox.caption = "Viento (km/h) = ";
-    gustBox.caption = "Ráfaga (km/h) = ";
-    feltTemperatureBox.caption = "Sensación (C°) = ";
-    directionBox.caption = "Dirección (°) = ";
-    humidityBox.caption = "Humidad (%) =";
-    rainBox.caption = "Lluvia/24h (mm) =";
+    boxes_.insideTemperatureBox.caption = "T-int(°C) = ";
+    boxes_.outsideTemperatureBox.caption = "T-ext (°C) = ";
+    boxes_.pressureBox.caption = "P-atm (hPa) = ";
+    boxes_.tendencyBox.caption = "Tendencia = ";
+    boxes_.windBox.caption = "Viento (km/h) = ";
+    boxes_.gustBox.caption = "Ráfaga (km/h) = ";
+    boxes_.feltTemperatureBox.caption = "Sensación (C°) = ";
+    boxes_.directionBox.caption = "Dirección (°) = ";
+    boxes_.humidityBox.caption = "Humidad (%) =";
+    boxes_.rainBox.caption = "Lluvia/24h (mm) =";
 }
 
 }  // namespace skycrier

@@ -94,15 +94,15 @@ TEST(Announcer, APollSaysWhenItHasFinishedWhateverItsOutcome) {
     Rig r;
     Ws23Source& w23 = r.a.sources().ws23Source;
     std::vector<bool> finished;
-    const Subscription counted = w23.poller.finished.connect([&](bool read) { finished.push_back(read); });
+    const Subscription counted = w23.poller().finished.connect([&](bool read) { finished.push_back(read); });
     const std::string file = r.dir.write("history.dat", test::ws23File(test::ws23Series(3, r.loop.localNow(), 10)));
     r.a.applyConfiguration(parseConfigText("W23_DAT=" + file + "\r\nMETEO=W23\r\n"));
     EXPECT_EQ(finished, std::vector<bool>{true});
-    EXPECT_TRUE(w23.meteo.ErrorText.empty());
+    EXPECT_TRUE(w23.meteo().ErrorText.empty());
     r.dir.write("history.dat", "short");
     w23.refreshNow();
     EXPECT_EQ(finished, (std::vector<bool>{true, false}));
-    EXPECT_EQ(w23.meteo.ErrorText, "Error archivo");
+    EXPECT_EQ(w23.meteo().ErrorText, "Error archivo");
 }
 
 }  // namespace

@@ -147,12 +147,12 @@ protected:
 TEST_F(SourceConfigurationTest, TheRememberedSourceStartsAfterTheLastLine) {
     loadSources("METEO=MON\nMETEO=W23\nUNITTC=N\nW23_DAT=" + history() + "\n");
     EXPECT_EQ(stations.sourceChoice.checkedSource(), SourceKind::W23);
-    EXPECT_TRUE(stations.ws23Source.poller.enabled());
-    EXPECT_EQ(stations.ws23Source.insideTemperatureBox.caption, "T-int (°F) = 68.0");
+    EXPECT_TRUE(stations.ws23Source.poller().enabled());
+    EXPECT_EQ(stations.ws23Source.boxes().insideTemperatureBox.caption, "T-int (°F) = 68.0");
 
     loadSources("METEO=W28\nMETEO=MON\n");  // "MON" is chosen at once, W28 after
     EXPECT_EQ(stations.sourceChoice.checkedSource(), SourceKind::W28);
-    EXPECT_FALSE(stations.ws23Source.poller.enabled());
+    EXPECT_FALSE(stations.ws23Source.poller().enabled());
 }
 
 TEST_F(SourceConfigurationTest, UnknownOrAbsentSourceLeavesNoSource) {
@@ -164,35 +164,35 @@ TEST_F(SourceConfigurationTest, MissingDataFileStillChoosesTheSourceAndIsKept) {
     const std::string file = (dir.path() / "2026-03.wlk").string();
     loadSources("METEO=PRO2\nPRO2_DAT=" + file + "\n");
     EXPECT_EQ(stations.sourceChoice.checkedSource(), SourceKind::Pro2);
-    EXPECT_EQ(stations.pro2Source.poller.errorLine(), "Error de archivo");
+    EXPECT_EQ(stations.pro2Source.poller().errorLine(), "Error de archivo");
     EXPECT_EQ(stations.pro2Source.inputLine, file);
 }
 
 TEST_F(SourceConfigurationTest, SpokenItemsFollowTheirYFlags) {
     loadSources("W23_TEMPINT=Y\nW23_HUMIDI=Y\nW23_PLUIE=y\nW28_TRES=Y\nPRO2_DIRVENT=Y\nPRO2_VITRAFA=N\n");
     const Ws23Source& w23 = stations.ws23Source;
-    EXPECT_TRUE(w23.insideTemperatureBox.checked);
-    EXPECT_TRUE(w23.humidityBox.checked);
-    EXPECT_FALSE(w23.rainBox.checked);
-    EXPECT_FALSE(w23.outsideTemperatureBox.checked);
-    EXPECT_TRUE(stations.ws28Source.feltTemperatureBox.checked);
-    EXPECT_TRUE(stations.pro2Source.directionBox.checked);
-    EXPECT_FALSE(stations.pro2Source.gustBox.checked);
+    EXPECT_TRUE(w23.boxes().insideTemperatureBox.checked);
+    EXPECT_TRUE(w23.boxes().humidityBox.checked);
+    EXPECT_FALSE(w23.boxes().rainBox.checked);
+    EXPECT_FALSE(w23.boxes().outsideTemperatureBox.checked);
+    EXPECT_TRUE(stations.ws28Source.boxes().feltTemperatureBox.checked);
+    EXPECT_TRUE(stations.pro2Source.boxes().directionBox.checked);
+    EXPECT_FALSE(stations.pro2Source.boxes().gustBox.checked);
 }
 
 TEST_F(SourceConfigurationTest, PeriodsOffsetsThresholdsAndChoices) {
     loadSources(
         "W23_METPERI=15\nW28_METPERI=99\nPRO2_METPERI=x\nW23_POFFSET=-4\nW28_POFFSET=2.5\nW23_SEUILTEN=7\n"
         "PRO2_SEUILTEN=q\nW28_PABS=N\nPRO2_NEW=Y\n");
-    EXPECT_EQ(stations.ws23Source.poller.minutes.value(), 15);
-    EXPECT_EQ(stations.ws23Source.poller.interval(), 60'000);  // until "Actualizar"
-    EXPECT_EQ(stations.ws28Source.poller.minutes.value(), 60);
-    EXPECT_EQ(stations.pro2Source.poller.minutes.value(), 1);
+    EXPECT_EQ(stations.ws23Source.poller().minutes.value(), 15);
+    EXPECT_EQ(stations.ws23Source.poller().interval(), 60'000);  // until "Actualizar"
+    EXPECT_EQ(stations.ws28Source.poller().minutes.value(), 60);
+    EXPECT_EQ(stations.pro2Source.poller().minutes.value(), 1);
     EXPECT_EQ(stations.ws23Source.pressureCorrection.value(), -4);
     EXPECT_EQ(stations.ws28Source.pressureCorrection.value(), 0);
     EXPECT_DOUBLE_EQ(stations.context.TendencyThreshold, 0.7);
     EXPECT_TRUE(stations.ws28Source.relativePressure());
-    EXPECT_FALSE(stations.ws28Source.poller.enabled());  // chosen, not polled
+    EXPECT_FALSE(stations.ws28Source.poller().enabled());  // chosen, not polled
     EXPECT_TRUE(stations.pro2Source.currentMonthFileBox.checked);
 
     loadSources("PRO2_SEUILTEN=3\nW28_PABS=Y\nPRO2_NEW=N\n");
@@ -263,11 +263,11 @@ TEST_F(SourceConfigurationTest, EachSourceTakesItsSettings) {
     EXPECT_EQ(aprs.timeZoneChoice, 1);
     // A file not there is kept as configured, shown with its error.
     EXPECT_EQ(aprs.inputLine, "nowhere.txt");
-    EXPECT_EQ(aprs.poller.errorLine(), "Error de archivo #6");
+    EXPECT_EQ(aprs.poller().errorLine(), "Error de archivo #6");
     EXPECT_EQ(aprs.loginPassword, "pw");
     EXPECT_EQ(stations.metarSource.inputLine, "https://m/?id=LEMD");
     EXPECT_EQ(stations.metarSource.favourites.entries[2], "LEBL");
-    EXPECT_TRUE(stations.aprsSource.windBox.checked);
+    EXPECT_TRUE(stations.aprsSource.boxes().windBox.checked);
     ASSERT_EQ(loaded.ignored.size(), 2u);
     EXPECT_EQ(loaded.ignored[0].number, 8u);
     EXPECT_EQ(loaded.ignored[0].reason, "out of range -1..1: APRS_TU=2");
@@ -278,16 +278,16 @@ TEST_F(SourceConfigurationTest, InternetSourcesPollEveryTenMinutesUnlessAPeriodI
     ConfigTargets targets{bulletin, lines, units, port, &stations};
     InternetSource* const sources[] = {&stations.metarSource, &stations.aprsSource};
     for (InternetSource* source : sources) {
-        EXPECT_EQ(source->poller.minutes.value(), 10);
+        EXPECT_EQ(source->poller().minutes.value(), 10);
         // The first poll already waits the period shown, without "Actualizar".
         source->poll();
-        EXPECT_EQ(source->poller.interval(), 600'000);
+        EXPECT_EQ(source->poller().interval(), 600'000);
     }
     EXPECT_NE(configurationText(targets).find("METAR_METPERI=10\r\n"), std::string::npos);
 
     loadSources("METAR_METPERI=1\nAPRS_METPERI=30\n");
-    EXPECT_EQ(stations.metarSource.poller.minutes.value(), 1);
-    EXPECT_EQ(stations.aprsSource.poller.minutes.value(), 30);
+    EXPECT_EQ(stations.metarSource.poller().minutes.value(), 1);
+    EXPECT_EQ(stations.aprsSource.poller().minutes.value(), 30);
 }
 
 TEST_F(SourceConfigurationTest, TheMetarProviderIsKeptAsWrittenAndSavedLastWhenNotTheDefault) {
@@ -326,7 +326,7 @@ TEST_F(SourceConfigurationTest, TheMetarProviderIsKeptAsWrittenAndSavedLastWhenN
 TEST_F(SourceConfigurationTest, UnitLinesRefreshTheSelectedSource) {
     loadSources("METEO=W23\nW23_DAT=" + history() + "\n");
     loadSources("UNITVK=N\n");
-    EXPECT_EQ(stations.ws23Source.windBox.caption, "Viento (mph) = 0");
+    EXPECT_EQ(stations.ws23Source.boxes().windBox.caption, "Viento (mph) = 0");
     EXPECT_FALSE(stations.unitsChoice.isMetric(Quantity::Wind));
 }
 

@@ -81,7 +81,7 @@ TEST(Program, TheFirstTickBringsItUpAndTheScheduleBeginsASecondLater) {
     EXPECT_EQ(r.a.mainModels().schedule.periodText, "15");
     EXPECT_EQ(r.a.mainModels().clock.shown().timeText, " 07:14:59");
     EXPECT_TRUE(r.a.sources().sourceChoice.isChecked(SourceKind::W23));
-    EXPECT_TRUE(r.a.sources().ws23Source.meteo.ErrorText.empty());
+    EXPECT_TRUE(r.a.sources().ws23Source.meteo().ErrorText.empty());
     EXPECT_EQ(r.a.portWindow().selectedItem(), "/dev/ttyS0");
     // The old log is read before the first new entry is added to it.
     ASSERT_EQ(r.a.logLines().size(), 3u);
@@ -249,7 +249,7 @@ TEST(Program, DevicesAndFilesLateAtBootAreKeptToldOnceAndPickedUp) {
         if (c.portComes) r.line.refuseOpen = false;
         r.loop.advance(60'000);
         EXPECT_EQ(r.line.isOpen(), !c.portAbsent || c.portComes);
-        EXPECT_EQ(r.a.sources().ws23Source.poller.errorLine().empty(), !c.fileAbsent || c.fileComes);
+        EXPECT_EQ(r.a.sources().ws23Source.poller().errorLine().empty(), !c.fileAbsent || c.fileComes);
         r.program.close();
 
         std::vector<std::string> expected = c.told;

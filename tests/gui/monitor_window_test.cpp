@@ -27,7 +27,7 @@ TEST(MonitorWindow, APortPickedFromTheListIsOpenedPolledAndShown) {
     EXPECT_EQ(test::control<QCheckBox>(w, "CheckBoxlog")->text(), "Registro horario de datos meteorológicos.");
     EXPECT_FALSE(test::control<QLabel>(w, "StaticTextErreur")->isVisibleTo(&w));
     test::control<QCheckBox>(w, "CheckBoxtend")->setChecked(true);
-    EXPECT_TRUE(model.tendencyBox.checked);
+    EXPECT_TRUE(model.boxes().tendencyBox.checked);
 
     auto* list = test::control<QListWidget>(w, "ListBoxPort");
     port->click();
@@ -49,7 +49,7 @@ TEST(MonitorWindow, APortPickedFromTheListIsOpenedPolledAndShown) {
     test::control<QCheckBox>(w, "CheckBoxlog")->setChecked(true);
     EXPECT_TRUE(model.hourlyLogBox.checked);
     test::control<QSpinBox>(w, "SpinEditRafraichir")->setValue(10);
-    EXPECT_EQ(model.poller.interval(), 10 * 60'000);
+    EXPECT_EQ(model.poller().interval(), 10 * 60'000);
 }
 
 }  // namespace

@@ -79,7 +79,7 @@ TEST(SourceWindows, ASourceWindowShowsItsErrorAndClosingKeepsItsPlaceForTheNext)
     SourceWindowsRig s;
     s.choose("RadioButtonW23");
     gui::SourceWindowFrame& w23 = s.source(SourceKind::W23);
-    s.r.a.sources().ws23Source.meteo.ErrorText = "Err: history.dat";
+    s.r.a.sources().ws23Source.poller().setError("Err: history.dat");
     w23.refresh();
     EXPECT_EQ(test::control<QLabel>(w23, "StaticTextErreur")->text(), "Err: history.dat");
 

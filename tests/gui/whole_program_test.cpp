@@ -37,7 +37,7 @@ TEST(WholeProgram, AMetarAddressOnTheLocalMachineIsFetchedAndLocutarSpeaksIt) {
     parts.fetcher = &web;
     gui::DesktopProgram program({parts, {}, gui::Desktop::toStream(std::cerr)});
     test::TraceRecorder trace(program.program.announcer().bulletinEvents());
-    const MeteoData& metar = program.program.announcer().sources().metarSource.meteo;
+    const MeteoData& metar = program.program.announcer().sources().metarSource.meteo();
     program.start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return program.program.started() && metar.Input == "metar_web.txt"; }, 20'000))
         << metar.ErrorText;

@@ -28,7 +28,8 @@ struct AprsReadingOf {
     int pressureCorrection = 0;
     bool universalTime = false;
     int zone = 0;
-    double observedAt = 0;
+    // Shown first: the window's state a report is read in.
+    const char* previousReport = "";
     std::optional<double> fileTime = std::nullopt;
 };
 
@@ -38,7 +39,7 @@ AprsShown decodeAprs(std::string_view text, const AprsReadingOf& how) {
     w.input = how.input;
     w.pressureCorrection.setValue(how.pressureCorrection);
     w.timeZoneChoice = how.universalTime ? 0 : 1;
-    w.meteo.ObservedAt = how.observedAt;
+    if (*how.previousReport) w.showReport(how.previousReport, std::nullopt);
     w.showReport(text, how.fileTime);
     return shown;
 }
@@ -51,46 +52,47 @@ AprsShown decode(std::string_view text, const SpeechUnits& units = kMetric, Aprs
 TEST(AprsDecode, WxNowFileFillsEveryItem) {
     const auto dShown = decode(kWxNow);
     const AprsSource& d = dShown->window;
-    EXPECT_EQ(d.directionBox.caption, "Dirección (°) = 220");
-    EXPECT_EQ(d.windBox.caption, "Viento (km/h) = 6");
-    EXPECT_EQ(d.gustBox.caption, "Ráfaga (km/h) = 8");
-    EXPECT_EQ(d.outsideTemperatureBox.caption, "T-ext (°C) = 25.0");
-    EXPECT_EQ(d.rainBox.caption, "Lluvia/24h (mm) = 0.0");
-    EXPECT_EQ(d.humidityBox.caption, "Humidad (%) = 50");
-    EXPECT_EQ(d.pressureBox.caption, "P-atm (hPa) = 990.0");
-    EXPECT_EQ(d.feltTemperatureBox.caption, "Escalofríos (°C) = 25.0");
+    EXPECT_EQ(d.boxes().directionBox.caption, "Dirección (°) = 220");
+    EXPECT_EQ(d.boxes().windBox.caption, "Viento (km/h) = 6");
+    EXPECT_EQ(d.boxes().gustBox.caption, "Ráfaga (km/h) = 8");
+    EXPECT_EQ(d.boxes().outsideTemperatureBox.caption, "T-ext (°C) = 25.0");
+    EXPECT_EQ(d.boxes().rainBox.caption, "Lluvia/24h (mm) = 0.0");
+    EXPECT_EQ(d.boxes().humidityBox.caption, "Humidad (%) = 50");
+    EXPECT_EQ(d.boxes().pressureBox.caption, "P-atm (hPa) = 990.0");
+    EXPECT_EQ(d.boxes().feltTemperatureBox.caption, "Escalofríos (°C) = 25.0");
     EXPECT_EQ(d.dewPointCaption.caption, "Punto de rocio (°C) = 13.8");
-    EXPECT_DOUBLE_EQ(d.meteo.Vent, 4 * 1.609344);
-    EXPECT_DOUBLE_EQ(d.meteo.Rafa, 5 * 1.609344);
-    EXPECT_EQ(d.meteo.Dire, 220);
-    EXPECT_EQ(d.meteo.HumiExt, 50);
-    EXPECT_EQ(d.meteo.Pluie, 0);
+    EXPECT_DOUBLE_EQ(d.meteo().Vent, 4 * 1.609344);
+    EXPECT_DOUBLE_EQ(d.meteo().Rafa, 5 * 1.609344);
+    EXPECT_EQ(d.meteo().Dire, 220);
+    EXPECT_EQ(d.meteo().HumiExt, 50);
+    EXPECT_EQ(d.meteo().Pluie, 0);
     EXPECT_EQ(d.observationTime.caption, "Jan 15 2024 12:34");
-    EXPECT_EQ(d.meteo.ObservedAt, encodeDateTime(2024, 1, 15, 12, 34));
+    EXPECT_EQ(d.meteo().ObservedAt, encodeDateTime(2024, 1, 15, 12, 34));
     EXPECT_EQ(decodeAprs(kWxNow, {.universalTime = true})->window.timeZoneChoice, 0) << "the time zone stays";
     EXPECT_EQ(d.cwLine, " TEMP 25C = QNH 990hPa = WS 6kmh = WCT 25C = HUM 50 ");
 }
 
 TEST(AprsDecode, ObservationTime) {
-    const auto observed = [](std::string_view text, bool universal, double before, std::optional<double> fileTime) {
+    const auto observed = [](std::string_view text, bool universal, bool afterTheStampedReport,
+                              std::optional<double> fileTime) {
         return decodeAprs(text, {.units = kMetric,
                                  .universalTime = universal,
                                  .zone = 60,
-                                 .observedAt = before,
+                                 .previousReport = afterTheStampedReport ? kWxNow : "",
                                  .fileTime = fileTime})
-            ->window.meteo.ObservedAt;
+            ->window.meteo().ObservedAt;
     };
     const double stamp = encodeDateTime(2024, 1, 15, 12, 34);
-    EXPECT_EQ(observed(kWxNow, false, 0, std::nullopt), stamp);
-    EXPECT_EQ(observed(kWxNow, true, 0, std::nullopt), stamp + 1.0 / 24);
+    EXPECT_EQ(observed(kWxNow, false, false, std::nullopt), stamp);
+    EXPECT_EQ(observed(kWxNow, true, false, std::nullopt), stamp + 1.0 / 24);
     // The time-stamp line wins over the file's time, later or not.
-    EXPECT_EQ(observed(kWxNow, false, 0, stamp + 1), stamp);
-    // Without one the file's time counts, only when later.
+    EXPECT_EQ(observed(kWxNow, false, false, stamp + 1), stamp);
+    // Without one, after a report stamped `stamp`, the file's time counts only when later.
     const char* const bare = "Station\n220/004g005t077\n";
-    EXPECT_EQ(observed(bare, false, stamp, stamp + 1), stamp + 1);
-    EXPECT_EQ(observed(bare, false, stamp, stamp - 1), stamp);
-    EXPECT_EQ(observed("Jan 45 2024 12:34\n220/004g005t077\n", false, stamp, std::nullopt), stamp);
-    EXPECT_EQ(observed("Xyz 15 2024 12:34\n220/004g005t077\n", false, stamp, std::nullopt), stamp);
+    EXPECT_EQ(observed(bare, false, true, stamp + 1), stamp + 1);
+    EXPECT_EQ(observed(bare, false, true, stamp - 1), stamp);
+    EXPECT_EQ(observed("Jan 45 2024 12:34\n220/004g005t077\n", false, true, std::nullopt), stamp);
+    EXPECT_EQ(observed("Xyz 15 2024 12:34\n220/004g005t077\n", false, true, std::nullopt), stamp);
 }
 
 TEST(AprsDecode, PacketLineFromAWebPageIsLocalTime) {
@@ -98,9 +100,9 @@ TEST(AprsDecode, PacketLineFromAWebPageIsLocalTime) {
     const AprsSource& d = shown->window;
     EXPECT_EQ(d.timeZoneChoice, 1) << "the time zone goes to local";
     EXPECT_EQ(d.observationTime.caption, "12:34:56 2024-01-15");
-    EXPECT_EQ(d.meteo.ObservedAt, encodeDateTime(2024, 1, 15, 12, 34, 56));
-    EXPECT_EQ(d.directionBox.caption, "Dirección (°) = 220");
-    EXPECT_EQ(d.pressureBox.caption, "P-atm (hPa) = 990.0");
+    EXPECT_EQ(d.meteo().ObservedAt, encodeDateTime(2024, 1, 15, 12, 34, 56));
+    EXPECT_EQ(d.boxes().directionBox.caption, "Dirección (°) = 220");
+    EXPECT_EQ(d.boxes().pressureBox.caption, "P-atm (hPa) = 990.0");
 }
 
 TEST(AprsDecode, WeatherFields) {
@@ -129,19 +131,19 @@ TEST(AprsDecode, WeatherFields) {
     for (const auto& c : cases) {
         const auto dShown = decode(c.line);
         const AprsSource& d = dShown->window;
-        EXPECT_EQ(d.directionBox.caption, std::string("Dirección (°) = ") + c.direction) << c.line;
-        EXPECT_EQ(d.windBox.caption, std::string("Viento (km/h) = ") + c.wind) << c.line;
-        EXPECT_EQ(d.outsideTemperatureBox.caption, std::string("T-ext (°C) = ") + c.temperature) << c.line;
-        EXPECT_EQ(d.humidityBox.caption, std::string("Humidad (%) = ") + c.humidity) << c.line;
-        EXPECT_EQ(d.pressureBox.caption, std::string("P-atm (hPa) = ") + c.pressure) << c.line;
+        EXPECT_EQ(d.boxes().directionBox.caption, std::string("Dirección (°) = ") + c.direction) << c.line;
+        EXPECT_EQ(d.boxes().windBox.caption, std::string("Viento (km/h) = ") + c.wind) << c.line;
+        EXPECT_EQ(d.boxes().outsideTemperatureBox.caption, std::string("T-ext (°C) = ") + c.temperature) << c.line;
+        EXPECT_EQ(d.boxes().humidityBox.caption, std::string("Humidad (%) = ") + c.humidity) << c.line;
+        EXPECT_EQ(d.boxes().pressureBox.caption, std::string("P-atm (hPa) = ") + c.pressure) << c.line;
     }
     const auto noTemperatureShown = decode("220/004g005t...r000p000P000h50b09900");
     const AprsSource& noTemperature = noTemperatureShown->window;
-    EXPECT_EQ(noTemperature.feltTemperatureBox.caption, "Escalofríos (°C) = --");
+    EXPECT_EQ(noTemperature.boxes().feltTemperatureBox.caption, "Escalofríos (°C) = --");
     EXPECT_EQ(noTemperature.dewPointCaption.caption, "Punto de rocio (C) = --");
-    EXPECT_EQ(noTemperature.rainBox.caption, "Lluvia/24h (mm) = 0.0");
-    EXPECT_EQ(noTemperature.meteo.Text, -200.0);
-    EXPECT_EQ(noTemperature.meteo.HumiExt, 50);
+    EXPECT_EQ(noTemperature.boxes().rainBox.caption, "Lluvia/24h (mm) = 0.0");
+    EXPECT_EQ(noTemperature.meteo().Text, -200.0);
+    EXPECT_EQ(noTemperature.meteo().HumiExt, 50);
     EXPECT_EQ(noTemperature.cwLine, " = QNH 990hPa = WS 6kmh = HUM 50 ");
 }
 
@@ -161,30 +163,30 @@ TEST(AprsDecode, InputAndSpeechUnits) {
     for (const auto& c : cases) {
         const auto dShown = decode("090/010g020t020p012h80b10132", kMetric, c.input);
         const AprsSource& d = dShown->window;
-        EXPECT_EQ(d.windBox.caption, std::string("Viento (km/h) = ") + c.wind);
-        EXPECT_EQ(d.outsideTemperatureBox.caption, std::string("T-ext (°C) = ") + c.temperature);
-        EXPECT_EQ(d.rainBox.caption, std::string("Lluvia/24h (mm) = ") + c.rain);
+        EXPECT_EQ(d.boxes().windBox.caption, std::string("Viento (km/h) = ") + c.wind);
+        EXPECT_EQ(d.boxes().outsideTemperatureBox.caption, std::string("T-ext (°C) = ") + c.temperature);
+        EXPECT_EQ(d.boxes().rainBox.caption, std::string("Lluvia/24h (mm) = ") + c.rain);
     }
     const auto dShown = decode(kWxNow, test::imperialUnits());
     const AprsSource& d = dShown->window;
-    EXPECT_EQ(d.outsideTemperatureBox.caption, "T-ext (°F) = 77.0");
-    EXPECT_EQ(d.windBox.caption, "Viento (mph) = 4");
-    EXPECT_EQ(d.feltTemperatureBox.caption, "Escalofríos (°F) = 77.0");
+    EXPECT_EQ(d.boxes().outsideTemperatureBox.caption, "T-ext (°F) = 77.0");
+    EXPECT_EQ(d.boxes().windBox.caption, "Viento (mph) = 4");
+    EXPECT_EQ(d.boxes().feltTemperatureBox.caption, "Escalofríos (°F) = 77.0");
     EXPECT_EQ(d.dewPointCaption.caption, "Punto de rocio (°F) = 56.9");
-    EXPECT_EQ(d.rainBox.caption, "Lluvia/24h (inch) = 0.00");
-    EXPECT_EQ(d.pressureBox.caption, "P-atm (inHg) = 29.23");
+    EXPECT_EQ(d.boxes().rainBox.caption, "Lluvia/24h (inch) = 0.00");
+    EXPECT_EQ(d.boxes().pressureBox.caption, "P-atm (inHg) = 29.23");
     EXPECT_EQ(d.cwLine, " TEMP 25C = QNH 990hPa = WS 6kmh = WCT 25C = HUM 50 ");
     const auto correctedShown = decode("220/004b10132", test::imperialUnits(), {}, 3);
     const AprsSource& corrected = correctedShown->window;
-    EXPECT_DOUBLE_EQ(corrected.meteo.Patm, 0.03 + 1013.2 * 0.02953);
-    EXPECT_EQ(corrected.pressureBox.caption, "P-atm (inHg) = 29.95");
-    EXPECT_EQ(decode("220/004p012", test::imperialUnits())->window.rainBox.caption, "Lluvia/24h (inch) = 0.12");
+    EXPECT_DOUBLE_EQ(corrected.meteo().Patm, 0.03 + 1013.2 * 0.02953);
+    EXPECT_EQ(corrected.boxes().pressureBox.caption, "P-atm (inHg) = 29.95");
+    EXPECT_EQ(decode("220/004p012", test::imperialUnits())->window.boxes().rainBox.caption, "Lluvia/24h (inch) = 0.12");
 }
 
 TEST(AprsDecode, ImplausibleValuesAreRed) {
     const auto dShown = decode("220/250g300t150b08000");
     const AprsSource& d = dShown->window;
-    for (const Caption* c : {&d.outsideTemperatureBox, &d.feltTemperatureBox, &d.pressureBox, &d.windBox, &d.gustBox})
+    for (const Caption* c : {&d.boxes().outsideTemperatureBox, &d.boxes().feltTemperatureBox, &d.boxes().pressureBox, &d.boxes().windBox, &d.boxes().gustBox})
         EXPECT_TRUE(c->red) << c->caption;
 }
 

@@ -16,13 +16,13 @@ struct FetchRig : test::Rig {
     FetchRig() {
         a.sources().context.fetcher = &web;
         a.sources().sourceChoice.startMinimised = [] { return true; };
-        metar.outsideTemperatureBox.checked = true;
+        metar.setSpoken(MeteoField::Text, true);
         metar.inputLine = kUrl;
     }
     bool spoke(const std::string& segment) const {
         return std::find(recorder.lines.begin(), recorder.lines.end(), "play " + segment) != recorder.lines.end();
     }
-    void settle() { loop.advanceUntil([this] { return !metar.poller.inFlight(); }, 1000); }
+    void settle() { loop.advanceUntil([this] { return !metar.poller().inFlight(); }, 1000); }
 
     test::FakeFetcher web{loop};
     MetarSource& metar = a.sources().metarSource;
@@ -44,14 +44,14 @@ TEST(FetchInFlight, ABulletinDuringAFetchSpeaksTheLastReportWhileItIsFreshEnough
         r.web.answers[kUrl] = c.report;
         r.a.sources().sourceChoice.check(SourceKind::METAR);
         r.settle();
-        ASSERT_EQ(r.metar.meteo.Text, 12);
+        ASSERT_EQ(r.metar.meteo().Text, 12);
 
         // The next poll's fetch hangs.
         r.web.silent.insert(kUrl);
-        r.loop.advance(r.metar.poller.interval());
-        ASSERT_TRUE(r.metar.poller.inFlight());
-        EXPECT_EQ(r.metar.poller.errorLine(), "Descargar ...");
-        EXPECT_EQ(r.metar.meteo.ErrorText, "");
+        r.loop.advance(r.metar.poller().interval());
+        ASSERT_TRUE(r.metar.poller().inFlight());
+        EXPECT_EQ(r.metar.poller().errorLine(), "Descargar ...");
+        EXPECT_EQ(r.metar.meteo().ErrorText, "");
 
         r.run(nullptr);
         EXPECT_EQ(r.spoke("son_ext_temp"), c.spoken);
@@ -77,16 +77,16 @@ TEST(FetchInFlight, ChoosingAnotherSourceAbandonsTheFetchAndEndsThePolling) {
         else
             r.web.silent.insert(kUrl);
         r.a.sources().sourceChoice.check(SourceKind::METAR);
-        ASSERT_TRUE(r.metar.poller.inFlight());
+        ASSERT_TRUE(r.metar.poller().inFlight());
         r.a.sources().sourceChoice.check(c.next);
 
         r.loop.advance(30 * 60'000);
         EXPECT_EQ(r.web.cancelled, 1);
         EXPECT_EQ(r.web.urls.size(), 1u);
-        EXPECT_FALSE(r.metar.poller.inFlight());
-        EXPECT_FALSE(r.metar.poller.enabled());
-        EXPECT_EQ(r.metar.meteo.Input, "");
-        EXPECT_EQ(r.metar.poller.errorLine(), "");
+        EXPECT_FALSE(r.metar.poller().inFlight());
+        EXPECT_FALSE(r.metar.poller().enabled());
+        EXPECT_EQ(r.metar.meteo().Input, "");
+        EXPECT_EQ(r.metar.poller().errorLine(), "");
     }
 }
 
@@ -110,16 +110,16 @@ TEST(FetchInFlight, ANewRequestCancelsTheHungFetchAndStartsItsOwn) {
         r.web.silent.insert(kUrl);
         r.web.answers[kOtherUrl] = "LEBL 071330Z 24008KT 9999 FEW020 18/12 Q1016";
         r.a.sources().sourceChoice.check(SourceKind::METAR);
-        ASSERT_TRUE(r.metar.poller.inFlight());
+        ASSERT_TRUE(r.metar.poller().inFlight());
 
         r.metar.inputLine = kOtherUrl;
         c.ask(r);
         r.settle();
         EXPECT_EQ(r.web.cancelled, 1);
         EXPECT_EQ(r.web.urls, (std::vector<std::string>{kUrl, kOtherUrl}));
-        EXPECT_EQ(r.metar.meteo.Text, 18);
-        EXPECT_EQ(r.metar.poller.errorLine(), "");
-        EXPECT_TRUE(r.metar.poller.enabled());
+        EXPECT_EQ(r.metar.meteo().Text, 18);
+        EXPECT_EQ(r.metar.poller().errorLine(), "");
+        EXPECT_TRUE(r.metar.poller().enabled());
     }
 }
 

@@ -66,8 +66,8 @@ TEST(AprsCut, TakesTheNewestRawPacket) {
     // The saved line decodes as a one-line packet.
     test::ReportWindow<AprsSource> aprs({}, 0, 0);
     ASSERT_TRUE(aprs.window.showReport(cut.line, std::nullopt));
-    EXPECT_EQ(aprs.window.meteo.ObservedAt, encodeDateTime(2024, 1, 15, 12, 34, 56));
-    EXPECT_EQ(aprs.window.humidityBox.caption, "Humidad (%) = 50");
+    EXPECT_EQ(aprs.window.meteo().ObservedAt, encodeDateTime(2024, 1, 15, 12, 34, 56));
+    EXPECT_EQ(aprs.window.boxes().humidityBox.caption, "Humidad (%) = 50");
 
     EXPECT_EQ(cutAprsFromHtml("").status, 5);
     EXPECT_EQ(cutAprsFromHtml("<p>Please log in</p>\n").status, 6);

@@ -34,7 +34,7 @@ struct Rig {
     }
     void poll(SourceWindow& w) {
         w.poll();
-        loop.advanceUntil([&w] { return !w.poller.inFlight(); }, 1000);
+        loop.advanceUntil([&w] { return !w.poller().inFlight(); }, 1000);
     }
 
     VirtualLoop loop{encodeDateTime(2026, 3, 10, 13, 0, 0)};
@@ -54,18 +54,18 @@ TEST(MetarSource, AWebAddressIsFetchedWithoutItsCommentDecodedAndWrittenOut) {
     r.metar.inputLine = kMetarUrl + " // Frankfurt";
     r.metar.inputEdited();
     r.s.sourceChoice.check(SourceKind::METAR);
-    r.loop.advanceUntil([&] { return !r.metar.poller.inFlight(); }, 1000);
+    r.loop.advanceUntil([&] { return !r.metar.poller().inFlight(); }, 1000);
 
     EXPECT_EQ(r.web.urls, std::vector<std::string>{kMetarUrl});
     EXPECT_EQ(r.metar.inputComment, " Frankfurt");
-    EXPECT_EQ(r.metar.poller.errorLine(), "");
+    EXPECT_EQ(r.metar.poller().errorLine(), "");
     EXPECT_EQ(r.file("metar_web.txt"), kReport);
-    EXPECT_EQ(r.metar.meteo.Input, "metar_web.txt");
-    EXPECT_TRUE(sourceUsable(SourceKind::METAR, r.metar.meteo));
-    EXPECT_EQ(r.metar.meteo.Text, 12);
+    EXPECT_EQ(r.metar.meteo().Input, "metar_web.txt");
+    EXPECT_TRUE(sourceUsable(SourceKind::METAR, r.metar.meteo()));
+    EXPECT_EQ(r.metar.meteo().Text, 12);
     EXPECT_EQ(r.metar.airportCode, "Código aeropuerto= EDDF");
     EXPECT_EQ(r.metar.addressHistory.Items(), std::vector<std::string>{kMetarUrl + " // Frankfurt"});
-    EXPECT_TRUE(r.metar.poller.enabled());
+    EXPECT_TRUE(r.metar.poller().enabled());
     const std::string uiview = "Mar 10 2026 11:20\r\n270/012g...t054r000p...P...h62b10130\r\n";
     EXPECT_EQ(r.file("metar_uiview.txt"), uiview);
     EXPECT_EQ(r.file("shared/metar_uiview.txt"), uiview);
@@ -97,9 +97,9 @@ TEST(MetarSource, EachFailureShowsItsNumberAndReasonAndTheTimerStaysArmed) {
             r.web.failures[kMetarUrl] = "HTTP 404: the server has no such page; check the address";
         r.metar.inputLine = kMetarUrl;
         r.poll(r.metar);
-        EXPECT_EQ(r.metar.poller.errorLine(), c.status);
-        EXPECT_FALSE(sourceUsable(SourceKind::METAR, r.metar.meteo));
-        EXPECT_TRUE(r.metar.poller.enabled());
+        EXPECT_EQ(r.metar.poller().errorLine(), c.status);
+        EXPECT_FALSE(sourceUsable(SourceKind::METAR, r.metar.meteo()));
+        EXPECT_TRUE(r.metar.poller().enabled());
         // No report: the output files hold placeholders.
         EXPECT_EQ(r.file("metar_uiview.txt"), "\r\n.../...g...t...r...p...P...h..b.....\r\n");
     }
@@ -137,9 +137,9 @@ TEST(MetarSource, AFailureKeepsTheLastReportAndIsToldOnceWhenItStartsAndOnceWhen
         else
             r.web.failures[kMetarUrl] = refused;
         r.poll(r.metar);
-        EXPECT_EQ(r.metar.poller.errorLine(), p.shown);
-        EXPECT_EQ(r.metar.meteo.Text, 12);
-        EXPECT_EQ(r.metar.meteo.Patm, 1013);
+        EXPECT_EQ(r.metar.poller().errorLine(), p.shown);
+        EXPECT_EQ(r.metar.meteo().Text, 12);
+        EXPECT_EQ(r.metar.meteo().Patm, 1013);
         ASSERT_EQ(told.size(), before + (p.newLine ? 1 : 0));
         if (p.newLine) {
             EXPECT_EQ(told.back(), p.newLine + kMetarUrl + (*p.shown ? std::string(": ") + p.shown : ""));
@@ -153,14 +153,14 @@ TEST(MetarSource, ALocalFileIsDecodedWithoutFetchingAndOtherInputsAreRefused) {
     EXPECT_TRUE(r.metar.loadDataFile(report));
     r.poll(r.metar);
     EXPECT_TRUE(r.web.urls.empty());
-    EXPECT_EQ(r.metar.meteo.Patm, 1013);
+    EXPECT_EQ(r.metar.meteo().Patm, 1013);
 
     Rig other;
     EXPECT_FALSE(other.metar.loadDataFile("nowhere.txt"));
-    EXPECT_EQ(other.metar.poller.errorLine(), "Error de archivo #6");
+    EXPECT_EQ(other.metar.poller().errorLine(), "Error de archivo #6");
     other.metar.inputLine = "ftp://example.org/report";
     other.metar.pressKeyInInput(13);
-    EXPECT_EQ(other.metar.poller.errorLine(), "Error archivo #0");
+    EXPECT_EQ(other.metar.poller().errorLine(), "Error archivo #0");
 }
 
 // A report file on a share that mounts after the program started: kept as
@@ -170,11 +170,11 @@ TEST(MetarSource, ALocalFileThatComesLateIsReadAtTheNextPoll) {
     EXPECT_FALSE(r.metar.loadDataFile("late.txt"));
     r.metar.inputLine = "late.txt";
     r.poll(r.metar);
-    EXPECT_EQ(r.metar.poller.errorLine(), "Error de archivo #6");
+    EXPECT_EQ(r.metar.poller().errorLine(), "Error de archivo #6");
     r.dir.write("late.txt", kReport + "\r\n");
     r.poll(r.metar);
-    EXPECT_EQ(r.metar.poller.errorLine(), "");
-    EXPECT_EQ(r.metar.meteo.Patm, 1013);
+    EXPECT_EQ(r.metar.poller().errorLine(), "");
+    EXPECT_EQ(r.metar.meteo().Patm, 1013);
     EXPECT_TRUE(r.web.urls.empty());
 }
 
@@ -204,10 +204,10 @@ TEST(Favourites, AnEntryIsLoadedOnlyIntoAShownWindow) {
     r.metar.prepareToShow();
     r.metar.favourites.open();
     r.metar.favourites.loadEntry(3);
-    r.loop.advanceUntil([&] { return !r.metar.poller.inFlight(); }, 1000);
+    r.loop.advanceUntil([&] { return !r.metar.poller().inFlight(); }, 1000);
     EXPECT_EQ(r.metar.inputLine, kMetarUrl);
     EXPECT_FALSE(r.metar.favourites.visible());
-    EXPECT_EQ(r.metar.meteo.Text, 12);
+    EXPECT_EQ(r.metar.meteo().Text, 12);
     EXPECT_EQ(Favourites::buttonCaption(10), "F10");
 
     // A favourite naming a file becomes the input, and the airport's name follows it.
@@ -215,7 +215,7 @@ TEST(Favourites, AnEntryIsLoadedOnlyIntoAShownWindow) {
     r.metar.favourites.entries[4] = other + " //Barcelona";
     r.metar.favourites.open();
     r.metar.favourites.loadEntry(5);
-    r.loop.advanceUntil([&] { return !r.metar.poller.inFlight(); }, 1000);
+    r.loop.advanceUntil([&] { return !r.metar.poller().inFlight(); }, 1000);
     EXPECT_EQ(r.metar.inputComment, "Barcelona");
 }
 
@@ -227,20 +227,20 @@ TEST(AprsSource, AFavouriteNamingAFileIsReadAndTheTimeIsLocalUnlessToldOtherwise
     r.aprs.loadDataFile(first);
     r.aprs.prepareToShow();
     r.poll(r.aprs);
-    EXPECT_EQ(r.aprs.meteo.Text, 25);
+    EXPECT_EQ(r.aprs.meteo().Text, 25);
     r.aprs.favourites.entries[0] = second;
     r.aprs.favourites.open();
     r.aprs.favourites.loadEntry(1);
-    r.loop.advanceUntil([&] { return !r.aprs.poller.inFlight(); }, 1000);
-    EXPECT_EQ(r.aprs.meteo.Input, second);
-    EXPECT_EQ(r.aprs.meteo.Text, 10);
+    r.loop.advanceUntil([&] { return !r.aprs.poller().inFlight(); }, 1000);
+    EXPECT_EQ(r.aprs.meteo().Input, second);
+    EXPECT_EQ(r.aprs.meteo().Text, 10);
 }
 
 TEST(AprsSource, AWeatherFileAndATrackingSitePage) {
     Rig r;
     const std::string wx = r.dir.write("WXNOW.TXT", "Jan 15 2024 12:34\r\n220/004g005t077r000p000P000h50b09900\r\n");
     r.aprs.takeChosenFile(wx);
-    EXPECT_EQ(r.aprs.meteo.Patm, 990);
+    EXPECT_EQ(r.aprs.meteo().Patm, 990);
     EXPECT_EQ(r.aprs.observationTime.caption, "Jan 15 2024 12:34");
     EXPECT_EQ(r.file("aprs_cw.txt"), " TEMP 25C = QNH 990hPa = WS 6kmh = WCT 25C = HUM 50 \r\n");
 
@@ -249,9 +249,9 @@ TEST(AprsSource, AWeatherFileAndATrackingSitePage) {
                           "_01151234c220s004g005t077r000p000P000h50b09900wRSW</span>\n</html>\n";
     r.aprs.inputLine = page;
     r.aprs.pressKeyInInput(13);
-    r.loop.advanceUntil([&] { return !r.aprs.poller.inFlight(); }, 1000);
-    EXPECT_EQ(r.aprs.poller.errorLine(), "");
-    EXPECT_EQ(r.aprs.meteo.Input, "aprs_web.txt");
+    r.loop.advanceUntil([&] { return !r.aprs.poller().inFlight(); }, 1000);
+    EXPECT_EQ(r.aprs.poller().errorLine(), "");
+    EXPECT_EQ(r.aprs.meteo().Input, "aprs_web.txt");
     EXPECT_EQ(r.aprs.timeZoneChoice, 1);
     EXPECT_EQ(r.aprs.observationTime.caption, "12:34:56 2024-01-15");
 }
@@ -262,12 +262,12 @@ TEST(AprsSource, FailuresTheLoginBrowserAndAMissingFile) {
     r.web.answers[page] = "<html><p>please log in</p></html>\n";
     r.aprs.inputLine = page;
     r.poll(r.aprs);
-    EXPECT_EQ(r.aprs.poller.errorLine(), "Error archivo #6");
+    EXPECT_EQ(r.aprs.poller().errorLine(), "Error archivo #6");
     EXPECT_EQ(r.errors, std::vector<std::string>{"Bitte die URL überprüfen oder aprs.fi anzumelden, dann aktualisieren"});
 
     r.web.answers[page] = "<span class=\"raw_line\">2024-01-15 12:34:56 UTC: EA4XYZ>APRS:!4000.00N/00300.00W</span>\n";
     r.poll(r.aprs);
-    EXPECT_EQ(r.aprs.poller.errorLine(), "Error archivo #7");
+    EXPECT_EQ(r.aprs.poller().errorLine(), "Error archivo #7");
 
     // While the user logs in to the site, polls do not fetch.
     r.aprs.openLogin();
@@ -279,7 +279,7 @@ TEST(AprsSource, FailuresTheLoginBrowserAndAMissingFile) {
 
     r.aprs.takeChosenFile((r.dir.path() / "missing.txt").string());
     EXPECT_EQ(r.aprs.inputLine, "");
-    EXPECT_EQ(r.aprs.meteo.Input, "");
+    EXPECT_EQ(r.aprs.meteo().Input, "");
     EXPECT_EQ(r.beeps, 1);
 }
 

@@ -29,7 +29,8 @@ struct MetarReadingOf {
     double localNow = 0;
     int zone = 0;
     // The weather caption the window shows before the report; empty: its own.
-    const char* weatherCaption = "";
+    // Shown first: the window's state a report is read in.
+    const char* previousReport = "";
 };
 
 MetarShown decodeMetar(std::string_view report, const MetarReadingOf& how) {
@@ -37,7 +38,7 @@ MetarShown decodeMetar(std::string_view report, const MetarReadingOf& how) {
     MetarSource& w = shown->window;
     w.pressureCorrection.setValue(how.pressureCorrection);
     if (how.universalTime) w.timeZoneChoice = 0;
-    if (*how.weatherCaption) w.rainBox.caption = how.weatherCaption;
+    if (*how.previousReport) w.showReport(how.previousReport);
     w.showReport(report);
     return shown;
 }
@@ -50,21 +51,21 @@ TEST(MetarDecode, PlainReportFillsEveryItemAndBothOutputLines) {
     const auto dShown = decode("LFPG 101130Z 27010KT 9999 FEW030 12/08 Q1013");
     const MetarSource& d = dShown->window;
     EXPECT_EQ(d.airportCode, "Código aeropuerto= LFPG");
-    EXPECT_EQ(d.outsideTemperatureBox.caption, "T-ext (°C) = 12.0");
-    EXPECT_EQ(d.pressureBox.caption, "P-atm (hPa) = 1013.0");
-    EXPECT_EQ(d.windBox.caption, "Viento (km/h) = 19");
-    EXPECT_EQ(d.gustBox.caption, "Ráfaga (km/h) = --");
-    EXPECT_EQ(d.directionBox.caption, "Dirección (°) = 270");
-    EXPECT_EQ(d.feltTemperatureBox.caption, "Sensación (°C) = 10.0");
+    EXPECT_EQ(d.boxes().outsideTemperatureBox.caption, "T-ext (°C) = 12.0");
+    EXPECT_EQ(d.boxes().pressureBox.caption, "P-atm (hPa) = 1013.0");
+    EXPECT_EQ(d.boxes().windBox.caption, "Viento (km/h) = 19");
+    EXPECT_EQ(d.boxes().gustBox.caption, "Ráfaga (km/h) = --");
+    EXPECT_EQ(d.boxes().directionBox.caption, "Dirección (°) = 270");
+    EXPECT_EQ(d.boxes().feltTemperatureBox.caption, "Sensación (°C) = 10.0");
     EXPECT_EQ(d.dewPointCaption.caption, "Punto de rocio (°C) = 8.0");
-    EXPECT_EQ(d.rainBox.caption, "Precipitación = --");
-    EXPECT_EQ(d.humidityBox.caption, "Humidad (%) = 77");
-    EXPECT_DOUBLE_EQ(d.meteo.Vent, 18.52);
-    EXPECT_EQ(d.meteo.Dire, 270);
-    EXPECT_EQ(d.meteo.HumiExt, 77);
+    EXPECT_EQ(d.boxes().rainBox.caption, "Precipitación = --");
+    EXPECT_EQ(d.boxes().humidityBox.caption, "Humidad (%) = 77");
+    EXPECT_DOUBLE_EQ(d.meteo().Vent, 18.52);
+    EXPECT_EQ(d.meteo().Dire, 270);
+    EXPECT_EQ(d.meteo().HumiExt, 77);
     EXPECT_EQ(d.uiviewWeatherLine, "270/012g...t054r000p...P...h77b10130");
     EXPECT_EQ(d.cwLine, " TEMP 12C = QNH 1013hPa = WS 19kmh = WCT 10C = HUM 77 ");
-    EXPECT_DOUBLE_EQ(d.meteo.ObservedAt, encodeDateTime(2026, 3, 10, 12, 30));
+    EXPECT_DOUBLE_EQ(d.meteo().ObservedAt, encodeDateTime(2026, 3, 10, 12, 30));
     EXPECT_EQ(d.observationTime.caption, "2026-03-10  12:30:00");
     EXPECT_EQ(d.uiviewTimeLine, "Mar 10 2026 12:30");
 }
@@ -87,13 +88,13 @@ TEST(MetarDecode, WindGroupsInEachUnit) {
     for (const auto& c : cases) {
         const auto dShown = decode(std::string("EDDF 101120Z ") + c.group + " 12/08 Q1013");
         const MetarSource& d = dShown->window;
-        EXPECT_EQ(d.directionBox.caption, std::string("Dirección (°) = ") + c.direction) << c.group;
-        EXPECT_EQ(d.windBox.caption, std::string("Viento (km/h) = ") + c.wind) << c.group;
-        EXPECT_EQ(d.gustBox.caption, std::string("Ráfaga (km/h) = ") + c.gust) << c.group;
+        EXPECT_EQ(d.boxes().directionBox.caption, std::string("Dirección (°) = ") + c.direction) << c.group;
+        EXPECT_EQ(d.boxes().windBox.caption, std::string("Viento (km/h) = ") + c.wind) << c.group;
+        EXPECT_EQ(d.boxes().gustBox.caption, std::string("Ráfaga (km/h) = ") + c.gust) << c.group;
         EXPECT_EQ(d.uiviewWeatherLine.substr(0, 11), c.lineStart) << c.group;
     }
-    EXPECT_EQ(decode("EDDF 101120Z VRB03KT")->window.meteo.Dire, kVariableDirection);
-    EXPECT_DOUBLE_EQ(decode("EDDF 101120Z 27015G25KT")->window.meteo.Vent, 15 * 1.852);
+    EXPECT_EQ(decode("EDDF 101120Z VRB03KT")->window.meteo().Dire, kVariableDirection);
+    EXPECT_DOUBLE_EQ(decode("EDDF 101120Z 27015G25KT")->window.meteo().Vent, 15 * 1.852);
 }
 
 TEST(MetarDecode, TemperatureGroups) {
@@ -122,17 +123,17 @@ TEST(MetarDecode, TemperatureGroups) {
     for (const auto& c : cases) {
         const auto dShown = decode(c.report);
         const MetarSource& d = dShown->window;
-        EXPECT_EQ(d.outsideTemperatureBox.caption, std::string("T-ext (°C) = ") + c.temperature) << c.report;
+        EXPECT_EQ(d.boxes().outsideTemperatureBox.caption, std::string("T-ext (°C) = ") + c.temperature) << c.report;
         EXPECT_EQ(d.dewPointCaption.caption, std::string("Punto de rocio (°C) = ") + c.dewPoint) << c.report;
-        EXPECT_EQ(d.humidityBox.caption, std::string("Humidad (%) = ") + c.humidity) << c.report;
+        EXPECT_EQ(d.boxes().humidityBox.caption, std::string("Humidad (%) = ") + c.humidity) << c.report;
         EXPECT_NE(d.uiviewWeatherLine.find(c.lineField), std::string::npos) << c.report << " " << d.uiviewWeatherLine;
     }
     const auto noneShown = decode("EDDF 101120Z 27010KT 12/// Q1013");
     const MetarSource& none = noneShown->window;
-    EXPECT_EQ(none.meteo.Text, -200.0);
-    EXPECT_EQ(none.meteo.TRes, -200.0);
-    EXPECT_EQ(none.feltTemperatureBox.caption, "Sensación (°C) = --");
-    EXPECT_EQ(none.meteo.HumiExt, -1);
+    EXPECT_EQ(none.meteo().Text, -200.0);
+    EXPECT_EQ(none.meteo().TRes, -200.0);
+    EXPECT_EQ(none.boxes().feltTemperatureBox.caption, "Sensación (°C) = --");
+    EXPECT_EQ(none.meteo().HumiExt, -1);
 }
 
 TEST(MetarDecode, PressureGroupsAndCorrection) {
@@ -156,15 +157,15 @@ TEST(MetarDecode, PressureGroupsAndCorrection) {
     for (const auto& c : cases) {
         const auto dShown = decode(std::string("EDDF 101120Z 27010KT 12/08 ") + c.group, c.units, c.correction);
         const MetarSource& d = dShown->window;
-        EXPECT_EQ(d.pressureBox.caption, c.caption) << c.group;
-        EXPECT_DOUBLE_EQ(d.meteo.Patm, c.patm) << c.group;
+        EXPECT_EQ(d.boxes().pressureBox.caption, c.caption) << c.group;
+        EXPECT_DOUBLE_EQ(d.meteo().Patm, c.patm) << c.group;
         EXPECT_TRUE(d.uiviewWeatherLine.ends_with("b10130")) << d.uiviewWeatherLine;
         EXPECT_NE(d.cwLine.find(" = QNH 1013hPa"), std::string::npos) << d.cwLine;
     }
     // A malformed group is passed over; a missing one leaves 900 hPa.
-    EXPECT_EQ(decode("EDDF 101120Z Q10X3 A2992")->window.pressureBox.caption, "P-atm (hPa) = 1013.2");
-    EXPECT_EQ(decode("EDDF 101120Z 27010KT")->window.meteo.Patm, 900);
-    EXPECT_DOUBLE_EQ(decode("EDDF 101120Z 27010KT", test::imperialUnits())->window.meteo.Patm, 900 * 0.02953);
+    EXPECT_EQ(decode("EDDF 101120Z Q10X3 A2992")->window.boxes().pressureBox.caption, "P-atm (hPa) = 1013.2");
+    EXPECT_EQ(decode("EDDF 101120Z 27010KT")->window.meteo().Patm, 900);
+    EXPECT_DOUBLE_EQ(decode("EDDF 101120Z 27010KT", test::imperialUnits())->window.meteo().Patm, 900 * 0.02953);
 }
 
 TEST(MetarDecode, PresentWeather) {
@@ -193,22 +194,22 @@ TEST(MetarDecode, PresentWeather) {
     };
     for (const auto& c : cases) {
         const std::string report = std::string("EDDF 101120Z 27010KT 9999 ") + c.group + " 12/08 Q1013";
-        const auto dShown = decodeMetar(report, {.units = {}, .localNow = kNow, .weatherCaption = "Lluvia ligera"});
+        const auto dShown = decodeMetar(report, {.units = {}, .localNow = kNow, .previousReport = "EDDF 101050Z 27010KT 9999 -RA 12/08 Q1013"});
         const MetarSource& d = dShown->window;
-        EXPECT_EQ(d.rainBox.caption, c.caption) << c.group;
-        EXPECT_EQ(d.meteo.Phenomena, c.bits) << c.group;
+        EXPECT_EQ(d.boxes().rainBox.caption, c.caption) << c.group;
+        EXPECT_EQ(d.meteo().Phenomena, c.bits) << c.group;
         EXPECT_NE(d.uiviewWeatherLine.find(std::string(c.rain) + "p...P..."), std::string::npos) << c.group;
     }
 }
 
 TEST(MetarDecode, FeltTemperatureNeedsWindAndTemperature) {
-    EXPECT_EQ(decode("EDDF 101120Z 02002KT 30/10 Q1013")->window.feltTemperatureBox.caption, "Sensación (°C) = --");
-    EXPECT_EQ(decode("EDDF 101120Z 02004KMH 30/10 Q1013")->window.feltTemperatureBox.caption, "Sensación (°C) = --");
+    EXPECT_EQ(decode("EDDF 101120Z 02002KT 30/10 Q1013")->window.boxes().feltTemperatureBox.caption, "Sensación (°C) = --");
+    EXPECT_EQ(decode("EDDF 101120Z 02004KMH 30/10 Q1013")->window.boxes().feltTemperatureBox.caption, "Sensación (°C) = --");
     // No upper limit: a hot day still gets one, never above the air temperature.
-    EXPECT_EQ(decode("EDDF 101120Z 02005KMH 35/10 Q1013")->window.feltTemperatureBox.caption, "Sensación (°C) = 35.0");
+    EXPECT_EQ(decode("EDDF 101120Z 02005KMH 35/10 Q1013")->window.boxes().feltTemperatureBox.caption, "Sensación (°C) = 35.0");
     // 2 kt is 2.3 mph, below 5 km/h in mph; 3 kt (3.5 mph) is not.
-    EXPECT_EQ(decode("EDDF 101120Z 02002KT 30/10", test::imperialUnits())->window.feltTemperatureBox.caption, "Sensación (°F) = --");
-    EXPECT_NE(decode("EDDF 101120Z 02003KT 30/10", test::imperialUnits())->window.feltTemperatureBox.caption, "Sensación (°F) = --");
+    EXPECT_EQ(decode("EDDF 101120Z 02002KT 30/10", test::imperialUnits())->window.boxes().feltTemperatureBox.caption, "Sensación (°F) = --");
+    EXPECT_NE(decode("EDDF 101120Z 02003KT 30/10", test::imperialUnits())->window.boxes().feltTemperatureBox.caption, "Sensación (°F) = --");
 }
 
 TEST(InternetSources, FeltTemperatureIsTheSameForEveryChoiceOfWindUnit) {
@@ -228,22 +229,22 @@ TEST(InternetSources, FeltTemperatureIsTheSameForEveryChoiceOfWindUnit) {
         SpeechUnits u;
         u.setTemperatureMetric(c.celsius);
         u.setWindMetric(c.kmh);
-        EXPECT_EQ(decode("EDDF 101120Z 02020KMH 08/02 Q1013", u)->window.feltTemperatureBox.caption, c.metar);
+        EXPECT_EQ(decode("EDDF 101120Z 02020KMH 08/02 Q1013", u)->window.boxes().feltTemperatureBox.caption, c.metar);
         test::ReportWindow<AprsSource> aprs(u, 0, 0);
         aprs.window.input = {.wind = AprsWindUnit::Kmh, .fahrenheit = false};
         ASSERT_TRUE(aprs.window.showReport("020/020t008h50b10130", std::nullopt));
-        EXPECT_EQ(aprs.window.feltTemperatureBox.caption, c.aprs);
+        EXPECT_EQ(aprs.window.boxes().feltTemperatureBox.caption, c.aprs);
     }
 }
 
 TEST(MetarDecode, ImperialSpeechUnits) {
     const auto dShown = decode("LFPG 101130Z 27010KT 9999 FEW030 12/08 Q1013", test::imperialUnits());
     const MetarSource& d = dShown->window;
-    EXPECT_EQ(d.outsideTemperatureBox.caption, "T-ext (°F) = 53.6");
-    EXPECT_EQ(d.windBox.caption, "Viento (mph) = 12");
-    EXPECT_EQ(d.feltTemperatureBox.caption, "Sensación (°F) = 50.1");
+    EXPECT_EQ(d.boxes().outsideTemperatureBox.caption, "T-ext (°F) = 53.6");
+    EXPECT_EQ(d.boxes().windBox.caption, "Viento (mph) = 12");
+    EXPECT_EQ(d.boxes().feltTemperatureBox.caption, "Sensación (°F) = 50.1");
     EXPECT_EQ(d.dewPointCaption.caption, "Punto de rocio (°F) = 46.4");
-    EXPECT_EQ(d.pressureBox.caption, "P-atm (inHg) = 29.91");
+    EXPECT_EQ(d.boxes().pressureBox.caption, "P-atm (inHg) = 29.91");
     // The output files stay metric whatever is spoken.
     EXPECT_EQ(d.uiviewWeatherLine, "270/012g...t054r000p...P...h77b10130");
     EXPECT_EQ(d.cwLine, " TEMP 12C = QNH 1013hPa = WS 19kmh = WCT 10C = HUM 77 ");
@@ -256,31 +257,31 @@ TEST(MetarDecode, ImplausibleValuesAreRedMissingOnesNever) {
     const MetarSource& fine = fineShown->window;
     for (const MetarSource* d : {&hot, &fine})
         for (const Caption* c :
-             {&d->outsideTemperatureBox, &d->feltTemperatureBox, &d->pressureBox, &d->windBox, &d->gustBox})
+             {&d->boxes().outsideTemperatureBox, &d->boxes().feltTemperatureBox, &d->boxes().pressureBox, &d->boxes().windBox, &d->boxes().gustBox})
             EXPECT_EQ(c->red, d == &hot) << c->caption;
-    EXPECT_TRUE(decode("EDDF 101120Z 36040KT M45/M50 Q1013")->window.feltTemperatureBox.red);
+    EXPECT_TRUE(decode("EDDF 101120Z 36040KT M45/M50 Q1013")->window.boxes().feltTemperatureBox.red);
 
     const auto noneShown = decode("EDDF NIL");
     const MetarSource& none = noneShown->window;
     const std::pair<const Caption*, const char*> missing[] = {
-        {&none.outsideTemperatureBox, "T-ext (°C) = --"},     {&none.pressureBox, "P-atm (hPa) = --"},
-        {&none.windBox, "Viento (km/h) = --"},  {&none.gustBox, "Ráfaga (km/h) = --"},
-        {&none.directionBox, "Dirección (°) = --"},  {&none.feltTemperatureBox, "Sensación (°C) = --"},
-        {&none.humidityBox, "Humidad (%) = --"}, {&none.dewPointCaption, "Punto de rocio (°C) = --"},
-        {&none.rainBox, "Precipitación = --"},
+        {&none.boxes().outsideTemperatureBox, "T-ext (°C) = --"},     {&none.boxes().pressureBox, "P-atm (hPa) = --"},
+        {&none.boxes().windBox, "Viento (km/h) = --"},  {&none.boxes().gustBox, "Ráfaga (km/h) = --"},
+        {&none.boxes().directionBox, "Dirección (°) = --"},  {&none.boxes().feltTemperatureBox, "Sensación (°C) = --"},
+        {&none.boxes().humidityBox, "Humidad (%) = --"}, {&none.dewPointCaption, "Punto de rocio (°C) = --"},
+        {&none.boxes().rainBox, "Precipitación = --"},
     };
     for (const auto& [caption, shown] : missing) {
         EXPECT_EQ(caption->caption, shown);
         EXPECT_FALSE(caption->red) << shown;
     }
-    EXPECT_EQ(none.meteo.Vent, -1.0);
-    EXPECT_EQ(none.meteo.Rafa, 0.0);
-    EXPECT_EQ(none.meteo.Dire, -1);
+    EXPECT_EQ(none.meteo().Vent, -1.0);
+    EXPECT_EQ(none.meteo().Rafa, 0.0);
+    EXPECT_EQ(none.meteo().Dire, -1);
     EXPECT_EQ(none.uiviewWeatherLine, ".../...g...t...r000p...P...h..b.....");
     EXPECT_EQ(none.cwLine, " ");
     // Without a time group the window keeps the time it showed (none yet).
     EXPECT_EQ(none.observationTime.caption, "");
-    EXPECT_EQ(none.meteo.ObservedAt, 0);
+    EXPECT_EQ(none.meteo().ObservedAt, 0);
     EXPECT_EQ(none.uiviewTimeLine, "");
 }
 
@@ -314,7 +315,7 @@ TEST(MetarDecode, ObservationTime) {
             const MetarSource& d = dShown->window;
             EXPECT_EQ(d.observationTime.caption, universal ? c.universal : c.local) << c.group;
             EXPECT_EQ(d.uiviewTimeLine, c.stamp) << c.group;
-            EXPECT_EQ(formatDateTime(d.meteo.ObservedAt), std::string(c.local).erase(10, 1)) << c.group;
+            EXPECT_EQ(formatDateTime(d.meteo().ObservedAt), std::string(c.local).erase(10, 1)) << c.group;
         }
     }
     // A time group that does not read clears the date; a later one is still taken.
@@ -323,7 +324,7 @@ TEST(MetarDecode, ObservationTime) {
     unread.observationTime.caption = "2026-03-10  11:00:00";
     unread.showReport("EDDF 1A1130Z 27010KT");
     EXPECT_EQ(unread.observationTime.caption, "");
-    EXPECT_EQ(unread.meteo.ObservedAt, 0);
+    EXPECT_EQ(unread.meteo().ObservedAt, 0);
     EXPECT_EQ(decode("EDDF 1A1130Z 101130Z")->window.observationTime.caption, "2026-03-10  12:30:00");
     // 31 April does not exist: the latest 31st is March's; no month has a 32nd.
     const MetarReadingOf may{.units = {}, .localNow = encodeDateTime(2026, 5, 1, 8, 0)};
@@ -338,16 +339,16 @@ TEST(ReportsReadRight, OnlyTheObservationIsDecoded) {
     const auto metarCaptions = [&october](std::string_view report) {
         const auto dShown = decodeMetar(report, october);
         const MetarSource& d = dShown->window;
-        return d.airportCode + "|" + d.observationTime.caption + "|" + d.rainBox.caption + "|" +
-               d.outsideTemperatureBox.caption + "|" + d.pressureBox.caption + "|" + d.windBox.caption +
-               "|phenomena " + std::to_string(d.meteo.Phenomena);
+        return d.airportCode + "|" + d.observationTime.caption + "|" + d.boxes().rainBox.caption + "|" +
+               d.boxes().outsideTemperatureBox.caption + "|" + d.boxes().pressureBox.caption + "|" + d.boxes().windBox.caption +
+               "|phenomena " + std::to_string(d.meteo().Phenomena);
     };
     const auto aprsCaptions = [](std::string_view line) {
         test::ReportWindow<AprsSource> aprs({}, 0, 0);
         aprs.window.showReport(line, std::nullopt);
         const AprsSource& d = aprs.window;
-        return d.directionBox.caption + "|" + d.windBox.caption + "|" + d.gustBox.caption + "|" +
-               d.outsideTemperatureBox.caption + "|" + d.humidityBox.caption + "|" + d.pressureBox.caption;
+        return d.boxes().directionBox.caption + "|" + d.boxes().windBox.caption + "|" + d.boxes().gustBox.caption + "|" +
+               d.boxes().outsideTemperatureBox.caption + "|" + d.boxes().humidityBox.caption + "|" + d.boxes().pressureBox.caption;
     };
     const struct {
         bool aprs;

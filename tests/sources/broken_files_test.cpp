@@ -53,7 +53,7 @@ struct Poller {
         HistorySource& w = window(station);
         w.loadDataFile(dir.write(name, bytes));
         w.poll();
-        return {w.poller.errorLine(), beeps, w.poller.enabled()};
+        return {w.poller().errorLine(), beeps, w.poller().enabled()};
     }
 
     VirtualLoop loop{encodeDateTime(2026, 3, 10, 12, 0, 0)};
@@ -147,9 +147,9 @@ TEST(BrokenFilesTest, AFolderInPlaceOfTheFileIsAMissingFile) {
         const std::string configured = (poller.dir.path() / "2026-03.wlk").string();
         w.loadDataFile(configured);
         w.poll();
-        EXPECT_EQ(w.poller.errorLine(), "Error de archivo");
+        EXPECT_EQ(w.poller().errorLine(), "Error de archivo");
         EXPECT_EQ(w.path(), configured);
-        EXPECT_TRUE(w.poller.enabled());
+        EXPECT_TRUE(w.poller().enabled());
     }
 }
 

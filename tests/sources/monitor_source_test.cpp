@@ -21,7 +21,7 @@ protected:
         stations.context.serialPorts = [] { return std::vector<std::string>{"/dev/ttyS0", "/dev/ttyUSB0"}; };
         stations.context.mainWindowTime = [] { return std::string(" 12:00:00"); };
         stations.context.bulletinOnAir = [this] { return onAir; };
-        finished = monitor.poller.finished.connect([this](bool read) { polls.push_back(read); });
+        finished = monitor.poller().finished.connect([this](bool read) { polls.push_back(read); });
     }
 
     // Chooses the source with the port configured, as the start-up does.
@@ -60,7 +60,7 @@ TEST_F(MonitorSourceTest, ReadingsInEitherUnitSystem) {
         if (!c.metric) imperial();
         station.values[Reading::WindSpeed] = 10;
         choose("/dev/ttyUSB0");
-        const MeteoData& m = monitor.meteo;
+        const MeteoData& m = monitor.meteo();
         EXPECT_DOUBLE_EQ(m.Tint, c.tint);
         EXPECT_DOUBLE_EQ(m.Text, c.text);
         EXPECT_DOUBLE_EQ(m.Patm, c.patm);
@@ -68,14 +68,14 @@ TEST_F(MonitorSourceTest, ReadingsInEitherUnitSystem) {
         EXPECT_NEAR(m.Rafa, c.vent, 1e-6) << "the gust of the earlier poll follows the unit";
         EXPECT_EQ(m.Tend, 1);
         EXPECT_EQ(m.Dire, 90);
-        const CheckBox* boxes[] = {&monitor.insideTemperatureBox, &monitor.outsideTemperatureBox, &monitor.pressureBox,
-                                   &monitor.windBox, &monitor.gustBox};
+        const CheckBox* boxes[] = {&monitor.boxes().insideTemperatureBox, &monitor.boxes().outsideTemperatureBox, &monitor.boxes().pressureBox,
+                                   &monitor.boxes().windBox, &monitor.boxes().gustBox};
         for (std::size_t i = 0; i < std::size(boxes); ++i) {
             EXPECT_EQ(boxes[i]->caption, c.captions[i]);
             EXPECT_FALSE(boxes[i]->red) << c.captions[i];
         }
-        EXPECT_EQ(monitor.tendencyBox.caption, "Tendencia: creciente");
-        EXPECT_EQ(monitor.directionBox.caption, "Dirección (°) = 90");
+        EXPECT_EQ(monitor.boxes().tendencyBox.caption, "Tendencia: creciente");
+        EXPECT_EQ(monitor.boxes().directionBox.caption, "Dirección (°) = 90");
         EXPECT_TRUE(sourceUsable(SourceKind::MON, m));
         EXPECT_EQ(station.opened.back(), "/dev/ttyUSB0");
         EXPECT_EQ(station.baud, 2400);
@@ -85,23 +85,23 @@ TEST_F(MonitorSourceTest, ReadingsInEitherUnitSystem) {
 TEST_F(MonitorSourceTest, TheGustIsTheHighestValidWindOfTheLastTenPolls) {
     imperial();
     choose("1");
-    EXPECT_EQ(monitor.meteo.Rafa, 0) << "a calm first poll: the other slots are still empty";
+    EXPECT_EQ(monitor.meteo().Rafa, 0) << "a calm first poll: the other slots are still empty";
     poll(7);
-    EXPECT_EQ(monitor.meteo.Rafa, 7) << "the first valid wind is the gust";
+    EXPECT_EQ(monitor.meteo().Rafa, 7) << "the first valid wind is the gust";
     for (int i = 0; i < 10; ++i) poll(20);
     for (int later = 1; later <= 10; ++later) {
         poll(5);
-        EXPECT_EQ(monitor.meteo.Rafa, later < 10 ? 20 : 5) << later << " polls of 5";
+        EXPECT_EQ(monitor.meteo().Rafa, later < 10 ? 20 : 5) << later << " polls of 5";
     }
     poll(250);
-    EXPECT_TRUE(monitor.windBox.red);
-    EXPECT_EQ(monitor.meteo.Vent, 250);
-    EXPECT_EQ(monitor.meteo.Rafa, 5) << "an implausible wind stays out of the ring";
+    EXPECT_TRUE(monitor.boxes().windBox.red);
+    EXPECT_EQ(monitor.meteo().Vent, 250);
+    EXPECT_EQ(monitor.meteo().Rafa, 5) << "an implausible wind stays out of the ring";
     poll(-1);
-    EXPECT_TRUE(monitor.windBox.red);
+    EXPECT_TRUE(monitor.boxes().windBox.red);
     poll(6);
-    EXPECT_FALSE(monitor.windBox.red);
-    EXPECT_EQ(monitor.meteo.Rafa, 6);
+    EXPECT_FALSE(monitor.boxes().windBox.red);
+    EXPECT_EQ(monitor.meteo().Rafa, 6);
 }
 
 TEST_F(MonitorSourceTest, TrendCodes) {
@@ -122,17 +122,17 @@ TEST_F(MonitorSourceTest, TrendCodes) {
         station.values[Reading::BarometerTrend] = c.code;
         monitor.refreshNow();
         loop.runPending();
-        EXPECT_EQ(monitor.meteo.Tend, c.stored) << c.code;
-        EXPECT_EQ(monitor.tendencyBox.caption, c.caption) << c.code;
+        EXPECT_EQ(monitor.meteo().Tend, c.stored) << c.code;
+        EXPECT_EQ(monitor.boxes().tendencyBox.caption, c.caption) << c.code;
     }
 }
 
 // The line answers later: the status line counts the readings down meanwhile.
 TEST_F(MonitorSourceTest, TheStatusCountsTheReadingsDown) {
     station.holdAnswers = true;
-    monitor.poller.minutes.setValue(5);
+    monitor.poller().minutes.setValue(5);
     choose("1");
-    ASSERT_TRUE(monitor.poller.inFlight());
+    ASSERT_TRUE(monitor.poller().inFlight());
     ASSERT_TRUE(station.release()) << "the opening";
     const std::vector<std::pair<Reading, std::string>> expected = {
         {Reading::InsideTemp, "Weather Monitor leer ... (6)"}, {Reading::OutsideTemp, "Weather Monitor leer (5)"},
@@ -142,30 +142,30 @@ TEST_F(MonitorSourceTest, TheStatusCountsTheReadingsDown) {
         ASSERT_EQ(station.reads.size(), i + 1);
         EXPECT_EQ(station.reads[i], expected[i].first);
         EXPECT_EQ(monitor.statusText, expected[i].second);
-        EXPECT_FALSE(monitor.poller.enabled());
+        EXPECT_FALSE(monitor.poller().enabled());
         station.release();
     }
     EXPECT_EQ(monitor.statusText, "Weather Monitor cerrado( 12:00:00 )");
     EXPECT_EQ(monitor.versionText, "DLL-Version: 1.000");
-    EXPECT_TRUE(monitor.poller.enabled());
-    EXPECT_EQ(monitor.poller.interval(), 5 * 60'000);
+    EXPECT_TRUE(monitor.poller().enabled());
+    EXPECT_EQ(monitor.poller().interval(), 5 * 60'000);
     EXPECT_EQ(polls, std::vector<bool>{true});
-    EXPECT_FALSE(monitor.poller.inFlight());
+    EXPECT_FALSE(monitor.poller().inFlight());
 }
 
 TEST_F(MonitorSourceTest, ASilentStationEndsThePollButNotThePolling) {
     choose("1");
     station.reads.clear();
     station.values[Reading::InsideTemp] = -999;
-    const Millis interval = monitor.poller.interval();
+    const Millis interval = monitor.poller().interval();
     monitor.poll();
     loop.runPending();
     EXPECT_EQ(station.reads, std::vector<Reading>{Reading::InsideTemp});
     EXPECT_EQ(monitor.statusText, kMonitorStationError);
     EXPECT_FALSE(monitor.connected());
-    EXPECT_FALSE(sourceUsable(SourceKind::MON, monitor.meteo));
-    EXPECT_TRUE(monitor.poller.enabled());
-    EXPECT_EQ(monitor.poller.interval(), interval);
+    EXPECT_FALSE(sourceUsable(SourceKind::MON, monitor.meteo()));
+    EXPECT_TRUE(monitor.poller().enabled());
+    EXPECT_EQ(monitor.poller().interval(), interval);
     EXPECT_EQ(polls, (std::vector<bool>{true, false}));
 
     station.values[Reading::InsideTemp] = 68;
@@ -189,11 +189,11 @@ TEST_F(MonitorSourceTest, ChoosingAPort) {
     EXPECT_EQ(monitor.portButtonText, "COM=/dev/ttyS0");
     EXPECT_EQ(monitor.statusText, kMonitorPortError);
     EXPECT_TRUE(station.reads.empty());
-    loop.advance(monitor.poller.interval());
+    loop.advance(monitor.poller().interval());
     EXPECT_EQ(station.opened.size(), 2u);
     EXPECT_FALSE(monitor.connected());
     station.openResult = 1;
-    loop.advance(monitor.poller.interval());
+    loop.advance(monitor.poller().interval());
     EXPECT_TRUE(monitor.connected());
     EXPECT_EQ(station.reads.size(), 6u);
 
@@ -215,7 +215,7 @@ TEST_F(MonitorSourceTest, ChoosingAPort) {
     EXPECT_FALSE(monitor.visible());
     EXPECT_EQ(monitor.portButtonText, "COM=0");
     EXPECT_EQ(monitor.portConfigValue(), "0");
-    EXPECT_FALSE(sourceUsable(SourceKind::MON, monitor.meteo));
+    EXPECT_FALSE(sourceUsable(SourceKind::MON, monitor.meteo()));
     station.reads.clear();
     loop.advance(10 * 60'000);
     monitor.poll();
@@ -227,12 +227,12 @@ TEST_F(MonitorSourceTest, APollDueDuringABulletinWaitsForItsEnd) {
     choose("1");
     station.reads.clear();
     onAir = true;
-    loop.advance(monitor.poller.interval());
-    EXPECT_TRUE(monitor.meteo.DeferredPoll);
+    loop.advance(monitor.poller().interval());
+    EXPECT_TRUE(monitor.meteo().DeferredPoll);
     EXPECT_TRUE(station.reads.empty());
-    EXPECT_FALSE(monitor.poller.enabled());
+    EXPECT_FALSE(monitor.poller().enabled());
     onAir = false;
-    stations.sourceChoice.poll(SourceKind::MON);
+    stations.sourceChoice.pollIfDeferred(SourceKind::MON);
     loop.runPending();
     EXPECT_EQ(station.reads.size(), 6u);
 }
@@ -248,7 +248,7 @@ TEST_F(MonitorSourceTest, AnswersForAnEarlierPortAreDropped) {
     EXPECT_EQ(polls, std::vector<bool>{false}) << "the abandoned poll has ended";
     while (station.release()) {
     }
-    EXPECT_EQ(monitor.meteo.Tint, 30) << "only the new port's poll counts";
+    EXPECT_EQ(monitor.meteo().Tint, 30) << "only the new port's poll counts";
     EXPECT_EQ(station.reads.size(), 2u + 6u) << "two asked on the old port, six on the new";
     EXPECT_EQ(polls, (std::vector<bool>{false, true}));
 }
@@ -256,11 +256,11 @@ TEST_F(MonitorSourceTest, AnswersForAnEarlierPortAreDropped) {
 TEST_F(MonitorSourceTest, ShowingTheWindowWritesTheUnitsIntoTheCaptions) {
     imperial();
     monitor.prepareToShow();
-    EXPECT_EQ(monitor.insideTemperatureBox.caption, "T-int (°F) =");
-    EXPECT_EQ(monitor.outsideTemperatureBox.caption, "T-ext (°F) =");
-    EXPECT_EQ(monitor.pressureBox.caption, "P-atm (inHg) =");
-    EXPECT_EQ(monitor.windBox.caption, "Viento (mph) =");
-    EXPECT_EQ(monitor.gustBox.caption, "Ráfaga (mph) =");
+    EXPECT_EQ(monitor.boxes().insideTemperatureBox.caption, "T-int (°F) =");
+    EXPECT_EQ(monitor.boxes().outsideTemperatureBox.caption, "T-ext (°F) =");
+    EXPECT_EQ(monitor.boxes().pressureBox.caption, "P-atm (inHg) =");
+    EXPECT_EQ(monitor.boxes().windBox.caption, "Viento (mph) =");
+    EXPECT_EQ(monitor.boxes().gustBox.caption, "Ráfaga (mph) =");
 }
 
 // A console whose adapter is plugged in after the start (here: the simulator's
@@ -275,16 +275,16 @@ TEST_F(LateConsoleTest, AConsoleAbsentAtStartIsFoundAtTheNextPeriod) {
     MonitorSource& monitor = stations.monitorSource;
     ASSERT_TRUE(monitor.loadPort(port));
     stations.sourceChoice.check(SourceKind::MON);
-    ASSERT_TRUE(loop.waitForPostsUntil([&] { return !monitor.poller.inFlight(); }, 20'000));
+    ASSERT_TRUE(loop.waitForPostsUntil([&] { return !monitor.poller().inFlight(); }, 20'000));
     EXPECT_FALSE(monitor.connected());
     EXPECT_EQ(monitor.statusText, kMonitorPortError);
 
     Wm2Simulator console({"--inside", "68"});
     std::filesystem::create_symlink(console.device(), port);
-    loop.advance(monitor.poller.interval());
-    ASSERT_TRUE(loop.waitForPostsUntil([&] { return !monitor.poller.inFlight(); }, 20'000));
+    loop.advance(monitor.poller().interval());
+    ASSERT_TRUE(loop.waitForPostsUntil([&] { return !monitor.poller().inFlight(); }, 20'000));
     EXPECT_TRUE(monitor.connected());
-    EXPECT_EQ(monitor.insideTemperatureBox.caption, "T-int (°C)= 20.0");
+    EXPECT_EQ(monitor.boxes().insideTemperatureBox.caption, "T-int (°C)= 20.0");
     monitor.closeStation();
 }
 

@@ -50,36 +50,36 @@ protected:
 
 TEST_F(Pro2Test, MetricCaptionsAndRecord) {
     poll(typicalMonth());
-    EXPECT_EQ(w.insideTemperatureBox.caption, "T-int (°C) = 21.1");
-    EXPECT_EQ(w.outsideTemperatureBox.caption, "T-ext (°C) = 10.0");
-    EXPECT_EQ(w.pressureBox.caption, "P-atm (hPa) = 1013.0");
-    EXPECT_EQ(w.tendencyBox.caption, "Tendencia: creciente");
-    EXPECT_EQ(w.windBox.caption, "Viento (km/h) = 16");
-    EXPECT_EQ(w.gustBox.caption, "Ráfaga (km/h) = 24");
-    EXPECT_EQ(w.directionBox.caption, "Dirección (°) = 112");
-    EXPECT_EQ(w.feltTemperatureBox.caption, "Sensación (°C) = 7.8");
-    EXPECT_EQ(w.rainBox.caption, "Lluvia/24h (mm) = 12.2");
-    EXPECT_EQ(w.humidityBox.caption, "Humidad (%) = 80");
+    EXPECT_EQ(w.boxes().insideTemperatureBox.caption, "T-int (°C) = 21.1");
+    EXPECT_EQ(w.boxes().outsideTemperatureBox.caption, "T-ext (°C) = 10.0");
+    EXPECT_EQ(w.boxes().pressureBox.caption, "P-atm (hPa) = 1013.0");
+    EXPECT_EQ(w.boxes().tendencyBox.caption, "Tendencia: creciente");
+    EXPECT_EQ(w.boxes().windBox.caption, "Viento (km/h) = 16");
+    EXPECT_EQ(w.boxes().gustBox.caption, "Ráfaga (km/h) = 24");
+    EXPECT_EQ(w.boxes().directionBox.caption, "Dirección (°) = 112");
+    EXPECT_EQ(w.boxes().feltTemperatureBox.caption, "Sensación (°C) = 7.8");
+    EXPECT_EQ(w.boxes().rainBox.caption, "Lluvia/24h (mm) = 12.2");
+    EXPECT_EQ(w.boxes().humidityBox.caption, "Humidad (%) = 80");
     EXPECT_EQ(w.insideHumidityCaption.caption, "Humidad-int (%) = 45");
     EXPECT_EQ(w.dewPointCaption.caption, "Punto de rocio (°C) = 6.8");
     EXPECT_EQ(w.observationTime.caption, "2026-03-09 12:00:00");
-    EXPECT_EQ(w.poller.errorLine(), "");
-    EXPECT_DOUBLE_EQ(w.meteo.ObservedAt, encodeDateTime(2026, 3, 9, 12, 0));
-    EXPECT_DOUBLE_EQ(w.meteo.HumiExt, 80.5);
-    EXPECT_NEAR(w.meteo.Pluie, 48 * 0.254, 1e-9);
-    EXPECT_NEAR(w.meteo.Patm, 29.92 * 33.8582, 1e-9);
+    EXPECT_EQ(w.poller().errorLine(), "");
+    EXPECT_DOUBLE_EQ(w.meteo().ObservedAt, encodeDateTime(2026, 3, 9, 12, 0));
+    EXPECT_DOUBLE_EQ(w.meteo().HumiExt, 80.5);
+    EXPECT_NEAR(w.meteo().Pluie, 48 * 0.254, 1e-9);
+    EXPECT_NEAR(w.meteo().Patm, 29.92 * 33.8582, 1e-9);
 }
 
 TEST_F(Pro2Test, ImperialCaptions) {
     imperial();
     poll(typicalMonth());
-    EXPECT_EQ(w.insideTemperatureBox.caption, "T-int (°F) = 70.0");
-    EXPECT_EQ(w.outsideTemperatureBox.caption, "T-ext (°F) = 50.0");
-    EXPECT_EQ(w.pressureBox.caption, "P-atm (inHg) = 29.91");
-    EXPECT_EQ(w.windBox.caption, "Viento (mph) = 10");
-    EXPECT_EQ(w.gustBox.caption, "Ráfaga (mph) = 15");
-    EXPECT_EQ(w.feltTemperatureBox.caption, "Sensación (°F) = 46.0");
-    EXPECT_EQ(w.rainBox.caption, "Lluvia/24h (inch) = 0.48");
+    EXPECT_EQ(w.boxes().insideTemperatureBox.caption, "T-int (°F) = 70.0");
+    EXPECT_EQ(w.boxes().outsideTemperatureBox.caption, "T-ext (°F) = 50.0");
+    EXPECT_EQ(w.boxes().pressureBox.caption, "P-atm (inHg) = 29.91");
+    EXPECT_EQ(w.boxes().windBox.caption, "Viento (mph) = 10");
+    EXPECT_EQ(w.boxes().gustBox.caption, "Ráfaga (mph) = 15");
+    EXPECT_EQ(w.boxes().feltTemperatureBox.caption, "Sensación (°F) = 46.0");
+    EXPECT_EQ(w.boxes().rainBox.caption, "Lluvia/24h (inch) = 0.48");
     EXPECT_EQ(w.dewPointCaption.caption, "Punto de rocio (°F) = 44.2");
 }
 
@@ -93,7 +93,7 @@ TEST_F(Pro2Test, MidnightEndsTheDayAndShowsItsTime) {
         archive.push_back(r);
     }
     poll(test::withDailySummaries(archive));
-    EXPECT_DOUBLE_EQ(w.meteo.ObservedAt, encodeDateTime(2026, 3, 10, 0, 0));
+    EXPECT_DOUBLE_EQ(w.meteo().ObservedAt, encodeDateTime(2026, 3, 10, 0, 0));
     EXPECT_EQ(w.observationTime.caption, "2026-03-10 00:00");
 }
 
@@ -120,9 +120,9 @@ TEST_F(Pro2Test, DayZeroIsNoDate) {
     WlkRecord r;
     r.day = 2;  // day 1 has no records
     pollOne(r);
-    EXPECT_EQ(w.poller.errorLine(), "Error archivo");
+    EXPECT_EQ(w.poller().errorLine(), "Error archivo");
     EXPECT_EQ(beeps, 1);
-    EXPECT_TRUE(w.poller.enabled());
+    EXPECT_TRUE(w.poller().enabled());
 }
 
 TEST_F(Pro2Test, IntervalZeroHasNoTendencyAndOneRecordOfRain) {
@@ -131,10 +131,10 @@ TEST_F(Pro2Test, IntervalZeroHasNoTendencyAndOneRecordOfRain) {
     r.rainClicks = 37;
     r.collector = 0x10;
     pollOne(r);
-    EXPECT_EQ(w.meteo.Tend, 0);
-    EXPECT_EQ(w.tendencyBox.caption, "Tendencia: variable");
-    EXPECT_NEAR(w.meteo.Pluie, 9.398, 1e-9);
-    EXPECT_EQ(w.rainBox.caption, "Lluvia/24h (mm) = 9.4");
+    EXPECT_EQ(w.meteo().Tend, 0);
+    EXPECT_EQ(w.boxes().tendencyBox.caption, "Tendencia: variable");
+    EXPECT_NEAR(w.meteo().Pluie, 9.398, 1e-9);
+    EXPECT_EQ(w.boxes().rainBox.caption, "Lluvia/24h (mm) = 9.4");
 }
 
 TEST_F(Pro2Test, RainClickSizesAndUnknownCollector) {
@@ -145,12 +145,12 @@ TEST_F(Pro2Test, RainClickSizesAndUnknownCollector) {
     for (const auto& [collector, mm] : kSizes) {
         r.collector = collector;
         pollOne(r);
-        EXPECT_NEAR(w.meteo.Pluie, mm, 1e-9);
+        EXPECT_NEAR(w.meteo().Pluie, mm, 1e-9);
     }
     r.collector = 0x40;
     pollOne(r);
-    EXPECT_EQ(w.meteo.Pluie, -1);
-    EXPECT_EQ(w.rainBox.caption, "Lluvia/24h (mm) = --");
+    EXPECT_EQ(w.meteo().Pluie, -1);
+    EXPECT_EQ(w.boxes().rainBox.caption, "Lluvia/24h (mm) = --");
 }
 
 TEST_F(Pro2Test, DirectionWithoutSensorAndColdTemperature) {
@@ -158,12 +158,12 @@ TEST_F(Pro2Test, DirectionWithoutSensorAndColdTemperature) {
     r.direction = 255;
     r.tempOut = -100;
     pollOne(r);
-    EXPECT_EQ(w.meteo.Dire, -1);
-    EXPECT_EQ(w.directionBox.caption, "Dirección (°) = --");
-    EXPECT_EQ(w.outsideTemperatureBox.caption, "T-ext (°C) = -23.3");
+    EXPECT_EQ(w.meteo().Dire, -1);
+    EXPECT_EQ(w.boxes().directionBox.caption, "Dirección (°) = --");
+    EXPECT_EQ(w.boxes().outsideTemperatureBox.caption, "T-ext (°C) = -23.3");
     r.direction = 1;
     pollOne(r);
-    EXPECT_EQ(w.meteo.Dire, 22);
+    EXPECT_EQ(w.meteo().Dire, 22);
 }
 
 TEST_F(Pro2Test, FeltTemperatureNeedsAGustOfFive) {
@@ -171,19 +171,19 @@ TEST_F(Pro2Test, FeltTemperatureNeedsAGustOfFive) {
     r.wind = 37;      // 6 km/h
     r.highWind = 25;  // 4 km/h
     pollOne(r);
-    EXPECT_EQ(w.meteo.TRes, -200);
-    EXPECT_EQ(w.feltTemperatureBox.caption, "Sensación (°C) = --");
+    EXPECT_EQ(w.meteo().TRes, -200);
+    EXPECT_EQ(w.boxes().feltTemperatureBox.caption, "Sensación (°C) = --");
 }
 
 TEST_F(Pro2Test, TendencyWithoutAnEarlierArchiveRecordKeepsItsCaption) {
     poll(typicalMonth());
-    EXPECT_EQ(w.meteo.Tend, 1);
+    EXPECT_EQ(w.meteo().Tend, 1);
     WlkRecord r;
     r.interval = 60;
     r.barometer = 29000;
     pollOne(r);  // the record an hour older is a daily summary, and so is the one before it
-    EXPECT_EQ(w.meteo.Tend, 0);
-    EXPECT_EQ(w.tendencyBox.caption, "Tendencia: creciente");
+    EXPECT_EQ(w.meteo().Tend, 0);
+    EXPECT_EQ(w.boxes().tendencyBox.caption, "Tendencia: creciente");
 }
 
 TEST_F(Pro2Test, RefusedFiles) {
@@ -191,8 +191,8 @@ TEST_F(Pro2Test, RefusedFiles) {
     const auto refused = [&](const std::string& name, const std::string& content) {
         w.loadDataFile(dir.write(name, content));
         w.poll();
-        EXPECT_EQ(w.poller.errorLine(), "Error archivo") << name;
-        EXPECT_TRUE(w.poller.enabled()) << name;
+        EXPECT_EQ(w.poller().errorLine(), "Error archivo") << name;
+        EXPECT_TRUE(w.poller().enabled()) << name;
     };
     refused("2026-03.WLK", test::wlkFile(test::withDailySummaries({WlkRecord{}})));
     refused("2026-03.wlk", test::wlkFile(test::withDailySummaries({WlkRecord{}})).substr(0, 300));
@@ -202,7 +202,7 @@ TEST_F(Pro2Test, RefusedFiles) {
     refused("2026-03.wlk", test::wlkFile({summary, summary}));
     refused("current.wlk", test::wlkFile(test::withDailySummaries({WlkRecord{}})));
     pollOne({});
-    EXPECT_EQ(w.poller.errorLine(), "");  // a good poll clears the error
+    EXPECT_EQ(w.poller().errorLine(), "");  // a good poll clears the error
 }
 
 TEST_F(Pro2Test, FollowsTheCurrentMonthsFile) {
@@ -286,19 +286,19 @@ TEST_F(Pro2Test, ArchivesReadFromTheirNewestRecords) {
     for (const auto& c : cases) {
         w.loadDataFile(dir.write("2026-03.wlk", c.bytes));
         w.poll();
-        EXPECT_EQ(w.poller.errorLine(), "") << c.what;
+        EXPECT_EQ(w.poller().errorLine(), "") << c.what;
         EXPECT_EQ(w.observationTime.caption, c.shown) << c.what;
-        EXPECT_NEAR(w.meteo.Pluie, c.pluie, 1e-9) << c.what;
-        EXPECT_EQ(w.meteo.Tend, c.tend) << c.what;
+        EXPECT_NEAR(w.meteo().Pluie, c.pluie, 1e-9) << c.what;
+        EXPECT_EQ(w.meteo().Tend, c.tend) << c.what;
     }
 }
 
 TEST_F(Pro2Test, NeutralCaptionsCarryTheUnits) {
     w.takeChosenFile((dir.path() / "2026-01.wlk").string());
-    EXPECT_EQ(w.insideTemperatureBox.caption, "T-int (°C) = ");
-    EXPECT_EQ(w.rainBox.caption, "Lluvia/24h (mm) =");
-    EXPECT_EQ(w.humidityBox.caption, "Humidad (%) = ");
-    EXPECT_EQ(w.feltTemperatureBox.caption, "Sensación (°C) =");
+    EXPECT_EQ(w.boxes().insideTemperatureBox.caption, "T-int (°C) = ");
+    EXPECT_EQ(w.boxes().rainBox.caption, "Lluvia/24h (mm) =");
+    EXPECT_EQ(w.boxes().humidityBox.caption, "Humidad (%) = ");
+    EXPECT_EQ(w.boxes().feltTemperatureBox.caption, "Sensación (°C) =");
 }
 
 }  // namespace

@@ -36,10 +36,10 @@ TEST_F(ReadingPresenterTest, BoundsAreIncludedAndConvertedLikeTheValuesTheyLimit
             Ws28Source& w = stations.ws28Source;
             ReadingPresenter(u, 0.4).showWs28(r, 0, w);
             const std::string row = std::string(c.what) + (metric ? ", metric" : ", imperial");
-            EXPECT_EQ(w.outsideTemperatureBox.red, c.redText) << row;
-            EXPECT_EQ(w.pressureBox.red, c.redPatm) << row;
-            EXPECT_EQ(w.windBox.red, c.redVent) << row;
-            EXPECT_EQ(w.humidityBox.red, c.redHumidity) << row;
+            EXPECT_EQ(w.boxes().outsideTemperatureBox.red, c.redText) << row;
+            EXPECT_EQ(w.boxes().pressureBox.red, c.redPatm) << row;
+            EXPECT_EQ(w.boxes().windBox.red, c.redVent) << row;
+            EXPECT_EQ(w.boxes().humidityBox.red, c.redHumidity) << row;
         }
     }
 }

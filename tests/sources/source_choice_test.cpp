@@ -21,15 +21,15 @@ protected:
 
 TEST_F(SourceChoiceTest, ChoosingAFileSourcePollsItShowsItAndStopsTheOthers) {
     w23.loadDataFile(writeW23(20));
-    w28.poller.start();
-    stations.monitorSource.poller.start();
+    w28.poller().start();
+    stations.monitorSource.poller().start();
     choice.prepareToShow();
     choice.check(SourceKind::W23);
     EXPECT_EQ(choice.checkedSource(), SourceKind::W23);
-    EXPECT_EQ(w23.insideTemperatureBox.caption, "T-int (°C) = 20.0");
-    EXPECT_TRUE(w23.poller.enabled());
-    EXPECT_FALSE(w28.poller.enabled());
-    EXPECT_FALSE(stations.monitorSource.poller.enabled());
+    EXPECT_EQ(w23.boxes().insideTemperatureBox.caption, "T-int (°C) = 20.0");
+    EXPECT_TRUE(w23.poller().enabled());
+    EXPECT_FALSE(w28.poller().enabled());
+    EXPECT_FALSE(stations.monitorSource.poller().enabled());
     EXPECT_TRUE(w23.visible());
     EXPECT_FALSE(choice.visible());
     EXPECT_TRUE(sourceUsable(SourceKind::W23, choice.meteo(SourceKind::W23)));
@@ -37,19 +37,19 @@ TEST_F(SourceChoiceTest, ChoosingAFileSourcePollsItShowsItAndStopsTheOthers) {
     // The timer keeps polling every minute until the user sets another period.
     writeW23(21);
     loop.advance(60'000);
-    EXPECT_EQ(w23.insideTemperatureBox.caption, "T-int (°C) = 21.0");
-    w23.poller.minutes.setValue(90);
+    EXPECT_EQ(w23.boxes().insideTemperatureBox.caption, "T-int (°C) = 21.0");
+    w23.poller().minutes.setValue(90);
     w23.refreshNow();
-    EXPECT_EQ(w23.poller.interval(), 3'600'000);
+    EXPECT_EQ(w23.poller().interval(), 3'600'000);
 }
 
 TEST_F(SourceChoiceTest, ReducedProgramPollsWithoutAWindow) {
     reduced = true;
     w23.loadDataFile(writeW23(20));
     choice.check(SourceKind::W23);
-    EXPECT_TRUE(w23.poller.enabled());
+    EXPECT_TRUE(w23.poller().enabled());
     EXPECT_FALSE(w23.visible());
-    EXPECT_EQ(w23.insideTemperatureBox.caption, "T-int (°C) = 20.0");
+    EXPECT_EQ(w23.boxes().insideTemperatureBox.caption, "T-int (°C) = 20.0");
 }
 
 TEST_F(SourceChoiceTest, NoSourceStopsEveryPollAndLeavesTheWindows) {
@@ -57,7 +57,7 @@ TEST_F(SourceChoiceTest, NoSourceStopsEveryPollAndLeavesTheWindows) {
     choice.check(SourceKind::W23);
     choice.check(SourceKind::None);
     EXPECT_EQ(choice.checkedSource(), SourceKind::None);
-    EXPECT_FALSE(w23.poller.enabled());
+    EXPECT_FALSE(w23.poller().enabled());
     EXPECT_TRUE(w23.visible());
     EXPECT_FALSE(choice.itemEnabled(SourceKind::None, MeteoField::Text));
     EXPECT_FALSE(sourceUsable(SourceKind::None, choice.meteo(SourceKind::None)));
@@ -69,7 +69,7 @@ TEST_F(SourceChoiceTest, ASourceWithoutItsInputOnlyStopsTheOthers) {
     for (const SourceKind kind : {SourceKind::MON, SourceKind::APRS, SourceKind::METAR}) {
         choice.check(kind);
         EXPECT_EQ(choice.checkedSource(), kind);
-        EXPECT_FALSE(w23.poller.enabled());
+        EXPECT_FALSE(w23.poller().enabled());
         EXPECT_FALSE(sourceUsable(kind, choice.meteo(kind)));
     }
 }
@@ -80,52 +80,57 @@ TEST_F(SourceChoiceTest, ChosenSourceWithoutItsFileKeepsItAndShowsTheError) {
     w23.loadDataFile(absent);
     choice.check(SourceKind::W23);
     EXPECT_EQ(choice.checkedSource(), SourceKind::W23);
-    EXPECT_EQ(w23.poller.errorLine(), "Error de archivo");
+    EXPECT_EQ(w23.poller().errorLine(), "Error de archivo");
     EXPECT_EQ(w23.inputLine, absent);
     EXPECT_EQ(beeps, 0);
 }
 
 TEST_F(SourceChoiceTest, ItemsAreSpokenWhenSuppliedAndTicked) {
-    w23.insideTemperatureBox.checked = true;
+    w23.setSpoken(MeteoField::Tint, true);
     EXPECT_TRUE(choice.itemEnabled(SourceKind::W23, MeteoField::Tint));
     EXPECT_FALSE(choice.itemEnabled(SourceKind::W23, MeteoField::Text));
-    stations.aprsSource.insideTemperatureBox.checked = true;  // APRS has no inside temperature
+    stations.aprsSource.setSpoken(MeteoField::Tint, true);  // APRS has no inside temperature
     EXPECT_FALSE(choice.itemEnabled(SourceKind::APRS, MeteoField::Tint));
-    stations.metarSource.rainBox.checked = true;  // METAR's rain box: present weather
+    stations.metarSource.setSpoken(MeteoField::Pluie, true);  // METAR's rain box: present weather
     EXPECT_TRUE(choice.itemEnabled(SourceKind::METAR, MeteoField::Phenomena));
     EXPECT_FALSE(choice.itemEnabled(SourceKind::METAR, MeteoField::Pluie));
 }
 
-TEST_F(SourceChoiceTest, DeferredPollRunsTheSourcesPoll) {
+// A file station's poll only reads a file: it runs even while a bulletin is on the air.
+TEST_F(SourceChoiceTest, AFileStationIsReadDuringABulletinWithNothingPutOff) {
+    stations.context.bulletinOnAir = [] { return true; };
     w23.loadDataFile(writeW23(20));
-    choice.poll(SourceKind::W23);
-    EXPECT_EQ(w23.insideTemperatureBox.caption, "T-int (°C) = 20.0");
-    EXPECT_TRUE(w23.poller.enabled());
+    w23.poll();
+    EXPECT_FALSE(w23.meteo().DeferredPoll);
+    EXPECT_EQ(w23.boxes().insideTemperatureBox.caption, "T-int (°C) = 20.0");
+    writeW23(21);
+    choice.pollIfDeferred(SourceKind::W23);
+    EXPECT_EQ(w23.boxes().insideTemperatureBox.caption, "T-int (°C) = 20.0");
 }
 
 TEST_F(SourceChoiceTest, UnitChangeRefreshesOnlyTheSelectedSource) {
     w23.loadDataFile(writeW23(20));
     choice.check(SourceKind::W23);
     stations.unitsChoice.click(Quantity::Temperature, false);
-    EXPECT_EQ(w23.insideTemperatureBox.caption, "T-int (°F) = 68.0");
-    EXPECT_DOUBLE_EQ(w23.meteo.Tint, 68);
+    EXPECT_EQ(w23.boxes().insideTemperatureBox.caption, "T-int (°F) = 68.0");
+    EXPECT_DOUBLE_EQ(w23.meteo().Tint, 68);
     EXPECT_FALSE(stations.unitsChoice.isMetric(Quantity::Temperature));
 
     writeW23(60);  // 140 °F, the upper bound
     w23.poll();
-    EXPECT_FALSE(w23.insideTemperatureBox.red);
+    EXPECT_FALSE(w23.boxes().insideTemperatureBox.red);
     writeW23(60.5f);
     w23.poll();
-    EXPECT_TRUE(w23.insideTemperatureBox.red);
+    EXPECT_TRUE(w23.boxes().insideTemperatureBox.red);
 
     // Checking the button that is already checked runs nothing.
     writeW23(10);
     stations.unitsChoice.setMetric(Quantity::Temperature, false);
-    EXPECT_EQ(w23.insideTemperatureBox.caption, "T-int (°F) = 140.9");
+    EXPECT_EQ(w23.boxes().insideTemperatureBox.caption, "T-int (°F) = 140.9");
 
     choice.check(SourceKind::None);
     stations.unitsChoice.setMetric(Quantity::Temperature, true);
-    EXPECT_EQ(w23.insideTemperatureBox.caption, "T-int (°F) = 140.9");
+    EXPECT_EQ(w23.boxes().insideTemperatureBox.caption, "T-int (°F) = 140.9");
     EXPECT_EQ(units.TempText, "C");
 }
 
@@ -136,11 +141,11 @@ TEST_F(SourceChoiceTest, InchesOfMercuryScaleCorrectionAndThreshold) {
     w23.loadDataFile(dir.write("history.dat", test::ws23File(records)));
     w23.pressureCorrection.setValue(3);
     choice.check(SourceKind::W23);
-    EXPECT_EQ(w23.meteo.Tend, 0);
-    EXPECT_DOUBLE_EQ(w23.meteo.Patm, 1016);
+    EXPECT_EQ(w23.meteo().Tend, 0);
+    EXPECT_DOUBLE_EQ(w23.meteo().Patm, 1016);
     stations.unitsChoice.click(Quantity::Pressure, false);
-    EXPECT_EQ(w23.meteo.Tend, 1);
-    EXPECT_DOUBLE_EQ(w23.meteo.Patm, 1013 * 0.02953 + 0.03);
+    EXPECT_EQ(w23.meteo().Tend, 1);
+    EXPECT_DOUBLE_EQ(w23.meteo().Patm, 1013 * 0.02953 + 0.03);
 }
 
 TEST_F(SourceChoiceTest, WindowsShareOnePlaceAndHandEscapeToTheBulletin) {

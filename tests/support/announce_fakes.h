@@ -72,12 +72,14 @@ public:
 class FakeSources : public WeatherSources {
 public:
     SourceKind checkedSource() const override { return checked; }
-    MeteoData& meteo(SourceKind kind) override { return data[kind]; }
+    const MeteoData& meteo(SourceKind kind) const override { return data[kind]; }
     bool itemEnabled(SourceKind kind, MeteoField field) const override {
         const auto found = enabled.find(kind);
         return found != enabled.end() && found->second.count(field) > 0;
     }
-    void poll(SourceKind kind) override { polled.push_back(kind); }
+    void pollIfDeferred(SourceKind kind) override {
+        if (std::exchange(data[kind].DeferredPoll, false)) polled.push_back(kind);
+    }
 
     // Selects a usable source with every field ticked.
     MeteoData& choose(SourceKind kind) {
@@ -89,7 +91,8 @@ public:
     }
 
     SourceKind checked = SourceKind::None;
-    std::map<SourceKind, MeteoData> data;
+    // Read by the sequencer for any kind; an unknown one reads as empty.
+    mutable std::map<SourceKind, MeteoData> data;
     std::map<SourceKind, std::set<MeteoField>> enabled;
     std::vector<SourceKind> polled;
 };
