@@ -97,7 +97,7 @@ void Announcer::wireWeatherMonitor(const AnnouncerParts& parts) {
     c.mainWindowTime = [this] { return scheduler_.shown().timeText; };
     scheduler_.hourlyObservation = [this]() -> std::optional<MeteoData> {
         const MonitorSource& monitor = stations_.monitorSource;
-        if (!stations_.sourceChoice.isChecked(SourceKind::MON) || !monitor.hourlyLogBox.checked ||
+        if (!stations_.sourceChoice.isChecked(SourceKind::MON) || !monitor.hourlyLogBox().checked ||
             !monitor.connected())
             return std::nullopt;
         return monitor.meteo();

@@ -89,28 +89,32 @@ Setting number(std::string key, SettingOwner owner, NumberRule rule, SettingFiel
         [field](const ConfigTargets& t, int n) { field(t) = n; });
 }
 
-Setting spin(std::string key, SettingOwner owner, SettingField<BoundedNumber> edit,
-             std::function<void(const ConfigTargets&)> changed) {
-    const auto read = [edit, changed](const SettingRead& in, const std::string& v) {
-        BoundedNumber& e = edit(in.targets);
-        return readNumber({Beyond::Clamped, e.minimum(), e.maximum()}, v, [&](int n) {
-            e.setValue(n);
-            if (changed) changed(in.targets);
-        });
+Setting spin(std::string key, SettingOwner owner, std::function<const BoundedNumber&(const ConfigTargets&)> get,
+             std::function<void(const ConfigTargets&, int)> set) {
+    const auto read = [get, set](const SettingRead& in, const std::string& v) {
+        const BoundedNumber& e = get(in.targets);
+        return readNumber({Beyond::Clamped, e.minimum(), e.maximum()}, v, [&](int n) { set(in.targets, n); });
     };
-    const auto write = [key, edit](const ConfigTargets& t, SettingLines& out) {
-        out.add(key, std::to_string(edit(t).value()));
+    const auto write = [key, get](const ConfigTargets& t, SettingLines& out) {
+        out.add(key, std::to_string(get(t).value()));
     };
     return {std::move(key), owner, std::nullopt, false, read, write};
 }
 
-Setting text(std::string key, SettingOwner owner, SettingField<std::string> field) {
-    const auto read = [field](const SettingRead& in, const std::string& v) -> std::string {
-        field(in.targets) = v;
+Setting text(std::string key, SettingOwner owner, std::function<std::string(const ConfigTargets&)> get,
+             std::function<void(const ConfigTargets&, const std::string&)> set) {
+    const auto read = [set](const SettingRead& in, const std::string& v) -> std::string {
+        set(in.targets, v);
         return {};
     };
-    const auto write = [key, field](const ConfigTargets& t, SettingLines& out) { out.addUnlessEmpty(key, field(t)); };
+    const auto write = [key, get](const ConfigTargets& t, SettingLines& out) { out.addUnlessEmpty(key, get(t)); };
     return {std::move(key), owner, std::nullopt, false, read, write};
+}
+
+Setting text(std::string key, SettingOwner owner, SettingField<std::string> field) {
+    return text(
+        std::move(key), owner, [field](const ConfigTargets& t) { return field(t); },
+        [field](const ConfigTargets& t, const std::string& v) { field(t) = v; });
 }
 
 }  // namespace skycrier

@@ -49,11 +49,13 @@ struct NumberRule {
 Setting number(std::string key, SettingOwner owner, NumberRule rule, std::function<int(const ConfigTargets&)> get,
                std::function<void(const ConfigTargets&, int)> set);
 Setting number(std::string key, SettingOwner owner, NumberRule rule, SettingField<int> field);
-// A spin edit: clamped to its own limits, always written; `changed` runs after a value is set.
-Setting spin(std::string key, SettingOwner owner, SettingField<BoundedNumber> edit,
-             std::function<void(const ConfigTargets&)> changed = {});
+// A spin edit: clamped to its own limits, always written.
+Setting spin(std::string key, SettingOwner owner, std::function<const BoundedNumber&(const ConfigTargets&)> get,
+             std::function<void(const ConfigTargets&, int)> set);
 
 // Taken verbatim; written when not empty.
+Setting text(std::string key, SettingOwner owner, std::function<std::string(const ConfigTargets&)> get,
+             std::function<void(const ConfigTargets&, const std::string&)> set);
 Setting text(std::string key, SettingOwner owner, SettingField<std::string> field);
 
 }  // namespace skycrier

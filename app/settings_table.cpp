@@ -191,9 +191,12 @@ void addQuantities(Rows& rows, const SourceBlock& block) {
 }
 
 Setting period(const SourceBlock& block) {
-    return spin(std::string(block.prefix) + "METPERI=", kStations, [kind = block.kind](Targets t) -> BoundedNumber& {
-        return stations(t).sourceChoice.window(kind).poller().minutes;
-    });
+    return spin(
+        std::string(block.prefix) + "METPERI=", kStations,
+        [kind = block.kind](Targets t) -> const BoundedNumber& {
+            return stations(t).sourceChoice.window(kind).poller().minutes;
+        },
+        [kind = block.kind](Targets t, int minutes) { stations(t).sourceChoice.window(kind).poller().minutes.setValue(minutes); });
 }
 
 // A station's history file; one not there yet (a share mounted later) is kept and looked for at each poll.
@@ -205,19 +208,20 @@ Setting historyFile(const std::string& prefix, HistorySource& (*source)(Targets)
             return fileNotFound(stations(in.targets).context.resolvePath(v));
         },
         [key = prefix + "DAT=", source](Targets t, SettingLines& out) {
-            out.addUnlessEmpty(key, source(t).inputLine);
+            out.addUnlessEmpty(key, source(t).inputLine());
         });
 }
 
 Setting historyOffset(const std::string& prefix, HistorySource& (*source)(Targets)) {
-    return spin(prefix + "POFFSET=", kStations,
-                [source](Targets t) -> BoundedNumber& { return source(t).pressureCorrection; });
+    return spin(
+        prefix + "POFFSET=", kStations, [source](Targets t) -> const BoundedNumber& { return source(t).pressureCorrection(); },
+        [source](Targets t, int steps) { source(t).setPressureCorrection(steps); });
 }
 
 Setting tendencyThreshold(const std::string& prefix, HistorySource& (*source)(Targets)) {
     return spin(
-        prefix + "SEUILTEN=", kStations, [source](Targets t) -> BoundedNumber& { return source(t).tendencyThreshold; },
-        [source](Targets t) { source(t).applyTendencyThreshold(); });
+        prefix + "SEUILTEN=", kStations, [source](Targets t) -> const BoundedNumber& { return source(t).tendencyThreshold(); },
+        [source](Targets t, int tenths) { source(t).setTendencyThreshold(tenths); });
 }
 
 HistorySource& ws23(Targets t) { return stations(t).ws23Source; }
@@ -228,7 +232,9 @@ InternetSource& metar(Targets t) { return stations(t).metarSource; }
 
 void addMonitorBlock(Rows& rows, const SourceBlock& block) {
     rows.push_back(
-        flag("LOG=", kStations, {"Y"}, [](Targets t) -> bool& { return stations(t).monitorSource.hourlyLogBox.checked; }));
+        flag(
+            "LOG=", kStations, {"Y"}, [](Targets t) { return stations(t).monitorSource.hourlyLogBox().checked; },
+            [](Targets t, bool keep) { stations(t).monitorSource.keepHourlyLog(keep); }));
     rows.push_back(period(block));
     rows.push_back(own(
         "METCOMM=", kStations,
@@ -259,8 +265,9 @@ void addPro2Block(Rows& rows, const SourceBlock& block) {
     rows.push_back(historyFile(block.prefix, pro2));
     rows.push_back(historyOffset(block.prefix, pro2));
     rows.push_back(tendencyThreshold(block.prefix, pro2));
-    rows.push_back(flag("PRO2_NEW=", kStations, {"N", false},
-                        [](Targets t) -> bool& { return stations(t).pro2Source.currentMonthFileBox.checked; }));
+    rows.push_back(flag(
+        "PRO2_NEW=", kStations, {"N", false}, [](Targets t) { return stations(t).pro2Source.currentMonthFileBox().checked; },
+        [](Targets t, bool follow) { stations(t).pro2Source.followCurrentMonth(follow); }));
 }
 
 // What the METAR and APRS blocks share: the input, its history, the favourites,
@@ -272,20 +279,20 @@ void addNetworkKeys(Rows& rows, const std::string& prefix, InternetSource& (*sou
         [source](const SettingRead& in, const std::string& v) -> std::string {
             InternetSource& n = source(in.targets);
             if (n.loadDataFile(v)) return {};
-            n.inputLine = v;
+            n.setInputLine(v);
             return fileNotFound(stations(in.targets).context.resolvePath(v));
         },
         [key = prefix + "DAT=", source](Targets t, SettingLines& out) {
-            out.addUnlessEmpty(key, source(t).inputLine);
+            out.addUnlessEmpty(key, source(t).inputLine());
         }));
     rows.push_back(own(
         prefix + "LIST=", kStations,
         [source](const SettingRead& in, const std::string& v) -> std::string {
-            if (source(in.targets).addressHistory.load(v)) return {};
+            if (source(in.targets).addressHistory().load(v)) return {};
             return "the list holds " + std::to_string(UrlHistory::kMaxEntries) + " entries already";
         },
         [key = prefix + "LIST=", source](Targets t, SettingLines& out) {
-            for (const std::string& entry : source(t).addressHistory.Items()) out.add(key, entry);
+            for (const std::string& entry : source(t).addressHistory().Items()) out.add(key, entry);
         }));
     // "FAV1=" to "FAV10=".
     Setting favourites = own(
@@ -296,21 +303,28 @@ void addNetworkKeys(Rows& rows, const std::string& prefix, InternetSource& (*sou
             if (!n) return "favourite number " + kNotANumber;
             if (*n < 1 || *n > Favourites::kSlots)
                 return "favourite number outside 1.." + std::to_string(Favourites::kSlots);
-            source(in.targets).favourites.entries[static_cast<std::size_t>(*n - 1)] = v;
+            source(in.targets).favourites().setEntry(*n, v);
             return {};
         },
         [prefix, source](Targets t, SettingLines& out) {
-            const auto& slots = source(t).favourites.entries;
+            const auto& slots = source(t).favourites().entries();
             for (std::size_t i = 0; i < slots.size(); ++i)
                 if (!slots[i].empty()) out.add(prefix + "FAV" + std::to_string(i + 1) + "=", slots[i]);
         });
     favourites.numbered = true;
     rows.push_back(std::move(favourites));
     rows.push_back(number(
-        prefix + "POFFSET=", kStations, {}, [source](Targets t) { return source(t).pressureCorrection.value(); },
-        [source](Targets t, int n) { source(t).pressureCorrection.setValue(n); }));
-    rows.push_back(number(prefix + "TU=", kStations, {Beyond::Refused, -1, 1},
-                          [source](Targets t) -> int& { return source(t).timeZoneChoice; }));
+        prefix + "POFFSET=", kStations, {}, [source](Targets t) { return source(t).pressureCorrection().value(); },
+        [source](Targets t, int n) { source(t).setPressureCorrection(n); }));
+    rows.push_back(number(
+        prefix + "TU=", kStations, {Beyond::Refused, -1, 1}, [source](Targets t) { return source(t).timeZoneChoice(); },
+        [source](Targets t, int choice) { source(t).chooseTimeZone(choice); }));
+}
+
+void updateInputUnits(Targets t, const std::function<void(AprsInputUnits&)>& change) {
+    AprsInputUnits units = stations(t).aprsSource.inputUnits();
+    change(units);
+    stations(t).aprsSource.setInputUnits(units);
 }
 
 void addAprsBlock(Rows& rows, const SourceBlock& block) {
@@ -318,25 +332,31 @@ void addAprsBlock(Rows& rows, const SourceBlock& block) {
         return own(
             key, kStations,
             [unit](const SettingRead& in, const std::string& v) -> std::string {
-                if (v == "Y") stations(in.targets).aprsSource.input.wind = unit;
+                if (v == "Y") updateInputUnits(in.targets, [unit](AprsInputUnits& u) { u.wind = unit; });
                 return {};
             },
             [key, unit](Targets t, SettingLines& out) {
-                if (stations(t).aprsSource.input.wind == unit) out.add(key, "Y");
+                if (stations(t).aprsSource.inputUnits().wind == unit) out.add(key, "Y");
             });
     };
     rows.push_back(windUnit("APRS_KM=", AprsWindUnit::Kmh));
     rows.push_back(windUnit("APRS_KNOT=", AprsWindUnit::Knot));
-    rows.push_back(flag("APRS_DGF=", kStations, {"Y", true, true, ""},
-                        [](Targets t) -> bool& { return stations(t).aprsSource.input.fahrenheit; }));
-    rows.push_back(flag("APRS_INC=", kStations, {"Y", true, true, ""},
-                        [](Targets t) -> bool& { return stations(t).aprsSource.input.hundredthsOfInch; }));
+    rows.push_back(flag(
+        "APRS_DGF=", kStations, {"Y", true, true, ""},
+        [](Targets t) { return stations(t).aprsSource.inputUnits().fahrenheit; },
+        [](Targets t, bool on) { updateInputUnits(t, [on](AprsInputUnits& u) { u.fahrenheit = on; }); }));
+    rows.push_back(flag(
+        "APRS_INC=", kStations, {"Y", true, true, ""},
+        [](Targets t) { return stations(t).aprsSource.inputUnits().hundredthsOfInch; },
+        [](Targets t, bool on) { updateInputUnits(t, [on](AprsInputUnits& u) { u.hundredthsOfInch = on; }); }));
     rows.push_back(period(block));
     addNetworkKeys(rows, block.prefix, aprs);
-    rows.push_back(
-        text("APRS_ID=", kStations, [](Targets t) -> std::string& { return stations(t).aprsSource.loginId; }));
-    rows.push_back(
-        text("APRS_PW=", kStations, [](Targets t) -> std::string& { return stations(t).aprsSource.loginPassword; }));
+    rows.push_back(text(
+        "APRS_ID=", kStations, [](Targets t) { return stations(t).aprsSource.loginId(); },
+        [](Targets t, const std::string& id) { stations(t).aprsSource.setLoginId(id); }));
+    rows.push_back(text(
+        "APRS_PW=", kStations, [](Targets t) { return stations(t).aprsSource.loginPassword(); },
+        [](Targets t, const std::string& password) { stations(t).aprsSource.setLoginPassword(password); }));
 }
 
 void addMetarBlock(Rows& rows, const SourceBlock& block) {
@@ -459,14 +479,14 @@ void addLaterKeys(Rows& rows) {
         "METAR_PROVIDER=", kStations,
         [](const SettingRead& in, const std::string& v) -> std::string {
             MetarSource& m = stations(in.targets).metarSource;
-            m.provider = v.empty() ? MetarSource::kDefaultProvider : v;
-            if (isProviderPattern(m.provider)) return {};
+            m.setProvider(v);
+            if (isProviderPattern(m.provider())) return {};
             return "not a web address with " + std::string(kAirportPlaceholder) +
                    " where the airport code goes; kept as configured, codes are fetched from " +
                    MetarSource::kDefaultProvider + " until it is mended";
         },
         [](Targets t, SettingLines& out) {
-            const std::string& provider = stations(t).metarSource.provider;
+            const std::string& provider = stations(t).metarSource.provider();
             if (provider != MetarSource::kDefaultProvider) out.add("METAR_PROVIDER=", provider);
         }));
 }

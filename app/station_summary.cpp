@@ -9,11 +9,11 @@ namespace {
 std::string sourceInput(const SourceModels& s, SourceKind kind) {
     switch (kind) {
     case SourceKind::MON: return "console on " + s.monitorSource.port();
-    case SourceKind::W23: return "file " + s.ws23Source.inputLine;
-    case SourceKind::W28: return "file " + s.ws28Source.inputLine;
-    case SourceKind::Pro2: return "file " + s.pro2Source.inputLine;
-    case SourceKind::APRS: return "from " + s.aprsSource.inputLine;
-    case SourceKind::METAR: return "from " + s.metarSource.inputLine;
+    case SourceKind::W23: return "file " + s.ws23Source.inputLine();
+    case SourceKind::W28: return "file " + s.ws28Source.inputLine();
+    case SourceKind::Pro2: return "file " + s.pro2Source.inputLine();
+    case SourceKind::APRS: return "from " + s.aprsSource.inputLine();
+    case SourceKind::METAR: return "from " + s.metarSource.inputLine();
     case SourceKind::None: break;
     }
     return {};

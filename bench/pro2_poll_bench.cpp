@@ -98,7 +98,7 @@ void pollArchive(benchmark::State& state, std::uint64_t bytes) {
     const double peakBefore = peakKilobytes();
     const double readBefore = bytesRead();
     pro2.poll();
-    if (!pro2.poller().errorLine().empty() || pro2.observationTime.caption != "2026-03-31 23:55:00") {
+    if (!pro2.poller().errorLine().empty() || pro2.observationTime().caption != "2026-03-31 23:55:00") {
         state.SkipWithError("the poll did not read the file");
         return;
     }

@@ -26,7 +26,7 @@ void metarDecode(benchmark::State& state) {
     std::size_t next = 0;
     for (auto _ : state) {
         metar.window.showReport(kMetarReports[next]);
-        benchmark::DoNotOptimize(metar.window.uiviewWeatherLine.data());
+        benchmark::DoNotOptimize(metar.window.uiviewWeatherLine().data());
         next = (next + 1) % kMetarReports.size();
     }
     state.SetItemsProcessed(state.iterations());

@@ -66,9 +66,9 @@ std::string controlsJson(const MonitorSource& w) {
                          {"CheckBoxVent", w.boxes().windBox},
                          {"CheckBoxRafa", w.boxes().gustBox},
                          {"CheckBoxDire", w.boxes().directionBox},
-                         {"ButtonPort", Caption{w.portButtonText}},
-                         {"StaticTextStatus", Caption{w.statusText}},
-                         {"LabelVersion", Caption{w.versionText}}});
+                         {"ButtonPort", Caption{w.portButtonText()}},
+                         {"StaticTextStatus", Caption{w.statusText()}},
+                         {"LabelVersion", Caption{w.versionText()}}});
 }
 
 }  // namespace

@@ -144,10 +144,10 @@ int pollOnce(const std::vector<std::string>& args, bool aprs, std::ostream& out,
     chooseUnits(stations.unitsChoice, options->source);
     InternetSource& window = aprs ? static_cast<InternetSource&>(stations.aprsSource)
                                   : static_cast<InternetSource&>(stations.metarSource);
-    if (options->source.offset) window.pressureCorrection.setValue(*options->source.offset);
-    if (options->universalTime) window.timeZoneChoice = *options->universalTime ? 0 : 1;
-    stations.aprsSource.input = options->input;
-    if (!options->provider.empty()) stations.metarSource.provider = options->provider;
+    if (options->source.offset) window.setPressureCorrection(*options->source.offset);
+    if (options->universalTime) window.chooseTimeZone(*options->universalTime ? 0 : 1);
+    stations.aprsSource.setInputUnits(options->input);
+    if (!options->provider.empty()) stations.metarSource.setProvider(options->provider);
     window.loadDataFile(!options->code.empty() ? options->code : input.empty() ? options->url : input.string());
     bool read = false;
     const Subscription finished = window.poller().finished.connect([&read](bool r) { read = r; });
@@ -157,22 +157,22 @@ int pollOnce(const std::vector<std::string>& args, bool aprs, std::ostream& out,
 
     std::vector<std::pair<std::string, Caption>> controls = itemCaptions(window);
     if (!aprs) {
-        controls.emplace_back("LabelICAO", Caption{stations.metarSource.airportCode});
+        controls.emplace_back("LabelICAO", Caption{stations.metarSource.airportCode()});
         stations.metarSource.inputEdited();
-        controls.emplace_back("LabelNomICAO", Caption{stations.metarSource.inputComment});
+        controls.emplace_back("LabelNomICAO", Caption{stations.metarSource.inputComment()});
     }
-    controls.emplace_back("LabelTros", window.dewPointCaption);
-    controls.emplace_back("Editdatemeteo", window.observationTime);
+    controls.emplace_back("LabelTros", window.dewPointCaption());
+    controls.emplace_back("Editdatemeteo", window.observationTime());
     // The error line is drawn in red whatever it says.
     controls.emplace_back("StaticTextErreur", Caption{window.poller().errorLine(), true});
-    controls.emplace_back("Label6", window.pressureUnit);
+    controls.emplace_back("Label6", window.pressureUnit());
     out << "{\"MeteoData\": " << meteoJson(window.meteo()) << ", \"controls\": " << captionsJson(controls);
     if (aprs) {
-        out << ", \"cw\": " << jsonString(stations.aprsSource.cwLine);
+        out << ", \"cw\": " << jsonString(stations.aprsSource.cwLine());
     } else {
         const MetarSource& m = stations.metarSource;
-        out << ", \"uiview\": [" << jsonString(m.uiviewTimeLine) << ", " << jsonString(m.uiviewWeatherLine)
-            << "], \"cw\": " << jsonString(m.cwLine);
+        out << ", \"uiview\": [" << jsonString(m.uiviewTimeLine()) << ", " << jsonString(m.uiviewWeatherLine())
+            << "], \"cw\": " << jsonString(m.cwLine());
     }
     out << "}\n";
     return read && window.poller().errorLine().empty() ? 0 : 1;

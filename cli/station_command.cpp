@@ -69,13 +69,13 @@ std::string controlsJson(const HistorySource& w) {
     std::vector<std::pair<std::string, Caption>> shown;
     for (const MeteoField f : kAllFields)
         if (f != MeteoField::Phenomena) shown.emplace_back("CheckBox" + std::string(fieldName(f)), w.checkBox(f));
-    shown.emplace_back("LabelHumInt", w.insideHumidityCaption);
-    shown.emplace_back("LabelTros", w.dewPointCaption);
+    shown.emplace_back("LabelHumInt", w.insideHumidityCaption());
+    shown.emplace_back("LabelTros", w.dewPointCaption());
     // The error line is drawn in red whatever it says.
     shown.emplace_back("StaticTextErreur", Caption{w.poller().errorLine(), true});
-    shown.emplace_back("Editdatemeteo", w.observationTime);
-    shown.emplace_back("Label6", w.pressureUnit);
-    shown.emplace_back("Label9", w.tendencyUnit);
+    shown.emplace_back("Editdatemeteo", w.observationTime());
+    shown.emplace_back("Label6", w.pressureUnit());
+    shown.emplace_back("Label9", w.tendencyUnit());
     return captionsJson(shown);
 }
 
@@ -104,16 +104,15 @@ int runStationCommand(const std::vector<std::string>& args, std::ostream& out, s
                             : options->kind == SourceKind::W28 ? static_cast<HistorySource&>(stations.ws28Source)
                                                                : static_cast<HistorySource&>(stations.pro2Source);
     if (options->threshold) {
-        const BoundedNumber& spin = window.tendencyThreshold;
+        const BoundedNumber& spin = window.tendencyThreshold();
         if (*options->threshold < spin.minimum() || *options->threshold > spin.maximum())
             return usageError(err, "station",
                               "--threshold for " + args[0] + " is " + std::to_string(spin.minimum()) + ".." +
                                   std::to_string(spin.maximum()),
                               kStationUsage);
-        window.tendencyThreshold.setValue(*options->threshold);
-        window.applyTendencyThreshold();
+        window.setTendencyThreshold(*options->threshold);
     }
-    if (options->source.offset) window.pressureCorrection.setValue(*options->source.offset);
+    if (options->source.offset) window.setPressureCorrection(*options->source.offset);
     if (options->relative) stations.ws28Source.selectAbsolutePressure(false);
     window.loadDataFile(options->file);
     stations.sourceChoice.startMinimised = [] { return true; };

@@ -22,12 +22,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const bool metricInput = wind == AprsWindUnit::Kmh;
         test::ReportWindow<AprsSource> aprs(metricInput ? SpeechUnits{} : imperial, 0, -300);
         AprsSource& w = aprs.window;
-        w.input = {wind, !metricInput, !metricInput};
-        w.pressureCorrection.setValue(3);
-        w.timeZoneChoice = metricInput ? 0 : 1;
+        w.setInputUnits({wind, !metricInput, !metricInput});
+        w.setPressureCorrection(3);
+        w.chooseTimeZone(metricInput ? 0 : 1);
         if (!w.showReport(text, before + 1)) continue;
-        if (!w.cwLine.ends_with(' ') || w.boxes().humidityBox.caption.empty()) std::abort();
-        if (w.meteo().ObservedAt < before && w.observationTime.caption.empty()) std::abort();
+        if (!w.cwLine().ends_with(' ') || w.boxes().humidityBox.caption.empty()) std::abort();
+        if (w.meteo().ObservedAt < before && w.observationTime().caption.empty()) std::abort();
     }
     return 0;
 }

@@ -23,11 +23,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const double now : {encodeDateTime(2026, 3, 10, 12, 0), encodeDateTime(2026, 1, 1, 0, 30)}) {
             test::ReportWindow<MetarSource> metar(units, now, 60);
             MetarSource& w = metar.window;
-            w.pressureCorrection.setValue(-3);
-            w.timeZoneChoice = 0;
+            w.setPressureCorrection(-3);
+            w.chooseTimeZone(0);
             w.showReport(*report);
-            if (w.uiviewWeatherLine.find(' ') != std::string::npos || !w.cwLine.ends_with(' ')) std::abort();
-            if ((w.meteo().ObservedAt != 0) != !w.uiviewTimeLine.empty()) std::abort();
+            if (w.uiviewWeatherLine().find(' ') != std::string::npos || !w.cwLine().ends_with(' ')) std::abort();
+            if ((w.meteo().ObservedAt != 0) != !w.uiviewTimeLine().empty()) std::abort();
             if (w.boxes().outsideTemperatureBox.caption.empty() || w.boxes().rainBox.caption.empty()) std::abort();
         }
     }

@@ -89,8 +89,8 @@ AprsWindow::AprsWindow(AprsSource& model, const Desktop& desktop, QWidget* paren
     loginName_ = named(new QLineEdit, "EditID");
     password_ = named(new QLineEdit, "EditPW");
     password_->setEchoMode(QLineEdit::Password);
-    connect(loginName_, &QLineEdit::textEdited, this, [this](const QString& text) { model_.loginId = text.toStdString(); });
-    connect(password_, &QLineEdit::textEdited, this, [this](const QString& text) { model_.loginPassword = text.toStdString(); });
+    connect(loginName_, &QLineEdit::textEdited, this, [this](const QString& text) { model_.setLoginId(text.toStdString()); });
+    connect(password_, &QLineEdit::textEdited, this, [this](const QString& text) { model_.setLoginPassword(text.toStdString()); });
     loginForm->addRow(QStringLiteral("ID"), loginName_);
     loginForm->addRow(QStringLiteral("PW"), password_);
     auto* loginButton = named(new QPushButton(QStringLiteral("Login")), "ButtonLogin");
@@ -112,18 +112,18 @@ void AprsWindow::setLoginBrowser(QWidget* browser) {
 
 void AprsWindow::refreshSource() {
     for (const auto& [button, chosen] : units_)
-        if (chosen(model_.input) && !button->isChecked()) {
+        if (chosen(model_.inputUnits()) && !button->isChecked()) {
             const QSignalBlocker quiet(button);
             button->setChecked(true);
         }
-    setTextIfChanged(loginName_, qs(model_.loginId));
-    setTextIfChanged(password_, qs(model_.loginPassword));
+    setTextIfChanged(loginName_, qs(model_.loginId()));
+    setTextIfChanged(password_, qs(model_.loginPassword()));
     refreshBrowser();
 }
 
 void AprsWindow::refreshBrowser() {
-    if (!browser_ || browser_->isHidden() != model_.WebBrowserVisible) return;
-    if (model_.WebBrowserVisible) {
+    if (!browser_ || browser_->isHidden() != model_.browserVisible()) return;
+    if (model_.browserVisible()) {
         normalHeight_ = height();
         browser_->show();
         resize(width(), normalHeight_ + browserHeight_ + kBrowserMargin);
@@ -131,7 +131,7 @@ void AprsWindow::refreshBrowser() {
         browser_->hide();
         resize(width(), normalHeight_);
     }
-    Q_EMIT loginBrowserShown(model_.WebBrowserVisible);
+    Q_EMIT loginBrowserShown(model_.browserVisible());
 }
 
 }  // namespace skycrier::gui

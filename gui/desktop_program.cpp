@@ -140,6 +140,8 @@ void DesktopProgram::restore() {
 }
 
 void DesktopProgram::close() {
+    for (QWidget* w : windows_)
+        if (auto* source = qobject_cast<SourceWindowFrame*>(w)) source->keepPlace();
     program.close();
     tray.remove();
     for (QWidget* w : windows_) w->hide();

@@ -30,7 +30,7 @@ FavouritesWindow::FavouritesWindow(Favourites& model, const char* name, QWidget*
         auto* edit = named(new QLineEdit, editName.c_str());
         const auto slot = static_cast<std::size_t>(n - 1);
         connect(edit, &QLineEdit::textEdited, this,
-                [this, slot](const QString& text) { model_.entries[slot] = text.toStdString(); });
+                [this, slot](const QString& text) { model_.setEntry(static_cast<int>(slot) + 1, text.toStdString()); });
         connect(button, &QPushButton::clicked, this, [this, n] {
             model_.loadEntry(n);
             refresh();
@@ -47,7 +47,7 @@ FavouritesWindow::FavouritesWindow(Favourites& model, const char* name, QWidget*
 }
 
 void FavouritesWindow::refresh() {
-    for (std::size_t i = 0; i < edits_.size(); ++i) setTextIfChanged(edits_[i], qs(model_.entries[i]));
+    for (std::size_t i = 0; i < edits_.size(); ++i) setTextIfChanged(edits_[i], qs(model_.entries()[i]));
     if (model_.visible() != isVisible()) setVisible(model_.visible());
 }
 

@@ -86,15 +86,14 @@ void HistorySourceWindow::addDetails() {
     dateRow->addWidget(dateTime_, 1);
     detailArea()->addLayout(dateRow);
 
-    correction_ = spinBoxFor(model_.pressureCorrection, "SpinEditOffSetPression");
+    correction_ = spinBoxFor(model_.pressureCorrection(), "SpinEditOffSetPression");
     fitFiveDigits(correction_);
     connect(correction_, &QSpinBox::valueChanged, this,
-            [this](int value) { act([this, value] { model_.pressureCorrection.setValue(value); }); });
-    threshold_ = spinBoxFor(model_.tendencyThreshold, "SpinEditSeuiltendance");
+            [this](int value) { act([this, value] { model_.setPressureCorrection(value); }); });
+    threshold_ = spinBoxFor(model_.tendencyThreshold(), "SpinEditSeuiltendance");
     connect(threshold_, &QSpinBox::valueChanged, this, [this](int value) {
         act([this, value] {
-            model_.tendencyThreshold.setValue(value);
-            model_.applyTendencyThreshold();
+            model_.setTendencyThreshold(value);
         });
     });
     correctionUnit_ = named(new QLabel, "Label6");
@@ -131,26 +130,23 @@ void HistorySourceWindow::addPressureChoice(Ws28Source& model) {
 
 void HistorySourceWindow::addFollowMonth(Pro2Source& model) {
     pro2_ = &model;
-    followMonth_ = named(new QCheckBox(qs(model.currentMonthFileBox.caption)), "CheckBoxFichier");
+    followMonth_ = named(new QCheckBox(qs(model.currentMonthFileBox().caption)), "CheckBoxFichier");
     connect(followMonth_, &QCheckBox::toggled, this,
-            [this](bool on) { act([this, on] { pro2_->currentMonthFileBox.checked = on; }); });
+            [this](bool on) { act([this, on] { pro2_->followCurrentMonth(on); }); });
     detailArea()->addWidget(followMonth_);
 }
 
 void HistorySourceWindow::refreshOwn() {
-    setTextIfChanged(path_, qs(model_.inputLine));
-    if (model_.inputSelected) {
-        // A one-off request (after a choice or on showing): later refreshes keep the user's selection.
-        path_->selectAll();
-        model_.inputSelected = false;
-    }
-    showCaption(dateTime_, model_.observationTime);
-    showValue(correction_, model_.pressureCorrection);
-    showValue(threshold_, model_.tendencyThreshold);
-    showCaption(correctionUnit_, model_.pressureUnit);
-    showCaption(thresholdUnit_, model_.tendencyUnit);
-    showCaption(insideHumidity_, model_.insideHumidityCaption);
-    showCaption(dewPoint_, model_.dewPointCaption);
+    setTextIfChanged(path_, qs(model_.inputLine()));
+    // A one-off request (after a choice or on showing): later refreshes keep the user's selection.
+    if (model_.takeInputSelection()) path_->selectAll();
+    showCaption(dateTime_, model_.observationTime());
+    showValue(correction_, model_.pressureCorrection());
+    showValue(threshold_, model_.tendencyThreshold());
+    showCaption(correctionUnit_, model_.pressureUnit());
+    showCaption(thresholdUnit_, model_.tendencyUnit());
+    showCaption(insideHumidity_, model_.insideHumidityCaption());
+    showCaption(dewPoint_, model_.dewPointCaption());
     if (ws28_) {
         const QSignalBlocker quietAbsolute(absolute_);
         const QSignalBlocker quietRelative(relative_);
@@ -159,8 +155,8 @@ void HistorySourceWindow::refreshOwn() {
     }
     if (pro2_) {
         const QSignalBlocker quiet(followMonth_);
-        setTextIfChanged(followMonth_, qs(pro2_->currentMonthFileBox.caption));
-        setCheckedIfChanged(followMonth_, pro2_->currentMonthFileBox.checked);
+        setTextIfChanged(followMonth_, qs(pro2_->currentMonthFileBox().caption));
+        setCheckedIfChanged(followMonth_, pro2_->currentMonthFileBox().checked);
     }
 }
 

@@ -29,7 +29,7 @@ int modelKeyCode(const QKeyEvent& event) {
 InternetSourceWindow::InternetSourceWindow(InternetSource& model, const char* favouritesName, QWidget* parent)
     : SourceWindowFrame(model, parent),
       model_(model),
-      favourites_(new FavouritesWindow(model.favourites, favouritesName, this)) {
+      favourites_(new FavouritesWindow(model.favourites(), favouritesName, this)) {
     // inputLine lies over the history, so only the list's arrow shows beside it.
     addressRow_ = new QHBoxLayout;
     history_ = named(new QComboBox, "ComboBoxPath");
@@ -47,7 +47,7 @@ InternetSourceWindow::InternetSourceWindow(InternetSource& model, const char* fa
     // The list holds the focus and hands keys straight to inputLine, past any filter there.
     history_->installEventFilter(this);
     connect(address_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        model_.inputLine = text.toStdString();
+        model_.setInputLine(text.toStdString());
         act([this] { addressEdited(); });
     });
     connect(history_, &QComboBox::activated, this, [this](int index) { act([this, index] { historyChosen(index); }); });
@@ -59,7 +59,7 @@ InternetSourceWindow::InternetSourceWindow(InternetSource& model, const char* fa
     timeZone_->addItems({QStringLiteral("UT"), QStringLiteral("Loc")});
     connect(timeZone_, &QComboBox::activated, this, [this](int index) {
         act([this, index] {
-            model_.timeZoneChoice = index;
+            model_.chooseTimeZone(index);
             model_.refreshNow();
         });
     });
@@ -71,16 +71,16 @@ InternetSourceWindow::InternetSourceWindow(InternetSource& model, const char* fa
 
     auto* pressureRow = new QHBoxLayout;
     pressureRow->addWidget(new QLabel(QStringLiteral("Corrección")));
-    pressureOffset_ = spinBoxFor(model_.pressureCorrection, "SpinEditOffSetPression");
+    pressureOffset_ = spinBoxFor(model_.pressureCorrection(), "SpinEditOffSetPression");
     // Wide enough for a correction, not for every figure the range allows.
     pressureOffset_->setMinimumWidth(70);
     pressureOffset_->setMaximumWidth(90);
     // The value counts once typed in full, not at every digit: each change fetches again.
     pressureOffset_->setKeyboardTracking(false);
     connect(pressureOffset_, &QSpinBox::valueChanged, this, [this](int offset) {
-        if (offset == model_.pressureCorrection.value()) return;
+        if (offset == model_.pressureCorrection().value()) return;
         act([this, offset] {
-            model_.pressureCorrection.setValue(offset);
+            model_.setPressureCorrection(offset);
             model_.refreshNow();
         });
     });
@@ -95,7 +95,7 @@ InternetSourceWindow::InternetSourceWindow(InternetSource& model, const char* fa
 
     auto* favouritesRow = new QHBoxLayout;
     auto* favouritesButton = named(new QPushButton(QStringLiteral("Favoritos")), "ButtonFav");
-    connect(favouritesButton, &QPushButton::clicked, this, [this] { act([this] { model_.favourites.open(); }); });
+    connect(favouritesButton, &QPushButton::clicked, this, [this] { act([this] { model_.favourites().open(); }); });
     favouritesRow->addWidget(favouritesButton);
     favouritesRow->addStretch();
     sourceArea()->addLayout(favouritesRow);
@@ -110,11 +110,11 @@ InternetSourceWindow::InternetSourceWindow(InternetSource& model, const char* fa
 
 void InternetSourceWindow::refreshOwn() {
     refreshHistory();
-    if (timeZone_->currentIndex() != model_.timeZoneChoice) timeZone_->setCurrentIndex(model_.timeZoneChoice);
-    setTextIfChanged(reportTime_, qs(model_.observationTime.caption));
-    showValue(pressureOffset_, model_.pressureCorrection);
-    setTextIfChanged(pressureUnit_, qs(model_.pressureUnit.caption));
-    showCaption(dewPoint_, model_.dewPointCaption);
+    if (timeZone_->currentIndex() != model_.timeZoneChoice()) timeZone_->setCurrentIndex(model_.timeZoneChoice());
+    setTextIfChanged(reportTime_, qs(model_.observationTime().caption));
+    showValue(pressureOffset_, model_.pressureCorrection());
+    setTextIfChanged(pressureUnit_, qs(model_.pressureUnit().caption));
+    showCaption(dewPoint_, model_.dewPointCaption());
     refreshSource();
     favourites_->refresh();
 }
@@ -124,11 +124,11 @@ void InternetSourceWindow::refreshOwn() {
 void InternetSourceWindow::refreshHistory() {
     {
         const QSignalBlocker quiet(history_);
-        setItemsIfChanged(history_, model_.addressHistory.Items());
-        if (history_->currentIndex() != model_.addressHistory.ItemIndex())
-            history_->setCurrentIndex(model_.addressHistory.ItemIndex());
+        setItemsIfChanged(history_, model_.addressHistory().Items());
+        if (history_->currentIndex() != model_.addressHistory().ItemIndex())
+            history_->setCurrentIndex(model_.addressHistory().ItemIndex());
     }
-    setTextIfChanged(address_, qs(model_.inputLine));
+    setTextIfChanged(address_, qs(model_.inputLine()));
 }
 
 // Every key typed in the address line reaches the model's key handler; Enter goes no further.
@@ -142,7 +142,7 @@ bool InternetSourceWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void InternetSourceWindow::closeEvent(QCloseEvent* event) {
-    model_.favourites.close();
+    model_.favourites().close();
     favourites_->refresh();
     SourceWindowFrame::closeEvent(event);
 }

@@ -186,8 +186,10 @@ int main(int argc, char** argv) {
         std::unique_ptr<QSocketNotifier> signalWatch;
         if (exitSignals) {
             signalWatch = std::make_unique<QSocketNotifier>(exitSignals->fd(), QSocketNotifier::Read);
-            QObject::connect(signalWatch.get(), &QSocketNotifier::activated, [&exitSignals] {
-                if (exitSignals->take()) QApplication::quit();
+            // Closed as Quit closes it, before Qt's own quit closes the windows one by
+            // one: a source window open at the end stays open at the next start.
+            QObject::connect(signalWatch.get(), &QSocketNotifier::activated, [&exitSignals, &program] {
+                if (exitSignals->take()) program.close();
             });
         } else {
             std::cerr << "skycrier: " << error << '\n';

@@ -26,8 +26,8 @@ MetarWindow::MetarWindow(MetarSource& model, QMenu& helpMenu, QWidget* parent)
 }
 
 void MetarWindow::refreshSource() {
-    setTextIfChanged(airportName_, qs(model_.inputComment));
-    setTextIfChanged(airportCode_, qs(model_.airportCode));
+    setTextIfChanged(airportName_, qs(model_.inputComment()));
+    setTextIfChanged(airportCode_, qs(model_.airportCode()));
 }
 
 }  // namespace skycrier::gui

@@ -17,8 +17,7 @@ MonitorWindow::MonitorWindow(MonitorSource& model, QWidget* parent) : SourceWind
     ports_->hide();
     connect(ports_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         act([this, item] {
-            model_.portList.ItemIndex = ports_->row(item);
-            model_.choosePortFromList();
+            model_.choosePortFromList(ports_->row(item));
         });
     });
     status_ = named(new QLabel, "StaticTextStatus");
@@ -28,8 +27,8 @@ MonitorWindow::MonitorWindow(MonitorSource& model, QWidget* parent) : SourceWind
     sourceArea()->addWidget(status_);
     sourceArea()->addWidget(version_);
 
-    log_ = named(new QCheckBox(qs(model_.hourlyLogBox.caption)), "CheckBoxlog");
-    connect(log_, &QCheckBox::toggled, this, [this](bool on) { model_.hourlyLogBox.checked = on; });
+    log_ = named(new QCheckBox(qs(model_.hourlyLogBox().caption)), "CheckBoxlog");
+    connect(log_, &QCheckBox::toggled, this, [this](bool on) { model_.keepHourlyLog(on); });
     detailArea()->addWidget(log_);
 
     // This window names its tendency box in lower case, and shows its state in the status line.
@@ -39,13 +38,13 @@ MonitorWindow::MonitorWindow(MonitorSource& model, QWidget* parent) : SourceWind
 }
 
 void MonitorWindow::refreshOwn() {
-    setTextIfChanged(port_, qs(model_.portButtonText));
-    setTextIfChanged(status_, qs(model_.statusText));
-    setTextIfChanged(version_, qs(model_.versionText));
-    setCheckedIfChanged(log_, model_.hourlyLogBox.checked);
-    setItemsIfChanged(ports_, model_.portList.Items);
-    if (ports_->currentRow() != model_.portList.ItemIndex) ports_->setCurrentRow(model_.portList.ItemIndex);
-    ports_->setVisible(model_.portList.visible);
+    setTextIfChanged(port_, qs(model_.portButtonText()));
+    setTextIfChanged(status_, qs(model_.statusText()));
+    setTextIfChanged(version_, qs(model_.versionText()));
+    setCheckedIfChanged(log_, model_.hourlyLogBox().checked);
+    setItemsIfChanged(ports_, model_.portList().Items);
+    if (ports_->currentRow() != model_.portList().ItemIndex) ports_->setCurrentRow(model_.portList().ItemIndex);
+    ports_->setVisible(model_.portList().visible);
 }
 
 void MonitorWindow::periodChanged(int minutes) {

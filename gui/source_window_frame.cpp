@@ -111,22 +111,12 @@ void SourceWindowFrame::showEvent(QShowEvent* event) {
 }
 
 void SourceWindowFrame::closeEvent(QCloseEvent* event) {
-    model_.keepPlace(geometryOf(*this));
+    keepPlace();
     model_.close();
     QWidget::closeEvent(event);
 }
 
-void SourceWindowFrame::moveEvent(QMoveEvent* event) {
-    keepGeometry();
-    QWidget::moveEvent(event);
-}
-
-void SourceWindowFrame::resizeEvent(QResizeEvent* event) {
-    keepGeometry();
-    QWidget::resizeEvent(event);
-}
-
-void SourceWindowFrame::keepGeometry() {
+void SourceWindowFrame::keepPlace() {
     if (isVisible() && model_.visible()) model_.keepPlace(geometryOf(*this));
 }
 

@@ -47,6 +47,9 @@ public:
     void refresh();
     // Room for every control without scrolling.
     QSize sizeHint() const override;
+    // While shown, its place and size become where the next source window opens
+    // (as closing it does); the program's end keeps them for the next run.
+    void keepPlace();
 
 Q_SIGNALS:
     // The user acted on the model: the program's other windows may show something new.
@@ -76,14 +79,9 @@ protected:
 
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // While shown, the model holds the window's current place (a save reads it there).
-    void keepGeometry();
-
     SourceWindow& model_;
     QWidget* content_;
     QVBoxLayout* sourceArea_;

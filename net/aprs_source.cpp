@@ -20,82 +20,82 @@ AprsSource::AprsSource(SourceContext& context)
                       [](std::string_view page, std::string_view) { return cutAprsFromHtml(page); }}) {
     boxes_.feltTemperatureBox.caption = "Escalofríos (°C) =";
     // APRS weather reports carry local time unless the user says otherwise.
-    timeZoneChoice = 1;
+    timeZoneChoice_ = 1;
 }
 
 void AprsSource::pressKeyInInput(int key) {
     hideBrowser();
-    if (key != kKeyEnter || inputLine.empty()) return;
-    if (fileExists(context_.resolvePath(inputLine))) {
+    if (key != kKeyEnter || inputLine_.empty()) return;
+    if (fileExists(context_.resolvePath(inputLine_))) {
         poller_.clearError();
         resetCaptions("Ráfaga (");
-        observationTime.caption.clear();
-        meteo_.Input = inputLine;
-        addressHistory.remember(inputLine);
-        if (!busy) refreshNow();
+        observationTime_.caption.clear();
+        meteo_.Input = inputLine_;
+        addressHistory_.remember(inputLine_);
+        if (!busy_) refreshNow();
         return;
     }
-    if (!isWebAddress(inputLine)) {
-        if (status == fetch_status::kOk)
+    if (!isWebAddress(inputLine_)) {
+        if (status_ == fetch_status::kOk)
             poller_.clearError();
         else
-            poller_.setError(fetchStatusText(status));
+            poller_.setError(fetchStatusText(status_));
         poller_.start();
         return;
     }
-    if (!busy) refreshNow();
+    if (!busy_) refreshNow();
 }
 
 void AprsSource::takeChosenFile(const std::string& path) {
     poller_.clearError();
     resetCaptions("Ráfaga (");
     meteo_.Input = path;
-    observationTime.caption.clear();
+    observationTime_.caption.clear();
     if (fileExists(context_.resolvePath(path))) {
-        inputLine = path;
-        addressHistory.remember(path);
-        if (!busy) refreshNow();
+        inputLine_ = path;
+        addressHistory_.remember(path);
+        if (!busy_) refreshNow();
     } else {
         meteo_.Input.clear();
-        inputLine.clear();
+        inputLine_.clear();
         context_.beep();
     }
 }
 
 void AprsSource::chooseHistoryEntry(int index) {
-    const auto& items = addressHistory.Items();
+    const auto& items = addressHistory_.Items();
     if (index < 0 || index >= static_cast<int>(items.size())) return;
     const std::string entry = items[static_cast<std::size_t>(index)];
-    addressHistory.remember(entry);
-    if (inputLine == entry) return;
-    inputLine = entry;
+    addressHistory_.remember(entry);
+    if (inputLine_ == entry) return;
+    inputLine_ = entry;
     pressKeyInInput(kKeyEnter);
 }
 
 void AprsSource::chooseInput(AprsWindUnit wind, bool fahrenheit, bool hundredthsOfInch) {
-    input = {wind, fahrenheit, hundredthsOfInch};
-    if (!busy) refreshNow();
+    inputUnits_ = {wind, fahrenheit, hundredthsOfInch};
+    if (!busy_) refreshNow();
 }
 
 void AprsSource::openLogin() {
-    if (WebBrowserVisible) {
+    if (browserVisible_) {
         hideBrowser();
         return;
     }
     // Whatever was fetched before the login is not to be read as the site's answer.
     std::error_code ignored;
     std::filesystem::remove(context_.resolvePath(kWebFile), ignored);
-    WebBrowserVisible = true;
+    browserVisible_ = true;
 }
 
 void AprsSource::refreshNow() {
-    busy = true;
+    busy_ = true;
     hideBrowser();
-    favourites.close();
-    if (inputLine != addressHistory.Text()) addressHistory.remember(inputLine);
+    favourites_.close();
+    if (inputLine_ != addressHistory_.Text()) addressHistory_.remember(inputLine_);
     poller_.followPeriod();
     pollAfresh();
-    busy = false;
+    busy_ = false;
 }
 
 void AprsSource::startAsChosen(bool keepHidden) {
@@ -108,9 +108,9 @@ void AprsSource::poll() {
     for (CheckBox* box : {&boxes_.outsideTemperatureBox, &boxes_.pressureBox, &boxes_.windBox, &boxes_.gustBox, &boxes_.directionBox, &boxes_.humidityBox,
                           &boxes_.rainBox, &boxes_.feltTemperatureBox})
         box->red = false;
-    if (isWebAddress(inputLine)) {
+    if (isWebAddress(inputLine_)) {
         // The user is logging in to the site: its pages are not fetched meanwhile.
-        if (WebBrowserVisible) {
+        if (browserVisible_) {
             endPoll(false);
             return;
         }
@@ -122,18 +122,18 @@ void AprsSource::poll() {
 }
 
 void AprsSource::fetchThenDecode() {
-    status = fetch_status::kOk;
+    status_ = fetch_status::kOk;
     fetchReport([this] {
-        if (status != fetch_status::kOk) {
-            if (status == cut_status::kNoReport && inputLine.find(kAprsTrackingDomain) != std::string::npos)
+        if (status_ != fetch_status::kOk) {
+            if (status_ == cut_status::kNoReport && inputLine_.find(kAprsTrackingDomain) != std::string::npos)
                 context_.showError(std::string("Bitte die URL überprüfen oder ") + kAprsTrackingDomain +
                                    " anzumelden, dann aktualisieren");
         } else {
             poller_.clearError();
             resetCaptions("Ráfag a(");
-            observationTime.caption.clear();
+            observationTime_.caption.clear();
             meteo_.Input = kWebFile;
-            addressHistory.remember(inputLine);
+            addressHistory_.remember(inputLine_);
         }
         endPoll(decodeAndWrite());
     });
@@ -160,7 +160,7 @@ bool AprsSource::decodeAndWrite() {
     if (!meteo_.Input.empty() && fileExists(file)) {
         if (const auto text = readText(meteo_.Input)) read = showReport(*text, lastWriteLocalTime(file));
     }
-    const std::string cw = cwLine + "\r\n";
+    const std::string cw = cwLine_ + "\r\n";
     const auto& shared = context_.sharedDataFolder;
     if (!shared.empty()) writeOutput((shared / kCwFile).string(), cw, "Unmöglich um aprs_cw zu speichern");
     writeOutput(context_.resolvePath(kCwFile), cw, "Unmöglich um aprs_cw zu speichern");
@@ -171,10 +171,10 @@ bool AprsSource::showReport(std::string_view fileText, std::optional<double> fil
     const auto reading = readAprs(fileText);
     if (!reading) return false;
     const AprsShown shown = presenter().showAprs(
-        *reading, {input, pressureCorrection.value(), timeZoneChoice == 0, context_.loop.utcOffsets(), fileTime},
-        *this, observationTime, dewPointCaption);
-    if (shown.timeZoneLocal) timeZoneChoice = 1;
-    cwLine = shown.cwLine;
+        *reading, {inputUnits_, pressureCorrection_.value(), timeZoneChoice_ == 0, context_.loop.utcOffsets(), fileTime},
+        *this, observationTime_, dewPointCaption_);
+    if (shown.timeZoneLocal) timeZoneChoice_ = 1;
+    cwLine_ = shown.cwLine;
     return true;
 }
 

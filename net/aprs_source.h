@@ -38,10 +38,10 @@ public:
     void chooseWindKmh() { chooseWind(AprsWindUnit::Kmh); }
     void chooseWindMph() { chooseWind(AprsWindUnit::Mph); }
     void chooseWindKnots() { chooseWind(AprsWindUnit::Knot); }
-    void chooseCelsius() { chooseInput(input.wind, false, input.hundredthsOfInch); }
-    void chooseFahrenheit() { chooseInput(input.wind, true, input.hundredthsOfInch); }
-    void chooseMillimetres() { chooseInput(input.wind, input.fahrenheit, false); }
-    void chooseInches() { chooseInput(input.wind, input.fahrenheit, true); }
+    void chooseCelsius() { chooseInput(inputUnits_.wind, false, inputUnits_.hundredthsOfInch); }
+    void chooseFahrenheit() { chooseInput(inputUnits_.wind, true, inputUnits_.hundredthsOfInch); }
+    void chooseMillimetres() { chooseInput(inputUnits_.wind, inputUnits_.fahrenheit, false); }
+    void chooseInches() { chooseInput(inputUnits_.wind, inputUnits_.fahrenheit, true); }
     // The login browser is shown or hidden; while it is shown, polls of a web
     // input do not fetch (the user is logging in to the tracking site).
     void openLogin();
@@ -53,23 +53,34 @@ public:
     // no report. The file's last write (local time) dates a report without a time.
     bool showReport(std::string_view fileText, std::optional<double> fileTime);
 
-    // The units of the report's figures, and the site's login reminder.
-    AprsInputUnits input;
-    std::string loginId;
-    std::string loginPassword;
-    bool WebBrowserVisible = false;
+    // The units of the report's figures.
+    const AprsInputUnits& inputUnits() const { return inputUnits_; }
+    // The configuration's units; the poll that follows reads with them.
+    void setInputUnits(const AprsInputUnits& units) { inputUnits_ = units; }
+    // The site's login reminder.
+    const std::string& loginId() const { return loginId_; }
+    const std::string& loginPassword() const { return loginPassword_; }
+    void setLoginId(std::string id) { loginId_ = std::move(id); }
+    void setLoginPassword(std::string password) { loginPassword_ = std::move(password); }
+    bool browserVisible() const { return browserVisible_; }
     // aprs_cw.txt's line, written at every poll: that of the last report
     // read, a lone blank before any.
-    std::string cwLine = " ";
+    const std::string& cwLine() const { return cwLine_; }
 
 private:
-    void chooseWind(AprsWindUnit unit) { chooseInput(unit, input.fahrenheit, input.hundredthsOfInch); }
+    void chooseWind(AprsWindUnit unit) { chooseInput(unit, inputUnits_.fahrenheit, inputUnits_.hundredthsOfInch); }
     void chooseInput(AprsWindUnit wind, bool fahrenheit, bool hundredthsOfInch);
-    void hideBrowser() { WebBrowserVisible = false; }
+    void hideBrowser() { browserVisible_ = false; }
     void fetchThenDecode();
     // Decodes the input file when there is one; then the CW line. True when a report was read.
     bool decodeAndWrite();
     void resetCaptions(const char* gustCaption);
+
+    AprsInputUnits inputUnits_;
+    std::string loginId_;
+    std::string loginPassword_;
+    bool browserVisible_ = false;
+    std::string cwLine_ = " ";
 };
 
 }  // namespace skycrier

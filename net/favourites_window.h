@@ -25,7 +25,9 @@ public:
 
     const char* const Caption;
     // The ten slots, entry n for button n.
-    std::array<std::string, kSlots> entries;
+    const std::array<std::string, kSlots>& entries() const { return entries_; }
+    // Slot n (1..10) holds the text; numbers outside are ignored.
+    void setEntry(int n, std::string text);
 
     void open() { visible_ = true; }
     // Closed by its user, or by a refresh of its source window.
@@ -33,6 +35,7 @@ public:
     bool visible() const { return visible_; }
 
 private:
+    std::array<std::string, kSlots> entries_;
     bool visible_ = false;
     std::function<void(const std::string&)> load_;
 };

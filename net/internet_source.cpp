@@ -20,10 +20,10 @@ std::string fetchStatusText(int status) { return "Error archivo #" + std::to_str
 
 InternetSource::InternetSource(SourceKind kind, SourceContext& context, Traits traits)
     : SourceWindow(kind, context),
-      favourites(traits.favouritesCaption,
+      favourites_(traits.favouritesCaption,
               [this](const std::string& entry) {
                   if (!visible()) return;
-                  inputLine = entry;
+                  inputLine_ = entry;
                   // A file is the input itself; an address is fetched into the web file.
                   if (fileExists(context_.resolvePath(entry))) meteo_.Input = entry;
                   inputEdited();
@@ -36,12 +36,12 @@ InternetSource::InternetSource(SourceKind kind, SourceContext& context, Traits t
 
 bool InternetSource::loadDataFile(const std::string& value) {
     if (fileExists(context_.resolvePath(value))) {
-        inputLine = value;
+        inputLine_ = value;
         meteo_.Input = value;
         return true;
     }
     if (!webAddressOf(value).empty()) {
-        inputLine = value;
+        inputLine_ = value;
         return true;
     }
     poller_.setError("Error de archivo #6");
@@ -49,8 +49,8 @@ bool InternetSource::loadDataFile(const std::string& value) {
 }
 
 void InternetSource::takeUpLateFile() {
-    if (!meteo_.Input.empty() || inputLine.empty() || !webAddressOf(inputLine).empty()) return;
-    if (loadDataFile(inputLine)) poller_.clearError();
+    if (!meteo_.Input.empty() || inputLine_.empty() || !webAddressOf(inputLine_).empty()) return;
+    if (loadDataFile(inputLine_)) poller_.clearError();
 }
 
 std::string InternetSource::webAddressOf(const std::string& line) const {
@@ -59,11 +59,11 @@ std::string InternetSource::webAddressOf(const std::string& line) const {
 
 void InternetSource::fetchReport(std::function<void()> then) {
     const std::string file = context_.resolvePath(traits_.webFile);
-    const std::string url = webAddressOf(inputLine);
+    const std::string url = webAddressOf(inputLine_);
     const auto conclude = [this, url, then](const Fetched& fetched) {
-        status = fetched.status;
-        if (status != fetch_status::kOk)
-            poller_.setError(fetchStatusText(status) + (fetched.reason.empty() ? "" : ": " + fetched.reason));
+        status_ = fetched.status;
+        if (status_ != fetch_status::kOk)
+            poller_.setError(fetchStatusText(status_) + (fetched.reason.empty() ? "" : ": " + fetched.reason));
         noteOutcome(url);
         then();
     };
@@ -104,7 +104,7 @@ InternetSource::Fetched InternetSource::takeFetchedPage(const std::string& file,
 
 void InternetSource::noteOutcome(const std::string& url) {
     const std::string source = "the " + std::string(sourceName(kind())) + " source";
-    if (status != fetch_status::kOk) {
+    if (status_ != fetch_status::kOk) {
         if (poller_.error() == toldFailure_) return;
         toldFailure_ = poller_.error();
         fetchNotice.emit(source + " cannot fetch its report from " + url + ": " + toldFailure_);
@@ -144,7 +144,7 @@ void InternetSource::endPoll(bool read) {
     poller_.finish(read, true);
 }
 
-void InternetSource::showPressureUnit() { pressureUnit.caption = units().pressureMetric() ? "hPa" : "0.01*inHg"; }
+void InternetSource::showPressureUnit() { pressureUnit_.caption = units().pressureMetric() ? "hPa" : "0.01*inHg"; }
 
 std::optional<std::string> InternetSource::readText(const std::string& name) const {
     std::string reason;

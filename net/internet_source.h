@@ -80,19 +80,25 @@ public:
     // report is fetched again: one line each for the status line and the log.
     Signal<std::string> fetchNotice;
 
-    std::string inputLine;
-    UrlHistory addressHistory;
+    // The input line: a web address with an optional " //" comment, or a local file.
+    const std::string& inputLine() const { return inputLine_; }
+    // The user typed into the input line (inputEdited shows what follows), or the configuration set it.
+    void setInputLine(std::string line) { inputLine_ = std::move(line); }
+    UrlHistory& addressHistory() { return addressHistory_; }
+    const UrlHistory& addressHistory() const { return addressHistory_; }
+    Favourites& favourites() { return favourites_; }
+    const Favourites& favourites() const { return favourites_; }
     // 0 "UT", 1 "Loc", -1 nothing chosen.
-    int timeZoneChoice = -1;
-    BoundedNumber pressureCorrection{0};
-    Caption pressureUnit{"hPa"};
-    Caption observationTime;
-    Caption dewPointCaption;
-    Favourites favourites;
+    int timeZoneChoice() const { return timeZoneChoice_; }
+    void chooseTimeZone(int choice) { timeZoneChoice_ = choice; }
+    // hPa, or hundredths of inHg with inHg speech units.
+    const BoundedNumber& pressureCorrection() const { return pressureCorrection_; }
+    void setPressureCorrection(int steps) { pressureCorrection_.setValue(steps); }
+    const Caption& pressureUnit() const { return pressureUnit_; }
+    const Caption& observationTime() const { return observationTime_; }
+    const Caption& dewPointCaption() const { return dewPointCaption_; }
     // The last fetch's status.
-    int status = fetch_status::kOk;
-    // A refresh is under way: the steps it runs do not start another.
-    bool busy = false;
+    int status() const { return status_; }
 
 protected:
     // Fetches inputLine (without its comment) into the web file and cuts the
@@ -116,6 +122,17 @@ protected:
     bool writeOutput(const std::string& path, const std::string& text, const std::string& failure) const;
 
     Traits traits_;
+    std::string inputLine_;
+    UrlHistory addressHistory_;
+    int timeZoneChoice_ = -1;
+    BoundedNumber pressureCorrection_{0};
+    Caption pressureUnit_{"hPa"};
+    Caption observationTime_;
+    Caption dewPointCaption_;
+    Favourites favourites_;
+    int status_ = fetch_status::kOk;
+    // A refresh is under way: the steps it runs do not start another.
+    bool busy_ = false;
 
 private:
     // The status and, for a failed fetch or an answer that is no report, why.

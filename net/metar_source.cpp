@@ -29,14 +29,14 @@ MetarSource::MetarSource(SourceContext& context)
 }
 
 void MetarSource::pressKeyInInput(int key) {
-    if (key != kKeyEnter || inputLine.empty()) return;
+    if (key != kKeyEnter || inputLine_.empty()) return;
     upperCaseCode();
-    if (webAddressOf(inputLine).empty()) {
-        poller_.setError(fetchStatusText(status));
+    if (webAddressOf(inputLine_).empty()) {
+        poller_.setError(fetchStatusText(status_));
         poller_.start();
         return;
     }
-    if (!busy) refreshNow();
+    if (!busy_) refreshNow();
 }
 
 std::string MetarSource::fetchedCode(const std::string& line) const {
@@ -49,17 +49,17 @@ std::string MetarSource::fetchedCode(const std::string& line) const {
 std::string MetarSource::webAddressOf(const std::string& line) const {
     const std::string code = fetchedCode(line);
     if (code.empty()) return InternetSource::webAddressOf(line);
-    return airportAddress(isProviderPattern(provider) ? provider : kDefaultProvider, code);
+    return airportAddress(isProviderPattern(provider_) ? provider_ : kDefaultProvider, code);
 }
 
 void MetarSource::upperCaseCode() {
-    const std::string code = fetchedCode(inputLine);
-    if (!code.empty()) inputLine.replace(0, beforeComment(inputLine).size(), code);
+    const std::string code = fetchedCode(inputLine_);
+    if (!code.empty()) inputLine_.replace(0, beforeComment(inputLine_).size(), code);
 }
 
 void MetarSource::inputEdited() {
-    const std::string comment = urlComment(inputLine);
-    inputComment = comment.empty() ? kNoComment : comment;
+    const std::string comment = urlComment(inputLine_);
+    inputComment_ = comment.empty() ? kNoComment : comment;
 }
 
 void MetarSource::prepareToShow() {
@@ -68,27 +68,27 @@ void MetarSource::prepareToShow() {
 }
 
 void MetarSource::chooseHistoryEntry(int index) {
-    const auto& items = addressHistory.Items();
+    const auto& items = addressHistory_.Items();
     if (index < 0 || index >= static_cast<int>(items.size())) return;
     const std::string& entry = items[static_cast<std::size_t>(index)];
-    addressHistory.remember(entry);
-    if (inputLine == entry) {
+    addressHistory_.remember(entry);
+    if (inputLine_ == entry) {
         inputEdited();
         return;
     }
-    inputLine = entry;
+    inputLine_ = entry;
     inputEdited();
-    if (!busy) refreshNow();
+    if (!busy_) refreshNow();
 }
 
 void MetarSource::refreshNow() {
-    busy = true;
-    favourites.close();
+    busy_ = true;
+    favourites_.close();
     upperCaseCode();
-    if (inputLine != addressHistory.Text()) addressHistory.remember(inputLine);
+    if (inputLine_ != addressHistory_.Text()) addressHistory_.remember(inputLine_);
     poller_.followPeriod();
     if (!context_.loading) pollAfresh();
-    busy = false;
+    busy_ = false;
 }
 
 void MetarSource::startAsChosen(bool keepHidden) {
@@ -98,7 +98,7 @@ void MetarSource::startAsChosen(bool keepHidden) {
 
 void MetarSource::poll() {
     if (!beginPoll()) return;
-    if (webAddressOf(inputLine).empty()) {
+    if (webAddressOf(inputLine_).empty()) {
         takeUpLateFile();
         endPoll(decode());
         return;
@@ -107,14 +107,14 @@ void MetarSource::poll() {
 }
 
 void MetarSource::fetchThenDecode() {
-    status = fetch_status::kOk;
+    status_ = fetch_status::kOk;
     fetchReport([this] {
-        if (status == fetch_status::kOk) {
+        if (status_ == fetch_status::kOk) {
             poller_.clearError();
             resetCaptions();
-            observationTime.caption.clear();
+            observationTime_.caption.clear();
             meteo_.Input = kWebFile;
-            addressHistory.remember(inputLine);
+            addressHistory_.remember(inputLine_);
         }
         endPoll(decode());
     });
@@ -138,8 +138,8 @@ void MetarSource::resetCaptions() {
 bool MetarSource::decode() {
     const std::string input = context_.resolvePath(meteo_.Input);
     if (meteo_.Input.empty() || !fileExists(input)) {
-        uiviewWeatherLine = kPlaceholderWeatherLine;
-        cwLine = kPlaceholderCwLine;
+        uiviewWeatherLine_ = kPlaceholderWeatherLine;
+        cwLine_ = kPlaceholderCwLine;
         writeOutputs();
         return false;
     }
@@ -155,18 +155,18 @@ bool MetarSource::decode() {
 void MetarSource::showReport(std::string_view report) {
     const MetarLines lines = presenter().showMetar(
         readMetar(report),
-        {pressureCorrection.value(), timeZoneChoice == 0, context_.loop.localNow(), context_.loop.utcOffsets()}, *this,
-        observationTime, dewPointCaption);
-    airportCode = lines.airportCode;
-    if (lines.uiviewTimeLine) uiviewTimeLine = *lines.uiviewTimeLine;
-    uiviewWeatherLine = lines.uiviewWeatherLine;
-    cwLine = lines.cwLine;
+        {pressureCorrection_.value(), timeZoneChoice_ == 0, context_.loop.localNow(), context_.loop.utcOffsets()}, *this,
+        observationTime_, dewPointCaption_);
+    airportCode_ = lines.airportCode;
+    if (lines.uiviewTimeLine) uiviewTimeLine_ = *lines.uiviewTimeLine;
+    uiviewWeatherLine_ = lines.uiviewWeatherLine;
+    cwLine_ = lines.cwLine;
 }
 
 // The UI-View file, then the CW line, each in the program folder and in the shared data folder.
 void MetarSource::writeOutputs() {
-    const std::string uiview = uiviewTimeLine + "\r\n" + uiviewWeatherLine + "\r\n";
-    const std::string cw = cwLine + "\r\n";
+    const std::string uiview = uiviewTimeLine_ + "\r\n" + uiviewWeatherLine_ + "\r\n";
+    const std::string cw = cwLine_ + "\r\n";
     const auto& shared = context_.sharedDataFolder;
     writeOutput(context_.resolvePath(kUiViewFile), uiview, "Unmöglich um metar_uiview.txt zu speichern");
     if (!shared.empty())

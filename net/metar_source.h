@@ -51,17 +51,26 @@ public:
     void showReport(std::string_view report);
 
     // The address pattern for airport codes, with "{ICAO}" where the code goes.
-    std::string provider = kDefaultProvider;
+    const std::string& provider() const { return provider_; }
+    // An empty pattern restores the default one.
+    void setProvider(const std::string& pattern) { provider_ = pattern.empty() ? kDefaultProvider : pattern; }
     // The comment of the address (normally the airport's name), or a line of "=".
-    std::string inputComment = kNoComment;
+    const std::string& inputComment() const { return inputComment_; }
     // "Código aeropuerto= " and the station of the last report.
-    std::string airportCode;
+    const std::string& airportCode() const { return airportCode_; }
     // The UI-View time-stamp line of the last report that had a time group.
-    std::string uiviewTimeLine;
-    std::string uiviewWeatherLine;
-    std::string cwLine;
+    const std::string& uiviewTimeLine() const { return uiviewTimeLine_; }
+    const std::string& uiviewWeatherLine() const { return uiviewWeatherLine_; }
+    const std::string& cwLine() const { return cwLine_; }
 
 private:
+    std::string provider_ = kDefaultProvider;
+    std::string inputComment_ = kNoComment;
+    std::string airportCode_;
+    std::string uiviewTimeLine_;
+    std::string uiviewWeatherLine_;
+    std::string cwLine_;
+
     // The upper-cased airport code the line fetches; empty when it fetches none.
     std::string fetchedCode(const std::string& line) const;
     // A code typed in lower case is kept upper-cased, as the history shows it.

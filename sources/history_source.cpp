@@ -5,14 +5,14 @@
 namespace skycrier {
 
 HistorySource::HistorySource(SourceKind kind, SourceContext& context, int maximumThreshold)
-    : SourceWindow(kind, context), tendencyThreshold(4, 1, maximumThreshold) {}
+    : SourceWindow(kind, context), tendencyThreshold_(4, 1, maximumThreshold) {}
 
 void HistorySource::poll() {
     if (!poller_.begin()) return;
     const SpeechUnits& u = context_.units;
-    pressureUnit.caption = u.pressureMetric() ? "hPa" : "0.01*inHg";
-    tendencyUnit.caption = u.pressureMetric() ? "0.1*mB/h" : "0.01*inHg";
-    const double correction = pressureCorrection.value();
+    pressureUnit_.caption = u.pressureMetric() ? "hPa" : "0.01*inHg";
+    tendencyUnit_.caption = u.pressureMetric() ? "0.1*mB/h" : "0.01*inHg";
+    const double correction = pressureCorrection_.value();
     bool read = false;
     if (fileExists(filePath())) {
         try {
@@ -33,15 +33,15 @@ void HistorySource::startAsChosen(bool keepHidden) {
 
 void HistorySource::prepareToShow() {
     SourceWindow::prepareToShow();
-    if (!inputLine.empty()) inputSelected = true;
+    if (!inputLine_.empty()) inputSelected_ = true;
 }
 
 void HistorySource::takeChosenFile(const std::string& chosen) {
     resetCaptions();
     setPath(chosen);
-    observationTime.caption.clear();
+    observationTime_.caption.clear();
     if (fileExists(context_.resolvePath(chosen))) {
-        inputSelected = true;
+        inputSelected_ = true;
         poller_.clearError();
         // Another file is another series of observations: its own times count.
         meteo_.ObservedAt = 0;
@@ -59,11 +59,14 @@ bool HistorySource::loadDataFile(const std::string& file) {
     return false;
 }
 
-void HistorySource::applyTendencyThreshold() { context_.TendencyThreshold = tendencyThreshold.value() * 0.1; }
+void HistorySource::setTendencyThreshold(int tenths) {
+    tendencyThreshold_.setValue(tenths);
+    context_.TendencyThreshold = tendencyThreshold_.value() * 0.1;
+}
 
 void HistorySource::setPath(const std::string& file) {
     meteo_.Input = file;
-    inputLine = file;
+    inputLine_ = file;
 }
 
 void HistorySource::failPoll() {

@@ -5,6 +5,7 @@
 // tendency threshold, and the poll cycle around the station's own reading.
 
 #include <string>
+#include <utility>
 
 #include "sources/source_window.h"
 
@@ -30,22 +31,26 @@ public:
     // not there yet (a share mounted later) is read by the first poll after
     // it comes; false, with "Error de archivo" shown, while it is not there.
     bool loadDataFile(const std::string& path);
-    // TendencyThreshold follows this window's tendencyThreshold.
-    void applyTendencyThreshold();
+    // The pressure correction, in CorrFactor steps, for the polls that follow.
+    void setPressureCorrection(int steps) { pressureCorrection_.setValue(steps); }
+    // The tendency threshold (0.1 hPa per hour), shared by the three history-file stations.
+    void setTendencyThreshold(int tenths);
 
     // The data file path: the source's Input, as configured even while the file is absent.
     const std::string& path() const { return meteo_.Input; }
 
-    std::string inputLine;
-    // inputLine's text is selected, as after a file choice.
-    bool inputSelected = false;
-    Caption observationTime;
-    BoundedNumber pressureCorrection{0};
-    BoundedNumber tendencyThreshold;
-    Caption pressureUnit{"hPa"};
-    Caption tendencyUnit{"0.1*mB/h"};
-    Caption insideHumidityCaption{"Humidad-int (%) ="};
-    Caption dewPointCaption{"Punto de rocio (°C) ="};
+    // The data-file field.
+    const std::string& inputLine() const { return inputLine_; }
+    // The data-file field's text is to be selected, as after a file choice:
+    // true once per request.
+    bool takeInputSelection() { return std::exchange(inputSelected_, false); }
+    const BoundedNumber& pressureCorrection() const { return pressureCorrection_; }
+    const BoundedNumber& tendencyThreshold() const { return tendencyThreshold_; }
+    const Caption& observationTime() const { return observationTime_; }
+    const Caption& pressureUnit() const { return pressureUnit_; }
+    const Caption& tendencyUnit() const { return tendencyUnit_; }
+    const Caption& insideHumidityCaption() const { return insideHumidityCaption_; }
+    const Caption& dewPointCaption() const { return dewPointCaption_; }
 
 protected:
     // Reads the station's file and has its reading shown; throws on any
@@ -62,6 +67,19 @@ protected:
     // Sets the path and the data-file field together.
     void setPath(const std::string& path);
     void failPoll();
+
+    std::string inputLine_;
+    bool inputSelected_ = false;
+    BoundedNumber pressureCorrection_{0};
+    BoundedNumber tendencyThreshold_;
+    Caption observationTime_;
+    Caption pressureUnit_{"hPa"};
+    Caption tendencyUnit_{"0.1*mB/h"};
+    Caption insideHumidityCaption_{"Humidad-int (%) ="};
+    Caption dewPointCaption_{"Punto de rocio (°C) ="};
+
+private:
+    friend class ReadingPresenter;
 };
 
 }  // namespace skycrier

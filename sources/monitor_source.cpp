@@ -60,14 +60,14 @@ void MonitorSource::poll() {
         return;
     }
     WeatherMonitorLink* link = context_.weatherMonitor;
-    versionText = "DLL-Version: " + fixed(link ? link->getDllVersion() : 0, 3);
+    versionText_ = "DLL-Version: " + fixed(link ? link->getDllVersion() : 0, 3);
     poller_.begin();
     readStep(0);
 }
 
 void MonitorSource::readStep(std::size_t step) {
     const Step& s = kSteps[step];
-    statusText = s.countdown + std::to_string(std::size(kSteps) - step) + ")";
+    statusText_ = s.countdown + std::to_string(std::size(kSteps) - step) + ")";
     changed.emit();
     const auto take = [this, step, generation = generation_](double value) {
         if (generation != generation_ || !(this->*kSteps[step].take)(value)) return;
@@ -118,13 +118,13 @@ bool MonitorSource::takeDirection(double degrees) {
 
 void MonitorSource::failStation() {
     setConnected(false, kMonitorStationError);
-    statusText = kMonitorStationError;
+    statusText_ = kMonitorStationError;
     poller_.finish(false, false);
 }
 
 void MonitorSource::finishPoll() {
-    statusText = "Weather Monitor cerrado";
-    if (const std::string time = context_.mainWindowTime(); !time.empty()) statusText += "(" + time + " )";
+    statusText_ = "Weather Monitor cerrado";
+    if (const std::string time = context_.mainWindowTime(); !time.empty()) statusText_ += "(" + time + " )";
     poller_.finish(true, true);
 }
 
@@ -159,40 +159,40 @@ void MonitorSource::prepareToShow() {
 }
 
 void MonitorSource::showPortList() {
-    portList.Items = {kNoComEntry};
-    for (std::string& name : context_.serialPorts()) portList.Items.push_back(std::move(name));
-    if (!std::exchange(silentPortFill, false)) portList.visible = true;
+    portList_.Items = {kNoComEntry};
+    for (std::string& name : context_.serialPorts()) portList_.Items.push_back(std::move(name));
+    if (!std::exchange(silentPortFill_, false)) portList_.visible = true;
 }
 
 void MonitorSource::openConfiguredPort() {
-    silentPortFill = true;
+    silentPortFill_ = true;
     showPortList();
-    auto& items = portList.Items;
+    auto& items = portList_.Items;
     auto found = std::find(items.begin(), items.end(), port_.empty() ? std::string(kNoComEntry) : port_);
     if (found == items.end()) found = items.insert(items.end(), port_);
-    portList.ItemIndex = static_cast<int>(found - items.begin());
-    choosePortFromList();
+    choosePortFromList(static_cast<int>(found - items.begin()));
 }
 
-void MonitorSource::choosePortFromList() {
+void MonitorSource::choosePortFromList(int row) {
+    portList_.ItemIndex = row;
     poller_.stop();
-    portList.visible = false;
+    portList_.visible = false;
     forgetAnswers();
     portFailed_ = false;
     hideWhenConnected_ = false;
     if (context_.weatherMonitor) context_.weatherMonitor->closeCommPort();
     setConnected(false);
-    const auto index = portList.ItemIndex;
-    if (index < 0 || static_cast<std::size_t>(index) >= portList.Items.size()) return;
-    const std::string& entry = portList.Items[static_cast<std::size_t>(index)];
+    const auto index = portList_.ItemIndex;
+    if (index < 0 || static_cast<std::size_t>(index) >= portList_.Items.size()) return;
+    const std::string& entry = portList_.Items[static_cast<std::size_t>(index)];
     if (entry == kNoComEntry) {
         port_.clear();
-        portButtonText = "COM=0";
+        portButtonText_ = "COM=0";
         close();
         return;
     }
     port_ = entry;
-    portButtonText = "COM=" + portConfigValue();
+    portButtonText_ = "COM=" + portConfigValue();
     openPort();
 }
 
@@ -211,7 +211,7 @@ void MonitorSource::openPort() {
         }
         hideWhenConnected_ = false;
         setConnected(false, kMonitorPortError);
-        statusText = kMonitorPortError;
+        statusText_ = kMonitorPortError;
         // A console silent or unplugged at start is tried again at each period, as after an unplug.
         poller_.finish(false, true);
     };
@@ -232,7 +232,7 @@ bool MonitorSource::loadPort(const std::string& value) {
         if (!number || *number < 0) return false;
         port_ = *number == 0 ? "" : "COM" + std::to_string(*number);
     }
-    portButtonText = "COM=" + portConfigValue();
+    portButtonText_ = "COM=" + portConfigValue();
     return true;
 }
 
@@ -253,6 +253,11 @@ void MonitorSource::hideWhenConnected() {
         close();
     else if (opening_)
         hideWhenConnected_ = true;
+}
+
+void MonitorSource::keepHourlyLog(bool keep) {
+    hourlyLogBox_.checked = keep;
+    changed.emit();
 }
 
 }  // namespace skycrier

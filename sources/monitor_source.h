@@ -42,9 +42,9 @@ public:
     // The port button: "No COM" and the machine's ports into portList,
     // shown unless a silent fill was asked for (which it then clears).
     void showPortList();
-    // The user picked portList.ItemIndex: the station is closed, then
+    // The user picked a row of the port list: the station is closed, then
     // "No COM" hides the window, any other entry opens that port and polls.
-    void choosePortFromList();
+    void choosePortFromList(int row);
     // Fills the list silently, selects the configured port and opens it (as
     // the source choice and the start-up do). A configured port the machine
     // does not list (an adapter not plugged in) is added to the list, so that
@@ -66,20 +66,20 @@ public:
     // "FORMMETEO=N" at start-up: the window hides once the station is connected.
     void hideWhenConnected();
 
-    // "COM=" and the port.
-    std::string portButtonText = "COM=0";
     static constexpr const char* kPortButtonHint = "Cliquer pour changer le port";
     struct PortList {
         std::vector<std::string> Items;
         int ItemIndex = -1;
         bool visible = false;
     };
-    PortList portList;
-    std::string versionText = "DLL-Version: ";
-    std::string statusText;
-    CheckBox hourlyLogBox{{"Registro horario de datos meteorológicos."}};
-    // The source choice asked showPortList not to show the list.
-    bool silentPortFill = false;
+    const PortList& portList() const { return portList_; }
+    // "COM=" and the port.
+    const std::string& portButtonText() const { return portButtonText_; }
+    const std::string& versionText() const { return versionText_; }
+    const std::string& statusText() const { return statusText_; }
+    // "Registro horario de datos meteorológicos."
+    const CheckBox& hourlyLogBox() const { return hourlyLogBox_; }
+    void keepHourlyLog(bool keep);
 
 private:
     using Reading = WeatherMonitorLink::Reading;
@@ -110,6 +110,13 @@ private:
     // The last opening failed: the next poll opens the port again first.
     bool portFailed_ = false;
     unsigned generation_ = 0;
+    std::string portButtonText_ = "COM=0";
+    PortList portList_;
+    std::string versionText_ = "DLL-Version: ";
+    std::string statusText_;
+    CheckBox hourlyLogBox_{{"Registro horario de datos meteorológicos."}};
+    // openConfiguredPort asked showPortList not to show the list.
+    bool silentPortFill_ = false;
     TaskScope tasks_;
 };
 

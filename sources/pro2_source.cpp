@@ -33,11 +33,11 @@ void Pro2Source::readStation(double correction) {
     if (file.extension() != ".wlk") throw PollFailure("not a .wlk file");
     ArchiveMonth month = archiveMonthOfName(file.filename().string());
     const DateTimeFields now = decodeDateTime(context_.loop.localNow());
-    if (currentMonthFileBox.checked) {
+    if (currentMonthFileBox_.checked) {
         if (const auto current = currentMonthFile(file, month, now, context_)) {
             file = *current;
             setPath(file.string());
-            inputSelected = true;
+            inputSelected_ = true;
             month = {now.year, now.month};
         }
     }
@@ -46,5 +46,10 @@ void Pro2Source::readStation(double correction) {
 }
 
 void Pro2Source::resetCaptions() { resetCaptionsInUnits("="); }
+
+void Pro2Source::followCurrentMonth(bool follow) {
+    currentMonthFileBox_.checked = follow;
+    changed.emit();
+}
 
 }  // namespace skycrier

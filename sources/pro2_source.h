@@ -15,12 +15,16 @@ class Pro2Source final : public HistorySource {
 public:
     explicit Pro2Source(SourceContext& context);
 
-    // Follow the current month's file.
-    CheckBox currentMonthFileBox{{"Busque siempre el archivo del mes actual"}, true};
+    // "Busque siempre el archivo del mes actual": follow the current month's file.
+    const CheckBox& currentMonthFileBox() const { return currentMonthFileBox_; }
+    void followCurrentMonth(bool follow);
 
 protected:
     void readStation(double correction) override;
     void resetCaptions() override;
+
+private:
+    CheckBox currentMonthFileBox_{{"Busque siempre el archivo del mes actual"}, true};
 };
 
 }  // namespace skycrier

@@ -59,7 +59,7 @@ void ReadingPresenter::showWs23(const Ws23Reading& r, double correction, History
     w.boxes_.gustBox.caption = "Ráfaga (" + u.WindText + ") = " + fixed(rafa, 0);
 
     showDirection(directionDegrees(r.directionCode), w);
-    showHumidity(w.insideHumidityCaption, "Humidad-int", r.humidityIn);
+    showHumidity(w.insideHumidityCaption_, "Humidad-int", r.humidityIn);
     w.meteo_.HumiExt = r.humidityOut;
     showHumidity(w.boxes_.humidityBox, "Humidad", w.meteo_.HumiExt);
 
@@ -76,7 +76,7 @@ void ReadingPresenter::showWs28(const Ws28Reading& r, double correction, History
     const auto [textValid, ventValid] = showLaCrosse(r, correction, w);
     showGust(kmhOfMs(r.gust), w);
     showDirection(directionDegrees(r.directionCode), w);
-    showHumidity(w.insideHumidityCaption, "Humidad-int", finiteOrFail(r.humidityIn));
+    showHumidity(w.insideHumidityCaption_, "Humidad-int", finiteOrFail(r.humidityIn));
     w.meteo_.HumiExt = finiteOrFail(r.humidityOut);
     showHumidity(w.boxes_.humidityBox, "Humidad", w.meteo_.HumiExt);
     showRain(finiteOrFail(r.dayRain) * u.RainFactor, w);
@@ -89,8 +89,8 @@ void ReadingPresenter::showPro2(const Pro2Reading& r, double correction, History
     const SpeechUnits& u = units_;
     w.meteo_.ObservedAt = r.periodEnd;
     // The date-time text of exactly midnight has no time: the time is added.
-    w.observationTime.caption = shownDateTime(r.periodEnd);
-    if (w.observationTime.caption.size() < 11) w.observationTime.caption += " 00:00";
+    w.observationTime_.caption = shownDateTime(r.periodEnd);
+    if (w.observationTime_.caption.size() < 11) w.observationTime_.caption += " 00:00";
 
     const bool textValid =
         showTemperature(MeteoField::Text, celsiusOfTenthsF(r.tempOut) * u.TempFactor + u.TempOffset, w);
@@ -118,7 +118,7 @@ void ReadingPresenter::showPro2(const Pro2Reading& r, double correction, History
         w.boxes_.directionBox.caption = "Dirección (°) = --";
     }
 
-    showHumidity(w.insideHumidityCaption, "Humidad-int", r.humidityIn / 10.0);
+    showHumidity(w.insideHumidityCaption_, "Humidad-int", r.humidityIn / 10.0);
     w.meteo_.HumiExt = r.humidityOut / 10.0;
     showHumidity(w.boxes_.humidityBox, "Humidad", w.meteo_.HumiExt);
     showRain((r.clickSize ? r.rainClicks * *r.clickSize : -1) * u.RainFactor, w);
@@ -178,7 +178,7 @@ void ReadingPresenter::showMonitorDirection(double degrees, SourceWindow& w) con
 
 void ReadingPresenter::showLatestTime(double time, HistorySource& w) const {
     if (time > w.meteo_.ObservedAt) w.meteo_.ObservedAt = time;
-    w.observationTime.caption = shownDateTime(time);
+    w.observationTime_.caption = shownDateTime(time);
 }
 
 bool ReadingPresenter::showTemperature(MeteoField field, double value, SourceWindow& w) const {
@@ -257,9 +257,9 @@ void ReadingPresenter::showFeltTemperature(bool computable, const char* computed
 void ReadingPresenter::showDewPoint(HistorySource& w) const {
     const std::string label = "Punto de rocio (°" + units_.TempText + ") = ";
     if (w.boxes_.outsideTemperatureBox.red)
-        w.dewPointCaption.caption = label + "--";
+        w.dewPointCaption_.caption = label + "--";
     else
-        w.dewPointCaption.caption = label + fixed(dewPoint(w.meteo_.Text, w.meteo_.HumiExt, units_), 1);
+        w.dewPointCaption_.caption = label + fixed(dewPoint(w.meteo_.Text, w.meteo_.HumiExt, units_), 1);
 }
 
 }  // namespace skycrier

@@ -9,7 +9,7 @@ Ws23Source::Ws23Source(SourceContext& context) : HistorySource(SourceKind::W23, 
 
 void Ws23Source::readStation(double correction) {
     const Ws23Reading reading = readWs23History(filePath());
-    RecordSpacing = reading.spacing;
+    recordSpacing_ = reading.spacing;
     presenter().showWs23(reading, correction, *this);
 }
 

@@ -11,11 +11,14 @@ public:
     explicit Ws23Source(SourceContext& context);
 
     // Days between the last two records of the last poll; 0 with fewer than three records.
-    double RecordSpacing = 0;
+    double recordSpacing() const { return recordSpacing_; }
 
 protected:
     void readStation(double correction) override;
     void resetCaptions() override;
+
+private:
+    double recordSpacing_ = 0;
 };
 
 }  // namespace skycrier

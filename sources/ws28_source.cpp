@@ -19,7 +19,6 @@ void Ws28Source::chooseRelativePressure() {
 
 void Ws28Source::readStation(double correction) {
     const Ws28Reading reading = readWs28History(filePath(), absolute_);
-    RecordSpacing = reading.spacing;
     presenter().showWs28(reading, correction, *this);
 }
 

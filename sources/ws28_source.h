@@ -20,8 +20,6 @@ public:
     // the source choice reads it, so no poll starts here.
     void selectAbsolutePressure(bool absolute) { absolute_ = absolute; }
 
-    // Days between the last two records of the last poll; 0 with fewer than three records.
-    double RecordSpacing = 0;
 
 protected:
     void readStation(double correction) override;

@@ -63,7 +63,7 @@ TEST_F(ConfigurationSaveTest, EachSaveReplacesTheFileWholeAndReadOnly) {
     std::ofstream(temporary()) << "half";
     fs::permissions(temporary(), fs::perms::owner_read);
     announcer.mainModels().settings.pauseSeconds = 9;
-    announcer.sources().aprsSource.loginPassword = "s3cret";
+    announcer.sources().aprsSource.setLoginPassword("s3cret");
     ASSERT_TRUE(announcer.saveConfiguration());
     const std::string saved = contentOf(ini());
     EXPECT_EQ(saved, announcer.configurationText());
@@ -71,7 +71,7 @@ TEST_F(ConfigurationSaveTest, EachSaveReplacesTheFileWholeAndReadOnly) {
     EXPECT_EQ(modeOf(ini()), 0400u);  // it holds the APRS password
     EXPECT_FALSE(fs::exists(temporary()));
 
-    announcer.sources().aprsSource.loginPassword.clear();
+    announcer.sources().aprsSource.setLoginPassword("");
     ASSERT_TRUE(announcer.saveConfiguration());
     EXPECT_EQ(modeOf(ini()), 0444u);
     EXPECT_EQ(announcer.statusBoard().statusText(), "");

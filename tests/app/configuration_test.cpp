@@ -165,7 +165,7 @@ TEST_F(SourceConfigurationTest, MissingDataFileStillChoosesTheSourceAndIsKept) {
     loadSources("METEO=PRO2\nPRO2_DAT=" + file + "\n");
     EXPECT_EQ(stations.sourceChoice.checkedSource(), SourceKind::Pro2);
     EXPECT_EQ(stations.pro2Source.poller().errorLine(), "Error de archivo");
-    EXPECT_EQ(stations.pro2Source.inputLine, file);
+    EXPECT_EQ(stations.pro2Source.inputLine(), file);
 }
 
 TEST_F(SourceConfigurationTest, SpokenItemsFollowTheirYFlags) {
@@ -188,17 +188,17 @@ TEST_F(SourceConfigurationTest, PeriodsOffsetsThresholdsAndChoices) {
     EXPECT_EQ(stations.ws23Source.poller().interval(), 60'000);  // until "Actualizar"
     EXPECT_EQ(stations.ws28Source.poller().minutes.value(), 60);
     EXPECT_EQ(stations.pro2Source.poller().minutes.value(), 1);
-    EXPECT_EQ(stations.ws23Source.pressureCorrection.value(), -4);
-    EXPECT_EQ(stations.ws28Source.pressureCorrection.value(), 0);
+    EXPECT_EQ(stations.ws23Source.pressureCorrection().value(), -4);
+    EXPECT_EQ(stations.ws28Source.pressureCorrection().value(), 0);
     EXPECT_DOUBLE_EQ(stations.context.TendencyThreshold, 0.7);
     EXPECT_TRUE(stations.ws28Source.relativePressure());
     EXPECT_FALSE(stations.ws28Source.poller().enabled());  // chosen, not polled
-    EXPECT_TRUE(stations.pro2Source.currentMonthFileBox.checked);
+    EXPECT_TRUE(stations.pro2Source.currentMonthFileBox().checked);
 
     loadSources("PRO2_SEUILTEN=3\nW28_PABS=Y\nPRO2_NEW=N\n");
     EXPECT_DOUBLE_EQ(stations.context.TendencyThreshold, 0.3);
     EXPECT_TRUE(stations.ws28Source.absolutePressure());
-    EXPECT_FALSE(stations.pro2Source.currentMonthFileBox.checked);
+    EXPECT_FALSE(stations.pro2Source.currentMonthFileBox().checked);
 }
 
 TEST_F(SourceConfigurationTest, SourceWindowGeometry) {
@@ -254,19 +254,19 @@ TEST_F(SourceConfigurationTest, EachSourceTakesItsSettings) {
         "APRS_DAT=nowhere.txt\nAPRS_PW=pw\nMETAR_DAT=https://m/?id=LEMD\nMETAR_FAV3=LEBL\nAPRS_VITVENT=Y\n",
         targets);
     EXPECT_EQ(stations.monitorSource.port(), "COM3");
-    EXPECT_EQ(stations.monitorSource.portButtonText, "COM=3");
-    EXPECT_TRUE(stations.monitorSource.hourlyLogBox.checked);
+    EXPECT_EQ(stations.monitorSource.portButtonText(), "COM=3");
+    EXPECT_TRUE(stations.monitorSource.hourlyLogBox().checked);
     const AprsSource& aprs = stations.aprsSource;
-    EXPECT_EQ(aprs.input.wind, AprsWindUnit::Kmh);
-    EXPECT_FALSE(aprs.input.fahrenheit);
-    EXPECT_FALSE(aprs.input.hundredthsOfInch);
-    EXPECT_EQ(aprs.timeZoneChoice, 1);
+    EXPECT_EQ(aprs.inputUnits().wind, AprsWindUnit::Kmh);
+    EXPECT_FALSE(aprs.inputUnits().fahrenheit);
+    EXPECT_FALSE(aprs.inputUnits().hundredthsOfInch);
+    EXPECT_EQ(aprs.timeZoneChoice(), 1);
     // A file not there is kept as configured, shown with its error.
-    EXPECT_EQ(aprs.inputLine, "nowhere.txt");
+    EXPECT_EQ(aprs.inputLine(), "nowhere.txt");
     EXPECT_EQ(aprs.poller().errorLine(), "Error de archivo #6");
-    EXPECT_EQ(aprs.loginPassword, "pw");
-    EXPECT_EQ(stations.metarSource.inputLine, "https://m/?id=LEMD");
-    EXPECT_EQ(stations.metarSource.favourites.entries[2], "LEBL");
+    EXPECT_EQ(aprs.loginPassword(), "pw");
+    EXPECT_EQ(stations.metarSource.inputLine(), "https://m/?id=LEMD");
+    EXPECT_EQ(stations.metarSource.favourites().entries()[2], "LEBL");
     EXPECT_TRUE(stations.aprsSource.boxes().windBox.checked);
     ASSERT_EQ(loaded.ignored.size(), 2u);
     EXPECT_EQ(loaded.ignored[0].number, 8u);

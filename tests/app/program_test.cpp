@@ -190,7 +190,7 @@ TEST(Program, TheWeatherMonitorOpensAtStartUpLogsEveryHourAndClosesWithTheProgra
             EXPECT_EQ(r.a.logLines().back(),
                       "2026-12-07 08:00:00 Meteo MonII Tini=20 Text=10 PAtm=1013 Vient0=0 Rafaga=0 Direc=90");
         } else {
-            EXPECT_EQ(monitor.statusText, kMonitorPortError);
+            EXPECT_EQ(monitor.statusText(), kMonitorPortError);
             EXPECT_EQ(r.reported.at(0), "the weather source MON cannot be used (Error: COM-Port): no weather is spoken");
         }
         const int closes = r.station.closes;
@@ -242,7 +242,7 @@ TEST(Program, DevicesAndFilesLateAtBootAreKeptToldOnceAndPickedUp) {
         r.loop.advance(600);
         EXPECT_EQ(r.a.portWindow().selectedItem(), "/dev/ttyUSB0");
         EXPECT_EQ(r.a.mainModels().window.portAbsent(), c.portAbsent);
-        EXPECT_EQ(r.a.sources().ws23Source.inputLine, c.fileAbsent ? "late.dat" : "history.dat");
+        EXPECT_EQ(r.a.sources().ws23Source.inputLine(), c.fileAbsent ? "late.dat" : "history.dat");
         // Three minutes of retries and polls tell nothing more.
         r.loop.advance(3 * 60'000);
         if (c.fileComes) std::filesystem::copy_file(r.dir.path() / "history.dat", r.dir.path() / "late.dat");

@@ -1,6 +1,7 @@
 // The desktop program ended by the system (logout, shutdown, Ctrl-C) during a
 // bulletin, as a service manager or a session ends it: the transmitter is
-// unkeyed and the program exits; a second program on its folder is refused.
+// unkeyed, the program exits as its Quit does (a source window open at the end
+// stays open at the next start); a second program on its folder is refused.
 
 #include <gtest/gtest.h>
 
@@ -9,18 +10,20 @@
 #include "cli/run_command.h"
 #include "support/cli_process.h"
 #include "support/command_run.h"
+#include "support/temp_dir.h"
 
 namespace skycrier::test {
 namespace {
 
-TEST(DesktopProgramStop, ASignalDuringABulletinUnkeysAndASecondProgramOnItsFolderIsRefused) {
+TEST(DesktopProgramStop, ASignalDuringABulletinUnkeysKeepsTheSourceWindowOpenAndASecondProgramIsRefused) {
     for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
         SCOPED_TRACE(signal);
         CliProcess desktop;
         desktop.program = SKYCRIER_GUI_PROGRAM;
         // Fifteen seconds of silence after keying: the stop comes while the transmitter is keyed.
+        // The WS-23xx window opens at the start (its file need not be there).
         desktop.dir.write("skycrier.ini", "[SKYCRIER V2.2.2]\r\nCOM=" + desktop.port() +
-                                              "\r\nDATE=N\r\nPAUSE=15\r\nREDUCE=Y\r\n");
+                                              "\r\nDATE=N\r\nPAUSE=15\r\nMETEO=W23\r\nW23_DAT=history.dat\r\n");
         desktop.dir.write("inputs", "");
         const pid_t pid = desktop.start({"--folder", desktop.dir.path().string()},
                                         {"QT_QPA_PLATFORM=offscreen",
@@ -41,6 +44,7 @@ TEST(DesktopProgramStop, ASignalDuringABulletinUnkeysAndASecondProgramOnItsFolde
         EXPECT_TRUE(r.lines.dtrWasRaised);
         EXPECT_FALSE(r.lines.dtr);
         EXPECT_FALSE(r.lines.rts);
+        EXPECT_EQ(fileText(desktop.dir.path() / "skycrier.ini").find("FORMMETEO=N"), std::string::npos);
     }
 }
 

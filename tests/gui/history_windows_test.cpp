@@ -111,13 +111,13 @@ TEST(HistoryWindows, EachWindowHasItsControlsAndHandsTheirChangesAndEscapeToTheM
         EXPECT_EQ(correction->minimum(), INT_MIN);
         correction->setValue(-12);
         HistorySource& model = modelOf(h.s, station.kind);
-        EXPECT_EQ(model.pressureCorrection.value(), -12);
+        EXPECT_EQ(model.pressureCorrection().value(), -12);
         auto* threshold = h.control<QSpinBox>("SpinEditSeuiltendance");
         EXPECT_EQ(threshold->maximum(), station.maximumThreshold);
         threshold->setValue(7);
         EXPECT_DOUBLE_EQ(h.s.context.TendencyThreshold, 0.7);
         // The configuration sets it in the model; the window follows.
-        model.tendencyThreshold.setValue(2);
+        model.setTendencyThreshold(2);
         h.window->refresh();
         EXPECT_EQ(threshold->value(), 2);
 
@@ -140,7 +140,7 @@ TEST(HistoryWindows, EachWindowHasItsControlsAndHandsTheirChangesAndEscapeToTheM
         if (followMonth) {
             EXPECT_EQ(followMonth->text(), "Busque siempre el archivo del mes actual");
             followMonth->click();
-            EXPECT_FALSE(h.s.pro2Source.currentMonthFileBox.checked);
+            EXPECT_FALSE(h.s.pro2Source.currentMonthFileBox().checked);
         }
     }
 }
@@ -155,9 +155,9 @@ TEST(HistoryWindows, AChosenFileIsPolledAndShownAsTheModelHasIt) {
         const auto* file = h.control<QLineEdit>("EditDat");
         EXPECT_EQ(file->text().toStdString(), path);
         EXPECT_EQ(file->selectedText(), file->text());
-        EXPECT_FALSE(model.observationTime.caption.empty());
-        EXPECT_EQ(h.control<QLineEdit>("Editdatemeteo")->text().toStdString(), model.observationTime.caption);
-        EXPECT_EQ(h.control<QLabel>("LabelHumInt")->text().toStdString(), model.insideHumidityCaption.caption);
+        EXPECT_FALSE(model.observationTime().caption.empty());
+        EXPECT_EQ(h.control<QLineEdit>("Editdatemeteo")->text().toStdString(), model.observationTime().caption);
+        EXPECT_EQ(h.control<QLabel>("LabelHumInt")->text().toStdString(), model.insideHumidityCaption().caption);
         EXPECT_TRUE(h.control<QLabel>("StaticTextErreur")->text().isEmpty());
         for (const MeteoField field : {MeteoField::Tint, MeteoField::Text, MeteoField::Patm}) {
             const auto* box = h.control<QCheckBox>(("CheckBox" + std::string(fieldName(field))).c_str());

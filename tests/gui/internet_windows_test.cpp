@@ -225,7 +225,7 @@ TEST(MetarWindow, TheHistoryKeepsTenEntriesAndAPickRunsTheChangeHandler) {
     Q_EMIT history->activated(4);  // what the list sends when the user picks an entry
     EXPECT_EQ(test::control<QLineEdit>(s.metar, "EditDat")->text().toStdString(), address(4));
     EXPECT_EQ(test::control<QLabel>(s.metar, "LabelNomICAO")->text(), "Station 4");
-    EXPECT_EQ(s.metarModel.addressHistory.ItemIndex(), 4);
+    EXPECT_EQ(s.metarModel.addressHistory().ItemIndex(), 4);
     EXPECT_EQ(history->currentIndex(), 4);
 }
 
@@ -271,7 +271,7 @@ TEST(FavouritesWindows, EntriesRoundTripThroughTheConfigurationAndLoadWithOneCli
 TEST(AprsWindow, UnitButtonsAndTheChosenFileReachTheModel) {
     InternetWindowsRig s;
     s.aprs.show();
-    const AprsInputUnits& input = s.aprsModel.input;
+    const AprsInputUnits& input = s.aprsModel.inputUnits();
     EXPECT_TRUE(test::control<QAbstractButton>(s.aprs, "RadioButtonMile")->isChecked());
     const struct {
         const char* button;
@@ -338,7 +338,7 @@ TEST(AprsWindow, LoginShowsTheGivenBrowserBelowAndAKeyInTheAddressHidesIt) {
     for (const auto& step : steps) {
         SCOPED_TRACE(step.what);
         step.act();
-        EXPECT_EQ(s.aprsModel.WebBrowserVisible, step.shown);
+        EXPECT_EQ(s.aprsModel.browserVisible(), step.shown);
         EXPECT_EQ(browser->isHidden(), !step.shown);
         EXPECT_EQ(s.aprs.height(), normal + (step.shown ? 150 + 20 : 0));
     }

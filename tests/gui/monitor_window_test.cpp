@@ -47,7 +47,7 @@ TEST(MonitorWindow, APortPickedFromTheListIsOpenedPolledAndShown) {
     EXPECT_EQ(test::control<QLabel>(w, "LabelVersion")->text(), "DLL-Version: 1.000");
 
     test::control<QCheckBox>(w, "CheckBoxlog")->setChecked(true);
-    EXPECT_TRUE(model.hourlyLogBox.checked);
+    EXPECT_TRUE(model.hourlyLogBox().checked);
     test::control<QSpinBox>(w, "SpinEditRafraichir")->setValue(10);
     EXPECT_EQ(model.poller().interval(), 10 * 60'000);
 }

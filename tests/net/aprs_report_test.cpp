@@ -36,9 +36,9 @@ struct AprsReadingOf {
 AprsShown decodeAprs(std::string_view text, const AprsReadingOf& how) {
     auto shown = std::make_unique<test::ReportWindow<AprsSource>>(how.units, 0, how.zone);
     AprsSource& w = shown->window;
-    w.input = how.input;
-    w.pressureCorrection.setValue(how.pressureCorrection);
-    w.timeZoneChoice = how.universalTime ? 0 : 1;
+    w.setInputUnits(how.input);
+    w.setPressureCorrection(how.pressureCorrection);
+    w.chooseTimeZone(how.universalTime ? 0 : 1);
     if (*how.previousReport) w.showReport(how.previousReport, std::nullopt);
     w.showReport(text, how.fileTime);
     return shown;
@@ -60,16 +60,16 @@ TEST(AprsDecode, WxNowFileFillsEveryItem) {
     EXPECT_EQ(d.boxes().humidityBox.caption, "Humidad (%) = 50");
     EXPECT_EQ(d.boxes().pressureBox.caption, "P-atm (hPa) = 990.0");
     EXPECT_EQ(d.boxes().feltTemperatureBox.caption, "Escalofríos (°C) = 25.0");
-    EXPECT_EQ(d.dewPointCaption.caption, "Punto de rocio (°C) = 13.8");
+    EXPECT_EQ(d.dewPointCaption().caption, "Punto de rocio (°C) = 13.8");
     EXPECT_DOUBLE_EQ(d.meteo().Vent, 4 * 1.609344);
     EXPECT_DOUBLE_EQ(d.meteo().Rafa, 5 * 1.609344);
     EXPECT_EQ(d.meteo().Dire, 220);
     EXPECT_EQ(d.meteo().HumiExt, 50);
     EXPECT_EQ(d.meteo().Pluie, 0);
-    EXPECT_EQ(d.observationTime.caption, "Jan 15 2024 12:34");
+    EXPECT_EQ(d.observationTime().caption, "Jan 15 2024 12:34");
     EXPECT_EQ(d.meteo().ObservedAt, encodeDateTime(2024, 1, 15, 12, 34));
-    EXPECT_EQ(decodeAprs(kWxNow, {.universalTime = true})->window.timeZoneChoice, 0) << "the time zone stays";
-    EXPECT_EQ(d.cwLine, " TEMP 25C = QNH 990hPa = WS 6kmh = WCT 25C = HUM 50 ");
+    EXPECT_EQ(decodeAprs(kWxNow, {.universalTime = true})->window.timeZoneChoice(), 0) << "the time zone stays";
+    EXPECT_EQ(d.cwLine(), " TEMP 25C = QNH 990hPa = WS 6kmh = WCT 25C = HUM 50 ");
 }
 
 TEST(AprsDecode, ObservationTime) {
@@ -98,8 +98,8 @@ TEST(AprsDecode, ObservationTime) {
 TEST(AprsDecode, PacketLineFromAWebPageIsLocalTime) {
     const auto shown = decodeAprs(kPacket, {.units = kMetric, .universalTime = true, .zone = 60});
     const AprsSource& d = shown->window;
-    EXPECT_EQ(d.timeZoneChoice, 1) << "the time zone goes to local";
-    EXPECT_EQ(d.observationTime.caption, "12:34:56 2024-01-15");
+    EXPECT_EQ(d.timeZoneChoice(), 1) << "the time zone goes to local";
+    EXPECT_EQ(d.observationTime().caption, "12:34:56 2024-01-15");
     EXPECT_EQ(d.meteo().ObservedAt, encodeDateTime(2024, 1, 15, 12, 34, 56));
     EXPECT_EQ(d.boxes().directionBox.caption, "Dirección (°) = 220");
     EXPECT_EQ(d.boxes().pressureBox.caption, "P-atm (hPa) = 990.0");
@@ -140,11 +140,11 @@ TEST(AprsDecode, WeatherFields) {
     const auto noTemperatureShown = decode("220/004g005t...r000p000P000h50b09900");
     const AprsSource& noTemperature = noTemperatureShown->window;
     EXPECT_EQ(noTemperature.boxes().feltTemperatureBox.caption, "Escalofríos (°C) = --");
-    EXPECT_EQ(noTemperature.dewPointCaption.caption, "Punto de rocio (C) = --");
+    EXPECT_EQ(noTemperature.dewPointCaption().caption, "Punto de rocio (C) = --");
     EXPECT_EQ(noTemperature.boxes().rainBox.caption, "Lluvia/24h (mm) = 0.0");
     EXPECT_EQ(noTemperature.meteo().Text, -200.0);
     EXPECT_EQ(noTemperature.meteo().HumiExt, 50);
-    EXPECT_EQ(noTemperature.cwLine, " = QNH 990hPa = WS 6kmh = HUM 50 ");
+    EXPECT_EQ(noTemperature.cwLine(), " = QNH 990hPa = WS 6kmh = HUM 50 ");
 }
 
 TEST(AprsDecode, InputAndSpeechUnits) {
@@ -172,10 +172,10 @@ TEST(AprsDecode, InputAndSpeechUnits) {
     EXPECT_EQ(d.boxes().outsideTemperatureBox.caption, "T-ext (°F) = 77.0");
     EXPECT_EQ(d.boxes().windBox.caption, "Viento (mph) = 4");
     EXPECT_EQ(d.boxes().feltTemperatureBox.caption, "Escalofríos (°F) = 77.0");
-    EXPECT_EQ(d.dewPointCaption.caption, "Punto de rocio (°F) = 56.9");
+    EXPECT_EQ(d.dewPointCaption().caption, "Punto de rocio (°F) = 56.9");
     EXPECT_EQ(d.boxes().rainBox.caption, "Lluvia/24h (inch) = 0.00");
     EXPECT_EQ(d.boxes().pressureBox.caption, "P-atm (inHg) = 29.23");
-    EXPECT_EQ(d.cwLine, " TEMP 25C = QNH 990hPa = WS 6kmh = WCT 25C = HUM 50 ");
+    EXPECT_EQ(d.cwLine(), " TEMP 25C = QNH 990hPa = WS 6kmh = WCT 25C = HUM 50 ");
     const auto correctedShown = decode("220/004b10132", test::imperialUnits(), {}, 3);
     const AprsSource& corrected = correctedShown->window;
     EXPECT_DOUBLE_EQ(corrected.meteo().Patm, 0.03 + 1013.2 * 0.02953);
@@ -194,7 +194,7 @@ TEST(AprsDecode, NothingWithoutANonEmptyLine) {
     test::ReportWindow<AprsSource> aprs(kMetric, 0, 0);
     EXPECT_FALSE(aprs.window.showReport("", std::nullopt));
     EXPECT_FALSE(aprs.window.showReport("\r\n\n\r\n", std::nullopt));
-    EXPECT_EQ(aprs.window.cwLine, " ");
+    EXPECT_EQ(aprs.window.cwLine(), " ");
 }
 
 }  // namespace

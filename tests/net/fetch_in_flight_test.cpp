@@ -17,7 +17,7 @@ struct FetchRig : test::Rig {
         a.sources().context.fetcher = &web;
         a.sources().sourceChoice.startMinimised = [] { return true; };
         metar.setSpoken(MeteoField::Text, true);
-        metar.inputLine = kUrl;
+        metar.setInputLine(kUrl);
     }
     bool spoke(const std::string& segment) const {
         return std::find(recorder.lines.begin(), recorder.lines.end(), "play " + segment) != recorder.lines.end();
@@ -100,8 +100,8 @@ TEST(FetchInFlight, ANewRequestCancelsTheHungFetchAndStartsItsOwn) {
         {"a favourite",
          [](FetchRig& r) {
              r.metar.prepareToShow();
-             r.metar.favourites.entries[0] = kOtherUrl;
-             r.metar.favourites.loadEntry(1);
+             r.metar.favourites().setEntry(1, kOtherUrl);
+             r.metar.favourites().loadEntry(1);
          }},
     };
     for (const auto& c : cases) {
@@ -112,7 +112,7 @@ TEST(FetchInFlight, ANewRequestCancelsTheHungFetchAndStartsItsOwn) {
         r.a.sources().sourceChoice.check(SourceKind::METAR);
         ASSERT_TRUE(r.metar.poller().inFlight());
 
-        r.metar.inputLine = kOtherUrl;
+        r.metar.setInputLine(kOtherUrl);
         c.ask(r);
         r.settle();
         EXPECT_EQ(r.web.cancelled, 1);

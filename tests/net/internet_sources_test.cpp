@@ -51,20 +51,20 @@ struct Rig {
 TEST(MetarSource, AWebAddressIsFetchedWithoutItsCommentDecodedAndWrittenOut) {
     Rig r;
     r.web.answers[kMetarUrl] = "<html><body>\n<code>" + kReport + "</code><br/>\n</body></html>\n";
-    r.metar.inputLine = kMetarUrl + " // Frankfurt";
+    r.metar.setInputLine(kMetarUrl + " // Frankfurt");
     r.metar.inputEdited();
     r.s.sourceChoice.check(SourceKind::METAR);
     r.loop.advanceUntil([&] { return !r.metar.poller().inFlight(); }, 1000);
 
     EXPECT_EQ(r.web.urls, std::vector<std::string>{kMetarUrl});
-    EXPECT_EQ(r.metar.inputComment, " Frankfurt");
+    EXPECT_EQ(r.metar.inputComment(), " Frankfurt");
     EXPECT_EQ(r.metar.poller().errorLine(), "");
     EXPECT_EQ(r.file("metar_web.txt"), kReport);
     EXPECT_EQ(r.metar.meteo().Input, "metar_web.txt");
     EXPECT_TRUE(sourceUsable(SourceKind::METAR, r.metar.meteo()));
     EXPECT_EQ(r.metar.meteo().Text, 12);
-    EXPECT_EQ(r.metar.airportCode, "Código aeropuerto= EDDF");
-    EXPECT_EQ(r.metar.addressHistory.Items(), std::vector<std::string>{kMetarUrl + " // Frankfurt"});
+    EXPECT_EQ(r.metar.airportCode(), "Código aeropuerto= EDDF");
+    EXPECT_EQ(r.metar.addressHistory().Items(), std::vector<std::string>{kMetarUrl + " // Frankfurt"});
     EXPECT_TRUE(r.metar.poller().enabled());
     const std::string uiview = "Mar 10 2026 11:20\r\n270/012g...t054r000p...P...h62b10130\r\n";
     EXPECT_EQ(r.file("metar_uiview.txt"), uiview);
@@ -95,7 +95,7 @@ TEST(MetarSource, EachFailureShowsItsNumberAndReasonAndTheTimerStaysArmed) {
             r.web.answers[kMetarUrl] = *c.answer;
         else
             r.web.failures[kMetarUrl] = "HTTP 404: the server has no such page; check the address";
-        r.metar.inputLine = kMetarUrl;
+        r.metar.setInputLine(kMetarUrl);
         r.poll(r.metar);
         EXPECT_EQ(r.metar.poller().errorLine(), c.status);
         EXPECT_FALSE(sourceUsable(SourceKind::METAR, r.metar.meteo()));
@@ -111,7 +111,7 @@ TEST(MetarSource, AFailureKeepsTheLastReportAndIsToldOnceWhenItStartsAndOnceWhen
     Rig r;
     std::vector<std::string> told;
     const Subscription notices = r.metar.fetchNotice.connect([&](const std::string& text) { told.push_back(text); });
-    r.metar.inputLine = kMetarUrl;
+    r.metar.setInputLine(kMetarUrl);
     const std::string refused = "connection refused by aviationweather.gov: check the address and its port";
     const struct {
         std::optional<std::string> answer;  // nothing: refused
@@ -158,7 +158,7 @@ TEST(MetarSource, ALocalFileIsDecodedWithoutFetchingAndOtherInputsAreRefused) {
     Rig other;
     EXPECT_FALSE(other.metar.loadDataFile("nowhere.txt"));
     EXPECT_EQ(other.metar.poller().errorLine(), "Error de archivo #6");
-    other.metar.inputLine = "ftp://example.org/report";
+    other.metar.setInputLine("ftp://example.org/report");
     other.metar.pressKeyInInput(13);
     EXPECT_EQ(other.metar.poller().errorLine(), "Error archivo #0");
 }
@@ -168,7 +168,7 @@ TEST(MetarSource, ALocalFileIsDecodedWithoutFetchingAndOtherInputsAreRefused) {
 TEST(MetarSource, ALocalFileThatComesLateIsReadAtTheNextPoll) {
     Rig r;
     EXPECT_FALSE(r.metar.loadDataFile("late.txt"));
-    r.metar.inputLine = "late.txt";
+    r.metar.setInputLine("late.txt");
     r.poll(r.metar);
     EXPECT_EQ(r.metar.poller().errorLine(), "Error de archivo #6");
     r.dir.write("late.txt", kReport + "\r\n");
@@ -197,40 +197,40 @@ TEST(UrlHistory, TenEntriesTheNewestSelectedAKnownOneOnlySelected) {
 TEST(Favourites, AnEntryIsLoadedOnlyIntoAShownWindow) {
     Rig r;
     r.web.answers[kMetarUrl] = kReport;
-    r.metar.favourites.entries[2] = kMetarUrl;
-    r.metar.favourites.loadEntry(3);  // window hidden
-    r.metar.favourites.loadEntry(1);  // empty slot
-    EXPECT_EQ(r.metar.inputLine, "");
+    r.metar.favourites().setEntry(3, kMetarUrl);
+    r.metar.favourites().loadEntry(3);  // window hidden
+    r.metar.favourites().loadEntry(1);  // empty slot
+    EXPECT_EQ(r.metar.inputLine(), "");
     r.metar.prepareToShow();
-    r.metar.favourites.open();
-    r.metar.favourites.loadEntry(3);
+    r.metar.favourites().open();
+    r.metar.favourites().loadEntry(3);
     r.loop.advanceUntil([&] { return !r.metar.poller().inFlight(); }, 1000);
-    EXPECT_EQ(r.metar.inputLine, kMetarUrl);
-    EXPECT_FALSE(r.metar.favourites.visible());
+    EXPECT_EQ(r.metar.inputLine(), kMetarUrl);
+    EXPECT_FALSE(r.metar.favourites().visible());
     EXPECT_EQ(r.metar.meteo().Text, 12);
     EXPECT_EQ(Favourites::buttonCaption(10), "F10");
 
     // A favourite naming a file becomes the input, and the airport's name follows it.
     const std::string other = r.dir.write("lebl.txt", "LEBL 101120Z 27010KT 9999 FEW030 19/05 Q1013\r\n");
-    r.metar.favourites.entries[4] = other + " //Barcelona";
-    r.metar.favourites.open();
-    r.metar.favourites.loadEntry(5);
+    r.metar.favourites().setEntry(5, other + " //Barcelona");
+    r.metar.favourites().open();
+    r.metar.favourites().loadEntry(5);
     r.loop.advanceUntil([&] { return !r.metar.poller().inFlight(); }, 1000);
-    EXPECT_EQ(r.metar.inputComment, "Barcelona");
+    EXPECT_EQ(r.metar.inputComment(), "Barcelona");
 }
 
 TEST(AprsSource, AFavouriteNamingAFileIsReadAndTheTimeIsLocalUnlessToldOtherwise) {
     Rig r;
-    EXPECT_EQ(r.aprs.timeZoneChoice, 1);
+    EXPECT_EQ(r.aprs.timeZoneChoice(), 1);
     const std::string first = r.dir.write("one.txt", "220/004g005t077r000p000P000h50b09900\r\n");
     const std::string second = r.dir.write("two.txt", "220/004g005t050r000p000P000h50b09900\r\n");
     r.aprs.loadDataFile(first);
     r.aprs.prepareToShow();
     r.poll(r.aprs);
     EXPECT_EQ(r.aprs.meteo().Text, 25);
-    r.aprs.favourites.entries[0] = second;
-    r.aprs.favourites.open();
-    r.aprs.favourites.loadEntry(1);
+    r.aprs.favourites().setEntry(1, second);
+    r.aprs.favourites().open();
+    r.aprs.favourites().loadEntry(1);
     r.loop.advanceUntil([&] { return !r.aprs.poller().inFlight(); }, 1000);
     EXPECT_EQ(r.aprs.meteo().Input, second);
     EXPECT_EQ(r.aprs.meteo().Text, 10);
@@ -241,26 +241,26 @@ TEST(AprsSource, AWeatherFileAndATrackingSitePage) {
     const std::string wx = r.dir.write("WXNOW.TXT", "Jan 15 2024 12:34\r\n220/004g005t077r000p000P000h50b09900\r\n");
     r.aprs.takeChosenFile(wx);
     EXPECT_EQ(r.aprs.meteo().Patm, 990);
-    EXPECT_EQ(r.aprs.observationTime.caption, "Jan 15 2024 12:34");
+    EXPECT_EQ(r.aprs.observationTime().caption, "Jan 15 2024 12:34");
     EXPECT_EQ(r.file("aprs_cw.txt"), " TEMP 25C = QNH 990hPa = WS 6kmh = WCT 25C = HUM 50 \r\n");
 
     const std::string page = "https://aprs.fi/?c=raw&call=EA4XYZ-13";
     r.web.answers[page] = "<html>\n<span class=\"raw_line\">2024-01-15 12:34:56 UTC: EA4XYZ-13>APRS:"
                           "_01151234c220s004g005t077r000p000P000h50b09900wRSW</span>\n</html>\n";
-    r.aprs.inputLine = page;
+    r.aprs.setInputLine(page);
     r.aprs.pressKeyInInput(13);
     r.loop.advanceUntil([&] { return !r.aprs.poller().inFlight(); }, 1000);
     EXPECT_EQ(r.aprs.poller().errorLine(), "");
     EXPECT_EQ(r.aprs.meteo().Input, "aprs_web.txt");
-    EXPECT_EQ(r.aprs.timeZoneChoice, 1);
-    EXPECT_EQ(r.aprs.observationTime.caption, "12:34:56 2024-01-15");
+    EXPECT_EQ(r.aprs.timeZoneChoice(), 1);
+    EXPECT_EQ(r.aprs.observationTime().caption, "12:34:56 2024-01-15");
 }
 
 TEST(AprsSource, FailuresTheLoginBrowserAndAMissingFile) {
     Rig r;
     const std::string page = "https://aprs.fi/?c=raw&call=EA4XYZ-13";
     r.web.answers[page] = "<html><p>please log in</p></html>\n";
-    r.aprs.inputLine = page;
+    r.aprs.setInputLine(page);
     r.poll(r.aprs);
     EXPECT_EQ(r.aprs.poller().errorLine(), "Error archivo #6");
     EXPECT_EQ(r.errors, std::vector<std::string>{"Bitte die URL überprüfen oder aprs.fi anzumelden, dann aktualisieren"});
@@ -278,7 +278,7 @@ TEST(AprsSource, FailuresTheLoginBrowserAndAMissingFile) {
     EXPECT_EQ(r.web.urls.size(), 3u);
 
     r.aprs.takeChosenFile((r.dir.path() / "missing.txt").string());
-    EXPECT_EQ(r.aprs.inputLine, "");
+    EXPECT_EQ(r.aprs.inputLine(), "");
     EXPECT_EQ(r.aprs.meteo().Input, "");
     EXPECT_EQ(r.beeps, 1);
 }

@@ -28,7 +28,6 @@ struct MetarReadingOf {
     bool universalTime = false;
     double localNow = 0;
     int zone = 0;
-    // The weather caption the window shows before the report; empty: its own.
     // Shown first: the window's state a report is read in.
     const char* previousReport = "";
 };
@@ -36,8 +35,8 @@ struct MetarReadingOf {
 MetarShown decodeMetar(std::string_view report, const MetarReadingOf& how) {
     auto shown = std::make_unique<test::ReportWindow<MetarSource>>(how.units, how.localNow, how.zone);
     MetarSource& w = shown->window;
-    w.pressureCorrection.setValue(how.pressureCorrection);
-    if (how.universalTime) w.timeZoneChoice = 0;
+    w.setPressureCorrection(how.pressureCorrection);
+    if (how.universalTime) w.chooseTimeZone(0);
     if (*how.previousReport) w.showReport(how.previousReport);
     w.showReport(report);
     return shown;
@@ -50,24 +49,24 @@ MetarShown decode(std::string_view report, const SpeechUnits& units = {}, int co
 TEST(MetarDecode, PlainReportFillsEveryItemAndBothOutputLines) {
     const auto dShown = decode("LFPG 101130Z 27010KT 9999 FEW030 12/08 Q1013");
     const MetarSource& d = dShown->window;
-    EXPECT_EQ(d.airportCode, "Código aeropuerto= LFPG");
+    EXPECT_EQ(d.airportCode(), "Código aeropuerto= LFPG");
     EXPECT_EQ(d.boxes().outsideTemperatureBox.caption, "T-ext (°C) = 12.0");
     EXPECT_EQ(d.boxes().pressureBox.caption, "P-atm (hPa) = 1013.0");
     EXPECT_EQ(d.boxes().windBox.caption, "Viento (km/h) = 19");
     EXPECT_EQ(d.boxes().gustBox.caption, "Ráfaga (km/h) = --");
     EXPECT_EQ(d.boxes().directionBox.caption, "Dirección (°) = 270");
     EXPECT_EQ(d.boxes().feltTemperatureBox.caption, "Sensación (°C) = 10.0");
-    EXPECT_EQ(d.dewPointCaption.caption, "Punto de rocio (°C) = 8.0");
+    EXPECT_EQ(d.dewPointCaption().caption, "Punto de rocio (°C) = 8.0");
     EXPECT_EQ(d.boxes().rainBox.caption, "Precipitación = --");
     EXPECT_EQ(d.boxes().humidityBox.caption, "Humidad (%) = 77");
     EXPECT_DOUBLE_EQ(d.meteo().Vent, 18.52);
     EXPECT_EQ(d.meteo().Dire, 270);
     EXPECT_EQ(d.meteo().HumiExt, 77);
-    EXPECT_EQ(d.uiviewWeatherLine, "270/012g...t054r000p...P...h77b10130");
-    EXPECT_EQ(d.cwLine, " TEMP 12C = QNH 1013hPa = WS 19kmh = WCT 10C = HUM 77 ");
+    EXPECT_EQ(d.uiviewWeatherLine(), "270/012g...t054r000p...P...h77b10130");
+    EXPECT_EQ(d.cwLine(), " TEMP 12C = QNH 1013hPa = WS 19kmh = WCT 10C = HUM 77 ");
     EXPECT_DOUBLE_EQ(d.meteo().ObservedAt, encodeDateTime(2026, 3, 10, 12, 30));
-    EXPECT_EQ(d.observationTime.caption, "2026-03-10  12:30:00");
-    EXPECT_EQ(d.uiviewTimeLine, "Mar 10 2026 12:30");
+    EXPECT_EQ(d.observationTime().caption, "2026-03-10  12:30:00");
+    EXPECT_EQ(d.uiviewTimeLine(), "Mar 10 2026 12:30");
 }
 
 TEST(MetarDecode, WindGroupsInEachUnit) {
@@ -91,7 +90,7 @@ TEST(MetarDecode, WindGroupsInEachUnit) {
         EXPECT_EQ(d.boxes().directionBox.caption, std::string("Dirección (°) = ") + c.direction) << c.group;
         EXPECT_EQ(d.boxes().windBox.caption, std::string("Viento (km/h) = ") + c.wind) << c.group;
         EXPECT_EQ(d.boxes().gustBox.caption, std::string("Ráfaga (km/h) = ") + c.gust) << c.group;
-        EXPECT_EQ(d.uiviewWeatherLine.substr(0, 11), c.lineStart) << c.group;
+        EXPECT_EQ(d.uiviewWeatherLine().substr(0, 11), c.lineStart) << c.group;
     }
     EXPECT_EQ(decode("EDDF 101120Z VRB03KT")->window.meteo().Dire, kVariableDirection);
     EXPECT_DOUBLE_EQ(decode("EDDF 101120Z 27015G25KT")->window.meteo().Vent, 15 * 1.852);
@@ -124,9 +123,9 @@ TEST(MetarDecode, TemperatureGroups) {
         const auto dShown = decode(c.report);
         const MetarSource& d = dShown->window;
         EXPECT_EQ(d.boxes().outsideTemperatureBox.caption, std::string("T-ext (°C) = ") + c.temperature) << c.report;
-        EXPECT_EQ(d.dewPointCaption.caption, std::string("Punto de rocio (°C) = ") + c.dewPoint) << c.report;
+        EXPECT_EQ(d.dewPointCaption().caption, std::string("Punto de rocio (°C) = ") + c.dewPoint) << c.report;
         EXPECT_EQ(d.boxes().humidityBox.caption, std::string("Humidad (%) = ") + c.humidity) << c.report;
-        EXPECT_NE(d.uiviewWeatherLine.find(c.lineField), std::string::npos) << c.report << " " << d.uiviewWeatherLine;
+        EXPECT_NE(d.uiviewWeatherLine().find(c.lineField), std::string::npos) << c.report << " " << d.uiviewWeatherLine();
     }
     const auto noneShown = decode("EDDF 101120Z 27010KT 12/// Q1013");
     const MetarSource& none = noneShown->window;
@@ -159,8 +158,8 @@ TEST(MetarDecode, PressureGroupsAndCorrection) {
         const MetarSource& d = dShown->window;
         EXPECT_EQ(d.boxes().pressureBox.caption, c.caption) << c.group;
         EXPECT_DOUBLE_EQ(d.meteo().Patm, c.patm) << c.group;
-        EXPECT_TRUE(d.uiviewWeatherLine.ends_with("b10130")) << d.uiviewWeatherLine;
-        EXPECT_NE(d.cwLine.find(" = QNH 1013hPa"), std::string::npos) << d.cwLine;
+        EXPECT_TRUE(d.uiviewWeatherLine().ends_with("b10130")) << d.uiviewWeatherLine();
+        EXPECT_NE(d.cwLine().find(" = QNH 1013hPa"), std::string::npos) << d.cwLine();
     }
     // A malformed group is passed over; a missing one leaves 900 hPa.
     EXPECT_EQ(decode("EDDF 101120Z Q10X3 A2992")->window.boxes().pressureBox.caption, "P-atm (hPa) = 1013.2");
@@ -198,7 +197,7 @@ TEST(MetarDecode, PresentWeather) {
         const MetarSource& d = dShown->window;
         EXPECT_EQ(d.boxes().rainBox.caption, c.caption) << c.group;
         EXPECT_EQ(d.meteo().Phenomena, c.bits) << c.group;
-        EXPECT_NE(d.uiviewWeatherLine.find(std::string(c.rain) + "p...P..."), std::string::npos) << c.group;
+        EXPECT_NE(d.uiviewWeatherLine().find(std::string(c.rain) + "p...P..."), std::string::npos) << c.group;
     }
 }
 
@@ -231,7 +230,7 @@ TEST(InternetSources, FeltTemperatureIsTheSameForEveryChoiceOfWindUnit) {
         u.setWindMetric(c.kmh);
         EXPECT_EQ(decode("EDDF 101120Z 02020KMH 08/02 Q1013", u)->window.boxes().feltTemperatureBox.caption, c.metar);
         test::ReportWindow<AprsSource> aprs(u, 0, 0);
-        aprs.window.input = {.wind = AprsWindUnit::Kmh, .fahrenheit = false};
+        aprs.window.setInputUnits({.wind = AprsWindUnit::Kmh, .fahrenheit = false});
         ASSERT_TRUE(aprs.window.showReport("020/020t008h50b10130", std::nullopt));
         EXPECT_EQ(aprs.window.boxes().feltTemperatureBox.caption, c.aprs);
     }
@@ -243,11 +242,11 @@ TEST(MetarDecode, ImperialSpeechUnits) {
     EXPECT_EQ(d.boxes().outsideTemperatureBox.caption, "T-ext (°F) = 53.6");
     EXPECT_EQ(d.boxes().windBox.caption, "Viento (mph) = 12");
     EXPECT_EQ(d.boxes().feltTemperatureBox.caption, "Sensación (°F) = 50.1");
-    EXPECT_EQ(d.dewPointCaption.caption, "Punto de rocio (°F) = 46.4");
+    EXPECT_EQ(d.dewPointCaption().caption, "Punto de rocio (°F) = 46.4");
     EXPECT_EQ(d.boxes().pressureBox.caption, "P-atm (inHg) = 29.91");
     // The output files stay metric whatever is spoken.
-    EXPECT_EQ(d.uiviewWeatherLine, "270/012g...t054r000p...P...h77b10130");
-    EXPECT_EQ(d.cwLine, " TEMP 12C = QNH 1013hPa = WS 19kmh = WCT 10C = HUM 77 ");
+    EXPECT_EQ(d.uiviewWeatherLine(), "270/012g...t054r000p...P...h77b10130");
+    EXPECT_EQ(d.cwLine(), " TEMP 12C = QNH 1013hPa = WS 19kmh = WCT 10C = HUM 77 ");
 }
 
 TEST(MetarDecode, ImplausibleValuesAreRedMissingOnesNever) {
@@ -267,7 +266,7 @@ TEST(MetarDecode, ImplausibleValuesAreRedMissingOnesNever) {
         {&none.boxes().outsideTemperatureBox, "T-ext (°C) = --"},     {&none.boxes().pressureBox, "P-atm (hPa) = --"},
         {&none.boxes().windBox, "Viento (km/h) = --"},  {&none.boxes().gustBox, "Ráfaga (km/h) = --"},
         {&none.boxes().directionBox, "Dirección (°) = --"},  {&none.boxes().feltTemperatureBox, "Sensación (°C) = --"},
-        {&none.boxes().humidityBox, "Humidad (%) = --"}, {&none.dewPointCaption, "Punto de rocio (°C) = --"},
+        {&none.boxes().humidityBox, "Humidad (%) = --"}, {&none.dewPointCaption(), "Punto de rocio (°C) = --"},
         {&none.boxes().rainBox, "Precipitación = --"},
     };
     for (const auto& [caption, shown] : missing) {
@@ -277,12 +276,12 @@ TEST(MetarDecode, ImplausibleValuesAreRedMissingOnesNever) {
     EXPECT_EQ(none.meteo().Vent, -1.0);
     EXPECT_EQ(none.meteo().Rafa, 0.0);
     EXPECT_EQ(none.meteo().Dire, -1);
-    EXPECT_EQ(none.uiviewWeatherLine, ".../...g...t...r000p...P...h..b.....");
-    EXPECT_EQ(none.cwLine, " ");
+    EXPECT_EQ(none.uiviewWeatherLine(), ".../...g...t...r000p...P...h..b.....");
+    EXPECT_EQ(none.cwLine(), " ");
     // Without a time group the window keeps the time it showed (none yet).
-    EXPECT_EQ(none.observationTime.caption, "");
+    EXPECT_EQ(none.observationTime().caption, "");
     EXPECT_EQ(none.meteo().ObservedAt, 0);
-    EXPECT_EQ(none.uiviewTimeLine, "");
+    EXPECT_EQ(none.uiviewTimeLine(), "");
 }
 
 TEST(MetarDecode, ObservationTime) {
@@ -313,23 +312,21 @@ TEST(MetarDecode, ObservationTime) {
                 report,
                 {.units = {}, .universalTime = universal, .localNow = c.localNow, .zone = c.offset});
             const MetarSource& d = dShown->window;
-            EXPECT_EQ(d.observationTime.caption, universal ? c.universal : c.local) << c.group;
-            EXPECT_EQ(d.uiviewTimeLine, c.stamp) << c.group;
+            EXPECT_EQ(d.observationTime().caption, universal ? c.universal : c.local) << c.group;
+            EXPECT_EQ(d.uiviewTimeLine(), c.stamp) << c.group;
             EXPECT_EQ(formatDateTime(d.meteo().ObservedAt), std::string(c.local).erase(10, 1)) << c.group;
         }
     }
     // A time group that does not read clears the date; a later one is still taken.
-    const auto unreadShown = decodeMetar("EDDF 1A1130Z 27010KT", {.localNow = kNow, .zone = kCet});
-    MetarSource& unread = unreadShown->window;
-    unread.observationTime.caption = "2026-03-10  11:00:00";
-    unread.showReport("EDDF 1A1130Z 27010KT");
-    EXPECT_EQ(unread.observationTime.caption, "");
-    EXPECT_EQ(unread.meteo().ObservedAt, 0);
-    EXPECT_EQ(decode("EDDF 1A1130Z 101130Z")->window.observationTime.caption, "2026-03-10  12:30:00");
+    const MetarReadingOf afterOne{.localNow = kNow, .zone = kCet, .previousReport = "EDDF 101000Z 27010KT"};
+    EXPECT_EQ(decodeMetar("EDDF 101000Z 27010KT", afterOne)->window.observationTime().caption, "2026-03-10  11:00:00");
+    EXPECT_EQ(decodeMetar("EDDF 1A1130Z 27010KT", afterOne)->window.observationTime().caption, "");
+    EXPECT_EQ(decodeMetar("EDDF 1A1130Z 27010KT", {.localNow = kNow, .zone = kCet})->window.meteo().ObservedAt, 0);
+    EXPECT_EQ(decode("EDDF 1A1130Z 101130Z")->window.observationTime().caption, "2026-03-10  12:30:00");
     // 31 April does not exist: the latest 31st is March's; no month has a 32nd.
     const MetarReadingOf may{.units = {}, .localNow = encodeDateTime(2026, 5, 1, 8, 0)};
-    EXPECT_EQ(decodeMetar("EDDF 312330Z", may)->window.observationTime.caption, "2026-03-31  23:30:00");
-    EXPECT_EQ(decodeMetar("EDDF 322330Z", may)->window.observationTime.caption, "");
+    EXPECT_EQ(decodeMetar("EDDF 312330Z", may)->window.observationTime().caption, "2026-03-31  23:30:00");
+    EXPECT_EQ(decodeMetar("EDDF 322330Z", may)->window.observationTime().caption, "");
 }
 
 // What a user sees of reports that carry more than the observation, read on
@@ -339,7 +336,7 @@ TEST(ReportsReadRight, OnlyTheObservationIsDecoded) {
     const auto metarCaptions = [&october](std::string_view report) {
         const auto dShown = decodeMetar(report, october);
         const MetarSource& d = dShown->window;
-        return d.airportCode + "|" + d.observationTime.caption + "|" + d.boxes().rainBox.caption + "|" +
+        return d.airportCode() + "|" + d.observationTime().caption + "|" + d.boxes().rainBox.caption + "|" +
                d.boxes().outsideTemperatureBox.caption + "|" + d.boxes().pressureBox.caption + "|" + d.boxes().windBox.caption +
                "|phenomena " + std::to_string(d.meteo().Phenomena);
     };
@@ -413,8 +410,8 @@ TEST(MetarDecode, ReportsFromSeveralCountries) {
     for (const auto& c : cases) {
         const auto dShown = decode(c.report);
         const MetarSource& d = dShown->window;
-        EXPECT_EQ(d.uiviewWeatherLine, c.weatherLine) << c.report;
-        EXPECT_EQ(d.cwLine, c.cwLine) << c.report;
+        EXPECT_EQ(d.uiviewWeatherLine(), c.weatherLine) << c.report;
+        EXPECT_EQ(d.cwLine(), c.cwLine) << c.report;
     }
 }
 

@@ -135,7 +135,7 @@ TEST(BrokenFilesTest, AGoodPollShowsTheTimeOfItsData) {
     for (const auto& [station, name, bytes, shown] : files) {
         Poller poller;
         ASSERT_EQ(poller.poll(station, name, bytes), kGood) << name;
-        EXPECT_EQ(poller.window(station).observationTime.caption, shown);
+        EXPECT_EQ(poller.window(station).observationTime().caption, shown);
     }
 }
 

@@ -141,12 +141,12 @@ TEST_F(MonitorSourceTest, TheStatusCountsTheReadingsDown) {
     for (std::size_t i = 0; i < expected.size(); ++i) {
         ASSERT_EQ(station.reads.size(), i + 1);
         EXPECT_EQ(station.reads[i], expected[i].first);
-        EXPECT_EQ(monitor.statusText, expected[i].second);
+        EXPECT_EQ(monitor.statusText(), expected[i].second);
         EXPECT_FALSE(monitor.poller().enabled());
         station.release();
     }
-    EXPECT_EQ(monitor.statusText, "Weather Monitor cerrado( 12:00:00 )");
-    EXPECT_EQ(monitor.versionText, "DLL-Version: 1.000");
+    EXPECT_EQ(monitor.statusText(), "Weather Monitor cerrado( 12:00:00 )");
+    EXPECT_EQ(monitor.versionText(), "DLL-Version: 1.000");
     EXPECT_TRUE(monitor.poller().enabled());
     EXPECT_EQ(monitor.poller().interval(), 5 * 60'000);
     EXPECT_EQ(polls, std::vector<bool>{true});
@@ -161,7 +161,7 @@ TEST_F(MonitorSourceTest, ASilentStationEndsThePollButNotThePolling) {
     monitor.poll();
     loop.runPending();
     EXPECT_EQ(station.reads, std::vector<Reading>{Reading::InsideTemp});
-    EXPECT_EQ(monitor.statusText, kMonitorStationError);
+    EXPECT_EQ(monitor.statusText(), kMonitorStationError);
     EXPECT_FALSE(monitor.connected());
     EXPECT_FALSE(sourceUsable(SourceKind::MON, monitor.meteo()));
     EXPECT_TRUE(monitor.poller().enabled());
@@ -176,18 +176,17 @@ TEST_F(MonitorSourceTest, ASilentStationEndsThePollButNotThePolling) {
 TEST_F(MonitorSourceTest, ChoosingAPort) {
     // The list: "No COM" and the machine's ports, shown on a click of the port button.
     monitor.showPortList();
-    EXPECT_EQ(monitor.portList.Items, (std::vector<std::string>{"No COM", "/dev/ttyS0", "/dev/ttyUSB0"}));
-    EXPECT_TRUE(monitor.portList.visible);
+    EXPECT_EQ(monitor.portList().Items, (std::vector<std::string>{"No COM", "/dev/ttyS0", "/dev/ttyUSB0"}));
+    EXPECT_TRUE(monitor.portList().visible);
 
     // A port that does not open (a console silent or unplugged at start) is
     // opened again at each period, as after an unplug, until the console answers.
     station.openResult = 0;
-    monitor.portList.ItemIndex = 1;
-    monitor.choosePortFromList();
+    monitor.choosePortFromList(1);
     loop.runPending();
-    EXPECT_FALSE(monitor.portList.visible);
-    EXPECT_EQ(monitor.portButtonText, "COM=/dev/ttyS0");
-    EXPECT_EQ(monitor.statusText, kMonitorPortError);
+    EXPECT_FALSE(monitor.portList().visible);
+    EXPECT_EQ(monitor.portButtonText(), "COM=/dev/ttyS0");
+    EXPECT_EQ(monitor.statusText(), kMonitorPortError);
     EXPECT_TRUE(station.reads.empty());
     loop.advance(monitor.poller().interval());
     EXPECT_EQ(station.opened.size(), 2u);
@@ -201,19 +200,18 @@ TEST_F(MonitorSourceTest, ChoosingAPort) {
     station.openResult = 1;
     monitor.prepareToShow();
     choose("7");
-    EXPECT_EQ(monitor.portList.Items.back(), "COM7");
-    EXPECT_FALSE(monitor.portList.visible) << "filled silently";
-    EXPECT_EQ(monitor.portButtonText, "COM=7");
+    EXPECT_EQ(monitor.portList().Items.back(), "COM7");
+    EXPECT_FALSE(monitor.portList().visible) << "filled silently";
+    EXPECT_EQ(monitor.portButtonText(), "COM=7");
     EXPECT_EQ(monitor.portConfigValue(), "7");
     EXPECT_TRUE(monitor.connected());
 
     // "No COM": the window hides, the station is closed and nothing polls.
     const int closes = station.closes;
-    monitor.portList.ItemIndex = 0;
-    monitor.choosePortFromList();
+    monitor.choosePortFromList(0);
     EXPECT_EQ(station.closes, closes + 1);
     EXPECT_FALSE(monitor.visible());
-    EXPECT_EQ(monitor.portButtonText, "COM=0");
+    EXPECT_EQ(monitor.portButtonText(), "COM=0");
     EXPECT_EQ(monitor.portConfigValue(), "0");
     EXPECT_FALSE(sourceUsable(SourceKind::MON, monitor.meteo()));
     station.reads.clear();
@@ -243,8 +241,7 @@ TEST_F(MonitorSourceTest, AnswersForAnEarlierPortAreDropped) {
     station.release();
     station.release();  // inside temperature: 20 °C
     station.values[Reading::InsideTemp] = 86;
-    monitor.portList.ItemIndex = 2;
-    monitor.choosePortFromList();
+    monitor.choosePortFromList(2);
     EXPECT_EQ(polls, std::vector<bool>{false}) << "the abandoned poll has ended";
     while (station.release()) {
     }
@@ -277,7 +274,7 @@ TEST_F(LateConsoleTest, AConsoleAbsentAtStartIsFoundAtTheNextPeriod) {
     stations.sourceChoice.check(SourceKind::MON);
     ASSERT_TRUE(loop.waitForPostsUntil([&] { return !monitor.poller().inFlight(); }, 20'000));
     EXPECT_FALSE(monitor.connected());
-    EXPECT_EQ(monitor.statusText, kMonitorPortError);
+    EXPECT_EQ(monitor.statusText(), kMonitorPortError);
 
     Wm2Simulator console({"--inside", "68"});
     std::filesystem::create_symlink(console.device(), port);

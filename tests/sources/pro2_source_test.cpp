@@ -60,9 +60,9 @@ TEST_F(Pro2Test, MetricCaptionsAndRecord) {
     EXPECT_EQ(w.boxes().feltTemperatureBox.caption, "Sensación (°C) = 7.8");
     EXPECT_EQ(w.boxes().rainBox.caption, "Lluvia/24h (mm) = 12.2");
     EXPECT_EQ(w.boxes().humidityBox.caption, "Humidad (%) = 80");
-    EXPECT_EQ(w.insideHumidityCaption.caption, "Humidad-int (%) = 45");
-    EXPECT_EQ(w.dewPointCaption.caption, "Punto de rocio (°C) = 6.8");
-    EXPECT_EQ(w.observationTime.caption, "2026-03-09 12:00:00");
+    EXPECT_EQ(w.insideHumidityCaption().caption, "Humidad-int (%) = 45");
+    EXPECT_EQ(w.dewPointCaption().caption, "Punto de rocio (°C) = 6.8");
+    EXPECT_EQ(w.observationTime().caption, "2026-03-09 12:00:00");
     EXPECT_EQ(w.poller().errorLine(), "");
     EXPECT_DOUBLE_EQ(w.meteo().ObservedAt, encodeDateTime(2026, 3, 9, 12, 0));
     EXPECT_DOUBLE_EQ(w.meteo().HumiExt, 80.5);
@@ -80,7 +80,7 @@ TEST_F(Pro2Test, ImperialCaptions) {
     EXPECT_EQ(w.boxes().gustBox.caption, "Ráfaga (mph) = 15");
     EXPECT_EQ(w.boxes().feltTemperatureBox.caption, "Sensación (°F) = 46.0");
     EXPECT_EQ(w.boxes().rainBox.caption, "Lluvia/24h (inch) = 0.48");
-    EXPECT_EQ(w.dewPointCaption.caption, "Punto de rocio (°F) = 44.2");
+    EXPECT_EQ(w.dewPointCaption().caption, "Punto de rocio (°F) = 44.2");
 }
 
 TEST_F(Pro2Test, MidnightEndsTheDayAndShowsItsTime) {
@@ -94,7 +94,7 @@ TEST_F(Pro2Test, MidnightEndsTheDayAndShowsItsTime) {
     }
     poll(test::withDailySummaries(archive));
     EXPECT_DOUBLE_EQ(w.meteo().ObservedAt, encodeDateTime(2026, 3, 10, 0, 0));
-    EXPECT_EQ(w.observationTime.caption, "2026-03-10 00:00");
+    EXPECT_EQ(w.observationTime().caption, "2026-03-10 00:00");
 }
 
 TEST_F(Pro2Test, TheNewestDayIsTheLastBeforeTheFirstEmptyOne) {
@@ -106,14 +106,14 @@ TEST_F(Pro2Test, TheNewestDayIsTheLastBeforeTheFirstEmptyOne) {
         archive.push_back(r);
     }
     poll(test::withDailySummaries(archive));
-    EXPECT_EQ(w.observationTime.caption, "2026-03-04 10:00:00");
+    EXPECT_EQ(w.observationTime().caption, "2026-03-04 10:00:00");
 
     for (int day = 1; day <= 31; ++day) {
         r.day = day;
         archive.push_back(r);
     }
     poll(test::withDailySummaries(archive));
-    EXPECT_EQ(w.observationTime.caption, "2026-03-31 10:00:00");
+    EXPECT_EQ(w.observationTime().caption, "2026-03-31 10:00:00");
 }
 
 TEST_F(Pro2Test, DayZeroIsNoDate) {
@@ -208,20 +208,20 @@ TEST_F(Pro2Test, RefusedFiles) {
 TEST_F(Pro2Test, FollowsTheCurrentMonthsFile) {
     poll(typicalMonth(), "2026-02.wlk");
     EXPECT_EQ(w.path(), (dir.path() / "2026-02.wlk").string());  // March's file is not there yet
-    EXPECT_EQ(w.observationTime.caption, "2026-02-09 12:00:00");
+    EXPECT_EQ(w.observationTime().caption, "2026-02-09 12:00:00");
 
     WlkRecord r;
     r.minutes = 60;
     dir.write("2026-03.wlk", test::wlkFile(test::withDailySummaries({r})));
     w.poll();
     EXPECT_EQ(w.path(), (dir.path() / "2026-03.wlk").string());
-    EXPECT_EQ(w.inputLine, w.path());
-    EXPECT_EQ(w.observationTime.caption, "2026-03-01 01:00:00");
+    EXPECT_EQ(w.inputLine(), w.path());
+    EXPECT_EQ(w.observationTime().caption, "2026-03-01 01:00:00");
 
-    w.currentMonthFileBox.checked = false;
+    w.followCurrentMonth(false);
     w.loadDataFile((dir.path() / "2026-02.wlk").string());
     w.poll();
-    EXPECT_EQ(w.observationTime.caption, "2026-02-09 12:00:00");
+    EXPECT_EQ(w.observationTime().caption, "2026-02-09 12:00:00");
 }
 
 // Each day's records numbered 1.. at `interval` minutes, one rain click each.
@@ -287,7 +287,7 @@ TEST_F(Pro2Test, ArchivesReadFromTheirNewestRecords) {
         w.loadDataFile(dir.write("2026-03.wlk", c.bytes));
         w.poll();
         EXPECT_EQ(w.poller().errorLine(), "") << c.what;
-        EXPECT_EQ(w.observationTime.caption, c.shown) << c.what;
+        EXPECT_EQ(w.observationTime().caption, c.shown) << c.what;
         EXPECT_NEAR(w.meteo().Pluie, c.pluie, 1e-9) << c.what;
         EXPECT_EQ(w.meteo().Tend, c.tend) << c.what;
     }

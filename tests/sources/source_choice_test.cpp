@@ -81,7 +81,7 @@ TEST_F(SourceChoiceTest, ChosenSourceWithoutItsFileKeepsItAndShowsTheError) {
     choice.check(SourceKind::W23);
     EXPECT_EQ(choice.checkedSource(), SourceKind::W23);
     EXPECT_EQ(w23.poller().errorLine(), "Error de archivo");
-    EXPECT_EQ(w23.inputLine, absent);
+    EXPECT_EQ(w23.inputLine(), absent);
     EXPECT_EQ(beeps, 0);
 }
 
@@ -139,7 +139,7 @@ TEST_F(SourceChoiceTest, InchesOfMercuryScaleCorrectionAndThreshold) {
     auto records = test::ws23Series(10, encodeDateTime(2026, 3, 10, 11, 40), 25, r);
     records[records.size() - 4].pressure = 1012.8f;  // 0.2 hPa = 0.0059 inHg above 0.004
     w23.loadDataFile(dir.write("history.dat", test::ws23File(records)));
-    w23.pressureCorrection.setValue(3);
+    w23.setPressureCorrection(3);
     choice.check(SourceKind::W23);
     EXPECT_EQ(w23.meteo().Tend, 0);
     EXPECT_DOUBLE_EQ(w23.meteo().Patm, 1016);
@@ -187,11 +187,9 @@ TEST_F(SourceChoiceTest, TheWeatherButtonHidesEveryWindowThenShowsTheChosenOne) 
 
 TEST_F(SourceChoiceTest, ThresholdIsSharedByTheHistoryStations) {
     EXPECT_DOUBLE_EQ(stations.context.TendencyThreshold, 0.4);
-    w28.tendencyThreshold.setValue(25);
-    w28.applyTendencyThreshold();
+    w28.setTendencyThreshold(25);
     EXPECT_DOUBLE_EQ(stations.context.TendencyThreshold, 2.5);
-    w23.tendencyThreshold.setValue(25);  // the WS-23xx control stops at 9
-    w23.applyTendencyThreshold();
+    w23.setTendencyThreshold(25);  // the WS-23xx control stops at 9
     EXPECT_DOUBLE_EQ(stations.context.TendencyThreshold, 0.9);
 }
 

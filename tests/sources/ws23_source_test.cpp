@@ -61,11 +61,11 @@ TEST_F(Ws23Test, MetricCaptionsAndRecord) {
     EXPECT_EQ(w.boxes().feltTemperatureBox.caption, "Sensación(°C) = 0.3");
     EXPECT_EQ(w.boxes().rainBox.caption, "Lluvia/24h (mm) = 2.5");
     EXPECT_EQ(w.boxes().humidityBox.caption, "Humidad (%) = 80");
-    EXPECT_EQ(w.insideHumidityCaption.caption, "Humidad-int (%) = 45");
-    EXPECT_EQ(w.dewPointCaption.caption, "Punto de rocio (°C) = 1.0");
-    EXPECT_EQ(w.observationTime.caption, "2026-03-10 11:40:00");
-    EXPECT_EQ(w.pressureUnit.caption, "hPa");
-    EXPECT_EQ(w.tendencyUnit.caption, "0.1*mB/h");
+    EXPECT_EQ(w.insideHumidityCaption().caption, "Humidad-int (%) = 45");
+    EXPECT_EQ(w.dewPointCaption().caption, "Punto de rocio (°C) = 1.0");
+    EXPECT_EQ(w.observationTime().caption, "2026-03-10 11:40:00");
+    EXPECT_EQ(w.pressureUnit().caption, "hPa");
+    EXPECT_EQ(w.tendencyUnit().caption, "0.1*mB/h");
     EXPECT_EQ(w.poller().errorLine(), "");
 
     const MeteoData& d = w.meteo();
@@ -80,7 +80,7 @@ TEST_F(Ws23Test, MetricCaptionsAndRecord) {
     EXPECT_NEAR(d.ObservedAt, lastTime(), 1e-9);
     EXPECT_EQ(beeps, 0);
     for (const Caption* c : {static_cast<const Caption*>(&w.boxes().insideTemperatureBox), static_cast<const Caption*>(&w.boxes().windBox),
-                             static_cast<const Caption*>(&w.boxes().pressureBox), static_cast<const Caption*>(&w.insideHumidityCaption)})
+                             static_cast<const Caption*>(&w.boxes().pressureBox), static_cast<const Caption*>(&w.insideHumidityCaption())})
         EXPECT_FALSE(c->red);
 }
 
@@ -95,9 +95,9 @@ TEST_F(Ws23Test, ImperialCaptionsAndRecord) {
     EXPECT_EQ(w.boxes().gustBox.caption, "Ráfaga (mph) = 17");
     EXPECT_EQ(w.boxes().feltTemperatureBox.caption, "Sensación(°F) = 32.6");
     EXPECT_EQ(w.boxes().rainBox.caption, "Lluvia/24h (inch) = 0.10");
-    EXPECT_EQ(w.dewPointCaption.caption, "Punto de rocio (°F) = 33.8");
-    EXPECT_EQ(w.pressureUnit.caption, "0.01*inHg");
-    EXPECT_EQ(w.tendencyUnit.caption, "0.01*inHg");
+    EXPECT_EQ(w.dewPointCaption().caption, "Punto de rocio (°F) = 33.8");
+    EXPECT_EQ(w.pressureUnit().caption, "0.01*inHg");
+    EXPECT_EQ(w.tendencyUnit().caption, "0.01*inHg");
     EXPECT_NEAR(w.meteo().Patm, 1013 * 0.02953, 1e-9);
 }
 
@@ -105,7 +105,7 @@ TEST_F(Ws23Test, OneOrTwoRecordsHaveNoTendencyNoRainAndTheirOwnGust) {
     Ws23Record r;
     r.wind = 3;
     poll(test::ws23Series(2, lastTime(), 25, r));
-    EXPECT_EQ(w.RecordSpacing, 0);
+    EXPECT_EQ(w.recordSpacing(), 0);
     EXPECT_EQ(w.meteo().Tend, 0);
     EXPECT_EQ(w.boxes().tendencyBox.caption, "Tendencia: variable");
     EXPECT_EQ(w.meteo().Pluie, -1);
@@ -125,12 +125,12 @@ TEST_F(Ws23Test, TimeFieldZeroIsFirstJanuary1900OneOClock) {
     std::fill(bytes.begin() + 4, bytes.begin() + 8, '\0');
     w.loadDataFile(dir.write("history.dat", bytes));
     w.poll();
-    EXPECT_EQ(w.observationTime.caption, "1900-01-01 01:00:00");
+    EXPECT_EQ(w.observationTime().caption, "1900-01-01 01:00:00");
 }
 
 TEST_F(Ws23Test, PressureCorrectionInTheChosenUnit) {
     auto records = test::ws23Series(3, lastTime(), 25);
-    w.pressureCorrection.setValue(3);
+    w.setPressureCorrection(3);
     poll(records);
     EXPECT_DOUBLE_EQ(w.meteo().Patm, 1016);
     stations.unitsChoice.click(Quantity::Pressure, false);
@@ -141,8 +141,7 @@ TEST_F(Ws23Test, PressureCorrectionInTheChosenUnit) {
 TEST_F(Ws23Test, TendencyNeedsAChangeStrictlyBeyondTheThresholdAndBelowFifty) {
     auto records = test::ws23Series(10, lastTime(), 25);
     const std::size_t b = records.size() - 1;
-    w.tendencyThreshold.setValue(5);
-    w.applyTendencyThreshold();
+    w.setTendencyThreshold(5);
     records[b].pressure = 1013.5f;
     poll(records);
     EXPECT_EQ(w.meteo().Tend, 0);  // exactly 0.5 hPa
@@ -208,7 +207,7 @@ TEST_F(Ws23Test, MissingHumidityFailsTheDewPointAfterEverythingElse) {
 
     records.back().humOut = 0;  // H^0.125 = 0: the dew point is 0.1 T - 112
     poll(records);
-    EXPECT_EQ(w.dewPointCaption.caption, "Punto de rocio (°C) = -111.6");
+    EXPECT_EQ(w.dewPointCaption().caption, "Punto de rocio (°C) = -111.6");
     EXPECT_EQ(w.poller().errorLine(), "");  // a good poll clears the error
 }
 
@@ -218,8 +217,8 @@ TEST_F(Ws23Test, SensorMissingValuesAreMarkedRed) {
     r.humIn = 110;
     poll({r});
     EXPECT_TRUE(w.boxes().outsideTemperatureBox.red);
-    EXPECT_TRUE(w.insideHumidityCaption.red);
-    EXPECT_EQ(w.dewPointCaption.caption, "Punto de rocio (°C) = --");
+    EXPECT_TRUE(w.insideHumidityCaption().red);
+    EXPECT_EQ(w.dewPointCaption().caption, "Punto de rocio (°C) = --");
     EXPECT_EQ(w.boxes().feltTemperatureBox.caption, "Sensación (°C) = --");
 }
 
@@ -249,7 +248,7 @@ TEST_F(Ws23Test, ObservationTimeNeverMovesBackwardsWithinAFile) {
     dir.write("history.dat", test::ws23File(test::ws23Series(3, lastTime() - 1, 25)));
     w.poll();
     EXPECT_NEAR(w.meteo().ObservedAt, lastTime(), 1e-9);
-    EXPECT_EQ(w.observationTime.caption, "2026-03-09 11:40:00");
+    EXPECT_EQ(w.observationTime().caption, "2026-03-09 11:40:00");
 }
 
 TEST_F(Ws23Test, MissingFileChangesNothingAndKeepsPolling) {
@@ -265,21 +264,21 @@ TEST_F(Ws23Test, ChoosingAFile) {
     poll(typicalDay());
     w.takeChosenFile((dir.path() / "absent.dat").string());
     EXPECT_EQ(w.path(), "");
-    EXPECT_EQ(w.inputLine, "");
+    EXPECT_EQ(w.inputLine(), "");
     EXPECT_EQ(w.poller().errorLine(), "Error archivo");
     EXPECT_EQ(beeps, 1);
     EXPECT_EQ(w.boxes().insideTemperatureBox.caption, "T-int(°C) = ");
     EXPECT_EQ(w.boxes().feltTemperatureBox.caption, "Sensación (C°) = ");
     EXPECT_EQ(w.boxes().humidityBox.caption, "Humidad (%) =");
     EXPECT_EQ(w.boxes().rainBox.caption, "Lluvia/24h (mm) =");
-    EXPECT_EQ(w.observationTime.caption, "");
+    EXPECT_EQ(w.observationTime().caption, "");
 
     // An older file of another station: its own time counts.
     w.poller().minutes.setValue(5);
     const std::string older = dir.write("older.dat", test::ws23File(test::ws23Series(3, lastTime() - 2, 25)));
     w.takeChosenFile(older);
     EXPECT_EQ(w.path(), older);
-    EXPECT_TRUE(w.inputSelected);
+    EXPECT_TRUE(w.takeInputSelection());
     EXPECT_EQ(w.poller().errorLine(), "");
     EXPECT_NEAR(w.meteo().ObservedAt, lastTime() - 2, 1e-9);
     EXPECT_EQ(w.poller().interval(), 300'000);

@@ -60,9 +60,9 @@ TEST_F(Ws28Test, MetricCaptionsAndRecord) {
     EXPECT_EQ(w.boxes().feltTemperatureBox.caption, "Sensación (°C) = 0.3");
     EXPECT_EQ(w.boxes().rainBox.caption, "Lluvia/24h (mm) = 1.5");
     EXPECT_EQ(w.boxes().humidityBox.caption, "Humidad (%) = 80");
-    EXPECT_EQ(w.insideHumidityCaption.caption, "Humidad-int (%) = 45");
-    EXPECT_EQ(w.dewPointCaption.caption, "Punto de rocio (°C) = 1.0");
-    EXPECT_EQ(w.observationTime.caption, "2026-03-10 11:40:00");
+    EXPECT_EQ(w.insideHumidityCaption().caption, "Humidad-int (%) = 45");
+    EXPECT_EQ(w.dewPointCaption().caption, "Punto de rocio (°C) = 1.0");
+    EXPECT_EQ(w.observationTime().caption, "2026-03-10 11:40:00");
     EXPECT_EQ(w.poller().errorLine(), "");
     EXPECT_DOUBLE_EQ(w.meteo().Rafa, 27);
     EXPECT_DOUBLE_EQ(w.meteo().Pluie, 1.5);
@@ -79,7 +79,7 @@ TEST_F(Ws28Test, ImperialCaptions) {
     EXPECT_EQ(w.boxes().gustBox.caption, "Ráfaga (mph) = 17");
     EXPECT_EQ(w.boxes().feltTemperatureBox.caption, "Sensación (°F) = 32.6");
     EXPECT_EQ(w.boxes().rainBox.caption, "Lluvia/24h (inch) = 0.06");
-    EXPECT_EQ(w.dewPointCaption.caption, "Punto de rocio (°F) = 33.8");
+    EXPECT_EQ(w.dewPointCaption().caption, "Punto de rocio (°F) = 33.8");
 }
 
 TEST_F(Ws28Test, RelativePressureRepollsAtOnceAndDrivesTheTendency) {
