@@ -62,7 +62,8 @@ void Announcer::watchDevices() {
     for (const SourceKind kind : {SourceKind::MON, SourceKind::W23, SourceKind::W28, SourceKind::Pro2})
         stationPolls_.push_back(stations_.sourceChoice.window(kind).poller().finished.connect([this, kind](bool) {
             if (!stations_.sourceChoice.isChecked(kind)) return;
-            troubles_.update(std::string(sourceName(kind)), stationTrouble(stations_, kind), stationTroubleEnded(stations_, kind));
+            troubles_.update(std::string(sourceName(kind)), stationTrouble(stations_, kind),
+                             stationTroubleEnded(stations_, kind));
         }));
 }
 

@@ -36,7 +36,8 @@ void Announcer::loadAtStartUp(bool configurationPresent, bool logPresent) {
     startLogging();
     // Only now: an entry written before the old log is read would replace it.
     for (const std::string& problem : problems) report(problem);
-    for (const std::string& problem : missingSoundFiles(settings_, [this](const std::string& name) { return resolve(name); }))
+    for (const std::string& problem :
+         missingSoundFiles(settings_, [this](const std::string& name) { return resolve(name); }))
         report(problem);
     openMonitorPort();
     applyRememberedSource(loaded.remembered, targets);

@@ -43,7 +43,8 @@ void addBulletinHead(Rows& rows) {
             return {};
         },
         [](Targets t, SettingLines& out) { out.add("RECORDER=", window(t).settings().recorderProgram); }));
-    rows.push_back(flag("ROSE=", kAlways, {"16"}, [](Targets t) -> bool& { return t.bulletin.sixteenPointDirections; }));
+    rows.push_back(
+        flag("ROSE=", kAlways, {"16"}, [](Targets t) -> bool& { return t.bulletin.sixteenPointDirections; }));
     // "1" to "3" hours; any other value leaves the rule.
     static constexpr std::pair<StaleRule, const char*> kAges[] = {
         {StaleRule::OneHour, "1"}, {StaleRule::TwoHours, "2"}, {StaleRule::ThreeHours, "3"}};
@@ -194,9 +195,11 @@ Setting period(const SourceBlock& block) {
     return spin(
         std::string(block.prefix) + "METPERI=", kStations,
         [kind = block.kind](Targets t) -> const BoundedNumber& {
-            return stations(t).sourceChoice.window(kind).poller().minutes;
+            return stations(t).sourceChoice.window(kind).poller().minutes();
         },
-        [kind = block.kind](Targets t, int minutes) { stations(t).sourceChoice.window(kind).poller().minutes.setValue(minutes); });
+        [kind = block.kind](Targets t, int minutes) {
+            stations(t).sourceChoice.window(kind).poller().setMinutes(minutes);
+        });
 }
 
 // A station's history file; one not there yet (a share mounted later) is kept and looked for at each poll.
@@ -214,13 +217,15 @@ Setting historyFile(const std::string& prefix, HistorySource& (*source)(Targets)
 
 Setting historyOffset(const std::string& prefix, HistorySource& (*source)(Targets)) {
     return spin(
-        prefix + "POFFSET=", kStations, [source](Targets t) -> const BoundedNumber& { return source(t).pressureCorrection(); },
+        prefix + "POFFSET=", kStations,
+        [source](Targets t) -> const BoundedNumber& { return source(t).pressureCorrection(); },
         [source](Targets t, int steps) { source(t).setPressureCorrection(steps); });
 }
 
 Setting tendencyThreshold(const std::string& prefix, HistorySource& (*source)(Targets)) {
     return spin(
-        prefix + "SEUILTEN=", kStations, [source](Targets t) -> const BoundedNumber& { return source(t).tendencyThreshold(); },
+        prefix + "SEUILTEN=", kStations,
+        [source](Targets t) -> const BoundedNumber& { return source(t).tendencyThreshold(); },
         [source](Targets t, int tenths) { source(t).setTendencyThreshold(tenths); });
 }
 
@@ -231,10 +236,9 @@ InternetSource& aprs(Targets t) { return stations(t).aprsSource; }
 InternetSource& metar(Targets t) { return stations(t).metarSource; }
 
 void addMonitorBlock(Rows& rows, const SourceBlock& block) {
-    rows.push_back(
-        flag(
-            "LOG=", kStations, {"Y"}, [](Targets t) { return stations(t).monitorSource.hourlyLogBox().checked; },
-            [](Targets t, bool keep) { stations(t).monitorSource.keepHourlyLog(keep); }));
+    rows.push_back(flag(
+        "LOG=", kStations, {"Y"}, [](Targets t) { return stations(t).monitorSource.hourlyLogBox().checked; },
+        [](Targets t, bool keep) { stations(t).monitorSource.keepHourlyLog(keep); }));
     rows.push_back(period(block));
     rows.push_back(own(
         "METCOMM=", kStations,
@@ -266,7 +270,8 @@ void addPro2Block(Rows& rows, const SourceBlock& block) {
     rows.push_back(historyOffset(block.prefix, pro2));
     rows.push_back(tendencyThreshold(block.prefix, pro2));
     rows.push_back(flag(
-        "PRO2_NEW=", kStations, {"N", false}, [](Targets t) { return stations(t).pro2Source.currentMonthFileBox().checked; },
+        "PRO2_NEW=", kStations, {"N", false},
+        [](Targets t) { return stations(t).pro2Source.currentMonthFileBox().checked; },
         [](Targets t, bool follow) { stations(t).pro2Source.followCurrentMonth(follow); }));
 }
 

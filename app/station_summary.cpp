@@ -27,7 +27,8 @@ std::string weatherLine(const SourceModels& s) {
 
 std::string joined(const std::vector<std::string>& words, const std::string& last = " and ") {
     std::string text;
-    for (std::size_t i = 0; i < words.size(); ++i) text += (i == 0 ? "" : i + 1 == words.size() ? last : ", ") + words[i];
+    for (std::size_t i = 0; i < words.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == words.size() ? last : ", ") + words[i];
     return text;
 }
 

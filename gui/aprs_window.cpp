@@ -89,8 +89,10 @@ AprsWindow::AprsWindow(AprsSource& model, const Desktop& desktop, QWidget* paren
     loginName_ = named(new QLineEdit, "EditID");
     password_ = named(new QLineEdit, "EditPW");
     password_->setEchoMode(QLineEdit::Password);
-    connect(loginName_, &QLineEdit::textEdited, this, [this](const QString& text) { model_.setLoginId(text.toStdString()); });
-    connect(password_, &QLineEdit::textEdited, this, [this](const QString& text) { model_.setLoginPassword(text.toStdString()); });
+    connect(loginName_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { model_.setLoginId(text.toStdString()); });
+    connect(password_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { model_.setLoginPassword(text.toStdString()); });
     loginForm->addRow(QStringLiteral("ID"), loginName_);
     loginForm->addRow(QStringLiteral("PW"), password_);
     auto* loginButton = named(new QPushButton(QStringLiteral("Login")), "ButtonLogin");

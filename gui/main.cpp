@@ -79,7 +79,8 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
 
 // A large virtual screen, so that long menus open whole in the pictures.
 std::filesystem::path writeOffscreenScreen() {
-    const auto path = std::filesystem::temp_directory_path() / ("skycrier-screen-" + std::to_string(getpid()) + ".json");
+    const auto path =
+        std::filesystem::temp_directory_path() / ("skycrier-screen-" + std::to_string(getpid()) + ".json");
     std::ofstream(path) << R"({"screens": [{"name": "review", "x": 0, "y": 0, "width": 1600, "height": 1200,)"
                         << R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
     return path;

@@ -144,7 +144,8 @@ QGroupBox* MainWindow::buildPanelConfig() {
     auto* grid = new QGridLayout(panel);
     BulletinSettings& s = models_.settings;
     const auto fileRow = [&](int row, QCheckBox*& box, const char* boxName, const char* caption, QPushButton*& button,
-                             const char* buttonName, bool BulletinSettings::*flag, void (MainWindowModel::*choose)(const std::string&)) {
+                             const char* buttonName, bool BulletinSettings::*flag,
+                             void (MainWindowModel::*choose)(const std::string&)) {
         box = named(new QCheckBox(QString::fromUtf8(caption)), boxName);
         button = named(new QPushButton("Navegar"), buttonName);
         connect(box, &QCheckBox::toggled, this, [&s, flag](bool on) { s.*flag = on; });
@@ -309,7 +310,8 @@ void MainWindow::buildHiddenControls(QWidget* parent) {
     // controls exist for the program's own use and are never shown.
     for (QWidget* w : std::initializer_list<QWidget*>{
              named(new QPlainTextEdit(parent), "MemoFileInit"), named(new QPlainTextEdit(parent), "MemoLog"),
-             named(new QListWidget(parent), "ListBoxPort"), named(new QPushButton("Wave ext", parent), "ButtonPlayWave"),
+             named(new QListWidget(parent), "ListBoxPort"),
+             named(new QPushButton("Wave ext", parent), "ButtonPlayWave"),
              named(new QPushButton("Wave int", parent), "ButtonPlayWaveRes"), named(new QLineEdit(parent), "EditSimu")})
         w->hide();
 }
@@ -348,7 +350,8 @@ void MainWindow::buildMenus() {
         action->setCheckable(true);
         announceGroup->addAction(action);
         staleRuleItems_[i] = action;
-        connect(action, &QAction::triggered, this, [this, i] { models_.settings.staleRule = static_cast<StaleRule>(i); });
+        connect(action, &QAction::triggered, this,
+                [this, i] { models_.settings.staleRule = static_cast<StaleRule>(i); });
     }
 
     auto* hours = named(menuFichier_->addMenu("Horario del anuncio"), "MenuPlageHoraire");
@@ -373,7 +376,8 @@ void MainWindow::buildMenus() {
         roseGroup->addAction(action);
     }
     connect(menu8secteurs_, &QAction::triggered, this, [this] { models_.settings.sixteenPointDirections = false; });
-    connect(sixteenPointDirectionsItem_, &QAction::triggered, this, [this] { models_.settings.sixteenPointDirections = true; });
+    connect(sixteenPointDirectionsItem_, &QAction::triggered, this,
+            [this] { models_.settings.sixteenPointDirections = true; });
 
     connect(named(menuFichier_->addAction(QString::fromUtf8("Guardar configuración")), "menuSaveConfig"),
             &QAction::triggered, this, [this] { a_.saveConfiguration(Announcer::Save::OnPurpose); });

@@ -48,7 +48,7 @@ void MonitorWindow::refreshOwn() {
 }
 
 void MonitorWindow::periodChanged(int minutes) {
-    model_.poller().minutes.setValue(minutes);
+    model_.poller().setMinutes(minutes);
     model_.poller().followPeriod();
 }
 

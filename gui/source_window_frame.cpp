@@ -59,9 +59,9 @@ SourceWindowFrame::SourceWindowFrame(SourceWindow& model, QWidget* parent)
     connect(refreshButton, &QPushButton::clicked, this, [this] { act([this] { model_.refreshNow(); }); });
     periodRow->addWidget(refreshButton);
     periodRow->addWidget(new QLabel(QStringLiteral("cada")));
-    period_ = spinBoxFor(model_.poller().minutes, "SpinEditRafraichir");
+    period_ = spinBoxFor(model_.poller().minutes(), "SpinEditRafraichir");
     connect(period_, &QSpinBox::valueChanged, this, [this](int minutes) {
-        if (minutes != model_.poller().minutes.value()) periodChanged(minutes);
+        if (minutes != model_.poller().minutes().value()) periodChanged(minutes);
     });
     periodRow->addWidget(period_);
     periodRow->addWidget(new QLabel(QStringLiteral("minuto(s)")));
@@ -93,7 +93,7 @@ void SourceWindowFrame::refresh() {
         showCaption(box, shown);
         setCheckedIfChanged(box, shown.checked);
     }
-    showValue(period_, model_.poller().minutes);
+    showValue(period_, model_.poller().minutes());
     refreshOwn();
     if (model_.visible()) {
         if (!isVisible()) show();

@@ -68,7 +68,7 @@ protected:
     virtual void refreshOwn() {}
     // The poller's period in minutes changed; the file and internet sources
     // take it at the next "Actualizar".
-    virtual void periodChanged(int minutes) { model_.poller().minutes.setValue(minutes); }
+    virtual void periodChanged(int minutes) { model_.poller().setMinutes(minutes); }
     // Runs a handler of the model and tells the program.
     template <typename Fn>
     void act(Fn fn) {

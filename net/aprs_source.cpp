@@ -105,8 +105,8 @@ void AprsSource::startAsChosen(bool keepHidden) {
 
 void AprsSource::poll() {
     if (!beginPoll()) return;
-    for (CheckBox* box : {&boxes_.outsideTemperatureBox, &boxes_.pressureBox, &boxes_.windBox, &boxes_.gustBox, &boxes_.directionBox, &boxes_.humidityBox,
-                          &boxes_.rainBox, &boxes_.feltTemperatureBox})
+    for (CheckBox* box : {&boxes_.outsideTemperatureBox, &boxes_.pressureBox, &boxes_.windBox, &boxes_.gustBox,
+                          &boxes_.directionBox, &boxes_.humidityBox, &boxes_.rainBox, &boxes_.feltTemperatureBox})
         box->red = false;
     if (isWebAddress(inputLine_)) {
         // The user is logging in to the site: its pages are not fetched meanwhile.
@@ -149,8 +149,8 @@ void AprsSource::resetCaptions(const char* gustCaption) {
     boxes_.directionBox.caption = "Dirección (°) = ";
     boxes_.humidityBox.caption = "Humidad (%) =";
     boxes_.rainBox.caption = "Lluvia/24h (" + u.RainText + ") =";
-    for (CheckBox* box : {&boxes_.outsideTemperatureBox, &boxes_.pressureBox, &boxes_.windBox, &boxes_.gustBox, &boxes_.directionBox, &boxes_.humidityBox,
-                          &boxes_.rainBox})
+    for (CheckBox* box : {&boxes_.outsideTemperatureBox, &boxes_.pressureBox, &boxes_.windBox, &boxes_.gustBox,
+                          &boxes_.directionBox, &boxes_.humidityBox, &boxes_.rainBox})
         box->red = false;
 }
 
@@ -171,8 +171,9 @@ bool AprsSource::showReport(std::string_view fileText, std::optional<double> fil
     const auto reading = readAprs(fileText);
     if (!reading) return false;
     const AprsShown shown = presenter().showAprs(
-        *reading, {inputUnits_, pressureCorrection_.value(), timeZoneChoice_ == 0, context_.loop.utcOffsets(), fileTime},
-        *this, observationTime_, dewPointCaption_);
+        *reading,
+        {inputUnits_, pressureCorrection_.value(), timeZoneChoice_ == 0, context_.loop.utcOffsets(), fileTime}, *this,
+        observationTime_, dewPointCaption_);
     if (shown.timeZoneLocal) timeZoneChoice_ = 1;
     cwLine_ = shown.cwLine;
     return true;

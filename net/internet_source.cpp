@@ -20,18 +20,18 @@ std::string fetchStatusText(int status) { return "Error archivo #" + std::to_str
 
 InternetSource::InternetSource(SourceKind kind, SourceContext& context, Traits traits)
     : SourceWindow(kind, context),
-      favourites_(traits.favouritesCaption,
-              [this](const std::string& entry) {
-                  if (!visible()) return;
-                  inputLine_ = entry;
-                  // A file is the input itself; an address is fetched into the web file.
-                  if (fileExists(context_.resolvePath(entry))) meteo_.Input = entry;
-                  inputEdited();
-                  refreshNow();
-              }),
       traits_(std::move(traits)),
+      favourites_(traits_.favouritesCaption,
+                  [this](const std::string& entry) {
+                      if (!visible()) return;
+                      inputLine_ = entry;
+                      // A file is the input itself; an address is fetched into the web file.
+                      if (fileExists(context_.resolvePath(entry))) meteo_.Input = entry;
+                      inputEdited();
+                      refreshNow();
+                  }),
       tasks_(context.loop) {
-    poller_.minutes.setValue(kDefaultPollMinutes);
+    poller_.setMinutes(kDefaultPollMinutes);
 }
 
 bool InternetSource::loadDataFile(const std::string& value) {

@@ -130,8 +130,8 @@ void MetarSource::resetCaptions() {
     boxes_.directionBox.caption = "Dirección (°) = ";
     boxes_.humidityBox.caption = "Humidad (%) =";
     boxes_.rainBox.caption = "Precipitación =";
-    for (CheckBox* box : {&boxes_.outsideTemperatureBox, &boxes_.pressureBox, &boxes_.windBox, &boxes_.gustBox, &boxes_.directionBox, &boxes_.humidityBox,
-                          &boxes_.rainBox})
+    for (CheckBox* box : {&boxes_.outsideTemperatureBox, &boxes_.pressureBox, &boxes_.windBox, &boxes_.gustBox,
+                          &boxes_.directionBox, &boxes_.humidityBox, &boxes_.rainBox})
         box->red = false;
 }
 
@@ -155,8 +155,8 @@ bool MetarSource::decode() {
 void MetarSource::showReport(std::string_view report) {
     const MetarLines lines = presenter().showMetar(
         readMetar(report),
-        {pressureCorrection_.value(), timeZoneChoice_ == 0, context_.loop.localNow(), context_.loop.utcOffsets()}, *this,
-        observationTime_, dewPointCaption_);
+        {pressureCorrection_.value(), timeZoneChoice_ == 0, context_.loop.localNow(), context_.loop.utcOffsets()},
+        *this, observationTime_, dewPointCaption_);
     airportCode_ = lines.airportCode;
     if (lines.uiviewTimeLine) uiviewTimeLine_ = *lines.uiviewTimeLine;
     uiviewWeatherLine_ = lines.uiviewWeatherLine;

@@ -76,7 +76,8 @@ void HistorySource::failPoll() {
 
 void HistorySource::resetCaptionsInUnits(const char* rainEnd) {
     const SpeechUnits& u = context_.units;
-    for (CheckBox* box : {&boxes_.insideTemperatureBox, &boxes_.outsideTemperatureBox, &boxes_.pressureBox, &boxes_.windBox, &boxes_.gustBox, &boxes_.feltTemperatureBox})
+    for (CheckBox* box : {&boxes_.insideTemperatureBox, &boxes_.outsideTemperatureBox, &boxes_.pressureBox,
+                          &boxes_.windBox, &boxes_.gustBox, &boxes_.feltTemperatureBox})
         box->red = false;
     boxes_.insideTemperatureBox.caption = "T-int (°" + u.TempText + ") = ";
     boxes_.outsideTemperatureBox.caption = "T-ext (°" + u.TempText + ") = ";

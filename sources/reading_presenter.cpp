@@ -247,7 +247,8 @@ void ReadingPresenter::showRain(double pluie, HistorySource& w) const {
 void ReadingPresenter::showFeltTemperature(bool computable, const char* computedLabel, HistorySource& w) const {
     if (computable) {
         w.meteo_.TRes = feltTemperature(w.meteo_.Text, w.meteo_.Vent, units_);
-        w.boxes_.feltTemperatureBox.caption = std::string(computedLabel) + "(°" + units_.TempText + ") = " + fixed(w.meteo_.TRes, 1);
+        w.boxes_.feltTemperatureBox.caption =
+            std::string(computedLabel) + "(°" + units_.TempText + ") = " + fixed(w.meteo_.TRes, 1);
     } else {
         w.meteo_.TRes = -200;
         w.boxes_.feltTemperatureBox.caption = "Sensación (°" + units_.TempText + ") = --";

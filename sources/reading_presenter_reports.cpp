@@ -201,8 +201,9 @@ std::optional<int> relativeHumidity(int t, int td) {
 
 std::string uiviewWeatherLine(Shown w, const MetarReading& r, std::optional<int> humidity) {
     using namespace phenomena;
-    std::string line =
-        showsValue(w.boxes.directionBox) && w.record.Dire != kVariableDirection ? zeroPadded(w.record.Dire, 3) + "/" : ".../";
+    std::string line = showsValue(w.boxes.directionBox) && w.record.Dire != kVariableDirection
+                           ? zeroPadded(w.record.Dire, 3) + "/"
+                           : ".../";
     const auto mph = [&r](const std::optional<int>& figure) {
         return zeroPadded(*figure * r.wind->kmhPerUnit / kKmhPerMph, 3);
     };
@@ -226,8 +227,8 @@ std::string uiviewWeatherLine(Shown w, const MetarReading& r, std::optional<int>
         line += "h" + (*humidity == 0 ? std::string("01") : zeroPadded(*humidity, 2));
     else
         line += "h..";
-    line +=
-        showsValue(w.boxes.pressureBox) ? "b" + zeroPadded(std::nearbyint(r.pressure->hectopascals()) * 10, 5) : "b.....";
+    line += showsValue(w.boxes.pressureBox) ? "b" + zeroPadded(std::nearbyint(r.pressure->hectopascals()) * 10, 5)
+                                            : "b.....";
     return line;
 }
 
@@ -284,7 +285,8 @@ MetarLines ReadingPresenter::showMetar(const MetarReading& r, const MetarSetting
     }
     showReportFeltTemperature(w, "Sensación", u);
     const std::string dewPointLabel = "Punto de rocio (°" + u.TempText + ") = ";
-    dewPointCaption.caption = dewPointLabel + (t && td ? fixedPrecision(*td * u.TempFactor + u.TempOffset, 5, 1) : "--");
+    dewPointCaption.caption =
+        dewPointLabel + (t && td ? fixedPrecision(*td * u.TempFactor + u.TempOffset, 5, 1) : "--");
     w.record.Phenomena = r.phenomena;
     if (const auto caption = weatherCaption(r.phenomena)) w.boxes.rainBox.caption = *caption;
     const std::optional<int> humidity = t && td ? relativeHumidity(*t, *td) : std::nullopt;

@@ -8,7 +8,7 @@ SourcePoller::SourcePoller(EventLoop& loop, MeteoData& record, const std::functi
                            std::function<void()> poll)
     : record_(record), bulletinOnAir_(bulletinOnAir), poll_(std::move(poll)), timer_(loop, kInitialPollMs, poll_) {}
 
-void SourcePoller::followPeriod() { timer_.setInterval(static_cast<Millis>(minutes.value()) * 60'000); }
+void SourcePoller::followPeriod() { timer_.setInterval(static_cast<Millis>(minutes_.value()) * 60'000); }
 
 bool SourcePoller::begin() {
     if (inFlight_) return false;

@@ -32,6 +32,9 @@ public:
     void stop() { timer_.stop(); }
     bool enabled() const { return timer_.enabled(); }
     Millis interval() const { return timer_.interval(); }
+    // The period in minutes (1..60), which the timer takes at followPeriod.
+    const BoundedNumber& minutes() const { return minutes_; }
+    void setMinutes(int minutes) { minutes_.setValue(minutes); }
     // The timer takes the period in minutes.
     void followPeriod();
 
@@ -63,7 +66,6 @@ public:
     // The text of the window's error line (errorLine).
     const std::string& errorLine() const { return progress_.empty() ? record_.ErrorText : progress_; }
 
-    BoundedNumber minutes{1, 1, 60};
     // A poll has ended, true when it read the station: its values, or its
     // ErrorText, are in the record.
     Signal<bool> finished;
@@ -75,6 +77,7 @@ private:
     Timer timer_;
     bool inFlight_ = false;
     std::string progress_;
+    BoundedNumber minutes_{1, 1, 60};
 };
 
 }  // namespace skycrier

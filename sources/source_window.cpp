@@ -12,8 +12,8 @@ bool fileExists(const std::string& path) {
 }
 
 SourceWindow::SourceWindow(SourceKind kind, SourceContext& context)
-    : poller_(context.loop, meteo_, context.bulletinOnAir, [this] { poll(); }),
-      context_(context),
+    : context_(context),
+      poller_(context.loop, meteo_, context.bulletinOnAir, [this] { poll(); }),
       kind_(kind),
       pollShown_(poller_.finished.connect([this](bool) { changed.emit(); })) {}
 

@@ -14,7 +14,8 @@ void Ws23Source::readStation(double correction) {
 }
 
 void Ws23Source::resetCaptions() {
-    for (CheckBox* box : {&boxes_.insideTemperatureBox, &boxes_.outsideTemperatureBox, &boxes_.pressureBox, &boxes_.windBox, &boxes_.gustBox, &boxes_.feltTemperatureBox})
+    for (CheckBox* box : {&boxes_.insideTemperatureBox, &boxes_.outsideTemperatureBox, &boxes_.pressureBox,
+                          &boxes_.windBox, &boxes_.gustBox, &boxes_.feltTemperatureBox})
         box->red = false;
     boxes_.insideTemperatureBox.caption = "T-int(°C) = ";
     boxes_.outsideTemperatureBox.caption = "T-ext (°C) = ";

@@ -135,8 +135,8 @@ protected:
         applyConfiguration(parseConfigText(text), targets);
     }
     std::string history() {
-        return dir.write("history.dat",
-                         test::ws23File(test::ws23Series(3, encodeDateTime(2026, 3, 10, 11, 40), 25, test::Ws23Record{})));
+        return dir.write("history.dat", test::ws23File(test::ws23Series(3, encodeDateTime(2026, 3, 10, 11, 40), 25,
+                                                                        test::Ws23Record{})));
     }
 
     VirtualLoop loop{encodeDateTime(2026, 3, 10, 12, 0)};
@@ -184,10 +184,10 @@ TEST_F(SourceConfigurationTest, PeriodsOffsetsThresholdsAndChoices) {
     loadSources(
         "W23_METPERI=15\nW28_METPERI=99\nPRO2_METPERI=x\nW23_POFFSET=-4\nW28_POFFSET=2.5\nW23_SEUILTEN=7\n"
         "PRO2_SEUILTEN=q\nW28_PABS=N\nPRO2_NEW=Y\n");
-    EXPECT_EQ(stations.ws23Source.poller().minutes.value(), 15);
+    EXPECT_EQ(stations.ws23Source.poller().minutes().value(), 15);
     EXPECT_EQ(stations.ws23Source.poller().interval(), 60'000);  // until "Actualizar"
-    EXPECT_EQ(stations.ws28Source.poller().minutes.value(), 60);
-    EXPECT_EQ(stations.pro2Source.poller().minutes.value(), 1);
+    EXPECT_EQ(stations.ws28Source.poller().minutes().value(), 60);
+    EXPECT_EQ(stations.pro2Source.poller().minutes().value(), 1);
     EXPECT_EQ(stations.ws23Source.pressureCorrection().value(), -4);
     EXPECT_EQ(stations.ws28Source.pressureCorrection().value(), 0);
     EXPECT_DOUBLE_EQ(stations.context.TendencyThreshold, 0.7);
@@ -278,7 +278,7 @@ TEST_F(SourceConfigurationTest, InternetSourcesPollEveryTenMinutesUnlessAPeriodI
     ConfigTargets targets{bulletin, lines, units, port, &stations};
     InternetSource* const sources[] = {&stations.metarSource, &stations.aprsSource};
     for (InternetSource* source : sources) {
-        EXPECT_EQ(source->poller().minutes.value(), 10);
+        EXPECT_EQ(source->poller().minutes().value(), 10);
         // The first poll already waits the period shown, without "Actualizar".
         source->poll();
         EXPECT_EQ(source->poller().interval(), 600'000);
@@ -286,8 +286,8 @@ TEST_F(SourceConfigurationTest, InternetSourcesPollEveryTenMinutesUnlessAPeriodI
     EXPECT_NE(configurationText(targets).find("METAR_METPERI=10\r\n"), std::string::npos);
 
     loadSources("METAR_METPERI=1\nAPRS_METPERI=30\n");
-    EXPECT_EQ(stations.metarSource.poller().minutes.value(), 1);
-    EXPECT_EQ(stations.aprsSource.poller().minutes.value(), 30);
+    EXPECT_EQ(stations.metarSource.poller().minutes().value(), 1);
+    EXPECT_EQ(stations.aprsSource.poller().minutes().value(), 30);
 }
 
 TEST_F(SourceConfigurationTest, TheMetarProviderIsKeptAsWrittenAndSavedLastWhenNotTheDefault) {

@@ -62,9 +62,11 @@ struct ProgramRig {
     Announcer& a = program.announcer();
     test::TraceRecorder trace{a.bulletinEvents()};
     std::vector<std::string> reported;
-    Subscription reports = a.statusBoard().reported.connect([this](const std::string& text) { reported.push_back(text); });
+    Subscription reports =
+        a.statusBoard().reported.connect([this](const std::string& text) { reported.push_back(text); });
     std::vector<Millis> starts;
-    Subscription started = a.bulletinStarted().connect([this](BulletinTrigger) { starts.push_back(loop.monotonicMs()); });
+    Subscription started =
+        a.bulletinStarted().connect([this](BulletinTrigger) { starts.push_back(loop.monotonicMs()); });
 };
 
 TEST(Program, TheFirstTickBringsItUpAndTheScheduleBeginsASecondLater) {
@@ -191,7 +193,8 @@ TEST(Program, TheWeatherMonitorOpensAtStartUpLogsEveryHourAndClosesWithTheProgra
                       "2026-12-07 08:00:00 Meteo MonII Tini=20 Text=10 PAtm=1013 Vient0=0 Rafaga=0 Direc=90");
         } else {
             EXPECT_EQ(monitor.statusText(), kMonitorPortError);
-            EXPECT_EQ(r.reported.at(0), "the weather source MON cannot be used (Error: COM-Port): no weather is spoken");
+            EXPECT_EQ(r.reported.at(0),
+                      "the weather source MON cannot be used (Error: COM-Port): no weather is spoken");
         }
         const int closes = r.station.closes;
         r.program.close();
@@ -236,7 +239,8 @@ TEST(Program, DevicesAndFilesLateAtBootAreKeptToldOnceAndPickedUp) {
         ProgramRig r("COM=/dev/ttyUSB0\r\nMETEO=W23\r\nW23_TEMPEXT=Y\r\nW23_DAT=" +
                      std::string(c.fileAbsent ? "late.dat" : "history.dat") + "\r\n");
         std::vector<std::string> told;
-        const Subscription notices = r.a.statusBoard().noticed.connect([&](const std::string& t) { told.push_back(t); });
+        const Subscription notices =
+            r.a.statusBoard().noticed.connect([&](const std::string& t) { told.push_back(t); });
         r.line.refuseOpen = c.portAbsent;
         r.program.start();
         r.loop.advance(600);

@@ -137,7 +137,8 @@ struct LiveAnnouncer {
 // The program's own loop and fetcher: the fetch runs on the fetcher's thread
 // while the window keeps answering.
 TEST(MetarWindow, EnterShowsTheProgressAtOnceAndTheReportWhenTheFetchIsIn) {
-    test::HttpTestServer server({{"/metar.txt", test::httpAnswer(200, "EDDF 101120Z 27010KT 9999 FEW030 12/05 Q1013\n")}});
+    test::HttpTestServer server(
+        {{"/metar.txt", test::httpAnswer(200, "EDDF 101120Z 27010KT 9999 FEW030 12/05 Q1013\n")}});
     LiveAnnouncer live;
     Announcer& a = live.announcer;
     QMenu helpMenu;
@@ -159,7 +160,9 @@ TEST(MetarWindow, EnterShowsTheProgressAtOnceAndTheReportWhenTheFetchIsIn) {
 
 // A local server stands in for the provider of plain METAR text files.
 TEST(MetarWindow, AnAirportCodeIsFetchedFromTheProviderAndTheHistoryAndFavouritesKeepIt) {
-    const auto file = [](const std::string& report) { return test::httpAnswer(200, "2026/03/10 11:20\n" + report + "\n"); };
+    const auto file = [](const std::string& report) {
+        return test::httpAnswer(200, "2026/03/10 11:20\n" + report + "\n");
+    };
     test::HttpTestServer server({{"/stations/EDDF.TXT", file("EDDF 101120Z 27010KT 9999 FEW030 12/05 Q1013")},
                                  {"/stations/LFPG.TXT", file("LFPG 101130Z 18005KT CAVOK 09/03 Q1020")}});
     LiveAnnouncer live;
@@ -211,7 +214,9 @@ TEST(MetarWindow, ThePresentWeatherBoxIsSpokenAndKeptAndTheHelpButtonOpensTheHel
 TEST(MetarWindow, TheHistoryKeepsTenEntriesAndAPickRunsTheChangeHandler) {
     InternetWindowsRig s;
     s.metar.show();
-    const auto address = [](int n) { return "http://127.0.0.1:1/" + std::to_string(n) + " //Station " + std::to_string(n); };
+    const auto address = [](int n) {
+        return "http://127.0.0.1:1/" + std::to_string(n) + " //Station " + std::to_string(n);
+    };
     for (int n = 1; n <= 11; ++n) typeAndEnter(s.metar, address(n));
 
     auto* history = test::control<QComboBox>(s.metar, "ComboBoxPath");
@@ -295,7 +300,8 @@ TEST(AprsWindow, UnitButtonsAndTheChosenFileReachTheModel) {
         EXPECT_EQ(input.hundredthsOfInch, c.hundredthsOfInch);
     }
 
-    const std::string file = s.r.dir.write("WXNOW.TXT", "Jan 15 2024 12:34\r\n220/004g005t077r000p000P000h50b09900\r\n");
+    const std::string file =
+        s.r.dir.write("WXNOW.TXT", "Jan 15 2024 12:34\r\n220/004g005t077r000p000P000h50b09900\r\n");
     s.chosen = file;
     test::control<QAbstractButton>(s.aprs, "ButtonParcourir")->click();
     EXPECT_EQ(s.asked, "Fichiers WXNOW.TXT|*.txt txt");
@@ -307,7 +313,8 @@ TEST(AprsWindow, UnitButtonsAndTheChosenFileReachTheModel) {
 
 TEST(AprsWindow, AFilePathTypedWithEnterIsRead) {
     InternetWindowsRig s;
-    const std::string file = s.r.dir.write("WXNOW.TXT", "Feb 02 2024 08:15\r\n180/010g015t050r000p000P000h80b10130\r\n");
+    const std::string file =
+        s.r.dir.write("WXNOW.TXT", "Feb 02 2024 08:15\r\n180/010g015t050r000p000P000h80b10130\r\n");
     typeAndEnter(s.aprs, file);
     EXPECT_EQ(test::control<QLineEdit>(s.aprs, "Editdatemeteo")->text(), "Feb 02 2024 08:15");
     EXPECT_EQ(test::control<QAbstractButton>(s.aprs, "CheckBoxPatm")->text(), "P-atm (hPa) = 1013.0");

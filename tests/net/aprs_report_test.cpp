@@ -186,7 +186,8 @@ TEST(AprsDecode, InputAndSpeechUnits) {
 TEST(AprsDecode, ImplausibleValuesAreRed) {
     const auto dShown = decode("220/250g300t150b08000");
     const AprsSource& d = dShown->window;
-    for (const Caption* c : {&d.boxes().outsideTemperatureBox, &d.boxes().feltTemperatureBox, &d.boxes().pressureBox, &d.boxes().windBox, &d.boxes().gustBox})
+    for (const Caption* c : {&d.boxes().outsideTemperatureBox, &d.boxes().feltTemperatureBox, &d.boxes().pressureBox,
+                             &d.boxes().windBox, &d.boxes().gustBox})
         EXPECT_TRUE(c->red) << c->caption;
 }
 

@@ -81,8 +81,10 @@ TEST(MetarSource, EachFailureShowsItsNumberAndReasonAndTheTimerStaysArmed) {
     } cases[] = {
         {"no answer", std::nullopt, "Error archivo #1: HTTP 404: the server has no such page; check the address"},
         {"two bytes", "ab", "Error archivo #1: the page is not a report: only 2 bytes"},
-        {"NUL bytes", kReport + std::string(1, '\0') + "\n", "Error archivo #1: the page is not a report: binary content"},
-        {"control bytes", std::string(50, '\x01') + kReport, "Error archivo #1: the page is not a report: binary content"},
+        {"NUL bytes", kReport + std::string(1, '\0') + "\n",
+         "Error archivo #1: the page is not a report: binary content"},
+        {"control bytes", std::string(50, '\x01') + kReport,
+         "Error archivo #1: the page is not a report: binary content"},
         {"a compressed page", "\x1f\x8b\x08\x00" + kReport,
          "Error archivo #1: the page is not a report: compressed content (gzip)"},
         {"a page with a forecast only", "<p>TAF: " + kReport + "</p>\n", "Error archivo #6"},
@@ -263,7 +265,8 @@ TEST(AprsSource, FailuresTheLoginBrowserAndAMissingFile) {
     r.aprs.setInputLine(page);
     r.poll(r.aprs);
     EXPECT_EQ(r.aprs.poller().errorLine(), "Error archivo #6");
-    EXPECT_EQ(r.errors, std::vector<std::string>{"Bitte die URL überprüfen oder aprs.fi anzumelden, dann aktualisieren"});
+    EXPECT_EQ(r.errors,
+              std::vector<std::string>{"Bitte die URL überprüfen oder aprs.fi anzumelden, dann aktualisieren"});
 
     r.web.answers[page] = "<span class=\"raw_line\">2024-01-15 12:34:56 UTC: EA4XYZ>APRS:!4000.00N/00300.00W</span>\n";
     r.poll(r.aprs);

@@ -125,7 +125,8 @@ TEST(MetarDecode, TemperatureGroups) {
         EXPECT_EQ(d.boxes().outsideTemperatureBox.caption, std::string("T-ext (°C) = ") + c.temperature) << c.report;
         EXPECT_EQ(d.dewPointCaption().caption, std::string("Punto de rocio (°C) = ") + c.dewPoint) << c.report;
         EXPECT_EQ(d.boxes().humidityBox.caption, std::string("Humidad (%) = ") + c.humidity) << c.report;
-        EXPECT_NE(d.uiviewWeatherLine().find(c.lineField), std::string::npos) << c.report << " " << d.uiviewWeatherLine();
+        EXPECT_NE(d.uiviewWeatherLine().find(c.lineField), std::string::npos)
+            << c.report << " " << d.uiviewWeatherLine();
     }
     const auto noneShown = decode("EDDF 101120Z 27010KT 12/// Q1013");
     const MetarSource& none = noneShown->window;
@@ -193,7 +194,8 @@ TEST(MetarDecode, PresentWeather) {
     };
     for (const auto& c : cases) {
         const std::string report = std::string("EDDF 101120Z 27010KT 9999 ") + c.group + " 12/08 Q1013";
-        const auto dShown = decodeMetar(report, {.units = {}, .localNow = kNow, .previousReport = "EDDF 101050Z 27010KT 9999 -RA 12/08 Q1013"});
+        const auto dShown = decodeMetar(
+            report, {.units = {}, .localNow = kNow, .previousReport = "EDDF 101050Z 27010KT 9999 -RA 12/08 Q1013"});
         const MetarSource& d = dShown->window;
         EXPECT_EQ(d.boxes().rainBox.caption, c.caption) << c.group;
         EXPECT_EQ(d.meteo().Phenomena, c.bits) << c.group;
@@ -202,13 +204,18 @@ TEST(MetarDecode, PresentWeather) {
 }
 
 TEST(MetarDecode, FeltTemperatureNeedsWindAndTemperature) {
-    EXPECT_EQ(decode("EDDF 101120Z 02002KT 30/10 Q1013")->window.boxes().feltTemperatureBox.caption, "Sensación (°C) = --");
-    EXPECT_EQ(decode("EDDF 101120Z 02004KMH 30/10 Q1013")->window.boxes().feltTemperatureBox.caption, "Sensación (°C) = --");
+    EXPECT_EQ(decode("EDDF 101120Z 02002KT 30/10 Q1013")->window.boxes().feltTemperatureBox.caption,
+              "Sensación (°C) = --");
+    EXPECT_EQ(decode("EDDF 101120Z 02004KMH 30/10 Q1013")->window.boxes().feltTemperatureBox.caption,
+              "Sensación (°C) = --");
     // No upper limit: a hot day still gets one, never above the air temperature.
-    EXPECT_EQ(decode("EDDF 101120Z 02005KMH 35/10 Q1013")->window.boxes().feltTemperatureBox.caption, "Sensación (°C) = 35.0");
+    EXPECT_EQ(decode("EDDF 101120Z 02005KMH 35/10 Q1013")->window.boxes().feltTemperatureBox.caption,
+              "Sensación (°C) = 35.0");
     // 2 kt is 2.3 mph, below 5 km/h in mph; 3 kt (3.5 mph) is not.
-    EXPECT_EQ(decode("EDDF 101120Z 02002KT 30/10", test::imperialUnits())->window.boxes().feltTemperatureBox.caption, "Sensación (°F) = --");
-    EXPECT_NE(decode("EDDF 101120Z 02003KT 30/10", test::imperialUnits())->window.boxes().feltTemperatureBox.caption, "Sensación (°F) = --");
+    EXPECT_EQ(decode("EDDF 101120Z 02002KT 30/10", test::imperialUnits())->window.boxes().feltTemperatureBox.caption,
+              "Sensación (°F) = --");
+    EXPECT_NE(decode("EDDF 101120Z 02003KT 30/10", test::imperialUnits())->window.boxes().feltTemperatureBox.caption,
+              "Sensación (°F) = --");
 }
 
 TEST(InternetSources, FeltTemperatureIsTheSameForEveryChoiceOfWindUnit) {
@@ -255,18 +262,22 @@ TEST(MetarDecode, ImplausibleValuesAreRedMissingOnesNever) {
     const auto fineShown = decode("EDDF 101120Z 27020G30KT 12/08 Q1013");
     const MetarSource& fine = fineShown->window;
     for (const MetarSource* d : {&hot, &fine})
-        for (const Caption* c :
-             {&d->boxes().outsideTemperatureBox, &d->boxes().feltTemperatureBox, &d->boxes().pressureBox, &d->boxes().windBox, &d->boxes().gustBox})
+        for (const Caption* c : {&d->boxes().outsideTemperatureBox, &d->boxes().feltTemperatureBox,
+                                 &d->boxes().pressureBox, &d->boxes().windBox, &d->boxes().gustBox})
             EXPECT_EQ(c->red, d == &hot) << c->caption;
     EXPECT_TRUE(decode("EDDF 101120Z 36040KT M45/M50 Q1013")->window.boxes().feltTemperatureBox.red);
 
     const auto noneShown = decode("EDDF NIL");
     const MetarSource& none = noneShown->window;
     const std::pair<const Caption*, const char*> missing[] = {
-        {&none.boxes().outsideTemperatureBox, "T-ext (°C) = --"},     {&none.boxes().pressureBox, "P-atm (hPa) = --"},
-        {&none.boxes().windBox, "Viento (km/h) = --"},  {&none.boxes().gustBox, "Ráfaga (km/h) = --"},
-        {&none.boxes().directionBox, "Dirección (°) = --"},  {&none.boxes().feltTemperatureBox, "Sensación (°C) = --"},
-        {&none.boxes().humidityBox, "Humidad (%) = --"}, {&none.dewPointCaption(), "Punto de rocio (°C) = --"},
+        {&none.boxes().outsideTemperatureBox, "T-ext (°C) = --"},
+        {&none.boxes().pressureBox, "P-atm (hPa) = --"},
+        {&none.boxes().windBox, "Viento (km/h) = --"},
+        {&none.boxes().gustBox, "Ráfaga (km/h) = --"},
+        {&none.boxes().directionBox, "Dirección (°) = --"},
+        {&none.boxes().feltTemperatureBox, "Sensación (°C) = --"},
+        {&none.boxes().humidityBox, "Humidad (%) = --"},
+        {&none.dewPointCaption(), "Punto de rocio (°C) = --"},
         {&none.boxes().rainBox, "Precipitación = --"},
     };
     for (const auto& [caption, shown] : missing) {
@@ -337,15 +348,16 @@ TEST(ReportsReadRight, OnlyTheObservationIsDecoded) {
         const auto dShown = decodeMetar(report, october);
         const MetarSource& d = dShown->window;
         return d.airportCode() + "|" + d.observationTime().caption + "|" + d.boxes().rainBox.caption + "|" +
-               d.boxes().outsideTemperatureBox.caption + "|" + d.boxes().pressureBox.caption + "|" + d.boxes().windBox.caption +
-               "|phenomena " + std::to_string(d.meteo().Phenomena);
+               d.boxes().outsideTemperatureBox.caption + "|" + d.boxes().pressureBox.caption + "|" +
+               d.boxes().windBox.caption + "|phenomena " + std::to_string(d.meteo().Phenomena);
     };
     const auto aprsCaptions = [](std::string_view line) {
         test::ReportWindow<AprsSource> aprs({}, 0, 0);
         aprs.window.showReport(line, std::nullopt);
         const AprsSource& d = aprs.window;
-        return d.boxes().directionBox.caption + "|" + d.boxes().windBox.caption + "|" + d.boxes().gustBox.caption + "|" +
-               d.boxes().outsideTemperatureBox.caption + "|" + d.boxes().humidityBox.caption + "|" + d.boxes().pressureBox.caption;
+        return d.boxes().directionBox.caption + "|" + d.boxes().windBox.caption + "|" + d.boxes().gustBox.caption +
+               "|" + d.boxes().outsideTemperatureBox.caption + "|" + d.boxes().humidityBox.caption + "|" +
+               d.boxes().pressureBox.caption;
     };
     const struct {
         bool aprs;

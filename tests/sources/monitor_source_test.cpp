@@ -68,8 +68,8 @@ TEST_F(MonitorSourceTest, ReadingsInEitherUnitSystem) {
         EXPECT_NEAR(m.Rafa, c.vent, 1e-6) << "the gust of the earlier poll follows the unit";
         EXPECT_EQ(m.Tend, 1);
         EXPECT_EQ(m.Dire, 90);
-        const CheckBox* boxes[] = {&monitor.boxes().insideTemperatureBox, &monitor.boxes().outsideTemperatureBox, &monitor.boxes().pressureBox,
-                                   &monitor.boxes().windBox, &monitor.boxes().gustBox};
+        const CheckBox* boxes[] = {&monitor.boxes().insideTemperatureBox, &monitor.boxes().outsideTemperatureBox,
+                                   &monitor.boxes().pressureBox, &monitor.boxes().windBox, &monitor.boxes().gustBox};
         for (std::size_t i = 0; i < std::size(boxes); ++i) {
             EXPECT_EQ(boxes[i]->caption, c.captions[i]);
             EXPECT_FALSE(boxes[i]->red) << c.captions[i];
@@ -130,7 +130,7 @@ TEST_F(MonitorSourceTest, TrendCodes) {
 // The line answers later: the status line counts the readings down meanwhile.
 TEST_F(MonitorSourceTest, TheStatusCountsTheReadingsDown) {
     station.holdAnswers = true;
-    monitor.poller().minutes.setValue(5);
+    monitor.poller().setMinutes(5);
     choose("1");
     ASSERT_TRUE(monitor.poller().inFlight());
     ASSERT_TRUE(station.release()) << "the opening";

@@ -38,7 +38,7 @@ TEST_F(SourceChoiceTest, ChoosingAFileSourcePollsItShowsItAndStopsTheOthers) {
     writeW23(21);
     loop.advance(60'000);
     EXPECT_EQ(w23.boxes().insideTemperatureBox.caption, "T-int (°C) = 21.0");
-    w23.poller().minutes.setValue(90);
+    w23.poller().setMinutes(90);
     w23.refreshNow();
     EXPECT_EQ(w23.poller().interval(), 3'600'000);
 }

@@ -79,8 +79,9 @@ TEST_F(Ws23Test, MetricCaptionsAndRecord) {
     EXPECT_EQ(d.HumiExt, 80);
     EXPECT_NEAR(d.ObservedAt, lastTime(), 1e-9);
     EXPECT_EQ(beeps, 0);
-    for (const Caption* c : {static_cast<const Caption*>(&w.boxes().insideTemperatureBox), static_cast<const Caption*>(&w.boxes().windBox),
-                             static_cast<const Caption*>(&w.boxes().pressureBox), static_cast<const Caption*>(&w.insideHumidityCaption())})
+    for (const Caption* c :
+         {static_cast<const Caption*>(&w.boxes().insideTemperatureBox), static_cast<const Caption*>(&w.boxes().windBox),
+          static_cast<const Caption*>(&w.boxes().pressureBox), static_cast<const Caption*>(&w.insideHumidityCaption())})
         EXPECT_FALSE(c->red);
 }
 
@@ -274,7 +275,7 @@ TEST_F(Ws23Test, ChoosingAFile) {
     EXPECT_EQ(w.observationTime().caption, "");
 
     // An older file of another station: its own time counts.
-    w.poller().minutes.setValue(5);
+    w.poller().setMinutes(5);
     const std::string older = dir.write("older.dat", test::ws23File(test::ws23Series(3, lastTime() - 2, 25)));
     w.takeChosenFile(older);
     EXPECT_EQ(w.path(), older);
