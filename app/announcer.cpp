@@ -191,7 +191,6 @@ void Announcer::requestBulletin(BulletinTrigger trigger) { sequencer_.requestBul
 
 void Announcer::stopBulletin(const std::string& statusText) { sequencer_.stopNow(statusText); }
 
-void Announcer::interruptBulletin() { sequencer_.escapeRequest(); }
 
 bool Announcer::bulletinRunning() const { return sequencer_.bulletinRunning(); }
 

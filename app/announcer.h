@@ -115,8 +115,6 @@ public:
     // stopped at once with the lines low and that text in the status line.
     void requestBulletin(BulletinTrigger trigger);
     void stopBulletin(const std::string& statusText);
-    // The Escape key: a bulletin on the air ends as the user asked.
-    void interruptBulletin();
     bool bulletinRunning() const;
     // The step of the bulletin on the air; 0 between bulletins.
     int bulletinPosition() const;

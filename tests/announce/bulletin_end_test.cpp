@@ -22,7 +22,8 @@ TEST(BulletinEnd, EveryWayOutEndsOnceWithTheLinesLowAndTheButtonBack) {
         BulletinTrigger trigger = BulletinTrigger::Button;
     } cases[] = {
         {"normal end", {}, {}, "done"},
-        {"Escape", [](Rig& r) { r.a.mainModels().settings.playGreeting = true; }, [](Rig& r) { r.a.interruptBulletin(); },
+        {"Escape", [](Rig& r) { r.a.mainModels().settings.playGreeting = true; },
+         [](Rig& r) { r.a.mainModels().window.askToEndBulletin(); },
          "done"},
         {"a missing recording",
          [](Rig& r) {
