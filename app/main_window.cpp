@@ -34,12 +34,10 @@ void MainWindowModel::chooseHourItem(const std::string& name) {
     changed.emit();
 }
 
-void MainWindowModel::chooseWaveFile(const std::string& chosen, std::string& path, FileButton& button, const char* error) {
+void MainWindowModel::chooseWaveFile(const std::string& chosen, std::string& path, const char* error) {
     path = chosen;
     std::string reason;
-    if (RegularFile::open(chosen, reason)) {
-        button.Hint = chosen;
-    } else {
+    if (!RegularFile::open(chosen, reason)) {
         showError(error);
         path.clear();
     }
@@ -47,15 +45,15 @@ void MainWindowModel::chooseWaveFile(const std::string& chosen, std::string& pat
 }
 
 void MainWindowModel::chooseHeaderFile(const std::string& chosen) {
-    chooseWaveFile(chosen, bulletin_.headerFile, headerFileButton_, "Error: Nombre de archivo");
+    chooseWaveFile(chosen, bulletin_.headerFile, "Error: Nombre de archivo");
 }
 
 void MainWindowModel::chooseGreetingFile(const std::string& chosen) {
-    chooseWaveFile(chosen, bulletin_.greetingFile, greetingFileButton_, "Fehler: Dateiname");
+    chooseWaveFile(chosen, bulletin_.greetingFile, "Fehler: Dateiname");
 }
 
 void MainWindowModel::chooseClosingFile(const std::string& chosen) {
-    chooseWaveFile(chosen, bulletin_.closingFile, closingFileButton_, "Fehler: Dateiname");
+    chooseWaveFile(chosen, bulletin_.closingFile, "Fehler: Dateiname");
 }
 
 void MainWindowModel::applyStartWithSession() {

@@ -63,8 +63,7 @@ public:
 
     // The WAVE file choosers' choices (not called when the dialog is
     // cancelled): a file that can be read becomes the header, chime or
-    // closing file and its button's hint; one that cannot shows the error
-    // dialog and empties the path.
+    // closing file; one that cannot shows the error dialog and empties the path.
     void chooseHeaderFile(const std::string& chosen);
     void chooseGreetingFile(const std::string& chosen);
     void chooseClosingFile(const std::string& chosen);
@@ -86,12 +85,10 @@ public:
     // the port choice and the recorder window tell their own changes to these fields.
     Signal<> changed;
 
-    struct FileButton {
-        std::string Hint;
-    };
-    const FileButton& headerFileButton() const { return headerFileButton_; }
-    const FileButton& greetingFileButton() const { return greetingFileButton_; }
-    const FileButton& closingFileButton() const { return closingFileButton_; }
+    // Each file button's hint: the file it plays, chosen or loaded with the configuration.
+    const std::string& headerFileHint() const { return bulletin_.headerFile; }
+    const std::string& greetingFileHint() const { return bulletin_.greetingFile; }
+    const std::string& closingFileHint() const { return bulletin_.closingFile; }
 
     // The box's click: stores the state and runs the click as above.
     void setStartWithSession(bool on);
@@ -132,14 +129,11 @@ public:
 
 private:
     void minimise(bool hideTaskbar);
-    void chooseWaveFile(const std::string& chosen, std::string& path, FileButton& button, const char* error);
+    void chooseWaveFile(const std::string& chosen, std::string& path, const char* error);
 
     ScheduleSettings& schedule_;
     BulletinSettings& bulletin_;
     MainWindowSettings settings_;
-    FileButton headerFileButton_;
-    FileButton greetingFileButton_;
-    FileButton closingFileButton_;
     Autostart* autostart_ = nullptr;
     std::string caption_ = "SkyCrier";
     std::string portLabel_ = "COM";

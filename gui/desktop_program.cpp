@@ -1,6 +1,8 @@
 #include "gui/desktop_program.h"
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include "gui/widgets.h"
 #include "gui/window_geometry.h"
@@ -14,7 +16,10 @@ const QSize kLoginBrowserSize(480, 420);
 }  // namespace
 
 DesktopProgram::DesktopProgram(const DesktopParts& parts)
-    : desktop(parts.desktop), program({parts.announcer, parts.sharedDataFolder}), mainWindow(program, desktop) {
+    : desktop(parts.desktop),
+      program({parts.announcer, parts.sharedDataFolder}),
+      mainWindow(program, desktop),
+      loop_(parts.announcer.loop) {
     createWindows();
     trayAvailable_ = TrayIcon::available();
     if (trayAvailable_)
@@ -23,6 +28,10 @@ DesktopProgram::DesktopProgram(const DesktopParts& parts)
         program.announcer().statusBoard().setStatusText("No system tray here: SkyCrier minimises to the task bar");
     connect(&tray, &TrayIcon::restoreRequested, this, &DesktopProgram::restore);
     connect(&tray, &TrayIcon::quitRequested, this, &DesktopProgram::close);
+    connect(&tray, &TrayIcon::announceRequested, this, [this] {
+        program.announcer().requestBulletin(BulletinTrigger::Button);
+        refreshAll();
+    });
     connect(&mainWindow, &MainWindow::quitRequested, this, [this] {
         tray.remove();
         close();
@@ -30,6 +39,7 @@ DesktopProgram::DesktopProgram(const DesktopParts& parts)
     connect(&mainWindow, &MainWindow::sourceWindowsChanged, this, &DesktopProgram::refreshAll);
     startedUp_ = program.startedUp.connect([this] { refreshAll(); });
     Announcer& a = program.announcer();
+    ticks_ = a.mainModels().clock.changed.connect([this] { refreshTray(); });
     a.sources().context.beep = desktop.beep;
     MainWindowModel& window = a.mainModels().window;
     window.setAutostart(parts.autostart);
@@ -46,6 +56,9 @@ DesktopProgram::DesktopProgram(const DesktopParts& parts)
     };
     // With "Minimizar al inicio del programa" loading has sent the window to the tray already.
     program.showMainWindow = [this](bool minimised) {
+        const MainWindowSettings& s = program.announcer().mainModels().window.settings();
+        // A place on no screen any more (a monitor gone) is left to the window manager.
+        if (QGuiApplication::screenAt(QPoint(s.Left, s.Top))) mainWindow.move(s.Left, s.Top);
         if (!minimised) restore();
     };
 }
@@ -106,6 +119,9 @@ void DesktopProgram::createWindows() {
     auto* record = create<RecordWindow>(a.recordWindow(), window, desktop);
     auto* metar = create<MetarWindow>(s.metarSource, mainWindow.helpMenu());
     listOwned(metar->favourites());
+    for (QWidget* w : windows_)
+        if (auto* source = qobject_cast<SourceWindowFrame*>(w))
+            source->openBeside([this] { return geometryOf(mainWindow); });
     connect(&mainWindow, &MainWindow::infoRequested, info, &QWidget::show);
     connect(&mainWindow, &MainWindow::recordWindowRequested, record, &QWidget::show);
     connect(&mainWindow, &MainWindow::portWindowRequested, port, &QWidget::show);
@@ -114,6 +130,7 @@ void DesktopProgram::createWindows() {
 
 void DesktopProgram::refreshAll() {
     for (const auto& refresh : refreshers_) refresh();
+    refreshTray();
 }
 
 std::vector<QWidget*> DesktopProgram::windows() const { return windows_; }
@@ -139,7 +156,21 @@ void DesktopProgram::restore() {
     mainWindow.activateWindow();
 }
 
+void DesktopProgram::refreshTray() {
+    Announcer& a = program.announcer();
+    tray.showSchedule(qs(a.summary(loop_.localNow()).back()), a.statusBoard().announceEnabled());
+}
+
+void DesktopProgram::keepMainWindowPlace() {
+    // A window never shown nor placed has no place of its own to keep.
+    if (!mainWindow.windowHandle() && !mainWindow.testAttribute(Qt::WA_Moved)) return;
+    MainWindowSettings& s = program.announcer().mainModels().window.settings();
+    s.Left = mainWindow.x();
+    s.Top = mainWindow.y();
+}
+
 void DesktopProgram::close() {
+    if (!program.closed()) keepMainWindowPlace();
     for (QWidget* w : windows_)
         if (auto* source = qobject_cast<SourceWindowFrame*>(w)) source->keepPlace();
     program.close();

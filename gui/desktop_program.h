@@ -75,6 +75,12 @@ private:
     template <typename W>
     void listOwned(W& window);
 
+    // The tray's tip and its "Announce now", after every tick of the clock.
+    void refreshTray();
+    // Where the main window was left, kept for the next start.
+    void keepMainWindowPlace();
+
+    EventLoop& loop_;
     bool trayAvailable_ = false;
     // Problems nobody clicked for go to the tray as notices; they never wait for OK.
     Subscription failures_;
@@ -84,6 +90,7 @@ private:
     std::vector<std::function<void()>> refreshers_;
     // The start-up has loaded the configuration into every model at once.
     Subscription startedUp_;
+    Subscription ticks_;
 };
 
 }  // namespace skycrier::gui

@@ -115,8 +115,8 @@ QWidget* MainWindow::buildTopRow() {
         a_.requestBulletin(BulletinTrigger::Button);
         refresh();
     });
-    ledOn_ = lampLabel("ImageLedON", Qt::red);
-    ledOff_ = lampLabel("ImageLedOFF", Qt::darkGray);
+    ledOn_ = lampLabel("ImageLedON", Qt::red, "The transmitter is keyed");
+    ledOff_ = lampLabel("ImageLedOFF", Qt::darkGray, "The transmitter is not keyed");
     portLabel_ = named(new QLabel("COM"), "LabelCOM");
     bulletinsAllowedLamp_ = lampLabel("ImageBrell", QColor(0, 160, 0), "Click for info");
     bulletinsHeldLamp_ = lampLabel("ImageBrellOff", QColor(200, 120, 0), "Haga Clic para info");
@@ -189,6 +189,8 @@ QGroupBox* MainWindow::buildPanelConfig() {
     periodField_ = named(new QLineEdit, "Edit1");
     periodField_->setReadOnly(true);
     periodField_->setMaxLength(2);
+    periodField_->setToolTip("Minutes between scheduled bulletins (0: none); the arrows change them");
+    updown->setToolTip(periodField_->toolTip());
     periodField_->setFixedWidth(periodField_->fontMetrics().horizontalAdvance("000") + 12);
     period->addWidget(periodField_);
     period->addWidget(updown);
@@ -509,9 +511,9 @@ void MainWindow::refresh() {
     setCheckedIfChanged(playGreetingBox_, s.playGreeting);
     setCheckedIfChanged(speakDateBox_, s.speakDate);
     setCheckedIfChanged(playClosingBox_, s.playClosing);
-    headerFileButton_->setToolTip(qs(w.headerFileButton().Hint));
-    greetingFileButton_->setToolTip(qs(w.greetingFileButton().Hint));
-    closingFileButton_->setToolTip(qs(w.closingFileButton().Hint));
+    headerFileButton_->setToolTip(qs(w.headerFileHint()));
+    greetingFileButton_->setToolTip(qs(w.greetingFileHint()));
+    closingFileButton_->setToolTip(qs(w.closingFileHint()));
     if (pauseSecondsBox_->value() != s.pauseSeconds) pauseSecondsBox_->setValue(s.pauseSeconds);
     if (volumeSlider_->value() != w.settings().volumePosition) volumeSlider_->setValue(w.settings().volumePosition);
     if (volumeSlider_->toolTip() != qs(models_.sound.volumeHint()))
@@ -534,7 +536,15 @@ void MainWindow::refresh() {
     setCheckedIfChanged(errorSimulationItem_, a_.errorSimulation());
 
     const SoundOutput& sound = models_.sound;
-    outputPanel_->setVisible(sound.outputPanelShown());
+    if (outputPanel_->isVisibleTo(this) != sound.outputPanelShown()) {
+        outputPanel_->setVisible(sound.outputPanelShown());
+        // The window grew to show the panel; without it, it shrinks back.
+        if (!sound.outputPanelShown()) {
+            for (QWidget* up = outputPanel_->parentWidget(); up; up = up->parentWidget())
+                if (up->layout()) up->layout()->activate();
+            resize(minimumSizeHint().expandedTo(sizeHint()));
+        }
+    }
     setCheckedIfChanged(ownOutputButton_, w.settings().ownOutputChosen);
     setCheckedIfChanged(systemOutputButton_, !w.settings().ownOutputChosen);
     outputOkButton_->setEnabled(a_.statusBoard().soundOutputOkEnabled());

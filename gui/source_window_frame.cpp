@@ -1,5 +1,7 @@
 #include "gui/source_window_frame.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -7,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QShowEvent>
 #include <QSpinBox>
@@ -105,7 +108,12 @@ void SourceWindowFrame::refresh() {
 void SourceWindowFrame::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         if (!model_.visible()) model_.prepareToShow();
-        placeWindow(*this, model_.place());
+        // At least the room its controls ask for; a larger stored size is kept.
+        WindowGeometry place = model_.place();
+        place.width = std::max(place.width, sizeHint().width());
+        place.height = std::max(place.height, sizeHint().height());
+        if (mainWindow_ && screen()) place = besideIfCovering(place, mainWindow_(), screen()->availableGeometry());
+        placeWindow(*this, place);
     }
     QWidget::showEvent(event);
 }

@@ -9,6 +9,7 @@
 // Threading: the GUI thread, which is also the engine's loop.
 
 #include <QWidget>
+#include <functional>
 #include <map>
 
 #include "gui/repaint_on_change.h"
@@ -50,6 +51,8 @@ public:
     // While shown, its place and size become where the next source window opens
     // (as closing it does); the program's end keeps them for the next run.
     void keepPlace();
+    // The window opens beside the main window rather than over it.
+    void openBeside(std::function<WindowGeometry()> mainWindow) { mainWindow_ = std::move(mainWindow); }
 
 Q_SIGNALS:
     // The user acted on the model: the program's other windows may show something new.
@@ -89,6 +92,7 @@ private:
     std::map<MeteoField, QCheckBox*> boxes_;
     QSpinBox* period_;
     QLabel* error_;
+    std::function<WindowGeometry()> mainWindow_;
     RepaintOnChange repaint_{[this] { refresh(); }};
 };
 

@@ -13,6 +13,8 @@ constexpr int kNoticeMs = 10'000;
 
 TrayIcon::TrayIcon() {
     PopUpDroit_.setObjectName("PopUpDroit");
+    announceNow_ = named(PopUpDroit_.addAction("Announce now"), "AnnounceNowItem");
+    connect(announceNow_, &QAction::triggered, this, [this] { Q_EMIT announceRequested(); });
     connect(named(PopUpDroit_.addAction("Quitter"), "QuitterItem"), &QAction::triggered, this,
             [this] { Q_EMIT quitRequested(); });
     QAction* restore = named(PopUpDroit_.addAction("Restaurer"), "RestaurerItem");
@@ -22,7 +24,7 @@ TrayIcon::TrayIcon() {
 
     icon_.setObjectName("TrayIcon");
     icon_.setIcon(programIcon());
-    icon_.setToolTip("Brell");
+    icon_.setToolTip("SkyCrier");
     icon_.setContextMenu(&PopUpDroit_);
     connect(&icon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::DoubleClick) Q_EMIT restoreRequested();
@@ -31,6 +33,12 @@ TrayIcon::TrayIcon() {
 
 void TrayIcon::notify(const QString& text) {
     if (icon_.isVisible()) icon_.showMessage("SKYCRIER", text, QSystemTrayIcon::Warning, kNoticeMs);
+}
+
+void TrayIcon::showSchedule(const QString& nextBulletin, bool announceEnabled) {
+    const QString tip = "SkyCrier\n" + nextBulletin;
+    if (icon_.toolTip() != tip) icon_.setToolTip(tip);
+    announceNow_->setEnabled(announceEnabled);
 }
 
 bool TrayIcon::available() { return QSystemTrayIcon::isSystemTrayAvailable(); }

@@ -31,4 +31,21 @@ inline WindowGeometry centredOn(const WindowGeometry& outer, int width, int heig
             .height = height};
 }
 
+// A window that would cover another (the main window) moves beside it, to its
+// right or else below it, where the screen has room; otherwise it stays.
+inline WindowGeometry besideIfCovering(WindowGeometry window, const WindowGeometry& other, const QRect& screen) {
+    constexpr int kGap = 8;
+    const auto rect = [](const WindowGeometry& g) { return QRect(g.left, g.top, g.width, g.height); };
+    if (!rect(window).intersects(rect(other))) return window;
+    WindowGeometry right = window;
+    right.left = other.left + other.width + kGap;
+    right.top = other.top;
+    if (screen.contains(rect(right))) return right;
+    WindowGeometry below = window;
+    below.left = other.left;
+    below.top = other.top + other.height + kGap;
+    if (screen.contains(rect(below))) return below;
+    return window;
+}
+
 }  // namespace skycrier::gui

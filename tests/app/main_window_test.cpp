@@ -20,14 +20,15 @@ TEST(MainWindow, AChosenWaveFileIsKeptOnlyWhenItCanBeRead) {
     const struct {
         void (MainWindowModel::*choose)(const std::string&);
         std::string BulletinSettings::*path;
-        const MainWindowModel::FileButton& (MainWindowModel::*button)() const;
+        const std::string& (MainWindowModel::*hint)() const;
         const char* error;
     } choosers[] = {
-        {&MainWindowModel::chooseHeaderFile, &BulletinSettings::headerFile, &MainWindowModel::headerFileButton,
+        {&MainWindowModel::chooseHeaderFile, &BulletinSettings::headerFile, &MainWindowModel::headerFileHint,
          "Error: Nombre de archivo"},
-        {&MainWindowModel::chooseGreetingFile, &BulletinSettings::greetingFile, &MainWindowModel::greetingFileButton,
+        {&MainWindowModel::chooseGreetingFile, &BulletinSettings::greetingFile, &MainWindowModel::greetingFileHint,
          "Fehler: Dateiname"},
-        {&MainWindowModel::chooseClosingFile, &BulletinSettings::closingFile, &MainWindowModel::closingFileButton, "Fehler: Dateiname"},
+        {&MainWindowModel::chooseClosingFile, &BulletinSettings::closingFile, &MainWindowModel::closingFileHint,
+         "Fehler: Dateiname"},
     };
     test::TempDir dir;
     const std::string wave = dir.write("with space é.wav", "RIFF");
@@ -39,10 +40,11 @@ TEST(MainWindow, AChosenWaveFileIsKeptOnlyWhenItCanBeRead) {
         w.showError = [&](const std::string& text) { errors.push_back(text); };
         (w.*c.choose)(wave);
         EXPECT_EQ(bulletin.*c.path, wave);
-        EXPECT_EQ((w.*c.button)().Hint, wave);
+        EXPECT_EQ((w.*c.hint)(), wave);
+        // A file that cannot be read empties the path, and the hint with it.
         (w.*c.choose)((dir.path() / "gone.wav").string());
         EXPECT_EQ(bulletin.*c.path, "");
-        EXPECT_EQ((w.*c.button)().Hint, wave);
+        EXPECT_EQ((w.*c.hint)(), "");
         EXPECT_EQ(errors, std::vector<std::string>{c.error});
     }
 }

@@ -1,6 +1,7 @@
 // The main window as a user works it: the announce button and its lamp,
 // Escape, the hour menus, the period arrows, minimising, the WAVE choosers,
-// the tray menu and a whole configuration shown at start-up.
+// the sound-card panel, the tray menu and a whole configuration shown at
+// start-up, the window's place included.
 
 #include <gtest/gtest.h>
 
@@ -173,9 +174,11 @@ TEST(MainWindow, TheWaveChoosersTakeReadableFilesAndRejectOthersWithTheirDialog)
     }
 }
 
-TEST(MainWindow, TheSoundCardPanelListsTheOutputsAndConfirmsOnlyAChoice) {
+TEST(MainWindow, TheSoundCardPanelListsTheOutputsConfirmsOnlyAChoiceAndTheWindowShrinksBack) {
     DesktopRig r;
     r.startUp();
+    r.program.mainWindow.show();
+    const QSize without = r.program.mainWindow.size();
     auto* panel = r.control<QWidget>("PanelCarteSon");
     auto* list = r.control<QComboBox>("ComboBoxChoixOut");
     auto* ok = r.control<QPushButton>("BitBtnOKCarteSon");
@@ -193,6 +196,7 @@ TEST(MainWindow, TheSoundCardPanelListsTheOutputsAndConfirmsOnlyAChoice) {
     list->activated(1);
     ok->click();
     EXPECT_FALSE(panel->isVisibleTo(&r.program.mainWindow));
+    EXPECT_EQ(r.program.mainWindow.size(), without);
     EXPECT_EQ(r.a.mainModels().window.settings().outputDevice, (OutputDevice{kDefaultOutputDevice, "hdmi"}));
     r.loop.advance(1000);
     r.program.mainWindow.refresh();
@@ -204,26 +208,37 @@ TEST(MainWindow, TheSoundCardPanelListsTheOutputsAndConfirmsOnlyAChoice) {
     EXPECT_FALSE(ok->isEnabled());
 }
 
-TEST(MainWindow, TheTrayMenuRestoresAndQuits) {
-    DesktopRig r;
+TEST(MainWindow, TheTrayMenuAnnouncesTellsTheNextBulletinRestoresAndQuitsKeepingThePlace) {
+    DesktopRig r("PERIOD=3\r\n");
     r.startUp();
     QMenu& menu = r.program.tray.menu();
+    EXPECT_EQ(r.program.tray.icon().toolTip().toStdString(), "SkyCrier\nnext bulletin at 14:15");
+    QAction* announce = menu.findChild<QAction*>("AnnounceNowItem");
+    announce->trigger();
+    EXPECT_TRUE(r.a.bulletinRunning());
+    EXPECT_FALSE(announce->isEnabled()) << "one bulletin at a time";
+    r.loop.advanceUntil([&] { return !r.a.bulletinRunning(); }, 120'000);
+    r.program.refreshAll();
+    EXPECT_TRUE(announce->isEnabled());
+
     EXPECT_EQ(menu.defaultAction()->objectName().toStdString(), "RestaurerItem");
     r.program.minimise(true);
     menu.findChild<QAction*>("ReduireItem")->trigger();
     menu.findChild<QAction*>("RestaurerItem")->trigger();
     EXPECT_TRUE(r.program.mainWindow.isVisible());
     EXPECT_FALSE(r.program.mainWindow.isMinimized());
+    r.program.mainWindow.move(300, 200);
     menu.findChild<QAction*>("QuitterItem")->trigger();
     EXPECT_TRUE(r.program.program.closed());
-    EXPECT_TRUE(std::filesystem::exists(r.dir.path() / "skycrier.ini"));
+    const std::string saved = test::fileText(r.dir.path() / "skycrier.ini");
+    EXPECT_NE(saved.find("TOP=200\r\nLEFT=300\r\n"), std::string::npos) << saved;
 }
 
 TEST(MainWindow, AWholeConfigurationShowsInEveryControl) {
     DesktopRig r(
         "ENTETE=Y\r\nPAUSE=7\r\nHELLO=Y\r\nDATE=N\r\nFINAL=Y\r\nPERIOD=4\r\nSTART_RANGE=22\r\nEND_RANGE=6\r\n"
         "VOLUME=3\r\nMAXVOLUME=40\r\nVERSTART=1\r\nOLD=2\r\nROSE=16\r\nRECORD=Y\r\nRECORDER=/usr/bin/rec\r\n"
-        "COM=/dev/ttyUSB0\r\nDTR=0\r\nUNITTC=N\r\nMETEO=METAR\r\n");
+        "COM=/dev/ttyUSB0\r\nDTR=0\r\nUNITTC=N\r\nMETEO=METAR\r\nFICHIER_ENTETE=header.wav\r\nTOP=150\r\nLEFT=220\r\n");
     // An output whose volume is in the samples takes the configured one (a card's mixer keeps its own).
     r.catalogue.words.clear();
     r.catalogue.inSamples = {"default"};
@@ -245,6 +260,11 @@ TEST(MainWindow, AWholeConfigurationShowsInEveryControl) {
     EXPECT_TRUE(r.program.mainWindow.findChild<QAction*>("Menu16secteurs")->isChecked());
     EXPECT_TRUE(r.program.mainWindow.findChild<QAction*>("MenuRecord")->isChecked());
     EXPECT_EQ(r.program.mainWindow.windowTitle().toStdString(), "SKYCRIER V2.2.2");
+    EXPECT_EQ(r.program.mainWindow.pos(), QPoint(220, 150));
+    EXPECT_EQ(r.control<QPushButton>("ButtonParcourirEnTete")->toolTip().toStdString(), "header.wav");
+    // The lamps and the period say what they are when pointed at.
+    for (const char* name : {"ImageLedON", "ImageLedOFF", "ImageBrell", "ImageBrellOff", "Edit1", "UpDownPeriode"})
+        EXPECT_FALSE(r.control<QWidget>(name)->toolTip().isEmpty()) << name;
     r.program.refreshAll();
     EXPECT_EQ(r.control<QLabel>("LabelCOM")->text().toStdString(), "/dev/ttyUSB0");
     EXPECT_FALSE(r.control<QCheckBox>("CheckBoxDTR")->isChecked());

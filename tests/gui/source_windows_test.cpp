@@ -7,6 +7,7 @@
 
 #include "gui/source_choice_window.h"
 #include "gui/source_window_frame.h"
+#include "gui/window_geometry.h"
 #include "app/config_file.h"
 #include "base/rounding.h"
 #include "desktop_rig.h"
@@ -75,7 +76,7 @@ TEST(SourceWindows, ChoosingASourceChecksItAndShowsItsWindowWhereTheModelSays) {
     }
 }
 
-TEST(SourceWindows, ASourceWindowShowsItsErrorAndClosingKeepsItsPlaceForTheNext) {
+TEST(SourceWindows, ASourceWindowShowsItsErrorOpensShowingAllItsControlsAndClosingKeepsItsPlace) {
     SourceWindowsRig s;
     s.choose("RadioButtonW23");
     gui::SourceWindowFrame& w23 = s.source(SourceKind::W23);
@@ -83,13 +84,40 @@ TEST(SourceWindows, ASourceWindowShowsItsErrorAndClosingKeepsItsPlaceForTheNext)
     w23.refresh();
     EXPECT_EQ(test::control<QLabel>(w23, "StaticTextErreur")->text(), "Err: history.dat");
 
+    // The stored place (287 x 267 by default) is smaller than the controls: the window opens at their size.
+    EXPECT_GE(w23.width(), w23.sizeHint().width());
+    EXPECT_GE(w23.height(), w23.sizeHint().height());
+
+    // A larger size the user gave is kept for the next window.
+    const QSize larger = w23.size() + QSize(40, 30);
     w23.move(30, 40);
-    w23.resize(320, 290);
+    w23.resize(larger);
     w23.close();
     EXPECT_FALSE(s.r.a.sources().ws23Source.visible());
     s.choose("RadioButtonW28");
-    EXPECT_EQ(s.source(SourceKind::W28).geometry().size(), QSize(320, 290));
+    EXPECT_EQ(s.source(SourceKind::W28).size(), larger);
     EXPECT_EQ(s.source(SourceKind::W28).pos(), QPoint(30, 40));
+}
+
+// A source window that would open over the main window opens beside it, where the screen has room.
+TEST(SourceWindows, AWindowOverTheMainWindowMovesToItsRightOrBelow) {
+    const WindowGeometry main{.top = 100, .left = 0, .width = 500, .height = 400};
+    const struct {
+        const char* what;
+        WindowGeometry window;
+        QRect screen;
+        QPoint placed;
+    } cases[] = {
+        {"clear of it", {.top = 0, .left = 600, .width = 300, .height = 500}, {0, 0, 1600, 1200}, {600, 0}},
+        {"over it", {.top = 0, .left = 0, .width = 300, .height = 500}, {0, 0, 1600, 1200}, {508, 100}},
+        {"no room right", {.top = 0, .left = 0, .width = 300, .height = 200}, {0, 0, 700, 800}, {0, 508}},
+        {"no room at all", {.top = 0, .left = 0, .width = 300, .height = 500}, {0, 0, 700, 800}, {0, 0}},
+    };
+    for (const auto& c : cases) {
+        const WindowGeometry placed = gui::besideIfCovering(c.window, main, c.screen);
+        EXPECT_EQ(QPoint(placed.left, placed.top), c.placed) << c.what;
+        EXPECT_EQ(placed.width, c.window.width) << c.what;
+    }
 }
 
 // Each source polled from real inputs; the bulletin after a choice speaks the

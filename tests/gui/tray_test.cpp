@@ -37,7 +37,7 @@ TEST(TrayHost, TheIconAppearsRestoresOnADoubleClickAndItsMenuQuits) {
     test::DesktopRig r;
     r.startUp();
     ASSERT_TRUE(r.program.tray.shown());
-    EXPECT_EQ(r.program.tray.icon().toolTip().toStdString(), "Brell");
+    EXPECT_TRUE(r.program.tray.icon().toolTip().startsWith("SkyCrier\n"));
     ASSERT_TRUE(waitFor([] { return trayIconWidget() != nullptr; })) << "the icon was not embedded";
     QWidget* icon = trayIconWidget();
     ASSERT_TRUE(waitFor([&] { return icon->width() > 0 && icon->geometry().isValid(); }));
