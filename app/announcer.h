@@ -194,6 +194,8 @@ private:
     // A configured Weather Monitor II port is opened when its source is chosen.
     void openMonitorPort();
     void reportWeatherProblems();
+    // Shows the next first-run step when it changed (the status line meanwhile may tell other things).
+    void guideFirstRun();
 
     BulletinSettings settings_;
     ScheduleSettings schedule_;
@@ -233,6 +235,10 @@ private:
     Subscription portBeforeBulletin_;
     std::vector<Subscription> stationPolls_;
     Subscription firstPoll_;
+    // A first run's advice in the status line, until all it names is set.
+    bool firstRun_ = false;
+    std::string firstRunStep_;
+    std::vector<Subscription> firstRunWatch_;
     // The configuration file's text as the start-up read it.
     std::optional<std::string> startUpFile_;
 };

@@ -2,6 +2,7 @@
 #include "app/announcer.h"
 
 #include "app/air_check.h"
+#include "app/first_run.h"
 
 namespace skycrier {
 
@@ -41,6 +42,7 @@ void Announcer::loadAtStartUp(bool configurationPresent, bool logPresent) {
         report(problem);
     openMonitorPort();
     applyRememberedSource(loaded.remembered, targets);
+    firstRun_ = !configurationPresent;
 }
 
 void Announcer::openMonitorPort() {
@@ -80,6 +82,21 @@ void Announcer::reportWeatherProblems() {
 void Announcer::finishStartUp() {
     stations_.context.loading = false;
     if (startUpFile_) configurationLoaded(std::exchange(startUpFile_, std::nullopt));
+    if (firstRun_) {
+        firstRunWatch_.push_back(stations_.sourceChoice.changed.connect([this] { guideFirstRun(); }));
+        firstRunWatch_.push_back(mainWindow_.changed.connect([this] { guideFirstRun(); }));
+        guideFirstRun();
+    }
+}
+
+void Announcer::guideFirstRun() {
+    if (!firstRun_) return;
+    const SetupState state{stations_.sourceChoice.checkedSource(), port_.portName(), schedule_};
+    std::string step = firstRunStep(state);
+    if (step == firstRunStep_) return;
+    status_.setStatusText(step);
+    firstRunStep_ = std::move(step);
+    firstRun_ = !firstRunDone(state);
 }
 
 void Announcer::shutDown(bool save) {

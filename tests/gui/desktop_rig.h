@@ -50,6 +50,7 @@ struct DesktopRig {
                          }};
         catalogue.entries = {{"hw:CARD=Usb,DEV=0", "USB Audio", 0}, {"hdmi", "HDMI", std::nullopt}};
         p.catalogue = &catalogue;
+        p.listPorts = [] { return std::vector<std::string>{"/dev/ttyUSB0"}; };
         return p;
     }
 

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
@@ -20,6 +21,7 @@
 #include <QToolButton>
 #include <filesystem>
 
+#include "app/first_run.h"
 #include "gui/desktop_rig.h"
 
 namespace skycrier {
@@ -97,6 +99,37 @@ TEST(MainWindow, HourMenusSetTheirCaptionsAndTheWindowOfHours) {
         EXPECT_EQ(r.control<QMenu>("MenuDebutPlageHoraire")->title().toStdString(), row.startCaption);
         EXPECT_EQ(r.control<QMenu>("MenuFinPlageHoraire")->title().toStdString(), row.endCaption);
     }
+}
+
+// With no configuration yet, the status line leads to a first bulletin, one step at a time.
+TEST(MainWindow, AFirstRunSaysWhatToSetNextUntilTheStationIsReady) {
+    DesktopRig r;
+    r.startUp();
+    const auto status = [&] { return r.control<QLineEdit>("EditData")->text().toStdString(); };
+    EXPECT_EQ(status(), kChooseSourceStep);
+    r.control<QRadioButton>("RadioButtonMETAR")->click();
+    r.program.refreshAll();
+    EXPECT_EQ(status(), kChoosePortStep);
+    auto* ports = r.control<QListWidget>("ListBoxCOM");
+    const QListWidgetItem* port = ports->findItems("/dev/ttyUSB0", Qt::MatchExactly).value(0);
+    ASSERT_NE(port, nullptr);
+    QTest::mouseClick(ports->viewport(), Qt::LeftButton, {}, ports->visualItemRect(port).center());
+    r.program.refreshAll();
+    EXPECT_EQ(status(), kChoosePeriodStep);
+    const auto arrows = r.control<QWidget>("UpDownPeriode")->findChildren<QToolButton*>();
+    arrows[0]->click();
+    r.program.refreshAll();
+    EXPECT_EQ(status(), kSetUpText);
+    // Once set up, the advice does not come back.
+    arrows[1]->click();
+    r.control<QRadioButton>("RadioButtonNoMeteo")->click();
+    r.program.refreshAll();
+    EXPECT_EQ(status(), kSetUpText);
+
+    // With a configuration there is no advice.
+    DesktopRig configured("PERIOD=3\r\n");
+    configured.startUp();
+    EXPECT_EQ(configured.control<QLineEdit>("EditData")->text().toStdString().find("First run"), std::string::npos);
 }
 
 TEST(MainWindow, ThePeriodArrowsStepThroughTheMinutesAndStopAtTheEnds) {
