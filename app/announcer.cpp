@@ -224,8 +224,14 @@ void Announcer::appendLog(const std::string& line) { logBook_.appendLine(line); 
 
 const std::vector<std::string>& Announcer::logLines() const { return logBook_.lines(); }
 
-std::vector<std::string> Announcer::summary(double localNow) {
-    return stationSummary({stations_, port_, lines_, schedule_, mainWindow_, peers_.connected()}, localNow);
+StationState Announcer::stationState() {
+    return {stations_, port_, lines_, schedule_, mainWindow_, peers_.connected()};
+}
+
+std::vector<std::string> Announcer::summary(double localNow) { return stationSummary(stationState(), localNow); }
+
+std::string Announcer::nextBulletinLine(double localNow) {
+    return skycrier::nextBulletinLine(stationState(), localNow);
 }
 
 Announcer::MainWindowModels Announcer::mainModels() {

@@ -40,6 +40,8 @@
 
 namespace skycrier {
 
+struct StationState;
+
 struct AnnouncerParts {
     EventLoop& loop;
     WaveOut& sound;
@@ -153,6 +155,8 @@ public:
     const std::vector<std::string>& logLines() const;
     // What the station will do, in a few lines for someone who starts it.
     std::vector<std::string> summary(double localNow);
+    // Its last line: when the next bulletin comes, or why none will.
+    std::string nextBulletinLine(double localNow);
 
     // The models the main window shows and drives.
     struct MainWindowModels {
@@ -196,6 +200,8 @@ private:
     void reportWeatherProblems();
     // Shows the next first-run step when it changed (the status line meanwhile may tell other things).
     void guideFirstRun();
+    // What the summary lines are made of.
+    StationState stationState();
 
     BulletinSettings settings_;
     ScheduleSettings schedule_;

@@ -68,7 +68,9 @@ std::string soundLine(const MainWindowModel& window) {
     return "sound: output number " + std::to_string(output.number);
 }
 
-std::string nextLine(const StationState& a, double localNow) {
+}  // namespace
+
+std::string nextBulletinLine(const StationState& a, double localNow) {
     if (const auto next = nextScheduledBulletin(a.schedule, localNow)) {
         const DateTimeFields t = decodeDateTime(*next);
         const DateTimeFields today = decodeDateTime(localNow);
@@ -86,11 +88,9 @@ std::string nextLine(const StationState& a, double localNow) {
     return "no scheduled bulletin (" + why + "); one comes when " + joined(askers, " or ");
 }
 
-}  // namespace
-
 std::vector<std::string> stationSummary(const StationState& a, double localNow) {
     return {weatherLine(a.stations), portLine(a), scheduleLine(a.schedule), soundLine(a.mainWindow),
-            nextLine(a, localNow)};
+            nextBulletinLine(a, localNow)};
 }
 
 }  // namespace skycrier

@@ -27,5 +27,7 @@ struct StationState {
 
 // One line per subject, for stderr and the log.
 std::vector<std::string> stationSummary(const StationState& station, double localNow);
+// The summary's last line: when the next bulletin comes, or why none will.
+std::string nextBulletinLine(const StationState& station, double localNow);
 
 }  // namespace skycrier

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QScreen>
 
 #include "gui/widgets.h"
 #include "gui/window_geometry.h"
@@ -158,7 +157,7 @@ void DesktopProgram::restore() {
 
 void DesktopProgram::refreshTray() {
     Announcer& a = program.announcer();
-    tray.showSchedule(qs(a.summary(loop_.localNow()).back()), a.statusBoard().announceEnabled());
+    tray.showSchedule(qs(a.nextBulletinLine(loop_.localNow())), a.statusBoard().announceEnabled());
 }
 
 void DesktopProgram::keepMainWindowPlace() {
