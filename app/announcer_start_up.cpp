@@ -96,7 +96,7 @@ void Announcer::guideFirstRun() {
     if (step == firstRunStep_) return;
     status_.setStatusText(step);
     firstRunStep_ = std::move(step);
-    firstRun_ = !firstRunDone(state);
+    firstRun_ = firstRunStep_ != kSetUpText;
 }
 
 void Announcer::shutDown(bool save) {

@@ -16,6 +16,4 @@ std::string firstRunStep(const SetupState& state) {
     return kSetUpText;
 }
 
-bool firstRunDone(const SetupState& state) { return firstRunStep(state) == kSetUpText; }
-
 }  // namespace skycrier

@@ -18,9 +18,8 @@ struct SetupState {
     const ScheduleSettings& schedule;
 };
 
-// The status line's advice for what to set next; the ready text once all is set.
+// The status line's advice for what to set next; kSetUpText once all is set.
 std::string firstRunStep(const SetupState& state);
-bool firstRunDone(const SetupState& state);
 
 inline constexpr const char* kChooseSourceStep = "First run: choose the weather source (menu Fuente del WX)";
 inline constexpr const char* kChoosePortStep = "Next: choose the port that keys the transmitter (menu Puerto COM)";
