@@ -44,6 +44,8 @@ struct MainWindowSettings {
     // output ("OSOUND=" its number, "OSOUNDNAME=" its ALSA name).
     bool ownOutputChosen = false;
     OutputDevice outputDevice;
+    // The desktop program's language ("LANGUAGE=": "en" or "es"); empty: the locale's.
+    std::string language;
 };
 
 class MainWindowModel {

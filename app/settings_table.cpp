@@ -494,6 +494,14 @@ void addLaterKeys(Rows& rows) {
             const std::string& provider = stations(t).metarSource.provider();
             if (provider != MetarSource::kDefaultProvider) out.add("METAR_PROVIDER=", provider);
         }));
+    rows.push_back(own(
+        "LANGUAGE=", kWindow,
+        [](const SettingRead& in, const std::string& v) -> std::string {
+            if (!v.empty() && v != "en" && v != "es") return "not en or es; the locale's language is used";
+            window(in.targets).settings().language = v;
+            return {};
+        },
+        [](Targets t, SettingLines& out) { out.addUnlessEmpty("LANGUAGE=", window(t).settings().language); }));
 }
 
 Rows buildTable() {

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "gui/translation.h"
 #include "gui/widgets.h"
 #include "platform/desktop_open.h"
 
@@ -14,8 +15,8 @@ namespace {
 QString qtFilter(const std::string& filter) {
     if (filter.empty()) return {};
     const auto bar = filter.find('|');
-    if (bar == std::string::npos) return qs(filter);
-    return qs(filter.substr(0, bar)) + " (" + qs(filter.substr(bar + 1)).replace(';', ' ') + ")";
+    if (bar == std::string::npos) return shown(filter);
+    return shown(filter.substr(0, bar)) + " (" + qs(filter.substr(bar + 1)).replace(';', ' ') + ")";
 }
 
 }  // namespace
@@ -33,13 +34,13 @@ Desktop Desktop::real() {
         return dialog.selectedFiles().front().toStdString();
     };
     d.error = [](QWidget* parent, const std::string& text) {
-        QMessageBox::critical(parent, QApplication::applicationName(), qs(text));
+        QMessageBox::critical(parent, QApplication::applicationName(), shown(text));
     };
     d.warning = [](QWidget* parent, const std::string& text) {
-        QMessageBox::warning(parent, QApplication::applicationName(), qs(text));
+        QMessageBox::warning(parent, QApplication::applicationName(), shown(text));
     };
     d.message = [](QWidget* parent, const std::string& text) {
-        QMessageBox::information(parent, QApplication::applicationName(), qs(text));
+        QMessageBox::information(parent, QApplication::applicationName(), shown(text));
     };
     d.open = [](const std::string& target) { return openWithDefaultApplication(target); };
     return d;

@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <cstdlib>
 
 #include "gui/widgets.h"
+#include "gui/translation.h"
 #include "gui/window_geometry.h"
 
 namespace skycrier::gui {
@@ -18,8 +20,10 @@ DesktopProgram::DesktopProgram(const DesktopParts& parts)
     : desktop(parts.desktop),
       program({parts.announcer, parts.sharedDataFolder}),
       mainWindow(program, desktop),
-      loop_(parts.announcer.loop) {
+      loop_(parts.announcer.loop),
+      languageGiven_(parts.language.has_value()) {
     createWindows();
+    showLanguage(parts.language.value_or(localeLanguage(std::getenv)));
     trayAvailable_ = TrayIcon::available();
     if (trayAvailable_)
         tray.show();
@@ -36,7 +40,14 @@ DesktopProgram::DesktopProgram(const DesktopParts& parts)
         close();
     });
     connect(&mainWindow, &MainWindow::sourceWindowsChanged, this, &DesktopProgram::refreshAll);
-    startedUp_ = program.startedUp.connect([this] { refreshAll(); });
+    connect(&mainWindow, &MainWindow::languageChosen, this, &DesktopProgram::showLanguage);
+    startedUp_ = program.startedUp.connect([this] {
+        const auto configured = languageOfCode(program.announcer().mainModels().window.settings().language);
+        if (configured && !languageGiven_)
+            showLanguage(*configured);
+        else
+            refreshAll();
+    });
     Announcer& a = program.announcer();
     ticks_ = a.mainModels().clock.changed.connect([this] { refreshTray(); });
     a.sources().context.beep = desktop.beep;
@@ -45,8 +56,8 @@ DesktopProgram::DesktopProgram(const DesktopParts& parts)
     window.minimiseApplication = [this](bool hideTaskbarEntry) { minimise(hideTaskbarEntry); };
     // Answers to the user's own clicks may wait for OK; everything else is a notice (status line, tray, log).
     window.showError = [this](const std::string& text) { desktop.error(&mainWindow, text); };
-    failures_ = a.statusBoard().reported.connect([this](const std::string& text) { tray.notify(qs(text)); });
-    notices_ = a.statusBoard().noticed.connect([this](const std::string& text) { tray.notify(qs(text)); });
+    failures_ = a.statusBoard().reported.connect([this](const std::string& text) { tray.notify(shown(text)); });
+    notices_ = a.statusBoard().noticed.connect([this](const std::string& text) { tray.notify(shown(text)); });
     program.versionCheck().showMessage = [this](MessageKind kind, const std::string& text) {
         if (kind == MessageKind::Warning)
             desktop.warning(&mainWindow, text);
@@ -134,6 +145,13 @@ void DesktopProgram::refreshAll() {
 
 std::vector<QWidget*> DesktopProgram::windows() const { return windows_; }
 
+void DesktopProgram::showLanguage(Language language) {
+    useLanguage(language);
+    for (QWidget* w : windows_) translateTexts(w);
+    translateTexts(&tray.menu());
+    refreshAll();
+}
+
 void DesktopProgram::start() {
     // The window shows before the start-up reads the configuration, as the
     // start-up's first step does; "REDUCE=Y" then sends it to the tray.
@@ -157,7 +175,7 @@ void DesktopProgram::restore() {
 
 void DesktopProgram::refreshTray() {
     Announcer& a = program.announcer();
-    tray.showSchedule(qs(a.nextBulletinLine(loop_.localNow())), a.statusBoard().announceEnabled());
+    tray.showSchedule(shown(a.nextBulletinLine(loop_.localNow())), a.statusBoard().announceEnabled());
 }
 
 void DesktopProgram::keepMainWindowPlace() {

@@ -26,6 +26,7 @@
 #include "gui/source_choice_window.h"
 #include "gui/source_window_frame.h"
 #include "gui/tray_icon.h"
+#include "gui/translation.h"
 #include "gui/units_window.h"
 
 namespace skycrier::gui {
@@ -36,6 +37,8 @@ struct DesktopParts {
     Desktop desktop;
     // The session's autostart entry; none in the tests.
     Autostart* autostart = nullptr;
+    // --lang: this run's language, over the configuration's and the locale's.
+    std::optional<Language> language = std::nullopt;
 };
 
 class DesktopProgram : public QObject {
@@ -59,6 +62,8 @@ public:
     std::vector<QWidget*> windows() const;
     // Reads the engine's state into every window (each also repaints by itself when its models change).
     void refreshAll();
+    // Shows every window, menu and notice in the language from now on.
+    void showLanguage(Language language);
 
     Desktop desktop;
     Program program;
@@ -82,6 +87,8 @@ private:
 
     EventLoop& loop_;
     bool trayAvailable_ = false;
+    // Given for this run (--lang): the configuration's language does not replace it.
+    bool languageGiven_ = false;
     // Problems nobody clicked for go to the tray as notices; they never wait for OK.
     Subscription failures_;
     Subscription notices_;

@@ -27,6 +27,7 @@ FavouritesWindow::FavouritesWindow(Favourites& model, const char* name, QWidget*
         const std::string buttonName = "Button" + std::to_string(n);
         const std::string editName = "Edit" + std::to_string(n);
         auto* button = named(new QPushButton(qs(Favourites::buttonCaption(n))), buttonName.c_str());
+        showsData(button);
         auto* edit = named(new QLineEdit, editName.c_str());
         const auto slot = static_cast<std::size_t>(n - 1);
         connect(edit, &QLineEdit::textEdited, this,

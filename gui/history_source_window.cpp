@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "gui/desktop.h"
+#include "gui/translation.h"
 #include "gui/widgets.h"
 
 namespace skycrier::gui {
@@ -155,7 +156,7 @@ void HistorySourceWindow::refreshOwn() {
     }
     if (pro2_) {
         const QSignalBlocker quiet(followMonth_);
-        setTextIfChanged(followMonth_, qs(pro2_->currentMonthFileBox().caption));
+        showOwnText(followMonth_, pro2_->currentMonthFileBox().caption);
         setCheckedIfChanged(followMonth_, pro2_->currentMonthFileBox().checked);
     }
 }

@@ -13,6 +13,7 @@
 namespace skycrier::gui {
 
 UrlLabel::UrlLabel(std::function<bool(const std::string&)> open) : open_(std::move(open)) {
+    showsData(this);
     setCursor(Qt::PointingHandCursor);
     setStyleSheet("color: blue; text-decoration: underline;");
     setText("Http://");
@@ -65,8 +66,7 @@ InfoWindow::InfoWindow(MainWindowModel& mainWindow, VersionCheck& versionCheck, 
 
 void InfoWindow::refresh() {
     // The start-up gives the main window's caption, "SKYCRIER V" and the version.
-    const QString caption = mainWindow_.caption() == "SkyCrier" ? QString("SKYCRIER") : qs(mainWindow_.caption());
-    setTextIfChanged(prompt_, caption);
+    showOwnText(prompt_, mainWindow_.caption() == "SkyCrier" ? std::string("SKYCRIER") : mainWindow_.caption());
     if (const std::string url = siteAddress_(); url != projectLink_->url()) projectLink_->setUrl(url);
 }
 

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "gui/widgets.h"
+#include "gui/translation.h"
 
 namespace skycrier::gui {
 namespace {
@@ -113,7 +114,7 @@ void InternetSourceWindow::refreshOwn() {
     if (timeZone_->currentIndex() != model_.timeZoneChoice()) timeZone_->setCurrentIndex(model_.timeZoneChoice());
     setTextIfChanged(reportTime_, qs(model_.observationTime().caption));
     showValue(pressureOffset_, model_.pressureCorrection());
-    setTextIfChanged(pressureUnit_, qs(model_.pressureUnit().caption));
+    showOwnText(pressureUnit_, model_.pressureUnit().caption);
     showCaption(dewPoint_, model_.dewPointCaption());
     refreshSource();
     favourites_->refresh();

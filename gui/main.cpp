@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QSocketNotifier>
 #include <unistd.h>
 
@@ -24,6 +26,7 @@
 #include "gui/login_browser.h"
 #include "gui/qt_event_loop.h"
 #include "gui/screenshots.h"
+#include "gui/translation.h"
 #include "platform/exit_signals.h"
 #include "platform/folder_lock.h"
 #include "platform/program_location.h"
@@ -32,11 +35,13 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: skycrier [--folder DIR] [--mailbox NAME] [--screenshots DIR | --dump-controls]\n"
+    "usage: skycrier [--folder DIR] [--mailbox NAME] [--lang en|es] [--screenshots DIR | --dump-controls]\n"
     "  --folder DIR       the program folder: skycrier.ini, skycrier.log and the working files\n"
     "  --mailbox NAME     share the transmitter through the private mailbox /dev/shm/NAME\n"
+    "  --lang en|es       the windows' language for this run (else the configuration's, else the locale's)\n"
     "  --screenshots DIR  write a PNG of every window, and of the main window with each menu open, then exit\n"
-    "  --dump-controls    print every window's named controls as one JSON object, then exit\n"
+    "  --dump-controls    print every window's named controls as one JSON object, then exit;\n"
+    "                     \"untranslated\" lists the texts shown that no catalogue entry translates\n"
     "  --version          print the version\n";
 
 struct Options {
@@ -44,13 +49,14 @@ struct Options {
     skycrier::MailboxNames mailbox;
     std::string screenshots;
     bool dumpControls = false;
+    std::optional<skycrier::gui::Language> language;
 };
 
 std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
     Options o;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
-        const bool takesValue = a == "--folder" || a == "--screenshots" || a == "--mailbox";
+        const bool takesValue = a == "--folder" || a == "--screenshots" || a == "--mailbox" || a == "--lang";
         if (takesValue && i + 1 >= argc) {
             error = a + " needs a value";
             return std::nullopt;
@@ -61,6 +67,12 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
             const auto names = skycrier::MailboxNames::fromOption(argv[++i], error);
             if (!names) return std::nullopt;
             o.mailbox = *names;
+        } else if (a == "--lang") {
+            o.language = skycrier::gui::languageOfCode(argv[++i]);
+            if (!o.language) {
+                error = std::string("--lang takes en or es, not ") + argv[i];
+                return std::nullopt;
+            }
         } else if (a == "--screenshots")
             o.screenshots = argv[++i];
         else if (a == "--dump-controls")
@@ -178,7 +190,8 @@ int main(int argc, char** argv) {
         desktop.error(shown ? &shown->mainWindow : nullptr, text);
     };
     XdgAutostart autostart(executablePath());
-    gui::DesktopProgram program({parts, devices.sharedDataFolder(), desktop, review ? nullptr : &autostart});
+    gui::DesktopProgram program(
+        {parts, devices.sharedDataFolder(), desktop, review ? nullptr : &autostart, options->language});
     shown = &program;
 
     if (!review) {
@@ -205,7 +218,9 @@ int main(int argc, char** argv) {
     program.refreshAll();
     if (options->dumpControls) {
         std::vector<QMenu*> menus{&program.tray.menu()};
-        std::cout << QJsonDocument(gui::dumpControls(program.windows(), menus)).toJson().toStdString();
+        QJsonObject listing = gui::dumpControls(program.windows(), menus);
+        listing["untranslated"] = QJsonArray::fromStringList(gui::untranslatedTexts());
+        std::cout << QJsonDocument(listing).toJson().toStdString();
     } else {
         QString failure;
         const auto files = gui::writeScreenshots(QString::fromStdString(options->screenshots), program.windows(),

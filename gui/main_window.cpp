@@ -30,6 +30,7 @@
 
 #include "app/program_folder.h"
 #include "gui/help_file.h"
+#include "gui/translation.h"
 #include "gui/widgets.h"
 #include "gui/window_geometry.h"
 
@@ -67,7 +68,7 @@ std::string twoDigits(int n) {
 MainWindow::MainWindow(Program& program, Desktop& desktop)
     : program_(program), a_(program.announcer()), models_(a_.mainModels()), desktop_(desktop) {
     setObjectName("TForm1");
-    setWindowTitle(qs(models_.window.caption()));
+    showOwnTitle(this, models_.window.caption());
     // The system menu only: no minimise or maximise buttons.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
@@ -118,6 +119,7 @@ QWidget* MainWindow::buildTopRow() {
     ledOn_ = lampLabel("ImageLedON", Qt::red, "The transmitter is keyed");
     ledOff_ = lampLabel("ImageLedOFF", Qt::darkGray, "The transmitter is not keyed");
     portLabel_ = named(new QLabel("COM"), "LabelCOM");
+    showsData(portLabel_);
     bulletinsAllowedLamp_ = lampLabel("ImageBrell", QColor(0, 160, 0), "Click for info");
     bulletinsHeldLamp_ = lampLabel("ImageBrellOff", QColor(200, 120, 0), "Haga Clic para info");
     for (QLabel* image : {bulletinsAllowedLamp_, bulletinsHeldLamp_}) {
@@ -148,6 +150,7 @@ QGroupBox* MainWindow::buildPanelConfig() {
                              void (MainWindowModel::*choose)(const std::string&)) {
         box = named(new QCheckBox(QString::fromUtf8(caption)), boxName);
         button = named(new QPushButton("Navegar"), buttonName);
+        hintShowsData(button);
         connect(box, &QCheckBox::toggled, this, [&s, flag](bool on) { s.*flag = on; });
         connect(button, &QPushButton::clicked, this, [this, choose] {
             if (const auto chosen = desktop_.chooseFile(this, kWaveFilter, "wav")) (models_.window.*choose)(*chosen);
@@ -408,6 +411,7 @@ void MainWindow::buildMenus() {
     });
     connect(named(helpItem_->addAction("Info"), "MenuInfo"), &QAction::triggered, this,
             [this] { Q_EMIT infoRequested(); });
+    buildLanguageMenu();
     errorSimulationItem_ = named(new QAction(QString::fromUtf8("Simu Errreur (caché)"), this), "MenuSimuErreur");
     errorSimulationItem_->setCheckable(true);
     errorSimulationItem_->setVisible(false);
@@ -420,6 +424,22 @@ void MainWindow::buildMenus() {
         a_.setErrorSimulation(!a_.errorSimulation());
         refresh();
     });
+}
+
+void MainWindow::buildLanguageMenu() {
+    auto* menu = named(helpItem_->addMenu("Idioma"), "LanguageMenu");
+    auto* group = new QActionGroup(menu);
+    // Each language is named in its own words, in every language.
+    englishItem_ = named(menu->addAction("English"), "EnglishItem");
+    spanishItem_ = named(menu->addAction(QString::fromUtf8("Español")), "SpanishItem");
+    for (const auto& [item, language] : {std::pair{englishItem_, Language::English}, std::pair{spanishItem_, Language::Spanish}}) {
+        item->setCheckable(true);
+        group->addAction(item);
+        connect(item, &QAction::triggered, this, [this, choice = language] {
+            models_.window.settings().language = languageCode(choice);
+            Q_EMIT languageChosen(choice);
+        });
+    }
 }
 
 QList<QMenu*> MainWindow::topMenus() const {
@@ -487,19 +507,19 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::refresh() {
     const MainWindowModel& w = models_.window;
     const SchedulerDisplay& clock = models_.clock.shown();
-    if (windowTitle() != qs(w.caption())) setWindowTitle(qs(w.caption()));
+    showOwnTitle(this, w.caption());
     setTextIfChanged(dateField_, qs(clock.dateText));
     setTextIfChanged(timeField_, qs(clock.timeText));
     setTextIfChanged(portLabel_, qs(w.portLabel()));
     // A chosen port that is not there yet is named in red, with its reason beside the pointer.
     showRed(portLabel_, w.portAbsent());
-    portLabel_->setToolTip(qs(models_.port.failure()));
-    setTextIfChanged(statusField_, qs(a_.statusBoard().statusText()));
-    if (models_.recorder) setTextIfChanged(recorderStatusLabel_, qs(models_.recorder->recorderStatus()));
+    showOwnHint(portLabel_, models_.port.failure());
+    showOwnText(statusField_, a_.statusBoard().statusText());
+    if (models_.recorder) showOwnText(recorderStatusLabel_, models_.recorder->recorderStatus());
     setTextIfChanged(periodField_, qs(models_.schedule.periodText));
-    setTextIfChanged(ctsLamp_, qs(clock.ctsLamp));
-    setTextIfChanged(dsrLamp_, qs(clock.dsrLamp));
-    setTextIfChanged(dcdLamp_, qs(clock.dcdLamp));
+    showOwnText(ctsLamp_, clock.ctsLamp);
+    showOwnText(dsrLamp_, clock.dsrLamp);
+    showOwnText(dcdLamp_, clock.dcdLamp);
     announceButton_->setEnabled(a_.statusBoard().announceEnabled());
     ledOn_->setVisible(a_.statusBoard().transmitterLed());
     ledOff_->setVisible(!a_.statusBoard().transmitterLed());
@@ -516,8 +536,7 @@ void MainWindow::refresh() {
     closingFileButton_->setToolTip(qs(w.closingFileHint()));
     if (pauseSecondsBox_->value() != s.pauseSeconds) pauseSecondsBox_->setValue(s.pauseSeconds);
     if (volumeSlider_->value() != w.settings().volumePosition) volumeSlider_->setValue(w.settings().volumePosition);
-    if (volumeSlider_->toolTip() != qs(models_.sound.volumeHint()))
-        volumeSlider_->setToolTip(qs(models_.sound.volumeHint()));
+    showOwnHint(volumeSlider_, models_.sound.volumeHint());
     if (levelBar_->value() != w.settings().levelMark) levelBar_->setValue(w.settings().levelMark);
     setCheckedIfChanged(startWithSessionBox_, w.settings().startWithSession);
     setCheckedIfChanged(startMinimisedBox_, w.settings().startMinimised);
@@ -526,14 +545,14 @@ void MainWindow::refresh() {
     for (int i = 0; i < 4; ++i) setCheckedIfChanged(staleRuleItems_[i], static_cast<int>(s.staleRule) == i);
     setCheckedIfChanged(hourItems_[w.checkedStartItem()], true);
     setCheckedIfChanged(hourItems_[w.checkedEndItem()], true);
-    if (startHourMenu_->title() != qs(w.startHourCaption()))
-        startHourMenu_->setTitle(qs(w.startHourCaption()));
-    if (endHourMenu_->title() != qs(w.endHourCaption()))
-        endHourMenu_->setTitle(qs(w.endHourCaption()));
+    showOwnText(startHourMenu_->menuAction(), w.startHourCaption());
+    showOwnText(endHourMenu_->menuAction(), w.endHourCaption());
     setCheckedIfChanged(recordBulletinsItem_, w.settings().recordBulletins);
     setCheckedIfChanged(menu8secteurs_, !s.sixteenPointDirections);
     setCheckedIfChanged(sixteenPointDirectionsItem_, s.sixteenPointDirections);
     setCheckedIfChanged(errorSimulationItem_, a_.errorSimulation());
+    setCheckedIfChanged(englishItem_, currentLanguage() == Language::English);
+    setCheckedIfChanged(spanishItem_, currentLanguage() == Language::Spanish);
 
     const SoundOutput& sound = models_.sound;
     if (outputPanel_->isVisibleTo(this) != sound.outputPanelShown()) {

@@ -13,6 +13,7 @@
 #include "app/program.h"
 #include "gui/desktop.h"
 #include "gui/repaint_on_change.h"
+#include "gui/translation.h"
 
 class QAction;
 class QActionGroup;
@@ -56,6 +57,8 @@ Q_SIGNALS:
     void unitsWindowRequested();
     // "Salir" and the close box: the front end closes the program.
     void quitRequested();
+    // An item of "Idioma": the front end shows every window in that language.
+    void languageChosen(skycrier::gui::Language language);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -69,6 +72,7 @@ private:
     QWidget* buildOptions();
     void buildHiddenControls(QWidget* parent);
     void buildMenus();
+    void buildLanguageMenu();
     QMenu* buildHourMenu(const char* name, const std::string& caption, char prefix, int checkedHour);
     void stepPeriod(int delta);
     void showSourceWindowButtonReleased(bool rightButton);
@@ -122,6 +126,8 @@ private:
     QAction* menu8secteurs_ = nullptr;
     QAction* sixteenPointDirectionsItem_ = nullptr;
     QAction* errorSimulationItem_ = nullptr;
+    QAction* englishItem_ = nullptr;
+    QAction* spanishItem_ = nullptr;
     RepaintOnChange repaint_{[this] { refresh(); }};
 };
 

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "gui/widgets.h"
+#include "gui/translation.h"
 
 namespace skycrier::gui {
 
@@ -19,6 +20,7 @@ MetarWindow::MetarWindow(MetarSource& model, QMenu& helpMenu, QWidget* parent)
             [help, &helpMenu] { helpMenu.popup(help->mapToGlobal(QPoint(0, help->height()))); });
     addressRow()->addWidget(help);
     airportName_ = named(new QLabel, "LabelNomICAO");
+    showsData(airportName_);
     airportCode_ = named(new QLabel, "LabelICAO");
     ownArea()->addWidget(airportName_);
     ownArea()->addWidget(airportCode_);
@@ -27,7 +29,7 @@ MetarWindow::MetarWindow(MetarSource& model, QMenu& helpMenu, QWidget* parent)
 
 void MetarWindow::refreshSource() {
     setTextIfChanged(airportName_, qs(model_.inputComment()));
-    setTextIfChanged(airportCode_, qs(model_.airportCode()));
+    showOwnText(airportCode_, model_.airportCode());
 }
 
 }  // namespace skycrier::gui

@@ -7,11 +7,13 @@
 #include <QVBoxLayout>
 
 #include "gui/widgets.h"
+#include "gui/translation.h"
 
 namespace skycrier::gui {
 
 MonitorWindow::MonitorWindow(MonitorSource& model, QWidget* parent) : SourceWindowFrame(model, parent), model_(model) {
     port_ = named(new QPushButton, "ButtonPort", MonitorSource::kPortButtonHint);
+    showsData(port_);
     connect(port_, &QPushButton::clicked, this, [this] { act([this] { model_.showPortList(); }); });
     ports_ = named(new QListWidget, "ListBoxPort");
     ports_->hide();
@@ -39,10 +41,10 @@ MonitorWindow::MonitorWindow(MonitorSource& model, QWidget* parent) : SourceWind
 
 void MonitorWindow::refreshOwn() {
     setTextIfChanged(port_, qs(model_.portButtonText()));
-    setTextIfChanged(status_, qs(model_.statusText()));
-    setTextIfChanged(version_, qs(model_.versionText()));
+    showOwnText(status_, model_.statusText());
+    showOwnText(version_, model_.versionText());
     setCheckedIfChanged(log_, model_.hourlyLogBox().checked);
-    setItemsIfChanged(ports_, model_.portList().Items);
+    setItemsIfChanged(ports_, shownEach(model_.portList().Items));
     if (ports_->currentRow() != model_.portList().ItemIndex) ports_->setCurrentRow(model_.portList().ItemIndex);
     ports_->setVisible(model_.portList().visible);
 }

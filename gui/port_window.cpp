@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "gui/widgets.h"
+#include "gui/translation.h"
 
 namespace skycrier::gui {
 
@@ -60,13 +61,13 @@ PortWindow::PortWindow(PortWindowModel& model, QWidget* parent) : QWidget(parent
 
 void PortWindow::refresh() {
     const QSignalBlocker quiet(list_);
-    setItemsIfChanged(list_, model_.portList().Items);
+    setItemsIfChanged(list_, shownEach(model_.portList().Items));
     const int selected = model_.portList().ItemIndex;
     if (list_->currentRow() != selected || list_->selectedItems().isEmpty() != (selected < 0)) {
         list_->clearSelection();
         list_->setCurrentRow(selected);
     }
-    setTextIfChanged(error_, qs(model_.errorLine()));
+    showOwnText(error_, model_.errorLine());
 
     for (std::size_t i = 0; i < lineBoxes_.size(); ++i) {
         setCheckedIfChanged(lineBoxes_[i], model_.lines().*kPortLineBoxes[i].checked);

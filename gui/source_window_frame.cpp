@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "gui/widgets.h"
+#include "gui/translation.h"
 #include "gui/window_geometry.h"
 
 namespace skycrier::gui {
@@ -90,7 +91,7 @@ QCheckBox* SourceWindowFrame::checkBoxOf(MeteoField field) const {
 }
 
 void SourceWindowFrame::refresh() {
-    setTextIfChanged(error_, qs(model_.poller().errorLine()));
+    showOwnText(error_, model_.poller().errorLine());
     for (const auto& [field, box] : boxes_) {
         const CheckBox& shown = model_.checkBox(field);
         showCaption(box, shown);

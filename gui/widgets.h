@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "gui/translation.h"
 #include "sources/source_window.h"
 
 class QComboBox;
@@ -49,7 +50,7 @@ void showRed(QWidget* widget, bool red);
 // A model's caption with its plausibility mark.
 template <typename T>
 void showCaption(T* widget, const Caption& shown) {
-    setTextIfChanged(widget, qs(shown.caption));
+    showOwnText(widget, shown.caption);
     showRed(widget, shown.red);
 }
 

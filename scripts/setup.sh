@@ -13,6 +13,8 @@ packages=(
   pulseaudio pulseaudio-utils libasound2-plugins
   # the desktop program, and a display server with a tray host for its tests and screenshots
   qt6-base-dev libgl-dev xvfb xauth trayer xdg-utils fonts-dejavu-core
+  # the English and Spanish catalogues: lrelease and its CMake functions
+  qt6-l10n-tools qt6-tools-dev
   # the APRS login browser: the web engine and its page process, QtWebEngineProcess
   qt6-webengine-dev libqt6webenginecore6-bin
 )

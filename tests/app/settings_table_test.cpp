@@ -103,7 +103,8 @@ std::string everyKeySet() {
                              "DCD=0",
                              "OSOUNDNAME=plughw:CARD=Device,DEV=0",
                              "TX_TIMEOUT=600",
-                             "METAR_PROVIDER=https://metar.example/{ICAO}.TXT"})
+                             "METAR_PROVIDER=https://metar.example/{ICAO}.TXT",
+                             "LANGUAGE=es"})
         text += line + std::string("\r\n");
     return text;
 }

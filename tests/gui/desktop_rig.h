@@ -78,7 +78,8 @@ struct DesktopRig {
     std::vector<std::string> dialogs;
     std::vector<std::string> opened;
     std::optional<std::string> chosenFile;
-    gui::DesktopProgram program{{parts(), {}, desktop()}};
+    // The windows in Spanish, the words most of them are written in.
+    gui::DesktopProgram program{{parts(), {}, desktop(), nullptr, gui::Language::Spanish}};
     Announcer& a = program.program.announcer();
 };
 

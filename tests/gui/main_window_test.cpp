@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QRadioButton>
 #include <QLabel>
 #include <QLineEdit>
@@ -105,26 +106,27 @@ TEST(MainWindow, HourMenusSetTheirCaptionsAndTheWindowOfHours) {
 TEST(MainWindow, AFirstRunSaysWhatToSetNextUntilTheStationIsReady) {
     DesktopRig r;
     r.startUp();
-    const auto status = [&] { return r.control<QLineEdit>("EditData")->text().toStdString(); };
-    EXPECT_EQ(status(), kChooseSourceStep);
+    // The status line shows the step in the windows' language.
+    const auto status = [&] { return r.control<QLineEdit>("EditData")->text(); };
+    EXPECT_EQ(status(), gui::shown(kChooseSourceStep));
     r.control<QRadioButton>("RadioButtonMETAR")->click();
     r.program.refreshAll();
-    EXPECT_EQ(status(), kChoosePortStep);
+    EXPECT_EQ(status(), gui::shown(kChoosePortStep));
     auto* ports = r.control<QListWidget>("ListBoxCOM");
     const QListWidgetItem* port = ports->findItems("/dev/ttyUSB0", Qt::MatchExactly).value(0);
     ASSERT_NE(port, nullptr);
     QTest::mouseClick(ports->viewport(), Qt::LeftButton, {}, ports->visualItemRect(port).center());
     r.program.refreshAll();
-    EXPECT_EQ(status(), kChoosePeriodStep);
+    EXPECT_EQ(status(), gui::shown(kChoosePeriodStep));
     const auto arrows = r.control<QWidget>("UpDownPeriode")->findChildren<QToolButton*>();
     arrows[0]->click();
     r.program.refreshAll();
-    EXPECT_EQ(status(), kSetUpText);
+    EXPECT_EQ(status(), gui::shown(kSetUpText));
     // Once set up, the advice does not come back.
     arrows[1]->click();
     r.control<QRadioButton>("RadioButtonNoMeteo")->click();
     r.program.refreshAll();
-    EXPECT_EQ(status(), kSetUpText);
+    EXPECT_EQ(status(), gui::shown(kSetUpText));
 
     // With a configuration there is no advice.
     DesktopRig configured("PERIOD=3\r\n");
@@ -233,7 +235,7 @@ TEST(MainWindow, TheSoundCardPanelListsTheOutputsConfirmsOnlyAChoiceAndTheWindow
     EXPECT_EQ(r.a.mainModels().window.settings().outputDevice, (OutputDevice{kDefaultOutputDevice, "hdmi"}));
     r.loop.advance(1000);
     r.program.mainWindow.refresh();
-    EXPECT_EQ(r.control<QSlider>("TrackBarVolume")->toolTip().toStdString(), SoundOutput::kSamplesVolumeHint);
+    EXPECT_EQ(r.control<QSlider>("TrackBarVolume")->toolTip(), gui::shown(SoundOutput::kSamplesVolumeHint));
     // While a bulletin is on the air the device cannot change.
     r.a.requestBulletin(BulletinTrigger::Button);
     r.loop.advance(400);
@@ -245,7 +247,7 @@ TEST(MainWindow, TheTrayMenuAnnouncesTellsTheNextBulletinRestoresAndQuitsKeeping
     DesktopRig r("PERIOD=3\r\n");
     r.startUp();
     QMenu& menu = r.program.tray.menu();
-    EXPECT_EQ(r.program.tray.icon().toolTip().toStdString(), "SkyCrier\nnext bulletin at 14:15");
+    EXPECT_EQ(r.program.tray.icon().toolTip().toStdString(), "SkyCrier\npróximo anuncio a las 14:15");
     QAction* announce = menu.findChild<QAction*>("AnnounceNowItem");
     announce->trigger();
     EXPECT_TRUE(r.a.bulletinRunning());
@@ -265,6 +267,55 @@ TEST(MainWindow, TheTrayMenuAnnouncesTellsTheNextBulletinRestoresAndQuitsKeeping
     EXPECT_TRUE(r.program.program.closed());
     const std::string saved = test::fileText(r.dir.path() / "skycrier.ini");
     EXPECT_NE(saved.find("TOP=200\r\nLEFT=300\r\n"), std::string::npos) << saved;
+}
+
+// "?" > "Idioma": every open window, its menus, its values and the tray change
+// language at once, nothing is left untranslated, and the choice is kept.
+TEST(MainWindow, TheLanguageMenuRetranslatesEveryOpenWindowAndIsKept) {
+    DesktopRig r("METEO=METAR\r\nMETAR_DAT=metar.txt\r\n");
+    r.dir.write("metar.txt", "LEMD 071200Z 24012KT 9999 -RA FEW030 14/09 Q1009\n");
+    r.startUp();
+    r.a.sources().metarSource.poll();
+    r.control<QWidget>("TFormCOM")->show();
+    // "WINDOW.CONTROL", or a control of the first window that has one, or a tray item.
+    const auto caption = [&](const QString& path) -> QString {
+        const QStringList names = path.split('.');
+        QObject* o = names.size() == 2 ? r.control<QWidget>(qPrintable(names[0]))->findChild<QObject*>(names[1])
+                                       : r.control<QObject>(qPrintable(path));
+        if (!o) o = r.program.tray.menu().findChild<QAction*>(path);
+        if (auto* button = qobject_cast<QAbstractButton*>(o)) return button->text();
+        if (auto* menu = qobject_cast<QMenu*>(o)) return menu->title();
+        if (auto* group = qobject_cast<QGroupBox*>(o)) return group->title();
+        if (auto* action = qobject_cast<QAction*>(o)) return action->text();
+        return o ? qobject_cast<QWidget*>(o)->windowTitle() : QString("(none)");
+    };
+    const struct {
+        const char* item;
+        std::vector<std::pair<QString, QString>> captions;
+        const char* saved;
+    } rows[] = {
+        {"EnglishItem",
+         {{"Button1", "Announce now"}, {"menuFichier", "File"}, {"MenuDebutPlageHoraire", "Start hour (00h)"},
+          {"TFormCOM", "Serial port"}, {"TFormCOM.GroupBox1", "PTT control (high)"}, {"RadioGroup1", "Weather sources"},
+          {"TFormMeteoMETAR.CheckBoxVent", "Wind (km/h) = 22"}, {"TFormMeteoMETAR.CheckBoxPluie", "Light rain"}, {"QuitterItem", "Quit"}},
+         "LANGUAGE=en\r\n"},
+        {"SpanishItem",
+         {{"Button1", "LOCUTAR"}, {"menuFichier", "Archivo"}, {"MenuDebutPlageHoraire", "Hora de inicio (00h)"},
+          {"TFormCOM", "Puerto serie"}, {"TFormCOM.GroupBox1", "Control PTT (alto)"}, {"RadioGroup1", "Fuentes del WX"},
+          {"TFormMeteoMETAR.CheckBoxVent", "Viento (km/h) = 22"}, {"TFormMeteoMETAR.CheckBoxPluie", "Lluvia ligera"}, {"QuitterItem", "Salir"}},
+         "LANGUAGE=es\r\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.item);
+        QAction* item = r.control<QAction>(row.item);
+        ASSERT_NE(item, nullptr);
+        item->trigger();
+        EXPECT_TRUE(item->isChecked());
+        for (const auto& [name, expected] : row.captions) EXPECT_EQ(caption(name), expected) << name.toStdString();
+        EXPECT_EQ(gui::untranslatedTexts(), QStringList());
+        r.a.saveConfiguration(Announcer::Save::OnPurpose);
+        EXPECT_TRUE(test::fileText(r.dir.path() / "skycrier.ini").ends_with(row.saved));
+    }
 }
 
 TEST(MainWindow, AWholeConfigurationShowsInEveryControl) {
@@ -292,7 +343,7 @@ TEST(MainWindow, AWholeConfigurationShowsInEveryControl) {
     EXPECT_TRUE(r.program.mainWindow.findChild<QAction*>("MenuAnnonce2h")->isChecked());
     EXPECT_TRUE(r.program.mainWindow.findChild<QAction*>("Menu16secteurs")->isChecked());
     EXPECT_TRUE(r.program.mainWindow.findChild<QAction*>("MenuRecord")->isChecked());
-    EXPECT_EQ(r.program.mainWindow.windowTitle().toStdString(), "SKYCRIER V2.2.2");
+    EXPECT_EQ(r.program.mainWindow.windowTitle().toStdString(), "SkyCrier V2.2.2");
     EXPECT_EQ(r.program.mainWindow.pos(), QPoint(220, 150));
     EXPECT_EQ(r.control<QPushButton>("ButtonParcourirEnTete")->toolTip().toStdString(), "header.wav");
     // The lamps and the period say what they are when pointed at.
@@ -305,7 +356,7 @@ TEST(MainWindow, AWholeConfigurationShowsInEveryControl) {
     EXPECT_TRUE(r.control<QRadioButton>("RadioButtonTf")->isChecked());
     EXPECT_TRUE(r.control<QRadioButton>("RadioButtonMETAR")->isChecked());
     EXPECT_EQ(r.control<QLineEdit>("EditSonivue")->text().toStdString(), "/usr/bin/rec");
-    EXPECT_EQ(r.control<QWidget>("TFormInfo")->findChild<QLabel*>("Label1")->text().toStdString(), "SKYCRIER V2.2.2");
+    EXPECT_EQ(r.control<QWidget>("TFormInfo")->findChild<QLabel*>("Label1")->text().toStdString(), "SkyCrier V2.2.2");
 }
 
 TEST(MainWindow, TheHiddenErrorSimulationTogglesOnCtrlAltE) {
