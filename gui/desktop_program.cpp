@@ -149,6 +149,7 @@ void DesktopProgram::showLanguage(Language language) {
     useLanguage(language);
     for (QWidget* w : windows_) translateTexts(w);
     translateTexts(&tray.menu());
+    mainWindow.keepMenusInView();
     refreshAll();
 }
 

@@ -89,8 +89,7 @@ MainWindow::MainWindow(Program& program, Desktop& desktop)
     buildHiddenControls(central);
     setCentralWidget(central);
     buildMenus();
-    // Every menu title stays in view.
-    setMinimumWidth(menuBar()->sizeHint().width());
+    keepMenusInView();
 
     // Key preview: every key pressed in this window comes here first.
     qApp->installEventFilter(this);
@@ -441,6 +440,8 @@ void MainWindow::buildLanguageMenu() {
         });
     }
 }
+
+void MainWindow::keepMenusInView() { setMinimumWidth(menuBar()->sizeHint().width()); }
 
 QList<QMenu*> MainWindow::topMenus() const {
     return {menuFichier_, menuFichier_->findChild<QMenu*>("MenuAnnonceMeteo"),

@@ -41,6 +41,9 @@ public:
 
     // The menus, for the screenshots of each menu open.
     QList<QMenu*> topMenus() const;
+    // Every menu title stays in view: the window is at least as wide as its
+    // menu bar, whose titles change length with the language.
+    void keepMenusInView();
     // "?": the source windows' help buttons open it too.
     QMenu& helpMenu() const { return *helpItem_; }
 

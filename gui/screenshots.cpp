@@ -21,18 +21,20 @@ QPoint menuPlace(QMainWindow& window, QMenu* menu) {
         return bar->mapTo(&window, barItem.bottomLeft());
     for (QObject* w : menu->menuAction()->associatedObjects()) {
         auto* parent = qobject_cast<QMenu*>(w);
-        if (!parent) continue;
+        if (!parent || parent->objectName().isEmpty()) continue;
         const QPoint parentPlace = menuPlace(window, parent);
         return parentPlace + parent->actionGeometry(menu->menuAction()).topRight();
     }
     return {0, 0};
 }
 
-// The menu and the menus it hangs from, outermost first.
+// The menu and the menus it hangs from, outermost first; the menu bar's
+// overflow list, which lists titles that once did not fit, is none of them.
 QList<QMenu*> menuChain(QMenu* menu) {
     QList<QMenu*> chain{menu};
     for (QObject* w : menu->menuAction()->associatedObjects())
-        if (auto* parent = qobject_cast<QMenu*>(w)) return menuChain(parent) + chain;
+        if (auto* parent = qobject_cast<QMenu*>(w); parent && !parent->objectName().isEmpty())
+            return menuChain(parent) + chain;
     return chain;
 }
 
