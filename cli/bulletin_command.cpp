@@ -1,3 +1,4 @@
+#include "cli/english_text.h"
 #include "cli/bulletin_command.h"
 
 #include <filesystem>
@@ -42,11 +43,11 @@ public:
           announcer(partsOf(devices, err)),
           trace_(out, announcer.bulletinEvents()),
           reported_(announcer.statusBoard().reported.connect([this, &err](const std::string& text) {
-              err << kPrefix << text << '\n';
+              err << kPrefix << inEnglish(text) << '\n';
               failed_ = true;
           })),
           noticed_(announcer.statusBoard().noticed.connect(
-              [&err](const std::string& text) { err << kPrefix << text << '\n'; })),
+              [&err](const std::string& text) { err << kPrefix << inEnglish(text) << '\n'; })),
           aborted_(announcer.bulletinEvents().connect([this](const BulletinEvent& e) {
               if (e.kind != BulletinEvent::Kind::Abort) return;
               for (const SoundOrigin origin : {SoundOrigin::Resource, SoundOrigin::File})
@@ -85,7 +86,7 @@ public:
             for (const std::string& notice : announcer.useVocabularyFolder(folder)) err_ << kPrefix << notice << '\n';
         }
         if (!announcer.prepareSound(device)) {
-            err_ << kPrefix << announcer.statusBoard().statusText() << '\n';
+            err_ << kPrefix << inEnglish(announcer.statusBoard().statusText()) << '\n';
             return false;
         }
         return true;
@@ -109,7 +110,7 @@ private:
     AnnouncerParts partsOf(LinuxDevices& devices, std::ostream& err) {
         AnnouncerParts parts = devices.announcerParts();
         parts.recordedWeather = recorded_.get();
-        parts.showError = [&err](const std::string& text) { err << kPrefix << text << '\n'; };
+        parts.showError = [&err](const std::string& text) { err << kPrefix << inEnglish(text) << '\n'; };
         return parts;
     }
 

@@ -1,3 +1,4 @@
+#include "cli/english_text.h"
 #include "cli/run_command.h"
 
 #include <optional>
@@ -54,12 +55,12 @@ public:
     Service(const ProgramParts& parts, const std::filesystem::path& folder, const EventLoop& clock, std::ostream& err)
         : program(parts),
           problems_(program.announcer().statusBoard().reported.connect(
-              [&err](const std::string& text) { err << kPrefix << text << std::endl; })),
+              [&err](const std::string& text) { err << kPrefix << inEnglish(text) << std::endl; })),
           notices_(program.announcer().statusBoard().noticed.connect(
-              [&err](const std::string& text) { err << kPrefix << text << std::endl; })),
+              [&err](const std::string& text) { err << kPrefix << inEnglish(text) << std::endl; })),
           recorderStatus_(program.announcer().mainModels().recorder->statusChanged.connect(
               [this, &err] {
-                  err << kPrefix << program.announcer().mainModels().recorder->recorderStatus() << std::endl;
+                  err << kPrefix << inEnglish(program.announcer().mainModels().recorder->recorderStatus()) << std::endl;
               })),
           startedUp_(program.startedUp.connect([this, &folder, &clock, &err] {
               Announcer& a = program.announcer();
@@ -73,7 +74,7 @@ public:
               err << start << ' ' << line << std::endl;
           })) {
         program.versionCheck().showMessage = [&err](MessageKind, const std::string& text) {
-            err << kPrefix << text << std::endl;
+            err << kPrefix << inEnglish(text) << std::endl;
         };
     }
 
@@ -120,9 +121,9 @@ int runRunCommand(const std::vector<std::string>& args, std::ostream& out, std::
     LinuxDevices devices(*loop, {.folder = folder, .configFile = options->ini, .mailbox = options->mailbox});
     AnnouncerParts parts = devices.announcerParts();
     parts.showPortError = [&err](const std::string& title, const std::string& reason) {
-        err << kPrefix << title << " (" << reason << ")" << std::endl;
+        err << kPrefix << inEnglish(title) << " (" << inEnglish(reason) << ")" << std::endl;
     };
-    parts.showError = [&err](const std::string& text) { err << kPrefix << text << std::endl; };
+    parts.showError = [&err](const std::string& text) { err << kPrefix << inEnglish(text) << std::endl; };
     const ProgramParts programParts{parts, devices.sharedDataFolder()};
     auto service = std::make_unique<Service>(programParts, folder, *loop, err);
 

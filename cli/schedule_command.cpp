@@ -1,3 +1,4 @@
+#include "cli/english_text.h"
 #include "cli/schedule_command.h"
 
 #include <cmath>
@@ -94,11 +95,11 @@ int simulate(const BulletinInputs& in, const ScheduleOptions& o, std::ostream& o
     ListingSerialLine serial;
     Announcer a({loop, sound, serial, in.folder,
                  [&err](const std::string& title, const std::string& reason) {
-                     err << kPrefix << title << " (" << reason << ")\n";
+                     err << kPrefix << inEnglish(title) << " (" << inEnglish(reason) << ")\n";
                  },
                  nullptr});
     if (!a.prepareSound(OutputDevice{})) {
-        err << kPrefix << a.statusBoard().statusText() << '\n';
+        err << kPrefix << inEnglish(a.statusBoard().statusText()) << '\n';
         return 1;
     }
     TaskScope holds(loop);
@@ -110,7 +111,7 @@ int simulate(const BulletinInputs& in, const ScheduleOptions& o, std::ostream& o
         out << formatDateTime(loop.localNow()) << '\n';
     });
     const Subscription failures =
-        a.statusBoard().reported.connect([&err](const std::string& text) { err << kPrefix << text << '\n'; });
+        a.statusBoard().reported.connect([&err](const std::string& text) { err << kPrefix << inEnglish(text) << '\n'; });
 
     const std::vector<ConfigLine> lines = parseConfigText(in.configuration.value_or(""));
     a.start([&a, &lines] {

@@ -14,6 +14,8 @@
 #include <QWidget>
 #include <memory>
 
+#include "base/text_catalogue.h"
+
 namespace skycrier::gui {
 namespace {
 
@@ -40,44 +42,12 @@ Catalogue& catalogue() {
     return c;
 }
 
-std::optional<QString> entry(const QString& text) {
+std::optional<std::string> entry(const std::string& source) {
     const QTranslator* t = catalogue().translator.get();
     if (!t) return std::nullopt;
-    const QString found = t->translate(kContext, text.toUtf8().constData());
+    const QString found = t->translate(kContext, source.c_str());
     if (found.isNull()) return std::nullopt;
-    return found;
-}
-
-bool hasLetter(const QString& text) {
-    for (const QChar c : text)
-        if (c.isLetter()) return true;
-    return false;
-}
-
-// A part of a text: whole, else its longest label and, after "=", its value.
-std::optional<QString> translatePart(const QString& part) {
-    if (auto whole = entry(part)) return whole;
-    for (qsizetype cut = part.size() - 1; cut > 0; --cut) {
-        if (!QStringLiteral(" (=:").contains(part[cut])) continue;
-        const auto label = entry(part.left(cut));
-        if (!label) continue;
-        QString rest = part.mid(cut);
-        if (rest.startsWith('=')) {
-            const qsizetype separator = rest.size() > 1 && rest[1] == ' ' ? 2 : 1;
-            if (const auto value = entry(rest.mid(separator))) rest = rest.left(separator) + *value;
-        }
-        return *label + rest;
-    }
-    return std::nullopt;
-}
-
-// A path, a key with its value, a call sign, a quoted line: a part that is no words.
-bool isData(const QString& part) {
-    if (part.startsWith('[') || part.startsWith('"')) return true;
-    if (part.contains(' ')) return false;
-    for (const QChar c : part)
-        if (c.isDigit() || QStringLiteral("/\\.=_@").contains(c)) return true;
-    return false;
+    return found.toStdString();
 }
 
 // Kept under its property the first time it is seen: the program's own words.
@@ -176,33 +146,10 @@ Language currentLanguage() { return catalogue().language; }
 QString shown(const char* text) { return shown(std::string(text)); }
 
 QString shown(const std::string& text) {
-    const QString whole = QString::fromStdString(text);
-    qsizetype begin = 0, end = whole.size();
-    while (begin < end && whole[begin].isSpace()) ++begin;
-    while (end > begin && whole[end - 1].isSpace()) --end;
-    const QString core = whole.mid(begin, end - begin);
-    if (!hasLetter(core)) return whole;
-    QString translated;
-    if (const auto entire = entry(core)) {
-        translated = *entire;
-    } else if (core.contains('\n')) {
-        // A title and its reason: line by line.
-        QStringList lines = core.split('\n');
-        for (QString& line : lines) line = shown(line.toStdString());
-        translated = lines.join('\n');
-    } else {
-        // "Fehler: COM-Port /dev/ttyS0 (…): kept as configured": each part on its own.
-        QStringList parts = core.split(QStringLiteral(": "));
-        for (QString& part : parts) {
-            if (!hasLetter(part)) continue;
-            if (const auto t = translatePart(part))
-                part = *t;
-            else if (!isData(part))
-                catalogue().untranslated.insert(part);
-        }
-        translated = parts.join(QStringLiteral(": "));
-    }
-    return whole.left(begin) + translated + whole.mid(end);
+    std::vector<std::string> missed;
+    const QString translated = QString::fromStdString(translateText(text, entry, &missed));
+    for (const std::string& part : missed) catalogue().untranslated.insert(QString::fromStdString(part));
+    return translated;
 }
 
 std::vector<std::string> shownEach(const std::vector<std::string>& texts) {

@@ -1,14 +1,10 @@
 #pragma once
 // The desktop program's language. Every text a window shows is written in the
 // program's own words (mostly Spanish) and shown through the English or the
-// Spanish catalogue; the engine's texts, the configuration and the log keep
-// their bytes.
-//
-// A text is looked up whole; when the catalogue has no entry for it, its
-// longest label is: the start of the text up to a blank, "(", "=" or ":"
-// ("Ráfaga" of "Ráfaga (km/h) = 14"), and after a ":" or "=" the rest is looked
-// up whole too ("Tendencia: creciente"). Texts no entry translates are kept
-// for the control listing, which reports them.
+// Spanish catalogue, compiled in from resources/translations; a text that
+// shows a value is translated by its parts (base/text_catalogue.h). The
+// engine's texts, the configuration and the log keep their bytes. Texts no
+// entry translates are kept for the control listing, which reports them.
 
 #include <QString>
 #include <QStringList>

@@ -30,6 +30,7 @@
 #include "embedded_clips.inc"
 #undef SKYCRIER_CLIP
 #undef SKYCRIER_GREETING
+SKYCRIER_BLOB(skycrier_english_catalogue, SKYCRIER_ENGLISH_CATALOGUE)
 
 namespace skycrier::resources {
 namespace {
@@ -77,6 +78,11 @@ const EmbeddedFile* findVocabularyClip(std::string_view name) {
 
 std::span<const unsigned char> defaultGreeting() {
     return between(skycrier_greeting_begin, skycrier_greeting_end);
+}
+
+std::string_view englishCatalogue() {
+    const auto bytes = between(skycrier_english_catalogue_begin, skycrier_english_catalogue_end);
+    return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
 }
 
 }  // namespace skycrier::resources

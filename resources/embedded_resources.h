@@ -21,4 +21,7 @@ const EmbeddedFile* findVocabularyClip(std::string_view name);
 // The built-in greeting chime (kuckoo.wav).
 std::span<const unsigned char> defaultGreeting();
 
+// The English catalogue of the program's texts (translations/skycrier_en.ts).
+std::string_view englishCatalogue();
+
 }  // namespace skycrier::resources

@@ -489,7 +489,7 @@
     </message>
     <message>
         <source>Fehler: COM-Port</source>
-        <translation>Error: Serial port</translation>
+        <translation>Error: serial port</translation>
     </message>
     <message>
         <source>Fehler: Dateiname</source>

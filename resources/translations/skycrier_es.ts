@@ -489,7 +489,7 @@
     </message>
     <message>
         <source>Fehler: COM-Port</source>
-        <translation>Error: Puerto serie</translation>
+        <translation>Error: puerto serie</translation>
     </message>
     <message>
         <source>Fehler: Dateiname</source>

@@ -191,7 +191,7 @@ TEST_F(BulletinOutputTest, WhatChangesTheBulletinIsNeverSilent) {
                                "no weather value of MON is ticked for speaking\n"},
         {"METEO=W23\r\nW23_DAT=" + dir.write("history.dat", test::ws23File({test::Ws23Record{}})) + "\r\n",
          prefix + "no weather value of W23 is ticked for speaking\n"},
-        {"COM=abc\r\n", prefix + "Fehler: COM-Port (COMabc: not a serial port name)" + retry},
+        {"COM=abc\r\n", prefix + "Error: serial port (COMabc: not a serial port name)" + retry},
         {"", ""},
     };
     for (const auto& c : cases) {
@@ -207,7 +207,7 @@ TEST_F(BulletinOutputTest, WhatChangesTheBulletinIsNeverSilent) {
         {"--folder", folder().string(), "--ini", ini("DATE=N\r\nCOM=/dev/ttySKYCRIER-missing\r\n"), "--play"}, out, err);
     ::unsetenv("ALSA_CONFIG_PATH");
     EXPECT_EQ(code, 3);
-    EXPECT_EQ(err.str(), prefix + "Fehler: COM-Port (/dev/ttySKYCRIER-missing: No such file or directory)" + retry);
+    EXPECT_EQ(err.str(), prefix + "Error: serial port (/dev/ttySKYCRIER-missing: No such file or directory)" + retry);
     EXPECT_EQ(out.str().substr(out.str().size() - 5), "done\n");
 }
 

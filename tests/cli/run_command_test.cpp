@@ -121,7 +121,7 @@ TEST_F(RunCommandTest, StartingWithTheVersionCheckTellsOfANewerReleaseOnTheConfi
     const std::string host = site.url("");
     const pid_t pid = start("VERSTART=1\r\nVERSION_URL=" + host + "\r\n");
     ASSERT_GT(pid, 0);
-    const std::string message = "Hay una versión más reciente de SKYCRIER disponible en " + host + "/";
+    const std::string message = "A newer version of SkyCrier is available at " + host + "/";
     const bool told = waitUntil([&] { return cli.errSoFar().find(message) != std::string::npos; });
     ::kill(pid, SIGTERM);
     const CliOutcome r = cli.finish(pid);
@@ -151,7 +151,7 @@ TEST(RunCommandLateDevices, AnAbsentPortAndStationFileAreKeptAndTheFileIsPolledW
     const CliOutcome r = cli.finish(pid);
     PeerMailbox::unlink(MailboxNames::named(mailbox));
     EXPECT_EQ(r.code, 0) << r.err;
-    EXPECT_NE(r.err.find("Fehler: COM-Port (" + absentPort + ": No such file or directory): kept as configured"),
+    EXPECT_NE(r.err.find("Error: serial port (" + absentPort + ": No such file or directory): kept as configured"),
               std::string::npos)
         << r.err;
     const std::string saved = fileText(cli.dir.path() / "skycrier.ini");
