@@ -19,6 +19,8 @@ QString qtFilter(const std::string& filter) {
     return shown(filter.substr(0, bar)) + " (" + qs(filter.substr(bar + 1)).replace(';', ' ') + ")";
 }
 
+QString boxTitle() { return shown(QApplication::applicationName().toStdString()); }
+
 }  // namespace
 
 Desktop Desktop::real() {
@@ -34,13 +36,13 @@ Desktop Desktop::real() {
         return dialog.selectedFiles().front().toStdString();
     };
     d.error = [](QWidget* parent, const std::string& text) {
-        QMessageBox::critical(parent, QApplication::applicationName(), shown(text));
+        QMessageBox::critical(parent, boxTitle(), shown(text));
     };
     d.warning = [](QWidget* parent, const std::string& text) {
-        QMessageBox::warning(parent, QApplication::applicationName(), shown(text));
+        QMessageBox::warning(parent, boxTitle(), shown(text));
     };
     d.message = [](QWidget* parent, const std::string& text) {
-        QMessageBox::information(parent, QApplication::applicationName(), shown(text));
+        QMessageBox::information(parent, boxTitle(), shown(text));
     };
     d.open = [](const std::string& target) { return openWithDefaultApplication(target); };
     return d;

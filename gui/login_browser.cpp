@@ -50,7 +50,7 @@ QString endingOf(QWebEnginePage::RenderProcessTerminationStatus status, int exit
     const char* how = status == QWebEnginePage::CrashedTerminationStatus  ? "se ha caído"
                       : status == QWebEnginePage::KilledTerminationStatus ? "ha sido detenido"
                                                                           : "ha terminado con un error";
-    return QStringLiteral("El proceso de la página %1 (código %2). "
+    return QStringLiteral("El proceso de la página %1: código %2\n"
                           "Vuelva a abrir el navegador para intentarlo de nuevo.")
         .arg(QString::fromUtf8(how))
         .arg(exitCode);
@@ -127,7 +127,7 @@ bool LoginBrowser::startEngine() {
 
 void LoginBrowser::showFailure(const QString& reason) {
     if (view_) view_->hide();
-    notice_->setText(reason);
+    showOwnText(notice_, reason.toStdString());
     notice_->show();
 }
 

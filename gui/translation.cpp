@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QSet>
 #include <QSpinBox>
@@ -34,6 +35,8 @@ constexpr const char* kHintIsData = "hintIsData";
 struct Catalogue {
     Language language = Language::English;
     std::unique_ptr<QTranslator> translator;
+    // Qt's own texts: the file dialog's, the message boxes' buttons.
+    std::unique_ptr<QTranslator> qtTexts;
     QSet<QString> untranslated;
 };
 
@@ -131,6 +134,14 @@ Language localeLanguage(const std::function<const char*(const char*)>& environme
 
 void useLanguage(Language language) {
     Catalogue& c = catalogue();
+    if (c.qtTexts) QCoreApplication::removeTranslator(c.qtTexts.get());
+    c.qtTexts = std::make_unique<QTranslator>();
+    if (language != Language::English &&
+        c.qtTexts->load(QStringLiteral("qtbase_") + languageCode(language),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(c.qtTexts.get());
+    else
+        c.qtTexts.reset();
     if (c.translator) QCoreApplication::removeTranslator(c.translator.get());
     c.translator = std::make_unique<QTranslator>();
     c.language = language;

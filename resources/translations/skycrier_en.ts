@@ -409,7 +409,7 @@
     </message>
     <message>
         <source>Error: COM-Port</source>
-        <translation>Error: Serial port</translation>
+        <translation>Error: serial port</translation>
     </message>
     <message>
         <source>Error: MapViewOfFile</source>
@@ -417,7 +417,7 @@
     </message>
     <message>
         <source>Error: Nombre de archivo</source>
-        <translation>Error: File name</translation>
+        <translation>Error: file name</translation>
     </message>
     <message>
         <source>Error: Res Wave</source>
@@ -493,7 +493,7 @@
     </message>
     <message>
         <source>Fehler: Dateiname</source>
-        <translation>Error: File name</translation>
+        <translation>Error: file name</translation>
     </message>
     <message>
         <source>Fichier weatherlink wlk</source>
@@ -1022,6 +1022,10 @@ weather announcer for amateur radio</translation>
         <translation>Volume</translation>
     </message>
     <message>
+        <source>Vuelva a abrir el navegador para intentarlo de nuevo.</source>
+        <translation>Open the browser again to try once more.</translation>
+    </message>
+    <message>
         <source>W23, file</source>
         <translation>W23, file</translation>
     </message>
@@ -1100,6 +1104,10 @@ weather announcer for amateur radio</translation>
     <message>
         <source>creciente</source>
         <translation>rising</translation>
+    </message>
+    <message>
+        <source>código</source>
+        <translation>code</translation>
     </message>
     <message>
         <source>decreciente</source>

@@ -409,7 +409,7 @@
     </message>
     <message>
         <source>Error: COM-Port</source>
-        <translation>Error: Puerto serie</translation>
+        <translation>Error: puerto serie</translation>
     </message>
     <message>
         <source>Error: MapViewOfFile</source>
@@ -417,7 +417,7 @@
     </message>
     <message>
         <source>Error: Nombre de archivo</source>
-        <translation>Error: Nombre de archivo</translation>
+        <translation>Error: nombre de archivo</translation>
     </message>
     <message>
         <source>Error: Res Wave</source>
@@ -493,7 +493,7 @@
     </message>
     <message>
         <source>Fehler: Dateiname</source>
-        <translation>Error: Nombre de archivo</translation>
+        <translation>Error: nombre de archivo</translation>
     </message>
     <message>
         <source>Fichier weatherlink wlk</source>
@@ -729,7 +729,7 @@
     </message>
     <message>
         <source>Niebla</source>
-        <translation>Niebla</translation>
+        <translation>Neblina</translation>
     </message>
     <message>
         <source>Nieve intensa</source>
@@ -1022,6 +1022,10 @@ locutor meteorológico para radioaficionados</translation>
         <translation>Volumen</translation>
     </message>
     <message>
+        <source>Vuelva a abrir el navegador para intentarlo de nuevo.</source>
+        <translation>Vuelva a abrir el navegador para intentarlo de nuevo.</translation>
+    </message>
+    <message>
         <source>W23, file</source>
         <translation>W23, archivo</translation>
     </message>
@@ -1100,6 +1104,10 @@ locutor meteorológico para radioaficionados</translation>
     <message>
         <source>creciente</source>
         <translation>creciente</translation>
+    </message>
+    <message>
+        <source>código</source>
+        <translation>código</translation>
     </message>
     <message>
         <source>decreciente</source>

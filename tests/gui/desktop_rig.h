@@ -20,7 +20,11 @@
 namespace skycrier::test {
 
 struct DesktopRig {
-    explicit DesktopRig(const std::string& configuration = {}) : prepared(prepare(configuration)) {}
+    // The windows in Spanish, the words most of them are written in, unless
+    // the test gives another language or none (the configuration's, the locale's).
+    explicit DesktopRig(const std::string& configuration = {},
+                        std::optional<gui::Language> language = gui::Language::Spanish)
+        : prepared(prepare(configuration)), language(language) {}
 
     // The folder is ready before the program looks into it.
     bool prepare(const std::string& configuration) {
@@ -78,8 +82,8 @@ struct DesktopRig {
     std::vector<std::string> dialogs;
     std::vector<std::string> opened;
     std::optional<std::string> chosenFile;
-    // The windows in Spanish, the words most of them are written in.
-    gui::DesktopProgram program{{parts(), {}, desktop(), nullptr, gui::Language::Spanish}};
+    std::optional<gui::Language> language;
+    gui::DesktopProgram program{{parts(), {}, desktop(), nullptr, language}};
     Announcer& a = program.program.announcer();
 };
 

@@ -20,7 +20,9 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
+#include <cstdlib>
 #include <filesystem>
+#include <map>
 
 #include "app/first_run.h"
 #include "gui/desktop_rig.h"
@@ -315,6 +317,43 @@ TEST(MainWindow, TheLanguageMenuRetranslatesEveryOpenWindowAndIsKept) {
         EXPECT_EQ(gui::untranslatedTexts(), QStringList());
         r.a.saveConfiguration(Announcer::Save::OnPurpose);
         EXPECT_TRUE(test::fileText(r.dir.path() / "skycrier.ini").ends_with(row.saved));
+    }
+}
+
+// Which language the windows start in: --lang, else LANGUAGE=, else the locale.
+TEST(MainWindow, TheLanguageIsGivenElseConfiguredElseTheLocales) {
+    const char* const kLocaleVariables[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+    std::map<std::string, std::optional<std::string>> saved;
+    for (const char* name : kLocaleVariables)
+        saved[name] = std::getenv(name) ? std::optional<std::string>(std::getenv(name)) : std::nullopt;
+    const struct {
+        const char* configuration;
+        std::optional<gui::Language> given;
+        std::vector<std::pair<const char*, const char*>> environment;
+        const char* announce;
+    } rows[] = {
+        {"", std::nullopt, {{"LANG", "es_ES.UTF-8"}}, "LOCUTAR"},
+        {"", std::nullopt, {{"LANG", "es_ES.UTF-8"}, {"LC_ALL", "en_GB.UTF-8"}}, "Announce now"},
+        {"", std::nullopt, {{"LANG", "en_US.UTF-8"}, {"LANGUAGE", "es_MX:en"}}, "LOCUTAR"},
+        {"", std::nullopt, {{"LANG", "de_DE.UTF-8"}}, "Announce now"},
+        {"", std::nullopt, {}, "Announce now"},
+        {"LANGUAGE=es\r\n", std::nullopt, {{"LANG", "en_US.UTF-8"}}, "LOCUTAR"},
+        {"LANGUAGE=es\r\n", gui::Language::English, {}, "Announce now"},
+        {"LANGUAGE=fr\r\n", std::nullopt, {{"LANG", "es_ES.UTF-8"}}, "LOCUTAR"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.configuration);
+        for (const char* name : kLocaleVariables) ::unsetenv(name);
+        for (const auto& [name, value] : row.environment) ::setenv(name, value, 1);
+        DesktopRig r(row.configuration, row.given);
+        r.startUp();
+        EXPECT_EQ(r.control<QPushButton>("Button1")->text().toStdString(), row.announce);
+    }
+    for (const auto& [name, value] : saved) {
+        if (value)
+            ::setenv(name.c_str(), value->c_str(), 1);
+        else
+            ::unsetenv(name.c_str());
     }
 }
 
