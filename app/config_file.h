@@ -11,7 +11,8 @@
 
 namespace skycrier {
 
-inline constexpr const char* kProgramVersion = "2.2.2";
+// The project's one version (CMakeLists.txt): --version, the captions, the package, the version check.
+inline constexpr const char* kProgramVersion = SKYCRIER_VERSION;
 inline constexpr const char* kConfigFileName = "skycrier.ini";
 // A save is written here first, then renamed over the configuration file.
 inline constexpr const char* kConfigTemporaryName = "skycrier.~in";

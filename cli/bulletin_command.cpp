@@ -1,4 +1,3 @@
-#include "cli/english_text.h"
 #include "cli/bulletin_command.h"
 
 #include <filesystem>
@@ -13,6 +12,7 @@
 #include "app/config_file.h"
 #include "cli/bulletin_inputs.h"
 #include "cli/bulletin_options.h"
+#include "cli/english_text.h"
 #include "cli/trace_printer.h"
 #include "cli/usage.h"
 #include "devices/linux_devices.h"

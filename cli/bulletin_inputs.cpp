@@ -9,8 +9,7 @@ namespace skycrier::cli {
 
 std::optional<BulletinInputs> loadBulletinInputs(const BulletinOptions& options, double start, std::string& error) {
     BulletinInputs in;
-    const auto exeFolder = executableFolder();
-    in.folder = chooseProgramFolder({options.folder, exeFolder, folderWritable(exeFolder), userConfigFolder()});
+    in.folder = chooseProgramFolder(placesOfThisProgram(options.folder));
     if (!prepareProgramFolder(in.folder, builtInGreeting(), error)) return std::nullopt;
 
     if (!options.ini.empty()) {

@@ -68,9 +68,7 @@ int runConfigCommand(const std::vector<std::string>& args, std::ostream& out, st
         err << "skycrier-cli config: " << error << '\n';
         return 2;
     }
-    const auto exeFolder = executableFolder();
-    const auto folder =
-        chooseProgramFolder({options->folder, exeFolder, folderWritable(exeFolder), userConfigFolder()});
+    const auto folder = chooseProgramFolder(placesOfThisProgram(options->folder));
 
     VirtualLoop loop(options->at ? *options->at : systemLocalNow(), systemUtcOffsets());
     TimedWaveOut silent(loop);

@@ -121,9 +121,7 @@ int pollOnce(const std::vector<std::string>& args, bool aprs, std::ostream& out,
         }
         input = std::filesystem::absolute(options->file);
     }
-    const auto exeFolder = executableFolder();
-    const std::filesystem::path folder =
-        chooseProgramFolder({options->folder, exeFolder, folderWritable(exeFolder), userConfigFolder()});
+    const std::filesystem::path folder = chooseProgramFolder(placesOfThisProgram(options->folder));
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (!std::filesystem::is_directory(folder, ec)) {

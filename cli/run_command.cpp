@@ -1,4 +1,3 @@
-#include "cli/english_text.h"
 #include "cli/run_command.h"
 
 #include <optional>
@@ -6,6 +5,7 @@
 #include "app/builtin_clips.h"
 #include "app/program.h"
 #include "app/program_folder.h"
+#include "cli/english_text.h"
 #include "cli/source_options.h"
 #include "cli/usage.h"
 #include "devices/linux_devices.h"
@@ -14,6 +14,7 @@
 #include "platform/folder_lock.h"
 #include "platform/poll_loop.h"
 #include "platform/program_location.h"
+#include "platform/service_manager.h"
 #include "platform/timer.h"
 
 namespace skycrier::cli {
@@ -52,23 +53,27 @@ std::optional<RunOptions> parseOptions(const std::vector<std::string>& args, std
 // for the configuration to be read again.
 class Service {
 public:
-    Service(const ProgramParts& parts, const std::filesystem::path& folder, const EventLoop& clock, std::ostream& err)
+    Service(const ProgramParts& parts, const std::filesystem::path& folder, const EventLoop& clock,
+            const ServiceManager& manager, std::ostream& err)
         : program(parts),
-          problems_(program.announcer().statusBoard().reported.connect(
-              [&err](const std::string& text) { err << kPrefix << inEnglish(text) << std::endl; })),
-          notices_(program.announcer().statusBoard().noticed.connect(
-              [&err](const std::string& text) { err << kPrefix << inEnglish(text) << std::endl; })),
+          problems_(program.announcer().statusBoard().reported.connect([&manager, &err](const std::string& text) {
+              err << manager.priority(kErrorPriority) << kPrefix << inEnglish(text) << std::endl;
+          })),
+          notices_(program.announcer().statusBoard().noticed.connect([&manager, &err](const std::string& text) {
+              err << manager.priority(kWarningPriority) << kPrefix << inEnglish(text) << std::endl;
+          })),
           recorderStatus_(program.announcer().mainModels().recorder->statusChanged.connect(
               [this, &err] {
                   err << kPrefix << inEnglish(program.announcer().mainModels().recorder->recorderStatus()) << std::endl;
               })),
-          startedUp_(program.startedUp.connect([this, &folder, &clock, &err] {
+          startedUp_(program.startedUp.connect([this, &folder, &clock, &manager, &err] {
               Announcer& a = program.announcer();
               a.appendLog("started on " + folder.string());
               for (const std::string& line : a.summary(clock.localNow())) {
                   err << kPrefix << line << std::endl;
                   a.appendLog(line);
               }
+              manager.notify("READY=1\nSTATUS=announcing from " + folder.string());
           })),
           bulletins_(program.bulletins().ended.connect([&err](const std::string& start, const std::string& line) {
               err << start << ' ' << line << std::endl;
@@ -102,11 +107,14 @@ int runRunCommand(const std::vector<std::string>& args, std::ostream& out, std::
     const auto options = parseOptions(args, error);
     if (!options) return usageError(err, "run", error, kRunUsage);
 
-    const auto exeFolder = executableFolder();
-    const std::filesystem::path folder =
-        chooseProgramFolder({options->folder, exeFolder, folderWritable(exeFolder), userConfigFolder()});
+    const FolderPlaces places = placesOfThisProgram(options->folder);
+    const std::filesystem::path folder = chooseProgramFolder(places);
     // Nothing in the folder is touched before the lock is held.
     const auto lock = FolderLock::take(folder, error);
+    if (lock) {
+        if (const std::string moved = moveConfigurationBesideProgram(places); !moved.empty())
+            err << kPrefix << moved << '\n';
+    }
     if (!lock || !prepareProgramFolder(folder, builtInGreeting(), error)) {
         err << kPrefix << error << '\n';
         return 1;
@@ -118,14 +126,21 @@ int runRunCommand(const std::vector<std::string>& args, std::ostream& out, std::
         err << kPrefix << error << '\n';
         return 1;
     }
+    const ServiceManager manager = ServiceManager::fromEnvironment();
+    const char* errorMark = manager.priority(kErrorPriority);
     LinuxDevices devices(*loop, {.folder = folder, .configFile = options->ini, .mailbox = options->mailbox});
     AnnouncerParts parts = devices.announcerParts();
-    parts.showPortError = [&err](const std::string& title, const std::string& reason) {
-        err << kPrefix << inEnglish(title) << " (" << inEnglish(reason) << ")" << std::endl;
+    parts.showPortError = [&err, errorMark](const std::string& title, const std::string& reason) {
+        err << errorMark << kPrefix << inEnglish(title) << " (" << inEnglish(reason) << ")" << std::endl;
     };
-    parts.showError = [&err](const std::string& text) { err << kPrefix << inEnglish(text) << std::endl; };
+    parts.showError = [&err, errorMark](const std::string& text) {
+        err << errorMark << kPrefix << inEnglish(text) << std::endl;
+    };
     const ProgramParts programParts{parts, devices.sharedDataFolder()};
-    auto service = std::make_unique<Service>(programParts, folder, *loop, err);
+    auto service = std::make_unique<Service>(programParts, folder, *loop, manager, err);
+    // Fed by the loop itself: a loop that no longer turns starves the watchdog and systemd restarts the service.
+    Timer watchdog(*loop, manager.watchdogInterval().value_or(1000), [&manager] { manager.notify("WATCHDOG=1"); });
+    if (manager.watchdogInterval()) watchdog.start();
 
     err << kPrefix << "program folder " << folder.string() << ", configuration "
         << service->program.announcer().configFile().string()
@@ -137,7 +152,7 @@ int runRunCommand(const std::vector<std::string>& args, std::ostream& out, std::
         reloadCheck.stop();
         service->program.closeForReload();
         service.reset();
-        service = std::make_unique<Service>(programParts, folder, *loop, err);
+        service = std::make_unique<Service>(programParts, folder, *loop, manager, err);
         err << kPrefix << "SIGHUP: reading " << service->program.announcer().configFile().string() << " again"
             << std::endl;
         service->program.start();
@@ -146,9 +161,11 @@ int runRunCommand(const std::vector<std::string>& args, std::ostream& out, std::
         const int signal = signals->take();
         if (signal == 0) return;
         if (signal == SIGHUP) {
+            manager.notify("RELOADING=1");
             reloadCheck.start();
             return;
         }
+        manager.notify("STOPPING=1");
         service->program.announcer().appendLog(std::string("stopped by ") + ExitSignals::name(signal));
         err << kPrefix << "stopped by " << ExitSignals::name(signal) << std::endl;
         service->program.close();

@@ -1,4 +1,3 @@
-#include "cli/english_text.h"
 #include "cli/schedule_command.h"
 
 #include <cmath>
@@ -8,6 +7,7 @@
 #include "app/config_file.h"
 #include "base/decimal_integer.h"
 #include "cli/bulletin_inputs.h"
+#include "cli/english_text.h"
 #include "cli/instant_wave_out.h"
 #include "platform/listing_serial_line.h"
 #include "cli/usage.h"

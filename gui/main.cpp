@@ -164,12 +164,15 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("SKYCRIER");
     QApplication::setWindowIcon(gui::TrayIcon::programIcon());
 
-    const auto exeFolder = executableFolder();
-    const std::filesystem::path folder =
-        chooseProgramFolder({options->folder, exeFolder, folderWritable(exeFolder), userConfigFolder()});
+    const FolderPlaces places = placesOfThisProgram(options->folder);
+    const std::filesystem::path folder = chooseProgramFolder(places);
     // A review touches nothing it would need the lock for; a running program
     // touches nothing in the folder before it holds it.
     const auto lock = review ? nullptr : FolderLock::take(folder, error);
+    if (lock) {
+        if (const std::string moved = moveConfigurationBesideProgram(places); !moved.empty())
+            std::cerr << "skycrier: " << moved << '\n';
+    }
     if ((!review && !lock) || !prepareProgramFolder(folder, builtInGreeting(), error)) {
         std::cerr << "skycrier: " << error << '\n';
         return 1;
@@ -189,7 +192,10 @@ int main(int argc, char** argv) {
     parts.showError = [&desktop, &shown](const std::string& text) {
         desktop.error(shown ? &shown->mainWindow : nullptr, text);
     };
-    XdgAutostart autostart(executablePath());
+    // A folder of its own goes into the session's entry, so the session starts this station.
+    XdgAutostart autostart(executablePath(), options->folder.empty()
+                                                 ? std::vector<std::string>{}
+                                                 : std::vector<std::string>{"--folder", std::filesystem::absolute(folder).string()});
     gui::DesktopProgram program(
         {parts, devices.sharedDataFolder(), desktop, review ? nullptr : &autostart, options->language});
     shown = &program;

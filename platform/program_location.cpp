@@ -1,7 +1,5 @@
 #include "platform/program_location.h"
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <fstream>
 #include <string>
@@ -15,10 +13,6 @@ std::filesystem::path executablePath() {
 }
 
 std::filesystem::path executableFolder() { return executablePath().parent_path(); }
-
-bool folderWritable(const std::filesystem::path& folder) {
-    return !folder.empty() && ::access(folder.c_str(), W_OK | X_OK) == 0;
-}
 
 std::filesystem::path userConfigFolder() {
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/') return xdg;

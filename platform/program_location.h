@@ -9,8 +9,6 @@ namespace skycrier {
 std::filesystem::path executablePath();
 // The folder of the running executable; empty when it cannot be found.
 std::filesystem::path executableFolder();
-// The current user may create files in the folder.
-bool folderWritable(const std::filesystem::path& folder);
 // $XDG_CONFIG_HOME, else ~/.config.
 std::filesystem::path userConfigFolder();
 // The user's public share folder: XDG_PUBLICSHARE_DIR of user-dirs.dirs, else ~/Public.

@@ -42,13 +42,15 @@ std::string execArgument(const std::string& argument) {
     return stringValue(quoted);
 }
 
-std::string autostartEntryText(const std::string& programPath) {
+std::string autostartEntryText(const std::string& programPath, const std::vector<std::string>& arguments) {
+    std::string exec = execArgument(programPath);
+    for (const std::string& argument : arguments) exec += " " + execArgument(argument);
     return "[Desktop Entry]\n"
            "Type=Application\n"
            "Name=SkyCrier\n"
            "Comment=Weather announcer\n"
            "Exec=" +
-           execArgument(programPath) +
+           exec +
            "\n"
            "Terminal=false\n";
 }
@@ -65,7 +67,7 @@ void XdgAutostart::setEnabled(bool on) {
     if (programPath_.empty()) return;
     std::filesystem::create_directories(entry.parent_path(), ignored);
     std::string reason;
-    replaceFileAtomically(entry.string(), entry.string() + ".new", autostartEntryText(programPath_.string()), 0644,
+    replaceFileAtomically(entry.string(), entry.string() + ".new", autostartEntryText(programPath_.string(), arguments_), 0644,
                           reason);
 }
 

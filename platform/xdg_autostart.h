@@ -1,10 +1,12 @@
 #pragma once
 // Starting the program with the user's session: an XDG autostart entry,
 // "brell.desktop" in $XDG_CONFIG_HOME/autostart (default ~/.config/autostart),
-// that runs the program file. The desktop session reads the folder at log-in.
+// that runs the program file with its arguments (--folder when not the
+// default). The desktop session reads the folder at log-in.
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace skycrier {
 
@@ -20,7 +22,8 @@ public:
 
 class XdgAutostart : public Autostart {
 public:
-    explicit XdgAutostart(std::filesystem::path programPath) : programPath_(std::move(programPath)) {}
+    explicit XdgAutostart(std::filesystem::path programPath, std::vector<std::string> arguments = {})
+        : programPath_(std::move(programPath)), arguments_(std::move(arguments)) {}
 
     void setEnabled(bool on) override;
     // Where the entry lives, following XDG_CONFIG_HOME as it is now.
@@ -28,10 +31,11 @@ public:
 
 private:
     std::filesystem::path programPath_;
+    std::vector<std::string> arguments_;
 };
 
-// The entry's text for a program file.
-std::string autostartEntryText(const std::string& programPath);
+// The entry's text for a program file and its arguments.
+std::string autostartEntryText(const std::string& programPath, const std::vector<std::string>& arguments = {});
 // One argument of a desktop entry's Exec line, quoted when it must be and
 // escaped as the value of a string key.
 std::string execArgument(const std::string& argument);

@@ -2,7 +2,7 @@
 # Sets up and builds when needed (as scripts/setup.sh), then starts SkyCrier.
 # Without arguments: the desktop program where there is a display, else the
 # headless service (stop it with Ctrl-C); both use the program folder's
-# configuration, build/skycrier.ini. With arguments: skycrier-cli with those
+# configuration, ~/.config/skycrier/skycrier.ini. With arguments: skycrier-cli with those
 # arguments (./scripts/run.sh bulletin --list).
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -10,13 +10,41 @@
 namespace skycrier {
 namespace {
 
-TEST(ProgramFolderTest, TheChosenFolderElseAWritableProgramFolderElseTheUsersConfiguration) {
-    FolderPlaces places{"", "/opt/skycrier/bin", true, "/home/op/.config"};
-    EXPECT_EQ(chooseProgramFolder(places), "/opt/skycrier/bin");
-    places.executableFolderWritable = false;
+TEST(ProgramFolderTest, TheChosenFolderElseTheUsersConfigurationWhereverTheProgramRuns) {
+    FolderPlaces places{"", "/home/op/skycrier/build", "/home/op/.config"};
     EXPECT_EQ(chooseProgramFolder(places), "/home/op/.config/skycrier");
     places.chosen = "/srv/announcer";
     EXPECT_EQ(chooseProgramFolder(places), "/srv/announcer");
+}
+
+// An older version kept its files beside the program: the configuration moves
+// to the user's folder once, with copies of the files it names by relative names.
+TEST(ProgramFolderTest, AConfigurationBesideTheProgramMovesOnceWithTheFilesItNames) {
+    test::TempDir dir;
+    const auto beside = dir.path() / "build";
+    const auto folder = dir.path() / "config" / "skycrier";
+    std::filesystem::create_directories(beside / "clips");
+    dir.write("build/skycrier.ini",
+              "[SKYCRIER V2.2.2]\r\nW23_DAT=history.dat //roof\r\nFICHIER_ENTETE=clips/call.wav\r\n"
+              "METAR_DAT=https://example.org/m.txt //x\r\nFICHIER_FIN=/nowhere/end.wav\r\n");
+    dir.write("build/skycrier.log", "a line\n");
+    dir.write("build/history.dat", "H");
+    dir.write("build/clips/call.wav", "RIFF");
+    const FolderPlaces places{"", beside, dir.path() / "config"};
+
+    const std::string line = moveConfigurationBesideProgram(places);
+    EXPECT_NE(line.find("moved to " + folder.string()), std::string::npos) << line;
+    EXPECT_NE(line.find("copied with it: history.dat, clips/call.wav"), std::string::npos) << line;
+    for (const char* name : {"skycrier.ini", "skycrier.log", "history.dat", "clips/call.wav"})
+        EXPECT_TRUE(std::filesystem::exists(folder / name)) << name;
+    for (const char* moved : {"skycrier.ini", "skycrier.log"}) EXPECT_FALSE(std::filesystem::exists(beside / moved));
+    EXPECT_TRUE(std::filesystem::exists(beside / "history.dat")) << "copied, not moved";
+
+    // Once only, never over a configuration already there, and never for a folder of one's own.
+    dir.write("build/skycrier.ini", "PERIOD=5\r\n");
+    EXPECT_EQ(moveConfigurationBesideProgram(places), "");
+    EXPECT_EQ(moveConfigurationBesideProgram({dir.path() / "own", beside, dir.path() / "config"}), "");
+    EXPECT_TRUE(std::filesystem::exists(beside / "skycrier.ini"));
 }
 
 TEST(ProgramFolderTest, RelativeNamesAreTakenFromTheFolder) {

@@ -5,7 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <csignal>
+#include <cstring>
 
 #include "cli/run_command.h"
 #include "cli/usage.h"
@@ -19,17 +24,42 @@
 namespace skycrier::test {
 namespace {
 
+// The socket systemd listens on for a service's notifications.
+class NotifySocket {
+public:
+    explicit NotifySocket(const std::filesystem::path& path) : path_(path.string()) {
+        fd_ = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::strncpy(address.sun_path, path_.c_str(), sizeof address.sun_path - 1);
+        ::bind(fd_, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    }
+    ~NotifySocket() { ::close(fd_); }
+    const std::string& path() const { return path_; }
+    // Every notification heard so far, one per line.
+    const std::string& heard() {
+        char buffer[512];
+        for (ssize_t n; (n = ::recv(fd_, buffer, sizeof buffer, 0)) > 0;) heard_.append(buffer, n).append("\n");
+        return heard_;
+    }
+
+private:
+    std::string path_;
+    int fd_ = -1;
+    std::string heard_;
+};
+
 class RunCommandTest : public ::testing::Test {
 protected:
     // Starts the service on a configuration with the pseudo-terminal as its port.
-    pid_t start(const std::string& config) {
+    pid_t start(const std::string& config, std::vector<std::string> environment = {}) {
         // The program leaves its configuration read-only.
         std::filesystem::remove(ini());
         cli.dir.write("skycrier.ini", "[SKYCRIER V2.2.2]\r\nCOM=" + cli.port() + "\r\n" + config);
         cli.dir.write("inputs", "");
         // A mailbox of its own: the tests share no channel with the machine's programs.
-        return cli.start({"run", "--folder", cli.dir.path().string(), "--mailbox", mailbox},
-                         {"SKYCRIER_MODEM_INPUTS=" + (cli.dir.path() / "inputs").string()});
+        environment.push_back("SKYCRIER_MODEM_INPUTS=" + (cli.dir.path() / "inputs").string());
+        return cli.start({"run", "--folder", cli.dir.path().string(), "--mailbox", mailbox}, environment);
     }
     void raise(const std::string& lines) { cli.dir.write("inputs", lines); }
     std::filesystem::path ini() const { return cli.dir.path() / "skycrier.ini"; }
@@ -64,14 +94,20 @@ TEST_F(RunCommandTest, AStopDuringABulletinUnkeysAndLeavesAHandEditedFileAsItIs)
     }
 }
 
+// Under systemd it also tells the manager it is ready, reloading and stopping, and feeds the watchdog.
 TEST_F(RunCommandTest, SaysWhatItWillDoReadsTheFileAgainOnSighupAndRunsAloneOnItsFolder) {
-    const pid_t pid = start("DATE=N\r\n");
+    NotifySocket manager(cli.dir.path() / "notify");
+    const pid_t pid = start("DATE=N\r\n", {"NOTIFY_SOCKET=" + manager.path(), "WATCHDOG_USEC=400000"});
     ASSERT_GT(pid, 0);
     const auto said = [this](const std::string& text) {
         return waitUntil([&] { return cli.errSoFar().find(text) != std::string::npos; });
     };
     EXPECT_TRUE(said("; one comes when CTS rises, DSR rises or a peer program asks\n"));
     EXPECT_NE(cli.errSoFar().find("schedule: off (PERIOD=)\n"), std::string::npos);
+    EXPECT_TRUE(waitUntil([&] { return manager.heard().find("WATCHDOG=1\nWATCHDOG=1\n") != std::string::npos; }));
+    EXPECT_NE(manager.heard().find("READY=1\nSTATUS=announcing from " + cli.dir.path().string() + "\n"),
+              std::string::npos)
+        << manager.heard();
 
     const auto second = runCommand(cli::runRunCommand, {"--folder", cli.dir.path().string()});
     EXPECT_EQ(second.code, 1);
@@ -87,6 +123,10 @@ TEST_F(RunCommandTest, SaysWhatItWillDoReadsTheFileAgainOnSighupAndRunsAloneOnIt
     const CliOutcome r = cli.finish(pid);
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(fileText(ini()), edited);
+    const std::string heard = manager.heard();
+    const auto reloading = heard.find("RELOADING=1\n");
+    EXPECT_NE(heard.find("READY=1", reloading), std::string::npos) << heard;
+    EXPECT_NE(heard.find("STOPPING=1\n", reloading), std::string::npos) << heard;
     const std::string log = fileText(cli.dir.path() / "skycrier.log");
     EXPECT_NE(log.find(" next bulletin at "), std::string::npos) << log;
     EXPECT_NE(log.find(" stopped by SIGTERM\r\n"), std::string::npos) << log;

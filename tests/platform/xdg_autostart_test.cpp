@@ -35,6 +35,10 @@ TEST(XdgAutostart, TheExecLineQuotesAndEscapesAsDesktopEntriesRequire) {
         {"/opt/météo/skycrier", "/opt/météo/skycrier"},
     };
     for (const auto& [path, exec] : cases) EXPECT_EQ(execArgument(path), exec) << path;
+    // A folder of its own comes along, so that the session starts the same station.
+    EXPECT_NE(autostartEntryText("/usr/bin/skycrier", {"--folder", "/srv/sky crier"})
+                  .find("\nExec=/usr/bin/skycrier --folder \"/srv/sky crier\"\n"),
+              std::string::npos);
 }
 
 TEST(XdgAutostart, TheEntryFollowsXdgConfigHomeAndIsRemovedWhoeverWroteIt) {
