@@ -193,9 +193,9 @@ int main(int argc, char** argv) {
         desktop.error(shown ? &shown->mainWindow : nullptr, text);
     };
     // A folder of its own goes into the session's entry, so the session starts this station.
-    XdgAutostart autostart(executablePath(), options->folder.empty()
-                                                 ? std::vector<std::string>{}
-                                                 : std::vector<std::string>{"--folder", std::filesystem::absolute(folder).string()});
+    std::vector<std::string> sessionArguments;
+    if (!options->folder.empty()) sessionArguments = {"--folder", std::filesystem::absolute(folder).string()};
+    XdgAutostart autostart(executablePath(), sessionArguments);
     gui::DesktopProgram program(
         {parts, devices.sharedDataFolder(), desktop, review ? nullptr : &autostart, options->language});
     shown = &program;
