@@ -218,7 +218,7 @@ int playOnCard(const BulletinInputs& in, const OutputDevice& device, std::ostrea
 
 int runBulletinCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (asksForHelp(args)) {
-        out << kBulletinUsage;
+        printCommandHelp(out, kBulletinHelp);
         return 0;
     }
     std::string error;

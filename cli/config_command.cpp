@@ -57,7 +57,7 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
 
 int runConfigCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (asksForHelp(args)) {
-        out << kConfigUsage;
+        printCommandHelp(out, kConfigHelp);
         return 0;
     }
     std::string error;

@@ -6,9 +6,6 @@
 
 namespace skycrier::cli {
 
-inline constexpr const char* kConfigUsage =
-    "usage: skycrier-cli config --ini FILE [--at \"YYYY-MM-DD HH:MM:SS\"] [--folder DIR]\n";
-
 // skycrier-cli config --ini FILE [--at "YYYY-MM-DD HH:MM:SS"] [--folder DIR]
 // Loads the configuration as the program's start-up does, without opening a
 // device or showing a window (a chosen station's file is polled once, at

@@ -29,7 +29,7 @@ void printPorts(std::ostream& out, const std::vector<std::string>& ports) {
 
 int runDevicesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (asksForHelp(args)) {
-        out << kDevicesUsage;
+        printCommandHelp(out, kDevicesHelp);
         return 0;
     }
     if (!args.empty()) return usageError(err, "devices", "unknown option \"" + args[0] + "\"", kDevicesUsage);

@@ -77,7 +77,7 @@ std::vector<std::string> answersFor(const std::string& action) {
 
 int runPeerCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (asksForHelp(args)) {
-        out << kPeerUsage;
+        printCommandHelp(out, kPeerHelp);
         return 0;
     }
     std::string error;

@@ -106,7 +106,7 @@ int pollOnce(const std::vector<std::string>& args, bool aprs, std::ostream& out,
     const std::string command = aprs ? "aprs" : "metar";
     const char* usage = aprs ? kAprsUsage : kMetarUsage;
     if (asksForHelp(args)) {
-        out << usage;
+        printCommandHelp(out, aprs ? kAprsHelp : kMetarHelp);
         return 0;
     }
     std::string error;

@@ -100,7 +100,7 @@ private:
 
 int runRunCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (asksForHelp(args)) {
-        out << kRunUsage;
+        printCommandHelp(out, kRunHelp);
         return 0;
     }
     std::string error;

@@ -132,7 +132,7 @@ int simulate(const BulletinInputs& in, const ScheduleOptions& o, std::ostream& o
 
 int runScheduleCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (asksForHelp(args)) {
-        out << kScheduleUsage;
+        printCommandHelp(out, kScheduleHelp);
         return 0;
     }
     std::string error;

@@ -83,7 +83,7 @@ std::string controlsJson(const HistorySource& w) {
 
 int runStationCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (asksForHelp(args)) {
-        out << kStationUsage;
+        printCommandHelp(out, kStationHelp);
         return 0;
     }
     if (!args.empty() && args[0] == "mon") return runMonitorStation(args, out, err);

@@ -55,7 +55,7 @@ bool exportTo(const Vocabulary& vocabulary, const std::filesystem::path& folder,
 
 int runVocabularyCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (asksForHelp(args)) {
-        out << kVocabularyUsage;
+        printCommandHelp(out, kVocabularyHelp);
         return 0;
     }
     const auto fail = [&err](const std::string& why) {

@@ -15,6 +15,8 @@ packages=(
   qt6-base-dev libgl-dev xvfb xauth trayer xdg-utils fonts-dejavu-core
   # the English and Spanish catalogues: lrelease and its CMake functions, and Qt's own Spanish texts
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
+  # the man pages' check
+  groff-base
   # the APRS login browser: the web engine and its page process, QtWebEngineProcess
   qt6-webengine-dev libqt6webenginecore6-bin
 )

@@ -1,4 +1,5 @@
 #include "cli/config_command.h"
+#include "cli/usage.h"
 
 #include <gtest/gtest.h>
 
@@ -246,7 +247,7 @@ TEST_F(ConfigCommandTest, UsageAndRefusals) {
     for (const char* help : {"--help", "-h"}) {
         const auto r = test::runCommand(runConfigCommand, {help});
         EXPECT_EQ(r.code, 0);
-        EXPECT_EQ(r.out, kConfigUsage);
+        EXPECT_TRUE(r.out.starts_with(kConfigUsage)) << r.out;
     }
     const std::string ini = dir.write("ok.ini", kHeader);
     const std::vector<std::vector<std::string>> mistakes = {

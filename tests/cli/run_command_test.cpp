@@ -202,7 +202,7 @@ TEST(RunCommandLateDevices, AnAbsentPortAndStationFileAreKeptAndTheFileIsPolledW
 TEST(RunCommandOptions, HelpAndMistakesShowTheUsage) {
     const auto help = runCommand(cli::runRunCommand, {"--help"});
     EXPECT_EQ(help.code, 0);
-    EXPECT_EQ(help.out, cli::kRunUsage);
+    EXPECT_TRUE(help.out.starts_with(cli::kRunUsage)) << help.out;
     for (const std::vector<std::string>& args : {std::vector<std::string>{"--bogus"}, {"--ini"}, {"--mailbox", "a/b"}})
         expectRefused(runCommand(cli::runRunCommand, args), cli::kRunUsage, true);
 }
