@@ -62,8 +62,9 @@ bool ServiceManager::notify(std::string_view state) const {
     const int fd = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
     if (fd < 0) return false;
     const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + socket_.size());
-    const ssize_t sent =
-        ::sendto(fd, state.data(), state.size(), MSG_NOSIGNAL, reinterpret_cast<const sockaddr*>(&address), length);
+    // Never waits: a manager that does not read its socket must not stop the loop that feeds it.
+    const ssize_t sent = ::sendto(fd, state.data(), state.size(), MSG_NOSIGNAL | MSG_DONTWAIT,
+                                  reinterpret_cast<const sockaddr*>(&address), length);
     ::close(fd);
     return sent == static_cast<ssize_t>(state.size());
 }

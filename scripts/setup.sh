@@ -19,6 +19,9 @@ packages=(
   groff-base
   # the APRS login browser: the web engine and its page process, QtWebEngineProcess
   qt6-webengine-dev libqt6webenginecore6-bin
+  # the Debian package (cpack -G DEB: dpkg-shlibdeps finds its dependencies, file tells it the programs)
+  # and its test: lintian's verdict and the desktop entry's check
+  dpkg-dev file lintian desktop-file-utils
 )
 
 missing=()
