@@ -24,20 +24,20 @@ std::vector<std::string> weatherProblems(WeatherSources& sources) {
     return problems;
 }
 
+std::vector<PlayedFile> playedFiles(const BulletinSettings& settings) {
+    std::vector<PlayedFile> played;
+    if (settings.playHeader) played.push_back({"ENTETE=Y", "FICHIER_ENTETE=", settings.headerFile});
+    if (settings.playGreeting) played.push_back({"HELLO=Y", "FICHIER_BRELL=", settings.greetingFile});
+    if (settings.playClosing) played.push_back({"FINAL=Y", "FICHIER_FIN=", settings.closingFile});
+    return played;
+}
+
 std::vector<std::string> missingSoundFiles(const BulletinSettings& settings,
                                            const std::function<std::string(const std::string&)>& resolve) {
-    const struct {
-        bool on;
-        const char* switchKey;
-        const char* fileKey;
-        const std::string& file;
-    } played[] = {{settings.playHeader, "ENTETE=Y", "FICHIER_ENTETE=", settings.headerFile},
-                  {settings.playGreeting, "HELLO=Y", "FICHIER_BRELL=", settings.greetingFile},
-                  {settings.playClosing, "FINAL=Y", "FICHIER_FIN=", settings.closingFile}};
     std::vector<std::string> problems;
-    for (const auto& p : played) {
+    for (const PlayedFile& p : playedFiles(settings)) {
         // The program writes its own chime into the folder when it is missing there.
-        if (!p.on || p.file == kDefaultGreetingFile) continue;
+        if (p.file == kDefaultGreetingFile) continue;
         const std::string path = resolve(p.file);
         std::error_code ec;
         if (!p.file.empty() && std::filesystem::is_regular_file(path, ec)) continue;

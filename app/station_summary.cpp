@@ -25,7 +25,7 @@ std::string weatherLine(const SourceModels& s) {
     return "weather: " + std::string(sourceName(kind)) + ", " + sourceInput(s, kind);
 }
 
-std::string joined(const std::vector<std::string>& words, const std::string& last = " and ") {
+std::string asList(const std::vector<std::string>& words, const std::string& last = " and ") {
     std::string text;
     for (std::size_t i = 0; i < words.size(); ++i)
         text += (i == 0 ? "" : i + 1 == words.size() ? last : ", ") + words[i];
@@ -48,8 +48,8 @@ std::string portLine(const StationState& a) {
     if (a.lines.keyDtr) keys.push_back("DTR");
     if (a.lines.keyRts) keys.push_back("RTS");
     std::string line = "transmitter: port " + a.port.portName() + ", keyed by " +
-                       (keys.empty() ? std::string("no line") : joined(keys));
-    if (const auto triggers = triggerLines(a); !triggers.empty()) line += "; " + joined(triggers) + " start a bulletin";
+                       (keys.empty() ? std::string("no line") : asList(keys));
+    if (const auto triggers = triggerLines(a); !triggers.empty()) line += "; " + asList(triggers) + " start a bulletin";
     if (a.lines.holdOnDcd) line += "; a carrier on DCD holds bulletins back";
     return line;
 }
@@ -85,7 +85,7 @@ std::string nextBulletinLine(const StationState& a, double localNow) {
     if (askers.empty())
         return "no bulletin will come: " + why +
                " and nothing else can ask for one; set PERIOD= (or a port with CTS= or DSR=) in skycrier.ini";
-    return "no scheduled bulletin (" + why + "); one comes when " + joined(askers, " or ");
+    return "no scheduled bulletin (" + why + "); one comes when " + asList(askers, " or ");
 }
 
 std::vector<std::string> stationSummary(const StationState& a, double localNow) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/text_lines.h"
+
 namespace skycrier {
 namespace {
 
@@ -53,12 +55,6 @@ std::vector<std::string> split(const std::string& text, std::string_view separat
         parts.push_back(text.substr(from, at - from));
     parts.push_back(text.substr(from));
     return parts;
-}
-
-std::string joined(const std::vector<std::string>& parts, std::string_view separator) {
-    std::string text;
-    for (std::size_t i = 0; i < parts.size(); ++i) text += (i ? std::string(separator) : "") + parts[i];
-    return text;
 }
 
 std::string unescapedXml(std::string_view text) {

@@ -30,4 +30,10 @@ std::string twoDigits(int number) {
     return text;
 }
 
+std::string joined(const std::vector<std::string>& pieces, std::string_view separator) {
+    std::string text;
+    for (std::size_t i = 0; i < pieces.size(); ++i) text += (i ? std::string(separator) : "") + pieces[i];
+    return text;
+}
+
 }  // namespace skycrier

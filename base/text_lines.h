@@ -13,6 +13,8 @@ std::vector<std::string_view> splitLines(std::string_view text);
 
 // The text without the spaces and tabs around it.
 std::string trimmed(std::string_view text);
+// The pieces with the separator between each two.
+std::string joined(const std::vector<std::string>& pieces, std::string_view separator);
 // A number of 0..99 as two digits ("07").
 std::string twoDigits(int number);
 

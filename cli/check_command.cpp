@@ -10,6 +10,7 @@
 #include "app/builtin_clips.h"
 #include "app/config_file.h"
 #include "app/program_folder.h"
+#include "base/text_lines.h"
 #include "cli/english_text.h"
 #include "cli/source_options.h"
 #include "cli/usage.h"
@@ -62,12 +63,6 @@ struct Item {
 
 Item ok(const std::string& note = {}) { return {true, note.empty() ? "ok" : "ok (" + note + ")"}; }
 Item problem(const std::string& what, const std::string& toDo) { return {false, what + "; " + toDo}; }
-
-std::string joined(const std::vector<std::string>& pieces, const std::string& between) {
-    std::string text;
-    for (const std::string& piece : pieces) text += (text.empty() ? "" : between) + piece;
-    return text;
-}
 
 // Why the file would not play as a header, greeting or closing; empty when it plays.
 std::string whyUnplayable(const std::string& path) {
@@ -191,19 +186,9 @@ public:
     }
 
     Item files() {
-        const BulletinSettings& s = announcer_.mainModels().settings;
-        const struct {
-            bool on;
-            const char* switchKey;
-            const char* fileKey;
-            const std::string& file;
-        } played[] = {{s.playHeader, "ENTETE=Y", "FICHIER_ENTETE=", s.headerFile},
-                      {s.playGreeting, "HELLO=Y", "FICHIER_BRELL=", s.greetingFile},
-                      {s.playClosing, "FINAL=Y", "FICHIER_FIN=", s.closingFile}};
         std::vector<std::string> playing;
         std::vector<std::string> problems;
-        for (const auto& p : played) {
-            if (!p.on) continue;
+        for (const PlayedFile& p : playedFiles(announcer_.mainModels().settings)) {
             const std::string setting = std::string(p.fileKey) + p.file;
             const std::string why = p.file.empty() ? "which names no file" : whyUnplayable(announcer_.resolve(p.file));
             if (why.empty())
