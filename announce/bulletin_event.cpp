@@ -9,6 +9,7 @@ const char* triggerName(BulletinTrigger trigger) {
     case BulletinTrigger::CTS: return "CTS";
     case BulletinTrigger::DSR: return "DSR";
     case BulletinTrigger::Peer: return "peer";
+    case BulletinTrigger::GpioLine: return "GPIO";
     }
     return "?";
 }
@@ -16,8 +17,8 @@ const char* triggerName(BulletinTrigger trigger) {
 std::string traceLine(const BulletinEvent& e) {
     using K = BulletinEvent::Kind;
     switch (e.kind) {
-    case K::Key: return std::string("key ") + pinName(e.line);
-    case K::Unkey: return std::string("unkey ") + pinName(e.line);
+    case K::Key: return "key " + (e.text.empty() ? std::string(pinName(e.line)) : e.text);
+    case K::Unkey: return "unkey " + (e.text.empty() ? std::string(pinName(e.line)) : e.text);
     case K::Wait: return "wait " + std::to_string(e.milliseconds);
     case K::PlaySegment: return "play " + e.text;
     case K::PlayFile: return "play-file " + e.text;

@@ -9,9 +9,9 @@
 namespace skycrier {
 
 // What asked for a bulletin.
-enum class BulletinTrigger { Button, Schedule, CTS, DSR, Peer };
+enum class BulletinTrigger { Button, Schedule, CTS, DSR, Peer, GpioLine };
 
-// "button", "schedule", "CTS", "DSR", "peer".
+// "button", "schedule", "CTS", "DSR", "peer", "GPIO".
 const char* triggerName(BulletinTrigger trigger);
 
 struct BulletinEvent {
@@ -22,11 +22,12 @@ struct BulletinEvent {
     SerialPin line = SerialPin::DTR;
     // The silence.
     int milliseconds = 0;
-    // The vocabulary word, the file, or the status text an abort left.
+    // The vocabulary word, the file, the status text an abort left, or the
+    // switch keyed or released when it is not a serial line ("HAMLIB").
     std::string text;
 };
 
-// One line of a bulletin's trace: "key DTR", "unkey RTS", "wait 300",
+// One line of a bulletin's trace: "key DTR", "unkey RTS", "key HAMLIB", "wait 300",
 // "play son5", "play-file kuckoo.wav", "done", "abort Err: WaveOutOpen".
 std::string traceLine(const BulletinEvent& event);
 

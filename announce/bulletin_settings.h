@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "announce/keying_settings.h"
+
 namespace skycrier {
 
 // The greeting chime's file, written into the program folder when missing there.
@@ -26,7 +28,7 @@ struct BulletinSettings {
     std::string vocabularyFolder;
 };
 
-// The port window's choice of lines.
+// The port window's choice of lines, and of how the transmitter is keyed.
 struct PortLineSettings {
     bool keyDtr = true;
     bool keyRts = true;
@@ -35,6 +37,7 @@ struct PortLineSettings {
     bool holdOnDcd = true;
     // The longest the transmitter may stay keyed in one go, whatever the bulletin is doing.
     int transmitLimitSeconds = 300;
+    KeyingSettings keying;
 };
 
 }  // namespace skycrier

@@ -33,6 +33,7 @@ Scheduler::Scheduler(const Parts& parts)
       bulletinStarted_(parts.sequencer.started.connect([this](BulletinTrigger) {
           ctsLatch_ = true;
           dsrLatch_ = true;
+          triggerLatch_ = true;
       })) {}
 
 void Scheduler::start() {
@@ -59,7 +60,17 @@ void Scheduler::runTick() {
     }
     writeHourlyLog();
     if (schedule()) return;
-    watchModemLines();
+    watchInputs();
+}
+
+void Scheduler::inputsChanged() {
+    if (parts_.sequencer.startUpPending() || !tickTimer_.enabled() || scheduleHolds()) return;
+    watchInputs();
+    changed.emit();
+}
+
+bool Scheduler::scheduleHolds() const {
+    return periodMinutes() != 0 && inWindow() && triggeredThisMinute_;
 }
 
 // The tick stands still while the start-up runs; the first decision comes a
@@ -139,35 +150,47 @@ int Scheduler::periodMinutes() const { return skycrier::periodMinutes(parts_.sch
 
 bool Scheduler::inWindow() const { return inHourWindow(parts_.schedule, shown_.clock.Hour); }
 
-// One reading a tick, outside bulletins. A status that cannot be read leaves
-// everything as last seen, so a failing port makes no edge.
-void Scheduler::watchModemLines() {
+// One reading a tick, or on a change, outside bulletins. A port whose status
+// cannot be read leaves everything as last seen, so a failing port makes no edge.
+void Scheduler::watchInputs() {
     TransmitterPort& port = parts_.port;
     Sequencer& seq = parts_.sequencer;
-    if (!port.isOpen() || seq.bulletinRunning()) return;
-    const auto dcd = port.input(SerialPin::DCD);
-    const auto cts = port.input(SerialPin::CTS);
-    const auto dsr = port.input(SerialPin::DSR);
-    if (!dcd || !cts || !dsr) return;
+    if (seq.bulletinRunning()) return;
+    TransmitterSwitch* const key = parts_.keySwitch;
+    const auto trigger = key ? key->readInput(SwitchInput::Trigger) : std::nullopt;
+    const auto busy = key ? key->readInput(SwitchInput::Busy) : std::nullopt;
+    std::optional<bool> dcd, cts, dsr;
+    if (port.isOpen()) {
+        dcd = port.input(SerialPin::DCD);
+        cts = port.input(SerialPin::CTS);
+        dsr = port.input(SerialPin::DSR);
+        if (!dcd || !cts || !dsr) return;
+    } else if (!trigger && !busy) {
+        return;
+    }
 
-    showCarrier(*dcd);
-    if (!*cts) {
+    showCarrier(dcd.value_or(false) || busy.value_or(false));
+    if (cts && !*cts) {
         ctsLatch_ = false;
         shown_.ctsLamp = "CTS=Off";
     }
-    if (!*dsr) {
+    if (dsr && !*dsr) {
         dsrLatch_ = false;
         shown_.dsrLamp = "DSR=Off";
     }
-    // At most one edge a tick, CTS first.
-    if (*cts && !ctsLatch_) {
+    if (trigger && !*trigger) triggerLatch_ = false;
+    // At most one edge a reading: CTS, then DSR, then the trigger line.
+    if (cts && *cts && !ctsLatch_) {
         ctsLatch_ = true;
         shown_.ctsLamp = "CTS=On";
         if (parts_.lines.triggerOnCts) seq.requestBulletin(BulletinTrigger::CTS);
-    } else if (*dsr && !dsrLatch_) {
+    } else if (dsr && *dsr && !dsrLatch_) {
         dsrLatch_ = true;
         shown_.dsrLamp = "DSR=On";
         if (parts_.lines.triggerOnDsr) seq.requestBulletin(BulletinTrigger::DSR);
+    } else if (trigger && *trigger && !triggerLatch_) {
+        triggerLatch_ = true;
+        seq.requestBulletin(BulletinTrigger::GpioLine);
     }
 }
 

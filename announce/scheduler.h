@@ -2,8 +2,10 @@
 // The program's once-a-second tick. Its first tick, half a second after
 // start(), runs the program's deferred start-up; every later tick refreshes
 // the clock, writes the hourly log line, starts a bulletin when the period and
-// the window of hours say so, and watches the transmitter port's modem inputs:
-// carrier detect blocks a start, a rising CTS or DSR starts one.
+// the window of hours say so, and reads the inputs: the transmitter port's
+// modem lines and the keying switch's lines. Carrier detect or a busy line
+// blocks a start; a rising CTS, DSR or trigger line starts one. Inputs that
+// tell their changes are also read at once, between ticks.
 //
 // Threading: the loop's thread only.
 
@@ -56,6 +58,8 @@ public:
         TransmitterPort& port;
         const PortLineSettings& lines;
         const ScheduleSettings& schedule;
+        // The keying switch, whose trigger and busy lines count as well; none: only the port's.
+        TransmitterSwitch* keySwitch = nullptr;
     };
 
     static constexpr Millis kFirstTickMs = 500;
@@ -72,6 +76,8 @@ public:
     void tick();
     // What releasing the transmitter port shows: no carrier, bulletins allowed.
     void portReleased();
+    // An input may have changed: it is read now, by the tick's rules, once the start-up has run.
+    void inputsChanged();
     // Reads the clock into the clock fields and the date and time shown.
     void readClock();
 
@@ -97,7 +103,9 @@ private:
     void writeHourlyLog();
     // True when the tick ends here.
     bool schedule();
-    void watchModemLines();
+    void watchInputs();
+    // The schedule holds the inputs off for the rest of its minute.
+    bool scheduleHolds() const;
     void showCarrier(bool on);
     int periodMinutes() const;
     bool inWindow() const;
@@ -114,6 +122,7 @@ private:
     // and a bulletin, however started, counts as the edge of a line already on.
     bool ctsLatch_ = false;
     bool dsrLatch_ = false;
+    bool triggerLatch_ = false;
     Subscription bulletinStarted_;
 };
 

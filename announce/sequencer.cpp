@@ -64,7 +64,7 @@ void Sequencer::requestBulletin(BulletinTrigger trigger) {
 
     parts_.player.holdOutput();
     step_ = Keying;
-    if (parts_.port.isOpen() && parts_.port.portName() != kNoPortName) {
+    if (keysTransmitter()) {
         key();
         addWait(Keying, kKeyingPauseMs);
     }
@@ -73,9 +73,22 @@ void Sequencer::requestBulletin(BulletinTrigger trigger) {
     run();
 }
 
+// A radio on VOX keys itself on the sound: nothing is keyed, but the bulletin
+// waits the keying pause and keeps its transmit limit as with any other keying.
+bool Sequencer::keysTransmitter() const {
+    if (parts_.lines.keying.kind == KeyingKind::Serial)
+        return parts_.port.isOpen() && parts_.port.portName() != kNoPortName;
+    return true;
+}
+
 void Sequencer::key() {
     transmitLimit_.setInterval(static_cast<Millis>(parts_.lines.transmitLimitSeconds) * 1000);
     transmitLimit_.start();
+    if (keysBySwitch(parts_.lines.keying.kind)) keySwitch();
+    if (parts_.lines.keying.kind != KeyingKind::Serial) {
+        showLamp();
+        return;
+    }
     for (const SerialPin line : {SerialPin::DTR, SerialPin::RTS}) {
         const bool wanted = line == SerialPin::DTR ? parts_.lines.keyDtr : parts_.lines.keyRts;
         if (!wanted) continue;
@@ -88,6 +101,17 @@ void Sequencer::key() {
     showLamp();
 }
 
+void Sequencer::keySwitch() {
+    const char* name = keyingName(parts_.lines.keying.kind);
+    std::string error = "no switch of this kind in this program";
+    if (parts_.keySwitch && parts_.keySwitch->setKeyed(true, error)) {
+        switchKeyed_ = true;
+        emit({BulletinEvent::Kind::Key, SerialPin::DTR, 0, name});
+    } else {
+        parts_.status.showFailure(std::string("Err: key ") + name, error);
+    }
+}
+
 void Sequencer::transmitLimitReached() {
     transmitLimit_.stop();
     watchdog_.stop();
@@ -98,7 +122,8 @@ void Sequencer::transmitLimitReached() {
 
 // The lamp shows what the lines really are, a line that would not go down included.
 void Sequencer::showLamp() {
-    parts_.status.setTransmitterLed(parts_.port.lineRaised(SerialPin::DTR) || parts_.port.lineRaised(SerialPin::RTS));
+    parts_.status.setTransmitterLed(switchKeyed_ || parts_.port.lineRaised(SerialPin::DTR) ||
+                                    parts_.port.lineRaised(SerialPin::RTS));
 }
 
 void Sequencer::nextStep() {
@@ -359,6 +384,12 @@ void Sequencer::planItem(MeteoField item, int position) {
 // Lowers both lines whatever the check boxes say; false when one stayed up.
 bool Sequencer::lowerLines() {
     transmitLimit_.stop();
+    if (keysBySwitch(parts_.lines.keying.kind) || switchKeyed_) {
+        const bool down = unkeySwitch();
+        showLamp();
+        return down;
+    }
+    if (parts_.lines.keying.kind != KeyingKind::Serial) return true;
     if (!parts_.port.isOpen() && parts_.port.portName() == kNoPortName) return true;
     bool down = true;
     for (const SerialPin line : {SerialPin::DTR, SerialPin::RTS}) {
@@ -372,6 +403,19 @@ bool Sequencer::lowerLines() {
     }
     showLamp();
     return down;
+}
+
+// Unkeyed whether or not the key went through: a switch that answered late may have keyed all the same.
+bool Sequencer::unkeySwitch() {
+    if (!parts_.keySwitch) return true;
+    const char* name = keyingName(parts_.lines.keying.kind);
+    std::string error;
+    if (!parts_.keySwitch->setKeyed(false, error)) {
+        parts_.status.showFailure(std::string("Err: unkey ") + name, error);
+        return false;
+    }
+    if (std::exchange(switchKeyed_, false)) emit({BulletinEvent::Kind::Unkey, SerialPin::DTR, 0, name});
+    return true;
 }
 
 void Sequencer::release() {

@@ -22,6 +22,7 @@
 #include "platform/signal.h"
 #include "platform/task_scope.h"
 #include "platform/timer.h"
+#include "platform/transmitter_switch.h"
 
 namespace skycrier {
 
@@ -62,6 +63,8 @@ public:
         const BulletinSettings& settings;
         const PortLineSettings& lines;
         StatusBoard& status;
+        // What keys the transmitter when the lines' keying names a switch; none: such a keying fails.
+        TransmitterSwitch* keySwitch = nullptr;
     };
 
     // A step that finishes later (the recorder answering): it gets the
@@ -131,9 +134,12 @@ private:
     void planItem(MeteoField item, int position);
     void selectSource();
     double itemValue(MeteoField field, double fallback) const;
+    bool keysTransmitter() const;
     void key();
+    void keySwitch();
     void transmitLimitReached();
     bool lowerLines();
+    bool unkeySwitch();
     void showLamp();
     void release();
     void closingTail();
@@ -163,6 +169,8 @@ private:
     bool errorSimulation_ = false;
     bool startUpPending_ = false;
     bool carrierBusy_ = false;
+    // The switch was keyed and not yet released.
+    bool switchKeyed_ = false;
     int step_ = Idle;
     bool running_ = false;
     // The bulletin's end has been announced (Done or Abort); its clean-up may still run.

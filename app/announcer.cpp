@@ -18,14 +18,15 @@ Announcer::Announcer(const AnnouncerParts& parts)
       vocabulary_(builtInClips()),
       engine_({parts.loop, parts.sound, vocabulary_, status_}),
       port_(parts.loop, parts.serial),
+      keySwitch_(parts.loop, lines_.keying, parts.makeSwitch),
       portWindow_(port_, mainWindow_, lines_, parts.listPorts),
       sequencer_({parts.loop, engine_, port_,
                  parts.recordedWeather ? *parts.recordedWeather : stations_.weatherSources(), units_, settings_, lines_,
-                 status_}),
+                 status_, &keySwitch_}),
       peers_(parts.loop, sequencer_, status_, parts.mailbox),
       soundOutput_({parts.loop, mainWindow_, engine_, sequencer_, status_, parts.catalogue,
                    [this] { stations_.context.beep(); }}),
-      scheduler_({parts.loop, sequencer_, port_, lines_, schedule_}),
+      scheduler_({parts.loop, sequencer_, port_, lines_, schedule_, &keySwitch_}),
       logBook_(parts.loop, parts.folder / kLogFileName),
       folder_(parts.folder),
       configFile_(parts.configFile.empty() ? parts.folder / kConfigFileName : parts.configFile),
@@ -57,8 +58,16 @@ Announcer::Announcer(const AnnouncerParts& parts)
 
 void Announcer::watchDevices() {
     portWindow_.onChanged = [this] { troubles_.update("COM=", port_.trouble(), port_.troubleEnded()); };
-    // A port that came since the last minute's try is taken before the bulletin keys.
-    portBeforeBulletin_ = sequencer_.started.connect([this](BulletinTrigger) { port_.retry(); });
+    keySwitch_.changed = [this] { troubles_.update("PTT=", keySwitch_.trouble(), keySwitch_.troubleEnded()); };
+    portWindow_.onKeyingChanged = [this] { keySwitch_.follow(); };
+    // A port or a switch that came since the last minute's try is taken before the bulletin keys.
+    portBeforeBulletin_ = sequencer_.started.connect([this](BulletinTrigger) {
+        port_.retry();
+        keySwitch_.follow();
+        keySwitch_.retry();
+    });
+    portInputs_ = port_.inputsChanged.connect([this] { scheduler_.inputsChanged(); });
+    switchInputs_ = keySwitch_.inputsChanged.connect([this] { scheduler_.inputsChanged(); });
     for (const SourceKind kind : {SourceKind::MON, SourceKind::W23, SourceKind::W28, SourceKind::Pro2})
         stationPolls_.push_back(stations_.sourceChoice.window(kind).poller().finished.connect([this, kind](bool) {
             if (!stations_.sourceChoice.isChecked(kind)) return;

@@ -23,6 +23,7 @@
 #include "announce/status_board.h"
 #include "announce/vocabulary.h"
 #include "app/config_file.h"
+#include "app/key_switch_control.h"
 #include "app/log_book.h"
 #include "app/configuration.h"
 #include "app/main_window.h"
@@ -74,6 +75,8 @@ struct AnnouncerParts {
     WeatherMonitorLink* weatherMonitor = nullptr;
     // The bulletins' link to the peers in place of the mailbox's channel (a recording, in tests).
     ChannelLink* peerLink = nullptr;
+    // Makes the switch that keys the transmitter when the keying names one; none: such a keying fails.
+    SwitchMaker makeSwitch = {};
 };
 
 class Announcer {
@@ -214,6 +217,8 @@ private:
     Vocabulary vocabulary_;
     PlaybackEngine engine_;
     TransmitterPortControl port_;
+    // What keys the transmitter when the port window chooses a switch instead of the port's lines.
+    KeySwitchControl keySwitch_;
     // The port window: the configuration chooses the port through it.
     PortWindowModel portWindow_;
     Sequencer sequencer_;
@@ -239,6 +244,8 @@ private:
     std::vector<std::string> unlogged_;
     Subscription recorderAbort_;
     Subscription portBeforeBulletin_;
+    Subscription portInputs_;
+    Subscription switchInputs_;
     std::vector<Subscription> stationPolls_;
     Subscription firstPoll_;
     // A first run's advice in the status line, until all it names is set.

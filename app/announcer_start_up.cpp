@@ -61,6 +61,7 @@ void Announcer::startDevices() {
     scheduler_.readClock();
     soundOutput_.readBackVolume();
     portWindow_.prepareToShow();
+    keySwitch_.follow();
 }
 
 void Announcer::judgeWeatherWhenIn() {
@@ -85,13 +86,15 @@ void Announcer::finishStartUp() {
     if (firstRun_) {
         firstRunWatch_.push_back(stations_.sourceChoice.changed.connect([this] { guideFirstRun(); }));
         firstRunWatch_.push_back(mainWindow_.changed.connect([this] { guideFirstRun(); }));
+        firstRunWatch_.push_back(portWindow_.changed.connect([this] { guideFirstRun(); }));
         guideFirstRun();
     }
 }
 
 void Announcer::guideFirstRun() {
     if (!firstRun_) return;
-    const SetupState state{stations_.sourceChoice.checkedSource(), port_.portName(), schedule_};
+    const SetupState state{stations_.sourceChoice.checkedSource(), port_.portName(), schedule_,
+                           lines_.keying.kind != KeyingKind::Serial};
     std::string step = firstRunStep(state);
     if (step == firstRunStep_) return;
     status_.setStatusText(step);
@@ -106,6 +109,7 @@ void Announcer::shutDown(bool save) {
     stations_.monitorSource.closeStation();
     engine_.stopOutput();
     portWindow_.chooseNoPort();
+    keySwitch_.close();
     peers_.disconnect();
 }
 

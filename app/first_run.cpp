@@ -11,7 +11,7 @@ bool portChosen(const std::string& port) { return !port.empty() && port != kNoPo
 
 std::string firstRunStep(const SetupState& state) {
     if (state.source == SourceKind::None) return kChooseSourceStep;
-    if (!portChosen(state.port)) return kChoosePortStep;
+    if (!portChosen(state.port) && !state.keyedWithoutPort) return kChoosePortStep;
     if (periodMinutes(state.schedule) == 0) return kChoosePeriodStep;
     return kSetUpText;
 }

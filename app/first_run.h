@@ -16,6 +16,8 @@ struct SetupState {
     // The chosen transmitter port's name; empty or "No COM" for none.
     std::string port;
     const ScheduleSettings& schedule;
+    // The transmitter is keyed otherwise than by the port's lines (PTT=), which then needs no port.
+    bool keyedWithoutPort = false;
 };
 
 // The status line's advice for what to set next; kSetUpText once all is set.

@@ -33,6 +33,13 @@ void PortWindowModel::setLine(bool PortLineSettings::*line, bool on) {
     changed.emit();
 }
 
+void PortWindowModel::setKeying(const KeyingSettings& keying) {
+    if (lines_.keying == keying) return;
+    lines_.keying = keying;
+    if (onKeyingChanged) onKeyingChanged();
+    changed.emit();
+}
+
 void PortWindowModel::choosePortFromList(int row) {
     portList_.ItemIndex = row;
     const std::string item = selectedItem();

@@ -75,6 +75,10 @@ public:
     // The modem lines that key the transmitter and start or hold bulletins.
     const PortLineSettings& lines() const { return lines_; }
     void setLine(bool PortLineSettings::*line, bool on);
+    // How the transmitter is keyed: the port's lines, a switch, or VOX.
+    void setKeying(const KeyingSettings& keying);
+    // After every change of the keying.
+    std::function<void()> onKeyingChanged;
 
 private:
     void selectCurrentPort();

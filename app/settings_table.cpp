@@ -504,6 +504,57 @@ void addLaterKeys(Rows& rows) {
         [](Targets t, SettingLines& out) { out.addUnlessEmpty("LANGUAGE=", window(t).settings().language); }));
 }
 
+KeyingSettings& keying(Targets t) { return t.lines.keying; }
+
+// How the transmitter is keyed, when not by the port's DTR and RTS. Each key is
+// written only when it differs from its default.
+void addKeying(Rows& rows) {
+    rows.push_back(own(
+        "PTT=", kAlways,
+        [](const SettingRead& in, const std::string& v) -> std::string {
+            if (v.empty()) return {};
+            const auto kind = keyingNamed(v);
+            if (!kind) return "not SERIAL, HAMLIB, CM108, GPIO or VOX; the serial port's DTR and RTS key the transmitter";
+            keying(in.targets).kind = *kind;
+            return {};
+        },
+        [](Targets t, SettingLines& out) {
+            if (keying(t).kind != KeyingKind::Serial) out.add("PTT=", keyingName(keying(t).kind));
+        }));
+    const KeyingSettings defaults;
+    const auto whole = [&rows](const char* key, NumberRule rule, int KeyingSettings::*field) {
+        rows.push_back(number(key, kAlways, rule, [field](Targets t) -> int& { return keying(t).*field; }));
+    };
+    const auto words = [&rows](const char* key, std::string KeyingSettings::*field) {
+        rows.push_back(own(
+            key, kAlways,
+            [field](const SettingRead& in, const std::string& v) -> std::string {
+                keying(in.targets).*field = v;
+                return {};
+            },
+            [key, field](Targets t, SettingLines& out) {
+                if (keying(t).*field != KeyingSettings().*field) out.add(key, keying(t).*field);
+            }));
+    };
+    const auto yes = [&rows](const char* key, bool KeyingSettings::*field) {
+        rows.push_back(
+            flag(key, kAlways, {"Y", true, true, nullptr}, [field](Targets t) -> bool& { return keying(t).*field; }));
+    };
+    constexpr int kLastLine = 65'535;
+    whole("HAMLIB_MODEL=", {Beyond::Clamped, 1, 999'999, defaults.hamlibModel}, &KeyingSettings::hamlibModel);
+    words("HAMLIB_PORT=", &KeyingSettings::hamlibPort);
+    whole("HAMLIB_SPEED=", {Beyond::Clamped, 0, 4'000'000, defaults.hamlibSpeed}, &KeyingSettings::hamlibSpeed);
+    yes("HAMLIB_DCD=", &KeyingSettings::hamlibBusy);
+    words("CM108_DEVICE=", &KeyingSettings::cm108Device);
+    whole("CM108_GPIO=", {Beyond::Clamped, 1, 8, defaults.cm108Gpio}, &KeyingSettings::cm108Gpio);
+    words("GPIO_CHIP=", &KeyingSettings::gpioChip);
+    whole("GPIO_LINE=", {Beyond::Clamped, -1, kLastLine, defaults.gpioLine}, &KeyingSettings::gpioLine);
+    yes("GPIO_ACTIVE_LOW=", &KeyingSettings::gpioActiveLow);
+    whole("GPIO_TRIGGER_LINE=", {Beyond::Clamped, -1, kLastLine, defaults.gpioTriggerLine},
+          &KeyingSettings::gpioTriggerLine);
+    whole("GPIO_BUSY_LINE=", {Beyond::Clamped, -1, kLastLine, defaults.gpioBusyLine}, &KeyingSettings::gpioBusyLine);
+}
+
 Rows buildTable() {
     Rows rows;
     addBulletinHead(rows);
@@ -517,6 +568,7 @@ Rows buildTable() {
     addWindowOutput(rows);
     addPort(rows);
     addLaterKeys(rows);
+    addKeying(rows);
     return rows;
 }
 

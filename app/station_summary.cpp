@@ -32,25 +32,46 @@ std::string asList(const std::vector<std::string>& words, const std::string& las
     return text;
 }
 
-// The lines that start a bulletin when they rise; none without an open port.
+// The lines that start a bulletin when they rise: the open port's, and a GPIO keying's trigger line.
 std::vector<std::string> triggerLines(const StationState& a) {
-    if (!a.port.isOpen()) return {};
     std::vector<std::string> lines;
-    if (a.lines.triggerOnCts) lines.push_back("CTS");
-    if (a.lines.triggerOnDsr) lines.push_back("DSR");
+    if (a.port.isOpen() && a.lines.triggerOnCts) lines.push_back("CTS");
+    if (a.port.isOpen() && a.lines.triggerOnDsr) lines.push_back("DSR");
+    const KeyingSettings& k = a.lines.keying;
+    if (k.kind == KeyingKind::Gpio && k.gpioTriggerLine >= 0)
+        lines.push_back("GPIO line " + std::to_string(k.gpioTriggerLine));
+    return lines;
+}
+
+// What holds bulletins back, when DCD= lets it.
+std::vector<std::string> busyLines(const StationState& a) {
+    std::vector<std::string> lines;
+    if (!a.lines.holdOnDcd) return lines;
+    if (a.port.isOpen()) lines.push_back("a carrier on DCD");
+    const KeyingSettings& k = a.lines.keying;
+    if (k.kind == KeyingKind::Gpio && k.gpioBusyLine >= 0) lines.push_back("GPIO line " + std::to_string(k.gpioBusyLine));
+    if (k.kind == KeyingKind::Hamlib && k.hamlibBusy) lines.push_back("the rig's squelch");
     return lines;
 }
 
 std::string portLine(const StationState& a) {
-    if (!a.port.isOpen())
+    std::string line;
+    if (a.lines.keying.kind != KeyingKind::Serial) {
+        line = "transmitter: keyed by " + keyingDescription(a.lines.keying) + " (PTT=" +
+               keyingName(a.lines.keying.kind) + ")";
+        if (a.port.isOpen()) line += "; port " + a.port.portName() + " for its inputs";
+    } else if (!a.port.isOpen()) {
         return "transmitter: no port open (COM=), so nothing is keyed and no line starts a bulletin";
-    std::vector<std::string> keys;
-    if (a.lines.keyDtr) keys.push_back("DTR");
-    if (a.lines.keyRts) keys.push_back("RTS");
-    std::string line = "transmitter: port " + a.port.portName() + ", keyed by " +
-                       (keys.empty() ? std::string("no line") : asList(keys));
+    } else {
+        std::vector<std::string> keys;
+        if (a.lines.keyDtr) keys.push_back("DTR");
+        if (a.lines.keyRts) keys.push_back("RTS");
+        line = "transmitter: port " + a.port.portName() + ", keyed by " +
+               (keys.empty() ? std::string("no line") : asList(keys));
+    }
     if (const auto triggers = triggerLines(a); !triggers.empty()) line += "; " + asList(triggers) + " start a bulletin";
-    if (a.lines.holdOnDcd) line += "; a carrier on DCD holds bulletins back";
+    if (const auto busy = busyLines(a); !busy.empty())
+        line += "; " + asList(busy, " or ") + " holds bulletins back";
     return line;
 }
 

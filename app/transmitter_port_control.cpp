@@ -14,7 +14,7 @@ std::string devicePathForPort(const std::string& portName) {
 }
 
 TransmitterPortControl::TransmitterPortControl(EventLoop& loop, SerialLine& line)
-    : line_(line), retryTimer_(loop, kRetryMs, [this] { retry(); }) {}
+    : line_(line), retryTimer_(loop, kRetryMs, [this] { retry(); }), tasks_(loop) {}
 
 bool TransmitterPortControl::setLine(SerialPin line, bool raised, std::string& error) {
     if (!isOpen()) return true;
@@ -70,6 +70,7 @@ bool TransmitterPortControl::open() {
     if (!path.empty() && line_.open(path, reason)) {
         devicePath_ = path;
         failure_.clear();
+        line_.watchInputs([this] { tasks_.post([this] { inputsChanged.emit(); }); });
         return true;
     }
     failure_ = reason;

@@ -12,6 +12,8 @@
 #include "announce/transmitter_port.h"
 #include "app/configuration.h"
 #include "platform/serial_line.h"
+#include "platform/signal.h"
+#include "platform/task_scope.h"
 #include "platform/timer.h"
 
 namespace skycrier {
@@ -63,6 +65,8 @@ public:
 
     // After every change between open, absent and no port.
     std::function<void()> changed;
+    // Soon after CTS, DSR or DCD of the open port changed, on the loop's thread.
+    Signal<> inputsChanged;
 
 private:
     bool open();
@@ -75,6 +79,7 @@ private:
     bool dtr_ = false;
     bool rts_ = false;
     Timer retryTimer_;
+    TaskScope tasks_;
 };
 
 }  // namespace skycrier

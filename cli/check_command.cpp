@@ -138,11 +138,16 @@ public:
                        "correct or remove them (the README's table of configuration keys gives each key's values)");
     }
 
+    // With another keying than the port's lines, the port only brings its inputs and may be left out.
     Item port(bool key) {
+        const PortLineSettings& settings = announcer_.portWindow().lines();
+        const bool keysByLines = settings.keying.kind == KeyingKind::Serial;
         const std::string name = announcer_.portWindow().portName();
-        if (name.empty() || name == kNoPortName)
+        if (name.empty() || name == kNoPortName) {
+            if (!keysByLines) return ok(std::string("none; the transmitter is keyed by PTT=") + keyingName(settings.keying.kind));
             return problem("no port chosen (COM=), so nothing will be keyed: a station without PTT is rarely meant",
                            "set COM= to the transmitter's port (skycrier-cli devices lists the serial ports)");
+        }
         LinuxSerialLine line;
         TransmitterPortControl port(loop_, line);
         port.choosePort(name);
@@ -150,7 +155,8 @@ public:
             return problem("COM=" + name + " does not open (" + inEnglish(port.failure()) + ")",
                            "plug the adapter in, or set COM= to a port skycrier-cli devices lists");
         const std::string device = port.chosenDevice();
-        const PortLineSettings& settings = announcer_.portWindow().lines();
+        if (!keysByLines)
+            return ok(device + ", for its inputs; the transmitter is keyed by PTT=" + keyingName(settings.keying.kind));
         std::vector<SerialPin> keys;
         if (settings.keyDtr) keys.push_back(SerialPin::DTR);
         if (settings.keyRts) keys.push_back(SerialPin::RTS);
@@ -162,6 +168,32 @@ public:
         const std::string keyedBy = joined(names, " and ");
         if (!key) return ok(device + ", keyed by " + keyedBy + "; --key keys it for a second");
         return keyBriefly(port, keys, device, keyedBy);
+    }
+
+    // The keying when it is not the port's lines: the switch taken hold of and asked to unkey, or keyed on request.
+    Item keying(bool key) {
+        const KeyingSettings& k = announcer_.portWindow().lines().keying;
+        if (k.kind == KeyingKind::Vox) return ok("VOX: the radio keys itself on the sound, nothing is keyed");
+        const std::string what = keyingDescription(k);
+        if (k.kind == KeyingKind::Gpio && k.gpioLine < 0)
+            return problem("PTT=GPIO names no output line (GPIO_LINE=)",
+                           "set GPIO_LINE= to the line the transmitter's PTT hangs on (skycrier-cli devices lists the "
+                           "chips)");
+        const auto keyer = makeLinuxSwitch(k);
+        std::string error;
+        const std::string toDo = "check the device and its settings (skycrier-cli devices lists what the machine has)";
+        if (!keyer || !keyer->open(error)) return problem(what + " cannot be had (" + error + ")", toDo);
+        // Unkeying waits for the device's answer, so a switch that opens in the background is reached for real.
+        if (!keyer->setKeyed(false, error)) return problem(what + " does not answer (" + error + ")", toDo);
+        if (!key) return ok(what + "; --key keys it for a second");
+        const bool keyed = keyer->setKeyed(true, error);
+        const std::string refused = error;
+        if (keyed) waitOnLoop(kKeyMs);
+        if (!keyer->setKeyed(false, error))
+            return problem(what + " did not unkey (" + error + "): the transmitter may still be keyed",
+                           "switch the transmitter off and check the device");
+        if (!keyed) return problem(what + " refused to key (" + refused + ")", toDo);
+        return ok(what + " keyed for one second");
     }
 
     Item soundOutput() {
@@ -253,6 +285,8 @@ public:
                        "set START_RANGE= to the first hour of bulletins and END_RANGE= to the hour after the last");
     }
 
+    bool keysBySwitchOrVox() { return announcer_.portWindow().lines().keying.kind != KeyingKind::Serial; }
+
 private:
     // Raises the keying lines, holds them, and lowers every one of them whatever happened.
     Item keyBriefly(TransmitterPortControl& port, const std::vector<SerialPin>& keys, const std::string& device,
@@ -322,6 +356,7 @@ int runCheckCommand(const std::vector<std::string>& args, std::ostream& out, std
     };
     report("configuration", check.configuration());
     report("port", check.port(options->key));
+    if (check.keysBySwitchOrVox()) report("keying", check.keying(options->key));
     report("sound output", check.soundOutput());
     report("files", check.files());
     report("weather", check.weather());

@@ -256,11 +256,13 @@ const CommandHelp kScheduleHelp{
 
 const CommandHelp kDevicesHelp{
     "devices",
-    "list the sound outputs and the serial ports",
+    "list the sound outputs, the serial ports and what else can key a transmitter",
     kDevicesUsage,
-    "Lists the sound outputs (ALSA name, description, and device N for the numbered hardware devices) and the "
-    "serial ports. A name or number from it goes into --device, OSOUNDNAME= or OSOUND=, and a port into COM= or "
-    "METCOMM=. Exit 0; 2 for any argument. It takes no option.",
+    "Lists the sound outputs (ALSA name, description, and device N for the numbered hardware devices), the "
+    "serial ports, the CM108-family sound cards (hidraw device, name, USB id), the GPIO chips (name, label, "
+    "lines) and Hamlib's rig models (number, maker, model). A name or number from it goes into --device, "
+    "OSOUNDNAME= or OSOUND=, a port into COM= or METCOMM=, a card into CM108_DEVICE=, a chip into GPIO_CHIP= and "
+    "a rig model into HAMLIB_MODEL=. Exit 0; 2 for any argument. It takes no option.",
     {},
     kDevicesExamples,
 };

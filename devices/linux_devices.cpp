@@ -1,9 +1,13 @@
 #include "devices/linux_devices.h"
 
 #include "platform/alsa_wave_out.h"
+#include "platform/cm108_switch.h"
+#include "platform/gpio_switch.h"
+#include "platform/hamlib_switch.h"
 #include "platform/linux_serial_data_line.h"
 #include "platform/linux_serial_line.h"
 #include "platform/listing_serial_line.h"
+#include "platform/listing_switch.h"
 #include "platform/program_location.h"
 #include "platform/serial_port_list.h"
 #include "platform/timed_wave_out.h"
@@ -24,6 +28,22 @@ std::unique_ptr<WaveOut> makeSound(EventLoop& loop, DeviceChoices::Sound sound, 
 }
 
 }  // namespace
+
+std::unique_ptr<TransmitterSwitch> makeLinuxSwitch(const KeyingSettings& k) {
+    switch (k.kind) {
+    case KeyingKind::Hamlib:
+        return std::make_unique<HamlibSwitch>(HamlibSettings{k.hamlibModel, k.hamlibPort, k.hamlibSpeed, k.hamlibBusy});
+    case KeyingKind::Cm108:
+        return std::make_unique<Cm108Switch>(k.cm108Device, k.cm108Gpio);
+    case KeyingKind::Gpio:
+        return std::make_unique<GpioSwitch>(
+            GpioSettings{k.gpioChip, k.gpioLine, k.gpioActiveLow, k.gpioTriggerLine, k.gpioBusyLine});
+    case KeyingKind::Serial:
+    case KeyingKind::Vox:
+        break;
+    }
+    return nullptr;
+}
 
 LinuxDevices::LinuxDevices(EventLoop& loop, const DeviceChoices& choices)
     : loop_(loop),
@@ -51,6 +71,10 @@ AnnouncerParts LinuxDevices::announcerParts() {
     parts.recorderLink = recorder_ ? &*recorder_ : nullptr;
     // The console is read only when the configuration names its port.
     parts.weatherMonitor = &weatherMonitor_;
+    if (choices_.opensPorts)
+        parts.makeSwitch = makeLinuxSwitch;
+    else
+        parts.makeSwitch = [](const KeyingSettings&) { return std::make_unique<ListingSwitch>(); };
     return parts;
 }
 

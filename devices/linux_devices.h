@@ -23,6 +23,9 @@
 
 namespace skycrier {
 
+// The switch of the keying's kind on this machine's devices (Hamlib, CM108, GPIO); none for the other kinds.
+std::unique_ptr<TransmitterSwitch> makeLinuxSwitch(const KeyingSettings& keying);
+
 struct DeviceChoices {
     // The program folder, and the configuration file (empty: skycrier.ini there).
     std::filesystem::path folder;

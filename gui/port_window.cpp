@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "gui/keying_panel.h"
 #include "gui/widgets.h"
 #include "gui/translation.h"
 
@@ -35,6 +36,7 @@ PortWindow::PortWindow(PortWindowModel& model, QWidget* parent) : QWidget(parent
             group = named(new QGroupBox(QString::fromUtf8(line.groupCaption)), line.group);
             group->setLayout(new QVBoxLayout);
             groups->addWidget(group);
+            if (!keyingLines_) keyingLines_ = group;
         }
         auto* box = named(new QCheckBox(QString::fromUtf8(line.caption)), line.name);
         connect(box, &QCheckBox::clicked, this, [this, setting = line.checked](bool checked) {
@@ -52,6 +54,12 @@ PortWindow::PortWindow(PortWindowModel& model, QWidget* parent) : QWidget(parent
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(named(new QLabel(QString::fromUtf8(PortWindowModel::kPrompt)), "Label1"));
     layout->addLayout(body, 1);
+    keying_ = new KeyingPanel(model_);
+    connect(keying_, &KeyingPanel::applied, this, [this] {
+        refresh();
+        Q_EMIT changed();
+    });
+    layout->addWidget(keying_);
     error_ = named(new QLabel, "StaticTextErreur");
     error_->setWordWrap(true);
     showRed(error_, true);
@@ -72,10 +80,14 @@ void PortWindow::refresh() {
     for (std::size_t i = 0; i < lineBoxes_.size(); ++i) {
         setCheckedIfChanged(lineBoxes_[i], model_.lines().*kPortLineBoxes[i].checked);
     }
+    keyingLines_->setEnabled(model_.lines().keying.kind == KeyingKind::Serial);
+    keying_->refresh();
 }
 
 void PortWindow::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
+        if (!devicesListed_) keying_->listDevices();
+        devicesListed_ = true;
         model_.prepareToShow();
         refresh();
     }

@@ -12,10 +12,13 @@
 #include "gui/repaint_on_change.h"
 
 class QCheckBox;
+class QGroupBox;
 class QLabel;
 class QListWidget;
 
 namespace skycrier::gui {
+
+class KeyingPanel;
 
 // A check box of the window, the group it sits in and the setting it holds.
 struct PortLineBox {
@@ -60,6 +63,10 @@ private:
     QLabel* error_;
     // In the order of kPortLineBoxes.
     std::vector<QCheckBox*> lineBoxes_;
+    // The lines that key the transmitter, of use only while they do.
+    QGroupBox* keyingLines_ = nullptr;
+    KeyingPanel* keying_;
+    bool devicesListed_ = false;
     RepaintOnChange repaint_{[this] { refresh(); }};
 };
 

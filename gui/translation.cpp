@@ -27,6 +27,7 @@ constexpr const char* kOwnTitle = "ownTitle";
 constexpr const char* kOwnHint = "ownHint";
 constexpr const char* kOwnPrefix = "ownPrefix";
 constexpr const char* kOwnSuffix = "ownSuffix";
+constexpr const char* kOwnSpecialValue = "ownSpecialValue";
 constexpr const char* kOwnPlaceholder = "ownPlaceholder";
 constexpr const char* kOwnItems = "ownItems";
 constexpr const char* kCaptionIsData = "captionIsData";
@@ -95,6 +96,7 @@ void translateWidget(QWidget* w) {
     if (auto* spin = qobject_cast<QSpinBox*>(w)) {
         spin->setPrefix(shown(ownWords(w, kOwnPrefix, spin->prefix()).toStdString()));
         spin->setSuffix(shown(ownWords(w, kOwnSuffix, spin->suffix()).toStdString()));
+        spin->setSpecialValueText(shown(ownWords(w, kOwnSpecialValue, spin->specialValueText()).toStdString()));
     } else if (auto* line = qobject_cast<QLineEdit*>(w)) {
         line->setPlaceholderText(shown(ownWords(w, kOwnPlaceholder, line->placeholderText()).toStdString()));
     } else if (auto* combo = qobject_cast<QComboBox*>(w); combo && !combo->isEditable()) {

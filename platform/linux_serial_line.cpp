@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 #include "platform/tty_device.h"
 
@@ -63,6 +64,8 @@ bool LinuxSerialLine::open(const std::string& devicePath, std::string& error) {
 
 void LinuxSerialLine::close() {
     if (fd_ < 0) return;
+    // The watcher's thread uses the descriptor until it has ended.
+    watcher_.reset();
     std::string ignored;
     // HUPCL lowers the lines on close as well, should this fail.
     setBits(TIOCM_DTR | TIOCM_RTS, false, ignored);
@@ -88,6 +91,11 @@ bool LinuxSerialLine::setBits(int bits, bool raised, std::string& error) {
         return false;
     }
     return true;
+}
+
+void LinuxSerialLine::watchInputs(std::function<void()> changed) {
+    watcher_.reset();
+    if (fd_ >= 0) watcher_ = std::make_unique<ModemLineWatcher>(fd_, std::move(changed));
 }
 
 std::optional<bool> LinuxSerialLine::readPin(SerialPin pin) {

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -39,6 +40,10 @@ public:
     virtual bool setPin(SerialPin pin, bool raised, std::string& error) = 0;
     // The level of any line as the device reports it; nothing when it cannot be read.
     virtual std::optional<bool> readPin(SerialPin pin) = 0;
+    // From now until close(), `changed` is called (from another thread) soon
+    // after CTS, DSR or DCD changes, so that an edge is acted on at once.
+    // A line that cannot tell its changes never calls it.
+    virtual void watchInputs(std::function<void()> changed) { static_cast<void>(changed); }
 };
 
 // What a read of a serial data line got before its time-out.

@@ -22,6 +22,8 @@ packages=(
   # the Debian package (cpack -G DEB: dpkg-shlibdeps finds its dependencies, file tells it the programs)
   # and its test: lintian's verdict and the desktop entry's check
   dpkg-dev file lintian desktop-file-utils
+  # the transmitter's other keyings: Hamlib's CAT (and its rigctld and rigctl for the tests) and GPIO lines
+  libhamlib-dev libhamlib-utils libgpiod-dev
 )
 
 missing=()

@@ -4,6 +4,10 @@
 <context>
     <name>SkyCrier</name>
     <message>
+        <source>/dev/ttyUSB0 or host:port</source>
+        <translation>/dev/ttyUSB0 or host:port</translation>
+    </message>
+    <message>
         <source>0.01*inHg</source>
         <translation>0.01*inHg</translation>
     </message>
@@ -40,6 +44,10 @@
         <translation>WX bulletin</translation>
     </message>
     <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
         <source>Archivo</source>
         <translation>File</translation>
     </message>
@@ -62,6 +70,14 @@
     <message>
         <source>Busque siempre el archivo del mes actual</source>
         <translation>Always look for the current month's file</translation>
+    </message>
+    <message>
+        <source>Busy line</source>
+        <translation>Busy line</translation>
+    </message>
+    <message>
+        <source>CM108 sound card GPIO</source>
+        <translation>CM108 sound card GPIO</translation>
     </message>
     <message>
         <source>COM</source>
@@ -236,6 +252,18 @@
         <translation>Err: opening the sound output</translation>
     </message>
     <message>
+        <source>Err: PTT CM108</source>
+        <translation>Err: PTT CM108</translation>
+    </message>
+    <message>
+        <source>Err: PTT GPIO</source>
+        <translation>Err: PTT GPIO</translation>
+    </message>
+    <message>
+        <source>Err: PTT HAMLIB</source>
+        <translation>Err: PTT HAMLIB</translation>
+    </message>
+    <message>
         <source>Err: PrepareHeader1</source>
         <translation>Err: preparing sound (1)</translation>
     </message>
@@ -344,8 +372,20 @@
         <translation>Err: sound file chunk (2)</translation>
     </message>
     <message>
+        <source>Err: key CM108</source>
+        <translation>Err: key CM108</translation>
+    </message>
+    <message>
         <source>Err: key DTR</source>
         <translation>Err: key DTR</translation>
+    </message>
+    <message>
+        <source>Err: key GPIO</source>
+        <translation>Err: key GPIO</translation>
+    </message>
+    <message>
+        <source>Err: key HAMLIB</source>
+        <translation>Err: key HAMLIB</translation>
     </message>
     <message>
         <source>Err: key RTS</source>
@@ -364,8 +404,20 @@
         <translation>Err: transmit time-out</translation>
     </message>
     <message>
+        <source>Err: unkey CM108</source>
+        <translation>Err: unkey CM108</translation>
+    </message>
+    <message>
         <source>Err: unkey DTR</source>
         <translation>Err: unkey DTR</translation>
+    </message>
+    <message>
+        <source>Err: unkey GPIO</source>
+        <translation>Err: unkey GPIO</translation>
+    </message>
+    <message>
+        <source>Err: unkey HAMLIB</source>
+        <translation>Err: unkey HAMLIB</translation>
     </message>
     <message>
         <source>Err: unkey RTS</source>
@@ -524,6 +576,18 @@
         <translation>Weather source</translation>
     </message>
     <message>
+        <source>GPIO chip</source>
+        <translation>GPIO chip</translation>
+    </message>
+    <message>
+        <source>GPIO line</source>
+        <translation>GPIO line</translation>
+    </message>
+    <message>
+        <source>GPIO pin</source>
+        <translation>GPIO pin</translation>
+    </message>
+    <message>
         <source>Granizo</source>
         <translation>Hail</translation>
     </message>
@@ -550,6 +614,10 @@
     <message>
         <source>Haga clic en el botón delante de la URL para abrirla.</source>
         <translation>Click the button in front of the URL to open it.</translation>
+    </message>
+    <message>
+        <source>Hamlib (CAT)</source>
+        <translation>Hamlib (CAT)</translation>
     </message>
     <message>
         <source>Hay una versión más reciente de SKYCRIER disponible en</source>
@@ -638,6 +706,10 @@
     <message>
         <source>Leyendo Weather Monitor</source>
         <translation>Reading Weather Monitor</translation>
+    </message>
+    <message>
+        <source>Lines active low</source>
+        <translation>Lines active low</translation>
     </message>
     <message>
         <source>Lluvia</source>
@@ -760,6 +832,14 @@
         <translation>No system tray here: SkyCrier minimizes to the task bar</translation>
     </message>
     <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Nothing is keyed: the radio's VOX keys it on the sound.</source>
+        <translation>Nothing is keyed: the radio's VOX keys it on the sound.</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -778,6 +858,22 @@
     <message>
         <source>P-atm</source>
         <translation>Pressure</translation>
+    </message>
+    <message>
+        <source>PTT CM108 ready again</source>
+        <translation>PTT CM108 ready again</translation>
+    </message>
+    <message>
+        <source>PTT GPIO ready again</source>
+        <translation>PTT GPIO ready again</translation>
+    </message>
+    <message>
+        <source>PTT HAMLIB ready again</source>
+        <translation>PTT HAMLIB ready again</translation>
+    </message>
+    <message>
+        <source>PTT line</source>
+        <translation>PTT line</translation>
     </message>
     <message>
         <source>PW</source>
@@ -852,6 +948,18 @@
         <translation>Restore</translation>
     </message>
     <message>
+        <source>Rig model</source>
+        <translation>Rig model</translation>
+    </message>
+    <message>
+        <source>Rig port</source>
+        <translation>Rig port</translation>
+    </message>
+    <message>
+        <source>Rig's default</source>
+        <translation>Rig's default</translation>
+    </message>
+    <message>
         <source>Rosa de los vientos</source>
         <translation>Compass rose</translation>
     </message>
@@ -900,6 +1008,10 @@
         <translation>Wind chill</translation>
     </message>
     <message>
+        <source>Serial port lines (DTR/RTS)</source>
+        <translation>Serial port lines (DTR/RTS)</translation>
+    </message>
+    <message>
         <source>Set up: bulletins come at the period; LOCUTAR speaks one now</source>
         <translation>Set up: bulletins come at the period; Announce now speaks one at once</translation>
     </message>
@@ -924,6 +1036,14 @@ weather announcer for amateur radio</translation>
     <message>
         <source>SkyCrier conectado</source>
         <translation>SkyCrier connected</translation>
+    </message>
+    <message>
+        <source>Sound card</source>
+        <translation>Sound card</translation>
+    </message>
+    <message>
+        <source>Speed (baud)</source>
+        <translation>Speed (baud)</translation>
     </message>
     <message>
         <source>T-ext</source>
@@ -966,12 +1086,28 @@ weather announcer for amateur radio</translation>
         <translation>Trend</translation>
     </message>
     <message>
+        <source>The rig's squelch (DCD) holds bulletins back</source>
+        <translation>The rig's squelch (DCD) holds bulletins back</translation>
+    </message>
+    <message>
+        <source>The ticked DTR and RTS lines of the port key the transmitter.</source>
+        <translation>The ticked DTR and RTS lines of the port key the transmitter.</translation>
+    </message>
+    <message>
         <source>The transmitter is keyed</source>
         <translation>The transmitter is keyed</translation>
     </message>
     <message>
         <source>The transmitter is not keyed</source>
         <translation>The transmitter is not keyed</translation>
+    </message>
+    <message>
+        <source>Transmitter keying</source>
+        <translation>Transmitter keying</translation>
+    </message>
+    <message>
+        <source>Trigger line</source>
+        <translation>Trigger line</translation>
     </message>
     <message>
         <source>UT</source>
@@ -1004,6 +1140,10 @@ weather announcer for amateur radio</translation>
     <message>
         <source>Unmöglich um metar_web.txt zu speichern</source>
         <translation>Cannot save metar_web.txt</translation>
+    </message>
+    <message>
+        <source>VOX (the radio keys itself)</source>
+        <translation>VOX (the radio keys itself)</translation>
     </message>
     <message>
         <source>Vantage Pro2</source>
@@ -1396,6 +1536,10 @@ weather announcer for amateur radio</translation>
     <message>
         <source>the METAR source fetches its report again from</source>
         <translation>the METAR source fetches its report again from</translation>
+    </message>
+    <message>
+        <source>the first CM108-family card found</source>
+        <translation>the first CM108-family card found</translation>
     </message>
     <message>
         <source>the list holds 10 entries already</source>

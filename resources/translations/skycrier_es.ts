@@ -4,6 +4,10 @@
 <context>
     <name>SkyCrier</name>
     <message>
+        <source>/dev/ttyUSB0 or host:port</source>
+        <translation>/dev/ttyUSB0 o servidor:puerto</translation>
+    </message>
+    <message>
         <source>0.01*inHg</source>
         <translation>0.01*inHg</translation>
     </message>
@@ -40,6 +44,10 @@
         <translation>Anuncio del WX</translation>
     </message>
     <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
         <source>Archivo</source>
         <translation>Archivo</translation>
     </message>
@@ -62,6 +70,14 @@
     <message>
         <source>Busque siempre el archivo del mes actual</source>
         <translation>Busque siempre el archivo del mes actual</translation>
+    </message>
+    <message>
+        <source>Busy line</source>
+        <translation>Línea de ocupado</translation>
+    </message>
+    <message>
+        <source>CM108 sound card GPIO</source>
+        <translation>GPIO de la tarjeta de sonido CM108</translation>
     </message>
     <message>
         <source>COM</source>
@@ -236,6 +252,18 @@
         <translation>Err: al abrir la salida de sonido</translation>
     </message>
     <message>
+        <source>Err: PTT CM108</source>
+        <translation>Err: PTT CM108</translation>
+    </message>
+    <message>
+        <source>Err: PTT GPIO</source>
+        <translation>Err: PTT GPIO</translation>
+    </message>
+    <message>
+        <source>Err: PTT HAMLIB</source>
+        <translation>Err: PTT HAMLIB</translation>
+    </message>
+    <message>
         <source>Err: PrepareHeader1</source>
         <translation>Err: al preparar el sonido (1)</translation>
     </message>
@@ -344,8 +372,20 @@
         <translation>Err: bloque del archivo de sonido (2)</translation>
     </message>
     <message>
+        <source>Err: key CM108</source>
+        <translation>Err: key CM108</translation>
+    </message>
+    <message>
         <source>Err: key DTR</source>
         <translation>Err: activar DTR</translation>
+    </message>
+    <message>
+        <source>Err: key GPIO</source>
+        <translation>Err: key GPIO</translation>
+    </message>
+    <message>
+        <source>Err: key HAMLIB</source>
+        <translation>Err: key HAMLIB</translation>
     </message>
     <message>
         <source>Err: key RTS</source>
@@ -364,8 +404,20 @@
         <translation>Err: tiempo de emisión agotado</translation>
     </message>
     <message>
+        <source>Err: unkey CM108</source>
+        <translation>Err: unkey CM108</translation>
+    </message>
+    <message>
         <source>Err: unkey DTR</source>
         <translation>Err: desactivar DTR</translation>
+    </message>
+    <message>
+        <source>Err: unkey GPIO</source>
+        <translation>Err: unkey GPIO</translation>
+    </message>
+    <message>
+        <source>Err: unkey HAMLIB</source>
+        <translation>Err: unkey HAMLIB</translation>
     </message>
     <message>
         <source>Err: unkey RTS</source>
@@ -524,6 +576,18 @@
         <translation>Fuente del WX</translation>
     </message>
     <message>
+        <source>GPIO chip</source>
+        <translation>Chip GPIO</translation>
+    </message>
+    <message>
+        <source>GPIO line</source>
+        <translation>Línea GPIO</translation>
+    </message>
+    <message>
+        <source>GPIO pin</source>
+        <translation>Pin GPIO</translation>
+    </message>
+    <message>
         <source>Granizo</source>
         <translation>Granizo</translation>
     </message>
@@ -550,6 +614,10 @@
     <message>
         <source>Haga clic en el botón delante de la URL para abrirla.</source>
         <translation>Haga clic en el botón delante de la URL para abrirla.</translation>
+    </message>
+    <message>
+        <source>Hamlib (CAT)</source>
+        <translation>Hamlib (CAT)</translation>
     </message>
     <message>
         <source>Hay una versión más reciente de SKYCRIER disponible en</source>
@@ -638,6 +706,10 @@
     <message>
         <source>Leyendo Weather Monitor</source>
         <translation>Leyendo Weather Monitor</translation>
+    </message>
+    <message>
+        <source>Lines active low</source>
+        <translation>Líneas activas en bajo</translation>
     </message>
     <message>
         <source>Lluvia</source>
@@ -760,6 +832,14 @@
         <translation>Sin bandeja del sistema: SkyCrier se minimiza a la barra de tareas</translation>
     </message>
     <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Nothing is keyed: the radio's VOX keys it on the sound.</source>
+        <translation>No se activa nada: el VOX de la radio transmite con el sonido.</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -778,6 +858,22 @@
     <message>
         <source>P-atm</source>
         <translation>P-atm</translation>
+    </message>
+    <message>
+        <source>PTT CM108 ready again</source>
+        <translation>PTT CM108 de nuevo listo</translation>
+    </message>
+    <message>
+        <source>PTT GPIO ready again</source>
+        <translation>PTT GPIO de nuevo listo</translation>
+    </message>
+    <message>
+        <source>PTT HAMLIB ready again</source>
+        <translation>PTT HAMLIB de nuevo listo</translation>
+    </message>
+    <message>
+        <source>PTT line</source>
+        <translation>Línea PTT</translation>
     </message>
     <message>
         <source>PW</source>
@@ -852,6 +948,18 @@
         <translation>Restaurar</translation>
     </message>
     <message>
+        <source>Rig model</source>
+        <translation>Modelo de equipo</translation>
+    </message>
+    <message>
+        <source>Rig port</source>
+        <translation>Puerto del equipo</translation>
+    </message>
+    <message>
+        <source>Rig's default</source>
+        <translation>La del equipo</translation>
+    </message>
+    <message>
         <source>Rosa de los vientos</source>
         <translation>Rosa de los vientos</translation>
     </message>
@@ -900,6 +1008,10 @@
         <translation>Sensación</translation>
     </message>
     <message>
+        <source>Serial port lines (DTR/RTS)</source>
+        <translation>Líneas del puerto serie (DTR/RTS)</translation>
+    </message>
+    <message>
         <source>Set up: bulletins come at the period; LOCUTAR speaks one now</source>
         <translation>Listo: los anuncios llegan según el periodo; LOCUTAR locuta uno ahora</translation>
     </message>
@@ -924,6 +1036,14 @@ locutor meteorológico para radioaficionados</translation>
     <message>
         <source>SkyCrier conectado</source>
         <translation>SkyCrier conectado</translation>
+    </message>
+    <message>
+        <source>Sound card</source>
+        <translation>Tarjeta de sonido</translation>
+    </message>
+    <message>
+        <source>Speed (baud)</source>
+        <translation>Velocidad (baudios)</translation>
     </message>
     <message>
         <source>T-ext</source>
@@ -966,12 +1086,28 @@ locutor meteorológico para radioaficionados</translation>
         <translation>Tendencia</translation>
     </message>
     <message>
+        <source>The rig's squelch (DCD) holds bulletins back</source>
+        <translation>El silenciador del equipo (DCD) retiene los anuncios</translation>
+    </message>
+    <message>
+        <source>The ticked DTR and RTS lines of the port key the transmitter.</source>
+        <translation>Las líneas DTR y RTS marcadas del puerto activan el transmisor.</translation>
+    </message>
+    <message>
         <source>The transmitter is keyed</source>
         <translation>El transmisor está en emisión</translation>
     </message>
     <message>
         <source>The transmitter is not keyed</source>
         <translation>El transmisor no está en emisión</translation>
+    </message>
+    <message>
+        <source>Transmitter keying</source>
+        <translation>Activación del transmisor</translation>
+    </message>
+    <message>
+        <source>Trigger line</source>
+        <translation>Línea de disparo</translation>
     </message>
     <message>
         <source>UT</source>
@@ -1004,6 +1140,10 @@ locutor meteorológico para radioaficionados</translation>
     <message>
         <source>Unmöglich um metar_web.txt zu speichern</source>
         <translation>No se puede guardar metar_web.txt</translation>
+    </message>
+    <message>
+        <source>VOX (the radio keys itself)</source>
+        <translation>VOX (la radio transmite sola)</translation>
     </message>
     <message>
         <source>Vantage Pro2</source>
@@ -1396,6 +1536,10 @@ locutor meteorológico para radioaficionados</translation>
     <message>
         <source>the METAR source fetches its report again from</source>
         <translation>la fuente METAR vuelve a descargar su informe de</translation>
+    </message>
+    <message>
+        <source>the first CM108-family card found</source>
+        <translation>la primera tarjeta CM108 encontrada</translation>
     </message>
     <message>
         <source>the list holds 10 entries already</source>

@@ -30,7 +30,7 @@ struct Rig : test::SequencerSurroundings {
     test::FakePlayer player{loop, 100};
     ScheduleSettings schedule;
     Sequencer seq{partsWith(player)};
-    Scheduler scheduler{{loop, seq, port, lines, schedule}};
+    Scheduler scheduler{{loop, seq, port, lines, schedule, &keySwitch}};
     std::vector<std::string> starts;
     std::vector<BulletinTrigger> triggers;
     Subscription started = seq.started.connect([this](BulletinTrigger trigger) {
@@ -201,6 +201,52 @@ TEST(SchedulerTest, CarrierDetectBlocksTheScheduleAndTheButton) {
     r.loop.advance(5 * kMinute);  // through 10:11
     EXPECT_EQ(r.scheduler.shown().dcdLamp, "DCD=On");
     EXPECT_EQ(r.starts.back(), "10:10:00");
+}
+
+// Inputs that tell their changes are read at once, by the same rules as the
+// tick's: CTS from the port, the switch's trigger line, and its busy line,
+// which holds bulletins back as carrier detect does.
+TEST(SchedulerTest, InputsThatTellTheirChangesAreActedOnBetweenTicks) {
+    Rig r;
+    r.player.duration = 2000;
+    r.port.choosePort("COM1");
+    r.keySwitch.inputs = {{SwitchInput::Trigger, false}, {SwitchInput::Busy, false}};
+    r.scheduler.inputsChanged();
+    r.set(SerialPin::CTS, true);
+    r.scheduler.inputsChanged();
+    EXPECT_TRUE(r.starts.empty()) << "before the start-up has run";
+    r.set(SerialPin::CTS, false);
+    r.start();
+    r.loop.advance(300);  // between two ticks
+
+    r.set(SerialPin::CTS, true);
+    r.scheduler.inputsChanged();
+    EXPECT_EQ(r.triggers, std::vector<BulletinTrigger>{BulletinTrigger::CTS});
+    r.loop.advance(kMinute);
+
+    r.keySwitch.inputs[SwitchInput::Trigger] = true;
+    r.scheduler.inputsChanged();
+    r.scheduler.inputsChanged();
+    EXPECT_EQ(r.triggers, (std::vector<BulletinTrigger>{BulletinTrigger::CTS, BulletinTrigger::GpioLine}));
+    r.loop.advance(kMinute);
+    r.keySwitch.inputs[SwitchInput::Trigger] = false;
+    r.keySwitch.inputs[SwitchInput::Busy] = true;
+    r.scheduler.inputsChanged();
+    EXPECT_EQ(r.scheduler.shown().dcdLamp, "DCD=On");
+    r.keySwitch.inputs[SwitchInput::Trigger] = true;
+    r.scheduler.inputsChanged();
+    r.seq.requestBulletin(BulletinTrigger::Button);
+    EXPECT_EQ(r.triggers.size(), 2u) << "the busy line holds every start back";
+
+    // Without a port, the switch's lines alone are watched.
+    r.port.chooseNoPort();
+    r.keySwitch.inputs[SwitchInput::Busy] = false;
+    r.keySwitch.inputs[SwitchInput::Trigger] = false;
+    r.tick();
+    r.keySwitch.inputs[SwitchInput::Trigger] = true;
+    r.scheduler.inputsChanged();
+    EXPECT_EQ(r.triggers.size(), 3u);
+    EXPECT_EQ(r.scheduler.shown().dcdLamp, "DCD=Off");
 }
 
 TEST(SchedulerTest, HourlyLogLineOnceAnHourWithRoundedValues) {

@@ -59,6 +59,65 @@ TEST_F(SequencerTest, OnlyTheTickedLinesAreRaisedButBothAreLowered) {
               concat({{"key DTR", "wait 300"}, kTimeWords, {"unkey DTR", "unkey RTS", "done"}}));
 }
 
+// Another keying than the port's lines: the switch keys before the first sound
+// and unkeys after the last, a refusal is shown with its reason, and a radio on
+// VOX keys itself while the bulletin keeps its keying pause.
+TEST_F(SequencerTest, ASwitchOrVoxKeysInPlaceOfTheLines) {
+    const struct {
+        KeyingKind kind;
+        int refusals;
+        Trace keying, unkeying;
+        std::vector<std::string> asked, reported;
+    } cases[] = {
+        {KeyingKind::Hamlib, 0, {"key HAMLIB", "wait 300"}, {"unkey HAMLIB", "done"}, {"key", "unkey"}, {}},
+        {KeyingKind::Cm108, 0, {"key CM108", "wait 300"}, {"unkey CM108", "done"}, {"key", "unkey"}, {}},
+        {KeyingKind::Gpio, 0, {"key GPIO", "wait 300"}, {"unkey GPIO", "done"}, {"key", "unkey"}, {}},
+        {KeyingKind::Vox, 0, {"wait 300"}, {"done"}, {}, {}},
+        {KeyingKind::Hamlib, 1, {"wait 300"}, {"done"}, {"key", "unkey"},
+         {"Err: key HAMLIB (no answer from the rig within 2 s)"}},
+    };
+    openPort();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(keyingName(c.kind)) + " refusals " + std::to_string(c.refusals));
+        newTrace();
+        keySwitch.asked.clear();
+        keySwitch.refusals = c.refusals;
+        lines.keying.kind = c.kind;
+        std::vector<std::string> reported;
+        const Subscription log = status.reported.connect([&](const std::string& text) { reported.push_back(text); });
+        bool keyedWhileSpeaking = false;
+        const Subscription watch = seq.events.connect([&](const BulletinEvent& e) {
+            if (e.kind == BulletinEvent::Kind::PlaySegment) keyedWhileSpeaking = keySwitch.keyed;
+        });
+        EXPECT_EQ(runBulletin(), concat({c.keying, kTimeWords, c.unkeying}));
+        EXPECT_EQ(keySwitch.asked, c.asked);
+        EXPECT_EQ(reported, c.reported);
+        EXPECT_EQ(keyedWhileSpeaking, keysBySwitch(c.kind) && c.refusals == 0);
+        EXPECT_FALSE(keySwitch.keyed);
+        EXPECT_FALSE(keyed(SerialPin::DTR) || keyed(SerialPin::RTS));
+        EXPECT_FALSE(status.transmitterLed());
+    }
+}
+
+TEST_F(SequencerTest, ASwitchThatWillNotUnkeySaysSoAndTheTimeOutHoldsForIt) {
+    lines.keying.kind = KeyingKind::Cm108;
+    lines.transmitLimitSeconds = 60;
+    settings.playGreeting = true;
+    player.duration = 150'000;
+    std::vector<std::string> reported;
+    const Subscription log = status.reported.connect([&](const std::string& text) { reported.push_back(text); });
+    seq.requestBulletin(BulletinTrigger::Button);
+    EXPECT_TRUE(status.transmitterLed());
+    keySwitch.refusals = 1;
+    loop.advance(60'000);
+    EXPECT_EQ(trace().back(), "abort Err: unkey CM108");
+    EXPECT_EQ(reported, (std::vector<std::string>{
+                            "Err: transmit time-out (keyed for 60 s; the limit is TX_TIMEOUT= in skycrier.ini)",
+                            "Err: unkey CM108 (no answer from the rig within 2 s)"}));
+    EXPECT_TRUE(keySwitch.keyed);
+    EXPECT_TRUE(status.transmitterLed());
+}
+
 TEST_F(SequencerTest, RecordingsDateAndPauseComeInOrder) {
     settings.playHeader = true;
     settings.headerFile = "header.wav";

@@ -104,7 +104,19 @@ std::string everyKeySet() {
                              "OSOUNDNAME=plughw:CARD=Device,DEV=0",
                              "TX_TIMEOUT=600",
                              "METAR_PROVIDER=https://metar.example/{ICAO}.TXT",
-                             "LANGUAGE=es"})
+                             "LANGUAGE=es",
+                             "PTT=HAMLIB",
+                             "HAMLIB_MODEL=1",
+                             "HAMLIB_PORT=/dev/ttyUSB1",
+                             "HAMLIB_SPEED=9600",
+                             "HAMLIB_DCD=Y",
+                             "CM108_DEVICE=/dev/hidraw2",
+                             "CM108_GPIO=4",
+                             "GPIO_CHIP=gpiochip4",
+                             "GPIO_LINE=17",
+                             "GPIO_ACTIVE_LOW=Y",
+                             "GPIO_TRIGGER_LINE=22",
+                             "GPIO_BUSY_LINE=23"})
         text += line + std::string("\r\n");
     return text;
 }

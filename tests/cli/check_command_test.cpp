@@ -10,6 +10,7 @@
 #include "cli/usage.h"
 #include "support/cli_process.h"
 #include "support/command_run.h"
+#include "support/rigctld.h"
 #include "support/wave_bytes.h"
 
 namespace skycrier::test {
@@ -58,6 +59,29 @@ TEST_F(CheckCommandTest, AGoodStationIsOkThroughoutAndIsKeyedOnlyWhenAsked) {
         EXPECT_FALSE(r.lines.dtr);
         EXPECT_FALSE(r.lines.rts);
     }
+}
+
+// Keyed through Hamlib, the check keys the rig for a second, read back by
+// rigctl as the user would, and leaves it unkeyed; without --key it only asks
+// the rig to unkey, and an unreachable rig is named with what to do.
+TEST_F(CheckCommandTest, AHamlibRigIsKeyedForASecondAndLeftUnkeyed) {
+    Rigctld rig(cli.dir.path());
+    const std::string keying = "PTT=HAMLIB\r\nHAMLIB_MODEL=2\r\nHAMLIB_PORT=" + rig.address() + "\r\n";
+    cli.dir.write("skycrier.ini", "[SKYCRIER V2.2.2]\r\nCOM=0\r\nPERIOD=3\r\n" + keying);
+    const pid_t pid = cli.start({"check", "--folder", cli.dir.path().string(), "--key"});
+    EXPECT_TRUE(waitUntil([&rig] { return rig.ptt() == "1"; })) << rig.ptt();
+    const CliOutcome keyed = cli.finish(pid);
+    EXPECT_EQ(rig.ptt(), "0");
+    EXPECT_NE(keyed.out.find("\nport: ok (none; the transmitter is keyed by PTT=HAMLIB)\nkeying: ok (Hamlib rig model 2 on " +
+                             rig.address() + " keyed for one second)\n"),
+              std::string::npos)
+        << keyed.out << keyed.err;
+
+    rig.stop();
+    const CliOutcome absent = check("COM=0\r\n" + keying);
+    EXPECT_EQ(absent.code, 1);
+    EXPECT_NE(absent.out.find("\nkeying: Hamlib rig model 2 on " + rig.address()), std::string::npos) << absent.out;
+    EXPECT_NE(absent.out.find("; check the device and its settings"), std::string::npos) << absent.out;
 }
 
 TEST_F(CheckCommandTest, EachBrokenItemIsNamedWithWhatToDo) {

@@ -1,6 +1,6 @@
 #pragma once
 // The announcer as the desktop program wires it, on virtual time with a fake
-// sound output and a fake serial line on a system with two ports, for tests
+// sound output, a fake serial line on a system with two ports and fake keying switches, for tests
 // that drive its windows.
 
 #include <QString>
@@ -13,6 +13,7 @@
 #include "platform/date_time.h"
 #include "platform/virtual_loop.h"
 #include "support/fake_serial_line.h"
+#include "support/fake_switch.h"
 #include "support/fake_wave_out.h"
 #include "support/temp_dir.h"
 
@@ -24,12 +25,19 @@ struct GuiRig {
     FakeSerialLine line;
     TempDir dir;
     std::vector<std::string> portErrors;
+    // The switches made, in order.
+    std::vector<FakeSwitch*> switches;
     Announcer a{{.loop = loop,
                  .sound = out,
                  .serial = line,
                  .folder = dir.path(),
                  .showPortError = [this](const std::string& title, const std::string&) { portErrors.push_back(title); },
-                 .listPorts = [] { return std::vector<std::string>{"/dev/ttyS0", "/dev/ttyUSB0"}; }}};
+                 .listPorts = [] { return std::vector<std::string>{"/dev/ttyS0", "/dev/ttyUSB0"}; },
+                 .makeSwitch = [this](const KeyingSettings&) -> std::unique_ptr<TransmitterSwitch> {
+                     auto made = std::make_unique<FakeSwitch>();
+                     switches.push_back(made.get());
+                     return made;
+                 }}};
 };
 
 // The control of that name inside the window; the test fails without it.

@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QListWidget>
 #include <QTest>
 
@@ -56,6 +60,35 @@ TEST(PortWindow, LineBoxesSetTheLineSettingsAndFollowThem) {
         window.refresh();
         EXPECT_TRUE(box->isChecked());
     }
+}
+
+// A keying is typed and picked as a user does, and taken only on "Apply".
+TEST(PortWindow, AnotherKeyingIsEditedThenAppliedAndSaved) {
+    test::GuiRig r;
+    gui::PortWindow window{r.a.portWindow()};
+    window.show();
+    auto* kind = test::control<QComboBox>(window, "ComboBoxPTT");
+    auto* apply = test::control<QPushButton>(window, "ButtonApplyPTT");
+    EXPECT_EQ(kind->currentText(), "Serial port lines (DTR/RTS)");
+    EXPECT_FALSE(apply->isEnabled());
+
+    kind->setFocus();
+    QTest::keyClick(kind, Qt::Key_Down);
+    auto* port = test::control<QLineEdit>(window, "EditHamlibPort");
+    QTest::keyClicks(port, "127.0.0.1:4532");
+    EXPECT_EQ(r.a.portWindow().lines().keying.kind, KeyingKind::Serial) << "nothing is taken before Apply";
+    EXPECT_TRUE(r.switches.empty());
+    QTest::mouseClick(apply, Qt::LeftButton);
+
+    const KeyingSettings& keying = r.a.portWindow().lines().keying;
+    EXPECT_EQ(keying.kind, KeyingKind::Hamlib);
+    EXPECT_EQ(keying.hamlibPort, "127.0.0.1:4532");
+    EXPECT_EQ(keying.hamlibModel, 2);
+    ASSERT_EQ(r.switches.size(), 1u);
+    EXPECT_TRUE(r.switches[0]->isOpen());
+    EXPECT_FALSE(apply->isEnabled());
+    EXPECT_FALSE(test::control<QGroupBox>(window, "GroupBox1")->isEnabled()) << "DTR and RTS key nothing now";
+    EXPECT_NE(r.a.configurationText().find("\r\nPTT=HAMLIB\r\nHAMLIB_PORT=127.0.0.1:4532\r\n"), std::string::npos);
 }
 
 }  // namespace

@@ -7,10 +7,15 @@
 
 #include <fcntl.h>
 #include <stdlib.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <condition_variable>
 #include <cstring>
 #include <fstream>
+#include <future>
+#include <mutex>
 
 #include "app/announcer.h"
 #include "app/builtin_clips.h"
@@ -21,11 +26,24 @@
 #include "platform/virtual_loop.h"
 #include "support/fake_wave_out.h"
 #include "support/temp_dir.h"
+#include "support/wait_until.h"
 
 namespace skycrier {
 namespace {
 
 using Lines = std::vector<std::string>;
+
+// Whether another thread of this process sleeps in poll(), as the watcher does
+// in the shim's TIOCMIWAIT once it has read the levels to compare with. Like
+// the kernel's, that wait misses a change made just before it begins.
+bool watcherWaits() {
+    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
+        long call = -1;
+        std::ifstream(task.path() / "syscall") >> call;
+        if (call == SYS_poll || call == SYS_ppoll) return true;
+    }
+    return false;
+}
 
 class PortOnPseudoTerminal : public ::testing::Test {
 protected:
@@ -178,6 +196,47 @@ TEST_F(PortOnPseudoTerminal, ARefusedUnkeyIsTriedOnceMore) {
 
     port.chooseNoPort();
     EXPECT_EQ(takeLog(), (Lines{"TIOCMBIS RTS", "TIOCMBIC DTR RTS"}));
+}
+
+TEST_F(PortOnPseudoTerminal, EachInputChangeIsToldUntilCloseEndsTheWatch) {
+    std::string error;
+    ASSERT_TRUE(line.open(terminal, error)) << error;
+    std::mutex mutex;
+    std::condition_variable told;
+    int calls = 0;
+    line.watchInputs([&] {
+        std::lock_guard lock(mutex);
+        ++calls;
+        told.notify_all();
+    });
+    const struct {
+        const char* raised;  // nullptr: the inputs file removed
+        SerialPin pin;
+        bool level;
+    } cases[] = {
+        {.raised = "CTS", .pin = SerialPin::CTS, .level = true},
+        {.raised = "CTS DSR", .pin = SerialPin::DSR, .level = true},
+        {.raised = "CTS DSR DCD", .pin = SerialPin::DCD, .level = true},
+        {.raised = "DSR DCD", .pin = SerialPin::CTS, .level = false},
+        {.raised = nullptr, .pin = SerialPin::DCD, .level = false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.raised ? c.raised : "no file");
+        ASSERT_TRUE(test::waitUntil(watcherWaits));
+        std::unique_lock lock(mutex);
+        const int before = calls;
+        if (c.raised) dir.write("inputs", c.raised);
+        else std::filesystem::remove(dir.path() / "inputs");
+        ASSERT_TRUE(told.wait_for(lock, std::chrono::seconds(20), [&] { return calls > before; }));
+        EXPECT_EQ(line.readPin(c.pin), c.level);
+    }
+
+    ASSERT_TRUE(test::waitUntil(watcherWaits));
+    auto closing = std::async(std::launch::async, [this] { line.close(); });
+    const bool closed = closing.wait_for(std::chrono::seconds(20)) == std::future_status::ready;
+    EXPECT_TRUE(closed) << "close() did not wake the watcher";
+    // A change of the inputs frees a watcher that slept through its wake-up, so that the test fails rather than hangs.
+    if (!closed) dir.write("inputs", "CTS");
 }
 
 }  // namespace

@@ -8,6 +8,14 @@
  *                                 all lines low at the start.
  *   TIOCMGET                      answers with the output lines held and the
  *                                 input lines of SKYCRIER_MODEM_INPUTS.
+ *   TIOCMIWAIT                    waits until one of the input lines asked for
+ *                                 differs in SKYCRIER_MODEM_INPUTS from its level
+ *                                 when the call began, then returns 0. The file's
+ *                                 folder is watched with inotify, so a rewrite or
+ *                                 a removal wakes it at once. A signal ends the
+ *                                 wait with EINTR, as the kernel's does when the
+ *                                 handler has no SA_RESTART. Without
+ *                                 SKYCRIER_MODEM_INPUTS only a signal ends it.
  *
  * Environment:
  *   SKYCRIER_MODEM_LOG=FILE          every TIOCMBIS, TIOCMBIC and TIOCMSET that
@@ -29,11 +37,14 @@
 #include <dlfcn.h>
 #include <errno.h>
 #include <fcntl.h>
+#include <poll.h>
 #include <pthread.h>
 #include <stdarg.h>
+#include <stdint.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <sys/inotify.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -115,17 +126,63 @@ static int modemRequest(unsigned long request, int* arg) {
     return 0;
 }
 
+/* An inotify descriptor that tells every change of an entry in the folder of `path`; -1 with errno. */
+static int watchInputsFolder(const char* path) {
+    char folder[4096];
+    const char* slash = strrchr(path, '/');
+    if (!slash) snprintf(folder, sizeof folder, ".");
+    else snprintf(folder, sizeof folder, "%.*s", slash == path ? 1 : (int)(slash - path), path);
+    const int fd = inotify_init1(IN_CLOEXEC);
+    if (fd < 0) return -1;
+    if (inotify_add_watch(fd, folder, IN_MODIFY | IN_CLOSE_WRITE | IN_CREATE | IN_DELETE | IN_MOVED_TO | IN_MOVED_FROM) <
+        0) {
+        const int savedErrno = errno;
+        close(fd);
+        errno = savedErrno;
+        return -1;
+    }
+    return fd;
+}
+
+/* TIOCMIWAIT: 0 once a line of `asked` has changed, or -1 with errno (EINTR: a signal came). */
+static int waitForInputs(int asked) {
+    const char* path = getenv("SKYCRIER_MODEM_INPUTS");
+    const int fd = path ? watchInputsFolder(path) : -1;
+    if (path && fd < 0) return -1;
+    /* Read once the folder is watched, so that no change falls between the two. */
+    const int before = inputLines() & asked;
+    int result = -1;
+    for (;;) {
+        struct pollfd events = {.fd = fd, .events = POLLIN};
+        /* With no descriptor (fd -1) poll only waits for a signal. */
+        if (poll(&events, 1, -1) < 0) break;
+        char buffer[4096];
+        if (read(fd, buffer, sizeof buffer) < 0) break;
+        if ((inputLines() & asked) != before) {
+            result = 0;
+            break;
+        }
+    }
+    const int savedErrno = errno;
+    if (fd >= 0) close(fd);
+    errno = savedErrno;
+    return result;
+}
+
 int ioctl(int fd, unsigned long request, ...) {
     va_list args;
     va_start(args, request);
     void* arg = va_arg(args, void*);
     va_end(args);
-    if (request != TIOCMBIS && request != TIOCMBIC && request != TIOCMSET && request != TIOCMGET) {
+    if (request != TIOCMBIS && request != TIOCMBIC && request != TIOCMSET && request != TIOCMGET &&
+        request != TIOCMIWAIT) {
         pthread_once(&gRealFound, findRealIoctl);
         return gRealIoctl(fd, request, arg);
     }
     /* As a real port would: a closed descriptor or no argument is refused. */
     if (fcntl(fd, F_GETFD) < 0) return -1;
+    /* The lines to wait for come as the argument's value; the wait holds no lock, so the lines can change meanwhile. */
+    if (request == TIOCMIWAIT) return waitForInputs((int)(intptr_t)arg);
     if (!arg) {
         errno = EFAULT;
         return -1;

@@ -1,6 +1,6 @@
 #pragma once
 // Everything a sequencer is built on but its sound player, on virtual time: a
-// fake serial line behind the real port control, sources held in memory, and
+// fake serial line behind the real port control, a fake keying switch, sources held in memory, and
 // settings for a bulletin without the date, so that traces stay short.
 
 #include "announce/sequencer.h"
@@ -9,6 +9,7 @@
 #include "platform/virtual_loop.h"
 #include "support/announce_fakes.h"
 #include "support/fake_serial_line.h"
+#include "support/fake_switch.h"
 
 namespace skycrier::test {
 
@@ -19,12 +20,13 @@ struct SequencerSurroundings {
     }
 
     Sequencer::Parts partsWith(SoundPlayer& player) {
-        return {loop, player, port, sources, units, settings, lines, status};
+        return {loop, player, port, sources, units, settings, lines, status, &keySwitch};
     }
 
     VirtualLoop loop;
     FakeSerialLine line;
     TransmitterPortControl port{loop, line};
+    FakeSwitch keySwitch;
     FakeSources sources;
     SpeechUnits units;
     BulletinSettings settings;
