@@ -156,9 +156,11 @@ void Scheduler::watchInputs() {
     TransmitterPort& port = parts_.port;
     Sequencer& seq = parts_.sequencer;
     if (seq.bulletinRunning()) return;
-    TransmitterSwitch* const key = parts_.keySwitch;
-    const auto trigger = key ? key->readInput(SwitchInput::Trigger) : std::nullopt;
-    const auto busy = key ? key->readInput(SwitchInput::Busy) : std::nullopt;
+    std::optional<bool> trigger, busy;
+    if (TransmitterSwitch* const key = parts_.keySwitch) {
+        trigger = key->readInput(SwitchInput::Trigger);
+        busy = key->readInput(SwitchInput::Busy);
+    }
     std::optional<bool> dcd, cts, dsr;
     if (port.isOpen()) {
         dcd = port.input(SerialPin::DCD);

@@ -101,8 +101,8 @@ std::optional<bool> KeySwitchControl::readInput(SwitchInput input) {
     return switch_->readInput(input);
 }
 
-void KeySwitchControl::watchInputs(std::function<void()> changed) {
-    if (switch_) switch_->watchInputs(std::move(changed));
+void KeySwitchControl::watchInputs(std::function<void()> onChange) {
+    if (switch_) switch_->watchInputs(std::move(onChange));
 }
 
 }  // namespace skycrier

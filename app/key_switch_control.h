@@ -50,7 +50,7 @@ public:
     bool isOpen() const override;
     bool setKeyed(bool keyed, std::string& error) override;
     std::optional<bool> readInput(SwitchInput input) override;
-    void watchInputs(std::function<void()> changed) override;
+    void watchInputs(std::function<void()> onChange) override;
 
     // Soon after an input of the switch changed, on the loop's thread.
     Signal<> inputsChanged;

@@ -126,47 +126,50 @@ static int modemRequest(unsigned long request, int* arg) {
     return 0;
 }
 
-/* An inotify descriptor that tells every change of an entry in the folder of `path`; -1 with errno. */
+/* Each thread's inotify descriptor, plus one (0: none yet). Closing one waits for the
+ * kernel's grace period, milliseconds that would delay every answer, so a thread keeps
+ * its own until it ends. */
+static pthread_key_t gWatchKey;
+static pthread_once_t gWatchKeyMade = PTHREAD_ONCE_INIT;
+
+static void closeWatch(void* stored) { close((int)(intptr_t)stored - 1); }
+
+static void makeWatchKey(void) { pthread_key_create(&gWatchKey, closeWatch); }
+
+/* This thread's inotify descriptor, told from now on of every change of an entry in the folder of `path`;
+ * -1 with errno. */
 static int watchInputsFolder(const char* path) {
     char folder[4096];
     const char* slash = strrchr(path, '/');
     if (!slash) snprintf(folder, sizeof folder, ".");
     else snprintf(folder, sizeof folder, "%.*s", slash == path ? 1 : (int)(slash - path), path);
-    const int fd = inotify_init1(IN_CLOEXEC);
-    if (fd < 0) return -1;
-    if (inotify_add_watch(fd, folder, IN_MODIFY | IN_CLOSE_WRITE | IN_CREATE | IN_DELETE | IN_MOVED_TO | IN_MOVED_FROM) <
-        0) {
-        const int savedErrno = errno;
-        close(fd);
-        errno = savedErrno;
-        return -1;
+    pthread_once(&gWatchKeyMade, makeWatchKey);
+    int fd = (int)(intptr_t)pthread_getspecific(gWatchKey) - 1;
+    if (fd < 0) {
+        fd = inotify_init1(IN_CLOEXEC);
+        if (fd < 0) return -1;
+        pthread_setspecific(gWatchKey, (void*)(intptr_t)(fd + 1));
     }
-    return fd;
+    const uint32_t changes = IN_MODIFY | IN_CLOSE_WRITE | IN_CREATE | IN_DELETE | IN_MOVED_TO | IN_MOVED_FROM;
+    return inotify_add_watch(fd, folder, changes) < 0 ? -1 : fd;
 }
 
-/* TIOCMIWAIT: 0 once a line of `asked` has changed, or -1 with errno (EINTR: a signal came). */
+/* TIOCMIWAIT: 0 once a line of `asked` has changed, or -1 with errno (EINTR: a signal came). Events
+ * left from an earlier wait only make it look at the file once more. */
 static int waitForInputs(int asked) {
     const char* path = getenv("SKYCRIER_MODEM_INPUTS");
     const int fd = path ? watchInputsFolder(path) : -1;
     if (path && fd < 0) return -1;
     /* Read once the folder is watched, so that no change falls between the two. */
     const int before = inputLines() & asked;
-    int result = -1;
     for (;;) {
         struct pollfd events = {.fd = fd, .events = POLLIN};
         /* With no descriptor (fd -1) poll only waits for a signal. */
-        if (poll(&events, 1, -1) < 0) break;
+        if (poll(&events, 1, -1) < 0) return -1;
         char buffer[4096];
-        if (read(fd, buffer, sizeof buffer) < 0) break;
-        if ((inputLines() & asked) != before) {
-            result = 0;
-            break;
-        }
+        if (read(fd, buffer, sizeof buffer) < 0) return -1;
+        if ((inputLines() & asked) != before) return 0;
     }
-    const int savedErrno = errno;
-    if (fd >= 0) close(fd);
-    errno = savedErrno;
-    return result;
 }
 
 int ioctl(int fd, unsigned long request, ...) {
