@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "app/transmitter_port_control.h"
+
 namespace skycrier {
 
 KeySwitchControl::KeySwitchControl(EventLoop& loop, const KeyingSettings& settings, SwitchMaker maker)
@@ -45,13 +47,15 @@ std::string KeySwitchControl::trouble() const {
     if (why.empty() && switch_) why = switch_->trouble();
     if (why.empty()) return {};
     return std::string("Err: PTT ") + keyingName(made_.kind) + " (" + why +
-           "): kept as configured; tried again every minute and before each bulletin";
+           "): " + kKeptAndRetried;
 }
 
 std::string KeySwitchControl::troubleEnded() const {
     if (!switch_ || !switch_->isOpen()) return {};
     return std::string("PTT ") + keyingName(made_.kind) + " ready again";
 }
+
+std::string KeySwitchControl::whyNone() const { return failure_.empty() ? "no switch chosen" : failure_; }
 
 void KeySwitchControl::tell() {
     const std::string now = trouble();
@@ -62,7 +66,7 @@ void KeySwitchControl::tell() {
 
 bool KeySwitchControl::open(std::string& error) {
     if (!switch_) {
-        error = failure_.empty() ? "no switch chosen" : failure_;
+        error = whyNone();
         return false;
     }
     return switch_->open(error);
@@ -78,7 +82,7 @@ bool KeySwitchControl::setKeyed(bool keyed, std::string& error) {
     if (!switch_) {
         // Nothing made can be keyed, so nothing is left keyed either.
         if (!keyed) return true;
-        error = failure_.empty() ? "no switch chosen" : failure_;
+        error = whyNone();
         return false;
     }
     // A switch not held has keyed nothing; one to key is reached first.

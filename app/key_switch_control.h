@@ -59,6 +59,8 @@ public:
 
 private:
     void tell();
+    // Why no switch was made.
+    std::string whyNone() const;
 
     const KeyingSettings& settings_;
     SwitchMaker maker_;

@@ -87,7 +87,7 @@ std::string TransmitterPortControl::trouble() const {
     if (!absent()) return {};
     const std::string name = failure_.starts_with(portName_) ? "" : " " + portName_;
     return kPortOpenError + name + " (" + failure_ +
-           "): kept as configured; tried again every minute and before each bulletin";
+           "): " + kKeptAndRetried;
 }
 
 std::string TransmitterPortControl::troubleEnded() const {

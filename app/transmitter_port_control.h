@@ -20,6 +20,9 @@ namespace skycrier {
 
 // Shown when a port cannot be opened.
 inline constexpr const char* kPortOpenError = "Fehler: COM-Port";
+// How a device that cannot be had is told: what stays and when it is tried again.
+inline constexpr const char* kKeptAndRetried =
+    "kept as configured; tried again every minute and before each bulletin";
 
 // The device behind a port name: "COM" + n is the n-th serial port
 // (/dev/ttyS<n-1>), a name starting with "/" is the device itself.
